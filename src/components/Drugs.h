@@ -1,0 +1,34 @@
+#pragma once
+#include "components/ConnectedComponent.h"
+
+// Drug catalogue ("prjDrugDLL.clsDrug").
+class clsDrug : public ConnectedComponent {
+    Q_OBJECT
+public:
+    using ConnectedComponent::ConnectedComponent;
+    bool InitConnect(const QString& cs) { return connectByString(QStringLiteral("clsDrug.InitConnect"), cs); }
+};
+
+// Drug pick lists ("prjListDrugs.clsListDrugs", and by generic name "prjListDrugsByGeneric.clsListGeneric").
+class clsListDrugs : public ConnectedComponent {
+    Q_OBJECT
+public:
+    using ConnectedComponent::ConnectedComponent;
+    bool InitConnection(const QString& cs)
+    {
+        return connectByString(QStringLiteral("%1.InitConnection").arg(progId().section(QLatin1Char('.'), 1)), cs);
+    }
+    // Drugs (False) or central supplies (True).
+    void setDrugsORCSR(bool csr)
+    {
+        ComponentTrace::record(QStringLiteral("%1.DrugsORCSR=%2").arg(progId().section(QLatin1Char('.'), 1)).arg(csr ? 1 : 0));
+        m_drugsOrCsr = csr;
+        m_drugsOrCsrSet = true;
+    }
+    bool DrugsORCSR() const { return m_drugsOrCsr; }
+    bool drugsOrCsrSet() const { return m_drugsOrCsrSet; }
+
+private:
+    bool m_drugsOrCsr = false;
+    bool m_drugsOrCsrSet = false;
+};

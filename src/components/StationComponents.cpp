@@ -1,0 +1,9 @@
+#include "components/StationComponents.h"
+
+CATHLAB_COMPONENT("LabResultInquiry.Labresultviewer", Labresultviewer);
+CATHLAB_COMPONENT("ActiveX100.KeyPress", KeyPress);
+CATHLAB_COMPONENT("CodeSearchform.clsCodeSearch", clsCodeSearch);
+CATHLAB_COMPONENT("ICD10.ICDCodeSearch", clsICDCodeSearch);
+CATHLAB_COMPONENT("prjchargesliplistdll.clsChargeSlip", clsChargeSlip);
+CATHLAB_COMPONENT("prjissuedmedsdll.clsIssuedMedicines", clsIssuedMedicines);
+CATHLAB_COMPONENT("prjpatientdll.Patient", Patient);

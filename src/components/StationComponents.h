@@ -1,0 +1,74 @@
+#pragma once
+#include "components/ConnectedComponent.h"
+
+// Laboratory result viewer ("LabResultInquiry.Labresultviewer").
+class Labresultviewer : public ConnectedComponent {
+    Q_OBJECT
+public:
+    using ConnectedComponent::ConnectedComponent;
+};
+
+// Key-press filter ("ActiveX100.KeyPress"): turns typed letters to upper case.
+class KeyPress : public Component {
+    Q_OBJECT
+public:
+    using Component::Component;
+    // The key as the box should receive it: letters in upper case, anything else unchanged.
+    static int UpperCase(int keyAscii)
+    {
+        return (keyAscii >= 'a' && keyAscii <= 'z') ? keyAscii - 32 : keyAscii;
+    }
+};
+
+// Code search ("CodeSearchform.clsCodeSearch").
+class clsCodeSearch : public ConnectedComponent {
+    Q_OBJECT
+public:
+    using ConnectedComponent::ConnectedComponent;
+    QString MTS_Server;
+    bool SearchMode = false;
+    QString CompanyName;
+    bool classesInitialized = false;
+    void Initialize_Classes()
+    {
+        ComponentTrace::record(QStringLiteral("clsCodeSearch.Initialize_Classes"));
+        classesInitialized = true;
+    }
+    void setConnection(Connection* conn)
+    {
+        ComponentTrace::record(QStringLiteral("clsCodeSearch.Connection"));
+        m_conn = conn;
+    }
+};
+
+// ICD-10 code search ("ICD10.ICDCodeSearch").
+class clsICDCodeSearch : public ConnectedComponent {
+    Q_OBJECT
+public:
+    using ConnectedComponent::ConnectedComponent;
+    void setActiveConnection(Connection* conn)
+    {
+        ComponentTrace::record(QStringLiteral("ICDCodeSearch.ActiveConnection"));
+        m_conn = conn;
+    }
+};
+
+// Charge slip list, issued medicines and patient components (used by the returns).
+class clsChargeSlip : public ConnectedComponent {
+    Q_OBJECT
+public:
+    using ConnectedComponent::ConnectedComponent;
+    bool InitConnection(const QString& cs) { return connectByString(QStringLiteral("clsChargeSlip.InitConnection"), cs); }
+};
+class clsIssuedMedicines : public ConnectedComponent {
+    Q_OBJECT
+public:
+    using ConnectedComponent::ConnectedComponent;
+    bool InitConnection(const QString& cs) { return connectByString(QStringLiteral("clsIssuedMedicines.InitConnection"), cs); }
+};
+class Patient : public ConnectedComponent {
+    Q_OBJECT
+public:
+    using ConnectedComponent::ConnectedComponent;
+    bool InitConnect(const QString& cs) { return connectByString(QStringLiteral("Patient.InitConnect"), cs); }
+};

@@ -1,0 +1,3 @@
+-- The SCHEDULE database as the station sees it. House SQL: DATABASE..table names; IDENTITY, DATETIME,
+-- MONEY and BIT are mapped per engine. Statements end with ';' at the end of a line.
+

@@ -1,0 +1,272 @@
+#include "platform/db/Connection.h"
+
+#include "platform/db/DbError.h"
+#include "platform/db/Procedures.h"
+
+#include <QAtomicInt>
+
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QRegularExpression>
+
+#include <sqlite3.h>
+
+namespace {
+
+QAtomicInt g_connectionSerial;
+
+QString errorText(const QSqlError& e)
+{
+    QString db = e.databaseText().trimmed();
+    QString drv = e.driverText().trimmed();
+    if (db.isEmpty()) return drv.isEmpty() ? QStringLiteral("Unknown database error") : drv;
+    if (drv.isEmpty() || db.contains(drv)) return db;
+    return db + QStringLiteral(" (") + drv + QLatin1Char(')');
+}
+
+// The workstation's host name, as HOST_NAME() gives it on the server.
+void sqliteHostName(sqlite3_context* ctx, int, sqlite3_value**)
+{
+    static const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    sqlite3_result_text(ctx, host.constData(), host.size(), SQLITE_STATIC);
+}
+
+// Dates and times always travel as text in the stored form; the engines then compare them as
+// timestamps (PostgreSQL casts the text, SQLite compares the ISO text).
+QVariant bindable(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::QDateTime:
+        return v.isNull() ? QVariant(QMetaType(QMetaType::QString))
+                          : QVariant(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    case QMetaType::QDate:
+        return v.isNull() ? QVariant(QMetaType(QMetaType::QString))
+                          : QVariant(v.toDate().toString(QStringLiteral("yyyy-MM-dd")));
+    case QMetaType::Bool:
+        return QVariant(v.toBool() ? 1 : 0);
+    default:
+        return v;
+    }
+}
+
+} // namespace
+
+QString ConnectionSettings::describe() const
+{
+    if (engine == Engine::SQLite) return QStringLiteral("SQLite: %1").arg(sqlitePath);
+    return QStringLiteral("PostgreSQL: %1@%2:%3/%4").arg(user, host).arg(port).arg(database);
+}
+
+Connection::Connection(const ConnectionSettings& settings)
+    : m_settings(settings),
+      m_name(QStringLiteral("cathlab-%1").arg(g_connectionSerial.fetchAndAddOrdered(1)))
+{
+}
+
+Connection::~Connection()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        if (db.isValid()) db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+std::unique_ptr<Connection> Connection::open(const ConnectionSettings& s)
+{
+    auto conn = std::make_unique<Connection>(s);
+    const QString driver = s.engine == Engine::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
+    if (!QSqlDatabase::isDriverAvailable(driver))
+        throw DbError(QStringLiteral("The database driver %1 is not installed.").arg(driver));
+    QSqlDatabase db = QSqlDatabase::addDatabase(driver, conn->m_name);
+    if (s.engine == Engine::SQLite) {
+        db.setDatabaseName(s.sqlitePath);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    } else {
+        db.setHostName(s.host);
+        db.setPort(s.port);
+        db.setDatabaseName(s.database);
+        db.setUserName(s.user);
+        db.setPassword(s.password);
+        // HOST_NAME() reads the workstation's name back from the session's application name.
+        QString host = QSysInfo::machineHostName();
+        host.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")));
+        db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=%1").arg(host.left(60)));
+    }
+    db.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    if (!db.open())
+        throw DbError(QStringLiteral("Cannot connect to %1. %2").arg(s.describe(), errorText(db.lastError())));
+    conn->install();
+    return conn;
+}
+
+void Connection::install()
+{
+    QSqlDatabase db = database();
+    if (engine() == Engine::SQLite) {
+        QVariant h = db.driver()->handle();
+        if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0) {
+            sqlite3* handle = *static_cast<sqlite3* const*>(h.data());
+            if (handle) {
+                sqlite3_create_function(handle, "host_name", 0, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                        &sqliteHostName, nullptr, nullptr);
+            }
+        }
+        execute(QStringLiteral("PRAGMA foreign_keys = ON"));
+        if (m_settings.sqlitePath != QLatin1String(":memory:")) {
+            // WAL lets several workstations read while one writes.
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        }
+    } else {
+        execute(QStringLiteral("SET client_min_messages = WARNING"));
+    }
+}
+
+bool Connection::isOpen() const { return database().isOpen(); }
+
+QSqlDatabase Connection::database() const { return QSqlDatabase::database(m_name, false); }
+
+QString Connection::connectionString() const
+{
+    const auto& s = m_settings;
+    if (s.engine == Engine::SQLite) return QStringLiteral("Driver=SQLite;Data Source=%1").arg(s.sqlitePath);
+    return QStringLiteral("Driver=PostgreSQL;Server=%1;Port=%2;Database=%3;User ID=%4")
+        .arg(s.host).arg(s.port).arg(s.database, s.user);
+}
+
+QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params)
+{
+    QSqlDatabase db = database();
+    if (!db.isOpen()) throw DbError(QStringLiteral("The connection to the database is closed."));
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    const QString text = translate(sql);
+    if (params.isEmpty()) {
+        // nothing to bind: run it as it is (the server cannot prepare SET, BEGIN and the like)
+        if (!q.exec(text)) throw DbError(errorText(q.lastError()));
+        return q;
+    }
+    if (!q.prepare(text))
+        throw DbError(errorText(q.lastError()));
+    for (int i = 0; i < params.size(); ++i) q.bindValue(i, bindable(params[i]));
+    if (!q.exec())
+        throw DbError(errorText(q.lastError()));
+    return q;
+}
+
+int Connection::execute(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery q = prepare(sql, params);
+    const int n = q.numRowsAffected();
+    return n < 0 ? 0 : n;
+}
+
+Recordset Connection::query(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery q = prepare(sql, params);
+    return Recordset::fromQuery(q);
+}
+
+QVariant Connection::scalar(const QString& sql, const QVariantList& params)
+{
+    Recordset rs = query(sql, params);
+    if (rs.isEmpty() || rs.fieldCount() == 0) return {};
+    return rs.value(0);
+}
+
+Recordset Connection::call(const QString& procedure, const QVariantList& args)
+{
+    return ProcedureRegistry::invoke(*this, procedure, ProcedureArgs{args, {}});
+}
+
+Recordset Connection::callNamed(const QString& procedure, const QVariantHash& namedArgs)
+{
+    return ProcedureRegistry::invoke(*this, procedure, ProcedureArgs{{}, namedArgs});
+}
+
+void Connection::beginTrans()
+{
+    if (m_depth == 0) {
+        execute(engine() == Engine::SQLite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+    } else {
+        execute(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    }
+    ++m_depth;
+}
+
+void Connection::commitTrans()
+{
+    if (m_depth <= 0) throw DbError(QStringLiteral("No transaction is active."));
+    if (m_depth == 1) {
+        execute(QStringLiteral("COMMIT"));
+    } else {
+        execute(QStringLiteral("RELEASE SAVEPOINT sp%1").arg(m_depth - 1));
+    }
+    --m_depth;
+}
+
+void Connection::rollbackTrans()
+{
+    if (m_depth <= 0) throw DbError(QStringLiteral("No transaction is active."));
+    --m_depth;
+    if (m_depth == 0) {
+        execute(QStringLiteral("ROLLBACK"));
+    } else {
+        execute(QStringLiteral("ROLLBACK TO SAVEPOINT sp%1").arg(m_depth));
+        execute(QStringLiteral("RELEASE SAVEPOINT sp%1").arg(m_depth));
+    }
+}
+
+QDateTime Connection::serverDateTime()
+{
+    const QVariant v = scalar(QStringLiteral("SELECT GETDATE() AS Tdate"));
+    QDateTime dt = DbValue::toDateTime(v);
+    if (!dt.isValid()) throw DbError(QStringLiteral("The server did not give its date and time."));
+    dt.setTime(QTime(dt.time().hour(), dt.time().minute(), dt.time().second()));
+    return dt;
+}
+
+void Connection::setCommandTimeout(int seconds)
+{
+    m_commandTimeout = seconds;
+    if (engine() == Engine::PostgreSQL)
+        execute(QStringLiteral("SET statement_timeout = %1").arg(qMax(0, seconds) * 1000));
+}
+
+void Connection::executeScript(const QString& houseDdl)
+{
+    const QString ddl = Dialect::translateDdl(engine(), houseDdl);
+    // Statements end with ";" at the end of a line; "--" comments are dropped.
+    QString current;
+    const auto lines = ddl.split(QLatin1Char('\n'));
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(QLatin1String("--")) || line.isEmpty()) continue;
+        current += raw + QLatin1Char('\n');
+        if (line.endsWith(QLatin1Char(';'))) {
+            QSqlQuery q(database());
+            if (!q.exec(current.trimmed().chopped(1)))
+                throw DbError(errorText(q.lastError()) + QStringLiteral("\n") + current.trimmed());
+            current.clear();
+        }
+    }
+    if (!current.trimmed().isEmpty()) {
+        QSqlQuery q(database());
+        if (!q.exec(current.trimmed()))
+            throw DbError(errorText(q.lastError()) + QStringLiteral("\n") + current.trimmed());
+    }
+}
+
+qint64 takeNextNumber(Connection& conn, const QString& table, const QString& column,
+                      const QString& where, const QVariantList& params)
+{
+    QString sql = QStringLiteral("UPDATE %1 SET %2 = COALESCE(%2, 0) + 1").arg(table, column);
+    if (!where.trimmed().isEmpty()) sql += QLatin1Char(' ') + where;
+    sql += QStringLiteral(" RETURNING %1").arg(column);
+    Recordset rs = conn.query(sql, params);
+    if (rs.isEmpty())
+        throw DbError(QStringLiteral("The counter %1 of %2 has no row; ask the IT department to add it.").arg(column, table));
+    return rs.toLong(column);
+}

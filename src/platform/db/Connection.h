@@ -1,0 +1,111 @@
+#pragma once
+#include "platform/db/Dialect.h"
+#include "platform/db/Recordset.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <QVariantHash>
+#include <QVariantList>
+#include <memory>
+
+// Where the hospital's databases are: one SQLite file, or a PostgreSQL server with one schema per
+// hospital database.
+struct ConnectionSettings {
+    Engine engine = Engine::SQLite;
+    QString sqlitePath;          // ":memory:" for a private in-memory database
+    QString host = QStringLiteral("127.0.0.1");
+    int port = 5432;
+    QString database;
+    QString user;
+    QString password;
+
+    QString describe() const;    // for messages and the status bar
+};
+
+// The run's one database connection. Statements are house SQL (see Dialect); every value goes in
+// as a bound parameter (positional "?"). Failures throw DbError with the server's description.
+class Connection {
+public:
+    explicit Connection(const ConnectionSettings& settings);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens the connection; throws DbError when the database cannot be reached.
+    static std::unique_ptr<Connection> open(const ConnectionSettings& settings);
+
+    Engine engine() const { return m_settings.engine; }
+    const ConnectionSettings& settings() const { return m_settings; }
+    bool isOpen() const;
+    // The text other in-house components are given to reach the same database.
+    QString connectionString() const;
+
+    // Runs a statement; returns the number of rows it changed.
+    int execute(const QString& sql, const QVariantList& params = {});
+    // Runs a query and fetches every row.
+    Recordset query(const QString& sql, const QVariantList& params = {});
+    // The first column of the first row (null when no row).
+    QVariant scalar(const QString& sql, const QVariantList& params = {});
+
+    // Stored procedures of the hospital, by their cross-database name (see ProcedureRegistry).
+    Recordset call(const QString& procedure, const QVariantList& args = {});
+    Recordset callNamed(const QString& procedure, const QVariantHash& namedArgs);
+
+    // Transactions nest through savepoints; a rollback of the outer level undoes everything.
+    void beginTrans();
+    void commitTrans();
+    void rollbackTrans();
+    bool inTransaction() const { return m_depth > 0; }
+    int transactionDepth() const { return m_depth; }
+
+    // The database server's current date and time (whole seconds).
+    QDateTime serverDateTime();
+
+    // Seconds a statement may run before it is cancelled (0: no limit).
+    void setCommandTimeout(int seconds);
+    int commandTimeout() const { return m_commandTimeout; }
+    // Kept for the callers that set it; every recordset here is client-side and fully fetched.
+    int cursorLocation = 3;
+
+    QString translate(const QString& houseSql) const { return Dialect::translate(engine(), houseSql); }
+    QSqlDatabase database() const;
+
+    // Runs a script of statements separated by ";" at line ends (schema files).
+    void executeScript(const QString& houseDdl);
+
+private:
+    QSqlQuery prepare(const QString& sql, const QVariantList& params);
+    void install();
+
+    ConnectionSettings m_settings;
+    QString m_name;
+    int m_depth = 0;
+    int m_commandTimeout = 0;
+};
+
+// Rolls back unless committed: a save that leaves its scope by an exception leaves nothing behind.
+class TransactionGuard {
+public:
+    explicit TransactionGuard(Connection& c) : m_conn(c) { m_conn.beginTrans(); }
+    ~TransactionGuard()
+    {
+        if (!m_done) {
+            try { m_conn.rollbackTrans(); } catch (...) {}
+        }
+    }
+    void commit() { m_conn.commitTrans(); m_done = true; }
+    void rollback() { m_done = true; m_conn.rollbackTrans(); }
+    TransactionGuard(const TransactionGuard&) = delete;
+    TransactionGuard& operator=(const TransactionGuard&) = delete;
+
+private:
+    Connection& m_conn;
+    bool m_done = false;
+};
+
+// Takes the next number of a counter row atomically: "UPDATE table SET column = column + 1 WHERE
+// where RETURNING column". Call it inside the save's transaction. A missing counter row is an error.
+qint64 takeNextNumber(Connection& conn, const QString& table, const QString& column,
+                      const QString& where = QString(), const QVariantList& params = {});

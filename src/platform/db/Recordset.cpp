@@ -1,0 +1,151 @@
+#include "platform/db/Recordset.h"
+
+#include "platform/db/DbError.h"
+
+#include <QHash>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+struct Recordset::Data {
+    QStringList names;
+    QHash<QString, int> index; // lower-case name -> column
+    QVector<QVector<QVariant>> rows;
+};
+
+Recordset::Recordset() : d(std::make_shared<Data>()) {}
+
+Recordset::Recordset(const QStringList& fieldNames, QVector<QVector<QVariant>> rows)
+    : d(std::make_shared<Data>())
+{
+    d->names = fieldNames;
+    for (int i = 0; i < fieldNames.size(); ++i) {
+        const QString key = fieldNames[i].toLower();
+        if (!d->index.contains(key)) d->index.insert(key, i);
+    }
+    d->rows = std::move(rows);
+}
+
+Recordset Recordset::fromQuery(QSqlQuery& query)
+{
+    const QSqlRecord rec = query.record();
+    QStringList names;
+    names.reserve(rec.count());
+    for (int i = 0; i < rec.count(); ++i) names << rec.fieldName(i);
+    QVector<QVector<QVariant>> rows;
+    const int n = rec.count();
+    while (query.next()) {
+        QVector<QVariant> row(n);
+        for (int i = 0; i < n; ++i) row[i] = query.value(i);
+        rows.push_back(std::move(row));
+    }
+    return Recordset(names, std::move(rows));
+}
+
+int Recordset::recordCount() const { return d->rows.size(); }
+int Recordset::fieldCount() const { return d->names.size(); }
+QString Recordset::fieldName(int index) const { return d->names.value(index); }
+QStringList Recordset::fieldNames() const { return d->names; }
+bool Recordset::hasField(const QString& name) const { return d->index.contains(name.toLower()); }
+bool Recordset::eof() const { return m_pos >= d->rows.size(); }
+void Recordset::moveFirst() { m_pos = 0; }
+void Recordset::moveNext() { if (m_pos < d->rows.size()) ++m_pos; }
+void Recordset::move(int row) { m_pos = qBound(0, row, int(d->rows.size())); }
+
+int Recordset::column(const QString& field) const
+{
+    auto it = d->index.constFind(field.toLower());
+    if (it == d->index.constEnd())
+        throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal. (%1)").arg(field));
+    return it.value();
+}
+
+QVariant Recordset::valueAt(int row, int col) const
+{
+    if (row < 0 || row >= d->rows.size())
+        throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+    if (col < 0 || col >= d->names.size())
+        throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal. (%1)").arg(col));
+    return d->rows[row][col];
+}
+
+QVariant Recordset::valueAt(int row, const QString& field) const { return valueAt(row, column(field)); }
+QString Recordset::textAt(int row, const QString& field) const { return DbValue::text(valueAt(row, field)); }
+QVariant Recordset::value(const QString& field) const { return valueAt(m_pos, column(field)); }
+QVariant Recordset::value(int col) const { return valueAt(m_pos, col); }
+bool Recordset::isNull(const QString& field) const { return value(field).isNull(); }
+QString Recordset::text(const QString& field) const { return DbValue::text(value(field)); }
+int Recordset::toInt(const QString& field) const { return int(DbValue::toLong(value(field))); }
+qint64 Recordset::toLong(const QString& field) const { return DbValue::toLong(value(field)); }
+double Recordset::toDouble(const QString& field) const { return DbValue::toDouble(value(field)); }
+bool Recordset::toBool(const QString& field) const { return DbValue::toBool(value(field)); }
+QDateTime Recordset::toDateTime(const QString& field) const { return DbValue::toDateTime(value(field)); }
+QDate Recordset::toDate(const QString& field) const { return toDateTime(field).date(); }
+
+void Recordset::addRow(const QVector<QVariant>& row)
+{
+    QVector<QVariant> r = row;
+    r.resize(d->names.size());
+    d->rows.push_back(std::move(r));
+}
+
+namespace DbValue {
+
+QString text(const QVariant& v)
+{
+    if (v.isNull() || !v.isValid()) return QString();
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (v.typeId() == QMetaType::Double) {
+        // whole numbers without a trailing ".0", as the server would show them
+        const double x = v.toDouble();
+        if (x == double(qint64(x)) && qAbs(x) < 1e15) return QString::number(qint64(x));
+        return QString::number(x, 'g', 15);
+    }
+    return v.toString();
+}
+
+double toDouble(const QVariant& v)
+{
+    if (v.isNull() || !v.isValid()) return 0.0;
+    bool ok = false;
+    const double x = v.toDouble(&ok);
+    return ok ? x : 0.0;
+}
+
+qint64 toLong(const QVariant& v)
+{
+    if (v.isNull() || !v.isValid()) return 0;
+    bool ok = false;
+    const qint64 x = v.toLongLong(&ok);
+    if (ok) return x;
+    const double dbl = v.toDouble(&ok);
+    return ok ? qint64(dbl) : 0;
+}
+
+bool toBool(const QVariant& v)
+{
+    if (v.isNull() || !v.isValid()) return false;
+    if (v.typeId() == QMetaType::Bool) return v.toBool();
+    const QString s = v.toString().trimmed();
+    if (s.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
+    if (s.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) return false;
+    bool ok = false;
+    const double x = s.toDouble(&ok);
+    return ok && x != 0.0;
+}
+
+QDateTime toDateTime(const QVariant& v)
+{
+    if (v.isNull() || !v.isValid()) return {};
+    if (v.typeId() == QMetaType::QDateTime) return v.toDateTime();
+    if (v.typeId() == QMetaType::QDate) return QDateTime(v.toDate(), QTime(0, 0));
+    const QString s = v.toString().trimmed();
+    for (const char* fmt : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss",
+                            "yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-dd", "MM/dd/yyyy hh:mm:ss AP", "MM/dd/yyyy"}) {
+        const QDateTime dt = QDateTime::fromString(s, QString::fromLatin1(fmt));
+        if (dt.isValid()) return dt;
+    }
+    return {};
+}
+
+} // namespace DbValue

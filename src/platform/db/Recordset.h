@@ -1,0 +1,66 @@
+#pragma once
+#include <QDateTime>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+
+class QSqlQuery;
+
+// A fully fetched result: the row count is known, fields are found by name without regard to case
+// or by position, and the getters treat a null as the empty value of their type.
+// It also keeps a cursor (eof/moveNext) for code that walks the rows one by one.
+class Recordset {
+public:
+    Recordset();
+    Recordset(const QStringList& fieldNames, QVector<QVector<QVariant>> rows);
+    static Recordset fromQuery(QSqlQuery& query);
+
+    int recordCount() const;
+    int fieldCount() const;
+    QString fieldName(int index) const;
+    QStringList fieldNames() const;
+    bool hasField(const QString& name) const;
+
+    bool eof() const;
+    bool isEmpty() const { return recordCount() == 0; }
+    void moveFirst();
+    void moveNext();
+    int position() const { return m_pos; }
+    void move(int row);
+
+    // Current row. An unknown field name throws DbError.
+    QVariant value(const QString& field) const;
+    QVariant value(int column) const;
+    bool isNull(const QString& field) const;
+    QString text(const QString& field) const;   // null -> ""
+    int toInt(const QString& field) const;      // null or not a number -> 0
+    qint64 toLong(const QString& field) const;
+    double toDouble(const QString& field) const;
+    bool toBool(const QString& field) const;    // zero false, any other number true
+    QDateTime toDateTime(const QString& field) const; // invalid when null
+    QDate toDate(const QString& field) const;
+
+    // Any row, any column.
+    QVariant valueAt(int row, const QString& field) const;
+    QVariant valueAt(int row, int column) const;
+    QString textAt(int row, const QString& field) const;
+
+    // Appending rows: stored-procedure stand-ins build their results this way.
+    void addRow(const QVector<QVariant>& row);
+
+private:
+    struct Data;
+    int column(const QString& field) const;
+    std::shared_ptr<Data> d;
+    int m_pos = 0;
+};
+
+// Conversions shared by Recordset and callers that read plain QVariants.
+namespace DbValue {
+QString text(const QVariant& v);
+double toDouble(const QVariant& v);
+qint64 toLong(const QVariant& v);
+bool toBool(const QVariant& v);
+QDateTime toDateTime(const QVariant& v);
+}

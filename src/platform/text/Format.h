@@ -1,0 +1,22 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+
+// The number and date texts that the screens, slips and statements show.
+namespace Fmt {
+// "#,##0.00": thousands separated by commas, two decimals, half away from zero as the screen shows.
+QString amount(double value);
+// A number by a VB-style pattern: "#,##0.00", "0.00", "#,##0", "0".
+QString number(double value, const QString& pattern);
+// "mm/dd/yyyy hh:mm:ss AM/PM": the form in which the server's date-time is sent and compared.
+QString serverDateText(const QDateTime& dt);
+// "mm/dd/yyyy".
+QString shortDate(const QDate& d);
+// The leading number of a typed text, as Val reads it: blanks skipped, digits, one point, an
+// exponent; "12abc" gives 12, "abc" gives 0, " 1 2" gives 12.
+double val(const QString& text);
+// Half-to-even rounding to the given number of decimals (banker's rounding).
+double roundHalfEven(double value, int decimals = 0);
+// Whether a text reads as a number as a whole (blanks around it allowed), like IsNumeric.
+bool isNumeric(const QString& text);
+}

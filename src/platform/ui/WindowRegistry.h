@@ -1,0 +1,36 @@
+#pragma once
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+// The program's loaded windows in the order they were loaded, so that shutdown can unload them
+// from the last backwards. Each window class keeps at most one instance (see SingleWindow).
+namespace WindowRegistry {
+void add(QWidget* w);
+void remove(QWidget* w);
+QList<QWidget*> loaded();
+// Unloads every loaded window but the first (the main window), last loaded first; a window that
+// fails to close does not stop the others.
+void unloadAllButFirst();
+}
+
+// The window exists at most once: instance() creates it on first use; closing deletes it, and the
+// next instance() creates it afresh.
+template <class T>
+class SingleWindow {
+public:
+    static T* instance()
+    {
+        if (!s_instance) {
+            s_instance = new T();
+            s_instance->setAttribute(Qt::WA_DeleteOnClose, true);
+            WindowRegistry::add(s_instance);
+        }
+        return s_instance;
+    }
+    static bool isLoaded() { return !s_instance.isNull(); }
+    static T* existing() { return s_instance.data(); }
+
+private:
+    static inline QPointer<T> s_instance;
+};

@@ -1,0 +1,150 @@
+#include "shared/modGlobalsRoutines.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowRegistry.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
+
+QDateTime GetServerDate()
+{
+    Recordset rs = SharedConnection().query(QStringLiteral("select GETDATE() AS Tdate"));
+    const QDateTime dt = rs.isEmpty() ? QDateTime() : rs.toDateTime(QStringLiteral("Tdate"));
+    if (!dt.isValid()) throw DbError(QStringLiteral("The server did not give its date and time."));
+    ServerDate = dt;
+    return ServerDate;
+}
+
+void WriteStationLog(const QString& idNum, const QString& remarks, const QString& userId, const QString& stationId)
+{
+    try {
+        SharedConnection().execute(
+            QStringLiteral("Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) "
+                           "Values(?,GetDate(),?,?,Host_Name(),?)"),
+            {idNum, remarks, userId, stationId});
+    } catch (...) {
+        // the log must never stop the action it records
+    }
+}
+
+void WriteErrorLog(const QString& moduleName, const QString& userId, const QString& errMessage, const QString& errSource)
+{
+    SharedConnection().execute(
+        QStringLiteral("Insert Into STATION..tbNurseErrLog(ModuleName,HostName,UserID,ErrMessage,Transdate,ErrSource) "
+                       "Values(?,Host_Name(),?,?,getdate(),?)"),
+        {moduleName, userId, errMessage, errSource});
+}
+
+QString ErrorNoticeText(const QString& description)
+{
+    return description + QStringLiteral("\r\n\r\nPlease notify your IT department.");
+}
+
+void ShowErrorNotice(const QString& description)
+{
+    MsgBox(ErrorNoticeText(description), vbOKOnly | vbInformation, QStringLiteral("Notification"));
+}
+
+void ShowErrorNotice(const std::exception& error)
+{
+    if (auto* db = dynamic_cast<const DbError*>(&error)) ShowErrorNotice(db->description());
+    else ShowErrorNotice(QString::fromLocal8Bit(error.what()));
+}
+
+namespace {
+// Runs one step; an error skips only that step.
+template <typename Fn>
+void ignoring(Fn&& fn)
+{
+    try { fn(); } catch (...) {}
+}
+
+// A flag column: zero False, any other number True; a null or a text that is no number leaves
+// the variable as it was.
+void readFlag(const Recordset& rs, const char* column, bool& target)
+{
+    ignoring([&] {
+        const QVariant v = rs.value(QString::fromLatin1(column));
+        if (v.isNull()) return;
+        bool ok = false;
+        const double x = v.toDouble(&ok);
+        if (v.typeId() == QMetaType::Bool) target = v.toBool();
+        else if (ok) target = x != 0.0;
+    });
+}
+
+void readText(const Recordset& rs, const char* column, QString& target)
+{
+    ignoring([&] {
+        const QVariant v = rs.value(QString::fromLatin1(column));
+        if (!v.isNull()) target = DbValue::text(v);
+    });
+}
+}
+
+void LoadHospitalInfo()
+{
+    HospitalInfo.IsShowAmount = false;
+    HospitalInfo.IsNursePrint = false;
+    HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = false;
+    HospitalInfo.IsAllowClinicalAssessmentWithoutValidation = false;
+    HospitalInfo.IsAllowEntryOfReasonForCancellation = false;
+    HospitalInfo.PSIOxygenComputationType = 0;
+    HospitalInfo.isstat = false;
+    HospitalInfo.AllowZeroOnHand = false;
+    HospitalInfo.IsCompanyPrice = false;
+    HospitalInfo.HighAlert = false;
+    HospitalInfo.IsAllowOPDShowLabSpecimen = false;
+    NursingSettings = NursingSettingsFlags();
+
+    ignoring([] {
+        Recordset rs = SharedConnection().query(QStringLiteral("SELECT * FROM PATIENT_DATA..TBHOSPITALINFO LIMIT 1"));
+        if (rs.isEmpty()) return;
+        readText(rs, "Company", HospName);
+        readText(rs, "Address1", HospAddress);
+        readFlag(rs, "Bygeneric", HospitalInfo.Bygeneric);
+        readText(rs, "MTSServerName", DcomServerName);
+        readFlag(rs, "IsNursePrint", HospitalInfo.IsNursePrint);
+        readText(rs, "PhoneNum", HospPhone);
+        readText(rs, "clientname", HospClientName);
+        readFlag(rs, "IsLBDirectCharging", HospitalInfo.IsLBDirectCharging);
+        readFlag(rs, "IsXRDirectCharging", HospitalInfo.IsXRDirectCharging);
+        readFlag(rs, "IsUSDirectCharging", HospitalInfo.IsUSDirectCharging);
+        readFlag(rs, "IsCTDirectCharging", HospitalInfo.IsCTDirectCharging);
+        readFlag(rs, "IsHSDirectCharging", HospitalInfo.IsHSDirectCharging);
+        readFlag(rs, "IsShowAmount", HospitalInfo.IsShowAmount);
+        readFlag(rs, "IsPrintChargeSlip", HospitalInfo.IsPrintChargeSlip);
+        readFlag(rs, "IsAllowSupervisorCodeForCancellationOfCharges",
+                 HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges);
+        readFlag(rs, "IsAllowClinicalAssessmentWithoutValidation", HospitalInfo.IsAllowClinicalAssessmentWithoutValidation);
+        readFlag(rs, "IsAllowEntryOfReasonForCancellation", HospitalInfo.IsAllowEntryOfReasonForCancellation);
+        ignoring([&] {
+            const QVariant v = rs.value(QStringLiteral("PSIOxygenComputationType"));
+            bool ok = false;
+            const double x = v.toDouble(&ok);
+            if (!v.isNull() && ok) HospitalInfo.PSIOxygenComputationType = int(qRound(x));
+        });
+        readFlag(rs, "isstat", HospitalInfo.isstat);
+        readFlag(rs, "AllowZeroOnHand", HospitalInfo.AllowZeroOnHand);
+        readFlag(rs, "IsCompanyPrice", HospitalInfo.IsCompanyPrice);
+        readFlag(rs, "HighAlert", HospitalInfo.HighAlert);
+        readFlag(rs, "IsAllowOPDShowLabSpecimen", HospitalInfo.IsAllowOPDShowLabSpecimen);
+    });
+    ignoring([] {
+        Recordset rs = SharedConnection().query(QStringLiteral("Select * from STATION..tbNursing_Settings"));
+        if (rs.isEmpty()) return;
+        readFlag(rs, "ShowPrecautions", NursingSettings.ShowPrecautions);
+        readFlag(rs, "ValidateUnusedMedClearance", NursingSettings.ValidateUnusedMedClearance);
+        readFlag(rs, "NoRequestingAfterFinalNotice", NursingSettings.NoRequestingAfterFinalNotice);
+        readFlag(rs, "PrintPHCSRequest", NursingSettings.PrintPHCSRequest);
+    });
+    ignoring([] { StationParameters().LoadParameters(); });
+    if (!StationParameters().CustomHospitalName().trimmed().isEmpty()) HospName = StationParameters().CustomHospitalName();
+    if (!StationParameters().CustomHospitalAddress().trimmed().isEmpty()) HospAddress = StationParameters().CustomHospitalAddress();
+}
+
+void UnloadAllForms()
+{
+    WindowRegistry::unloadAllButFirst();
+}

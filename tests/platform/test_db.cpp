@@ -1,0 +1,178 @@
+#include "support/TestDatabase.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/db/Dialect.h"
+#include "platform/db/Procedures.h"
+
+#include <thread>
+
+TEST(Dialect, MapsCrossDatabaseNamesOutsideLiterals)
+{
+    struct Case { const char* house; const char* sqlite; const char* pg; };
+    const Case cases[] = {
+        {"SELECT * FROM STATION..tbStationLogs", "SELECT * FROM station__tbstationlogs", "SELECT * FROM station.tbstationlogs"},
+        {"select a from Station.dbo.tbX x join BUILD_FILE .. tbCoRoom r on 1=1",
+         "select a from station__tbx x join build_file__tbcoroom r on 1=1", "select a from station.tbx x join build_file.tbcoroom r on 1=1"},
+        {"SELECT 'STATION..tbX', 'it''s..here' FROM A..b", "SELECT 'STATION..tbX', 'it''s..here' FROM a__b",
+         "SELECT 'STATION..tbX', 'it''s..here' FROM a.b"},
+        {"select GETDATE() as d, host_name()", "select datetime('now','localtime') as d, host_name()",
+         "select LOCALTIMESTAMP(0) as d, current_setting('application_name')"},
+        {"SELECT 'GETDATE()'", "SELECT 'GETDATE()'", "SELECT 'GETDATE()'"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Dialect::translate(Engine::SQLite, QString::fromUtf8(c.house)).toStdString(), c.sqlite);
+        EXPECT_EQ(Dialect::translate(Engine::PostgreSQL, QString::fromUtf8(c.house)).toStdString(), c.pg);
+    }
+    EXPECT_EQ(Dialect::normalizeObjectName(QStringLiteral("Station.dbo.SP_X")), QStringLiteral("station.sp_x"));
+    EXPECT_EQ(Dialect::normalizeObjectName(QStringLiteral(" STATION..sp_x")), QStringLiteral("station.sp_x"));
+}
+
+class DataLayer : public DbTest {
+protected:
+    bool withDemo() const override { return false; }
+    // A counter table of the test's own (the PostgreSQL test database outlives one test).
+    void makeCounterTable()
+    {
+        conn().execute(QStringLiteral("CREATE TABLE IF NOT EXISTS STATION..tbTestCounter (Name VARCHAR(10), LastNo INTEGER)"));
+        conn().execute(QStringLiteral("DELETE FROM STATION..tbTestCounter"));
+    }
+};
+
+TEST_F(DataLayer, ValuesGoThroughUnchanged)
+{
+    const QStringList values = {QStringLiteral("O'Neil"), QStringLiteral("a''b"), QStringLiteral("back\\slash"),
+                                QStringLiteral("Muñoz Peña – ŽŸ"), QStringLiteral("x'); DROP TABLE station..tbStationLogs; --"),
+                                QStringLiteral("?"), QStringLiteral("line\nbreak")};
+    for (const QString& v : values)
+        conn().execute(QStringLiteral("INSERT INTO STATION..tbStationLogs (Idnum, Remarks, StationID) VALUES (?, ?, 'CL')"), {v.left(30), v});
+    Recordset rs = conn().query(QStringLiteral("SELECT Idnum, Remarks FROM STATION..tbStationLogs ORDER BY LogID"));
+    ASSERT_EQ(rs.recordCount(), values.size());
+    for (int i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(rs.textAt(i, QStringLiteral("IDNUM")), values[i].left(30));
+        EXPECT_EQ(rs.textAt(i, QStringLiteral("remarks")), values[i]);
+    }
+    // a quote in a WHERE finds exactly its row
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbStationLogs WHERE Idnum = ?"), {QStringLiteral("O'Neil")}), 1);
+}
+
+TEST_F(DataLayer, RecordsetReadsByNameAndPositionWithNulls)
+{
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseUserRights (EmployeeID, EmployeeRights, UpdatedOn) VALUES (?, NULL, ?)"),
+                   {QStringLiteral("E1"), QDateTime(QDate(2026, 3, 4), QTime(13, 5, 6))});
+    Recordset rs = conn().query(QStringLiteral("SELECT EmployeeID, EmployeeRights, UpdatedOn FROM STATION..tbNurseUserRights"));
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.fieldCount(), 3);
+    EXPECT_EQ(rs.text(QStringLiteral("employeeid")), QStringLiteral("E1"));
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("E1"));
+    EXPECT_TRUE(rs.isNull(QStringLiteral("EmployeeRights")));
+    EXPECT_EQ(rs.text(QStringLiteral("EmployeeRights")), QString());
+    EXPECT_EQ(rs.toDouble(QStringLiteral("EmployeeRights")), 0.0);
+    EXPECT_EQ(rs.toDateTime(QStringLiteral("UpdatedOn")), QDateTime(QDate(2026, 3, 4), QTime(13, 5, 6)));
+    EXPECT_THROW(rs.value(QStringLiteral("NoSuchField")), DbError);
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_THROW(rs.value(0), DbError);
+}
+
+TEST_F(DataLayer, DatesCompareAsTimestamps)
+{
+    for (int d = 1; d <= 5; ++d)
+        conn().execute(QStringLiteral("INSERT INTO STATION..tbStationLogs (Idnum, Transdate) VALUES (?, ?)"),
+                       {QString::number(d), QDateTime(QDate(2026, 1, d), QTime(23, 59, 59))});
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbStationLogs WHERE Transdate >= ? AND Transdate < ?"),
+                    {QDate(2026, 1, 2), QDate(2026, 1, 4)}),
+              2);
+}
+
+TEST_F(DataLayer, RollbackOnErrorLeavesNothing)
+{
+    auto save = [&] {
+        TransactionGuard tx(conn());
+        conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseUserRights (EmployeeID, EmployeeRights) VALUES ('A', '|1')"));
+        conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseUserRights (EmployeeID, EmployeeRights) VALUES ('A', '|2')")); // duplicate key
+        tx.commit();
+    };
+    EXPECT_THROW(save(), DbError);
+    EXPECT_FALSE(conn().inTransaction());
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseUserRights")), 0);
+    // the connection is usable afterwards
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseUserRights (EmployeeID) VALUES ('B')"));
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseUserRights")), 1);
+}
+
+TEST_F(DataLayer, NestedTransactionRollsBackOnlyItsPart)
+{
+    TransactionGuard outer(conn());
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseUserRights (EmployeeID) VALUES ('A')"));
+    {
+        TransactionGuard inner(conn());
+        conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseUserRights (EmployeeID) VALUES ('B')"));
+    } // not committed
+    outer.commit();
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseUserRights")), 1);
+}
+
+TEST_F(DataLayer, ServerDateAndHostName)
+{
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-5);
+    const QDateTime server = conn().serverDateTime();
+    EXPECT_GE(server, before);
+    EXPECT_LE(server, QDateTime::currentDateTime().addSecs(5));
+    const QString host = conn().scalar(QStringLiteral("SELECT HOST_NAME()")).toString();
+    EXPECT_FALSE(host.isEmpty());
+}
+
+TEST_F(DataLayer, UnknownProcedureIsAnError)
+{
+    try {
+        conn().call(QStringLiteral("STATION..sp_NoSuchThing"), {1});
+        FAIL() << "no error";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.description().contains(QStringLiteral("sp_NoSuchThing")));
+    }
+}
+
+TEST_F(DataLayer, ProceduresAreFoundWhateverTheirSpelling)
+{
+    ProcedureRegistry::add(QStringLiteral("STATION..sp_Test_Echo"), [](Connection&, const ProcedureArgs& a) {
+        Recordset rs({QStringLiteral("Value"), QStringLiteral("Named")}, {});
+        rs.addRow({a.at(0), a.named_(QStringLiteral("@Code"))});
+        return rs;
+    });
+    EXPECT_EQ(conn().call(QStringLiteral("Station.dbo.SP_TEST_ECHO"), {QStringLiteral("x'y")}).text(QStringLiteral("value")),
+              QStringLiteral("x'y"));
+    EXPECT_EQ(conn().callNamed(QStringLiteral("station..sp_test_echo"), {{QStringLiteral("code"), 7}}).toInt(QStringLiteral("Named")), 7);
+}
+
+TEST_F(DataLayer, CounterMissingRowIsAnError)
+{
+    makeCounterTable();
+    EXPECT_THROW(takeNextNumber(conn(), QStringLiteral("STATION..tbTestCounter"), QStringLiteral("LastNo"),
+                                QStringLiteral("WHERE Name = ?"), {QStringLiteral("CS")}),
+                 DbError);
+}
+
+TEST_F(DataLayer, TwoConnectionsNeverShareACounterNumber)
+{
+    makeCounterTable();
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbTestCounter VALUES ('CS', 100)"));
+    const int perWorker = 40;
+    auto worker = [&](QList<qint64>* out) {
+        auto c = TestDatabase::openAnother();
+        for (int i = 0; i < perWorker; ++i) {
+            TransactionGuard tx(*c);
+            out->append(takeNextNumber(*c, QStringLiteral("STATION..tbTestCounter"), QStringLiteral("LastNo"),
+                                       QStringLiteral("WHERE Name = ?"), {QStringLiteral("CS")}));
+            tx.commit();
+        }
+    };
+    QList<qint64> a, b;
+    std::thread t1(worker, &a), t2(worker, &b);
+    t1.join();
+    t2.join();
+    QSet<qint64> all;
+    for (qint64 n : a + b) all.insert(n);
+    EXPECT_EQ(all.size(), 2 * perWorker);
+    EXPECT_EQ(count(QStringLiteral("SELECT LastNo FROM STATION..tbTestCounter")), 100 + 2 * perWorker);
+}

@@ -1,0 +1,20 @@
+// Every test binary: an offscreen QApplication, scripted message boxes and dialogs.
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/ProgramFolder.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("TalveroTest"));
+    QApplication::setApplicationName(QStringLiteral("cathlab-test"));
+    UiScript::setActive(true);
+    // Report definitions and pictures come from the build folder, as from a program folder.
+    const QString build = qEnvironmentVariable("CATHLAB_BUILD_DIR");
+    if (!build.isEmpty()) ProgramFolder::setPath(build);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
