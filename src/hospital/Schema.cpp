@@ -19,12 +19,12 @@ QStringList databases()
 
 bool exists(Connection& conn)
 {
-    try {
-        conn.query(QStringLiteral("SELECT 1 FROM PATIENT_DATA..TBHOSPITALINFO WHERE 1 = 0"));
-        return true;
-    } catch (const DbError&) {
-        return false;
-    }
+    // Asks the catalogue, so that a damaged database file is an error rather than "empty".
+    if (conn.engine() == Engine::SQLite)
+        return DbValue::toLong(conn.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
+                                           {Dialect::tableName(Engine::SQLite, QStringLiteral("PATIENT_DATA..TBHOSPITALINFO"))})) > 0;
+    return DbValue::toLong(conn.scalar(QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = ? AND table_name = ?"),
+                                       {QStringLiteral("patient_data"), QStringLiteral("tbhospitalinfo")})) > 0;
 }
 
 void create(Connection& conn)

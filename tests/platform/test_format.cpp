@@ -1,0 +1,43 @@
+#include "platform/text/Format.h"
+
+#include <gtest/gtest.h>
+
+TEST(Format, Amounts)
+{
+    struct Case { double v; const char* text; };
+    const Case cases[] = {{0, "0.00"}, {1234.5, "1,234.50"}, {-1234567.891, "-1,234,567.89"}, {999.995, "1,000.00"},
+                          {1.005, "1.01"}, {2.675, "2.68"}, {-0.001, "0.00"}, {100, "100.00"}};
+    for (const auto& c : cases) EXPECT_EQ(Fmt::amount(c.v).toStdString(), c.text) << c.v;
+    EXPECT_EQ(Fmt::number(1234.5, QStringLiteral("0.00")), QStringLiteral("1234.50"));
+    EXPECT_EQ(Fmt::number(1234.5, QStringLiteral("#,##0")), QStringLiteral("1,235"));
+}
+
+TEST(Format, ServerDateText)
+{
+    EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 1, 5), QTime(13, 4, 5))), QStringLiteral("01/05/2026 01:04:05 PM"));
+    EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 12, 31), QTime(0, 0, 0))), QStringLiteral("12/31/2026 12:00:00 AM"));
+}
+
+TEST(Format, ValReadsTheLeadingNumber)
+{
+    struct Case { const char* text; double v; };
+    const Case cases[] = {{"12abc", 12}, {"abc", 0}, {" 1 2", 12}, {"-3.5x", -3.5}, {"1.2.3", 1.2}, {"", 0},
+                          {"1e3", 1000}, {"1e", 1}, {"  .5", 0.5}, {"+7", 7}, {"1,000", 1}};
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(Fmt::val(QString::fromUtf8(c.text)), c.v) << c.text;
+}
+
+TEST(Format, RoundHalfEven)
+{
+    struct Case { double v; int d; double r; };
+    const Case cases[] = {{2.5, 0, 2}, {3.5, 0, 4}, {-2.5, 0, -2}, {2.51, 0, 3}, {1.125, 2, 1.12}, {1.135, 2, 1.14},
+                          {0.5, 0, 0}, {1.5, 0, 2}, {12.3449, 2, 12.34}};
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(Fmt::roundHalfEven(c.v, c.d), c.r) << c.v;
+}
+
+TEST(Format, IsNumeric)
+{
+    EXPECT_TRUE(Fmt::isNumeric(QStringLiteral(" 12.5 ")));
+    EXPECT_TRUE(Fmt::isNumeric(QStringLiteral("1,000")));
+    EXPECT_FALSE(Fmt::isNumeric(QStringLiteral("")));
+    EXPECT_FALSE(Fmt::isNumeric(QStringLiteral("12a")));
+}
