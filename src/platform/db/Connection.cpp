@@ -66,10 +66,9 @@ Connection::Connection(const ConnectionSettings& settings)
 
 Connection::~Connection()
 {
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_name, false);
-        if (db.isValid()) db.close();
-    }
+    m_statements.clear();
+    if (m_db.isValid()) m_db.close();
+    m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_name);
 }
 
@@ -97,6 +96,7 @@ std::unique_ptr<Connection> Connection::open(const ConnectionSettings& s)
     db.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!db.open())
         throw DbError(QStringLiteral("Cannot connect to %1. %2").arg(s.describe(), errorText(db.lastError())));
+    conn->m_db = db;
     conn->install();
     return conn;
 }
@@ -126,7 +126,7 @@ void Connection::install()
 
 bool Connection::isOpen() const { return database().isOpen(); }
 
-QSqlDatabase Connection::database() const { return QSqlDatabase::database(m_name, false); }
+QSqlDatabase Connection::database() const { return m_db; }
 
 QString Connection::connectionString() const
 {
@@ -136,23 +136,42 @@ QString Connection::connectionString() const
         .arg(s.host).arg(s.port).arg(s.database, s.user);
 }
 
+const QString& Connection::translated(const QString& houseSql)
+{
+    auto it = m_translations.constFind(houseSql);
+    if (it != m_translations.constEnd()) return it.value();
+    if (m_translations.size() > 2000) m_translations.clear();
+    return *m_translations.insert(houseSql, translate(houseSql));
+}
+
 QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params)
 {
-    QSqlDatabase db = database();
+    const QSqlDatabase& db = m_db;
     if (!db.isOpen()) throw DbError(QStringLiteral("The connection to the database is closed."));
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    const QString text = translate(sql);
+    const QString& text = translated(sql);
     if (params.isEmpty()) {
         // nothing to bind: run it as it is (the server cannot prepare SET, BEGIN and the like)
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
         if (!q.exec(text)) throw DbError(errorText(q.lastError()));
         return q;
     }
-    if (!q.prepare(text))
-        throw DbError(errorText(q.lastError()));
+    auto it = m_statements.find(text);
+    if (it == m_statements.end()) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.prepare(text)) throw DbError(errorText(q.lastError()));
+        if (m_statements.size() > 200) m_statements.clear();
+        it = m_statements.insert(text, q);
+    }
+    QSqlQuery& q = it.value();
     for (int i = 0; i < params.size(); ++i) q.bindValue(i, bindable(params[i]));
-    if (!q.exec())
-        throw DbError(errorText(q.lastError()));
+    if (!q.exec()) {
+        const QString message = errorText(q.lastError());
+        // a statement that failed may no longer fit the tables: parse it afresh next time
+        m_statements.remove(text);
+        throw DbError(message);
+    }
     return q;
 }
 
@@ -160,13 +179,16 @@ int Connection::execute(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q = prepare(sql, params);
     const int n = q.numRowsAffected();
+    q.finish();
     return n < 0 ? 0 : n;
 }
 
 Recordset Connection::query(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q = prepare(sql, params);
-    return Recordset::fromQuery(q);
+    Recordset rs = Recordset::fromQuery(q);
+    q.finish();
+    return rs;
 }
 
 QVariant Connection::scalar(const QString& sql, const QVariantList& params)
@@ -237,6 +259,7 @@ void Connection::setCommandTimeout(int seconds)
 
 void Connection::executeScript(const QString& houseDdl)
 {
+    m_statements.clear(); // the tables change under the prepared statements
     const QString ddl = Dialect::translateDdl(engine(), houseDdl);
     // Statements end with ";" at the end of a line; "--" comments are dropped.
     QString current;

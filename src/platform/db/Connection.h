@@ -3,6 +3,8 @@
 #include "platform/db/Recordset.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <QSqlQuery>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -78,6 +80,13 @@ public:
 private:
     QSqlQuery prepare(const QString& sql, const QVariantList& params);
     void install();
+    const QString& translated(const QString& houseSql);
+
+    // Translations and prepared statements are kept per statement text: the same look-up runs
+    // many times, and neither the dialect's rewriting nor the server's parse need repeating.
+    QHash<QString, QString> m_translations;
+    QSqlDatabase m_db;
+    QHash<QString, QSqlQuery> m_statements;
 
     ConnectionSettings m_settings;
     QString m_name;

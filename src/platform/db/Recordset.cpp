@@ -8,9 +8,14 @@
 
 struct Recordset::Data {
     QStringList names;
-    QHash<QString, int> index; // lower-case name -> column
+    QHash<QString, int> index; // lower-case name -> column; only for wide results
     QVector<QVector<QVariant>> rows;
 };
+
+namespace {
+// Narrow results (most look-ups) find a field by scanning; wide ones build a hash once.
+constexpr int kScanLimit = 12;
+}
 
 Recordset::Recordset() : d(std::make_shared<Data>()) {}
 
@@ -18,9 +23,11 @@ Recordset::Recordset(const QStringList& fieldNames, QVector<QVector<QVariant>> r
     : d(std::make_shared<Data>())
 {
     d->names = fieldNames;
-    for (int i = 0; i < fieldNames.size(); ++i) {
-        const QString key = fieldNames[i].toLower();
-        if (!d->index.contains(key)) d->index.insert(key, i);
+    if (fieldNames.size() > kScanLimit) {
+        for (int i = 0; i < fieldNames.size(); ++i) {
+            const QString key = fieldNames[i].toLower();
+            if (!d->index.contains(key)) d->index.insert(key, i);
+        }
     }
     d->rows = std::move(rows);
 }
@@ -45,7 +52,13 @@ int Recordset::recordCount() const { return d->rows.size(); }
 int Recordset::fieldCount() const { return d->names.size(); }
 QString Recordset::fieldName(int index) const { return d->names.value(index); }
 QStringList Recordset::fieldNames() const { return d->names; }
-bool Recordset::hasField(const QString& name) const { return d->index.contains(name.toLower()); }
+bool Recordset::hasField(const QString& name) const
+{
+    if (d->names.size() > kScanLimit) return d->index.contains(name.toLower());
+    for (const QString& n : d->names)
+        if (n.compare(name, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
 bool Recordset::eof() const { return m_pos >= d->rows.size(); }
 void Recordset::moveFirst() { m_pos = 0; }
 void Recordset::moveNext() { if (m_pos < d->rows.size()) ++m_pos; }
@@ -53,10 +66,14 @@ void Recordset::move(int row) { m_pos = qBound(0, row, int(d->rows.size())); }
 
 int Recordset::column(const QString& field) const
 {
-    auto it = d->index.constFind(field.toLower());
-    if (it == d->index.constEnd())
-        throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal. (%1)").arg(field));
-    return it.value();
+    if (d->names.size() <= kScanLimit) {
+        for (int i = 0; i < d->names.size(); ++i)
+            if (d->names[i].compare(field, Qt::CaseInsensitive) == 0) return i;
+    } else {
+        auto it = d->index.constFind(field.toLower());
+        if (it != d->index.constEnd()) return it.value();
+    }
+    throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal. (%1)").arg(field));
 }
 
 QVariant Recordset::valueAt(int row, int col) const
