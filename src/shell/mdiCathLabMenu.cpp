@@ -131,7 +131,9 @@ void mdiCathLabMenu::updateClock()
 
 void mdiCathLabMenu::setBackground(const QImage& image)
 {
-    mdiArea->setBackground(QBrush(image.scaled(1280, 800, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation)));
+    m_backgroundImage = image;
+    const QSize size = mdiArea->viewport()->size().expandedTo(QSize(320, 200));
+    mdiArea->setBackground(QBrush(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 void mdiCathLabMenu::setInstanceLockFile(const QString& path) { lockPath() = path; }
@@ -330,6 +332,7 @@ void mdiCathLabMenu::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     MDIForm_Resize();
+    if (!m_backgroundImage.isNull()) setBackground(m_backgroundImage);
 }
 
 void mdiCathLabMenu::closeEvent(QCloseEvent* event)

@@ -80,5 +80,6 @@ private:
 
     std::unique_ptr<QLockFile> m_lock;
     QString m_backgroundSource;
+    QImage m_backgroundImage;
     bool m_unloaded = false;
 };
