@@ -51,23 +51,8 @@ mdiCathLabMenu::mdiCathLabMenu()
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdiArea);
 
-    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    cmdRequests = new QPushButton(QStringLiteral("Requests"), Toolbar1);
-    cmdRequests->setObjectName(QStringLiteral("cmdRequests"));
-    cmdRequests->setVisible(false);
-
-    mnuPriceList = new QAction(QStringLiteral("Price List"), this);
-    mnuPriceList->setObjectName(QStringLiteral("mnuPriceList"));
-    mnuPriceList->setVisible(false);
-    mnuMarkUp = new QAction(QStringLiteral("Mark Up Settings"), this);
-    mnuMarkUp->setObjectName(QStringLiteral("mnuMarkUp"));
-    mnuMarkUp->setVisible(false);
-    mnuCF4 = new QAction(QStringLiteral("CF4"), this);
-    mnuCF4->setObjectName(QStringLiteral("mnuCF4"));
-    mnuCF4->setVisible(false);
-
+    buildMenus();
+    buildToolbar();
     buildStatusBar();
 
     auto makeTimer = [this](const char* name, int ms) {
@@ -91,6 +76,9 @@ mdiCathLabMenu::mdiCathLabMenu()
     tmrClock->start();
 
     Agent1 = new Agent(this);
+    connect(Agent1, &Agent::doubleClicked, this, &mdiCathLabMenu::Agent1_DblClick);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        connect(screen, &QScreen::availableGeometryChanged, this, &mdiCathLabMenu::SysInfo1_DisplayChanged);
 
     // the built-in background, until the picture file is loaded
     QSvgRenderer builtIn(QStringLiteral(":/shell/background.svg"));
@@ -311,16 +299,6 @@ void mdiCathLabMenu::LoadAgentCharacter()
         MsgBox(QStringLiteral("Problem encountered with Microsoft Agent."), vbOKOnly | vbCritical, QStringLiteral("Warning"));
     }
 }
-
-void mdiCathLabMenu::Timer1_Timer()
-{
-    Timer1->stop();
-}
-
-void mdiCathLabMenu::tmrRequests_Timer() {}
-void mdiCathLabMenu::tmrNotice_Timer() {}
-void mdiCathLabMenu::tmrButton_Timer() {}
-void mdiCathLabMenu::tmrMerlin_Timer() {}
 
 void mdiCathLabMenu::MDIForm_Resize()
 {
