@@ -49,7 +49,7 @@ CREATE TABLE STATION..tbNurseStation (
     RevenueID VARCHAR(10),
     Status CHAR(1) DEFAULT 'A'
 );
--- The hospital's standard remarks for credit memos (cancellations and returns).
+-- The standard remarks of the hospital for credit memos (cancellations and returns).
 CREATE TABLE STATION..tbNurseCMRemarks (
     RemarksCode VARCHAR(10) NOT NULL PRIMARY KEY,
     Remarks VARCHAR(200) NOT NULL,
