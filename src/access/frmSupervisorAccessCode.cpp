@@ -76,6 +76,7 @@ void frmSupervisorAccessCode::Form_Load()
     txtUserID->clear();
     txtAccessCode->clear();
     txtUserID->setFocus();
+    CentreOnScreen(this);
 }
 
 bool frmSupervisorAccessCode::eventFilter(QObject* watched, QEvent* event)

@@ -98,6 +98,7 @@ void frmTransaction_UserValidation::Form_Load()
     fraRemarks->setVisible(cancelling);
     cmdOK->setVisible(cancelling);
     txtUserID->setFocus();
+    CentreOnScreen(this);
 }
 
 bool frmTransaction_UserValidation::eventFilter(QObject* watched, QEvent* event)
