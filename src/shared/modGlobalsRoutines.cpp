@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/report/ReportError.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shared/clsParameters.h"
@@ -49,6 +50,7 @@ void ShowErrorNotice(const QString& description)
 void ShowErrorNotice(const std::exception& error)
 {
     if (auto* db = dynamic_cast<const DbError*>(&error)) ShowErrorNotice(db->description());
+    else if (auto* report = dynamic_cast<const ReportError*>(&error)) ShowErrorNotice(report->description());
     else ShowErrorNotice(QString::fromLocal8Bit(error.what()));
 }
 
