@@ -59,12 +59,14 @@ public:
     {
         QHash<QString, Recordset> data;
         for (const ReportTable& t : r.tables()) {
-            if (!t.loggedOn())
+            // A subreport nobody readied reads over its report's log-on, with empty parameter fields.
+            Connection* connection = t.loggedOn() ? t.connection() : (&r != &m_main ? mainConnection() : nullptr);
+            if (!connection)
                 throw ReportError(QStringLiteral("The table \"%1\" of the report \"%2\" is not logged on to the server.")
                                       .arg(t.name, r.name));
             QVariantList params;
             for (const QString& b : t.bind) params << r.parameterField(b)->boundValue();
-            data.insert(t.name.toLower(), t.connection()->query(t.sql, params));
+            data.insert(t.name.toLower(), connection->query(t.sql, params));
         }
         QStringList html;
         for (const ReportSection& s : r.sections()) html << section(r, s, data);
@@ -72,6 +74,13 @@ public:
     }
 
 private:
+    Connection* mainConnection() const
+    {
+        for (const ReportTable& t : m_main.tables())
+            if (t.loggedOn()) return t.connection();
+        return nullptr;
+    }
+
     struct Row {
         QString set;   // the repeated data set, lower case
         int index = 0;

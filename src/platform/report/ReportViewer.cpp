@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsView>
+#include <QScrollBar>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrintDialog>
@@ -48,9 +50,10 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent), m_printer(QPrinte
     actFitWidth = toolbar->addAction(QStringLiteral("Page Width"));
     connect(actFitWidth, &QAction::triggered, this, [this] { preview->fitToWidth(); });
     toolbar->addSeparator();
-    actPrint = add(QStyle::SP_DialogSaveButton, QStringLiteral("Print"), [this] { printWithDialog(); });
-    actPrint->setIcon(QIcon::fromTheme(QStringLiteral("document-print"), actPrint->icon()));
-    actExport = add(QStyle::SP_DialogSaveButton, QStringLiteral("Export"), [this] { exportWithDialog(); });
+    actPrint = toolbar->addAction(QStringLiteral("Print"));
+    connect(actPrint, &QAction::triggered, this, [this] { printWithDialog(); });
+    actExport = toolbar->addAction(QStringLiteral("Export"));
+    connect(actExport, &QAction::triggered, this, [this] { exportWithDialog(); });
     actExport->setVisible(false);
 
     m_splitter = new QSplitter(this);
@@ -116,8 +119,13 @@ void ReportViewer::viewReport()
 
 void ReportViewer::zoom(int percent)
 {
+    const int page = qMax(1, currentPage());
     preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
     preview->setZoomFactor(percent / 100.0);
+    // the top of the page in view, not its middle
+    if (page > 1) showPage(page);
+    else if (auto* view = preview->findChild<QGraphicsView*>())
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
 }
 
 int ReportViewer::zoomPercent() const { return qRound(preview->zoomFactor() * 100); }

@@ -119,8 +119,9 @@ void frmReport::cmdOption_Click(int index)
 void frmReport::done(int result)
 {
     QDialog::done(result);
-    // Unloaded: the next caller sets its own limits; a window closed by its frame left no answer.
+    // Unloaded: the next showing starts from the window as designed and asks for its own limits.
     m_loaded = false;
     m_noMaxDate = false;
+    setWindowTitle(QStringLiteral("ENTER Report Date"));
     WindowRegistry::remove(this);
 }
