@@ -393,3 +393,17 @@ TEST_F(ReportRoutinesTest, ShowingWithoutAPreparedReportIsAnError)
         for (bool sheet : {true, false}) EXPECT_THROW(ShowReport(false, QString(), direct, sheet), ReportError);
     EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
 }
+
+TEST_F(ReportRoutinesTest, AViewerWindowAskedToPrintGoesThroughThePrinterDialog)
+{
+    PrepareReport(slip(), {QStringLiteral("2026000001")});
+    frmReportViewer viewer;
+    viewer.setDirectPrint(true);
+    viewer.Form_Load();
+    // the report still asks for the printer: the dialog comes, and cancelled, nothing is printed
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList(QStringLiteral("QPrintDialog")));
+    EXPECT_FALSE(QDir(m_docs).exists());
+    // once a direct print has switched the question off, the viewer prints at once
+    CurrentReport->promptForPrinter = false;
+    EXPECT_TRUE(viewer.CRViewer1->printReport().startsWith(m_docs));
+}

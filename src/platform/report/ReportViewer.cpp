@@ -133,7 +133,8 @@ int ReportViewer::zoomPercent() const { return qRound(preview->zoomFactor() * 10
 QString ReportViewer::printReport()
 {
     if (!m_rendered) throw ReportError(QStringLiteral("There is no report to print."));
-    return ReportOutput::printDirect(*m_rendered);
+    if (!m_report->promptForPrinter) return ReportOutput::printDirect(*m_rendered);
+    return printThroughDialog();
 }
 
 int ReportViewer::pageCount() const { return preview->pageCount(); }
@@ -163,17 +164,23 @@ void ReportViewer::groupTree_itemActivated(QTreeWidgetItem* item)
     if (item) showPage(item->data(0, Qt::UserRole).toInt());
 }
 
-void ReportViewer::printWithDialog()
+QString ReportViewer::printThroughDialog()
 {
-    if (!m_rendered) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReportOutput::pageLayout(m_rendered->page));
     printer.setDocName(m_printer.docName());
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, qMax(1, pageCount()));
-    if (runModal(&dialog) != QDialog::Accepted) return;
+    if (runModal(&dialog) != QDialog::Accepted) return {};
+    ReportOutput::paint(printer, *m_rendered);
+    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
+}
+
+void ReportViewer::printWithDialog()
+{
+    if (!m_rendered) return;
     try {
-        ReportOutput::paint(printer, *m_rendered);
+        printThroughDialog();
     } catch (const ReportError& e) {
         MsgBox(e.description(), vbOKOnly | vbExclamation, QStringLiteral("Notification"));
     }

@@ -41,7 +41,9 @@ public:
     // Zoom in per cent (100: the page at its printed size).
     void zoom(int percent);
     int zoomPercent() const;
-    // Prints at once on the default printer (or to PDF, see ReportOutput); errors reach the caller.
+    // Prints the report: through the printer dialog while the report asks for one, else at once on
+    // the default printer (or to PDF, see ReportOutput). Returns where it went, "" when the dialog
+    // was cancelled. Errors reach the caller.
     QString printReport();
 
     int pageCount() const;
@@ -64,11 +66,13 @@ public:
     QAction* actExport = nullptr;
     QLabel* lblPage = nullptr;
 
-    // Toolbar buttons: print with the printer dialog, save as PDF with a file dialog.
+    // Toolbar buttons: print with the printer dialog, save as PDF with a file dialog; their errors
+    // are shown here.
     void printWithDialog();
     void exportWithDialog();
 
 private:
+    QString printThroughDialog();
     void updatePageLabel();
     void groupTree_itemActivated(QTreeWidgetItem* item);
 
