@@ -29,7 +29,7 @@ SELECT RoomID, RoomRate FROM BUILD_FILE..tbCoRoom
 
 [section 1]
 <p>As of {?AsOf}: {#count rooms} rooms</p>
-<style>td { padding: 2px }</style>
+<style>td { padding: 2px } p {/* tight */ margin: 0 }</style>
 
 [section 2]
 @repeat rooms

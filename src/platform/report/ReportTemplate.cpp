@@ -19,7 +19,7 @@ const QList<Pattern>& patterns()
         {ReportToken::Subreport, QRegularExpression(QStringLiteral(R"(\{#subreport\s+([^{}]+?)\s*\})"))},
         {ReportToken::GroupOpen, QRegularExpression(QStringLiteral(R"(\{#group\})"))},
         {ReportToken::GroupClose, QRegularExpression(QStringLiteral(R"(\{/group\})"))},
-        {ReportToken::Unknown, QRegularExpression(QStringLiteral(R"(\{[#/][^{}]*\})"))},
+        {ReportToken::Unknown, QRegularExpression(QStringLiteral(R"(\{#\w[^{}]*\}|\{/\w+\})"))},
     };
     return list;
 }
