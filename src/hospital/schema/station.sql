@@ -49,3 +49,9 @@ CREATE TABLE STATION..tbNurseStation (
     RevenueID VARCHAR(10),
     Status CHAR(1) DEFAULT 'A'
 );
+-- The standard remarks of the hospital for credit memos (cancellations and returns).
+CREATE TABLE STATION..tbNurseCMRemarks (
+    RemarksCode VARCHAR(10) NOT NULL PRIMARY KEY,
+    Remarks VARCHAR(200) NOT NULL,
+    Status CHAR(1) DEFAULT 'A'
+);

@@ -260,8 +260,12 @@ void Connection::setCommandTimeout(int seconds)
 void Connection::executeScript(const QString& houseDdl)
 {
     m_statements.clear(); // the tables change under the prepared statements
-    const QString ddl = Dialect::translateDdl(engine(), houseDdl);
-    // Statements end with ";" at the end of a line; "--" comments are dropped.
+    // "--" comment lines are dropped before the names are translated: a quote in a comment must
+    // not be taken for the start of a text. Statements end with ";" at the end of a line.
+    QStringList code;
+    for (const QString& raw : houseDdl.split(QLatin1Char('\n')))
+        if (!raw.trimmed().startsWith(QLatin1String("--"))) code << raw;
+    const QString ddl = Dialect::translateDdl(engine(), code.join(QLatin1Char('\n')));
     QString current;
     const auto lines = ddl.split(QLatin1Char('\n'));
     for (const QString& raw : lines) {
