@@ -1,3 +1,16 @@
 -- The MEDICARE database as the station sees it. House SQL: DATABASE..table names; IDENTITY, DATETIME,
 -- MONEY and BIT are mapped per engine. Statements end with ';' at the end of a line.
 
+-- The PHIC procedure list: one row per RVS code (read only by the station).
+CREATE TABLE MEDICARE..TBMED_PROCEDURES (
+    RVSCODE VARCHAR(20) NOT NULL PRIMARY KEY,
+    DESCRIPTION VARCHAR(500),
+    PACKAGEID VARCHAR(20)
+);
+CREATE INDEX ix_tbMed_Procedures_Description ON MEDICARE..TBMED_PROCEDURES (DESCRIPTION);
+-- The relative value scale: units per RVS code (read only by the station).
+CREATE TABLE MEDICARE..TBMEDRVS (
+    NODE_KEY VARCHAR(20) NOT NULL PRIMARY KEY,
+    UNIT NUMERIC(10,2),
+    DESCRIPTION VARCHAR(500)
+);
