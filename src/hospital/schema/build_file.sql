@@ -95,7 +95,7 @@ CREATE TABLE BUILD_FILE..tbCoUltraExam (
     RateH MONEY,
     Status VARCHAR(1) DEFAULT 'A'
 );
--- The services of every section, priced by rate class, with the department's overtime and
+-- The services of every section, priced by rate class, with the overtime and
 -- on-call rates.
 CREATE TABLE BUILD_FILE..TBCOOTHERREVENUE (
     OtherSectionID VARCHAR(10) NOT NULL,

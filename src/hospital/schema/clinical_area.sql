@@ -1,7 +1,7 @@
 -- The CLINICAL_AREA database as the station sees it. House SQL: DATABASE..table names; IDENTITY, DATETIME,
 -- MONEY and BIT are mapped per engine. Statements end with ';' at the end of a line.
 
--- The department's cases: one row per requested procedure, with the state of its result
+-- Cases of the department: one row per requested procedure, with the state of its result
 -- ("X" no result, "D" saved, "W" verified).
 CREATE TABLE CLINICAL_AREA..tbCathLabMaster (
     RequestNum VARCHAR(20) NOT NULL PRIMARY KEY,
@@ -18,7 +18,7 @@ CREATE TABLE CLINICAL_AREA..tbCathLabMaster (
 );
 CREATE INDEX ix_tbCathLabMaster_RefNum ON CLINICAL_AREA..tbCathLabMaster (RefNum);
 CREATE INDEX ix_tbCathLabMaster_IDNum ON CLINICAL_AREA..tbCathLabMaster (IDNum);
--- Links of the department's items to other (consigned) packages; Status "A" or "I".
+-- Links of items of the department to other (consigned) packages; Status "A" or "I".
 CREATE TABLE CLINICAL_AREA..tbCLOtherPackageLink (
     LinkID IDENTITY PRIMARY KEY,
     PackageCode VARCHAR(20) NOT NULL,

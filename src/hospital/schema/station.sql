@@ -89,7 +89,7 @@ CREATE TABLE STATION..tbNurseARCodes (
     Description VARCHAR(100),
     PRIMARY KEY (RevenueID, SystemID, TransMode)
 );
--- Links of the department's own procedure items to admission packages; Status "A" or "I".
+-- Links of the own procedure items of the department to admission packages; Status "A" or "I".
 CREATE TABLE STATION..tbCLPackage_CodeLink (
     LinkID IDENTITY PRIMARY KEY,
     PackageCode VARCHAR(20) NOT NULL,
