@@ -269,10 +269,10 @@ TEST_F(ExamChecks, MaximumQuantityFailuresShowTheNoticeAndGiveOne)
 TEST_F(ExamChecks, ExamFormType)
 {
     struct Case { const char* item; const char* expected; };
-    const Case cases[] = {{"CL002", "B"}, {"CL003", "C"}, {"CL001", "A"}, {" CL002", "A"}, {"CL005", ""}};
+    const Case cases[] = {{"CL102", "B"}, {"CL103", "C"}, {"CL101", "A"}, {" CL102", "A"}, {"CL105", ""}};
     for (const Case& c : cases) EXPECT_EQ(GetExamFormType(QString::fromLatin1(c.item)), QString::fromLatin1(c.expected)) << c.item;
     EXPECT_TRUE(UiScript::shown().isEmpty());
     loseConnection();
-    EXPECT_EQ(GetExamFormType(QStringLiteral("CL002")), QString());
+    EXPECT_EQ(GetExamFormType(QStringLiteral("CL102")), QString());
     expectOneErrorNotice();
 }

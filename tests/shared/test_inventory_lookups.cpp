@@ -63,7 +63,7 @@ TEST_F(InventoryLookups, LocationsAndTheirInventoryType)
 TEST_F(InventoryLookups, ItemsAndDepartments)
 {
     struct OnHand { const char* location; const char* item; int expected; };
-    const OnHand stock[] = {{"20", "MED0001", 240}, {"20", "MED0004", 0}, {"21", "MED0001", 0}, {" 20", "MED0001", 0}, {"36", "SUP0004", 6}};
+    const OnHand stock[] = {{"20", "MED0201", 240}, {"20", "MED0101", 0}, {"21", "MED0201", 0}, {" 20", "MED0201", 0}, {"36", "SUP0004", 6}};
     for (const OnHand& s : stock)
         EXPECT_EQ(GetDrugOnHand(QString::fromLatin1(s.location), QString::fromLatin1(s.item)), s.expected) << s.location << s.item;
 
@@ -77,7 +77,7 @@ TEST_F(InventoryLookups, ItemsAndDepartments)
     const Flag flags[] = {
         {IsPharmacyRevenue, "PH", true}, {IsPharmacyRevenue, "CM", true}, {IsPharmacyRevenue, "CS", false},
         {IsPharmacyRevenue, "LB", false}, {IsPharmacyRevenue, " PH", false},
-        {IsPNFItem, "MED0001", true}, {IsPNFItem, "MED0004", false}, {IsPNFItem, "NOSUCH", false},
+        {IsPNFItem, "MED0201", true}, {IsPNFItem, "MED0301", false}, {IsPNFItem, "NOSUCH", false},
     };
     for (const Flag& f : flags) EXPECT_EQ(f.fn(QString::fromLatin1(f.arg)), f.expected) << f.arg;
     EXPECT_TRUE(UiScript::shown().isEmpty());
@@ -123,11 +123,11 @@ TEST_F(InventoryLookups, TrappedFailuresShowTheNoticeAndAnswerEmpty)
     const QList<std::function<bool()>> checks = {
         [] { return !LoadRevenueLocation(QStringLiteral("PH")) && RevenueLocationID == QStringLiteral("kept"); },
         [] { return GetRevenueLocationID(QStringLiteral("PH")).isEmpty(); },
-        [] { return GetDrugOnHand(QStringLiteral("20"), QStringLiteral("MED0001")) == 0; },
+        [] { return GetDrugOnHand(QStringLiteral("20"), QStringLiteral("MED0201")) == 0; },
         [] { return GetLabSectionID(QStringLiteral("CBC")).isEmpty(); },
         [] { return GetRevenueItemName(QStringLiteral("CL")).isEmpty(); },
         [] { return !IsPharmacyRevenue(QStringLiteral("PH")); },
-        [] { return !IsPNFItem(QStringLiteral("MED0001")); },
+        [] { return !IsPNFItem(QStringLiteral("MED0201")); },
     };
     for (int i = 0; i < checks.size(); ++i) {
         UiScript::reset();

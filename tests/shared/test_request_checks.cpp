@@ -22,7 +22,7 @@ TEST_F(RequestChecks, PendingRequestShowsTheWorkspaceNoticeAndStops)
         {"2026000001", "CBC", "XR", false},
         {"2026000002", "TROPI", "LB", false},  // revoked
         {"2026000002", "CXRPA", "XR", false},  // processed
-        {"2026000009", "CL001", "CL", true},
+        {"2026000009", "CL101", "CL", true},
     };
     for (const Case& c : cases) {
         UiScript::reset();
@@ -50,10 +50,10 @@ TEST_F(RequestChecks, RepeatQuestionsGoOnWithYesAndStopWithNo)
         {CheckExamProcessedToday, " 2026000002", "CXRPA ", "XR", vbNo, true, true},
         {CheckExamProcessedToday, "2026000009", "LIPID", "LB", vbNo, false, false},   // processed last week
         {CheckExamProcessedToday, "2026000001", "CBC", "LB", vbNo, false, false},     // still open
-        {CheckItemPostedToday, "2026000006", "CL001", "CL", vbNo, true, true},        // charged this morning
-        {CheckItemPostedToday, "2026000006", "CL001", "CL", vbYes, true, false},
-        {CheckItemPostedToday, "500003B", "PKG-CAG", "CL", vbNo, true, true},         // out-patient charge
-        {CheckItemPostedToday, "2026000003", "PKG-CAG", "CL", vbNo, false, false},    // charged last week
+        {CheckItemPostedToday, "2026000006", "CL101", "CL", vbNo, true, true},        // charged this morning
+        {CheckItemPostedToday, "2026000006", "CL101", "CL", vbYes, true, false},
+        {CheckItemPostedToday, "500003B", "PKG-RHC", "CL", vbNo, true, true},         // out-patient charge
+        {CheckItemPostedToday, "2026000003", "PKG-RHC", "CL", vbNo, false, false},    // charged last week
     };
     for (const Case& c : cases) {
         UiScript::reset();
@@ -69,7 +69,7 @@ TEST_F(RequestChecks, RepeatQuestionsGoOnWithYesAndStopWithNo)
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Message "));
     EXPECT_EQ(UiScript::shown()[0].style, vbYesNo | vbCritical);
     UiScript::reset();
-    CheckItemPostedToday(QStringLiteral("2026000006"), QStringLiteral("CL001"), QStringLiteral("CL"));
+    CheckItemPostedToday(QStringLiteral("2026000006"), QStringLiteral("CL101"), QStringLiteral("CL"));
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("This item has been POSTED TODAY AT ") + Fmt::serverDateText(today(8, 30))
                                         + QStringLiteral("! Do you wish to REPEAT it?"));
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Message "));
@@ -77,10 +77,8 @@ TEST_F(RequestChecks, RepeatQuestionsGoOnWithYesAndStopWithNo)
 
 TEST_F(RequestChecks, ClosedRequestsByStationThenStatus)
 {
-    conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseCommunicationFile (RequestNum, IDNum, RevenueID, ItemID, StationID, "
-                                  "RecordStatus, RevokeBy, RevokeDate) VALUES ('RQ0000106', '2026000009', 'LB', 'CBC', '3F', 'R', "
-                                  "'3F002', ?)"),
-                   {lastWeek(9, 0)});
+    conn().execute(QStringLiteral("INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, RevenueID, ItemID, StationID, "
+                                  "RecordStatus) VALUES ('RQ0000106', '2026000009', 'LB', 'CBC', '3F', 'R')"));
     struct Case { const char* refNum; bool closed; QString text; };
     const QList<Case> cases = {
         {"RQ0000104", true, "You can't revoked item(s)/exam(s) requested from station: 2F"},
@@ -109,12 +107,12 @@ TEST_F(RequestChecks, MedicinesNotAdministered)
 {
     struct Case { const char* id; const char* item; int mode; bool expected; };
     const Case cases[] = {
-        {"2026000001", "MED0001", 2, true},    // two issued, one given
-        {"2026000001", "MED0002", 2, false},   // all given
-        {"2026000001", "MED0002", 1, true},    // mode 1 counts the whole admission
-        {"2026000002", "MED0003", 2, false},
-        {"2026000099", "MED0001", 2, false},
-        {" 2026000001", "MED0001", 2, false},  // sent as given, blanks and all
+        {"2026000001", "MED0201", 2, true},    // two issued, one given
+        {"2026000001", "MED0301", 2, false},   // all given
+        {"2026000001", "MED0301", 1, true},    // mode 1 counts the whole admission
+        {"2026000002", "MED0401", 2, false},
+        {"2026000099", "MED0201", 2, false},
+        {" 2026000001", "MED0201", 2, false},  // sent as given, blanks and all
     };
     for (const Case& c : cases)
         EXPECT_EQ(HasNotAdministeredMeds(QString::fromLatin1(c.id), QString::fromLatin1(c.item), c.mode), c.expected)
@@ -145,7 +143,7 @@ TEST_F(RequestChecks, FailuresReachTheCallerAndShowNothing)
     EXPECT_THROW(CheckExamProcessedToday(id, item, lb), DbError);
     EXPECT_THROW(CheckItemPostedToday(id, item, lb), DbError);
     EXPECT_THROW(IsRequestClosed(QStringLiteral("RQ0000101")), DbError);
-    EXPECT_THROW(HasNotAdministeredMeds(id, QStringLiteral("MED0001"), 2), DbError);
+    EXPECT_THROW(HasNotAdministeredMeds(id, QStringLiteral("MED0201"), 2), DbError);
     EXPECT_THROW(IsCathRequestStatusDOrW(QStringLiteral("CS000101")), DbError);
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }

@@ -43,17 +43,17 @@ void departments(Connection& c, const DemoScale&)
                 {"35", "CATH LAB STOCK ROOM", ""},
                 {"36", "CATH LAB CONSIGNMENT", kNull}});
     insertRows(c, QStringLiteral("INSERT INTO INVENTORY..tbInvLocationStock (LocationID, ItemID, OnHand, ReorderLevel) VALUES (?, ?, ?, ?)"),
-               {{"20", "MED0001", 240, 50},   // heparin 5,000 IU/mL vial
-                {"20", "MED0002", 60, 20},    // nitroglycerin 5 mg/mL ampule
-                {"20", "MED0003", 500, 100},  // clopidogrel 75 mg tablet
-                {"20", "MED0004", 0, 10},     // abciximab vial, out of stock
+               {{"20", "MED0201", 240, 50},   // heparin 5,000 IU/mL vial
+                {"20", "MED0301", 60, 20},    // iohexol 350, 100 mL
+                {"20", "MED0401", 500, 100},  // lidocaine 2%, 5 mL
+                {"20", "MED0101", 0, 10},     // morphine 10 mg/mL ampule, out of stock
                 {"21", "SUP0001", 35, 10},    // guide wire 0.035"
                 {"21", "SUP0002", 80, 20},    // introducer sheath 6 Fr
                 {"35", "SUP0002", 12, 5},
                 {"35", "SUP0003", 18, 5},     // angiographic catheter 5 Fr
                 {"36", "SUP0004", 6, 2}});    // drug-eluting stent (consigned)
     insertRows(c, QStringLiteral("INSERT INTO INVENTORY..tbInvPNFList (ItemID) VALUES (?)"),
-               {{"MED0001"}, {"MED0002"}, {"MED0003"}});
+               {{"MED0201"}, {"MED0401"}, {"MED0101"}});
     // AR codes: mode 1 charge, 2 revocation, 3 late charge; ERM the cash assessment.
     const char* revenues[] = {"CL", "LB", "XR", "HS", "PH", "CS", "MD"};
     int account = 1101;
@@ -140,36 +140,36 @@ void servicesAndPackages(Connection& c, const DemoScale&)
 {
     const QString svc = QStringLiteral(
         "INSERT INTO BUILD_FILE..TBCOOTHERREVENUE (OtherSectionID, OtherRevenueID, OtherRevenue, RateA, RateB, RateC, RateD, "
-        "RateE, RateF, RateG, RateH, CathOverTimeRate, CathOnCallRate, Status) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'A')");
-    c.execute(svc, QVariantList{"CL", "CL001", "CORONARY ANGIOGRAPHY"} + rates(45000) + QVariantList{54000, 58500});
-    c.execute(svc, QVariantList{"CL", "CL002", "PCI SINGLE VESSEL"} + rates(120000) + QVariantList{144000, 156000});
-    c.execute(svc, QVariantList{"CL", "CL003", "PERMANENT PACEMAKER INSERTION"} + rates(95000) + QVariantList{114000, 123500});
-    c.execute(svc, QVariantList{"CL", "CL004", "TEMPORARY PACEMAKER INSERTION"} + rates(25000) + QVariantList{30000, kNull});
-    c.execute(svc, QVariantList{"CL", "CL005", "RIGHT HEART CATHETERIZATION"} + rates(38000) + QVariantList{kNull, kNull});
-    c.execute(svc, QVariantList{"CL", "CL006", "INTRA-AORTIC BALLOON PUMP INSERTION"} + rates(65000.5) + QVariantList{78000.75, 84500.25});
+        "RateE, RateF, RateG, RateH, CathOverTimeRate, CathOnCallRate, FixRate, Status) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'N', 'A')");
+    c.execute(svc, QVariantList{"CL", "CL101", "LEFT HEART CATHETERIZATION"} + rates(42000) + QVariantList{50400, 54600});
+    c.execute(svc, QVariantList{"CL", "CL102", "PTCA - MULTIVESSEL"} + rates(165000) + QVariantList{198000, 214500});
+    c.execute(svc, QVariantList{"CL", "CL103", "DUAL CHAMBER PACEMAKER INSERTION"} + rates(115000) + QVariantList{138000, 149500});
+    c.execute(svc, QVariantList{"CL", "CL104", "TEMPORARY PACEMAKER INSERTION"} + rates(25000) + QVariantList{30000, kNull});
+    c.execute(svc, QVariantList{"CL", "CL105", "PERICARDIOCENTESIS"} + rates(18000) + QVariantList{kNull, kNull});
+    c.execute(svc, QVariantList{"CL", "CL106", "IABP SUPPORT (PER DAY)"} + rates(12500.5) + QVariantList{15000.75, 16250.25});
     c.execute(svc, QVariantList{"HS", "HS001", "ECG 12 LEADS"} + rates(450) + QVariantList{540, 585});
     c.execute(svc, QVariantList{"HS", "HS002", "TREADMILL STRESS TEST"} + rates(3500) + QVariantList{4200, 4550});
-    c.execute(svc, QVariantList{"HS", "CL001", "HOLTER MONITORING"} + rates(4800) + QVariantList{5760, 6240});
+    c.execute(svc, QVariantList{"HS", "CL101", "HOLTER MONITORING"} + rates(4800) + QVariantList{5760, 6240});
 
-    insertRows(c, QStringLiteral("INSERT INTO BUILD_FILE..tbCoAdmPackage (PackageID, Package, Amount, CLActive, Status) VALUES (?, ?, ?, ?, 'A')"),
-               {{"PKG-CAG", "CORONARY ANGIOGRAPHY PACKAGE", 68000, "Y"},
-                {"PKG-PCI", "PCI PACKAGE (ONE STENT)", 285000, "Y"},
-                {"PKG-PPI", "PERMANENT PACEMAKER PACKAGE", 310000, "Y"},
-                {"PKG-IABP", "IABP EQUIPMENT PACKAGE", 95000, "Y"},
-                {"PKG-MAT", "NORMAL DELIVERY PACKAGE", 35000, "N"}});
+    insertRows(c, QStringLiteral("INSERT INTO BUILD_FILE..tbCoAdmPackage (PackageID, Package, CLActive) VALUES (?, ?, ?)"),
+               {{"PKG-RHC", "RIGHT HEART CATHETERIZATION PACKAGE", "Y"},
+                {"PKG-PTCA", "PTCA PACKAGE (TWO STENTS)", "Y"},
+                {"PKG-PPI", "DUAL CHAMBER PACEMAKER PACKAGE", "Y"},
+                {"PKG-IABP", "IABP EQUIPMENT PACKAGE", "Y"}});
     insertRows(c, QStringLiteral("INSERT INTO STATION..tbCLPackage_CodeLink (PackageCode, NurseItemCode, Status) VALUES (?, ?, ?)"),
-               {{"PKG-CAG", "CL001", "A"},
-                {"PKG-PCI", "CL002", "A"},
-                {"PKG-PPI", "CL004", kNull},   // an old link, never given a status
-                {"PKG-PPI", "CL003", "A"},
-                {"PKG-IABP", "CL006", "I"}});
+               {{"PKG-RHC", "CL101", "A"},
+                {"PKG-PTCA", "CL102", "A"},
+                {"PKG-PPI", "CL104", kNull},   // an old link, never given a status
+                {"PKG-PPI", "CL103", "A"},
+                {"PKG-IABP", "CL106", "I"}});
     insertRows(c, QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLOtherPackageLink (PackageCode, NurseItemCode, Status) VALUES (?, ?, ?)"),
-               {{"CPKG-STENT", "CL002", "A"}, {"CPKG-LEAD", "CL003", "I"}});
+               {{"CPKG-STENT", "CL102", "A"}, {"CPKG-LEAD", "CL103", "I"}});
     insertRows(c, QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLEquipmentPackage (PackageCode, Description) VALUES (?, ?)"),
                {{"PKG-IABP", "INTRA-AORTIC BALLOON PUMP"}});
     insertRows(c, QStringLiteral("INSERT INTO STATION..tbCLExamFormTypes (ItemID, FormType, Description) VALUES (?, ?, ?)"),
-               {{"CL002", "B", "INTERVENTION CONSENT AND REPORT"}, {"CL003", "C", "DEVICE IMPLANT RECORD"},
-                {"CL005", kNull, "NO FORM RECORDED"}});
+               {{"CL102", "B", "INTERVENTION CONSENT AND REPORT"}, {"CL103", "C", "DEVICE IMPLANT RECORD"},
+                {"CL105", kNull, "NO FORM RECORDED"}});
 }
 
 // Posted charges, stock movements, requests and cases of a few demo admissions, dated from the
@@ -179,46 +179,59 @@ void postings(Connection& c, const DemoScale&)
     const QDateTime now = c.serverDateTime();
     const QDateTime morning(now.date(), QTime(8, 30));
     const QDateTime lastWeek = morning.addDays(-7);
-    insertRows(c, QStringLiteral("INSERT INTO BILLING..tbBillDailyBill (IDNum, TransDate, RevenueID, DrCr, ItemID, Quantity, RefNum, "
+    insertRows(c, QStringLiteral("INSERT INTO BILLING..tbBillDailyBill (IDNum, TransDate, RevenueID, DrCr, ItemID, Quantity, Refnum, "
                                  "Amount, UserID, RoomID) VALUES (?, ?, ?, 'D', ?, ?, ?, ?, 'CL001', ?)"),
-               {{"2026000003", lastWeek, "CL", "PKG-CAG", 1, "CS000101", 68000, "204"},
-                {"2026000005", lastWeek, "CL", "PKG-PCI", 1, "CS000102", 285000, "306"},
-                {"2026000005", lastWeek.addSecs(3600), "CL", "PKG-PCI", -1, "CS000103", -285000, "306"},
-                {"2026000006", morning, "CL", "CL001", 1, "CS000104", 45000, "207"},
-                {"2026000006", morning, "PH", "MED0001", 2, "CS000104", 760, "207"}});
+               {{"2026000003", lastWeek, "CL", "PKG-RHC", 1, "CS000101", 58000, "204"},
+                {"2026000005", lastWeek, "CL", "PKG-PTCA", 1, "CS000102", 345000, "306"},
+                {"2026000005", lastWeek.addSecs(3600), "CL", "PKG-PTCA", -1, "CS000103", -345000, "306"},
+                {"2026000006", morning, "CL", "CL101", 1, "CS000104", 42000, "207"},
+                {"2026000006", morning, "PH", "MED0201", 2, "CS000104", 760, "207"}});
     insertRows(c, QStringLiteral("INSERT INTO BILLING..tbBillOPDailyOut (IDNum, HospNum, TransDate, RevenueID, DrCr, ItemID, Quantity, "
-                                 "RefNum, ChargeSlip, Amount, UserID) VALUES (?, ?, ?, ?, 'D', ?, ?, ?, ?, ?, 'CL001')"),
+                                 "Refnum, ChargeSlip, Amount, UserID) VALUES (?, ?, ?, ?, 'D', ?, ?, ?, ?, ?, 'CL001')"),
                {{"500002B", "100002", lastWeek, "HS", "HS001", 1, "OR-88121", "CS000105", 450},
-                {"500003B", "100003", morning, "CL", "PKG-CAG", 1, "OR-88140", "CS000106", 68000}});
+                {"500003B", "100003", morning, "CL", "PKG-RHC", 1, "OR-88140", "CS000106", 58000}});
     insertRows(c, QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (IDNum, ItemID, LocationID, RevenueID, TransDate, RefNum, "
                                  "Quantity, Amount, UserID, CreditMemoNum) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 'CL001', ?)"),
-               {{"2026000006", "MED0001", "20", "PH", morning, "CS000104", -2, 760, kNull},
+               {{"2026000006", "MED0201", "20", "PH", morning, "CS000104", -2, 760, kNull},
                 {"2026000007", "SUP0002", "21", "CS", lastWeek, "CS000107", -1, 2300, kNull},
                 {"2026000007", "SUP0002", "21", "CS", lastWeek.addDays(1), "CS000107", 1, -2300, "100501"}});
     insertRows(c, QStringLiteral("INSERT INTO INVENTORY..tbInvSlipCounter (CounterID, Description, LastNumber) VALUES (?, ?, ?)"),
                {{"CREDITMEMO", "CREDIT MEMO", 100500}, {"ADJUSTSLIP", "ADJUSTMENT SLIP", 200300}});
 
+    // Requests and their log-book lines: open, processed today, revoked, from another station,
+    // processed last week.
     const QString request = QStringLiteral(
-        "INSERT INTO STATION..tbNurseCommunicationFile (RequestNum, IDNum, RevenueID, ItemID, Quantity, RequestDate, StationID, "
-        "UserID, Stat, RecordStatus, ProcessBy, ProcessDate, RevokeBy, RevokeDate) VALUES (?, ?, ?, ?, 1, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    insertRows(c, request,
-               {{"RQ0000101", "2026000001", "LB", "CBC", morning, "CL", "CL001", "N", kNull, kNull, kNull, kNull, kNull},
-                {"RQ0000102", "2026000002", "XR", "CXRPA", morning, "CL", "CL001", "N", "X", "XR004", morning.addSecs(5400), kNull, kNull},
-                {"RQ0000103", "2026000002", "LB", "TROPI", lastWeek, "CL", "CL001", "Y", "R", kNull, kNull, "CL002", lastWeek.addSecs(1800)},
-                {"RQ0000104", "2026000009", "CL", "CL001", morning, "2F", "2F011", "N", kNull, kNull, kNull, kNull, kNull},
-                {"RQ0000105", "2026000009", "LB", "LIPID", lastWeek, "CL", "CL001", "N", "X", "LB007", lastWeek.addSecs(7200), kNull, kNull}});
+        "INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, RevenueID, ItemID, Quantity, RequestDate, StationID, "
+        "UserID, RecordStatus) VALUES (?, ?, ?, ?, 1, ?, ?, ?, ?)");
+    const QString logLine = QStringLiteral(
+        "INSERT INTO STATION..tbNurseLogbook (RequestNum, IDNum, RevenueID, ItemID, Quantity, RecordStatus, ProcessBy, ProcessDate, "
+        "RevokeBy, RevokeDate, StationID) VALUES (?, ?, ?, ?, 1, ?, ?, ?, ?, ?, ?)");
+    struct Request { const char* no; const char* id; const char* rev; const char* item; QDateTime at; const char* station;
+                     const char* user; QVariant status; QVariant by; QVariant when; bool revoked; };
+    const Request requests[] = {
+        {"RQ0000101", "2026000001", "LB", "CBC", morning, "CL", "CL001", kNull, kNull, kNull, false},
+        {"RQ0000102", "2026000002", "XR", "CXRPA", morning, "CL", "CL001", "X", "XR004", morning.addSecs(5400), false},
+        {"RQ0000103", "2026000002", "LB", "TROPI", lastWeek, "CL", "CL001", "R", "CL002", lastWeek.addSecs(1800), true},
+        {"RQ0000104", "2026000009", "CL", "CL101", morning, "2F", "2F011", kNull, kNull, kNull, false},
+        {"RQ0000105", "2026000009", "LB", "LIPID", lastWeek, "CL", "CL001", "X", "LB007", lastWeek.addSecs(7200), false},
+    };
+    for (const Request& r : requests) {
+        c.execute(request, {r.no, r.id, r.rev, r.item, r.at, r.station, r.user, r.status});
+        c.execute(logLine, {r.no, r.id, r.rev, r.item, r.status, r.revoked ? kNull : r.by, r.revoked ? kNull : r.when,
+                            r.revoked ? r.by : kNull, r.revoked ? r.when : kNull, r.station});
+    }
     insertRows(c, QStringLiteral("INSERT INTO CLINICAL_AREA..tbCathLabMaster (RequestNum, RefNum, IDNum, ItemID, RevenueID, RequestDate, "
                                  "RequestStatus) VALUES (?, ?, ?, ?, 'CL', ?, ?)"),
-               {{"CL0000051", "CS000101", "2026000003", "CL001", lastWeek, "W"},
-                {"CL0000052", "CS000104", "2026000006", "CL001", morning, "X"},
-                {"CL0000053", "CS000108", "2026000010", "CL005", morning, kNull},
-                {"CL0000054", "CS000109", "2026000011", "CL002", morning, "X"},
-                {"CL0000055", "CS000109", "2026000011", "CL004", morning, "D"}});
+               {{"CL0000051", "CS000101", "2026000003", "CL101", lastWeek, "W"},
+                {"CL0000052", "CS000104", "2026000006", "CL101", morning, "X"},
+                {"CL0000053", "CS000108", "2026000010", "CL105", morning, kNull},
+                {"CL0000054", "CS000109", "2026000011", "CL102", morning, "X"},
+                {"CL0000055", "CS000109", "2026000011", "CL104", morning, "D"}});
     insertRows(c, QStringLiteral("INSERT INTO STATION..tbNursePatientMedicines (IDNum, ItemID, RequestNum, QtyIssued, QtyAdministered, "
                                  "DateIssued) VALUES (?, ?, ?, ?, ?, ?)"),
-               {{"2026000001", "MED0001", "RQ0000090", 2, 1, lastWeek},
-                {"2026000001", "MED0002", "RQ0000091", 1, 1, lastWeek},
-                {"2026000002", "MED0003", "RQ0000092", 3, 3, lastWeek}});
+               {{"2026000001", "MED0201", "RQ0000090", 2, 1, lastWeek},
+                {"2026000001", "MED0301", "RQ0000091", 1, 1, lastWeek},
+                {"2026000002", "MED0401", "RQ0000092", 3, 3, lastWeek}});
 }
 
 } // namespace

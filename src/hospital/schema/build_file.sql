@@ -95,12 +95,13 @@ CREATE TABLE BUILD_FILE..tbCoUltraExam (
     RateH MONEY,
     Status VARCHAR(1) DEFAULT 'A'
 );
--- The services of every section, priced by rate class, with the overtime and
--- on-call rates.
-CREATE TABLE BUILD_FILE..TBCOOTHERREVENUE (
+-- The services of every section, priced by rate class, with the overtime and on-call rates of the
+-- department. (Also created by the package look-ups with the same columns,
+-- hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS BUILD_FILE..TBCOOTHERREVENUE (
     OtherSectionID VARCHAR(10) NOT NULL,
     OtherRevenueID VARCHAR(20) NOT NULL,
-    OtherRevenue VARCHAR(150),
+    OtherRevenue VARCHAR(200),
     RateA MONEY,
     RateB MONEY,
     RateC MONEY,
@@ -109,17 +110,16 @@ CREATE TABLE BUILD_FILE..TBCOOTHERREVENUE (
     RateF MONEY,
     RateG MONEY,
     RateH MONEY,
+    FixRate CHAR(1),
     CathOverTimeRate MONEY,
     CathOnCallRate MONEY,
-    Status VARCHAR(1) DEFAULT 'A',
+    Status CHAR(1),
     PRIMARY KEY (OtherSectionID, OtherRevenueID)
 );
-CREATE INDEX ix_TBCOOTHERREVENUE_Item ON BUILD_FILE..TBCOOTHERREVENUE (OtherRevenueID);
+CREATE INDEX IF NOT EXISTS ix_TBCOOTHERREVENUE_Item ON BUILD_FILE..TBCOOTHERREVENUE (OtherRevenueID);
 -- Admission packages.
-CREATE TABLE BUILD_FILE..tbCoAdmPackage (
+CREATE TABLE IF NOT EXISTS BUILD_FILE..tbCoAdmPackage (
     PackageID VARCHAR(20) NOT NULL PRIMARY KEY,
-    Package VARCHAR(150),
-    Amount MONEY,
-    CLActive VARCHAR(1),
-    Status VARCHAR(1) DEFAULT 'A'
+    Package VARCHAR(200),
+    CLActive CHAR(1)
 );

@@ -237,18 +237,18 @@ void Connection::setCommandTimeout(int seconds)
 
 void Connection::executeScript(const QString& houseDdl)
 {
-    // "--" comment lines are dropped before the text is translated: an apostrophe in a comment
-    // must not open a literal. Statements end with ";" at the end of a line.
+    // "--" comments are dropped before the names are mapped: an apostrophe in a comment would
+    // otherwise open a literal that hides the statements after it. Statements end with ";" at the
+    // end of a line.
     QStringList code;
-    for (const QString& raw : houseDdl.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        if (!line.startsWith(QLatin1String("--")) && !line.isEmpty()) code << raw;
-    }
+    for (const QString& raw : houseDdl.split(QLatin1Char('\n')))
+        if (!raw.trimmed().startsWith(QLatin1String("--"))) code << raw;
     const QString ddl = Dialect::translateDdl(engine(), code.join(QLatin1Char('\n')));
     QString current;
     const auto lines = ddl.split(QLatin1Char('\n'));
     for (const QString& raw : lines) {
         const QString line = raw.trimmed();
+        if (line.startsWith(QLatin1String("--")) || line.isEmpty()) continue;
         current += raw + QLatin1Char('\n');
         if (line.endsWith(QLatin1Char(';'))) {
             QSqlQuery q(database());

@@ -31,7 +31,7 @@ Recordset getLabExamSpecimen(Connection& c, const ProcedureArgs& a)
 Recordset checkExamStatus(Connection& c, const ProcedureArgs& a)
 {
     return c.query(QStringLiteral(
-        "SELECT RequestDate AS Requestdate, RequestNum FROM STATION..tbNurseCommunicationFile "
+        "SELECT RequestDate AS Requestdate, RequestNum FROM STATION..TBNURSECOMMUNICATIONFILE "
         "WHERE IDNum = ? AND ItemID = ? AND RevenueID = ? AND COALESCE(RecordStatus,'') = '' "
         "ORDER BY RequestDate DESC"),
         {a.text(0), a.text(1), a.text(2)});
@@ -45,7 +45,7 @@ Recordset checkExamPosted(Connection& c, const ProcedureArgs& a)
     const QDateTime from(today, QTime(0, 0)), to(today.addDays(1), QTime(0, 0));
     const QString id = a.text(0), item = a.text(1), section = a.text(2);
     return c.query(QStringLiteral(
-        "SELECT ProcessDate FROM STATION..tbNurseCommunicationFile "
+        "SELECT ProcessDate FROM STATION..tbNurseLogbook "
         "WHERE IDNum = ? AND ItemID = ? AND RevenueID = ? AND RecordStatus = 'X' AND ProcessDate >= ? AND ProcessDate < ? "
         "UNION ALL SELECT TransDate AS ProcessDate FROM BILLING..tbBillDailyBill "
         "WHERE IDNum = ? AND ItemID = ? AND RevenueID = ? AND Quantity > 0 AND TransDate >= ? AND TransDate < ? "
@@ -55,12 +55,14 @@ Recordset checkExamPosted(Connection& c, const ProcedureArgs& a)
         {id, item, section, from, to, id, item, section, from, to, id, item, section, from, to});
 }
 
-// Argument: a request number. Who asked for it and what became of it.
+// Argument: a request number. Who asked for it and what became of it: the request row gives the
+// station and status, its log-book line who processed or revoked it and when.
 Recordset checkRequest(Connection& c, const ProcedureArgs& a)
 {
     return c.query(QStringLiteral(
-        "SELECT StationID, RecordStatus, RevokeBy, RevokeDate, ProcessBy, ProcessDate "
-        "FROM STATION..tbNurseCommunicationFile WHERE RequestNum = ?"),
+        "SELECT f.StationID, f.RecordStatus, l.RevokeBy, l.RevokeDate, l.ProcessBy, l.ProcessDate "
+        "FROM STATION..TBNURSECOMMUNICATIONFILE f LEFT JOIN STATION..tbNurseLogbook l ON l.RequestNum = f.RequestNum "
+        "WHERE f.RequestNum = ? ORDER BY l.LogID LIMIT 1"),
         {a.text(0)});
 }
 
