@@ -18,6 +18,11 @@ CREATE TABLE CLINICAL_AREA..tbCathLabMaster (
 );
 CREATE INDEX ix_tbCathLabMaster_RefNum ON CLINICAL_AREA..tbCathLabMaster (RefNum);
 CREATE INDEX ix_tbCathLabMaster_IDNum ON CLINICAL_AREA..tbCathLabMaster (IDNum);
+-- Packages that are equipment packages.
+CREATE TABLE CLINICAL_AREA..tbCLEquipmentPackage (
+    PackageCode VARCHAR(20) NOT NULL PRIMARY KEY,
+    Description VARCHAR(150)
+);
 -- Links of items of the department to other (consigned) packages; Status "A" or "I".
 CREATE TABLE CLINICAL_AREA..tbCLOtherPackageLink (
     LinkID IDENTITY PRIMARY KEY,
@@ -26,8 +31,3 @@ CREATE TABLE CLINICAL_AREA..tbCLOtherPackageLink (
     Status VARCHAR(1)
 );
 CREATE INDEX ix_tbCLOtherPackageLink_Item ON CLINICAL_AREA..tbCLOtherPackageLink (NurseItemCode);
--- Packages that are equipment packages.
-CREATE TABLE CLINICAL_AREA..tbCLEquipmentPackage (
-    PackageCode VARCHAR(20) NOT NULL PRIMARY KEY,
-    Description VARCHAR(150)
-);

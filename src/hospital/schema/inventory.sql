@@ -42,6 +42,12 @@ CREATE TABLE INVENTORY..tbInvStockCard (
 CREATE INDEX ix_tbInvStockCard_RefNum ON INVENTORY..tbInvStockCard (RefNum);
 CREATE INDEX ix_tbInvStockCard_CreditMemo ON INVENTORY..tbInvStockCard (CreditMemoNum);
 CREATE INDEX ix_tbInvStockCard_IDNum ON INVENTORY..tbInvStockCard (IDNum, ItemID);
+-- Counters of the slips the inventory issues (credit memos, adjustment slips).
+CREATE TABLE INVENTORY..tbInvSlipCounter (
+    CounterID VARCHAR(20) NOT NULL PRIMARY KEY,
+    Description VARCHAR(100),
+    LastNumber INTEGER NOT NULL DEFAULT 0
+);
 -- Lines of a credit memo staged for its print, per user, admission and credit memo number.
 CREATE TABLE INVENTORY..tbInvCMPrint (
     LineID IDENTITY PRIMARY KEY,
@@ -55,9 +61,3 @@ CREATE TABLE INVENTORY..tbInvCMPrint (
     QtyIssued INTEGER
 );
 CREATE INDEX ix_tbInvCMPrint_Memo ON INVENTORY..tbInvCMPrint (UserID, IDNum, RefNum);
--- Counters of the slips the inventory issues (credit memos, adjustment slips).
-CREATE TABLE INVENTORY..tbInvSlipCounter (
-    CounterID VARCHAR(20) NOT NULL PRIMARY KEY,
-    Description VARCHAR(100),
-    LastNumber INTEGER NOT NULL DEFAULT 0
-);
