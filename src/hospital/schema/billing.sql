@@ -1,3 +1,42 @@
 -- The BILLING database as the station sees it. House SQL: DATABASE..table names; IDENTITY, DATETIME,
 -- MONEY and BIT are mapped per engine. Statements end with ';' at the end of a line.
 
+-- Posted charges of in-patients (DrCr D charge, C credit). (Also read by the reference-number
+-- check, hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS BILLING..tbBillDailyBill (
+    BillLineID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    TransDate DATETIME,
+    RevenueID VARCHAR(10),
+    DrCr CHAR(1),
+    ItemID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    Refnum VARCHAR(20),
+    Amount MONEY,
+    UserID VARCHAR(20),
+    RoomID VARCHAR(20),
+    requestdocid VARCHAR(10),
+    Arcode VARCHAR(20),
+    DoctorName VARCHAR(200)
+);
+-- Posted charges of out-patients.
+CREATE TABLE IF NOT EXISTS BILLING..tbBillOPDailyOut (
+    BillLineID IDENTITY PRIMARY KEY,
+    HospNum VARCHAR(20),
+    IDNum VARCHAR(20) NOT NULL,
+    TransDate DATETIME,
+    RevenueID VARCHAR(10),
+    DrCr CHAR(1),
+    ItemID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    Refnum VARCHAR(20),
+    ChargeSlip VARCHAR(20),
+    Amount MONEY,
+    UserID VARCHAR(20),
+    RoomID VARCHAR(20),
+    requestdocid VARCHAR(10),
+    Arcode VARCHAR(20),
+    DoctorName VARCHAR(200)
+);
+CREATE INDEX IF NOT EXISTS ix_tbBillDailyBill_IDNum ON BILLING..tbBillDailyBill (IDNum);
+CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_IDNum ON BILLING..tbBillOPDailyOut (IDNum);

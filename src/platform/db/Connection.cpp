@@ -237,8 +237,13 @@ void Connection::setCommandTimeout(int seconds)
 
 void Connection::executeScript(const QString& houseDdl)
 {
-    const QString ddl = Dialect::translateDdl(engine(), houseDdl);
-    // Statements end with ";" at the end of a line; "--" comments are dropped.
+    // "--" comments are dropped before the names are mapped: an apostrophe in a comment would
+    // otherwise open a literal that hides the statements after it. Statements end with ";" at the
+    // end of a line.
+    QStringList code;
+    for (const QString& raw : houseDdl.split(QLatin1Char('\n')))
+        if (!raw.trimmed().startsWith(QLatin1String("--"))) code << raw;
+    const QString ddl = Dialect::translateDdl(engine(), code.join(QLatin1Char('\n')));
     QString current;
     const auto lines = ddl.split(QLatin1Char('\n'));
     for (const QString& raw : lines) {
