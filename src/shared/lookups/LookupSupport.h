@@ -13,6 +13,9 @@ namespace Lookup {
 // An admission number whose last character is "B" is an out-patient visit.
 inline bool isOutPatientNumber(const QString& idNum) { return idNum.endsWith(QLatin1Char('B')); }
 
+// A text to bind where an empty text must stay an empty text: a null QString binds as NULL.
+inline QString textParam(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
+
 // A column read straight into a text, a number or a truth value: a null is an error, as it is when
 // the hospital's module converts a null directly.
 QString textOf(const QVariant& v);

@@ -69,8 +69,9 @@ QVariantList procedureArguments(const QString& text, const QVariantList& params)
 
 }
 
-BoundStatement BindCriteria(const QString& query, const QVariantList& params, const QString& criteria)
+BoundStatement BindCriteria(const QString& query, const QVariantList& params, const QString& typed)
 {
+    const QString criteria = typed.isNull() ? QStringLiteral("") : typed; // empty, not NULL
     BoundStatement out;
     int next = 0;
     for (int i = 0; i < query.size(); ++i) {

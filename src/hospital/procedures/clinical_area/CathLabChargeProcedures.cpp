@@ -16,7 +16,8 @@ Recordset cathLabCharges(Connection& c, const ProcedureArgs& a)
         : QStringLiteral("SELECT SUM(CASE WHEN DrCr = 'C' THEN -Amount ELSE Amount END) AS Amount FROM BILLING..tbBillDailyBill B "
                          "JOIN PATIENT_DATA..tbPatient P ON P.IDNum = B.IDNum "
                          "WHERE B.IDNum = ? AND P.HospNum = ? AND B.RevenueID = 'CL' AND (B.ItemID = ? OR ? = '') HAVING COUNT(*) > 0");
-    return c.query(sql, {idNum, a.text(0), a.text(2), a.text(2)});
+    const QString item = a.text(2).isNull() ? QStringLiteral("") : a.text(2);
+    return c.query(sql, {idNum, a.text(0), item, item});
 }
 
 } // namespace

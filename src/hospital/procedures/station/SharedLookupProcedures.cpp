@@ -9,13 +9,19 @@
 namespace {
 
 bool isOutPatientNumber(const QString& idNum) { return idNum.endsWith(QLatin1Char('B')); }
+// An argument compared with '': a missing one counts as empty, not as NULL.
+QString textArg(const ProcedureArgs& a, int i)
+{
+    const QString s = a.text(i);
+    return s.isNull() ? QStringLiteral("") : s;
+}
 
 // Argument: a revenue code, or '' for all. Columns: the code, then its description.
 Recordset chargingCodes(Connection& c, const ProcedureArgs& a)
 {
     return c.query(QStringLiteral("SELECT RevenueID, Description FROM STATION..tbCLChargingCodes "
                                   "WHERE (RevenueID = ? OR ? = '') AND COALESCE(Status, 'A') = 'A' ORDER BY RevenueID"),
-                   {a.text(0), a.text(0)});
+                   {textArg(a, 0), textArg(a, 0)});
 }
 
 // Arguments: doctor code, rate class letter. One row (Amount) when the doctor has a fee for the class.
