@@ -3,6 +3,7 @@
 #include "components/StationComponents.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowRegistry.h"
 #include "shared/modGlobals.h"
 
 #include <QFocusEvent>
@@ -16,6 +17,16 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+
+frmRequestingDoctor* frmRequestingDoctor::instance()
+{
+    static QPointer<frmRequestingDoctor> s_instance;
+    if (!s_instance) {
+        s_instance = new frmRequestingDoctor();
+        WindowRegistry::add(s_instance);
+    }
+    return s_instance;
+}
 
 frmRequestingDoctor::frmRequestingDoctor()
 {
@@ -76,6 +87,9 @@ void frmRequestingDoctor::setVisible(bool visible)
 
 void frmRequestingDoctor::Form_Load()
 {
+    // A fresh form: nothing of an earlier showing stays in the boxes.
+    name()->clear();
+    name()->setEnabled(false);
     setTabOrder(cmdOption, code());
     code()->setText(AttendingDoctorCode.isNull() ? QString() : DbValue::text(AttendingDoctorCode));
     RequestingDoctorID.clear();

@@ -1,6 +1,4 @@
 #pragma once
-#include "platform/ui/WindowRegistry.h"
-
 #include <QDialog>
 #include <array>
 
@@ -14,10 +12,12 @@ class QToolButton;
 // doctor list, or "0" with a name typed by hand. Callers show it modally, then read
 // RequestingDoctorID and RequestingDoctorName; an empty ID means no doctor was given. Each showing
 // starts afresh from AttendingDoctorCode.
-class frmRequestingDoctor : public QDialog, public SingleWindow<frmRequestingDoctor> {
+class frmRequestingDoctor : public QDialog {
     Q_OBJECT
 public:
-    frmRequestingDoctor();
+    // The one dialog of the run. It is hidden, not deleted, when it closes, so that a caller can
+    // still reach it after runModal; every showing loads it afresh.
+    static frmRequestingDoctor* instance();
 
     QLabel* Label1;
     QLabel* Label2;
@@ -39,6 +39,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    frmRequestingDoctor();
     QLineEdit* code() const { return txtRequestingDoctor[1]; }
     QLineEdit* name() const { return txtRequestingDoctor[0]; }
     bool searchDoctor();
