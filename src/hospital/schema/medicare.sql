@@ -13,4 +13,10 @@ CREATE TABLE MEDICARE..TBMEDRVS (
     NODE_KEY VARCHAR(20) NOT NULL PRIMARY KEY,
     UNIT NUMERIC(10,2),
     DESCRIPTION VARCHAR(500)
+-- The PHIC membership found for an admission; Status A while valid.
+CREATE TABLE MEDICARE..tbPHICMembership (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    PHICNumber VARCHAR(20),
+    MemberType VARCHAR(20),
+    Status CHAR(1) DEFAULT 'A'
 );

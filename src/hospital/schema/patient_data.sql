@@ -73,3 +73,36 @@ CREATE TABLE PATIENT_DATA..TBOUTPATIENT (
     Diagnosis VARCHAR(500)
 );
 CREATE INDEX ix_tbOutPatient_HospNum ON PATIENT_DATA..TBOUTPATIENT (HospNum);
+-- Further data of an admission or out-patient visit, one row per admission number: the package,
+-- the cash-basis clearance of the department, the own medicines of the patient, the transplant and dialysis
+-- tags, the VIP tag and the special-rate code (0 none, 1 or 9 service rate).
+CREATE TABLE PATIENT_DATA..tbPatient2 (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    PackageID VARCHAR(20),
+    OkeyCL BIT,
+    PatientsMed BIT,
+    transplantID VARCHAR(2),
+    dialysisID VARCHAR(2),
+    VIP BIT,
+    IsSpecial VARCHAR(4)
+);
+-- The clinical history of an in-patient stay.
+CREATE TABLE PATIENT_DATA..tbPatientHistory (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    Precautions VARCHAR(500),
+    AdmittingDiagnosis VARCHAR(1000),
+    ChiefComplaint VARCHAR(1000),
+    FinalDiagnosis VARCHAR(1000),
+    Procedures VARCHAR(1000)
+);
+-- The clinical history of an out-patient visit.
+CREATE TABLE PATIENT_DATA..tbOutPatientHistory (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    Precautions VARCHAR(500),
+    AdmittingDiagnosis VARCHAR(1000),
+    ChiefComplaint VARCHAR(1000),
+    FinalDiagnosis VARCHAR(1000),
+    Procedures VARCHAR(1000)
+);
+-- The nationality of the patient (BUILD_FILE..tbCoNationality), which tells an international patient.
+ALTER TABLE PATIENT_DATA..tbMaster ADD COLUMN NationalityID VARCHAR(10);
