@@ -16,6 +16,7 @@
 #include "shared/reports/modReports.h"
 #include "shell/NotYetAvailable.h"
 #include "shell/ShellData.h"
+#include "shell/settings/frmMarkupSettings.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -95,7 +96,8 @@ void mdiCathLabMenu::mnuResultEntry_Click()
 
 void mdiCathLabMenu::mnuMarkUp_Click()
 {
-    ShowNotYetAvailable(QStringLiteral("frmMarkupSettings"), mnuMarkUp->text());
+    frmMarkupSettings settings(this);
+    runModal(&settings);
 }
 
 void mdiCathLabMenu::mnuUser_Click() { runModal(frmAccessCode::instance()); }

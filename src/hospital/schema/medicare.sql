@@ -7,12 +7,12 @@ CREATE TABLE MEDICARE..TBMED_PROCEDURES (
     DESCRIPTION VARCHAR(500),
     PACKAGEID VARCHAR(20)
 );
-CREATE INDEX ix_tbMed_Procedures_Description ON MEDICARE..TBMED_PROCEDURES (DESCRIPTION);
 -- The relative value scale: units per RVS code (read only by the station).
 CREATE TABLE MEDICARE..TBMEDRVS (
     NODE_KEY VARCHAR(20) NOT NULL PRIMARY KEY,
     UNIT NUMERIC(10,2),
     DESCRIPTION VARCHAR(500)
+);
 -- The PHIC membership found for an admission; Status A while valid.
 CREATE TABLE MEDICARE..tbPHICMembership (
     IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
@@ -20,3 +20,4 @@ CREATE TABLE MEDICARE..tbPHICMembership (
     MemberType VARCHAR(20),
     Status CHAR(1) DEFAULT 'A'
 );
+CREATE INDEX ix_tbMed_Procedures_Description ON MEDICARE..TBMED_PROCEDURES (DESCRIPTION);
