@@ -280,7 +280,8 @@ void mdiCathLabMenu::mnuLedger_Click()
 void mdiCathLabMenu::mnuPrintRegistration_Click()
 {
     if (noPatientChosen()) return;
-    printReport(QStringLiteral("CLRegistrationForm.RPT"), {SelectedIDNum}, false, QStringLiteral("Print Registration Form"),
+    // trimmed: the servers here compare trailing blanks
+    printReport(QStringLiteral("CLRegistrationForm.RPT"), {SelectedIDNum.trimmed()}, false, QStringLiteral("Print Registration Form"),
                 true);
 }
 
@@ -316,13 +317,13 @@ void mdiCathLabMenu::mnuNHI_Click()
         return;
     }
     try {
-        const QVariantList three{SelectedIDNum, SelectedHospNum, QString()};
+        const QVariantList three{SelectedIDNum.trimmed(), SelectedHospNum.trimmed(), QString()};
         PrepareReport(ReportFilePath(QStringLiteral("NHICensusCharging.rpt")), three);
         for (const char* sub : {"AddtionalSupplies.rpt", "AddtionalSupplies.rpt - 02", "AddtionalSupplies.rpt - 01",
                                 "NHICensussUBrEPORT.rpt", "AddtionalSupplies.rpt - 01 - 01",
                                 "AddtionalSupplies.rpt - 01 - 02", "AddtionalSupplies.rpt - 01 - 03"})
             PrepareSubreport(QString::fromLatin1(sub), three);
-        PrepareSubreport(QStringLiteral("SubReturnedItems.rpt"), {SelectedIDNum, QString()});
+        PrepareSubreport(QStringLiteral("SubReturnedItems.rpt"), {SelectedIDNum.trimmed(), QString()});
         ShowReport(false, QStringLiteral("NHI Census Charging"), false, false);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);

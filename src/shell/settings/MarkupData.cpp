@@ -12,7 +12,7 @@ Recordset LoadMarkups()
 Recordset SearchMarkups(const QString& text)
 {
     return SharedConnection().query(QStringLiteral("SELECT MarkupID, MarkUp, Description, Status, Operation "
-                                                   "FROM STATION..tbCLMarkUp WHERE Description LIKE ? ORDER BY MarkupID"),
+                                                   "FROM STATION..tbCLMarkUp WHERE UPPER(Description) LIKE UPPER(?) ORDER BY MarkupID"),
                                     {text + QLatin1Char('%')});
 }
 
