@@ -58,7 +58,7 @@ QColor mdiCathLabMenu::blinkColor(int step)
 void mdiCathLabMenu::tmrButton_Timer()
 {
     try {
-        if (cmdRequests->isVisible()) setRequestsColor(blinkColor(m_blinkStep));
+        if (!cmdRequests->isHidden()) setRequestsColor(blinkColor(m_blinkStep));
         m_blinkStep = m_blinkStep == 11 ? 0 : m_blinkStep + 1;
     } catch (const std::exception& e) {
         MsgBox(QString::fromUtf8(e.what()), vbOKOnly | vbInformation, QStringLiteral("tmrButton_Timer"));
