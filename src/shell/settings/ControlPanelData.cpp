@@ -1,7 +1,6 @@
 #include "shell/settings/ControlPanelData.h"
 
 #include "platform/db/Connection.h"
-#include "platform/db/DbError.h"
 #include "shared/modGlobals.h"
 
 Recordset LoadPackageLinkRows()
@@ -18,20 +17,8 @@ QString AdmissionPackageName(const QString& packageCode)
         QStringLiteral("SELECT Package FROM BUILD_FILE..tbCoAdmPackage WHERE PackageID = ?"), {packageCode.trimmed()}));
 }
 
-QString PackageLinkProblem(const QList<PackageLink>& links)
-{
-    for (const PackageLink& l : links) {
-        const QString s = l.status.trimmed();
-        if (s != QLatin1String("A") && s != QLatin1String("I"))
-            return QStringLiteral("Enter 'A' to set it active and 'I' to inactive.");
-    }
-    return QString();
-}
-
 void SavePackageLinks(const QList<PackageLink>& links, const QString& userID, const QString& stationID)
 {
-    const QString problem = PackageLinkProblem(links);
-    if (!problem.isEmpty()) throw DbError(problem);
     Connection& c = SharedConnection();
     TransactionGuard tx(c);
     c.execute(QStringLiteral("INSERT INTO STATION..tbStationLogs (Idnum, Transdate, Remarks, UserID, Hostname, StationID) "

@@ -16,8 +16,6 @@ struct PackageLink {
 Recordset LoadPackageLinkRows();
 // The name of an admission package ("" when there is none).
 QString AdmissionPackageName(const QString& packageCode);
-// Why the links cannot be saved ("" when they can): a status other than "A" or "I".
-QString PackageLinkProblem(const QList<PackageLink>& links);
 // Rewrites the whole link table from the lines and writes the station-log line
 // "Update Station Settings" (ID "System") for the validated user, all in one transaction.
 void SavePackageLinks(const QList<PackageLink>& links, const QString& userID, const QString& stationID);

@@ -177,7 +177,6 @@ void frmControlPanel::cmdSave_Click()
     cmdSave->setEnabled(false);
     ConfirmAndLogSettings();
     cmdSave->setEnabled(true);
-    if (m_linesRefused) return; // the user corrects the line
     cmdSave->setText(QStringLiteral("Edit"));
     EnablePackageEditing(false);
     cmdExit->setText(QStringLiteral("Close"));
@@ -185,18 +184,11 @@ void frmControlPanel::cmdSave_Click()
 
 void frmControlPanel::ConfirmAndLogSettings()
 {
-    // The lines with both codes are the links; a status that is not "A" or "I" keeps the tab editing.
-    m_linesRefused = false;
+    // the lines with both codes are the links
     QList<PackageLink> links;
     for (int r = 1; r < grdPackage->Rows(); ++r) {
         PackageLink l{grdPackage->TextMatrix(r, 0), grdPackage->TextMatrix(r, 1), grdPackage->TextMatrix(r, 3)};
         if (!l.code.trimmed().isEmpty() && !l.nurseCode.trimmed().isEmpty()) links << l;
-    }
-    const QString problem = PackageLinkProblem(links);
-    if (!problem.isEmpty()) {
-        MsgBox(problem, vbOKOnly | vbInformation, QStringLiteral("Notification"));
-        m_linesRefused = true;
-        return;
     }
     runModal(frmTransaction_UserValidation::instance());
     if (ValidatedUserID.isEmpty()) return;

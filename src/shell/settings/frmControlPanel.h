@@ -87,5 +87,4 @@ private:
 
     std::unique_ptr<clsRevenueCode> m_revenueCode;
     QString m_rvsItem;
-    bool m_linesRefused = false; // the last Save found a line it cannot store
 };

@@ -6,7 +6,6 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shell/settings/MarkupData.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,11 +24,10 @@ frmMarkUp::frmMarkUp(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customi
     chkHoliday = new QCheckBox(QStringLiteral("Is this Day a Holiday ?"), this);
     chkHoliday->setObjectName(QStringLiteral("chkHoliday"));
     connect(chkHoliday, &QCheckBox::clicked, this, &frmMarkUp::chkHoliday_Click);
-    auto* rates = new QButtonGroup(this);
-    rates->setExclusive(false);
     const char* captions[] = {"30% for Scheduled", "60% for STAT"};
     for (int i = 0; i < 2; ++i) {
         opt30[i] = new QRadioButton(QString::fromLatin1(captions[i]), this);
+        opt30[i]->setAutoExclusive(false); // both may be cleared
         opt30[i]->setObjectName(QStringLiteral("opt30_%1").arg(i));
         connect(opt30[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) opt30[1 - i]->setChecked(false);

@@ -7,7 +7,6 @@
 #include "shell/UpperCaseKeys.h"
 #include "shell/settings/MarkupData.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -55,11 +54,10 @@ frmMarkupSettings::frmMarkupSettings(QWidget* parent) : QDialog(parent)
     txtMarkup = new QLineEdit(this);
     txtMarkup->setObjectName(QStringLiteral("txtMarkup"));
     txtMarkup->setMaxLength(14);
-    auto* ops = new QButtonGroup(this);
-    ops->setExclusive(false); // both may be cleared, as after a save
     const char* opCaptions[] = {"*", "+"};
     for (int i = 0; i < 2; ++i) {
         optMarkup[i] = new QRadioButton(QString::fromLatin1(opCaptions[i]), this);
+        optMarkup[i]->setAutoExclusive(false); // both may be cleared
         optMarkup[i]->setObjectName(QStringLiteral("optMarkup%1").arg(i));
         connect(optMarkup[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) optMarkup[1 - i]->setChecked(false);
