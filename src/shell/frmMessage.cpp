@@ -4,8 +4,39 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
+
+namespace {
+// The messages break their lines with runs of blanks (sized for the label's width); shown here,
+// each run of three or more blanks is a line break, whatever the font's width.
+class MessageLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    static QString shown(const QString& text)
+    {
+        static const QRegularExpression run(QStringLiteral(" {3,}"));
+        return QString(text).replace(run, QStringLiteral("\n")).trimmed();
+    }
+    QSize sizeHint() const override
+    {
+        const QRect r = fontMetrics().boundingRect(QRect(0, 0, width() > 0 ? width() : 330, 10000),
+                                                   Qt::TextWordWrap, shown(text()));
+        return QSize(330, r.height() + 4);
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(contentsRect(), int(alignment()) | Qt::TextWordWrap, shown(text()));
+    }
+};
+}
 
 QString frmMessage::designMessage()
 {
@@ -23,7 +54,7 @@ frmMessage::frmMessage()
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(40, 40));
-    lblMessage = new QLabel(designMessage(), this);
+    lblMessage = new MessageLabel(designMessage(), this);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblMessage->setWordWrap(true);
     lblMessage->setFixedWidth(330);

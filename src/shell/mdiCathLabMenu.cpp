@@ -46,14 +46,18 @@ mdiCathLabMenu::mdiCathLabMenu()
     initShellResources();
     setObjectName(QStringLiteral("mdiCathLabMenu"));
     setWindowTitle(QStringLiteral("Talvero - Cath Laboratory"));
-    resize(1024, 720);
+    // the whole work area, also where no window manager maximises it
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(screen ? screen->availableGeometry().size() : QSize(1024, 720));
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdiArea);
+    mdiArea->viewport()->installEventFilter(this); // the background follows the area's own size
 
     buildMenus();
     buildToolbar();
+    Toolbar1->installEventFilter(this); // the requests button keeps to the toolbar's right end
     buildStatusBar();
     ReportHost::attach(mdiArea, StbEr); // report viewers open inside, direct prints are told below
 
@@ -312,7 +316,14 @@ void mdiCathLabMenu::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     MDIForm_Resize();
-    if (!m_backgroundImage.isNull()) setBackground(m_backgroundImage);
+}
+
+bool mdiCathLabMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mdiArea->viewport() && event->type() == QEvent::Resize && !m_backgroundImage.isNull())
+        setBackground(m_backgroundImage);
+    if (watched == Toolbar1 && event->type() == QEvent::Resize) MDIForm_Resize();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void mdiCathLabMenu::closeEvent(QCloseEvent* event)

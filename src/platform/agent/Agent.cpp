@@ -2,6 +2,7 @@
 
 #include "platform/ui/MessageBox.h"
 
+#include <QBitmap>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -44,20 +45,49 @@ public:
         animation->setDuration(1600);
         QObject::connect(animation, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
             m_phase = v.toDouble();
-            update();
+            updateShape();
         });
         QObject::connect(animation, &QVariantAnimation::finished, this, [this] {
             m_phase = 0;
-            update();
+            updateShape();
         });
+        updateShape();
     }
     QLabel* balloon;
     QVariantAnimation* animation;
+
+    // Shows or hides the balloon, with the window's shape.
+    void setBalloonVisible(bool on)
+    {
+        balloon->setVisible(on);
+        updateShape();
+    }
+
+    // Without a compositor a translucent window shows black where nothing is painted: the window
+    // takes the shape of the character (and of the balloon while it shows).
+    void updateShape()
+    {
+        QImage img(size(), QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        {
+            QPainter p(&img);
+            drawCharacter(p);
+        }
+        QRegion shape(QBitmap::fromImage(img.createAlphaMask()));
+        if (balloon->isVisibleTo(this)) shape += balloon->geometry();
+        setMask(shape);
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
+        drawCharacter(p);
+    }
+
+    void drawCharacter(QPainter& p)
+    {
         p.setRenderHint(QPainter::Antialiasing);
         // two hops with a small sway: the character calls for attention
         const double hop = std::abs(qSin(m_phase * 2 * M_PI)) * 14.0 * (1.0 - m_phase * 0.3);
@@ -136,10 +166,10 @@ void Agent::speak(const QString& text)
     m_lastSpoken = text;
     if (m_window) {
         m_window->balloon->setText(text);
-        m_window->balloon->show();
+        m_window->setBalloonVisible(true);
         QPointer<AgentCharacterWindow> w = m_window;
         QTimer::singleShot(kBalloonMs, m_window, [w, text] {
-            if (w && w->balloon->text() == text) w->balloon->hide();
+            if (w && w->balloon->text() == text) w->setBalloonVisible(false);
         });
     }
     sayAloud(text);
@@ -150,7 +180,7 @@ void Agent::stop()
     m_requests << QStringLiteral("Stop");
     if (m_window) {
         m_window->animation->stop();
-        m_window->balloon->hide();
+        m_window->setBalloonVisible(false);
     }
 #ifdef CATHLAB_HAVE_SPEECH
     if (m_speech) static_cast<QTextToSpeech*>(m_speech)->stop();

@@ -23,7 +23,7 @@ frmMarkupSettings::frmMarkupSettings(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmMarkupSettings"));
     setWindowTitle(QStringLiteral("Mark Up Settings"));
-    resize(720, 420);
+    resize(900, 440);
 
     grdListing = new FlexGrid(this);
     grdListing->setObjectName(QStringLiteral("grdListing"));
@@ -126,7 +126,7 @@ void frmMarkupSettings::SetupGrid()
     grdListing->setRows(2);
     grdListing->setCols(6);
     grdListing->setFormatString(QStringLiteral("|^Code|>MarkUp|<Description|^Status|^Operation"));
-    const int widths[] = {200, 800, 1000, 3000, 700, 900};
+    const int widths[] = {200, 800, 1000, 3000, 900, 1200};
     for (int c = 0; c < 6; ++c) grdListing->setColWidth(c, widths[c]);
 }
 
