@@ -64,6 +64,8 @@ public:
         ComponentTrace::record(QStringLiteral("ICDCodeSearch.ActiveConnection"));
         m_conn = conn;
     }
+    // Shows and runs the component's own ICD-10 code validation; the caller passes and reads nothing.
+    void ValidateICDCode();
 };
 
 // Charge slip list, issued medicines and patient components (used by the returns).

@@ -5,19 +5,115 @@
 #include <QWidget>
 
 class FlexGrid;
+class QCalendarWidget;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTextEdit;
+class QTimer;
 
-// The procedures workspace. It exists once; referring to it loads it.
-// So far it holds the order list, its profile grid and the laboratory pick list that the shared
-// order checks work on; the workspace itself fills in the rest.
+// The procedures workspace: one patient's header, the pages of ordering, request status, results,
+// chart and clinical summary, and the action bar. It exists once; referring to it loads it. Every
+// window opened from it reads the open patient from its header boxes.
 class frmFinal : public QWidget, public SingleWindow<frmFinal> {
     Q_OBJECT
 public:
     frmFinal();
+    ~frmFinal() override;
 
-    // Order list: one OrderRow per exam being ordered (18 columns, exam code in column 2).
-    FlexGrid* mshflexOrders = nullptr;
-    // The hidden profile grid beside it (ProfileRow rows).
-    FlexGrid* mshflexProfileList = nullptr;
-    // The laboratory pick list; an exam taken off the order list goes back to it.
-    QListWidget* lstListLaboratory = nullptr;
+    // Header boxes (only the hand-off writes txtID and txtPno).
+    QLineEdit *txtID = nullptr, *txtPno = nullptr, *txtPatient = nullptr, *txtSex = nullptr, *txtStatus = nullptr,
+              *txtDob = nullptr, *txtAge = nullptr, *txtRoom = nullptr, *txtPxAccount = nullptr, *txtDoctor1 = nullptr,
+              *txtDoctor2 = nullptr, *txtDoctor3 = nullptr, *txtDateAdmitted = nullptr, *txtDateDischarged = nullptr,
+              *txtDiagnosis = nullptr, *txtAdiet = nullptr, *txtBloodType = nullptr;
+    // Boxes of the profile page that the header load fills.
+    QLineEdit *txtADMDiagnosis = nullptr, *txtChiefComplaints = nullptr, *txtImpression = nullptr,
+              *txtMannerOfAdmission = nullptr;
+    QLabel* lblPhilhealth[2] = {};
+    // The account number of the stay, read by the laboratory request form save.
+    QString HeaderAccountNumber;
+
+    QTabWidget* tabSSTab1 = nullptr;
+    QTabWidget* tabSSTab2 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QCalendarWidget* MonthView1 = nullptr;
+
+    // Ordering page.
+    FlexGrid* mshflexOrders = nullptr;      // 18 columns, exam code in column 2
+    FlexGrid* mshflexProfileList = nullptr; // the hidden profile grid beside it
+    QListWidget *lstListLaboratory = nullptr, *lstListXray = nullptr, *lstListUltra = nullptr, *lstListOthers = nullptr;
+    QPushButton *cmdLabMore = nullptr, *cmdXrayMore = nullptr, *cmdUltraMore = nullptr, *cmdSave = nullptr,
+                *cmdDelete = nullptr;
+    // The halves of the pending-request notice of the exam checks.
+    QString PendingExamMessageHead, PendingExamMessageTail;
+
+    // Request status page: the nurse reports and the pending-request images.
+    FlexGrid* mshflexReports = nullptr;
+    QPushButton* imgPendingRequest[2] = {};
+    QPushButton *cmdResultX2 = nullptr, *cmdResultU2 = nullptr, *cmdCtexit2 = nullptr;
+
+    // Chart save buttons switched by the kind of stay at loading.
+    QPushButton* cmdSaveNotes0 = nullptr;
+    QPushButton* cmdSaveVitalSign = nullptr;
+
+    // Clinical summary.
+    QTextEdit* rtbClinical = nullptr;
+    QPushButton *cmdClinical = nullptr, *cmdClinicalOption = nullptr;
+
+    // Action bar: elements 0 to 9 (there is no element 8).
+    QPushButton* cmdNextPatient[10] = {};
+    QPushButton* cmdExit = nullptr;
+    QPushButton* cmdPrecautions = nullptr;
+    QTimer* tmrPrecautions = nullptr;
+
+    // Loading, the patient load and the header.
+    void Form_Initialize();
+    void Timer1_Timer();
+    void LoadPatientHeader();
+    void LoadRequestStatus();
+    void LoadXrayResults();
+    void LoadConfinements();
+    void tabSSTab1_Click(int previousTab);
+    void imgPendingRequest_Click(int index);
+    void cmdExit_Click();
+    void cmdSave_Click();
+    void tmrPrecautions_Timer();
+    // True when the orders grid holds an order not yet sent.
+    bool HasUnsentOrder() const;
+
+    // Account flags and entry gates.
+    void RefreshAccountFlags();
+    void CSR();
+
+    // Action bar and function keys.
+    void cmdNextPatient_Click(int index);
+    // The window's key handler; returns the key code afterwards (0: handled).
+    int Form_KeyDown(int keyCode);
+    // The parameters of the statement of account, in report order.
+    QVariantList StatementOfAccountParams() const;
+
+    // What the last patient load read (in-patient flags), for the gates.
+    bool InPatientLoaded = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void OpenPharmacyEntry();
+    void OpenChargingEntry();
+    void OpenCashAssessment();
+    void OpenClinicalAssessment();
+    // Steps 2 to 7 of preparing an entry window that takes the header boxes; shows it after.
+    void PrepareEntryWindow(const QString& windowName, const QString& departmentSql, const QVariantList& args,
+                            const QString& caption);
+    void buildHeader(class QGridLayout* grid);
+    void buildPages();
+    void buildActionBar(class QVBoxLayout* bar);
+    void setTabOn(QTabWidget* tabs, int index, bool on);
+    void unloadPickers();
+    void PatientChanged();
+    int m_lastTab = 0;
+    bool m_inTabSwitch = false;
 };

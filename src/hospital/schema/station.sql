@@ -178,3 +178,10 @@ CREATE INDEX ix_tbNursePatientMedicines_Item ON STATION..tbNursePatientMedicines
 CREATE INDEX IF NOT EXISTS ix_tbNurseDischargeNotice_IDNum ON STATION..TBNURSEDISCHARGENOTICE (IDNum);
 CREATE INDEX IF NOT EXISTS ix_tbNurseCommunicationFile_IDNum ON STATION..TBNURSECOMMUNICATIONFILE (IDNum, RevenueID);
 CREATE INDEX IF NOT EXISTS ix_tbCLPackage_CodeLink_Nurse ON STATION..tbCLPackage_CodeLink (NurseItemCode);
+-- The station's catalogue of nurse reports shown on the workspace: the report type picks the file.
+CREATE TABLE STATION..tbNurse_ReportList (
+    ReportID IDENTITY PRIMARY KEY,
+    ReportType VARCHAR(5),
+    ReportName VARCHAR(100),
+    RecordStatus INTEGER
+);
