@@ -15,6 +15,7 @@
 #include "shared/reports/modReports.h"
 #include "workspace/Placeholders.h"
 #include "workspace/WorkspaceData.h"
+#include "workspace/frmPrecautions.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -95,8 +97,13 @@ frmFinal::frmFinal()
     connect(Timer1, &QTimer::timeout, this, &frmFinal::Timer1_Timer);
     tmrPrecautions = new QTimer(this);
     tmrPrecautions->setObjectName(QStringLiteral("tmrPrecautions"));
-    tmrPrecautions->setInterval(500);
+    tmrPrecautions->setInterval(60000);
     connect(tmrPrecautions, &QTimer::timeout, this, &frmFinal::tmrPrecautions_Timer);
+    tmrBlinkPrecautions = new QTimer(this);
+    tmrBlinkPrecautions->setObjectName(QStringLiteral("tmrBlinkPrecautions"));
+    tmrBlinkPrecautions->setInterval(50);
+    connect(tmrBlinkPrecautions, &QTimer::timeout, this, &frmFinal::tmrBlinkPrecautions_Timer);
+    connect(cmdPrecautions, &QPushButton::clicked, this, &frmFinal::cmdPrecautions_Click);
     // The window previews keys: every control hands its key-downs to the window first.
     installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
@@ -225,6 +232,7 @@ void frmFinal::buildPages()
     mshflexReports = new FlexGrid(page[1]);
     mshflexReports->setObjectName(QStringLiteral("mshflexReports"));
     status->addWidget(mshflexReports, 0, 0, 1, 2);
+    connect(mshflexReports, &QTableWidget::cellDoubleClicked, this, [this] { mshflexReports_DblClick(); });
     const char* pending[] = {"Pending Requests Current Station", "Pending Requests All Station"};
     for (int i = 0; i < 2; ++i) {
         imgPendingRequest[i] = button(page[1], i ? "imgPendingRequest1" : "imgPendingRequest0", QString::fromLatin1(pending[i]));
@@ -268,13 +276,45 @@ void frmFinal::buildPages()
 
     // Clinical summary.
     auto* clinical = new QGridLayout(page[6]);
+    const char* heads[] = {"PERSONAL INFORMATION", "ADDRESS :", "BIRTH PLACE :", "NATIONALITY :", "RELIGION :",
+                           "CIVIL STATUS :", "SPOUSE :", "FATHER :", "MOTHER :"};
+    for (int i = 0; i < 19; ++i) {
+        lblClinHEad[i] = new QLabel(page[6]);
+        lblClinHEad[i]->setObjectName(QStringLiteral("lblClinHEad%1").arg(i));
+    }
+    for (int i = 0; i < 9; ++i) lblClinHEad[i]->setText(QString::fromLatin1(heads[i]));
+    lblClinHEad[10]->setText(QStringLiteral("Clinical Summary"));
+    clinical->addWidget(lblClinHEad[0], 0, 0, 1, 2);
+    const int values[] = {9, 12, 13, 14, 15, 16, 17, 18};
+    for (int i = 1; i <= 8; ++i) {
+        clinical->addWidget(lblClinHEad[i], i, 0);
+        clinical->addWidget(lblClinHEad[values[i - 1]], i, 1);
+    }
+    mshflexClin = new FlexGrid(page[6]);
+    mshflexClin->setObjectName(QStringLiteral("mshflexClin"));
+    clinical->addWidget(mshflexClin, 9, 0, 1, 2);
+    clinical->addWidget(lblClinHEad[10], 0, 2);
     rtbClinical = new QTextEdit(page[6]);
     rtbClinical->setObjectName(QStringLiteral("rtbClinical"));
-    cmdClinical = button(page[6], "cmdClinical", QStringLiteral("&Print"));
-    cmdClinicalOption = button(page[6], "cmdClinicalOption", QStringLiteral("Options"));
-    clinical->addWidget(rtbClinical, 0, 0, 1, 2);
-    clinical->addWidget(cmdClinicalOption, 1, 0);
-    clinical->addWidget(cmdClinical, 1, 1);
+    clinical->addWidget(rtbClinical, 1, 2, 9, 2);
+    const char* clin[] = {"&View", "Exit"};
+    const char* opt[] = {"Refresh", "Print"};
+    for (int i = 0; i < 2; ++i) {
+        cmdClinical[i] = button(page[6], i ? "cmdClinical1" : "cmdClinical0", QString::fromLatin1(clin[i]));
+        cmdClinicalOption[i] = button(page[6], i ? "cmdClinicalOption1" : "cmdClinicalOption0", QString::fromLatin1(opt[i]));
+        clinical->addWidget(cmdClinicalOption[i], 10, i);
+        clinical->addWidget(cmdClinical[i], 10, 2 + i);
+        connect(cmdClinical[i], &QPushButton::clicked, this, [this, i] { cmdClinical_Click(i); });
+        connect(cmdClinicalOption[i], &QPushButton::clicked, this, [this, i] { cmdClinicalOption_Click(i); });
+    }
+    cmdClinicalOption[1]->setEnabled(false);
+    connect(mshflexClin, &QTableWidget::cellClicked, this, [this] { mshflexClin_Click(); });
+    connect(mshflexClin, &QTableWidget::cellDoubleClicked, this, [this] { BuildClinicalSummary(); });
+    ProgressBarMeter = new QProgressBar(this);
+    ProgressBarMeter->setObjectName(QStringLiteral("ProgressBarMeter"));
+    cmdViewSummary = button(page[5], "cmdViewSummary", QStringLiteral("View Clinical Summary"));
+    profile->addWidget(cmdViewSummary, 4, 1);
+    connect(cmdViewSummary, &QPushButton::clicked, this, &frmFinal::cmdViewSummary_Click);
 
     MonthView1 = new QCalendarWidget(page[7]);
     MonthView1->setObjectName(QStringLiteral("MonthView1"));
@@ -486,10 +526,6 @@ void frmFinal::LoadXrayResults()
     // The results pages are not part of this program yet; the flag still marks the page as read.
 }
 
-void frmFinal::LoadConfinements()
-{
-}
-
 void frmFinal::cmdSave_Click()
 {
     ShowWindowNotYetAvailable(QStringLiteral("Exam order saving"));
@@ -497,6 +533,31 @@ void frmFinal::cmdSave_Click()
 
 void frmFinal::tmrPrecautions_Timer()
 {
+    if (!GetPrecautions(txtID->text()).trimmed().isEmpty()) {
+        tmrBlinkPrecautions->start();
+    } else {
+        tmrBlinkPrecautions->stop();
+        cmdPrecautions->setPalette(QPalette()); // the system's button face
+    }
+}
+
+void frmFinal::tmrBlinkPrecautions_Timer()
+{
+    static const QRgb steps[12] = {0xC0FFFF, 0x80FFFF, 0xFFFF, 0xC0C0, 0x8080, 0x4040,
+                                   0x4040,   0x8080,   0xC0C0, 0xFFFF, 0x80FFFF, 0xC0FFFF};
+    const QRgb bgr = steps[BlinkStep];
+    QPalette p = cmdPrecautions->palette();
+    p.setColor(QPalette::Button, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
+    cmdPrecautions->setPalette(p);
+    cmdPrecautions->setAutoFillBackground(true);
+    BlinkStep = BlinkStep >= 11 ? 0 : BlinkStep + 1;
+}
+
+void frmFinal::cmdPrecautions_Click()
+{
+    frmPrecautions dialog(this);
+    runModal(&dialog);
+    tmrPrecautions_Timer();
 }
 
 void frmFinal::tabSSTab1_Click(int)

@@ -59,13 +59,24 @@ public:
 
     // Clinical summary.
     QTextEdit* rtbClinical = nullptr;
-    QPushButton *cmdClinical = nullptr, *cmdClinicalOption = nullptr;
+    FlexGrid* mshflexClin = nullptr;
+    QLabel* lblClinHEad[19] = {};
+    QPushButton* cmdClinical[2] = {};       // "&View", "Exit"
+    QPushButton* cmdClinicalOption[2] = {}; // "Refresh", "Print"
+    QPushButton* cmdViewSummary = nullptr;  // on the profile page
+    class QProgressBar* ProgressBarMeter = nullptr;
+    // The confinement row last clicked: "Print" prints its summary.
+    QString ConfinementIDNum;
 
     // Action bar: elements 0 to 9 (there is no element 8).
     QPushButton* cmdNextPatient[10] = {};
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdPrecautions = nullptr;
     QTimer* tmrPrecautions = nullptr;
+    QTimer* tmrBlinkPrecautions = nullptr;
+    int BlinkStep = 0; // 0 to 11, kept between blink runs
+    void tmrBlinkPrecautions_Timer();
+    void cmdPrecautions_Click();
 
     // Loading, the patient load and the header.
     void Form_Initialize();
@@ -74,8 +85,14 @@ public:
     void LoadRequestStatus();
     void LoadXrayResults();
     void LoadConfinements();
+    void BuildClinicalSummary();
+    void mshflexClin_Click();
+    void cmdClinical_Click(int index);
+    void cmdClinicalOption_Click(int index);
+    void cmdViewSummary_Click();
     void tabSSTab1_Click(int previousTab);
     void imgPendingRequest_Click(int index);
+    void mshflexReports_DblClick();
     void cmdExit_Click();
     void cmdSave_Click();
     void tmrPrecautions_Timer();

@@ -59,7 +59,7 @@ bool ValidateAdmission(Connection& c, const QString& idNum, HeaderAdmission& out
     Recordset rs = c.query(
         QStringLiteral("SELECT P.AdmDate, P.DcrDate, P.BillingDate, P.RoomID, P.AccountNum, P.AttendingDr1, R.RoomClass, "
                        "R.RoomRate, M.LastName, M.FirstName, M.MiddleName, M.Sex, M.CivilStatus, M.BirthDate, "
-                       "H.AdmittingDiagnosis, H.ChiefComplaint, I.AdmittingDr, I.AttendingDr2, I.HowAdmitted, "
+                       "H.AdmittingDiagnosis, H.ChiefComplaint, H.FinalDiagnosis, I.AdmittingDr, I.AttendingDr2, I.HowAdmitted, "
                        "I.AdmittingImpression FROM PATIENT_DATA..tbPatient P "
                        "LEFT OUTER JOIN PATIENT_DATA..tbMaster M ON M.HospNum = P.HospNum "
                        "LEFT OUTER JOIN BUILD_FILE..tbCoRoom R ON R.RoomID = P.RoomID "
@@ -72,6 +72,7 @@ bool ValidateAdmission(Connection& c, const QString& idNum, HeaderAdmission& out
     out.AdmittingDiagnosis = rs.text(QStringLiteral("AdmittingDiagnosis"));
     out.ChiefComplaint = rs.text(QStringLiteral("ChiefComplaint"));
     out.AdmittingImpression = rs.text(QStringLiteral("AdmittingImpression"));
+    out.FinalDiagnosis = rs.text(QStringLiteral("FinalDiagnosis"));
     out.HowAdmittedDescription = rs.text(QStringLiteral("HowAdmitted"));
     out.AdmissionDate = rs.toDateTime(QStringLiteral("AdmDate"));
     out.DischargeDate = rs.toDateTime(QStringLiteral("DcrDate"));
@@ -102,7 +103,7 @@ bool ValidateAdmission(Connection& c, const QString& idNum, HeaderAdmission& out
 bool OpenOutPatient(Connection& c, const QString& idNum, const QString& hospNum, HeaderVisit& out)
 {
     out = HeaderVisit{};
-    Recordset rs = c.query(QStringLiteral("SELECT O.AdmDate, O.DcrDate, O.BillingDate, O.RequestingDr, H.ChiefComplaint, "
+    Recordset rs = c.query(QStringLiteral("SELECT O.AdmDate, O.DcrDate, O.BillingDate, O.RequestingDr, H.ChiefComplaint, H.FinalDiagnosis, "
                                           "I.AdmittingDr, I.AttendingDr2, I.HowAdmitted FROM PATIENT_DATA..TBOUTPATIENT O "
                                           "LEFT OUTER JOIN PATIENT_DATA..tbOutPatientHistory H ON H.IDNum = O.IDNum "
                                           "LEFT OUTER JOIN PATIENT_DATA..tbPatientAdmInfo I ON I.IDNum = O.IDNum "
@@ -117,6 +118,7 @@ bool OpenOutPatient(Connection& c, const QString& idNum, const QString& hospNum,
     out.Doctor3 = doctor(c, rs.text(QStringLiteral("AdmittingDr")));
     out.ChiefComplaint = rs.text(QStringLiteral("ChiefComplaint"));
     out.HowAdmittedDescription = rs.text(QStringLiteral("HowAdmitted"));
+    out.FinalDiagnosis = rs.text(QStringLiteral("FinalDiagnosis"));
     return true;
 }
 
@@ -134,9 +136,10 @@ bool LoadVisitPatient(Connection& c, const QString& hospNum, HeaderPatient& out)
 bool LoadPatientMaster(Connection& c, const QString& hospNum, HeaderMaster& out)
 {
     out = HeaderMaster{};
-    Recordset rs = c.query(QStringLiteral("SELECT M.HouseStreet, M.Barangay, M.City, M.Province, X.BloodType "
+    Recordset rs = c.query(QStringLiteral("SELECT M.HouseStreet, M.Barangay, M.City, M.Province, M.CivilStatus, N.Nationality, X.BloodType "
                                           "FROM PATIENT_DATA..tbMaster M LEFT OUTER JOIN PATIENT_DATA..tbMaster2 X "
-                                          "ON X.HospNum = M.HospNum WHERE M.HospNum = ?"),
+                                          "ON X.HospNum = M.HospNum LEFT OUTER JOIN BUILD_FILE..tbCoNationality N "
+                                          "ON N.NationalityID = M.NationalityID WHERE M.HospNum = ?"),
                            {hospNum});
     if (rs.isEmpty()) return false;
     QStringList parts;
@@ -146,6 +149,8 @@ bool LoadPatientMaster(Connection& c, const QString& hospNum, HeaderMaster& out)
     }
     out.CompleteAddress = parts.join(QStringLiteral(", "));
     out.BloodType = rs.text(QStringLiteral("BloodType"));
+    out.Nationality = rs.text(QStringLiteral("Nationality"));
+    out.CivilStatus = rs.text(QStringLiteral("CivilStatus"));
     // The master's account is that of the patient's latest stay; a patient who never stayed pays himself.
     Recordset acc = c.query(QStringLiteral("SELECT P.AccountNum, C.Company FROM PATIENT_DATA..tbPatient P "
                                            "LEFT OUTER JOIN BUILD_FILE..TBCOCOMPANY C ON C.AccountNum = P.AccountNum "

@@ -18,7 +18,7 @@ struct HeaderPatient {
 struct HeaderAdmission {
     HeaderPatient Patient;
     QString AccountNumber;
-    QString AdmittingDiagnosis, ChiefComplaint, AdmittingImpression, HowAdmittedDescription;
+    QString AdmittingDiagnosis, ChiefComplaint, AdmittingImpression, HowAdmittedDescription, FinalDiagnosis;
     QDateTime AdmissionDate, DischargeDate, BillingDate;
     QString RoomID, RoomClassID, RoomRate;
     QString Age;
@@ -31,11 +31,11 @@ struct HeaderAdmission {
 struct HeaderVisit {
     QDateTime AdmissionDate, DischargeDate, BillingDate;
     HeaderDoctor Doctor1, Doctor2, Doctor3;
-    QString ChiefComplaint, HowAdmittedDescription;
+    QString ChiefComplaint, HowAdmittedDescription, FinalDiagnosis;
 };
 
 struct HeaderMaster {
-    QString CompleteAddress, AccountNumber, Company, BloodType;
+    QString CompleteAddress, AccountNumber, Company, BloodType, Nationality, CivilStatus;
 };
 
 namespace PatientHeaderRecords {

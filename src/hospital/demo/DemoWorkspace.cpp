@@ -28,6 +28,19 @@ void workspace(Connection& c, const DemoScale&)
                                      "OkeyPH, OkeyCS, OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU) VALUES (?, 1, 1, 1, ?, 1, 1, 1, ?, 1, 1)"),
                       {id, r == 1 ? 0 : 1, r == 4 ? 0 : 1});
     }
+    // What the first stay received and what was examined, for its clinical summary.
+    if (!adm.isEmpty()) {
+        const QString first = adm.textAt(0, QStringLiteral("IDNum"));
+        const QDateTime when = DbValue::toDateTime(
+            c.query(QStringLiteral("SELECT AdmDate FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {first}).value(QStringLiteral("AdmDate")));
+        c.execute(QStringLiteral("INSERT INTO BILLING..tbBillDailyBill (IDNum, TransDate, RevenueID, DrCr, ItemID, Quantity, Refnum, "
+                                 "Amount, UserID) VALUES (?, ?, 'PH', 'D', 'MED0102', 2, 'PH900001', 1200, 'CL001')"),
+                  {first, when.addSecs(7200)});
+        c.execute(QStringLiteral("INSERT INTO RADIOLOGY..tbRadExamResults (IDNum, Kind, Examination, ExamDate, Interpretation) VALUES "
+                                 "(?, '2', 'CHEST PA', ?, 'NO ACTIVE LUNG INFILTRATES. HEART IS NOT ENLARGED.'), "
+                                 "(?, '3', '2D ECHO WITH DOPPLER', ?, 'CONCENTRIC LEFT VENTRICULAR HYPERTROPHY, EF 55%.')"),
+                  {first, when.addSecs(3600), first, when.addDays(1)});
+    }
     const Recordset opd = c.query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..TBOUTPATIENT ORDER BY IDNum LIMIT 6"));
     for (int r = 0; r < opd.recordCount(); ++r)
         c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientAdmInfo (IDNum, AdmittingDr, AttendingDr2, HowAdmitted) "

@@ -2,6 +2,8 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
 
+#include <QDate>
+
 namespace {
 
 // Argument: admission number. One row (Membership, ADMType) when the stay exists: the PHIC member
@@ -34,3 +36,29 @@ Recordset clinicalDepartments(Connection& c, const ProcedureArgs& a)
 }
 
 CATHLAB_PROCEDURE("STATION..sp_Nurse_Get_Assess_ClinicalDeparment", clinicalDepartments);
+
+namespace {
+// Arguments: station ID, day ("mm/dd/yyyy"). The station's patients discharged that day, for the
+// discharge report that follows.
+Recordset dischargeList(Connection& c, const ProcedureArgs& a)
+{
+    const QDate day = QDate::fromString(a.text(1).trimmed(), QStringLiteral("MM/dd/yyyy"));
+    return c.query(QStringLiteral("SELECT P.IDNum, P.HospNum, P.DcrDate, P.RoomID FROM PATIENT_DATA..tbPatient P "
+                                  "JOIN BUILD_FILE..tbCoRoom R ON R.RoomID = P.RoomID WHERE R.StationID = ? "
+                                  "AND P.DcrDate >= ? AND P.DcrDate < ?"),
+                   {a.text(0).trimmed(), QDateTime(day, QTime(0, 0)), QDateTime(day.addDays(1), QTime(0, 0))});
+}
+
+// Arguments: day ("yyyy/mm/dd"), station ID. The station's census on that day.
+Recordset censusByStation(Connection& c, const ProcedureArgs& a)
+{
+    const QDate day = QDate::fromString(a.text(0).trimmed(), QStringLiteral("yyyy/MM/dd"));
+    return c.query(QStringLiteral("SELECT P.IDNum, P.RoomID FROM PATIENT_DATA..tbPatient P JOIN BUILD_FILE..tbCoRoom R "
+                                  "ON R.RoomID = P.RoomID WHERE (R.StationID = ? OR ? = '') AND P.AdmDate < ? "
+                                  "AND (P.DcrDate IS NULL OR P.DcrDate >= ?)"),
+                   {a.text(1).trimmed(), a.text(1).trimmed(), QDateTime(day.addDays(1), QTime(0, 0)), QDateTime(day, QTime(0, 0))});
+}
+}
+
+CATHLAB_PROCEDURE("STATION..Nurse_dischargeList", dischargeList);
+CATHLAB_PROCEDURE("PATIENT_DATA..sp_Adm_CensusByStation", censusByStation);
