@@ -118,7 +118,7 @@ frmFinal::frmFinal()
     Timer1->start();
     for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) b->setVisible(HospitalInfo.IsNursePrint);
     const bool inPatient = !txtID->text().endsWith(QLatin1Char('B'));
-    cmdSaveNotes0->setEnabled(inPatient);
+    cmdSaveNotes[0]->setEnabled(inPatient);
     cmdSaveVitalSign->setEnabled(inPatient);
     XrayResultsStale = UltrasoundResultsStale = CTResultsStale = LabResultsStale = HeartResultsStale = PTResultsStale =
         NuclearResultsStale = PulmoResultsStale = NeuroResultsStale = MRIResultsStale = ConfinementsStale = true;
@@ -144,7 +144,7 @@ void frmFinal::PatientChanged()
     HeaderAccountNumber.clear();
     rtbClinical->clear();
     const bool inPatient = !txtID->text().endsWith(QLatin1Char('B'));
-    cmdSaveNotes0->setEnabled(inPatient);
+    cmdSaveNotes[0]->setEnabled(inPatient);
     cmdSaveVitalSign->setEnabled(inPatient);
     XrayResultsStale = UltrasoundResultsStale = CTResultsStale = LabResultsStale = HeartResultsStale = PTResultsStale =
         NuclearResultsStale = PulmoResultsStale = NeuroResultsStale = MRIResultsStale = ConfinementsStale = true;
@@ -257,9 +257,7 @@ void frmFinal::buildPages()
     auto* vital = new QVBoxLayout(page[3]);
     cmdSaveVitalSign = button(page[3], "cmdSaveVitalSign", QStringLiteral("&Save"));
     vital->addWidget(cmdSaveVitalSign);
-    auto* notes = new QVBoxLayout(page[4]);
-    cmdSaveNotes0 = button(page[4], "cmdSaveNotes0", QStringLiteral("&Save"));
-    notes->addWidget(cmdSaveNotes0);
+    buildNotesPage(page[4]);
     auto* profile = new QGridLayout(page[5]);
     txtADMDiagnosis = box(page[5], "txtADMDiagnosis");
     txtChiefComplaints = box(page[5], "txtChiefComplaints");
@@ -575,6 +573,9 @@ void frmFinal::tabSSTab1_Click(int)
             LoadXrayResults();
             XrayResultsStale = false;
         }
+        break;
+    case 4:
+        LoadNursesNotes();
         break;
     case 5:
         if (!HasUserRight(QStringLiteral("11"))) {

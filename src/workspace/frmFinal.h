@@ -53,8 +53,21 @@ public:
     QPushButton* imgPendingRequest[2] = {};
     QPushButton *cmdResultX2 = nullptr, *cmdResultU2 = nullptr, *cmdCtexit2 = nullptr;
 
-    // Chart save buttons switched by the kind of stay at loading.
-    QPushButton* cmdSaveNotes0 = nullptr;
+    // Nurses' notes: "Notes Entry" and "Past Notes".
+    QTabWidget* SSNotebookNotes = nullptr;
+    class QDateTimeEdit* dtpNotes[4] = {}; // 0 date, 1 time of a new note; 2 date, 3 time of a past one
+    class QComboBox* cboShift[2] = {};
+    class QPlainTextEdit *txtNotesEntry = nullptr, *txtPrevNotes = nullptr;
+    QPushButton* cmdSaveNotes[3] = {}; // "Save", "Edit", "Update"
+    FlexGrid* mshflexPrevNotes = nullptr;
+    QLabel* lblInfo13 = nullptr; // the nurse who entered the selected note
+    void LoadNursesNotes();
+    void cmdSaveNotes_Click(int index);
+    void mshflexPrevNotes_Click();
+    void txtNotesEntry_Change();
+    // Asks for a user validation until one succeeds or the user gives up at the question.
+    bool ValidateUser(const QString& question);
+
     QPushButton* cmdSaveVitalSign = nullptr;
 
     // Clinical summary.
@@ -126,6 +139,7 @@ private:
     void PrepareEntryWindow(const QString& windowName, const QString& departmentSql, const QVariantList& args,
                             const QString& caption);
     void buildHeader(class QGridLayout* grid);
+    void buildNotesPage(QWidget* page);
     void buildPages();
     void buildActionBar(class QVBoxLayout* bar);
     void setTabOn(QTabWidget* tabs, int index, bool on);

@@ -107,7 +107,7 @@ TEST_F(WorkspaceHeader, LoadingSwitchesTabsOffAndMarksPagesStale)
     EXPECT_TRUE(XrayResultsStale);
     EXPECT_TRUE(w->Timer1->isActive());
     EXPECT_EQ(w->windowTitle(), "Clinical Procedure");
-    EXPECT_TRUE(w->cmdSaveNotes0->isEnabled());
+    EXPECT_TRUE(w->cmdSaveNotes[0]->isEnabled());
     // The reports grid: active catalogue rows by name, type in column 1.
     EXPECT_EQ(w->mshflexReports->Rows(), 11);
     EXPECT_EQ(w->mshflexReports->TextMatrix(1, 3), "Census Report by Station");

@@ -185,3 +185,14 @@ CREATE TABLE STATION..tbNurse_ReportList (
     ReportName VARCHAR(100),
     RecordStatus INTEGER
 );
+-- Nurses' notes of an admission, one row per note.
+CREATE TABLE STATION..tbNurseNotes (
+    TransNum IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    Transdate DATETIME,
+    Dayshift VARCHAR(10),
+    Notes TEXT,
+    UserID VARCHAR(20),
+    StationID VARCHAR(10)
+);
+CREATE INDEX ix_tbNurseNotes_IDNum ON STATION..tbNurseNotes (IDNum);
