@@ -43,3 +43,12 @@ Recordset clsConfinementResults::GetConfinementResults(const QString&, const QSt
                                   "WHERE IDNum = ? AND Kind = ? ORDER BY ExamDate"),
                    {id, kind});
 }
+
+Recordset clsRequest::GetRequests(const QString&, const QString& idNum, const QString& kind)
+{
+    if (kind != QLatin1String("4")) throw DbError(QStringLiteral("Request kind %1 is not kept by this component.").arg(kind));
+    return connectionOf(m_conn).query(QStringLiteral("SELECT TransDate, BloodPressure, Temperature, RespiratoryRate, PulseRate, "
+                                                     "UserID FROM STATION..tbNurseVitalSigns WHERE IDNum = ? "
+                                                     "ORDER BY TransDate, VitalID"),
+                                      {idNum});
+}

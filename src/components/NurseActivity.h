@@ -19,7 +19,14 @@ public:
     // The nurse activity classes find the run's connection themselves.
     void attach(Connection* conn) { m_conn = conn; }
 };
-class clsRequest : public NurseActivityComponent { Q_OBJECT public: using NurseActivityComponent::NurseActivityComponent; };
+class clsRequest : public NurseActivityComponent {
+    Q_OBJECT
+public:
+    using NurseActivityComponent::NurseActivityComponent;
+    // Kind "4": the patient's recorded vital signs, oldest first (date-time, blood pressure,
+    // temperature, respiratory rate, pulse rate, encoder by position).
+    Recordset GetRequests(const QString& connectionString, const QString& idNum, const QString& kind);
+};
 class clsResults : public NurseActivityComponent { Q_OBJECT public: using NurseActivityComponent::NurseActivityComponent; };
 // A patient's confinements: every stay and visit on record for a hospital number.
 class clsConfinement : public NurseActivityComponent {

@@ -58,3 +58,30 @@ void UpdateNote(Connection& c, const QString& shift, const QDate& date, const QT
 }
 
 } // namespace ChartData
+
+namespace ChartData {
+
+QString VitalQuestion(VitalBox box, double v)
+{
+    switch (box) {
+    case VitalBox::Systolic: return (v > 200 || v < 70) ? QStringLiteral("Is this entry correct?") : QString();
+    case VitalBox::Diastolic: return (v > 150 || v < 50) ? QStringLiteral("Is this entry correct?") : QString();
+    case VitalBox::Temperature: return (v > 41 || v < 35) ? QStringLiteral("Is this Entry Correct ?") : QString();
+    case VitalBox::Respiratory: return v > 100 ? QStringLiteral("Is this entry correct?") : QString();
+    case VitalBox::Pulse: return (v > 110 || v < 50) ? QStringLiteral("Is this entry correct?") : QString();
+    }
+    return {};
+}
+
+void SaveVitalSigns(Connection& c, const QString& idNum, const QDateTime& serverTime, const QString& systolic,
+                    const QString& diastolic, const QString& temperature, const QString& pulse, const QString& respiratory,
+                    const QString& employeeCode)
+{
+    const QString bp = systolic.trimmed() + QStringLiteral("/") + diastolic.trimmed();
+    TransactionGuard tx(c);
+    c.call(QStringLiteral("STATION..Nurse_UpdateVitalSigns"),
+           {idNum, serverTime.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss AP")), bp, temperature, pulse, respiratory, employeeCode});
+    tx.commit();
+}
+
+} // namespace ChartData

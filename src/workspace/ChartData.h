@@ -29,3 +29,14 @@ void UpdateNote(Connection& c, const QString& shift, const QDate& date, const QT
                 const QString& transNum);
 
 } // namespace ChartData
+
+namespace ChartData {
+// The entry boxes of the vital signs, in tab order.
+enum class VitalBox { Systolic, Diastolic, Temperature, Respiratory, Pulse };
+// The question Enter asks for this value ("" when it is within range).
+QString VitalQuestion(VitalBox box, double value);
+// One set in one transaction. Errors reach the caller, rolled back.
+void SaveVitalSigns(Connection& c, const QString& idNum, const QDateTime& serverTime, const QString& systolic,
+                    const QString& diastolic, const QString& temperature, const QString& pulse, const QString& respiratory,
+                    const QString& employeeCode);
+}

@@ -254,9 +254,7 @@ void frmFinal::buildPages()
     for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) results->addWidget(b);
 
     // Chart pages.
-    auto* vital = new QVBoxLayout(page[3]);
-    cmdSaveVitalSign = button(page[3], "cmdSaveVitalSign", QStringLiteral("&Save"));
-    vital->addWidget(cmdSaveVitalSign);
+    buildVitalsPage(page[3]);
     buildNotesPage(page[4]);
     auto* profile = new QGridLayout(page[5]);
     txtADMDiagnosis = box(page[5], "txtADMDiagnosis");
@@ -574,6 +572,9 @@ void frmFinal::tabSSTab1_Click(int)
             XrayResultsStale = false;
         }
         break;
+    case 3:
+        Get_VitalSigns();
+        break;
     case 4:
         LoadNursesNotes();
         break;
@@ -643,6 +644,15 @@ bool frmFinal::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->text() == QLatin1String("'")) return true; // the apostrophe is discarded everywhere
+        for (QLineEdit* v : {txtBloodPressure[0], txtBloodPressure[1], txtTemperature, txtRespiratoryrate, txtPulserate}) {
+            if (watched != v) continue;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                VitalSignEnter(v);
+                return true;
+            }
+            const QString t = key->text();
+            if (!t.isEmpty() && key->key() != Qt::Key_Backspace && !QStringLiteral("0123456789./").contains(t)) return true;
+        }
         if (watched == txtPatient && !key->text().isEmpty() && key->text() != key->text().toUpper()) {
             txtPatient->insert(key->text().toUpper());
             return true;

@@ -68,7 +68,18 @@ public:
     // Asks for a user validation until one succeeds or the user gives up at the question.
     bool ValidateUser(const QString& question);
 
+    // Vital signs.
+    QLineEdit* txtBloodPressure[2] = {};
+    QLineEdit *txtTemperature = nullptr, *txtRespiratoryrate = nullptr, *txtPulserate = nullptr;
     QPushButton* cmdSaveVitalSign = nullptr;
+    QPushButton* cmdPrintVitalSigns = nullptr;
+    QPushButton* cmdVitalExit[2] = {}; // "&Exit", "&Refresh"
+    FlexGrid* mshflexProcessed3 = nullptr;  // element 3 of the request status grids: the vital signs
+    void Get_VitalSigns();
+    void cmdSaveVitalSign_Click();
+    void cmdPrintVitalSigns_Click();
+    // Enter in a vital-signs box: range question and the move to the next field.
+    void VitalSignEnter(QLineEdit* box);
 
     // Clinical summary.
     QTextEdit* rtbClinical = nullptr;
@@ -140,6 +151,7 @@ private:
                             const QString& caption);
     void buildHeader(class QGridLayout* grid);
     void buildNotesPage(QWidget* page);
+    void buildVitalsPage(QWidget* page);
     void buildPages();
     void buildActionBar(class QVBoxLayout* bar);
     void setTabOn(QTabWidget* tabs, int index, bool on);

@@ -196,3 +196,15 @@ CREATE TABLE STATION..tbNurseNotes (
     StationID VARCHAR(10)
 );
 CREATE INDEX ix_tbNurseNotes_IDNum ON STATION..tbNurseNotes (IDNum);
+-- Vital signs recorded for an admission.
+CREATE TABLE STATION..tbNurseVitalSigns (
+    VitalID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    TransDate DATETIME,
+    BloodPressure VARCHAR(10),
+    Temperature VARCHAR(10),
+    PulseRate VARCHAR(10),
+    RespiratoryRate VARCHAR(10),
+    UserID VARCHAR(20)
+);
+CREATE INDEX ix_tbNurseVitalSigns_IDNum ON STATION..tbNurseVitalSigns (IDNum);

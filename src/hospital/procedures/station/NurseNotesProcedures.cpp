@@ -47,3 +47,19 @@ Recordset updateNote(Connection& c, const ProcedureArgs& a)
 CATHLAB_PROCEDURE("STATION..Nurse_GetNotes", getNotes);
 CATHLAB_PROCEDURE("STATION..Nurse_SaveNursingNotes", saveNote);
 CATHLAB_PROCEDURE("STATION..sp_Nurse_Update_NurseNotes_New", updateNote);
+
+namespace {
+// Arguments: admission number, date-time text, blood pressure, temperature, pulse rate,
+// respiratory rate, encoder.
+Recordset updateVitalSigns(Connection& c, const ProcedureArgs& a)
+{
+    const QDateTime when = noteTime(a.text(1));
+    if (!when.isValid()) throw DbError(QStringLiteral("Invalid date of the vital signs: ") + a.text(1));
+    c.execute(QStringLiteral("INSERT INTO STATION..tbNurseVitalSigns (IDNum, TransDate, BloodPressure, Temperature, PulseRate, "
+                             "RespiratoryRate, UserID) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+              {a.text(0), when, a.text(2), a.text(3), a.text(4), a.text(5), a.text(6)});
+    return {};
+}
+}
+
+CATHLAB_PROCEDURE("STATION..Nurse_UpdateVitalSigns", updateVitalSigns);
