@@ -256,20 +256,26 @@ void frmFinal::buildPages()
     // Chart pages.
     buildVitalsPage(page[3]);
     buildNotesPage(page[4]);
-    auto* profile = new QGridLayout(page[5]);
-    txtADMDiagnosis = box(page[5], "txtADMDiagnosis");
-    txtChiefComplaints = box(page[5], "txtChiefComplaints");
-    txtImpression = box(page[5], "txtImpression");
-    txtMannerOfAdmission = box(page[5], "txtMannerOfAdmission");
-    const QPair<const char*, QLineEdit*> prof[] = {{"Adm. Diagnosis:", txtADMDiagnosis},
+    auto* profileOuter = new QVBoxLayout(page[5]);
+    tabPatientProfile = new QTabWidget(page[5]);
+    tabPatientProfile->setObjectName(QStringLiteral("tabPatientProfile"));
+    profileOuter->addWidget(tabPatientProfile);
+    QWidget* admittingPage = new QWidget(tabPatientProfile);
+    tabPatientProfile->addTab(admittingPage, QStringLiteral("Admiting Information"));
+    auto* profile = new QGridLayout(admittingPage);
+    txtADMDiagnosis = box(admittingPage, "txtADMDiagnosis");
+    txtChiefComplaints = box(admittingPage, "txtChiefComplaints");
+    txtImpression = box(admittingPage, "txtImpression");
+    txtMannerOfAdmission = box(admittingPage, "txtMannerOfAdmission");
+    const QPair<const char*, QLineEdit*> prof[] = {{"Manner of ADM:", txtMannerOfAdmission},
+                                                   {"Adm. Diagnosis:", txtADMDiagnosis},
                                                    {"Chief Complaints:", txtChiefComplaints},
-                                                   {"Impression:", txtImpression},
-                                                   {"Manner of ADM:", txtMannerOfAdmission}};
+                                                   {"Impression:", txtImpression}};
     for (int i = 0; i < 4; ++i) {
-        profile->addWidget(new QLabel(QString::fromLatin1(prof[i].first), page[5]), i, 0);
+        profile->addWidget(new QLabel(QString::fromLatin1(prof[i].first), admittingPage), i, 0);
         profile->addWidget(prof[i].second, i, 1);
     }
-
+    buildProfilePage(page[5], profile);
     // Clinical summary.
     auto* clinical = new QGridLayout(page[6]);
     const char* heads[] = {"PERSONAL INFORMATION", "ADDRESS :", "BIRTH PLACE :", "NATIONALITY :", "RELIGION :",
@@ -309,7 +315,7 @@ void frmFinal::buildPages()
     ProgressBarMeter = new QProgressBar(this);
     ProgressBarMeter->setObjectName(QStringLiteral("ProgressBarMeter"));
     cmdViewSummary = button(page[5], "cmdViewSummary", QStringLiteral("View Clinical Summary"));
-    profile->addWidget(cmdViewSummary, 4, 1);
+    profileOuter->addWidget(cmdViewSummary);
     connect(cmdViewSummary, &QPushButton::clicked, this, &frmFinal::cmdViewSummary_Click);
 
     MonthView1 = new QCalendarWidget(page[7]);
@@ -585,6 +591,7 @@ void frmFinal::tabSSTab1_Click(int)
             tabSSTab1->setCurrentIndex(0);
             return;
         }
+        LoadPatientProfile();
         break;
     case 6:
         if (ConfinementsStale) {

@@ -88,6 +88,22 @@ public:
     QPushButton* cmdClinical[2] = {};       // "&View", "Exit"
     QPushButton* cmdClinicalOption[2] = {}; // "Refresh", "Print"
     QPushButton* cmdViewSummary = nullptr;  // on the profile page
+    // Patient profile.
+    QTabWidget* tabPatientProfile = nullptr;
+    class QCheckBox* chkAllergy[12] = {};
+    class QCheckBox* chkPH[18] = {};
+    class QCheckBox* chkFH[8] = {};
+    class QCheckBox* chkPSH[3] = {};
+    class QPlainTextEdit *txtAllergyOthers = nullptr, *txtFMOthers = nullptr, *txtBriefHistory = nullptr, *txtSkin = nullptr,
+                         *txtHeadNeck = nullptr, *txtThorax = nullptr, *txtAbdomen = nullptr, *txtExtremeties = nullptr,
+                         *txtLympNodes = nullptr, *txtGenitalia = nullptr, *txtRectal = nullptr, *txtNeurological = nullptr,
+                         *txtOtherPE = nullptr;
+    QPushButton *cmdUpdate = nullptr, *cmdSaveprofile = nullptr, *cmdProfileRefresh = nullptr, *cmdEXitProfile = nullptr;
+    void LoadPatientProfile();
+    void cmdUpdate_Click();
+    void cmdSaveprofile_Click();
+    void cmdEXitProfile_Click();
+    void chkHistory_Click(class QCheckBox* const* group, int index);
     class QProgressBar* ProgressBarMeter = nullptr;
     // The confinement row last clicked: "Print" prints its summary.
     QString ConfinementIDNum;
@@ -151,6 +167,7 @@ private:
                             const QString& caption);
     void buildHeader(class QGridLayout* grid);
     void buildNotesPage(QWidget* page);
+    void buildProfilePage(QWidget* page, class QGridLayout* admitting);
     void buildVitalsPage(QWidget* page);
     void buildPages();
     void buildActionBar(class QVBoxLayout* bar);

@@ -128,3 +128,17 @@ CREATE TABLE PATIENT_DATA..tbMaster2 (
     Philhealth VARCHAR(10),
     BloodType VARCHAR(5)
 );
+-- The allergies of a patient: up to five allergy codes and a free text.
+CREATE TABLE PATIENT_DATA..tbMasterAllergies (
+    Hospnum VARCHAR(20) NOT NULL PRIMARY KEY,
+    AllergyID1 VARCHAR(5) DEFAULT '', AllergyID2 VARCHAR(5) DEFAULT '', AllergyID3 VARCHAR(5) DEFAULT '',
+    AllergyID4 VARCHAR(5) DEFAULT '', AllergyID5 VARCHAR(5) DEFAULT '',
+    Others TEXT
+);
+-- The brief history and physical examination text of an in-patient stay's clinical history,
+-- kept beside its history row.
+CREATE TABLE PATIENT_DATA..tbPatientHistoryExam (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    BriefHistory TEXT,
+    PhysicalExamination TEXT
+);

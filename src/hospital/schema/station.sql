@@ -208,3 +208,17 @@ CREATE TABLE STATION..tbNurseVitalSigns (
     UserID VARCHAR(20)
 );
 CREATE INDEX ix_tbNurseVitalSigns_IDNum ON STATION..tbNurseVitalSigns (IDNum);
+-- The nursing profile of an admission: history codes, brief history and physical examination.
+CREATE TABLE STATION..tbNurseProfile (
+    Hospnum VARCHAR(20) NOT NULL,
+    IDNum VARCHAR(20) NOT NULL,
+    PH1 VARCHAR(3), PH2 VARCHAR(3), PH3 VARCHAR(3), PH4 VARCHAR(3),
+    FH1 VARCHAR(3), FH2 VARCHAR(3), FH3 VARCHAR(3), FH4 VARCHAR(3),
+    PSH1 VARCHAR(3), PSH2 VARCHAR(3), PSH3 VARCHAR(3),
+    BriefHistory TEXT DEFAULT '', PEskin TEXT DEFAULT '', PEheadneck TEXT DEFAULT '', PEthorax TEXT DEFAULT '',
+    PEabdomen TEXT DEFAULT '', PEextremeties TEXT DEFAULT '', PElympnodes TEXT DEFAULT '', PEgenitalia TEXT DEFAULT '',
+    PErectal TEXT DEFAULT '', PEneurological TEXT DEFAULT '', PEOthers TEXT, Others TEXT,
+    TransDate DATETIME,
+    UserID VARCHAR(20),
+    PRIMARY KEY (Hospnum, IDNum)
+);
