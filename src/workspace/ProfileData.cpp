@@ -67,13 +67,13 @@ void Save(Connection& c, const SaveArgs& a)
     }
 }
 
-QStringList Slots(const QList<bool>& checked, const QStringList& codes, int slots)
+QStringList Slots(const QList<bool>& checked, const QStringList& codes, int count)
 {
     QStringList out;
     for (int i = 0; i < checked.size(); ++i)
         if (checked[i]) out << codes[i];
-    if (out.size() > slots) throw DbError(QStringLiteral("Subscript out of range"));
-    while (out.size() < slots) out << QString();
+    if (out.size() > count) throw DbError(QStringLiteral("Subscript out of range"));
+    while (out.size() < count) out << QString();
     return out;
 }
 

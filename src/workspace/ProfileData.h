@@ -30,8 +30,8 @@ struct SaveArgs {
 // transaction the caller holds.
 void Save(Connection& c, const SaveArgs& a);
 
-// The first `slots` codes of the checked boxes, in box order, then "" up to `slots`. Throws when
+// The first `count` codes of the checked boxes, in box order, then "" up to `count`. Throws when
 // more boxes are checked than there are slots.
-QStringList Slots(const QList<bool>& checked, const QStringList& codes, int slots);
+QStringList Slots(const QList<bool>& checked, const QStringList& codes, int count);
 
 } // namespace ProfileData

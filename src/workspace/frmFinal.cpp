@@ -1,6 +1,8 @@
 #include "workspace/frmFinal.h"
 
 #include "components/patient_search/PatientHeaderRecords.h"
+#include "components/patient_search/clsPatientSearch.h"
+#include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/UserRights.h"

@@ -6,6 +6,7 @@
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "platform/db/Connection.h"
+#include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"

@@ -3,6 +3,7 @@
 
 #include "access/frmTransaction_UserValidation.h"
 #include "platform/db/Connection.h"
+#include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"

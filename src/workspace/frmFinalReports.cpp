@@ -23,7 +23,7 @@ bool askDates(const QString& caption)
     return !ReportDateFrom.isEmpty() && !ReportDateTo.isEmpty();
 }
 
-void show(const char* file, const QVariantList& params, const QString& caption, bool groupTree)
+void openNurseReport(const char* file, const QVariantList& params, const QString& caption, bool groupTree)
 {
     PrepareReport(ReportFilePath(QString::fromLatin1(file)), params);
     ShowReport(groupTree, caption, false, false);
@@ -42,30 +42,30 @@ void frmFinal::mshflexReports_DblClick()
     const QString id = txtID->text();
     try {
         if (type == QLatin1String("0")) {
-            show("Diet_List.Rpt", {SelectedHospNum.trimmed(), HospAddress.trimmed(), station, stationName + QStringLiteral(" - Diet List")},
+            openNurseReport("Diet_List.Rpt", {SelectedHospNum.trimmed(), HospAddress.trimmed(), station, stationName + QStringLiteral(" - Diet List")},
                  QStringLiteral("Diet List"), false);
         } else if (type == QLatin1String("1")) {
             SharedConnection().call(QStringLiteral("PATIENT_DATA..sp_Adm_CensusByStation"),
                                     {ServerDate.toString(QStringLiteral("yyyy/MM/dd")), station.trimmed()});
-            show("CensusByStation_QZV.rpt", {ServerDate.toString(QStringLiteral("MM/dd/yyyy"))},
+            openNurseReport("CensusByStation_QZV.rpt", {ServerDate.toString(QStringLiteral("MM/dd/yyyy"))},
                  QStringLiteral("Census Report by Station"), false);
         } else if (type == QLatin1String("2")) {
             SharedConnection().call(QStringLiteral("STATION..Nurse_dischargeList"),
                                     {station.trimmed(), ServerDate.toString(QStringLiteral("MM/dd/yyyy"))});
-            show("NurseDischargeReport.rpt", {stationName, HospName.trimmed(), HospAddress.trimmed()},
+            openNurseReport("NurseDischargeReport.rpt", {stationName, HospName.trimmed(), HospAddress.trimmed()},
                  QStringLiteral("Discharged List"), false);
         } else if (type == QLatin1String("3")) {
             if (!askDates(QStringLiteral("ENTER Report Date"))) return;
-            show("List_Of_Proccess_Request_AllPatient.rpt", {station, ReportDateFrom, ReportDateTo, CurrentStationName.toString()},
+            openNurseReport("List_Of_Proccess_Request_AllPatient.rpt", {station, ReportDateFrom, ReportDateTo, CurrentStationName.toString()},
                  QStringLiteral("List of Request and Orders"), true);
         } else if (type == QLatin1String("4")) {
-            show("Posted Medicines.RPT", {id, HospitalInfo.IsShowAmount}, QString(), false);
+            openNurseReport("Posted Medicines.RPT", {id, HospitalInfo.IsShowAmount}, QString(), false);
         } else if (type == QLatin1String("5")) {
-            show("Posted Supplies.RPT", {id, HospitalInfo.IsShowAmount}, QString(), false);
+            openNurseReport("Posted Supplies.RPT", {id, HospitalInfo.IsShowAmount}, QString(), false);
         } else if (type == QLatin1String("6")) {
-            show("List_Of_Proccess_Request_New.rpt", {id, station}, QStringLiteral("List of Processed Request"), false);
+            openNurseReport("List_Of_Proccess_Request_New.rpt", {id, station}, QStringLiteral("List of Processed Request"), false);
         } else if (type == QLatin1String("7")) {
-            show("PatientDischargeNoticeStatus.RPT", {station}, QStringLiteral("Patient Discharge Notice Status"), false);
+            openNurseReport("PatientDischargeNoticeStatus.RPT", {station}, QStringLiteral("Patient Discharge Notice Status"), false);
         } else if (type == QLatin1String("8") || type == QLatin1String("9")) {
             const bool detailed = type == QLatin1String("8");
             if (!HasUserRight(detailed ? QStringLiteral("18") : QStringLiteral("21"))) {
@@ -75,7 +75,7 @@ void frmFinal::mshflexReports_DblClick()
                 return;
             }
             if (!askDates(QStringLiteral("Enter Report Date for Income Report"))) return;
-            show(detailed ? "Nurse_Station_Income_Detailed.RPT" : "Nurse_Station_Income_Summary.RPT",
+            openNurseReport(detailed ? "Nurse_Station_Income_Detailed.RPT" : "Nurse_Station_Income_Summary.RPT",
                  {HospitalInfo.IsShowAmount, ReportDateFrom, ReportDateTo, station},
                  detailed ? QStringLiteral("Income Report (Detailed)") : QStringLiteral("Income Report (Summary)"), false);
         }

@@ -1,7 +1,8 @@
 #pragma once
-#include "TestDatabase.h"
+#include "support/TestDatabase.h"
 
 #include "platform/ui/MessageBox.h"
+#include "components/login/clsCurrentuser.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "workspace/frmFinal.h"
