@@ -13,6 +13,8 @@
 // A workspace opened as the hand-off opens it, for one demo stay, with the first tick run.
 class WorkspaceTest : public DbTest {
 protected:
+    // The control's own state: the chart pages sit on tabs that the workspace switches off.
+    static bool on(const QWidget* w) { return !w->testAttribute(Qt::WA_ForceDisabled); }
     void TearDown() override
     {
         delete frmFinal::existing();

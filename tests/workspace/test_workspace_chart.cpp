@@ -25,12 +25,12 @@ TEST_F(WorkspaceChart, ConfinementsListEveryStayAndVisitOfThePatient)
     const int stays = count("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient WHERE HospNum = ?", {hospNumOf(id)}) +
                       count("SELECT COUNT(*) FROM PATIENT_DATA..TBOUTPATIENT WHERE HospNum = ?", {hospNumOf(id)});
     EXPECT_EQ(w->mshflexClin->Rows(), 1 + stays);
-    EXPECT_TRUE(w->mshflexClin->isEnabled());
+    EXPECT_TRUE(on(w->mshflexClin));
     bool listed = false;
     for (int r = 1; r < w->mshflexClin->Rows(); ++r) listed |= w->mshflexClin->TextMatrix(r, 1) == id;
     EXPECT_TRUE(listed);
     EXPECT_FALSE(w->lblClinHEad[9]->text().isEmpty());
-    EXPECT_FALSE(w->cmdClinicalOption[1]->isEnabled());
+    EXPECT_FALSE(on(w->cmdClinicalOption[1]));
 }
 
 TEST_F(WorkspaceChart, PatientWithoutConfinementsGetsAnEmptyDisabledGrid)
@@ -39,8 +39,8 @@ TEST_F(WorkspaceChart, PatientWithoutConfinementsGetsAnEmptyDisabledGrid)
     w->txtPno->setText("999999");
     w->LoadConfinements();
     EXPECT_EQ(w->mshflexClin->Rows(), 2);
-    EXPECT_FALSE(w->mshflexClin->isEnabled());
-    EXPECT_FALSE(w->cmdClinical[0]->isEnabled());
+    EXPECT_FALSE(on(w->mshflexClin));
+    EXPECT_FALSE(on(w->cmdClinical[0]));
     EXPECT_TRUE(w->rtbClinical->toPlainText().isEmpty());
 }
 
@@ -76,13 +76,13 @@ TEST_F(WorkspaceChart, PrintsTheChosenConfinementAndThenDisablesPrint)
     w->LoadConfinements();
     w->mshflexClin->setCurrentCell(1, 1);
     w->mshflexClin_Click();
-    EXPECT_TRUE(w->cmdClinicalOption[1]->isEnabled());
+    EXPECT_TRUE(on(w->cmdClinicalOption[1]));
     w->cmdClinicalOption_Click(1);
     ASSERT_EQ(ReportLog::calls().size(), 1);
     EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({w->mshflexClin->TextMatrix(1, 1).trimmed(), HospAddress}));
     EXPECT_EQ(ReportLog::calls()[0].caption, "Clinical Summary");
     EXPECT_TRUE(ReportLog::calls()[0].error.isEmpty()) << ReportLog::calls()[0].error.toStdString();
-    EXPECT_FALSE(w->cmdClinicalOption[1]->isEnabled());
+    EXPECT_FALSE(on(w->cmdClinicalOption[1]));
     w->cmdViewSummary_Click();
     EXPECT_EQ(ReportLog::calls()[1].params.first().toString(), id);
 }
@@ -152,7 +152,7 @@ TEST_F(WorkspaceChart, NurseReportsByType)
     w->mshflexReports_DblClick();
     ASSERT_EQ(ReportLog::calls().size(), 1);
     EXPECT_EQ(ReportLog::calls()[0].fileName(), "Posted Medicines.RPT");
-    EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({admission(0), false}));
+    EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({admission(0), HospitalInfo.IsShowAmount}));
     EXPECT_TRUE(ReportLog::calls()[0].error.isEmpty()) << ReportLog::calls()[0].error.toStdString();
     w->mshflexReports->setCurrentCell(rowOf("8"), 3);
     w->mshflexReports_DblClick();

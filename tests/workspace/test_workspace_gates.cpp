@@ -81,8 +81,8 @@ TEST_F(WorkspaceGates, RequestGatesTestTheSectionFlagOfInPatientsOnly)
 {
     const QString id = admission(1); // pharmacy on cash basis in the demo
     frmFinal* w = open(id);
-    EXPECT_FALSE(w->cmdNextPatient[1]->isEnabled());
-    EXPECT_TRUE(w->cmdNextPatient[2]->isEnabled());
+    EXPECT_FALSE(on(w->cmdNextPatient[1]));
+    EXPECT_TRUE(on(w->cmdNextPatient[2]));
     EXPECT_FALSE(w->cmdNextPatient[9]->isHidden());
     UiScript::reset();
     EXPECT_EQ(w->Form_KeyDown(117), 0);
@@ -100,13 +100,13 @@ TEST_F(WorkspaceGates, AccountFlagsOfAVisit)
     frmFinal* w = open(id);
     for (QWidget* c : std::initializer_list<QWidget*>{w->lstListLaboratory, w->cmdLabMore, w->lstListXray, w->lstListOthers,
                                                       w->cmdNextPatient[1], w->cmdNextPatient[2]})
-        EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
+        EXPECT_FALSE(on(c)) << c->objectName().toStdString();
     EXPECT_FALSE(w->cmdNextPatient[9]->isHidden());
     delete frmFinal::existing();
     setParameter("CLAllowRequestPersonalPx", "1");
     w = open(id);
-    EXPECT_TRUE(w->lstListOthers->isEnabled());
-    EXPECT_TRUE(w->cmdNextPatient[1]->isEnabled());
+    EXPECT_TRUE(on(w->lstListOthers));
+    EXPECT_TRUE(on(w->cmdNextPatient[1]));
     EXPECT_TRUE(w->cmdNextPatient[9]->isHidden());
 }
 

@@ -32,7 +32,7 @@ TEST_F(WorkspaceHeader, InPatientHeaderComesFromTheStayAndItsRecords)
     EXPECT_FALSE(w->txtBloodType->text().isEmpty());
     EXPECT_EQ(w->lblPhilhealth[1]->text(), " NON-PHIC");
     EXPECT_TRUE(SlipReportParam5.isEmpty());
-    EXPECT_TRUE(w->tabSSTab1->isEnabled());
+    EXPECT_TRUE(on(w->tabSSTab1));
 }
 
 TEST_F(WorkspaceHeader, InPatientWithMembershipShowsIt)
@@ -93,21 +93,21 @@ TEST_F(WorkspaceHeader, ReopeningForAnotherPatientReloadsEverything)
     w->Timer1_Timer();
     EXPECT_NE(w->txtPatient->text(), first);
     EXPECT_EQ(w->txtRoom->text(), "ER/OPD");
-    EXPECT_FALSE(w->cmdSaveVitalSign->isEnabled());
+    EXPECT_FALSE(on(w->cmdSaveVitalSign));
 }
 
 TEST_F(WorkspaceHeader, LoadingSwitchesTabsOffAndMarksPagesStale)
 {
     XrayResultsStale = false;
     frmFinal* w = frmFinal::instance();
-    EXPECT_FALSE(w->tabSSTab1->isEnabled());
+    EXPECT_FALSE(on(w->tabSSTab1));
     for (int t : {3, 4, 5, 7}) EXPECT_FALSE(w->tabSSTab1->isTabEnabled(t)) << t;
     for (int t : {0, 1, 2, 6}) EXPECT_TRUE(w->tabSSTab1->isTabEnabled(t)) << t;
     for (int t : {5, 6, 7, 8}) EXPECT_FALSE(w->tabSSTab2->isTabEnabled(t)) << t;
     EXPECT_TRUE(XrayResultsStale);
     EXPECT_TRUE(w->Timer1->isActive());
     EXPECT_EQ(w->windowTitle(), "Clinical Procedure");
-    EXPECT_TRUE(w->cmdSaveNotes[0]->isEnabled());
+    EXPECT_TRUE(on(w->cmdSaveNotes[0]));
     // The reports grid: active catalogue rows by name, type in column 1.
     EXPECT_EQ(w->mshflexReports->Rows(), 11);
     EXPECT_EQ(w->mshflexReports->TextMatrix(1, 3), "Census Report by Station");

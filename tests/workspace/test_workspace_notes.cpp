@@ -39,13 +39,13 @@ TEST_F(WorkspaceNotes, SaveRefusesAnEmptyNoteAndKeepsTextWhenValidationIsGivenUp
     frmFinal* w = open(admission(0));
     w->LoadNursesNotes();
     EXPECT_EQ(w->mshflexPrevNotes->Rows(), 2);
-    EXPECT_FALSE(w->mshflexPrevNotes->isEnabled());
+    EXPECT_FALSE(on(w->mshflexPrevNotes));
     EXPECT_EQ(w->dtpNotes[0]->maximumDate(), ServerDate.date());
     w->cmdSaveNotes_Click(0);
     EXPECT_EQ(UiScript::lastText(), "No Data to Save?");
-    EXPECT_FALSE(w->cmdSaveNotes[0]->isEnabled());
+    EXPECT_FALSE(on(w->cmdSaveNotes[0]));
     w->txtNotesEntry->setPlainText("PATIENT'S BP STABLE");
-    EXPECT_TRUE(w->cmdSaveNotes[0]->isEnabled());
+    EXPECT_TRUE(on(w->cmdSaveNotes[0]));
     UiScript::queueDialog("frmTransaction_UserValidation", [](QDialog* d) { d->reject(); });
     UiScript::queueAnswer(vbNo);
     w->cmdSaveNotes_Click(0);
@@ -71,7 +71,7 @@ TEST_F(WorkspaceNotes, SavedNoteCarriesTheValidatedNurseAndBackTicks)
     EXPECT_EQ(rs.text("Dayshift"), "2PM-10PM");
     EXPECT_TRUE(w->txtNotesEntry->toPlainText().isEmpty());
     EXPECT_EQ(w->mshflexPrevNotes->Rows(), 2);
-    EXPECT_TRUE(w->mshflexPrevNotes->isEnabled());
+    EXPECT_TRUE(on(w->mshflexPrevNotes));
     EXPECT_EQ(w->mshflexPrevNotes->TextMatrix(1, 4), "CL002");
 }
 
@@ -87,11 +87,11 @@ TEST_F(WorkspaceNotes, OnlyTheAuthorEditsANote)
     validateAs("CL001", "CATH1");
     w->cmdSaveNotes_Click(1);
     EXPECT_TRUE(UiScript::lastText().startsWith("You are not allowed to edit this notes entered by: "));
-    EXPECT_FALSE(w->cmdSaveNotes[1]->isEnabled());
+    EXPECT_FALSE(on(w->cmdSaveNotes[1]));
     w->mshflexPrevNotes_Click();
     validateAs("CL002", "CATH2");
     w->cmdSaveNotes_Click(1);
-    EXPECT_TRUE(w->cmdSaveNotes[2]->isEnabled());
+    EXPECT_TRUE(on(w->cmdSaveNotes[2]));
     w->txtPrevNotes->setPlainText("FIRST NOTE, CORRECTED");
     w->cmdSaveNotes_Click(2);
     EXPECT_EQ(UiScript::lastText(), "Nurses notes successfully updated.");

@@ -64,7 +64,7 @@ TEST_F(WorkspaceProfile, SaveWritesAllergiesProfileAndHistoryThenReloads)
     frmFinal* w = open(id);
     w->LoadPatientProfile();
     w->cmdUpdate_Click();
-    EXPECT_TRUE(w->cmdSaveprofile->isEnabled());
+    EXPECT_TRUE(on(w->cmdSaveprofile));
     w->chkAllergy[7]->setChecked(true);
     w->chkFH[7]->setChecked(true);
     w->chkFH[0]->setChecked(true);
@@ -106,7 +106,7 @@ TEST_F(WorkspaceProfile, TooManyAllergiesFailWithoutWritingAnything)
     EXPECT_TRUE(UiScript::lastText().startsWith("Error While Saving Patient Profile  "));
     EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..tbNurseProfile"), 0);
     EXPECT_FALSE(conn().inTransaction());
-    EXPECT_TRUE(w->cmdSaveprofile->isEnabled());
+    EXPECT_TRUE(on(w->cmdSaveprofile));
 }
 
 TEST_F(WorkspaceProfile, AFailingStatementRollsEverythingBack)

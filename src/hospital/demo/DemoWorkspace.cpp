@@ -42,11 +42,12 @@ void workspace(Connection& c, const DemoScale&)
                   {first, when.addSecs(3600), first, when.addDays(1)});
     }
     const Recordset opd = c.query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..TBOUTPATIENT ORDER BY IDNum LIMIT 6"));
+    c.execute(QStringLiteral("UPDATE PATIENT_DATA..TBOUTPATIENT SET RequestingDr = 'D005' WHERE RequestingDr IS NULL OR RequestingDr = ''"));
     for (int r = 0; r < opd.recordCount(); ++r)
         c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientAdmInfo (IDNum, AdmittingDr, AttendingDr2, HowAdmitted) "
-                                 "VALUES (?, 'D005', 'D002', 'WALK-IN')"),
+                                 "VALUES (?, 'D001', 'D002', 'WALK-IN')"),
                   {opd.textAt(r, QStringLiteral("IDNum"))});
-    const Recordset master = c.query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbMaster ORDER BY HospNum LIMIT 20"));
+    const Recordset master = c.query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbMaster ORDER BY HospNum"));
     const char* blood[] = {"O+", "A+", "B+", "AB+", "O-"};
     for (int r = 0; r < master.recordCount(); ++r)
         c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster2 (HospNum, Philhealth, BloodType) VALUES (?, ?, ?)"),
