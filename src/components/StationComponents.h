@@ -27,6 +27,11 @@ struct CodeSearchDoctor {
     QString ResultCode, LastName, FirstName, MiddleName;
 };
 
+// The diet chosen in the code search's diet list.
+struct CodeSearchDiet {
+    QString ResultCode, Diet, Remarks;
+};
+
 // Code search ("CodeSearchform.clsCodeSearch").
 class clsCodeSearch : public ConnectedComponent {
     Q_OBJECT
@@ -37,6 +42,9 @@ public:
     // record of the kind. A list that finds nothing is not shown.
     bool SearchListing(const QString& text, int kind);
     CodeSearchDoctor DoctorRecord;
+    CodeSearchDiet DietRecord; // kind 6
+    // The diet list (kind 6) filtered by the start of the diet's name or code.
+    bool SearchDiets(const QString& text);
     bool Cancelled = false; // after False: the user closed the list without a choice
     QString MTS_Server;
     bool SearchMode = false;

@@ -80,6 +80,7 @@ frmFinal::frmFinal()
     (void)registered;
     setObjectName(QStringLiteral("frmFinal"));
     setWindowTitle(QStringLiteral("Clinical Procedures"));
+    // The halves of the pending-request notice of the exam checks.
     PendingExamMessageHead = QStringLiteral("The same exam had been requested at...");
     PendingExamMessageTail = QStringLiteral("   and it is Pending...");
 

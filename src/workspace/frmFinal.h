@@ -45,8 +45,6 @@ public:
     QListWidget *lstListLaboratory = nullptr, *lstListXray = nullptr, *lstListUltra = nullptr, *lstListOthers = nullptr;
     QPushButton *cmdLabMore = nullptr, *cmdXrayMore = nullptr, *cmdUltraMore = nullptr, *cmdSave = nullptr,
                 *cmdDelete = nullptr;
-    // The halves of the pending-request notice of the exam checks.
-    QString PendingExamMessageHead, PendingExamMessageTail;
 
     // Request status page: the nurse reports and the pending-request images.
     FlexGrid* mshflexReports = nullptr;

@@ -14,6 +14,7 @@
 #include "shared/reports/modReports.h"
 #include "workspace/Placeholders.h"
 #include "workspace/WorkspaceData.h"
+#include "workspace/frmPostDiet.h"
 
 #include <QLineEdit>
 #include <QTimer>
@@ -102,7 +103,10 @@ void frmFinal::cmdNextPatient_Click(int index)
         return ShowWindowNotYetAvailable(QStringLiteral("List of Posted Laboratory Exams"));
     case 3:
         if (!right("6")) return refuseRight(QStringLiteral("Sorry you don't have access right to Post New Diet!"));
-        ShowWindowNotYetAvailable(QStringLiteral("Change Diet"));
+        {
+            frmPostDiet dialog(this);
+            runModal(&dialog);
+        }
         txtAdiet->setText(WorkspaceData::AdmissionDiet(SharedConnection(), id));
         return;
     case 4:

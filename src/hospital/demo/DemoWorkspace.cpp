@@ -8,8 +8,9 @@ namespace {
 
 void workspace(Connection& c, const DemoScale&)
 {
-    c.execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoDiet (DietID, Diet) VALUES ('REG', 'REGULAR DIET'), "
-                             "('LSLF', 'LOW SALT, LOW FAT DIET'), ('NPO', 'NOTHING PER OREM'), ('SOFT', 'SOFT DIET')"));
+    c.execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoDiet (DietID, Diet, Remarks) VALUES ('REG', 'REGULAR DIET', ''), "
+                             "('LSLF', 'LOW SALT, LOW FAT DIET', 'NO ADDED SALT'), ('NPO', 'NOTHING PER OREM', 'BEFORE PROCEDURE'), "
+                             "('SOFT', 'SOFT DIET', '')"));
     const char* diets[] = {"LSLF", "NPO", "REG", "", "SOFT"};
     const char* how[] = {"WALK-IN", "EMERGENCY ROOM", "TRANSFER FROM OTHER HOSPITAL"};
     const Recordset adm = c.query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum LIMIT 12"));

@@ -120,7 +120,11 @@ CREATE TABLE PATIENT_DATA..tbPatientAdmInfo (
     AttendingDr2 VARCHAR(20),
     HowAdmitted VARCHAR(60),
     AdmittingImpression VARCHAR(1000),
-    DietID VARCHAR(10)
+    DietID VARCHAR(10),
+    DietRemarks VARCHAR(500),
+    ExtraMeal VARCHAR(1),
+    DietDate DATETIME,
+    DietBy VARCHAR(100)
 );
 -- Further data of a master record: insurance membership and blood type.
 CREATE TABLE PATIENT_DATA..tbMaster2 (

@@ -62,3 +62,31 @@ Recordset censusByStation(Connection& c, const ProcedureArgs& a)
 
 CATHLAB_PROCEDURE("STATION..Nurse_dischargeList", dischargeList);
 CATHLAB_PROCEDURE("PATIENT_DATA..sp_Adm_CensusByStation", censusByStation);
+
+namespace {
+// Arguments: admission number, hospital number, diet code, date-time text, remarks, validated
+// user's name, extra meal ("Y" or ""). Makes the stay's diet the new one.
+Recordset appendDiet(Connection& c, const ProcedureArgs& a)
+{
+    const QDateTime when = QDateTime::fromString(a.text(3).trimmed(), QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
+    const QString id = a.text(0).trimmed();
+    if (c.query(QStringLiteral("SELECT 1 FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?"), {id}).isEmpty())
+        c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientAdmInfo (IDNum) VALUES (?)"), {id});
+    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatientAdmInfo SET DietID = ?, DietRemarks = ?, ExtraMeal = ?, DietDate = ?, "
+                             "DietBy = ? WHERE IDNum = ?"),
+              {a.text(2), a.text(4), a.text(6), when, a.text(5), id});
+    return {};
+}
+
+// Arguments: admission number, remarks, user ID, station ID: one line of the station log.
+Recordset saveStationLog(Connection& c, const ProcedureArgs& a)
+{
+    c.execute(QStringLiteral("INSERT INTO STATION..tbStationLogs (Idnum, Remarks, UserID, StationID, Transdate, Hostname) "
+                             "VALUES (?, ?, ?, ?, GETDATE(), HOST_NAME())"),
+              {a.text(0), a.text(1), a.text(2), a.text(3)});
+    return {};
+}
+}
+
+CATHLAB_PROCEDURE("STATION..Nurse_AppendDiet", appendDiet);
+CATHLAB_PROCEDURE("STATION..sp_Save_Station_Logs", saveStationLog);
