@@ -321,9 +321,7 @@ void frmFinal::buildPages()
     profileOuter->addWidget(cmdViewSummary);
     connect(cmdViewSummary, &QPushButton::clicked, this, &frmFinal::cmdViewSummary_Click);
 
-    MonthView1 = new QCalendarWidget(page[7]);
-    MonthView1->setObjectName(QStringLiteral("MonthView1"));
-    (new QVBoxLayout(page[7]))->addWidget(MonthView1);
+    buildSchedulePage(page[7]);
 
     connect(tabSSTab1, &QTabWidget::currentChanged, this, [this](int) { tabSSTab1_Click(m_lastTab); });
 }
@@ -516,6 +514,8 @@ void frmFinal::LoadPatientHeader()
 
     LoadRequestStatus();
     LoadPatientPackageInfo();
+    LoadORRooms();
+    ResetScheduleEntry();
     RefreshAccountFlags();
 }
 

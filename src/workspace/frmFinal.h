@@ -39,6 +39,28 @@ public:
     QTimer* Timer1 = nullptr;
     QCalendarWidget* MonthView1 = nullptr;
 
+    // Operating-room schedule request.
+    class DaySchedule* Schedule1 = nullptr;
+    class QDateEdit* dtpSchedule = nullptr;
+    class QComboBox* cboStartTime = nullptr;
+    QLineEdit* txtOperation[2] = {};        // 0 code, 1 name
+    QLineEdit* txtSurgeon[2] = {};
+    QLineEdit* txtAnesthesiologist[2] = {};
+    QLineEdit* txtScheduleRemarks = nullptr;
+    QPushButton *cmdProcedure = nullptr, *Command1 = nullptr, *Command2 = nullptr;
+    QPushButton* cmdSaveSchedule[3] = {};   // "Save", "Exit", panel "Exit"
+    QWidget* pictSchedule = nullptr;
+    QLineEdit* txtScheduleRoom2 = nullptr;
+    QLineEdit* txtDuration[6] = {};         // 2 start, 3 length, 4 details, 5 date
+    void LoadORRooms();
+    void ResetScheduleEntry();
+    void LoadORSchedule();
+    void MonthView1_DateClick(const QDate& day);
+    void Schedule1_BookingEvent(int number);
+    void cmdSaveSchedule_Click(int index);
+    void SearchDoctor(QLineEdit* const* pair);
+    void cmdProcedure_Click();
+
     // Ordering page.
     FlexGrid* mshflexOrders = nullptr;      // 18 columns, exam code in column 2
     FlexGrid* mshflexProfileList = nullptr; // the hidden profile grid beside it
@@ -165,6 +187,7 @@ private:
                             const QString& caption);
     void buildHeader(class QGridLayout* grid);
     void buildNotesPage(QWidget* page);
+    void buildSchedulePage(QWidget* page);
     void buildProfilePage(QWidget* page, class QGridLayout* admitting);
     void buildVitalsPage(QWidget* page);
     void buildPages();

@@ -55,6 +55,14 @@ void workspace(Connection& c, const DemoScale&)
                   {master.textAt(r, QStringLiteral("HospNum")),
                    r % 3 == 0 ? QVariant(QMetaType(QMetaType::QString)) : QVariant(r % 3 == 1 ? QStringLiteral("1") : QStringLiteral("0")),
                    QString::fromLatin1(blood[r % 5])});
+    c.execute(QStringLiteral("INSERT INTO SCHEDULE..tbORRooms (RoomName, SortOrder) VALUES ('OR 1', 1), ('OR 2', 2), ('CATH LAB', 3)"));
+    const QDate today = QDate::currentDate();
+    c.execute(QStringLiteral("INSERT INTO SCHEDULE..tbORApplication (StartTime, DayLength, ScheduleIncrement) VALUES (?, 720, 30)"),
+              {QDateTime(today, QTime(7, 0))});
+    c.execute(QStringLiteral("INSERT INTO SCHEDULE..tbORSchedule (RoomName, StartTime, Length, Description, CategoryName) VALUES "
+                             "('OR 1', ?, 120, 'CORONARY ARTERY BYPASS - DELA ROSA', 'CARDIAC'), "
+                             "('CATH LAB', ?, 60, 'CORONARY ANGIOGRAM - VILLAREAL', NULL)"),
+              {QDateTime(today, QTime(8, 0)), QDateTime(today.addDays(1), QTime(10, 0))});
     c.execute(QStringLiteral("INSERT INTO STATION..tbNurse_ReportList (ReportType, ReportName, RecordStatus) VALUES "
                              "('0', 'Diet List', 1), ('1', 'Census Report by Station', 1), ('2', 'Discharges for the Day', 1), "
                              "('3', 'List of Requests and Orders', 1), ('4', 'Posted Medicines', 1), "
