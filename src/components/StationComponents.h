@@ -32,6 +32,11 @@ struct CodeSearchDiet {
     QString ResultCode, Diet, Remarks;
 };
 
+// The item chosen in the code search's other-revenue list.
+struct CodeSearchOtherRevenue {
+    QString ResultCode, OtherRevenue;
+};
+
 // Code search ("CodeSearchform.clsCodeSearch").
 class clsCodeSearch : public ConnectedComponent {
     Q_OBJECT
@@ -43,6 +48,10 @@ public:
     bool SearchListing(const QString& text, int kind);
     CodeSearchDoctor DoctorRecord;
     CodeSearchDiet DietRecord; // kind 6
+    // Kind 21: the other-revenue items of the section OtherSectionID.
+    QString OtherSectionID;
+    CodeSearchOtherRevenue OtherRevenueRecord;
+    bool SearchOtherRevenue(const QString& text);
     // The diet list (kind 6) filtered by the start of the diet's name or code.
     bool SearchDiets(const QString& text);
     bool Cancelled = false; // after False: the user closed the list without a choice

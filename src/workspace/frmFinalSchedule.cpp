@@ -179,11 +179,13 @@ void frmFinal::SearchDoctor(QLineEdit* const* pair)
     pair[1]->setText(CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(" ,") + CodeSearch->DoctorRecord.FirstName.trimmed());
 }
 
-// The code search has no other-revenue list yet (kind 21): the procedure is then typed by name
-// only, and the request needs a surgeon.
 void frmFinal::cmdProcedure_Click()
 {
-    if (CodeSearch) CodeSearch->SearchListing(txtOperation[1]->text(), 21);
+    if (!CodeSearch) return;
+    CodeSearch->OtherSectionID = QStringLiteral("OR");
+    if (!CodeSearch->SearchListing(txtOperation[1]->text(), 21)) return;
+    txtOperation[0]->setText(CodeSearch->OtherRevenueRecord.ResultCode);
+    txtOperation[1]->setText(CodeSearch->OtherRevenueRecord.OtherRevenue);
 }
 
 void frmFinal::cmdSaveSchedule_Click(int index)

@@ -1,6 +1,8 @@
 #include "WorkspaceFixture.h"
 
 #include "shared/modGlobalsRoutines.h"
+#include "components/StationComponents.h"
+#include "components/code_search/frmCodeSearchList.h"
 #include "workspace/DaySchedule.h"
 
 #include <QCalendarWidget>
@@ -73,4 +75,29 @@ TEST_F(WorkspaceSchedule, SaveRefusalsAndTheRequestSent)
     EXPECT_EQ(rs.text("ProcedureCode"), "");
     EXPECT_EQ(rs.text("IDNum"), id);
     EXPECT_TRUE(w->txtSurgeon[0]->text().isEmpty());
+}
+
+TEST_F(WorkspaceSchedule, ProcedureAndSurgeonFromTheCodeSearch)
+{
+    clsCodeSearch search(QStringLiteral("CodeSearchform.clsCodeSearch"));
+    search.setConnection(&conn());
+    CodeSearch = &search;
+    frmFinal* w = openToday();
+    auto choose = [](const char* code) {
+        const QString c = QString::fromLatin1(code);
+        UiScript::queueDialog("frmCodeSearchList", [c](QDialog* d) {
+            auto* l = static_cast<frmCodeSearchList*>(d);
+            l->ChosenRow = l->FindRow(c);
+            l->accept();
+        });
+    };
+    choose("OR002");
+    w->cmdProcedure_Click();
+    EXPECT_EQ(w->txtOperation[0]->text(), "OR002");
+    EXPECT_EQ(w->txtOperation[1]->text(), "VALVE REPLACEMENT");
+    choose("D003");
+    w->SearchDoctor(w->txtSurgeon);
+    EXPECT_EQ(w->txtSurgeon[0]->text(), "D003");
+    EXPECT_EQ(w->txtSurgeon[1]->text(), "DELA ROSA ,MARCO");
+    CodeSearch = nullptr;
 }

@@ -55,6 +55,9 @@ void workspace(Connection& c, const DemoScale&)
                   {master.textAt(r, QStringLiteral("HospNum")),
                    r % 3 == 0 ? QVariant(QMetaType(QMetaType::QString)) : QVariant(r % 3 == 1 ? QStringLiteral("1") : QStringLiteral("0")),
                    QString::fromLatin1(blood[r % 5])});
+    c.execute(QStringLiteral("INSERT INTO BUILD_FILE..TBCOOTHERREVENUE (OtherSectionID, OtherRevenueID, OtherRevenue, Status) VALUES "
+                             "('OR', 'OR001', 'CORONARY ARTERY BYPASS GRAFT', 'A'), ('OR', 'OR002', 'VALVE REPLACEMENT', 'A'), "
+                             "('OR', 'OR003', 'PERMANENT PACEMAKER INSERTION', 'A')"));
     c.execute(QStringLiteral("INSERT INTO SCHEDULE..tbORRooms (RoomName, SortOrder) VALUES ('OR 1', 1), ('OR 2', 2), ('CATH LAB', 3)"));
     const QDate today = QDate::currentDate();
     c.execute(QStringLiteral("INSERT INTO SCHEDULE..tbORApplication (StartTime, DayLength, ScheduleIncrement) VALUES (?, 720, 30)"),
