@@ -654,6 +654,24 @@ bool frmFinal::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->text() == QLatin1String("'")) return true; // the apostrophe is discarded everywhere
+        if ((watched == txtOperation[1] || watched == txtSurgeon[1] || watched == txtAnesthesiologist[1]) &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            // Enter searches; a chosen doctor moves the focus on, the procedure box keeps it.
+            if (watched == txtOperation[1]) {
+                cmdProcedure_Click();
+                return true;
+            }
+            QLineEdit* const* pair = watched == txtSurgeon[1] ? txtSurgeon : txtAnesthesiologist;
+            const QString before = pair[0]->text();
+            SearchDoctor(pair);
+            if (pair[0]->text() != before || !pair[0]->text().isEmpty()) focusNextChild();
+            return true;
+        }
+        if ((watched == txtSurgeon[1] || watched == txtAnesthesiologist[1]) && !key->text().isEmpty() &&
+            key->text() != key->text().toUpper()) {
+            static_cast<QLineEdit*>(watched)->insert(key->text().toUpper());
+            return true;
+        }
         for (QLineEdit* v : {txtBloodPressure[0], txtBloodPressure[1], txtTemperature, txtRespiratoryrate, txtPulserate}) {
             if (watched != v) continue;
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

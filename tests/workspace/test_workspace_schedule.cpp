@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
 
 class WorkspaceSchedule : public WorkspaceTest {
 protected:
@@ -99,5 +101,26 @@ TEST_F(WorkspaceSchedule, ProcedureAndSurgeonFromTheCodeSearch)
     w->SearchDoctor(w->txtSurgeon);
     EXPECT_EQ(w->txtSurgeon[0]->text(), "D003");
     EXPECT_EQ(w->txtSurgeon[1]->text(), "DELA ROSA ,MARCO");
+    CodeSearch = nullptr;
+}
+
+TEST_F(WorkspaceSchedule, EnterInTheSurgeonBoxSearchesWithItsText)
+{
+    clsCodeSearch search(QStringLiteral("CodeSearchform.clsCodeSearch"));
+    search.setConnection(&conn());
+    CodeSearch = &search;
+    frmFinal* w = openToday();
+    w->show();
+    w->tabSSTab1->setTabEnabled(7, true);
+    w->tabSSTab1->setCurrentIndex(7);
+    QTest::keyClicks(w->txtSurgeon[1], "dela");
+    EXPECT_EQ(w->txtSurgeon[1]->text(), "DELA");
+    UiScript::queueDialog("frmCodeSearchList", [](QDialog* d) {
+        auto* l = static_cast<frmCodeSearchList*>(d);
+        l->ChosenRow = l->FindRow("D003");
+        l->accept();
+    });
+    QTest::keyClick(w->txtSurgeon[1], Qt::Key_Return);
+    EXPECT_EQ(w->txtSurgeon[0]->text(), "D003");
     CodeSearch = nullptr;
 }
