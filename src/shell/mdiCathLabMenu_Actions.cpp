@@ -226,9 +226,10 @@ void mdiCathLabMenu::mnuMonthly_Click()
 }
 
 namespace {
+// In the order of the reports' fields, which the workspace's nurse reports fill the same way.
 QVariantList incomeValues()
 {
-    return {ReportDateFrom, ReportDateTo, CurrentStationID.toString(), HospitalInfo.IsShowAmount};
+    return {HospitalInfo.IsShowAmount, ReportDateFrom, ReportDateTo, CurrentStationID.toString()};
 }
 }
 
