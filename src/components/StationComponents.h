@@ -18,6 +18,14 @@ public:
     {
         return (keyAscii >= 'a' && keyAscii <= 'z') ? keyAscii - 32 : keyAscii;
     }
+    // True for a digit.
+    static bool isNumber(int keyAscii) { return keyAscii >= '0' && keyAscii <= '9'; }
+    // The key to use instead: letters (accented ones too) in upper case, anything else unchanged.
+    static int AllUppers(int keyAscii)
+    {
+        const QChar c(keyAscii);
+        return c.isLetter() ? int(c.toUpper().unicode()) : keyAscii;
+    }
 };
 
 // Code search ("CodeSearchform.clsCodeSearch").

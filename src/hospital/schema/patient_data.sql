@@ -73,3 +73,55 @@ CREATE TABLE PATIENT_DATA..TBOUTPATIENT (
     Diagnosis VARCHAR(500)
 );
 CREATE INDEX ix_tbOutPatient_HospNum ON PATIENT_DATA..TBOUTPATIENT (HospNum);
+-- Further data of an in-patient admission: the cash-basis flags of the sections, kept by the billing
+-- office (1: requests and charges of the section may go on the account; 0: cash basis), medicines
+-- the patient brings, diet and package.
+CREATE TABLE PATIENT_DATA..tbPatient2 (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    OkeyCL BIT,
+    OkeyLab BIT,
+    OkeyXray BIT,
+    OkeyUltra BIT,
+    OkeyPH BIT,
+    OkeyCS BIT,
+    OkeyCT BIT,
+    OkeyPT BIT,
+    OkeyHS BIT,
+    OkeyRTS BIT,
+    OkeyNU BIT,
+    PatientsMed BIT,
+    DietID VARCHAR(10),
+    PackageID VARCHAR(20)
+);
+-- Clinical history of an admission (one row per admission; the station only updates it).
+CREATE TABLE PATIENT_DATA..tbPatientHistory (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    AdmittingDiagnosis VARCHAR(1000),
+    ChiefComplaint VARCHAR(1000),
+    AdmittingImpression VARCHAR(1000),
+    FinalDiagnosis VARCHAR(1000),
+    Procedures VARCHAR(1000),
+    Precautions VARCHAR(1000)
+);
+-- Clinical history of an out-patient visit.
+CREATE TABLE PATIENT_DATA..tbOutPatientHistory (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    Precautions VARCHAR(500),
+    AdmittingDiagnosis VARCHAR(1000),
+    ChiefComplaint VARCHAR(1000),
+    FinalDiagnosis VARCHAR(1000),
+    Procedures VARCHAR(1000)
+);
+-- Requests to admit the patient of an out-patient visit: RecordStatus empty while pending,
+-- A once admitted, R once revoked.
+CREATE TABLE PATIENT_DATA..tbER_Admitting_Communication (
+    RequestID IDENTITY PRIMARY KEY,
+    HospNum VARCHAR(20) NOT NULL,
+    OPDIDNum VARCHAR(20) NOT NULL,
+    RequestedBy VARCHAR(20),
+    RequestDate DATETIME,
+    StationID VARCHAR(10),
+    AdmIDNum VARCHAR(20),
+    RecordStatus VARCHAR(1)
+);
+CREATE INDEX ix_tbER_Admitting_Communication_OPDIDNum ON PATIENT_DATA..tbER_Admitting_Communication (OPDIDNum);

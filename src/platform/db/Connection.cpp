@@ -260,13 +260,17 @@ void Connection::setCommandTimeout(int seconds)
 void Connection::executeScript(const QString& houseDdl)
 {
     m_statements.clear(); // the tables change under the prepared statements
-    const QString ddl = Dialect::translateDdl(engine(), houseDdl);
-    // Statements end with ";" at the end of a line; "--" comments are dropped.
+    // "--" comment lines are dropped before the translation, so that an apostrophe in a comment
+    // cannot be taken for the start of a literal. Statements end with ";" at the end of a line.
+    QStringList code;
+    for (const QString& raw : houseDdl.split(QLatin1Char('\n')))
+        if (!raw.trimmed().startsWith(QLatin1String("--"))) code << raw;
+    const QString ddl = Dialect::translateDdl(engine(), code.join(QLatin1Char('\n')));
     QString current;
     const auto lines = ddl.split(QLatin1Char('\n'));
     for (const QString& raw : lines) {
         const QString line = raw.trimmed();
-        if (line.startsWith(QLatin1String("--")) || line.isEmpty()) continue;
+        if (line.isEmpty()) continue;
         current += raw + QLatin1Char('\n');
         if (line.endsWith(QLatin1Char(';'))) {
             QSqlQuery q(database());
