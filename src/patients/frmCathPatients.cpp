@@ -274,6 +274,9 @@ bool frmCathPatients::eventFilter(QObject* watched, QEvent* event)
         if (watched != label) continue;
         switch (event->type()) {
         case QEvent::MouseMove:
+            // kept from the search panel behind, which would put the shapes back
+            setShapeColour(m_actions[i].second, kShapeLit);
+            return true;
         case QEvent::Enter: setShapeColour(m_actions[i].second, kShapeLit); break;
         case QEvent::MouseButtonPress: {
             QFont f = label->font();
