@@ -114,6 +114,7 @@ void Connection::install()
             }
         }
         execute(QStringLiteral("PRAGMA foreign_keys = ON"));
+        execute(QStringLiteral("PRAGMA cache_size = -65536"));
         if (m_settings.sqlitePath != QLatin1String(":memory:")) {
             // WAL lets several workstations read while one writes.
             QSqlQuery q(db);
