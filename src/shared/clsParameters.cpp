@@ -6,6 +6,15 @@
 #include <QHash>
 
 namespace {
+// Blanks (spaces) only, as the settings are trimmed; a tab or line break stays.
+QString trimBlanks(const QString& s)
+{
+    int a = 0, b = int(s.size());
+    while (a < b && s[a] == QLatin1Char(' ')) ++a;
+    while (b > a && s[b - 1] == QLatin1Char(' ')) --b;
+    return s.mid(a, b - a);
+}
+
 enum class Kind { Flag, Text, Trimmed, TextWhenNotEmpty };
 struct Setting {
     Kind kind;
@@ -81,7 +90,7 @@ void clsParameters::apply(const QString& name, const QString& value)
         if (value == QLatin1String("1")) this->*(s.flag) = true;
         break;
     case Kind::Text: this->*(s.text) = value; break;
-    case Kind::Trimmed: this->*(s.text) = value.trimmed(); break;
+    case Kind::Trimmed: this->*(s.text) = trimBlanks(value); break;
     case Kind::TextWhenNotEmpty:
         if (!value.isEmpty()) this->*(s.text) = value;
         break;

@@ -86,6 +86,7 @@ bool UltrasoundResultsStale = false, XrayResultsStale = false, CTResultsStale = 
      LabResultsStale = false, HeartResultsStale = false, PTResultsStale = false, NuclearResultsStale = false,
      PulmoResultsStale = false, NeuroResultsStale = false, MRIResultsStale = false;
 
+std::shared_ptr<Report> CurrentReport;
 QString ReportDateFrom, ReportDateTo;
 bool ReportPicturePending = false;
 QString ReportPicturePath;
@@ -112,6 +113,7 @@ void ResetGlobals()
     CF4Checker = nullptr;
     LabTabularFormatter = nullptr;
     parametersHolder().reset();
+    CurrentReport.reset();
     CurrentStationID = CurrentStationName = QVariant();
     ServerDate = QDateTime();
     DcomServerName.clear();

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
+#include <memory>
 
 class clsCurrentuser;
 class clsCodeSearch;
@@ -21,6 +22,7 @@ class Patient;
 class clsCF4;
 class clsParameters;
 class Connection;
+class Report;
 class QObject;
 
 struct HospitalInfoFlags {
@@ -116,6 +118,7 @@ extern bool UltrasoundResultsStale, XrayResultsStale, CTResultsStale, Confinemen
     HeartResultsStale, PTResultsStale, NuclearResultsStale, PulmoResultsStale, NeuroResultsStale, MRIResultsStale;
 
 // Report values.
+extern std::shared_ptr<Report> CurrentReport; // the report the last PrepareReport opened
 extern QString ReportDateFrom, ReportDateTo;
 extern bool ReportPicturePending;
 extern QString ReportPicturePath;

@@ -2,6 +2,8 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/report/ReportError.h"
+#include "platform/text/Format.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shared/clsParameters.h"
@@ -49,6 +51,7 @@ void ShowErrorNotice(const QString& description)
 void ShowErrorNotice(const std::exception& error)
 {
     if (auto* db = dynamic_cast<const DbError*>(&error)) ShowErrorNotice(db->description());
+    else if (auto* report = dynamic_cast<const ReportError*>(&error)) ShowErrorNotice(report->description());
     else ShowErrorNotice(QString::fromLocal8Bit(error.what()));
 }
 
@@ -60,18 +63,41 @@ void ignoring(Fn&& fn)
     try { fn(); } catch (...) {}
 }
 
-// A flag column: zero False, any other number True; a null or a text that is no number leaves
-// the variable as it was.
+// A flag column: zero False, any other number True (a text "True" or "False" too); a null or any
+// other text leaves the variable as it was.
 void readFlag(const Recordset& rs, const char* column, bool& target)
 {
     ignoring([&] {
         const QVariant v = rs.value(QString::fromLatin1(column));
         if (v.isNull()) return;
+        if (v.typeId() == QMetaType::Bool) { target = v.toBool(); return; }
+        const QString t = v.toString().trimmed();
+        if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) { target = true; return; }
+        if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) { target = false; return; }
         bool ok = false;
-        const double x = v.toDouble(&ok);
-        if (v.typeId() == QMetaType::Bool) target = v.toBool();
-        else if (ok) target = x != 0.0;
+        const double x = t.toDouble(&ok);
+        if (ok) target = x != 0.0;
     });
+}
+
+// A whole-number column: rounded half to even; a null, a text that is no number or a value
+// beyond the 16-bit range leaves the variable as it was.
+void readWholeNumber(const Recordset& rs, const char* column, int& target)
+{
+    ignoring([&] {
+        const QVariant v = rs.value(QString::fromLatin1(column));
+        if (v.isNull()) return;
+        bool ok = false;
+        const double x = Fmt::roundHalfEven(v.toString().trimmed().toDouble(&ok));
+        if (ok && x >= -32768 && x <= 32767) target = int(x);
+    });
+}
+
+bool blank(const QString& s)
+{
+    for (QChar c : s)
+        if (c != QLatin1Char(' ')) return false;
+    return true;
 }
 
 void readText(const Recordset& rs, const char* column, QString& target)
@@ -119,12 +145,7 @@ void LoadHospitalInfo()
                  HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges);
         readFlag(rs, "IsAllowClinicalAssessmentWithoutValidation", HospitalInfo.IsAllowClinicalAssessmentWithoutValidation);
         readFlag(rs, "IsAllowEntryOfReasonForCancellation", HospitalInfo.IsAllowEntryOfReasonForCancellation);
-        ignoring([&] {
-            const QVariant v = rs.value(QStringLiteral("PSIOxygenComputationType"));
-            bool ok = false;
-            const double x = v.toDouble(&ok);
-            if (!v.isNull() && ok) HospitalInfo.PSIOxygenComputationType = int(qRound(x));
-        });
+        readWholeNumber(rs, "PSIOxygenComputationType", HospitalInfo.PSIOxygenComputationType);
         readFlag(rs, "isstat", HospitalInfo.isstat);
         readFlag(rs, "AllowZeroOnHand", HospitalInfo.AllowZeroOnHand);
         readFlag(rs, "IsCompanyPrice", HospitalInfo.IsCompanyPrice);
@@ -140,8 +161,8 @@ void LoadHospitalInfo()
         readFlag(rs, "PrintPHCSRequest", NursingSettings.PrintPHCSRequest);
     });
     ignoring([] { StationParameters().LoadParameters(); });
-    if (!StationParameters().CustomHospitalName().trimmed().isEmpty()) HospName = StationParameters().CustomHospitalName();
-    if (!StationParameters().CustomHospitalAddress().trimmed().isEmpty()) HospAddress = StationParameters().CustomHospitalAddress();
+    if (!blank(StationParameters().CustomHospitalName())) HospName = StationParameters().CustomHospitalName();
+    if (!blank(StationParameters().CustomHospitalAddress())) HospAddress = StationParameters().CustomHospitalAddress();
 }
 
 void UnloadAllForms()

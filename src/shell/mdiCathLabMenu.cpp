@@ -7,6 +7,7 @@
 #include "components/patient_search/clsPatientSearch.h"
 #include "platform/agent/Agent.h"
 #include "platform/db/Connection.h"
+#include "platform/report/ReportHost.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
 #include "shared/clsParameters.h"
@@ -69,6 +70,7 @@ mdiCathLabMenu::mdiCathLabMenu()
     mnuCF4->setVisible(false);
 
     buildStatusBar();
+    ReportHost::attach(mdiArea, StbEr); // report viewers open inside, direct prints are told below
 
     auto makeTimer = [this](const char* name, int ms) {
         auto* t = new QTimer(this);

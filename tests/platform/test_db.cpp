@@ -176,3 +176,14 @@ TEST_F(DataLayer, TwoConnectionsNeverShareACounterNumber)
     EXPECT_EQ(all.size(), 2 * perWorker);
     EXPECT_EQ(count(QStringLiteral("SELECT LastNo FROM STATION..tbTestCounter")), 100 + 2 * perWorker);
 }
+
+TEST_F(DataLayer, QuotesInScriptCommentsDoNotHideNames)
+{
+    // the PostgreSQL test database outlives one test: the table may be there from an earlier run
+    conn().executeScript(QStringLiteral("-- the hospital's own table\n"
+                                        "CREATE TABLE IF NOT EXISTS STATION..tbTestScript (Code VARCHAR(10));\n"
+                                        "-- and its index's name\n"
+                                        "DELETE FROM STATION..tbTestScript;\n"));
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbTestScript (Code) VALUES ('A')"));
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbTestScript")), 1);
+}

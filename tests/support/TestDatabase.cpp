@@ -5,6 +5,7 @@
 #include "hospital/DemoData.h"
 #include "hospital/Schema.h"
 #include "platform/db/DbError.h"
+#include "platform/report/ReportLog.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 
@@ -110,6 +111,7 @@ void DbTest::SetUp()
 {
     ResetGlobals();
     UiScript::reset();
+    ReportLog::clear();
     ComponentTrace::clear();
     auto* user = new clsCurrentuser(QStringLiteral("Talvero_User.clsCurrentuser"));
     user->PasswordDeptCode = QStringLiteral("CL");

@@ -1,8 +1,10 @@
 // Every test binary: an offscreen QApplication, scripted message boxes and dialogs.
+#include "platform/report/ReportOutput.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -15,6 +17,10 @@ int main(int argc, char** argv)
     // Report definitions and pictures come from the build folder, as from a program folder.
     const QString build = qEnvironmentVariable("CATHLAB_BUILD_DIR");
     if (!build.isEmpty()) ProgramFolder::setPath(build);
+    // Direct prints never reach a real printer: they become PDFs in a folder of the run.
+    QTemporaryDir documents;
+    ReportOutput::setPrinterLookup([] { return QPrinterInfo(); });
+    ReportOutput::setDocumentsFolder(documents.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

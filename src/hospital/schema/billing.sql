@@ -1,3 +1,45 @@
 -- The BILLING database as the station sees it. House SQL: DATABASE..table names; IDENTITY, DATETIME,
 -- MONEY and BIT are mapped per engine. Statements end with ';' at the end of a line.
 
+-- Posted in-patient charges; revocations are posted as negative lines. (Also created by the
+-- patient and account look-ups with the same columns, hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS BILLING..tbBillDailyBill (
+    BillLineID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    TransDate DATETIME,
+    RevenueID VARCHAR(10),
+    DrCr CHAR(1),
+    ItemID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    Refnum VARCHAR(20),
+    Amount MONEY,
+    UserID VARCHAR(20),
+    RoomID VARCHAR(20),
+    requestdocid VARCHAR(10),
+    Arcode VARCHAR(20),
+    DoctorName VARCHAR(200)
+);
+CREATE INDEX IF NOT EXISTS ix_tbBillDailyBill_Item ON BILLING..tbBillDailyBill (IDNum, RevenueID, ItemID);
+CREATE INDEX IF NOT EXISTS ix_tbBillDailyBill_RefNum ON BILLING..tbBillDailyBill (Refnum);
+-- Posted out-patient charges, with the charge slip they were posted on.
+CREATE TABLE IF NOT EXISTS BILLING..tbBillOPDailyOut (
+    BillLineID IDENTITY PRIMARY KEY,
+    HospNum VARCHAR(20),
+    IDNum VARCHAR(20) NOT NULL,
+    TransDate DATETIME,
+    RevenueID VARCHAR(10),
+    DrCr CHAR(1),
+    ItemID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    Refnum VARCHAR(20),
+    ChargeSlip VARCHAR(20),
+    Amount MONEY,
+    UserID VARCHAR(20),
+    RoomID VARCHAR(20),
+    requestdocid VARCHAR(10),
+    Arcode VARCHAR(20),
+    DoctorName VARCHAR(200)
+);
+CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_Item ON BILLING..tbBillOPDailyOut (IDNum, RevenueID, ItemID);
+CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_RefNum ON BILLING..tbBillOPDailyOut (Refnum);
+CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_ChargeSlip ON BILLING..tbBillOPDailyOut (ChargeSlip);

@@ -12,3 +12,114 @@ CREATE TABLE BUILD_FILE..TBCOCOMPANY (
     AccountNum VARCHAR(20) NOT NULL PRIMARY KEY,
     Company VARCHAR(200)
 );
+-- Departments (revenue codes): the stock location that serves each and the revenue code under
+-- which that location keeps its stock cards ("PH" pharmacy, "CS" central supply).
+CREATE TABLE BUILD_FILE..tbCoRevenueCode (
+    RevenueID VARCHAR(10) NOT NULL PRIMARY KEY,
+    ItemName VARCHAR(100),
+    LocationID VARCHAR(10),
+    StockCardRevenueID VARCHAR(10),
+    Status VARCHAR(1) DEFAULT 'A'
+);
+CREATE INDEX ix_tbCoRevenueCode_Location ON BUILD_FILE..tbCoRevenueCode (LocationID);
+-- Laboratory exams and profiles, with their STAT rule, the largest quantity of an open-quantity
+-- procedure and the prices of rate classes A to H.
+CREATE TABLE BUILD_FILE..tbCoLabExam (
+    LabExamID VARCHAR(20) NOT NULL PRIMARY KEY,
+    LabExam VARCHAR(150),
+    LabSectionID VARCHAR(10),
+    IsProfile BIT DEFAULT 0,
+    Stat VARCHAR(1),
+    IsProcedure BIT DEFAULT 0,
+    OpenQuantity BIT DEFAULT 0,
+    MaxQty NUMERIC(10,2),
+    RateA MONEY,
+    RateB MONEY,
+    RateC MONEY,
+    RateD MONEY,
+    RateE MONEY,
+    RateF MONEY,
+    RateG MONEY,
+    RateH MONEY,
+    Status VARCHAR(1) DEFAULT 'A'
+);
+CREATE INDEX ix_tbCoLabExam_Section ON BUILD_FILE..tbCoLabExam (LabSectionID);
+-- Members of each laboratory profile, in the order they are listed.
+CREATE TABLE BUILD_FILE..tbCoLabProfile (
+    ProfileID VARCHAR(20) NOT NULL,
+    LabExamID VARCHAR(20) NOT NULL,
+    SortOrder INTEGER DEFAULT 0,
+    PRIMARY KEY (ProfileID, LabExamID)
+);
+CREATE INDEX ix_tbCoLabProfile_Exam ON BUILD_FILE..tbCoLabProfile (LabExamID);
+CREATE TABLE BUILD_FILE..tbCoLabSpecimen (
+    SpecimenID VARCHAR(10) NOT NULL PRIMARY KEY,
+    Specimen VARCHAR(100),
+    Status VARCHAR(1) DEFAULT 'A'
+);
+-- The specimens a laboratory exam may be taken from.
+CREATE TABLE BUILD_FILE..tbCoLabExamSpecimen (
+    LabExamID VARCHAR(20) NOT NULL,
+    SpecimenID VARCHAR(10) NOT NULL,
+    PRIMARY KEY (LabExamID, SpecimenID)
+);
+CREATE TABLE BUILD_FILE..tbCoXrayExam (
+    XrayExamID VARCHAR(20) NOT NULL PRIMARY KEY,
+    XrayExam VARCHAR(150),
+    IsProcedure BIT DEFAULT 0,
+    OpenQuantity BIT DEFAULT 0,
+    MaxQty NUMERIC(10,2),
+    RateA MONEY,
+    RateB MONEY,
+    RateC MONEY,
+    RateD MONEY,
+    RateE MONEY,
+    RateF MONEY,
+    RateG MONEY,
+    RateH MONEY,
+    Status VARCHAR(1) DEFAULT 'A'
+);
+CREATE TABLE BUILD_FILE..tbCoUltraExam (
+    UltraExamID VARCHAR(20) NOT NULL PRIMARY KEY,
+    UltraExam VARCHAR(150),
+    IsProcedure BIT DEFAULT 0,
+    OpenQuantity BIT DEFAULT 0,
+    MaxQty NUMERIC(10,2),
+    RateA MONEY,
+    RateB MONEY,
+    RateC MONEY,
+    RateD MONEY,
+    RateE MONEY,
+    RateF MONEY,
+    RateG MONEY,
+    RateH MONEY,
+    Status VARCHAR(1) DEFAULT 'A'
+);
+-- The services of every section, priced by rate class, with the overtime and on-call rates of the
+-- department. (Also created by the package look-ups with the same columns,
+-- hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS BUILD_FILE..TBCOOTHERREVENUE (
+    OtherSectionID VARCHAR(10) NOT NULL,
+    OtherRevenueID VARCHAR(20) NOT NULL,
+    OtherRevenue VARCHAR(200),
+    RateA MONEY,
+    RateB MONEY,
+    RateC MONEY,
+    RateD MONEY,
+    RateE MONEY,
+    RateF MONEY,
+    RateG MONEY,
+    RateH MONEY,
+    FixRate CHAR(1),
+    CathOverTimeRate MONEY,
+    CathOnCallRate MONEY,
+    Status CHAR(1),
+    PRIMARY KEY (OtherSectionID, OtherRevenueID)
+);
+-- Admission packages.
+CREATE TABLE IF NOT EXISTS BUILD_FILE..tbCoAdmPackage (
+    PackageID VARCHAR(20) NOT NULL PRIMARY KEY,
+    Package VARCHAR(200),
+    CLActive CHAR(1)
+);
+CREATE INDEX IF NOT EXISTS ix_TBCOOTHERREVENUE_Item ON BUILD_FILE..TBCOOTHERREVENUE (OtherRevenueID);

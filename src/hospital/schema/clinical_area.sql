@@ -48,3 +48,33 @@ LEFT JOIN PATIENT_DATA..tbMaster M ON M.HospNum = A.HospNum
 LEFT JOIN PATIENT_DATA..TBOUTPATIENT O ON O.IDNum = A.OPDIDNum
 LEFT JOIN PASSWORD..tbPasswordMain E ON E.EmployeeID = A.RequestedBy
 WHERE A.OPDIDNum IN (SELECT C.IDNum FROM CLINICAL_AREA..TBCLPATIENT C);
+-- Cases of the department: one row per requested procedure, with the state of its result
+-- ("X" no result, "D" saved, "W" verified).
+CREATE TABLE CLINICAL_AREA..tbCathLabMaster (
+    RequestNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    RefNum VARCHAR(20),
+    IDNum VARCHAR(20),
+    HospNum VARCHAR(20),
+    ItemID VARCHAR(20),
+    RevenueID VARCHAR(10),
+    RequestDate DATETIME,
+    RequestStatus VARCHAR(1),
+    ResultDate DATETIME,
+    DateVerified DATETIME,
+    VerifiedBy VARCHAR(20)
+);
+CREATE INDEX ix_tbCathLabMaster_RefNum ON CLINICAL_AREA..tbCathLabMaster (RefNum);
+CREATE INDEX ix_tbCathLabMaster_IDNum ON CLINICAL_AREA..tbCathLabMaster (IDNum);
+-- Packages that are equipment packages.
+CREATE TABLE CLINICAL_AREA..tbCLEquipmentPackage (
+    PackageCode VARCHAR(20) NOT NULL PRIMARY KEY,
+    Description VARCHAR(150)
+);
+-- Links of items of the department to other (consigned) packages; Status "A" or "I".
+CREATE TABLE CLINICAL_AREA..tbCLOtherPackageLink (
+    LinkID IDENTITY PRIMARY KEY,
+    PackageCode VARCHAR(20) NOT NULL,
+    NurseItemCode VARCHAR(20) NOT NULL,
+    Status VARCHAR(1)
+);
+CREATE INDEX ix_tbCLOtherPackageLink_Item ON CLINICAL_AREA..tbCLOtherPackageLink (NurseItemCode);

@@ -1,3 +1,63 @@
 -- The INVENTORY database as the station sees it. House SQL: DATABASE..table names; IDENTITY, DATETIME,
 -- MONEY and BIT are mapped per engine. Statements end with ';' at the end of a line.
 
+-- Stock locations; InventoryType "C" central supply, "P" pharmacy (may be left blank).
+CREATE TABLE INVENTORY..tbInvLocation (
+    LocationID VARCHAR(10) NOT NULL PRIMARY KEY,
+    Location VARCHAR(100),
+    InventoryType VARCHAR(1),
+    Status VARCHAR(1) DEFAULT 'A'
+);
+-- Stock on hand of each item at each location.
+CREATE TABLE INVENTORY..tbInvLocationStock (
+    LocationID VARCHAR(10) NOT NULL,
+    ItemID VARCHAR(20) NOT NULL,
+    OnHand NUMERIC(12,2) DEFAULT 0,
+    ReorderLevel NUMERIC(12,2) DEFAULT 0,
+    LastUpdated DATETIME,
+    PRIMARY KEY (LocationID, ItemID)
+);
+-- Items on the national formulary list.
+CREATE TABLE INVENTORY..tbInvPNFList (
+    ItemID VARCHAR(20) NOT NULL PRIMARY KEY,
+    DateListed DATETIME
+);
+-- Stock movements: issues, charges and returns; a return carries its credit memo number.
+CREATE TABLE INVENTORY..tbInvStockCard (
+    SequenceNumber IDENTITY PRIMARY KEY,
+    HospNum VARCHAR(20),
+    IDNum VARCHAR(20),
+    ItemID VARCHAR(20),
+    LocationID VARCHAR(10),
+    RevenueID VARCHAR(10),
+    TransDate DATETIME,
+    RefNum VARCHAR(20),
+    Quantity FLOAT,
+    Amount MONEY,
+    UserID VARCHAR(20),
+    CreditMemoNum VARCHAR(20),
+    PackageID VARCHAR(20),
+    Remarks VARCHAR(500)
+);
+CREATE INDEX ix_tbInvStockCard_RefNum ON INVENTORY..tbInvStockCard (RefNum);
+CREATE INDEX ix_tbInvStockCard_CreditMemo ON INVENTORY..tbInvStockCard (CreditMemoNum);
+CREATE INDEX ix_tbInvStockCard_IDNum ON INVENTORY..tbInvStockCard (IDNum, ItemID);
+-- Counters of the slips the inventory issues (credit memos, adjustment slips).
+CREATE TABLE INVENTORY..tbInvSlipCounter (
+    CounterID VARCHAR(20) NOT NULL PRIMARY KEY,
+    Description VARCHAR(100),
+    LastNumber INTEGER NOT NULL DEFAULT 0
+);
+-- Lines of a credit memo staged for its print, per user, admission and credit memo number.
+CREATE TABLE INVENTORY..tbInvCMPrint (
+    LineID IDENTITY PRIMARY KEY,
+    UserID VARCHAR(10) NOT NULL,
+    RefNum VARCHAR(10) NOT NULL,
+    IDNum VARCHAR(10) NOT NULL,
+    Description VARCHAR(90),
+    Quantity FLOAT,
+    Amount MONEY,
+    ChargeSlip VARCHAR(10),
+    QtyIssued INTEGER
+);
+CREATE INDEX ix_tbInvCMPrint_Memo ON INVENTORY..tbInvCMPrint (UserID, IDNum, RefNum);

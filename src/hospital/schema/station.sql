@@ -49,3 +49,87 @@ CREATE TABLE STATION..tbNurseStation (
     RevenueID VARCHAR(10),
     Status CHAR(1) DEFAULT 'A'
 );
+-- The standard remarks of the hospital for credit memos (cancellations and returns).
+CREATE TABLE STATION..tbNurseCMRemarks (
+    RemarksCode VARCHAR(10) NOT NULL PRIMARY KEY,
+    Remarks VARCHAR(200) NOT NULL,
+    Status CHAR(1) DEFAULT 'A'
+);
+-- The form a department item is requested on ("A" when the item has no row).
+CREATE TABLE STATION..tbCLExamFormTypes (
+    ItemID VARCHAR(20) NOT NULL PRIMARY KEY,
+    FormType VARCHAR(10),
+    Description VARCHAR(100)
+);
+-- Requests sent from a station to a department, one row per requested item. RecordStatus is
+-- empty while open, "X" once processed, "R" once revoked. (Also created by the account
+-- checks with the same columns, hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS STATION..TBNURSECOMMUNICATIONFILE (
+    RequestNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    HospNum VARCHAR(20),
+    RevenueID VARCHAR(10),
+    ItemID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    RequestDate DATETIME,
+    RequestingDoctor VARCHAR(10),
+    StationID VARCHAR(10),
+    UserID VARCHAR(20),
+    RecordStatus CHAR(1),
+    Printed CHAR(1),
+    CLForCharging CHAR(1),
+    ReferenceNum VARCHAR(20)
+);
+CREATE INDEX IF NOT EXISTS ix_tbNurseCommunicationFile_Item ON STATION..TBNURSECOMMUNICATIONFILE (IDNum, ItemID, RevenueID);
+CREATE INDEX IF NOT EXISTS ix_tbNurseCommunicationFile_Open ON STATION..TBNURSECOMMUNICATIONFILE (RevenueID, RecordStatus);
+-- The nurse log-book line of each requested item, joined to its request by RequestNum: who
+-- processed or revoked it and when.
+CREATE TABLE STATION..tbNurseLogbook (
+    LogID IDENTITY PRIMARY KEY,
+    RequestNum VARCHAR(20) NOT NULL,
+    IDNum VARCHAR(20),
+    RevenueID VARCHAR(10),
+    ItemID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    RecordStatus VARCHAR(1),
+    ProcessBy VARCHAR(20),
+    ProcessDate DATETIME,
+    RevokeBy VARCHAR(20),
+    RevokeDate DATETIME,
+    ReferenceNum VARCHAR(20),
+    PackageID VARCHAR(20),
+    StationID VARCHAR(10)
+);
+CREATE INDEX ix_tbNurseLogbook_Request ON STATION..tbNurseLogbook (RequestNum);
+CREATE INDEX ix_tbNurseLogbook_Item ON STATION..tbNurseLogbook (IDNum, ItemID, RevenueID);
+-- Accounts-receivable code of each department, by system and transaction mode.
+CREATE TABLE STATION..tbNurseARCodes (
+    RevenueID VARCHAR(10) NOT NULL,
+    SystemID VARCHAR(10) NOT NULL,
+    TransMode VARCHAR(2) NOT NULL,
+    ARCode VARCHAR(20),
+    Description VARCHAR(100),
+    PRIMARY KEY (RevenueID, SystemID, TransMode)
+);
+-- Links of the own procedure items of the department to admission packages; Status "A" or "I".
+-- (Also created by the nurse package code check with the same columns, hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS STATION..tbCLPackage_CodeLink (
+    LinkID IDENTITY PRIMARY KEY,
+    PackageCode VARCHAR(20),
+    NurseItemCode VARCHAR(20),
+    Status CHAR(1)
+);
+CREATE INDEX IF NOT EXISTS ix_tbCLPackage_CodeLink_Package ON STATION..tbCLPackage_CodeLink (PackageCode);
+CREATE INDEX IF NOT EXISTS ix_tbCLPackage_CodeLink_Nurse ON STATION..tbCLPackage_CodeLink (NurseItemCode);
+-- Medicines issued to a patient and how much of each has been administered.
+CREATE TABLE STATION..tbNursePatientMedicines (
+    MedID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    ItemID VARCHAR(20) NOT NULL,
+    RequestNum VARCHAR(20),
+    QtyIssued FLOAT DEFAULT 0,
+    QtyAdministered FLOAT DEFAULT 0,
+    DateIssued DATETIME,
+    LastAdministered DATETIME
+);
+CREATE INDEX ix_tbNursePatientMedicines_Item ON STATION..tbNursePatientMedicines (IDNum, ItemID);

@@ -1,0 +1,9 @@
+#include "access/CMRemarksData.h"
+
+#include "platform/db/Connection.h"
+#include "shared/modGlobals.h"
+
+Recordset GetCMRemarks()
+{
+    return SharedConnection().call(QStringLiteral("STATION..sp_Nurse_Get_CMRemarks"), {1});
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include "platform/db/Recordset.h"
+
+// The hospital's standard credit-memo remarks: code first, remark text second. Errors reach the
+// caller as DbError.
+Recordset GetCMRemarks();

@@ -1,0 +1,155 @@
+#include "access/frmSupervisorAccessCode.h"
+
+#include "access/AccessCheck.h"
+#include "access/AccessKeys.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/UserRights.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmSupervisorAccessCode::frmSupervisorAccessCode()
+{
+    setObjectName(QStringLiteral("frmSupervisorAccessCode"));
+    setWindowTitle(QStringLiteral("Supervisor Access Code Entry"));
+    setModal(true);
+
+    const char* const captions[4] = {"Supervisor Access Code Entry", "Please sign in to validate user........",
+                                     "User ID/Code", "User Password"};
+    for (int i = 0; i < 4; ++i) lblHeading[i] = new QLabel(QString::fromLatin1(captions[i]), this);
+    QFont heading = lblHeading[0]->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    lblHeading[0]->setFont(heading);
+
+    txtUserID = new QLineEdit(this);
+    txtUserID->setObjectName(QStringLiteral("txtUserID"));
+    txtAccessCode = new QLineEdit(this);
+    txtAccessCode->setObjectName(QStringLiteral("txtAccessCode"));
+    txtAccessCode->setEchoMode(QLineEdit::Password);
+    const char* const options[2] = {"OK", "Close"};
+    for (int i = 0; i < 2; ++i) {
+        cmdOption[i] = new QPushButton(QString::fromLatin1(options[i]), this);
+        cmdOption[i]->setObjectName(QStringLiteral("cmdOption_%1").arg(i));
+        connect(cmdOption[i], &QPushButton::clicked, this, [this, i] { cmdOption_Click(i); });
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblHeading[0]);
+    layout->addWidget(lblHeading[1]);
+    auto* grid = new QGridLayout;
+    grid->addWidget(lblHeading[2], 0, 0);
+    grid->addWidget(txtUserID, 0, 1);
+    grid->addWidget(lblHeading[3], 1, 0);
+    grid->addWidget(txtAccessCode, 1, 1);
+    layout->addLayout(grid);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOption[0]);
+    buttons->addWidget(cmdOption[1]);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setTabOrder(txtUserID, txtAccessCode);
+
+    for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+}
+
+void frmSupervisorAccessCode::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) Form_Load();
+    QDialog::showEvent(event);
+}
+
+void frmSupervisorAccessCode::Form_Load()
+{
+    // The reason typed in the user validation is kept for the approval; the answers start empty.
+    m_typedReason = CancelReason;
+    SupervisorUserID.clear();
+    CancelReason.clear();
+    txtUserID->clear();
+    txtAccessCode->clear();
+    txtUserID->setFocus();
+    CentreOnScreen(this);
+}
+
+bool frmSupervisorAccessCode::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (AccessKeys::isApostrophe(key)) return true;
+    if (key->key() == Qt::Key_Escape) {
+        reject();
+        return true;
+    }
+    if (AccessKeys::pressedButton(watched, key)) return true;
+    if (AccessKeys::isEnter(key)) {
+        if (watched == txtUserID) {
+            txtAccessCode->setFocus();
+            return true;
+        }
+        if (watched == txtAccessCode) {
+            cmdOption_Click(0);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool frmSupervisorAccessCode::ValidateUserAccess()
+{
+    const std::optional<QString> name =
+        CheckUserDepartmentAccess(txtUserID->text(), txtAccessCode->text(), CurrentStationID.toString());
+    ValidatedUserName = name.value_or(QString());
+    return name.has_value();
+}
+
+void frmSupervisorAccessCode::cmdOption_Click(int index)
+{
+    if (index != 0) {
+        reject();
+        return;
+    }
+    approve();
+}
+
+void frmSupervisorAccessCode::approve()
+{
+    SupervisorUserID.clear();
+    // A refusal leaves the typed reason where it was, so that asking again still has it.
+    CancelReason = m_typedReason;
+    try {
+        if (!ValidateUserAccess()) {
+            MsgBox(UnauthorizedUserText(), vbOKOnly | vbInformation, QStringLiteral("Notification"));
+            done(QDialog::Rejected);
+            return;
+        }
+        // The supervisor who typed the code must be one.
+        if (!HasUserRight(QStringLiteral("29"), txtUserID->text().trimmed())) {
+            MsgBox(QStringLiteral("Sorry, you don't have supervisory rights."), vbOKOnly | vbInformation,
+                   QStringLiteral("Notification"));
+            done(QDialog::Rejected);
+            return;
+        }
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        done(QDialog::Rejected);
+        return;
+    }
+    SupervisorUserID = txtUserID->text().trimmed();
+    CancelReason = QStringLiteral("Allowed ") + m_typedReason;
+    done(QDialog::Accepted);
+}
+
+void frmSupervisorAccessCode::reject()
+{
+    SupervisorUserID.clear();
+    CancelReason = m_typedReason;
+    QDialog::reject();
+}

@@ -1,0 +1,135 @@
+#include "platform/ui/FlexGrid.h"
+
+#include <QHeaderView>
+#include <stdexcept>
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
+{
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(0);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setRowCount(2);
+    setColumnCount(2);
+    styleFixed();
+}
+
+void FlexGrid::setRows(int rows)
+{
+    if (rows < m_fixedRows) throw std::out_of_range("Invalid Rows value");
+    setRowCount(rows);
+}
+
+void FlexGrid::setCols(int cols)
+{
+    if (cols < m_fixedCols) throw std::out_of_range("Invalid Cols value");
+    setColumnCount(cols);
+}
+
+void FlexGrid::setFixedRows(int rows)
+{
+    if (rows < 0 || rows > rowCount()) throw std::out_of_range("Invalid FixedRows value");
+    m_fixedRows = rows;
+    styleFixed();
+}
+
+void FlexGrid::setFixedCols(int cols)
+{
+    if (cols < 0 || cols > columnCount()) throw std::out_of_range("Invalid FixedCols value");
+    m_fixedCols = cols;
+    styleFixed();
+}
+
+void FlexGrid::checkCell(int row, int col) const
+{
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
+        throw std::out_of_range("Subscript out of range");
+}
+
+QString FlexGrid::TextMatrix(int row, int col) const
+{
+    checkCell(row, col);
+    const QTableWidgetItem* it = item(row, col);
+    return it ? it->text() : QString();
+}
+
+void FlexGrid::setTextMatrix(int row, int col, const QString& text)
+{
+    checkCell(row, col);
+    QTableWidgetItem* it = item(row, col);
+    if (!it) {
+        it = new QTableWidgetItem;
+        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        setItem(row, col, it);
+        styleCell(row, col, it);
+    }
+    it->setText(text);
+}
+
+void FlexGrid::AddItem(const QString& tabSeparated)
+{
+    const int row = rowCount();
+    setRowCount(row + 1);
+    if (tabSeparated.isEmpty()) return;
+    const QStringList cells = tabSeparated.split(QLatin1Char('\t'));
+    for (int c = 0; c < cells.size() && c < columnCount(); ++c) setTextMatrix(row, c, cells[c]);
+}
+
+void FlexGrid::RemoveItem(int row)
+{
+    if (row < m_fixedRows || row >= rowCount()) throw std::out_of_range("Subscript out of range");
+    if (rowCount() - m_fixedRows <= 1) throw std::logic_error("Cannot remove last non-fixed row");
+    removeRow(row);
+}
+
+void FlexGrid::setFormatString(const QString& format)
+{
+    const QStringList parts = format.section(QLatin1Char(';'), 0, 0).split(QLatin1Char('|'));
+    setCols(qMax<int>(parts.size(), m_fixedCols));
+    for (int c = 0; c < parts.size(); ++c) {
+        QString caption = parts[c];
+        Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
+        if (!caption.isEmpty()) {
+            const QChar a = caption.front();
+            if (a == QLatin1Char('<') || a == QLatin1Char('^') || a == QLatin1Char('>')) {
+                align = (a == QLatin1Char('<') ? Qt::AlignLeft : a == QLatin1Char('^') ? Qt::AlignHCenter : Qt::AlignRight)
+                        | Qt::AlignVCenter;
+                caption = caption.mid(1);
+            }
+        }
+        if (m_fixedRows > 0) {
+            setTextMatrix(0, c, caption);
+            item(0, c)->setTextAlignment(align);
+        }
+    }
+}
+
+void FlexGrid::setColWidth(int col, int twips)
+{
+    checkCell(0, col);
+    setColumnWidth(col, qMax(0, twips / 15));
+}
+
+int FlexGrid::ColWidth(int col) const
+{
+    checkCell(0, col);
+    return columnWidth(col) * 15;
+}
+
+// Fixed cells look like a header: the button colour and bold text.
+void FlexGrid::styleCell(int row, int col, QTableWidgetItem* it)
+{
+    const bool fixed = row < m_fixedRows || col < m_fixedCols;
+    it->setBackground(fixed ? palette().button() : QBrush());
+    QFont f = it->font();
+    f.setBold(row < m_fixedRows);
+    it->setFont(f);
+}
+
+void FlexGrid::styleFixed()
+{
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            if (QTableWidgetItem* it = item(r, c)) styleCell(r, c, it);
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include <QString>
+#include <QTableWidget>
+
+// The windows' flexible grid, addressed as the windows address it: row 0 is the fixed header row
+// and column 0 the fixed leading column, both counted in Rows and Cols; TextMatrix reads and
+// writes any cell. A cell outside the grid, or removing the last data row, is an error
+// (std::out_of_range, std::logic_error), so a caller's mistake never passes silently.
+class FlexGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit FlexGrid(QWidget* parent = nullptr);
+
+    int Rows() const { return rowCount(); }
+    void setRows(int rows);
+    int Cols() const { return columnCount(); }
+    void setCols(int cols);
+    int FixedRows() const { return m_fixedRows; }
+    void setFixedRows(int rows);
+    int FixedCols() const { return m_fixedCols; }
+    void setFixedCols(int cols);
+
+    QString TextMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+
+    // Appends a row; its cells from the text, split at tabs, from column 0.
+    void AddItem(const QString& tabSeparated = QString());
+    // Removes a data row; the fixed rows and the last data row cannot be removed.
+    void RemoveItem(int row);
+
+    // "<" left, "^" centre, ">" right before each caption; "|" between columns. Sets Cols and
+    // the header row.
+    void setFormatString(const QString& format);
+    // Widths in twips, as the windows give them (15 twips a pixel).
+    void setColWidth(int col, int twips);
+    int ColWidth(int col) const;
+
+private:
+    void checkCell(int row, int col) const;
+    void styleCell(int row, int col, QTableWidgetItem* it);
+    void styleFixed();
+
+    int m_fixedRows = 1;
+    int m_fixedCols = 1;
+};

@@ -1,0 +1,140 @@
+#include "shared/inventory/InventoryLookups.h"
+
+#include "platform/db/Connection.h"
+#include "platform/text/Format.h"
+#include "platform/ui/FlexGrid.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+
+namespace {
+// Runs a look-up whose failure shows the common notice; the answer keeps what it held by then.
+template <typename T, typename Fn>
+T trapped(T fallback, Fn&& fn)
+{
+    T result = fallback;
+    try {
+        fn(result);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+    return result;
+}
+}
+
+QString GetARCode(const QString& code, const QString& systemID, const QString& mode)
+{
+    Recordset rs = SharedConnection().call(QStringLiteral("STATION..sp_Get_ARCodes"),
+                                           {code.trimmed(), systemID.trimmed(), mode.trimmed()});
+    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("ARCode"));
+}
+
+bool LoadRevenueLocation(const QString& revenueID)
+{
+    return trapped(false, [&](bool& result) {
+        Recordset rs = SharedConnection().query(
+            QStringLiteral("SELECT COALESCE(LocationID,'') AS LocationID FROM BUILD_FILE..tbCoRevenueCode "
+                           "WHERE RevenueID = ?"),
+            {revenueID.trimmed()});
+        if (rs.isEmpty()) return;
+        RevenueLocationID = rs.text(QStringLiteral("LocationID"));
+        result = !RevenueLocationID.isEmpty();
+    });
+}
+
+QString GetRevenueLocationID(const QString& revenueID)
+{
+    return trapped(QString(), [&](QString& result) {
+        Recordset rs = SharedConnection().query(
+            QStringLiteral("SELECT COALESCE(LocationID,'') AS LocationID FROM BUILD_FILE..tbCoRevenueCode "
+                           "WHERE RevenueID = ?"),
+            {revenueID.trimmed()});
+        if (!rs.isEmpty()) result = rs.text(QStringLiteral("LocationID"));
+    });
+}
+
+QString GetInventoryType(const QString& locationID)
+{
+    Recordset rs = SharedConnection().query(
+        QStringLiteral("SELECT COALESCE(InventoryType,'') AS InventoryType FROM INVENTORY..tbInvLocation "
+                       "WHERE LocationID = ? LIMIT 1"),
+        {locationID.trimmed()});
+    QString type = rs.isEmpty() ? QString() : rs.text(QStringLiteral("InventoryType"));
+    if (!type.trimmed().isEmpty()) return type;
+    if (GetStockCardRevenueID(locationID) == QLatin1String("CS")) type = QStringLiteral("C");
+    if (GetStockCardRevenueID(locationID) == QLatin1String("PH")) type = QStringLiteral("P");
+    return type;
+}
+
+QString GetStockCardRevenueID(const QString& locationID)
+{
+    Recordset rs = SharedConnection().query(
+        QStringLiteral("SELECT COALESCE(StockCardRevenueID,'') AS StockCardRevenueID FROM BUILD_FILE..tbCoRevenueCode "
+                       "WHERE LocationID = ? ORDER BY RevenueID LIMIT 1"),
+        {locationID.trimmed()});
+    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("StockCardRevenueID"));
+}
+
+int GetDrugOnHand(const QString& locationID, const QString& itemID)
+{
+    return trapped(0, [&](int& result) {
+        Recordset rs = SharedConnection().call(QStringLiteral("INVENTORY..Drug_Invent"), {locationID, itemID});
+        if (!rs.isEmpty()) result = int(Fmt::roundHalfEven(rs.toDouble(QStringLiteral("OnHand"))));
+    });
+}
+
+QString GetLabSectionID(const QString& labExamID)
+{
+    return trapped(QString(), [&](QString& result) {
+        Recordset rs = SharedConnection().query(
+            QStringLiteral("SELECT COALESCE(LabSectionID,'') AS LabSectionID FROM BUILD_FILE..tbCoLabExam "
+                           "WHERE LabExamID = ?"),
+            {labExamID});
+        if (!rs.isEmpty()) result = rs.text(QStringLiteral("LabSectionID")).trimmed();
+    });
+}
+
+QString GetRevenueItemName(const QString& revenueID)
+{
+    return trapped(QString(), [&](QString& result) {
+        Recordset rs = SharedConnection().query(
+            QStringLiteral("SELECT ItemName FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = ? LIMIT 1"), {revenueID});
+        if (!rs.isEmpty()) result = rs.text(QStringLiteral("ItemName"));
+    });
+}
+
+bool IsPharmacyRevenue(const QString& revenueID)
+{
+    return trapped(false, [&](bool& result) {
+        Recordset rs = SharedConnection().query(
+            QStringLiteral("SELECT 1 AS IsPharmacy FROM BUILD_FILE..tbCoRevenueCode "
+                           "WHERE RevenueID = ? AND StockCardRevenueID = 'PH'"),
+            {revenueID});
+        result = !rs.isEmpty();
+    });
+}
+
+bool IsPNFItem(const QString& itemID)
+{
+    return trapped(false, [&](bool& result) {
+        result = !SharedConnection().call(QStringLiteral("Station..CheckIfPNF"), {itemID}).isEmpty();
+    });
+}
+
+bool IsRefNumPosted(const QString& refNum)
+{
+    const QString n = refNum.trimmed();
+    Recordset rs = SharedConnection().query(
+        QStringLiteral("SELECT RefNum FROM BILLING..tbBillDailyBill WHERE RefNum = ? "
+                       "UNION ALL SELECT RefNum FROM BILLING..tbBillOPDailyOut WHERE RefNum = ? "
+                       "UNION ALL SELECT RefNum FROM BILLING..tbBillOPDailyOut WHERE ChargeSlip = ? "
+                       "UNION ALL SELECT RefNum FROM INVENTORY..tbInvStockCard WHERE RefNum = ?"),
+        {n, n, n, n});
+    return !rs.isEmpty();
+}
+
+bool GridHasOR(const FlexGrid& grid)
+{
+    for (int r = 1; r < grid.Rows(); ++r)
+        if (grid.TextMatrix(r, 1).trimmed() == QLatin1String("OR")) return true;
+    return false;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Checks the exam-ordering windows make while an exam is added to an order list: the laboratory
+// profile grids, the default specimen, the routine/STAT preset, the largest quantity and the form
+// type of an item. All run on the shared connection.
+#include <QDateTime>
+#include <QString>
+
+class FlexGrid;
+class frmRemarks;
+
+// Profiles. A laboratory profile stands for its member exams; ordering one lists the members in a
+// profile grid (ProfileRow rows) beside the order grid. These leave failures to the caller; the
+// grids keep what was changed before a failure. An empty exam code never matches a row.
+
+// Appends the members of the profile examCode (trimmed) to the grid: into row 1 while its ExamID
+// is empty, else into a new last row. True when the exam is a profile.
+bool LoadExamProfiles(const QString& examCode, FlexGrid& profileGrid);
+// Warns about the first order row whose exam (column examCodeCol) is a listed member; True then.
+bool CheckOrderExamInProfile(FlexGrid& profileGrid, FlexGrid& orderGrid, int examCodeCol);
+// Takes every listed member off the order grid; the only data row is blanked, not removed. On the
+// workspace's order list (column 2) each exam goes back to the laboratory pick list.
+void RemoveOrdersInProfiles(FlexGrid& profileGrid, FlexGrid& orderGrid, int examCodeCol);
+// Warns when examCode (compared untrimmed) is a member of a listed profile; True then.
+bool CheckExamInProfile(const QString& examCode, FlexGrid& profileGrid);
+// Takes the members of one profile off the grid, leaving one blank data row at least.
+void ClearProfileExams(const QString& profileCode, FlexGrid& profileGrid);
+
+// The specimen of a laboratory exam: sets HasSeveralSpecimens and ExamOrderSpecimen and writes the
+// code back. No specimen: code "0", "None"; one: its code and description; several: all empty.
+QString GetSingleSpecimen(const QString& labExamCode, QString& specimenCode);
+
+// Which of the dialog's two options (0 Routine, 1 Stat) is chosen and enabled.
+struct StatOptions {
+    int chosen = 0;
+    bool routineEnabled = true;
+    bool statEnabled = true;
+};
+// The exam's Stat rule "Y" forces Stat, "N" Routine; any other leaves both open and proposes Stat
+// on Saturdays and after 17:00:00 by the server's clock.
+StatOptions StatOptionsFor(const QString& stat, const QDateTime& serverNow);
+// Presets the dialog's options from the exam's rule (exam code untrimmed); no catalogue row
+// changes nothing. Failures reach the caller.
+void SetStatOptions(const QString& labExamCode, frmRemarks* form);
+
+// Largest quantity that may be ordered: the catalogue's MaxQty for an exam marked both procedure
+// and open quantity, else 1. A failure shows the error notice and gives 1.
+double GetLabExamMaxQty(const QString& examCode);
+double GetXrayExamMaxQty(const QString& examCode);
+double GetUltraExamMaxQty(const QString& examCode);
+
+// Form type of a department item: "A" without a row; a failure shows the error notice and gives "".
+QString GetExamFormType(const QString& itemCode);

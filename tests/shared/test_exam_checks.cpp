@@ -1,0 +1,278 @@
+// Checks made while an exam is added to an order list: profiles, specimens, the routine/STAT
+// preset, the largest quantity and the form type.
+#include "lookup_fixture.h"
+
+#include "platform/db/DbError.h"
+#include "shared/orders/ExamOrderChecks.h"
+#include "shared/orders/ProfileGrid.h"
+
+class ExamChecks : public LookupTest {
+protected:
+    FlexGrid profiles;
+    void SetUp() override
+    {
+        LookupTest::SetUp();
+        SetUpProfileGrid(profiles);
+    }
+};
+
+TEST_F(ExamChecks, LoadExamProfilesAppendsMembersWithoutClearing)
+{
+    EXPECT_FALSE(LoadExamProfiles(QStringLiteral("CBC"), profiles));
+    EXPECT_EQ(profiles.Rows(), 2);
+    EXPECT_EQ(profiles.TextMatrix(1, ProfileRow::ExamID), QString());
+
+    EXPECT_TRUE(LoadExamProfiles(QStringLiteral(" LIPID "), profiles));
+    EXPECT_EQ(column(profiles, ProfileRow::ExamID), QStringList({"CHOL", "TRIG", "HDL", "LDL"}));
+    EXPECT_EQ(profiles.TextMatrix(1, ProfileRow::ExamName), QStringLiteral("TOTAL CHOLESTEROL"));
+    EXPECT_EQ(profiles.TextMatrix(4, ProfileRow::ProfileID), QStringLiteral("LIPID"));
+    EXPECT_EQ(profiles.TextMatrix(4, ProfileRow::ProfileName), QStringLiteral("LIPID PROFILE"));
+
+    EXPECT_TRUE(LoadExamProfiles(QStringLiteral("ELEC"), profiles));
+    EXPECT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), profiles));  // listed twice: no duplicate test
+    EXPECT_EQ(column(profiles, ProfileRow::ExamID),
+              QStringList({"CHOL", "TRIG", "HDL", "LDL", "NA", "K", "CL", "CHOL", "TRIG", "HDL", "LDL"}));
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+}
+
+TEST_F(ExamChecks, CheckOrderExamInProfileWarnsOnceForTheFirstOrderedMember)
+{
+    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), profiles));
+    struct Case { int codeCol; QList<QStringList> orders; bool expected; QString text; };
+    const QList<Case> cases = {
+        {2, {{"", "", "CBC"}, {"", "", "HDL"}, {"", "", "CHOL"}}, true,
+         "The Exam HDL CHOLESTEROL in the ORDER LIST is included in this Profile(LIPID PROFILE)"},
+        {1, {{"", " TRIG "}, {"", "CHOL"}}, true,
+         "The Exam TRIGLYCERIDES in the ORDER LIST is included in this Profile(LIPID PROFILE)"},
+        {2, {{"", "", "CBC"}, {"", "", "PT"}}, false, ""},
+        {2, {{"", "", ""}}, false, ""},   // the empty order list
+        {1, {{"", "hdl"}}, false, ""},    // case counts
+    };
+    for (const Case& c : cases) {
+        UiScript::reset();
+        FlexGrid orders;
+        fillGrid(orders, 18, c.orders);
+        EXPECT_EQ(CheckOrderExamInProfile(profiles, orders, c.codeCol), c.expected) << c.text.toStdString();
+        if (c.expected) {
+            ASSERT_EQ(UiScript::shown().size(), 1);
+            EXPECT_EQ(UiScript::shown()[0].text, c.text);
+            EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Message"));
+            EXPECT_EQ(UiScript::shown()[0].style, vbExclamation | vbOKOnly);
+        } else {
+            EXPECT_TRUE(UiScript::shown().isEmpty());
+        }
+    }
+}
+
+TEST_F(ExamChecks, RemoveOrdersInProfilesTakesMembersOffTheWorkspaceListAndGivesThemBack)
+{
+    frmFinal* ws = frmFinal::instance();
+    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), *ws->mshflexProfileList));
+    ws->lstListLaboratory->addItems({"CBC", "HDL", "PT"});
+    // code in column 2, pick-list text in 10, its index in 11
+    fillGrid(*ws->mshflexOrders, 18,
+             {{"1", "LB", "CBC", "", "", "", "", "", "", "", "COMPLETE BLOOD COUNT", "0"},
+              {"2", "LB", "HDL", "", "", "", "", "", "", "", "HDL CHOLESTEROL", "1"},
+              {"3", "LB", "CHOL"}});
+    RemoveOrdersInProfiles(*ws->mshflexProfileList, *ws->mshflexOrders, 2);
+    EXPECT_EQ(column(*ws->mshflexOrders, 2), QStringList({"CBC"}));
+    QStringList list;
+    for (int i = 0; i < ws->lstListLaboratory->count(); ++i) list << ws->lstListLaboratory->item(i)->text();
+    EXPECT_EQ(list, QStringList({"CBC", "PT", "HDL CHOLESTEROL"}));
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+}
+
+TEST_F(ExamChecks, RemovingTheOnlyOrderRowBlanksItAndStillGivesTheExamBack)
+{
+    frmFinal* ws = frmFinal::instance();
+    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), *ws->mshflexProfileList));
+    ws->lstListLaboratory->addItems({"TRIG"});
+    QStringList row;
+    for (int c = 0; c < 18; ++c) row << QStringLiteral("v%1").arg(c);
+    row[2] = QStringLiteral("TRIG");
+    row[10] = QStringLiteral("TRIGLYCERIDES");
+    row[11] = QStringLiteral("0");
+    fillGrid(*ws->mshflexOrders, 18, {row});
+    RemoveOrdersInProfiles(*ws->mshflexProfileList, *ws->mshflexOrders, 2);
+    ASSERT_EQ(ws->mshflexOrders->Rows(), 2);
+    for (int c = 1; c <= 15; ++c) EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, c), QString()) << c;
+    EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, 0), QStringLiteral("v0"));
+    EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, 16), QStringLiteral("v16"));
+    EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, 17), QStringLiteral("v17"));
+    ASSERT_EQ(ws->lstListLaboratory->count(), 1);
+    EXPECT_EQ(ws->lstListLaboratory->item(0)->text(), QStringLiteral("TRIGLYCERIDES"));
+}
+
+TEST_F(ExamChecks, RemoveOrdersInProfilesOnTheRequestGridLeavesThePickListAlone)
+{
+    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("ELEC"), profiles));
+    FlexGrid entry;
+    fillGrid(entry, 14, {{"", "NA", "SODIUM", "1", "", "", "", "", "", "", "", "7"},
+                         {"", "CBC"},
+                         {"", " K "}});
+    RemoveOrdersInProfiles(profiles, entry, 1);
+    EXPECT_EQ(column(entry, 1), QStringList({"CBC"}));
+    EXPECT_FALSE(frmFinal::isLoaded());
+
+    fillGrid(entry, 14, {{"x", "CL", "CHLORIDE", "1", "280", "LB", "N", "", "", "", "", "", "s12", "s13"}});
+    RemoveOrdersInProfiles(profiles, entry, 1);
+    EXPECT_EQ(entry.Rows(), 2);
+    for (int c = 1; c < 14; ++c) EXPECT_EQ(entry.TextMatrix(1, c), QString()) << c;
+    EXPECT_EQ(entry.TextMatrix(1, 0), QStringLiteral("x"));
+}
+
+TEST_F(ExamChecks, CheckExamInProfileComparesTheCodeUntrimmed)
+{
+    struct Case { const char* code; bool expected; };
+    const Case emptyGrid[] = {{"", false}, {"HDL", false}};
+    for (const Case& c : emptyGrid) EXPECT_FALSE(CheckExamInProfile(QString::fromLatin1(c.code), profiles)) << c.code;
+    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), profiles));
+    const Case cases[] = {{"HDL", true}, {"HDL ", false}, {" HDL", false}, {"CBC", false}, {"LIPID", false}, {"", false}};
+    for (const Case& c : cases) {
+        UiScript::reset();
+        EXPECT_EQ(CheckExamInProfile(QString::fromLatin1(c.code), profiles), c.expected) << c.code;
+        EXPECT_EQ(UiScript::shown().size(), c.expected ? 1 : 0) << c.code;
+    }
+    UiScript::reset();
+    CheckExamInProfile(QStringLiteral("LDL"), profiles);
+    EXPECT_EQ(UiScript::lastText(), QStringLiteral("This Exam LDL CHOLESTEROL is included in this Profile(LIPID PROFILE)"));
+    EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Message"));
+    EXPECT_EQ(UiScript::shown()[0].style, vbExclamation | vbOKOnly);
+}
+
+TEST_F(ExamChecks, ClearProfileExamsRemovesOneProfileAndKeepsABlankRow)
+{
+    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), profiles));
+    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("ELEC"), profiles));
+    ClearProfileExams(QStringLiteral("CBC"), profiles);
+    EXPECT_EQ(profiles.Rows(), 8);
+    ClearProfileExams(QStringLiteral(" LIPID"), profiles);
+    EXPECT_EQ(column(profiles, ProfileRow::ExamID), QStringList({"NA", "K", "CL"}));
+    ClearProfileExams(QStringLiteral("ELEC"), profiles);
+    ASSERT_EQ(profiles.Rows(), 2);
+    for (int c = 1; c <= 4; ++c) EXPECT_EQ(profiles.TextMatrix(1, c), QString());
+    EXPECT_EQ(profiles.TextMatrix(0, 1), QStringLiteral("ExamID"));
+    // a profile added to the blank grid fills row 1 again
+    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("COAG"), profiles));
+    EXPECT_EQ(column(profiles, ProfileRow::ExamID), QStringList({"PT", "APTT", "PLT"}));
+}
+
+TEST_F(ExamChecks, ProfileRoutinesLeaveFailuresToTheCaller)
+{
+    loseConnection();
+    EXPECT_THROW(LoadExamProfiles(QStringLiteral("LIPID"), profiles), DbError);
+    QString code = QStringLiteral("old");
+    EXPECT_THROW(GetSingleSpecimen(QStringLiteral("CBC"), code), DbError);
+    EXPECT_EQ(code, QStringLiteral("old"));
+    EXPECT_THROW(SetStatOptions(QStringLiteral("CBC"), frmRemarks::instance()), DbError);
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+}
+
+TEST_F(ExamChecks, GetSingleSpecimenByNumberOfSpecimens)
+{
+    struct Case { const char* exam; const char* description; const char* code; bool several; };
+    const Case cases[] = {
+        {"CBC", "WHOLE BLOOD (EDTA)", "BLD", false},
+        {" PT ", "CITRATED PLASMA", "PLS", false},
+        {"CREA", "", "", true},
+        {"CHOL", "None", "0", false},
+        {"NOSUCH", "None", "0", false},
+    };
+    for (const Case& c : cases) {
+        QString code = QStringLiteral("stale");
+        HasSeveralSpecimens = !c.several;
+        ExamOrderSpecimen = QStringLiteral("stale");
+        EXPECT_EQ(GetSingleSpecimen(QString::fromLatin1(c.exam), code), QString::fromLatin1(c.description)) << c.exam;
+        EXPECT_EQ(code, QString::fromLatin1(c.code)) << c.exam;
+        EXPECT_EQ(ExamOrderSpecimen, QString::fromLatin1(c.code)) << c.exam;
+        EXPECT_EQ(HasSeveralSpecimens, c.several) << c.exam;
+    }
+}
+
+TEST(StatOptions, ByRuleDayAndServerTime)
+{
+    const QDate wednesday(2026, 12, 9), saturday(2026, 12, 12), sunday(2026, 12, 13);
+    struct Case { const char* stat; QDate day; QTime time; int chosen; bool routine, statOn; };
+    const Case cases[] = {
+        {"Y", wednesday, QTime(9, 0), 1, false, true},
+        {"Y", saturday, QTime(20, 0), 1, false, true},
+        {"N", saturday, QTime(20, 0), 0, true, false},
+        {"", wednesday, QTime(9, 0), 0, true, true},
+        {"", wednesday, QTime(17, 0, 0), 0, true, true},
+        {"", wednesday, QTime(17, 0, 1), 1, true, true},
+        {"y", wednesday, QTime(9, 0), 0, true, true},
+        {"X", saturday, QTime(9, 0), 1, true, true},
+        {"", sunday, QTime(9, 0), 0, true, true},
+        {"", sunday, QTime(23, 59, 59), 1, true, true},
+    };
+    for (const Case& c : cases) {
+        const StatOptions o = StatOptionsFor(QString::fromLatin1(c.stat), QDateTime(c.day, c.time));
+        const std::string what = std::string(c.stat) + " " + QDateTime(c.day, c.time).toString().toStdString();
+        EXPECT_EQ(o.chosen, c.chosen) << what;
+        EXPECT_EQ(o.routineEnabled, c.routine) << what;
+        EXPECT_EQ(o.statEnabled, c.statOn) << what;
+    }
+}
+
+TEST_F(ExamChecks, SetStatOptionsPresetsTheDialogFromTheCatalogue)
+{
+    frmRemarks* dlg = frmRemarks::instance();
+    SetStatOptions(QStringLiteral("TROPI"), dlg);
+    EXPECT_TRUE(dlg->Option1[1]->isChecked());
+    EXPECT_FALSE(dlg->Option1[0]->isEnabled());
+    EXPECT_TRUE(dlg->Option1[1]->isEnabled());
+
+    SetStatOptions(QStringLiteral("LIPID"), dlg);
+    EXPECT_TRUE(dlg->Option1[0]->isChecked());
+    EXPECT_TRUE(dlg->Option1[0]->isEnabled());
+    EXPECT_FALSE(dlg->Option1[1]->isEnabled());
+
+    // no catalogue row (the code goes untrimmed): nothing changes
+    SetStatOptions(QStringLiteral("TROPI "), dlg);
+    EXPECT_TRUE(dlg->Option1[0]->isChecked());
+    EXPECT_FALSE(dlg->Option1[1]->isEnabled());
+
+    // an open rule follows the server's clock
+    const StatOptions expected = StatOptionsFor(QString(), conn().serverDateTime());
+    SetStatOptions(QStringLiteral("CBC"), dlg);
+    EXPECT_TRUE(dlg->Option1[expected.chosen]->isChecked());
+    EXPECT_TRUE(dlg->Option1[0]->isEnabled());
+    EXPECT_TRUE(dlg->Option1[1]->isEnabled());
+}
+
+TEST_F(ExamChecks, MaximumQuantityOnlyForOpenQuantityProcedures)
+{
+    struct Case { double (*fn)(const QString&); const char* code; double expected; };
+    const Case cases[] = {
+        {GetLabExamMaxQty, "ABG", 5}, {GetLabExamMaxQty, " ABG ", 5}, {GetLabExamMaxQty, "BLDCS", 3},
+        {GetLabExamMaxQty, "ACT", 1}, {GetLabExamMaxQty, "CBC", 1}, {GetLabExamMaxQty, "NOSUCH", 1},
+        {GetXrayExamMaxQty, "FLUORO", 4}, {GetXrayExamMaxQty, "CXRPA", 1}, {GetXrayExamMaxQty, "ABG", 1},
+        {GetUltraExamMaxQty, "VASCMAP", 2}, {GetUltraExamMaxQty, "ECHO2D", 1}, {GetUltraExamMaxQty, "FLUORO", 1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.fn(QString::fromLatin1(c.code)), c.expected) << c.code;
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+}
+
+TEST_F(ExamChecks, MaximumQuantityFailuresShowTheNoticeAndGiveOne)
+{
+    conn().execute(QStringLiteral("UPDATE BUILD_FILE..tbCoLabExam SET MaxQty = NULL WHERE LabExamID = 'ABG'"));
+    EXPECT_EQ(GetLabExamMaxQty(QStringLiteral("ABG")), 1);
+    expectOneErrorNotice();
+    EXPECT_TRUE(UiScript::lastText().startsWith(QStringLiteral("Invalid use of Null")));
+
+    UiScript::reset();
+    loseConnection();
+    EXPECT_EQ(GetXrayExamMaxQty(QStringLiteral("FLUORO")), 1);
+    expectOneErrorNotice();
+}
+
+TEST_F(ExamChecks, ExamFormType)
+{
+    struct Case { const char* item; const char* expected; };
+    const Case cases[] = {{"CL102", "B"}, {"CL103", "C"}, {"CL101", "A"}, {" CL102", "A"}, {"CL105", ""}};
+    for (const Case& c : cases) EXPECT_EQ(GetExamFormType(QString::fromLatin1(c.item)), QString::fromLatin1(c.expected)) << c.item;
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+    loseConnection();
+    EXPECT_EQ(GetExamFormType(QStringLiteral("CL102")), QString());
+    expectOneErrorNotice();
+}

@@ -1,0 +1,150 @@
+// Look-ups of departments, stock locations, items and reference numbers.
+#include "lookup_fixture.h"
+
+#include "platform/db/DbError.h"
+#include "shared/inventory/InventoryLookups.h"
+
+class InventoryLookups : public LookupTest {};
+
+TEST_F(InventoryLookups, ARCodeBySystemAndMode)
+{
+    struct Case { const char* code; const char* system; const char* mode; const char* expected; };
+    const Case cases[] = {
+        {"CL", "CL", "1", "1101-CL"}, {" CL ", " CL", "1 ", "1101-CL"}, {"CL", "CL", "2", "1101-CLR"},
+        {"LB", "CL", "3", "1111-LBL"}, {"CL", "ERM", "1", "1501-CLC"}, {"ZZ", "CL", "1", ""}, {"CL", "CL", "9", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GetARCode(QString::fromLatin1(c.code), QString::fromLatin1(c.system), QString::fromLatin1(c.mode)),
+                  QString::fromLatin1(c.expected)) << c.code << "/" << c.system << "/" << c.mode;
+}
+
+TEST_F(InventoryLookups, LoadRevenueLocationKeepsItsAnswerInTheSharedVariable)
+{
+    conn().execute(QStringLiteral("UPDATE BUILD_FILE..tbCoRevenueCode SET LocationID = ' ' WHERE RevenueID = 'OX'"));
+    struct Case { const char* revenue; bool found; const char* location; };
+    const Case cases[] = {
+        {"NOSUCH", false, "previous"},   // no row: left as it was
+        {" PH ", true, "20"},
+        {"NOSUCH", false, "20"},
+        {"LB", false, ""},               // a department without a location empties it
+        {"CL", true, "35"},
+        {"MD", false, ""},               // null location
+        {"OX", true, " "},               // a blank counts as a location
+    };
+    RevenueLocationID = QStringLiteral("previous");
+    for (const Case& c : cases) {
+        EXPECT_EQ(LoadRevenueLocation(QString::fromLatin1(c.revenue)), c.found) << c.revenue;
+        EXPECT_EQ(RevenueLocationID, QString::fromLatin1(c.location)) << c.revenue;
+    }
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+}
+
+TEST_F(InventoryLookups, LocationsAndTheirInventoryType)
+{
+    conn().execute(QStringLiteral("INSERT INTO INVENTORY..tbInvLocation (LocationID, Location, InventoryType) VALUES ('37', 'WARD STOCK', '')"));
+    struct Case { const char* location; const char* type; const char* stockCardRevenue; };
+    const Case cases[] = {
+        {"20", "P", "PH"},
+        {" 21", "C", "CS"},
+        {"35", "C", "CS"},   // blank type: its stock cards are kept under "CS"
+        {"36", "P", "PH"},   // null type: under "PH"
+        {"37", "", ""},      // blank type and no department keeps its stock cards
+        {"99", "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GetInventoryType(QString::fromLatin1(c.location)), QString::fromLatin1(c.type)) << c.location;
+        EXPECT_EQ(GetStockCardRevenueID(QString::fromLatin1(c.location)), QString::fromLatin1(c.stockCardRevenue)) << c.location;
+    }
+    struct Rev { const char* revenue; const char* location; };
+    const Rev revs[] = {{" CS ", "21"}, {"CM", "36"}, {"LB", ""}, {"MD", ""}, {"NOSUCH", ""}};
+    for (const Rev& r : revs) EXPECT_EQ(GetRevenueLocationID(QString::fromLatin1(r.revenue)), QString::fromLatin1(r.location)) << r.revenue;
+}
+
+TEST_F(InventoryLookups, ItemsAndDepartments)
+{
+    struct OnHand { const char* location; const char* item; int expected; };
+    const OnHand stock[] = {{"20", "MED0201", 240}, {"20", "MED0101", 0}, {"21", "MED0201", 0}, {" 20", "MED0201", 0}, {"36", "SUP0004", 6}};
+    for (const OnHand& s : stock)
+        EXPECT_EQ(GetDrugOnHand(QString::fromLatin1(s.location), QString::fromLatin1(s.item)), s.expected) << s.location << s.item;
+
+    EXPECT_EQ(GetLabSectionID(QStringLiteral("CBC")), QStringLiteral("HEMA"));
+    EXPECT_EQ(GetLabSectionID(QStringLiteral(" CBC")), QString());
+    EXPECT_EQ(GetLabSectionID(QStringLiteral("NOSUCH")), QString());
+    EXPECT_EQ(GetRevenueItemName(QStringLiteral("CL")), QStringLiteral("CATH LABORATORY"));
+    EXPECT_EQ(GetRevenueItemName(QStringLiteral("ZZ")), QString());
+
+    struct Flag { bool (*fn)(const QString&); const char* arg; bool expected; };
+    const Flag flags[] = {
+        {IsPharmacyRevenue, "PH", true}, {IsPharmacyRevenue, "CM", true}, {IsPharmacyRevenue, "CS", false},
+        {IsPharmacyRevenue, "LB", false}, {IsPharmacyRevenue, " PH", false},
+        {IsPNFItem, "MED0201", true}, {IsPNFItem, "MED0301", false}, {IsPNFItem, "NOSUCH", false},
+    };
+    for (const Flag& f : flags) EXPECT_EQ(f.fn(QString::fromLatin1(f.arg)), f.expected) << f.arg;
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+}
+
+TEST_F(InventoryLookups, ReferenceNumbersAlreadyPosted)
+{
+    struct Case { const char* refNum; bool posted; };
+    const Case cases[] = {
+        {"CS000101", true},     // in-patient charge
+        {"OR-88121", true},     // out-patient reference
+        {"CS000105", true},     // only the charge slip of an out-patient charge
+        {"CS000107", true},     // only a stock-card line
+        {" CS000101 ", true},
+        {"CS999999", false},
+        {"", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsRefNumPosted(QString::fromLatin1(c.refNum)), c.posted) << c.refNum;
+}
+
+TEST_F(InventoryLookups, GridHasOR)
+{
+    struct Case { QList<QStringList> rows; int rows_; bool expected; };
+    const QList<Case> cases = {
+        {{{"1", "LB"}, {"2", " OR "}}, 0, true},
+        {{{"1", "or"}}, 0, false},
+        {{{"1", "ORX"}, {"2", "LB"}}, 0, false},
+        {{}, 1, false},   // header row only
+    };
+    for (const Case& c : cases) {
+        FlexGrid g;
+        fillGrid(g, 8, c.rows);
+        if (c.rows_) g.setRows(c.rows_);
+        g.setTextMatrix(0, 1, QStringLiteral("OR"));  // the header is never looked at
+        EXPECT_EQ(GridHasOR(g), c.expected);
+    }
+}
+
+// The trapped look-ups show the common notice and answer their empty value.
+TEST_F(InventoryLookups, TrappedFailuresShowTheNoticeAndAnswerEmpty)
+{
+    loseConnection();
+    const QList<std::function<bool()>> checks = {
+        [] { return !LoadRevenueLocation(QStringLiteral("PH")) && RevenueLocationID == QStringLiteral("kept"); },
+        [] { return GetRevenueLocationID(QStringLiteral("PH")).isEmpty(); },
+        [] { return GetDrugOnHand(QStringLiteral("20"), QStringLiteral("MED0201")) == 0; },
+        [] { return GetLabSectionID(QStringLiteral("CBC")).isEmpty(); },
+        [] { return GetRevenueItemName(QStringLiteral("CL")).isEmpty(); },
+        [] { return !IsPharmacyRevenue(QStringLiteral("PH")); },
+        [] { return !IsPNFItem(QStringLiteral("MED0201")); },
+    };
+    for (int i = 0; i < checks.size(); ++i) {
+        UiScript::reset();
+        RevenueLocationID = QStringLiteral("kept");
+        EXPECT_TRUE(checks[i]()) << i;
+        expectOneErrorNotice();
+    }
+}
+
+// These leave the failure to the caller; a reference number that could not be checked is not
+// taken as free.
+TEST_F(InventoryLookups, UntrappedFailuresReachTheCaller)
+{
+    loseConnection();
+    EXPECT_THROW(GetARCode(QStringLiteral("CL"), QStringLiteral("CL"), QStringLiteral("1")), DbError);
+    EXPECT_THROW(GetInventoryType(QStringLiteral("20")), DbError);
+    EXPECT_THROW(GetStockCardRevenueID(QStringLiteral("20")), DbError);
+    EXPECT_THROW(IsRefNumPosted(QStringLiteral("CS000101")), DbError);
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+}
