@@ -128,6 +128,6 @@ TEST_F(PatientListData_, PostedPackagesAreDistinctPairsOfPostedRows)
     for (int r = 0; r < rs.recordCount(); ++r)
         pairs << rs.textAt(r, QStringLiteral("PackageID")) + QLatin1Char('/') + rs.textAt(r, QStringLiteral("RefNum"));
     pairs.sort();
-    EXPECT_EQ(pairs, (QStringList{QStringLiteral("PKG-CAG/0000101"), QStringLiteral("PKG-CAG/0000103"),
-                                  QStringLiteral("PKG-PCI/0000102")}));
+    EXPECT_EQ(pairs, (QStringList{QStringLiteral("CL101/0000101"), QStringLiteral("CL101/0000103"),
+                                  QStringLiteral("CL102/0000102")}));
 }

@@ -169,18 +169,31 @@ void cast(Connection& c, const QDateTime& today)
                            QStringLiteral("2026900010"), QStringLiteral("A")});
     c.execute(insRequest, {QStringLiteral("900011"), QStringLiteral("900106B"), QStringLiteral("CL001"), at(today, -1, 15),
                            QString(), QStringLiteral("R")});
-    // Packages posted to the first admission under two reference numbers, one package twice.
+    // Packages (the department's own services) posted to the first admission under three reference
+    // numbers, one package twice, with the charges of each posting; a fourth posting was revoked.
     const QString insLog = QStringLiteral(
         "INSERT INTO CLINICAL_AREA..tbCathLabLogBook (IDNum, HospNum, PackageID, RefNum, TransDate, UserID, RecordStatus) "
         "VALUES (?, ?, ?, ?, ?, 'CL001', ?)");
-    c.execute(insLog, {QStringLiteral("2026900001"), QStringLiteral("900001"), QStringLiteral("PKG-CAG"), QStringLiteral("0000101"),
+    c.execute(insLog, {QStringLiteral("2026900001"), QStringLiteral("900001"), QStringLiteral("CL101"), QStringLiteral("0000101"),
                        at(today, -2, 13), QStringLiteral("X")});
-    c.execute(insLog, {QStringLiteral("2026900001"), QStringLiteral("900001"), QStringLiteral("PKG-PCI"), QStringLiteral("0000102"),
+    c.execute(insLog, {QStringLiteral("2026900001"), QStringLiteral("900001"), QStringLiteral("CL102"), QStringLiteral("0000102"),
                        at(today, -1, 13), QStringLiteral("X")});
-    c.execute(insLog, {QStringLiteral("2026900001"), QStringLiteral("900001"), QStringLiteral("PKG-CAG"), QStringLiteral("0000103"),
+    c.execute(insLog, {QStringLiteral("2026900001"), QStringLiteral("900001"), QStringLiteral("CL101"), QStringLiteral("0000103"),
                        at(today, -1, 15), QStringLiteral("X")});
-    c.execute(insLog, {QStringLiteral("2026900001"), QStringLiteral("900001"), QStringLiteral("PKG-PCI"), QStringLiteral("0000104"),
+    c.execute(insLog, {QStringLiteral("2026900001"), QStringLiteral("900001"), QStringLiteral("CL102"), QStringLiteral("0000104"),
                        at(today, -1, 16), QStringLiteral("R")});
+    const QString insBill = QStringLiteral(
+        "INSERT INTO BILLING..tbBillDailyBill (IDNum, TransDate, RevenueID, DrCr, ItemID, Quantity, Refnum, Amount, UserID, RoomID) "
+        "VALUES ('2026900001', ?, ?, ?, ?, ?, ?, ?, 'CL001', '201')");
+    const struct {
+        const char *rev, *drcr, *item, *ref;
+        double qty, amount;
+    } bills[] = {{"CL", "D", "CL101", "0000101", 1, 42000}, {"PH", "D", "HEPARIN5000", "0000101", 2, 1150},
+                 {"CS", "D", "GUIDEWIRE035", "0000101", 1, 3800}, {"CS", "C", "GUIDEWIRE035", "0000101", -1, -3800},
+                 {"CL", "D", "CL102", "0000102", 1, 165000}, {"CL", "D", "CL101", "0000103", 1, 42000}};
+    for (const auto& b : bills)
+        c.execute(insBill, {at(today, -2, 14), QString::fromLatin1(b.rev), QString::fromLatin1(b.drcr), QString::fromLatin1(b.item),
+                            b.qty, QString::fromLatin1(b.ref), b.amount});
 }
 
 // The generated stays: every admission gets its further data (one in seven on Cathlab cash
