@@ -1,6 +1,9 @@
 #pragma once
 #include <QAbstractButton>
+#include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <functional>
 
 // Keys the access windows treat alike.
 namespace AccessKeys {
@@ -20,5 +23,31 @@ inline bool pressedButton(QObject* watched, const QKeyEvent* k)
     if (!button || button->isCheckable() || !isEnter(k)) return false;
     if (button->isEnabled()) button->click();
     return true;
+}
+// The keys of the two sign-in dialogs: the apostrophe swallowed, Escape cancels, Enter on a button
+// presses it, Enter in the user ID goes on to the access code, Enter in the access code signs in.
+// True when the key was handled.
+inline bool signInKey(QDialog* dialog, QObject* watched, QEvent* event, QLineEdit* userId, QLineEdit* accessCode,
+                      const std::function<void()>& signIn)
+{
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (isApostrophe(key)) return true;
+    if (key->key() == Qt::Key_Escape) {
+        dialog->reject();
+        return true;
+    }
+    if (pressedButton(watched, key)) return true;
+    if (isEnter(key)) {
+        if (watched == userId) {
+            accessCode->setFocus();
+            return true;
+        }
+        if (watched == accessCode) {
+            signIn();
+            return true;
+        }
+    }
+    return false;
 }
 }

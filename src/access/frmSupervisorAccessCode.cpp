@@ -81,24 +81,8 @@ void frmSupervisorAccessCode::Form_Load()
 
 bool frmSupervisorAccessCode::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (AccessKeys::isApostrophe(key)) return true;
-    if (key->key() == Qt::Key_Escape) {
-        reject();
+    if (AccessKeys::signInKey(this, watched, event, txtUserID, txtAccessCode, [this] { cmdOption_Click(0); }))
         return true;
-    }
-    if (AccessKeys::pressedButton(watched, key)) return true;
-    if (AccessKeys::isEnter(key)) {
-        if (watched == txtUserID) {
-            txtAccessCode->setFocus();
-            return true;
-        }
-        if (watched == txtAccessCode) {
-            cmdOption_Click(0);
-            return true;
-        }
-    }
     return QDialog::eventFilter(watched, event);
 }
 

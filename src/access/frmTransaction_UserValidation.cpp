@@ -103,24 +103,8 @@ void frmTransaction_UserValidation::Form_Load()
 
 bool frmTransaction_UserValidation::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (AccessKeys::isApostrophe(key)) return true;
-    if (key->key() == Qt::Key_Escape) {
-        reject();
+    if (AccessKeys::signInKey(this, watched, event, txtUserID, txtAccessCode, [this] { cmdOK_Click(); }))
         return true;
-    }
-    if (AccessKeys::pressedButton(watched, key)) return true;
-    if (AccessKeys::isEnter(key)) {
-        if (watched == txtUserID) {
-            txtAccessCode->setFocus();
-            return true;
-        }
-        if (watched == txtAccessCode) {
-            cmdOK_Click();
-            return true;
-        }
-    }
     return QDialog::eventFilter(watched, event);
 }
 

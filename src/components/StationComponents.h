@@ -20,12 +20,13 @@ public:
     }
     // True for a digit.
     static bool isNumber(int keyAscii) { return keyAscii >= '0' && keyAscii <= '9'; }
-    // The key to use instead: letters (accented ones too) in upper case, anything else unchanged.
-    static int AllUppers(int keyAscii)
-    {
-        const QChar c(keyAscii);
-        return c.isLetter() ? int(c.toUpper().unicode()) : keyAscii;
-    }
+    // The code of the upper-case character, accented letters included ("ñ" gives "Ñ").
+    static int AllUppers(int keyAscii);
+};
+
+// The doctor chosen in the code search's doctor list.
+struct CodeSearchDoctor {
+    QString ResultCode, LastName, FirstName, MiddleName;
 };
 
 // Code search ("CodeSearchform.clsCodeSearch").
@@ -33,6 +34,12 @@ class clsCodeSearch : public ConnectedComponent {
     Q_OBJECT
 public:
     using ConnectedComponent::ConnectedComponent;
+    // The pick list of one kind (1: doctors) filtered by the text (empty: everything). True when the
+    // user chose a row, or when the text is exactly the code of one row; the row is then in the
+    // record of the kind. A list that finds nothing is not shown.
+    bool SearchListing(const QString& text, int kind);
+    CodeSearchDoctor DoctorRecord;
+    bool Cancelled = false; // after False: the user closed the list without a choice
     QString MTS_Server;
     bool SearchMode = false;
     QString CompanyName;

@@ -3,31 +3,18 @@
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-
-#if __has_include("shared/packages/PackageLookups.h")
 #include "shared/packages/PackageLookups.h"
-#define CATHLAB_HAVE_PACKAGE_LOOKUPS 1
-#endif
-#if __has_include("shared/reports/modReports.h")
 #include "shared/reports/modReports.h"
-#define CATHLAB_HAVE_REPORTS 1
-#endif
 
 namespace CensusChargingPrint {
 
 QString PackageDescription(const QString& packageID)
 {
-#ifdef CATHLAB_HAVE_PACKAGE_LOOKUPS
     return GetPackageName(packageID, StationParameters().MainRevenueID());
-#else
-    Q_UNUSED(packageID);
-    return QString();
-#endif
 }
 
 void Print(const QString& idNum, const QString& hospNum, const QString& refNum)
 {
-#ifdef CATHLAB_HAVE_REPORTS
     try {
         const QVariantList three{idNum, hospNum, refNum};
         PrepareReport(ReportFilePath(QStringLiteral("NHICensusCharging.rpt")), three);
@@ -40,12 +27,6 @@ void Print(const QString& idNum, const QString& hospNum, const QString& refNum)
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
-#else
-    Q_UNUSED(idNum);
-    Q_UNUSED(hospNum);
-    Q_UNUSED(refNum);
-    ShowErrorNotice(QStringLiteral("The report runtime is not part of this build."));
-#endif
 }
 
 } // namespace CensusChargingPrint

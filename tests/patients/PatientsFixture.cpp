@@ -1,5 +1,6 @@
 #include "PatientsFixture.h"
 
+#include "access/frmTransaction_UserValidation.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmListERAdmission.h"
@@ -17,9 +18,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#if __has_include("access/frmTransaction_UserValidation.h")
-#include "access/frmTransaction_UserValidation.h"
-#endif
 
 void PatientsTest::SetUp()
 {
@@ -54,17 +52,12 @@ void PatientsTest::setParameter(const QString& field, const QString& value)
 
 void PatientsTest::validateAs(const QString& user, const QString& code)
 {
-#if __has_include("access/frmTransaction_UserValidation.h")
     UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [user, code](QDialog* d) {
         auto* dlg = static_cast<frmTransaction_UserValidation*>(d);
         QTest::keyClicks(dlg->txtUserID, user);
         QTest::keyClicks(dlg->txtAccessCode, code);
         QTest::keyClick(dlg->txtAccessCode, Qt::Key_Return);
     });
-#else
-    Q_UNUSED(user);
-    Q_UNUSED(code);
-#endif
 }
 
 void PatientsTest::cancelValidation()

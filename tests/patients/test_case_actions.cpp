@@ -8,6 +8,7 @@
 #include "patients/CaseActionsData.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
+#include "platform/db/Dialect.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/frmRegistration.h"
 #include "shared/modGlobals.h"
@@ -290,4 +291,47 @@ TEST_F(CaseActions, ALabelLightsItsShapeAndTheSearchPutsThemBack)
     EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
     w->Command1_Click();
     EXPECT_EQ(w->ShapeColour(w->Shape3), 0xBC7200);
+}
+
+TEST_F(CaseActions, RevokeRefusesDepartmentChargesBeforeAnOpenRequest)
+{
+    conn().execute(QStringLiteral("INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, HospNum, RevenueID, ItemID, "
+                                  "RecordStatus) VALUES ('RQT1', '2026900001', '900001', 'CL', 'CL102', NULL)"));
+    choose(QStringLiteral("2026900001"));
+    w->lblRevoke_Click();
+    ASSERT_EQ(UiScript::shown().size(), 1);
+    EXPECT_EQ(UiScript::shown()[0].text, QStringLiteral("Cant revoke registration with cathlab charges."));
+    EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("information"));
+    EXPECT_EQ(UiScript::shown()[0].style, int(vbOKOnly | vbQuestion));
+    EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
+    EXPECT_EQ(caseStatus(QStringLiteral("CL-900001")), QStringLiteral("X"));
+}
+
+TEST_F(CaseActions, RevokeRefusesAnOpenRequestToTheDepartment)
+{
+    choose(QStringLiteral("2026900003"));
+    w->lblRevoke_Click();
+    EXPECT_EQ(UiScript::texts(), QStringList{QStringLiteral(
+                                     "There's a pending package request from the stations for this patient, please check the notification.")});
+    EXPECT_EQ(UiScript::shown().value(0).title, QStringLiteral("Notification"));
+    EXPECT_EQ(caseStatus(QStringLiteral("CL-900003")), QStringLiteral("X"));
+}
+
+TEST_F(CaseActions, ACheckThatFailsOnTheDatabaseStopsTheAction)
+{
+    choose(QStringLiteral("900106B"));
+    // the case register out of reach for the moment
+    const bool pg = conn().engine() == Engine::PostgreSQL;
+    const QString table = Dialect::tableName(conn().engine(), QStringLiteral("CLINICAL_AREA..tbCLPatient"));
+    const QString away = pg ? QStringLiteral("tbclpatient_away") : table + QStringLiteral("_away");
+    conn().execute(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(table, away));
+    UiScript::queueAnswer(vbYes);
+    validateAs();
+    w->lblDischarge_Click(); // the case number cannot be read
+    const QStringList shown = UiScript::texts();
+    conn().execute(QStringLiteral("ALTER TABLE %1 RENAME TO %2")
+                       .arg(pg ? QStringLiteral("clinical_area.tbclpatient_away") : away, pg ? QStringLiteral("tbclpatient") : table));
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[1].endsWith(QStringLiteral("Please notify your IT department.")));
+    EXPECT_EQ(caseStatus(QStringLiteral("CL-900011")), QStringLiteral("X"));
 }

@@ -187,3 +187,15 @@ TEST_F(DataLayer, QuotesInScriptCommentsDoNotHideNames)
     conn().execute(QStringLiteral("INSERT INTO STATION..tbTestScript (Code) VALUES ('A')"));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbTestScript")), 1);
 }
+
+TEST_F(DataLayer, EmptyTextBindsAsTextAndNullAsNull)
+{
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseUserRights (EmployeeID, EmployeeRights) VALUES (?, ?)"),
+                   {QStringLiteral("A"), QString()});
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseUserRights (EmployeeID, EmployeeRights) VALUES (?, ?)"),
+                   {QStringLiteral("B"), QVariant()});
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseUserRights (EmployeeID, EmployeeRights) VALUES (?, ?)"),
+                   {QStringLiteral("C"), QVariant(QMetaType(QMetaType::QString))});
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseUserRights WHERE EmployeeRights = ''")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseUserRights WHERE EmployeeRights IS NULL")), 2);
+}

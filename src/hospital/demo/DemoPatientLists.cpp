@@ -189,26 +189,35 @@ void cast(Connection& c, const QDateTime& today)
         const char *rev, *drcr, *item, *ref;
         double qty, amount;
     } bills[] = {{"CL", "D", "CL101", "0000101", 1, 42000}, {"PH", "D", "HEPARIN5000", "0000101", 2, 1150},
-                 {"CS", "D", "GUIDEWIRE035", "0000101", 1, 3800}, {"CS", "C", "GUIDEWIRE035", "0000101", -1, -3800},
+                 {"CS", "D", "GUIDEWIRE035", "0000101", 1, 3800}, {"CS", "C", "GUIDEWIRE035", "0000101", 1, 3800},
                  {"CL", "D", "CL102", "0000102", 1, 165000}, {"CL", "D", "CL101", "0000103", 1, 42000}};
+    // A package the ward asked of the department for the cash-basis patient, not yet processed.
+    c.execute(QStringLiteral("INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, HospNum, RevenueID, ItemID, "
+                             "Quantity, RequestDate, StationID, UserID, RecordStatus) "
+                             "VALUES ('RQ900003', '2026900003', '900003', 'CL', 'CL101', 1, ?, '3F', 'CL002', NULL)"),
+              {at(today, -1, 9)});
     for (const auto& b : bills)
         c.execute(insBill, {at(today, -2, 14), QString::fromLatin1(b.rev), QString::fromLatin1(b.drcr), QString::fromLatin1(b.item),
                             b.qty, QString::fromLatin1(b.ref), b.amount});
 }
 
-// The generated stays: every admission gets its further data (one in seven on Cathlab cash
-// basis), two visits in three are charge registrations, and one admission in five and one visit
-// in four are department cases (one case in five discharged from the department, one in ten revoked).
+// The generated stays: every admission without further data gets them (one in seven on Cathlab
+// cash basis, one in eleven on pharmacy cash basis), and one admission in five and one visit in four
+// without a case become department cases (one case in five discharged from the department, one in
+// ten revoked).
 void generated(Connection& c, const DemoScale& scale, const QDateTime& today)
 {
-    for (int i = 1; i <= scale.admissions; ++i)
-        c.execute(kInsPatient2, {QStringLiteral("%1").arg(2026000000 + i), (i % 7) == 0 ? 0 : 1, (i % 11) == 0 ? 0 : 1});
-    for (int i = 1; i <= scale.outPatients; ++i)
-        if (i % 3 != 0)
-            c.execute(QStringLiteral("UPDATE PATIENT_DATA..TBOUTPATIENT SET OPDClass = 'B' WHERE IDNum = ?"),
-                      {QStringLiteral("%1B").arg(500000 + i)});
+    const QString insMissing = QStringLiteral(
+        "INSERT INTO PATIENT_DATA..tbPatient2 (IDNum, OkeyCL, OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, OkeyCT, OkeyPT, "
+        "OkeyHS, OkeyRTS, OkeyNU, PatientsMed, DietID, PackageID) SELECT ?, ?, 1, 1, 1, ?, 1, 1, 1, 1, 1, 1, 0, '', '' "
+        "WHERE NOT EXISTS (SELECT 1 FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?)");
+    for (int i = 1; i <= scale.admissions; ++i) {
+        const QString id = QStringLiteral("%1").arg(2026000000 + i);
+        c.execute(insMissing, {id, (i % 7) == 0 ? 0 : 1, (i % 11) == 0 ? 0 : 1, id});
+    }
     int serial = 0;
     auto addCase = [&](const QString& idNum, const char* stayTable) {
+        if (c.scalar(QStringLiteral("SELECT 1 FROM CLINICAL_AREA..TBCLPATIENT WHERE IDNum = ?"), {idNum}).isValid()) return;
         const QString hosp = c.scalar(QStringLiteral("SELECT HospNum FROM %1 WHERE IDNum = ?").arg(QString::fromLatin1(stayTable)),
                                       {idNum}).toString();
         ++serial;

@@ -3,6 +3,8 @@
 
 -- Posted in-patient charges; revocations are posted as negative lines. (Also created by the
 -- patient and account look-ups with the same columns, hence IF NOT EXISTS.)
+-- Posted charges of in-patients (DrCr D charge, C credit). (Also read by the reference-number
+-- check, hence IF NOT EXISTS.)
 CREATE TABLE IF NOT EXISTS BILLING..tbBillDailyBill (
     BillLineID IDENTITY PRIMARY KEY,
     IDNum VARCHAR(20) NOT NULL,
@@ -22,6 +24,7 @@ CREATE TABLE IF NOT EXISTS BILLING..tbBillDailyBill (
 CREATE INDEX IF NOT EXISTS ix_tbBillDailyBill_Item ON BILLING..tbBillDailyBill (IDNum, RevenueID, ItemID);
 CREATE INDEX IF NOT EXISTS ix_tbBillDailyBill_RefNum ON BILLING..tbBillDailyBill (Refnum);
 -- Posted out-patient charges, with the charge slip they were posted on.
+-- Posted charges of out-patients.
 CREATE TABLE IF NOT EXISTS BILLING..tbBillOPDailyOut (
     BillLineID IDENTITY PRIMARY KEY,
     HospNum VARCHAR(20),
@@ -43,3 +46,5 @@ CREATE TABLE IF NOT EXISTS BILLING..tbBillOPDailyOut (
 CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_Item ON BILLING..tbBillOPDailyOut (IDNum, RevenueID, ItemID);
 CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_RefNum ON BILLING..tbBillOPDailyOut (Refnum);
 CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_ChargeSlip ON BILLING..tbBillOPDailyOut (ChargeSlip);
+CREATE INDEX IF NOT EXISTS ix_tbBillDailyBill_IDNum ON BILLING..tbBillDailyBill (IDNum);
+CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_IDNum ON BILLING..tbBillOPDailyOut (IDNum);

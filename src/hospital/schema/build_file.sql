@@ -98,6 +98,59 @@ CREATE TABLE BUILD_FILE..tbCoUltraExam (
 -- The services of every section, priced by rate class, with the overtime and on-call rates of the
 -- department. (Also created by the package look-ups with the same columns,
 -- hence IF NOT EXISTS.)
+-- The doctors of the hospital. S2Number is the licence to prescribe regulated drugs.
+CREATE TABLE BUILD_FILE..tbCoDoctor (
+    DoctorID VARCHAR(10) NOT NULL PRIMARY KEY,
+    LastName VARCHAR(60),
+    FirstName VARCHAR(60),
+    MiddleName VARCHAR(60),
+    Specialization VARCHAR(100),
+    LicenseNo VARCHAR(20),
+    S2Number VARCHAR(20),
+    Status CHAR(1) DEFAULT 'A'
+);
+CREATE INDEX ix_tbCoDoctor_Name ON BUILD_FILE..tbCoDoctor (LastName, FirstName);
+-- The professional fee of a doctor per rate class (A to H).
+CREATE TABLE BUILD_FILE..tbCoDoctorRate (
+    DoctorID VARCHAR(10) NOT NULL,
+    RateClass CHAR(1) NOT NULL,
+    Amount MONEY,
+    PRIMARY KEY (DoctorID, RateClass)
+);
+-- The own fee table of a doctor: named fees; Status 1 active.
+CREATE TABLE BUILD_FILE..tbCoDoctorBill (
+    DoctorBillID IDENTITY PRIMARY KEY,
+    DoctorID VARCHAR(10) NOT NULL,
+    Description VARCHAR(200),
+    Amount MONEY,
+    Status INTEGER
+);
+CREATE INDEX ix_tbCoDoctorBill_DoctorID ON BUILD_FILE..tbCoDoctorBill (DoctorID);
+-- Out-patient classifications; RateType is the rate class letter the class is priced at.
+CREATE TABLE BUILD_FILE..tbCoOPDClass (
+    OPDClassID CHAR(1) NOT NULL PRIMARY KEY,
+    Description VARCHAR(100),
+    RateType CHAR(1)
+);
+-- Executive check-up packages.
+CREATE TABLE BUILD_FILE..tbExecPackageCode (
+    PackageID VARCHAR(20) NOT NULL PRIMARY KEY,
+    Description VARCHAR(200)
+);
+-- Nationalities; isInternational Y for foreign patients.
+CREATE TABLE BUILD_FILE..tbCoNationality (
+    NationalityID VARCHAR(10) NOT NULL PRIMARY KEY,
+    Nationality VARCHAR(100),
+    isInternational CHAR(1)
+);
+-- Admission packages; CLActive Y when the cath lab may charge the package. (Also read by the
+-- package look-ups, hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS BUILD_FILE..tbCoAdmPackage (
+    PackageID VARCHAR(20) NOT NULL PRIMARY KEY,
+    Package VARCHAR(200),
+    CLActive CHAR(1)
+);
+-- The services of every section, with their rate-class prices. (Also read by the package look-ups.)
 CREATE TABLE IF NOT EXISTS BUILD_FILE..TBCOOTHERREVENUE (
     OtherSectionID VARCHAR(10) NOT NULL,
     OtherRevenueID VARCHAR(20) NOT NULL,

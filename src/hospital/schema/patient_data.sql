@@ -73,37 +73,29 @@ CREATE TABLE PATIENT_DATA..TBOUTPATIENT (
     Diagnosis VARCHAR(500)
 );
 CREATE INDEX ix_tbOutPatient_HospNum ON PATIENT_DATA..TBOUTPATIENT (HospNum);
--- Further data of an in-patient admission: the cash-basis flags of the sections, kept by the billing
--- office (1: requests and charges of the section may go on the account; 0: cash basis), medicines
--- the patient brings, diet and package.
+-- Further data of an admission or out-patient visit, one row per admission number: the package,
+-- the cash-basis clearance of the department, the own medicines of the patient, the transplant and dialysis
+-- tags, the VIP tag and the special-rate code (0 none, 1 or 9 service rate).
 CREATE TABLE PATIENT_DATA..tbPatient2 (
     IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    PackageID VARCHAR(20),
     OkeyCL BIT,
-    OkeyLab BIT,
-    OkeyXray BIT,
-    OkeyUltra BIT,
-    OkeyPH BIT,
-    OkeyCS BIT,
-    OkeyCT BIT,
-    OkeyPT BIT,
-    OkeyHS BIT,
-    OkeyRTS BIT,
-    OkeyNU BIT,
     PatientsMed BIT,
-    DietID VARCHAR(10),
-    PackageID VARCHAR(20)
+    transplantID VARCHAR(2),
+    dialysisID VARCHAR(2),
+    VIP BIT,
+    IsSpecial VARCHAR(4)
 );
--- Clinical history of an admission (one row per admission; the station only updates it).
+-- The clinical history of an in-patient stay.
 CREATE TABLE PATIENT_DATA..tbPatientHistory (
     IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    Precautions VARCHAR(500),
     AdmittingDiagnosis VARCHAR(1000),
     ChiefComplaint VARCHAR(1000),
-    AdmittingImpression VARCHAR(1000),
     FinalDiagnosis VARCHAR(1000),
-    Procedures VARCHAR(1000),
-    Precautions VARCHAR(1000)
+    Procedures VARCHAR(1000)
 );
--- Clinical history of an out-patient visit.
+-- The clinical history of an out-patient visit.
 CREATE TABLE PATIENT_DATA..tbOutPatientHistory (
     IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
     Precautions VARCHAR(500),
@@ -125,3 +117,20 @@ CREATE TABLE PATIENT_DATA..tbER_Admitting_Communication (
     RecordStatus VARCHAR(1)
 );
 CREATE INDEX ix_tbER_Admitting_Communication_OPDIDNum ON PATIENT_DATA..tbER_Admitting_Communication (OPDIDNum);
+-- The nationality of the patient (BUILD_FILE..tbCoNationality), which tells an international patient.
+ALTER TABLE PATIENT_DATA..tbMaster ADD COLUMN NationalityID VARCHAR(10);
+-- The cash-basis flags of the other sections on an admission (1: their requests and charges may go
+-- on the account; 0: cash basis) and the diet, beside the department flag OkeyCL.
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyLab BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyXray BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyUltra BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyPH BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyCS BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyCT BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyPT BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyHS BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyRTS BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyNU BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN DietID VARCHAR(10);
+-- The admitting impression of an in-patient stay.
+ALTER TABLE PATIENT_DATA..tbPatientHistory ADD COLUMN AdmittingImpression VARCHAR(1000);

@@ -64,6 +64,48 @@ CREATE TABLE STATION..tbCLExamFormTypes (
 -- Requests sent from a station to a department, one row per requested item. RecordStatus is
 -- empty while open, "X" once processed, "R" once revoked. (Also created by the account
 -- checks with the same columns, hence IF NOT EXISTS.)
+-- The revenue codes the cath lab may charge under.
+CREATE TABLE STATION..tbCLChargingCodes (
+    RevenueID VARCHAR(10) NOT NULL PRIMARY KEY,
+    Description VARCHAR(100),
+    Status CHAR(1) DEFAULT 'A'
+);
+-- The clearance of an admission by a department before discharge.
+CREATE TABLE STATION..tbNurseDeptClearance (
+    IDNum VARCHAR(20) NOT NULL,
+    DepartmentID VARCHAR(10) NOT NULL,
+    ClearDate DATETIME,
+    ClearedBy VARCHAR(20),
+    Remarks VARCHAR(200),
+    PRIMARY KEY (IDNum, DepartmentID)
+);
+-- Links between the own procedure items of the cath lab and admission packages. (Also read by the
+-- package look-ups, hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS STATION..tbCLPackage_CodeLink (
+    LinkID IDENTITY PRIMARY KEY,
+    PackageCode VARCHAR(20),
+    NurseItemCode VARCHAR(20),
+    Status CHAR(1)
+);
+-- The discharge order of an admission. Status: F final, P processing sheet printed, R revoked,
+-- Y forwarded to billing, anything else preliminary.
+CREATE TABLE IF NOT EXISTS STATION..TBNURSEDISCHARGENOTICE (
+    NoticeID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    HospNum VARCHAR(20),
+    RecordStatus CHAR(1),
+    OrderedDate DATETIME,
+    BillUpTo DATETIME,
+    OperationDate DATETIME,
+    Procedures VARCHAR(1000),
+    FinalDiagnosis VARCHAR(1000),
+    MedicalFees VARCHAR(1000),
+    Remarks VARCHAR(500),
+    Noticedate DATETIME,
+    UserID VARCHAR(20)
+);
+-- Requests sent to a section, one row per requested item; RecordStatus empty while open,
+-- X processed, R revoked.
 CREATE TABLE IF NOT EXISTS STATION..TBNURSECOMMUNICATIONFILE (
     RequestNum VARCHAR(20) NOT NULL PRIMARY KEY,
     IDNum VARCHAR(20) NOT NULL,
@@ -133,3 +175,6 @@ CREATE TABLE STATION..tbNursePatientMedicines (
     LastAdministered DATETIME
 );
 CREATE INDEX ix_tbNursePatientMedicines_Item ON STATION..tbNursePatientMedicines (IDNum, ItemID);
+CREATE INDEX IF NOT EXISTS ix_tbNurseDischargeNotice_IDNum ON STATION..TBNURSEDISCHARGENOTICE (IDNum);
+CREATE INDEX IF NOT EXISTS ix_tbNurseCommunicationFile_IDNum ON STATION..TBNURSECOMMUNICATIONFILE (IDNum, RevenueID);
+CREATE INDEX IF NOT EXISTS ix_tbCLPackage_CodeLink_Nurse ON STATION..tbCLPackage_CodeLink (NurseItemCode);

@@ -45,6 +45,11 @@ QVariant bindable(const QVariant& v)
                           : QVariant(v.toDate().toString(QStringLiteral("yyyy-MM-dd")));
     case QMetaType::Bool:
         return QVariant(v.toBool() ? 1 : 0);
+    case QMetaType::QString:
+        // A text is a text: an empty QString that happens to be null must not reach the server as
+        // NULL. A NULL is bound with QVariant().
+        if (v.isNull()) return QVariant(); // a typed null stays NULL
+        return v.toString().isNull() ? QVariant(QStringLiteral("")) : v;
     default:
         return v;
     }

@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+// The doctor's fee for a rate class; 0 when the doctor has no rate, and after an error (shown).
+double GetDoctorsRate(const QString& doctorID, const QString& rateClass);
+// True when the doctor has an active fee table row with an amount; False when not, and after an
+// error (shown).
+bool HasDoctorBill(const QString& doctorID);
+// True when the doctor has an S2 licence on file. After an error (logged, shown): False, so that
+// a regulated drug is not charged on the doctor's name.
+bool DoctorHasS2License(const QString& doctorID);
+// True when the item's classification is the station's regulated-drugs class. After an error
+// (logged, shown): True, so that the licence check still applies.
+bool IsRegulatedDrug(const QString& itemID);

@@ -1,0 +1,142 @@
+#include "shared/lookups/AccountChecks.h"
+
+#include "components/patient_search/clsPatientSearch.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/clsParameters.h"
+#include "shared/lookups/LookupSupport.h"
+#include "shared/modGlobals.h"
+
+namespace {
+Recordset query(const QString& sql, const QVariantList& params) { return SharedConnection().query(sql, params); }
+Recordset call(const char* procedure, const QVariantList& args)
+{
+    return SharedConnection().call(QString::fromLatin1(procedure), args);
+}
+bool hasBillingDate(const QVariant& billingDate)
+{
+    return billingDate.isValid() && !billingDate.isNull() && DbValue::toDateTime(billingDate).isValid();
+}
+}
+
+bool IsAccountClosed()
+{
+    if (!PatientSearch) throw DbError(QStringLiteral("The patient search component is not available."));
+    const bool inPatient = SelectedPatientType == QLatin1String("I");
+    if (inPatient) PatientSearch->Admission()->Refresh();
+    else PatientSearch->PatientClass()->clsOutPatient()->Refresh();
+    const QVariant billed = inPatient ? PatientSearch->Admission()->BillingDate
+                                      : PatientSearch->PatientClass()->clsOutPatient()->BillingDate;
+    if (!hasBillingDate(billed)) return false;
+    MsgBox(QStringLiteral("The patient's account has already been closed. ") + QStringLiteral("\r\n\r\n")
+               + QStringLiteral("If you have transactions to make, please notify the Billing staff")
+               + QStringLiteral(" immediately for further instructions."),
+           vbExclamation | vbOKOnly, QStringLiteral("Notification"));
+    return true;
+}
+
+QString GetPatientAccount(const QString& idNum)
+{
+    QString account;
+    auto accountLookup = [&](const char* accountColumn) {
+        return query(QStringLiteral("SELECT COALESCE(P.HospNum, '') AS HospNum, COALESCE(P.%1, '') AS AccountNum, "
+                                    "COALESCE(C.Company, '') AS CompanyName FROM PATIENT_DATA..tbpatient P "
+                                    "LEFT OUTER JOIN BUILD_FILE..TBCOCOMPANY C ON C.AccountNum = P.%1 WHERE P.IDNum = ?")
+                         .arg(QString::fromLatin1(accountColumn)),
+                     {idNum});
+    };
+    try {
+        const Recordset rs = accountLookup("AccountNum");
+        if (rs.recordCount() >= 1) {
+            account = rs.text(QStringLiteral("AccountNum")) == rs.text(QStringLiteral("HospNum"))
+                          ? QStringLiteral("PERSONAL")
+                          : rs.text(QStringLiteral("CompanyName"));
+        }
+    } catch (const std::exception&) {
+        // the header shows what could be found
+    }
+    try {
+        const Recordset rs = accountLookup("AccountNumII");
+        if (!rs.isEmpty()) {
+            const QString second = rs.text(QStringLiteral("AccountNum"));
+            if (second == rs.text(QStringLiteral("HospNum"))) account += QStringLiteral("/PERSONAL");
+            else if (!second.trimmed().isEmpty()) account += QStringLiteral("/") + rs.text(QStringLiteral("CompanyName"));
+        }
+    } catch (const std::exception&) {
+    }
+    return account;
+}
+
+bool NeedsReceivableUpdate(const QString& idNum)
+{
+    const Recordset rs = call("PATIENT_DATA..sp_Check_Patient_For_ReceivableUpdate", {idNum.trimmed()});
+    return rs.isEmpty() ? false : Lookup::truthOf(rs.value(QStringLiteral("IsReceivableUpdate")));
+}
+
+bool IsDepartmentCleared(const QString& idNum, const QString& departmentID)
+{
+    const Recordset rs = call("STATION..sp_Nurse_Check_ClearedDepartment", {idNum.trimmed(), departmentID.trimmed()});
+    if (rs.isEmpty()) return false;
+    const QVariant cleared = rs.value(QStringLiteral("ClearDate"));
+    return !cleared.isNull() && !DbValue::text(cleared).isEmpty();
+}
+
+bool HasDischargeNotice(const QString& idNum)
+{
+    return Lookup::trapped(true, [&] {
+        return !query(QStringLiteral("SELECT 1 AS Found FROM STATION..TBNURSEDISCHARGENOTICE "
+                                     "WHERE IDNum = ? AND (RecordStatus = 'F' OR RecordStatus = 'P') LIMIT 1"),
+                      {idNum.trimmed()})
+                    .isEmpty();
+    });
+}
+
+bool HasCathLabCharges(const QString& hospNum, const QString& idNum)
+{
+    return Lookup::trapped(true, [&] {
+        const Recordset rs = call("CLINICAL_AREA..CheckForCathLabCharges", {hospNum, idNum, QString()});
+        return rs.recordCount() > 0 && Lookup::numberOf(rs.value(QStringLiteral("Amount"))) > 0;
+    });
+}
+
+bool HasOpenCommunication(const QString& idNum)
+{
+    return Lookup::trapped(true, [&] {
+        const QString revenueID = StationParameters().MainRevenueID();
+        return !query(QStringLiteral("SELECT 1 AS Found FROM STATION..TBNURSECOMMUNICATIONFILE "
+                                     "WHERE IDNum = ? AND RevenueID = ? AND COALESCE(RecordStatus, '') = '' LIMIT 1"),
+                      {idNum, revenueID})
+                    .isEmpty();
+    });
+}
+
+bool IsCF4Required(const QString& idNum)
+{
+    return Lookup::trapped(true, [&] {
+        const QString start = StationParameters().RequireCF4Start();
+        if (!start.trimmed().isEmpty()) {
+            // Compared as texts: the admission day as yyyy-mm-dd against the parameter as written.
+            const QString table = Lookup::isOutPatientNumber(idNum) ? QStringLiteral("tbOutPatient")
+                                                                    : QStringLiteral("tbPatient");
+            const Recordset rs = query(QStringLiteral("SELECT 1 AS Found FROM Patient_Data..%1 WHERE IDNum = ? "
+                                                      "AND SUBSTR(CAST(AdmDate AS VARCHAR(30)), 1, 10) >= ?")
+                                           .arg(table),
+                                       {idNum, start});
+            if (rs.isEmpty()) return false;
+        }
+        return IsValidPHICPatient(idNum);
+    });
+}
+
+bool IsValidPHICPatient(const QString& idNum)
+{
+    return Lookup::trapped(true, [&] { return !call("STATION..CheckIfValidPHICPatient", {idNum}).isEmpty(); });
+}
+
+bool IsInternationalPatient(const QString& idNum)
+{
+    return Lookup::trapped(false, [&] {
+        const Recordset rs = call("STATION..CheckIfInternational", {idNum});
+        return !rs.isEmpty() && rs.text(QStringLiteral("isInternational")) == QLatin1String("Y");
+    });
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Small helpers shared by the look-ups and checks of the shared module.
+#include "platform/db/DbError.h"
+#include "platform/db/Recordset.h"
+#include "shared/modGlobalsRoutines.h"
+
+#include <QString>
+#include <QVariant>
+#include <exception>
+
+namespace Lookup {
+
+// An admission number whose last character is "B" is an out-patient visit.
+inline bool isOutPatientNumber(const QString& idNum) { return idNum.endsWith(QLatin1Char('B')); }
+
+// A text to bind where an empty text must stay an empty text: a null QString binds as NULL.
+inline QString textParam(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
+
+// A column read straight into a text, a number or a truth value: a null is an error, as it is when
+// the hospital's module converts a null directly.
+QString textOf(const QVariant& v);
+double numberOf(const QVariant& v);
+bool truthOf(const QVariant& v);
+
+// A number as text with a sign position: a blank before a value that is not negative, a full stop
+// as decimal separator (" 1500", "-2.5").
+QString signedNumberText(double value);
+
+// Runs a look-up that traps its own errors: on an error the common error notice is shown and the
+// fallback answered.
+template <typename T, typename Fn>
+T trapped(T fallback, Fn&& fn)
+{
+    try {
+        return fn();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return fallback;
+    }
+}
+
+}

@@ -1,0 +1,87 @@
+#include "SharedTestSupport.h"
+
+#include "platform/db/Dialect.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/WorkspaceLink.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
+
+#include <QVBoxLayout>
+
+QVariant nullDate() { return QVariant(QMetaType(QMetaType::QDateTime)); }
+QVariant nullText() { return QVariant(QMetaType(QMetaType::QString)); }
+
+void SharedTest::SetUp()
+{
+    DbTest::SetUp();
+    StationParameters().LoadParameters();
+}
+
+void SharedTest::exec(const QString& sql, const QVariantList& params) { conn().execute(sql, params); }
+
+void SharedTest::addPerson(const QString& hospNum, const QDate& born, const QString& nationality)
+{
+    exec(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName, FirstName, BirthDate, NationalityID) "
+                        "VALUES (?, 'TESTER', 'TINA', ?, ?)"),
+         {hospNum, QDateTime(born, QTime(0, 0)), nationality.isEmpty() ? nullText() : QVariant(nationality)});
+}
+
+void SharedTest::addInPatient(const QString& idNum, const QString& hospNum, const QDateTime& admitted,
+                              const QVariant& discharged, const QString& room, const QVariant& account,
+                              const QVariant& account2)
+{
+    exec(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient (IDNum, HospNum, AdmDate, DcrDate, RoomID, AccountNum, AccountNumII) "
+                        "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+         {idNum, hospNum, admitted, discharged.isValid() ? discharged : nullDate(), room,
+          account.isValid() ? account : nullText(), account2.isValid() ? account2 : nullText()});
+}
+
+void SharedTest::addOutPatient(const QString& idNum, const QString& hospNum, const QDateTime& visited, const QString& opdClass)
+{
+    exec(QStringLiteral("INSERT INTO PATIENT_DATA..TBOUTPATIENT (IDNum, HospNum, AdmDate, AccountNum, OPDClass) VALUES (?, ?, ?, ?, ?)"),
+         {idNum, hospNum, visited, hospNum, opdClass.isEmpty() ? nullText() : QVariant(opdClass)});
+}
+
+int SharedTest::errorNotices() const
+{
+    int n = 0;
+    for (const ShownMessage& m : UiScript::shown())
+        if (m.text.endsWith(QStringLiteral("Please notify your IT department.")) && m.title == QLatin1String("Notification")) ++n;
+    return n;
+}
+
+TableOutOfReach::TableOutOfReach(Connection& conn, const QString& houseName) : m_conn(conn), m_name(houseName)
+{
+    m_conn.execute(renameSql(m_name, m_name + QStringLiteral("_away")));
+}
+
+TableOutOfReach::~TableOutOfReach()
+{
+    try {
+        m_conn.execute(renameSql(m_name + QStringLiteral("_away"), m_name));
+    } catch (...) {
+    }
+}
+
+QString TableOutOfReach::renameSql(const QString& from, const QString& to) const
+{
+    const QString target = Dialect::tableName(m_conn.engine(), to);
+    // PostgreSQL keeps the table in its schema and takes the bare new name.
+    const QString bare = m_conn.engine() == Engine::PostgreSQL ? target.section(QLatin1Char('.'), 1) : target;
+    return QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(Dialect::tableName(m_conn.engine(), from), bare);
+}
+
+FakeWorkspace::FakeWorkspace()
+{
+    auto* layout = new QVBoxLayout(&window);
+    txtID = new QLineEdit(&window);
+    rtbClinical = new QTextEdit(&window);
+    layout->addWidget(txtID);
+    layout->addWidget(rtbClinical);
+    WorkspaceLink::setLoader([this] {
+        ++loads;
+        return WorkspaceLink::Controls{&window, txtID, rtbClinical};
+    });
+}
+
+FakeWorkspace::~FakeWorkspace() { WorkspaceLink::setLoader({}); }
