@@ -137,11 +137,17 @@ PatientGrid::PatientGrid(QWidget* parent) : QTableView(parent), m_model(new Pati
     setWordWrap(false);
     setAlternatingRowColors(false);
     verticalHeader()->hide();
-    verticalHeader()->setDefaultSectionSize(18);
+    verticalHeader()->setDefaultSectionSize(17);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setMinimumSectionSize(0);
+    // The small type of the station's grids, so that the columns' widths hold their texts.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+    horizontalHeader()->setFont(small);
+    setStyleSheet(QStringLiteral("QTableView::item { padding: 0px 1px; }"));
     // A pale highlight, so that the blue and red rows stay readable when chosen.
     QPalette pal = palette();
     pal.setColor(QPalette::Highlight, QColor(0xFF, 0xF2, 0xB3));

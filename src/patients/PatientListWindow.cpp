@@ -60,7 +60,7 @@ PatientListWindow::PatientListWindow(const Style& style) : m_style(style)
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setAutoFillBackground(true);
-    Frame1->resize(px(3600), px(600));
+    Frame1->resize(px(3600), px(900));
     Label1[0] = new QLabel(QStringLiteral("Patient Searching"), Frame1);
     QFont heading = Label1[0]->font();
     heading.setBold(true);
@@ -305,11 +305,11 @@ void PatientListWindow::cmdClose_Click() { pctMultiPackage->hide(); }
 
 QSize PatientListWindow::workArea() const
 {
-    // The space the window is given: the main window's client area, or the screen's work area.
+    // The space the window is given: the main window's client area (where it is shown maximised),
+    // else its own.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         if (sub->mdiArea()) return sub->mdiArea()->viewport()->size();
     }
-    if (const QScreen* s = screen()) return s->availableGeometry().size();
     return size();
 }
 

@@ -3,6 +3,7 @@
 #include "patients/AdmissionRequestData.h"
 #include "patients/CaseChecks.h"
 #include "patients/PatientGrid.h"
+#include "platform/text/Format.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -59,6 +60,12 @@ void frmListERAdmission::LoadList()
     try {
         const Recordset rs = AdmissionRequestData::PatientsForAdmission(SharedConnection());
         MSHFlexList->bind(rs);
+        // the visit and request dates, as dates
+        for (int r = 1; r < MSHFlexList->Rows(); ++r)
+            for (int c : {4, 7}) {
+                const QDateTime dt = DbValue::toDateTime(rs.valueAt(r - 1, c - 1));
+                MSHFlexList->setTextMatrix(r, c, dt.isValid() ? Fmt::shortDate(dt.date()) : QString());
+            }
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }

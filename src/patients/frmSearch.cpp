@@ -16,6 +16,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,16 +37,16 @@ frmSearch::frmSearch()
     Frame2 = new QFrame(this);
     Frame2->setFrameShape(QFrame::StyledPanel);
     Frame2->setAutoFillBackground(true);
-    auto* v = new QVBoxLayout(Frame2);
+    auto* row = new QGridLayout(Frame2);
+    row->setContentsMargins(8, 2, 8, 2);
+    row->setVerticalSpacing(0);
     Label2 = new QLabel(QStringLiteral("Patient Type"), Frame2);
     optPatientType[0] = new QRadioButton(QStringLiteral("In Patient"), Frame2);
     optPatientType[1] = new QRadioButton(QStringLiteral("Out Patient"), Frame2);
     optPatientType[0]->setChecked(true);
-    v->addWidget(Label2);
-    auto* row = new QHBoxLayout;
-    row->addWidget(optPatientType[0]);
-    row->addWidget(optPatientType[1]);
-    v->addLayout(row);
+    row->addWidget(Label2, 0, 0, 1, 2);
+    row->addWidget(optPatientType[0], 1, 0);
+    row->addWidget(optPatientType[1], 1, 1);
     for (QRadioButton* opt : optPatientType)
         connect(opt, &QRadioButton::clicked, this, &frmSearch::optPatientType_Click);
 

@@ -62,7 +62,7 @@ frmSearchCurrent::frmSearchCurrent()
     setModal(true);
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->resize(px(3600), px(600));
+    Frame1->resize(px(3600), px(900));
     Label1[0] = new QLabel(QStringLiteral("Patient Searching"), Frame1);
     QFont heading = Label1[0]->font();
     heading.setBold(true);
@@ -72,16 +72,16 @@ frmSearchCurrent::frmSearchCurrent()
 
     Frame2 = new QFrame(this);
     Frame2->setFrameShape(QFrame::StyledPanel);
-    auto* types = new QVBoxLayout(Frame2);
+    auto* types = new QGridLayout(Frame2);
+    types->setContentsMargins(8, 2, 8, 2);
+    types->setVerticalSpacing(0);
     Label2 = new QLabel(QStringLiteral("Patient Type"), Frame2);
     optPatientType[0] = new QRadioButton(QStringLiteral("In Patient"), Frame2);
     optPatientType[1] = new QRadioButton(QStringLiteral("Out Patient"), Frame2);
     optPatientType[0]->setChecked(true);
-    types->addWidget(Label2);
-    auto* opts = new QHBoxLayout;
-    opts->addWidget(optPatientType[0]);
-    opts->addWidget(optPatientType[1]);
-    types->addLayout(opts);
+    types->addWidget(Label2, 0, 0, 1, 2);
+    types->addWidget(optPatientType[0], 1, 0);
+    types->addWidget(optPatientType[1], 1, 1);
     for (QRadioButton* opt : optPatientType) connect(opt, &QRadioButton::clicked, this, &frmSearchCurrent::cmdSearch_Click);
 
     Picture1 = new QWidget(this);
