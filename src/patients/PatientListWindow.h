@@ -79,8 +79,8 @@ protected:
     // Where the window puts its own actions, inside the search panel.
     QVBoxLayout* actionArea() const { return m_actionArea; }
 
-    // The common part of a load: binds the result, colours a filled list and enters row 1.
-    // emptyStaysEnabled: whether an empty list leaves the grid enabled.
+    // The common part of a load: binds the result, colours a filled list and enters row 1 of a
+    // visible grid; an empty result leaves the grid as the load prepared it.
     void fillList(const class Recordset& rs);
     void PrintCensusCharging(const QString& refNum);
     QSize workArea() const;
