@@ -1,5 +1,8 @@
 #pragma once
 #include "components/ConnectedComponent.h"
+#include "platform/db/Recordset.h"
+
+#include <QVariant>
 
 // Nurse activity classes: requests, results, confinements and confinement results.
 class NurseActivityComponent : public ConnectedComponent {
@@ -16,7 +19,31 @@ public:
     // The nurse activity classes find the run's connection themselves.
     void attach(Connection* conn) { m_conn = conn; }
 };
-class clsRequest : public NurseActivityComponent { Q_OBJECT public: using NurseActivityComponent::NurseActivityComponent; };
+class clsRequest : public NurseActivityComponent {
+    Q_OBJECT
+public:
+    using NurseActivityComponent::NurseActivityComponent;
+    // Kind "4": the patient's recorded vital signs, oldest first (date-time, blood pressure,
+    // temperature, respiratory rate, pulse rate, encoder by position).
+    Recordset GetRequests(const QString& connectionString, const QString& idNum, const QString& kind);
+};
 class clsResults : public NurseActivityComponent { Q_OBJECT public: using NurseActivityComponent::NurseActivityComponent; };
-class clsConfinement : public NurseActivityComponent { Q_OBJECT public: using NurseActivityComponent::NurseActivityComponent; };
-class clsConfinementResults : public NurseActivityComponent { Q_OBJECT public: using NurseActivityComponent::NurseActivityComponent; };
+// A patient's confinements: every stay and visit on record for a hospital number.
+class clsConfinement : public NurseActivityComponent {
+    Q_OBJECT
+public:
+    using NurseActivityComponent::NurseActivityComponent;
+    // Columns by position: admission number, admission date-time, discharge date-time (texts,
+    // "mm/dd/yyyy hh:mm:ss AM/PM"; empty while confined), room ("ER/OPD" for a visit); newest first.
+    // The admission date is not needed to find them.
+    Recordset GetConfinementPeriod(const QString& connectionString, const QString& hospNum, const QVariant& admissionDate);
+};
+// What was given and examined during one confinement.
+class clsConfinementResults : public NurseActivityComponent {
+    Q_OBJECT
+public:
+    using NurseActivityComponent::NurseActivityComponent;
+    // Kind "1": medicines (Transdate, Drug Name, Dosage, Quantity by position); "2" x-ray, "3"
+    // ultrasound, "4" CT-scan examinations (Examination, Exam. Date, Interpretation by position).
+    Recordset GetConfinementResults(const QString& connectionString, const QString& idNum, const QString& kind);
+};

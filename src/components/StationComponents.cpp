@@ -7,3 +7,11 @@ CATHLAB_COMPONENT("ICD10.ICDCodeSearch", clsICDCodeSearch);
 CATHLAB_COMPONENT("prjchargesliplistdll.clsChargeSlip", clsChargeSlip);
 CATHLAB_COMPONENT("prjissuedmedsdll.clsIssuedMedicines", clsIssuedMedicines);
 CATHLAB_COMPONENT("prjpatientdll.Patient", Patient);
+
+#include "platform/ui/MessageBox.h"
+
+void clsICDCodeSearch::ValidateICDCode()
+{
+    ComponentTrace::record(QStringLiteral("ICDCodeSearch.ValidateICDCode"));
+    MsgBox(QStringLiteral("\"ICD-10 Code Validation\" is not yet available."), vbInformation, QStringLiteral("Notification"));
+}

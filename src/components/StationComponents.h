@@ -29,6 +29,16 @@ struct CodeSearchDoctor {
     QString ResultCode, LastName, FirstName, MiddleName;
 };
 
+// The diet chosen in the code search's diet list.
+struct CodeSearchDiet {
+    QString ResultCode, Diet, Remarks;
+};
+
+// The item chosen in the code search's other-revenue list.
+struct CodeSearchOtherRevenue {
+    QString ResultCode, OtherRevenue;
+};
+
 // Code search ("CodeSearchform.clsCodeSearch").
 class clsCodeSearch : public ConnectedComponent {
     Q_OBJECT
@@ -39,6 +49,13 @@ public:
     // record of the kind. A list that finds nothing is not shown.
     bool SearchListing(const QString& text, int kind);
     CodeSearchDoctor DoctorRecord;
+    CodeSearchDiet DietRecord; // kind 6
+    // Kind 21: the other-revenue items of the section OtherSectionID.
+    QString OtherSectionID;
+    CodeSearchOtherRevenue OtherRevenueRecord;
+    bool SearchOtherRevenue(const QString& text);
+    // The diet list (kind 6) filtered by the start of the diet's name or code.
+    bool SearchDiets(const QString& text);
     bool Cancelled = false; // after False: the user closed the list without a choice
     QString MTS_Server;
     bool SearchMode = false;
@@ -66,6 +83,8 @@ public:
         ComponentTrace::record(QStringLiteral("ICDCodeSearch.ActiveConnection"));
         m_conn = conn;
     }
+    // Shows and runs the component's own ICD-10 code validation; the caller passes and reads nothing.
+    void ValidateICDCode();
 };
 
 // Charge slip list, issued medicines and patient components (used by the returns).

@@ -1,61 +1,695 @@
 #include "workspace/frmFinal.h"
 
+#include "components/patient_search/PatientHeaderRecords.h"
+#include "components/patient_search/clsPatientSearch.h"
+#include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/UserRights.h"
+#include "shared/WorkspaceLink.h"
+#include "shared/clsParameters.h"
+#include "shared/lookups/AccountChecks.h"
+#include "shared/lookups/PatientLookups.h"
+#include "shared/lookups/PatientPackageInfo.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
 #include "shared/orders/ProfileGrid.h"
+#include "shared/reports/modReports.h"
+#include "workspace/Placeholders.h"
+#include "workspace/WorkspaceData.h"
+#include "workspace/frmPrecautions.h"
 
-#include <QFormLayout>
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+// The workspace is above the shared module: the shared routines reach it through this link.
+const bool registered = [] {
+    WorkspaceLink::setLoader([] {
+        frmFinal* w = frmFinal::instance();
+        return WorkspaceLink::Controls{w, w->txtID, w->rtbClinical};
+    });
+    return true;
+}();
+
+QString trimmedRight(const QString& s)
+{
+    QString t = s;
+    while (!t.isEmpty() && t.back().isSpace()) t.chop(1);
+    return t;
+}
+
+QString headerName(const QString& last, const QString& first, const QString& middle)
+{
+    return trimmedRight(last) + QStringLiteral(" ,") + trimmedRight(first) + QStringLiteral(" ") + trimmedRight(middle);
+}
+
+QString dateTimeText(const QDateTime& dt) { return dt.isValid() ? Fmt::serverDateText(dt) : QString(); }
+QString dateText(const QDateTime& dt) { return dt.isValid() ? dt.date().toString(QStringLiteral("MM/dd/yyyy")) : QString(); }
+
+QLineEdit* box(QWidget* parent, const char* name)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setReadOnly(true);
+    return e;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+} // namespace
 
 frmFinal::frmFinal()
 {
+    (void)registered;
     setObjectName(QStringLiteral("frmFinal"));
-    setWindowTitle(QStringLiteral("Clinical Procedure"));
+    setWindowTitle(QStringLiteral("Clinical Procedures"));
     // The halves of the pending-request notice of the exam checks.
     PendingExamMessageHead = QStringLiteral("The same exam had been requested at...");
     PendingExamMessageTail = QStringLiteral("   and it is Pending...");
 
-    auto* layout = new QVBoxLayout(this);
-    auto* header = new QFormLayout;
-    txtPno = new QLineEdit(this);
-    txtID = new QLineEdit(this);
-    for (QLineEdit* box : {txtPno, txtID}) box->setReadOnly(true);
-    header->addRow(QStringLiteral("Hospital#"), txtPno);
-    header->addRow(QStringLiteral("Adm. No."), txtID);
-    layout->addLayout(header);
-    m_patient = new QLabel(this);
-    layout->addWidget(m_patient);
-    connect(txtPno, &QLineEdit::textChanged, this, &frmFinal::showNumbers);
-    connect(txtID, &QLineEdit::textChanged, this, &frmFinal::showNumbers);
+    auto* outer = new QGridLayout(this);
+    auto* header = new QGridLayout;
+    buildHeader(header);
+    outer->addLayout(header, 0, 0, 1, 2);
+    buildPages();
+    outer->addWidget(tabSSTab1, 1, 0);
+    auto* bar = new QVBoxLayout;
+    buildActionBar(bar);
+    outer->addLayout(bar, 1, 1);
 
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &frmFinal::Timer1_Timer);
+    tmrPrecautions = new QTimer(this);
+    tmrPrecautions->setObjectName(QStringLiteral("tmrPrecautions"));
+    tmrPrecautions->setInterval(60000);
+    connect(tmrPrecautions, &QTimer::timeout, this, &frmFinal::tmrPrecautions_Timer);
+    tmrBlinkPrecautions = new QTimer(this);
+    tmrBlinkPrecautions->setObjectName(QStringLiteral("tmrBlinkPrecautions"));
+    tmrBlinkPrecautions->setInterval(50);
+    connect(tmrBlinkPrecautions, &QTimer::timeout, this, &frmFinal::tmrBlinkPrecautions_Timer);
+    connect(cmdPrecautions, &QPushButton::clicked, this, &frmFinal::cmdPrecautions_Click);
+    // The window previews keys: every control hands its key-downs to the window first.
+    installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+
+    // Loading: set-up, then the patient comes on the first tick.
+    Form_Initialize();
+    tabSSTab1->setEnabled(false);
+    for (int t : {3, 4, 5, 7}) setTabOn(tabSSTab1, t, false);
+    for (int t : {5, 6, 7, 8}) setTabOn(tabSSTab2, t, false);
+    setTabOn(tabSSTab2, 10, StationParametersCreated() && StationParameters().EnableWCResult());
+    MonthView1->setSelectedDate(ServerDate.date());
+    Timer1->start();
+    for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) b->setVisible(HospitalInfo.IsNursePrint);
+    const bool inPatient = !txtID->text().endsWith(QLatin1Char('B'));
+    cmdSaveNotes[0]->setEnabled(inPatient);
+    cmdSaveVitalSign->setEnabled(inPatient);
+    XrayResultsStale = UltrasoundResultsStale = CTResultsStale = LabResultsStale = HeartResultsStale = PTResultsStale =
+        NuclearResultsStale = PulmoResultsStale = NeuroResultsStale = MRIResultsStale = ConfinementsStale = true;
+    QString package;
+    try {
+        package = GetPatientPackage(SelectedIDNum, SelectedPatientType).trimmed();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+    setWindowTitle(package.isEmpty() ? QStringLiteral("Clinical Procedure") : QStringLiteral("Package Type : ") + package);
+
+    // A hand-off into the open workspace writes another admission number: the header must then
+    // describe that patient, so the boxes are emptied, every page is marked stale and the load runs.
+    connect(txtID, &QLineEdit::textChanged, this, [this] { PatientChanged(); });
+}
+
+void frmFinal::PatientChanged()
+{
+    for (QLineEdit* b : {txtPatient, txtSex, txtStatus, txtDob, txtAge, txtRoom, txtPxAccount, txtDoctor1, txtDoctor2,
+                         txtDoctor3, txtDateAdmitted, txtDateDischarged, txtDiagnosis, txtAdiet, txtBloodType,
+                         txtADMDiagnosis, txtChiefComplaints, txtImpression, txtMannerOfAdmission})
+        b->clear();
+    HeaderAccountNumber.clear();
+    rtbClinical->clear();
+    const bool inPatient = !txtID->text().endsWith(QLatin1Char('B'));
+    cmdSaveNotes[0]->setEnabled(inPatient);
+    cmdSaveVitalSign->setEnabled(inPatient);
+    XrayResultsStale = UltrasoundResultsStale = CTResultsStale = LabResultsStale = HeartResultsStale = PTResultsStale =
+        NuclearResultsStale = PulmoResultsStale = NeuroResultsStale = MRIResultsStale = ConfinementsStale = true;
+    Timer1->start();
+}
+
+frmFinal::~frmFinal() = default;
+
+void frmFinal::buildHeader(QGridLayout* g)
+{
+    struct Field { QLineEdit** target; const char* name; const char* label; };
+    const Field fields[] = {
+        {&txtID, "txtID", "Admission#"}, {&txtPno, "txtPno", "Hospital#"}, {&txtPatient, "txtPatient", "Patient Name"},
+        {&txtSex, "txtSex", "Sex"}, {&txtStatus, "txtStatus", "Status"}, {&txtDob, "txtDob", "Birthdate"},
+        {&txtAge, "txtAge", "Age"}, {&txtRoom, "txtRoom", "Room #"}, {&txtPxAccount, "txtPxAccount", ""},
+        {&txtDoctor1, "txtDoctor1", "Admitting Dr.:"}, {&txtDoctor2, "txtDoctor2", "Attending Dr.:"},
+        {&txtDoctor3, "txtDoctor3", "Attending Dr.:"}, {&txtDateAdmitted, "txtDateAdmitted", "ADM. Date"},
+        {&txtDateDischarged, "txtDateDischarged", "DCR. Date"}, {&txtDiagnosis, "txtDiagnosis", "Diag."},
+        {&txtAdiet, "txtAdiet", "Diet"}, {&txtBloodType, "txtBloodType", "B.T."},
+    };
+    int i = 0;
+    for (const Field& f : fields) {
+        *f.target = box(this, f.name);
+        g->addWidget(new QLabel(QString::fromLatin1(f.label), this), i / 6, (i % 6) * 2);
+        g->addWidget(*f.target, i / 6, (i % 6) * 2 + 1);
+        ++i;
+    }
+    txtPatient->installEventFilter(this);
+    lblPhilhealth[0] = new QLabel(QStringLiteral("PHIC TYPE "), this);
+    lblPhilhealth[1] = new QLabel(QStringLiteral(" "), this);
+    lblPhilhealth[1]->setObjectName(QStringLiteral("lblPhilhealth1"));
+    g->addWidget(lblPhilhealth[0], 3, 0);
+    g->addWidget(lblPhilhealth[1], 3, 1);
+}
+
+void frmFinal::buildPages()
+{
     tabSSTab1 = new QTabWidget(this);
+    tabSSTab1->setObjectName(QStringLiteral("tabSSTab1"));
     const char* captions[] = {"&Send Requests", "Nurses Activity Request", "&View  Results", "Vita&L Signs",
                               "&Nurses Notes", "Patient Pro&File", "&Clinical Summary", "Schedule Operation"};
-    for (const char* caption : captions) tabSSTab1->addTab(new QWidget(tabSSTab1), QString::fromLatin1(caption));
-    layout->addWidget(tabSSTab1, 1);
-
-    auto* ordering = new QVBoxLayout(tabSSTab1->widget(0));
-    mshflexOrders = new FlexGrid(this);
+    QWidget* page[8];
+    for (int t = 0; t < 8; ++t) {
+        page[t] = new QWidget(tabSSTab1);
+        tabSSTab1->addTab(page[t], QString::fromLatin1(captions[t]));
+    }
+    // Ordering page.
+    auto* order = new QGridLayout(page[0]);
+    lstListLaboratory = new QListWidget(page[0]);
+    lstListLaboratory->setObjectName(QStringLiteral("lstListLaboratory"));
+    lstListXray = new QListWidget(page[0]);
+    lstListXray->setObjectName(QStringLiteral("lstListXray"));
+    lstListUltra = new QListWidget(page[0]);
+    lstListUltra->setObjectName(QStringLiteral("lstListUltra"));
+    lstListOthers = new QListWidget(page[0]);
+    lstListOthers->setObjectName(QStringLiteral("lstListOthers"));
+    cmdLabMore = button(page[0], "cmdLabMore", QStringLiteral("Search Laboratory Exams"));
+    cmdXrayMore = button(page[0], "cmdXrayMore", QStringLiteral("Search Xray Exams"));
+    cmdUltraMore = button(page[0], "cmdUltraMore", QStringLiteral("Search Ultrasound Exams"));
+    cmdSave = button(page[0], "cmdSave", QStringLiteral("&Save"));
+    cmdDelete = button(page[0], "cmdDelete", QStringLiteral("&Delete"));
+    mshflexOrders = new FlexGrid(page[0]);
     mshflexOrders->setObjectName(QStringLiteral("mshflexOrders"));
     mshflexOrders->setCols(18);
     mshflexOrders->setRows(2);
-    ordering->addWidget(mshflexOrders);
-
-    mshflexProfileList = new FlexGrid(this);
+    mshflexProfileList = new FlexGrid(page[0]);
     mshflexProfileList->setObjectName(QStringLiteral("mshflexProfileList"));
     SetUpProfileGrid(*mshflexProfileList);
     mshflexProfileList->hide();
-    ordering->addWidget(mshflexProfileList);
+    order->addWidget(lstListLaboratory, 0, 0);
+    order->addWidget(lstListXray, 0, 1);
+    order->addWidget(lstListUltra, 0, 2);
+    order->addWidget(cmdLabMore, 1, 0);
+    order->addWidget(cmdXrayMore, 1, 1);
+    order->addWidget(cmdUltraMore, 1, 2);
+    order->addWidget(lstListOthers, 2, 0);
+    order->addWidget(mshflexOrders, 2, 1, 1, 2);
+    order->addWidget(cmdSave, 3, 1);
+    order->addWidget(cmdDelete, 3, 2);
+    order->addWidget(mshflexProfileList, 4, 0);
+    connect(cmdSave, &QPushButton::clicked, this, &frmFinal::cmdSave_Click);
 
-    lstListLaboratory = new QListWidget(this);
-    lstListLaboratory->setObjectName(QStringLiteral("lstListLaboratory"));
-    ordering->addWidget(lstListLaboratory);
+    // Request status page: the nurse reports and the pending-request reports.
+    auto* status = new QGridLayout(page[1]);
+    mshflexReports = new FlexGrid(page[1]);
+    mshflexReports->setObjectName(QStringLiteral("mshflexReports"));
+    status->addWidget(mshflexReports, 0, 0, 1, 2);
+    connect(mshflexReports, &QTableWidget::cellDoubleClicked, this, [this] { mshflexReports_DblClick(); });
+    const char* pending[] = {"Pending Requests Current Station", "Pending Requests All Station"};
+    for (int i = 0; i < 2; ++i) {
+        imgPendingRequest[i] = button(page[1], i ? "imgPendingRequest1" : "imgPendingRequest0", QString::fromLatin1(pending[i]));
+        status->addWidget(imgPendingRequest[i], 1, i);
+        connect(imgPendingRequest[i], &QPushButton::clicked, this, [this, i] { imgPendingRequest_Click(i); });
+    }
+
+    // Results page with its sub-tabs.
+    auto* results = new QVBoxLayout(page[2]);
+    tabSSTab2 = new QTabWidget(page[2]);
+    tabSSTab2->setObjectName(QStringLiteral("tabSSTab2"));
+    const char* sub[] = {"&X-ray", "&Ultrasound", "CT-Scan", "&Laboratory", "Heart Station", "Rehab. Medicine",
+                         "Nuclear", "Pulmonary", "Neurology", "MRI", "Center for Women"};
+    for (const char* s : sub) tabSSTab2->addTab(new QWidget(tabSSTab2), QString::fromLatin1(s));
+    results->addWidget(tabSSTab2);
+    cmdResultX2 = button(page[2], "cmdResultX2", QStringLiteral("View"));
+    cmdResultU2 = button(page[2], "cmdResultU2", QStringLiteral("View"));
+    cmdCtexit2 = button(page[2], "cmdCtexit2", QStringLiteral("View"));
+    for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) results->addWidget(b);
+
+    // Chart pages.
+    buildVitalsPage(page[3]);
+    buildNotesPage(page[4]);
+    auto* profileOuter = new QVBoxLayout(page[5]);
+    tabPatientProfile = new QTabWidget(page[5]);
+    tabPatientProfile->setObjectName(QStringLiteral("tabPatientProfile"));
+    profileOuter->addWidget(tabPatientProfile);
+    QWidget* admittingPage = new QWidget(tabPatientProfile);
+    tabPatientProfile->addTab(admittingPage, QStringLiteral("Admiting Information"));
+    auto* profile = new QGridLayout(admittingPage);
+    txtADMDiagnosis = box(admittingPage, "txtADMDiagnosis");
+    txtChiefComplaints = box(admittingPage, "txtChiefComplaints");
+    txtImpression = box(admittingPage, "txtImpression");
+    txtMannerOfAdmission = box(admittingPage, "txtMannerOfAdmission");
+    const QPair<const char*, QLineEdit*> prof[] = {{"Manner of ADM:", txtMannerOfAdmission},
+                                                   {"Adm. Diagnosis:", txtADMDiagnosis},
+                                                   {"Chief Complaints:", txtChiefComplaints},
+                                                   {"Impression:", txtImpression}};
+    for (int i = 0; i < 4; ++i) {
+        profile->addWidget(new QLabel(QString::fromLatin1(prof[i].first), admittingPage), i, 0);
+        profile->addWidget(prof[i].second, i, 1);
+    }
+    buildProfilePage(page[5], profile);
+    // Clinical summary.
+    auto* clinical = new QGridLayout(page[6]);
+    const char* heads[] = {"PERSONAL INFORMATION", "ADDRESS :", "BIRTH PLACE :", "NATIONALITY :", "RELIGION :",
+                           "CIVIL STATUS :", "SPOUSE :", "FATHER :", "MOTHER :"};
+    for (int i = 0; i < 19; ++i) {
+        lblClinHEad[i] = new QLabel(page[6]);
+        lblClinHEad[i]->setObjectName(QStringLiteral("lblClinHEad%1").arg(i));
+    }
+    for (int i = 0; i < 9; ++i) lblClinHEad[i]->setText(QString::fromLatin1(heads[i]));
+    lblClinHEad[10]->setText(QStringLiteral("Clinical Summary"));
+    clinical->addWidget(lblClinHEad[0], 0, 0, 1, 2);
+    const int values[] = {9, 12, 13, 14, 15, 16, 17, 18};
+    for (int i = 1; i <= 8; ++i) {
+        clinical->addWidget(lblClinHEad[i], i, 0);
+        clinical->addWidget(lblClinHEad[values[i - 1]], i, 1);
+    }
+    mshflexClin = new FlexGrid(page[6]);
+    mshflexClin->setObjectName(QStringLiteral("mshflexClin"));
+    clinical->addWidget(mshflexClin, 9, 0, 1, 2);
+    clinical->addWidget(lblClinHEad[10], 0, 2);
+    rtbClinical = new QTextEdit(page[6]);
+    rtbClinical->setObjectName(QStringLiteral("rtbClinical"));
+    clinical->addWidget(rtbClinical, 1, 2, 9, 2);
+    const char* clin[] = {"&View", "Exit"};
+    const char* opt[] = {"Refresh", "Print"};
+    for (int i = 0; i < 2; ++i) {
+        cmdClinical[i] = button(page[6], i ? "cmdClinical1" : "cmdClinical0", QString::fromLatin1(clin[i]));
+        cmdClinicalOption[i] = button(page[6], i ? "cmdClinicalOption1" : "cmdClinicalOption0", QString::fromLatin1(opt[i]));
+        clinical->addWidget(cmdClinicalOption[i], 10, i);
+        clinical->addWidget(cmdClinical[i], 10, 2 + i);
+        connect(cmdClinical[i], &QPushButton::clicked, this, [this, i] { cmdClinical_Click(i); });
+        connect(cmdClinicalOption[i], &QPushButton::clicked, this, [this, i] { cmdClinicalOption_Click(i); });
+    }
+    cmdClinicalOption[1]->setEnabled(false);
+    connect(mshflexClin, &QTableWidget::cellClicked, this, [this] { mshflexClin_Click(); });
+    connect(mshflexClin, &QTableWidget::cellDoubleClicked, this, [this] { BuildClinicalSummary(); });
+    ProgressBarMeter = new QProgressBar(this);
+    ProgressBarMeter->setObjectName(QStringLiteral("ProgressBarMeter"));
+    cmdViewSummary = button(page[5], "cmdViewSummary", QStringLiteral("View Clinical Summary"));
+    profileOuter->addWidget(cmdViewSummary);
+    connect(cmdViewSummary, &QPushButton::clicked, this, &frmFinal::cmdViewSummary_Click);
+
+    buildSchedulePage(page[7]);
+
+    connect(tabSSTab1, &QTabWidget::currentChanged, this, [this](int) { tabSSTab1_Click(m_lastTab); });
 }
 
-void frmFinal::showNumbers()
+void frmFinal::buildActionBar(QVBoxLayout* bar)
 {
-    m_patient->setText(QStringLiteral("Patient %1, admission %2").arg(txtPno->text(), txtID->text()));
+    struct Element { int index; const char* caption; bool visible, enabled; };
+    const Element order[] = {{1, "&Pharmacy", true, true},
+                             {2, "&Central Supply", true, true},
+                             {7, "CASH Assessment Entry", true, true},
+                             {5, "Charging Entry", true, true},
+                             {9, "Clinical Assessment", false, true},
+                             {0, "Reprint Req. Form", false, false},
+                             {3, "Change &Diet", false, false},
+                             {4, "Discharge Patient / Room Transfer", false, false},
+                             {6, "Send Clearance", false, true}};
+    for (const Element& e : order) {
+        auto* b = new QPushButton(QString::fromLatin1(e.caption), this);
+        b->setObjectName(QStringLiteral("cmdNextPatient%1").arg(e.index));
+        b->setVisible(e.visible);
+        b->setEnabled(e.enabled);
+        cmdNextPatient[e.index] = b;
+        const int index = e.index;
+        connect(b, &QPushButton::clicked, this, [this, index] { cmdNextPatient_Click(index); });
+        bar->addWidget(b);
+    }
+    cmdPrecautions = new QPushButton(QStringLiteral("Precautions"), this);
+    cmdPrecautions->setObjectName(QStringLiteral("cmdPrecautions"));
+    cmdPrecautions->setVisible(false);
+    bar->addWidget(cmdPrecautions);
+    bar->addStretch();
+    cmdExit = new QPushButton(QStringLiteral("&Back to Patient List"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    connect(cmdExit, &QPushButton::clicked, this, &frmFinal::cmdExit_Click);
+    bar->addWidget(cmdExit);
+}
+
+void frmFinal::setTabOn(QTabWidget* tabs, int index, bool on)
+{
+    // A switched-off tab is shown disabled and cannot be selected.
+    tabs->setTabEnabled(index, on);
+}
+
+// The workspace set-up of the ordering page: here, the reports grid and the hospital information.
+void frmFinal::Form_Initialize()
+{
+    try {
+        LoadHospitalInfo();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+    mshflexReports->setRows(1);
+    mshflexReports->setCols(4);
+    mshflexReports->setFixedRows(1);
+    mshflexReports->setColWidth(0, 0);
+    mshflexReports->setColWidth(1, 0);
+    mshflexReports->setColWidth(2, 350);
+    mshflexReports->setColWidth(3, 4800);
+    mshflexReports->setTextMatrix(0, 3, QStringLiteral("Report Name"));
+    QList<QPair<QString, QString>> rows;
+    try {
+        rows = WorkspaceData::NurseReportList(SharedConnection());
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+    for (const auto& r : rows) {
+        const int row = mshflexReports->Rows();
+        mshflexReports->setRows(row + 1);
+        mshflexReports->setTextMatrix(row, 1, r.first);
+        mshflexReports->setTextMatrix(row, 2, QString());
+        mshflexReports->setTextMatrix(row, 3, r.second);
+    }
+    mshflexReports->setEnabled(!rows.isEmpty());
+}
+
+void frmFinal::Timer1_Timer()
+{
+    Timer1->stop();
+    try {
+        LoadPatientHeader();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+    if (NursingSettings.ShowPrecautions) {
+        cmdPrecautions->setVisible(true);
+        tmrPrecautions->start();
+        tmrPrecautions_Timer();
+    }
+}
+
+void frmFinal::LoadPatientHeader()
+{
+    Connection& c = SharedConnection();
+    const QString id = txtID->text();
+    const QString pno = txtPno->text();
+    const bool outPatient = id.trimmed().endsWith(QLatin1Char('B'));
+    SlipReportParam5.clear();
+    SlipReportParam12.clear();
+    QString membership;
+    lblPhilhealth[1]->setText(QStringLiteral(" "));
+    InPatientLoaded = false;
+
+    if (!outPatient) {
+        if (PatientSearch) PatientSearch->Admission()->Refresh();
+        HeaderAdmission a;
+        if (PatientHeaderRecords::ValidateAdmission(c, id, a)) {
+            InPatientLoaded = true;
+            txtPatient->setText(headerName(a.Patient.LastName, a.Patient.FirstName, a.Patient.MiddleName));
+            txtSex->setText(a.Patient.Sex);
+            txtStatus->setText(a.Patient.CivilStatusDescription);
+            txtDob->setText(a.Patient.BirthDate.isValid() ? dateText(a.Patient.BirthDate) : QString());
+            txtDiagnosis->setText(a.AdmittingDiagnosis);
+            txtADMDiagnosis->setText(a.AdmittingDiagnosis);
+            txtChiefComplaints->setText(a.ChiefComplaint);
+            txtImpression->setText(a.AdmittingImpression);
+            SelectedAdmissionDate = dateTimeText(a.AdmissionDate);
+            SelectedDischargeDate = dateTimeText(a.DischargeDate);
+            HeaderAccountNumber = a.AccountNumber;
+            txtPxAccount->setText(GetPatientAccount(id));
+            txtAge->setText(a.Age);
+            txtRoom->setText(a.RoomID);
+            SelectedRoomClass = a.RoomClassID;
+            SelectedRoomRate = a.RoomRate;
+            txtDateAdmitted->setText(dateTimeText(a.AdmissionDate));
+            txtDateDischarged->setText(dateTimeText(a.DischargeDate));
+            txtMannerOfAdmission->setText(a.HowAdmittedDescription);
+            AttendingDoctorCode = a.AttendingDoctor1.Code;
+            txtDoctor2->setText(a.AttendingDoctor1.CompleteName);
+            txtDoctor3->setText(a.AttendingDoctor2.CompleteName);
+            txtDoctor1->setText(a.AdmittingDoctor.CompleteName);
+            HeaderMaster m;
+            if (PatientHeaderRecords::LoadPatientMaster(c, pno, m)) {
+                PatientAddressLine = m.CompleteAddress;
+                HeaderAccountNumber = m.AccountNumber;
+                txtBloodType->setText(m.BloodType);
+            }
+            // Diet and the order controls.
+            txtAdiet->setText(WorkspaceData::AdmissionDiet(c, id));
+            for (QWidget* w : std::initializer_list<QWidget*>{lstListLaboratory, lstListXray, lstListUltra, lstListOthers,
+                                                              cmdLabMore, cmdXrayMore, cmdUltraMore, cmdSave, cmdDelete,
+                                                              cmdNextPatient[1], cmdNextPatient[2], mshflexOrders})
+                w->setEnabled(true);
+        }
+    } else {
+        if (PatientSearch) PatientSearch->PatientClass()->clsOutPatient()->Refresh();
+        HeaderVisit v;
+        if (PatientHeaderRecords::OpenOutPatient(c, id, pno, v)) {
+            SelectedRoomClass = QStringLiteral("A");
+            SelectedAdmissionDate = dateTimeText(v.AdmissionDate);
+            SelectedDischargeDate = dateTimeText(v.DischargeDate);
+            SelectedRoom = QStringLiteral("OPD");
+            SelectedRoomRate.clear();
+            HeaderPatient p;
+            if (PatientHeaderRecords::LoadVisitPatient(c, pno, p)) {
+                txtPatient->setText(headerName(p.LastName, p.FirstName, p.MiddleName));
+                txtSex->setText(p.Sex);
+                txtStatus->setText(p.CivilStatusDescription);
+                txtDob->setText(dateText(p.BirthDate));
+                txtAge->setText(p.Age);
+                txtRoom->setText(QStringLiteral("ER/OPD"));
+                HeaderAccountNumber = QStringLiteral("ER/OPD");
+                txtPxAccount->setText(SelectedCompany);
+                AttendingDoctorCode = v.Doctor1.Code;
+                txtDoctor2->setText(v.Doctor2.CompleteName);
+                txtDoctor3->setText(v.Doctor3.CompleteName);
+                txtDoctor1->setText(v.Doctor1.CompleteName);
+            }
+            txtChiefComplaints->setText(v.ChiefComplaint);
+            txtMannerOfAdmission->setText(v.HowAdmittedDescription);
+            txtDateAdmitted->setText(dateText(v.AdmissionDate));
+            txtDateDischarged->setText(dateText(v.DischargeDate));
+        }
+    }
+
+    const WorkspaceData::Membership mem = WorkspaceData::AdmTypeMembership(c, id.trimmed());
+    if (mem.found) {
+        SlipReportParam5 = mem.membership;
+        SlipReportParam12 = mem.admType;
+        membership = mem.membership;
+    }
+    if (!outPatient) {
+        lblPhilhealth[1]->setText(QStringLiteral(" ") +
+                                  (membership.trimmed().isEmpty() ? QStringLiteral("NON-PHIC") : membership.trimmed()));
+    } else {
+        const WorkspaceData::Philhealth ph = WorkspaceData::MasterPhilhealth(c, pno.trimmed());
+        if (ph.found) membership = ph.value;
+        lblPhilhealth[1]->setText(membership.trimmed() == QLatin1String("0") ? QStringLiteral(" NON-PHIC")
+                                                                            : QStringLiteral(" WITH-PHIC"));
+    }
+
+    LoadRequestStatus();
+    LoadPatientPackageInfo();
+    LoadORRooms();
+    ResetScheduleEntry();
+    RefreshAccountFlags();
+}
+
+// The request status lists belong to the ordering page; until it is part of the program the
+// status load only hands the tabs back to the user.
+void frmFinal::LoadRequestStatus()
+{
+    tabSSTab1->setEnabled(true);
+}
+
+void frmFinal::LoadXrayResults()
+{
+    // The results pages are not part of this program yet; the flag still marks the page as read.
+}
+
+void frmFinal::cmdSave_Click()
+{
+    ShowWindowNotYetAvailable(QStringLiteral("Exam order saving"));
+}
+
+void frmFinal::tmrPrecautions_Timer()
+{
+    if (!GetPrecautions(txtID->text()).trimmed().isEmpty()) {
+        tmrBlinkPrecautions->start();
+    } else {
+        tmrBlinkPrecautions->stop();
+        cmdPrecautions->setPalette(QPalette()); // the system's button face
+    }
+}
+
+void frmFinal::tmrBlinkPrecautions_Timer()
+{
+    static const QRgb steps[12] = {0xC0FFFF, 0x80FFFF, 0xFFFF, 0xC0C0, 0x8080, 0x4040,
+                                   0x4040,   0x8080,   0xC0C0, 0xFFFF, 0x80FFFF, 0xC0FFFF};
+    const QRgb bgr = steps[BlinkStep];
+    QPalette p = cmdPrecautions->palette();
+    p.setColor(QPalette::Button, QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
+    cmdPrecautions->setPalette(p);
+    cmdPrecautions->setAutoFillBackground(true);
+    BlinkStep = BlinkStep >= 11 ? 0 : BlinkStep + 1;
+}
+
+void frmFinal::cmdPrecautions_Click()
+{
+    frmPrecautions dialog(this);
+    runModal(&dialog);
+    tmrPrecautions_Timer();
+}
+
+void frmFinal::tabSSTab1_Click(int)
+{
+    const int tab = tabSSTab1->currentIndex();
+    m_lastTab = tab;
+    switch (tab) {
+    case 2:
+        if (!HasUserRight(QStringLiteral("10"))) {
+            MsgBox(QStringLiteral("Sorry, you don't have access right to view results."), vbInformation, QStringLiteral("Message"));
+            tabSSTab1->setCurrentIndex(0);
+            return;
+        }
+        if (XrayResultsStale) {
+            LoadXrayResults();
+            XrayResultsStale = false;
+        }
+        break;
+    case 3:
+        Get_VitalSigns();
+        break;
+    case 4:
+        LoadNursesNotes();
+        break;
+    case 5:
+        if (!HasUserRight(QStringLiteral("11"))) {
+            MsgBox(QStringLiteral("Sorry, you don't have access right to Update Patient Profile."), vbInformation,
+                   QStringLiteral("Message"));
+            tabSSTab1->setCurrentIndex(0);
+            return;
+        }
+        LoadPatientProfile();
+        break;
+    case 6:
+        if (ConfinementsStale) {
+            LoadConfinements();
+            ConfinementsStale = false;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void frmFinal::imgPendingRequest_Click(int index)
+{
+    try {
+        PrepareReport(ReportFilePath(QStringLiteral("List_Of_All_PendingRequest_ByAll_Station.Rpt")),
+                      {index == 0 ? CurrentStationID.toString() : QString()});
+        ShowReport(false,
+                   index == 0 ? QStringLiteral("List of All Pending Requests By Station")
+                              : QStringLiteral("List of All Pending Requests By All Station"),
+                   false, false);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+bool frmFinal::HasUnsentOrder() const
+{
+    const int rows = mshflexOrders->Rows();
+    return rows > 2 || (rows == 2 && !mshflexOrders->TextMatrix(1, 1).isEmpty());
+}
+
+void frmFinal::cmdExit_Click()
+{
+    if (HasUnsentOrder()) {
+        ShowWindowNotYetAvailable(QStringLiteral("Unsent orders notice"));
+    }
+    if (MsgBox(QStringLiteral("Do you want to exit?"), vbYesNo | vbQuestion, QStringLiteral("Message")) != vbYes) return;
+    close();
+}
+
+void frmFinal::unloadPickers()
+{
+    // The section picker windows of the ordering page are not part of this program yet.
+}
+
+void frmFinal::closeEvent(QCloseEvent* event)
+{
+    unloadPickers();
+    tmrPrecautions->stop();
+    Timer1->stop();
+    event->accept();
+}
+
+bool frmFinal::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->text() == QLatin1String("'")) return true; // the apostrophe is discarded everywhere
+        if ((watched == txtOperation[1] || watched == txtSurgeon[1] || watched == txtAnesthesiologist[1]) &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            // Enter searches; a chosen doctor moves the focus on, the procedure box keeps it.
+            if (watched == txtOperation[1]) {
+                cmdProcedure_Click();
+                return true;
+            }
+            QLineEdit* const* pair = watched == txtSurgeon[1] ? txtSurgeon : txtAnesthesiologist;
+            const QString before = pair[0]->text();
+            SearchDoctor(pair);
+            if (pair[0]->text() != before || !pair[0]->text().isEmpty()) focusNextChild();
+            return true;
+        }
+        if ((watched == txtSurgeon[1] || watched == txtAnesthesiologist[1]) && !key->text().isEmpty() &&
+            key->text() != key->text().toUpper()) {
+            static_cast<QLineEdit*>(watched)->insert(key->text().toUpper());
+            return true;
+        }
+        for (QLineEdit* v : {txtBloodPressure[0], txtBloodPressure[1], txtTemperature, txtRespiratoryrate, txtPulserate}) {
+            if (watched != v) continue;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                VitalSignEnter(v);
+                return true;
+            }
+            const QString t = key->text();
+            if (!t.isEmpty() && key->key() != Qt::Key_Backspace && !QStringLiteral("0123456789./").contains(t)) return true;
+        }
+        if (watched == txtPatient && !key->text().isEmpty() && key->text() != key->text().toUpper()) {
+            txtPatient->insert(key->text().toUpper());
+            return true;
+        }
+        const int code = key->key() - Qt::Key_F1 + 112;
+        if (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F12) {
+            Form_KeyDown(code);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -206,6 +206,11 @@ TEST_F(Selection_, ActionLabelsOpenTheirTabs)
         ASSERT_TRUE(frmFinal::isLoaded());
         EXPECT_EQ(frmFinal::existing()->tabSSTab1->currentIndex(), tabs[i]);
         EXPECT_EQ(frmFinal::existing()->txtID->text(), QStringLiteral("2026900001"));
+        // every page marked stale; the selected tab has loaded its own page at once
+        const bool xray = XrayResultsStale, confinements = ConfinementsStale;
+        EXPECT_EQ(xray, i != 1);
+        EXPECT_EQ(confinements, i != 2);
+        XrayResultsStale = ConfinementsStale = true;
         EXPECT_TRUE(allPagesStale());
     }
 }

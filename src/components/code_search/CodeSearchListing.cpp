@@ -19,6 +19,8 @@ bool startsWith(const QString& value, const QString& text) { return value.starts
 bool clsCodeSearch::SearchListing(const QString& text, int kind)
 {
     Cancelled = false;
+    if (kind == 6) return SearchDiets(text);
+    if (kind == 21) return SearchOtherRevenue(text);
     if (kind != 1 || !m_conn) return false;
     const QString wanted = text.trimmed();
     Recordset rs;

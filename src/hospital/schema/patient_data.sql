@@ -134,3 +134,43 @@ ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyNU BIT;
 ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN DietID VARCHAR(10);
 -- The admitting impression of an in-patient stay.
 ALTER TABLE PATIENT_DATA..tbPatientHistory ADD COLUMN AdmittingImpression VARCHAR(1000);
+-- The billing office's per-section account flags of an admission: 1 lets the section's requests
+-- and charges go on the account, 0 puts the section on cash basis. No row: every section open.
+CREATE TABLE PATIENT_DATA..tbPatientSectionFlags (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    OkeyLab BIT, OkeyXray BIT, OkeyUltra BIT, OkeyPH BIT, OkeyCS BIT,
+    OkeyCT BIT, OkeyPT BIT, OkeyHS BIT, OkeyRTS BIT, OkeyNU BIT
+);
+-- The rest of a stay's header: doctors, how the patient came in, the impression and the diet.
+CREATE TABLE PATIENT_DATA..tbPatientAdmInfo (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    AdmittingDr VARCHAR(20),
+    AttendingDr2 VARCHAR(20),
+    HowAdmitted VARCHAR(60),
+    AdmittingImpression VARCHAR(1000),
+    DietID VARCHAR(10),
+    DietRemarks VARCHAR(500),
+    ExtraMeal VARCHAR(1),
+    DietDate DATETIME,
+    DietBy VARCHAR(100)
+);
+-- Further data of a master record: insurance membership and blood type.
+CREATE TABLE PATIENT_DATA..tbMaster2 (
+    HospNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    Philhealth VARCHAR(10),
+    BloodType VARCHAR(5)
+);
+-- The allergies of a patient: up to five allergy codes and a free text.
+CREATE TABLE PATIENT_DATA..tbMasterAllergies (
+    Hospnum VARCHAR(20) NOT NULL PRIMARY KEY,
+    AllergyID1 VARCHAR(5) DEFAULT '', AllergyID2 VARCHAR(5) DEFAULT '', AllergyID3 VARCHAR(5) DEFAULT '',
+    AllergyID4 VARCHAR(5) DEFAULT '', AllergyID5 VARCHAR(5) DEFAULT '',
+    Others TEXT
+);
+-- The brief history and physical examination text of an in-patient stay's clinical history,
+-- kept beside its history row.
+CREATE TABLE PATIENT_DATA..tbPatientHistoryExam (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    BriefHistory TEXT,
+    PhysicalExamination TEXT
+);

@@ -178,3 +178,47 @@ CREATE INDEX ix_tbNursePatientMedicines_Item ON STATION..tbNursePatientMedicines
 CREATE INDEX IF NOT EXISTS ix_tbNurseDischargeNotice_IDNum ON STATION..TBNURSEDISCHARGENOTICE (IDNum);
 CREATE INDEX IF NOT EXISTS ix_tbNurseCommunicationFile_IDNum ON STATION..TBNURSECOMMUNICATIONFILE (IDNum, RevenueID);
 CREATE INDEX IF NOT EXISTS ix_tbCLPackage_CodeLink_Nurse ON STATION..tbCLPackage_CodeLink (NurseItemCode);
+-- The station's catalogue of nurse reports shown on the workspace: the report type picks the file.
+CREATE TABLE STATION..tbNurse_ReportList (
+    ReportID IDENTITY PRIMARY KEY,
+    ReportType VARCHAR(5),
+    ReportName VARCHAR(100),
+    RecordStatus INTEGER
+);
+-- Nurses' notes of an admission, one row per note.
+CREATE TABLE STATION..tbNurseNotes (
+    TransNum IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    Transdate DATETIME,
+    Dayshift VARCHAR(10),
+    Notes TEXT,
+    UserID VARCHAR(20),
+    StationID VARCHAR(10)
+);
+CREATE INDEX ix_tbNurseNotes_IDNum ON STATION..tbNurseNotes (IDNum);
+-- Vital signs recorded for an admission.
+CREATE TABLE STATION..tbNurseVitalSigns (
+    VitalID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    TransDate DATETIME,
+    BloodPressure VARCHAR(10),
+    Temperature VARCHAR(10),
+    PulseRate VARCHAR(10),
+    RespiratoryRate VARCHAR(10),
+    UserID VARCHAR(20)
+);
+CREATE INDEX ix_tbNurseVitalSigns_IDNum ON STATION..tbNurseVitalSigns (IDNum);
+-- The nursing profile of an admission: history codes, brief history and physical examination.
+CREATE TABLE STATION..tbNurseProfile (
+    Hospnum VARCHAR(20) NOT NULL,
+    IDNum VARCHAR(20) NOT NULL,
+    PH1 VARCHAR(3), PH2 VARCHAR(3), PH3 VARCHAR(3), PH4 VARCHAR(3),
+    FH1 VARCHAR(3), FH2 VARCHAR(3), FH3 VARCHAR(3), FH4 VARCHAR(3),
+    PSH1 VARCHAR(3), PSH2 VARCHAR(3), PSH3 VARCHAR(3),
+    BriefHistory TEXT DEFAULT '', PEskin TEXT DEFAULT '', PEheadneck TEXT DEFAULT '', PEthorax TEXT DEFAULT '',
+    PEabdomen TEXT DEFAULT '', PEextremeties TEXT DEFAULT '', PElympnodes TEXT DEFAULT '', PEgenitalia TEXT DEFAULT '',
+    PErectal TEXT DEFAULT '', PEneurological TEXT DEFAULT '', PEOthers TEXT, Others TEXT,
+    TransDate DATETIME,
+    UserID VARCHAR(20),
+    PRIMARY KEY (Hospnum, IDNum)
+);

@@ -1,0 +1,165 @@
+#include "components/patient_search/PatientHeaderRecords.h"
+
+#include "platform/db/Connection.h"
+
+namespace {
+
+HeaderDoctor doctor(Connection& c, const QString& code)
+{
+    HeaderDoctor d;
+    d.Code = code.trimmed();
+    if (d.Code.isEmpty()) return d;
+    Recordset rs = c.query(QStringLiteral("SELECT LastName, FirstName, MiddleName FROM BUILD_FILE..tbCoDoctor WHERE DoctorID = ?"),
+                           {d.Code});
+    if (!rs.isEmpty())
+        d.CompleteName = QStringLiteral("%1, %2 %3")
+                             .arg(rs.text(QStringLiteral("LastName")).trimmed(), rs.text(QStringLiteral("FirstName")).trimmed(),
+                                  rs.text(QStringLiteral("MiddleName")).trimmed())
+                             .trimmed();
+    return d;
+}
+
+QDate today()
+{
+    return QDate::currentDate();
+}
+
+void fillPatient(const Recordset& rs, HeaderPatient& p)
+{
+    p.LastName = rs.text(QStringLiteral("LastName"));
+    p.FirstName = rs.text(QStringLiteral("FirstName"));
+    p.MiddleName = rs.text(QStringLiteral("MiddleName"));
+    p.Sex = rs.text(QStringLiteral("Sex"));
+    p.CivilStatusDescription = rs.text(QStringLiteral("CivilStatus"));
+    p.BirthDate = rs.toDateTime(QStringLiteral("BirthDate"));
+    p.Age = PatientHeaderRecords::AgeOn(p.BirthDate, today());
+}
+
+bool flag(const Recordset& rs, const char* f)
+{
+    return rs.isEmpty() || rs.isNull(QString::fromLatin1(f)) || rs.toBool(QString::fromLatin1(f));
+}
+
+} // namespace
+
+namespace PatientHeaderRecords {
+
+QString AgeOn(const QDateTime& birth, const QDate& day)
+{
+    if (!birth.isValid()) return {};
+    const QDate b = birth.date();
+    int years = day.year() - b.year();
+    if (day.month() < b.month() || (day.month() == b.month() && day.day() < b.day())) --years;
+    return QString::number(qMax(0, years));
+}
+
+bool ValidateAdmission(Connection& c, const QString& idNum, HeaderAdmission& out)
+{
+    out = HeaderAdmission{};
+    Recordset rs = c.query(
+        QStringLiteral("SELECT P.AdmDate, P.DcrDate, P.BillingDate, P.RoomID, P.AccountNum, P.AttendingDr1, R.RoomClass, "
+                       "R.RoomRate, M.LastName, M.FirstName, M.MiddleName, M.Sex, M.CivilStatus, M.BirthDate, "
+                       "H.AdmittingDiagnosis, H.ChiefComplaint, H.FinalDiagnosis, I.AdmittingDr, I.AttendingDr2, I.HowAdmitted, "
+                       "I.AdmittingImpression FROM PATIENT_DATA..tbPatient P "
+                       "LEFT OUTER JOIN PATIENT_DATA..tbMaster M ON M.HospNum = P.HospNum "
+                       "LEFT OUTER JOIN BUILD_FILE..tbCoRoom R ON R.RoomID = P.RoomID "
+                       "LEFT OUTER JOIN PATIENT_DATA..tbPatientHistory H ON H.IDNum = P.IDNum "
+                       "LEFT OUTER JOIN PATIENT_DATA..tbPatientAdmInfo I ON I.IDNum = P.IDNum WHERE P.IDNum = ?"),
+        {idNum});
+    if (rs.isEmpty()) return false;
+    fillPatient(rs, out.Patient);
+    out.AccountNumber = rs.text(QStringLiteral("AccountNum"));
+    out.AdmittingDiagnosis = rs.text(QStringLiteral("AdmittingDiagnosis"));
+    out.ChiefComplaint = rs.text(QStringLiteral("ChiefComplaint"));
+    out.AdmittingImpression = rs.text(QStringLiteral("AdmittingImpression"));
+    out.FinalDiagnosis = rs.text(QStringLiteral("FinalDiagnosis"));
+    out.HowAdmittedDescription = rs.text(QStringLiteral("HowAdmitted"));
+    out.AdmissionDate = rs.toDateTime(QStringLiteral("AdmDate"));
+    out.DischargeDate = rs.toDateTime(QStringLiteral("DcrDate"));
+    out.BillingDate = rs.toDateTime(QStringLiteral("BillingDate"));
+    out.RoomID = rs.text(QStringLiteral("RoomID"));
+    out.RoomClassID = rs.text(QStringLiteral("RoomClass"));
+    out.RoomRate = rs.isNull(QStringLiteral("RoomRate")) ? QString() : QString::number(rs.value(QStringLiteral("RoomRate")).toDouble());
+    out.Age = out.Patient.Age;
+    out.AttendingDoctor1 = doctor(c, rs.text(QStringLiteral("AttendingDr1")));
+    out.AttendingDoctor2 = doctor(c, rs.text(QStringLiteral("AttendingDr2")));
+    out.AdmittingDoctor = doctor(c, rs.text(QStringLiteral("AdmittingDr")));
+    Recordset f = c.query(QStringLiteral("SELECT OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, OkeyCT, OkeyPT, OkeyHS, OkeyRTS, "
+                                         "OkeyNU FROM PATIENT_DATA..tbPatientSectionFlags WHERE IDNum = ?"),
+                          {idNum});
+    out.OkeyLab = flag(f, "OkeyLab");
+    out.OkeyXray = flag(f, "OkeyXray");
+    out.OkeyUltra = flag(f, "OkeyUltra");
+    out.OkeyPH = flag(f, "OkeyPH");
+    out.OkeyCS = flag(f, "OkeyCS");
+    out.OkeyCT = flag(f, "OkeyCT");
+    out.OkeyPT = flag(f, "OkeyPT");
+    out.OkeyHS = flag(f, "OkeyHS");
+    out.OkeyRTS = flag(f, "OkeyRTS");
+    out.OkeyNU = flag(f, "OkeyNU");
+    return true;
+}
+
+bool OpenOutPatient(Connection& c, const QString& idNum, const QString& hospNum, HeaderVisit& out)
+{
+    out = HeaderVisit{};
+    Recordset rs = c.query(QStringLiteral("SELECT O.AdmDate, O.DcrDate, O.BillingDate, O.RequestingDr, H.ChiefComplaint, H.FinalDiagnosis, "
+                                          "I.AdmittingDr, I.AttendingDr2, I.HowAdmitted FROM PATIENT_DATA..TBOUTPATIENT O "
+                                          "LEFT OUTER JOIN PATIENT_DATA..tbOutPatientHistory H ON H.IDNum = O.IDNum "
+                                          "LEFT OUTER JOIN PATIENT_DATA..tbPatientAdmInfo I ON I.IDNum = O.IDNum "
+                                          "WHERE O.IDNum = ? AND O.HospNum = ?"),
+                           {idNum, hospNum});
+    if (rs.isEmpty()) return false;
+    out.AdmissionDate = rs.toDateTime(QStringLiteral("AdmDate"));
+    out.DischargeDate = rs.toDateTime(QStringLiteral("DcrDate"));
+    out.BillingDate = rs.toDateTime(QStringLiteral("BillingDate"));
+    out.Doctor1 = doctor(c, rs.text(QStringLiteral("RequestingDr")));
+    out.Doctor2 = doctor(c, rs.text(QStringLiteral("AttendingDr2")));
+    out.Doctor3 = doctor(c, rs.text(QStringLiteral("AdmittingDr")));
+    out.ChiefComplaint = rs.text(QStringLiteral("ChiefComplaint"));
+    out.HowAdmittedDescription = rs.text(QStringLiteral("HowAdmitted"));
+    out.FinalDiagnosis = rs.text(QStringLiteral("FinalDiagnosis"));
+    return true;
+}
+
+bool LoadVisitPatient(Connection& c, const QString& hospNum, HeaderPatient& out)
+{
+    out = HeaderPatient{};
+    Recordset rs = c.query(QStringLiteral("SELECT LastName, FirstName, MiddleName, Sex, CivilStatus, BirthDate "
+                                          "FROM PATIENT_DATA..tbMaster WHERE HospNum = ?"),
+                           {hospNum});
+    if (rs.isEmpty()) return false;
+    fillPatient(rs, out);
+    return true;
+}
+
+bool LoadPatientMaster(Connection& c, const QString& hospNum, HeaderMaster& out)
+{
+    out = HeaderMaster{};
+    Recordset rs = c.query(QStringLiteral("SELECT M.HouseStreet, M.Barangay, M.City, M.Province, M.CivilStatus, N.Nationality, X.BloodType "
+                                          "FROM PATIENT_DATA..tbMaster M LEFT OUTER JOIN PATIENT_DATA..tbMaster2 X "
+                                          "ON X.HospNum = M.HospNum LEFT OUTER JOIN BUILD_FILE..tbCoNationality N "
+                                          "ON N.NationalityID = M.NationalityID WHERE M.HospNum = ?"),
+                           {hospNum});
+    if (rs.isEmpty()) return false;
+    QStringList parts;
+    for (const char* f : {"HouseStreet", "Barangay", "City", "Province"}) {
+        const QString p = rs.text(QString::fromLatin1(f)).trimmed();
+        if (!p.isEmpty()) parts << p;
+    }
+    out.CompleteAddress = parts.join(QStringLiteral(", "));
+    out.BloodType = rs.text(QStringLiteral("BloodType"));
+    out.Nationality = rs.text(QStringLiteral("Nationality"));
+    out.CivilStatus = rs.text(QStringLiteral("CivilStatus"));
+    // The master's account is that of the patient's latest stay; a patient who never stayed pays himself.
+    Recordset acc = c.query(QStringLiteral("SELECT P.AccountNum, C.Company FROM PATIENT_DATA..tbPatient P "
+                                           "LEFT OUTER JOIN BUILD_FILE..TBCOCOMPANY C ON C.AccountNum = P.AccountNum "
+                                           "WHERE P.HospNum = ? ORDER BY P.AdmDate DESC LIMIT 1"),
+                            {hospNum.trimmed()});
+    out.AccountNumber = acc.isEmpty() ? hospNum.trimmed() : acc.text(QStringLiteral("AccountNum"));
+    if (out.AccountNumber.trimmed().isEmpty()) out.AccountNumber = hospNum.trimmed();
+    out.Company = acc.isEmpty() ? QString() : acc.text(QStringLiteral("Company"));
+    return true;
+}
+
+} // namespace PatientHeaderRecords

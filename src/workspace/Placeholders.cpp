@@ -1,0 +1,8 @@
+#include "workspace/Placeholders.h"
+
+#include "platform/ui/MessageBox.h"
+
+void ShowWindowNotYetAvailable(const QString& windowCaption)
+{
+    MsgBox(QStringLiteral("\"%1\" is not yet available.").arg(windowCaption), vbInformation, QStringLiteral("Notification"));
+}

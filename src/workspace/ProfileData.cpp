@@ -1,0 +1,80 @@
+#include "workspace/ProfileData.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+
+namespace ProfileData {
+
+Profile Load(Connection& c, const QString& hospNum, const QString& idNum)
+{
+    Profile p;
+    for (int i = 0; i < 5; ++i) p.allergies << QString();
+    Recordset a = c.query(QStringLiteral("SELECT AllergyID1, AllergyID2, AllergyID3, AllergyID4, AllergyID5, Others "
+                                         "FROM PATIENT_DATA..tbMasterAllergies WHERE Hospnum = ?"),
+                          {hospNum});
+    if (!a.isEmpty()) {
+        for (int i = 0; i < 5; ++i) p.allergies[i] = a.text(QStringLiteral("AllergyID%1").arg(i + 1));
+        p.allergyOthers = a.text(QStringLiteral("Others"));
+    }
+    Recordset r = c.query(QStringLiteral("SELECT * FROM STATION..tbNurseProfile WHERE Hospnum = ? AND IDNum = ?"), {hospNum, idNum});
+    if (!r.isEmpty()) {
+        p.hasProfile = true;
+        for (int i = 1; i <= 4; ++i) p.ph << r.text(QStringLiteral("PH%1").arg(i));
+        for (int i = 1; i <= 4; ++i) p.fh << r.text(QStringLiteral("FH%1").arg(i));
+        for (int i = 1; i <= 3; ++i) p.psh << r.text(QStringLiteral("PSH%1").arg(i));
+        p.briefHistory = r.text(QStringLiteral("BriefHistory"));
+        const char* pe[] = {"PEskin", "PEheadneck", "PEthorax", "PEabdomen", "PEextremeties", "PElympnodes", "PEgenitalia",
+                            "PErectal", "PEneurological"};
+        for (int i = 0; i < 9; ++i) p.pe[i] = r.text(QString::fromLatin1(pe[i]));
+        p.peOthers = r.text(QStringLiteral("PEOthers"));
+        p.fhOthers = r.text(QStringLiteral("Others"));
+    }
+    const QString id = idNum.trimmed();
+    if (!id.endsWith(QLatin1Char('B'))) {
+        Recordset h = c.query(QStringLiteral("SELECT COALESCE(X.BriefHistory, '') AS BriefHistory, COALESCE(X.PhysicalExamination, '') "
+                                             "AS PhysicalExamination FROM PATIENT_DATA..tbPatientHistory H LEFT OUTER JOIN "
+                                             "PATIENT_DATA..tbPatientHistoryExam X ON X.IDNum = H.IDNum WHERE H.IDNum = ?"),
+                              {id});
+        if (!h.isEmpty()) {
+            p.briefHistory = h.text(QStringLiteral("BriefHistory"));
+            p.peOthers = h.text(QStringLiteral("PhysicalExamination"));
+        }
+    }
+    return p;
+}
+
+void Save(Connection& c, const SaveArgs& a)
+{
+    c.call(QStringLiteral("STATION..Nurse_Save_Allergy"), {a.hospNum, a.allergies[0], a.allergies[1], a.allergies[2], a.allergies[3],
+                                                           a.allergies[4], a.allergyOthers});
+    QVariantList v{a.hospNum, a.idNum, a.briefHistory};
+    for (const QString& t : a.pe) v << t;
+    for (const QString& t : a.ph) v << t;
+    for (const QString& t : a.psh) v << t;
+    for (const QString& t : a.fh) v << t;
+    v << a.serverTime.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss AP")) << a.employeeCode << a.fhOthers << a.peOthers;
+    c.call(QStringLiteral("STATION..Nurse_Save_Profile"), v);
+    if (!a.idNum.trimmed().endsWith(QLatin1Char('B'))) {
+        // Only a stay that has its history row is updated; none is made here.
+        c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatientHistory SET AdmittingDiagnosis = ?, ChiefComplaint = ? WHERE IDNum = ?"),
+                  {a.admDiagnosis.trimmed(), a.chiefComplaint.trimmed(), a.idNum});
+        if (!c.query(QStringLiteral("SELECT 1 FROM PATIENT_DATA..tbPatientHistory WHERE IDNum = ?"), {a.idNum}).isEmpty()) {
+            c.execute(QStringLiteral("DELETE FROM PATIENT_DATA..tbPatientHistoryExam WHERE IDNum = ?"), {a.idNum});
+            c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientHistoryExam (IDNum, BriefHistory, PhysicalExamination) "
+                                     "VALUES (?, ?, ?)"),
+                      {a.idNum, a.briefHistory.trimmed(), a.peOthers.trimmed()});
+        }
+    }
+}
+
+QStringList Slots(const QList<bool>& checked, const QStringList& codes, int count)
+{
+    QStringList out;
+    for (int i = 0; i < checked.size(); ++i)
+        if (checked[i]) out << codes[i];
+    if (out.size() > count) throw DbError(QStringLiteral("Subscript out of range"));
+    while (out.size() < count) out << QString();
+    return out;
+}
+
+} // namespace ProfileData

@@ -1,0 +1,76 @@
+#include "workspace/WorkspaceData.h"
+
+#include "platform/db/Connection.h"
+
+namespace WorkspaceData {
+
+QString AdmissionDiet(Connection& c, const QString& idNum)
+{
+    // The stay's diet is linked by its admission number; a stay without a link has no diet.
+    Recordset rs = c.query(QStringLiteral("SELECT tbCoDiet.Diet, tbpatient2.DietID FROM PATIENT_DATA..tbPatientAdmInfo AS tbpatient2 "
+                                          "LEFT OUTER JOIN BUILD_FILE..tbCoDiet AS tbCoDiet ON tbpatient2.DietID = tbCoDiet.DietID "
+                                          "WHERE tbpatient2.IDNum = ?"),
+                           {idNum});
+    if (rs.isEmpty()) return {};
+    return rs.text(QStringLiteral("Diet"));
+}
+
+Membership AdmTypeMembership(Connection& c, const QString& idNum)
+{
+    Membership m;
+    Recordset rs = c.call(QStringLiteral("Station..sp_Get_Patient_ADMTypeMembership"), {idNum});
+    if (rs.isEmpty()) return m;
+    m.found = true;
+    m.membership = rs.text(QStringLiteral("Membership"));
+    m.admType = rs.text(QStringLiteral("ADMType"));
+    return m;
+}
+
+Philhealth MasterPhilhealth(Connection& c, const QString& hospNum)
+{
+    Philhealth p;
+    Recordset rs = c.query(QStringLiteral("SELECT COALESCE(Philhealth, '0') AS Philhealth FROM PATIENT_DATA..tbMaster2 WHERE HospNum = ?"),
+                           {hospNum});
+    if (rs.isEmpty()) return p;
+    p.found = true;
+    p.value = rs.text(QStringLiteral("Philhealth"));
+    return p;
+}
+
+BillingDates ReadBillingDates(Connection& c, const QString& idNum)
+{
+    BillingDates d;
+    Recordset a = c.query(QStringLiteral("SELECT BillingDate FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {idNum});
+    if (!a.isEmpty()) d.admission = a.toDateTime(QStringLiteral("BillingDate"));
+    Recordset v = c.query(QStringLiteral("SELECT BillingDate FROM PATIENT_DATA..TBOUTPATIENT WHERE IDNum = ?"), {idNum});
+    if (!v.isEmpty()) d.visit = v.toDateTime(QStringLiteral("BillingDate"));
+    return d;
+}
+
+QList<QPair<QString, QString>> DepartmentRows(Connection& c, const QString& procedure, const QVariantList& args)
+{
+    QList<QPair<QString, QString>> rows;
+    Recordset rs = c.call(procedure, args);
+    for (int r = 0; r < rs.recordCount(); ++r)
+        rows.append({rs.textAt(r, QStringLiteral("RevenueID")), DbValue::text(rs.valueAt(r, 1))});
+    return rows;
+}
+
+QList<QPair<QString, QString>> NurseReportList(Connection& c)
+{
+    QList<QPair<QString, QString>> rows;
+    Recordset rs = c.query(QStringLiteral("SELECT ReportType, ReportName FROM STATION..tbNurse_ReportList "
+                                          "WHERE RecordStatus = 1 ORDER BY ReportName"));
+    for (int r = 0; r < rs.recordCount(); ++r)
+        rows.append({rs.textAt(r, QStringLiteral("ReportType")), rs.textAt(r, QStringLiteral("ReportName"))});
+    return rows;
+}
+
+void SavePrecautions(Connection& c, const QString& idNum, const QString& text)
+{
+    const QString table = idNum.endsWith(QLatin1Char('B')) ? QStringLiteral("PATIENT_DATA..tbOutPatientHistory")
+                                                           : QStringLiteral("PATIENT_DATA..tbPatientHistory");
+    c.execute(QStringLiteral("UPDATE %1 SET Precautions = ? WHERE IDNum = ?").arg(table), {text, idNum});
+}
+
+} // namespace WorkspaceData

@@ -1,0 +1,43 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+#include <QVariantList>
+
+class Connection;
+
+// Database work of the procedures workspace, as plain functions over the run's connection.
+namespace WorkspaceData {
+
+// The diet of an admission (empty when it has none or no row).
+QString AdmissionDiet(Connection& c, const QString& idNum);
+
+struct Membership {
+    bool found = false;
+    QString membership, admType;
+};
+Membership AdmTypeMembership(Connection& c, const QString& idNum);
+
+// The Philhealth value of the master record, "0" when it is null; found false without a row.
+struct Philhealth {
+    bool found = false;
+    QString value;
+};
+Philhealth MasterPhilhealth(Connection& c, const QString& hospNum);
+
+// The billing dates of the stay and of the visit under this admission number (invalid when not set
+// or when there is no such row).
+struct BillingDates {
+    QDateTime admission, visit;
+};
+BillingDates ReadBillingDates(Connection& c, const QString& idNum);
+
+// Departments an entry window may charge or assess: (RevenueID, ItemName) in the order returned.
+QList<QPair<QString, QString>> DepartmentRows(Connection& c, const QString& procedure, const QVariantList& args);
+
+// The reports of the nurse report catalogue: (report type, report name), by name.
+QList<QPair<QString, QString>> NurseReportList(Connection& c);
+
+// Sets the precautions of the stay's or visit's history row (a missing row changes nothing).
+void SavePrecautions(Connection& c, const QString& idNum, const QString& text);
+
+} // namespace WorkspaceData

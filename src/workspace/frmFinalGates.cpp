@@ -1,0 +1,194 @@
+// The account flags of the open patient and the gates in front of the request, charging and
+// assessment entries.
+#include "workspace/frmFinal.h"
+
+#include "components/patient_search/PatientHeaderRecords.h"
+#include "components/patient_search/clsPatientSearch.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/clsParameters.h"
+#include "shared/lookups/AccountChecks.h"
+#include "shared/lookups/PatientLookups.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+#include "workspace/Placeholders.h"
+#include "workspace/WorkspaceData.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kFurther = QStringLiteral(" immediately for further instructions.");
+
+void refuse(const QString& text, int icon)
+{
+    MsgBox(text, vbOKOnly | icon, QStringLiteral("Message"));
+}
+
+void refuseCleared(const QString& department, bool charges)
+{
+    refuse(QStringLiteral("Patient is already cleared by (%1 Department). ").arg(department) +
+               (charges ? QStringLiteral("If you have charges to make, notify the Billing staff")
+                        : QStringLiteral("If you have requests to make, notify the Billing staff")) +
+               kFurther,
+           vbInformation);
+}
+
+void refuseClosed()
+{
+    refuse(QStringLiteral("The patient's account has already been closed . ") +
+               QStringLiteral("If you have charges to make, notify the Billing staff") + kFurther,
+           vbExclamation);
+}
+
+void refuseCashBasis(const QString& charges)
+{
+    refuse(QStringLiteral("The patient's account has been placed under cash basis ") +
+               QStringLiteral("for ( %1 ) by the Billing Officer. ").arg(charges) +
+               QStringLiteral("Please advice the patient/watcher to see the Billing staff immediately for further instructions."),
+           vbExclamation);
+}
+
+bool personalOpd(const QString& idNum)
+{
+    return GetOPDRateType(idNum.trimmed()) == QLatin1String("A");
+}
+
+bool cleared(const QString& idNum, const char* section)
+{
+    return IsDepartmentCleared(idNum, QString::fromLatin1(section));
+}
+
+// The billing date of the kind of patient chosen decides whether the account is closed.
+bool accountClosed(const QString& idNum)
+{
+    const WorkspaceData::BillingDates d = WorkspaceData::ReadBillingDates(SharedConnection(), idNum);
+    return (SelectedPatientType == QLatin1String("I") ? d.admission : d.visit).isValid();
+}
+
+void refreshRecord()
+{
+    if (!PatientSearch) return;
+    if (SelectedPatientType == QLatin1String("I"))
+        PatientSearch->Admission()->Refresh();
+    else
+        PatientSearch->PatientClass()->clsOutPatient()->Refresh();
+}
+
+HeaderAdmission admissionFlags(const QString& idNum)
+{
+    HeaderAdmission a;
+    PatientHeaderRecords::ValidateAdmission(SharedConnection(), idNum, a);
+    return a;
+}
+
+} // namespace
+
+void frmFinal::RefreshAccountFlags()
+{
+    if (HospitalInfo.IsAllowClinicalAssessmentWithoutValidation) {
+        cmdNextPatient[9]->setVisible(true);
+        return;
+    }
+    cmdNextPatient[9]->setVisible(false);
+    const QString id = txtID->text().trimmed();
+    const bool allowPersonal = StationParameters().CLAllowRequestPersonalPx();
+    if (!id.endsWith(QLatin1Char('B'))) {
+        if (PatientSearch) PatientSearch->Admission()->Refresh();
+        const HeaderAdmission a = admissionFlags(id);
+        const struct { bool ok; QWidget* list; QWidget* more; } rows[] = {
+            {a.OkeyLab, lstListLaboratory, cmdLabMore}, {a.OkeyXray, lstListXray, cmdXrayMore},
+            {a.OkeyUltra, lstListUltra, cmdUltraMore},  {a.OkeyPH, cmdNextPatient[1], nullptr},
+            {a.OkeyCS, cmdNextPatient[2], nullptr},     {a.OkeyCT, nullptr, nullptr},
+            {a.OkeyPT, nullptr, nullptr},               {a.OkeyHS, nullptr, nullptr},
+            {a.OkeyRTS, nullptr, nullptr},              {a.OkeyNU, nullptr, nullptr}};
+        for (const auto& r : rows) {
+            if (r.list) r.list->setEnabled(r.ok);
+            if (r.more) r.more->setEnabled(r.ok);
+            if (!r.ok) cmdNextPatient[9]->setVisible(true);
+        }
+    } else {
+        if (PatientSearch) PatientSearch->PatientClass()->clsOutPatient()->Refresh();
+        const bool cashVisit = personalOpd(id) && !allowPersonal;
+        for (QWidget* w : std::initializer_list<QWidget*>{lstListLaboratory, cmdLabMore, lstListXray, cmdXrayMore,
+                                                          lstListUltra, cmdUltraMore, cmdNextPatient[1], cmdNextPatient[2]})
+            w->setEnabled(!cashVisit);
+        cmdNextPatient[9]->setVisible(cashVisit);
+    }
+    lstListOthers->setEnabled(!(personalOpd(id) && !allowPersonal));
+}
+
+void frmFinal::OpenPharmacyEntry()
+{
+    refreshRecord();
+    const QString id = txtID->text();
+    if (cleared(id, "PH")) return refuseCleared(QStringLiteral("Pharmacy"), false);
+    if (accountClosed(id)) return refuseClosed();
+    if (SelectedPatientType == QLatin1String("I") && !admissionFlags(id).OkeyPH)
+        return refuseCashBasis(QStringLiteral("Pharmacy Charges"));
+    ShowWindowNotYetAvailable(QStringLiteral("Pharmacy Request Entry"));
+    LoadRequestStatus();
+}
+
+void frmFinal::CSR()
+{
+    refreshRecord();
+    const QString id = txtID->text();
+    if (cleared(id, "CS")) return refuseCleared(QStringLiteral("Central Supply"), false);
+    if (accountClosed(id)) return refuseClosed();
+    if (SelectedPatientType == QLatin1String("I") && !admissionFlags(id).OkeyCS)
+        return refuseCashBasis(QStringLiteral("Central Supply Charges"));
+    ShowWindowNotYetAvailable(QStringLiteral("Central Supply Request Entry"));
+    LoadRequestStatus();
+}
+
+void frmFinal::OpenChargingEntry()
+{
+    refreshRecord();
+    const QString id = txtID->text();
+    if (cleared(id, "CL")) return refuseCleared(QStringLiteral("Cathlab"), true);
+    if (accountClosed(id)) return refuseClosed();
+    if (GetOkeyCL(id)) return refuseCashBasis(QStringLiteral("Cathlab Charges"));
+    if (personalOpd(id) && !StationParameters().ByPassPersonalPostCharge())
+        return refuse(QStringLiteral("The patient's OPD registration is tag as OPD Cash. ") +
+                          QStringLiteral("Please use the Cash Assessment Entry Option to enter charges."),
+                      vbExclamation);
+    PrepareEntryWindow(QStringLiteral("CHARGING ENTRY"), QStringLiteral("STATION..sp_CL_ChargingCodes"), {}, QString());
+}
+
+void frmFinal::OpenCashAssessment()
+{
+    try {
+        const QString id = txtID->text();
+        const bool outPatient = id.endsWith(QLatin1Char('B'));
+        const bool cashBasis = GetOkeyCL(id);
+        if (!outPatient && !cashBasis)
+            return refuse(QStringLiteral("The patient's account has not been placed under cash basis ") +
+                              QStringLiteral("\r\n") + QStringLiteral(" for (Cathlab Charges ). Please use the Charging Entry to enter charges."),
+                          vbExclamation);
+        const bool personal = personalOpd(id);
+        if (outPatient && !personal)
+            return refuse(QStringLiteral("The patient's OPD registration is tag as OPD Charge. ") + QStringLiteral("\r\n") +
+                              QStringLiteral(" Please use the Chargig Entry to enter charges."),
+                          vbExclamation);
+        PrepareEntryWindow(QStringLiteral("Cash Assessment Entry"), QStringLiteral("STATION..sp_CL_ChargingCodes"), {}, QString());
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void frmFinal::OpenClinicalAssessment()
+{
+    PrepareEntryWindow(QStringLiteral("Assessment Entry For Clinical Department"),
+                       QStringLiteral("STATION..sp_Nurse_Get_Assess_ClinicalDeparment"),
+                       {txtID->text().trimmed(), HospitalInfo.IsAllowClinicalAssessmentWithoutValidation ? 1 : 0}, QString());
+}
+
+// The entry windows that take the department list and the header boxes are not part of this
+// program yet: the department source is still read (so its errors surface) and the user is told.
+void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& departmentSql, const QVariantList& args,
+                                  const QString&)
+{
+    WorkspaceData::DepartmentRows(SharedConnection(), departmentSql, args);
+    ShowWindowNotYetAvailable(windowName);
+}

@@ -1,0 +1,235 @@
+// The operating-room schedule request page: the day's bookings by room and the request entry.
+#include "workspace/frmFinal.h"
+
+#include "components/StationComponents.h"
+#include "components/login/clsCurrentuser.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+#include "workspace/DaySchedule.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+QString hourText(const QDateTime& dt)
+{
+    return QTime(dt.time().hour(), 0).toString(QStringLiteral("h:00:00 AP"));
+}
+}
+
+void frmFinal::buildSchedulePage(QWidget* page)
+{
+    auto* g = new QGridLayout(page);
+    MonthView1 = new QCalendarWidget(page);
+    MonthView1->setObjectName(QStringLiteral("MonthView1"));
+    g->addWidget(MonthView1, 0, 0);
+    Schedule1 = new DaySchedule(page);
+    g->addWidget(Schedule1, 0, 1, 2, 1);
+    auto* fra = new QGroupBox(QStringLiteral("Request for Operation Schedule"), page);
+    fra->setObjectName(QStringLiteral("fraSchedule"));
+    auto* f = new QGridLayout(fra);
+    dtpSchedule = new QDateEdit(fra);
+    dtpSchedule->setObjectName(QStringLiteral("dtpSchedule"));
+    dtpSchedule->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    cboStartTime = new QComboBox(fra);
+    cboStartTime->setObjectName(QStringLiteral("cboStartTime"));
+    cboStartTime->setEditable(true);
+    for (int h = 1; h <= 23; ++h) cboStartTime->addItem(QTime(h, 0).toString(QStringLiteral("h:00:00 AP")));
+    auto pair = [&](QLineEdit** p, const char* name) {
+        for (int i = 0; i < 2; ++i) {
+            p[i] = new QLineEdit(fra);
+            p[i]->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(name)).arg(i));
+        }
+        p[0]->setReadOnly(true);
+    };
+    pair(txtOperation, "txtOperation");
+    pair(txtSurgeon, "txtSurgeon");
+    pair(txtAnesthesiologist, "txtAnesthesiologist");
+    txtScheduleRemarks = new QLineEdit(fra);
+    cmdProcedure = new QPushButton(QStringLiteral("..."), fra);
+    Command1 = new QPushButton(QStringLiteral("..."), fra);
+    Command2 = new QPushButton(QStringLiteral("..."), fra);
+    const char* labels[] = {"Schedule Date:", "Starting Time :", "Procedure:", "Surgeon", "Anesthesiologist", "Remarks"};
+    QWidget* fields[] = {dtpSchedule, cboStartTime, txtOperation[1], txtSurgeon[1], txtAnesthesiologist[1], txtScheduleRemarks};
+    QWidget* codes[] = {nullptr, nullptr, txtOperation[0], txtSurgeon[0], txtAnesthesiologist[0], nullptr};
+    QWidget* searches[] = {nullptr, nullptr, cmdProcedure, Command1, Command2, nullptr};
+    for (int i = 0; i < 6; ++i) {
+        f->addWidget(new QLabel(QString::fromLatin1(labels[i]), fra), i, 0);
+        f->addWidget(fields[i], i, 1);
+        if (searches[i]) f->addWidget(searches[i], i, 2);
+        if (codes[i]) f->addWidget(codes[i], i, 3);
+    }
+    const char* saves[] = {"Save", "Exit", "Exit"};
+    for (int i = 0; i < 3; ++i) {
+        cmdSaveSchedule[i] = new QPushButton(QString::fromLatin1(saves[i]), fra);
+        cmdSaveSchedule[i]->setObjectName(QStringLiteral("cmdSaveSchedule%1").arg(i));
+        connect(cmdSaveSchedule[i], &QPushButton::clicked, this, [this, i] { cmdSaveSchedule_Click(i); });
+    }
+    f->addWidget(cmdSaveSchedule[0], 6, 1);
+    f->addWidget(cmdSaveSchedule[1], 6, 2);
+    g->addWidget(fra, 1, 0);
+    pictSchedule = new QGroupBox(QStringLiteral("Scheduled Details"), page);
+    pictSchedule->setObjectName(QStringLiteral("pictSchedule"));
+    auto* p = new QGridLayout(pictSchedule);
+    txtScheduleRoom2 = new QLineEdit(pictSchedule);
+    p->addWidget(new QLabel(QStringLiteral("Room"), pictSchedule), 0, 0);
+    p->addWidget(txtScheduleRoom2, 0, 1);
+    const QPair<int, const char*> details[] = {{5, "Schedule Date"}, {2, "Starting Time"}, {3, "Length/Duration"}, {4, "Details"}};
+    int r = 1;
+    for (const auto& d : details) {
+        txtDuration[d.first] = new QLineEdit(pictSchedule);
+        txtDuration[d.first]->setReadOnly(true);
+        p->addWidget(new QLabel(QString::fromLatin1(d.second), pictSchedule), r, 0);
+        p->addWidget(txtDuration[d.first], r++, 1);
+    }
+    p->addWidget(cmdSaveSchedule[2], r, 1);
+    pictSchedule->hide();
+    g->addWidget(pictSchedule, 2, 0, 1, 2);
+    connect(MonthView1, &QCalendarWidget::clicked, this, &frmFinal::MonthView1_DateClick);
+    connect(Schedule1, &DaySchedule::BookingEvent, this, &frmFinal::Schedule1_BookingEvent);
+    connect(cmdProcedure, &QPushButton::clicked, this, &frmFinal::cmdProcedure_Click);
+    connect(Command1, &QPushButton::clicked, this, [this] { SearchDoctor(txtSurgeon); });
+    connect(Command2, &QPushButton::clicked, this, [this] { SearchDoctor(txtAnesthesiologist); });
+}
+
+void frmFinal::LoadORRooms()
+{
+    try {
+        Recordset rooms = SharedConnection().call(QStringLiteral("SCHEDULE..sp_List_ORRooms"));
+        Schedule1->ClearRooms();
+        for (int r = 0; r < rooms.recordCount(); ++r) Schedule1->AddRoom(DbValue::text(rooms.valueAt(r, 0)));
+        Recordset app = SharedConnection().query(QStringLiteral("SELECT StartTime, DayLength, ScheduleIncrement FROM SCHEDULE..tbORApplication"));
+        if (!app.isEmpty()) {
+            Schedule1->DayStart = app.toDateTime(QStringLiteral("StartTime"));
+            Schedule1->DayLength = app.value(QStringLiteral("DayLength")).toInt();
+            Schedule1->TimeIncrement = app.value(QStringLiteral("ScheduleIncrement")).toInt();
+        }
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void frmFinal::ResetScheduleEntry()
+{
+    dtpSchedule->setDateRange(ServerDate.date(), ServerDate.date().addDays(6));
+    dtpSchedule->setDate(ServerDate.date());
+    cboStartTime->setEditText(hourText(ServerDate));
+    txtScheduleRemarks->clear();
+    LoadORSchedule();
+    for (QLineEdit* b : {txtOperation[1], txtSurgeon[1], txtAnesthesiologist[1], txtOperation[0], txtSurgeon[0], txtAnesthesiologist[0]})
+        b->clear();
+}
+
+void frmFinal::LoadORSchedule()
+{
+    Schedule1->ClearBookings();
+    try {
+        const QDate day = MonthView1->selectedDate();
+        Recordset rs = SharedConnection().call(QStringLiteral("SCHEDULE..sp_Get_ORSCHEDULE"),
+                                               {day.toString(QStringLiteral("MM/dd/yyyy "))});
+        for (int r = 0; r < rs.recordCount(); ++r)
+            Schedule1->AddBooking({QString(), day, rs.textAt(r, QStringLiteral("RoomName")),
+                                   DbValue::toDateTime(rs.valueAt(r, QStringLiteral("StartTime"))),
+                                   rs.valueAt(r, QStringLiteral("Length")).toInt(), rs.textAt(r, QStringLiteral("Description")),
+                                   rs.textAt(r, QStringLiteral("CategoryName"))});
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void frmFinal::MonthView1_DateClick(const QDate& day)
+{
+    const int clicked = day.year() * 12 + day.month(), server = ServerDate.date().year() * 12 + ServerDate.date().month();
+    if (clicked != server) {
+        MsgBox(clicked < server ? QStringLiteral("Can't view last month's schedule.") : QStringLiteral("Can't view next month's schedule."),
+               vbInformation, QStringLiteral("Notification"));
+        MonthView1->setSelectedDate(ServerDate.date());
+        return;
+    }
+    ResetScheduleEntry();
+}
+
+void frmFinal::Schedule1_BookingEvent(int number)
+{
+    const DaySchedule::Booking b = Schedule1->CurrentBooking;
+    if (b.text.isEmpty()) {
+        Schedule1->ReleaseEvent(number);
+        return;
+    }
+    txtScheduleRoom2->setText(b.room);
+    txtDuration[5]->setText(b.date.toString(QStringLiteral("M/d/yyyy")));
+    txtDuration[2]->setText(b.start.time().toString(QStringLiteral("h:mm:ss AP")));
+    txtDuration[3]->setText(QString::number(b.length));
+    txtDuration[4]->setText(b.text);
+    pictSchedule->show();
+}
+
+void frmFinal::SearchDoctor(QLineEdit* const* pair)
+{
+    if (!CodeSearch || !CodeSearch->SearchListing(pair[1]->text(), 1)) return;
+    pair[0]->setText(CodeSearch->DoctorRecord.ResultCode);
+    pair[1]->setText(CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(" ,") + CodeSearch->DoctorRecord.FirstName.trimmed());
+}
+
+void frmFinal::cmdProcedure_Click()
+{
+    if (!CodeSearch) return;
+    CodeSearch->OtherSectionID = QStringLiteral("OR");
+    if (!CodeSearch->SearchListing(txtOperation[1]->text(), 21)) return;
+    txtOperation[0]->setText(CodeSearch->OtherRevenueRecord.ResultCode);
+    txtOperation[1]->setText(CodeSearch->OtherRevenueRecord.OtherRevenue);
+}
+
+void frmFinal::cmdSaveSchedule_Click(int index)
+{
+    if (index == 2) {
+        pictSchedule->hide();
+        return;
+    }
+    if (index == 1) {
+        cmdExit_Click();
+        return;
+    }
+    if (txtOperation[0]->text().isEmpty() && txtSurgeon[0]->text().isEmpty()) {
+        MsgBox(QStringLiteral("Can't save incomplete data."), vbInformation, QStringLiteral("Notification"));
+        return;
+    }
+    try {
+        Recordset t = SharedConnection().call(QStringLiteral("SCHEDULE..sp_Get_TransactionDate"));
+        ServerDate = t.toDateTime(QStringLiteral("Tdate"));
+        const QString typed = cboStartTime->currentText().trimmed();
+        QTime time = QTime::fromString(typed, QStringLiteral("h:mm:ss AP"));
+        if (!time.isValid()) time = QTime::fromString(typed, QStringLiteral("h:mm AP"));
+        const QDateTime when(dtpSchedule->date(), time);
+        QDateTime now = ServerDate;
+        now.setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
+        if (!time.isValid() || when <= now) {
+            MsgBox(QStringLiteral("Invalid time of operation."), vbCritical, QStringLiteral("Message"));
+            cboStartTime->setEditText(hourText(ServerDate));
+            return;
+        }
+        const QString dateTime = dtpSchedule->date().toString(QStringLiteral("MM/dd/yyyy ")) + cboStartTime->currentText();
+        const QString description = QStringLiteral("Patient Name :") + txtPatient->text() + QStringLiteral(" ") + QStringLiteral("Procedure :") +
+                                    txtOperation[1]->text() + QStringLiteral(" ") + QStringLiteral("Surgeon:") + txtSurgeon[1]->text() +
+                                    QStringLiteral(" ") + QStringLiteral("Anesthesiologist :") + txtAnesthesiologist[1]->text() +
+                                    QStringLiteral(" ");
+        SharedConnection().call(QStringLiteral("SCHEDULE..sp_Save_RequestORSchedule"),
+                                {dateTime, description, dateTime, txtID->text(), CurrentUser ? CurrentUser->EmployeeCode() : QString(),
+                                 txtOperation[0]->text(), txtSurgeon[0]->text(), txtAnesthesiologist[0]->text(), txtPno->text(),
+                                 CurrentStationID.toString(), txtScheduleRemarks->text()});
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return;
+    }
+    MsgBox(QStringLiteral("Schedule data successfully saved."), vbInformation, QStringLiteral("Notification"));
+    ResetScheduleEntry();
+    txtScheduleRemarks->clear();
+}

@@ -1,0 +1,167 @@
+#include "workspace/frmPostDiet.h"
+
+#include "access/frmTransaction_UserValidation.h"
+#include "components/StationComponents.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+#include "workspace/frmFinal.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmPostDiet::frmPostDiet(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmPostDiet"));
+    setWindowTitle(QStringLiteral("Post New Diet"));
+    auto* g = new QGridLayout(this);
+    auto edit = [this](const char* name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->installEventFilter(this);
+        return e;
+    };
+    txtOldDiet = edit("txtOldDiet");
+    txtOldDiet->setReadOnly(true);
+    txtNewDiet = edit("txtNewDiet");
+    txtDietCode = edit("txtDietCode");
+    txtDietCode->setReadOnly(true);
+    txtRemarks = edit("txtRemarks");
+    cmdSearchDiet = new QPushButton(QStringLiteral("..."), this);
+    chkExtraMeal = new QCheckBox(QStringLiteral("Extra Meal"), this);
+    Command1[0] = new QPushButton(QStringLiteral("Save New diet"), this);
+    Command1[1] = new QPushButton(QStringLiteral("Cancel"), this);
+    g->addWidget(new QLabel(QStringLiteral("Old Diet"), this), 0, 0);
+    g->addWidget(txtOldDiet, 0, 1, 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("New Diet"), this), 1, 0);
+    g->addWidget(txtNewDiet, 1, 1);
+    g->addWidget(cmdSearchDiet, 1, 2);
+    g->addWidget(txtDietCode, 2, 1);
+    g->addWidget(new QLabel(QStringLiteral("Remarks"), this), 3, 0);
+    g->addWidget(txtRemarks, 3, 1, 1, 2);
+    g->addWidget(chkExtraMeal, 4, 1);
+    g->addWidget(Command1[0], 5, 1);
+    g->addWidget(Command1[1], 5, 2);
+    for (int i = 0; i < 2; ++i) {
+        Command1[i]->setAutoDefault(false);
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    }
+    cmdSearchDiet->setAutoDefault(false);
+    connect(cmdSearchDiet, &QPushButton::clicked, this, &frmPostDiet::cmdSearchDiet_Click);
+    Form_Load();
+}
+
+void frmPostDiet::Form_Load()
+{
+    txtOldDiet->setText(frmFinal::instance()->txtAdiet->text());
+    if (!LoadCurrentDiet()) {
+        txtDietCode->clear();
+        txtRemarks->clear();
+    }
+    m_loadedRemarks = txtRemarks->text();
+}
+
+bool frmPostDiet::LoadCurrentDiet()
+{
+    try {
+        Recordset rs = SharedConnection().query(QStringLiteral("SELECT DietID, DietRemarks FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?"),
+                                                {frmFinal::instance()->txtID->text().trimmed()});
+        if (rs.isEmpty()) return false;
+        txtDietCode->setText(rs.text(QStringLiteral("DietID")));
+        txtRemarks->setText(rs.text(QStringLiteral("DietRemarks")));
+        return true;
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return false;
+    }
+}
+
+void frmPostDiet::searchDiet(const QString& text)
+{
+    if (!CodeSearch) return;
+    if (CodeSearch->SearchListing(text, 6)) {
+        txtNewDiet->setText(CodeSearch->DietRecord.Diet);
+        txtDietCode->setText(CodeSearch->DietRecord.ResultCode);
+        txtRemarks->setText(CodeSearch->DietRecord.Remarks);
+    }
+}
+
+void frmPostDiet::cmdSearchDiet_Click() { searchDiet(QString()); }
+
+bool frmPostDiet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(event);
+        if (k->text() == QLatin1String("'")) return true;
+        if (watched == txtNewDiet) {
+            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+                searchDiet(txtNewDiet->text());
+                return false;
+            }
+            if (!k->text().isEmpty() && k->text() != k->text().toUpper()) {
+                txtNewDiet->insert(QString(QChar(char16_t(KeyPress::AllUppers(k->text().at(0).unicode())))));
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmPostDiet::Command1_Click(int index)
+{
+    if (index == 1) {
+        reject();
+        return;
+    }
+    if (txtDietCode->text().isEmpty()) {
+        cmdSearchDiet_Click();
+        return;
+    }
+    // A diet name the catalogue does not know under the chosen code is refused.
+    if (!txtNewDiet->text().trimmed().isEmpty() &&
+        SharedConnection()
+            .query(QStringLiteral("SELECT 1 FROM BUILD_FILE..tbCoDiet WHERE DietID = ? AND Diet = ?"),
+                   {txtDietCode->text(), txtNewDiet->text().trimmed()})
+            .isEmpty()) {
+        MsgBox(QStringLiteral("Invalid Diet Name!"), vbInformation, QStringLiteral("Notification"));
+        return;
+    }
+    const QString extra = chkExtraMeal->isChecked() ? QStringLiteral("Y") : QString();
+    frmFinal* w = frmFinal::instance();
+    Connection& c = SharedConnection();
+    bool began = false;
+    try {
+        GetServerDate();
+        runModal(frmTransaction_UserValidation::instance());
+        if (ValidatedUserID.trimmed().isEmpty()) return;
+        QString remarks = txtRemarks->text();
+        remarks.replace(QLatin1Char('\''), QLatin1Char('`'));
+        c.beginTrans();
+        began = true;
+        c.call(QStringLiteral("STATION..Nurse_AppendDiet"),
+               {w->txtID->text(), w->txtPno->text(), txtDietCode->text(), ServerDate.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss AP")),
+                remarks, ValidatedUserName, extra});
+        c.call(QStringLiteral("STATION..sp_Save_Station_Logs"),
+               {w->txtID->text().trimmed(),
+                QStringLiteral("OLDDIET:") + txtOldDiet->text() + QStringLiteral(" ") + QStringLiteral("OLDREMARKS:") + m_loadedRemarks +
+                    QStringLiteral(" ") + QStringLiteral("NEWDIET:") + txtNewDiet->text() + QStringLiteral(" ") +
+                    QStringLiteral("NEWREMARKS:") + txtRemarks->text(),
+                ValidatedUserID, CurrentStationID.toString()});
+        c.commitTrans();
+        began = false;
+    } catch (const std::exception& e) {
+        if (began) {
+            try { c.rollbackTrans(); } catch (...) {}
+        }
+        MsgBox(QStringLiteral("Error While Saving New Diet  ") + QString::fromUtf8(e.what()), vbOKOnly);
+        return;
+    }
+    w->txtAdiet->setText(txtNewDiet->text());
+    MsgBox(QStringLiteral("Successfully updated patient's diet."), vbInformation, QStringLiteral("Notification"));
+    accept();
+}

@@ -1,0 +1,89 @@
+#include "WorkspaceFixture.h"
+
+#include "access/frmTransaction_UserValidation.h"
+#include "components/StationComponents.h"
+#include "components/code_search/frmCodeSearchList.h"
+#include "workspace/frmPostDiet.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+
+class WorkspaceDiet : public WorkspaceTest {
+protected:
+    void SetUp() override
+    {
+        WorkspaceTest::SetUp();
+        m_search = std::make_unique<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch"));
+        m_search->setConnection(&conn());
+        CodeSearch = m_search.get();
+    }
+    void TearDown() override
+    {
+        CodeSearch = nullptr;
+        m_search.reset();
+        WorkspaceTest::TearDown();
+    }
+    static void choose(const char* code)
+    {
+        const QString c = QString::fromLatin1(code);
+        UiScript::queueDialog("frmCodeSearchList", [c](QDialog* d) {
+            auto* l = static_cast<frmCodeSearchList*>(d);
+            l->ChosenRow = l->FindRow(c);
+            l->accept();
+        });
+    }
+    std::unique_ptr<clsCodeSearch> m_search;
+};
+
+TEST_F(WorkspaceDiet, ChangesTheDietInOneTransactionAndLogsIt)
+{
+    setRights("|6");
+    const QString id = admission(1); // NPO in the demo
+    frmFinal* w = open(id);
+    UiScript::queueDialog("frmPostDiet", [](QDialog* d) {
+        auto* dlg = static_cast<frmPostDiet*>(d);
+        EXPECT_EQ(dlg->txtOldDiet->text(), "NOTHING PER OREM");
+        EXPECT_EQ(dlg->txtDietCode->text(), "NPO");
+        dlg->txtRemarks->setText("TYPED");
+        choose("LSLF");
+        dlg->cmdSearchDiet_Click();
+        EXPECT_EQ(dlg->txtRemarks->text(), "NO ADDED SALT"); // the catalogue's remarks replace the typed ones
+        dlg->txtRemarks->setText("PATIENT'S REQUEST");
+        dlg->chkExtraMeal->setChecked(true);
+        UiScript::queueDialog("frmTransaction_UserValidation", [](QDialog* v) {
+            auto* u = static_cast<frmTransaction_UserValidation*>(v);
+            QTest::keyClicks(u->txtUserID, "CL002");
+            QTest::keyClick(u->txtUserID, Qt::Key_Return);
+            QTest::keyClicks(u->txtAccessCode, "CATH2");
+            QTest::keyClick(u->txtAccessCode, Qt::Key_Return);
+        });
+        dlg->Command1_Click(0);
+    });
+    w->cmdNextPatient_Click(3);
+    EXPECT_EQ(UiScript::lastText(), "Successfully updated patient's diet.");
+    EXPECT_EQ(w->txtAdiet->text(), "LOW SALT, LOW FAT DIET");
+    Recordset rs = conn().query("SELECT DietID, DietRemarks, ExtraMeal FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id});
+    EXPECT_EQ(rs.text("DietID"), "LSLF");
+    EXPECT_EQ(rs.text("DietRemarks"), "PATIENT`S REQUEST");
+    EXPECT_EQ(rs.text("ExtraMeal"), "Y");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..tbStationLogs WHERE Idnum = ? AND UserID = 'CL002' AND Remarks = ?",
+                    {id, "OLDDIET:NOTHING PER OREM OLDREMARKS: NEWDIET:LOW SALT, LOW FAT DIET NEWREMARKS:PATIENT'S REQUEST"}),
+              1);
+    EXPECT_FALSE(conn().inTransaction());
+}
+
+TEST_F(WorkspaceDiet, RefusedValidationWritesNothingAndNeedsRightSix)
+{
+    setRights("|1");
+    frmFinal* w = open(admission(1));
+    w->cmdNextPatient_Click(3);
+    EXPECT_EQ(UiScript::lastText(), "Sorry you don't have access right to Post New Diet!");
+    frmPostDiet dlg;
+    choose("SOFT");
+    dlg.cmdSearchDiet_Click();
+    UiScript::queueDialog("frmTransaction_UserValidation", [](QDialog* v) { v->reject(); });
+    dlg.Command1_Click(0);
+    EXPECT_EQ(conn().query("SELECT DietID FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {admission(1)}).text("DietID"), "NPO");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..tbStationLogs WHERE Remarks LIKE 'OLDDIET:%'"), 0);
+}

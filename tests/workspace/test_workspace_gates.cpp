@@ -1,0 +1,184 @@
+#include "WorkspaceFixture.h"
+
+#include <QTimer>
+#include "platform/report/ReportLog.h"
+
+#include <QPushButton>
+
+namespace {
+const QString kCashCL = "The patient's account has been placed under cash basis for ( Cathlab Charges ) by the Billing Officer. "
+                        "Please advice the patient/watcher to see the Billing staff immediately for further instructions.";
+const QString kNotCash = "The patient's account has not been placed under cash basis \r\n for (Cathlab Charges ). Please use "
+                         "the Charging Entry to enter charges.";
+const QString kOpdCash = "The patient's OPD registration is tag as OPD Cash. Please use the Cash Assessment Entry Option to "
+                         "enter charges.";
+const QString kOpdCharge = "The patient's OPD registration is tag as OPD Charge. \r\n Please use the Chargig Entry to enter charges.";
+const QString kOpensCharge = "\"CHARGING ENTRY\" is not yet available.";
+const QString kOpensCash = "\"Cash Assessment Entry\" is not yet available.";
+}
+
+class WorkspaceGates : public WorkspaceTest {
+protected:
+    void SetUp() override
+    {
+        WorkspaceTest::SetUp();
+        setRights("|1|3|9|19|10|11");
+    }
+    QString press(frmFinal* w, int element)
+    {
+        UiScript::reset();
+        w->cmdNextPatient_Click(element);
+        return UiScript::lastText();
+    }
+};
+
+TEST_F(WorkspaceGates, WhichWindowTakesTheCathlabCharges)
+{
+    // In-patients without clearance and with an open account; visits without a tbPatient2 row.
+    QString inpatient;
+    for (int n = 0; n < 12 && inpatient.isEmpty(); ++n) {
+        const QString id = admission(n);
+        if (count("SELECT COUNT(*) FROM STATION..tbNurseDeptClearance WHERE IDNum = ?", {id}) == 0 &&
+            count("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient WHERE IDNum = ? AND BillingDate IS NULL", {id}) == 1)
+            inpatient = id;
+    }
+    ASSERT_FALSE(inpatient.isEmpty());
+    const QString opdCash = visit(0), opdCharge = visit(1); // OPD classes A (rate A) and B
+    conn().execute("DELETE FROM PATIENT_DATA..tbPatient2 WHERE IDNum IN (?, ?)", {opdCash, opdCharge});
+    struct Case { QString id; QVariant okeyCL; QString charging, cash; };
+    const Case cases[] = {{inpatient, 0, kCashCL, kOpensCash},
+                          {inpatient, 1, kOpensCharge, kNotCash},
+                          {opdCash, QVariant(), kOpdCash, kOpensCash},
+                          {opdCharge, QVariant(), kOpensCharge, kOpdCharge}};
+    for (const Case& c : cases) {
+        if (c.okeyCL.isValid()) conn().execute("UPDATE PATIENT_DATA..tbPatient2 SET OkeyCL = ? WHERE IDNum = ?", {c.okeyCL, c.id});
+        frmFinal* w = open(c.id);
+        EXPECT_EQ(press(w, 5), c.charging) << c.id.toStdString();
+        EXPECT_EQ(press(w, 7), c.cash) << c.id.toStdString();
+        delete frmFinal::existing();
+    }
+    setParameter("CLByPassPersonalPostCharge", "1");
+    frmFinal* w = open(opdCash);
+    EXPECT_EQ(press(w, 5), kOpensCharge);
+}
+
+TEST_F(WorkspaceGates, TheFirstFailingTestWins)
+{
+    const QString id = admission(3); // cleared by the Cathlab in the demo
+    conn().execute("UPDATE PATIENT_DATA..tbPatient SET BillingDate = AdmDate WHERE IDNum = ?", {id});
+    frmFinal* w = open(id);
+    EXPECT_EQ(press(w, 5), "Patient is already cleared by (Cathlab Department). If you have charges to make, notify the "
+                           "Billing staff immediately for further instructions.");
+    EXPECT_EQ(UiScript::shown().last().style & 0x70, vbInformation);
+    conn().execute("DELETE FROM STATION..tbNurseDeptClearance WHERE IDNum = ?", {id});
+    EXPECT_EQ(press(w, 5), "The patient's account has already been closed . If you have charges to make, notify the Billing "
+                           "staff immediately for further instructions.");
+    EXPECT_EQ(UiScript::shown().last().style & 0x70, vbExclamation);
+    EXPECT_EQ(UiScript::shown().last().title, "Message");
+}
+
+TEST_F(WorkspaceGates, RequestGatesTestTheSectionFlagOfInPatientsOnly)
+{
+    const QString id = admission(1); // pharmacy on cash basis in the demo
+    frmFinal* w = open(id);
+    EXPECT_FALSE(on(w->cmdNextPatient[1]));
+    EXPECT_TRUE(on(w->cmdNextPatient[2]));
+    EXPECT_FALSE(w->cmdNextPatient[9]->isHidden());
+    UiScript::reset();
+    EXPECT_EQ(w->Form_KeyDown(117), 0);
+    EXPECT_EQ(UiScript::lastText(), "The patient's account has been placed under cash basis for ( Pharmacy Charges ) by the "
+                                    "Billing Officer. Please advice the patient/watcher to see the Billing staff immediately "
+                                    "for further instructions.");
+    UiScript::reset();
+    w->Form_KeyDown(118);
+    EXPECT_EQ(UiScript::lastText(), "\"Central Supply Request Entry\" is not yet available.");
+}
+
+TEST_F(WorkspaceGates, AccountFlagsOfAVisit)
+{
+    const QString id = visit(0); // rate "A"
+    frmFinal* w = open(id);
+    for (QWidget* c : std::initializer_list<QWidget*>{w->lstListLaboratory, w->cmdLabMore, w->lstListXray, w->lstListOthers,
+                                                      w->cmdNextPatient[1], w->cmdNextPatient[2]})
+        EXPECT_FALSE(on(c)) << c->objectName().toStdString();
+    EXPECT_FALSE(w->cmdNextPatient[9]->isHidden());
+    delete frmFinal::existing();
+    setParameter("CLAllowRequestPersonalPx", "1");
+    w = open(id);
+    EXPECT_TRUE(on(w->lstListOthers));
+    EXPECT_TRUE(on(w->cmdNextPatient[1]));
+    EXPECT_TRUE(w->cmdNextPatient[9]->isHidden());
+}
+
+TEST_F(WorkspaceGates, RightsRefusalsOfTheActionBarAndTheKeys)
+{
+    setRights("|10");
+    frmFinal* w = open(admission(0));
+    struct Case { int element; const char* text; };
+    const Case cases[] = {{1, "Sorry you don't have access right to Request Medicines!"},
+                          {2, "Sorry you don't have access right to Request Central Supplies!"},
+                          {5, "Sorry, you don't have access right to Charging Entry!"},
+                          {7, "Sorry you don't have access right for Assessment Entry!"},
+                          {3, "Sorry you don't have access right to Post New Diet!"},
+                          {4, "Sorry you don't have access right to Discharge and Transfer Room of Patient!"},
+                          {6, "Sorry you don't have access right to Send Clearance/Discharge Order!"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(press(w, c.element), c.text);
+        EXPECT_EQ(UiScript::shown().last().title, "Message");
+    }
+    UiScript::reset();
+    EXPECT_EQ(w->Form_KeyDown(117), 117);
+    EXPECT_EQ(UiScript::lastText(), "Sorry, you don't have access right to Request Medicines!");
+    EXPECT_EQ(UiScript::shown().last().title, "Notification");
+    EXPECT_EQ(w->Form_KeyDown(118), 118);
+    EXPECT_EQ(UiScript::lastText(), "Sorry, you don't have access right to request from Central Supplies!");
+    EXPECT_EQ(w->Form_KeyDown(122), 0);
+    EXPECT_EQ(UiScript::lastText(), "Sorry you don't have access right to View Statement Of Account!");
+    EXPECT_TRUE(ReportLog::calls().isEmpty());
+    // Clinical assessment needs no right.
+    EXPECT_EQ(press(w, 9), "\"Assessment Entry For Clinical Department\" is not yet available.");
+}
+
+TEST_F(WorkspaceGates, StatementOfAccountParameters)
+{
+    const QString id = admission(0);
+    frmFinal* w = open(id);
+    UiScript::reset();
+    EXPECT_EQ(w->Form_KeyDown(122), 0);
+    ASSERT_EQ(ReportLog::calls().size(), 1);
+    const ReportCall& call = ReportLog::calls().first();
+    EXPECT_TRUE(call.error.isEmpty()) << call.error.toStdString();
+    EXPECT_EQ(call.fileName(), "StatementOfAccountPatientsLedgerByDepartment.RPT");
+    ASSERT_EQ(call.params.size(), 17);
+    const QString hosp = hospNumOf(id);
+    EXPECT_EQ(call.params[0].toString(), id);
+    EXPECT_EQ(call.params[1].toString(), HospAddress);
+    EXPECT_EQ(call.params[2].toString(), w->txtPatient->text());
+    EXPECT_EQ(call.params[6].toString(), hosp);
+    const QDateTime adm = conn().query("SELECT AdmDate FROM PATIENT_DATA..tbPatient WHERE IDNum = ?", {id}).toDateTime("AdmDate");
+    EXPECT_EQ(call.params[7].toString(), adm.toString("MM/dd/yyyy"));
+    EXPECT_EQ(call.params[11].toString(), adm.toString("hh:mm:ss AP"));
+    EXPECT_EQ(call.params[9].toString(), w->txtRoom->text());
+    EXPECT_EQ(call.params[13].toString(), "");
+    EXPECT_EQ(call.params[14].toString(), "");
+    EXPECT_EQ(call.params[15].toString(), "DELA CRUZ, ANA MARQUEZ");
+    EXPECT_EQ(call.params[16].toString(), w->txtDoctor2->text());
+    // The patient's own account prints as PERSONAL.
+    if (call.params[4].toString() == hosp) EXPECT_EQ(call.params[5].toString(), "PERSONAL");
+    ASSERT_EQ(call.subreports.size(), 2);
+    EXPECT_EQ(call.subreports[0].name, "HospitalBill");
+    EXPECT_EQ(call.subreports[1].name, "MedicalFee");
+    EXPECT_EQ(call.subreports[1].params, QVariantList({id}));
+    EXPECT_EQ(call.caption, "Statement Of Accounts");
+    EXPECT_EQ(call.shown, ReportShown::Viewer);
+    EXPECT_TRUE(call.text.contains("45,000.00"));
+}
+
+TEST_F(WorkspaceGates, FunctionKeysReloadAndValidate)
+{
+    frmFinal* w = open(admission(0));
+    EXPECT_FALSE(w->Timer1->isActive());
+    EXPECT_EQ(w->Form_KeyDown(116), 0);
+    EXPECT_TRUE(w->Timer1->isActive());
+    EXPECT_EQ(w->Form_KeyDown(119), 0); // F8: nothing
+}

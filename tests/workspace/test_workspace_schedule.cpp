@@ -1,0 +1,126 @@
+#include "WorkspaceFixture.h"
+
+#include "shared/modGlobalsRoutines.h"
+#include "components/StationComponents.h"
+#include "components/code_search/frmCodeSearchList.h"
+#include "workspace/DaySchedule.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+class WorkspaceSchedule : public WorkspaceTest {
+protected:
+    frmFinal* openToday()
+    {
+        GetServerDate();
+        frmFinal* w = open(admission(0));
+        w->MonthView1->setSelectedDate(ServerDate.date());
+        w->ResetScheduleEntry();
+        return w;
+    }
+};
+
+TEST_F(WorkspaceSchedule, RoomsLayoutAndTheDaysBookings)
+{
+    frmFinal* w = openToday();
+    EXPECT_EQ(w->Schedule1->Rooms(), QStringList({"OR 1", "OR 2", "CATH LAB"}));
+    EXPECT_EQ(w->Schedule1->TimeIncrement, 30);
+    ASSERT_EQ(w->Schedule1->Bookings().size(), 1);
+    EXPECT_EQ(w->Schedule1->Bookings()[0].room, "OR 1");
+    EXPECT_EQ(w->dtpSchedule->maximumDate(), ServerDate.date().addDays(6));
+    EXPECT_EQ(w->cboStartTime->currentText(), QTime(ServerDate.time().hour(), 0).toString("h:00:00 AP"));
+    w->Schedule1->SelectBooking(0);
+    EXPECT_FALSE(w->pictSchedule->isHidden());
+    EXPECT_EQ(w->txtDuration[3]->text(), "120");
+    w->cmdSaveSchedule_Click(2);
+    EXPECT_TRUE(w->pictSchedule->isHidden());
+    w->Schedule1->SelectBooking(-1);
+    EXPECT_TRUE(w->pictSchedule->isHidden());
+    EXPECT_GT(w->Schedule1->ReleasedEvent(), 0);
+}
+
+TEST_F(WorkspaceSchedule, OtherMonthsAreNotShown)
+{
+    frmFinal* w = openToday();
+    w->MonthView1_DateClick(ServerDate.date().addMonths(-1));
+    EXPECT_EQ(UiScript::lastText(), "Can't view last month's schedule.");
+    EXPECT_EQ(w->MonthView1->selectedDate(), ServerDate.date());
+    w->MonthView1_DateClick(ServerDate.date().addYears(1));
+    EXPECT_EQ(UiScript::lastText(), "Can't view next month's schedule.");
+}
+
+TEST_F(WorkspaceSchedule, SaveRefusalsAndTheRequestSent)
+{
+    const QString id = admission(0);
+    frmFinal* w = openToday();
+    w->txtAnesthesiologist[0]->setText("D004");
+    w->cmdSaveSchedule_Click(0);
+    EXPECT_EQ(UiScript::lastText(), "Can't save incomplete data.");
+    w->txtSurgeon[0]->setText("D003");
+    w->txtSurgeon[1]->setText("DELA ROSA ,MARCO");
+    w->cmdSaveSchedule_Click(0); // the current hour has begun
+    EXPECT_EQ(UiScript::lastText(), "Invalid time of operation.");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM SCHEDULE..tbORRequest"), 0);
+    w->dtpSchedule->setDate(ServerDate.date().addDays(1));
+    w->cboStartTime->setEditText("9:30 AM");
+    w->cmdSaveSchedule_Click(0);
+    EXPECT_EQ(UiScript::lastText(), "Schedule data successfully saved.");
+    Recordset rs = conn().query("SELECT ScheduleText, Description, SurgeonCode, ProcedureCode, IDNum, StationID FROM SCHEDULE..tbORRequest");
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.text("ScheduleText"), ServerDate.date().addDays(1).toString("MM/dd/yyyy") + " 9:30 AM");
+    EXPECT_TRUE(rs.text("Description").startsWith("Patient Name :" + w->txtPatient->text() + " Procedure : Surgeon:DELA ROSA ,MARCO"));
+    EXPECT_EQ(rs.text("SurgeonCode"), "D003");
+    EXPECT_EQ(rs.text("ProcedureCode"), "");
+    EXPECT_EQ(rs.text("IDNum"), id);
+    EXPECT_TRUE(w->txtSurgeon[0]->text().isEmpty());
+}
+
+TEST_F(WorkspaceSchedule, ProcedureAndSurgeonFromTheCodeSearch)
+{
+    clsCodeSearch search(QStringLiteral("CodeSearchform.clsCodeSearch"));
+    search.setConnection(&conn());
+    CodeSearch = &search;
+    frmFinal* w = openToday();
+    auto choose = [](const char* code) {
+        const QString c = QString::fromLatin1(code);
+        UiScript::queueDialog("frmCodeSearchList", [c](QDialog* d) {
+            auto* l = static_cast<frmCodeSearchList*>(d);
+            l->ChosenRow = l->FindRow(c);
+            l->accept();
+        });
+    };
+    choose("OR002");
+    w->cmdProcedure_Click();
+    EXPECT_EQ(w->txtOperation[0]->text(), "OR002");
+    EXPECT_EQ(w->txtOperation[1]->text(), "VALVE REPLACEMENT");
+    choose("D003");
+    w->SearchDoctor(w->txtSurgeon);
+    EXPECT_EQ(w->txtSurgeon[0]->text(), "D003");
+    EXPECT_EQ(w->txtSurgeon[1]->text(), "DELA ROSA ,MARCO");
+    CodeSearch = nullptr;
+}
+
+TEST_F(WorkspaceSchedule, EnterInTheSurgeonBoxSearchesWithItsText)
+{
+    clsCodeSearch search(QStringLiteral("CodeSearchform.clsCodeSearch"));
+    search.setConnection(&conn());
+    CodeSearch = &search;
+    frmFinal* w = openToday();
+    w->show();
+    w->tabSSTab1->setTabEnabled(7, true);
+    w->tabSSTab1->setCurrentIndex(7);
+    QTest::keyClicks(w->txtSurgeon[1], "dela");
+    EXPECT_EQ(w->txtSurgeon[1]->text(), "DELA");
+    UiScript::queueDialog("frmCodeSearchList", [](QDialog* d) {
+        auto* l = static_cast<frmCodeSearchList*>(d);
+        l->ChosenRow = l->FindRow("D003");
+        l->accept();
+    });
+    QTest::keyClick(w->txtSurgeon[1], Qt::Key_Return);
+    EXPECT_EQ(w->txtSurgeon[0]->text(), "D003");
+    CodeSearch = nullptr;
+}
