@@ -20,13 +20,23 @@ QDateTime GetServerDate()
 
 void WriteStationLog(const QString& idNum, const QString& remarks, const QString& userId, const QString& stationId)
 {
+    // Inside a save's transaction the line goes under a savepoint of its own: a failed line must not
+    // leave the server's transaction unusable for the statements of the save.
+    Connection* c = nullptr;
+    bool nested = false;
     try {
-        SharedConnection().execute(
-            QStringLiteral("Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) "
-                           "Values(?,GetDate(),?,?,Host_Name(),?)"),
-            {idNum, remarks, userId, stationId});
+        c = &SharedConnection();
+        nested = c->inTransaction();
+        if (nested) c->beginTrans();
+        c->execute(QStringLiteral("Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) "
+                                  "Values(?,GetDate(),?,?,Host_Name(),?)"),
+                   {idNum, remarks, userId, stationId});
+        if (nested) c->commitTrans();
     } catch (...) {
         // the log must never stop the action it records
+        if (nested) {
+            try { c->rollbackTrans(); } catch (...) {}
+        }
     }
 }
 

@@ -46,29 +46,18 @@ mdiCathLabMenu::mdiCathLabMenu()
     initShellResources();
     setObjectName(QStringLiteral("mdiCathLabMenu"));
     setWindowTitle(QStringLiteral("Talvero - Cath Laboratory"));
-    resize(1024, 720);
+    // the whole work area, also where no window manager maximises it
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(screen ? screen->availableGeometry().size() : QSize(1024, 720));
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdiArea);
+    mdiArea->viewport()->installEventFilter(this); // the background follows the area's own size
 
-    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    cmdRequests = new QPushButton(QStringLiteral("Requests"), Toolbar1);
-    cmdRequests->setObjectName(QStringLiteral("cmdRequests"));
-    cmdRequests->setVisible(false);
-
-    mnuPriceList = new QAction(QStringLiteral("Price List"), this);
-    mnuPriceList->setObjectName(QStringLiteral("mnuPriceList"));
-    mnuPriceList->setVisible(false);
-    mnuMarkUp = new QAction(QStringLiteral("Mark Up Settings"), this);
-    mnuMarkUp->setObjectName(QStringLiteral("mnuMarkUp"));
-    mnuMarkUp->setVisible(false);
-    mnuCF4 = new QAction(QStringLiteral("CF4"), this);
-    mnuCF4->setObjectName(QStringLiteral("mnuCF4"));
-    mnuCF4->setVisible(false);
-
+    buildMenus();
+    buildToolbar();
+    Toolbar1->installEventFilter(this); // the requests button keeps to the toolbar's right end
     buildStatusBar();
     ReportHost::attach(mdiArea, StbEr); // report viewers open inside, direct prints are told below
 
@@ -93,6 +82,9 @@ mdiCathLabMenu::mdiCathLabMenu()
     tmrClock->start();
 
     Agent1 = new Agent(this);
+    connect(Agent1, &Agent::doubleClicked, this, &mdiCathLabMenu::Agent1_DblClick);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        connect(screen, &QScreen::availableGeometryChanged, this, &mdiCathLabMenu::SysInfo1_DisplayChanged);
 
     // the built-in background, until the picture file is loaded
     QSvgRenderer builtIn(QStringLiteral(":/shell/background.svg"));
@@ -314,16 +306,6 @@ void mdiCathLabMenu::LoadAgentCharacter()
     }
 }
 
-void mdiCathLabMenu::Timer1_Timer()
-{
-    Timer1->stop();
-}
-
-void mdiCathLabMenu::tmrRequests_Timer() {}
-void mdiCathLabMenu::tmrNotice_Timer() {}
-void mdiCathLabMenu::tmrButton_Timer() {}
-void mdiCathLabMenu::tmrMerlin_Timer() {}
-
 void mdiCathLabMenu::MDIForm_Resize()
 {
     // 100 twips from the toolbar's right end
@@ -334,7 +316,14 @@ void mdiCathLabMenu::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     MDIForm_Resize();
-    if (!m_backgroundImage.isNull()) setBackground(m_backgroundImage);
+}
+
+bool mdiCathLabMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mdiArea->viewport() && event->type() == QEvent::Resize && !m_backgroundImage.isNull())
+        setBackground(m_backgroundImage);
+    if (watched == Toolbar1 && event->type() == QEvent::Resize) MDIForm_Resize();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void mdiCathLabMenu::closeEvent(QCloseEvent* event)

@@ -14,6 +14,14 @@ CREATE TABLE CLINICAL_AREA..tbCathLabLogBook (
     RecordStatus CHAR(1)
 );
 CREATE INDEX ix_tbCathLabLogBook_IDNum ON CLINICAL_AREA..tbCathLabLogBook (IDNum);
+-- The PHIC RVS codes that may be reported for each of the department's own procedures
+-- (ItemID: an OtherRevenueID of the main revenue code). Kept by the control panel's RVS tab.
+CREATE TABLE CLINICAL_AREA..tbCLRVS (
+    RVSID IDENTITY PRIMARY KEY,
+    ItemID VARCHAR(20) NOT NULL,
+    RVSCode VARCHAR(20) NOT NULL
+);
+CREATE UNIQUE INDEX ux_tbCLRVS_Item_Code ON CLINICAL_AREA..tbCLRVS (ItemID, RVSCode);
 -- Cases of the department: one row per requested procedure, with the state of its result
 -- ("X" no result, "D" saved, "W" verified).
 CREATE TABLE CLINICAL_AREA..tbCathLabMaster (

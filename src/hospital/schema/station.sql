@@ -55,6 +55,16 @@ CREATE TABLE STATION..tbNurseCMRemarks (
     Remarks VARCHAR(200) NOT NULL,
     Status CHAR(1) DEFAULT 'A'
 );
+-- Additional mark-ups offered at charge time (kept by the mark-up settings). MarkUp is a fraction
+-- of the price for "*" rows and an amount for "+" rows; Status "A" active, "I" inactive.
+CREATE TABLE STATION..tbCLMarkUp (
+    MarkupID VARCHAR(10) NOT NULL PRIMARY KEY,
+    MarkUp NUMERIC(12,4),
+    Description VARCHAR(100) NOT NULL,
+    Status CHAR(1) DEFAULT 'A',
+    Operation CHAR(1) DEFAULT '*'
+);
+CREATE INDEX ix_tbCLMarkUp_Description ON STATION..tbCLMarkUp (Description);
 -- The form a department item is requested on ("A" when the item has no row).
 CREATE TABLE STATION..tbCLExamFormTypes (
     ItemID VARCHAR(20) NOT NULL PRIMARY KEY,

@@ -2,12 +2,17 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 class AgentCharacterWindow;
 
 // The announcer: a character of our own (an SVG picture) that stands at a corner of the screen,
-// shows a speech balloon and, where a text-to-speech engine exists, says the text aloud.
+// plays a short animation, shows a speech balloon and, where a text-to-speech engine exists and
+// the run is not scripted by a test, says the text aloud.
+//
+// Requests (show, play, speak, hide) are queued the way a caller expects of an agent: each call
+// returns at once; stop() drops what is still playing.
 class Agent : public QObject {
     Q_OBJECT
 public:
@@ -27,17 +32,36 @@ public:
     void show();
     void hide();
     bool isVisible() const;
-    // Shows the balloon with the text (and speaks it when speech is available).
+    // Plays one of the character's animations ("announce"); an unknown name does nothing.
+    void play(const QString& animation);
+    bool isPlaying() const;
+    // Shows the balloon with the text and speaks it when speech is available.
     void speak(const QString& text);
+    // Stops what the character is playing and saying.
+    void stop();
     QString lastSpoken() const { return m_lastSpoken; }
+    QString balloonText() const;
+    bool balloonVisible() const;
+    // An engine exists and the run is not scripted (tests are always silent).
     bool speechAvailable() const;
 
+    // What the character was asked to do, in order ("Show", "Play announce", "Speak ...", "Hide", "Stop").
+    const QStringList& requests() const { return m_requests; }
+    void clearRequests() { m_requests.clear(); }
+
+    // How long the balloon stays after the text was said.
+    static constexpr int kBalloonMs = 8000;
+
 Q_SIGNALS:
-    void doubleClicked();
+    // The character was double-clicked; the argument is its ID.
+    void doubleClicked(const QString& characterId);
 
 private:
+    void sayAloud(const QString& text);
+
     QString m_id;
     QString m_lastSpoken;
+    QStringList m_requests;
     QPointer<AgentCharacterWindow> m_window;
     QObject* m_speech = nullptr;
 };

@@ -1,0 +1,332 @@
+// What the main window's menu items and toolbar buttons do: open a window, after a right check
+// where the item is guarded, or print a station report, after the report-date prompt where the
+// report covers a period.
+#include "shell/mdiCathLabMenu.h"
+
+#include "access/frmAccessCode.h"
+#include "access/frmTransaction_UserValidation.h"
+#include "components/login/clsCurrentuser.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/ProgramFolder.h"
+#include "shared/UserRights.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+#include "shared/reports/frmReport.h"
+#include "shared/reports/modReports.h"
+#include "shell/NotYetAvailable.h"
+#include "shell/ShellData.h"
+#include "shell/settings/frmMarkupSettings.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QDir>
+
+namespace {
+void refuse(const QString& text, const QString& title)
+{
+    MsgBox(text, vbOKOnly | vbInformation, title);
+}
+
+// A right check at the moment of use; a failing read is shown and counts as not held.
+bool holds(const QString& right, const QString& employee = QString())
+{
+    try {
+        return HasUserRight(right, employee);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return false;
+    }
+}
+
+bool noPatientChosen()
+{
+    if (!SelectedIDNum.trimmed().isEmpty()) return false;
+    MsgBox(QStringLiteral("Please select patient."), vbOKOnly | vbInformation, QStringLiteral("Notification"));
+    return true;
+}
+}
+
+// ---- windows -----------------------------------------------------------------------------
+
+void mdiCathLabMenu::mnuOpen_Click()
+{
+    if (StationParameters().EnableCathLabRegistration())
+        ShowNotYetAvailable(QStringLiteral("frmCathPatients"), QStringLiteral("Patient List"));
+    else
+        ShowNotYetAvailable(QStringLiteral("frmSearch"), QStringLiteral("Patient List"));
+}
+
+void mdiCathLabMenu::mnuRegister_Click()
+{
+    ShowNotYetAvailable(QStringLiteral("frmSearch"), mnuRegister->text());
+}
+
+void mdiCathLabMenu::mnuChargeSlip_Click()
+{
+    runModal(frmTransaction_UserValidation::instance());
+    if (holds(QStringLiteral("20"), ValidatedUserID))
+        ShowNotYetAvailable(QStringLiteral("frmChargeSlipVerification"), mnuChargeSlip->text());
+    else
+        refuse(QStringLiteral("Sorry, you don't have access right for Charge Slip Setting."), QStringLiteral("Message"));
+}
+
+void mdiCathLabMenu::mnuSched_Click() { ShowNotYetAvailable(QStringLiteral("frmCathlabSched"), mnuSched->text()); }
+
+void mdiCathLabMenu::mnuAdmission_Click()
+{
+    ShowNotYetAvailable(QStringLiteral("frmListERAdmission"), mnuAdmission->text());
+}
+
+void mdiCathLabMenu::mnuReprintNHI_Click()
+{
+    ShowNotYetAvailable(QStringLiteral("frmRequestCensusCharging"), mnuReprintNHI->text());
+}
+
+void mdiCathLabMenu::mnuRequestForm_Click()
+{
+    ShowNotYetAvailable(QStringLiteral("frmRequestReprint"), mnuRequestForm->text());
+}
+
+void mdiCathLabMenu::mnuResultEntry_Click()
+{
+    // the result inquiry opens with Status "X" and Mode "RESULT"
+    ShowNotYetAvailable(QStringLiteral("frmPatientIndex"), mnuResultEntry->text());
+}
+
+void mdiCathLabMenu::mnuMarkUp_Click()
+{
+    frmMarkupSettings settings(this);
+    runModal(&settings);
+}
+
+void mdiCathLabMenu::mnuUser_Click() { runModal(frmAccessCode::instance()); }
+
+void mdiCathLabMenu::mnuCoronaryAngiographyVRNK_Click()
+{
+    ShowNotYetAvailable(QStringLiteral("frmCoronaryAngiographyVRNK"), mnuCoronaryAngiographyVRNK->text());
+}
+
+void mdiCathLabMenu::mnuInfo_Click() { ShowNotYetAvailable(QStringLiteral("frmInfo"), mnuInfo->text()); }
+
+void mdiCathLabMenu::mnuInterpretation_Click()
+{
+    ShowNotYetAvailable(QStringLiteral("frmInterpretBuild"), mnuInterpretation->text());
+}
+
+void mdiCathLabMenu::mnuRecvbles_Click()
+{
+    if (!holds(QStringLiteral("13"))) {
+        refuse(QStringLiteral("Sorry, you don't have access right for Receivable Entry!"), QStringLiteral("Message"));
+        return;
+    }
+    mnuInfo->setEnabled(false);
+    mnuLedger->setEnabled(false);
+    mnuRS->setEnabled(false);
+    ShowNotYetAvailable(QStringLiteral("frmRecievable"), mnuRecvbles->text());
+}
+
+void mdiCathLabMenu::mnuConsignedItems_Click()
+{
+    ShowNotYetAvailable(QStringLiteral("frmCharge"), mnuConsignedItems->text());
+}
+
+void mdiCathLabMenu::mnuEquipment_Click() { ShowNotYetAvailable(QStringLiteral("frmCharge"), mnuEquipment->text()); }
+
+void mdiCathLabMenu::mnuCF4_Click()
+{
+    try {
+        clsCF4* cf4 = CurrentUser->TALVEROClasses()->clsCF4Object();
+        cf4->IDNum = SelectedIDNum;
+        cf4->StationID = CurrentStationID.toString();
+        cf4->Title = QStringLiteral("PhilHealth CF4 Entries ") + QStringLiteral(" - ") + SelectedPatientName +
+                     QStringLiteral(" ( ") + SelectedIDNum + QStringLiteral(" )");
+        cf4->HospitalName = HospName;
+        cf4->HospitalAddress = HospAddress;
+        cf4->ReportPath = QDir(ProgramFolder::path()).filePath(QStringLiteral("Reports"));
+        cf4->EmployeeCode = CurrentUser->EmployeeCode();
+        cf4->ShowEntry();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void mdiCathLabMenu::mnuExitApps_Click()
+{
+    if (MsgBox(QStringLiteral("Are you sure you want to close Ostrivan?"), vbYesNo | vbQuestion,
+               QStringLiteral("Confirmation")) == vbYes)
+        close();
+}
+
+void mdiCathLabMenu::Toolbar1_ButtonClick(const QString& key)
+{
+    if (key == QLatin1String("Open")) mnuOpen_Click();
+    else if (key == QLatin1String("Exit")) mnuExitApps_Click();
+    // "Report" (its entries act), "Operation" and "Build" do nothing
+}
+
+void mdiCathLabMenu::Toolbar1_ButtonMenuClick(const QString& key)
+{
+    if (key == QLatin1String("Month")) mnuMonthly_Click();
+    // "Statistics" and "Stockcard" do nothing
+}
+
+// ---- reports -----------------------------------------------------------------------------
+
+void mdiCathLabMenu::printReport(const QString& reportFile, const QVariantList& values, bool groupTree,
+                                 const QString& viewerCaption, bool medicationSheet)
+{
+    try {
+        PrepareReport(ReportFilePath(reportFile), values);
+        ShowReport(groupTree, viewerCaption, false, medicationSheet);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void mdiCathLabMenu::printDatedReport(const QString& promptCaption, bool limitToServerDate, const QString& reportFile,
+                                      const QString& viewerCaption, const std::function<QVariantList()>& values)
+{
+    try {
+        frmReport* prompt = frmReport::instance();
+        prompt->setCaption(promptCaption);
+        if (limitToServerDate) {
+            const QDate today = ServerDate.date();
+            prompt->dtpFrom->setMaximumDate(today);
+            prompt->dtpTo->setMaximumDate(today);
+        }
+        prompt->ShowModal();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return;
+    }
+    if (ReportDateFrom.isEmpty() && ReportDateTo.isEmpty()) return; // closed without dates
+    printReport(reportFile, values(), false, viewerCaption, false);
+}
+
+void mdiCathLabMenu::mnuAudit_Click()
+{
+    printDatedReport(QStringLiteral("Enter Report Date for Audit Report"), true, QStringLiteral("Audit_report.RPT"),
+                     QStringLiteral("Audit Report"), [] {
+                         return QVariantList{ReportDateFrom, ReportDateTo, HospName, HospAddress,
+                                             QStringLiteral("CATH LABORATORY AUDIT REPORT")};
+                     });
+}
+
+void mdiCathLabMenu::mnuCLCensus_Click()
+{
+    printDatedReport(QStringLiteral("Enter Report Date for CathLab Census Report"), false, QStringLiteral("CLCensus.RPT"),
+                     QStringLiteral("CathLab Census Report"), [] { return QVariantList{ReportDateFrom, ReportDateTo}; });
+}
+
+void mdiCathLabMenu::mnuMonthly_Click()
+{
+    printDatedReport(QStringLiteral("Enter Report Date for Monthly Report"), true, QStringLiteral("MonthlyReport.RPT"),
+                     QStringLiteral("Monthly Report"), [] { return QVariantList{ReportDateFrom, ReportDateTo}; });
+}
+
+namespace {
+// In the order of the reports' fields, which the workspace's nurse reports fill the same way.
+QVariantList incomeValues()
+{
+    return {HospitalInfo.IsShowAmount, ReportDateFrom, ReportDateTo, CurrentStationID.toString()};
+}
+}
+
+void mdiCathLabMenu::mnuDetailed_Click()
+{
+    if (!holds(QStringLiteral("18"))) {
+        refuse(QStringLiteral("Sorry, you don't have access right to view Detailed Income Report!"), QStringLiteral("Message"));
+        return;
+    }
+    printDatedReport(QStringLiteral("Enter Report Date for Income Report"), false,
+                     QStringLiteral("Nurse_Station_Income_Detailed.RPT"), QStringLiteral("Income Report (Detailed)"),
+                     incomeValues);
+}
+
+void mdiCathLabMenu::mnuSummary_Click()
+{
+    if (!holds(QStringLiteral("21"))) {
+        refuse(QStringLiteral("Sorry, you don't have access right to view Summary Income Report!"),
+               QStringLiteral("Notification"));
+        return;
+    }
+    printDatedReport(QStringLiteral("Enter Report Date for Income Report"), false,
+                     QStringLiteral("Nurse_Station_Income_Summary.RPT"), QStringLiteral("Income Report (Summary)"),
+                     incomeValues);
+}
+
+void mdiCathLabMenu::mnuDischargeNoticeStatus_Click()
+{
+    printReport(QStringLiteral("PatientDischargeNoticeStatus.RPT"), {QString()}, false,
+                QStringLiteral("Patient Discharge Notice Status"), false);
+}
+
+void mdiCathLabMenu::mnuPriceList_Click()
+{
+    printReport(QStringLiteral("ListProcedures.RPT"), {QStringLiteral("CL")}, false,
+                QStringLiteral("List of Procedures and Supplies"), false);
+}
+
+void mdiCathLabMenu::mnuLedger_Click()
+{
+    printReport(QStringLiteral("Patient_Ledger.RPT"),
+                {HospName, HospAddress, QString(), QStringLiteral("PATIENT'S CATHLAB LEDGER"), SelectedPatientName,
+                 SelectedPatientAddress, SelectedAccountNum, SelectedCompany, SelectedIDNum.trimmed(),
+                 SelectedHospNum.trimmed(), SelectedAdmissionDate, SelectedDischargeDate, SelectedRoom,
+                 SelectedHospNum.trimmed(), SelectedIDNum.trimmed(), QStringLiteral("CL")},
+                false, QStringLiteral("Patient Ledger"), false);
+}
+
+void mdiCathLabMenu::mnuPrintRegistration_Click()
+{
+    if (noPatientChosen()) return;
+    // trimmed: the servers here compare trailing blanks
+    printReport(QStringLiteral("CLRegistrationForm.RPT"), {SelectedIDNum.trimmed()}, false, QStringLiteral("Print Registration Form"),
+                true);
+}
+
+void mdiCathLabMenu::mnuRS_Click()
+{
+    printReport(QStringLiteral("List_of_RequestOrders.Rpt"), {SelectedIDNum.trimmed()}, true, QString(), false);
+}
+
+int mdiCathLabMenu::GetPatientLogbookPackages()
+{
+    try {
+        return CountLogbookPackages(SelectedIDNum);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return 0;
+    }
+}
+
+void mdiCathLabMenu::mnuNHI_Click()
+{
+    if (noPatientChosen()) return;
+    const int packages = GetPatientLogbookPackages();
+    if (packages == 0) {
+        MsgBox(QStringLiteral("No cathlab case record for this patient."), vbOKOnly | vbInformation,
+               QStringLiteral("Notification"));
+        return;
+    }
+    if (packages >= 2) {
+        // the patient list lets the user choose the package
+        ShowNotYetAvailable(StationParameters().EnableCathLabRegistration() ? QStringLiteral("frmCathPatients")
+                                                                            : QStringLiteral("frmSearch"),
+                            QStringLiteral("Package Selection"));
+        return;
+    }
+    try {
+        const QVariantList three{SelectedIDNum.trimmed(), SelectedHospNum.trimmed(), QString()};
+        PrepareReport(ReportFilePath(QStringLiteral("NHICensusCharging.rpt")), three);
+        for (const char* sub : {"AddtionalSupplies.rpt", "AddtionalSupplies.rpt - 02", "AddtionalSupplies.rpt - 01",
+                                "NHICensussUBrEPORT.rpt", "AddtionalSupplies.rpt - 01 - 01",
+                                "AddtionalSupplies.rpt - 01 - 02", "AddtionalSupplies.rpt - 01 - 03"})
+            PrepareSubreport(QString::fromLatin1(sub), three);
+        PrepareSubreport(QStringLiteral("SubReturnedItems.rpt"), {SelectedIDNum.trimmed(), QString()});
+        ShowReport(false, QStringLiteral("NHI Census Charging"), false, false);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
