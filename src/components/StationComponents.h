@@ -18,6 +18,8 @@ public:
     {
         return (keyAscii >= 'a' && keyAscii <= 'z') ? keyAscii - 32 : keyAscii;
     }
+    // True for a digit.
+    static bool isNumber(int keyAscii) { return keyAscii >= '0' && keyAscii <= '9'; }
     // The code of the upper-case character, accented letters included ("ñ" gives "Ñ").
     static int AllUppers(int keyAscii);
 };

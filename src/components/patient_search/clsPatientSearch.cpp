@@ -9,12 +9,17 @@ QVariant orNull(const Recordset& rs, const char* field)
     if (v.isNull()) return {};
     return QVariant(rs.toDateTime(QString::fromLatin1(field)));
 }
+
+clsAccount accountOf(const Recordset& rs)
+{
+    return {rs.text(QStringLiteral("AccountNum")), rs.text(QStringLiteral("Company"))};
+}
 }
 
 bool clsAdmission::load(Connection* conn, const QString& idNum)
 {
     m_conn = conn;
-    IDNum = idNum.trimmed();
+    IDNumber = idNum.trimmed();
     Refresh();
     return loaded;
 }
@@ -22,16 +27,21 @@ bool clsAdmission::load(Connection* conn, const QString& idNum)
 void clsAdmission::Refresh()
 {
     loaded = false;
-    if (!m_conn || IDNum.isEmpty()) return;
-    Recordset rs = m_conn->query(QStringLiteral("SELECT IDNum, HospNum, RoomID, AccountNum, PackageID, AdmDate, DcrDate, "
-                                                "BillingDate FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {IDNum});
+    if (!m_conn || IDNumber.isEmpty()) return;
+    Recordset rs = m_conn->query(QStringLiteral(
+        "SELECT P.IDNum, P.HospNum, P.RoomID, R.RoomClass, R.RoomRate, P.AccountNum, C.Company, P.PackageID, "
+        "P.AdmDate, P.DcrDate, P.BillingDate FROM PATIENT_DATA..tbPatient P "
+        "LEFT JOIN BUILD_FILE..tbCoRoom R ON R.RoomID = P.RoomID "
+        "LEFT JOIN BUILD_FILE..TBCOCOMPANY C ON C.AccountNum = P.AccountNum WHERE P.IDNum = ?"), {IDNumber});
     if (rs.isEmpty()) return;
-    HospNum = rs.text(QStringLiteral("HospNum"));
-    Room = rs.text(QStringLiteral("RoomID"));
-    AccountNum = rs.text(QStringLiteral("AccountNum"));
+    HospitalNumber = rs.text(QStringLiteral("HospNum"));
+    Room.RoomID = rs.text(QStringLiteral("RoomID"));
+    Room.RoomClassID = rs.text(QStringLiteral("RoomClass"));
+    Room.RoomRate = rs.toDouble(QStringLiteral("RoomRate"));
+    Account = accountOf(rs);
     PackageID = rs.text(QStringLiteral("PackageID"));
-    AdmDate = orNull(rs, "AdmDate");
-    DcrDate = orNull(rs, "DcrDate");
+    AdmissionDate = orNull(rs, "AdmDate");
+    DischargeDate = orNull(rs, "DcrDate");
     BillingDate = orNull(rs, "BillingDate");
     loaded = true;
 }
@@ -39,7 +49,13 @@ void clsAdmission::Refresh()
 bool clsOutPatient::load(Connection* conn, const QString& idNum)
 {
     m_conn = conn;
-    IDNum = idNum.trimmed();
+    return OpenOutPatient(idNum, QString());
+}
+
+bool clsOutPatient::OpenOutPatient(const QString& idNum, const QString& hospNum)
+{
+    IDNumber = idNum.trimmed();
+    m_hospFilter = hospNum.trimmed();
     Refresh();
     return loaded;
 }
@@ -47,22 +63,31 @@ bool clsOutPatient::load(Connection* conn, const QString& idNum)
 void clsOutPatient::Refresh()
 {
     loaded = false;
-    if (!m_conn || IDNum.isEmpty()) return;
-    Recordset rs = m_conn->query(QStringLiteral("SELECT IDNum, HospNum, AccountNum, PackageID, OPDClass, AdmDate, DcrDate, "
-                                                "BillingDate FROM PATIENT_DATA..TBOUTPATIENT WHERE IDNum = ?"), {IDNum});
+    if (!m_conn || IDNumber.isEmpty()) return;
+    Recordset rs = m_conn->query(QStringLiteral(
+        "SELECT O.IDNum, O.HospNum, O.AccountNum, C.Company, O.PackageID, O.OPDClass, O.AdmDate, O.DcrDate, "
+        "O.BillingDate FROM PATIENT_DATA..TBOUTPATIENT O "
+        "LEFT JOIN BUILD_FILE..TBCOCOMPANY C ON C.AccountNum = O.AccountNum "
+        "WHERE O.IDNum = ? AND (? = '' OR O.HospNum = ?)"), {IDNumber, m_hospFilter, m_hospFilter});
     if (rs.isEmpty()) return;
-    HospNum = rs.text(QStringLiteral("HospNum"));
-    AccountNum = rs.text(QStringLiteral("AccountNum"));
+    HospitalNumber = rs.text(QStringLiteral("HospNum"));
+    Account = accountOf(rs);
     PackageID = rs.text(QStringLiteral("PackageID"));
     OPDClass = rs.text(QStringLiteral("OPDClass"));
-    AdmDate = orNull(rs, "AdmDate");
-    DcrDate = orNull(rs, "DcrDate");
+    AdmissionDate = orNull(rs, "AdmDate");
+    DischargeDate = orNull(rs, "DcrDate");
     BillingDate = orNull(rs, "BillingDate");
     loaded = true;
 }
 
-bool clsPatientClass::load(Connection* conn, const QString& hospNum)
+bool clsPatientMaster::LoadPatient(const QString& hospNum)
 {
+    return m_conn && load(m_conn, hospNum);
+}
+
+bool clsPatientMaster::load(Connection* conn, const QString& hospNum)
+{
+    m_conn = conn;
     loaded = false;
     HospNum = hospNum.trimmed();
     Recordset rs = conn->query(QStringLiteral("SELECT HospNum, LastName, FirstName, MiddleName, Sex, BirthDate, HouseStreet, "
@@ -78,7 +103,7 @@ bool clsPatientClass::load(Connection* conn, const QString& hospNum)
         const QString p = rs.text(QString::fromLatin1(f)).trimmed();
         if (!p.isEmpty()) parts << p;
     }
-    Address = parts.join(QStringLiteral(", "));
+    Address.CompleteAddress = parts.join(QStringLiteral(", "));
     loaded = true;
     return true;
 }
@@ -86,31 +111,32 @@ bool clsPatientClass::load(Connection* conn, const QString& hospNum)
 bool clsPatientSearch::InitConnection(Connection* conn, const QString& serverName)
 {
     Q_UNUSED(serverName);
-    return connectTo(QStringLiteral("clsPatientSearch.InitConnection"), conn);
+    const bool ok = connectTo(QStringLiteral("clsPatientSearch.InitConnection"), conn);
+    if (ok) {
+        m_admission.setConnection(conn);
+        m_class.clsOutPatient()->setConnection(conn);
+        m_master.setConnection(conn);
+    }
+    return ok;
 }
 
-bool clsPatientSearch::LoadPatient(const QString& hospNum)
+bool clsPatientSearch::ValidatePatient(const QString& hospNum)
 {
-    return m_conn && m_patient.load(m_conn, hospNum);
+    return m_conn && m_master.load(m_conn, hospNum);
 }
 
-bool clsPatientSearch::LoadAdmission(const QString& idNum)
+bool clsPatientSearch::ValidateAdmission(const QString& idNum)
 {
     return m_conn && m_admission.load(m_conn, idNum);
 }
 
-bool clsPatientSearch::LoadOutPatient(const QString& idNum)
-{
-    return m_conn && m_patient.clsOutPatient()->load(m_conn, idNum);
-}
-
 void clsPatientSearch::Clear()
 {
-    m_admission.IDNum.clear();
+    m_admission.IDNumber.clear();
     m_admission.loaded = false;
-    m_patient.loaded = false;
-    m_patient.clsOutPatient()->IDNum.clear();
-    m_patient.clsOutPatient()->loaded = false;
+    m_master.loaded = false;
+    m_class.clsOutPatient()->IDNumber.clear();
+    m_class.clsOutPatient()->loaded = false;
 }
 
 CATHLAB_COMPONENT("MasterSearch.clsPatientSearch", clsPatientSearch);

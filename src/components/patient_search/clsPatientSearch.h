@@ -4,16 +4,36 @@
 #include <QDateTime>
 #include <QVariant>
 
+// The account a stay is charged to: the company's account number, or the patient's own hospital
+// number for a self-paying patient (then the company is empty).
+struct clsAccount {
+    QString AccountNumber, Company;
+};
+
+struct clsAddress {
+    QString CompleteAddress;
+};
+
+// The room of an in-patient stay. Read as text it is the room shown (its ID).
+struct clsRoom {
+    QString RoomID, RoomClassID;
+    double RoomRate = 0;
+    operator QString() const { return RoomID; }
+};
+
 // One in-patient admission as the patient search holds it.
 class clsAdmission : public QObject {
     Q_OBJECT
 public:
-    QString IDNum, HospNum, Room, AccountNum, PackageID;
-    QVariant AdmDate, DcrDate, BillingDate; // null while not set
+    QString IDNumber, HospitalNumber, PackageID;
+    clsRoom Room;
+    clsAccount Account;
+    QVariant AdmissionDate, DischargeDate, BillingDate; // null while not set
     bool loaded = false;
     // Re-reads the admission, so that a billing date set meanwhile is seen.
     void Refresh();
     bool load(Connection* conn, const QString& idNum);
+    void setConnection(Connection* conn) { m_conn = conn; }
 
 private:
     Connection* m_conn = nullptr;
@@ -23,32 +43,50 @@ private:
 class clsOutPatient : public QObject {
     Q_OBJECT
 public:
-    QString IDNum, HospNum, AccountNum, PackageID, OPDClass;
-    QVariant AdmDate, DcrDate, BillingDate;
+    QString IDNumber, HospitalNumber, PackageID, OPDClass;
+    clsAccount Account;
+    QVariant AdmissionDate, DischargeDate, BillingDate;
     bool loaded = false;
+    // Loads the visit of that admission number (and hospital number, when one is given); False
+    // when there is none.
+    bool OpenOutPatient(const QString& idNum, const QString& hospNum);
     void Refresh();
     bool load(Connection* conn, const QString& idNum);
+    void setConnection(Connection* conn) { m_conn = conn; }
+
+private:
+    Connection* m_conn = nullptr;
+    QString m_hospFilter;
+};
+
+// A person of the master patient file.
+class clsPatientMaster : public QObject {
+    Q_OBJECT
+public:
+    QString HospNum, LastName, FirstName, MiddleName, Sex;
+    clsAddress Address;
+    QVariant BirthDate;
+    bool loaded = false;
+    bool LoadPatient(const QString& hospNum);
+    bool load(Connection* conn, const QString& hospNum);
+    void setConnection(Connection* conn) { m_conn = conn; }
 
 private:
     Connection* m_conn = nullptr;
 };
 
-// The chosen person, with the out-patient visit.
+// The chosen person's class: holds the out-patient visit.
 class clsPatientClass : public QObject {
     Q_OBJECT
 public:
-    QString HospNum, LastName, FirstName, MiddleName, Sex, Address;
-    QVariant BirthDate;
-    bool loaded = false;
     ::clsOutPatient* clsOutPatient() { return &m_outPatient; }
-    bool load(Connection* conn, const QString& hospNum);
 
 private:
     ::clsOutPatient m_outPatient;
 };
 
 // The patient search component ("MasterSearch.clsPatientSearch"): holds the patient chosen in a
-// patient list together with the admission or visit.
+// patient list (master record) together with the in-patient admission or the out-patient visit.
 class clsPatientSearch : public ConnectedComponent {
     Q_OBJECT
 public:
@@ -57,15 +95,22 @@ public:
     bool InitConnection(Connection* conn, const QString& serverName);
 
     clsAdmission* Admission() { return &m_admission; }
-    clsPatientClass* PatientClass() { return &m_patient; }
+    clsPatientClass* PatientClass() { return &m_class; }
+    clsPatientMaster* PatientMaster() { return &m_master; }
 
-    // The patient lists load the chosen patient first, then the admission or the visit.
-    bool LoadPatient(const QString& hospNum);
-    bool LoadAdmission(const QString& idNum);
-    bool LoadOutPatient(const QString& idNum);
+    // Loads the master record; False when the hospital number has none.
+    bool ValidatePatient(const QString& hospNum);
+    // Loads the in-patient admission; False when there is none.
+    bool ValidateAdmission(const QString& idNum);
+
+    // Older names of the same loads.
+    bool LoadPatient(const QString& hospNum) { return ValidatePatient(hospNum); }
+    bool LoadAdmission(const QString& idNum) { return ValidateAdmission(idNum); }
+    bool LoadOutPatient(const QString& idNum) { return m_conn && m_class.clsOutPatient()->load(m_conn, idNum); }
     void Clear();
 
 private:
     clsAdmission m_admission;
-    clsPatientClass m_patient;
+    clsPatientClass m_class;
+    clsPatientMaster m_master;
 };

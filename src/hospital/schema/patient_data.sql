@@ -104,8 +104,36 @@ CREATE TABLE PATIENT_DATA..tbOutPatientHistory (
     FinalDiagnosis VARCHAR(1000),
     Procedures VARCHAR(1000)
 );
+-- Requests to admit the patient of an out-patient visit: RecordStatus empty while pending,
+-- A once admitted, R once revoked.
+CREATE TABLE PATIENT_DATA..tbER_Admitting_Communication (
+    RequestID IDENTITY PRIMARY KEY,
+    HospNum VARCHAR(20) NOT NULL,
+    OPDIDNum VARCHAR(20) NOT NULL,
+    RequestedBy VARCHAR(20),
+    RequestDate DATETIME,
+    StationID VARCHAR(10),
+    AdmIDNum VARCHAR(20),
+    RecordStatus VARCHAR(1)
+);
+CREATE INDEX ix_tbER_Admitting_Communication_OPDIDNum ON PATIENT_DATA..tbER_Admitting_Communication (OPDIDNum);
 -- The nationality of the patient (BUILD_FILE..tbCoNationality), which tells an international patient.
 ALTER TABLE PATIENT_DATA..tbMaster ADD COLUMN NationalityID VARCHAR(10);
+-- The cash-basis flags of the other sections on an admission (1: their requests and charges may go
+-- on the account; 0: cash basis) and the diet, beside the department flag OkeyCL.
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyLab BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyXray BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyUltra BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyPH BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyCS BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyCT BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyPT BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyHS BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyRTS BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyNU BIT;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN DietID VARCHAR(10);
+-- The admitting impression of an in-patient stay.
+ALTER TABLE PATIENT_DATA..tbPatientHistory ADD COLUMN AdmittingImpression VARCHAR(1000);
 -- The billing office's per-section account flags of an admission: 1 lets the section's requests
 -- and charges go on the account, 0 puts the section on cash basis. No row: every section open.
 CREATE TABLE PATIENT_DATA..tbPatientSectionFlags (

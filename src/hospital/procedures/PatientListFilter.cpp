@@ -1,0 +1,39 @@
+#include "hospital/procedures/PatientListFilter.h"
+
+PatientListFilter PatientListFilter::from(const QString& lastName, const QString& hospNum, const QString& idNum)
+{
+    PatientListFilter f;
+    const QString id = idNum.trimmed(), hosp = hospNum.trimmed(), last = lastName.trimmed();
+    if (!id.isEmpty()) {
+        f.kind = ByAdmission;
+        f.params = {id};
+    } else if (!hosp.isEmpty()) {
+        f.kind = ByHospital;
+        f.params = {hosp};
+    } else if (!last.isEmpty()) {
+        f.kind = ByLastName;
+        // The range lets the name index find the rows; LIKE keeps exactly the names that begin
+        // with the text ('!' escapes the wildcards a user may type).
+        QString upper = last;
+        upper[upper.size() - 1] = QChar(upper.at(upper.size() - 1).unicode() + 1);
+        QString pattern = last;
+        pattern.replace(QLatin1Char('!'), QStringLiteral("!!"))
+            .replace(QLatin1Char('%'), QStringLiteral("!%"))
+            .replace(QLatin1Char('_'), QStringLiteral("!_"));
+        f.params = {last, upper, pattern + QLatin1Char('%')};
+    }
+    return f;
+}
+
+QString PatientListFilter::condition(const QString& idColumn, const QString& hospColumn, const QString& lastNameColumn,
+                                     const QString& currentCondition) const
+{
+    switch (kind) {
+    case ByAdmission: return idColumn + QStringLiteral(" = ?");
+    case ByHospital: return hospColumn + QStringLiteral(" = ?");
+    case ByLastName:
+        return QStringLiteral("%1 >= ? AND %1 < ? AND %1 LIKE ? ESCAPE '!'").arg(lastNameColumn);
+    case Current: break;
+    }
+    return currentCondition;
+}

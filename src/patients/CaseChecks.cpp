@@ -1,0 +1,25 @@
+#include "patients/CaseChecks.h"
+
+#include "access/frmTransaction_UserValidation.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/lookups/AccountChecks.h"
+#include "shared/lookups/PatientLookups.h"
+#include "shared/modGlobals.h"
+
+namespace CaseChecks {
+
+QString AskUserValidation()
+{
+    frmTransaction_UserValidation* dlg = frmTransaction_UserValidation::instance();
+    dlg->PostOrCancel = 0;
+    runModal(dlg);
+    return ValidatedUserID.trimmed();
+}
+
+bool IsCurrentlyConfined(const QString& hospNum) { return ::IsCurrentlyConfined(hospNum); }
+bool HasOpenCathCase(const QString& hospNum) { return ::HasOpenCathCase(hospNum); }
+bool HasCathLabCharges(const QString& hospNum, const QString& idNum) { return ::HasCathLabCharges(hospNum, idNum); }
+bool HasOpenCommunication(const QString& idNum) { return ::HasOpenCommunication(idNum); }
+QString GetCathLabNum(const QString& idNum) { return ::GetCathLabNum(idNum); }
+
+} // namespace CaseChecks

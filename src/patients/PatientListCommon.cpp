@@ -1,0 +1,128 @@
+#include "patients/PatientListCommon.h"
+
+#include "components/StationComponents.h"
+#include "patients/PatientGrid.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+namespace PatientListCommon {
+
+const QString kFormatString = QStringLiteral(
+    "  |<Hospital #|<ADM. Num.|< Patient Name                    |<Admission Date     |<Discharged Date    "
+    "|<Billing Date       ");
+
+void SetupListGrid(PatientGrid* grid, int admissionColumnWidth)
+{
+    grid->Clear();
+    grid->setRows(2);
+    grid->setFormatString(kFormatString);
+    grid->setCols(9);
+    const int widths[9] = {1, 960, admissionColumnWidth, 3840, 2160, 2160, 2160, 1, 1};
+    for (int c = 0; c < 9; ++c) grid->setColWidth(c, widths[c]);
+}
+
+bool ListIsFilled(const PatientGrid* grid)
+{
+    return grid->Rows() > 2 || (grid->Rows() == 2 && !grid->TextMatrix(1, 1).isEmpty());
+}
+
+void ColourPatientRows(PatientGrid* grid, qint64 evenRowColour, qint64 cashBasisColour)
+{
+    grid->setRedraw(false);
+    const int rows = grid->Rows(), cols = grid->Cols();
+    for (int i = 1; i < rows; ++i) {
+        const bool billed = !grid->TextMatrix(i, 6).trimmed().isEmpty();
+        if (billed) grid->setTextMatrix(i, 7, QStringLiteral("0"));
+        const qint64 fore = billed ? kBilledColour : IsCashBasisRow(grid, i) ? cashBasisColour : vbWindowText;
+        const qint64 back = (i % 2) ? kWhite : evenRowColour;
+        for (int j = 1; j < cols; ++j) {
+            grid->setCellBackColor(i, j, back);
+            grid->setCellForeColor(i, j, fore);
+        }
+    }
+    grid->setRedraw(true);
+}
+
+bool IsCashBasisRow(const PatientGrid* grid, int row)
+{
+    // a blank or non-numeric column counts as not 1
+    bool ok = false;
+    const double v = grid->TextMatrix(row, 7).trimmed().toDouble(&ok);
+    return ok && v == 1;
+}
+
+QString CashBasisText(const PatientGrid* grid, int row)
+{
+    const QString text = grid->TextMatrix(row, 8).trimmed();
+    return text.isEmpty() ? QString() : text.left(text.size() - 1);
+}
+
+QString RecNumText(int row, int rows)
+{
+    return QString::number(row) + QStringLiteral("  out of  ") + QString::number(rows);
+}
+
+SearchBoxes::SearchBoxes(QLineEdit* const boxes[3], QPushButton* searchButton, std::function<void()> search)
+    : QObject(searchButton), m_button(searchButton), m_search(std::move(search))
+{
+    for (int i = 0; i < 3; ++i) {
+        m_boxes[i] = boxes[i];
+        boxes[i]->installEventFilter(this);
+        QObject::connect(boxes[i], &QLineEdit::textChanged, this,
+                         [this](const QString& text) { m_button->setEnabled(!text.isEmpty()); });
+    }
+}
+
+bool SearchBoxes::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box) return false;
+    if (event->type() == QEvent::FocusIn) {
+        for (QLineEdit* other : m_boxes)
+            if (other != box) other->clear();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        m_search();
+        return true;
+    }
+    if (box != m_boxes[0] || key->text().size() != 1 || !key->text().at(0).isPrint()) return false;
+    const int ascii = key->text().at(0).unicode();
+    if (KeyPress::isNumber(ascii)) return true;
+    const int upper = KeyPress::AllUppers(ascii);
+    if (upper == ascii) return false;
+    box->insert(QString(QChar(upper)));
+    return true;
+}
+
+KeyPreview::KeyPreview(QWidget* window, std::function<void()> onF10) : QObject(window), m_onF10(std::move(onF10))
+{
+    watch(window);
+}
+
+void KeyPreview::watch(QWidget* widget)
+{
+    widget->installEventFilter(this);
+    for (QWidget* child : widget->findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
+{
+    Q_UNUSED(watched);
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->text() == QLatin1String("'")) return true;
+    if (key->key() == Qt::Key_F10 && m_onF10) {
+        m_onF10();
+        return true;
+    }
+    return false;
+}
+
+} // namespace PatientListCommon

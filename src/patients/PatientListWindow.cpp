@@ -1,0 +1,376 @@
+#include "patients/PatientListWindow.h"
+
+#include "patients/CensusChargingPrint.h"
+#include "patients/MainWindowLinks.h"
+#include "patients/PatientGrid.h"
+#include "patients/PatientListCommon.h"
+#include "patients/PatientListData.h"
+#include "platform/db/Recordset.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+#include "shared/clsParameters.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+using namespace PatientListCommon;
+
+namespace {
+constexpr int px(int twips) { return twips / 15; }
+
+QFrame* legendBox(QWidget* parent, qint64 colour)
+{
+    auto* box = new QFrame(parent);
+    box->setFixedSize(px(300), px(200));
+    box->setFrameShape(QFrame::Box);
+    box->setAutoFillBackground(true);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Window, VbColor(colour));
+    box->setPalette(pal);
+    return box;
+}
+
+// The background tile: a quiet pattern of our own.
+QPixmap makeTile()
+{
+    QPixmap tile(64, 64);
+    tile.fill(QColor(0xD8, 0xE4, 0xF0));
+    QPainter p(&tile);
+    p.setPen(QColor(0xCC, 0xDA, 0xEA));
+    for (int i = -64; i < 64; i += 8) p.drawLine(i, 64, i + 64, 0);
+    return tile;
+}
+}
+
+PatientListWindow::PatientListWindow(const Style& style) : m_style(style)
+{
+    Image4 = makeTile();
+    Frame1 = new QFrame(this);
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Frame1->setAutoFillBackground(true);
+    Frame1->resize(px(3600), px(900));
+    Label1[0] = new QLabel(QStringLiteral("Patient Searching"), Frame1);
+    QFont heading = Label1[0]->font();
+    heading.setBold(true);
+    heading.setPointSize(heading.pointSize() + 3);
+    Label1[0]->setFont(heading);
+    (new QVBoxLayout(Frame1))->addWidget(Label1[0]);
+
+    buildSearchPanel();
+    MSHFlexList = new PatientGrid(this);
+    SetupListGrid(MSHFlexList, m_style.admissionColumnWidth);
+    MSHFlexList->setEnabled(false);
+    buildPackagePanel();
+
+    connect(MSHFlexList, &PatientGrid::RowColChange, this, &PatientListWindow::MSHFlexList_RowColChange);
+    connect(MSHFlexList, &PatientGrid::Click, this, [this] { MSHFlexList_Click(); });
+    connect(MSHFlexList, &PatientGrid::DblClick, this, [this] { MSHFlexList_DblClick(); });
+    connect(MSHFlexList, &PatientGrid::EnterPressed, this, &PatientListWindow::MSHFlexList_KeyPressEnter);
+    connect(MSHFlexList, &PatientGrid::RightButtonDown, this,
+            [this](const QPoint& pos, int row) { MSHFlexList_MouseDownRight(pos, row); });
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        connect(screen, &QScreen::availableGeometryChanged, this, &PatientListWindow::SysInfo1_DisplayChanged);
+}
+
+void PatientListWindow::buildSearchPanel()
+{
+    Picture1 = new QWidget(this);
+    Picture1->setAutoFillBackground(true);
+    Picture1->setMouseTracking(true);
+    auto* v = new QVBoxLayout(Picture1);
+    Label6[0] = new QLabel(QStringLiteral("Search Category"), Picture1);
+    QFont bold = Label6[0]->font();
+    bold.setBold(true);
+    Label6[0]->setFont(bold);
+    v->addWidget(Label6[0]);
+    Label3 = new QLabel(QStringLiteral("Enter Last Name :"), Picture1);
+    Label4 = new QLabel(QStringLiteral("Enter Hospital Number :"), Picture1);
+    Label5 = new QLabel(QStringLiteral("Enter Admission Number :"), Picture1);
+    QLabel* captions[3] = {Label3, Label4, Label5};
+    for (int i = 0; i < 3; ++i) {
+        txtSearch[i] = new QLineEdit(Picture1);
+        txtSearch[i]->setObjectName(QStringLiteral("txtSearch%1").arg(i));
+        v->addWidget(captions[i]);
+        v->addWidget(txtSearch[i]);
+    }
+    auto* buttons = new QHBoxLayout;
+    Command1 = new QPushButton(QStringLiteral("&Search"), Picture1);
+    Command2 = new QPushButton(QStringLiteral("&Refresh"), Picture1);
+    Command1->setEnabled(false);
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    v->addLayout(buttons);
+    connect(Command1, &QPushButton::clicked, this, &PatientListWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    new SearchBoxes(txtSearch, Command1, [this] { Command1_Click(); });
+
+    v->addSpacing(8);
+    lblLegend[0] = new QLabel(QStringLiteral("LEGEND:"), Picture1);
+    lblLegend[0]->setFont(bold);
+    v->addWidget(lblLegend[0]);
+    auto* legend = new QGridLayout;
+    Shape1 = legendBox(Picture1, kBilledColour);
+    Shape2 = legendBox(Picture1, m_style.cashBasisColour);
+    Label1[2] = new QLabel(QStringLiteral("Billed Patient"), Picture1);
+    Label1[1] = new QLabel(QStringLiteral("Cash Basis Patient"), Picture1);
+    legend->addWidget(Shape1, 0, 0);
+    legend->addWidget(Label1[2], 0, 1);
+    legend->addWidget(Shape2, 1, 0);
+    legend->addWidget(Label1[1], 1, 1);
+    legend->setColumnStretch(1, 1);
+    v->addLayout(legend);
+    lblLegend[1] = new QLabel(Picture1);
+    lblLegend[1]->setWordWrap(true);
+    QPalette red = lblLegend[1]->palette();
+    red.setColor(QPalette::WindowText, VbColor(m_style.cashBasisColour));
+    lblLegend[1]->setPalette(red);
+    lblLegend[1]->hide();
+    v->addWidget(lblLegend[1]);
+    auto* counter = new QHBoxLayout;
+    lbl1 = new QLabel(QStringLiteral("Rec. No."), Picture1);
+    lblRecNum = new QLabel(Picture1);
+    counter->addWidget(lbl1);
+    counter->addWidget(lblRecNum, 1);
+    v->addLayout(counter);
+    m_actionArea = new QVBoxLayout;
+    v->addLayout(m_actionArea);
+    v->addStretch(1);
+}
+
+void PatientListWindow::buildPackagePanel()
+{
+    pctMultiPackage = new QFrame(this);
+    pctMultiPackage->setFrameShape(QFrame::Panel);
+    pctMultiPackage->setFrameShadow(QFrame::Raised);
+    pctMultiPackage->setAutoFillBackground(true);
+    pctMultiPackage->resize(px(7800), px(4200));
+    auto* v = new QVBoxLayout(pctMultiPackage);
+    Label7 = new QLabel(QStringLiteral("Please select case from the list below:"), pctMultiPackage);
+    mshMultiPackage = new PatientGrid(pctMultiPackage);
+    cmdSelect = new QPushButton(QStringLiteral("Select"), pctMultiPackage);
+    cmdClose = new QPushButton(QStringLiteral("Close"), pctMultiPackage);
+    v->addWidget(Label7);
+    v->addWidget(mshMultiPackage, 1);
+    auto* h = new QHBoxLayout;
+    h->addStretch(1);
+    h->addWidget(cmdSelect);
+    h->addWidget(cmdClose);
+    v->addLayout(h);
+    pctMultiPackage->hide();
+    connect(cmdSelect, &QPushButton::clicked, this, &PatientListWindow::cmdSelect_Click);
+    connect(mshMultiPackage, &PatientGrid::DblClick, this, &PatientListWindow::cmdSelect_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &PatientListWindow::cmdClose_Click);
+}
+
+// Called by the windows at the end of their constructors, once every control exists.
+void PatientListWindow::finishBuilding()
+{
+    m_keys = new KeyPreview(this, [] { MainWindowLinks::ShowControlPanel(); });
+    resize(px(18000), px(9000));
+}
+
+QWidget* PatientListWindow::panelFrame() const { return Frame1; }
+
+void PatientListWindow::Command1_Click()
+{
+    beforeSearch();
+    SelectedHospNum.clear();
+    SelectedIDNum.clear();
+    loadList();
+    SelectedListRow = 1;
+}
+
+void PatientListWindow::Command2_Click() { Command1_Click(); }
+
+void PatientListWindow::fillList(const Recordset& rs)
+{
+    if (rs.recordCount() < 1) return; // the header and one blank row, as the load left them
+    MSHFlexList->bind(rs);
+    if (MSHFlexList->Rows() < 2) MSHFlexList->setRows(2);
+    if (ListIsFilled(MSHFlexList)) {
+        MSHFlexList->setEnabled(true);
+        ColourPatientRows();
+        MSHFlexList->setRow(1);
+        if (MSHFlexList->isVisible()) {
+            MSHFlexList->setFocus();
+            MSHFlexList_RowColChange();
+        }
+    } else {
+        MSHFlexList->setRows(2);
+        MSHFlexList->setEnabled(false);
+    }
+}
+
+void PatientListWindow::ColourPatientRows()
+{
+    PatientListCommon::ColourPatientRows(MSHFlexList, m_style.evenRowColour, m_style.cashBasisColour);
+}
+
+void PatientListWindow::MSHFlexList_RowColChange()
+{
+    const int row = MSHFlexList->Row();
+    if (row < 1) return;
+    SelectedHospNum = MSHFlexList->TextMatrix(row, 1);
+    SelectedIDNum = MSHFlexList->TextMatrix(row, 2);
+    SelectedGridRow = row;
+    SelectedListRow = row;
+    MSHFlexList->setCol(1);
+    MSHFlexList->setForeColorSel(MSHFlexList->CellForeColor(row, 1));
+    MainWindowLinks::EnableToolbarButton4();
+    if (IsCashBasisRow(MSHFlexList, row)) {
+        lblLegend[1]->setText(CashBasisText(MSHFlexList, row));
+        lblLegend[1]->show();
+    } else {
+        lblLegend[1]->hide();
+        lblLegend[1]->clear();
+    }
+    lblRecNum->setText(RecNumText(row, MSHFlexList->Rows() - 1));
+}
+
+void PatientListWindow::MSHFlexList_KeyPressEnter()
+{
+    MSHFlexList_Click();
+    MSHFlexList_DblClick();
+}
+
+void PatientListWindow::ShowMultiPackageSelection()
+{
+    if (!m_style.trapPackageErrors) {
+        fillPackagePanel();
+        return;
+    }
+    try {
+        fillPackagePanel();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void PatientListWindow::fillPackagePanel()
+{
+    pctMultiPackage->show();
+    pctMultiPackage->raise();
+    mshMultiPackage->hide();
+    mshMultiPackage->Clear();
+    mshMultiPackage->setCols(3);
+    mshMultiPackage->setRows(2);
+    mshMultiPackage->setColWidth(0, 0);
+    mshMultiPackage->setColWidth(1, 6000);
+    mshMultiPackage->setColWidth(2, 1000);
+    mshMultiPackage->setTextMatrix(0, 1, QStringLiteral("Description"));
+    mshMultiPackage->setTextMatrix(0, 2, QStringLiteral("Ref. No"));
+    mshMultiPackage->show();
+    mshMultiPackage->setRow(1);
+    Recordset rs = PatientListData::PostedPackages(SharedConnection(), SelectedIDNum);
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        const int r = mshMultiPackage->Row();
+        mshMultiPackage->setTextMatrix(r, 1, CensusChargingPrint::PackageDescription(rs.text(QStringLiteral("PackageID"))));
+        mshMultiPackage->setTextMatrix(r, 2, rs.text(QStringLiteral("RefNum")));
+        mshMultiPackage->setRows(mshMultiPackage->Rows() + 1);
+        mshMultiPackage->setRow(r + 1);
+    }
+    const int last = mshMultiPackage->Rows() - 1;
+    if (last >= 1 && mshMultiPackage->TextMatrix(last, 1).trimmed().isEmpty()) mshMultiPackage->setRows(last);
+    mshMultiPackage->setRow(qMin(1, mshMultiPackage->Rows() - 1));
+}
+
+void PatientListWindow::cmdSelect_Click()
+{
+    const int row = mshMultiPackage->Row();
+    // Only a package row can be printed (the header row alone gives nothing to print).
+    if (row < 1) return;
+    const QString refNum = mshMultiPackage->TextMatrix(row, 2);
+    if (printThroughFormatDialog(refNum)) return;
+    PrintCensusCharging(refNum);
+}
+
+void PatientListWindow::PrintCensusCharging(const QString& refNum)
+{
+    CensusChargingPrint::Print(SelectedIDNum, SelectedHospNum, refNum);
+}
+
+void PatientListWindow::cmdClose_Click() { pctMultiPackage->hide(); }
+
+QSize PatientListWindow::workArea() const
+{
+    // The space the window is given: the main window's client area (where it is shown maximised),
+    // else its own.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (sub->mdiArea()) return sub->mdiArea()->viewport()->size();
+    }
+    return size();
+}
+
+void PatientListWindow::Form_Resize()
+{
+    const QSize area = workArea();
+    QWidget* frame = panelFrame();
+    Frame1->move(px(20), 0);
+    int top = Frame1->height();
+    if (frame != Frame1) {
+        frame->move(px(20), top);
+        frame->resize(Frame1->width(), Frame1->height());
+        top += frame->height();
+    }
+    Picture1->setGeometry(px(20), top, Frame1->width(), qMax(0, qMin(area.height(), height()) - top));
+    const int gridLeft = frame->width() + px(100);
+    MSHFlexList->setGeometry(gridLeft, 0, qMax(0, area.width() - gridLeft), qMax(0, height() - px(150)));
+    pctMultiPackage->move(qMax(0, (area.width() - pctMultiPackage->width()) / 2),
+                          qMax(0, (area.height() - pctMultiPackage->height()) / 2));
+    if (m_style.stretchBillingColumn) {
+        int used = 0;
+        for (int c = 0; c <= 5; ++c) used += MSHFlexList->ColWidth(c);
+        MSHFlexList->setColWidth(6, qMax(15, MSHFlexList->width() * 15 - used - 100));
+    }
+}
+
+void PatientListWindow::SysInfo1_DisplayChanged()
+{
+    QWidget* active = QApplication::activeWindow();
+    const QScreen* s = screen();
+    if (!active || !s) return;
+    const QRect area = s->availableGeometry();
+    QRect g = active->geometry();
+    if (area.width() < g.width()) g.setRect(area.left(), g.top(), area.width(), g.height());
+    if (area.height() < g.height()) g.setRect(g.left(), area.top(), g.width(), area.height());
+    active->setGeometry(g);
+}
+
+void PatientListWindow::closeEvent(QCloseEvent* event)
+{
+    MainWindowLinks::EnablePatientMenus(false);
+    event->accept();
+}
+
+void PatientListWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void PatientListWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    Form_Resize();
+}
+
+void PatientListWindow::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event);
+    QPainter p(this);
+    const QSize area = workArea().expandedTo(size());
+    for (int x = 0; x < area.width(); x += Image4.width())
+        for (int y = 0; y < area.height(); y += Image4.height()) p.drawPixmap(x, y, Image4);
+}

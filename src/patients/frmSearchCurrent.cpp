@@ -1,0 +1,303 @@
+#include "patients/frmSearchCurrent.h"
+
+#include "components/patient_search/clsPatientSearch.h"
+#include "patients/PatientGrid.h"
+#include "patients/PatientListCommon.h"
+#include "patients/PatientListData.h"
+#include "platform/ui/WindowRegistry.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+using namespace PatientListCommon;
+
+namespace {
+constexpr int px(int twips) { return twips / 15; }
+constexpr qint64 kEvenRowColour = 0xFEE2C5;
+constexpr qint64 kCashBasisColour = 0xFF;
+
+void clearPicked()
+{
+    PickedHospNum.clear();
+    PickedIDNum.clear();
+    PickedPatientName.clear();
+}
+
+QFrame* legendBox(QWidget* parent, qint64 colour)
+{
+    auto* box = new QFrame(parent);
+    box->setFixedSize(px(300), px(200));
+    box->setFrameShape(QFrame::Box);
+    box->setAutoFillBackground(true);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Window, VbColor(colour));
+    box->setPalette(pal);
+    return box;
+}
+}
+
+frmSearchCurrent* frmSearchCurrent::instance()
+{
+    if (!s_instance) {
+        s_instance = new frmSearchCurrent();
+        WindowRegistry::add(s_instance);
+        s_instance->MouseWheelSetup();
+    }
+    return s_instance;
+}
+
+frmSearchCurrent::frmSearchCurrent()
+{
+    setWindowTitle(QStringLiteral("Patient List"));
+    setModal(true);
+    Frame1 = new QFrame(this);
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Frame1->resize(px(3600), px(900));
+    Label1[0] = new QLabel(QStringLiteral("Patient Searching"), Frame1);
+    QFont heading = Label1[0]->font();
+    heading.setBold(true);
+    heading.setPointSize(heading.pointSize() + 3);
+    Label1[0]->setFont(heading);
+    (new QVBoxLayout(Frame1))->addWidget(Label1[0]);
+
+    Frame2 = new QFrame(this);
+    Frame2->setFrameShape(QFrame::StyledPanel);
+    auto* types = new QGridLayout(Frame2);
+    types->setContentsMargins(8, 2, 8, 2);
+    types->setVerticalSpacing(0);
+    Label2 = new QLabel(QStringLiteral("Patient Type"), Frame2);
+    optPatientType[0] = new QRadioButton(QStringLiteral("In Patient"), Frame2);
+    optPatientType[1] = new QRadioButton(QStringLiteral("Out Patient"), Frame2);
+    optPatientType[0]->setChecked(true);
+    types->addWidget(Label2, 0, 0, 1, 2);
+    types->addWidget(optPatientType[0], 1, 0);
+    types->addWidget(optPatientType[1], 1, 1);
+    for (QRadioButton* opt : optPatientType) connect(opt, &QRadioButton::clicked, this, &frmSearchCurrent::cmdSearch_Click);
+
+    Picture1 = new QWidget(this);
+    auto* v = new QVBoxLayout(Picture1);
+    Label6 = new QLabel(QStringLiteral("Search Category"), Picture1);
+    QFont bold = Label6->font();
+    bold.setBold(true);
+    Label6->setFont(bold);
+    v->addWidget(Label6);
+    Label3 = new QLabel(QStringLiteral("Enter Lastname :"), Picture1);
+    Label4 = new QLabel(QStringLiteral("Enter Hospital Number :"), Picture1);
+    Label5 = new QLabel(QStringLiteral("Enter Admission Number :"), Picture1);
+    QLabel* captions[3] = {Label3, Label4, Label5};
+    for (int i = 0; i < 3; ++i) {
+        txtSearch[i] = new QLineEdit(Picture1);
+        v->addWidget(captions[i]);
+        v->addWidget(txtSearch[i]);
+    }
+    auto* buttons = new QHBoxLayout;
+    cmdSearch = new QPushButton(QStringLiteral("&Search"), Picture1);
+    cmdClose = new QPushButton(QStringLiteral("&Close"), Picture1);
+    cmdSearch->setAutoDefault(false);
+    cmdClose->setAutoDefault(false);
+    buttons->addWidget(cmdSearch);
+    buttons->addWidget(cmdClose);
+    v->addLayout(buttons);
+    connect(cmdSearch, &QPushButton::clicked, this, &frmSearchCurrent::cmdSearch_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmSearchCurrent::cmdClose_Click);
+    new SearchBoxes(txtSearch, cmdSearch, [this] { cmdSearch_Click(); });
+
+    v->addSpacing(8);
+    lblLegend[0] = new QLabel(QStringLiteral("LEGEND:"), Picture1);
+    lblLegend[0]->setFont(bold);
+    v->addWidget(lblLegend[0]);
+    auto* legend = new QGridLayout;
+    Shape1 = legendBox(Picture1, kBilledColour);
+    Shape2 = legendBox(Picture1, kCashBasisColour);
+    Label1[2] = new QLabel(QStringLiteral("Billed Patient"), Picture1);
+    Label1[1] = new QLabel(QStringLiteral("Cash Basis Patient"), Picture1);
+    legend->addWidget(Shape1, 0, 0);
+    legend->addWidget(Label1[2], 0, 1);
+    legend->addWidget(Shape2, 1, 0);
+    legend->addWidget(Label1[1], 1, 1);
+    legend->setColumnStretch(1, 1);
+    v->addLayout(legend);
+    lblLegend[1] = new QLabel(Picture1);
+    lblLegend[1]->setWordWrap(true);
+    QPalette red = lblLegend[1]->palette();
+    red.setColor(QPalette::WindowText, VbColor(kCashBasisColour));
+    lblLegend[1]->setPalette(red);
+    v->addWidget(lblLegend[1]);
+    auto* counter = new QHBoxLayout;
+    lbl1 = new QLabel(QStringLiteral("Rec. No."), Picture1);
+    lblRecNum = new QLabel(Picture1);
+    counter->addWidget(lbl1);
+    counter->addWidget(lblRecNum, 1);
+    v->addLayout(counter);
+    v->addStretch(1);
+
+    MSHFlexList = new PatientGrid(this);
+    connect(MSHFlexList, &PatientGrid::RowColChange, this, &frmSearchCurrent::MSHFlexList_RowColChange);
+    connect(MSHFlexList, &PatientGrid::Click, this, &frmSearchCurrent::MSHFlexList_Click);
+    connect(MSHFlexList, &PatientGrid::DblClick, this, &frmSearchCurrent::MSHFlexList_DblClick);
+    connect(MSHFlexList, &PatientGrid::EnterPressed, this, [this] {
+        MSHFlexList_Click();
+        MSHFlexList_DblClick();
+    });
+    new KeyPreview(this);
+    resize(px(16500), px(8400));
+}
+
+void frmSearchCurrent::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Form_Load();
+}
+
+bool frmSearchCurrent::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    return QDialog::event(e);
+}
+
+void frmSearchCurrent::Form_Load()
+{
+    // Each showing opens afresh.
+    optPatientType[0]->setChecked(true);
+    for (QLineEdit* box : txtSearch) box->clear();
+    cmdSearch->setEnabled(false);
+    lblLegend[1]->hide();
+    SetupListGrid(MSHFlexList, 960);
+    MSHFlexList->setEnabled(false);
+    cmdSearch_Click();
+}
+
+void frmSearchCurrent::Form_Activate() { cmdSearch_Click(); }
+
+void frmSearchCurrent::cmdSearch_Click()
+{
+    clearPicked();
+    LoadPatientList();
+}
+
+void frmSearchCurrent::cmdClose_Click()
+{
+    clearPicked();
+    accept();
+}
+
+void frmSearchCurrent::LoadPatientList()
+{
+    SelectedHospNum.clear();
+    SelectedIDNum.clear();
+    lblRecNum->clear();
+    MSHFlexList->setEnabled(true);
+    MSHFlexList->setRedraw(false);
+    SetupListGrid(MSHFlexList, 960);
+    MSHFlexList->setRedraw(true);
+    try {
+        const bool inPatients = optPatientType[0]->isChecked();
+        SelectedPatientType = inPatients ? QStringLiteral("I") : QStringLiteral("O");
+        const Recordset rs = PatientListData::StationPatients(SharedConnection(), inPatients, txtSearch[0]->text(),
+                                                              txtSearch[1]->text(), txtSearch[2]->text());
+        if (rs.recordCount() < 1) return;
+        MSHFlexList->bind(rs);
+        if (MSHFlexList->Rows() < 2) MSHFlexList->setRows(2);
+        if (ListIsFilled(MSHFlexList)) {
+            MSHFlexList->setEnabled(true);
+            ColourPatientRows();
+            MSHFlexList->setRow(1);
+            if (MSHFlexList->isVisible()) {
+                MSHFlexList->setFocus();
+                MSHFlexList_RowColChange();
+            }
+        } else {
+            MSHFlexList->setRows(2);
+            MSHFlexList->setEnabled(false);
+        }
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void frmSearchCurrent::ColourPatientRows()
+{
+    PatientListCommon::ColourPatientRows(MSHFlexList, kEvenRowColour, kCashBasisColour);
+}
+
+void frmSearchCurrent::MSHFlexList_RowColChange()
+{
+    const int row = MSHFlexList->Row();
+    if (row < 1) return;
+    PickedHospNum = MSHFlexList->TextMatrix(row, 1);
+    PickedIDNum = MSHFlexList->TextMatrix(row, 2);
+    MSHFlexList->setCol(1);
+    MSHFlexList->setForeColorSel(MSHFlexList->CellForeColor(row, 1));
+    if (IsCashBasisRow(MSHFlexList, row)) {
+        lblLegend[1]->setText(CashBasisText(MSHFlexList, row));
+        lblLegend[1]->show();
+    } else {
+        lblLegend[1]->hide();
+        lblLegend[1]->clear();
+    }
+    lblRecNum->setText(RecNumText(row, MSHFlexList->Rows() - 1));
+}
+
+void frmSearchCurrent::MSHFlexList_Click()
+{
+    clearPicked();
+    const int row = MSHFlexList->Row();
+    PickedHospNum = MSHFlexList->TextMatrix(row, 1);
+    PickedIDNum = MSHFlexList->TextMatrix(row, 2);
+    try {
+        if (PatientSearch && PatientSearch->ValidatePatient(PickedHospNum.trimmed())) {
+            clsPatientMaster* m = PatientSearch->PatientMaster();
+            PickedPatientName = m->LastName.trimmed() + QStringLiteral(", ") + m->FirstName.trimmed() + QLatin1Char(' ') +
+                                m->MiddleName.trimmed();
+        }
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void frmSearchCurrent::MSHFlexList_DblClick() { accept(); }
+
+void frmSearchCurrent::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmSearchCurrent::Form_Resize()
+{
+    Frame1->move(px(20), 0);
+    Frame2->setGeometry(px(20), Frame1->height(), Frame1->width(), Frame1->height());
+    const int top = Frame1->height() + Frame2->height();
+    Picture1->setGeometry(px(20), top, Frame1->width(), qMax(0, height() - top));
+    const int gridLeft = Frame2->width() + px(100);
+    MSHFlexList->setGeometry(gridLeft, 0, qMax(0, width() - gridLeft), height());
+}
+
+void frmSearchCurrent::MouseWheelSetup()
+{
+    // The grids scroll by the wheel on their own; nothing to hook.
+}
+
+void frmSearchCurrent::MousewheelUnload() {}
+
+void frmSearchCurrent::MouseWheel(long mouseKeys, long rotation, long x, long y)
+{
+    Q_UNUSED(mouseKeys);
+    const QPoint at{int(x), int(y)};
+    for (PatientGrid* grid : findChildren<PatientGrid*>()) {
+        if (!QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size()).contains(at)) continue;
+        const int top = grid->TopRow();
+        if (rotation > 0) grid->setTopRow(qMax(1, top - 1));
+        else grid->setTopRow(qMin(grid->Rows() - 1, top + 1));
+    }
+}

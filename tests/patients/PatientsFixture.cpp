@@ -1,0 +1,71 @@
+#include "PatientsFixture.h"
+
+#include "access/frmTransaction_UserValidation.h"
+#include "components/patient_search/clsPatientSearch.h"
+#include "patients/frmCathPatients.h"
+#include "patients/frmListERAdmission.h"
+#include "patients/frmSearch.h"
+#include "patients/frmSearchCurrent.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/MessageBox.h"
+#include "registration/frmMasterSearch.h"
+#include "registration/frmRegistration.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
+#include "workspace/frmFinal.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+
+
+void PatientsTest::SetUp()
+{
+    DbTest::SetUp();
+    auto* search = new clsPatientSearch(QStringLiteral("MasterSearch.clsPatientSearch"));
+    search->InitConnection(&conn(), QString());
+    PatientSearch = search;
+    StationParameters().LoadParameters();
+}
+
+void PatientsTest::TearDown()
+{
+    delete frmCathPatients::existing();
+    delete frmSearch::existing();
+    delete frmFinal::existing();
+    delete frmRegistration::existing();
+    delete frmMasterSearch::existing();
+    delete frmListERAdmission::existing();
+    if (frmSearchCurrent* picker = frmSearchCurrent::instance()) picker->hide();
+    delete PatientSearch;
+    PatientSearch = nullptr;
+    DbTest::TearDown();
+}
+
+void PatientsTest::setParameter(const QString& field, const QString& value)
+{
+    if (conn().execute(QStringLiteral("UPDATE STATION..tbNurseSetup SET value = ? WHERE Field = ?"), {value, field}) == 0)
+        conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value, status) VALUES (?, ?, '1')"),
+                       {field, value});
+    StationParameters().LoadParameters();
+}
+
+void PatientsTest::validateAs(const QString& user, const QString& code)
+{
+    UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [user, code](QDialog* d) {
+        auto* dlg = static_cast<frmTransaction_UserValidation*>(d);
+        QTest::keyClicks(dlg->txtUserID, user);
+        QTest::keyClicks(dlg->txtAccessCode, code);
+        QTest::keyClick(dlg->txtAccessCode, Qt::Key_Return);
+    });
+}
+
+void PatientsTest::cancelValidation()
+{
+    UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [](QDialog* d) { d->reject(); });
+}
+
+QString PatientsTest::scalarText(const QString& houseSql, const QVariantList& params)
+{
+    return DbValue::text(conn().scalar(houseSql, params));
+}
