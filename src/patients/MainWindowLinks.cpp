@@ -1,6 +1,8 @@
 #include "patients/MainWindowLinks.h"
 
+#include "platform/ui/MessageBox.h"
 #include "shell/mdiCathLabMenu.h"
+#include "shell/settings/frmControlPanel.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -58,10 +60,7 @@ void PopupInquiryMenu(const QPoint& globalPos)
     if (auto* menu = w->findChild<QMenu*>(QStringLiteral("mnuInquiry"))) menu->popup(globalPos);
 }
 
-void ShowControlPanel()
-{
-    // The control panel belongs to the station settings; nothing to show until it is loaded.
-}
+void ShowControlPanel() { runModal(frmControlPanel::instance()); }
 
 void ShowChild(QWidget* window, bool maximised)
 {

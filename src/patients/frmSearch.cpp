@@ -1,4 +1,5 @@
 #include "patients/frmSearch.h"
+#include "shell/frmCensusFormat.h"
 
 #include "patients/CaseChecks.h"
 #include "patients/MainWindowLinks.h"
@@ -206,7 +207,11 @@ bool frmSearch::eventFilter(QObject* watched, QEvent* event)
 
 bool frmSearch::printThroughFormatDialog(const QString& refNum)
 {
-    Q_UNUSED(refNum);
-    // The census format dialog comes with the station settings; until then the standard print.
-    return false;
+    if (!StationParameters().ShowSelectCensusFormat()) return false;
+    frmCensusFormat* f = frmCensusFormat::instance();
+    f->setIDNo(SelectedIDNum);
+    f->setHospNo(SelectedHospNum);
+    f->setRefNo(refNum);
+    runModal(f);
+    return true;
 }

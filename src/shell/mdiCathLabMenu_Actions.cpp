@@ -14,7 +14,12 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/frmReport.h"
 #include "shared/reports/modReports.h"
+#include "patients/MainWindowLinks.h"
+#include "patients/frmCathPatients.h"
+#include "patients/frmListERAdmission.h"
+#include "patients/frmSearch.h"
 #include "shell/NotYetAvailable.h"
+#include "shell/frmInfo.h"
 #include "shell/ShellData.h"
 #include "shell/settings/frmMarkupSettings.h"
 
@@ -52,15 +57,12 @@ bool noPatientChosen()
 void mdiCathLabMenu::mnuOpen_Click()
 {
     if (StationParameters().EnableCathLabRegistration())
-        ShowNotYetAvailable(QStringLiteral("frmCathPatients"), QStringLiteral("Patient List"));
+        MainWindowLinks::ShowChild(frmCathPatients::instance());
     else
-        ShowNotYetAvailable(QStringLiteral("frmSearch"), QStringLiteral("Patient List"));
+        MainWindowLinks::ShowChild(frmSearch::instance());
 }
 
-void mdiCathLabMenu::mnuRegister_Click()
-{
-    ShowNotYetAvailable(QStringLiteral("frmSearch"), mnuRegister->text());
-}
+void mdiCathLabMenu::mnuRegister_Click() { MainWindowLinks::ShowChild(frmSearch::instance()); }
 
 void mdiCathLabMenu::mnuChargeSlip_Click()
 {
@@ -73,10 +75,7 @@ void mdiCathLabMenu::mnuChargeSlip_Click()
 
 void mdiCathLabMenu::mnuSched_Click() { ShowNotYetAvailable(QStringLiteral("frmCathlabSched"), mnuSched->text()); }
 
-void mdiCathLabMenu::mnuAdmission_Click()
-{
-    ShowNotYetAvailable(QStringLiteral("frmListERAdmission"), mnuAdmission->text());
-}
+void mdiCathLabMenu::mnuAdmission_Click() { runModal(frmListERAdmission::instance()); }
 
 void mdiCathLabMenu::mnuReprintNHI_Click()
 {
@@ -107,7 +106,11 @@ void mdiCathLabMenu::mnuCoronaryAngiographyVRNK_Click()
     ShowNotYetAvailable(QStringLiteral("frmCoronaryAngiographyVRNK"), mnuCoronaryAngiographyVRNK->text());
 }
 
-void mdiCathLabMenu::mnuInfo_Click() { ShowNotYetAvailable(QStringLiteral("frmInfo"), mnuInfo->text()); }
+void mdiCathLabMenu::mnuInfo_Click()
+{
+    frmInfo info(this);
+    runModal(&info);
+}
 
 void mdiCathLabMenu::mnuInterpretation_Click()
 {
@@ -312,9 +315,10 @@ void mdiCathLabMenu::mnuNHI_Click()
     }
     if (packages >= 2) {
         // the patient list lets the user choose the package
-        ShowNotYetAvailable(StationParameters().EnableCathLabRegistration() ? QStringLiteral("frmCathPatients")
-                                                                            : QStringLiteral("frmSearch"),
-                            QStringLiteral("Package Selection"));
+        PatientListWindow* list = StationParameters().EnableCathLabRegistration()
+            ? static_cast<PatientListWindow*>(frmCathPatients::instance())
+            : static_cast<PatientListWindow*>(frmSearch::instance());
+        list->ShowMultiPackageSelection();
         return;
     }
     try {

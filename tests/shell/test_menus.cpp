@@ -270,7 +270,6 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
     struct Item { void (mdiCathLabMenu::*action)(); QAction* mdiCathLabMenu::*menu; };
     const Item items[] = {
         {&mdiCathLabMenu::mnuSched_Click, &mdiCathLabMenu::mnuSched},
-        {&mdiCathLabMenu::mnuAdmission_Click, &mdiCathLabMenu::mnuAdmission},
         {&mdiCathLabMenu::mnuReprintNHI_Click, &mdiCathLabMenu::mnuReprintNHI},
         {&mdiCathLabMenu::mnuRequestForm_Click, &mdiCathLabMenu::mnuRequestForm},
         {&mdiCathLabMenu::mnuResultEntry_Click, &mdiCathLabMenu::mnuResultEntry},
