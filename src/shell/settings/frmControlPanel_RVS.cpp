@@ -31,6 +31,7 @@ QWidget* frmControlPanel::buildRvsTab()
     frRVS->setObjectName(QStringLiteral("frRVS"));
     grdRVS = new FlexGrid(frRVS);
     grdRVS->setObjectName(QStringLiteral("grdRVS"));
+    grdRVS->setTabKeyNavigation(false); // the hidden entry box's focus is not a Tab
     connect(grdRVS, &QTableWidget::currentCellChanged, this, [this](int r, int c, int pr, int pc) {
         if (r != pr || c != pc) grdRVS_EnterCell();
     });
