@@ -26,7 +26,7 @@ frmControlPanel::frmControlPanel()
 {
     setObjectName(QStringLiteral("frmControlPanel"));
     setWindowTitle(QStringLiteral("Station - Control Panel"));
-    resize(760, 520);
+    resize(940, 560);
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->addTab(buildFeatureTab(), QStringLiteral("Feature Settings"));

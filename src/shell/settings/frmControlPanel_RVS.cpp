@@ -13,6 +13,7 @@
 #include "shell/settings/frmPHICRVS.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +78,7 @@ void frmControlPanel::SetupRVSGrid(FlexGrid* grid, const QString& format, int co
     grid->setColWidth(0, 0);
     grid->setColWidth(1, col1Twips);
     grid->setColWidth(2, col2Twips);
+    grid->horizontalHeader()->setStretchLastSection(true); // the names fit the grid's width
 }
 
 bool frmControlPanel::rvsEditing() const { return cmdSaveRVS->text() == QLatin1String("Save"); }
