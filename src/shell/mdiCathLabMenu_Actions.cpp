@@ -6,6 +6,10 @@
 #include "access/frmAccessCode.h"
 #include "access/frmTransaction_UserValidation.h"
 #include "components/login/clsCurrentuser.h"
+#include "patients/MainWindowLinks.h"
+#include "patients/frmCathPatients.h"
+#include "patients/frmListERAdmission.h"
+#include "patients/frmSearch.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
 #include "shared/UserRights.h"
@@ -52,15 +56,12 @@ bool noPatientChosen()
 void mdiCathLabMenu::mnuOpen_Click()
 {
     if (StationParameters().EnableCathLabRegistration())
-        ShowNotYetAvailable(QStringLiteral("frmCathPatients"), QStringLiteral("Patient List"));
+        MainWindowLinks::ShowChild(frmCathPatients::instance());
     else
-        ShowNotYetAvailable(QStringLiteral("frmSearch"), QStringLiteral("Patient List"));
+        MainWindowLinks::ShowChild(frmSearch::instance());
 }
 
-void mdiCathLabMenu::mnuRegister_Click()
-{
-    ShowNotYetAvailable(QStringLiteral("frmSearch"), mnuRegister->text());
-}
+void mdiCathLabMenu::mnuRegister_Click() { MainWindowLinks::ShowChild(frmSearch::instance()); }
 
 void mdiCathLabMenu::mnuChargeSlip_Click()
 {
@@ -73,10 +74,7 @@ void mdiCathLabMenu::mnuChargeSlip_Click()
 
 void mdiCathLabMenu::mnuSched_Click() { ShowNotYetAvailable(QStringLiteral("frmCathlabSched"), mnuSched->text()); }
 
-void mdiCathLabMenu::mnuAdmission_Click()
-{
-    ShowNotYetAvailable(QStringLiteral("frmListERAdmission"), mnuAdmission->text());
-}
+void mdiCathLabMenu::mnuAdmission_Click() { runModal(frmListERAdmission::instance()); }
 
 void mdiCathLabMenu::mnuReprintNHI_Click()
 {
@@ -312,9 +310,12 @@ void mdiCathLabMenu::mnuNHI_Click()
     }
     if (packages >= 2) {
         // the patient list lets the user choose the package
-        ShowNotYetAvailable(StationParameters().EnableCathLabRegistration() ? QStringLiteral("frmCathPatients")
-                                                                            : QStringLiteral("frmSearch"),
-                            QStringLiteral("Package Selection"));
+        try {
+            if (StationParameters().EnableCathLabRegistration()) frmCathPatients::instance()->ShowMultiPackageSelection();
+            else frmSearch::instance()->ShowMultiPackageSelection();
+        } catch (const std::exception& e) {
+            ShowErrorNotice(e);
+        }
         return;
     }
     try {
