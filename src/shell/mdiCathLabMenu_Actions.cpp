@@ -2,6 +2,9 @@
 // where the item is guarded, or print a station report, after the report-date prompt where the
 // report covers a period.
 #include "shell/mdiCathLabMenu.h"
+#include "patients/MainWindowLinks.h"
+#include "patients/frmCathPatients.h"
+#include "patients/frmSearch.h"
 
 #include "access/frmAccessCode.h"
 #include "access/frmTransaction_UserValidation.h"
@@ -52,14 +55,14 @@ bool noPatientChosen()
 void mdiCathLabMenu::mnuOpen_Click()
 {
     if (StationParameters().EnableCathLabRegistration())
-        ShowNotYetAvailable(QStringLiteral("frmCathPatients"), QStringLiteral("Patient List"));
+        MainWindowLinks::ShowChild(frmCathPatients::instance());
     else
-        ShowNotYetAvailable(QStringLiteral("frmSearch"), QStringLiteral("Patient List"));
+        MainWindowLinks::ShowChild(frmSearch::instance());
 }
 
 void mdiCathLabMenu::mnuRegister_Click()
 {
-    ShowNotYetAvailable(QStringLiteral("frmSearch"), mnuRegister->text());
+    MainWindowLinks::ShowChild(frmSearch::instance());
 }
 
 void mdiCathLabMenu::mnuChargeSlip_Click()
@@ -312,9 +315,10 @@ void mdiCathLabMenu::mnuNHI_Click()
     }
     if (packages >= 2) {
         // the patient list lets the user choose the package
-        ShowNotYetAvailable(StationParameters().EnableCathLabRegistration() ? QStringLiteral("frmCathPatients")
-                                                                            : QStringLiteral("frmSearch"),
-                            QStringLiteral("Package Selection"));
+        if (StationParameters().EnableCathLabRegistration())
+            frmCathPatients::instance()->ShowMultiPackageSelection();
+        else
+            frmSearch::instance()->ShowMultiPackageSelection();
         return;
     }
     try {
