@@ -13,6 +13,7 @@
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shell/frmCensusFormat.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -206,7 +207,11 @@ bool frmSearch::eventFilter(QObject* watched, QEvent* event)
 
 bool frmSearch::printThroughFormatDialog(const QString& refNum)
 {
-    Q_UNUSED(refNum);
-    // The census format dialog comes with the station settings; until then the standard print.
-    return false;
+    if (!StationParameters().ShowSelectCensusFormat()) return false;
+    frmCensusFormat* dlg = frmCensusFormat::instance();
+    dlg->setIDNo(SelectedIDNum);
+    dlg->setHospNo(SelectedHospNum);
+    dlg->setRefNo(refNum);
+    runModal(dlg);
+    return true;
 }

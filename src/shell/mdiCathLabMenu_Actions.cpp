@@ -2,13 +2,14 @@
 // where the item is guarded, or print a station report, after the report-date prompt where the
 // report covers a period.
 #include "shell/mdiCathLabMenu.h"
-#include "patients/MainWindowLinks.h"
-#include "patients/frmCathPatients.h"
-#include "patients/frmSearch.h"
 
 #include "access/frmAccessCode.h"
 #include "access/frmTransaction_UserValidation.h"
 #include "components/login/clsCurrentuser.h"
+#include "patients/MainWindowLinks.h"
+#include "patients/frmCathPatients.h"
+#include "patients/frmListERAdmission.h"
+#include "patients/frmSearch.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
 #include "shared/UserRights.h"
@@ -60,10 +61,7 @@ void mdiCathLabMenu::mnuOpen_Click()
         MainWindowLinks::ShowChild(frmSearch::instance());
 }
 
-void mdiCathLabMenu::mnuRegister_Click()
-{
-    MainWindowLinks::ShowChild(frmSearch::instance());
-}
+void mdiCathLabMenu::mnuRegister_Click() { MainWindowLinks::ShowChild(frmSearch::instance()); }
 
 void mdiCathLabMenu::mnuChargeSlip_Click()
 {
@@ -76,10 +74,7 @@ void mdiCathLabMenu::mnuChargeSlip_Click()
 
 void mdiCathLabMenu::mnuSched_Click() { ShowNotYetAvailable(QStringLiteral("frmCathlabSched"), mnuSched->text()); }
 
-void mdiCathLabMenu::mnuAdmission_Click()
-{
-    ShowNotYetAvailable(QStringLiteral("frmListERAdmission"), mnuAdmission->text());
-}
+void mdiCathLabMenu::mnuAdmission_Click() { runModal(frmListERAdmission::instance()); }
 
 void mdiCathLabMenu::mnuReprintNHI_Click()
 {
@@ -315,10 +310,12 @@ void mdiCathLabMenu::mnuNHI_Click()
     }
     if (packages >= 2) {
         // the patient list lets the user choose the package
-        if (StationParameters().EnableCathLabRegistration())
-            frmCathPatients::instance()->ShowMultiPackageSelection();
-        else
-            frmSearch::instance()->ShowMultiPackageSelection();
+        try {
+            if (StationParameters().EnableCathLabRegistration()) frmCathPatients::instance()->ShowMultiPackageSelection();
+            else frmSearch::instance()->ShowMultiPackageSelection();
+        } catch (const std::exception& e) {
+            ShowErrorNotice(e);
+        }
         return;
     }
     try {

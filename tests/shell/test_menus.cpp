@@ -3,6 +3,8 @@
 #include "shell/ShellTest.h"
 
 #include "access/frmTransaction_UserValidation.h"
+#include "patients/frmCathPatients.h"
+#include "patients/frmSearch.h"
 #include "shell/NotYetAvailable.h"
 
 #include "shared/reports/modReports.h"
@@ -268,7 +270,6 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
     struct Item { void (mdiCathLabMenu::*action)(); QAction* mdiCathLabMenu::*menu; };
     const Item items[] = {
         {&mdiCathLabMenu::mnuSched_Click, &mdiCathLabMenu::mnuSched},
-        {&mdiCathLabMenu::mnuAdmission_Click, &mdiCathLabMenu::mnuAdmission},
         {&mdiCathLabMenu::mnuReprintNHI_Click, &mdiCathLabMenu::mnuReprintNHI},
         {&mdiCathLabMenu::mnuRequestForm_Click, &mdiCathLabMenu::mnuRequestForm},
         {&mdiCathLabMenu::mnuResultEntry_Click, &mdiCathLabMenu::mnuResultEntry},
@@ -284,6 +285,19 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
         EXPECT_EQ(UiScript::lastText(), NotYetAvailableText((w->*i.menu)->text()));
         EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
     }
+}
+
+TEST_F(Menus, PatientListsOpenFromTheMenus)
+{
+    UiScript::reset();
+    w->mnuAdmission_Click();
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList{QStringLiteral("frmListERAdmission")});
+    w->mnuOpen_Click(); // the demo station registers its own cases
+    EXPECT_TRUE(frmCathPatients::isLoaded());
+    delete frmCathPatients::existing();
+    w->mnuRegister_Click();
+    EXPECT_TRUE(frmSearch::isLoaded());
+    delete frmSearch::existing();
 }
 
 TEST_F(Menus, ExitAsksItsQuestionAndTheFrameDoesNot)
