@@ -9,18 +9,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QProgressBar>
-#include <QToolBar>
 
 namespace {
+// What the lists asked last: the main window's "Personal Info" is hidden for good, and a hidden
+// action always reads as disabled.
 bool g_menusEnabled = false;
 
 mdiCathLabMenu* mainWindow() { return mdiCathLabMenu::isLoaded() ? mdiCathLabMenu::existing() : nullptr; }
-
-QAction* action(const char* name)
-{
-    auto* w = mainWindow();
-    return w ? w->findChild<QAction*>(QString::fromLatin1(name)) : nullptr;
-}
 }
 
 namespace MainWindowLinks {
@@ -28,22 +23,17 @@ namespace MainWindowLinks {
 void EnablePatientMenus(bool enabled)
 {
     g_menusEnabled = enabled;
-    for (const char* name : {"mnuInfo", "mnuLedger", "mnuRS"})
-        if (QAction* a = action(name)) a->setEnabled(enabled);
+    if (auto* w = mainWindow())
+        for (QAction* a : {w->mnuInfo, w->mnuLedger, w->mnuRS})
+            if (a) a->setEnabled(enabled);
 }
 
-bool PatientMenusEnabled()
-{
-    if (QAction* a = action("mnuInfo")) return a->isEnabled();
-    return g_menusEnabled;
-}
+bool PatientMenusEnabled() { return g_menusEnabled; }
 
 void EnableToolbarButton4()
 {
-    auto* w = mainWindow();
-    if (!w || !w->Toolbar1) return;
-    const QList<QAction*> buttons = w->Toolbar1->actions();
-    if (buttons.size() >= 4) buttons[3]->setEnabled(true);
+    if (auto* w = mainWindow())
+        if (QAction* a = w->toolbarButton(QStringLiteral("Operation"))) a->setEnabled(true);
 }
 
 void HideProgressBar()
@@ -55,9 +45,8 @@ void HideProgressBar()
 
 void PopupInquiryMenu(const QPoint& globalPos)
 {
-    auto* w = mainWindow();
-    if (!w) return;
-    if (auto* menu = w->findChild<QMenu*>(QStringLiteral("mnuInquiry"))) menu->popup(globalPos);
+    if (auto* w = mainWindow())
+        if (w->mnuInquiry) w->mnuInquiry->popup(globalPos);
 }
 
 void ShowControlPanel() { runModal(frmControlPanel::instance()); }

@@ -1,5 +1,4 @@
 #include "patients/frmSearch.h"
-#include "shell/frmCensusFormat.h"
 
 #include "patients/CaseChecks.h"
 #include "patients/MainWindowLinks.h"
@@ -14,6 +13,7 @@
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shell/frmCensusFormat.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -208,10 +208,10 @@ bool frmSearch::eventFilter(QObject* watched, QEvent* event)
 bool frmSearch::printThroughFormatDialog(const QString& refNum)
 {
     if (!StationParameters().ShowSelectCensusFormat()) return false;
-    frmCensusFormat* f = frmCensusFormat::instance();
-    f->setIDNo(SelectedIDNum);
-    f->setHospNo(SelectedHospNum);
-    f->setRefNo(refNum);
-    runModal(f);
+    frmCensusFormat* dlg = frmCensusFormat::instance();
+    dlg->setIDNo(SelectedIDNum);
+    dlg->setHospNo(SelectedHospNum);
+    dlg->setRefNo(refNum);
+    runModal(dlg);
     return true;
 }

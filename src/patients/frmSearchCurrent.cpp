@@ -7,6 +7,7 @@
 #include "platform/ui/WindowRegistry.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shell/modMouseWheel.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -283,21 +284,12 @@ void frmSearchCurrent::Form_Resize()
     MSHFlexList->setGeometry(gridLeft, 0, qMax(0, width() - gridLeft), height());
 }
 
-void frmSearchCurrent::MouseWheelSetup()
-{
-    // The grids scroll by the wheel on their own; nothing to hook.
-}
+void frmSearchCurrent::MouseWheelSetup() { HookMouseWheel(this); }
 
-void frmSearchCurrent::MousewheelUnload() {}
+void frmSearchCurrent::MousewheelUnload() { UnhookMouseWheel(this); }
 
 void frmSearchCurrent::MouseWheel(long mouseKeys, long rotation, long x, long y)
 {
-    Q_UNUSED(mouseKeys);
-    const QPoint at{int(x), int(y)};
-    for (PatientGrid* grid : findChildren<PatientGrid*>()) {
-        if (!QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size()).contains(at)) continue;
-        const int top = grid->TopRow();
-        if (rotation > 0) grid->setTopRow(qMax(1, top - 1));
-        else grid->setTopRow(qMin(grid->Rows() - 1, top + 1));
-    }
+    for (PatientGrid* grid : findChildren<PatientGrid*>())
+        if (IsPointInWindow(grid, int(x), int(y))) ScrollGridByWheel(grid, int(mouseKeys), int(rotation), int(x), int(y));
 }

@@ -6,6 +6,10 @@
 #include "access/frmAccessCode.h"
 #include "access/frmTransaction_UserValidation.h"
 #include "components/login/clsCurrentuser.h"
+#include "patients/MainWindowLinks.h"
+#include "patients/frmCathPatients.h"
+#include "patients/frmListERAdmission.h"
+#include "patients/frmSearch.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
 #include "shared/UserRights.h"
@@ -14,10 +18,6 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/frmReport.h"
 #include "shared/reports/modReports.h"
-#include "patients/MainWindowLinks.h"
-#include "patients/frmCathPatients.h"
-#include "patients/frmListERAdmission.h"
-#include "patients/frmSearch.h"
 #include "shell/NotYetAvailable.h"
 #include "shell/frmInfo.h"
 #include "shell/ShellData.h"
@@ -315,10 +315,12 @@ void mdiCathLabMenu::mnuNHI_Click()
     }
     if (packages >= 2) {
         // the patient list lets the user choose the package
-        PatientListWindow* list = StationParameters().EnableCathLabRegistration()
-            ? static_cast<PatientListWindow*>(frmCathPatients::instance())
-            : static_cast<PatientListWindow*>(frmSearch::instance());
-        list->ShowMultiPackageSelection();
+        try {
+            if (StationParameters().EnableCathLabRegistration()) frmCathPatients::instance()->ShowMultiPackageSelection();
+            else frmSearch::instance()->ShowMultiPackageSelection();
+        } catch (const std::exception& e) {
+            ShowErrorNotice(e);
+        }
         return;
     }
     try {

@@ -12,6 +12,7 @@
 #include "registration/frmRegistration.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
+#include "shell/frmCensusFormat.h"
 #include "workspace/frmFinal.h"
 
 #include <QDialog>
@@ -36,6 +37,7 @@ void PatientsTest::TearDown()
     delete frmRegistration::existing();
     delete frmMasterSearch::existing();
     delete frmListERAdmission::existing();
+    delete frmCensusFormat::existing();
     if (frmSearchCurrent* picker = frmSearchCurrent::instance()) picker->hide();
     delete PatientSearch;
     PatientSearch = nullptr;

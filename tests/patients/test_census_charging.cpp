@@ -104,3 +104,22 @@ TEST_F(CensusCharging, CaseListReportsAFailureGeneralListPassesItOn)
     EXPECT_TRUE(UiScript::lastText().endsWith(QStringLiteral("Please notify your IT department.")));
     EXPECT_THROW(s->ShowMultiPackageSelection(), std::exception);
 }
+
+TEST_F(CensusCharging, GeneralListHandsThePrintToTheFormatDialogWhenTheStationAsks)
+{
+    setParameter(QStringLiteral("EnableCathLabRegistration"), QStringLiteral("0"));
+    frmSearch* s = frmSearch::instance();
+    s->show();
+    SelectedIDNum = QStringLiteral("2026900001");
+    SelectedHospNum = QStringLiteral("900001");
+    s->ShowMultiPackageSelection();
+    s->mshMultiPackage->setRow(1);
+    s->cmdSelect_Click(); // the demo station asks for the form type
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList{QStringLiteral("frmCensusFormat")});
+    EXPECT_TRUE(ReportLog::calls().isEmpty());
+
+    setParameter(QStringLiteral("CLShowSelectCensusFormat"), QStringLiteral("0"));
+    s->cmdSelect_Click();
+    ASSERT_EQ(ReportLog::calls().size(), 1);
+    EXPECT_EQ(ReportLog::calls().last().fileName(), QStringLiteral("NHICensusCharging.rpt"));
+}

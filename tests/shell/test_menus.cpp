@@ -5,6 +5,8 @@
 #include "access/frmTransaction_UserValidation.h"
 #include "components/Component.h"
 #include "components/login/clsCurrentuser.h"
+#include "patients/frmCathPatients.h"
+#include "patients/frmSearch.h"
 #include "shell/NotYetAvailable.h"
 
 #include "shared/reports/modReports.h"
@@ -285,6 +287,19 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
         EXPECT_EQ(UiScript::lastText(), NotYetAvailableText((w->*i.menu)->text()));
         EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
     }
+}
+
+TEST_F(Menus, PatientListsOpenFromTheMenus)
+{
+    UiScript::reset();
+    w->mnuAdmission_Click();
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList{QStringLiteral("frmListERAdmission")});
+    w->mnuOpen_Click(); // the demo station registers its own cases
+    EXPECT_TRUE(frmCathPatients::isLoaded());
+    delete frmCathPatients::existing();
+    w->mnuRegister_Click();
+    EXPECT_TRUE(frmSearch::isLoaded());
+    delete frmSearch::existing();
 }
 
 TEST_F(Menus, ExitAsksItsQuestionAndTheFrameDoesNot)

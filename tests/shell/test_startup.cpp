@@ -8,6 +8,8 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shell/mdiCathLabMenu.h"
+#include "patients/frmCathPatients.h"
+#include "patients/frmSearch.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -149,6 +151,13 @@ TEST_F(StartUp, LogsInAndRunsTheStartUpInOrder)
     EXPECT_FALSE(w->mnuCF4->isVisible());
     EXPECT_FALSE(w->mnuPriceList->isVisible());
     EXPECT_EQ(CF4Checker, nullptr);
+
+    // the first tick: the splash, then the department case list (the demo station registers cases)
+    w->Timer1_Timer();
+    EXPECT_FALSE(w->Timer1->isActive());
+    EXPECT_TRUE(UiScript::dialogsRun().contains(QStringLiteral("frmSplash")));
+    EXPECT_TRUE(frmCathPatients::isLoaded());
+    EXPECT_FALSE(frmSearch::isLoaded());
 
     // shutdown: the nurse activity classes end first, in their order
     ComponentTrace::clear();
