@@ -19,6 +19,7 @@
 #include "shared/reports/frmReport.h"
 #include "shared/reports/modReports.h"
 #include "shell/NotYetAvailable.h"
+#include "shell/frmInfo.h"
 #include "shell/ShellData.h"
 #include "shell/settings/frmMarkupSettings.h"
 
@@ -105,7 +106,11 @@ void mdiCathLabMenu::mnuCoronaryAngiographyVRNK_Click()
     ShowNotYetAvailable(QStringLiteral("frmCoronaryAngiographyVRNK"), mnuCoronaryAngiographyVRNK->text());
 }
 
-void mdiCathLabMenu::mnuInfo_Click() { ShowNotYetAvailable(QStringLiteral("frmInfo"), mnuInfo->text()); }
+void mdiCathLabMenu::mnuInfo_Click()
+{
+    frmInfo info(this);
+    runModal(&info);
+}
 
 void mdiCathLabMenu::mnuInterpretation_Click()
 {

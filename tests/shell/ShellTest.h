@@ -2,6 +2,8 @@
 // The main window over the demo hospital, as the menus and timers find it after start-up.
 #include "support/TestDatabase.h"
 
+#include "patients/frmCathPatients.h"
+#include "patients/frmSearch.h"
 #include "platform/report/ReportLog.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
@@ -23,6 +25,8 @@ protected:
     }
     void TearDown() override
     {
+        delete frmCathPatients::existing(); // the lists the main window opened
+        delete frmSearch::existing();
         delete mdiCathLabMenu::existing();
         w = nullptr;
         DbTest::TearDown();

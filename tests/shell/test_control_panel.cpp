@@ -213,6 +213,31 @@ TEST_F(ControlPanel, TheEntryBoxKeys)
     EXPECT_TRUE(cp->txtEntry->isHidden());
 }
 
+TEST_F(ControlPanel, TypedKeysMoveTheBoxAlongTheLines)
+{
+    cp->SSTab1->setCurrentIndex(1);
+    cp->cmdSave_Click();
+    const QRect cell = cp->grdPackage->visualRect(cp->grdPackage->model()->index(3, 3));
+    QTest::mouseClick(cp->grdPackage->viewport(), Qt::LeftButton, {}, cell.center());
+    ASSERT_EQ(cp->grdPackage->currentColumn(), 3);
+    cp->txtEntry->selectAll();
+    QTest::keyClicks(cp->txtEntry, QStringLiteral("A"));
+    QTest::keyClick(cp->txtEntry, Qt::Key_Return);
+    // the focused box hidden on the way must not move the grid on as a Tab would
+    EXPECT_EQ(cp->grdPackage->currentRow(), 4);
+    EXPECT_EQ(cp->grdPackage->currentColumn(), 0);
+    EXPECT_EQ(cp->txtEntry->text(), cp->grdPackage->TextMatrix(4, 0));
+
+    cp->SSTab1->setCurrentIndex(2);
+    chooseProcedure(QStringLiteral("CL001"));
+    cp->cmdSaveRVS_Click();
+    cp->grdRVS->setCurrentCell(3, 1);
+    QTest::keyClicks(cp->txtRVSEntry, QStringLiteral("93452"));
+    QTest::keyClick(cp->txtRVSEntry, Qt::Key_Return);
+    EXPECT_EQ(cp->grdRVS->currentRow(), 4);
+    EXPECT_EQ(cp->grdRVS->currentColumn(), 1);
+}
+
 TEST_F(ControlPanel, TheRvsTabListsTheProceduresAndTheirCodes)
 {
     cp->SSTab1->setCurrentIndex(2);

@@ -3,6 +3,8 @@
 #include "shell/ShellTest.h"
 
 #include "access/frmTransaction_UserValidation.h"
+#include "components/Component.h"
+#include "components/login/clsCurrentuser.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
 #include "shell/NotYetAvailable.h"
@@ -351,6 +353,23 @@ TEST_F(Menus, ToolbarDispatchesOnKeys)
     EXPECT_EQ(prompt, QStringLiteral("Enter Report Date for Monthly Report"));
     ASSERT_EQ(ReportLog::calls().size(), 1);
     EXPECT_EQ(ReportLog::calls().last().fileName(), QStringLiteral("MonthlyReport.RPT"));
+}
+
+TEST_F(Menus, ClaimFormEntryIsHandedItsValues)
+{
+    SelectedIDNum = QStringLiteral("2026000004");
+    SelectedPatientName = QStringLiteral("REYES, MARIA");
+    ComponentTrace::clear();
+    w->mnuCF4_Click();
+    clsCF4* cf4 = CurrentUser->TALVEROClasses()->clsCF4Object();
+    EXPECT_EQ(cf4->IDNum, QStringLiteral("2026000004"));
+    EXPECT_EQ(cf4->StationID, QStringLiteral("CL"));
+    EXPECT_EQ(cf4->Title, QStringLiteral("PhilHealth CF4 Entries  - REYES, MARIA ( 2026000004 )"));
+    EXPECT_EQ(cf4->HospitalName, HospName);
+    EXPECT_EQ(cf4->HospitalAddress, HospAddress);
+    EXPECT_TRUE(cf4->ReportPath.endsWith(QStringLiteral("Reports")));
+    EXPECT_EQ(cf4->EmployeeCode, QStringLiteral("CL001"));
+    EXPECT_TRUE(ComponentTrace::calls().contains(QStringLiteral("clsCF4.ShowEntry")));
 }
 
 TEST_F(Menus, MenuStatesAtLoad)

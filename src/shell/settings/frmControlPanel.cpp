@@ -26,7 +26,7 @@ frmControlPanel::frmControlPanel()
 {
     setObjectName(QStringLiteral("frmControlPanel"));
     setWindowTitle(QStringLiteral("Station - Control Panel"));
-    resize(760, 520);
+    resize(940, 560);
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->addTab(buildFeatureTab(), QStringLiteral("Feature Settings"));
@@ -75,6 +75,8 @@ QWidget* frmControlPanel::buildPackageTab()
     auto* page = new QWidget;
     grdPackage = new FlexGrid(page);
     grdPackage->setObjectName(QStringLiteral("grdPackage"));
+    // hiding the focused entry box hands the focus on; the grid must not take that as a Tab
+    grdPackage->setTabKeyNavigation(false);
     connect(grdPackage, &QTableWidget::cellClicked, this, [this] { grdPackage_Click(); });
     connect(grdPackage, &QTableWidget::currentCellChanged, this, [this](int r, int c, int pr, int pc) {
         if (r == pr && c == pc) return;

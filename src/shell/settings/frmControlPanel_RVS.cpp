@@ -13,6 +13,7 @@
 #include "shell/settings/frmPHICRVS.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,7 @@ QWidget* frmControlPanel::buildRvsTab()
     frRVS->setObjectName(QStringLiteral("frRVS"));
     grdRVS = new FlexGrid(frRVS);
     grdRVS->setObjectName(QStringLiteral("grdRVS"));
+    grdRVS->setTabKeyNavigation(false); // the hidden entry box's focus is not a Tab
     connect(grdRVS, &QTableWidget::currentCellChanged, this, [this](int r, int c, int pr, int pc) {
         if (r != pr || c != pc) grdRVS_EnterCell();
     });
@@ -76,6 +78,7 @@ void frmControlPanel::SetupRVSGrid(FlexGrid* grid, const QString& format, int co
     grid->setColWidth(0, 0);
     grid->setColWidth(1, col1Twips);
     grid->setColWidth(2, col2Twips);
+    grid->horizontalHeader()->setStretchLastSection(true); // the names fit the grid's width
 }
 
 bool frmControlPanel::rvsEditing() const { return cmdSaveRVS->text() == QLatin1String("Save"); }
