@@ -2,6 +2,7 @@
 
 #include "access/AccessCheck.h"
 #include "access/AccessKeys.h"
+#include "access/SignInControls.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/UserRights.h"
 #include "shared/modGlobals.h"
@@ -23,17 +24,7 @@ frmSupervisorAccessCode::frmSupervisorAccessCode()
 
     const char* const captions[4] = {"Supervisor Access Code Entry", "Please sign in to validate user........",
                                      "User ID/Code", "User Password"};
-    for (int i = 0; i < 4; ++i) lblHeading[i] = new QLabel(QString::fromLatin1(captions[i]), this);
-    QFont heading = lblHeading[0]->font();
-    heading.setBold(true);
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    lblHeading[0]->setFont(heading);
-
-    txtUserID = new QLineEdit(this);
-    txtUserID->setObjectName(QStringLiteral("txtUserID"));
-    txtAccessCode = new QLineEdit(this);
-    txtAccessCode->setObjectName(QStringLiteral("txtAccessCode"));
-    txtAccessCode->setEchoMode(QLineEdit::Password);
+    BuildSignInControls(this, captions, lblHeading, txtUserID, txtAccessCode);
     const char* const options[2] = {"OK", "Close"};
     for (int i = 0; i < 2; ++i) {
         cmdOption[i] = new QPushButton(QString::fromLatin1(options[i]), this);

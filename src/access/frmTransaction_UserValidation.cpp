@@ -2,6 +2,7 @@
 
 #include "access/AccessCheck.h"
 #include "access/AccessKeys.h"
+#include "access/SignInControls.h"
 #include "access/frmCMRemarks.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
@@ -26,17 +27,7 @@ frmTransaction_UserValidation::frmTransaction_UserValidation()
 
     const char* const captions[4] = {"Access Code Entry", "Please sign in to validate user...", "User Code / ID",
                                      "User Password"};
-    for (int i = 0; i < 4; ++i) lblHeading[i] = new QLabel(QString::fromLatin1(captions[i]), this);
-    QFont heading = lblHeading[0]->font();
-    heading.setBold(true);
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    lblHeading[0]->setFont(heading);
-
-    txtUserID = new QLineEdit(this);
-    txtUserID->setObjectName(QStringLiteral("txtUserID"));
-    txtAccessCode = new QLineEdit(this);
-    txtAccessCode->setObjectName(QStringLiteral("txtAccessCode"));
-    txtAccessCode->setEchoMode(QLineEdit::Password);
+    BuildSignInControls(this, captions, lblHeading, txtUserID, txtAccessCode);
 
     fraRemarks = new QGroupBox(QStringLiteral("Reason of Cancellation/Return"), this);
     fraRemarks->setObjectName(QStringLiteral("fraRemarks"));

@@ -3,7 +3,10 @@
 #include "components/StationComponents.h"
 #include "patients/PatientGrid.h"
 
+#include "platform/db/Recordset.h"
+
 #include <QEvent>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +26,40 @@ void SetupListGrid(PatientGrid* grid, int admissionColumnWidth)
     grid->setCols(9);
     const int widths[9] = {1, 960, admissionColumnWidth, 3840, 2160, 2160, 2160, 1, 1};
     for (int c = 0; c < 9; ++c) grid->setColWidth(c, widths[c]);
+}
+
+void FillPatientList(PatientGrid* grid, const Recordset& rs, const std::function<void()>& colourRows,
+                     const std::function<void()>& rowChange)
+{
+    if (rs.recordCount() < 1) return;
+    grid->bind(rs);
+    if (grid->Rows() < 2) grid->setRows(2);
+    if (ListIsFilled(grid)) {
+        grid->setEnabled(true);
+        colourRows();
+        grid->setRow(1);
+        if (grid->isVisible()) {
+            grid->setFocus();
+            rowChange();
+        }
+    } else {
+        grid->setRows(2);
+        grid->setEnabled(false);
+    }
+}
+
+void ShowRowState(PatientGrid* grid, int row, QLabel* cashBasisLegend, QLabel* recNum)
+{
+    grid->setCol(1);
+    grid->setForeColorSel(grid->CellForeColor(row, 1));
+    if (IsCashBasisRow(grid, row)) {
+        cashBasisLegend->setText(CashBasisText(grid, row));
+        cashBasisLegend->show();
+    } else {
+        cashBasisLegend->hide();
+        cashBasisLegend->clear();
+    }
+    recNum->setText(RecNumText(row, grid->Rows() - 1));
 }
 
 bool ListIsFilled(const PatientGrid* grid)

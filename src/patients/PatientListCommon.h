@@ -4,6 +4,7 @@
 #include <functional>
 
 class PatientGrid;
+class Recordset;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,6 +32,13 @@ bool IsCashBasisRow(const PatientGrid* grid, int row);
 QString CashBasisText(const PatientGrid* grid, int row);
 // "3  out of  25".
 QString RecNumText(int row, int rows);
+// Fills the list from a search result: with rows, the grid is enabled and coloured, the first row
+// made current and, when the grid is shown, focused and its row change run; without, the blank row
+// stays and the grid is disabled. An empty result leaves the grid as its load left it.
+void FillPatientList(PatientGrid* grid, const Recordset& rs, const std::function<void()>& colourRows,
+                     const std::function<void()>& rowChange);
+// The current row's selection colour, cash-basis legend and row counter.
+void ShowRowState(PatientGrid* grid, int row, QLabel* cashBasisLegend, QLabel* recNum);
 
 // The three search boxes: entering one empties the other two; a change enables the search button
 // when the box is not empty; the last-name box drops digits and takes letters in upper case; Enter

@@ -196,21 +196,7 @@ void PatientListWindow::Command2_Click() { Command1_Click(); }
 
 void PatientListWindow::fillList(const Recordset& rs)
 {
-    if (rs.recordCount() < 1) return; // the header and one blank row, as the load left them
-    MSHFlexList->bind(rs);
-    if (MSHFlexList->Rows() < 2) MSHFlexList->setRows(2);
-    if (ListIsFilled(MSHFlexList)) {
-        MSHFlexList->setEnabled(true);
-        ColourPatientRows();
-        MSHFlexList->setRow(1);
-        if (MSHFlexList->isVisible()) {
-            MSHFlexList->setFocus();
-            MSHFlexList_RowColChange();
-        }
-    } else {
-        MSHFlexList->setRows(2);
-        MSHFlexList->setEnabled(false);
-    }
+    FillPatientList(MSHFlexList, rs, [this] { ColourPatientRows(); }, [this] { MSHFlexList_RowColChange(); });
 }
 
 void PatientListWindow::ColourPatientRows()
@@ -226,17 +212,8 @@ void PatientListWindow::MSHFlexList_RowColChange()
     SelectedIDNum = MSHFlexList->TextMatrix(row, 2);
     SelectedGridRow = row;
     SelectedListRow = row;
-    MSHFlexList->setCol(1);
-    MSHFlexList->setForeColorSel(MSHFlexList->CellForeColor(row, 1));
+    ShowRowState(MSHFlexList, row, lblLegend[1], lblRecNum);
     MainWindowLinks::EnableToolbarButton4();
-    if (IsCashBasisRow(MSHFlexList, row)) {
-        lblLegend[1]->setText(CashBasisText(MSHFlexList, row));
-        lblLegend[1]->show();
-    } else {
-        lblLegend[1]->hide();
-        lblLegend[1]->clear();
-    }
-    lblRecNum->setText(RecNumText(row, MSHFlexList->Rows() - 1));
 }
 
 void PatientListWindow::MSHFlexList_KeyPressEnter()

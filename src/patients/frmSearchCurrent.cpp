@@ -206,21 +206,7 @@ void frmSearchCurrent::LoadPatientList()
         SelectedPatientType = inPatients ? QStringLiteral("I") : QStringLiteral("O");
         const Recordset rs = PatientListData::StationPatients(SharedConnection(), inPatients, txtSearch[0]->text(),
                                                               txtSearch[1]->text(), txtSearch[2]->text());
-        if (rs.recordCount() < 1) return;
-        MSHFlexList->bind(rs);
-        if (MSHFlexList->Rows() < 2) MSHFlexList->setRows(2);
-        if (ListIsFilled(MSHFlexList)) {
-            MSHFlexList->setEnabled(true);
-            ColourPatientRows();
-            MSHFlexList->setRow(1);
-            if (MSHFlexList->isVisible()) {
-                MSHFlexList->setFocus();
-                MSHFlexList_RowColChange();
-            }
-        } else {
-            MSHFlexList->setRows(2);
-            MSHFlexList->setEnabled(false);
-        }
+        FillPatientList(MSHFlexList, rs, [this] { ColourPatientRows(); }, [this] { MSHFlexList_RowColChange(); });
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
@@ -237,16 +223,7 @@ void frmSearchCurrent::MSHFlexList_RowColChange()
     if (row < 1) return;
     PickedHospNum = MSHFlexList->TextMatrix(row, 1);
     PickedIDNum = MSHFlexList->TextMatrix(row, 2);
-    MSHFlexList->setCol(1);
-    MSHFlexList->setForeColorSel(MSHFlexList->CellForeColor(row, 1));
-    if (IsCashBasisRow(MSHFlexList, row)) {
-        lblLegend[1]->setText(CashBasisText(MSHFlexList, row));
-        lblLegend[1]->show();
-    } else {
-        lblLegend[1]->hide();
-        lblLegend[1]->clear();
-    }
-    lblRecNum->setText(RecNumText(row, MSHFlexList->Rows() - 1));
+    ShowRowState(MSHFlexList, row, lblLegend[1], lblRecNum);
 }
 
 void frmSearchCurrent::MSHFlexList_Click()

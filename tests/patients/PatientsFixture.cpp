@@ -1,4 +1,5 @@
 #include "PatientsFixture.h"
+#include "support/ScriptedValidation.h"
 
 #include "access/frmTransaction_UserValidation.h"
 #include "components/patient_search/clsPatientSearch.h"
@@ -52,15 +53,7 @@ void PatientsTest::setParameter(const QString& field, const QString& value)
     StationParameters().LoadParameters();
 }
 
-void PatientsTest::validateAs(const QString& user, const QString& code)
-{
-    UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [user, code](QDialog* d) {
-        auto* dlg = static_cast<frmTransaction_UserValidation*>(d);
-        QTest::keyClicks(dlg->txtUserID, user);
-        QTest::keyClicks(dlg->txtAccessCode, code);
-        QTest::keyClick(dlg->txtAccessCode, Qt::Key_Return);
-    });
-}
+void PatientsTest::validateAs(const QString& user, const QString& code) { queueValidationAs(user, code); }
 
 void PatientsTest::cancelValidation()
 {

@@ -1,4 +1,5 @@
 // The control panel (revenue codes, package code links, procedure RVS codes) and the PHIC picker.
+#include "support/ScriptedValidation.h"
 #include "shell/ShellTest.h"
 
 #include "access/frmTransaction_UserValidation.h"
@@ -27,15 +28,7 @@ protected:
         delete frmControlPanel::existing();
         DbTest::TearDown();
     }
-    static void validateAs(const QString& user, const QString& code)
-    {
-        UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [user, code](QDialog* d) {
-            auto* v = static_cast<frmTransaction_UserValidation*>(d);
-            QTest::keyClicks(v->txtUserID, user);
-            QTest::keyClicks(v->txtAccessCode, code);
-            v->cmdOK->click();
-        });
-    }
+    static void validateAs(const QString& user, const QString& code) { queueValidationAs(user, code); }
     // Types into the package grid's box at (row, col) and presses a key.
     void typeLink(int row, int col, const QString& text, int key = Qt::Key_Return)
     {

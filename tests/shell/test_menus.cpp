@@ -1,5 +1,6 @@
 // The main window's menu items and toolbar: their rights, refusals, date prompts and the reports
 // they print with their values.
+#include "support/ScriptedValidation.h"
 #include "shell/ShellTest.h"
 
 #include "access/frmTransaction_UserValidation.h"
@@ -157,14 +158,7 @@ TEST_F(Menus, ReceivableUpdateDisablesThePatientItemsFirst)
 
 TEST_F(Menus, ChargeSlipSettingChecksTheValidatedUser)
 {
-    auto validateAs = [](const QString& user, const QString& code) {
-        UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [user, code](QDialog* d) {
-            auto* v = static_cast<frmTransaction_UserValidation*>(d);
-            QTest::keyClicks(v->txtUserID, user);
-            QTest::keyClicks(v->txtAccessCode, code);
-            v->cmdOK->click();
-        });
-    };
+    const auto validateAs = &queueValidationAs;
     // the validated user lacks right 20 although the workstation user holds it
     validateAs(QStringLiteral("CL003"), QStringLiteral("CATH3"));
     w->mnuChargeSlip_Click();

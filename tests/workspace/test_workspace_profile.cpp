@@ -1,4 +1,5 @@
 #include "WorkspaceFixture.h"
+#include "support/ScriptedValidation.h"
 
 #include "access/frmTransaction_UserValidation.h"
 #include "workspace/ProfileData.h"
@@ -12,14 +13,7 @@
 namespace {
 void validateAs(const char* user, const char* code)
 {
-    const QString u = QString::fromLatin1(user), c = QString::fromLatin1(code);
-    UiScript::queueDialog("frmTransaction_UserValidation", [u, c](QDialog* d) {
-        auto* v = static_cast<frmTransaction_UserValidation*>(d);
-        QTest::keyClicks(v->txtUserID, u);
-        QTest::keyClick(v->txtUserID, Qt::Key_Return);
-        QTest::keyClicks(v->txtAccessCode, c);
-        QTest::keyClick(v->txtAccessCode, Qt::Key_Return);
-    });
+    queueValidationAs(QString::fromLatin1(user), QString::fromLatin1(code));
 }
 }
 
