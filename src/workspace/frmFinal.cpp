@@ -63,6 +63,8 @@ QLineEdit* box(QWidget* parent, const char* name)
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setReadOnly(true);
+    // a loaded value shows from its beginning (names and dates are longer than the box)
+    QObject::connect(e, &QLineEdit::textChanged, e, [e] { if (!e->hasFocus()) e->setCursorPosition(0); });
     return e;
 }
 
@@ -175,6 +177,8 @@ void frmFinal::buildHeader(QGridLayout* g)
         g->addWidget(*f.target, i / 6, (i % 6) * 2 + 1);
         ++i;
     }
+    for (int c = 1; c < 12; c += 2) g->setColumnStretch(c, 1);
+    g->setColumnStretch(5, 2); // the patient's name
     txtPatient->installEventFilter(this);
     lblPhilhealth[0] = new QLabel(QStringLiteral("PHIC TYPE "), this);
     lblPhilhealth[1] = new QLabel(QStringLiteral(" "), this);
@@ -315,8 +319,10 @@ void frmFinal::buildPages()
     cmdClinicalOption[1]->setEnabled(false);
     connect(mshflexClin, &QTableWidget::cellClicked, this, [this] { mshflexClin_Click(); });
     connect(mshflexClin, &QTableWidget::cellDoubleClicked, this, [this] { BuildClinicalSummary(); });
-    ProgressBarMeter = new QProgressBar(this);
+    // The summary's progress shows in the clinical summary page's layout, not over the header.
+    ProgressBarMeter = new QProgressBar(page[6]);
     ProgressBarMeter->setObjectName(QStringLiteral("ProgressBarMeter"));
+    clinical->addWidget(ProgressBarMeter, clinical->rowCount(), 0, 1, -1);
     cmdViewSummary = button(page[5], "cmdViewSummary", QStringLiteral("View Clinical Summary"));
     profileOuter->addWidget(cmdViewSummary);
     connect(cmdViewSummary, &QPushButton::clicked, this, &frmFinal::cmdViewSummary_Click);
