@@ -18,6 +18,11 @@
 #include "workspace/Placeholders.h"
 #include "workspace/WorkspaceData.h"
 #include "workspace/frmPrecautions.h"
+#include "patients/MainWindowLinks.h"
+#include "patients/frmCathPatients.h"
+#include "patients/frmSearch.h"
+#include "patients/PatientGrid.h"
+#include "shell/frmMessage.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
@@ -245,6 +250,17 @@ void frmFinal::buildPages()
         imgPendingRequest[i] = button(page[1], i ? "imgPendingRequest1" : "imgPendingRequest0", QString::fromLatin1(pending[i]));
         status->addWidget(imgPendingRequest[i], 1, i);
         connect(imgPendingRequest[i], &QPushButton::clicked, this, [this, i] { imgPendingRequest_Click(i); });
+    }
+    const char* labels[] = {"Diet List", "Census Report", "Discharges for the Day", "List of Requests / Orders",
+                            "List of Medicines Posted", "List of Supplies Posted", "List of Processed Request"};
+    for (int i = 0; i < 7; ++i) {
+        lblReports[i] = new QLabel(QString::fromLatin1(labels[i]), page[1]);
+        lblReports[i]->setObjectName(QStringLiteral("lblReports%1").arg(i));
+        lblReports[i]->setMouseTracking(true);
+        lblReports[i]->installEventFilter(this);
+        lblReports[i]->hide();
+        lblReports[i]->setEnabled(false);
+        status->addWidget(lblReports[i], 2 + i, 0);
     }
 
     // Results page with its sub-tabs.
@@ -636,20 +652,48 @@ bool frmFinal::HasUnsentOrder() const
 void frmFinal::cmdExit_Click()
 {
     if (HasUnsentOrder()) {
-        ShowWindowNotYetAvailable(QStringLiteral("Unsent orders notice"));
+        runModal(frmMessage::instance());
+        if (PickedChoice) {
+            tabSSTab1->setCurrentIndex(0);
+            cmdSave_Click();
+        }
     }
     if (MsgBox(QStringLiteral("Do you want to exit?"), vbYesNo | vbQuestion, QStringLiteral("Message")) != vbYes) return;
+    unloadPickers(true);
     close();
+    ReturnToPatientList();
 }
 
-void frmFinal::unloadPickers()
+void frmFinal::ReturnToPatientList()
 {
-    // The section picker windows of the ordering page are not part of this program yet.
+    // The list may have been closed meanwhile: it is opened again rather than failing.
+    if (StationParametersCreated() && StationParameters().EnableCathLabRegistration()) {
+        frmCathPatients* list = frmCathPatients::instance();
+        MainWindowLinks::ShowChild(list);
+        list->MSHFlexList->setFocus();
+        if (frmSearch::isLoaded()) frmSearch::existing()->close();
+    } else {
+        frmSearch* list = frmSearch::instance();
+        for (QLabel* l : list->lblProcedures) l->setEnabled(false);
+        MainWindowLinks::ShowChild(list);
+        list->MSHFlexList->setFocus();
+    }
+}
+
+void frmFinal::unloadPickers(bool withNeurology)
+{
+    // The section pickers of the ordering page close with the workspace; each exists only while
+    // open, so the ones never opened are skipped. Only the exit button closes the neurology one.
+    QStringList pickers{QStringLiteral("frmPTFile"), QStringLiteral("frmCTfile"), QStringLiteral("frmRTfile"),
+                        QStringLiteral("frmAudio"),  QStringLiteral("frmHeart"),  QStringLiteral("frmNuclear")};
+    if (withNeurology) pickers << QStringLiteral("frmNeuRoExams");
+    for (QWidget* w : WindowRegistry::loaded())
+        if (w != this && pickers.contains(w->objectName())) w->close();
 }
 
 void frmFinal::closeEvent(QCloseEvent* event)
 {
-    unloadPickers();
+    unloadPickers(false);
     tmrPrecautions->stop();
     Timer1->stop();
     event->accept();
@@ -657,6 +701,11 @@ void frmFinal::closeEvent(QCloseEvent* event)
 
 bool frmFinal::eventFilter(QObject* watched, QEvent* event)
 {
+    for (int i = 0; i < 7; ++i) {
+        if (watched != lblReports[i]) continue;
+        if (event->type() == QEvent::MouseButtonRelease) lblReports_Click(i);
+        else if (event->type() == QEvent::MouseMove) lblReports_MouseMove(i);
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->text() == QLatin1String("'")) return true; // the apostrophe is discarded everywhere

@@ -71,6 +71,10 @@ public:
     // Request status page: the nurse reports and the pending-request images.
     FlexGrid* mshflexReports = nullptr;
     QPushButton* imgPendingRequest[2] = {};
+    // A second way to some nurse reports; hidden and disabled, nothing shows them.
+    QLabel* lblReports[7] = {};
+    void lblReports_Click(int index);
+    void lblReports_MouseMove(int index);
     QPushButton *cmdResultX2 = nullptr, *cmdResultU2 = nullptr, *cmdCtexit2 = nullptr;
 
     // Nurses' notes: "Notes Entry" and "Past Notes".
@@ -193,7 +197,8 @@ private:
     void buildPages();
     void buildActionBar(class QVBoxLayout* bar);
     void setTabOn(QTabWidget* tabs, int index, bool on);
-    void unloadPickers();
+    void unloadPickers(bool withNeurology);
+    void ReturnToPatientList();
     void PatientChanged();
     int m_lastTab = 0;
     bool m_inTabSwitch = false;

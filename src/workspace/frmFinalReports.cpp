@@ -29,6 +29,31 @@ void openNurseReport(const char* file, const QVariantList& params, const QString
     ShowReport(groupTree, caption, false, false);
 }
 
+// The census and the discharges of the day first have their data prepared on the server, for the
+// server date as last read.
+void openCensusReport()
+{
+    SharedConnection().call(QStringLiteral("PATIENT_DATA..sp_Adm_CensusByStation"),
+                            {ServerDate.toString(QStringLiteral("yyyy/MM/dd")), CurrentStationID.toString().trimmed()});
+    openNurseReport("CensusByStation_QZV.rpt", {ServerDate.toString(QStringLiteral("MM/dd/yyyy"))},
+                    QStringLiteral("Census Report by Station"), false);
+}
+
+void openDischargeReport()
+{
+    SharedConnection().call(QStringLiteral("STATION..Nurse_dischargeList"),
+                            {CurrentStationID.toString().trimmed(), ServerDate.toString(QStringLiteral("MM/dd/yyyy"))});
+    openNurseReport("NurseDischargeReport.rpt",
+                    {CurrentStationName.toString().trimmed(), HospName.trimmed(), HospAddress.trimmed()},
+                    QStringLiteral("Discharged List"), false);
+}
+
+void openProcessedRequests(const QString& id)
+{
+    openNurseReport("List_Of_Proccess_Request_New.rpt", {id, CurrentStationID.toString()},
+                    QStringLiteral("List of Processed Request"), false);
+}
+
 } // namespace
 
 void frmFinal::mshflexReports_DblClick()
@@ -45,15 +70,9 @@ void frmFinal::mshflexReports_DblClick()
             openNurseReport("Diet_List.Rpt", {SelectedHospNum.trimmed(), HospAddress.trimmed(), station, stationName + QStringLiteral(" - Diet List")},
                  QStringLiteral("Diet List"), false);
         } else if (type == QLatin1String("1")) {
-            SharedConnection().call(QStringLiteral("PATIENT_DATA..sp_Adm_CensusByStation"),
-                                    {ServerDate.toString(QStringLiteral("yyyy/MM/dd")), station.trimmed()});
-            openNurseReport("CensusByStation_QZV.rpt", {ServerDate.toString(QStringLiteral("MM/dd/yyyy"))},
-                 QStringLiteral("Census Report by Station"), false);
+            openCensusReport();
         } else if (type == QLatin1String("2")) {
-            SharedConnection().call(QStringLiteral("STATION..Nurse_dischargeList"),
-                                    {station.trimmed(), ServerDate.toString(QStringLiteral("MM/dd/yyyy"))});
-            openNurseReport("NurseDischargeReport.rpt", {stationName, HospName.trimmed(), HospAddress.trimmed()},
-                 QStringLiteral("Discharged List"), false);
+            openDischargeReport();
         } else if (type == QLatin1String("3")) {
             if (!askDates(QStringLiteral("ENTER Report Date"))) return;
             openNurseReport("List_Of_Proccess_Request_AllPatient.rpt", {station, ReportDateFrom, ReportDateTo, CurrentStationName.toString()},
@@ -63,7 +82,7 @@ void frmFinal::mshflexReports_DblClick()
         } else if (type == QLatin1String("5")) {
             openNurseReport("Posted Supplies.RPT", {id, HospitalInfo.IsShowAmount}, QString(), false);
         } else if (type == QLatin1String("6")) {
-            openNurseReport("List_Of_Proccess_Request_New.rpt", {id, station}, QStringLiteral("List of Processed Request"), false);
+            openProcessedRequests(id);
         } else if (type == QLatin1String("7")) {
             openNurseReport("PatientDischargeNoticeStatus.RPT", {station}, QStringLiteral("Patient Discharge Notice Status"), false);
         } else if (type == QLatin1String("8") || type == QLatin1String("9")) {
@@ -81,5 +100,39 @@ void frmFinal::mshflexReports_DblClick()
         }
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
+    }
+}
+
+void frmFinal::lblReports_Click(int index)
+{
+    const QString id = txtID->text();
+    try {
+        switch (index) {
+        case 0:
+            openNurseReport("Diet_List.Rpt",
+                            {CurrentStationID.toString(), HospName.trimmed(), HospAddress.trimmed(),
+                             CurrentStationName.toString().trimmed() + QStringLiteral(" - Diet List")},
+                            QStringLiteral("Diet List"), false);
+            break;
+        case 1: openCensusReport(); break;
+        case 2: openDischargeReport(); break;
+        case 3: openNurseReport("List_of_RequestOrders.Rpt", {id}, QString(), true); break;
+        case 4: openNurseReport("Posted Medicines.RPT", {id}, QString(), false); break;
+        case 5: openNurseReport("Posted Supplies.RPT", {id}, QString(), false); break;
+        case 6: openProcessedRequests(id); break;
+        default: break;
+        }
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void frmFinal::lblReports_MouseMove(int index)
+{
+    // The label under the pointer turns yellow, the others blue; leaving resets nothing.
+    for (int i = 0; i < 7; ++i) {
+        QPalette p = lblReports[i]->palette();
+        p.setColor(QPalette::WindowText, i == index ? QColor(0xFF, 0xFF, 0x00) : QColor(0x00, 0x00, 0xC0));
+        lblReports[i]->setPalette(p);
     }
 }

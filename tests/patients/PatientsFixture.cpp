@@ -47,10 +47,7 @@ void PatientsTest::TearDown()
 
 void PatientsTest::setParameter(const QString& field, const QString& value)
 {
-    if (conn().execute(QStringLiteral("UPDATE STATION..tbNurseSetup SET value = ? WHERE Field = ?"), {value, field}) == 0)
-        conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value, status) VALUES (?, ?, '1')"),
-                       {field, value});
-    StationParameters().LoadParameters();
+    setStationParameter(field, value);
 }
 
 void PatientsTest::validateAs(const QString& user, const QString& code) { queueValidationAs(user, code); }

@@ -7,6 +7,7 @@
 #include "platform/db/DbError.h"
 #include "platform/report/ReportLog.h"
 #include "platform/ui/MessageBox.h"
+#include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 
 #include <QCoreApplication>
@@ -138,6 +139,14 @@ void DbTest::signIn(const QString& employee)
     ASSERT_FALSE(rs.isEmpty()) << employee.toStdString();
     CurrentUser->setIdentity(employee, rs.text(QStringLiteral("LastName")) + QStringLiteral(", ") + rs.text(QStringLiteral("FirstName")),
                              rs.text(QStringLiteral("Initial")));
+}
+
+void DbTest::setStationParameter(const QString& field, const QString& value)
+{
+    if (conn().execute(QStringLiteral("UPDATE STATION..tbNurseSetup SET value = ? WHERE Field = ?"), {value, field}) == 0)
+        conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value, status) VALUES (?, ?, '1')"),
+                       {field, value});
+    StationParameters().LoadParameters();
 }
 
 int DbTest::count(const QString& houseSql, const QVariantList& params)

@@ -27,6 +27,8 @@ protected:
     // Logs in CurrentUser as this employee of the demo hospital (default: the head nurse).
     void signIn(const QString& employee = QStringLiteral("CL001"));
     int count(const QString& houseSql, const QVariantList& params = {});
+    // Sets one station parameter (its row replaced, or added) and reloads the parameters.
+    void setStationParameter(const QString& field, const QString& value);
 
 private:
     Connection* m_conn = nullptr;

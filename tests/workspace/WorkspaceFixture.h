@@ -48,7 +48,6 @@ protected:
     }
     void setParameter(const QString& field, const QString& value)
     {
-        conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value, status) VALUES (?, ?, '1')"), {field, value});
-        StationParameters().LoadParameters();
+        setStationParameter(field, value);
     }
 };
