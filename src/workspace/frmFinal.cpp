@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -182,6 +183,10 @@ void frmFinal::buildHeader(QGridLayout* g)
         g->addWidget(*f.target, i / 6, (i % 6) * 2 + 1);
         ++i;
     }
+    // The stay's dates show whole (date and time).
+    const int dateWidth = txtDateAdmitted->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000 00:00:00 AM")) + 16;
+    txtDateAdmitted->setMinimumWidth(dateWidth);
+    txtDateDischarged->setMinimumWidth(dateWidth);
     for (int c = 1; c < 12; c += 2) g->setColumnStretch(c, 1);
     g->setColumnStretch(5, 2); // the patient's name
     txtPatient->installEventFilter(this);
@@ -200,8 +205,14 @@ void frmFinal::buildPages()
                               "&Nurses Notes", "Patient Pro&File", "&Clinical Summary", "Schedule Operation"};
     QWidget* page[8];
     for (int t = 0; t < 8; ++t) {
-        page[t] = new QWidget(tabSSTab1);
-        tabSSTab1->addTab(page[t], QString::fromLatin1(captions[t]));
+        // Each page scrolls rather than making the whole window taller than the screen (the
+        // action bar's exit button would fall off the bottom on a small display).
+        auto* scroll = new QScrollArea(tabSSTab1);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        page[t] = new QWidget(scroll);
+        scroll->setWidget(page[t]);
+        tabSSTab1->addTab(scroll, QString::fromLatin1(captions[t]));
     }
     // Ordering page.
     auto* order = new QGridLayout(page[0]);

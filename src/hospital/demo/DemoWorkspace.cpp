@@ -29,6 +29,12 @@ void workspace(Connection& c, const DemoScale&)
                                      "OkeyPH, OkeyCS, OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU) VALUES (?, 1, 1, 1, ?, 1, 1, 1, ?, 1, 1)"),
                       {id, r == 1 ? 0 : 1, r == 4 ? 0 : 1});
     }
+    // Every other stay gets the usual doctors, diet and manner of admission too, so no header
+    // shows empty doctor boxes (one statement each: the scaled demo has many stays).
+    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET AttendingDr1 = 'D001' WHERE AttendingDr1 IS NULL OR AttendingDr1 = ''"));
+    c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientAdmInfo (IDNum, AdmittingDr, AttendingDr2, HowAdmitted, "
+                             "AdmittingImpression, DietID) SELECT IDNum, 'D002', 'D007', 'WALK-IN', 'STABLE ANGINA', 'REG' "
+                             "FROM PATIENT_DATA..tbPatient WHERE IDNum NOT IN (SELECT IDNum FROM PATIENT_DATA..tbPatientAdmInfo)"));
     // What the first stay received and what was examined, for its clinical summary.
     if (!adm.isEmpty()) {
         const QString first = adm.textAt(0, QStringLiteral("IDNum"));
@@ -48,6 +54,9 @@ void workspace(Connection& c, const DemoScale&)
         c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientAdmInfo (IDNum, AdmittingDr, AttendingDr2, HowAdmitted) "
                                  "VALUES (?, 'D001', 'D002', 'WALK-IN')"),
                   {opd.textAt(r, QStringLiteral("IDNum"))});
+    c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientAdmInfo (IDNum, AdmittingDr, AttendingDr2, HowAdmitted) "
+                             "SELECT IDNum, 'D001', 'D002', 'WALK-IN' FROM PATIENT_DATA..TBOUTPATIENT "
+                             "WHERE IDNum NOT IN (SELECT IDNum FROM PATIENT_DATA..tbPatientAdmInfo)"));
     const Recordset master = c.query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbMaster ORDER BY HospNum"));
     const char* blood[] = {"O+", "A+", "B+", "AB+", "O-"};
     for (int r = 0; r < master.recordCount(); ++r)
