@@ -26,6 +26,7 @@
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -195,6 +196,17 @@ void frmFinal::buildHeader(QGridLayout* g)
     lblPhilhealth[1]->setObjectName(QStringLiteral("lblPhilhealth1"));
     g->addWidget(lblPhilhealth[0], 3, 0);
     g->addWidget(lblPhilhealth[1], 3, 1);
+    // The meter panel shown while the request status loads.
+    pctMeter = new QFrame(this);
+    pctMeter->setObjectName(QStringLiteral("pctMeter"));
+    pctMeter->setFrameShape(QFrame::StyledPanel);
+    auto* meter = new QHBoxLayout(pctMeter);
+    meter->setContentsMargins(6, 0, 6, 0);
+    lblMeter = new QLabel(QStringLiteral("Loading Patient Records"), pctMeter);
+    lblMeter->setObjectName(QStringLiteral("lblMeter"));
+    meter->addWidget(lblMeter);
+    pctMeter->hide();
+    g->addWidget(pctMeter, 3, 2, 1, 3);
 }
 
 void frmFinal::buildPages()
@@ -545,7 +557,9 @@ void frmFinal::LoadPatientHeader()
                                                                             : QStringLiteral(" WITH-PHIC"));
     }
 
+    pctMeter->show();
     LoadRequestStatus();
+    pctMeter->hide();
     LoadPatientPackageInfo();
     LoadORRooms();
     ResetScheduleEntry();

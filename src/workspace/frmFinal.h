@@ -31,6 +31,8 @@ public:
     QLineEdit *txtADMDiagnosis = nullptr, *txtChiefComplaints = nullptr, *txtImpression = nullptr,
               *txtMannerOfAdmission = nullptr;
     QLabel* lblPhilhealth[2] = {};
+    class QFrame* pctMeter = nullptr; // "Loading Patient Records" while the request status loads
+    QLabel* lblMeter = nullptr;
     // The account number of the stay, read by the laboratory request form save.
     QString HeaderAccountNumber;
 
