@@ -1,4 +1,5 @@
 #include "WorkspaceFixture.h"
+#include "ChartFaults.h"
 #include "support/ScriptedValidation.h"
 
 #include "access/frmTransaction_UserValidation.h"
@@ -150,7 +151,7 @@ TEST_F(WorkspaceNotes, AFailedSaveIsRolledBackAndKeepsTheNote)
     frmFinal* w = open(admission(0));
     w->LoadNursesNotes();
     w->txtNotesEntry->setPlainText("STABLE");
-    conn().execute("DROP TABLE STATION..tbNurseNotes");
+    OutOfReach away(conn(), "STATION..tbNurseNotes");
     validateAs("CL002", "CATH2");
     w->cmdSaveNotes_Click(0);
     EXPECT_TRUE(UiScript::lastText().startsWith("Error While Saving Nurses Notes  ")) << UiScript::lastText().toStdString();
@@ -163,7 +164,7 @@ TEST_F(WorkspaceNotes, UpdateWritesTheEditedNoteWithBackTicksAndTheShiftShown)
 {
     const QString id = admission(0);
     frmFinal* w = open(id);
-    ChartData::SaveNote(conn(), id, ServerDate.date(), QTime(8, 0), "FIRST NOTE", "6AM-2PM", "CL002", "CL");
+    ChartData::SaveNote(conn(), id, QDate::currentDate(), QTime(8, 0), "FIRST NOTE", "6AM-2PM", "CL002", "CL");
     showFirstNote(w);
     EXPECT_EQ(w->cboShift[1]->currentText(), "6AM-2PM");
     EXPECT_FALSE(on(w->txtPrevNotes));
@@ -193,12 +194,12 @@ TEST_F(WorkspaceNotes, AFailedUpdateIsRolledBackAndShowsNoSuccess)
 {
     const QString id = admission(0);
     frmFinal* w = open(id);
-    ChartData::SaveNote(conn(), id, ServerDate.date(), QTime(8, 0), "FIRST NOTE", "6AM-2PM", "CL002", "CL");
+    ChartData::SaveNote(conn(), id, QDate::currentDate(), QTime(8, 0), "FIRST NOTE", "6AM-2PM", "CL002", "CL");
     showFirstNote(w);
     validateAs("CL002", "CATH2");
     w->cmdSaveNotes_Click(1);
     w->txtPrevNotes->setPlainText("CHANGED");
-    conn().execute("ALTER TABLE STATION..tbNurseNotes DROP COLUMN Notes");
+    OutOfReach away(conn(), "STATION..tbNurseNotes", "Notes");
     w->cmdSaveNotes_Click(2);
     EXPECT_TRUE(UiScript::lastText().startsWith("Error While Saving Nurses Notes  ")) << UiScript::lastText().toStdString();
     EXPECT_FALSE(UiScript::texts().contains("Nurses notes successfully updated."));
@@ -211,7 +212,7 @@ TEST_F(WorkspaceNotes, AnotherPatientsPastNoteIsNotLeftOnThePage)
 {
     const QString first = admission(0);
     frmFinal* w = open(first);
-    ChartData::SaveNote(conn(), first, ServerDate.date(), QTime(8, 0), "FIRST PATIENT", "6AM-2PM", "CL002", "CL");
+    ChartData::SaveNote(conn(), first, QDate::currentDate(), QTime(8, 0), "FIRST PATIENT", "6AM-2PM", "CL002", "CL");
     showFirstNote(w);
     ASSERT_EQ(w->txtPrevNotes->toPlainText(), "FIRST PATIENT");
     w->txtPno->setText(hospNumOf(admission(1)));
