@@ -7,6 +7,7 @@ CATHLAB_COMPONENT("Nurse_activity.clsConfinementResults", clsConfinementResults)
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/text/Format.h"
 
 namespace {
 Connection& connectionOf(Connection* conn)
@@ -47,8 +48,20 @@ Recordset clsConfinementResults::GetConfinementResults(const QString&, const QSt
 Recordset clsRequest::GetRequests(const QString&, const QString& idNum, const QString& kind)
 {
     if (kind != QLatin1String("4")) throw DbError(QStringLiteral("Request kind %1 is not kept by this component.").arg(kind));
-    return connectionOf(m_conn).query(QStringLiteral("SELECT TransDate, BloodPressure, Temperature, RespiratoryRate, PulseRate, "
-                                                     "UserID FROM STATION..tbNurseVitalSigns WHERE IDNum = ? "
-                                                     "ORDER BY TransDate, VitalID"),
-                                      {idNum});
+    Recordset rs = connectionOf(m_conn).query(QStringLiteral("SELECT TransDate, BloodPressure, Temperature, RespiratoryRate, "
+                                                             "PulseRate, UserID FROM STATION..tbNurseVitalSigns WHERE IDNum = ? "
+                                                             "ORDER BY TransDate, VitalID"),
+                                              {idNum});
+    // The callers read the records by these names, which SQL cannot give without quoted identifiers.
+    QVector<QVector<QVariant>> rows;
+    rows.reserve(rs.recordCount());
+    for (int r = 0; r < rs.recordCount(); ++r) {
+        const QDateTime when = DbValue::toDateTime(rs.valueAt(r, 0));
+        QVector<QVariant> row{when.isValid() ? QVariant(Fmt::serverDateText(when)) : QVariant()};
+        for (int c = 1; c < 6; ++c) row.append(rs.valueAt(r, c));
+        rows.append(row);
+    }
+    return Recordset({QStringLiteral("DATE / TIME"), QStringLiteral("BLOOD PRESSURE"), QStringLiteral("Temperature"),
+                      QStringLiteral("RESPIRATORY RATE"), QStringLiteral("PULSE RATE"), QStringLiteral("Encoder")},
+                     rows);
 }

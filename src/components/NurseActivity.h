@@ -23,8 +23,9 @@ class clsRequest : public NurseActivityComponent {
     Q_OBJECT
 public:
     using NurseActivityComponent::NurseActivityComponent;
-    // Kind "4": the patient's recorded vital signs, oldest first (date-time, blood pressure,
-    // temperature, respiratory rate, pulse rate, encoder by position).
+    // Kind "4": the patient's recorded vital signs, oldest first, in fields "DATE / TIME" (text,
+    // "mm/dd/yyyy hh:mm:ss AM/PM"), "BLOOD PRESSURE", "Temperature", "RESPIRATORY RATE",
+    // "PULSE RATE" and "Encoder".
     Recordset GetRequests(const QString& connectionString, const QString& idNum, const QString& kind);
 };
 class clsResults : public NurseActivityComponent { Q_OBJECT public: using NurseActivityComponent::NurseActivityComponent; };

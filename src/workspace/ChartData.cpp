@@ -54,7 +54,11 @@ Note ReadNote(Connection& c, const QString& transNum)
 void UpdateNote(Connection& c, const QString& shift, const QDate& date, const QTime& time, const QString& text,
                 const QString& transNum)
 {
-    c.call(QStringLiteral("STATION..sp_Nurse_Update_NurseNotes_New"), {shift.trimmed(), NoteDateTime(date, time), text, transNum.trimmed()});
+    QString note = text;
+    note.replace(QLatin1Char('\''), QLatin1Char('`'));
+    TransactionGuard tx(c);
+    c.call(QStringLiteral("STATION..sp_Nurse_Update_NurseNotes_New"), {shift.trimmed(), NoteDateTime(date, time), note, transNum.trimmed()});
+    tx.commit();
 }
 
 } // namespace ChartData

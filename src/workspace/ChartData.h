@@ -25,6 +25,7 @@ struct Note {
     QString shift, text;
 };
 Note ReadNote(Connection& c, const QString& transNum);
+// The edited note in one transaction; apostrophes become back-ticks. Errors reach the caller, rolled back.
 void UpdateNote(Connection& c, const QString& shift, const QDate& date, const QTime& time, const QString& text,
                 const QString& transNum);
 

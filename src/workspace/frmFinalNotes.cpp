@@ -105,6 +105,15 @@ void frmFinal::LoadNursesNotes()
         dtpNotes[0]->setDate(now.date());
         dtpNotes[1]->setTime(now.time());
         cmdSaveNotes[1]->setEnabled(false);
+        if (NotesShownIDNum != txtID->text()) {
+            // Another patient: the past note still on the page is not this patient's.
+            NotesShownIDNum = txtID->text();
+            lblInfo13->clear();
+            txtPrevNotes->clear();
+            cmdSaveNotes[2]->setEnabled(false);
+            for (QWidget* w : std::initializer_list<QWidget*>{dtpNotes[2], dtpNotes[3], cboShift[1], txtPrevNotes}) w->setEnabled(false);
+            txtPrevNotes->setReadOnly(true);
+        }
         cboShift[0]->setCurrentText(ChartData::ShiftOfHour(now.time().hour()));
         mshflexPrevNotes->clear();
         mshflexPrevNotes->setCols(6);
@@ -153,6 +162,7 @@ void frmFinal::mshflexPrevNotes_Click()
     try {
         const ChartData::Note n = ChartData::ReadNote(SharedConnection(), mshflexPrevNotes->TextMatrix(row, 5));
         if (n.found) {
+            NotesShownIDNum = txtID->text();
             dtpNotes[2]->setDate(n.when.date());
             dtpNotes[3]->setTime(n.when.time());
             cboShift[1]->setCurrentText(n.shift);
@@ -173,6 +183,12 @@ void frmFinal::cmdSaveNotes_Click(int index)
     auto refuseEdit = [&] {
         MsgBox(QStringLiteral("You are not allowed to edit this notes entered by: ") + author, vbCritical, QStringLiteral("Message"));
         cmdSaveNotes[1]->setEnabled(false);
+    };
+    auto setPastNoteEditing = [this](bool on) {
+        for (QWidget* w : std::initializer_list<QWidget*>{cmdSaveNotes[1], cmdSaveNotes[2], dtpNotes[2], dtpNotes[3], cboShift[1],
+                                                          txtPrevNotes})
+            w->setEnabled(on);
+        txtPrevNotes->setReadOnly(!on);
     };
     try {
         if (index == 0) {
@@ -196,20 +212,22 @@ void frmFinal::cmdSaveNotes_Click(int index)
             txtNotesEntry->clear();
             LoadNursesNotes();
         } else if (index == 1) {
+            NotesEditUserID.clear();
             if (!ValidateUser(QStringLiteral("Are you sure you want to Edit this Nurses Notes?"))) return;
             if (!ChartData::OwnsNote(SharedConnection(), transNum, ValidatedUserID)) return refuseEdit();
-            for (QWidget* w : std::initializer_list<QWidget*>{cmdSaveNotes[1], cmdSaveNotes[2], dtpNotes[2], dtpNotes[3],
-                                                              cboShift[1], txtPrevNotes})
-                w->setEnabled(true);
-            txtPrevNotes->setReadOnly(false);
+            NotesEditUserID = ValidatedUserID;
+            setPastNoteEditing(true);
         } else {
-            if (!ChartData::OwnsNote(SharedConnection(), transNum, ValidatedUserID)) return refuseEdit();
-            for (QWidget* w : std::initializer_list<QWidget*>{cmdSaveNotes[1], cmdSaveNotes[2], dtpNotes[2], dtpNotes[3],
-                                                              cboShift[1], txtPrevNotes})
-                w->setEnabled(false);
-            txtPrevNotes->setReadOnly(true);
-            ChartData::UpdateNote(SharedConnection(), mshflexPrevNotes->TextMatrix(row, 2), dtpNotes[2]->date(), dtpNotes[3]->time(),
-                                  txtPrevNotes->toPlainText(), transNum);
+            if (!ChartData::OwnsNote(SharedConnection(), transNum, NotesEditUserID)) return refuseEdit();
+            setPastNoteEditing(false);
+            try {
+                // The shift box is open for editing, so the shift sent is the one it shows.
+                ChartData::UpdateNote(SharedConnection(), cboShift[1]->currentText(), dtpNotes[2]->date(), dtpNotes[3]->time(),
+                                      txtPrevNotes->toPlainText(), transNum);
+            } catch (...) {
+                setPastNoteEditing(true); // the edited note stays open for another try
+                throw;
+            }
             MsgBox(QStringLiteral("Nurses notes successfully updated."), vbInformation, QStringLiteral("Message"));
             LoadNursesNotes();
         }

@@ -103,13 +103,13 @@ void frmFinal::Get_VitalSigns()
     for (int c = 0; c < 7; ++c) mshflexProcessed3->setColWidth(c, widths[c]);
     try {
         Recordset rs = requests().GetRequests(SharedConnection().connectionString(), txtID->text(), QStringLiteral("4"));
+        static const char* const fields[] = {"DATE / TIME", "BLOOD PRESSURE", "Temperature", "RESPIRATORY RATE", "PULSE RATE",
+                                             "Encoder"};
         for (int r = 0; r < rs.recordCount(); ++r) {
             cmdPrintVitalSigns->setEnabled(true);
             if (!mshflexProcessed3->TextMatrix(1, 1).isEmpty()) mshflexProcessed3->AddItem(QString());
             const int row = mshflexProcessed3->Rows() - 1;
-            const QDateTime when = DbValue::toDateTime(rs.valueAt(r, 0));
-            mshflexProcessed3->setTextMatrix(row, 1, when.isValid() ? Fmt::serverDateText(when) : QString());
-            for (int c = 1; c < 6; ++c) mshflexProcessed3->setTextMatrix(row, c + 1, DbValue::text(rs.valueAt(r, c)));
+            for (int c = 0; c < 6; ++c) mshflexProcessed3->setTextMatrix(row, c + 1, rs.textAt(r, QString::fromLatin1(fields[c])));
         }
     } catch (const std::exception& e) {
         ShowErrorNotice(e);

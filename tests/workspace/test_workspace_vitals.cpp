@@ -1,4 +1,5 @@
 #include "WorkspaceFixture.h"
+#include "ChartFaults.h"
 
 #include "platform/report/ReportLog.h"
 #include "platform/ui/FlexGrid.h"
@@ -84,9 +85,119 @@ TEST_F(WorkspaceVitals, AFailedSaveLeavesNoTransactionOpen)
     frmFinal* w = open(admission(0));
     w->txtBloodPressure[0]->setText("120");
     w->txtTemperature->setText("37");
-    conn().execute("DROP TABLE STATION..tbNurseVitalSigns");
+    OutOfReach away(conn(), "STATION..tbNurseVitalSigns");
     w->cmdSaveVitalSign_Click();
     EXPECT_EQ(UiScript::shown().last().title, "Notification");
     EXPECT_EQ(w->txtTemperature->text(), "37");
     EXPECT_FALSE(conn().inTransaction());
+}
+
+namespace {
+// The vitals page of an open workspace, on screen so that focus moves can be seen.
+frmFinal* showVitals(frmFinal* w)
+{
+    w->show();
+    w->tabSSTab1->setTabEnabled(3, true);
+    w->tabSSTab1->setCurrentIndex(3);
+    return w;
+}
+}
+
+TEST_F(WorkspaceVitals, EnterAsksOutsideTheRangesAndMovesTheFocus)
+{
+    frmFinal* w = showVitals(open(admission(0)));
+    QLineEdit* sys = w->txtBloodPressure[0];
+    QLineEdit* dia = w->txtBloodPressure[1];
+    const struct {
+        QLineEdit* box;
+        const char* text;
+        int answer;          // 0: no question expected
+        QLineEdit* focusAfter; // nullptr: the Save button
+    } cases[] = {
+        {sys, "200", 0, dia},
+        {sys, "201", vbNo, sys},
+        {sys, "69", vbYes, dia},
+        {dia, "50", 0, w->txtTemperature},
+        {dia, "151", vbNo, sys},
+        {w->txtTemperature, "37.5", 0, w->txtRespiratoryrate},
+        {w->txtTemperature, "34.9", vbNo, w->txtTemperature},
+        {w->txtRespiratoryrate, "", 0, w->txtPulserate},
+        {w->txtRespiratoryrate, "101", vbYes, w->txtPulserate},
+        {w->txtPulserate, "111", vbNo, w->txtPulserate},
+        {w->txtPulserate, "80", 0, nullptr},
+    };
+    for (const auto& c : cases) {
+        UiScript::reset();
+        sys->setText(c.box == dia ? "200" : sys->text());
+        c.box->setText(c.text);
+        c.box->setFocus();
+        if (c.answer) UiScript::queueAnswer(c.answer);
+        QTest::keyClick(c.box, Qt::Key_Return);
+        const QString what = c.box->objectName() + " " + c.text;
+        EXPECT_EQ(UiScript::shown().size(), c.answer ? 1 : 0) << what.toStdString();
+        if (c.answer) {
+            EXPECT_EQ(UiScript::shown()[0].title, "Message");
+            EXPECT_EQ(UiScript::shown()[0].text, c.box == w->txtTemperature ? "Is this Entry Correct ?" : "Is this entry correct?");
+        }
+        EXPECT_EQ(c.box->text(), c.text) << what.toStdString(); // Yes keeps the value, Enter adds nothing
+        QWidget* expected = c.focusAfter ? static_cast<QWidget*>(c.focusAfter) : w->cmdSaveVitalSign;
+        EXPECT_EQ(w->focusWidget(), expected) << what.toStdString();
+    }
+}
+
+TEST_F(WorkspaceVitals, AcceptedPulseEnablesSaveForAnyPatient)
+{
+    frmFinal* w = showVitals(open(visit(0)));
+    EXPECT_FALSE(on(w->cmdSaveVitalSign));
+    w->txtPulserate->setText("110");
+    QTest::keyClick(w->txtPulserate, Qt::Key_Return);
+    EXPECT_TRUE(on(w->cmdSaveVitalSign));
+}
+
+TEST_F(WorkspaceVitals, TheListShowsEachRecordOldestFirstAndSaveStampsTheServerClock)
+{
+    const QString id = admission(0);
+    frmFinal* w = open(id);
+    conn().execute("INSERT INTO STATION..tbNurseVitalSigns (IDNum, TransDate, BloodPressure, Temperature, PulseRate, "
+                   "RespiratoryRate, UserID) VALUES (?, ?, '110/70', '36.8', NULL, '18', 'CL002')",
+                   {id, QDateTime(QDate(2026, 1, 2), QTime(9, 5, 0))});
+    w->txtBloodPressure[0]->setText("130");
+    w->txtBloodPressure[1]->setText(" 85");
+    w->txtTemperature->setText("38");
+    w->txtPulserate->setText("90");
+    w->txtRespiratoryrate->setText("20");
+    w->cmdSaveVitalSign_Click();
+    EXPECT_FALSE(conn().inTransaction());
+    Recordset rs = conn().query("SELECT TransDate, BloodPressure, PulseRate, RespiratoryRate FROM STATION..tbNurseVitalSigns "
+                                "WHERE IDNum = ? AND UserID <> 'CL002'", {id});
+    ASSERT_EQ(rs.recordCount(), 1);
+    const QDateTime server(ServerDate.date(), QTime(ServerDate.time().hour(), ServerDate.time().minute(), ServerDate.time().second()));
+    EXPECT_EQ(rs.toDateTime("TransDate"), server) << "the date-time read just before the save";
+    EXPECT_EQ(rs.text("BloodPressure"), "130/85");
+    EXPECT_EQ(rs.text("PulseRate"), "90");
+    EXPECT_EQ(rs.text("RespiratoryRate"), "20");
+    ASSERT_EQ(w->mshflexProcessed3->Rows(), 3);
+    const QStringList first = {"01/02/2026 09:05:00 AM", "110/70", "36.8", "18", "", "CL002"};
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(w->mshflexProcessed3->TextMatrix(1, c + 1), first[c]) << c;
+    EXPECT_EQ(w->mshflexProcessed3->TextMatrix(2, 1), Fmt::serverDateText(ServerDate));
+    EXPECT_EQ(w->mshflexProcessed3->TextMatrix(2, 4), "20");
+    EXPECT_EQ(w->mshflexProcessed3->TextMatrix(2, 5), "90");
+    EXPECT_EQ(w->mshflexProcessed3->TextMatrix(0, 3).trimmed(), "Temperature");
+}
+
+TEST_F(WorkspaceVitals, PrintTakesTheHeaderInItsOrderIntoTheModelessViewer)
+{
+    const QString id = admission(0);
+    frmFinal* w = open(id);
+    w->cmdPrintVitalSigns_Click();
+    ASSERT_EQ(ReportLog::calls().size(), 1);
+    const ReportCall& call = ReportLog::calls()[0];
+    EXPECT_EQ(call.fileName(), "Vital Signs.rpt");
+    const QStringList expected = {id, w->txtPatient->text(), w->txtDateAdmitted->text(), id, w->txtPno->text(),
+                                  w->txtRoom->text(), w->txtSex->text(), w->txtAge->text()};
+    ASSERT_EQ(call.params.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) EXPECT_EQ(call.params[i].toString(), expected[i]) << i;
+    EXPECT_EQ(call.shown, ReportShown::Viewer);
+    EXPECT_EQ(call.caption, "Vital Signs");
+    EXPECT_FALSE(call.showGroupTree);
 }
