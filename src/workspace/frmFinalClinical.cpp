@@ -87,7 +87,8 @@ clsConfinementResults& confinementResults()
 // The hospital number of an in-patient admission, as the admission record gives it.
 QString hospNumOfAdmission(Connection& c, const QString& idNum)
 {
-    return c.query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {idNum}).text(QStringLiteral("HospNum"));
+    const Recordset rs = c.query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {idNum});
+    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("HospNum"));
 }
 
 } // namespace

@@ -177,7 +177,7 @@ TEST_F(WorkspaceClinical, OpenStayAndLowerCaseBAndUnknownNumber)
     const QString text = w->rtbClinical->toPlainText();
     EXPECT_FALSE(text.contains("Lastname"));
     EXPECT_FALSE(text.contains("Date Admitted"));
-    EXPECT_TRUE(text.endsWith("Clinical Summary\n\n\n\n\n\n")) << text.right(40).toStdString();
+    EXPECT_TRUE(text.endsWith("Clinical Summary\n\n\n\n\n\n")) << UiScript::texts().join("/").toStdString();
 }
 
 TEST_F(WorkspaceClinical, HeadingCentredOnEightyColumns)
