@@ -9,6 +9,8 @@ CATHLAB_COMPONENT("Nurse_activity.clsConfinementResults", clsConfinementResults)
 #include "platform/db/DbError.h"
 #include "platform/text/Format.h"
 
+#include <QDateTime>
+
 namespace {
 Connection& connectionOf(Connection* conn)
 {
@@ -17,14 +19,30 @@ Connection& connectionOf(Connection* conn)
 }
 }
 
+namespace {
+// The component's dates are texts; a null stays null.
+QVariant dateText(const QVariant& v, bool withTime)
+{
+    const QDateTime dt = DbValue::toDateTime(v);
+    if (!dt.isValid()) return QVariant(QMetaType(QMetaType::QString));
+    return withTime ? Fmt::serverDateText(dt) : Fmt::shortDate(dt.date());
+}
+}
+
 Recordset clsConfinement::GetConfinementPeriod(const QString&, const QString& hospNum, const QVariant&)
 {
-    return connectionOf(m_conn).query(
+    const Recordset rs = connectionOf(m_conn).query(
         QStringLiteral("SELECT IDNum, AdmDate, DcrDate, RoomID FROM ("
                        "SELECT IDNum, AdmDate, DcrDate, RoomID FROM PATIENT_DATA..tbPatient WHERE HospNum = ? "
                        "UNION ALL SELECT IDNum, AdmDate, DcrDate, 'ER/OPD' AS RoomID FROM PATIENT_DATA..TBOUTPATIENT "
-                       "WHERE HospNum = ?) C ORDER BY AdmDate DESC"),
+                       "WHERE HospNum = ?) C ORDER BY AdmDate DESC, IDNum DESC"),
         {hospNum.trimmed(), hospNum.trimmed()});
+    Recordset out({QStringLiteral("Admision No."), QStringLiteral("Admision Date/Time"), QStringLiteral("Discharged Date/Time"),
+                   QStringLiteral("Room")},
+                  {});
+    for (int r = 0; r < rs.recordCount(); ++r)
+        out.addRow({rs.valueAt(r, 0), dateText(rs.valueAt(r, 1), true), dateText(rs.valueAt(r, 2), true), rs.valueAt(r, 3)});
+    return out;
 }
 
 Recordset clsConfinementResults::GetConfinementResults(const QString&, const QString& idNum, const QString& kind)
@@ -34,15 +52,23 @@ Recordset clsConfinementResults::GetConfinementResults(const QString&, const QSt
     if (kind == QLatin1String("1")) {
         const QString table = id.endsWith(QLatin1Char('B')) ? QStringLiteral("BILLING..tbBillOPDailyOut")
                                                             : QStringLiteral("BILLING..tbBillDailyBill");
-        return c.query(QStringLiteral("SELECT B.TransDate, COALESCE(I.ItemName, B.ItemID) AS DrugName, I.UnitOfMeasure AS Dosage, "
-                                      "B.Quantity FROM %1 B LEFT OUTER JOIN INVENTORY..TBINVMASTER I ON I.ItemID = B.ItemID "
-                                      "WHERE B.IDNum = ? AND B.RevenueID = 'PH' AND B.DrCr = 'D' ORDER BY B.TransDate")
-                           .arg(table),
-                       {id});
+        const Recordset rs = c.query(
+            QStringLiteral("SELECT B.TransDate, COALESCE(I.ItemName, B.ItemID) AS DrugName, I.UnitOfMeasure AS Dosage, "
+                           "B.Quantity FROM %1 B LEFT OUTER JOIN INVENTORY..TBINVMASTER I ON I.ItemID = B.ItemID "
+                           "WHERE B.IDNum = ? AND B.RevenueID = 'PH' AND B.DrCr = 'D' ORDER BY B.TransDate")
+                .arg(table),
+            {id});
+        Recordset out({QStringLiteral("Transdate"), QStringLiteral("Drug Name"), QStringLiteral("Dosage"), QStringLiteral("Quantity")}, {});
+        for (int r = 0; r < rs.recordCount(); ++r)
+            out.addRow({dateText(rs.valueAt(r, 0), false), rs.valueAt(r, 1), rs.valueAt(r, 2), rs.valueAt(r, 3)});
+        return out;
     }
-    return c.query(QStringLiteral("SELECT Examination, ExamDate, Interpretation FROM RADIOLOGY..tbRadExamResults "
-                                  "WHERE IDNum = ? AND Kind = ? ORDER BY ExamDate"),
-                   {id, kind});
+    const Recordset rs = c.query(QStringLiteral("SELECT Examination, ExamDate, Interpretation FROM RADIOLOGY..tbRadExamResults "
+                                                "WHERE IDNum = ? AND Kind = ? ORDER BY ExamDate"),
+                                 {id, kind});
+    Recordset out({QStringLiteral("Examination"), QStringLiteral("Exam. Date"), QStringLiteral("Interpretation")}, {});
+    for (int r = 0; r < rs.recordCount(); ++r) out.addRow({rs.valueAt(r, 0), dateText(rs.valueAt(r, 1), false), rs.valueAt(r, 2)});
+    return out;
 }
 
 Recordset clsRequest::GetRequests(const QString&, const QString& idNum, const QString& kind)

@@ -34,9 +34,9 @@ class clsConfinement : public NurseActivityComponent {
     Q_OBJECT
 public:
     using NurseActivityComponent::NurseActivityComponent;
-    // Columns by position: admission number, admission date-time, discharge date-time (texts,
-    // "mm/dd/yyyy hh:mm:ss AM/PM"; empty while confined), room ("ER/OPD" for a visit); newest first.
-    // The admission date is not needed to find them.
+    // Fields "Admision No.", "Admision Date/Time", "Discharged Date/Time" (texts "mm/dd/yyyy
+    // hh:mm:ss AM/PM", null while confined) and "Room" ("ER/OPD" for a visit); newest first. The
+    // admission date is not needed to find them.
     Recordset GetConfinementPeriod(const QString& connectionString, const QString& hospNum, const QVariant& admissionDate);
 };
 // What was given and examined during one confinement.
@@ -44,7 +44,10 @@ class clsConfinementResults : public NurseActivityComponent {
     Q_OBJECT
 public:
     using NurseActivityComponent::NurseActivityComponent;
-    // Kind "1": medicines (Transdate, Drug Name, Dosage, Quantity by position); "2" x-ray, "3"
-    // ultrasound, "4" CT-scan examinations (Examination, Exam. Date, Interpretation by position).
+    // The kind under which a confinement's CT-scan examinations come.
+    static constexpr const char* kCTScanKind = "4";
+    // Kind "1": medicines posted to the confinement, fields "Transdate" (text "mm/dd/yyyy"),
+    // "Drug Name", "Dosage", "Quantity"; "2" x-ray, "3" ultrasound, kCTScanKind CT-scan
+    // examinations, fields "Examination", "Exam. Date" (text "mm/dd/yyyy"), "Interpretation".
     Recordset GetConfinementResults(const QString& connectionString, const QString& idNum, const QString& kind);
 };

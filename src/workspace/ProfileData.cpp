@@ -5,45 +5,55 @@
 
 namespace ProfileData {
 
-Profile Load(Connection& c, const QString& hospNum, const QString& idNum)
+Allergies ReadAllergies(Connection& c, const QString& hospNum)
 {
-    Profile p;
-    for (int i = 0; i < 5; ++i) p.allergies << QString();
-    Recordset a = c.query(QStringLiteral("SELECT AllergyID1, AllergyID2, AllergyID3, AllergyID4, AllergyID5, Others "
-                                         "FROM PATIENT_DATA..tbMasterAllergies WHERE Hospnum = ?"),
-                          {hospNum});
-    if (!a.isEmpty()) {
-        for (int i = 0; i < 5; ++i) p.allergies[i] = a.text(QStringLiteral("AllergyID%1").arg(i + 1));
-        p.allergyOthers = a.text(QStringLiteral("Others"));
+    Allergies a;
+    for (int i = 0; i < 5; ++i) a.codes << QString();
+    Recordset rs = c.query(QStringLiteral("SELECT AllergyID1, AllergyID2, AllergyID3, AllergyID4, AllergyID5, Others "
+                                          "FROM PATIENT_DATA..tbMasterAllergies WHERE Hospnum = ?"),
+                           {hospNum});
+    if (!rs.isEmpty()) {
+        for (int i = 0; i < 5; ++i) a.codes[i] = rs.text(QStringLiteral("AllergyID%1").arg(i + 1));
+        a.others = rs.text(QStringLiteral("Others"));
     }
+    return a;
+}
+
+NurseProfile ReadNurseProfile(Connection& c, const QString& hospNum, const QString& idNum)
+{
+    NurseProfile p;
     Recordset r = c.query(QStringLiteral("SELECT * FROM STATION..tbNurseProfile WHERE Hospnum = ? AND IDNum = ?"), {hospNum, idNum});
-    if (!r.isEmpty()) {
-        p.hasProfile = true;
-        for (int i = 1; i <= 4; ++i) p.ph << r.text(QStringLiteral("PH%1").arg(i));
-        for (int i = 1; i <= 4; ++i) p.fh << r.text(QStringLiteral("FH%1").arg(i));
-        for (int i = 1; i <= 3; ++i) p.psh << r.text(QStringLiteral("PSH%1").arg(i));
-        p.briefHistory = r.text(QStringLiteral("BriefHistory"));
-        const char* pe[] = {"PEskin", "PEheadneck", "PEthorax", "PEabdomen", "PEextremeties", "PElympnodes", "PEgenitalia",
-                            "PErectal", "PEneurological"};
-        for (int i = 0; i < 9; ++i) p.pe[i] = r.text(QString::fromLatin1(pe[i]));
-        p.peOthers = r.text(QStringLiteral("PEOthers"));
-        p.fhOthers = r.text(QStringLiteral("Others"));
-    }
-    const QString id = idNum.trimmed();
-    if (!id.endsWith(QLatin1Char('B'))) {
-        Recordset h = c.query(QStringLiteral("SELECT COALESCE(X.BriefHistory, '') AS BriefHistory, COALESCE(X.PhysicalExamination, '') "
-                                             "AS PhysicalExamination FROM PATIENT_DATA..tbPatientHistory H LEFT OUTER JOIN "
-                                             "PATIENT_DATA..tbPatientHistoryExam X ON X.IDNum = H.IDNum WHERE H.IDNum = ?"),
-                              {id});
-        if (!h.isEmpty()) {
-            p.briefHistory = h.text(QStringLiteral("BriefHistory"));
-            p.peOthers = h.text(QStringLiteral("PhysicalExamination"));
-        }
-    }
+    if (r.isEmpty()) return p;
+    p.found = true;
+    for (int i = 1; i <= 4; ++i) p.ph << r.text(QStringLiteral("PH%1").arg(i));
+    for (int i = 1; i <= 4; ++i) p.fh << r.text(QStringLiteral("FH%1").arg(i));
+    for (int i = 1; i <= 3; ++i) p.psh << r.text(QStringLiteral("PSH%1").arg(i));
+    p.briefHistory = r.text(QStringLiteral("BriefHistory"));
+    const char* pe[] = {"PEskin", "PEheadneck", "PEthorax", "PEabdomen", "PEextremeties", "PElympnodes", "PEgenitalia",
+                        "PErectal", "PEneurological"};
+    for (int i = 0; i < 9; ++i) p.pe[i] = r.text(QString::fromLatin1(pe[i]));
+    p.peOthers = r.text(QStringLiteral("PEOthers"));
+    p.fhOthers = r.text(QStringLiteral("Others"));
     return p;
 }
 
-void Save(Connection& c, const SaveArgs& a)
+HistoryTexts ReadHistoryTexts(Connection& c, const QString& idNum)
+{
+    HistoryTexts h;
+    const QString id = idNum.trimmed();
+    if (id.endsWith(QLatin1Char('B'))) return h;
+    Recordset rs = c.query(QStringLiteral("SELECT COALESCE(X.BriefHistory, '') AS BriefHistory, COALESCE(X.PhysicalExamination, '') "
+                                          "AS PhysicalExamination FROM PATIENT_DATA..tbPatientHistory H LEFT OUTER JOIN "
+                                          "PATIENT_DATA..tbPatientHistoryExam X ON X.IDNum = H.IDNum WHERE H.IDNum = ?"),
+                           {id});
+    if (rs.isEmpty()) return h;
+    h.found = true;
+    h.briefHistory = rs.text(QStringLiteral("BriefHistory"));
+    h.physicalExamination = rs.text(QStringLiteral("PhysicalExamination"));
+    return h;
+}
+
+void SaveProfile(Connection& c, const SaveArgs& a)
 {
     c.call(QStringLiteral("STATION..Nurse_Save_Allergy"), {a.hospNum, a.allergies[0], a.allergies[1], a.allergies[2], a.allergies[3],
                                                            a.allergies[4], a.allergyOthers});
@@ -54,17 +64,19 @@ void Save(Connection& c, const SaveArgs& a)
     for (const QString& t : a.fh) v << t;
     v << a.serverTime.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss AP")) << a.employeeCode << a.fhOthers << a.peOthers;
     c.call(QStringLiteral("STATION..Nurse_Save_Profile"), v);
-    if (!a.idNum.trimmed().endsWith(QLatin1Char('B'))) {
-        // Only a stay that has its history row is updated; none is made here.
-        c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatientHistory SET AdmittingDiagnosis = ?, ChiefComplaint = ? WHERE IDNum = ?"),
-                  {a.admDiagnosis.trimmed(), a.chiefComplaint.trimmed(), a.idNum});
-        if (!c.query(QStringLiteral("SELECT 1 FROM PATIENT_DATA..tbPatientHistory WHERE IDNum = ?"), {a.idNum}).isEmpty()) {
-            c.execute(QStringLiteral("DELETE FROM PATIENT_DATA..tbPatientHistoryExam WHERE IDNum = ?"), {a.idNum});
-            c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientHistoryExam (IDNum, BriefHistory, PhysicalExamination) "
-                                     "VALUES (?, ?, ?)"),
-                      {a.idNum, a.briefHistory.trimmed(), a.peOthers.trimmed()});
-        }
-    }
+}
+
+void UpdateHistory(Connection& c, const SaveArgs& a)
+{
+    if (a.idNum.trimmed().endsWith(QLatin1Char('B'))) return;
+    // Only a stay that has its history row is updated; none is made here.
+    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatientHistory SET AdmittingDiagnosis = ?, ChiefComplaint = ? WHERE IDNum = ?"),
+              {a.admDiagnosis.trimmed(), a.chiefComplaint.trimmed(), a.idNum});
+    if (c.query(QStringLiteral("SELECT 1 FROM PATIENT_DATA..tbPatientHistory WHERE IDNum = ?"), {a.idNum}).isEmpty()) return;
+    c.execute(QStringLiteral("DELETE FROM PATIENT_DATA..tbPatientHistoryExam WHERE IDNum = ?"), {a.idNum});
+    c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientHistoryExam (IDNum, BriefHistory, PhysicalExamination) "
+                             "VALUES (?, ?, ?)"),
+              {a.idNum, a.briefHistory.trimmed(), a.peOthers.trimmed()});
 }
 
 QStringList Slots(const QList<bool>& checked, const QStringList& codes, int count)

@@ -8,16 +8,26 @@ class Connection;
 // The patient profile page's database work.
 namespace ProfileData {
 
-struct Profile {
-    QStringList allergies;          // the five allergy slots as stored
-    QString allergyOthers;
-    bool hasProfile = false;
-    QStringList ph, fh, psh;        // history slots (4, 4, 3)
+struct Allergies {
+    QStringList codes; // the five allergy slots as stored, "" when the patient has no row
+    QString others;
+};
+Allergies ReadAllergies(Connection& c, const QString& hospNum);
+
+struct NurseProfile {
+    bool found = false;
+    QStringList ph, fh, psh; // history slots (4, 4, 3)
     QString briefHistory, pe[9], peOthers, fhOthers;
 };
-// Reads the allergy row, the nursing profile of the stay and, for an in-patient with a history
-// row, its brief history and examination text, which then replace the profile's.
-Profile Load(Connection& c, const QString& hospNum, const QString& idNum);
+NurseProfile ReadNurseProfile(Connection& c, const QString& hospNum, const QString& idNum);
+
+// The brief history and examination text of an in-patient stay's history row; found false without
+// a row (and always for an out-patient visit, which is not read).
+struct HistoryTexts {
+    bool found = false;
+    QString briefHistory, physicalExamination;
+};
+HistoryTexts ReadHistoryTexts(Connection& c, const QString& idNum);
 
 struct SaveArgs {
     QString hospNum, idNum;
@@ -26,9 +36,12 @@ struct SaveArgs {
     QDateTime serverTime;
     QString employeeCode;
 };
-// Writes the allergy row, the nursing profile and, for an in-patient, the history row, inside the
-// transaction the caller holds.
-void Save(Connection& c, const SaveArgs& a);
+// Writes the allergy row and the nursing profile through their procedures, inside the transaction
+// the caller holds.
+void SaveProfile(Connection& c, const SaveArgs& a);
+// For an in-patient, updates the stay's history row (none is made) with the trimmed diagnosis,
+// complaint, brief history and examination text; an out-patient visit is left alone.
+void UpdateHistory(Connection& c, const SaveArgs& a);
 
 // The first `count` codes of the checked boxes, in box order, then "" up to `count`. Throws when
 // more boxes are checked than there are slots.

@@ -1,5 +1,6 @@
 #include "workspace/WorkspaceData.h"
 
+#include "components/patient_search/PatientHeaderRecords.h"
 #include "platform/db/Connection.h"
 
 namespace WorkspaceData {
@@ -71,6 +72,27 @@ void SavePrecautions(Connection& c, const QString& idNum, const QString& text)
     const QString table = idNum.endsWith(QLatin1Char('B')) ? QStringLiteral("PATIENT_DATA..tbOutPatientHistory")
                                                            : QStringLiteral("PATIENT_DATA..tbPatientHistory");
     c.execute(QStringLiteral("UPDATE %1 SET Precautions = ? WHERE IDNum = ?").arg(table), {text, idNum});
+}
+
+PersonalInfo ReadPersonalInfo(Connection& c, const QString& hospNum)
+{
+    PersonalInfo p;
+    HeaderMaster m;
+    if (!PatientHeaderRecords::LoadPatientMaster(c, hospNum, m)) return p;
+    p.address = m.CompleteAddress;
+    p.nationality = m.Nationality;
+    p.civilStatus = m.CivilStatus;
+    Recordset rs = c.query(QStringLiteral("SELECT BirthPlace, Religion, SpouseName, FatherName, MotherName "
+                                          "FROM PATIENT_DATA..tbMasterPersonal WHERE HospNum = ?"),
+                           {hospNum});
+    if (!rs.isEmpty()) {
+        p.birthPlace = rs.text(QStringLiteral("BirthPlace"));
+        p.religion = rs.text(QStringLiteral("Religion"));
+        p.spouse = rs.text(QStringLiteral("SpouseName"));
+        p.father = rs.text(QStringLiteral("FatherName"));
+        p.mother = rs.text(QStringLiteral("MotherName"));
+    }
+    return p;
 }
 
 } // namespace WorkspaceData

@@ -40,4 +40,11 @@ QList<QPair<QString, QString>> NurseReportList(Connection& c);
 // Sets the precautions of the stay's or visit's history row (a missing row changes nothing).
 void SavePrecautions(Connection& c, const QString& idNum, const QString& text);
 
+// What the clinical summary page shows of a patient (values of the master record, empty when not
+// on file): the complete address, birth place, nationality, religion, civil status, spouse, parents.
+struct PersonalInfo {
+    QString address, birthPlace, nationality, religion, civilStatus, spouse, father, mother;
+};
+PersonalInfo ReadPersonalInfo(Connection& c, const QString& hospNum);
+
 } // namespace WorkspaceData

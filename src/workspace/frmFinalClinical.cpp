@@ -12,6 +12,7 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
 #include "shared/text/TextUtilities.h"
+#include "workspace/WorkspaceData.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -42,18 +43,9 @@ const Style spacer{"Arial", 14, kBlue, false}, sectionSpacer{"Arial", 14, kBlue,
 const QString CRLF = QStringLiteral("\r\n");
 
 // Appends one piece at the end of the summary in its own font, size, colour and weight.
-void append(QTextEdit* box, const QString& text, const Style& s)
+void append(const QString& text, const Style& s)
 {
-    QTextCharFormat f;
-    f.setFontFamilies({QString::fromLatin1(s.font)});
-    f.setFontPointSize(s.size);
-    f.setForeground(QColor(int(s.colour & 0xFF), int((s.colour >> 8) & 0xFF), int((s.colour >> 16) & 0xFF)));
-    f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
-    QTextCursor c(box->document());
-    c.movePosition(QTextCursor::End);
-    QString t = text;
-    t.replace(CRLF, QStringLiteral("\n"));
-    c.insertText(t, f);
+    AppendClinicalText(text, s.size, QString::fromLatin1(s.font), s.colour, s.bold, false, ClinicalEmphasis::Bold);
 }
 
 QString pad(const QString& text, int width) { return PadRight(text, width, 1); }
@@ -92,6 +84,13 @@ clsConfinementResults& confinementResults()
     return c;
 }
 
+// The hospital number of an in-patient admission, as the admission record gives it.
+QString hospNumOfAdmission(Connection& c, const QString& idNum)
+{
+    const Recordset rs = c.query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {idNum});
+    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("HospNum"));
+}
+
 } // namespace
 
 void frmFinal::LoadConfinements()
@@ -105,14 +104,19 @@ void frmFinal::LoadConfinements()
         const int widths[] = {1, 2500, 4000, 4000, 1000};
         for (int c = 0; c < 5; ++c) mshflexClin->setColWidth(c, widths[c]);
         Connection& conn = SharedConnection();
-        HeaderMaster m;
-        PatientHeaderRecords::LoadPatientMaster(conn, txtPno->text(), m);
-        lblClinHEad[9]->setText(m.CompleteAddress.trimmed());
-        lblClinHEad[13]->setText(m.Nationality);
-        lblClinHEad[15]->setText(m.CivilStatus);
-        for (int i : {12, 14, 16, 17, 18}) lblClinHEad[i]->clear();
-        const QString cs = conn.connectionString();
-        Recordset rs = confinements().GetConfinementPeriod(cs, txtPno->text(), SelectedAdmissionDate);
+        const WorkspaceData::PersonalInfo p = WorkspaceData::ReadPersonalInfo(conn, txtPno->text().trimmed());
+        const std::pair<int, QString> values[] = {{9, p.address.trimmed()}, {12, p.birthPlace}, {13, p.nationality},
+                                                  {14, p.religion},          {15, p.civilStatus}, {16, p.spouse},
+                                                  {17, p.father},            {18, p.mother}};
+        for (const auto& v : values) lblClinHEad[v.first]->setText(v.second);
+        // The component finds the confinements by hospital number; the date is that of the record
+        // the patient search holds for the open patient.
+        QVariant admissionDate = SelectedAdmissionDate;
+        if (PatientSearch)
+            admissionDate = txtID->text().trimmed().endsWith(QLatin1Char('B'))
+                                ? PatientSearch->PatientClass()->clsOutPatient()->AdmissionDate
+                                : PatientSearch->Admission()->AdmissionDate;
+        Recordset rs = confinements().GetConfinementPeriod(conn.connectionString(), txtPno->text(), admissionDate);
         if (!rs.isEmpty()) {
             mshflexClin->setEnabled(true);
             cmdClinical[0]->setEnabled(true);
@@ -120,12 +124,10 @@ void frmFinal::LoadConfinements()
                 ProgressBarMeter->setValue(int(float(r + 1) / rs.recordCount() * 100));
                 if (!mshflexClin->TextMatrix(1, 1).isEmpty()) mshflexClin->AddItem(QString());
                 const int row = mshflexClin->Rows() - 1;
-                mshflexClin->setTextMatrix(row, 1, DbValue::text(rs.valueAt(r, 0)));
-                const QDateTime adm = DbValue::toDateTime(rs.valueAt(r, 1));
-                const QDateTime dcr = DbValue::toDateTime(rs.valueAt(r, 2));
-                mshflexClin->setTextMatrix(row, 2, adm.isValid() ? Fmt::serverDateText(adm) : QString());
-                mshflexClin->setTextMatrix(row, 3, dcr.isValid() ? Fmt::serverDateText(dcr) : QString());
-                mshflexClin->setTextMatrix(row, 4, DbValue::text(rs.valueAt(r, 3)));
+                mshflexClin->setTextMatrix(row, 1, rs.textAt(r, QStringLiteral("Admision No.")));
+                mshflexClin->setTextMatrix(row, 2, rs.textAt(r, QStringLiteral("Admision Date/Time")));
+                mshflexClin->setTextMatrix(row, 3, rs.textAt(r, QStringLiteral("Discharged Date/Time")));
+                mshflexClin->setTextMatrix(row, 4, rs.textAt(r, QStringLiteral("Room")));
             }
         } else {
             mshflexClin->setFormatString(kClinFormat);
@@ -185,49 +187,54 @@ void frmFinal::BuildClinicalSummary()
         Connection& conn = SharedConnection();
         const int row = qMax(1, mshflexClin->currentRow());
         const QString key = mshflexClin->TextMatrix(row, 1);
-        QTextEdit* box = rtbClinical;
-        box->clear();
-        append(box, CRLF, spacer);
-        append(box, spaces(centreIndent(HospName)) + HospName.trimmed() + CRLF, hospitalLine);
-        append(box, spaces(centreIndent(HospAddress)) + HospAddress.trimmed() + CRLF, hospitalLine);
-        append(box, spaces(62) + QStringLiteral("Clinical Summary") + CRLF, title);
-        append(box, CRLF, spacer);
+        rtbClinical->clear();
+        append(CRLF, spacer);
+        append(spaces(centreIndent(HospName)) + HospName.trimmed() + CRLF, hospitalLine);
+        append(spaces(centreIndent(HospAddress)) + HospAddress.trimmed() + CRLF, hospitalLine);
+        append(spaces(62) + QStringLiteral("Clinical Summary") + CRLF, title);
+        append(CRLF, spacer);
 
+        // The comparison is exact: a lower-case "b" is an in-patient admission number.
         const bool outPatient = key.trimmed().endsWith(QLatin1Char('B'));
         HeaderAdmission a;
         HeaderVisit v;
         HeaderPatient p;
         bool found;
-        QString room;
+        QString idNumber, hospitalNumber, age, room;
         if (outPatient) {
-            found = PatientHeaderRecords::OpenOutPatient(conn, key.trimmed(), txtPno->text().trimmed(), v);
-            if (found) PatientHeaderRecords::LoadVisitPatient(conn, txtPno->text().trimmed(), p);
+            found = PatientHeaderRecords::OpenOutPatient(conn, key.trimmed(), txtPno->text().trimmed(), v) &&
+                    PatientHeaderRecords::LoadVisitPatient(conn, txtPno->text().trimmed(), p);
+            idNumber = key.trimmed();
+            hospitalNumber = txtPno->text().trimmed();
+            age = p.Age;
             room = QStringLiteral("ER/OPD");
         } else {
             found = PatientHeaderRecords::ValidateAdmission(conn, key, a);
             p = a.Patient;
+            idNumber = key.trimmed();
+            hospitalNumber = hospNumOfAdmission(conn, key);
+            age = a.Age;
             room = a.RoomID;
         }
         if (found) {
-            const QString hosp = txtPno->text().trimmed();
             auto line = [&](const char* l1, const QString& v1, const char* l2, const QString& v2, const char* l3, const QString& v3) {
-                append(box, QString::fromLatin1(l1), patientLabel);
-                append(box, QStringLiteral(" ") + pad(v1, 15), patientValue);
-                append(box, QStringLiteral(" ") + QString::fromLatin1(l2), patientLabel);
-                append(box, QStringLiteral(" ") + pad(v2, 10), patientValue);
-                append(box, QStringLiteral(" ") + QString::fromLatin1(l3), patientLabel);
-                append(box, QStringLiteral(" ") + v3 + CRLF, patientValue);
+                append(QString::fromLatin1(l1), patientLabel);
+                append(QStringLiteral(" ") + pad(v1, 15), patientValue);
+                append(QStringLiteral(" ") + QString::fromLatin1(l2), patientLabel);
+                append(QStringLiteral(" ") + pad(v2, 10), patientValue);
+                append(QStringLiteral(" ") + QString::fromLatin1(l3), patientLabel);
+                append(QStringLiteral(" ") + v3 + CRLF, patientValue);
             };
-            line("Lastname   :", p.LastName, "Age         :", p.Age, "Admission Number :", key.trimmed());
+            line("Lastname   :", p.LastName, "Age         :", age, "Admission Number :", idNumber);
             line("Firstname  :", p.FirstName, "Sex         :", p.Sex == QLatin1String("M") ? QStringLiteral("Male") : QStringLiteral("Female"),
-                 "Hospital Number  :", hosp);
+                 "Hospital Number  :", hospitalNumber);
             line("Middlename :", p.MiddleName, "Civil Status:", p.CivilStatusDescription, "Room/Ward Number :", room);
-            append(box, QStringLiteral("Birthdate  :"), patientLabel);
+            append(QStringLiteral("Birthdate  :"), patientLabel);
             QString birth = p.BirthDate.isValid() ? p.BirthDate.date().toString(QStringLiteral("M/d/yyyy")) : QString();
             while (birth.endsWith(QLatin1Char(' '))) birth.chop(1);
-            append(box, QStringLiteral(" ") + birth + CRLF, patientValue);
-            append(box, QString(57, QLatin1Char('_')) + CRLF, rule);
-            append(box, CRLF, spacer);
+            append(QStringLiteral(" ") + birth + CRLF, patientValue);
+            append(QString(57, QLatin1Char('_')) + CRLF, rule);
+            append(CRLF, spacer);
 
             const QString pairs[7][2] = {
                 {QStringLiteral("Date Admitted        :"), shortDateOf(mshflexClin->TextMatrix(row, 2))},
@@ -238,55 +245,60 @@ void frmFinal::BuildClinicalSummary()
                 {QStringLiteral("Chief Complaints     :"), outPatient ? v.ChiefComplaint : a.ChiefComplaint},
                 {QStringLiteral("Final Diagnosis      :"), outPatient ? v.FinalDiagnosis : a.FinalDiagnosis}};
             for (const auto& pair : pairs) {
-                append(box, pair[0], admissionLabel);
-                append(box, spaces(5) + pair[1] + CRLF, admissionValue);
+                append(pair[0], admissionLabel);
+                append(spaces(5) + pair[1] + CRLF, admissionValue);
             }
-            append(box, CRLF, sectionSpacer);
+            append(CRLF, sectionSpacer);
         }
 
         const QString cs = conn.connectionString();
         Recordset meds = confinementResults().GetConfinementResults(cs, key, QStringLiteral("1"));
         if (!meds.isEmpty()) {
-            append(box, QStringLiteral("Medications :") + CRLF, sectionHeading);
-            append(box, spaces(7) + pad(QStringLiteral("Rx Date"), 14) + spaces(3) + pad(QStringLiteral("Brand Name"), 45) + spaces(5) +
-                            pad(QStringLiteral("Dosage"), 25) + spaces(5) + pad(QStringLiteral("Qty"), 5),
+            append(QStringLiteral("Medications :") + CRLF, sectionHeading);
+            append(spaces(7) + pad(QStringLiteral("Rx Date"), 14) + spaces(3) + pad(QStringLiteral("Brand Name"), 45) + spaces(5) +
+                       pad(QStringLiteral("Dosage"), 25) + spaces(5) + pad(QStringLiteral("Qty"), 5),
                    medicineLine);
         }
-        append(box, CRLF, sectionHeading);
+        append(CRLF, sectionHeading);
         for (int r = 0; r < meds.recordCount(); ++r) {
             ProgressBarMeter->setValue(int(float(r + 1) / meds.recordCount() * 100));
-            if (meds.valueAt(r, 0).isNull()) continue;
-            const QDateTime when = DbValue::toDateTime(meds.valueAt(r, 0));
-            append(box, pad(Fmt::serverDateText(when), 14) + spaces(3) + pad(DbValue::text(meds.valueAt(r, 1)), 45) + spaces(5) +
-                            pad(DbValue::text(meds.valueAt(r, 2)), 25) + spaces(5) +
-                            pad(QString::number(meds.valueAt(r, 3).toDouble()), 5) + spaces(2) + CRLF,
+            if (meds.valueAt(r, QStringLiteral("Transdate")).isNull()) continue;
+            const QVariant qty = meds.valueAt(r, QStringLiteral("Quantity"));
+            append(pad(meds.textAt(r, QStringLiteral("Transdate")), 14) + spaces(3) + pad(meds.textAt(r, QStringLiteral("Drug Name")), 45) +
+                       spaces(5) + pad(meds.textAt(r, QStringLiteral("Dosage")), 25) + spaces(5) +
+                       pad(qty.isNull() ? QString() : QString::number(qty.toDouble()), 5) + spaces(2) + CRLF,
                    medicineLine);
         }
-        append(box, CRLF, sectionSpacer);
+        append(CRLF, sectionSpacer);
 
         const struct { const char* kind; const char* heading; bool spacerAfter; } sections[] = {
-            {"2", "Xray Examinations :", true}, {"3", "Ultrasound Examinations :", true}, {"4", "CT-Scan Examinations :", false}};
+            {"2", "Xray Examinations :", true},
+            {"3", "Ultrasound Examinations :", true},
+            {clsConfinementResults::kCTScanKind, "CT-Scan Examinations :", false}};
         for (const auto& s : sections) {
             Recordset ex = confinementResults().GetConfinementResults(cs, key, QString::fromLatin1(s.kind));
-            if (!ex.isEmpty()) append(box, QString::fromLatin1(s.heading) + CRLF, sectionHeading);
+            if (!ex.isEmpty()) append(QString::fromLatin1(s.heading) + CRLF, sectionHeading);
             for (int r = 0; r < ex.recordCount(); ++r) {
                 ProgressBarMeter->setValue(int(float(r + 1) / ex.recordCount() * 100));
-                const QDateTime when = DbValue::toDateTime(ex.valueAt(r, 1));
-                append(box, spaces(10) + DbValue::text(ex.valueAt(r, 0)) + QStringLiteral(" ") +
-                                (when.isValid() ? Fmt::serverDateText(when) : QString()) + CRLF,
+                append(spaces(10) + ex.textAt(r, QStringLiteral("Examination")) + QStringLiteral(" ") +
+                           ex.textAt(r, QStringLiteral("Exam. Date")) + CRLF,
                        examinationLine);
-                append(box, DbValue::text(ex.valueAt(r, 2)) + CRLF, resultLine);
-                append(box, CRLF, resultLine);
+                append(ex.textAt(r, QStringLiteral("Interpretation")) + CRLF, resultLine);
+                append(CRLF, resultLine);
             }
-            if (s.spacerAfter) append(box, CRLF, sectionSpacer);
+            if (s.spacerAfter) append(CRLF, sectionSpacer);
         }
-        // The patient search component holds the workspace's own patient again.
-        if (PatientSearch) {
-            if (txtID->text().trimmed().endsWith(QLatin1Char('B')))
-                PatientSearch->LoadOutPatient(txtID->text().trimmed());
-            else
-                PatientSearch->LoadAdmission(txtID->text().trimmed());
-        }
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+    // The other pages read the patient search component's records as the open patient's, also
+    // after a failed build.
+    if (!PatientSearch) return;
+    try {
+        if (txtID->text().trimmed().endsWith(QLatin1Char('B')))
+            PatientSearch->PatientClass()->clsOutPatient()->OpenOutPatient(txtID->text().trimmed(), txtPno->text().trimmed());
+        else
+            PatientSearch->ValidateAdmission(txtID->text().trimmed());
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }

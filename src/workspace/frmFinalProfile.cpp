@@ -10,6 +10,8 @@
 #include "workspace/ProfileData.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -56,6 +58,21 @@ void checkNumbered(QCheckBox* const (&boxes)[N], const QStringList& codes)
     }
 }
 
+// Enter in the lymph-node box moves on to the next box instead of starting a new line.
+class EnterMovesOn : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(static_cast<QWidget*>(watched)->window(), &tab);
+        return true;
+    }
+};
+
 } // namespace
 
 void frmFinal::buildProfilePage(QWidget* page, QGridLayout* admitting)
@@ -84,7 +101,7 @@ void frmFinal::buildProfilePage(QWidget* page, QGridLayout* admitting)
     QGridLayout* fl = group("Family History:", chkFH, kFamily, 8, "chkFH", 5);
     txtFMOthers = text(adm, "txtFMOthers");
     fl->addWidget(txtFMOthers, 3, 0, 1, 3);
-    group("Personal & Social History", chkPSH, kPersonal, 3, "chkPSH", 6);
+    group("Personal && Social History", chkPSH, kPersonal, 3, "chkPSH", 6);
     group("Past History:", chkPH, kPast, 18, "chkPH", 7);
     for (int i = 0; i < 18; ++i)
         connect(chkPH[i], &QCheckBox::clicked, this, [this, i] { chkHistory_Click(chkPH, i); });
@@ -111,6 +128,7 @@ void frmFinal::buildProfilePage(QWidget* page, QGridLayout* admitting)
         pl->addWidget(*e.box, r / 2, (r % 2) * 2 + 1);
         ++r;
     }
+    txtLympNodes->installEventFilter(new EnterMovesOn(txtLympNodes));
     auto* buttons = new QHBoxLayout;
     cmdUpdate = new QPushButton(QStringLiteral("&Edit"), page);
     cmdSaveprofile = new QPushButton(QStringLiteral("&Save"), page);
@@ -136,16 +154,26 @@ void frmFinal::LoadPatientProfile()
                                      txtGenitalia, txtRectal, txtNeurological};
     for (QPlainTextEdit* b : exams) b->clear();
     for (QPlainTextEdit* b : {txtBriefHistory, txtAllergyOthers, txtFMOthers, txtOtherPE}) b->clear();
+    // Each read fills its boxes before the next one, so a failure keeps what was filled before it.
     try {
-        const ProfileData::Profile p = ProfileData::Load(SharedConnection(), txtPno->text(), txtID->text());
-        txtAllergyOthers->setPlainText(p.allergyOthers);
-        for (const QString& code : p.allergies)
+        Connection& c = SharedConnection();
+        const ProfileData::Allergies allergies = ProfileData::ReadAllergies(c, txtPno->text());
+        txtAllergyOthers->setPlainText(allergies.others);
+        for (const QString& code : allergies.codes)
             for (int i = 0; i < 12; ++i)
                 if (code == QLatin1String(kAllergyCodes[i])) chkAllergy[i]->setChecked(true);
-        txtBriefHistory->setPlainText(p.briefHistory);
-        for (int i = 0; i < 9; ++i) exams[i]->setPlainText(p.pe[i]);
-        txtOtherPE->setPlainText(p.peOthers);
-        txtFMOthers->setPlainText(p.fhOthers);
+        const ProfileData::NurseProfile p = ProfileData::ReadNurseProfile(c, txtPno->text(), txtID->text());
+        if (p.found) {
+            txtBriefHistory->setPlainText(p.briefHistory);
+            for (int i = 0; i < 9; ++i) exams[i]->setPlainText(p.pe[i]);
+            txtOtherPE->setPlainText(p.peOthers);
+            txtFMOthers->setPlainText(p.fhOthers);
+        }
+        const ProfileData::HistoryTexts h = ProfileData::ReadHistoryTexts(c, txtID->text());
+        if (h.found) {
+            txtBriefHistory->setPlainText(h.briefHistory);
+            txtOtherPE->setPlainText(h.physicalExamination);
+        }
         checkNumbered(chkPH, p.ph);
         checkNumbered(chkFH, p.fh);
         checkNumbered(chkPSH, p.psh);
@@ -204,8 +232,9 @@ void frmFinal::cmdSaveprofile_Click()
         a.employeeCode = CurrentUser ? CurrentUser->EmployeeCode() : QString();
         c.beginTrans();
         began = true;
-        ProfileData::Save(c, a);
+        ProfileData::SaveProfile(c, a);
         cmdSaveprofile->setEnabled(false);
+        ProfileData::UpdateHistory(c, a);
         c.commitTrans();
         began = false;
     } catch (const std::exception& e) {

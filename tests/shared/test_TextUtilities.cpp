@@ -132,6 +132,24 @@ TEST(ClinicalText, AppendsPiecesWithTheirOwnFontColourAndItalic)
     EXPECT_TRUE(formats[1].fontItalic());
 }
 
+TEST(ClinicalText, TheBoldKindSetsTheWeightInsteadOfTheSlant)
+{
+    FakeWorkspace ws;
+    AppendClinicalText(QStringLiteral("Medications :"), 10, QStringLiteral("Arial"), 0xFF0000, true, false, ClinicalEmphasis::Bold);
+    AppendClinicalText(QStringLiteral(" none"), 8, QStringLiteral("Arial"), 0, false, false, ClinicalEmphasis::Bold);
+    AppendClinicalText(QStringLiteral(" (old)"), 8, QStringLiteral("Arial"), 0, true);
+    EXPECT_EQ(ws.rtbClinical->toPlainText(), QStringLiteral("Medications : none (old)"));
+    QList<QTextCharFormat> formats;
+    for (auto it = ws.rtbClinical->document()->begin().begin(); !it.atEnd(); ++it) formats << it.fragment().charFormat();
+    ASSERT_EQ(formats.size(), 3);
+    EXPECT_EQ(formats[0].fontWeight(), QFont::Bold);
+    EXPECT_FALSE(formats[0].fontItalic());
+    EXPECT_EQ(formats[1].fontWeight(), QFont::Normal);
+    EXPECT_FALSE(formats[1].fontItalic());
+    EXPECT_TRUE(formats[2].fontItalic());
+    EXPECT_NE(formats[2].fontWeight(), QFont::Bold);
+}
+
 TEST(ClinicalText, PrependPutsTheTextBeforeTheSelection)
 {
     FakeWorkspace ws;

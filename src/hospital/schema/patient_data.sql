@@ -174,3 +174,13 @@ CREATE TABLE PATIENT_DATA..tbPatientHistoryExam (
     BriefHistory TEXT,
     PhysicalExamination TEXT
 );
+-- Personal data of a master record that the clinical summary page shows: birth place, religion
+-- and the names of the spouse and parents.
+CREATE TABLE PATIENT_DATA..tbMasterPersonal (
+    HospNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    BirthPlace VARCHAR(100),
+    Religion VARCHAR(60),
+    SpouseName VARCHAR(120),
+    FatherName VARCHAR(120),
+    MotherName VARCHAR(120)
+);

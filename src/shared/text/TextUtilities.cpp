@@ -20,15 +20,18 @@ QString NullToStr(QVariant& value)
     return text;
 }
 
-void AppendClinicalText(const QString& text, int fontSize, const QString& fontName, qint64 colour, bool italic,
-                        bool prepend)
+void AppendClinicalText(const QString& text, int fontSize, const QString& fontName, qint64 colour, bool emphasis,
+                        bool prepend, ClinicalEmphasis kind)
 {
     QTextEdit* box = WorkspaceLink::workspace().rtbClinical;
     QTextCharFormat format;
     format.setFontFamilies({fontName});
     format.setForeground(QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF)));
     format.setFontPointSize(fontSize);
-    format.setFontItalic(italic);
+    if (kind == ClinicalEmphasis::Bold)
+        format.setFontWeight(emphasis ? QFont::Bold : QFont::Normal);
+    else
+        format.setFontItalic(emphasis);
     QTextCursor cursor = box->textCursor();
     QString selected = cursor.selectedText();
     selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));

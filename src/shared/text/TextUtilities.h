@@ -7,10 +7,14 @@ class QProgressBar;
 
 // A null becomes one blank, any other value its text; the value itself is replaced by that text.
 QString NullToStr(QVariant& value);
+// What the emphasis flag of AppendClinicalText switches: italic for the shared callers, bold for
+// the workspace's clinical summary.
+enum class ClinicalEmphasis { Italic, Bold };
 // Writes formatted text into the workspace's clinical summary (frmFinal.rtbClinical) through its
-// selection, loading the workspace when needed. colour is a Windows colour value (&HBBGGRR).
-void AppendClinicalText(const QString& text, int fontSize, const QString& fontName, qint64 colour, bool italic,
-                        bool prepend = false);
+// selection, loading the workspace when needed. colour is a Windows colour value (&HBBGGRR);
+// emphasis sets italic or bold as `kind` says, and clears it when False.
+void AppendClinicalText(const QString& text, int fontSize, const QString& fontName, qint64 colour, bool emphasis,
+                        bool prepend = false, ClinicalEmphasis kind = ClinicalEmphasis::Italic);
 // mode 1: the trimmed text filled with blanks up to width when it is shorter, else the text as
 // passed; any other mode: "".
 QString PadRight(const QString& text, int width, int mode);
