@@ -1,5 +1,6 @@
 // The department case actions of the case list: their refusals in order, confirmations, user
 // validation, what they write and what they report.
+#include "support/TableOutOfReach.h"
 #include "GridDriver.h"
 #include "PatientsFixture.h"
 
@@ -320,17 +321,12 @@ TEST_F(CaseActions, RevokeRefusesAnOpenRequestToTheDepartment)
 TEST_F(CaseActions, ACheckThatFailsOnTheDatabaseStopsTheAction)
 {
     choose(QStringLiteral("900106B"));
-    // the case register out of reach for the moment
-    const bool pg = conn().engine() == Engine::PostgreSQL;
-    const QString table = Dialect::tableName(conn().engine(), QStringLiteral("CLINICAL_AREA..tbCLPatient"));
-    const QString away = pg ? QStringLiteral("tbclpatient_away") : table + QStringLiteral("_away");
-    conn().execute(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(table, away));
+    TableOutOfReach away(conn(), QStringLiteral("CLINICAL_AREA..tbCLPatient")); // the case register
     UiScript::queueAnswer(vbYes);
     validateAs();
     w->lblDischarge_Click(); // the case number cannot be read
     const QStringList shown = UiScript::texts();
-    conn().execute(QStringLiteral("ALTER TABLE %1 RENAME TO %2")
-                       .arg(pg ? QStringLiteral("clinical_area.tbclpatient_away") : away, pg ? QStringLiteral("tbclpatient") : table));
+    away.restore();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_TRUE(shown[1].endsWith(QStringLiteral("Please notify your IT department.")));
     EXPECT_EQ(caseStatus(QStringLiteral("CL-900011")), QStringLiteral("X"));

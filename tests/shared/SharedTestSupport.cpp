@@ -50,27 +50,6 @@ int SharedTest::errorNotices() const
     return n;
 }
 
-TableOutOfReach::TableOutOfReach(Connection& conn, const QString& houseName) : m_conn(conn), m_name(houseName)
-{
-    m_conn.execute(renameSql(m_name, m_name + QStringLiteral("_away")));
-}
-
-TableOutOfReach::~TableOutOfReach()
-{
-    try {
-        m_conn.execute(renameSql(m_name + QStringLiteral("_away"), m_name));
-    } catch (...) {
-    }
-}
-
-QString TableOutOfReach::renameSql(const QString& from, const QString& to) const
-{
-    const QString target = Dialect::tableName(m_conn.engine(), to);
-    // PostgreSQL keeps the table in its schema and takes the bare new name.
-    const QString bare = m_conn.engine() == Engine::PostgreSQL ? target.section(QLatin1Char('.'), 1) : target;
-    return QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(Dialect::tableName(m_conn.engine(), from), bare);
-}
-
 FakeWorkspace::FakeWorkspace()
 {
     auto* layout = new QVBoxLayout(&window);

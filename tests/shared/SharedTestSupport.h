@@ -1,4 +1,5 @@
 #pragma once
+#include "support/TableOutOfReach.h"
 // Fixtures of the shared module's tests: a demo hospital with the station parameters loaded,
 // small helpers to add the stays a case needs, a way to make a table unreachable, and a stand-in
 // procedures workspace.
@@ -23,19 +24,6 @@ protected:
                        const QString& opdClass = QStringLiteral("A"));
     // The error notices shown so far (their text ends with the common notice's last line).
     int errorNotices() const;
-};
-
-// Makes a table unreachable while the object lives (renamed away, then back), so that every
-// statement on it fails as on a server where it is missing.
-class TableOutOfReach {
-public:
-    TableOutOfReach(Connection& conn, const QString& houseName);
-    ~TableOutOfReach();
-
-private:
-    QString renameSql(const QString& from, const QString& to) const;
-    Connection& m_conn;
-    QString m_name;
 };
 
 // A procedures workspace of its own for the routines that reach frmFinal.

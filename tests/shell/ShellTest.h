@@ -1,4 +1,5 @@
 #pragma once
+#include "support/TableOutOfReach.h"
 // The main window over the demo hospital, as the menus and timers find it after start-up.
 #include "support/TestDatabase.h"
 
@@ -56,32 +57,3 @@ protected:
     mdiCathLabMenu* w = nullptr;
 };
 
-// Takes a table out of the way (its statements fail) and puts it back when it ends, so that the
-// next test finds the schema whole.
-class TableAway {
-public:
-    TableAway(Connection& c, const QString& houseName) : m_conn(c)
-    {
-        m_table = c.translate(houseName).trimmed();
-        m_name = m_table.section(QLatin1Char('.'), -1);
-        m_away = QStringLiteral("away_") + m_name;
-        m_conn.execute(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(m_table, m_away));
-    }
-    void restore()
-    {
-        if (m_restored) return;
-        m_restored = true;
-        const QString schema = m_table.contains(QLatin1Char('.')) ? m_table.section(QLatin1Char('.'), 0, 0) + QLatin1Char('.')
-                                                                  : QString();
-        m_conn.execute(QStringLiteral("ALTER TABLE %1%2 RENAME TO %3").arg(schema, m_away, m_name));
-    }
-    ~TableAway()
-    {
-        try { restore(); } catch (...) {}
-    }
-
-private:
-    Connection& m_conn;
-    QString m_table, m_name, m_away;
-    bool m_restored = false;
-};

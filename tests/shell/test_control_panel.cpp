@@ -166,7 +166,7 @@ TEST_F(ControlPanel, AFailedSaveLeavesTheLinksAsTheyWere)
     const QStringList before = storedLinks();
     cp->cmdSave_Click();
     typeLink(rowOfLink(QStringLiteral("PKG-CAG"), QStringLiteral("CL001")), 3, QStringLiteral("I"));
-    TableAway away(conn(), QStringLiteral("STATION..tbStationLogs"));
+    TableOutOfReach away(conn(), QStringLiteral("STATION..tbStationLogs"));
     validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     cp->cmdSave_Click();
     away.restore();
@@ -331,7 +331,7 @@ TEST_F(ControlPanel, AFailingRvsSaveRollsBackAndAFailingLogLineDoesNot)
     cp->cmdSaveRVS_Click();
     typeRvs(2, QStringLiteral("33210"));
     {
-        TableAway away(conn(), QStringLiteral("CLINICAL_AREA..tbCLRVS"));
+        TableOutOfReach away(conn(), QStringLiteral("CLINICAL_AREA..tbCLRVS"));
         validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
         cp->cmdSaveRVS_Click();
     }
@@ -345,7 +345,7 @@ TEST_F(ControlPanel, AFailingRvsSaveRollsBackAndAFailingLogLineDoesNot)
     cp->cmdSaveRVS_Click();
     typeRvs(2, QStringLiteral("33210"));
     {
-        TableAway away(conn(), QStringLiteral("STATION..tbStationLogs"));
+        TableOutOfReach away(conn(), QStringLiteral("STATION..tbStationLogs"));
         validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
         cp->cmdSaveRVS_Click();
     }

@@ -80,7 +80,7 @@ TEST_F(Timers, TheCheckShowsOrHidesTheButtonAndRestartsItsTimer)
 TEST_F(Timers, AFailingCheckIsShownAndHidesTheButton)
 {
     w->tmrRequests_Timer();
-    TableAway away(conn(), QStringLiteral("STATION..TBNURSECOMMUNICATIONFILE"));
+    TableOutOfReach away(conn(), QStringLiteral("STATION..TBNURSECOMMUNICATIONFILE"));
     w->tmrRequests_Timer();
     EXPECT_FALSE(w->cmdRequests->isVisibleTo(w));
     ASSERT_EQ(UiScript::shown().size(), 1);
@@ -181,7 +181,7 @@ TEST_F(Timers, AFailedNoticeCheckStopsTheChecksUntilTheListCloses)
 {
     w->tmrNotice_Timer();
     ASSERT_TRUE(w->tmrMerlin->isActive());
-    TableAway away(conn(), QStringLiteral("STATION..tbNurseDeptClearance"));
+    TableOutOfReach away(conn(), QStringLiteral("STATION..tbNurseDeptClearance"));
     w->tmrNotice_Timer();
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_TRUE(UiScript::lastText().endsWith(QStringLiteral("Please notify your IT department.")));

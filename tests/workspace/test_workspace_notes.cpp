@@ -1,5 +1,5 @@
 #include "WorkspaceFixture.h"
-#include "ChartFaults.h"
+#include "support/TableOutOfReach.h"
 #include "support/ScriptedValidation.h"
 
 #include "access/frmTransaction_UserValidation.h"
@@ -151,7 +151,7 @@ TEST_F(WorkspaceNotes, AFailedSaveIsRolledBackAndKeepsTheNote)
     frmFinal* w = open(admission(0));
     w->LoadNursesNotes();
     w->txtNotesEntry->setPlainText("STABLE");
-    OutOfReach away(conn(), "STATION..tbNurseNotes");
+    TableOutOfReach away(conn(), "STATION..tbNurseNotes");
     validateAs("CL002", "CATH2");
     w->cmdSaveNotes_Click(0);
     EXPECT_TRUE(UiScript::lastText().startsWith("Error While Saving Nurses Notes  ")) << UiScript::lastText().toStdString();
@@ -199,7 +199,7 @@ TEST_F(WorkspaceNotes, AFailedUpdateIsRolledBackAndShowsNoSuccess)
     validateAs("CL002", "CATH2");
     w->cmdSaveNotes_Click(1);
     w->txtPrevNotes->setPlainText("CHANGED");
-    OutOfReach away(conn(), "STATION..tbNurseNotes", "Notes");
+    TableOutOfReach away(conn(), "STATION..tbNurseNotes", "Notes");
     w->cmdSaveNotes_Click(2);
     EXPECT_TRUE(UiScript::lastText().startsWith("Error While Saving Nurses Notes  ")) << UiScript::lastText().toStdString();
     EXPECT_FALSE(UiScript::texts().contains("Nurses notes successfully updated."));

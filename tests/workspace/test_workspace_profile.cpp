@@ -1,6 +1,6 @@
 #include "WorkspaceFixture.h"
 #include "support/ScriptedValidation.h"
-#include "TableAway.h"
+#include "support/TableOutOfReach.h"
 
 #include "access/frmTransaction_UserValidation.h"
 #include "workspace/ProfileData.h"
@@ -120,7 +120,7 @@ TEST_F(WorkspaceProfile, AFailingStatementRollsEverythingBack)
     w->LoadPatientProfile();
     w->cmdUpdate_Click();
     w->chkAllergy[0]->setChecked(true);
-    TableAway away(conn(), "STATION..tbNurseProfile");
+    TableOutOfReach away(conn(), "STATION..tbNurseProfile");
     validateAs("CL001", "CATH1");
     w->cmdSaveprofile_Click();
     EXPECT_TRUE(UiScript::lastText().startsWith("Error While Saving Patient Profile  "));
@@ -175,7 +175,7 @@ TEST_F(WorkspaceProfile, ALoadErrorKeepsWhatWasFilledBeforeIt)
     conn().call("STATION..Nurse_Save_Profile", {hosp, id, "BRIEF", "PALE", "", "", "", "", "", "", "", "", "1", "", "", "", "",
                                                 "", "", "", "", "", "", "12/01/2026 08:00:00 AM", "CL001", "", "OTHER PE"});
     frmFinal* w = open(id);
-    TableAway away(conn(), "PATIENT_DATA..tbPatientHistoryExam");
+    TableOutOfReach away(conn(), "PATIENT_DATA..tbPatientHistoryExam");
     w->LoadPatientProfile();
     EXPECT_EQ(UiScript::shown().last().title, "Notification");
     EXPECT_EQ(w->txtSkin->toPlainText(), "PALE");
@@ -255,7 +255,7 @@ TEST_F(WorkspaceProfile, AFailureAfterTheProceduresLeavesSaveDisabledAndNothingW
     w->LoadPatientProfile();
     w->cmdUpdate_Click();
     w->chkAllergy[0]->setChecked(true);
-    TableAway away(conn(), "PATIENT_DATA..tbPatientHistoryExam");
+    TableOutOfReach away(conn(), "PATIENT_DATA..tbPatientHistoryExam");
     validateAs("CL001", "CATH1");
     w->cmdSaveprofile_Click();
     const ShownMessage& m = UiScript::shown().last();

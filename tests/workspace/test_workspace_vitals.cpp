@@ -1,5 +1,5 @@
 #include "WorkspaceFixture.h"
-#include "ChartFaults.h"
+#include "support/TableOutOfReach.h"
 
 #include "platform/report/ReportLog.h"
 #include "platform/ui/FlexGrid.h"
@@ -85,7 +85,7 @@ TEST_F(WorkspaceVitals, AFailedSaveLeavesNoTransactionOpen)
     frmFinal* w = open(admission(0));
     w->txtBloodPressure[0]->setText("120");
     w->txtTemperature->setText("37");
-    OutOfReach away(conn(), "STATION..tbNurseVitalSigns");
+    TableOutOfReach away(conn(), "STATION..tbNurseVitalSigns");
     w->cmdSaveVitalSign_Click();
     EXPECT_EQ(UiScript::shown().last().title, "Notification");
     EXPECT_EQ(w->txtTemperature->text(), "37");

@@ -2,24 +2,32 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Dialect.h"
 
-// Puts a table, or one of its columns, out of reach for the length of a test and back afterwards:
-// on PostgreSQL every test of a binary shares the schema, so nothing may stay dropped.
-class OutOfReach {
+// Puts a table, or one of its columns, out of reach while the object lives (renamed away, then
+// back), so every statement on it fails as on a server where it is missing. Nothing is dropped:
+// on PostgreSQL the tests of a binary share the schema, and the next test must find it whole.
+class TableOutOfReach {
 public:
-    OutOfReach(Connection& c, const QString& houseTable, const QString& column = QString())
+    TableOutOfReach(Connection& c, const QString& houseTable, const QString& column = QString())
         : m_conn(c), m_table(Dialect::tableName(c.engine(), houseTable)), m_column(column)
     {
         m_conn.execute(sql(false));
     }
-    ~OutOfReach()
+    // Puts it back before the object ends (a test that goes on using the table).
+    void restore()
+    {
+        if (m_restored) return;
+        m_restored = true;
+        m_conn.execute(sql(true));
+    }
+    ~TableOutOfReach()
     {
         try {
-            m_conn.execute(sql(true));
+            restore();
         } catch (...) {
         }
     }
-    OutOfReach(const OutOfReach&) = delete;
-    OutOfReach& operator=(const OutOfReach&) = delete;
+    TableOutOfReach(const TableOutOfReach&) = delete;
+    TableOutOfReach& operator=(const TableOutOfReach&) = delete;
 
 private:
     QString sql(bool back) const
@@ -37,4 +45,5 @@ private:
     }
     Connection& m_conn;
     QString m_table, m_column;
+    bool m_restored = false;
 };
