@@ -1,4 +1,5 @@
 #include "WorkspaceFixture.h"
+#include "TableAway.h"
 
 #include "access/frmTransaction_UserValidation.h"
 #include "support/ScriptedValidation.h"
@@ -141,7 +142,7 @@ TEST_F(WorkspaceDiet, FailedSaveRollsBothStatementsBackAndKeepsTheDialogOpen)
     frmPostDiet dlg;
     choose("LSLF");
     dlg.cmdSearchDiet_Click();
-    conn().execute("DROP TABLE STATION..tbStationLogs"); // the second statement fails
+    TableAway away(conn(), "STATION..tbStationLogs"); // the second statement fails
     queueValidationAs("CL002", "CATH2");
     dlg.Command1_Click(0);
     ASSERT_FALSE(UiScript::shown().isEmpty());

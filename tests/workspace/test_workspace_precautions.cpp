@@ -1,4 +1,5 @@
 #include "WorkspaceFixture.h"
+#include "TableAway.h"
 
 #include "support/ScriptedValidation.h"
 #include "workspace/frmPrecautions.h"
@@ -142,7 +143,7 @@ TEST_F(WorkspacePrecautions, FailedSaveShowsTheNoticeAndLeavesNothingOpen)
 {
     open(admission(0));
     frmPrecautions d;
-    conn().execute("DROP TABLE PATIENT_DATA..tbPatientHistory");
+    TableAway away(conn(), "PATIENT_DATA..tbPatientHistory");
     queueValidationAs("CL002", "CATH2");
     editAndSave(&d, "FALL RISK");
     EXPECT_TRUE(UiScript::lastText().endsWith("Please notify your IT department."));

@@ -1,4 +1,5 @@
 #include "WorkspaceFixture.h"
+#include "TableAway.h"
 
 #include "shared/modGlobalsRoutines.h"
 #include "components/StationComponents.h"
@@ -182,7 +183,7 @@ TEST_F(WorkspaceSchedule, FailedSaveShowsTheNoticeAndKeepsTheEntry)
     w->txtScheduleRemarks->setText("FIRST CASE");
     w->dtpSchedule->setDate(ServerDate.date().addDays(1));
     w->cboStartTime->setEditText("8:00:00 AM");
-    conn().execute("DROP TABLE SCHEDULE..tbORRequest");
+    TableAway away(conn(), "SCHEDULE..tbORRequest");
     w->cmdSaveSchedule_Click(0);
     EXPECT_TRUE(UiScript::lastText().endsWith("Please notify your IT department."));
     EXPECT_EQ(UiScript::shown().last().title, "Notification");
