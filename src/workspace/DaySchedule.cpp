@@ -28,6 +28,14 @@ void DaySchedule::AddRoom(const QString& name)
     redraw();
 }
 
+void DaySchedule::SetDayLayout(const QDateTime& start, int length, int increment)
+{
+    DayStart = start;
+    DayLength = length;
+    TimeIncrement = increment;
+    redraw();
+}
+
 void DaySchedule::ClearBookings()
 {
     m_bookings.clear();
@@ -50,6 +58,7 @@ void DaySchedule::SelectBooking(int index)
 void DaySchedule::redraw()
 {
     clear();
+    clearSpans();
     const int increment = qMax(1, TimeIncrement);
     const int rows = qMax(1, DayLength / increment);
     const QTime first = DayStart.isValid() ? DayStart.time() : QTime(7, 0);

@@ -22,6 +22,8 @@ public:
     QDateTime DayStart;
     int DayLength = 720;      // minutes
     int TimeIncrement = 30;   // minutes
+    // The day's first time, length and increment (minutes); redraws the day.
+    void SetDayLayout(const QDateTime& start, int length, int increment);
     void ClearBookings();
     void AddBooking(const Booking& b);
     const QList<Booking>& Bookings() const { return m_bookings; }

@@ -67,13 +67,6 @@ QList<QPair<QString, QString>> NurseReportList(Connection& c)
     return rows;
 }
 
-void SavePrecautions(Connection& c, const QString& idNum, const QString& text)
-{
-    const QString table = idNum.endsWith(QLatin1Char('B')) ? QStringLiteral("PATIENT_DATA..tbOutPatientHistory")
-                                                           : QStringLiteral("PATIENT_DATA..tbPatientHistory");
-    c.execute(QStringLiteral("UPDATE %1 SET Precautions = ? WHERE IDNum = ?").arg(table), {text, idNum});
-}
-
 PersonalInfo ReadPersonalInfo(Connection& c, const QString& hospNum)
 {
     PersonalInfo p;

@@ -37,9 +37,6 @@ QList<QPair<QString, QString>> DepartmentRows(Connection& c, const QString& proc
 // The reports of the nurse report catalogue: (report type, report name), by name.
 QList<QPair<QString, QString>> NurseReportList(Connection& c);
 
-// Sets the precautions of the stay's or visit's history row (a missing row changes nothing).
-void SavePrecautions(Connection& c, const QString& idNum, const QString& text);
-
 // What the clinical summary page shows of a patient (values of the master record, empty when not
 // on file): the complete address, birth place, nationality, religion, civil status, spouse, parents.
 struct PersonalInfo {

@@ -742,9 +742,7 @@ bool frmFinal::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
             QLineEdit* const* pair = watched == txtSurgeon[1] ? txtSurgeon : txtAnesthesiologist;
-            const QString before = pair[0]->text();
-            SearchDoctor(pair);
-            if (pair[0]->text() != before || !pair[0]->text().isEmpty()) focusNextChild();
+            if (SearchDoctor(pair)) focusNextChild();
             return true;
         }
         if ((watched == txtSurgeon[1] || watched == txtAnesthesiologist[1]) && !key->text().isEmpty() &&

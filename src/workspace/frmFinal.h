@@ -60,7 +60,8 @@ public:
     void MonthView1_DateClick(const QDate& day);
     void Schedule1_BookingEvent(int number);
     void cmdSaveSchedule_Click(int index);
-    void SearchDoctor(QLineEdit* const* pair);
+    // True when a doctor was chosen.
+    bool SearchDoctor(QLineEdit* const* pair);
     void cmdProcedure_Click();
 
     // Ordering page.

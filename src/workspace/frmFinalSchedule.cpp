@@ -7,6 +7,7 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "workspace/ChartRequestData.h"
 #include "workspace/DaySchedule.h"
 
 #include <QCalendarWidget>
@@ -107,11 +108,9 @@ void frmFinal::LoadORRooms()
         Schedule1->ClearRooms();
         for (int r = 0; r < rooms.recordCount(); ++r) Schedule1->AddRoom(DbValue::text(rooms.valueAt(r, 0)));
         Recordset app = SharedConnection().query(QStringLiteral("SELECT StartTime, DayLength, ScheduleIncrement FROM SCHEDULE..tbORApplication"));
-        if (!app.isEmpty()) {
-            Schedule1->DayStart = app.toDateTime(QStringLiteral("StartTime"));
-            Schedule1->DayLength = app.value(QStringLiteral("DayLength")).toInt();
-            Schedule1->TimeIncrement = app.value(QStringLiteral("ScheduleIncrement")).toInt();
-        }
+        if (!app.isEmpty())
+            Schedule1->SetDayLayout(app.toDateTime(QStringLiteral("StartTime")), app.value(QStringLiteral("DayLength")).toInt(),
+                                    app.value(QStringLiteral("ScheduleIncrement")).toInt());
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
@@ -172,11 +171,12 @@ void frmFinal::Schedule1_BookingEvent(int number)
     pictSchedule->show();
 }
 
-void frmFinal::SearchDoctor(QLineEdit* const* pair)
+bool frmFinal::SearchDoctor(QLineEdit* const* pair)
 {
-    if (!CodeSearch || !CodeSearch->SearchListing(pair[1]->text(), 1)) return;
+    if (!CodeSearch || !CodeSearch->SearchListing(pair[1]->text(), 1)) return false;
     pair[0]->setText(CodeSearch->DoctorRecord.ResultCode);
     pair[1]->setText(CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(" ,") + CodeSearch->DoctorRecord.FirstName.trimmed());
+    return true;
 }
 
 void frmFinal::cmdProcedure_Click()
@@ -202,31 +202,31 @@ void frmFinal::cmdSaveSchedule_Click(int index)
         MsgBox(QStringLiteral("Can't save incomplete data."), vbInformation, QStringLiteral("Notification"));
         return;
     }
+    ChartRequestData::ORRequest r;
+    r.date = dtpSchedule->date();
+    r.startTime = cboStartTime->currentText();
+    r.patientName = txtPatient->text();
+    r.procedureName = txtOperation[1]->text();
+    r.surgeonName = txtSurgeon[1]->text();
+    r.anesthesiologistName = txtAnesthesiologist[1]->text();
+    r.idNum = txtID->text();
+    r.employeeCode = CurrentUser ? CurrentUser->EmployeeCode() : QString();
+    r.procedureCode = txtOperation[0]->text();
+    r.surgeonCode = txtSurgeon[0]->text();
+    r.anesthesiologistCode = txtAnesthesiologist[0]->text();
+    r.hospNum = txtPno->text();
+    r.stationID = CurrentStationID.toString();
+    r.remarks = txtScheduleRemarks->text();
+    ChartRequestData::ORSaveResult result;
     try {
-        Recordset t = SharedConnection().call(QStringLiteral("SCHEDULE..sp_Get_TransactionDate"));
-        ServerDate = t.toDateTime(QStringLiteral("Tdate"));
-        const QString typed = cboStartTime->currentText().trimmed();
-        QTime time = QTime::fromString(typed, QStringLiteral("h:mm:ss AP"));
-        if (!time.isValid()) time = QTime::fromString(typed, QStringLiteral("h:mm AP"));
-        const QDateTime when(dtpSchedule->date(), time);
-        QDateTime now = ServerDate;
-        now.setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
-        if (!time.isValid() || when <= now) {
-            MsgBox(QStringLiteral("Invalid time of operation."), vbCritical, QStringLiteral("Message"));
-            cboStartTime->setEditText(hourText(ServerDate));
-            return;
-        }
-        const QString dateTime = dtpSchedule->date().toString(QStringLiteral("MM/dd/yyyy ")) + cboStartTime->currentText();
-        const QString description = QStringLiteral("Patient Name :") + txtPatient->text() + QStringLiteral(" ") + QStringLiteral("Procedure :") +
-                                    txtOperation[1]->text() + QStringLiteral(" ") + QStringLiteral("Surgeon:") + txtSurgeon[1]->text() +
-                                    QStringLiteral(" ") + QStringLiteral("Anesthesiologist :") + txtAnesthesiologist[1]->text() +
-                                    QStringLiteral(" ");
-        SharedConnection().call(QStringLiteral("SCHEDULE..sp_Save_RequestORSchedule"),
-                                {dateTime, description, dateTime, txtID->text(), CurrentUser ? CurrentUser->EmployeeCode() : QString(),
-                                 txtOperation[0]->text(), txtSurgeon[0]->text(), txtAnesthesiologist[0]->text(), txtPno->text(),
-                                 CurrentStationID.toString(), txtScheduleRemarks->text()});
+        result = ChartRequestData::SaveORRequest(SharedConnection(), r, ServerDate);
     } catch (const std::exception& e) {
-        ShowErrorNotice(e);
+        ShowErrorNotice(e); // rolled back; the entry stays as typed
+        return;
+    }
+    if (result == ChartRequestData::ORSaveResult::TimeRefused) {
+        MsgBox(QStringLiteral("Invalid time of operation."), vbCritical, QStringLiteral("Message"));
+        cboStartTime->setEditText(hourText(ServerDate));
         return;
     }
     MsgBox(QStringLiteral("Schedule data successfully saved."), vbInformation, QStringLiteral("Notification"));

@@ -6,6 +6,7 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "workspace/ChartRequestData.h"
 #include "workspace/frmFinal.h"
 
 #include <QCheckBox>
@@ -69,11 +70,10 @@ void frmPostDiet::Form_Load()
 bool frmPostDiet::LoadCurrentDiet()
 {
     try {
-        Recordset rs = SharedConnection().query(QStringLiteral("SELECT DietID, DietRemarks FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?"),
-                                                {frmFinal::instance()->txtID->text().trimmed()});
-        if (rs.isEmpty()) return false;
-        txtDietCode->setText(rs.text(QStringLiteral("DietID")));
-        txtRemarks->setText(rs.text(QStringLiteral("DietRemarks")));
+        const ChartRequestData::CurrentDiet d = ChartRequestData::ReadCurrentDiet(SharedConnection(), frmFinal::instance()->txtID->text());
+        if (!d.found) return false;
+        txtDietCode->setText(d.dietID);
+        txtRemarks->setText(d.remarks);
         return true;
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
@@ -122,42 +122,33 @@ void frmPostDiet::Command1_Click(int index)
         cmdSearchDiet_Click();
         return;
     }
-    // A diet name the catalogue does not know under the chosen code is refused.
-    if (!txtNewDiet->text().trimmed().isEmpty() &&
-        SharedConnection()
-            .query(QStringLiteral("SELECT 1 FROM BUILD_FILE..tbCoDiet WHERE DietID = ? AND Diet = ?"),
-                   {txtDietCode->text(), txtNewDiet->text().trimmed()})
-            .isEmpty()) {
-        MsgBox(QStringLiteral("Invalid Diet Name!"), vbInformation, QStringLiteral("Notification"));
-        return;
-    }
-    const QString extra = chkExtraMeal->isChecked() ? QStringLiteral("Y") : QString();
     frmFinal* w = frmFinal::instance();
     Connection& c = SharedConnection();
-    bool began = false;
     try {
+        // A diet name the catalogue does not know under the chosen code (typed over after the choice) is refused.
+        if (!txtNewDiet->text().trimmed().isEmpty() && !ChartRequestData::DietNameMatches(c, txtDietCode->text(), txtNewDiet->text())) {
+            MsgBox(QStringLiteral("Invalid Diet Name!"), vbInformation, QStringLiteral("Notification"));
+            return;
+        }
+        const QString extra = chkExtraMeal->isChecked() ? QStringLiteral("Y") : QString();
         GetServerDate();
         runModal(frmTransaction_UserValidation::instance());
         if (ValidatedUserID.trimmed().isEmpty()) return;
-        QString remarks = txtRemarks->text();
-        remarks.replace(QLatin1Char('\''), QLatin1Char('`'));
-        c.beginTrans();
-        began = true;
-        c.call(QStringLiteral("STATION..Nurse_AppendDiet"),
-               {w->txtID->text(), w->txtPno->text(), txtDietCode->text(), ServerDate.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss AP")),
-                remarks, ValidatedUserName, extra});
-        c.call(QStringLiteral("STATION..sp_Save_Station_Logs"),
-               {w->txtID->text().trimmed(),
-                QStringLiteral("OLDDIET:") + txtOldDiet->text() + QStringLiteral(" ") + QStringLiteral("OLDREMARKS:") + m_loadedRemarks +
-                    QStringLiteral(" ") + QStringLiteral("NEWDIET:") + txtNewDiet->text() + QStringLiteral(" ") +
-                    QStringLiteral("NEWREMARKS:") + txtRemarks->text(),
-                ValidatedUserID, CurrentStationID.toString()});
-        c.commitTrans();
-        began = false;
+        ChartRequestData::DietChange d;
+        d.idNum = w->txtID->text();
+        d.hospNum = w->txtPno->text();
+        d.dietID = txtDietCode->text();
+        d.when = ServerDate;
+        d.remarks = txtRemarks->text();
+        d.validatedUserName = ValidatedUserName;
+        d.extraMeal = extra;
+        d.logRemarks = QStringLiteral("OLDDIET:") + txtOldDiet->text() + QStringLiteral(" ") + QStringLiteral("OLDREMARKS:") +
+                       m_loadedRemarks + QStringLiteral(" ") + QStringLiteral("NEWDIET:") + txtNewDiet->text() + QStringLiteral(" ") +
+                       QStringLiteral("NEWREMARKS:") + txtRemarks->text();
+        d.validatedUserID = ValidatedUserID;
+        d.stationID = CurrentStationID.toString();
+        ChartRequestData::SaveDiet(c, d);
     } catch (const std::exception& e) {
-        if (began) {
-            try { c.rollbackTrans(); } catch (...) {}
-        }
         MsgBox(QStringLiteral("Error While Saving New Diet  ") + QString::fromUtf8(e.what()), vbOKOnly);
         return;
     }

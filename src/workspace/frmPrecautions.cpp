@@ -5,7 +5,7 @@
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "workspace/WorkspaceData.h"
+#include "workspace/ChartRequestData.h"
 #include "workspace/frmFinal.h"
 
 #include <QGridLayout>
@@ -59,17 +59,15 @@ void frmPrecautions::cmdBtn_Click(int index)
                QStringLiteral("Confirmation")) != vbYes)
         return;
     runModal(frmTransaction_UserValidation::instance());
-    if (ValidatedUserID.isEmpty()) return;
+    if (ValidatedUserID.trimmed().isEmpty()) return;
     const QString id = frmFinal::instance()->txtID->text();
     const QString text = txtPrecautions->toPlainText();
     try {
-        // The text is bound as typed, so an apostrophe is stored intact.
-        WorkspaceData::SavePrecautions(SharedConnection(), id, text);
+        ChartRequestData::SavePrecautions(SharedConnection(), id, text, ValidatedUserID, CurrentStationID.toString());
     } catch (const std::exception& e) {
-        ShowErrorNotice(e);
+        ShowErrorNotice(e); // rolled back; the window stays in editing
         return;
     }
-    WriteStationLog(id, QStringLiteral("UPDATE PRECAUTIONS: ") + text, ValidatedUserID, CurrentStationID.toString());
     MsgBox(QStringLiteral("Successfully updated precautions for the patient."), vbInformation, QStringLiteral("Notification"));
     accept();
 }

@@ -1,6 +1,8 @@
 #include "WorkspaceFixture.h"
+#include "support/TableOutOfReach.h"
 
 #include "access/frmTransaction_UserValidation.h"
+#include "support/ScriptedValidation.h"
 #include "components/StationComponents.h"
 #include "components/code_search/frmCodeSearchList.h"
 #include "workspace/frmPostDiet.h"
@@ -86,4 +88,72 @@ TEST_F(WorkspaceDiet, RefusedValidationWritesNothingAndNeedsRightSix)
     dlg.Command1_Click(0);
     EXPECT_EQ(conn().query("SELECT DietID FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {admission(1)}).text("DietID"), "NPO");
     EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..tbStationLogs WHERE Remarks LIKE 'OLDDIET:%'"), 0);
+}
+
+TEST_F(WorkspaceDiet, WithoutADietRecordSaveOpensTheWholeListFirst)
+{
+    const QString id = admission(1);
+    conn().execute("DELETE FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id});
+    open(id);
+    frmPostDiet dlg;
+    EXPECT_TRUE(dlg.txtDietCode->text().isEmpty());
+    EXPECT_TRUE(dlg.txtRemarks->text().isEmpty());
+    UiScript::queueDialog("frmCodeSearchList", [](QDialog* d) { d->reject(); });
+    dlg.Command1_Click(0);
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList({"frmCodeSearchList"})); // no validation asked
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id}), 0);
+}
+
+TEST_F(WorkspaceDiet, ExtraMealFlagAndTheDietNameCheck)
+{
+    const QString id = admission(1);
+    open(id);
+    struct Case { bool extra; const char* extraSent; };
+    for (const Case& c : {Case{false, ""}, Case{true, "Y"}}) {
+        frmPostDiet dlg;
+        choose("SOFT");
+        dlg.cmdSearchDiet_Click();
+        dlg.chkExtraMeal->setChecked(c.extra);
+        queueValidationAs("CL002", "CATH2");
+        dlg.Command1_Click(0);
+        EXPECT_EQ(UiScript::lastText(), "Successfully updated patient's diet.");
+        Recordset rs = conn().query("SELECT DietID, ExtraMeal, DietBy FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id});
+        EXPECT_EQ(rs.text("DietID"), "SOFT");
+        EXPECT_EQ(rs.text("ExtraMeal"), QString::fromLatin1(c.extraSent));
+        EXPECT_EQ(rs.text("DietBy"), ValidatedUserName);
+    }
+    // A name typed over the chosen one is refused before anything is asked.
+    frmPostDiet dlg;
+    choose("REG");
+    dlg.cmdSearchDiet_Click();
+    dlg.txtNewDiet->setText("REGULAR DIET PLUS");
+    UiScript::reset();
+    dlg.Command1_Click(0);
+    EXPECT_EQ(UiScript::lastText(), "Invalid Diet Name!");
+    EXPECT_EQ(UiScript::shown().last().title, "Notification");
+    EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
+    EXPECT_EQ(conn().query("SELECT DietID FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id}).text("DietID"), "SOFT");
+}
+
+TEST_F(WorkspaceDiet, FailedSaveRollsBothStatementsBackAndKeepsTheDialogOpen)
+{
+    const QString id = admission(1); // NPO
+    frmFinal* w = open(id);
+    frmPostDiet dlg;
+    choose("LSLF");
+    dlg.cmdSearchDiet_Click();
+    TableOutOfReach away(conn(), "STATION..tbStationLogs"); // the second statement fails
+    queueValidationAs("CL002", "CATH2");
+    dlg.Command1_Click(0);
+    ASSERT_FALSE(UiScript::shown().isEmpty());
+    const ShownMessage m = UiScript::shown().last();
+    EXPECT_TRUE(m.text.startsWith("Error While Saving New Diet  ")) << m.text.toStdString();
+    EXPECT_GT(m.text.size(), QString("Error While Saving New Diet  ").size());
+    EXPECT_EQ(m.style, int(vbOKOnly));
+    EXPECT_EQ(m.title, QCoreApplication::applicationName());
+    EXPECT_NE(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.txtNewDiet->text(), "LOW SALT, LOW FAT DIET");
+    EXPECT_EQ(conn().query("SELECT DietID FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id}).text("DietID"), "NPO");
+    EXPECT_EQ(w->txtAdiet->text(), "NOTHING PER OREM");
+    EXPECT_FALSE(conn().inTransaction());
 }

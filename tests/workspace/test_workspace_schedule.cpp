@@ -1,4 +1,5 @@
 #include "WorkspaceFixture.h"
+#include "support/TableOutOfReach.h"
 
 #include "shared/modGlobalsRoutines.h"
 #include "components/StationComponents.h"
@@ -123,4 +124,104 @@ TEST_F(WorkspaceSchedule, EnterInTheSurgeonBoxSearchesWithItsText)
     QTest::keyClick(w->txtSurgeon[1], Qt::Key_Return);
     EXPECT_EQ(w->txtSurgeon[0]->text(), "D003");
     CodeSearch = nullptr;
+}
+
+TEST_F(WorkspaceSchedule, StartTimesThatAreNotLaterOrNotATimeAreRefused)
+{
+    frmFinal* w = openToday();
+    w->txtOperation[0]->setText("OR002");
+    const QString hour = QTime(ServerDate.time().hour(), 0).toString("h:00:00 AP");
+    struct Case { int days; const char* typed; };
+    const Case cases[] = {{0, ""}, {1, "NOON"}, {1, "25:00:00 AM"}, {0, "12:00:00 AM"}};
+    for (const Case& c : cases) {
+        w->dtpSchedule->setDate(ServerDate.date().addDays(c.days));
+        w->cboStartTime->setEditText(QString::fromLatin1(c.typed));
+        w->cmdSaveSchedule_Click(0);
+        EXPECT_EQ(UiScript::lastText(), "Invalid time of operation.") << c.typed;
+        EXPECT_EQ(UiScript::shown().last().title, "Message");
+        EXPECT_EQ(UiScript::shown().last().style, int(vbCritical));
+        EXPECT_EQ(w->cboStartTime->currentText(), hour) << c.typed;
+        EXPECT_EQ(w->txtOperation[0]->text(), "OR002"); // the entry stays
+        EXPECT_FALSE(conn().inTransaction());
+    }
+    EXPECT_EQ(count("SELECT COUNT(*) FROM SCHEDULE..tbORRequest"), 0);
+}
+
+TEST_F(WorkspaceSchedule, TheLastDayOfTheWeekWithATypedTimeIsSentAsTyped)
+{
+    frmFinal* w = openToday();
+    w->txtOperation[0]->setText("OR002");
+    w->txtOperation[1]->setText("VALVE REPLACEMENT");
+    w->txtScheduleRemarks->setText("NPO AFTER MIDNIGHT");
+    w->dtpSchedule->setDate(ServerDate.date().addDays(6)); // the last day offered
+    w->cboStartTime->setEditText("9:30:00 AM");
+    w->cmdSaveSchedule_Click(0);
+    EXPECT_EQ(UiScript::lastText(), "Schedule data successfully saved.");
+    Recordset rs = conn().query("SELECT ScheduleDate, ScheduleText, Description, UserID, HospNum, Remarks, SurgeonCode "
+                                "FROM SCHEDULE..tbORRequest");
+    ASSERT_EQ(rs.recordCount(), 1);
+    const QString when = ServerDate.date().addDays(6).toString("MM/dd/yyyy") + " 9:30:00 AM";
+    EXPECT_EQ(rs.text("ScheduleText"), when);
+    EXPECT_EQ(rs.toDateTime("ScheduleDate"), QDateTime(ServerDate.date().addDays(6), QTime(9, 30)));
+    EXPECT_EQ(rs.text("Description"), "Patient Name :" + w->txtPatient->text() +
+                                          " Procedure :VALVE REPLACEMENT Surgeon: Anesthesiologist : ");
+    EXPECT_EQ(rs.text("UserID"), CurrentUser->EmployeeCode());
+    EXPECT_EQ(rs.text("HospNum"), w->txtPno->text());
+    EXPECT_EQ(rs.text("Remarks"), "NPO AFTER MIDNIGHT");
+    EXPECT_EQ(rs.text("SurgeonCode"), "");
+    // The entry is emptied and back on the server date.
+    EXPECT_EQ(w->dtpSchedule->date(), ServerDate.date());
+    EXPECT_TRUE(w->txtOperation[1]->text().isEmpty());
+    EXPECT_TRUE(w->txtScheduleRemarks->text().isEmpty());
+    EXPECT_FALSE(conn().inTransaction());
+}
+
+TEST_F(WorkspaceSchedule, FailedSaveShowsTheNoticeAndKeepsTheEntry)
+{
+    frmFinal* w = openToday();
+    w->txtSurgeon[0]->setText("D003");
+    w->txtScheduleRemarks->setText("FIRST CASE");
+    w->dtpSchedule->setDate(ServerDate.date().addDays(1));
+    w->cboStartTime->setEditText("8:00:00 AM");
+    TableOutOfReach away(conn(), "SCHEDULE..tbORRequest");
+    w->cmdSaveSchedule_Click(0);
+    EXPECT_TRUE(UiScript::lastText().endsWith("Please notify your IT department."));
+    EXPECT_EQ(UiScript::shown().last().title, "Notification");
+    EXPECT_FALSE(UiScript::texts().contains("Schedule data successfully saved."));
+    EXPECT_EQ(w->txtSurgeon[0]->text(), "D003");
+    EXPECT_EQ(w->txtScheduleRemarks->text(), "FIRST CASE");
+    EXPECT_EQ(w->cboStartTime->currentText(), "8:00:00 AM");
+    EXPECT_FALSE(conn().inTransaction());
+}
+
+TEST_F(WorkspaceSchedule, LeavingTheDoctorListWithoutAChoiceChangesNothing)
+{
+    clsCodeSearch search(QStringLiteral("CodeSearchform.clsCodeSearch"));
+    search.setConnection(&conn());
+    CodeSearch = &search;
+    frmFinal* w = openToday();
+    w->txtAnesthesiologist[0]->setText("D004");
+    w->txtAnesthesiologist[1]->setText("REYES ,JOSE");
+    UiScript::queueDialog("frmCodeSearchList", [](QDialog* d) { d->reject(); });
+    EXPECT_FALSE(w->SearchDoctor(w->txtAnesthesiologist));
+    EXPECT_EQ(w->txtAnesthesiologist[0]->text(), "D004");
+    EXPECT_EQ(w->txtAnesthesiologist[1]->text(), "REYES ,JOSE");
+    CodeSearch = nullptr;
+}
+
+TEST_F(WorkspaceSchedule, DayLayoutDrawsTheRoomsAndBookings)
+{
+    frmFinal* w = openToday();
+    DaySchedule* s = w->Schedule1;
+    s->SetDayLayout(QDateTime(ServerDate.date(), QTime(8, 0)), 240, 60);
+    EXPECT_EQ(s->rowCount(), 4);
+    EXPECT_EQ(s->columnCount(), 3);
+    EXPECT_EQ(s->verticalHeaderItem(0)->text(), "8:00 AM");
+    s->ClearBookings();
+    s->AddBooking({QString(), ServerDate.date(), "OR 2", QDateTime(ServerDate.date(), QTime(9, 0)), 120, "CABG", ""});
+    ASSERT_NE(s->item(1, 1), nullptr);
+    EXPECT_EQ(s->item(1, 1)->text(), "CABG");
+    EXPECT_EQ(s->rowSpan(1, 1), 2);
+    s->ClearBookings();
+    EXPECT_EQ(s->rowSpan(1, 1), 1);
 }
