@@ -198,7 +198,7 @@ void frmFinal::FillEntryWindow(QWidget* target, const QList<QPair<QString, QStri
             item->setText(1, d.second);
         }
     }
-    if (auto* code = target->findChild<QLabel*>(QStringLiteral("lblDeptCode"))) code->setText(CurrentStationID);
+    if (auto* code = target->findChild<QLabel*>(QStringLiteral("lblDeptCode"))) code->setText(CurrentStationID.toString());
     if (!caption.isEmpty()) target->setWindowTitle(caption);
     for (QLineEdit* box : PatientHeaderBoxes())
         if (auto* same = target->findChild<QLineEdit*>(box->objectName())) same->setText(box->text());

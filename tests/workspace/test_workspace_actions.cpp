@@ -58,7 +58,7 @@ TEST_F(WorkspaceActions, AFailedLookUpIsReportedNotThrown)
         UiScript::reset();
         w->cmdNextPatient[element]->click();
         ASSERT_EQ(UiScript::shown().size(), 1) << element;
-        EXPECT_TRUE(UiScript::lastText().endsWith("\n\nPlease notify your IT department.")) << element;
+        EXPECT_TRUE(UiScript::lastText().endsWith("\r\n\r\nPlease notify your IT department.")) << element;
         EXPECT_EQ(UiScript::shown().last().title, "Notification");
     }
     for (int key : {117, 118}) {
@@ -89,7 +89,6 @@ TEST_F(WorkspaceActions, FunctionKeysThroughTheWindow)
 {
     frmFinal* w = open(admission(0));
     w->show();
-    QTest::qWaitForWindowExposed(w);
     // Keys the window does not use do nothing, whatever has the focus.
     for (Qt::Key key : {Qt::Key_F1, Qt::Key_F8, Qt::Key_F9, Qt::Key_F12}) {
         UiScript::reset();
