@@ -90,6 +90,7 @@ TEST_F(ICD10Test, ValidateICDCodeRunsItsOwnWindow)
 
 TEST_F(ICD10Test, AFailedSearchIsToldInTheWindow)
 {
+    TransactionGuard tx(conn()); // the dropped table comes back with the rollback
     conn().execute("DROP TABLE BUILD_FILE..tbCoICD10");
     frmICD10Validation dialog(&conn());
     dialog.txtSearch->setText("I20");
