@@ -8,10 +8,13 @@ CATHLAB_COMPONENT("prjchargesliplistdll.clsChargeSlip", clsChargeSlip);
 CATHLAB_COMPONENT("prjissuedmedsdll.clsIssuedMedicines", clsIssuedMedicines);
 CATHLAB_COMPONENT("prjpatientdll.Patient", Patient);
 
+#include "components/icd10/frmICD10Validation.h"
 #include "platform/ui/MessageBox.h"
 
 void clsICDCodeSearch::ValidateICDCode()
 {
     ComponentTrace::record(QStringLiteral("ICDCodeSearch.ValidateICDCode"));
-    MsgBox(QStringLiteral("\"ICD-10 Code Validation\" is not yet available."), vbInformation, QStringLiteral("Notification"));
+    frmICD10Validation dialog(m_conn);
+    dialog.cmdSearch_Click(); // opens on the catalogue
+    runModal(&dialog);
 }

@@ -173,6 +173,12 @@ public:
     // Account flags and entry gates.
     void RefreshAccountFlags();
     void CSR();
+    // The sixteen header boxes that the charging and assessment windows receive, in copy order.
+    QList<QLineEdit*> PatientHeaderBoxes() const;
+    // Steps 3 to 7 of preparing an entry window: its lvwDepartments gets the rows (RevenueID,
+    // ItemName) appended, lblDeptCode the station ID, the caption when one is given, and each header
+    // box of the same name the workspace's text.
+    void FillEntryWindow(QWidget* target, const QList<QPair<QString, QString>>& departments, const QString& caption);
 
     // Action bar and function keys.
     void cmdNextPatient_Click(int index);
@@ -193,6 +199,8 @@ private:
     void OpenChargingEntry();
     void OpenCashAssessment();
     void OpenClinicalAssessment();
+    // The action bar's steps for one element; cmdNextPatient_Click reports what they raise.
+    void RunActionBarElement(int index);
     // Steps 2 to 7 of preparing an entry window that takes the header boxes; shows it after.
     void PrepareEntryWindow(const QString& windowName, const QString& departmentSql, const QVariantList& args,
                             const QString& caption);

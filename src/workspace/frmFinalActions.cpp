@@ -12,6 +12,7 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
+#include "workspace/AccountState.h"
 #include "workspace/Placeholders.h"
 #include "workspace/WorkspaceData.h"
 #include "workspace/frmPostDiet.h"
@@ -54,6 +55,16 @@ QString timePart(const QString& text)
 
 void frmFinal::cmdNextPatient_Click(int index)
 {
+    // A failed look-up or record refresh of a button is told, and the button does nothing more.
+    try {
+        RunActionBarElement(index);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void frmFinal::RunActionBarElement(int index)
+{
     const QString id = txtID->text();
     switch (index) {
     case 1:
@@ -73,14 +84,8 @@ void frmFinal::cmdNextPatient_Click(int index)
         if (pharmacy && GetPatientsMedFlag(id))
             MsgBox(QStringLiteral("Records indicate that this Patient is under patients medicine."), vbOKOnly | vbInformation,
                    QStringLiteral("Message"));
-        if (PatientSearch) {
-            if (SelectedPatientType == QLatin1String("I"))
-                PatientSearch->Admission()->Refresh();
-            else
-                PatientSearch->PatientClass()->clsOutPatient()->Refresh();
-        }
-        const WorkspaceData::BillingDates d = WorkspaceData::ReadBillingDates(SharedConnection(), id);
-        if ((SelectedPatientType == QLatin1String("I") ? d.admission : d.visit).isValid()) {
+        AccountState::RefreshPatientRecord(SelectedPatientType == QLatin1String("I"));
+        if (AccountState::AccountClosed(SharedConnection(), id, SelectedPatientType)) {
             MsgBox(QStringLiteral("The patient's account has already been closed . ") +
                        QStringLiteral("If you have charges to make, notify the Billing staff") +
                        QStringLiteral(" immediately for further instructions."),
@@ -116,7 +121,10 @@ void frmFinal::cmdNextPatient_Click(int index)
     case 6:
         if (!right("6")) return refuseRight(QStringLiteral("Sorry you don't have access right to Send Clearance/Discharge Order!"));
         LoadRequestStatus();
+        // The pending-request grid of the request status page is not part of the program yet, so
+        // there is nothing to hold the discharge order back.
         ShowWindowNotYetAvailable(QStringLiteral("Discharge Order"));
+        AccountState::RefreshPatientRecord(!id.endsWith(QLatin1Char('B')));
         return;
     default:
         return;

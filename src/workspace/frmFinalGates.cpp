@@ -10,10 +10,13 @@
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "workspace/AccountState.h"
 #include "workspace/Placeholders.h"
 #include "workspace/WorkspaceData.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QTreeWidget>
 #include <QPushButton>
 
 namespace {
@@ -62,17 +65,12 @@ bool cleared(const QString& idNum, const char* section)
 // The billing date of the kind of patient chosen decides whether the account is closed.
 bool accountClosed(const QString& idNum)
 {
-    const WorkspaceData::BillingDates d = WorkspaceData::ReadBillingDates(SharedConnection(), idNum);
-    return (SelectedPatientType == QLatin1String("I") ? d.admission : d.visit).isValid();
+    return AccountState::AccountClosed(SharedConnection(), idNum, SelectedPatientType);
 }
 
 void refreshRecord()
 {
-    if (!PatientSearch) return;
-    if (SelectedPatientType == QLatin1String("I"))
-        PatientSearch->Admission()->Refresh();
-    else
-        PatientSearch->PatientClass()->clsOutPatient()->Refresh();
+    AccountState::RefreshPatientRecord(SelectedPatientType == QLatin1String("I"));
 }
 
 HeaderAdmission admissionFlags(const QString& idNum)
@@ -94,7 +92,7 @@ void frmFinal::RefreshAccountFlags()
     const QString id = txtID->text().trimmed();
     const bool allowPersonal = StationParameters().CLAllowRequestPersonalPx();
     if (!id.endsWith(QLatin1Char('B'))) {
-        if (PatientSearch) PatientSearch->Admission()->Refresh();
+        AccountState::RefreshPatientRecord(true);
         const HeaderAdmission a = admissionFlags(id);
         const struct { bool ok; QWidget* list; QWidget* more; } rows[] = {
             {a.OkeyLab, lstListLaboratory, cmdLabMore}, {a.OkeyXray, lstListXray, cmdXrayMore},
@@ -108,7 +106,7 @@ void frmFinal::RefreshAccountFlags()
             if (!r.ok) cmdNextPatient[9]->setVisible(true);
         }
     } else {
-        if (PatientSearch) PatientSearch->PatientClass()->clsOutPatient()->Refresh();
+        AccountState::RefreshPatientRecord(false);
         const bool cashVisit = personalOpd(id) && !allowPersonal;
         for (QWidget* w : std::initializer_list<QWidget*>{lstListLaboratory, cmdLabMore, lstListXray, cmdXrayMore,
                                                           lstListUltra, cmdUltraMore, cmdNextPatient[1], cmdNextPatient[2]})
@@ -184,11 +182,35 @@ void frmFinal::OpenClinicalAssessment()
                        {txtID->text().trimmed(), HospitalInfo.IsAllowClinicalAssessmentWithoutValidation ? 1 : 0}, QString());
 }
 
-// The entry windows that take the department list and the header boxes are not part of this
-// program yet: the department source is still read (so its errors surface) and the user is told.
+QList<QLineEdit*> frmFinal::PatientHeaderBoxes() const
+{
+    return {txtPatient, txtDoctor1, txtDoctor2, txtDoctor3, txtID,   txtPno,  txtDateAdmitted, txtDateDischarged,
+            txtDob,     txtRoom,    txtAge,     txtSex,     txtBloodType, txtStatus, txtAdiet, txtDiagnosis};
+}
+
+void frmFinal::FillEntryWindow(QWidget* target, const QList<QPair<QString, QString>>& departments, const QString& caption)
+{
+    if (auto* list = target->findChild<QTreeWidget*>(QStringLiteral("lvwDepartments"))) {
+        // Appended: the entry windows add no departments themselves, and an open one keeps its rows.
+        for (const auto& d : departments) {
+            auto* item = new QTreeWidgetItem(list);
+            item->setText(0, d.first);
+            item->setText(1, d.second);
+        }
+    }
+    if (auto* code = target->findChild<QLabel*>(QStringLiteral("lblDeptCode"))) code->setText(CurrentStationID.toString());
+    if (!caption.isEmpty()) target->setWindowTitle(caption);
+    for (QLineEdit* box : PatientHeaderBoxes())
+        if (auto* same = target->findChild<QLineEdit*>(box->objectName())) same->setText(box->text());
+}
+
+// The charging and assessment windows are not part of this program yet: the department source is
+// still read (so its errors surface) and the user is told. When one lands, touch its instance,
+// FillEntryWindow it with these rows and the caption, and show it modelessly.
 void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& departmentSql, const QVariantList& args,
                                   const QString&)
 {
-    WorkspaceData::DepartmentRows(SharedConnection(), departmentSql, args);
+    const QList<QPair<QString, QString>> departments = WorkspaceData::DepartmentRows(SharedConnection(), departmentSql, args);
+    Q_UNUSED(departments);
     ShowWindowNotYetAvailable(windowName);
 }

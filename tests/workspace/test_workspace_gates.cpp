@@ -3,7 +3,9 @@
 #include <QTimer>
 #include "platform/report/ReportLog.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QTreeWidget>
 
 namespace {
 const QString kCashCL = "The patient's account has been placed under cash basis for ( Cathlab Charges ) by the Billing Officer. "
@@ -181,4 +183,119 @@ TEST_F(WorkspaceGates, FunctionKeysReloadAndValidate)
     EXPECT_EQ(w->Form_KeyDown(116), 0);
     EXPECT_TRUE(w->Timer1->isActive());
     EXPECT_EQ(w->Form_KeyDown(119), 0); // F8: nothing
+}
+
+TEST_F(WorkspaceGates, AnInPatientWithEverySectionOpen)
+{
+    const QString id = admission(0); // no section flags row: every section open
+    frmFinal* w = open(id);
+    for (QWidget* c : std::initializer_list<QWidget*>{w->lstListLaboratory, w->cmdLabMore, w->lstListXray, w->cmdXrayMore,
+                                                      w->lstListUltra, w->cmdUltraMore, w->lstListOthers,
+                                                      w->cmdNextPatient[1], w->cmdNextPatient[2]})
+        EXPECT_TRUE(on(c)) << c->objectName().toStdString();
+    EXPECT_TRUE(w->cmdNextPatient[9]->isHidden());
+
+    // A section without controls of its own only shows "Clinical Assessment".
+    conn().execute("INSERT INTO PATIENT_DATA..tbPatientSectionFlags (IDNum, OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, "
+                   "OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU) VALUES (?, 1, 0, 1, 1, 1, 1, 1, 1, 1, 0)", {id});
+    w->Timer1_Timer();
+    EXPECT_TRUE(on(w->lstListLaboratory));
+    EXPECT_FALSE(on(w->lstListXray));
+    EXPECT_FALSE(on(w->cmdXrayMore));
+    EXPECT_TRUE(on(w->cmdNextPatient[1]));
+    EXPECT_FALSE(w->cmdNextPatient[9]->isHidden());
+}
+
+TEST_F(WorkspaceGates, ClinicalAssessmentWithoutValidationShowsTheButtonAndReadsNoFlag)
+{
+    conn().execute("UPDATE PATIENT_DATA..TBHOSPITALINFO SET IsAllowClinicalAssessmentWithoutValidation = 1");
+    frmFinal* w = open(admission(1)); // pharmacy on cash basis: still left as the load set it
+    EXPECT_FALSE(w->cmdNextPatient[9]->isHidden());
+    EXPECT_TRUE(on(w->cmdNextPatient[1]));
+}
+
+TEST_F(WorkspaceGates, GatesReReadTheAccount)
+{
+    const QString id = admission(0);
+    frmFinal* w = open(id);
+    ASSERT_TRUE(on(w->cmdNextPatient[1]));
+    // The billing office changes the account after the load.
+    conn().execute("INSERT INTO PATIENT_DATA..tbPatientSectionFlags (IDNum, OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, "
+                   "OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU) VALUES (?, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1)", {id});
+    UiScript::reset();
+    w->Form_KeyDown(118);
+    EXPECT_EQ(UiScript::lastText(), "The patient's account has been placed under cash basis for ( Central Supply Charges ) by "
+                                    "the Billing Officer. Please advice the patient/watcher to see the Billing staff "
+                                    "immediately for further instructions.");
+    EXPECT_EQ(UiScript::shown().last().style & 0x70, vbExclamation);
+    conn().execute("INSERT INTO STATION..tbNurseDeptClearance (IDNum, DepartmentID, ClearDate, ClearedBy) "
+                   "VALUES (?, 'CS', ?, 'BL001')", {id, QDateTime::currentDateTime()});
+    UiScript::reset();
+    w->Form_KeyDown(118);
+    EXPECT_EQ(UiScript::lastText(), "Patient is already cleared by (Central Supply Department). If you have requests to make, "
+                                    "notify the Billing staff immediately for further instructions.");
+    EXPECT_EQ(UiScript::shown().last().style & 0x70, vbInformation);
+}
+
+TEST_F(WorkspaceGates, VisitsAreRefusedForAClosedAccountOnlyNotForCashBasis)
+{
+    const QString id = visit(0);
+    frmFinal* w = open(id);
+    struct Case { QVariant billed; QString text; };
+    const QString closed = "The patient's account has already been closed . If you have charges to make, notify the Billing "
+                           "staff immediately for further instructions.";
+    const Case cases[] = {{QVariant(QMetaType(QMetaType::QDateTime)), "\"Central Supply Request Entry\" is not yet available."},
+                          {QDateTime(QDate(1900, 1, 1), QTime(0, 0)), "\"Central Supply Request Entry\" is not yet available."},
+                          {QDateTime::currentDateTime(), closed}};
+    for (const Case& c : cases) {
+        conn().execute("UPDATE PATIENT_DATA..TBOUTPATIENT SET BillingDate = ? WHERE IDNum = ?", {c.billed, id});
+        UiScript::reset();
+        w->Form_KeyDown(118);
+        EXPECT_EQ(UiScript::lastText(), c.text) << c.billed.toString().toStdString();
+    }
+    // The action bar's "&Pharmacy" makes the same closed-account test.
+    UiScript::reset();
+    w->cmdNextPatient_Click(1);
+    EXPECT_EQ(UiScript::lastText(), closed);
+}
+
+TEST_F(WorkspaceGates, CashAssessmentSkipsClearanceAndClosedAccount)
+{
+    const QString id = admission(3); // cleared by the Cathlab in the demo
+    conn().execute("UPDATE PATIENT_DATA..tbPatient SET BillingDate = AdmDate WHERE IDNum = ?", {id});
+    conn().execute("UPDATE PATIENT_DATA..tbPatient2 SET OkeyCL = 0 WHERE IDNum = ?", {id});
+    frmFinal* w = open(id);
+    EXPECT_EQ(press(w, 7), kOpensCash);
+}
+
+TEST_F(WorkspaceGates, EntryWindowReceivesDepartmentsCodeCaptionAndHeader)
+{
+    frmFinal* w = open(admission(0));
+    // A stand-in with the members every prepared entry window has.
+    QWidget target;
+    auto* list = new QTreeWidget(&target);
+    list->setObjectName("lvwDepartments");
+    list->setColumnCount(2);
+    auto* code = new QLabel(&target);
+    code->setObjectName("lblDeptCode");
+    QList<QLineEdit*> boxes;
+    for (QLineEdit* mine : w->PatientHeaderBoxes()) {
+        auto* box = new QLineEdit("stale", &target);
+        box->setObjectName(mine->objectName());
+        boxes << box;
+    }
+    const QStringList names = [&] { QStringList n; for (QLineEdit* b : boxes) n << b->objectName(); return n; }();
+    EXPECT_EQ(names, QStringList({"txtPatient", "txtDoctor1", "txtDoctor2", "txtDoctor3", "txtID", "txtPno",
+                                  "txtDateAdmitted", "txtDateDischarged", "txtDob", "txtRoom", "txtAge", "txtSex",
+                                  "txtBloodType", "txtStatus", "txtAdiet", "txtDiagnosis"}));
+    w->FillEntryWindow(&target, {{"CL", "CATH LABORATORY"}, {"MD", "PROFESSIONAL FEE"}}, "CHARGING ENTRY");
+    w->FillEntryWindow(&target, {{"OX", "OXYGEN"}}, QString());
+    ASSERT_EQ(list->topLevelItemCount(), 3); // appended, not replaced
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "CL");
+    EXPECT_EQ(list->topLevelItem(1)->text(1), "PROFESSIONAL FEE");
+    EXPECT_EQ(list->topLevelItem(2)->text(0), "OX");
+    EXPECT_EQ(code->text(), "CL");
+    EXPECT_EQ(target.windowTitle(), "CHARGING ENTRY"); // no caption: the window keeps its own
+    for (int i = 0; i < boxes.size(); ++i) EXPECT_EQ(boxes[i]->text(), w->PatientHeaderBoxes()[i]->text()) << i;
+    EXPECT_FALSE(boxes[0]->text().isEmpty());
 }

@@ -182,3 +182,8 @@ CREATE TABLE BUILD_FILE..tbCoDiet (
     Diet VARCHAR(100),
     Remarks VARCHAR(200)
 );
+-- ICD-10 diagnosis codes that the ICD-10 code search looks up (code as printed, dot included).
+CREATE TABLE BUILD_FILE..tbCoICD10 (
+    ICDCode VARCHAR(10) NOT NULL PRIMARY KEY,
+    Description VARCHAR(250) NOT NULL
+);

@@ -1,0 +1,46 @@
+#include "components/icd10/ICD10Search.h"
+
+#include "platform/db/Connection.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// A typed "%" or "_" is a character to find, not a wildcard.
+QString literal(QString text)
+{
+    return text.replace(QLatin1Char('!'), QStringLiteral("!!"))
+        .replace(QLatin1Char('%'), QStringLiteral("!%"))
+        .replace(QLatin1Char('_'), QStringLiteral("!_"));
+}
+
+} // namespace
+
+QList<ICD10Row> SearchICD10(Connection& c, const QString& text, int limit)
+{
+    const QStringList words = text.toUpper().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+
+    QString sql = QStringLiteral("SELECT ICDCode, Description FROM BUILD_FILE..tbCoICD10");
+    QVariantList params;
+    if (!words.isEmpty()) {
+        const QString code = words.join(QString());
+        QString noDot = code;
+        noDot.remove(QLatin1Char('.'));
+        params << literal(code) + QStringLiteral("%") << literal(noDot) + QStringLiteral("%");
+        QStringList byWords;
+        for (const QString& w : words) {
+            byWords << QStringLiteral("UPPER(Description) LIKE ? ESCAPE '!'");
+            params << QStringLiteral("%") + literal(w) + QStringLiteral("%");
+        }
+        sql += QStringLiteral(" WHERE UPPER(ICDCode) LIKE ? ESCAPE '!' OR UPPER(REPLACE(ICDCode, '.', '')) LIKE ? ESCAPE '!' OR (") +
+               byWords.join(QStringLiteral(" AND ")) + QStringLiteral(")");
+    }
+    sql += QStringLiteral(" ORDER BY ICDCode LIMIT ?");
+    params << limit;
+
+    QList<ICD10Row> rows;
+    const Recordset rs = c.query(sql, params);
+    for (int r = 0; r < rs.recordCount(); ++r)
+        rows.append({rs.textAt(r, QStringLiteral("ICDCode")), rs.textAt(r, QStringLiteral("Description"))});
+    return rows;
+}

@@ -1,0 +1,58 @@
+// A small part of the ICD-10 catalogue: the cardiac diagnoses a cath lab codes most, and a few
+// common ones that come with its patients.
+#include "hospital/DemoData.h"
+
+#include "platform/db/Connection.h"
+
+namespace {
+
+void icd10(Connection& c, const DemoScale&)
+{
+    static const char* const rows[][2] = {
+        {"I10", "ESSENTIAL (PRIMARY) HYPERTENSION"},
+        {"I11.0", "HYPERTENSIVE HEART DISEASE WITH (CONGESTIVE) HEART FAILURE"},
+        {"I20.0", "UNSTABLE ANGINA"},
+        {"I20.1", "ANGINA PECTORIS WITH DOCUMENTED SPASM"},
+        {"I20.8", "OTHER FORMS OF ANGINA PECTORIS"},
+        {"I20.9", "ANGINA PECTORIS, UNSPECIFIED"},
+        {"I21.0", "ACUTE TRANSMURAL MYOCARDIAL INFARCTION OF ANTERIOR WALL"},
+        {"I21.1", "ACUTE TRANSMURAL MYOCARDIAL INFARCTION OF INFERIOR WALL"},
+        {"I21.4", "ACUTE SUBENDOCARDIAL MYOCARDIAL INFARCTION"},
+        {"I21.9", "ACUTE MYOCARDIAL INFARCTION, UNSPECIFIED"},
+        {"I22.9", "SUBSEQUENT MYOCARDIAL INFARCTION OF UNSPECIFIED SITE"},
+        {"I24.9", "ACUTE ISCHAEMIC HEART DISEASE, UNSPECIFIED"},
+        {"I25.1", "ATHEROSCLEROTIC HEART DISEASE"},
+        {"I25.2", "OLD MYOCARDIAL INFARCTION"},
+        {"I25.5", "ISCHAEMIC CARDIOMYOPATHY"},
+        {"I25.9", "CHRONIC ISCHAEMIC HEART DISEASE, UNSPECIFIED"},
+        {"I34.0", "MITRAL (VALVE) INSUFFICIENCY"},
+        {"I35.0", "AORTIC (VALVE) STENOSIS"},
+        {"I42.0", "DILATED CARDIOMYOPATHY"},
+        {"I44.2", "ATRIOVENTRICULAR BLOCK, COMPLETE"},
+        {"I47.1", "SUPRAVENTRICULAR TACHYCARDIA"},
+        {"I48.0", "PAROXYSMAL ATRIAL FIBRILLATION"},
+        {"I48.1", "PERSISTENT ATRIAL FIBRILLATION"},
+        {"I48.2", "CHRONIC ATRIAL FIBRILLATION"},
+        {"I48.9", "ATRIAL FIBRILLATION AND ATRIAL FLUTTER, UNSPECIFIED"},
+        {"I49.5", "SICK SINUS SYNDROME"},
+        {"I50.0", "CONGESTIVE HEART FAILURE"},
+        {"I50.1", "LEFT VENTRICULAR FAILURE"},
+        {"I50.9", "HEART FAILURE, UNSPECIFIED"},
+        {"I63.9", "CEREBRAL INFARCTION, UNSPECIFIED"},
+        {"I70.2", "ATHEROSCLEROSIS OF ARTERIES OF EXTREMITIES"},
+        {"E11.9", "TYPE 2 DIABETES MELLITUS WITHOUT COMPLICATIONS"},
+        {"E78.0", "PURE HYPERCHOLESTEROLAEMIA"},
+        {"N18.5", "CHRONIC KIDNEY DISEASE, STAGE 5"},
+        {"J18.9", "PNEUMONIA, UNSPECIFIED"},
+        {"R07.4", "CHEST PAIN, UNSPECIFIED"},
+        {"Z95.1", "PRESENCE OF AORTOCORONARY BYPASS GRAFT"},
+        {"Z95.5", "PRESENCE OF CORONARY ANGIOPLASTY IMPLANT AND GRAFT"},
+    };
+    for (const auto& r : rows)
+        c.execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoICD10 (ICDCode, Description) VALUES (?, ?)"),
+                  {QString::fromLatin1(r[0]), QString::fromLatin1(r[1])});
+}
+
+} // namespace
+
+CATHLAB_DEMO_SECTION(410, "ICD-10 codes", icd10);
