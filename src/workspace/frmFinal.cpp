@@ -180,22 +180,23 @@ void frmFinal::buildHeader(QGridLayout* g)
     int i = 0;
     for (const Field& f : fields) {
         *f.target = box(this, f.name);
-        g->addWidget(new QLabel(QString::fromLatin1(f.label), this), i / 6, (i % 6) * 2);
-        g->addWidget(*f.target, i / 6, (i % 6) * 2 + 1);
+        // five to a row: the name and the dates get room enough to show whole
+        g->addWidget(new QLabel(QString::fromLatin1(f.label), this), i / 5, (i % 5) * 2);
+        g->addWidget(*f.target, i / 5, (i % 5) * 2 + 1);
         ++i;
     }
     // The stay's dates show whole (date and time).
     const int dateWidth = txtDateAdmitted->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000 00:00:00 AM")) + 16;
     txtDateAdmitted->setMinimumWidth(dateWidth);
     txtDateDischarged->setMinimumWidth(dateWidth);
-    for (int c = 1; c < 12; c += 2) g->setColumnStretch(c, 1);
-    g->setColumnStretch(5, 2); // the patient's name
+    // Numbers and dates keep their own width; the name, account, diagnosis and doctors take the rest.
+    for (int c = 1; c < 10; c += 2) g->setColumnStretch(c, c == 5 ? 3 : 2);
     txtPatient->installEventFilter(this);
     lblPhilhealth[0] = new QLabel(QStringLiteral("PHIC TYPE "), this);
     lblPhilhealth[1] = new QLabel(QStringLiteral(" "), this);
     lblPhilhealth[1]->setObjectName(QStringLiteral("lblPhilhealth1"));
-    g->addWidget(lblPhilhealth[0], 3, 0);
-    g->addWidget(lblPhilhealth[1], 3, 1);
+    g->addWidget(lblPhilhealth[0], 3, 4);
+    g->addWidget(lblPhilhealth[1], 3, 5);
     // The meter panel shown while the request status loads.
     pctMeter = new QFrame(this);
     pctMeter->setObjectName(QStringLiteral("pctMeter"));
@@ -206,7 +207,7 @@ void frmFinal::buildHeader(QGridLayout* g)
     lblMeter->setObjectName(QStringLiteral("lblMeter"));
     meter->addWidget(lblMeter);
     pctMeter->hide();
-    g->addWidget(pctMeter, 3, 2, 1, 3);
+    g->addWidget(pctMeter, 3, 6, 1, 4);
 }
 
 void frmFinal::buildPages()
