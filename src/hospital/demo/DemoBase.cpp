@@ -109,8 +109,15 @@ void patients(Connection& c, const DemoScale& scale)
     const int persons = qMax(scale.patients, 1);
     for (int i = 1; i <= persons; ++i) {
         const QDate birth = QDate(1940, 1, 1).addDays(DemoData::random(s) % 25000);
-        c.execute(insMaster, {QStringLiteral("%1").arg(100000 + i), pick(kLastNames, s), pick(kFirstNames, s),
-                              pick(kMiddleNames, s), (DemoData::random(s) & 1) ? QStringLiteral("M") : QStringLiteral("F"),
+        const QString last = pick(kLastNames, s);
+        const QString first = pick(kFirstNames, s);
+        const QString middle = pick(kMiddleNames, s);
+        (void)DemoData::random(s); // the draw that once gave the sex: the demo's other values stay as they were
+        // the first names alternate man, woman
+        int nameIndex = 0;
+        while (QString::fromUtf8(kFirstNames[nameIndex]) != first) ++nameIndex;
+        c.execute(insMaster, {QStringLiteral("%1").arg(100000 + i), last, first, middle,
+                              nameIndex % 2 ? QStringLiteral("F") : QStringLiteral("M"),
                               QDateTime(birth, QTime(0, 0)), QStringLiteral("MARRIED"),
                               QStringLiteral("%1 MABINI ST.").arg(1 + DemoData::random(s) % 300),
                               QStringLiteral("POBLACION"), pick(kCities, s), QStringLiteral("BULACAN"),
