@@ -19,7 +19,12 @@ void workspace(Connection& c, const DemoScale&)
                              "OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU, PatientsMed, PackageID) "
                              "SELECT IDNum, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, '' FROM PATIENT_DATA..tbPatient "
                              "WHERE IDNum NOT IN (SELECT IDNum FROM PATIENT_DATA..tbPatient2)"));
-    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET DietID = 'REG' "
+    // The rows of the stays' other details leave the section flags unset, which would put every
+    // section on cash basis: open them, so only the stays below are on cash basis.
+    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET DietID = 'REG', OkeyLab = COALESCE(OkeyLab, 1), "
+                             "OkeyXray = COALESCE(OkeyXray, 1), OkeyUltra = COALESCE(OkeyUltra, 1), OkeyPH = COALESCE(OkeyPH, 1), "
+                             "OkeyCS = COALESCE(OkeyCS, 1), OkeyCT = COALESCE(OkeyCT, 1), OkeyPT = COALESCE(OkeyPT, 1), "
+                             "OkeyHS = COALESCE(OkeyHS, 1), OkeyRTS = COALESCE(OkeyRTS, 1), OkeyNU = COALESCE(OkeyNU, 1) "
                              "WHERE IDNum IN (SELECT IDNum FROM PATIENT_DATA..tbPatient)"));
     const Recordset adm = c.query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum LIMIT 12"));
     for (int r = 0; r < adm.recordCount(); ++r) {
