@@ -46,9 +46,9 @@ ORSaveResult SaveORRequest(Connection& c, const ORRequest& r, QDateTime& serverT
 
 CurrentDiet ReadCurrentDiet(Connection& c, const QString& idNum)
 {
-    // The stay's diet is kept with its admitting details; the header and the diet list read it there too.
+    // The stay's diet is kept in its tbPatient2 row; the header and the diet list read it there too.
     CurrentDiet d;
-    Recordset rs = c.query(QStringLiteral("SELECT DietID, DietRemarks FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?"),
+    Recordset rs = c.query(QStringLiteral("SELECT DietID, DietRemarks FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?"),
                            {idNum.trimmed()});
     if (rs.isEmpty()) return d;
     d.found = true;

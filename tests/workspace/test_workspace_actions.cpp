@@ -74,16 +74,28 @@ TEST_F(WorkspaceActions, ChangeDietReadsTheDietAgainAfterTheDialog)
     const QString id = admission(0);
     frmFinal* w = open(id);
     UiScript::queueDialog("frmPostDiet", [&](QDialog*) {
-        conn().execute("UPDATE PATIENT_DATA..tbPatientAdmInfo SET DietID = 'NPO' WHERE IDNum = ?", {id});
+        conn().execute("UPDATE PATIENT_DATA..tbPatient2 SET DietID = 'NPO' WHERE IDNum = ?", {id});
     });
     w->cmdNextPatient_Click(3);
     EXPECT_EQ(UiScript::dialogsRun(), QStringList({"frmPostDiet"}));
     EXPECT_EQ(w->txtAdiet->text(), "NOTHING PER OREM");
     UiScript::queueDialog("frmPostDiet", [&](QDialog*) {
-        conn().execute("UPDATE PATIENT_DATA..tbPatientAdmInfo SET DietID = NULL WHERE IDNum = ?", {id});
+        conn().execute("UPDATE PATIENT_DATA..tbPatient2 SET DietID = NULL WHERE IDNum = ?", {id});
     });
     w->cmdNextPatient_Click(3);
     EXPECT_EQ(w->txtAdiet->text(), "");
+    // An empty code is no diet either, as is a stay without a tbPatient2 row.
+    for (const char* change : {"UPDATE PATIENT_DATA..tbPatient2 SET DietID = '' WHERE IDNum = ?",
+                               "DELETE FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?"}) {
+        UiScript::queueDialog("frmPostDiet", [&](QDialog*) {
+            conn().execute("UPDATE PATIENT_DATA..tbPatient2 SET DietID = 'NPO' WHERE IDNum = ?", {id});
+        });
+        w->cmdNextPatient_Click(3);
+        ASSERT_EQ(w->txtAdiet->text(), "NOTHING PER OREM");
+        UiScript::queueDialog("frmPostDiet", [&](QDialog*) { conn().execute(QString::fromLatin1(change), {id}); });
+        w->cmdNextPatient_Click(3);
+        EXPECT_EQ(w->txtAdiet->text(), "") << change;
+    }
 }
 
 TEST_F(WorkspaceActions, FunctionKeysThroughTheWindow)

@@ -65,7 +65,7 @@ TEST_F(WorkspaceDiet, ChangesTheDietInOneTransactionAndLogsIt)
     w->cmdNextPatient_Click(3);
     EXPECT_EQ(UiScript::lastText(), "Successfully updated patient's diet.");
     EXPECT_EQ(w->txtAdiet->text(), "LOW SALT, LOW FAT DIET");
-    Recordset rs = conn().query("SELECT DietID, DietRemarks, ExtraMeal FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id});
+    Recordset rs = conn().query("SELECT DietID, DietRemarks, ExtraMeal FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {id});
     EXPECT_EQ(rs.text("DietID"), "LSLF");
     EXPECT_EQ(rs.text("DietRemarks"), "PATIENT`S REQUEST");
     EXPECT_EQ(rs.text("ExtraMeal"), "Y");
@@ -86,14 +86,14 @@ TEST_F(WorkspaceDiet, RefusedValidationWritesNothingAndNeedsRightSix)
     dlg.cmdSearchDiet_Click();
     UiScript::queueDialog("frmTransaction_UserValidation", [](QDialog* v) { v->reject(); });
     dlg.Command1_Click(0);
-    EXPECT_EQ(conn().query("SELECT DietID FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {admission(1)}).text("DietID"), "NPO");
+    EXPECT_EQ(conn().query("SELECT DietID FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {admission(1)}).text("DietID"), "NPO");
     EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..tbStationLogs WHERE Remarks LIKE 'OLDDIET:%'"), 0);
 }
 
 TEST_F(WorkspaceDiet, WithoutADietRecordSaveOpensTheWholeListFirst)
 {
     const QString id = admission(1);
-    conn().execute("DELETE FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id});
+    conn().execute("DELETE FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {id});
     open(id);
     frmPostDiet dlg;
     EXPECT_TRUE(dlg.txtDietCode->text().isEmpty());
@@ -101,7 +101,42 @@ TEST_F(WorkspaceDiet, WithoutADietRecordSaveOpensTheWholeListFirst)
     UiScript::queueDialog("frmCodeSearchList", [](QDialog* d) { d->reject(); });
     dlg.Command1_Click(0);
     EXPECT_EQ(UiScript::dialogsRun(), QStringList({"frmCodeSearchList"})); // no validation asked
-    EXPECT_EQ(count("SELECT COUNT(*) FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id}), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {id}), 0);
+}
+
+TEST_F(WorkspaceDiet, SavingForAStayWithoutARecordMakesOneWithEverySectionOpen)
+{
+    const QString id = admission(1);
+    conn().execute("DELETE FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {id});
+    open(id);
+    {
+        // A failed save leaves no row behind: the row is made inside the save's transaction.
+        frmPostDiet dlg;
+        choose("SOFT");
+        dlg.cmdSearchDiet_Click();
+        TableOutOfReach away(conn(), "STATION..tbStationLogs");
+        queueValidationAs("CL002", "CATH2");
+        dlg.Command1_Click(0);
+        EXPECT_TRUE(UiScript::lastText().startsWith("Error While Saving New Diet  "));
+        EXPECT_EQ(count("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {id}), 0);
+    }
+    frmPostDiet dlg;
+    choose("SOFT");
+    dlg.cmdSearchDiet_Click();
+    queueValidationAs("CL002", "CATH2");
+    dlg.Command1_Click(0);
+    EXPECT_EQ(UiScript::lastText(), "Successfully updated patient's diet.");
+    Recordset rs = conn().query("SELECT * FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {id});
+    ASSERT_FALSE(rs.isEmpty());
+    EXPECT_EQ(rs.text("DietID"), "SOFT");
+    EXPECT_EQ(rs.text("DietRemarks"), "");
+    // The new row keeps the stay off cash basis, for the lists and the workspace alike.
+    for (const char* f : {"OkeyCL", "OkeyLab", "OkeyXray", "OkeyUltra", "OkeyPH", "OkeyCS", "OkeyCT", "OkeyPT", "OkeyHS", "OkeyRTS",
+                          "OkeyNU"})
+        EXPECT_TRUE(rs.toBool(QString::fromLatin1(f))) << f;
+    frmFinal* w = open(id);
+    EXPECT_EQ(w->txtAdiet->text(), "SOFT DIET");
+    EXPECT_TRUE(w->lstListLaboratory->isEnabled());
 }
 
 TEST_F(WorkspaceDiet, ExtraMealFlagAndTheDietNameCheck)
@@ -117,7 +152,7 @@ TEST_F(WorkspaceDiet, ExtraMealFlagAndTheDietNameCheck)
         queueValidationAs("CL002", "CATH2");
         dlg.Command1_Click(0);
         EXPECT_EQ(UiScript::lastText(), "Successfully updated patient's diet.");
-        Recordset rs = conn().query("SELECT DietID, ExtraMeal, DietBy FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id});
+        Recordset rs = conn().query("SELECT DietID, ExtraMeal, DietBy FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {id});
         EXPECT_EQ(rs.text("DietID"), "SOFT");
         EXPECT_EQ(rs.text("ExtraMeal"), QString::fromLatin1(c.extraSent));
         EXPECT_EQ(rs.text("DietBy"), ValidatedUserName);
@@ -132,7 +167,7 @@ TEST_F(WorkspaceDiet, ExtraMealFlagAndTheDietNameCheck)
     EXPECT_EQ(UiScript::lastText(), "Invalid Diet Name!");
     EXPECT_EQ(UiScript::shown().last().title, "Notification");
     EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
-    EXPECT_EQ(conn().query("SELECT DietID FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id}).text("DietID"), "SOFT");
+    EXPECT_EQ(conn().query("SELECT DietID FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {id}).text("DietID"), "SOFT");
 }
 
 TEST_F(WorkspaceDiet, FailedSaveRollsBothStatementsBackAndKeepsTheDialogOpen)
@@ -153,7 +188,7 @@ TEST_F(WorkspaceDiet, FailedSaveRollsBothStatementsBackAndKeepsTheDialogOpen)
     EXPECT_EQ(m.title, QCoreApplication::applicationName());
     EXPECT_NE(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.txtNewDiet->text(), "LOW SALT, LOW FAT DIET");
-    EXPECT_EQ(conn().query("SELECT DietID FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?", {id}).text("DietID"), "NPO");
+    EXPECT_EQ(conn().query("SELECT DietID FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {id}).text("DietID"), "NPO");
     EXPECT_EQ(w->txtAdiet->text(), "NOTHING PER OREM");
     EXPECT_FALSE(conn().inTransaction());
 }

@@ -187,7 +187,7 @@ TEST_F(WorkspaceGates, FunctionKeysReloadAndValidate)
 
 TEST_F(WorkspaceGates, AnInPatientWithEverySectionOpen)
 {
-    const QString id = admission(0); // no section flags row: every section open
+    const QString id = admission(0); // every section flag of its tbPatient2 row is 1
     frmFinal* w = open(id);
     for (QWidget* c : std::initializer_list<QWidget*>{w->lstListLaboratory, w->cmdLabMore, w->lstListXray, w->cmdXrayMore,
                                                       w->lstListUltra, w->cmdUltraMore, w->lstListOthers,
@@ -196,14 +196,32 @@ TEST_F(WorkspaceGates, AnInPatientWithEverySectionOpen)
     EXPECT_TRUE(w->cmdNextPatient[9]->isHidden());
 
     // A section without controls of its own only shows "Clinical Assessment".
-    conn().execute("INSERT INTO PATIENT_DATA..tbPatientSectionFlags (IDNum, OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, "
-                   "OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU) VALUES (?, 1, 0, 1, 1, 1, 1, 1, 1, 1, 0)", {id});
+    conn().execute("UPDATE PATIENT_DATA..tbPatient2 SET OkeyXray = 0, OkeyNU = 0 WHERE IDNum = ?", {id});
     w->Timer1_Timer();
     EXPECT_TRUE(on(w->lstListLaboratory));
     EXPECT_FALSE(on(w->lstListXray));
     EXPECT_FALSE(on(w->cmdXrayMore));
     EXPECT_TRUE(on(w->cmdNextPatient[1]));
     EXPECT_FALSE(w->cmdNextPatient[9]->isHidden());
+}
+
+TEST_F(WorkspaceGates, SectionFlagsAreTheStaysTbPatient2Columns)
+{
+    // No row: every section open. A row: only a 1 opens; NULL is cash basis, as in the patient lists.
+    const QString id = admission(0);
+    frmFinal* w = open(id);
+    struct Case { const char* change; bool labOpen; };
+    const Case cases[] = {{"UPDATE PATIENT_DATA..tbPatient2 SET OkeyLab = NULL WHERE IDNum = ?", false},
+                          {"UPDATE PATIENT_DATA..tbPatient2 SET OkeyLab = 1 WHERE IDNum = ?", true},
+                          {"UPDATE PATIENT_DATA..tbPatient2 SET OkeyLab = 0 WHERE IDNum = ?", false},
+                          {"DELETE FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", true}};
+    for (const Case& c : cases) {
+        conn().execute(QString::fromLatin1(c.change), {id});
+        w->Timer1_Timer();
+        EXPECT_EQ(on(w->lstListLaboratory), c.labOpen) << c.change;
+        EXPECT_EQ(on(w->cmdLabMore), c.labOpen) << c.change;
+        EXPECT_TRUE(on(w->lstListXray)) << c.change;
+    }
 }
 
 TEST_F(WorkspaceGates, ClinicalAssessmentWithoutValidationShowsTheButtonAndReadsNoFlag)
@@ -220,8 +238,7 @@ TEST_F(WorkspaceGates, GatesReReadTheAccount)
     frmFinal* w = open(id);
     ASSERT_TRUE(on(w->cmdNextPatient[1]));
     // The billing office changes the account after the load.
-    conn().execute("INSERT INTO PATIENT_DATA..tbPatientSectionFlags (IDNum, OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, "
-                   "OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU) VALUES (?, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1)", {id});
+    conn().execute("UPDATE PATIENT_DATA..tbPatient2 SET OkeyCS = 0 WHERE IDNum = ?", {id});
     UiScript::reset();
     w->Form_KeyDown(118);
     EXPECT_EQ(UiScript::lastText(), "The patient's account has been placed under cash basis for ( Central Supply Charges ) by "

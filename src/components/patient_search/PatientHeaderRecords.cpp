@@ -35,9 +35,11 @@ void fillPatient(const Recordset& rs, HeaderPatient& p)
     p.Age = PatientHeaderRecords::AgeOn(p.BirthDate, today());
 }
 
+// No tbPatient2 row: every section open. With a row, only a 1 opens the section; a NULL counts as
+// 0 (cash basis), as the patient lists' cash-basis text reads it.
 bool flag(const Recordset& rs, const char* f)
 {
-    return rs.isEmpty() || rs.isNull(QString::fromLatin1(f)) || rs.toBool(QString::fromLatin1(f));
+    return rs.isEmpty() || (!rs.isNull(QString::fromLatin1(f)) && rs.toBool(QString::fromLatin1(f)));
 }
 
 } // namespace
@@ -85,7 +87,7 @@ bool ValidateAdmission(Connection& c, const QString& idNum, HeaderAdmission& out
     out.AttendingDoctor2 = doctor(c, rs.text(QStringLiteral("AttendingDr2")));
     out.AdmittingDoctor = doctor(c, rs.text(QStringLiteral("AdmittingDr")));
     Recordset f = c.query(QStringLiteral("SELECT OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, OkeyCT, OkeyPT, OkeyHS, OkeyRTS, "
-                                         "OkeyNU FROM PATIENT_DATA..tbPatientSectionFlags WHERE IDNum = ?"),
+                                         "OkeyNU FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?"),
                           {idNum});
     out.OkeyLab = flag(f, "OkeyLab");
     out.OkeyXray = flag(f, "OkeyXray");

@@ -23,7 +23,8 @@ struct HeaderAdmission {
     QString RoomID, RoomClassID, RoomRate;
     QString Age;
     HeaderDoctor AttendingDoctor1, AttendingDoctor2, AdmittingDoctor;
-    // The billing office's section flags (True: the section may charge the account).
+    // The billing office's section flags of tbPatient2 (True: the section may charge the account;
+    // a stay without a tbPatient2 row has every section open).
     bool OkeyLab = true, OkeyXray = true, OkeyUltra = true, OkeyPH = true, OkeyCS = true, OkeyCT = true, OkeyPT = true,
          OkeyHS = true, OkeyRTS = true, OkeyNU = true;
 };

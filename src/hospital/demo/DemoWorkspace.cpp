@@ -13,27 +13,39 @@ void workspace(Connection& c, const DemoScale&)
                              "('SOFT', 'SOFT DIET', '')"));
     const char* diets[] = {"LSLF", "NPO", "REG", "", "SOFT"};
     const char* how[] = {"WALK-IN", "EMERGENCY ROOM", "TRANSFER FROM OTHER HOSPITAL"};
+    // The diet and the section flags live in the stay's tbPatient2 row: a stay without one gets a
+    // row with every section open (what no row means as well), then the usual diet.
+    c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient2 (IDNum, OkeyCL, OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, "
+                             "OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU, PatientsMed, PackageID) "
+                             "SELECT IDNum, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, '' FROM PATIENT_DATA..tbPatient "
+                             "WHERE IDNum NOT IN (SELECT IDNum FROM PATIENT_DATA..tbPatient2)"));
+    // The rows of the stays' other details leave the section flags unset, which would put every
+    // section on cash basis: open them, so only the stays below are on cash basis.
+    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET DietID = 'REG', OkeyLab = COALESCE(OkeyLab, 1), "
+                             "OkeyXray = COALESCE(OkeyXray, 1), OkeyUltra = COALESCE(OkeyUltra, 1), OkeyPH = COALESCE(OkeyPH, 1), "
+                             "OkeyCS = COALESCE(OkeyCS, 1), OkeyCT = COALESCE(OkeyCT, 1), OkeyPT = COALESCE(OkeyPT, 1), "
+                             "OkeyHS = COALESCE(OkeyHS, 1), OkeyRTS = COALESCE(OkeyRTS, 1), OkeyNU = COALESCE(OkeyNU, 1) "
+                             "WHERE IDNum IN (SELECT IDNum FROM PATIENT_DATA..tbPatient)"));
     const Recordset adm = c.query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum LIMIT 12"));
     for (int r = 0; r < adm.recordCount(); ++r) {
         const QString id = adm.textAt(r, QStringLiteral("IDNum"));
         c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientAdmInfo (IDNum, AdmittingDr, AttendingDr2, HowAdmitted, "
-                                 "AdmittingImpression, DietID) VALUES (?, ?, ?, ?, 'STABLE ANGINA', ?)"),
+                                 "AdmittingImpression) VALUES (?, ?, ?, ?, 'STABLE ANGINA')"),
                   {id, r % 2 ? QStringLiteral("D005") : QStringLiteral("D002"), r % 3 ? QStringLiteral("D007") : QString(),
-                   QString::fromLatin1(how[r % 3]),
-                   *diets[r % 5] ? QVariant(QString::fromLatin1(diets[r % 5])) : QVariant(QMetaType(QMetaType::QString))});
+                   QString::fromLatin1(how[r % 3])});
+        c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET DietID = ? WHERE IDNum = ?"),
+                  {*diets[r % 5] ? QVariant(QString::fromLatin1(diets[r % 5])) : QVariant(QMetaType(QMetaType::QString)), id});
         c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET AttendingDr1 = ? WHERE IDNum = ?"),
                   {r % 2 ? QStringLiteral("D001") : QStringLiteral("D003"), id});
         // A few stays with sections on cash basis.
-        if (r == 1 || r == 4)
-            c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientSectionFlags (IDNum, OkeyLab, OkeyXray, OkeyUltra, "
-                                     "OkeyPH, OkeyCS, OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU) VALUES (?, 1, 1, 1, ?, 1, 1, 1, ?, 1, 1)"),
-                      {id, r == 1 ? 0 : 1, r == 4 ? 0 : 1});
+        if (r == 1) c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET OkeyPH = 0 WHERE IDNum = ?"), {id});
+        if (r == 4) c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET OkeyHS = 0 WHERE IDNum = ?"), {id});
     }
     // Every other stay gets the usual doctors, diet and manner of admission too, so no header
     // shows empty doctor boxes (one statement each: the scaled demo has many stays).
     c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET AttendingDr1 = 'D001' WHERE AttendingDr1 IS NULL OR AttendingDr1 = ''"));
     c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientAdmInfo (IDNum, AdmittingDr, AttendingDr2, HowAdmitted, "
-                             "AdmittingImpression, DietID) SELECT IDNum, 'D002', 'D007', 'WALK-IN', 'STABLE ANGINA', 'REG' "
+                             "AdmittingImpression) SELECT IDNum, 'D002', 'D007', 'WALK-IN', 'STABLE ANGINA' "
                              "FROM PATIENT_DATA..tbPatient WHERE IDNum NOT IN (SELECT IDNum FROM PATIENT_DATA..tbPatientAdmInfo)"));
     // What the first stay received and what was examined, for its clinical summary.
     if (!adm.isEmpty()) {

@@ -184,3 +184,16 @@ CREATE TABLE PATIENT_DATA..tbMasterPersonal (
     FatherName VARCHAR(120),
     MotherName VARCHAR(120)
 );
+-- The diet of a stay is kept in its tbPatient2 row beside DietID: the remarks, the extra-meal tag
+-- ("Y" or empty), when it was last changed and by whom.
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN DietRemarks VARCHAR(500);
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN ExtraMeal VARCHAR(1);
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN DietDate DATETIME;
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN DietBy VARCHAR(100);
+-- The section flags and the diet have one home, tbPatient2: the earlier copies go.
+DROP TABLE IF EXISTS PATIENT_DATA..tbPatientSectionFlags;
+ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN DietID;
+ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN DietRemarks;
+ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN ExtraMeal;
+ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN DietDate;
+ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN DietBy;

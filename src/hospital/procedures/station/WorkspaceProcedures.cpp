@@ -65,14 +65,17 @@ CATHLAB_PROCEDURE("PATIENT_DATA..sp_Adm_CensusByStation", censusByStation);
 
 namespace {
 // Arguments: admission number, hospital number, diet code, date-time text, remarks, validated
-// user's name, extra meal ("Y" or ""). Makes the stay's diet the new one.
+// user's name, extra meal ("Y" or ""). Makes the stay's diet the new one, in its tbPatient2 row; a
+// stay without one gets a row with every section open, which is what no row meant.
 Recordset appendDiet(Connection& c, const ProcedureArgs& a)
 {
     const QDateTime when = QDateTime::fromString(a.text(3).trimmed(), QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
     const QString id = a.text(0).trimmed();
-    if (c.query(QStringLiteral("SELECT 1 FROM PATIENT_DATA..tbPatientAdmInfo WHERE IDNum = ?"), {id}).isEmpty())
-        c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientAdmInfo (IDNum) VALUES (?)"), {id});
-    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatientAdmInfo SET DietID = ?, DietRemarks = ?, ExtraMeal = ?, DietDate = ?, "
+    if (c.query(QStringLiteral("SELECT 1 FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?"), {id}).isEmpty())
+        c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient2 (IDNum, OkeyCL, OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, "
+                                 "OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU) VALUES (?, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1)"),
+                  {id});
+    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET DietID = ?, DietRemarks = ?, ExtraMeal = ?, DietDate = ?, "
                              "DietBy = ? WHERE IDNum = ?"),
               {a.text(2), a.text(4), a.text(6), when, a.text(5), id});
     return {};
