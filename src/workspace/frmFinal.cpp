@@ -766,8 +766,8 @@ bool frmFinal::eventFilter(QObject* watched, QEvent* event)
         }
         const int code = key->key() - Qt::Key_F1 + 112;
         if (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F12) {
-            Form_KeyDown(code);
-            return true;
+            // a key the handler leaves as it was (a refused F6 or F7) goes on to the control
+            if (Form_KeyDown(code) == 0) return true;
         }
     }
     return QWidget::eventFilter(watched, event);
