@@ -6,6 +6,10 @@
 #include "platform/db/Recordset.h"
 
 #include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -101,6 +105,77 @@ QString CashBasisText(const PatientGrid* grid, int row)
 QString RecNumText(int row, int rows)
 {
     return QString::number(row) + QStringLiteral("  out of  ") + QString::number(rows);
+}
+
+namespace {
+QFrame* legendBox(QWidget* parent, qint64 colour)
+{
+    auto* box = new QFrame(parent);
+    box->setFixedSize(20, 13);
+    box->setFrameShape(QFrame::Box);
+    box->setAutoFillBackground(true);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Window, VbColor(colour));
+    box->setPalette(pal);
+    return box;
+}
+}
+
+SearchPanel BuildSearchPanel(QWidget* panel, QVBoxLayout* v, const QString& lastNameCaption, const QString& secondButton,
+                             qint64 cashBasisColour, std::function<void()> search)
+{
+    SearchPanel p;
+    p.Label3 = new QLabel(lastNameCaption, panel);
+    p.Label4 = new QLabel(QStringLiteral("Enter Hospital Number :"), panel);
+    p.Label5 = new QLabel(QStringLiteral("Enter Admission Number :"), panel);
+    QLabel* captions[3] = {p.Label3, p.Label4, p.Label5};
+    for (int i = 0; i < 3; ++i) {
+        p.txtSearch[i] = new QLineEdit(panel);
+        p.txtSearch[i]->setObjectName(QStringLiteral("txtSearch%1").arg(i));
+        v->addWidget(captions[i]);
+        v->addWidget(p.txtSearch[i]);
+    }
+    auto* buttons = new QHBoxLayout;
+    p.buttons[0] = new QPushButton(QStringLiteral("&Search"), panel);
+    p.buttons[1] = new QPushButton(secondButton, panel);
+    for (QPushButton* b : p.buttons) {
+        b->setAutoDefault(false); // Enter in a box searches; it must not also press a button
+        buttons->addWidget(b);
+    }
+    v->addLayout(buttons);
+    new SearchBoxes(p.txtSearch, p.buttons[0], std::move(search));
+
+    v->addSpacing(8);
+    p.lblLegend[0] = new QLabel(QStringLiteral("LEGEND:"), panel);
+    QFont bold = p.lblLegend[0]->font();
+    bold.setBold(true);
+    p.lblLegend[0]->setFont(bold);
+    v->addWidget(p.lblLegend[0]);
+    auto* legend = new QGridLayout;
+    p.Shape1 = legendBox(panel, kBilledColour);
+    p.Shape2 = legendBox(panel, cashBasisColour);
+    p.Label1[0] = nullptr;
+    p.Label1[2] = new QLabel(QStringLiteral("Billed Patient"), panel);
+    p.Label1[1] = new QLabel(QStringLiteral("Cash Basis Patient"), panel);
+    legend->addWidget(p.Shape1, 0, 0);
+    legend->addWidget(p.Label1[2], 0, 1);
+    legend->addWidget(p.Shape2, 1, 0);
+    legend->addWidget(p.Label1[1], 1, 1);
+    legend->setColumnStretch(1, 1);
+    v->addLayout(legend);
+    p.lblLegend[1] = new QLabel(panel);
+    p.lblLegend[1]->setWordWrap(true);
+    QPalette red = p.lblLegend[1]->palette();
+    red.setColor(QPalette::WindowText, VbColor(cashBasisColour));
+    p.lblLegend[1]->setPalette(red);
+    v->addWidget(p.lblLegend[1]);
+    auto* counter = new QHBoxLayout;
+    p.lbl1 = new QLabel(QStringLiteral("Rec. No."), panel);
+    p.lblRecNum = new QLabel(panel);
+    counter->addWidget(p.lbl1);
+    counter->addWidget(p.lblRecNum, 1);
+    v->addLayout(counter);
+    return p;
 }
 
 SearchBoxes::SearchBoxes(QLineEdit* const boxes[3], QPushButton* searchButton, std::function<void()> search)

@@ -7,7 +7,9 @@ class PatientGrid;
 class Recordset;
 class QLabel;
 class QLineEdit;
+class QFrame;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 // What the general list, the department case list and the patient picker share: the list grid's
@@ -39,6 +41,21 @@ void FillPatientList(PatientGrid* grid, const Recordset& rs, const std::function
                      const std::function<void()>& rowChange);
 // The current row's selection colour, cash-basis legend and row counter.
 void ShowRowState(PatientGrid* grid, int row, QLabel* cashBasisLegend, QLabel* recNum);
+
+// What the search panel of the lists and of the picker is made of, below its "Search Category".
+struct SearchPanel {
+    QLabel *Label3, *Label4, *Label5;   // captions of the three boxes
+    QLineEdit* txtSearch[3];            // last name, hospital number, admission number
+    QPushButton* buttons[2];            // "&Search" and the window's second button
+    QLabel* lblLegend[2];               // "LEGEND:", the cash-basis text of the current row
+    QFrame *Shape1, *Shape2;            // legend boxes: billed, cash basis
+    QLabel* Label1[3];                  // [1] "Cash Basis Patient", [2] "Billed Patient"
+    QLabel *lbl1, *lblRecNum;           // "Rec. No." and the counter
+};
+// Adds the boxes (with their SearchBoxes rules running `search`), the two buttons, the legend and
+// the row counter to the panel's layout.
+SearchPanel BuildSearchPanel(QWidget* panel, QVBoxLayout* layout, const QString& lastNameCaption,
+                             const QString& secondButton, qint64 cashBasisColour, std::function<void()> search);
 
 // The three search boxes: entering one empties the other two; a change enables the search button
 // when the box is not empty; the last-name box drops digits and takes letters in upper case; Enter

@@ -30,17 +30,6 @@ using namespace PatientListCommon;
 namespace {
 constexpr int px(int twips) { return twips / 15; }
 
-QFrame* legendBox(QWidget* parent, qint64 colour)
-{
-    auto* box = new QFrame(parent);
-    box->setFixedSize(px(300), px(200));
-    box->setFrameShape(QFrame::Box);
-    box->setAutoFillBackground(true);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Window, VbColor(colour));
-    box->setPalette(pal);
-    return box;
-}
 
 // The background tile: a quiet pattern of our own.
 QPixmap makeTile()
@@ -95,55 +84,26 @@ void PatientListWindow::buildSearchPanel()
     bold.setBold(true);
     Label6[0]->setFont(bold);
     v->addWidget(Label6[0]);
-    Label3 = new QLabel(QStringLiteral("Enter Last Name :"), Picture1);
-    Label4 = new QLabel(QStringLiteral("Enter Hospital Number :"), Picture1);
-    Label5 = new QLabel(QStringLiteral("Enter Admission Number :"), Picture1);
-    QLabel* captions[3] = {Label3, Label4, Label5};
-    for (int i = 0; i < 3; ++i) {
-        txtSearch[i] = new QLineEdit(Picture1);
-        txtSearch[i]->setObjectName(QStringLiteral("txtSearch%1").arg(i));
-        v->addWidget(captions[i]);
-        v->addWidget(txtSearch[i]);
+    {
+        const SearchPanel p = BuildSearchPanel(Picture1, v, QStringLiteral("Enter Last Name :"), QStringLiteral("&Refresh"), m_style.cashBasisColour, [this] { Command1_Click(); });
+        Label3 = p.Label3;
+        Label4 = p.Label4;
+        Label5 = p.Label5;
+        std::copy(std::begin(p.txtSearch), std::end(p.txtSearch), txtSearch);
+        Command1 = p.buttons[0];
+        Command2 = p.buttons[1];
+        std::copy(std::begin(p.lblLegend), std::end(p.lblLegend), lblLegend);
+        Shape1 = p.Shape1;
+        Shape2 = p.Shape2;
+        Label1[1] = p.Label1[1];
+        Label1[2] = p.Label1[2];
+        lbl1 = p.lbl1;
+        lblRecNum = p.lblRecNum;
     }
-    auto* buttons = new QHBoxLayout;
-    Command1 = new QPushButton(QStringLiteral("&Search"), Picture1);
-    Command2 = new QPushButton(QStringLiteral("&Refresh"), Picture1);
     Command1->setEnabled(false);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    v->addLayout(buttons);
     connect(Command1, &QPushButton::clicked, this, &PatientListWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    new SearchBoxes(txtSearch, Command1, [this] { Command1_Click(); });
-
-    v->addSpacing(8);
-    lblLegend[0] = new QLabel(QStringLiteral("LEGEND:"), Picture1);
-    lblLegend[0]->setFont(bold);
-    v->addWidget(lblLegend[0]);
-    auto* legend = new QGridLayout;
-    Shape1 = legendBox(Picture1, kBilledColour);
-    Shape2 = legendBox(Picture1, m_style.cashBasisColour);
-    Label1[2] = new QLabel(QStringLiteral("Billed Patient"), Picture1);
-    Label1[1] = new QLabel(QStringLiteral("Cash Basis Patient"), Picture1);
-    legend->addWidget(Shape1, 0, 0);
-    legend->addWidget(Label1[2], 0, 1);
-    legend->addWidget(Shape2, 1, 0);
-    legend->addWidget(Label1[1], 1, 1);
-    legend->setColumnStretch(1, 1);
-    v->addLayout(legend);
-    lblLegend[1] = new QLabel(Picture1);
-    lblLegend[1]->setWordWrap(true);
-    QPalette red = lblLegend[1]->palette();
-    red.setColor(QPalette::WindowText, VbColor(m_style.cashBasisColour));
-    lblLegend[1]->setPalette(red);
     lblLegend[1]->hide();
-    v->addWidget(lblLegend[1]);
-    auto* counter = new QHBoxLayout;
-    lbl1 = new QLabel(QStringLiteral("Rec. No."), Picture1);
-    lblRecNum = new QLabel(Picture1);
-    counter->addWidget(lbl1);
-    counter->addWidget(lblRecNum, 1);
-    v->addLayout(counter);
     m_actionArea = new QVBoxLayout;
     v->addLayout(m_actionArea);
     v->addStretch(1);
