@@ -71,6 +71,14 @@ public:
         ComponentTrace::record(QStringLiteral("clsCodeSearch.Connection"));
         m_conn = conn;
     }
+
+private:
+    // The listing's rows (every column, trimmed) whose code or name starts with the text (any
+    // case; empty text: all); a database error shows as a warning and gives no rows.
+    QList<QStringList> listingRows(const QString& sql, const QVariantList& params, const QString& text,
+                                   int nameColumn = 1);
+    // Shows the rows to choose from: the chosen row, or -1 with Cancelled set.
+    int chooseRow(const QString& title, const QStringList& headers, const QList<QStringList>& rows);
 };
 
 // ICD-10 code search ("ICD10.ICDCodeSearch").

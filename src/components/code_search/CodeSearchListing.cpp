@@ -12,8 +12,33 @@ int KeyPress::AllUppers(int keyAscii)
     return upper.unicode() > 0xFF && keyAscii <= 0xFF ? keyAscii : upper.unicode();
 }
 
-namespace {
-bool startsWith(const QString& value, const QString& text) { return value.startsWith(text, Qt::CaseInsensitive); }
+QList<QStringList> clsCodeSearch::listingRows(const QString& sql, const QVariantList& params, const QString& text,
+                                              int nameColumn)
+{
+    Recordset rs;
+    try {
+        rs = m_conn->query(sql, params);
+    } catch (const DbError& e) {
+        MsgBox(e.description(), vbCritical, QStringLiteral("Warning"));
+        return {};
+    }
+    const QString wanted = text.trimmed();
+    const auto startsWith = [&wanted](const QString& value) { return value.startsWith(wanted, Qt::CaseInsensitive); };
+    QList<QStringList> rows;
+    for (int r = 0; r < rs.recordCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < rs.fieldCount(); ++c) row << DbValue::text(rs.valueAt(r, c)).trimmed();
+        if (wanted.isEmpty() || startsWith(row[0]) || startsWith(row[nameColumn])) rows << row;
+    }
+    return rows;
+}
+
+int clsCodeSearch::chooseRow(const QString& title, const QStringList& headers, const QList<QStringList>& rows)
+{
+    frmCodeSearchList list(title, headers, rows);
+    runModal(&list);
+    if (list.ChosenRow < 0) Cancelled = true;
+    return list.ChosenRow;
 }
 
 bool clsCodeSearch::SearchListing(const QString& text, int kind)
@@ -23,40 +48,32 @@ bool clsCodeSearch::SearchListing(const QString& text, int kind)
     if (kind == 21) return SearchOtherRevenue(text);
     if (kind != 1 || !m_conn) return false;
     const QString wanted = text.trimmed();
-    Recordset rs;
-    try {
-        rs = m_conn->query(QStringLiteral("SELECT DoctorID, LastName, FirstName, MiddleName, Specialization "
-                                          "FROM BUILD_FILE..tbCoDoctor WHERE COALESCE(Status, 'A') = 'A' "
-                                          "ORDER BY LastName, FirstName, DoctorID"));
-    } catch (const DbError& e) {
-        MsgBox(e.description(), vbCritical, QStringLiteral("Warning"));
-        return false;
-    }
-    QList<QStringList> rows;
-    for (int r = 0; r < rs.recordCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < 5; ++c) row << DbValue::text(rs.valueAt(r, c)).trimmed();
-        if (!wanted.isEmpty() && row[0].compare(wanted, Qt::CaseInsensitive) == 0) { rows = {row}; break; }
-        const QString fullName = row[1] + QStringLiteral(", ") + row[2];
-        if (wanted.isEmpty() || startsWith(row[0], wanted) || startsWith(row[1], wanted) || startsWith(fullName, wanted))
-            rows << row;
-    }
-    if (rows.isEmpty()) return false;
-    int chosen = 0;
-    const bool exact = !wanted.isEmpty() && rows.size() == 1 && rows[0][0].compare(wanted, Qt::CaseInsensitive) == 0;
-    if (!exact) {
-        frmCodeSearchList list(QStringLiteral("Doctors"),
-                               {QStringLiteral("Code"), QStringLiteral("Last Name"), QStringLiteral("First Name"),
-                                QStringLiteral("Middle Name"), QStringLiteral("Specialization")},
-                               rows);
-        runModal(&list);
-        chosen = list.ChosenRow;
-        if (chosen < 0) {
-            Cancelled = true;
-            return false;
+    QList<QStringList> rows = listingRows(QStringLiteral("SELECT DoctorID, LastName, FirstName, MiddleName, Specialization "
+                                                         "FROM BUILD_FILE..tbCoDoctor WHERE COALESCE(Status, 'A') = 'A' "
+                                                         "ORDER BY LastName, FirstName, DoctorID"),
+                                          {}, QString());
+    // A doctor is found by the start of the code, of the last name or of "last, first"; the exact
+    // code alone is taken without a list.
+    QList<QStringList> found;
+    for (const QStringList& row : rows) {
+        if (!wanted.isEmpty() && row[0].compare(wanted, Qt::CaseInsensitive) == 0) {
+            found = {row};
+            break;
         }
+        const QString fullName = row[1] + QStringLiteral(", ") + row[2];
+        if (wanted.isEmpty() || row[0].startsWith(wanted, Qt::CaseInsensitive) || row[1].startsWith(wanted, Qt::CaseInsensitive) ||
+            fullName.startsWith(wanted, Qt::CaseInsensitive))
+            found << row;
     }
-    const QStringList& row = rows[chosen];
+    if (found.isEmpty()) return false;
+    const bool exact = !wanted.isEmpty() && found.size() == 1 && found[0][0].compare(wanted, Qt::CaseInsensitive) == 0;
+    const int chosen = exact ? 0
+                             : chooseRow(QStringLiteral("Doctors"),
+                                         {QStringLiteral("Code"), QStringLiteral("Last Name"), QStringLiteral("First Name"),
+                                          QStringLiteral("Middle Name"), QStringLiteral("Specialization")},
+                                         found);
+    if (chosen < 0) return false;
+    const QStringList& row = found[chosen];
     DoctorRecord = {row[0], row[1], row[2], row[3]};
     return true;
 }

@@ -86,19 +86,16 @@ bool ValidateAdmission(Connection& c, const QString& idNum, HeaderAdmission& out
     out.AttendingDoctor1 = doctor(c, rs.text(QStringLiteral("AttendingDr1")));
     out.AttendingDoctor2 = doctor(c, rs.text(QStringLiteral("AttendingDr2")));
     out.AdmittingDoctor = doctor(c, rs.text(QStringLiteral("AdmittingDr")));
+    static const struct { const char* column; bool HeaderAdmission::*member; } sections[] = {
+        {"OkeyLab", &HeaderAdmission::OkeyLab}, {"OkeyXray", &HeaderAdmission::OkeyXray},
+        {"OkeyUltra", &HeaderAdmission::OkeyUltra}, {"OkeyPH", &HeaderAdmission::OkeyPH},
+        {"OkeyCS", &HeaderAdmission::OkeyCS}, {"OkeyCT", &HeaderAdmission::OkeyCT},
+        {"OkeyPT", &HeaderAdmission::OkeyPT}, {"OkeyHS", &HeaderAdmission::OkeyHS},
+        {"OkeyRTS", &HeaderAdmission::OkeyRTS}, {"OkeyNU", &HeaderAdmission::OkeyNU}};
     Recordset f = c.query(QStringLiteral("SELECT OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, OkeyCT, OkeyPT, OkeyHS, OkeyRTS, "
                                          "OkeyNU FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?"),
                           {idNum});
-    out.OkeyLab = flag(f, "OkeyLab");
-    out.OkeyXray = flag(f, "OkeyXray");
-    out.OkeyUltra = flag(f, "OkeyUltra");
-    out.OkeyPH = flag(f, "OkeyPH");
-    out.OkeyCS = flag(f, "OkeyCS");
-    out.OkeyCT = flag(f, "OkeyCT");
-    out.OkeyPT = flag(f, "OkeyPT");
-    out.OkeyHS = flag(f, "OkeyHS");
-    out.OkeyRTS = flag(f, "OkeyRTS");
-    out.OkeyNU = flag(f, "OkeyNU");
+    for (const auto& section : sections) out.*section.member = flag(f, section.column);
     return true;
 }
 
