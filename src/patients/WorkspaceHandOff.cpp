@@ -9,16 +9,10 @@
 
 namespace WorkspaceHandOff {
 
-void MarkPagesStale()
-{
-    XrayResultsStale = UltrasoundResultsStale = CTResultsStale = LabResultsStale = HeartResultsStale = PTResultsStale =
-        NuclearResultsStale = PulmoResultsStale = NeuroResultsStale = MRIResultsStale = ConfinementsStale = true;
-}
-
 namespace {
 frmFinal* write(const QString& hospNum, const QString& idNum)
 {
-    MarkPagesStale();
+    MarkWorkspacePagesStale();
     // Writing the hospital number creates and loads the workspace when it is not open.
     frmFinal* w = frmFinal::instance();
     w->txtPno->setText(hospNum);

@@ -143,3 +143,9 @@ void ResetGlobals()
                     &MRIResultsStale, &ReportPicturePending, &AltGridLayout})
         *b = false;
 }
+
+void MarkWorkspacePagesStale()
+{
+    XrayResultsStale = UltrasoundResultsStale = CTResultsStale = LabResultsStale = HeartResultsStale = PTResultsStale =
+        NuclearResultsStale = PulmoResultsStale = NeuroResultsStale = MRIResultsStale = ConfinementsStale = true;
+}

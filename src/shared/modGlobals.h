@@ -116,6 +116,8 @@ extern bool SlipNumberTaken;
 // Workspace reload flags.
 extern bool UltrasoundResultsStale, XrayResultsStale, CTResultsStale, ConfinementsStale, LabResultsStale,
     HeartResultsStale, PTResultsStale, NuclearResultsStale, PulmoResultsStale, NeuroResultsStale, MRIResultsStale;
+// Marks all eleven lazily loaded workspace pages to load again at their next showing.
+void MarkWorkspacePagesStale();
 
 // Report values.
 extern std::shared_ptr<Report> CurrentReport; // the report the last PrepareReport opened

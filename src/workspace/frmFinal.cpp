@@ -129,11 +129,8 @@ frmFinal::frmFinal()
     MonthView1->setSelectedDate(ServerDate.date());
     Timer1->start();
     for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) b->setVisible(HospitalInfo.IsNursePrint);
-    const bool inPatient = !txtID->text().endsWith(QLatin1Char('B'));
-    cmdSaveNotes[0]->setEnabled(inPatient);
-    cmdSaveVitalSign->setEnabled(inPatient);
-    XrayResultsStale = UltrasoundResultsStale = CTResultsStale = LabResultsStale = HeartResultsStale = PTResultsStale =
-        NuclearResultsStale = PulmoResultsStale = NeuroResultsStale = MRIResultsStale = ConfinementsStale = true;
+    EnableChartSaves();
+    MarkWorkspacePagesStale();
     QString package;
     try {
         package = GetPatientPackage(SelectedIDNum, SelectedPatientType).trimmed();
@@ -155,12 +152,17 @@ void frmFinal::PatientChanged()
         b->clear();
     HeaderAccountNumber.clear();
     rtbClinical->clear();
+    EnableChartSaves();
+    MarkWorkspacePagesStale();
+    Timer1->start();
+}
+
+// The notes and vital signs are saved for in-patients only.
+void frmFinal::EnableChartSaves()
+{
     const bool inPatient = !txtID->text().endsWith(QLatin1Char('B'));
     cmdSaveNotes[0]->setEnabled(inPatient);
     cmdSaveVitalSign->setEnabled(inPatient);
-    XrayResultsStale = UltrasoundResultsStale = CTResultsStale = LabResultsStale = HeartResultsStale = PTResultsStale =
-        NuclearResultsStale = PulmoResultsStale = NeuroResultsStale = MRIResultsStale = ConfinementsStale = true;
-    Timer1->start();
 }
 
 frmFinal::~frmFinal() = default;

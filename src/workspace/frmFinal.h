@@ -215,6 +215,7 @@ private:
     void unloadPickers(bool withNeurology);
     void ReturnToPatientList();
     void PatientChanged();
+    void EnableChartSaves();
     int m_lastTab = 0;
     bool m_inTabSwitch = false;
 };
