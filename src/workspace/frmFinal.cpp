@@ -727,6 +727,14 @@ void frmFinal::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+bool frmFinal::TypeInCapitals(QLineEdit* box, const QKeyEvent* key)
+{
+    const QString t = key->text();
+    if (t.isEmpty() || t == t.toUpper()) return false;
+    box->insert(t.toUpper());
+    return true;
+}
+
 bool frmFinal::eventFilter(QObject* watched, QEvent* event)
 {
     for (int i = 0; i < 7; ++i) {
@@ -737,35 +745,8 @@ bool frmFinal::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->text() == QLatin1String("'")) return true; // the apostrophe is discarded everywhere
-        if ((watched == txtOperation[1] || watched == txtSurgeon[1] || watched == txtAnesthesiologist[1]) &&
-            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            // Enter searches; a chosen doctor moves the focus on, the procedure box keeps it.
-            if (watched == txtOperation[1]) {
-                cmdProcedure_Click();
-                return true;
-            }
-            QLineEdit* const* pair = watched == txtSurgeon[1] ? txtSurgeon : txtAnesthesiologist;
-            if (SearchDoctor(pair)) focusNextChild();
-            return true;
-        }
-        if ((watched == txtSurgeon[1] || watched == txtAnesthesiologist[1]) && !key->text().isEmpty() &&
-            key->text() != key->text().toUpper()) {
-            static_cast<QLineEdit*>(watched)->insert(key->text().toUpper());
-            return true;
-        }
-        for (QLineEdit* v : {txtBloodPressure[0], txtBloodPressure[1], txtTemperature, txtRespiratoryrate, txtPulserate}) {
-            if (watched != v) continue;
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                VitalSignEnter(v);
-                return true;
-            }
-            const QString t = key->text();
-            if (!t.isEmpty() && key->key() != Qt::Key_Backspace && !QStringLiteral("0123456789./").contains(t)) return true;
-        }
-        if (watched == txtPatient && !key->text().isEmpty() && key->text() != key->text().toUpper()) {
-            txtPatient->insert(key->text().toUpper());
-            return true;
-        }
+        if (ScheduleKey(watched, key) || VitalSignKey(watched, key)) return true;
+        if (watched == txtPatient && TypeInCapitals(txtPatient, key)) return true;
         const int code = key->key() - Qt::Key_F1 + 112;
         if (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F12) {
             // a key the handler leaves as it was (a refused F6 or F7) goes on to the control

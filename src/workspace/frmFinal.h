@@ -63,6 +63,8 @@ public:
     // True when a doctor was chosen.
     bool SearchDoctor(QLineEdit* const* pair);
     void cmdProcedure_Click();
+    // Keys of the request's boxes: Enter searches, doctors' names in capitals. True: handled.
+    bool ScheduleKey(QObject* watched, const class QKeyEvent* key);
 
     // Ordering page.
     FlexGrid* mshflexOrders = nullptr;      // 18 columns, exam code in column 2
@@ -111,6 +113,8 @@ public:
     void cmdPrintVitalSigns_Click();
     // Enter in a vital-signs box: range question and the move to the next field.
     void VitalSignEnter(QLineEdit* box);
+    // Keys of the vital-signs boxes: Enter as above, only digits, "." and "/". True: handled.
+    bool VitalSignKey(QObject* watched, const class QKeyEvent* key);
 
     // Clinical summary.
     QTextEdit* rtbClinical = nullptr;
@@ -216,6 +220,8 @@ private:
     void ReturnToPatientList();
     void PatientChanged();
     void EnableChartSaves();
+    // A letter typed into the box goes in as a capital; true when it did.
+    static bool TypeInCapitals(QLineEdit* box, const class QKeyEvent* key);
     int m_lastTab = 0;
     bool m_inTabSwitch = false;
 };

@@ -10,6 +10,7 @@
 #include "workspace/ChartRequestData.h"
 #include "workspace/DaySchedule.h"
 
+#include <QKeyEvent>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
@@ -232,4 +233,17 @@ void frmFinal::cmdSaveSchedule_Click(int index)
     MsgBox(QStringLiteral("Schedule data successfully saved."), vbInformation, QStringLiteral("Notification"));
     ResetScheduleEntry();
     txtScheduleRemarks->clear();
+}
+
+bool frmFinal::ScheduleKey(QObject* watched, const QKeyEvent* key)
+{
+    const bool doctorBox = watched == txtSurgeon[1] || watched == txtAnesthesiologist[1];
+    if (watched != txtOperation[1] && !doctorBox) return false;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        // Enter searches; a chosen doctor moves the focus on, the procedure box keeps it.
+        if (watched == txtOperation[1]) cmdProcedure_Click();
+        else if (SearchDoctor(watched == txtSurgeon[1] ? txtSurgeon : txtAnesthesiologist)) focusNextChild();
+        return true;
+    }
+    return doctorBox && TypeInCapitals(static_cast<QLineEdit*>(watched), key);
 }

@@ -12,6 +12,7 @@
 #include "shared/reports/modReports.h"
 #include "workspace/ChartData.h"
 
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -169,4 +170,18 @@ void frmFinal::cmdPrintVitalSigns_Click()
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
+}
+
+bool frmFinal::VitalSignKey(QObject* watched, const QKeyEvent* key)
+{
+    for (QLineEdit* v : {txtBloodPressure[0], txtBloodPressure[1], txtTemperature, txtRespiratoryrate, txtPulserate}) {
+        if (watched != v) continue;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            VitalSignEnter(v);
+            return true;
+        }
+        const QString t = key->text();
+        return !t.isEmpty() && key->key() != Qt::Key_Backspace && !QStringLiteral("0123456789./").contains(t);
+    }
+    return false;
 }
