@@ -121,10 +121,14 @@ QFrame* legendBox(QWidget* parent, qint64 colour)
 }
 }
 
-SearchPanel BuildSearchPanel(QWidget* panel, QVBoxLayout* v, const QString& lastNameCaption, const QString& secondButton,
-                             qint64 cashBasisColour, std::function<void()> search)
+SearchButtons BuildSearchPanel(SearchPanel& p, QWidget* panel, QVBoxLayout* v, const QString& lastNameCaption,
+                               const QString& secondButton, qint64 cashBasisColour, std::function<void()> search)
 {
-    SearchPanel p;
+    auto* category = new QLabel(QStringLiteral("Search Category"), panel);
+    QFont bold = category->font();
+    bold.setBold(true);
+    category->setFont(bold);
+    v->addWidget(category);
     p.Label3 = new QLabel(lastNameCaption, panel);
     p.Label4 = new QLabel(QStringLiteral("Enter Hospital Number :"), panel);
     p.Label5 = new QLabel(QStringLiteral("Enter Admission Number :"), panel);
@@ -136,25 +140,21 @@ SearchPanel BuildSearchPanel(QWidget* panel, QVBoxLayout* v, const QString& last
         v->addWidget(p.txtSearch[i]);
     }
     auto* buttons = new QHBoxLayout;
-    p.buttons[0] = new QPushButton(QStringLiteral("&Search"), panel);
-    p.buttons[1] = new QPushButton(secondButton, panel);
-    for (QPushButton* b : p.buttons) {
+    const SearchButtons made{category, new QPushButton(QStringLiteral("&Search"), panel), new QPushButton(secondButton, panel)};
+    for (QPushButton* b : {made.search, made.second}) {
         b->setAutoDefault(false); // Enter in a box searches; it must not also press a button
         buttons->addWidget(b);
     }
     v->addLayout(buttons);
-    new SearchBoxes(p.txtSearch, p.buttons[0], std::move(search));
+    new SearchBoxes(p.txtSearch, made.search, std::move(search));
 
     v->addSpacing(8);
     p.lblLegend[0] = new QLabel(QStringLiteral("LEGEND:"), panel);
-    QFont bold = p.lblLegend[0]->font();
-    bold.setBold(true);
     p.lblLegend[0]->setFont(bold);
     v->addWidget(p.lblLegend[0]);
     auto* legend = new QGridLayout;
     p.Shape1 = legendBox(panel, kBilledColour);
     p.Shape2 = legendBox(panel, cashBasisColour);
-    p.Label1[0] = nullptr;
     p.Label1[2] = new QLabel(QStringLiteral("Billed Patient"), panel);
     p.Label1[1] = new QLabel(QStringLiteral("Cash Basis Patient"), panel);
     legend->addWidget(p.Shape1, 0, 0);
@@ -175,7 +175,7 @@ SearchPanel BuildSearchPanel(QWidget* panel, QVBoxLayout* v, const QString& last
     counter->addWidget(p.lbl1);
     counter->addWidget(p.lblRecNum, 1);
     v->addLayout(counter);
-    return p;
+    return made;
 }
 
 SearchBoxes::SearchBoxes(QLineEdit* const boxes[3], QPushButton* searchButton, std::function<void()> search)

@@ -42,20 +42,25 @@ void FillPatientList(PatientGrid* grid, const Recordset& rs, const std::function
 // The current row's selection colour, cash-basis legend and row counter.
 void ShowRowState(PatientGrid* grid, int row, QLabel* cashBasisLegend, QLabel* recNum);
 
-// What the search panel of the lists and of the picker is made of, below its "Search Category".
+// The controls of the search panel that the lists and the picker share, below "Search Category";
+// the windows take them as members of their own.
 struct SearchPanel {
-    QLabel *Label3, *Label4, *Label5;   // captions of the three boxes
-    QLineEdit* txtSearch[3];            // last name, hospital number, admission number
-    QPushButton* buttons[2];            // "&Search" and the window's second button
-    QLabel* lblLegend[2];               // "LEGEND:", the cash-basis text of the current row
-    QFrame *Shape1, *Shape2;            // legend boxes: billed, cash basis
-    QLabel* Label1[3];                  // [1] "Cash Basis Patient", [2] "Billed Patient"
-    QLabel *lbl1, *lblRecNum;           // "Rec. No." and the counter
+    QLabel* Label1[3] = {};             // [0] "Patient Searching" (the window's), [1] "Cash Basis Patient", [2] "Billed Patient"
+    QLabel *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr; // captions of the three boxes
+    QLineEdit* txtSearch[3] = {};       // last name, hospital number, admission number
+    QLabel* lblLegend[2] = {};          // "LEGEND:", the cash-basis text of the current row
+    QFrame *Shape1 = nullptr, *Shape2 = nullptr; // legend boxes: billed, cash basis
+    QLabel *lbl1 = nullptr, *lblRecNum = nullptr; // "Rec. No." and the counter
 };
-// Adds the boxes (with their SearchBoxes rules running `search`), the two buttons, the legend and
+struct SearchButtons {
+    QLabel* category;                   // "Search Category"
+    QPushButton* search;                // "&Search"
+    QPushButton* second;                // the window's second button
+};
+// Adds the "Search Category" heading, the boxes (with their SearchBoxes rules running `search`), the two buttons, the legend and
 // the row counter to the panel's layout.
-SearchPanel BuildSearchPanel(QWidget* panel, QVBoxLayout* layout, const QString& lastNameCaption,
-                             const QString& secondButton, qint64 cashBasisColour, std::function<void()> search);
+SearchButtons BuildSearchPanel(SearchPanel& p, QWidget* panel, QVBoxLayout* layout, const QString& lastNameCaption,
+                               const QString& secondButton, qint64 cashBasisColour, std::function<void()> search);
 
 // The three search boxes: entering one empties the other two; a change enables the search button
 // when the box is not empty; the last-name box drops digits and takes letters in upper case; Enter

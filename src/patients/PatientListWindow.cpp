@@ -79,27 +79,10 @@ void PatientListWindow::buildSearchPanel()
     Picture1->setAutoFillBackground(true);
     Picture1->setMouseTracking(true);
     auto* v = new QVBoxLayout(Picture1);
-    Label6[0] = new QLabel(QStringLiteral("Search Category"), Picture1);
-    QFont bold = Label6[0]->font();
-    bold.setBold(true);
-    Label6[0]->setFont(bold);
-    v->addWidget(Label6[0]);
-    {
-        const SearchPanel p = BuildSearchPanel(Picture1, v, QStringLiteral("Enter Last Name :"), QStringLiteral("&Refresh"), m_style.cashBasisColour, [this] { Command1_Click(); });
-        Label3 = p.Label3;
-        Label4 = p.Label4;
-        Label5 = p.Label5;
-        std::copy(std::begin(p.txtSearch), std::end(p.txtSearch), txtSearch);
-        Command1 = p.buttons[0];
-        Command2 = p.buttons[1];
-        std::copy(std::begin(p.lblLegend), std::end(p.lblLegend), lblLegend);
-        Shape1 = p.Shape1;
-        Shape2 = p.Shape2;
-        Label1[1] = p.Label1[1];
-        Label1[2] = p.Label1[2];
-        lbl1 = p.lbl1;
-        lblRecNum = p.lblRecNum;
-    }
+    const SearchButtons buttons = BuildSearchPanel(*this, Picture1, v, QStringLiteral("Enter Last Name :"), QStringLiteral("&Refresh"), m_style.cashBasisColour, [this] { Command1_Click(); });
+    Label6[0] = buttons.category;
+    Command1 = buttons.search;
+    Command2 = buttons.second;
     Command1->setEnabled(false);
     connect(Command1, &QPushButton::clicked, this, &PatientListWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

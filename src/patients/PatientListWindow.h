@@ -1,4 +1,5 @@
 #pragma once
+#include "patients/PatientListCommon.h"
 #include <QPixmap>
 #include <QWidget>
 
@@ -14,20 +15,14 @@ namespace PatientListCommon { class KeyPreview; }
 // common: the search panel, the list grid with its colours, legend and row counter, the row
 // entry, the keys, the package selection panel for the census charging print, re-layout and the
 // background. Each window adds its own panel of actions and its own load.
-class PatientListWindow : public QWidget {
+class PatientListWindow : public QWidget, public PatientListCommon::SearchPanel {
     Q_OBJECT
 public:
     QFrame* Frame1;
-    QLabel* Label1[3];          // "Patient Searching", "Cash Basis Patient", "Billed Patient"
     QWidget* Picture1;          // the search panel
     QLabel* Label6[2];          // "Search Category", "Clinical Procedures"
-    QLabel *Label3, *Label4, *Label5;
-    QLineEdit* txtSearch[3];    // last name, hospital number, admission number
     QPushButton* Command1;      // "&Search"
     QPushButton* Command2;      // "&Refresh"
-    QLabel* lblLegend[2];       // "LEGEND:", the cash-basis text of the current row
-    QFrame *Shape1, *Shape2;    // legend boxes: billed, cash basis
-    QLabel *lbl1, *lblRecNum;
     PatientGrid* MSHFlexList;
 
     // Package selection panel (hidden until ShowMultiPackageSelection).

@@ -76,27 +76,10 @@ frmSearchCurrent::frmSearchCurrent()
 
     Picture1 = new QWidget(this);
     auto* v = new QVBoxLayout(Picture1);
-    Label6 = new QLabel(QStringLiteral("Search Category"), Picture1);
-    QFont bold = Label6->font();
-    bold.setBold(true);
-    Label6->setFont(bold);
-    v->addWidget(Label6);
-    {
-        const SearchPanel p = BuildSearchPanel(Picture1, v, QStringLiteral("Enter Lastname :"), QStringLiteral("&Close"), kCashBasisColour, [this] { cmdSearch_Click(); });
-        Label3 = p.Label3;
-        Label4 = p.Label4;
-        Label5 = p.Label5;
-        std::copy(std::begin(p.txtSearch), std::end(p.txtSearch), txtSearch);
-        cmdSearch = p.buttons[0];
-        cmdClose = p.buttons[1];
-        std::copy(std::begin(p.lblLegend), std::end(p.lblLegend), lblLegend);
-        Shape1 = p.Shape1;
-        Shape2 = p.Shape2;
-        Label1[1] = p.Label1[1];
-        Label1[2] = p.Label1[2];
-        lbl1 = p.lbl1;
-        lblRecNum = p.lblRecNum;
-    }
+    const SearchButtons buttons = BuildSearchPanel(*this, Picture1, v, QStringLiteral("Enter Lastname :"), QStringLiteral("&Close"), kCashBasisColour, [this] { cmdSearch_Click(); });
+    Label6 = buttons.category;
+    cmdSearch = buttons.search;
+    cmdClose = buttons.second;
     connect(cmdSearch, &QPushButton::clicked, this, &frmSearchCurrent::cmdSearch_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmSearchCurrent::cmdClose_Click);
     v->addStretch(1);

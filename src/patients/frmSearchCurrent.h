@@ -1,4 +1,5 @@
 #pragma once
+#include "patients/PatientListCommon.h"
 #include <QDialog>
 #include <QPointer>
 
@@ -14,25 +15,19 @@ class QWidget;
 // by another window, which reads the chosen patient from PickedHospNum, PickedIDNum and
 // PickedPatientName when it returns. It opens afresh at every showing; the window object is made
 // once.
-class frmSearchCurrent : public QDialog {
+class frmSearchCurrent : public QDialog, public PatientListCommon::SearchPanel {
     Q_OBJECT
 public:
     static frmSearchCurrent* instance();
 
     QFrame* Frame1;
-    QLabel* Label1[3];
     QFrame* Frame2;
     QLabel* Label2;
     QRadioButton* optPatientType[2];
     QWidget* Picture1;
     QLabel* Label6;
-    QLabel *Label3, *Label4, *Label5;
-    QLineEdit* txtSearch[3];
     QPushButton* cmdSearch;      // "&Search"
     QPushButton* cmdClose;       // "&Close"
-    QLabel* lblLegend[2];
-    QFrame *Shape1, *Shape2;
-    QLabel *lbl1, *lblRecNum;
     PatientGrid* MSHFlexList;
 
     void Form_Load();
