@@ -1,8 +1,6 @@
 #include "patients/MainWindowLinks.h"
 
 #include "platform/ui/MessageBox.h"
-#include "shell/mdiCathLabMenu.h"
-#include "shell/settings/frmControlPanel.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -15,16 +13,24 @@ namespace {
 // action always reads as disabled.
 bool g_menusEnabled = false;
 
-mdiCathLabMenu* mainWindow() { return mdiCathLabMenu::isLoaded() ? mdiCathLabMenu::existing() : nullptr; }
+MainWindowLinks::Host& host()
+{
+    static MainWindowLinks::Host h;
+    return h;
+}
+
+const MainWindowLinks::MainWindow* mainWindow() { return host().mainWindow ? host().mainWindow() : nullptr; }
 }
 
 namespace MainWindowLinks {
+
+void setHost(Host h) { host() = std::move(h); }
 
 void EnablePatientMenus(bool enabled)
 {
     g_menusEnabled = enabled;
     if (auto* w = mainWindow())
-        for (QAction* a : {w->mnuInfo, w->mnuLedger, w->mnuRS})
+        for (QAction* a : w->patientMenus)
             if (a) a->setEnabled(enabled);
 }
 
@@ -33,23 +39,26 @@ bool PatientMenusEnabled() { return g_menusEnabled; }
 void EnableToolbarButton4()
 {
     if (auto* w = mainWindow())
-        if (QAction* a = w->toolbarButton(QStringLiteral("Operation"))) a->setEnabled(true);
+        if (w->operationButton) w->operationButton->setEnabled(true);
 }
 
 void HideProgressBar()
 {
     auto* w = mainWindow();
     if (!w) return;
-    if (auto* bar = w->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))) bar->hide();
+    if (w->progressBar) w->progressBar->hide();
 }
 
 void PopupInquiryMenu(const QPoint& globalPos)
 {
     if (auto* w = mainWindow())
-        if (w->mnuInquiry) w->mnuInquiry->popup(globalPos);
+        if (w->inquiryMenu) w->inquiryMenu->popup(globalPos);
 }
 
-void ShowControlPanel() { runModal(frmControlPanel::instance()); }
+void ShowControlPanel()
+{
+    if (host().showControlPanel) host().showControlPanel();
+}
 
 void ShowChild(QWidget* window, bool maximised)
 {

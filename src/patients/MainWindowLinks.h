@@ -1,12 +1,33 @@
 #pragma once
+#include <QList>
 #include <QPoint>
 
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QProgressBar;
 class QWidget;
 
 // What the patient windows do to the main window: its menu items and toolbar button, its progress
 // bar, its Inquiry menu, and showing a window as its child. Each does nothing while the main
 // window is not loaded (tests, tools).
 namespace MainWindowLinks {
+// The main window sits above the lists, so the shell installs what they reach of it.
+struct MainWindow {
+    QMdiArea* mdiArea = nullptr;
+    QList<QAction*> patientMenus;    // mnuInfo, mnuLedger, mnuRS
+    QAction* operationButton = nullptr; // the toolbar's button 4
+    QProgressBar* progressBar = nullptr;
+    QMenu* inquiryMenu = nullptr;
+};
+struct Host {
+    std::function<const MainWindow*()> mainWindow; // null while the main window is not loaded
+    std::function<void()> showControlPanel;
+};
+void setHost(Host host);
+
 // "Personal Info", "Patient's Ledger" and "Request Status" (mnuInfo, mnuLedger, mnuRS).
 void EnablePatientMenus(bool enabled);
 bool PatientMenusEnabled();

@@ -13,7 +13,7 @@
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "shell/frmCensusFormat.h"
+#include "patients/frmCensusFormat.h"
 
 #include <QEvent>
 #include <QFrame>

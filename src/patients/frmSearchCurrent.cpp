@@ -7,7 +7,7 @@
 #include "platform/ui/WindowRegistry.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "shell/modMouseWheel.h"
+#include "platform/ui/modMouseWheel.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -2,6 +2,8 @@
 
 #include "platform/db/DbError.h"
 
+#include <utility>
+
 namespace {
 WorkspaceLink::Loader& loader()
 {
@@ -11,7 +13,7 @@ WorkspaceLink::Loader& loader()
 }
 
 namespace WorkspaceLink {
-void setLoader(Loader l) { loader() = std::move(l); }
+Loader setLoader(Loader l) { return std::exchange(loader(), std::move(l)); }
 bool available() { return bool(loader()); }
 Controls workspace()
 {

@@ -22,7 +22,7 @@
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
 #include "patients/PatientGrid.h"
-#include "shell/frmMessage.h"
+#include "shared/frmMessage.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
@@ -45,7 +45,7 @@ namespace {
 const bool registered = [] {
     WorkspaceLink::setLoader([] {
         frmFinal* w = frmFinal::instance();
-        return WorkspaceLink::Controls{w, w->txtID, w->rtbClinical};
+        return WorkspaceLink::Controls{w, w->txtID, w->rtbClinical, w->lstListLaboratory};
     });
     return true;
 }();

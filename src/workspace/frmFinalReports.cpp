@@ -11,6 +11,7 @@
 #include "shared/reports/modReports.h"
 
 #include <QLineEdit>
+#include <QLabel>
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include <QTableWidget>
 #include <QToolButton>
+#include <QLabel>
 
 using namespace AccessTest;
 

@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QGroupBox>
+#include <QToolButton>
 
 using namespace AccessTest;
 

@@ -13,7 +13,7 @@
 #include "registration/frmRegistration.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
-#include "shell/frmCensusFormat.h"
+#include "patients/frmCensusFormat.h"
 #include "workspace/frmFinal.h"
 
 #include <QDialog>

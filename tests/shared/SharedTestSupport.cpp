@@ -57,10 +57,10 @@ FakeWorkspace::FakeWorkspace()
     rtbClinical = new QTextEdit(&window);
     layout->addWidget(txtID);
     layout->addWidget(rtbClinical);
-    WorkspaceLink::setLoader([this] {
+    m_previousLoader = WorkspaceLink::setLoader([this] {
         ++loads;
         return WorkspaceLink::Controls{&window, txtID, rtbClinical};
     });
 }
 
-FakeWorkspace::~FakeWorkspace() { WorkspaceLink::setLoader({}); }
+FakeWorkspace::~FakeWorkspace() { WorkspaceLink::setLoader(std::move(m_previousLoader)); }

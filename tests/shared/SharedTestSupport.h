@@ -4,6 +4,7 @@
 // small helpers to add the stays a case needs, a way to make a table unreachable, and a stand-in
 // procedures workspace.
 #include "support/TestDatabase.h"
+#include "shared/WorkspaceLink.h"
 
 #include <QLineEdit>
 #include <QTextEdit>
@@ -34,6 +35,7 @@ struct FakeWorkspace {
     QLineEdit* txtID;
     QTextEdit* rtbClinical;
     int loads = 0;
+    WorkspaceLink::Loader m_previousLoader;
 };
 
 QVariant nullDate();

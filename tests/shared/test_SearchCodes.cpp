@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QLabel>
 
 namespace {
 frmSearchCodes* picker(QDialog* d) { return static_cast<frmSearchCodes*>(d); }

@@ -161,5 +161,7 @@ TEST(ClinicalText, PrependPutsTheTextBeforeTheSelection)
 
 TEST(ClinicalText, WithoutAWorkspaceItIsAnError)
 {
+    WorkspaceLink::Loader program = WorkspaceLink::setLoader({});
     EXPECT_THROW(AppendClinicalText(QStringLiteral("x"), 10, QStringLiteral("Arial"), 0, false), DbError);
+    WorkspaceLink::setLoader(std::move(program));
 }

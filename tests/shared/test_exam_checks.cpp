@@ -164,7 +164,7 @@ TEST_F(ExamChecks, ProfileRoutinesLeaveFailuresToTheCaller)
     QString code = QStringLiteral("old");
     EXPECT_THROW(GetSingleSpecimen(QStringLiteral("CBC"), code), DbError);
     EXPECT_EQ(code, QStringLiteral("old"));
-    EXPECT_THROW(SetStatOptions(QStringLiteral("CBC"), frmRemarks::instance()), DbError);
+    EXPECT_THROW(SetStatOptions(QStringLiteral("CBC"), frmRemarks::instance()->Option1), DbError);
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
@@ -217,24 +217,24 @@ TEST(StatOptions, ByRuleDayAndServerTime)
 TEST_F(ExamChecks, SetStatOptionsPresetsTheDialogFromTheCatalogue)
 {
     frmRemarks* dlg = frmRemarks::instance();
-    SetStatOptions(QStringLiteral("TROPI"), dlg);
+    SetStatOptions(QStringLiteral("TROPI"), dlg->Option1);
     EXPECT_TRUE(dlg->Option1[1]->isChecked());
     EXPECT_FALSE(dlg->Option1[0]->isEnabled());
     EXPECT_TRUE(dlg->Option1[1]->isEnabled());
 
-    SetStatOptions(QStringLiteral("LIPID"), dlg);
+    SetStatOptions(QStringLiteral("LIPID"), dlg->Option1);
     EXPECT_TRUE(dlg->Option1[0]->isChecked());
     EXPECT_TRUE(dlg->Option1[0]->isEnabled());
     EXPECT_FALSE(dlg->Option1[1]->isEnabled());
 
     // no catalogue row (the code goes untrimmed): nothing changes
-    SetStatOptions(QStringLiteral("TROPI "), dlg);
+    SetStatOptions(QStringLiteral("TROPI "), dlg->Option1);
     EXPECT_TRUE(dlg->Option1[0]->isChecked());
     EXPECT_FALSE(dlg->Option1[1]->isEnabled());
 
     // an open rule follows the server's clock
     const StatOptions expected = StatOptionsFor(QString(), conn().serverDateTime());
-    SetStatOptions(QStringLiteral("CBC"), dlg);
+    SetStatOptions(QStringLiteral("CBC"), dlg->Option1);
     EXPECT_TRUE(dlg->Option1[expected.chosen]->isChecked());
     EXPECT_TRUE(dlg->Option1[0]->isEnabled());
     EXPECT_TRUE(dlg->Option1[1]->isEnabled());

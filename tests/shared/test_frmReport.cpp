@@ -8,6 +8,7 @@
 #include <QDateEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QLabel>
 
 namespace {
 class ReportDateTest : public DbTest {

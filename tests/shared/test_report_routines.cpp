@@ -24,6 +24,9 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QApplication>
 
 namespace {
 const char* const kSlip = R"([report]

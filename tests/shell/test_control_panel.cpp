@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QGroupBox>
 
 namespace {
 

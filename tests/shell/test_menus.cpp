@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QTest>
 #include <functional>
+#include <QToolBar>
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "patients/frmCathPatients.h"
 #include "patients/frmListERAdmission.h"
 #include "patients/frmSearch.h"
-#include "shell/frmCensusFormat.h"
+#include "patients/frmCensusFormat.h"
 #include "shell/frmInfo.h"
 #include "shell/settings/frmControlPanel.h"
 

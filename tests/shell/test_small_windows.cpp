@@ -4,9 +4,9 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
-#include "shell/frmMessage.h"
+#include "shared/frmMessage.h"
 #include "shell/frmSplash.h"
-#include "shell/modMouseWheel.h"
+#include "platform/ui/modMouseWheel.h"
 #include "shell/txtCommand.h"
 
 #include <QElapsedTimer>

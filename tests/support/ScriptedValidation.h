@@ -3,6 +3,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <QTest>
+#include <QLineEdit>
 
 // The next user validation is answered by typing this user ID and access code and pressing Enter.
 inline void queueValidationAs(const QString& user, const QString& code)

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <QLabel>
 
 class WorkspaceChart : public WorkspaceTest {};
 

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QCoreApplication>
+#include <QEvent>
 
 class WorkspaceHeader : public WorkspaceTest {};
 

@@ -4,11 +4,13 @@
 #include "patients/frmSearch.h"
 #include "platform/report/ReportLog.h"
 #include "platform/ui/FlexGrid.h"
-#include "shell/frmMessage.h"
+#include "shared/frmMessage.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QCoreApplication>
+#include <QEvent>
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QLabel>
 
 namespace {
 void validateAs(const char* user, const char* code)

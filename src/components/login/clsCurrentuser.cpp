@@ -9,6 +9,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <QFileInfo>
+#include <QDir>
 
 namespace {
 QString& settingsPath()

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <cmath>
+#include <QRegularExpression>
 
 namespace Fmt {
 

@@ -17,6 +17,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+#include <QScopedValueRollback>
+#include <QCoreApplication>
 
 frmRequestingDoctor* frmRequestingDoctor::instance()
 {

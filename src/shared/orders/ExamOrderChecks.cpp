@@ -1,6 +1,5 @@
 #include "shared/orders/ExamOrderChecks.h"
 
-#include "ordering/frmRemarks.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/text/Format.h"
@@ -8,8 +7,11 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/WorkspaceLink.h"
 #include "shared/orders/ProfileGrid.h"
-#include "workspace/frmFinal.h"
+
+#include <QListWidget>
+#include <QRadioButton>
 
 namespace {
 
@@ -32,7 +34,8 @@ bool isEmptyGrid(const FlexGrid& grid, int col)
 // The exam goes back to the laboratory pick list: its entry is replaced by the text it had.
 void giveBackToPickList(const FlexGrid& orders, int row)
 {
-    QListWidget* list = frmFinal::instance()->lstListLaboratory;
+    QListWidget* list = WorkspaceLink::workspace().lstListLaboratory;
+    if (!list) throw DbError(QStringLiteral("The procedures workspace has no laboratory list."));
     const int index = int(Fmt::val(orders.TextMatrix(row, kPickIndexCol)));
     if (index < 0 || index >= list->count()) throw std::out_of_range("Invalid procedure call or argument");
     delete list->takeItem(index);
@@ -168,7 +171,7 @@ StatOptions StatOptionsFor(const QString& stat, const QDateTime& serverNow)
     return o;
 }
 
-void SetStatOptions(const QString& labExamCode, frmRemarks* form)
+void SetStatOptions(const QString& labExamCode, const std::array<QRadioButton*, 2>& options)
 {
     Recordset rs = SharedConnection().query(
         QStringLiteral("SELECT COALESCE(Stat,'') AS Stat, GETDATE() AS ServerNow FROM BUILD_FILE..tbCoLabExam "
@@ -179,9 +182,9 @@ void SetStatOptions(const QString& labExamCode, frmRemarks* form)
     if (!now.isValid()) throw DbError(QStringLiteral("The server did not give its date and time."));
     const StatOptions o = StatOptionsFor(rs.text(QStringLiteral("Stat")), now);
     // the choice first, then the enabled flags
-    form->Option1[o.chosen]->setChecked(true);
-    form->Option1[0]->setEnabled(o.routineEnabled);
-    form->Option1[1]->setEnabled(o.statEnabled);
+    options[o.chosen]->setChecked(true);
+    options[0]->setEnabled(o.routineEnabled);
+    options[1]->setEnabled(o.statEnabled);
 }
 
 namespace {

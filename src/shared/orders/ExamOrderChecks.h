@@ -4,9 +4,10 @@
 // type of an item. All run on the shared connection.
 #include <QDateTime>
 #include <QString>
+#include <array>
 
 class FlexGrid;
-class frmRemarks;
+class QRadioButton;
 
 // Profiles. A laboratory profile stands for its member exams; ordering one lists the members in a
 // profile grid (ProfileRow rows) beside the order grid. These leave failures to the caller; the
@@ -38,9 +39,9 @@ struct StatOptions {
 // The exam's Stat rule "Y" forces Stat, "N" Routine; any other leaves both open and proposes Stat
 // on Saturdays and after 17:00:00 by the server's clock.
 StatOptions StatOptionsFor(const QString& stat, const QDateTime& serverNow);
-// Presets the dialog's options from the exam's rule (exam code untrimmed); no catalogue row
+// Presets the remarks dialog's two options (Routine, Stat) from the exam's rule (exam code untrimmed); no catalogue row
 // changes nothing. Failures reach the caller.
-void SetStatOptions(const QString& labExamCode, frmRemarks* form);
+void SetStatOptions(const QString& labExamCode, const std::array<QRadioButton*, 2>& options);
 
 // Largest quantity that may be ordered: the catalogue's MaxQty for an exam marked both procedure
 // and open quantity, else 1. A failure shows the error notice and gives 1.

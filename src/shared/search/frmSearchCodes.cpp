@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace {
 constexpr int twips(int t) { return t / 15; }

@@ -1,4 +1,4 @@
-#include "shell/modMouseWheel.h"
+#include "platform/ui/modMouseWheel.h"
 
 #include <QAbstractItemModel>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "shell/frmMessage.h"
+#include "shared/frmMessage.h"
 
 #include "shared/modGlobals.h"
 

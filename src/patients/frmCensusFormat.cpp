@@ -1,4 +1,4 @@
-#include "shell/frmCensusFormat.h"
+#include "patients/frmCensusFormat.h"
 
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobalsRoutines.h"
