@@ -59,4 +59,4 @@ struct ComponentRegistration {
 #define CATHLAB_COMPONENT_CAT2(a, b) a##b
 #define CATHLAB_COMPONENT_CAT(a, b) CATHLAB_COMPONENT_CAT2(a, b)
 #define CATHLAB_COMPONENT(progId, Class) \
-    static const ComponentRegistration CATHLAB_COMPONENT_CAT(s_component_, __LINE__)(progId, [] { return static_cast<Component*>(new Class(QStringLiteral(progId))); })
+    static const ComponentRegistration CATHLAB_COMPONENT_CAT(s_component_, __COUNTER__)(progId, [] { return static_cast<Component*>(new Class(QStringLiteral(progId))); })

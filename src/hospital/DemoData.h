@@ -33,4 +33,4 @@ struct DemoSectionRegistration {
 #define CATHLAB_DEMO_CAT2(a, b) a##b
 #define CATHLAB_DEMO_CAT(a, b) CATHLAB_DEMO_CAT2(a, b)
 #define CATHLAB_DEMO_SECTION(order, name, fn) \
-    static const DemoSectionRegistration CATHLAB_DEMO_CAT(s_demo_section_, __LINE__)(order, name, fn)
+    static const DemoSectionRegistration CATHLAB_DEMO_CAT(s_demo_section_, __COUNTER__)(order, name, fn)

@@ -39,4 +39,4 @@ struct ProcedureRegistration {
 #define CATHLAB_PROC_CAT2(a, b) a##b
 #define CATHLAB_PROC_CAT(a, b) CATHLAB_PROC_CAT2(a, b)
 #define CATHLAB_PROCEDURE(name, fn) \
-    static const ProcedureRegistration CATHLAB_PROC_CAT(s_procedure_, __LINE__)(name, fn)
+    static const ProcedureRegistration CATHLAB_PROC_CAT(s_procedure_, __COUNTER__)(name, fn)
