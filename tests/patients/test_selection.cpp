@@ -18,10 +18,10 @@
 using namespace GridDriver;
 
 namespace {
-struct Selection {
+struct ListChoice {
     QString hosp, id, type, name, room, roomClass, rate, account, company, address;
 };
-Selection current()
+ListChoice current()
 {
     return {SelectedHospNum, SelectedIDNum, SelectedPatientType, SelectedPatientName, SelectedRoom, SelectedRoomClass,
             SelectedRoomRate, SelectedAccountNum, SelectedCompany, SelectedPatientAddress};
@@ -58,7 +58,7 @@ TEST_F(Selection_, CaseListClickSelectsInAndOutPatients)
 {
     struct Case {
         const char* id;
-        Selection expected;
+        ListChoice expected;
     };
     const Case cases[] = {
         {"2026900001",
@@ -77,8 +77,8 @@ TEST_F(Selection_, CaseListClickSelectsInAndOutPatients)
         const int row = rowOf(w->MSHFlexList, QString::fromLatin1(c.id));
         ASSERT_GT(row, 0) << c.id;
         clickRow(w->MSHFlexList, row);
-        const Selection s = current();
-        const Selection& e = c.expected;
+        const ListChoice s = current();
+        const ListChoice& e = c.expected;
         EXPECT_EQ(s.hosp, e.hosp);
         EXPECT_EQ(s.id, e.id);
         EXPECT_EQ(s.type, e.type);
