@@ -199,7 +199,7 @@ void frmUserRights::cmdSearch_Click()
     grdUsers->setEnabled(false);
     fmeUsers->setEnabled(false);
     try {
-        Recordset rs = SearchNurseUsers(CurrentStationID.toString().trimmed(), txtEmployeeID->text());
+        Recordset rs = SearchNurseUsers(Session.CurrentStationID.toString().trimmed(), txtEmployeeID->text());
         if (rs.isEmpty()) return;
         grdUsers->setRowCount(rs.recordCount());
         for (int r = 0; r < rs.recordCount(); ++r)
@@ -271,9 +271,9 @@ void frmUserRights::cmdSave_Click()
     frmTransaction_UserValidation* validation = frmTransaction_UserValidation::instance();
     validation->PostOrCancel = 0;
     runModal(validation);
-    if (ValidatedUserID.isEmpty()) return;
+    if (DialogAnswers.ValidatedUserID.isEmpty()) return;
     try {
-        SaveUserRights(txtEmployeeID->text().trimmed(), BuildRightsText(tickedLines()), ValidatedUserID);
+        SaveUserRights(txtEmployeeID->text().trimmed(), BuildRightsText(tickedLines()), DialogAnswers.ValidatedUserID);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return;

@@ -13,7 +13,7 @@ QString AskUserValidation()
     frmTransaction_UserValidation* dlg = frmTransaction_UserValidation::instance();
     dlg->PostOrCancel = 0;
     runModal(dlg);
-    return ValidatedUserID.trimmed();
+    return DialogAnswers.ValidatedUserID.trimmed();
 }
 
 bool IsCurrentlyConfined(const QString& hospNum) { return ::IsCurrentlyConfined(hospNum); }

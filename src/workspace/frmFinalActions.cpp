@@ -84,8 +84,8 @@ void frmFinal::RunActionBarElement(int index)
         if (pharmacy && GetPatientsMedFlag(id))
             MsgBox(QStringLiteral("Records indicate that this Patient is under patients medicine."), vbOKOnly | vbInformation,
                    QStringLiteral("Message"));
-        AccountState::RefreshPatientRecord(SelectedPatientType == QLatin1String("I"));
-        if (AccountState::AccountClosed(SharedConnection(), id, SelectedPatientType)) {
+        AccountState::RefreshPatientRecord(Selection.SelectedPatientType == QLatin1String("I"));
+        if (AccountState::AccountClosed(SharedConnection(), id, Selection.SelectedPatientType)) {
             MsgBox(QStringLiteral("The patient's account has already been closed . ") +
                        QStringLiteral("If you have charges to make, notify the Billing staff") +
                        QStringLiteral(" immediately for further instructions."),
@@ -138,7 +138,7 @@ QVariantList frmFinal::StatementOfAccountParams() const
     const QString account = m.AccountNumber.trimmed();
     const QString company = txtPno->text().trimmed() == account ? QStringLiteral("PERSONAL") : m.Company.trimmed();
     return {txtID->text(),
-            HospAddress,
+            Session.HospAddress,
             txtPatient->text(),
             m.CompleteAddress.trimmed(),
             account,
@@ -147,12 +147,12 @@ QVariantList frmFinal::StatementOfAccountParams() const
             datePart(txtDateAdmitted->text()),
             datePart(txtDateDischarged->text()),
             txtRoom->text(),
-            SelectedRoomRate,
+            Selection.SelectedRoomRate,
             timePart(txtDateAdmitted->text()),
             timePart(txtDateDischarged->text()),
             QString(),
             QString(),
-            CurrentUser ? CurrentUser->EmployeeName() : QString(),
+            Session.CurrentUser ? Session.CurrentUser->EmployeeName() : QString(),
             txtDoctor2->text()};
 }
 
@@ -179,7 +179,7 @@ int frmFinal::Form_KeyDown(int keyCode)
             CSR();
             return 0;
         case 121: // F10
-            if (ICDCodeSearch) ICDCodeSearch->ValidateICDCode();
+            if (Session.ICDCodeSearch) Session.ICDCodeSearch->ValidateICDCode();
             return 0;
         case 122: // F11
             if (!right("19")) {

@@ -30,11 +30,11 @@ TEST_F(AccountChecksTest, ClosedAccountIsSeenAfterARefreshAndWarnedOnce)
     std::unique_ptr<clsPatientSearch> search(ComponentFactory::createAs<clsPatientSearch>(QStringLiteral("MasterSearch.clsPatientSearch")));
     ASSERT_TRUE(search);
     search->InitConnection(&conn(), QString());
-    PatientSearch = search.get();
+    Session.PatientSearch = search.get();
     search->LoadPatient(QStringLiteral("T100"));
     search->LoadAdmission(QStringLiteral("TI1"));
     search->LoadOutPatient(QStringLiteral("TO1B"));
-    SelectedPatientType = QStringLiteral("I");
+    Selection.SelectedPatientType = QStringLiteral("I");
     EXPECT_FALSE(IsAccountClosed());
     EXPECT_TRUE(UiScript::shown().isEmpty());
 
@@ -51,12 +51,12 @@ TEST_F(AccountChecksTest, ClosedAccountIsSeenAfterARefreshAndWarnedOnce)
 
     // An out-patient is judged by the visit alone.
     UiScript::reset();
-    SelectedPatientType = QStringLiteral("O");
+    Selection.SelectedPatientType = QStringLiteral("O");
     EXPECT_FALSE(IsAccountClosed());
     exec(QStringLiteral("UPDATE PATIENT_DATA..TBOUTPATIENT SET BillingDate = ? WHERE IDNum = 'TO1B'"),
          {QDateTime(QDate(2026, 11, 26), QTime(16, 0))});
     EXPECT_TRUE(IsAccountClosed());
-    PatientSearch = nullptr;
+    Session.PatientSearch = nullptr;
     EXPECT_THROW(IsAccountClosed(), DbError);
 }
 

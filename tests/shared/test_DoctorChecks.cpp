@@ -10,7 +10,7 @@ protected:
     {
         return count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseErrLog WHERE ModuleName = 'Nerovia' AND UserID = ? "
                                     "AND ErrSource = ? AND ErrMessage <> ''"),
-                     {ValidatedUserID, QString::fromLatin1(source)});
+                     {DialogAnswers.ValidatedUserID, QString::fromLatin1(source)});
     }
 };
 
@@ -48,7 +48,7 @@ TEST_F(DoctorChecksTest, S2LicenceUsesTheCodeAsPassed)
 
 TEST_F(DoctorChecksTest, FailedLicenceCheckIsLoggedShownAndRefuses)
 {
-    ValidatedUserID = QStringLiteral("CL002");
+    DialogAnswers.ValidatedUserID = QStringLiteral("CL002");
     TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..tbCoDoctor"));
     EXPECT_FALSE(DoctorHasS2License(QStringLiteral("D001")));
     EXPECT_EQ(errorNotices(), 1);
@@ -73,7 +73,7 @@ TEST_F(DoctorChecksTest, RegulatedDrugByTheStationsClass)
 
 TEST_F(DoctorChecksTest, FailedRegulatedDrugCheckKeepsTheLicenceCheck)
 {
-    ValidatedUserID = QStringLiteral("CL003");
+    DialogAnswers.ValidatedUserID = QStringLiteral("CL003");
     {
         TableOutOfReach away(conn(), QStringLiteral("INVENTORY..TBINVMASTER"));
         EXPECT_TRUE(IsRegulatedDrug(QStringLiteral("MED0201")));

@@ -228,22 +228,22 @@ TEST_F(PackageInfoTest, ExecutivePackageVipAndSeniorCitizen)
     EXPECT_EQ(ws.window.windowTitle(), QStringLiteral("Executive Package Type : EXECUTIVE CARDIAC CHECK-UP")
                                            + QString(10, QLatin1Char(' ')) + QStringLiteral("( Patient is Tag As VIP PATIENT )")
                                            + QStringLiteral(" ( Patient is Senior Citizen )"));
-    EXPECT_EQ(PatientTransplantID, QStringLiteral("0"));
-    EXPECT_EQ(PatientTransplantText, QStringLiteral("Non_Transplant"));
-    EXPECT_EQ(PatientDialysisID, QStringLiteral("2"));
-    EXPECT_EQ(PatientDialysisText, QStringLiteral("Post-Dialysis"));
+    EXPECT_EQ(Selection.PatientTransplantID, QStringLiteral("0"));
+    EXPECT_EQ(Selection.PatientTransplantText, QStringLiteral("Non_Transplant"));
+    EXPECT_EQ(Selection.PatientDialysisID, QStringLiteral("2"));
+    EXPECT_EQ(Selection.PatientDialysisText, QStringLiteral("Post-Dialysis"));
 }
 
 TEST_F(PackageInfoTest, AdmissionPackageIsAppendedAgainOnEveryCall)
 {
-    PatientDialysisText = QStringLiteral("None");
+    Selection.PatientDialysisText = QStringLiteral("None");
     ws.window.setWindowTitle(QStringLiteral("Package Type : CORONARY ANGIOGRAM PACKAGE "));
     ws.txtID->setText(QStringLiteral("TI2"));
     LoadPatientPackageInfo();
     const QString once = QStringLiteral("Package Type : CORONARY ANGIOGRAM PACKAGEExecutive Package Type : CORONARY ANGIOGRAM PACKAGE");
     EXPECT_EQ(ws.window.windowTitle(), once);
-    EXPECT_EQ(PatientTransplantText, QStringLiteral("Transplant"));
-    EXPECT_EQ(PatientDialysisText, QStringLiteral("None")); // code 7 leaves the text alone
+    EXPECT_EQ(Selection.PatientTransplantText, QStringLiteral("Transplant"));
+    EXPECT_EQ(Selection.PatientDialysisText, QStringLiteral("None")); // code 7 leaves the text alone
     LoadPatientPackageInfo();
     EXPECT_EQ(ws.window.windowTitle(), once + QStringLiteral("Executive Package Type : CORONARY ANGIOGRAM PACKAGE"));
 }
@@ -252,14 +252,14 @@ TEST_F(PackageInfoTest, NoRowChangesNothingAndTagsAreStored)
 {
     ws.window.setWindowTitle(QStringLiteral("Clinical Procedure"));
     ws.txtID->setText(QStringLiteral("NOPE"));
-    PatientTransplantID = QStringLiteral("X");
+    Selection.PatientTransplantID = QStringLiteral("X");
     LoadPatientPackageInfo();
     EXPECT_EQ(ws.window.windowTitle(), QStringLiteral("Clinical Procedure"));
-    EXPECT_EQ(PatientTransplantID, QStringLiteral("X"));
+    EXPECT_EQ(Selection.PatientTransplantID, QStringLiteral("X"));
 
     ws.txtID->setText(QStringLiteral("TI2"));
-    PatientTransplantID = QStringLiteral("0");
-    PatientDialysisID = QStringLiteral("1");
+    Selection.PatientTransplantID = QStringLiteral("0");
+    Selection.PatientDialysisID = QStringLiteral("1");
     UpdatePatientOtherInfo();
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient2 WHERE IDNum = 'TI2' AND transplantID = '0' "
                                    "AND dialysisID = '1'")),

@@ -180,12 +180,12 @@ TEST_F(ExamChecks, GetSingleSpecimenByNumberOfSpecimens)
     };
     for (const Case& c : cases) {
         QString code = QStringLiteral("stale");
-        HasSeveralSpecimens = !c.several;
-        ExamOrderSpecimen = QStringLiteral("stale");
+        DialogAnswers.HasSeveralSpecimens = !c.several;
+        DialogAnswers.ExamOrderSpecimen = QStringLiteral("stale");
         EXPECT_EQ(GetSingleSpecimen(QString::fromLatin1(c.exam), code), QString::fromLatin1(c.description)) << c.exam;
         EXPECT_EQ(code, QString::fromLatin1(c.code)) << c.exam;
-        EXPECT_EQ(ExamOrderSpecimen, QString::fromLatin1(c.code)) << c.exam;
-        EXPECT_EQ(HasSeveralSpecimens, c.several) << c.exam;
+        EXPECT_EQ(DialogAnswers.ExamOrderSpecimen, QString::fromLatin1(c.code)) << c.exam;
+        EXPECT_EQ(DialogAnswers.HasSeveralSpecimens, c.several) << c.exam;
     }
 }
 

@@ -31,10 +31,10 @@ TEST_F(InventoryLookups, LoadRevenueLocationKeepsItsAnswerInTheSharedVariable)
         {"MD", false, ""},               // null location
         {"OX", true, " "},               // a blank counts as a location
     };
-    RevenueLocationID = QStringLiteral("previous");
+    Session.RevenueLocationID = QStringLiteral("previous");
     for (const Case& c : cases) {
         EXPECT_EQ(LoadRevenueLocation(QString::fromLatin1(c.revenue)), c.found) << c.revenue;
-        EXPECT_EQ(RevenueLocationID, QString::fromLatin1(c.location)) << c.revenue;
+        EXPECT_EQ(Session.RevenueLocationID, QString::fromLatin1(c.location)) << c.revenue;
     }
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
@@ -121,7 +121,7 @@ TEST_F(InventoryLookups, TrappedFailuresShowTheNoticeAndAnswerEmpty)
 {
     loseConnection();
     const QList<std::function<bool()>> checks = {
-        [] { return !LoadRevenueLocation(QStringLiteral("PH")) && RevenueLocationID == QStringLiteral("kept"); },
+        [] { return !LoadRevenueLocation(QStringLiteral("PH")) && Session.RevenueLocationID == QStringLiteral("kept"); },
         [] { return GetRevenueLocationID(QStringLiteral("PH")).isEmpty(); },
         [] { return GetDrugOnHand(QStringLiteral("20"), QStringLiteral("MED0201")) == 0; },
         [] { return GetLabSectionID(QStringLiteral("CBC")).isEmpty(); },
@@ -131,7 +131,7 @@ TEST_F(InventoryLookups, TrappedFailuresShowTheNoticeAndAnswerEmpty)
     };
     for (int i = 0; i < checks.size(); ++i) {
         UiScript::reset();
-        RevenueLocationID = QStringLiteral("kept");
+        Session.RevenueLocationID = QStringLiteral("kept");
         EXPECT_TRUE(checks[i]()) << i;
         expectOneErrorNotice();
     }

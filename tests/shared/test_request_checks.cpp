@@ -88,7 +88,7 @@ TEST_F(RequestChecks, ClosedRequestsByStationThenStatus)
         {"RQ0000101", false, ""},
         {"NOSUCH", false, ""},
     };
-    CurrentStationID = QStringLiteral(" CL ");
+    Session.CurrentStationID = QStringLiteral(" CL ");
     for (const Case& c : cases) {
         UiScript::reset();
         EXPECT_EQ(IsRequestClosed(QString::fromLatin1(c.refNum)), c.closed) << c.refNum;

@@ -161,7 +161,7 @@ TEST_F(Timers, ANoticeIsAnnouncedAndRepeatedUntilCleared)
     conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseDeptClearance (IDNum, DepartmentID, ClearDate, ClearedBy) "
                                   "SELECT IDNum, 'CL', ?, 'CL001' FROM STATION..TBNURSEDISCHARGENOTICE WHERE RecordStatus = 'F' "
                                   "AND IDNum NOT IN (SELECT IDNum FROM STATION..tbNurseDeptClearance)"),
-                   {ServerDate});
+                   {Session.ServerDate});
     EXPECT_EQ(LoadDischargeNoticeCount(), 0);
     w->Agent1->clearRequests();
     w->tmrNotice_Timer();

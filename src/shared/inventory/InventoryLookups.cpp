@@ -36,8 +36,8 @@ bool LoadRevenueLocation(const QString& revenueID)
                            "WHERE RevenueID = ?"),
             {revenueID.trimmed()});
         if (rs.isEmpty()) return;
-        RevenueLocationID = rs.text(QStringLiteral("LocationID"));
-        result = !RevenueLocationID.isEmpty();
+        Session.RevenueLocationID = rs.text(QStringLiteral("LocationID"));
+        result = !Session.RevenueLocationID.isEmpty();
     });
 }
 

@@ -193,9 +193,9 @@ void frmControlPanel::ConfirmAndLogSettings()
         if (!l.code.trimmed().isEmpty() && !l.nurseCode.trimmed().isEmpty()) links << l;
     }
     runModal(frmTransaction_UserValidation::instance());
-    if (ValidatedUserID.isEmpty()) return;
+    if (DialogAnswers.ValidatedUserID.isEmpty()) return;
     try {
-        SavePackageLinks(links, ValidatedUserID, CurrentStationID.toString());
+        SavePackageLinks(links, DialogAnswers.ValidatedUserID, Session.CurrentStationID.toString());
     } catch (const std::exception& e) {
         ShowErrorNotice(e); // nothing was written
         close();

@@ -235,9 +235,9 @@ void frmControlPanel::SaveProcedureRVS()
         return; // still editing: the user removes the second one
     }
     runModal(frmTransaction_UserValidation::instance());
-    if (!ValidatedUserID.isEmpty()) {
+    if (!DialogAnswers.ValidatedUserID.isEmpty()) {
         try {
-            SaveProcedureRVSCodes(m_rvsItem, codes, ValidatedUserID);
+            SaveProcedureRVSCodes(m_rvsItem, codes, DialogAnswers.ValidatedUserID);
             setRvsEditing(false);
             LoadProcedures();
             LoadProcedureRVS(QString());
