@@ -62,8 +62,7 @@ void frmSupervisorAccessCode::Form_Load()
 {
     // The reason typed in the user validation is kept for the approval; the answers start empty.
     m_typedReason = DialogAnswers.CancelReason;
-    DialogAnswers.SupervisorUserID.clear();
-    DialogAnswers.CancelReason.clear();
+    DialogAnswers.resetSupervisor();
     txtUserID->clear();
     txtAccessCode->clear();
     txtUserID->setFocus();

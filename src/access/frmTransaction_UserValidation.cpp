@@ -77,9 +77,7 @@ void frmTransaction_UserValidation::showEvent(QShowEvent* event)
 void frmTransaction_UserValidation::Form_Load()
 {
     // Only answers given during this showing count.
-    DialogAnswers.ValidatedUserID.clear();
-    DialogAnswers.ValidatedUserName.clear();
-    DialogAnswers.CancelReason.clear();
+    DialogAnswers.resetValidation();
     txtUserID->clear();
     txtAccessCode->clear();
     txtRemarks->clear();

@@ -24,22 +24,6 @@ QString GeneralDateText(const QVariant& value)
     return QLocale::c().toString(dt, QStringLiteral("M/d/yyyy h:mm:ss AP"));
 }
 
-void ClearSelectedPatient()
-{
-    Selection.SelectedHospNum.clear();
-    Selection.SelectedIDNum.clear();
-    Selection.SelectedPatientType.clear();
-    Selection.SelectedPatientName.clear();
-    Selection.SelectedPatientAddress.clear();
-    Selection.SelectedCompany.clear();
-    Selection.SelectedAdmissionDate.clear();
-    Selection.SelectedDischargeDate.clear();
-    Selection.SelectedRoom.clear();
-    Selection.SelectedRoomRate.clear();
-    Selection.SelectedRoomClass.clear();
-    Selection.SelectedAccountNum.clear();
-}
-
 namespace {
 void notFound(const QString& text) { MsgBox(text, vbOKOnly | vbInformation, QStringLiteral("Notification")); }
 
@@ -54,7 +38,8 @@ void setAccount(const clsAccount& account)
 Result select(const QString& hospNum, const QString& idNum, int gridRow, Kind kind, bool reportMissingMaster,
               bool requireHospitalNumber)
 {
-    ClearSelectedPatient();
+    // Nothing of the patient selected before (stay, doctor, package) stays with the new one.
+    Selection.reset();
     Selection.SelectedHospNum = hospNum;
     Selection.SelectedIDNum = idNum;
     Selection.SelectedGridRow = gridRow;
@@ -111,10 +96,12 @@ Result SelectRow(const QString& hospNum, const QString& idNum, int gridRow, Kind
         return select(hospNum, idNum, gridRow, kind, reportMissingMaster, requireHospitalNumber);
     } catch (const std::exception& e) {
         // A failed look-up leaves no half-made selection behind.
-        const QString hosp = Selection.SelectedHospNum, id = Selection.SelectedIDNum;
-        ClearSelectedPatient();
-        Selection.SelectedHospNum = hosp;
-        Selection.SelectedIDNum = id;
+        SelectionState row;
+        row.SelectedHospNum = Selection.SelectedHospNum;
+        row.SelectedIDNum = Selection.SelectedIDNum;
+        row.SelectedGridRow = Selection.SelectedGridRow;
+        row.SelectedListRow = Selection.SelectedListRow;
+        Selection = row;
         ShowErrorNotice(e);
         return Result::Failed;
     }

@@ -26,14 +26,6 @@ namespace {
 constexpr int px(int twips) { return twips / 15; }
 constexpr qint64 kEvenRowColour = 0xFEE2C5;
 constexpr qint64 kCashBasisColour = 0xFF;
-
-void clearPicked()
-{
-    DialogAnswers.PickedHospNum.clear();
-    DialogAnswers.PickedIDNum.clear();
-    DialogAnswers.PickedPatientName.clear();
-}
-
 }
 
 frmSearchCurrent* frmSearchCurrent::instance()
@@ -124,13 +116,13 @@ void frmSearchCurrent::Form_Activate() { cmdSearch_Click(); }
 
 void frmSearchCurrent::cmdSearch_Click()
 {
-    clearPicked();
+    DialogAnswers.resetPickedPatient();
     LoadPatientList();
 }
 
 void frmSearchCurrent::cmdClose_Click()
 {
-    clearPicked();
+    DialogAnswers.resetPickedPatient();
     accept();
 }
 
@@ -170,7 +162,7 @@ void frmSearchCurrent::MSHFlexList_RowColChange()
 
 void frmSearchCurrent::MSHFlexList_Click()
 {
-    clearPicked();
+    DialogAnswers.resetPickedPatient();
     const int row = MSHFlexList->Row();
     DialogAnswers.PickedHospNum = MSHFlexList->TextMatrix(row, 1);
     DialogAnswers.PickedIDNum = MSHFlexList->TextMatrix(row, 2);

@@ -86,7 +86,7 @@ frmMessage::frmMessage()
 void frmMessage::showEvent(QShowEvent* event)
 {
     // an answer of an earlier showing never counts: closed by the frame is "NO"
-    DialogAnswers.PickedChoice = false;
+    DialogAnswers.resetPickedChoice();
     QDialog::showEvent(event);
 }
 

@@ -94,8 +94,7 @@ void frmRequestingDoctor::Form_Load()
     name()->setEnabled(false);
     setTabOrder(cmdOption, code());
     code()->setText(Selection.AttendingDoctorCode.isNull() ? QString() : DbValue::text(Selection.AttendingDoctorCode));
-    DialogAnswers.RequestingDoctorID.clear();
-    DialogAnswers.RequestingDoctorName.clear();
+    DialogAnswers.resetRequestingDoctor();
     if (!code()->text().trimmed().isEmpty()) CheckDoctorCode(nullptr);
 }
 

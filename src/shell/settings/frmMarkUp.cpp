@@ -85,8 +85,7 @@ void frmMarkUp::clearRateOptions()
 void frmMarkUp::Form_Load()
 {
     m_loaded = true;
-    DialogAnswers.MarkupOperation = 0;
-    DialogAnswers.MarkupValue = 0;
+    DialogAnswers.resetMarkup();
     clearRateOptions();
     try {
         GetServerDate();
