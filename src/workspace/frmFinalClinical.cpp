@@ -84,13 +84,6 @@ clsConfinementResults& confinementResults()
     return c;
 }
 
-// The hospital number of an in-patient admission, as the admission record gives it.
-QString hospNumOfAdmission(Connection& c, const QString& idNum)
-{
-    const Recordset rs = c.query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {idNum});
-    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("HospNum"));
-}
-
 } // namespace
 
 void frmFinal::LoadConfinements()
@@ -212,7 +205,7 @@ void frmFinal::BuildClinicalSummary()
             found = PatientHeaderRecords::ValidateAdmission(conn, key, a);
             p = a.Patient;
             idNumber = key.trimmed();
-            hospitalNumber = hospNumOfAdmission(conn, key);
+            hospitalNumber = WorkspaceData::HospNumOfAdmission(conn, key);
             age = a.Age;
             room = a.RoomID;
         }

@@ -9,6 +9,7 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/frmReport.h"
 #include "shared/reports/modReports.h"
+#include "workspace/WorkspaceData.h"
 
 #include <QLineEdit>
 #include <QLabel>
@@ -34,16 +35,16 @@ void openNurseReport(const char* file, const QVariantList& params, const QString
 // server date as last read.
 void openCensusReport()
 {
-    SharedConnection().call(QStringLiteral("PATIENT_DATA..sp_Adm_CensusByStation"),
-                            {Session.ServerDate.toString(QStringLiteral("yyyy/MM/dd")), Session.CurrentStationID.toString().trimmed()});
+    WorkspaceData::PrepareCensusByStation(SharedConnection(), Session.ServerDate.date(),
+                                          Session.CurrentStationID.toString().trimmed());
     openNurseReport("CensusByStation_QZV.rpt", {Session.ServerDate.toString(QStringLiteral("MM/dd/yyyy"))},
                     QStringLiteral("Census Report by Station"), false);
 }
 
 void openDischargeReport()
 {
-    SharedConnection().call(QStringLiteral("STATION..Nurse_dischargeList"),
-                            {Session.CurrentStationID.toString().trimmed(), Session.ServerDate.toString(QStringLiteral("MM/dd/yyyy"))});
+    WorkspaceData::PrepareDischargeList(SharedConnection(), Session.CurrentStationID.toString().trimmed(),
+                                        Session.ServerDate.date());
     openNurseReport("NurseDischargeReport.rpt",
                     {Session.CurrentStationName.toString().trimmed(), Session.HospName.trimmed(), Session.HospAddress.trimmed()},
                     QStringLiteral("Discharged List"), false);

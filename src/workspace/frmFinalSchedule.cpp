@@ -9,6 +9,7 @@
 #include "shared/modGlobalsRoutines.h"
 #include "workspace/ChartRequestData.h"
 #include "workspace/DaySchedule.h"
+#include "workspace/WorkspaceData.h"
 
 #include <QKeyEvent>
 #include <QCalendarWidget>
@@ -105,13 +106,12 @@ void frmFinal::buildSchedulePage(QWidget* page)
 void frmFinal::LoadORRooms()
 {
     try {
-        Recordset rooms = SharedConnection().call(QStringLiteral("SCHEDULE..sp_List_ORRooms"));
+        Connection& c = SharedConnection();
+        const QStringList rooms = WorkspaceData::OperatingRooms(c);
         Schedule1->ClearRooms();
-        for (int r = 0; r < rooms.recordCount(); ++r) Schedule1->AddRoom(DbValue::text(rooms.valueAt(r, 0)));
-        Recordset app = SharedConnection().query(QStringLiteral("SELECT StartTime, DayLength, ScheduleIncrement FROM SCHEDULE..tbORApplication"));
-        if (!app.isEmpty())
-            Schedule1->SetDayLayout(app.toDateTime(QStringLiteral("StartTime")), app.value(QStringLiteral("DayLength")).toInt(),
-                                    app.value(QStringLiteral("ScheduleIncrement")).toInt());
+        for (const QString& room : rooms) Schedule1->AddRoom(room);
+        const WorkspaceData::ScheduleLayout layout = WorkspaceData::ReadScheduleLayout(c);
+        if (layout.found) Schedule1->SetDayLayout(layout.start, layout.dayLength, layout.increment);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
@@ -133,8 +133,7 @@ void frmFinal::LoadORSchedule()
     Schedule1->ClearBookings();
     try {
         const QDate day = MonthView1->selectedDate();
-        Recordset rs = SharedConnection().call(QStringLiteral("SCHEDULE..sp_Get_ORSCHEDULE"),
-                                               {day.toString(QStringLiteral("MM/dd/yyyy "))});
+        const Recordset rs = WorkspaceData::ScheduleOfDay(SharedConnection(), day);
         for (int r = 0; r < rs.recordCount(); ++r)
             Schedule1->AddBooking({QString(), day, rs.textAt(r, QStringLiteral("RoomName")),
                                    DbValue::toDateTime(rs.valueAt(r, QStringLiteral("StartTime"))),
