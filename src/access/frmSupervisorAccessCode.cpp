@@ -79,7 +79,7 @@ bool frmSupervisorAccessCode::eventFilter(QObject* watched, QEvent* event)
 bool frmSupervisorAccessCode::ValidateUserAccess()
 {
     const std::optional<QString> name =
-        CheckUserDepartmentAccess(txtUserID->text(), txtAccessCode->text(), Session.CurrentStationID.toString());
+        CheckUserDepartmentAccess(SharedConnection(), txtUserID->text(), txtAccessCode->text(), Session.CurrentStationID.toString());
     DialogAnswers.ValidatedUserName = name.value_or(QString());
     return name.has_value();
 }
@@ -105,7 +105,7 @@ void frmSupervisorAccessCode::approve()
             return;
         }
         // The supervisor who typed the code must be one.
-        if (!HasUserRight(QStringLiteral("29"), txtUserID->text().trimmed())) {
+        if (!HasUserRight(SharedConnection(), QStringLiteral("29"), txtUserID->text().trimmed())) {
             MsgBox(QStringLiteral("Sorry, you don't have supervisory rights."), vbOKOnly | vbInformation,
                    QStringLiteral("Notification"));
             done(QDialog::Rejected);

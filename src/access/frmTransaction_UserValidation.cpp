@@ -101,7 +101,7 @@ bool frmTransaction_UserValidation::ValidateUserAccess()
 {
     DialogAnswers.ValidatedUserName.clear();
     const std::optional<QString> name =
-        CheckUserDepartmentAccess(txtUserID->text(), txtAccessCode->text(), Session.CurrentStationID.toString());
+        CheckUserDepartmentAccess(SharedConnection(), txtUserID->text(), txtAccessCode->text(), Session.CurrentStationID.toString());
     if (!name) return false;
     DialogAnswers.ValidatedUserName = *name;
     return true;

@@ -37,7 +37,7 @@ void refuse(const QString& text, const QString& title)
 bool holds(const QString& right, const QString& employee = QString())
 {
     try {
-        return HasUserRight(right, employee);
+        return HasUserRight(SharedConnection(), right, employee);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return false;
@@ -297,7 +297,7 @@ void mdiCathLabMenu::mnuRS_Click()
 int mdiCathLabMenu::GetPatientLogbookPackages()
 {
     try {
-        return CountLogbookPackages(Selection.SelectedIDNum);
+        return CountLogbookPackages(SharedConnection(), Selection.SelectedIDNum);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return 0;

@@ -133,7 +133,7 @@ frmFinal::frmFinal()
     WorkspacePages.markAllStale();
     QString package;
     try {
-        package = GetPatientPackage(Selection.SelectedIDNum, Selection.SelectedPatientType).trimmed();
+        package = GetPatientPackage(SharedConnection(), Selection.SelectedIDNum, Selection.SelectedPatientType).trimmed();
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
@@ -488,7 +488,7 @@ void frmFinal::LoadPatientHeader()
             Selection.SelectedAdmissionDate = dateTimeText(a.AdmissionDate);
             Selection.SelectedDischargeDate = dateTimeText(a.DischargeDate);
             HeaderAccountNumber = a.AccountNumber;
-            txtPxAccount->setText(GetPatientAccount(id));
+            txtPxAccount->setText(GetPatientAccount(SharedConnection(), id));
             txtAge->setText(a.Age);
             txtRoom->setText(a.RoomID);
             Selection.SelectedRoomClass = a.RoomClassID;
@@ -563,7 +563,7 @@ void frmFinal::LoadPatientHeader()
     pctMeter->show();
     LoadRequestStatus();
     pctMeter->hide();
-    LoadPatientPackageInfo();
+    LoadPatientPackageInfo(SharedConnection());
     LoadORRooms();
     ResetScheduleEntry();
     RefreshAccountFlags();
@@ -588,7 +588,7 @@ void frmFinal::cmdSave_Click()
 
 void frmFinal::tmrPrecautions_Timer()
 {
-    if (!GetPrecautions(txtID->text()).trimmed().isEmpty()) {
+    if (!GetPrecautions(SharedConnection(), txtID->text()).trimmed().isEmpty()) {
         tmrBlinkPrecautions->start();
     } else {
         tmrBlinkPrecautions->stop();
@@ -621,7 +621,7 @@ void frmFinal::tabSSTab1_Click(int)
     m_lastTab = tab;
     switch (tab) {
     case 2:
-        if (!HasUserRight(QStringLiteral("10"))) {
+        if (!HasUserRight(SharedConnection(), QStringLiteral("10"))) {
             MsgBox(QStringLiteral("Sorry, you don't have access right to view results."), vbInformation, QStringLiteral("Message"));
             tabSSTab1->setCurrentIndex(0);
             return;
@@ -638,7 +638,7 @@ void frmFinal::tabSSTab1_Click(int)
         LoadNursesNotes();
         break;
     case 5:
-        if (!HasUserRight(QStringLiteral("11"))) {
+        if (!HasUserRight(SharedConnection(), QStringLiteral("11"))) {
             MsgBox(QStringLiteral("Sorry, you don't have access right to Update Patient Profile."), vbInformation,
                    QStringLiteral("Message"));
             tabSSTab1->setCurrentIndex(0);

@@ -27,7 +27,7 @@ void refuseRight(const QString& text, const QString& title = QStringLiteral("Mes
     MsgBox(text, vbOKOnly | vbInformation, title);
 }
 
-bool right(const char* id) { return HasUserRight(QString::fromLatin1(id)); }
+bool right(const char* id) { return HasUserRight(SharedConnection(), QString::fromLatin1(id)); }
 
 // The header's date texts ("mm/dd/yyyy hh:mm:ss AM/PM" or "mm/dd/yyyy") read back.
 QDateTime headerDate(const QString& text)
@@ -73,7 +73,7 @@ void frmFinal::RunActionBarElement(int index)
         if (!right("1"))
             return refuseRight(pharmacy ? QStringLiteral("Sorry you don't have access right to Request Medicines!")
                                         : QStringLiteral("Sorry you don't have access right to Request Central Supplies!"));
-        if (IsDepartmentCleared(id, pharmacy ? QStringLiteral("PH") : QStringLiteral("CS"))) {
+        if (IsDepartmentCleared(SharedConnection(), id, pharmacy ? QStringLiteral("PH") : QStringLiteral("CS"))) {
             MsgBox(QStringLiteral("Patient is already cleared by (%1 Department). ")
                            .arg(pharmacy ? QStringLiteral("Pharmacy") : QStringLiteral("Central Supply")) +
                        QStringLiteral("If you have requests to make, notify the Billing staff") +
@@ -81,7 +81,7 @@ void frmFinal::RunActionBarElement(int index)
                    vbOKOnly | vbInformation, QStringLiteral("Message"));
             return;
         }
-        if (pharmacy && GetPatientsMedFlag(id))
+        if (pharmacy && GetPatientsMedFlag(SharedConnection(), id))
             MsgBox(QStringLiteral("Records indicate that this Patient is under patients medicine."), vbOKOnly | vbInformation,
                    QStringLiteral("Message"));
         AccountState::RefreshPatientRecord(Selection.SelectedPatientType == QLatin1String("I"));

@@ -54,12 +54,12 @@ void refuseCashBasis(const QString& charges)
 
 bool personalOpd(const QString& idNum)
 {
-    return GetOPDRateType(idNum.trimmed()) == QLatin1String("A");
+    return GetOPDRateType(SharedConnection(), idNum.trimmed()) == QLatin1String("A");
 }
 
 bool cleared(const QString& idNum, const char* section)
 {
-    return IsDepartmentCleared(idNum, QString::fromLatin1(section));
+    return IsDepartmentCleared(SharedConnection(), idNum, QString::fromLatin1(section));
 }
 
 // The billing date of the kind of patient chosen decides whether the account is closed.
@@ -146,7 +146,7 @@ void frmFinal::OpenChargingEntry()
     const QString id = txtID->text();
     if (cleared(id, "CL")) return refuseCleared(QStringLiteral("Cathlab"), true);
     if (accountClosed(id)) return refuseClosed();
-    if (GetOkeyCL(id)) return refuseCashBasis(QStringLiteral("Cathlab Charges"));
+    if (GetOkeyCL(SharedConnection(), id)) return refuseCashBasis(QStringLiteral("Cathlab Charges"));
     if (personalOpd(id) && !StationParameters().ByPassPersonalPostCharge())
         return refuse(QStringLiteral("The patient's OPD registration is tag as OPD Cash. ") +
                           QStringLiteral("Please use the Cash Assessment Entry Option to enter charges."),
@@ -159,7 +159,7 @@ void frmFinal::OpenCashAssessment()
     try {
         const QString id = txtID->text();
         const bool outPatient = id.endsWith(QLatin1Char('B'));
-        const bool cashBasis = GetOkeyCL(id);
+        const bool cashBasis = GetOkeyCL(SharedConnection(), id);
         if (!outPatient && !cashBasis)
             return refuse(QStringLiteral("The patient's account has not been placed under cash basis ") +
                               QStringLiteral("\r\n") + QStringLiteral(" for (Cathlab Charges ). Please use the Charging Entry to enter charges."),

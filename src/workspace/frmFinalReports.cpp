@@ -89,7 +89,7 @@ void frmFinal::mshflexReports_DblClick()
             openNurseReport("PatientDischargeNoticeStatus.RPT", {station}, QStringLiteral("Patient Discharge Notice Status"), false);
         } else if (type == QLatin1String("8") || type == QLatin1String("9")) {
             const bool detailed = type == QLatin1String("8");
-            if (!HasUserRight(detailed ? QStringLiteral("18") : QStringLiteral("21"))) {
+            if (!HasUserRight(SharedConnection(), detailed ? QStringLiteral("18") : QStringLiteral("21"))) {
                 MsgBox(detailed ? QStringLiteral("Sorry, you don't have access right to view Detailed Income Report!")
                                 : QStringLiteral("Sorry you don't have access right to view Summary Income Report!"),
                        vbInformation, QStringLiteral("Message"));

@@ -38,7 +38,7 @@ frmPrecautions::frmPrecautions(QWidget* parent) : QDialog(parent)
 
 void frmPrecautions::Form_Load()
 {
-    txtPrecautions->setPlainText(GetPrecautions(frmFinal::instance()->txtID->text()));
+    txtPrecautions->setPlainText(GetPrecautions(SharedConnection(), frmFinal::instance()->txtID->text()));
     txtPrecautions->setReadOnly(true);
     cmdBtn[1]->setText(QStringLiteral("Edit"));
 }

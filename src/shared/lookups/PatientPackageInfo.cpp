@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QWidget>
 
-void LoadPatientPackageInfo()
+void LoadPatientPackageInfo(Connection& c)
 {
     const WorkspaceLink::Controls ws = WorkspaceLink::workspace();
     const QString idNum = ws.txtID->text();
-    const Recordset rs = SharedConnection().query(
+    const Recordset rs = c.query(
         QStringLiteral("SELECT COALESCE(A.transplantID, '0') AS transplantID, COALESCE(A.dialysisID, '0') AS dialysisID, "
                        "COALESCE(B.Description, '') AS Package, COALESCE(A.VIP, 0) AS VIP "
                        "FROM PATIENT_DATA..tbPatient2 A "
@@ -29,9 +29,9 @@ void LoadPatientPackageInfo()
     if (!executive.isEmpty()) title = QStringLiteral(" Executive Package Type : ") + executive;
     if (Lookup::truthOf(rs.value(QStringLiteral("VIP"))))
         title = title.trimmed() + QString(10, QLatin1Char(' ')) + QStringLiteral("( Patient is Tag As VIP PATIENT )");
-    if (IsSeniorCitizen(idNum)) title = title.trimmed() + QStringLiteral(" ( Patient is Senior Citizen )");
+    if (IsSeniorCitizen(c, idNum)) title = title.trimmed() + QStringLiteral(" ( Patient is Senior Citizen )");
     const QString type = Lookup::isOutPatientNumber(idNum.trimmed()) ? QStringLiteral("O") : QStringLiteral("I");
-    const QString package = GetPatientPackage(idNum, type);
+    const QString package = GetPatientPackage(c, idNum, type);
     if (!package.trimmed().isEmpty()) title = title.trimmed() + QStringLiteral("Executive Package Type : ") + package;
     else title = title.trimmed();
     ws.window->setWindowTitle(title);
@@ -45,9 +45,9 @@ void LoadPatientPackageInfo()
     else if (dialysis == QLatin1String("2")) Selection.PatientDialysisText = QStringLiteral("Post-Dialysis");
 }
 
-void UpdatePatientOtherInfo()
+void UpdatePatientOtherInfo(Connection& c)
 {
     const WorkspaceLink::Controls ws = WorkspaceLink::workspace();
-    SharedConnection().call(QStringLiteral("STATION..sp_Nurse_Update_OtherInfo"),
+    c.call(QStringLiteral("STATION..sp_Nurse_Update_OtherInfo"),
                             {ws.txtID->text(), Selection.PatientTransplantID, Selection.PatientDialysisID, QStringLiteral("I")});
 }

@@ -108,7 +108,7 @@ void frmMarkUp::Form_Load()
     const int widths[] = {0, 3800, 0, 0};
     for (int c = 0; c < 4; ++c) mshFlexMarkUp->setColWidth(c, widths[c]);
     try {
-        Recordset rows = LoadActiveMarkups();
+        Recordset rows = LoadActiveMarkups(SharedConnection());
         if (!rows.isEmpty()) {
             mshFlexMarkUp->setRows(1 + rows.recordCount());
             for (int r = 1; !rows.eof(); rows.moveNext(), ++r) {
