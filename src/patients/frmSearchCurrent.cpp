@@ -179,6 +179,12 @@ void frmSearchCurrent::MSHFlexList_Click()
 
 void frmSearchCurrent::MSHFlexList_DblClick() { accept(); }
 
+void frmSearchCurrent::reject()
+{
+    DialogAnswers.resetPickedPatient();
+    QDialog::reject();
+}
+
 void frmSearchCurrent::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
