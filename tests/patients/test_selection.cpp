@@ -96,6 +96,24 @@ TEST_F(Selection_, CaseListClickSelectsInAndOutPatients)
     }
 }
 
+TEST_F(Selection_, ANewSelectionKeepsNothingTheWorkspaceReadForThePreviousPatient)
+{
+    // what the workspace read for the patient handed to it before
+    Selection.AttendingDoctorCode = QStringLiteral("D001");
+    Selection.PatientAddressLine = QStringLiteral("10 RIZAL ST., POBLACION, MALOLOS, BULACAN");
+    Selection.PatientTransplantID = QStringLiteral("1");
+    Selection.PatientTransplantText = QStringLiteral("Transplant");
+    Selection.PatientDialysisID = QStringLiteral("2");
+    Selection.PatientDialysisText = QStringLiteral("Post-Dialysis");
+    frmCathPatients* w = caseList();
+    clickRow(w->MSHFlexList, rowOf(w->MSHFlexList, QStringLiteral("900101B")));
+    EXPECT_EQ(Selection.SelectedIDNum, QStringLiteral("900101B"));
+    EXPECT_TRUE(Selection.AttendingDoctorCode.isNull());
+    for (const QString* s : {&Selection.PatientAddressLine, &Selection.PatientTransplantID, &Selection.PatientTransplantText,
+                             &Selection.PatientDialysisID, &Selection.PatientDialysisText})
+        EXPECT_TRUE(s->isEmpty()) << s->toStdString();
+}
+
 TEST_F(Selection_, AdmissionDatesInTheGeneralDateForm)
 {
     frmCathPatients* w = caseList();
