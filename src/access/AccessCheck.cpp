@@ -4,12 +4,12 @@
 #include "platform/db/Connection.h"
 #include "shared/modGlobals.h"
 
-std::optional<QString> CheckUserDepartmentAccess(const QString& userId, const QString& accessCode,
+std::optional<QString> CheckUserDepartmentAccess(Connection& c, const QString& userId, const QString& accessCode,
                                                  const QString& stationId)
 {
     const QString code =
         EncryptDecrypt(QStringLiteral("E"), QString::fromLatin1(kAccessCodeKey), accessCode.trimmed()).trimmed();
-    Recordset rs = SharedConnection().call(QStringLiteral("STATION..sp_Check_User_Department_Access"),
+    Recordset rs = c.call(QStringLiteral("STATION..sp_Check_User_Department_Access"),
                                            {userId.trimmed(), code, stationId.trimmed()});
     if (rs.isEmpty()) return std::nullopt;
     return rs.text(QStringLiteral("LastName")) + QStringLiteral(", ") + rs.text(QStringLiteral("FirstName")) +
@@ -18,8 +18,8 @@ std::optional<QString> CheckUserDepartmentAccess(const QString& userId, const QS
 
 QString UnauthorizedUserText()
 {
-    return QStringLiteral("Unauthorized user for this department(") + CurrentStationID.toString().trimmed() +
-           QLatin1Char('-') + CurrentStationName.toString().trimmed() + QLatin1Char(')');
+    return QStringLiteral("Unauthorized user for this department(") + Session.CurrentStationID.toString().trimmed() +
+           QLatin1Char('-') + Session.CurrentStationName.toString().trimmed() + QLatin1Char(')');
 }
 
 namespace {

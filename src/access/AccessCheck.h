@@ -2,11 +2,13 @@
 #include <QString>
 #include <optional>
 
+class Connection;
+
 // The check both access dialogs make: may this user, with this access code, act for the station?
 // The code is enciphered before it is sent; user ID, code and station are trimmed. Returns the
 // user's full name ("LAST, FIRST MIDDLE") when the database finds a row, nothing otherwise.
 // Database errors reach the caller as DbError.
-std::optional<QString> CheckUserDepartmentAccess(const QString& userId, const QString& accessCode,
+std::optional<QString> CheckUserDepartmentAccess(Connection& c, const QString& userId, const QString& accessCode,
                                                  const QString& stationId);
 
 // "Unauthorized user for this department(CL-CATH LABORATORY)" for the current station.

@@ -3,7 +3,7 @@
 #include "platform/db/Connection.h"
 #include "shared/modGlobals.h"
 
-Recordset GetCMRemarks()
+Recordset GetCMRemarks(Connection& c)
 {
-    return SharedConnection().call(QStringLiteral("STATION..sp_Nurse_Get_CMRemarks"), {1});
+    return c.call(QStringLiteral("STATION..sp_Nurse_Get_CMRemarks"), {1});
 }

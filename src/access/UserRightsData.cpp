@@ -3,20 +3,20 @@
 #include "platform/db/Connection.h"
 #include "shared/modGlobals.h"
 
-Recordset LoadRightsItems()
+Recordset LoadRightsItems(Connection& c)
 {
-    return SharedConnection().query(
+    return c.query(
         QStringLiteral("Select Description, ItemID From STATION..tbNurseUserSettings Where Status = 'A'"));
 }
 
-Recordset SearchNurseUsers(const QString& stationId, const QString& searchText)
+Recordset SearchNurseUsers(Connection& c, const QString& stationId, const QString& searchText)
 {
-    return SharedConnection().call(QStringLiteral("STATION..spNurse_SearchNurseUsers"), {stationId, searchText});
+    return c.call(QStringLiteral("STATION..spNurse_SearchNurseUsers"), {stationId, searchText});
 }
 
-void SaveUserRights(const QString& employeeId, const QString& rightsText, const QString& validatedUser)
+void SaveUserRights(Connection& c, const QString& employeeId, const QString& rightsText, const QString& validatedUser)
 {
-    SharedConnection().call(QStringLiteral("STATION..spNurse_SaveUserRights"), {employeeId, rightsText, validatedUser});
+    c.call(QStringLiteral("STATION..spNurse_SaveUserRights"), {employeeId, rightsText, validatedUser});
 }
 
 QString RightsLine(const QString& description, const QString& itemId)

@@ -2,14 +2,11 @@
 #include <QString>
 
 // The current patient of the program: a click on a list row validates the row's patient through
-// the patient search component and fills the Selected* variables.
+// the patient search component and fills the Selected* variables; the selection is reset first, so nothing
+// of the patient selected before stays with the new one.
 namespace PatientSelection {
 enum class Kind { InPatient, OutPatient };
 enum class Result { Selected, NoHospitalNumber, NoMasterRecord, NoStay, Failed };
-
-// Empties every Selected* variable of the current patient but the list and grid rows, so that a
-// selection that stops never leaves another patient's values behind.
-void ClearSelectedPatient();
 
 // Validates and selects the patient of a list row. reportMissingMaster: a missing master record
 // stops the selection ("No Records Found!"); otherwise it goes on without name and address.

@@ -26,14 +26,6 @@ namespace {
 constexpr int px(int twips) { return twips / 15; }
 constexpr qint64 kEvenRowColour = 0xFEE2C5;
 constexpr qint64 kCashBasisColour = 0xFF;
-
-void clearPicked()
-{
-    PickedHospNum.clear();
-    PickedIDNum.clear();
-    PickedPatientName.clear();
-}
-
 }
 
 frmSearchCurrent* frmSearchCurrent::instance()
@@ -124,20 +116,20 @@ void frmSearchCurrent::Form_Activate() { cmdSearch_Click(); }
 
 void frmSearchCurrent::cmdSearch_Click()
 {
-    clearPicked();
+    DialogAnswers.resetPickedPatient();
     LoadPatientList();
 }
 
 void frmSearchCurrent::cmdClose_Click()
 {
-    clearPicked();
+    DialogAnswers.resetPickedPatient();
     accept();
 }
 
 void frmSearchCurrent::LoadPatientList()
 {
-    SelectedHospNum.clear();
-    SelectedIDNum.clear();
+    Selection.SelectedHospNum.clear();
+    Selection.SelectedIDNum.clear();
     lblRecNum->clear();
     MSHFlexList->setEnabled(true);
     MSHFlexList->setRedraw(false);
@@ -145,7 +137,7 @@ void frmSearchCurrent::LoadPatientList()
     MSHFlexList->setRedraw(true);
     try {
         const bool inPatients = optPatientType[0]->isChecked();
-        SelectedPatientType = inPatients ? QStringLiteral("I") : QStringLiteral("O");
+        Selection.SelectedPatientType = inPatients ? QStringLiteral("I") : QStringLiteral("O");
         const Recordset rs = PatientListData::StationPatients(SharedConnection(), inPatients, txtSearch[0]->text(),
                                                               txtSearch[1]->text(), txtSearch[2]->text());
         FillPatientList(MSHFlexList, rs, [this] { ColourPatientRows(); }, [this] { MSHFlexList_RowColChange(); });
@@ -163,21 +155,21 @@ void frmSearchCurrent::MSHFlexList_RowColChange()
 {
     const int row = MSHFlexList->Row();
     if (row < 1) return;
-    PickedHospNum = MSHFlexList->TextMatrix(row, 1);
-    PickedIDNum = MSHFlexList->TextMatrix(row, 2);
+    DialogAnswers.PickedHospNum = MSHFlexList->TextMatrix(row, 1);
+    DialogAnswers.PickedIDNum = MSHFlexList->TextMatrix(row, 2);
     ShowRowState(MSHFlexList, row, lblLegend[1], lblRecNum);
 }
 
 void frmSearchCurrent::MSHFlexList_Click()
 {
-    clearPicked();
+    DialogAnswers.resetPickedPatient();
     const int row = MSHFlexList->Row();
-    PickedHospNum = MSHFlexList->TextMatrix(row, 1);
-    PickedIDNum = MSHFlexList->TextMatrix(row, 2);
+    DialogAnswers.PickedHospNum = MSHFlexList->TextMatrix(row, 1);
+    DialogAnswers.PickedIDNum = MSHFlexList->TextMatrix(row, 2);
     try {
-        if (PatientSearch && PatientSearch->ValidatePatient(PickedHospNum.trimmed())) {
-            clsPatientMaster* m = PatientSearch->PatientMaster();
-            PickedPatientName = m->LastName.trimmed() + QStringLiteral(", ") + m->FirstName.trimmed() + QLatin1Char(' ') +
+        if (Session.PatientSearch && Session.PatientSearch->ValidatePatient(DialogAnswers.PickedHospNum.trimmed())) {
+            clsPatientMaster* m = Session.PatientSearch->PatientMaster();
+            DialogAnswers.PickedPatientName = m->LastName.trimmed() + QStringLiteral(", ") + m->FirstName.trimmed() + QLatin1Char(' ') +
                                 m->MiddleName.trimmed();
         }
     } catch (const std::exception& e) {
@@ -186,6 +178,12 @@ void frmSearchCurrent::MSHFlexList_Click()
 }
 
 void frmSearchCurrent::MSHFlexList_DblClick() { accept(); }
+
+void frmSearchCurrent::reject()
+{
+    DialogAnswers.resetPickedPatient();
+    QDialog::reject();
+}
 
 void frmSearchCurrent::resizeEvent(QResizeEvent* event)
 {

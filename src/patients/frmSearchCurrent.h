@@ -19,6 +19,8 @@ class frmSearchCurrent : public QDialog, public PatientListCommon::SearchPanel {
     Q_OBJECT
 public:
     static frmSearchCurrent* instance();
+    // Closed by its frame or Escape: cancelled, whatever row the list showed highlighted.
+    void reject() override;
 
     QFrame* Frame1;
     QFrame* Frame2;

@@ -6,9 +6,9 @@
 
 #include <QStringList>
 
-QString ReadUserRightsText(const QString& employeeID)
+QString ReadUserRightsText(Connection& c, const QString& employeeID)
 {
-    Recordset rs = SharedConnection().query(
+    Recordset rs = c.query(
         QStringLiteral("SELECT EmployeeRights FROM STATION..tbNurseUserRights WHERE EmployeeID = ?"), {employeeID});
     return rs.isEmpty() ? QString() : rs.text(QStringLiteral("EmployeeRights"));
 }
@@ -23,9 +23,9 @@ bool RightsTextHolds(const QString& rightsText, const QString& rightID)
     return false;
 }
 
-bool HasUserRight(const QString& rightID, const QString& employeeID)
+bool HasUserRight(Connection& c, const QString& rightID, const QString& employeeID)
 {
     QString employee = employeeID.trimmed();
-    if (employee.isEmpty() && CurrentUser) employee = CurrentUser->EmployeeCode().trimmed();
-    return RightsTextHolds(ReadUserRightsText(employee), rightID);
+    if (employee.isEmpty() && Session.CurrentUser) employee = Session.CurrentUser->EmployeeCode().trimmed();
+    return RightsTextHolds(ReadUserRightsText(c, employee), rightID);
 }

@@ -4,27 +4,11 @@
 #include "platform/db/DbError.h"
 #include "shared/clsParameters.h"
 
-#include <memory>
-
-clsCurrentuser* CurrentUser = nullptr;
-clsCodeSearch* CodeSearch = nullptr;
-KeyPress* KeyPressHelper = nullptr;
-KeyPress* KeyPressHelper2 = nullptr;
-clsPatientSearch* PatientSearch = nullptr;
-clsDrug* DrugCatalog = nullptr;
-clsICDCodeSearch* ICDCodeSearch = nullptr;
-NurseActivityComponent* RequestService = nullptr;
-NurseActivityComponent* ResultService = nullptr;
-NurseActivityComponent* ConfinementService = nullptr;
-NurseActivityComponent* ConfinementResultService = nullptr;
-clsListDrugs* DrugList = nullptr;
-clsListDrugs* DrugListCSR = nullptr;
-Labresultviewer* LabResultViewer = nullptr;
-clsChargeSlip* ChargeSlipList = nullptr;
-clsIssuedMedicines* IssuedMedicineList = nullptr;
-Patient* PatientRecord = nullptr;
-clsCF4* CF4Checker = nullptr;
-QObject* LabTabularFormatter = nullptr;
+SessionState Session;
+SelectionState Selection;
+DialogAnswerState DialogAnswers;
+WorkspacePageFlags WorkspacePages;
+ReportState ReportValues;
 
 namespace {
 std::unique_ptr<clsParameters>& parametersHolder()
@@ -45,107 +29,84 @@ bool StationParametersCreated() { return parametersHolder() != nullptr; }
 
 Connection& SharedConnection()
 {
-    if (!CurrentUser || !CurrentUser->sqlConnection())
+    if (!Session.CurrentUser || !Session.CurrentUser->sqlConnection())
         throw DbError(QStringLiteral("There is no connection to the database."));
-    return *CurrentUser->sqlConnection();
+    return *Session.CurrentUser->sqlConnection();
 }
 
-QVariant CurrentStationID;
-QVariant CurrentStationName;
-QDateTime ServerDate;
-QString DcomServerName;
-bool AllowEditAmount = false;
+void DialogAnswerState::resetValidation()
+{
+    ValidatedUserID.clear();
+    ValidatedUserName.clear();
+    CancelReason.clear();
+}
 
-QString HospName, HospAddress, HospPhone, HospClientName;
-HospitalInfoFlags HospitalInfo;
-NursingSettingsFlags NursingSettings;
+void DialogAnswerState::resetSupervisor()
+{
+    SupervisorUserID.clear();
+    CancelReason.clear();
+}
 
-QString SelectedHospNum, SelectedIDNum, SelectedPatientType, SelectedPatientName, SelectedPatientAddress,
-    SelectedCompany, SelectedAdmissionDate, SelectedDischargeDate, SelectedRoom, SelectedRoomRate, SelectedRoomClass,
-    SelectedAccountNum;
-int SelectedListRow = 0, SelectedGridRow = 0;
-QString PatientAddressLine;
-QVariant AttendingDoctorCode;
-QString PatientTransplantID, PatientDialysisID, PatientTransplantText, PatientDialysisText;
+void DialogAnswerState::resetRequestingDoctor()
+{
+    RequestingDoctorID.clear();
+    RequestingDoctorName.clear();
+}
 
-QString ValidatedUserID, ValidatedUserName, CancelReason, SupervisorUserID;
-QString RequestingDoctorID, RequestingDoctorName;
-bool PickedChoice = false;
-int MarkupOperation = 0;
-double MarkupValue = 0;
-int ConsumedPSI = 0;
-QString PickedSpecimenID, PickedHospNum, PickedIDNum, PickedPatientName;
-QString ExamOrderStat, ExamOrderRemarks, ExamOrderReason;
-bool ExamOrderAMPickUp = false, UsePortableMachine = false;
-QString ExamOrderSpecimen;
-bool HasSeveralSpecimens = false;
-QString LastRequestRefNum;
-bool SlipNumberTaken = false;
+void DialogAnswerState::resetMarkup()
+{
+    MarkupOperation = 0;
+    MarkupValue = 0;
+}
 
-bool UltrasoundResultsStale = false, XrayResultsStale = false, CTResultsStale = false, ConfinementsStale = false,
-     LabResultsStale = false, HeartResultsStale = false, PTResultsStale = false, NuclearResultsStale = false,
-     PulmoResultsStale = false, NeuroResultsStale = false, MRIResultsStale = false;
+void DialogAnswerState::resetPickedPatient()
+{
+    PickedHospNum.clear();
+    PickedIDNum.clear();
+    PickedPatientName.clear();
+}
 
-std::shared_ptr<Report> CurrentReport;
-QString ReportDateFrom, ReportDateTo;
-bool ReportPicturePending = false;
-QString ReportPicturePath;
-QString SlipReportParam5, SlipReportParam12;
+void DialogAnswerState::resetExamOrder()
+{
+    ExamOrderStat.clear();
+    ExamOrderRemarks.clear();
+    ExamOrderReason.clear();
+    ExamOrderAMPickUp = UsePortableMachine = false;
+    ExamOrderSpecimen.clear();
+    HasSeveralSpecimens = false;
+    PickedSpecimenID.clear();
+    LastRequestRefNum.clear();
+    SlipNumberTaken = false;
+}
 
-QString PendingExamMessageHead, PendingExamMessageTail;
-QString RevenueLocationID;
-bool AltGridLayout = false;
+namespace {
+constexpr bool WorkspacePageFlags::*kPages[] = {
+    &WorkspacePageFlags::UltrasoundResultsStale, &WorkspacePageFlags::XrayResultsStale,
+    &WorkspacePageFlags::CTResultsStale,         &WorkspacePageFlags::ConfinementsStale,
+    &WorkspacePageFlags::LabResultsStale,        &WorkspacePageFlags::HeartResultsStale,
+    &WorkspacePageFlags::PTResultsStale,         &WorkspacePageFlags::NuclearResultsStale,
+    &WorkspacePageFlags::PulmoResultsStale,      &WorkspacePageFlags::NeuroResultsStale,
+    &WorkspacePageFlags::MRIResultsStale};
+}
+
+void WorkspacePageFlags::markAllStale()
+{
+    for (auto page : kPages) this->*page = true;
+}
+
+bool WorkspacePageFlags::allStale() const
+{
+    for (auto page : kPages)
+        if (!(this->*page)) return false;
+    return true;
+}
 
 void ResetGlobals()
 {
-    CurrentUser = nullptr;
-    CodeSearch = nullptr;
-    KeyPressHelper = KeyPressHelper2 = nullptr;
-    PatientSearch = nullptr;
-    DrugCatalog = nullptr;
-    ICDCodeSearch = nullptr;
-    RequestService = ResultService = ConfinementService = ConfinementResultService = nullptr;
-    DrugList = DrugListCSR = nullptr;
-    LabResultViewer = nullptr;
-    ChargeSlipList = nullptr;
-    IssuedMedicineList = nullptr;
-    PatientRecord = nullptr;
-    CF4Checker = nullptr;
-    LabTabularFormatter = nullptr;
+    Session.reset();
+    Selection.reset();
+    DialogAnswers.reset();
+    WorkspacePages.reset();
+    ReportValues.reset();
     parametersHolder().reset();
-    CurrentReport.reset();
-    CurrentStationID = CurrentStationName = QVariant();
-    ServerDate = QDateTime();
-    DcomServerName.clear();
-    AllowEditAmount = false;
-    HospName.clear(); HospAddress.clear(); HospPhone.clear(); HospClientName.clear();
-    HospitalInfo = HospitalInfoFlags();
-    NursingSettings = NursingSettingsFlags();
-    for (QString* s : {&SelectedHospNum, &SelectedIDNum, &SelectedPatientType, &SelectedPatientName, &SelectedPatientAddress,
-                       &SelectedCompany, &SelectedAdmissionDate, &SelectedDischargeDate, &SelectedRoom, &SelectedRoomRate,
-                       &SelectedRoomClass, &SelectedAccountNum, &PatientAddressLine, &PatientTransplantID,
-                       &PatientDialysisID, &PatientTransplantText, &PatientDialysisText, &ValidatedUserID,
-                       &ValidatedUserName, &CancelReason, &SupervisorUserID, &RequestingDoctorID, &RequestingDoctorName,
-                       &PickedSpecimenID, &PickedHospNum, &PickedIDNum, &PickedPatientName, &ExamOrderStat,
-                       &ExamOrderRemarks, &ExamOrderReason, &ExamOrderSpecimen, &LastRequestRefNum, &ReportDateFrom,
-                       &ReportDateTo, &ReportPicturePath, &SlipReportParam5, &SlipReportParam12, &PendingExamMessageHead,
-                       &PendingExamMessageTail, &RevenueLocationID})
-        s->clear();
-    SelectedListRow = SelectedGridRow = 0;
-    AttendingDoctorCode = QVariant();
-    PickedChoice = false;
-    MarkupOperation = 0;
-    MarkupValue = 0;
-    ConsumedPSI = 0;
-    ExamOrderAMPickUp = UsePortableMachine = HasSeveralSpecimens = SlipNumberTaken = false;
-    for (bool* b : {&UltrasoundResultsStale, &XrayResultsStale, &CTResultsStale, &ConfinementsStale, &LabResultsStale,
-                    &HeartResultsStale, &PTResultsStale, &NuclearResultsStale, &PulmoResultsStale, &NeuroResultsStale,
-                    &MRIResultsStale, &ReportPicturePending, &AltGridLayout})
-        *b = false;
-}
-
-void MarkWorkspacePagesStale()
-{
-    XrayResultsStale = UltrasoundResultsStale = CTResultsStale = LabResultsStale = HeartResultsStale = PTResultsStale =
-        NuclearResultsStale = PulmoResultsStale = NeuroResultsStale = MRIResultsStale = ConfinementsStale = true;
 }

@@ -5,9 +5,8 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 
-bool QueryPendingRequests()
+bool QueryPendingRequests(Connection& c)
 {
-    Connection& c = SharedConnection();
     Recordset rs = StationParameters().EnableCLSched()
         ? c.query(QStringLiteral("SELECT 1 FROM SCHEDULE..TBCLSCHEDULE WHERE RECORDSTATUS = 'P' LIMIT 1"))
         : c.query(QStringLiteral("SELECT 1 FROM STATION..TBNURSECOMMUNICATIONFILE "
@@ -16,25 +15,25 @@ bool QueryPendingRequests()
     return !rs.isEmpty();
 }
 
-bool HasPendingRequests()
+bool HasPendingRequests(Connection& c)
 {
     try {
-        return QueryPendingRequests();
+        return QueryPendingRequests(c);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return false;
     }
 }
 
-int LoadDischargeNoticeCount()
+int LoadDischargeNoticeCount(Connection& c)
 {
-    Recordset rs = SharedConnection().call(QStringLiteral("STATION..spCL_LoadDischargeNoticeCount"));
+    Recordset rs = c.call(QStringLiteral("STATION..spCL_LoadDischargeNoticeCount"));
     return rs.isEmpty() ? 0 : rs.toInt(QStringLiteral("RecCount"));
 }
 
-int CountLogbookPackages(const QString& idNum)
+int CountLogbookPackages(Connection& c, const QString& idNum)
 {
-    Recordset rs = SharedConnection().query(
+    Recordset rs = c.query(
         QStringLiteral("SELECT DISTINCT PackageID FROM CLINICAL_AREA..tbCathLabLogBook "
                        "WHERE IDNum = ? AND RecordStatus = 'X' AND COALESCE(PackageID, '') <> ''"),
         {idNum.trimmed()});

@@ -89,4 +89,46 @@ PersonalInfo ReadPersonalInfo(Connection& c, const QString& hospNum)
     return p;
 }
 
+QString HospNumOfAdmission(Connection& c, const QString& idNum)
+{
+    const Recordset rs = c.query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {idNum});
+    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("HospNum"));
+}
+
+void PrepareCensusByStation(Connection& c, const QDate& day, const QString& stationID)
+{
+    c.call(QStringLiteral("PATIENT_DATA..sp_Adm_CensusByStation"), {day.toString(QStringLiteral("yyyy/MM/dd")), stationID});
+}
+
+void PrepareDischargeList(Connection& c, const QString& stationID, const QDate& day)
+{
+    c.call(QStringLiteral("STATION..Nurse_dischargeList"), {stationID, day.toString(QStringLiteral("MM/dd/yyyy"))});
+}
+
+QStringList OperatingRooms(Connection& c)
+{
+    const Recordset rooms = c.call(QStringLiteral("SCHEDULE..sp_List_ORRooms"));
+    QStringList names;
+    for (int r = 0; r < rooms.recordCount(); ++r) names << DbValue::text(rooms.valueAt(r, 0));
+    return names;
+}
+
+ScheduleLayout ReadScheduleLayout(Connection& c)
+{
+    ScheduleLayout l;
+    const Recordset app =
+        c.query(QStringLiteral("SELECT StartTime, DayLength, ScheduleIncrement FROM SCHEDULE..tbORApplication"));
+    if (app.isEmpty()) return l;
+    l.found = true;
+    l.start = app.toDateTime(QStringLiteral("StartTime"));
+    l.dayLength = app.value(QStringLiteral("DayLength")).toInt();
+    l.increment = app.value(QStringLiteral("ScheduleIncrement")).toInt();
+    return l;
+}
+
+Recordset ScheduleOfDay(Connection& c, const QDate& day)
+{
+    return c.call(QStringLiteral("SCHEDULE..sp_Get_ORSCHEDULE"), {day.toString(QStringLiteral("MM/dd/yyyy "))});
+}
+
 } // namespace WorkspaceData

@@ -1,9 +1,11 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 class Connection;
+class Recordset;
 
 // Database work of the procedures workspace, as plain functions over the run's connection.
 namespace WorkspaceData {
@@ -43,5 +45,25 @@ struct PersonalInfo {
     QString address, birthPlace, nationality, religion, civilStatus, spouse, father, mother;
 };
 PersonalInfo ReadPersonalInfo(Connection& c, const QString& hospNum);
+
+// The hospital number of an in-patient admission, as the admission record gives it (empty: no row).
+QString HospNumOfAdmission(Connection& c, const QString& idNum);
+
+// The census and the discharges of a day have their data prepared on the server before their
+// reports are shown.
+void PrepareCensusByStation(Connection& c, const QDate& day, const QString& stationID);
+void PrepareDischargeList(Connection& c, const QString& stationID, const QDate& day);
+
+// The operating rooms of the schedule, in the order listed.
+QStringList OperatingRooms(Connection& c);
+// How the schedule divides a day; found false without a settings row.
+struct ScheduleLayout {
+    bool found = false;
+    QDateTime start;
+    int dayLength = 0, increment = 0;
+};
+ScheduleLayout ReadScheduleLayout(Connection& c);
+// The bookings of the operating rooms on a day: RoomName, StartTime, Length, Description, CategoryName.
+Recordset ScheduleOfDay(Connection& c, const QDate& day);
 
 } // namespace WorkspaceData

@@ -69,7 +69,7 @@ QString shortDateOf(const QString& text)
 clsConfinement& confinements()
 {
     static clsConfinement local(QStringLiteral("Nurse_activity.clsConfinement"));
-    auto* shared = qobject_cast<clsConfinement*>(ConfinementService);
+    auto* shared = qobject_cast<clsConfinement*>(Session.ConfinementService);
     clsConfinement& c = shared ? *shared : local;
     c.attach(&SharedConnection());
     return c;
@@ -78,17 +78,10 @@ clsConfinement& confinements()
 clsConfinementResults& confinementResults()
 {
     static clsConfinementResults local(QStringLiteral("Nurse_activity.clsConfinementResults"));
-    auto* shared = qobject_cast<clsConfinementResults*>(ConfinementResultService);
+    auto* shared = qobject_cast<clsConfinementResults*>(Session.ConfinementResultService);
     clsConfinementResults& c = shared ? *shared : local;
     c.attach(&SharedConnection());
     return c;
-}
-
-// The hospital number of an in-patient admission, as the admission record gives it.
-QString hospNumOfAdmission(Connection& c, const QString& idNum)
-{
-    const Recordset rs = c.query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {idNum});
-    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("HospNum"));
 }
 
 } // namespace
@@ -111,11 +104,11 @@ void frmFinal::LoadConfinements()
         for (const auto& v : values) lblClinHEad[v.first]->setText(v.second);
         // The component finds the confinements by hospital number; the date is that of the record
         // the patient search holds for the open patient.
-        QVariant admissionDate = SelectedAdmissionDate;
-        if (PatientSearch)
+        QVariant admissionDate = Selection.SelectedAdmissionDate;
+        if (Session.PatientSearch)
             admissionDate = txtID->text().trimmed().endsWith(QLatin1Char('B'))
-                                ? PatientSearch->PatientClass()->clsOutPatient()->AdmissionDate
-                                : PatientSearch->Admission()->AdmissionDate;
+                                ? Session.PatientSearch->PatientClass()->clsOutPatient()->AdmissionDate
+                                : Session.PatientSearch->Admission()->AdmissionDate;
         Recordset rs = confinements().GetConfinementPeriod(conn.connectionString(), txtPno->text(), admissionDate);
         if (!rs.isEmpty()) {
             mshflexClin->setEnabled(true);
@@ -161,7 +154,7 @@ void frmFinal::cmdClinicalOption_Click(int index)
         LoadConfinements();
     } else {
         try {
-            PrepareReport(ReportFilePath(QStringLiteral("Clinical_Summary.RPT")), {ConfinementIDNum.trimmed(), HospAddress});
+            PrepareReport(ReportFilePath(QStringLiteral("Clinical_Summary.RPT")), {ConfinementIDNum.trimmed(), Session.HospAddress});
             ShowReport(false, QStringLiteral("Clinical Summary"), false, false);
         } catch (const std::exception& e) {
             ShowErrorNotice(e);
@@ -174,7 +167,7 @@ void frmFinal::cmdClinicalOption_Click(int index)
 void frmFinal::cmdViewSummary_Click()
 {
     try {
-        PrepareReport(ReportFilePath(QStringLiteral("Clinical_Summary.RPT")), {txtID->text().trimmed(), HospAddress});
+        PrepareReport(ReportFilePath(QStringLiteral("Clinical_Summary.RPT")), {txtID->text().trimmed(), Session.HospAddress});
         ShowReport(false, QStringLiteral("Clinical Summary"), false, false);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
@@ -189,8 +182,8 @@ void frmFinal::BuildClinicalSummary()
         const QString key = mshflexClin->TextMatrix(row, 1);
         rtbClinical->clear();
         append(CRLF, spacer);
-        append(spaces(centreIndent(HospName)) + HospName.trimmed() + CRLF, hospitalLine);
-        append(spaces(centreIndent(HospAddress)) + HospAddress.trimmed() + CRLF, hospitalLine);
+        append(spaces(centreIndent(Session.HospName)) + Session.HospName.trimmed() + CRLF, hospitalLine);
+        append(spaces(centreIndent(Session.HospAddress)) + Session.HospAddress.trimmed() + CRLF, hospitalLine);
         append(spaces(62) + QStringLiteral("Clinical Summary") + CRLF, title);
         append(CRLF, spacer);
 
@@ -212,7 +205,7 @@ void frmFinal::BuildClinicalSummary()
             found = PatientHeaderRecords::ValidateAdmission(conn, key, a);
             p = a.Patient;
             idNumber = key.trimmed();
-            hospitalNumber = hospNumOfAdmission(conn, key);
+            hospitalNumber = WorkspaceData::HospNumOfAdmission(conn, key);
             age = a.Age;
             room = a.RoomID;
         }
@@ -293,12 +286,12 @@ void frmFinal::BuildClinicalSummary()
     }
     // The other pages read the patient search component's records as the open patient's, also
     // after a failed build.
-    if (!PatientSearch) return;
+    if (!Session.PatientSearch) return;
     try {
         if (txtID->text().trimmed().endsWith(QLatin1Char('B')))
-            PatientSearch->PatientClass()->clsOutPatient()->OpenOutPatient(txtID->text().trimmed(), txtPno->text().trimmed());
+            Session.PatientSearch->PatientClass()->clsOutPatient()->OpenOutPatient(txtID->text().trimmed(), txtPno->text().trimmed());
         else
-            PatientSearch->ValidateAdmission(txtID->text().trimmed());
+            Session.PatientSearch->ValidateAdmission(txtID->text().trimmed());
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }

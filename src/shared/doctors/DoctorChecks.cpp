@@ -5,19 +5,19 @@
 #include "shared/lookups/LookupSupport.h"
 #include "shared/modGlobals.h"
 
-double GetDoctorsRate(const QString& doctorID, const QString& rateClass)
+double GetDoctorsRate(Connection& c, const QString& doctorID, const QString& rateClass)
 {
     return Lookup::trapped(0.0, [&] {
-        const Recordset rs = SharedConnection().call(QStringLiteral("STATION..sp_Nurse_Get_Doctors_Rate"),
+        const Recordset rs = c.call(QStringLiteral("STATION..sp_Nurse_Get_Doctors_Rate"),
                                                      {doctorID.trimmed(), rateClass.trimmed()});
         return rs.isEmpty() ? 0.0 : Lookup::numberOf(rs.value(QStringLiteral("Amount")));
     });
 }
 
-bool HasDoctorBill(const QString& doctorID)
+bool HasDoctorBill(Connection& c, const QString& doctorID)
 {
     return Lookup::trapped(false, [&] {
-        return !SharedConnection()
+        return !c
                     .query(QStringLiteral("SELECT 1 AS Found FROM BUILD_FILE..tbCoDoctorBill "
                                           "WHERE DoctorID = ? AND Status = 1 AND Amount > 0 LIMIT 1"),
                            {doctorID.trimmed()})
@@ -36,7 +36,7 @@ bool loggedCheck(const QString& source, bool onError, Fn&& fn)
         const QString description = dynamic_cast<const DbError*>(&e) ? static_cast<const DbError&>(e).description()
                                                                        : QString::fromLocal8Bit(e.what());
         try {
-            WriteErrorLog(QStringLiteral("Nerovia"), ValidatedUserID, description, source);
+            WriteErrorLog(QStringLiteral("Nerovia"), DialogAnswers.ValidatedUserID, description, source);
         } catch (...) {
             // the notice below still tells the user; a failed log line must not end the save's checks
         }
@@ -46,10 +46,10 @@ bool loggedCheck(const QString& source, bool onError, Fn&& fn)
 }
 }
 
-bool DoctorHasS2License(const QString& doctorID)
+bool DoctorHasS2License(Connection& c, const QString& doctorID)
 {
     return loggedCheck(QStringLiteral("CheckS2License (fn)"), false, [&] {
-        return SharedConnection()
+        return c
                    .query(QStringLiteral("SELECT 1 AS Found FROM BUILD_FILE..tbCoDoctor "
                                          "WHERE DoctorID = ? AND COALESCE(S2Number, '') <> '' LIMIT 1"),
                           {doctorID})
@@ -57,11 +57,11 @@ bool DoctorHasS2License(const QString& doctorID)
     });
 }
 
-bool IsRegulatedDrug(const QString& itemID)
+bool IsRegulatedDrug(Connection& c, const QString& itemID)
 {
     return loggedCheck(QStringLiteral("CheckRegulatedDrug (fn)"), true, [&] {
         const QString classID = StationParameters().RegulatedDrugsClassID();
-        return SharedConnection()
+        return c
                    .query(QStringLiteral("SELECT 1 AS Found FROM INVENTORY..TBINVMASTER WHERE ItemID = ? "
                                          "AND COALESCE(ItemClassificationID, '') <> '' "
                                          "AND COALESCE(ItemClassificationID, '') = ? LIMIT 1"),

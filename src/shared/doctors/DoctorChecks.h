@@ -1,14 +1,16 @@
 #pragma once
 #include <QString>
 
+class Connection;
+
 // The doctor's fee for a rate class; 0 when the doctor has no rate, and after an error (shown).
-double GetDoctorsRate(const QString& doctorID, const QString& rateClass);
+double GetDoctorsRate(Connection& c, const QString& doctorID, const QString& rateClass);
 // True when the doctor has an active fee table row with an amount; False when not, and after an
 // error (shown).
-bool HasDoctorBill(const QString& doctorID);
+bool HasDoctorBill(Connection& c, const QString& doctorID);
 // True when the doctor has an S2 licence on file. After an error (logged, shown): False, so that
 // a regulated drug is not charged on the doctor's name.
-bool DoctorHasS2License(const QString& doctorID);
+bool DoctorHasS2License(Connection& c, const QString& doctorID);
 // True when the item's classification is the station's regulated-drugs class. After an error
 // (logged, shown): True, so that the licence check still applies.
-bool IsRegulatedDrug(const QString& itemID);
+bool IsRegulatedDrug(Connection& c, const QString& itemID);

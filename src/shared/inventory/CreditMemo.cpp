@@ -13,19 +13,19 @@ bool creditMemoUsed(Connection& conn, const QString& cmNumber)
 }
 }
 
-void EraseCreditMemo(const QString& userID, const QString& idNum, const QString& cmNumber)
+void EraseCreditMemo(Connection& c, const QString& userID, const QString& idNum, const QString& cmNumber)
 {
-    SharedConnection().callNamed(QStringLiteral("Inventory.dbo.Pharma_EraseCM"),
+    c.callNamed(QStringLiteral("Inventory.dbo.Pharma_EraseCM"),
                                  {{QStringLiteral("@strID"), userID},
                                   {QStringLiteral("@strIdNum"), idNum},
                                   {QStringLiteral("@strRefNum"), cmNumber}});
 }
 
-void AppendCreditMemo(const QString& userID, const QString& cmNumber, const QString& description, double quantity,
+void AppendCreditMemo(Connection& c, const QString& userID, const QString& cmNumber, const QString& description, double quantity,
                       double amount, const QString& chargeSlip, int qtyIssued, const QString& idNum)
 {
     // "@monQuantity" carries the amount of the line, in spite of its name.
-    SharedConnection().callNamed(QStringLiteral("Inventory.dbo.Pharma_AppendCM"),
+    c.callNamed(QStringLiteral("Inventory.dbo.Pharma_AppendCM"),
                                  {{QStringLiteral("@strUserID"), userID},
                                   {QStringLiteral("@strRefNum"), cmNumber},
                                   {QStringLiteral("@strDescription"), description.left(90)},
@@ -36,9 +36,9 @@ void AppendCreditMemo(const QString& userID, const QString& cmNumber, const QStr
                                   {QStringLiteral("@strIdNum"), idNum}});
 }
 
-bool IsCreditMemoUsed(const QString& cmNumber)
+bool IsCreditMemoUsed(Connection& c, const QString& cmNumber)
 {
-    return creditMemoUsed(SharedConnection(), cmNumber);
+    return creditMemoUsed(c, cmNumber);
 }
 
 QString TakeCreditMemoNumber(Connection& conn)
@@ -51,9 +51,4 @@ QString TakeCreditMemoNumber(Connection& conn)
         const QString number = QString::number(n);
         if (!creditMemoUsed(conn, number)) return number;
     }
-}
-
-QString TakeCreditMemoNumber()
-{
-    return TakeCreditMemoNumber(SharedConnection());
 }

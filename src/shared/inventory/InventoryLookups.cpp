@@ -21,30 +21,30 @@ T trapped(T fallback, Fn&& fn)
 }
 }
 
-QString GetARCode(const QString& code, const QString& systemID, const QString& mode)
+QString GetARCode(Connection& c, const QString& code, const QString& systemID, const QString& mode)
 {
-    Recordset rs = SharedConnection().call(QStringLiteral("STATION..sp_Get_ARCodes"),
+    Recordset rs = c.call(QStringLiteral("STATION..sp_Get_ARCodes"),
                                            {code.trimmed(), systemID.trimmed(), mode.trimmed()});
     return rs.isEmpty() ? QString() : rs.text(QStringLiteral("ARCode"));
 }
 
-bool LoadRevenueLocation(const QString& revenueID)
+bool LoadRevenueLocation(Connection& c, const QString& revenueID)
 {
     return trapped(false, [&](bool& result) {
-        Recordset rs = SharedConnection().query(
+        Recordset rs = c.query(
             QStringLiteral("SELECT COALESCE(LocationID,'') AS LocationID FROM BUILD_FILE..tbCoRevenueCode "
                            "WHERE RevenueID = ?"),
             {revenueID.trimmed()});
         if (rs.isEmpty()) return;
-        RevenueLocationID = rs.text(QStringLiteral("LocationID"));
-        result = !RevenueLocationID.isEmpty();
+        Session.RevenueLocationID = rs.text(QStringLiteral("LocationID"));
+        result = !Session.RevenueLocationID.isEmpty();
     });
 }
 
-QString GetRevenueLocationID(const QString& revenueID)
+QString GetRevenueLocationID(Connection& c, const QString& revenueID)
 {
     return trapped(QString(), [&](QString& result) {
-        Recordset rs = SharedConnection().query(
+        Recordset rs = c.query(
             QStringLiteral("SELECT COALESCE(LocationID,'') AS LocationID FROM BUILD_FILE..tbCoRevenueCode "
                            "WHERE RevenueID = ?"),
             {revenueID.trimmed()});
@@ -52,40 +52,40 @@ QString GetRevenueLocationID(const QString& revenueID)
     });
 }
 
-QString GetInventoryType(const QString& locationID)
+QString GetInventoryType(Connection& c, const QString& locationID)
 {
-    Recordset rs = SharedConnection().query(
+    Recordset rs = c.query(
         QStringLiteral("SELECT COALESCE(InventoryType,'') AS InventoryType FROM INVENTORY..tbInvLocation "
                        "WHERE LocationID = ? LIMIT 1"),
         {locationID.trimmed()});
     QString type = rs.isEmpty() ? QString() : rs.text(QStringLiteral("InventoryType"));
     if (!type.trimmed().isEmpty()) return type;
-    if (GetStockCardRevenueID(locationID) == QLatin1String("CS")) type = QStringLiteral("C");
-    if (GetStockCardRevenueID(locationID) == QLatin1String("PH")) type = QStringLiteral("P");
+    if (GetStockCardRevenueID(c, locationID) == QLatin1String("CS")) type = QStringLiteral("C");
+    if (GetStockCardRevenueID(c, locationID) == QLatin1String("PH")) type = QStringLiteral("P");
     return type;
 }
 
-QString GetStockCardRevenueID(const QString& locationID)
+QString GetStockCardRevenueID(Connection& c, const QString& locationID)
 {
-    Recordset rs = SharedConnection().query(
+    Recordset rs = c.query(
         QStringLiteral("SELECT COALESCE(StockCardRevenueID,'') AS StockCardRevenueID FROM BUILD_FILE..tbCoRevenueCode "
                        "WHERE LocationID = ? ORDER BY RevenueID LIMIT 1"),
         {locationID.trimmed()});
     return rs.isEmpty() ? QString() : rs.text(QStringLiteral("StockCardRevenueID"));
 }
 
-int GetDrugOnHand(const QString& locationID, const QString& itemID)
+int GetDrugOnHand(Connection& c, const QString& locationID, const QString& itemID)
 {
     return trapped(0, [&](int& result) {
-        Recordset rs = SharedConnection().call(QStringLiteral("INVENTORY..Drug_Invent"), {locationID, itemID});
+        Recordset rs = c.call(QStringLiteral("INVENTORY..Drug_Invent"), {locationID, itemID});
         if (!rs.isEmpty()) result = int(Fmt::roundHalfEven(rs.toDouble(QStringLiteral("OnHand"))));
     });
 }
 
-QString GetLabSectionID(const QString& labExamID)
+QString GetLabSectionID(Connection& c, const QString& labExamID)
 {
     return trapped(QString(), [&](QString& result) {
-        Recordset rs = SharedConnection().query(
+        Recordset rs = c.query(
             QStringLiteral("SELECT COALESCE(LabSectionID,'') AS LabSectionID FROM BUILD_FILE..tbCoLabExam "
                            "WHERE LabExamID = ?"),
             {labExamID});
@@ -93,19 +93,19 @@ QString GetLabSectionID(const QString& labExamID)
     });
 }
 
-QString GetRevenueItemName(const QString& revenueID)
+QString GetRevenueItemName(Connection& c, const QString& revenueID)
 {
     return trapped(QString(), [&](QString& result) {
-        Recordset rs = SharedConnection().query(
+        Recordset rs = c.query(
             QStringLiteral("SELECT ItemName FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = ? LIMIT 1"), {revenueID});
         if (!rs.isEmpty()) result = rs.text(QStringLiteral("ItemName"));
     });
 }
 
-bool IsPharmacyRevenue(const QString& revenueID)
+bool IsPharmacyRevenue(Connection& c, const QString& revenueID)
 {
     return trapped(false, [&](bool& result) {
-        Recordset rs = SharedConnection().query(
+        Recordset rs = c.query(
             QStringLiteral("SELECT 1 AS IsPharmacy FROM BUILD_FILE..tbCoRevenueCode "
                            "WHERE RevenueID = ? AND StockCardRevenueID = 'PH'"),
             {revenueID});
@@ -113,17 +113,17 @@ bool IsPharmacyRevenue(const QString& revenueID)
     });
 }
 
-bool IsPNFItem(const QString& itemID)
+bool IsPNFItem(Connection& c, const QString& itemID)
 {
     return trapped(false, [&](bool& result) {
-        result = !SharedConnection().call(QStringLiteral("Station..CheckIfPNF"), {itemID}).isEmpty();
+        result = !c.call(QStringLiteral("Station..CheckIfPNF"), {itemID}).isEmpty();
     });
 }
 
-bool IsRefNumPosted(const QString& refNum)
+bool IsRefNumPosted(Connection& c, const QString& refNum)
 {
     const QString n = refNum.trimmed();
-    Recordset rs = SharedConnection().query(
+    Recordset rs = c.query(
         QStringLiteral("SELECT RefNum FROM BILLING..tbBillDailyBill WHERE RefNum = ? "
                        "UNION ALL SELECT RefNum FROM BILLING..tbBillOPDailyOut WHERE RefNum = ? "
                        "UNION ALL SELECT RefNum FROM BILLING..tbBillOPDailyOut WHERE ChargeSlip = ? "

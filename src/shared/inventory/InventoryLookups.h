@@ -1,6 +1,8 @@
 #pragma once
+
+class Connection;
 // Look-ups of departments (revenue codes), stock locations, items and reference numbers that the
-// entry windows make while they price, post and revoke charges. All run on the shared connection
+// entry windows make while they price, post and revoke charges. All run on the connection they are given
 // and write nothing. Unless said otherwise a failure shows the common error notice and gives
 // False, 0 or "".
 #include <QString>
@@ -9,31 +11,31 @@ class FlexGrid;
 
 // The AR code of a department for a system and mode (all trimmed); "" without a row. Failures
 // reach the caller.
-QString GetARCode(const QString& code, const QString& systemID, const QString& mode);
+QString GetARCode(Connection& c, const QString& code, const QString& systemID, const QString& mode);
 // Whether the department (trimmed) has a stock location; leaves it in RevenueLocationID ("" when
 // the department has none, unchanged when the department has no row).
-bool LoadRevenueLocation(const QString& revenueID);
+bool LoadRevenueLocation(Connection& c, const QString& revenueID);
 // The stock location of a department (trimmed); "" without one.
-QString GetRevenueLocationID(const QString& revenueID);
+QString GetRevenueLocationID(Connection& c, const QString& revenueID);
 // The inventory type of a location (trimmed): its own, else "C" when its stock cards are held
 // under "CS" and "P" under "PH". Failures reach the caller.
-QString GetInventoryType(const QString& locationID);
+QString GetInventoryType(Connection& c, const QString& locationID);
 // The revenue code under which a location (trimmed) holds its stock cards. Failures reach the caller.
-QString GetStockCardRevenueID(const QString& locationID);
+QString GetStockCardRevenueID(Connection& c, const QString& locationID);
 // Stock on hand of an item at a location; 0 when not listed.
-int GetDrugOnHand(const QString& locationID, const QString& itemID);
+int GetDrugOnHand(Connection& c, const QString& locationID, const QString& itemID);
 // The laboratory section of a laboratory exam, trimmed.
-QString GetLabSectionID(const QString& labExamID);
+QString GetLabSectionID(Connection& c, const QString& labExamID);
 // The display name of a department.
-QString GetRevenueItemName(const QString& revenueID);
+QString GetRevenueItemName(Connection& c, const QString& revenueID);
 // Whether the department's stock cards are held under pharmacy ("PH").
-bool IsPharmacyRevenue(const QString& revenueID);
+bool IsPharmacyRevenue(Connection& c, const QString& revenueID);
 // Whether the item is on the national formulary list.
-bool IsPNFItem(const QString& itemID);
+bool IsPNFItem(Connection& c, const QString& itemID);
 // Whether the number (trimmed) is already used by a posted charge (in-patient or out-patient
 // reference, out-patient charge slip) or a stock-card line. A failure reaches the caller: a number
 // that could not be checked is never taken as free.
-bool IsRefNumPosted(const QString& refNum);
+bool IsRefNumPosted(Connection& c, const QString& refNum);
 // Whether a data row of the grid has the department "OR" in column 1 (trimmed, case counts).
 // Failures reach the caller.
 bool GridHasOR(const FlexGrid& grid);

@@ -1,4 +1,6 @@
 #pragma once
+
+class Connection;
 // Look-ups of one patient or admission for the entry windows: room class, out-patient rate type
 // and rate class, package and its price, hospital and case numbers, precautions, account flags,
 // confinement and open department cases. Each call goes to the database; nothing is kept.
@@ -6,26 +8,26 @@
 // reach the caller.
 #include <QString>
 
-QString GetRoomClassification(const QString& roomID);
-QString GetOPDRateType(const QString& idNum);
+QString GetRoomClassification(Connection& c, const QString& roomID);
+QString GetOPDRateType(Connection& c, const QString& idNum);
 // The rate class letter of an admission: "A", "F" for special-rate admissions, else the room's
 // class. Traps its errors ("A").
-QString GetRateClass(const QString& idNum, const QString& patientType, const QString& roomID);
+QString GetRateClass(Connection& c, const QString& idNum, const QString& patientType, const QString& roomID);
 // The package's price for rate class A to E as text with a sign position; "" for other classes.
-QString GetPackageRate(const QString& packageID, const QString& rateClass);
-QString GetHospNum(const QString& idNum);                 // traps its errors ("")
+QString GetPackageRate(Connection& c, const QString& packageID, const QString& rateClass);
+QString GetHospNum(Connection& c, const QString& idNum);                 // traps its errors ("")
 // The department case number of the admission, " A U T O " when it has none. Traps its errors ("").
-QString GetCathLabNum(const QString& idNum);
-QString GetPrecautions(const QString& idNum);             // traps its errors ("")
-QString GetPatientPackage(const QString& idNum, const QString& patientType);
+QString GetCathLabNum(Connection& c, const QString& idNum);
+QString GetPrecautions(Connection& c, const QString& idNum);             // traps its errors ("")
+QString GetPatientPackage(Connection& c, const QString& idNum, const QString& patientType);
 // True when the account is under cash basis for the department (OkeyCL not set).
-bool GetOkeyCL(const QString& idNum);
-bool GetPatientsMedFlag(const QString& idNum);
-bool IsSeniorCitizen(const QString& idNum);
+bool GetOkeyCL(Connection& c, const QString& idNum);
+bool GetPatientsMedFlag(Connection& c, const QString& idNum);
+bool IsSeniorCitizen(Connection& c, const QString& idNum);
 // True, after telling the user, when the patient is confined now. After an error (shown): True,
 // so that the caller refuses its action.
-bool IsCurrentlyConfined(const QString& hospNum);
+bool IsCurrentlyConfined(Connection& c, const QString& hospNum);
 // True when one of the patient's open department cases belongs to an admission not yet discharged.
 // After an error (shown): True, so that the caller refuses its action.
-bool HasOpenCathCase(const QString& hospNum);
-bool IsDischarged(const QString& idNum);                  // traps its errors (False)
+bool HasOpenCathCase(Connection& c, const QString& hospNum);
+bool IsDischarged(Connection& c, const QString& idNum);                  // traps its errors (False)

@@ -45,9 +45,9 @@ void giveBackToPickList(const FlexGrid& orders, int row)
 
 } // namespace
 
-bool LoadExamProfiles(const QString& examCode, FlexGrid& profileGrid)
+bool LoadExamProfiles(Connection& c, const QString& examCode, FlexGrid& profileGrid)
 {
-    Recordset rs = SharedConnection().call(QStringLiteral("STATION..sp_Nurse_Get_ProfileList"), {examCode.trimmed()});
+    Recordset rs = c.call(QStringLiteral("STATION..sp_Nurse_Get_ProfileList"), {examCode.trimmed()});
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
         int row = 1;
         if (!profileGrid.TextMatrix(1, ProfileRow::ExamID).isEmpty()) {
@@ -135,19 +135,19 @@ void ClearProfileExams(const QString& profileCode, FlexGrid& profileGrid)
     }
 }
 
-QString GetSingleSpecimen(const QString& labExamCode, QString& specimenCode)
+QString GetSingleSpecimen(Connection& c, const QString& labExamCode, QString& specimenCode)
 {
-    Recordset rs = SharedConnection().call(QStringLiteral("STATION..sp_Nurse_GetLabExam_Specimen"), {labExamCode.trimmed()});
-    HasSeveralSpecimens = rs.recordCount() > 1;
+    Recordset rs = c.call(QStringLiteral("STATION..sp_Nurse_GetLabExam_Specimen"), {labExamCode.trimmed()});
+    DialogAnswers.HasSeveralSpecimens = rs.recordCount() > 1;
     QString description;
     if (rs.recordCount() == 0) {
-        ExamOrderSpecimen = specimenCode = QStringLiteral("0");
+        DialogAnswers.ExamOrderSpecimen = specimenCode = QStringLiteral("0");
         description = QStringLiteral("None");
     } else if (rs.recordCount() == 1) {
-        ExamOrderSpecimen = specimenCode = rs.text(QStringLiteral("Code"));
+        DialogAnswers.ExamOrderSpecimen = specimenCode = rs.text(QStringLiteral("Code"));
         description = rs.text(QStringLiteral("Description"));
     } else {
-        ExamOrderSpecimen.clear();
+        DialogAnswers.ExamOrderSpecimen.clear();
         specimenCode.clear();
     }
     return description;
@@ -171,9 +171,9 @@ StatOptions StatOptionsFor(const QString& stat, const QDateTime& serverNow)
     return o;
 }
 
-void SetStatOptions(const QString& labExamCode, const std::array<QRadioButton*, 2>& options)
+void SetStatOptions(Connection& c, const QString& labExamCode, const std::array<QRadioButton*, 2>& options)
 {
-    Recordset rs = SharedConnection().query(
+    Recordset rs = c.query(
         QStringLiteral("SELECT COALESCE(Stat,'') AS Stat, GETDATE() AS ServerNow FROM BUILD_FILE..tbCoLabExam "
                        "WHERE LabExamID = ?"),
         {labExamCode});
@@ -189,11 +189,11 @@ void SetStatOptions(const QString& labExamCode, const std::array<QRadioButton*, 
 
 namespace {
 // One statement for the three catalogues; only the table and its key differ.
-double examMaxQty(const QString& table, const QString& key, const QString& examCode)
+double examMaxQty(Connection& c, const QString& table, const QString& key, const QString& examCode)
 {
     double result = 1;
     try {
-        Recordset rs = SharedConnection().query(
+        Recordset rs = c.query(
             QStringLiteral("SELECT CASE WHEN COALESCE(IsProcedure,0) = 1 AND COALESCE(OpenQuantity,0) = 1 THEN MaxQty "
                            "ELSE 1 END AS MaxQty FROM %1 WHERE %2 = ?").arg(table, key),
             {examCode.trimmed()});
@@ -208,26 +208,26 @@ double examMaxQty(const QString& table, const QString& key, const QString& examC
 }
 }
 
-double GetLabExamMaxQty(const QString& examCode)
+double GetLabExamMaxQty(Connection& c, const QString& examCode)
 {
-    return examMaxQty(QStringLiteral("BUILD_FILE..tbCoLabExam"), QStringLiteral("LabExamID"), examCode);
+    return examMaxQty(c, QStringLiteral("BUILD_FILE..tbCoLabExam"), QStringLiteral("LabExamID"), examCode);
 }
 
-double GetXrayExamMaxQty(const QString& examCode)
+double GetXrayExamMaxQty(Connection& c, const QString& examCode)
 {
-    return examMaxQty(QStringLiteral("BUILD_FILE..tbCoXrayExam"), QStringLiteral("XrayExamID"), examCode);
+    return examMaxQty(c, QStringLiteral("BUILD_FILE..tbCoXrayExam"), QStringLiteral("XrayExamID"), examCode);
 }
 
-double GetUltraExamMaxQty(const QString& examCode)
+double GetUltraExamMaxQty(Connection& c, const QString& examCode)
 {
-    return examMaxQty(QStringLiteral("BUILD_FILE..tbCoUltraExam"), QStringLiteral("UltraExamID"), examCode);
+    return examMaxQty(c, QStringLiteral("BUILD_FILE..tbCoUltraExam"), QStringLiteral("UltraExamID"), examCode);
 }
 
-QString GetExamFormType(const QString& itemCode)
+QString GetExamFormType(Connection& c, const QString& itemCode)
 {
     QString result;
     try {
-        Recordset rs = SharedConnection().query(
+        Recordset rs = c.query(
             QStringLiteral("SELECT FormType FROM STATION..tbCLExamFormTypes WHERE ItemID = ? LIMIT 1"), {itemCode});
         result = rs.isEmpty() ? QStringLiteral("A") : rs.text(QStringLiteral("FormType"));
     } catch (const std::exception& e) {

@@ -1,7 +1,9 @@
 #pragma once
+
+class Connection;
 // Checks the exam-ordering windows make while an exam is added to an order list: the laboratory
 // profile grids, the default specimen, the routine/STAT preset, the largest quantity and the form
-// type of an item. All run on the shared connection.
+// type of an item. All run on the connection they are given.
 #include <QDateTime>
 #include <QString>
 #include <array>
@@ -15,7 +17,7 @@ class QRadioButton;
 
 // Appends the members of the profile examCode (trimmed) to the grid: into row 1 while its ExamID
 // is empty, else into a new last row. True when the exam is a profile.
-bool LoadExamProfiles(const QString& examCode, FlexGrid& profileGrid);
+bool LoadExamProfiles(Connection& c, const QString& examCode, FlexGrid& profileGrid);
 // Warns about the first order row whose exam (column examCodeCol) is a listed member; True then.
 bool CheckOrderExamInProfile(FlexGrid& profileGrid, FlexGrid& orderGrid, int examCodeCol);
 // Takes every listed member off the order grid; the only data row is blanked, not removed. On the
@@ -28,7 +30,7 @@ void ClearProfileExams(const QString& profileCode, FlexGrid& profileGrid);
 
 // The specimen of a laboratory exam: sets HasSeveralSpecimens and ExamOrderSpecimen and writes the
 // code back. No specimen: code "0", "None"; one: its code and description; several: all empty.
-QString GetSingleSpecimen(const QString& labExamCode, QString& specimenCode);
+QString GetSingleSpecimen(Connection& c, const QString& labExamCode, QString& specimenCode);
 
 // Which of the dialog's two options (0 Routine, 1 Stat) is chosen and enabled.
 struct StatOptions {
@@ -41,13 +43,13 @@ struct StatOptions {
 StatOptions StatOptionsFor(const QString& stat, const QDateTime& serverNow);
 // Presets the remarks dialog's two options (Routine, Stat) from the exam's rule (exam code untrimmed); no catalogue row
 // changes nothing. Failures reach the caller.
-void SetStatOptions(const QString& labExamCode, const std::array<QRadioButton*, 2>& options);
+void SetStatOptions(Connection& c, const QString& labExamCode, const std::array<QRadioButton*, 2>& options);
 
 // Largest quantity that may be ordered: the catalogue's MaxQty for an exam marked both procedure
 // and open quantity, else 1. A failure shows the error notice and gives 1.
-double GetLabExamMaxQty(const QString& examCode);
-double GetXrayExamMaxQty(const QString& examCode);
-double GetUltraExamMaxQty(const QString& examCode);
+double GetLabExamMaxQty(Connection& c, const QString& examCode);
+double GetXrayExamMaxQty(Connection& c, const QString& examCode);
+double GetUltraExamMaxQty(Connection& c, const QString& examCode);
 
 // Form type of a department item: "A" without a row; a failure shows the error notice and gives "".
-QString GetExamFormType(const QString& itemCode);
+QString GetExamFormType(Connection& c, const QString& itemCode);

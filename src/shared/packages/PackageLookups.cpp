@@ -9,11 +9,11 @@
 namespace {
 
 // The first column of the first row as text; "" without a row. A failure shows the notice.
-QString firstText(const QString& sql, const QVariantList& params)
+QString firstText(Connection& c, const QString& sql, const QVariantList& params)
 {
     QString result;
     try {
-        Recordset rs = SharedConnection().query(sql, params);
+        Recordset rs = c.query(sql, params);
         if (!rs.isEmpty()) result = DbValue::text(rs.value(0));
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
@@ -22,60 +22,60 @@ QString firstText(const QString& sql, const QVariantList& params)
 }
 
 // A rate column of a service: its text read as a number, as the price boxes read it.
-double rate(const QString& column, const QString& sectionID, const QString& otherRevenueID)
+double rate(Connection& c, const QString& column, const QString& sectionID, const QString& otherRevenueID)
 {
-    return Fmt::val(firstText(QStringLiteral("SELECT COALESCE(%1,0) AS Rate FROM BUILD_FILE..TBCOOTHERREVENUE "
+    return Fmt::val(firstText(c, QStringLiteral("SELECT COALESCE(%1,0) AS Rate FROM BUILD_FILE..TBCOOTHERREVENUE "
                                              "WHERE OtherSectionID = ? AND OtherRevenueID = ?").arg(column),
                               {sectionID, otherRevenueID}));
 }
 
 } // namespace
 
-QString GetPackageName(const QString& packageID, const QString& sectionID)
+QString GetPackageName(Connection& c, const QString& packageID, const QString& sectionID)
 {
     if (StationParameters().EnableOldPackageCharging())
-        return firstText(QStringLiteral("SELECT Package FROM BUILD_FILE..tbCoAdmPackage WHERE PackageID = ?"),
+        return firstText(c, QStringLiteral("SELECT Package FROM BUILD_FILE..tbCoAdmPackage WHERE PackageID = ?"),
                          {packageID});
-    return firstText(QStringLiteral("SELECT OtherRevenue AS Package FROM BUILD_FILE..TBCOOTHERREVENUE "
+    return firstText(c, QStringLiteral("SELECT OtherRevenue AS Package FROM BUILD_FILE..TBCOOTHERREVENUE "
                                     "WHERE OtherSectionID = ? AND OtherRevenueID = ?"),
                      {sectionID, packageID});
 }
 
-QString GetNurseItemCode(const QString& packageCode)
+QString GetNurseItemCode(Connection& c, const QString& packageCode)
 {
-    return firstText(QStringLiteral("SELECT NurseItemCode FROM STATION..tbCLPackage_CodeLink WHERE PackageCode = ? "
+    return firstText(c, QStringLiteral("SELECT NurseItemCode FROM STATION..tbCLPackage_CodeLink WHERE PackageCode = ? "
                                     "ORDER BY LinkID LIMIT 1"),
                      {packageCode});
 }
 
-QString GetLinkedPackageCode(const QString& nurseItemCode)
+QString GetLinkedPackageCode(Connection& c, const QString& nurseItemCode)
 {
-    return firstText(QStringLiteral("SELECT PackageCode FROM STATION..tbCLPackage_CodeLink "
+    return firstText(c, QStringLiteral("SELECT PackageCode FROM STATION..tbCLPackage_CodeLink "
                                     "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID"),
                      {nurseItemCode});
 }
 
-QString GetOtherLinkedPackageCode(const QString& nurseItemCode, const QString& consignedRevenueID)
+QString GetOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode, const QString& consignedRevenueID)
 {
     Q_UNUSED(consignedRevenueID);
-    return firstText(QStringLiteral("SELECT PackageCode FROM Clinical_Area..tbCLOtherPackageLink "
+    return firstText(c, QStringLiteral("SELECT PackageCode FROM Clinical_Area..tbCLOtherPackageLink "
                                     "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID"),
                      {nurseItemCode});
 }
 
-bool IsPackageAlreadyCharged(const QString& packageCode, const QString& idNum, const QString& revenueID)
+bool IsPackageAlreadyCharged(Connection& c, const QString& packageCode, const QString& idNum, const QString& revenueID)
 {
     // the procedure takes the admission first
-    Recordset rs = SharedConnection().call(QStringLiteral("Clinical_Area..CLCheckPackageAlreadyCharged"),
+    Recordset rs = c.call(QStringLiteral("Clinical_Area..CLCheckPackageAlreadyCharged"),
                                            {idNum, packageCode, revenueID});
     return !rs.isEmpty() && Fmt::val(rs.text(QStringLiteral("Amount"))) > 0;
 }
 
-bool IsEquipmentPackage(const QString& packageCode)
+bool IsEquipmentPackage(Connection& c, const QString& packageCode)
 {
     bool result = false;
     try {
-        result = !SharedConnection()
+        result = !c
                       .query(QStringLiteral("SELECT 1 AS IsEquipment FROM Clinical_Area..tbCLEquipmentPackage "
                                             "WHERE PackageCode = ? LIMIT 1"),
                              {packageCode})
@@ -86,27 +86,27 @@ bool IsEquipmentPackage(const QString& packageCode)
     return result;
 }
 
-double GetOtherRevenueRate(const QString& otherRevenueID)
+double GetOtherRevenueRate(Connection& c, const QString& otherRevenueID)
 {
-    return rate(QStringLiteral("RateA"), StationParameters().MainRevenueID(), otherRevenueID);
+    return rate(c, QStringLiteral("RateA"), StationParameters().MainRevenueID(), otherRevenueID);
 }
 
-double GetCathOverTimeRate(const QString& otherRevenueID)
+double GetCathOverTimeRate(Connection& c, const QString& otherRevenueID)
 {
-    return rate(QStringLiteral("CathOverTimeRate"), StationParameters().MainRevenueID(), otherRevenueID);
+    return rate(c, QStringLiteral("CathOverTimeRate"), StationParameters().MainRevenueID(), otherRevenueID);
 }
 
-double GetCathOnCallRate(const QString& otherRevenueID)
+double GetCathOnCallRate(Connection& c, const QString& otherRevenueID)
 {
-    return rate(QStringLiteral("CathOnCallRate"), StationParameters().MainRevenueID(), otherRevenueID);
+    return rate(c, QStringLiteral("CathOnCallRate"), StationParameters().MainRevenueID(), otherRevenueID);
 }
 
-double GetCathOverTimeRateFor(const QString& otherRevenueID, const QString& sectionID)
+double GetCathOverTimeRateFor(Connection& c, const QString& otherRevenueID, const QString& sectionID)
 {
-    return rate(QStringLiteral("CathOverTimeRate"), sectionID, otherRevenueID);
+    return rate(c, QStringLiteral("CathOverTimeRate"), sectionID, otherRevenueID);
 }
 
-double GetCathOnCallRateFor(const QString& otherRevenueID, const QString& sectionID)
+double GetCathOnCallRateFor(Connection& c, const QString& otherRevenueID, const QString& sectionID)
 {
-    return rate(QStringLiteral("CathOnCallRate"), sectionID, otherRevenueID);
+    return rate(c, QStringLiteral("CathOnCallRate"), sectionID, otherRevenueID);
 }

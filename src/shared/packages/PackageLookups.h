@@ -1,29 +1,31 @@
 #pragma once
+
+class Connection;
 // Look-ups of packages and of the rates of the department's own services, for the charging
-// entry, the request processing and the patient lists. All run on the shared connection and
+// entry, the request processing and the patient lists. All run on the connection they are given and
 // write nothing; a failure shows the common error notice and gives "", False or 0, except where
 // said otherwise.
 #include <QString>
 
 // Name of a package: a service of the section, or, while old package charging is on, an
 // admission package whatever the section.
-QString GetPackageName(const QString& packageID, const QString& sectionID);
+QString GetPackageName(Connection& c, const QString& packageID, const QString& sectionID);
 // The nurse item code the package is linked to (the first link, whatever its status).
-QString GetNurseItemCode(const QString& packageCode);
+QString GetNurseItemCode(Connection& c, const QString& packageCode);
 // The package an active link ties to the nurse item.
-QString GetLinkedPackageCode(const QString& nurseItemCode);
+QString GetLinkedPackageCode(Connection& c, const QString& nurseItemCode);
 // The same for other packages; the consigned revenue code plays no part in the look-up.
-QString GetOtherLinkedPackageCode(const QString& nurseItemCode, const QString& consignedRevenueID);
+QString GetOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode, const QString& consignedRevenueID);
 // Whether the package was already charged to the admission under the section. A failure reaches
 // the caller: a package that could not be checked is never charged again as if it were new.
-bool IsPackageAlreadyCharged(const QString& packageCode, const QString& idNum, const QString& revenueID);
+bool IsPackageAlreadyCharged(Connection& c, const QString& packageCode, const QString& idNum, const QString& revenueID);
 // Whether the package is an equipment package.
-bool IsEquipmentPackage(const QString& packageCode);
+bool IsEquipmentPackage(Connection& c, const QString& packageCode);
 
 // Regular, overtime and on-call rates of a service of the department's own section
 // (MainRevenueID), and overtime and on-call rates of a service of a given section. 0 without a row.
-double GetOtherRevenueRate(const QString& otherRevenueID);
-double GetCathOverTimeRate(const QString& otherRevenueID);
-double GetCathOnCallRate(const QString& otherRevenueID);
-double GetCathOverTimeRateFor(const QString& otherRevenueID, const QString& sectionID);
-double GetCathOnCallRateFor(const QString& otherRevenueID, const QString& sectionID);
+double GetOtherRevenueRate(Connection& c, const QString& otherRevenueID);
+double GetCathOverTimeRate(Connection& c, const QString& otherRevenueID);
+double GetCathOnCallRate(Connection& c, const QString& otherRevenueID);
+double GetCathOverTimeRateFor(Connection& c, const QString& otherRevenueID, const QString& sectionID);
+double GetCathOnCallRateFor(Connection& c, const QString& otherRevenueID, const QString& sectionID);

@@ -3,23 +3,22 @@
 #include "platform/db/Connection.h"
 #include "shared/modGlobals.h"
 
-Recordset LoadPackageLinkRows()
+Recordset LoadPackageLinkRows(Connection& c)
 {
-    return SharedConnection().query(QStringLiteral(
+    return c.query(QStringLiteral(
         "SELECT CL.PackageCode AS Code, CL.NurseItemCode AS NurseCode, P.Package AS Package, CL.Status AS Status "
         "FROM STATION..tbCLPackage_CodeLink CL "
         "LEFT OUTER JOIN BUILD_FILE..tbCoAdmPackage P ON P.PackageID = CL.PackageCode ORDER BY CL.LinkID"));
 }
 
-QString AdmissionPackageName(const QString& packageCode)
+QString AdmissionPackageName(Connection& c, const QString& packageCode)
 {
-    return DbValue::text(SharedConnection().scalar(
+    return DbValue::text(c.scalar(
         QStringLiteral("SELECT Package FROM BUILD_FILE..tbCoAdmPackage WHERE PackageID = ?"), {packageCode.trimmed()}));
 }
 
-void SavePackageLinks(const QList<PackageLink>& links, const QString& userID, const QString& stationID)
+void SavePackageLinks(Connection& c, const QList<PackageLink>& links, const QString& userID, const QString& stationID)
 {
-    Connection& c = SharedConnection();
     TransactionGuard tx(c);
     c.execute(QStringLiteral("INSERT INTO STATION..tbStationLogs (Idnum, Transdate, Remarks, UserID, Hostname, StationID) "
                              "VALUES ('System', GETDATE(), 'Update Station Settings', ?, HOST_NAME(), ?)"),

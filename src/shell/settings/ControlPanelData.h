@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/db/Recordset.h"
 
+class Connection;
+
 #include <QList>
 #include <QString>
 
@@ -13,9 +15,9 @@ struct PackageLink {
 };
 
 // Every link with its package's name: Code, NurseCode, Package, Status.
-Recordset LoadPackageLinkRows();
+Recordset LoadPackageLinkRows(Connection& c);
 // The name of an admission package ("" when there is none).
-QString AdmissionPackageName(const QString& packageCode);
+QString AdmissionPackageName(Connection& c, const QString& packageCode);
 // Rewrites the whole link table from the lines and writes the station-log line
 // "Update Station Settings" (ID "System") for the validated user, all in one transaction.
-void SavePackageLinks(const QList<PackageLink>& links, const QString& userID, const QString& stationID);
+void SavePackageLinks(Connection& c, const QList<PackageLink>& links, const QString& userID, const QString& stationID);

@@ -3,35 +3,34 @@
 #include "platform/db/Connection.h"
 #include "shared/modGlobals.h"
 
-Recordset LoadMarkups()
+Recordset LoadMarkups(Connection& c)
 {
-    return SharedConnection().query(QStringLiteral(
+    return c.query(QStringLiteral(
         "SELECT MarkupID, MarkUp, Description, Status, Operation FROM STATION..tbCLMarkUp ORDER BY MarkupID"));
 }
 
-Recordset SearchMarkups(const QString& text)
+Recordset SearchMarkups(Connection& c, const QString& text)
 {
-    return SharedConnection().query(QStringLiteral("SELECT MarkupID, MarkUp, Description, Status, Operation "
+    return c.query(QStringLiteral("SELECT MarkupID, MarkUp, Description, Status, Operation "
                                                    "FROM STATION..tbCLMarkUp WHERE UPPER(Description) LIKE UPPER(?) ORDER BY MarkupID"),
                                     {text + QLatin1Char('%')});
 }
 
-Recordset FindMarkup(const QString& code)
+Recordset FindMarkup(Connection& c, const QString& code)
 {
-    return SharedConnection().call(QStringLiteral("Station..SearchCLMarkup"), {code});
+    return c.call(QStringLiteral("Station..SearchCLMarkup"), {code});
 }
 
-void SaveMarkup(const MarkupEntry& e)
+void SaveMarkup(Connection& c, const MarkupEntry& e)
 {
-    Connection& c = SharedConnection();
     TransactionGuard tx(c);
     c.call(QStringLiteral("Station..SaveCLMarkupValues"), {e.code, e.value, e.description, e.status, e.operation});
     tx.commit();
 }
 
-Recordset LoadActiveMarkups()
+Recordset LoadActiveMarkups(Connection& c)
 {
-    return SharedConnection().query(QStringLiteral(
+    return c.query(QStringLiteral(
         "SELECT Description AS MarkUpType, MarkUp, Operation FROM STATION..tbCLMarkUp WHERE Status = 'A' ORDER BY Description"));
 }
 

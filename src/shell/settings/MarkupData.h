@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/db/Recordset.h"
 
+class Connection;
+
 #include <QString>
 
 // The additional mark-ups of STATION..tbCLMarkUp, as the mark-up settings and the mark-up choice
@@ -14,15 +16,15 @@ struct MarkupEntry {
 };
 
 // Every mark-up by code: MarkupID, MarkUp, Description, Status, Operation.
-Recordset LoadMarkups();
+Recordset LoadMarkups(Connection& c);
 // The mark-ups whose description begins with the text.
-Recordset SearchMarkups(const QString& text);
+Recordset SearchMarkups(Connection& c, const QString& text);
 // One mark-up through Station..SearchCLMarkup (no row: empty).
-Recordset FindMarkup(const QString& code);
+Recordset FindMarkup(Connection& c, const QString& code);
 // Adds ("NEW") or updates one mark-up through Station..SaveCLMarkupValues, in one transaction.
-void SaveMarkup(const MarkupEntry& entry);
+void SaveMarkup(Connection& c, const MarkupEntry& entry);
 // The active mark-ups offered at charge time: [Mark-Up Type], MarkUp, Operation.
-Recordset LoadActiveMarkups();
+Recordset LoadActiveMarkups(Connection& c);
 
 // A stored value as the boxes show it: "0.1", "50", "" for null.
 QString MarkupValueText(const QVariant& value);

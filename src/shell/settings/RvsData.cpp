@@ -7,10 +7,10 @@
 
 #include <QSet>
 
-QString GetRVSDescription(const QString& rvsCode)
+QString GetRVSDescription(Connection& c, const QString& rvsCode)
 {
     try {
-        Recordset rs = SharedConnection().query(
+        Recordset rs = c.query(
             QStringLiteral("SELECT COALESCE(mp.Description, rvs.Description) AS Description "
                            "FROM MEDICARE..tbmed_procedures mp "
                            "LEFT OUTER JOIN MEDICARE..tbmedrvs rvs ON rvs.node_key = mp.rvscode "
@@ -23,9 +23,8 @@ QString GetRVSDescription(const QString& rvsCode)
     }
 }
 
-Recordset SearchPHICProcedures(const QString& key, const QString& procedureCode)
+Recordset SearchPHICProcedures(Connection& c, const QString& key, const QString& procedureCode)
 {
-    Connection& c = SharedConnection();
     const QString like = QLatin1Char('%') + key + QLatin1Char('%');
     if (procedureCode.trimmed().isEmpty()) {
         const QString select = QStringLiteral(
@@ -43,18 +42,18 @@ Recordset SearchPHICProcedures(const QString& key, const QString& procedureCode)
                    {procedureCode, key, like});
 }
 
-Recordset LoadDepartmentProcedures(const QString& mainRevenueID)
+Recordset LoadDepartmentProcedures(Connection& c, const QString& mainRevenueID)
 {
-    return SharedConnection().query(
+    return c.query(
         QStringLiteral("SELECT OtherRevenueID AS Code, OtherRevenue AS ProcedureName FROM BUILD_FILE..TBCOOTHERREVENUE "
                        "WHERE OtherSectionID = ? AND Status = 'A' ORDER BY OtherRevenueID"),
         {mainRevenueID});
 }
 
-QStringList LoadProcedureRVSCodes(const QString& itemID)
+QStringList LoadProcedureRVSCodes(Connection& c, const QString& itemID)
 {
     QStringList codes;
-    Recordset rs = SharedConnection().query(
+    Recordset rs = c.query(
         QStringLiteral("SELECT RVSCode FROM CLINICAL_AREA..tbCLRVS WHERE ItemID = ? ORDER BY RVSID"), {itemID});
     for (; !rs.eof(); rs.moveNext()) codes << rs.text(QStringLiteral("RVSCode"));
     return codes;
@@ -71,13 +70,12 @@ QString FirstDuplicateCode(const QStringList& codes)
     return QString();
 }
 
-void SaveProcedureRVSCodes(const QString& itemID, const QStringList& codes, const QString& userID)
+void SaveProcedureRVSCodes(Connection& c, const QString& itemID, const QStringList& codes, const QString& userID)
 {
     if (itemID.trimmed().isEmpty()) throw DbError(QStringLiteral("No procedure is chosen."));
     const QString duplicate = FirstDuplicateCode(codes);
     if (!duplicate.isEmpty())
         throw DbError(QStringLiteral("The RVS code %1 is entered more than once.").arg(duplicate));
-    Connection& c = SharedConnection();
     TransactionGuard tx(c);
     WriteStationLog(itemID, QStringLiteral("Changed RVS"), userID, QStringLiteral("CL"));
     c.execute(QStringLiteral("DELETE FROM CLINICAL_AREA..tbCLRVS WHERE ItemID = ?"), {itemID});

@@ -4,6 +4,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/modGlobals.h"
 #include "shell/UpperCaseKeys.h"
 #include "shell/settings/RvsData.h"
 
@@ -91,7 +92,7 @@ void frmPHICRVS::SearchRVS()
 {
     Recordset rows;
     try {
-        rows = SearchPHICProcedures(m_key, m_procedure);
+        rows = SearchPHICProcedures(SharedConnection(), m_key, m_procedure);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         clearAnswers();
