@@ -83,7 +83,8 @@ void LogPassedOverError(const QString& source, const QString& description, const
     try {
         const QString user = !userId.isEmpty() ? userId : CurrentUser ? CurrentUser->EmployeeCode() : QString();
         Connection& c = SharedConnection();
-        underOwnSavepoint(c, [&] { WriteErrorLog(QStringLiteral("Nerovia"), user, description, source); });
+        // cut to the column's width: a long text (a refused remark) must not cost the line itself
+        underOwnSavepoint(c, [&] { WriteErrorLog(QStringLiteral("Nerovia"), user.left(20), description.left(2000), source.left(200)); });
     } catch (const std::exception& e) {
         qWarning().noquote() << QStringLiteral("The error log did not take that error either: ") + ErrorDescription(e);
     }
