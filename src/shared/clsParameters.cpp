@@ -79,7 +79,7 @@ void clsParameters::apply(const QString& name, const QString& value)
 
     // Not a property: goes to the shared variable (cleared by LoadParameters before the rows are read).
     if (name == QLatin1String("CathlabAllowEditAmount")) {
-        if (value == QLatin1String("1")) AllowEditAmount = true;
+        if (value == QLatin1String("1")) Session.AllowEditAmount = true;
         return;
     }
     auto it = table.constFind(name); // exact and case-sensitive
@@ -110,7 +110,7 @@ void clsParameters::LoadParameters()
 {
     reset();
     // It follows the setting as last read: a row removed, or a read that fails, no longer allows editing.
-    AllowEditAmount = false;
+    Session.AllowEditAmount = false;
     Recordset rs = SharedConnection().query(QStringLiteral("select Field,value  from STATION..tbNurseSetup where status = '1'"));
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
         apply(rs.text(QStringLiteral("Field")), rs.text(QStringLiteral("value")));

@@ -198,16 +198,16 @@ TEST_F(ParametersTest, AReloadResetsAllButEnableWCResultAndAllowEditAmountFollow
              {QStringLiteral("EnableCLSched"), QStringLiteral("1")},
              {QStringLiteral("CLEquipmentRev"), QStringLiteral("EQ")},
              {QStringLiteral("CathLabMainRevenueID"), QStringLiteral("HS")}});
-    AllowEditAmount = false;
+    Session.AllowEditAmount = false;
     p().LoadParameters();
     EXPECT_TRUE(p().EnableWCResult());
-    EXPECT_TRUE(AllowEditAmount);
+    EXPECT_TRUE(Session.AllowEditAmount);
     EXPECT_TRUE(p().EnableCLSched());
 
     setRows({{QStringLiteral("CathlabAllowEditAmount"), QStringLiteral("0")}});
     p().LoadParameters();
     EXPECT_TRUE(p().EnableWCResult()); // never reset
-    EXPECT_FALSE(AllowEditAmount);     // follows the setting as last read
+    EXPECT_FALSE(Session.AllowEditAmount);     // follows the setting as last read
     EXPECT_FALSE(p().EnableCLSched());
     EXPECT_TRUE(p().CLEquipmentRev().isEmpty());
     EXPECT_EQ(p().MainRevenueID(), QStringLiteral("CL"));
@@ -215,22 +215,22 @@ TEST_F(ParametersTest, AReloadResetsAllButEnableWCResultAndAllowEditAmountFollow
     // allowed again, then the row is gone
     setRows({{QStringLiteral("CathlabAllowEditAmount"), QStringLiteral("1")}});
     p().LoadParameters();
-    EXPECT_TRUE(AllowEditAmount);
+    EXPECT_TRUE(Session.AllowEditAmount);
     setRows({{QStringLiteral("EnableCLSched"), QStringLiteral("1")}});
     p().LoadParameters();
-    EXPECT_FALSE(AllowEditAmount);
+    EXPECT_FALSE(Session.AllowEditAmount);
 }
 
 TEST_F(ParametersTest, AFailedReadLeavesTheResetValuesAndReachesTheCaller)
 {
     p().LoadParameters();
     ASSERT_TRUE(p().EnableCathLabRegistration());
-    clsCurrentuser* user = CurrentUser;
-    CurrentUser = nullptr;
+    clsCurrentuser* user = Session.CurrentUser;
+    Session.CurrentUser = nullptr;
     EXPECT_THROW(p().LoadParameters(), DbError);
-    CurrentUser = user;
+    Session.CurrentUser = user;
     EXPECT_FALSE(p().EnableCathLabRegistration());
     EXPECT_TRUE(p().CLEquipmentRev().isEmpty());
     EXPECT_EQ(p().MainRevenueID(), QStringLiteral("CL"));
-    EXPECT_FALSE(AllowEditAmount); // a failed read allows nothing
+    EXPECT_FALSE(Session.AllowEditAmount); // a failed read allows nothing
 }

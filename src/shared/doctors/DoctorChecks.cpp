@@ -38,7 +38,7 @@ bool loggedCheck(const QString& source, bool onError, Fn&& fn)
     } catch (const std::exception& e) {
         const QString description = ErrorDescription(e);
         try {
-            WriteErrorLog(QStringLiteral("Nerovia"), ValidatedUserID, description, source);
+            WriteErrorLog(QStringLiteral("Nerovia"), DialogAnswers.ValidatedUserID, description, source);
         } catch (const std::exception& logError) {
             // the notice below still tells the user; a failed log line must not end the save's checks
             qWarning().noquote() << source + QStringLiteral(": the error log did not take \"") + description +
