@@ -4,6 +4,7 @@
 #include "access/CMRemarksData.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/modGlobals.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

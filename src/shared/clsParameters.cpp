@@ -77,7 +77,7 @@ void clsParameters::apply(const QString& name, const QString& value)
         return t;
     }();
 
-    // Not a property: goes to the shared variable, and only ever sets it.
+    // Not a property: goes to the shared variable (cleared by LoadParameters before the rows are read).
     if (name == QLatin1String("CathlabAllowEditAmount")) {
         if (value == QLatin1String("1")) Session.AllowEditAmount = true;
         return;
@@ -109,6 +109,8 @@ void clsParameters::reset()
 void clsParameters::LoadParameters()
 {
     reset();
+    // It follows the setting as last read: a row removed, or a read that fails, no longer allows editing.
+    Session.AllowEditAmount = false;
     Recordset rs = SharedConnection().query(QStringLiteral("select Field,value  from STATION..tbNurseSetup where status = '1'"));
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
         apply(rs.text(QStringLiteral("Field")), rs.text(QStringLiteral("value")));

@@ -1,5 +1,6 @@
 #include "shared/modGlobalsRoutines.h"
 
+#include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/report/ReportError.h"
@@ -8,6 +9,8 @@
 #include "platform/ui/WindowRegistry.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
+
+#include <QDebug>
 
 QDateTime GetServerDate()
 {
@@ -18,25 +21,44 @@ QDateTime GetServerDate()
     return Session.ServerDate;
 }
 
+namespace {
+// Inside a save's transaction a line goes under a savepoint of its own: a failed line must not
+// leave the server's transaction unusable for the statements of the save.
+template <typename Fn>
+void underOwnSavepoint(Connection& c, Fn&& fn)
+{
+    const bool nested = c.inTransaction();
+    if (nested) c.beginTrans();
+    try {
+        fn();
+    } catch (...) {
+        if (nested) {
+            try {
+                c.rollbackTrans();
+            } catch (const std::exception& e) {
+                qWarning("Rolling back a log line's savepoint failed: %s", e.what());
+            }
+        }
+        throw;
+    }
+    if (nested) c.commitTrans();
+}
+}
+
 void WriteStationLog(const QString& idNum, const QString& remarks, const QString& userId, const QString& stationId)
 {
-    // Inside a save's transaction the line goes under a savepoint of its own: a failed line must not
-    // leave the server's transaction unusable for the statements of the save.
-    Connection* c = nullptr;
-    bool nested = false;
     try {
-        c = &SharedConnection();
-        nested = c->inTransaction();
-        if (nested) c->beginTrans();
-        c->execute(QStringLiteral("Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) "
-                                  "Values(?,GetDate(),?,?,Host_Name(),?)"),
-                   {idNum, remarks, userId, stationId});
-        if (nested) c->commitTrans();
-    } catch (...) {
-        // the log must never stop the action it records
-        if (nested) {
-            try { c->rollbackTrans(); } catch (...) {}
-        }
+        Connection& c = SharedConnection();
+        underOwnSavepoint(c, [&] {
+            c.execute(QStringLiteral("Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) "
+                                     "Values(?,GetDate(),?,?,Host_Name(),?)"),
+                      {idNum, remarks, userId, stationId});
+        });
+    } catch (const std::exception& e) {
+        // the log must never stop the action it records, but its loss must be known
+        LogPassedOverError(QStringLiteral("WriteStationLog"),
+                           QStringLiteral("Station log line of %1 (%2) not written: %3").arg(idNum, remarks, ErrorDescription(e)),
+                           userId);
     }
 }
 
@@ -46,6 +68,31 @@ void WriteErrorLog(const QString& moduleName, const QString& userId, const QStri
         QStringLiteral("Insert Into STATION..tbNurseErrLog(ModuleName,HostName,UserID,ErrMessage,Transdate,ErrSource) "
                        "Values(?,Host_Name(),?,?,getdate(),?)"),
         {moduleName, userId, errMessage, errSource});
+}
+
+QString ErrorDescription(const std::exception& error)
+{
+    if (auto* db = dynamic_cast<const DbError*>(&error)) return db->description();
+    if (auto* report = dynamic_cast<const ReportError*>(&error)) return report->description();
+    return QString::fromLocal8Bit(error.what());
+}
+
+void LogPassedOverError(const QString& source, const QString& description, const QString& userId)
+{
+    qWarning().noquote() << source + QStringLiteral(": ") + description;
+    try {
+        const QString user = !userId.isEmpty() ? userId : Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
+        Connection& c = SharedConnection();
+        // cut to the column's width: a long text (a refused remark) must not cost the line itself
+        underOwnSavepoint(c, [&] { WriteErrorLog(QStringLiteral("Nerovia"), user.left(20), description.left(2000), source.left(200)); });
+    } catch (const std::exception& e) {
+        qWarning().noquote() << QStringLiteral("The error log did not take that error either: ") + ErrorDescription(e);
+    }
+}
+
+void LogPassedOverError(const QString& source, const std::exception& error, const QString& userId)
+{
+    LogPassedOverError(source, ErrorDescription(error), userId);
 }
 
 QString ErrorNoticeText(const QString& description)
@@ -60,17 +107,19 @@ void ShowErrorNotice(const QString& description)
 
 void ShowErrorNotice(const std::exception& error)
 {
-    if (auto* db = dynamic_cast<const DbError*>(&error)) ShowErrorNotice(db->description());
-    else if (auto* report = dynamic_cast<const ReportError*>(&error)) ShowErrorNotice(report->description());
-    else ShowErrorNotice(QString::fromLocal8Bit(error.what()));
+    ShowErrorNotice(ErrorDescription(error));
 }
 
 namespace {
-// Runs one step; an error skips only that step.
+// Runs one step of the hospital information; an error skips only that step, and is logged.
 template <typename Fn>
 void ignoring(Fn&& fn)
 {
-    try { fn(); } catch (...) {}
+    try {
+        fn();
+    } catch (const std::exception& e) {
+        LogPassedOverError(QStringLiteral("LoadHospitalInfo"), e);
+    }
 }
 
 // A flag column: zero False, any other number True (a text "True" or "False" too); a null or any

@@ -5,10 +5,18 @@
 
 // The server's clock: reads it, keeps it in ServerDate and returns it. Errors reach the caller.
 QDateTime GetServerDate();
-// One line of the station log; every error is ignored.
+// One line of the station log. A failed line never stops the action it records, but it is not
+// silent either: it goes to the error log and the warning output (LogPassedOverError).
 void WriteStationLog(const QString& idNum, const QString& remarks, const QString& userId, const QString& stationId);
 // One line of the station error log; errors reach the caller.
 void WriteErrorLog(const QString& moduleName, const QString& userId, const QString& errMessage, const QString& errSource);
+// An error that a routine passes over and goes on: written to the program's warning output and to
+// the station error log (under a savepoint of its own inside a save), with the source that passed it
+// over; a failing error log is warned about too. Never throws. The user defaults to the signed-in one.
+void LogPassedOverError(const QString& source, const QString& description, const QString& userId = QString());
+void LogPassedOverError(const QString& source, const std::exception& error, const QString& userId = QString());
+// The description an error carries (the server's text for a database error).
+QString ErrorDescription(const std::exception& error);
 // The common error notice: the error's description, a blank line, "Please notify your IT department.".
 void ShowErrorNotice(const QString& description);
 void ShowErrorNotice(const std::exception& error);

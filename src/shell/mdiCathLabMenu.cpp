@@ -345,7 +345,11 @@ void mdiCathLabMenu::MDIForm_Unload()
                 *service = nullptr;
             }
         }
-        try { Agent1->unload(QStringLiteral("Merlin")); } catch (...) {}
+        try {
+            Agent1->unload(QStringLiteral("Merlin"));
+        } catch (const std::exception& e) {
+            LogPassedOverError(QStringLiteral("MDIForm_Unload"), e); // shutdown goes on
+        }
     }
     auto release = [](auto*& p) { delete p; p = nullptr; };
     release(Session.PatientSearch);

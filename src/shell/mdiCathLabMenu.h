@@ -165,5 +165,6 @@ private:
     QImage m_backgroundImage;
     bool m_unloaded = false;
     int m_blinkStep = 0;
+    bool m_noticeCheckFailing = false; // the last discharge-notice check failed and was reported
     QColor m_requestsColor;
 };

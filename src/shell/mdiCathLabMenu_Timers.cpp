@@ -100,10 +100,12 @@ void mdiCathLabMenu::tmrNotice_Timer()
             Agent1->stop();
             Agent1->hide();
         }
+        m_noticeCheckFailing = false;
     } catch (const std::exception& e) {
-        // no further checks until the notice list closes
-        ShowErrorNotice(e);
-        return;
+        // The check goes on on its timer: a run of failures is shown once, the later ones are logged.
+        if (m_noticeCheckFailing) LogPassedOverError(QStringLiteral("tmrNotice_Timer"), e);
+        else ShowErrorNotice(e);
+        m_noticeCheckFailing = true;
     }
     tmrNotice->start();
 }

@@ -75,17 +75,19 @@ void SaveDiet(Connection& c, const DietChange& d)
     tx.commit();
 }
 
-void SavePrecautions(Connection& c, const QString& idNum, const QString& text, const QString& userID, const QString& stationID)
+bool SavePrecautions(Connection& c, const QString& idNum, const QString& text, const QString& userID, const QString& stationID)
 {
     const QString id = idNum.trimmed();
     const QString table = id.endsWith(QLatin1Char('B')) ? QStringLiteral("PATIENT_DATA..tbOutPatientHistory")
                                                         : QStringLiteral("PATIENT_DATA..tbPatientHistory");
     TransactionGuard tx(c);
     // Bound as typed, so an apostrophe is stored intact.
-    c.execute(QStringLiteral("UPDATE %1 SET Precautions = ? WHERE IDNum = ?").arg(table), {text, id});
-    // A refused log line is dropped under its own savepoint; the update still stands.
+    if (c.execute(QStringLiteral("UPDATE %1 SET Precautions = ? WHERE IDNum = ?").arg(table), {text, id}) == 0)
+        return false; // no history row: no change to report or to log
+    // A refused log line is dropped under its own savepoint (and reported to the error log); the update still stands.
     WriteStationLog(idNum, QStringLiteral("UPDATE PRECAUTIONS: ") + text, userID, stationID);
     tx.commit();
+    return true;
 }
 
 } // namespace ChartRequestData

@@ -45,8 +45,8 @@ struct DietChange {
 // The new diet and its station-log line in one transaction. The remarks' apostrophes become back-ticks.
 void SaveDiet(Connection& c, const DietChange& d);
 
-// The precautions of the stay's or visit's history row (a missing row changes nothing) and the
-// station-log line, in one transaction.
-void SavePrecautions(Connection& c, const QString& idNum, const QString& text, const QString& userID, const QString& stationID);
+// The precautions of the stay's or visit's history row and the station-log line, in one transaction.
+// False when the stay or visit has no history row: nothing is changed and nothing logged.
+bool SavePrecautions(Connection& c, const QString& idNum, const QString& text, const QString& userID, const QString& stationID);
 
 } // namespace ChartRequestData

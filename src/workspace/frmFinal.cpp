@@ -137,20 +137,27 @@ frmFinal::frmFinal()
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
-    setWindowTitle(package.isEmpty() ? QStringLiteral("Clinical Procedure") : QStringLiteral("Package Type : ") + package);
+    setWindowTitle(WorkspaceCaption(package));
 
     // A hand-off into the open workspace writes another admission number: the header must then
     // describe that patient, so the boxes are emptied, every page is marked stale and the load runs.
     connect(txtID, &QLineEdit::textChanged, this, [this] { PatientChanged(); });
 }
 
-void frmFinal::PatientChanged()
+void frmFinal::ClearPatientHeader()
 {
     for (QLineEdit* b : {txtPatient, txtSex, txtStatus, txtDob, txtAge, txtRoom, txtPxAccount, txtDoctor1, txtDoctor2,
                          txtDoctor3, txtDateAdmitted, txtDateDischarged, txtDiagnosis, txtAdiet, txtBloodType,
                          txtADMDiagnosis, txtChiefComplaints, txtImpression, txtMannerOfAdmission})
         b->clear();
     HeaderAccountNumber.clear();
+    lblPhilhealth[1]->setText(QStringLiteral(" "));
+    setWindowTitle(WorkspaceCaption(QString())); // the package notes come with the load
+}
+
+void frmFinal::PatientChanged()
+{
+    ClearPatientHeader();
     rtbClinical->clear();
     EnableChartSaves();
     WorkspacePages.markAllStale();
@@ -469,7 +476,8 @@ void frmFinal::LoadPatientHeader()
     ReportValues.SlipReportParam5.clear();
     ReportValues.SlipReportParam12.clear();
     QString membership;
-    lblPhilhealth[1]->setText(QStringLiteral(" "));
+    // Every load starts clean: a record not found must not leave the texts of an earlier load.
+    ClearPatientHeader();
     InPatientLoaded = false;
 
     if (!outPatient) {

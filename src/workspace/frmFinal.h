@@ -219,6 +219,8 @@ private:
     void unloadPickers(bool withNeurology);
     void ReturnToPatientList();
     void PatientChanged();
+    // Empties the header's texts and the caption's package notes.
+    void ClearPatientHeader();
     void EnableChartSaves();
     // A letter typed into the box goes in as a capital; true when it did.
     static bool TypeInCapitals(QLineEdit* box, const class QKeyEvent* key);

@@ -239,7 +239,11 @@ void frmFinal::cmdSaveprofile_Click()
         began = false;
     } catch (const std::exception& e) {
         if (began) {
-            try { c.rollbackTrans(); } catch (...) {}
+            try {
+                c.rollbackTrans();
+            } catch (const std::exception& rollbackError) {
+                LogPassedOverError(QStringLiteral("cmdSaveprofile_Click"), rollbackError);
+            }
         }
         MsgBox(QStringLiteral("Error While Saving Patient Profile  ") + QString::fromUtf8(e.what()), vbOKOnly);
         return;

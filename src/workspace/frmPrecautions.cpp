@@ -63,7 +63,12 @@ void frmPrecautions::cmdBtn_Click(int index)
     const QString id = frmFinal::instance()->txtID->text();
     const QString text = txtPrecautions->toPlainText();
     try {
-        ChartRequestData::SavePrecautions(SharedConnection(), id, text, DialogAnswers.ValidatedUserID, Session.CurrentStationID.toString());
+        if (!ChartRequestData::SavePrecautions(SharedConnection(), id, text, DialogAnswers.ValidatedUserID, Session.CurrentStationID.toString())) {
+            // Nothing was stored: the window stays in editing with the text as typed.
+            MsgBox(QStringLiteral("The patient's history record was not found. The precautions were not saved."),
+                   vbOKOnly | vbExclamation, QStringLiteral("Notification"));
+            return;
+        }
     } catch (const std::exception& e) {
         ShowErrorNotice(e); // rolled back; the window stays in editing
         return;

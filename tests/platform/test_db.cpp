@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Dialect.h"
+#include "platform/db/LikePattern.h"
 #include "platform/db/Procedures.h"
 
 #include <thread>
@@ -149,8 +150,52 @@ TEST_F(DataLayer, CounterMissingRowIsAnError)
 {
     makeCounterTable();
     EXPECT_THROW(takeNextNumber(conn(), QStringLiteral("STATION..tbTestCounter"), QStringLiteral("LastNo"),
-                                QStringLiteral("WHERE Name = ?"), {QStringLiteral("CS")}),
+                                QStringLiteral("Name"), QStringLiteral("CS")),
                  DbError);
+}
+
+TEST_F(DataLayer, CounterTakesOnlyTheRowOfItsBoundKey)
+{
+    makeCounterTable();
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbTestCounter VALUES ('CS', 100), ('X''Y', 5), ('OTHER', 7)"));
+    const QString table = QStringLiteral("STATION..tbTestCounter");
+    EXPECT_EQ(takeNextNumber(conn(), table, QStringLiteral("LastNo"), QStringLiteral("Name"), QStringLiteral("X'Y")), 6);
+    EXPECT_EQ(takeNextNumber(conn(), table, QStringLiteral("LastNo"), QStringLiteral("Name"), QStringLiteral("CS")), 101);
+    EXPECT_THROW(takeNextNumber(conn(), table, QStringLiteral("LastNo"), QStringLiteral("Name"), QStringLiteral("CS' OR '1'='1")),
+                 DbError);
+    // Only names go into the statement's text: a fragment in their place is refused before it runs.
+    EXPECT_THROW(takeNextNumber(conn(), table, QStringLiteral("LastNo"), QStringLiteral("Name = 'CS' OR 1 = 1 OR Name"),
+                                QStringLiteral("CS")),
+                 DbError);
+    EXPECT_THROW(takeNextNumber(conn(), table + QStringLiteral(" SET LastNo = 0 --"), QStringLiteral("LastNo"),
+                                QStringLiteral("Name"), QStringLiteral("CS")),
+                 DbError);
+    EXPECT_EQ(count(QStringLiteral("SELECT SUM(LastNo) FROM STATION..tbTestCounter")), 101 + 6 + 7);
+}
+
+TEST_F(DataLayer, LikePatternsFindTypedWildcardsAsText)
+{
+    for (const char* r : {"10% OFF", "100 OFF", "A_B", "AXB", "A!B", "A!!B"})
+        conn().execute(QStringLiteral("INSERT INTO STATION..tbStationLogs (Idnum, Remarks, StationID) VALUES ('L', ?, 'CL')"),
+                       {QString::fromLatin1(r)});
+    struct Case { QString pattern; QStringList found; };
+    const Case cases[] = {
+        {Like::startsWith(QStringLiteral("10%")), {QStringLiteral("10% OFF")}},
+        {Like::contains(QStringLiteral("_")), {QStringLiteral("A_B")}},
+        {Like::startsWith(QStringLiteral("A!")), {QStringLiteral("A!!B"), QStringLiteral("A!B")}},
+        {Like::contains(QStringLiteral("!!")), {QStringLiteral("A!!B")}},
+        {Like::contains(QStringLiteral("0 O")), {QStringLiteral("100 OFF")}},
+        {Like::startsWith(QString()), {QStringLiteral("10% OFF"), QStringLiteral("100 OFF"), QStringLiteral("A!!B"),
+                                       QStringLiteral("A!B"), QStringLiteral("AXB"), QStringLiteral("A_B")}},
+    };
+    for (const Case& c : cases) {
+        const Recordset rs = conn().query(
+            QStringLiteral("SELECT Remarks FROM STATION..tbStationLogs WHERE Remarks LIKE ? ESCAPE '!'"), {c.pattern});
+        QStringList found;
+        for (int r = 0; r < rs.recordCount(); ++r) found << rs.textAt(r, QStringLiteral("Remarks"));
+        found.sort(); // by code point: the server's collation may order punctuation otherwise
+        EXPECT_EQ(found, c.found) << c.pattern.toStdString();
+    }
 }
 
 TEST_F(DataLayer, TwoConnectionsNeverShareACounterNumber)
@@ -163,7 +208,7 @@ TEST_F(DataLayer, TwoConnectionsNeverShareACounterNumber)
         for (int i = 0; i < perWorker; ++i) {
             TransactionGuard tx(*c);
             out->append(takeNextNumber(*c, QStringLiteral("STATION..tbTestCounter"), QStringLiteral("LastNo"),
-                                       QStringLiteral("WHERE Name = ?"), {QStringLiteral("CS")}));
+                                       QStringLiteral("Name"), QStringLiteral("CS")));
             tx.commit();
         }
     };

@@ -234,10 +234,11 @@ TEST_F(PackageInfoTest, ExecutivePackageVipAndSeniorCitizen)
     EXPECT_EQ(Selection.PatientDialysisText, QStringLiteral("Post-Dialysis"));
 }
 
-TEST_F(PackageInfoTest, AdmissionPackageIsAppendedAgainOnEveryCall)
+TEST_F(PackageInfoTest, CaptionIsBuiltAfreshForTheAdmissionOnEveryCall)
 {
     Selection.PatientDialysisText = QStringLiteral("None");
-    ws.window.setWindowTitle(QStringLiteral("Package Type : CORONARY ANGIOGRAM PACKAGE "));
+    // whatever an earlier patient left in the caption goes
+    ws.window.setWindowTitle(QStringLiteral("Package Type : PTCA WITH ONE STENT PACKAGE ( Patient is Senior Citizen )"));
     ws.txtID->setText(QStringLiteral("TI2"));
     LoadPatientPackageInfo(conn());
     const QString once = QStringLiteral("Package Type : CORONARY ANGIOGRAM PACKAGEExecutive Package Type : CORONARY ANGIOGRAM PACKAGE");
@@ -245,12 +246,19 @@ TEST_F(PackageInfoTest, AdmissionPackageIsAppendedAgainOnEveryCall)
     EXPECT_EQ(Selection.PatientTransplantText, QStringLiteral("Transplant"));
     EXPECT_EQ(Selection.PatientDialysisText, QStringLiteral("None")); // code 7 leaves the text alone
     LoadPatientPackageInfo(conn());
-    EXPECT_EQ(ws.window.windowTitle(), once + QStringLiteral("Executive Package Type : CORONARY ANGIOGRAM PACKAGE"));
+    EXPECT_EQ(ws.window.windowTitle(), once); // a second call repeats nothing
+
+    ws.txtID->setText(QStringLiteral("TI1")); // executive, VIP and senior: none of TI2's texts
+    LoadPatientPackageInfo(conn());
+    LoadPatientPackageInfo(conn());
+    EXPECT_EQ(ws.window.windowTitle(), QStringLiteral("Executive Package Type : EXECUTIVE CARDIAC CHECK-UP")
+                                           + QString(10, QLatin1Char(' ')) + QStringLiteral("( Patient is Tag As VIP PATIENT )")
+                                           + QStringLiteral(" ( Patient is Senior Citizen )"));
 }
 
-TEST_F(PackageInfoTest, NoRowChangesNothingAndTagsAreStored)
+TEST_F(PackageInfoTest, NoRowLeavesTheTagsAndAPlainCaptionAndTagsAreStored)
 {
-    ws.window.setWindowTitle(QStringLiteral("Clinical Procedure"));
+    ws.window.setWindowTitle(QStringLiteral("Package Type : CORONARY ANGIOGRAM PACKAGE"));
     ws.txtID->setText(QStringLiteral("NOPE"));
     Selection.PatientTransplantID = QStringLiteral("X");
     LoadPatientPackageInfo(conn());

@@ -28,12 +28,24 @@ TEST(SearchStatement, CriteriaAndValuesAreBoundNeverPasted)
 {
     const BoundStatement a = BindCriteria(QStringLiteral("SELECT A FROM T WHERE B = ? AND C LIKE '##%' AND D = ## AND E = 'x''##'"),
                                           {QStringLiteral("b")}, QStringLiteral("O'NE"));
-    EXPECT_EQ(a.sql, QStringLiteral("SELECT A FROM T WHERE B = ? AND C LIKE ? AND D = ? AND E = ?"));
+    EXPECT_EQ(a.sql, QStringLiteral("SELECT A FROM T WHERE B = ? AND C LIKE ? ESCAPE '!' AND D = ? AND E = ?"));
     ASSERT_EQ(a.params.size(), 4);
     EXPECT_EQ(a.params[0].toString(), QStringLiteral("b"));
     EXPECT_EQ(a.params[1].toString(), QStringLiteral("O'NE%"));
     EXPECT_EQ(a.params[2].toString(), QStringLiteral("O'NE"));
     EXPECT_EQ(a.params[3].toString(), QStringLiteral("x'O'NE"));
+    // In a LIKE pattern the typed wildcards are characters to find; the statement's own stay wildcards.
+    struct Case { const char *query, *typed, *sql, *pattern; };
+    const Case cases[] = {
+        {"SELECT A FROM T WHERE C like '##%'", "10%_OFF", "SELECT A FROM T WHERE C like ? ESCAPE '!'", "10!%!_OFF%"},
+        {"SELECT A FROM T WHERE C LIKE '%!##_'", "A!B", "SELECT A FROM T WHERE C LIKE ? ESCAPE '!'", "%!!A!!B_"},
+        {"SELECT A FROM T WHERE UNLIKE = '##%'", "5%", "SELECT A FROM T WHERE UNLIKE = ?", "5%%"},
+    };
+    for (const Case& k : cases) {
+        const BoundStatement l = BindCriteria(QString::fromLatin1(k.query), {}, QString::fromLatin1(k.typed));
+        EXPECT_EQ(l.sql, QString::fromLatin1(k.sql)) << k.query;
+        EXPECT_EQ(l.params.value(0).toString(), QString::fromLatin1(k.pattern)) << k.query;
+    }
     const BoundStatement b = BindCriteria(QStringLiteral("SELECT 'a?#' FROM T"), {}, QString());
     EXPECT_EQ(b.sql, QStringLiteral("SELECT 'a?#' FROM T"));
     EXPECT_TRUE(b.params.isEmpty());
@@ -154,6 +166,18 @@ TEST_F(SearchCodesTest, NursePackageCodeMustBeAnActiveLinkOfTheDepartment)
         QTest::keyClick(f->grdDispWindow, Qt::Key_Return);
     });
     EXPECT_EQ(revenue.ValidateNursePackageCode(QString()), QStringLiteral("CL002"));
+}
+
+TEST_F(SearchCodesTest, TypedWildcardsFindOnlyThemselves)
+{
+    const QString query = QStringLiteral("SELECT DoctorID FROM BUILD_FILE..tbCoDoctor WHERE LastName LIKE '##%'");
+    const int named = count(QStringLiteral("SELECT COUNT(*) FROM BUILD_FILE..tbCoDoctor WHERE LastName IS NOT NULL"));
+    ASSERT_GT(named, 1);
+    EXPECT_EQ(OpenSearchStatement(conn(), query, {}, QString()).recordCount(), named);
+    for (const char* typed : {"_", "%", "V_L", "%LL"})
+        EXPECT_EQ(OpenSearchStatement(conn(), query, {}, QString::fromLatin1(typed)).recordCount(), 0) << typed;
+    exec(QStringLiteral("UPDATE BUILD_FILE..tbCoDoctor SET LastName = 'V_LLAREAL' WHERE DoctorID = 'D001'"));
+    EXPECT_EQ(OpenSearchStatement(conn(), query, {}, QStringLiteral("V_L")).recordCount(), 1);
 }
 
 TEST_F(SearchCodesTest, StatementWithCriteriaNarrowsAsTheUserTypes)

@@ -191,7 +191,7 @@ TEST_F(ParametersTest, SeveralRowsOfOneSetting)
     EXPECT_TRUE(p().CheckPNF());                                      // any "1"
 }
 
-TEST_F(ParametersTest, AReloadResetsAllButEnableWCResultAndAllowEditAmount)
+TEST_F(ParametersTest, AReloadResetsAllButEnableWCResultAndAllowEditAmountFollowsTheRows)
 {
     setRows({{QStringLiteral("EnableWCResult"), QStringLiteral("1")},
              {QStringLiteral("CathlabAllowEditAmount"), QStringLiteral("1")},
@@ -207,10 +207,18 @@ TEST_F(ParametersTest, AReloadResetsAllButEnableWCResultAndAllowEditAmount)
     setRows({{QStringLiteral("CathlabAllowEditAmount"), QStringLiteral("0")}});
     p().LoadParameters();
     EXPECT_TRUE(p().EnableWCResult()); // never reset
-    EXPECT_TRUE(Session.AllowEditAmount);      // only ever set
+    EXPECT_FALSE(Session.AllowEditAmount);     // follows the setting as last read
     EXPECT_FALSE(p().EnableCLSched());
     EXPECT_TRUE(p().CLEquipmentRev().isEmpty());
     EXPECT_EQ(p().MainRevenueID(), QStringLiteral("CL"));
+
+    // allowed again, then the row is gone
+    setRows({{QStringLiteral("CathlabAllowEditAmount"), QStringLiteral("1")}});
+    p().LoadParameters();
+    EXPECT_TRUE(Session.AllowEditAmount);
+    setRows({{QStringLiteral("EnableCLSched"), QStringLiteral("1")}});
+    p().LoadParameters();
+    EXPECT_FALSE(Session.AllowEditAmount);
 }
 
 TEST_F(ParametersTest, AFailedReadLeavesTheResetValuesAndReachesTheCaller)
@@ -224,5 +232,5 @@ TEST_F(ParametersTest, AFailedReadLeavesTheResetValuesAndReachesTheCaller)
     EXPECT_FALSE(p().EnableCathLabRegistration());
     EXPECT_TRUE(p().CLEquipmentRev().isEmpty());
     EXPECT_EQ(p().MainRevenueID(), QStringLiteral("CL"));
-    EXPECT_TRUE(Session.AllowEditAmount); // from the demo's row, untouched by the failure
+    EXPECT_FALSE(Session.AllowEditAmount); // a failed read allows nothing
 }

@@ -1,3 +1,4 @@
+#include "support/TableOutOfReach.h"
 #include "support/TestDatabase.h"
 
 #include "platform/db/DbError.h"
@@ -23,7 +24,7 @@ TEST_F(StationLog, ErrorNoticeTextAndTitle)
     EXPECT_EQ(UiScript::shown()[1].text, QStringLiteral("\r\n\r\nPlease notify your IT department."));
 }
 
-TEST_F(StationLog, StationLogLineKeepsQuotesAndIgnoresFailures)
+TEST_F(StationLog, StationLogLineKeepsQuotes)
 {
     WriteStationLog(QStringLiteral("2026000001"), QStringLiteral("Precaution: DON'T LIFT; \"fall\" risk"), QStringLiteral("CL002"),
                     QStringLiteral("CL"));
@@ -34,10 +35,70 @@ TEST_F(StationLog, StationLogLineKeepsQuotesAndIgnoresFailures)
     EXPECT_EQ(rs.text(QStringLiteral("Hostname")), QSysInfo::machineHostName().left(100));
     EXPECT_TRUE(rs.toDateTime(QStringLiteral("Transdate")).isValid());
 
-    // a failing insert (the connection is gone) is swallowed
-    conn().database().close();
-    WriteStationLog(QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"), QStringLiteral("CL"));
+}
+
+namespace {
+// The program's warning output while the object lives.
+class CapturedWarnings {
+public:
+    CapturedWarnings() { s_lines.clear(); m_previous = qInstallMessageHandler(&CapturedWarnings::handle); }
+    ~CapturedWarnings() { qInstallMessageHandler(m_previous); }
+    const QStringList& lines() const { return s_lines; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext&, const QString& text)
+    {
+        if (type == QtWarningMsg) s_lines << text;
+    }
+    static inline QStringList s_lines;
+    QtMessageHandler m_previous = nullptr;
+};
+}
+
+TEST_F(StationLog, ARefusedLineGoesOnButToTheErrorLogAndTheWarningOutput)
+{
+    {
+        CapturedWarnings warnings;
+        TableOutOfReach away(conn(), QStringLiteral("STATION..tbStationLogs"));
+        WriteStationLog(QStringLiteral("2026000001"), QStringLiteral("Changed RVS"), QStringLiteral("CL002"), QStringLiteral("CL"));
+        ASSERT_EQ(warnings.lines().size(), 1);
+        EXPECT_TRUE(warnings.lines()[0].startsWith(QStringLiteral("WriteStationLog: Station log line of 2026000001 (Changed RVS) not written: ")))
+            << warnings.lines()[0].toStdString();
+    }
     EXPECT_TRUE(UiScript::shown().isEmpty());
+    Recordset rs = conn().query(QStringLiteral("SELECT ModuleName, UserID, ErrMessage, ErrSource FROM STATION..tbNurseErrLog"));
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.text(QStringLiteral("ErrSource")), QStringLiteral("WriteStationLog"));
+    EXPECT_EQ(rs.text(QStringLiteral("UserID")), QStringLiteral("CL002"));
+    EXPECT_TRUE(rs.text(QStringLiteral("ErrMessage")).startsWith(QStringLiteral("Station log line of 2026000001 (Changed RVS) not written: ")));
+}
+
+TEST_F(StationLog, InsideASaveARefusedLineLeavesTheSaveWholeAndItsTraceCommitted)
+{
+    {
+        TableOutOfReach away(conn(), QStringLiteral("STATION..tbStationLogs"));
+        CapturedWarnings warnings;
+        TransactionGuard tx(conn());
+        conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientHistory (IDNum, Precautions) VALUES ('T1', 'before')"));
+        WriteStationLog(QStringLiteral("T1"), QStringLiteral("inside"), QStringLiteral("CL001"), QStringLiteral("CL"));
+        conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatientHistory SET Precautions = 'after' WHERE IDNum = 'T1'"));
+        tx.commit();
+        EXPECT_EQ(warnings.lines().size(), 1);
+    }
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM PATIENT_DATA..tbPatientHistory WHERE Precautions = 'after'")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseErrLog WHERE ErrSource = 'WriteStationLog'")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbStationLogs")), 0);
+}
+
+TEST_F(StationLog, WithTheConnectionGoneBothFailuresAreWarnedAndNothingThrows)
+{
+    CapturedWarnings warnings;
+    conn().database().close();
+    EXPECT_NO_THROW(WriteStationLog(QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"), QStringLiteral("CL")));
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+    ASSERT_EQ(warnings.lines().size(), 2);
+    EXPECT_TRUE(warnings.lines()[0].startsWith(QStringLiteral("WriteStationLog: Station log line of x (y) not written")));
+    EXPECT_TRUE(warnings.lines()[1].startsWith(QStringLiteral("The error log did not take that error either: ")));
 }
 
 TEST_F(StationLog, StationLogLineGoesWithTheCallersRollback)

@@ -364,6 +364,8 @@ TEST_F(ControlPanel, ThePickerSearches)
         {"", "CL004", 1, nullptr},                 // listed codes with a description of their own
         {"PTCA", "CL004", 0, "No RVS code assigned to this procedure yet.\r\n\r\nPlease notify your IT department."},
         {" 33010", "", 0, "Sorry, no match for code or description was found."}, // searched with its blank
+        {"%", "", 0, "Sorry, no match for code or description was found."},       // a typed wildcard is only text
+        {"_", "CL004", 0, "No RVS code assigned to this procedure yet.\r\n\r\nPlease notify your IT department."},
     };
     for (const Case& c : cases) {
         UiScript::reset();

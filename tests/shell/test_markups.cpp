@@ -68,6 +68,11 @@ TEST_F(Markups, TheListShowsEveryMarkupByCode)
     f.txtSearch->setText(QStringLiteral("HANDLING"));
     f.tlbbtnSearch_Click();
     EXPECT_EQ(f.grdListing->Rows(), 2);
+    for (const char* wildcard : {"%", "_", "S_"}) { // typed wildcards are characters to find: no match
+        f.txtSearch->setText(QString::fromLatin1(wildcard));
+        f.tlbbtnSearch_Click();
+        EXPECT_EQ(f.grdListing->Rows(), 2) << wildcard;
+    }
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 

@@ -177,22 +177,37 @@ TEST_F(Timers, ANoticeIsAnnouncedAndRepeatedUntilCleared)
     EXPECT_TRUE(w->tmrMerlin->isActive());
 }
 
-TEST_F(Timers, AFailedNoticeCheckStopsTheChecksUntilTheListCloses)
+TEST_F(Timers, AFailedNoticeCheckKeepsRetryingOnItsTimer)
 {
     w->tmrNotice_Timer();
     ASSERT_TRUE(w->tmrMerlin->isActive());
+    {
+        TableOutOfReach away(conn(), QStringLiteral("STATION..tbNurseDeptClearance"));
+        w->tmrNotice_Timer();
+        ASSERT_EQ(UiScript::shown().size(), 1);
+        EXPECT_TRUE(UiScript::lastText().endsWith(QStringLiteral("Please notify your IT department.")));
+        EXPECT_TRUE(w->tmrNotice->isActive()); // the next tick checks again
+        EXPECT_TRUE(w->tmrMerlin->isActive()); // keeps its state
+
+        // the same failure on the next ticks is logged, not shown again
+        w->tmrNotice_Timer();
+        w->tmrNotice_Timer();
+        EXPECT_EQ(UiScript::shown().size(), 1);
+        EXPECT_TRUE(w->tmrNotice->isActive());
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseErrLog WHERE ErrSource = 'tmrNotice_Timer'")), 2);
+    }
+    // the table is back: the next tick announces again, with no list opened meanwhile
+    w->Agent1->clearRequests();
+    w->tmrNotice_Timer();
+    EXPECT_TRUE(w->Agent1->requests().contains(QStringLiteral("Speak You have discharge notice.")));
+    EXPECT_TRUE(w->tmrNotice->isActive());
+    EXPECT_EQ(UiScript::shown().size(), 1);
+
+    // a later failure, after a good check, is shown again
     TableOutOfReach away(conn(), QStringLiteral("STATION..tbNurseDeptClearance"));
     w->tmrNotice_Timer();
-    ASSERT_EQ(UiScript::shown().size(), 1);
-    EXPECT_TRUE(UiScript::lastText().endsWith(QStringLiteral("Please notify your IT department.")));
-    EXPECT_FALSE(w->tmrNotice->isActive());
-    EXPECT_TRUE(w->tmrMerlin->isActive()); // keeps its state
-
-    // the table is back; the list of notices closes and the checks run again
-    away.restore();
-    w->mnuListDischargeNotice_Click();
+    EXPECT_EQ(UiScript::shown().size(), 2);
     EXPECT_TRUE(w->tmrNotice->isActive());
-    EXPECT_EQ(UiScript::shown().size(), 2); // the notice of the failure, then the list's
 }
 
 TEST_F(Timers, TheListOfNoticesHidesTheCharacterThenChecksAgain)

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QCoreApplication>
 #include <QEvent>
@@ -96,6 +97,51 @@ TEST_F(WorkspaceHeader, ReopeningForAnotherPatientReloadsEverything)
     EXPECT_NE(w->txtPatient->text(), first);
     EXPECT_EQ(w->txtRoom->text(), "ER/OPD");
     EXPECT_FALSE(on(w->cmdSaveVitalSign));
+}
+
+TEST_F(WorkspaceHeader, CaptionIsThePatientsOwnAfterAHandOffAndAReload)
+{
+    const QString first = admission(0), second = admission(1);
+    auto setUp = [&](const QString& id, const char* package, int birthYear) {
+        conn().execute("UPDATE PATIENT_DATA..tbPatient2 SET PackageID = ?, VIP = 0 WHERE IDNum = ?", {QString::fromLatin1(package), id});
+        conn().execute("UPDATE PATIENT_DATA..tbMaster SET BirthDate = ? WHERE HospNum = ?",
+                       {QDateTime(QDate(birthYear, 1, 2), QTime(0, 0)), hospNumOf(id)});
+    };
+    setUp(first, "PKG-CAG", 1990);
+    setUp(second, "PKG-PCI", 1940); // a senior citizen
+    frmFinal* w = open(first);
+    EXPECT_EQ(w->windowTitle(), "Package Type : CORONARY ANGIOGRAM PACKAGEExecutive Package Type : CORONARY ANGIOGRAM PACKAGE");
+
+    // the hand-off: nothing of the first patient stays, at once and after the load
+    w->txtPno->setText(hospNumOf(second));
+    w->txtID->setText(second);
+    EXPECT_EQ(w->windowTitle(), "Clinical Procedure");
+    w->Timer1_Timer();
+    const QString caption = "Package Type : PTCA WITH ONE STENT PACKAGE ( Patient is Senior Citizen )"
+                            "Executive Package Type : PTCA WITH ONE STENT PACKAGE";
+    EXPECT_EQ(w->windowTitle(), caption);
+
+    // F5 twice reloads the header; the caption stays as it is
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClick(w->txtPatient, Qt::Key_F5);
+        ASSERT_TRUE(w->Timer1->isActive());
+        w->Timer1_Timer();
+    }
+    EXPECT_EQ(w->windowTitle(), caption);
+    EXPECT_FALSE(w->txtPatient->text().isEmpty());
+}
+
+TEST_F(WorkspaceHeader, AReloadThatFindsNoRecordLeavesNoEarlierText)
+{
+    frmFinal* w = open(admission(1));
+    ASSERT_FALSE(w->txtPatient->text().isEmpty());
+    ASSERT_EQ(w->lblPhilhealth[1]->text(), " NON-PHIC");
+    // the stay is gone from the database meanwhile: F5 shows an empty header, not the old one
+    conn().execute("UPDATE PATIENT_DATA..tbPatient SET IDNum = 'GONE' WHERE IDNum = ?", {admission(1)});
+    QTest::keyClick(w->txtPatient, Qt::Key_F5);
+    w->Timer1_Timer();
+    for (QLineEdit* b : {w->txtPatient, w->txtRoom, w->txtDateAdmitted, w->txtDoctor1, w->txtDiagnosis, w->txtAdiet})
+        EXPECT_TRUE(b->text().isEmpty()) << b->objectName().toStdString();
 }
 
 TEST_F(WorkspaceHeader, LoadingSwitchesTabsOffAndMarksPagesStale)

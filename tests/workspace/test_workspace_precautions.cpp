@@ -167,12 +167,46 @@ TEST_F(WorkspacePrecautions, EmptiedTextStopsTheBlinkWhenTheWindowCloses)
     EXPECT_EQ(UiScript::lastText(), "Successfully updated precautions for the patient.");
     EXPECT_EQ(stored(id), "");
     EXPECT_FALSE(w->tmrBlinkPrecautions->isActive());
+}
 
-    // A stay without a history row: nothing changes, success all the same.
-    conn().execute("DELETE FROM PATIENT_DATA..tbPatientHistory WHERE IDNum = ?", {id});
+TEST_F(WorkspacePrecautions, WithoutAHistoryRowNothingIsSavedAndTheUserIsTold)
+{
+    for (const QString& id : {admission(0), visit(0)}) {
+        const QString table = id.endsWith('B') ? "PATIENT_DATA..tbOutPatientHistory" : "PATIENT_DATA..tbPatientHistory";
+        conn().execute("DELETE FROM " + table + " WHERE IDNum = ?", {id});
+        open(id);
+        frmPrecautions d;
+        queueValidationAs("CL002", "CATH2");
+        editAndSave(&d, "FALL RISK");
+        EXPECT_EQ(UiScript::lastText(), "The patient's history record was not found. The precautions were not saved.");
+        EXPECT_EQ(UiScript::shown().last().title, "Notification");
+        EXPECT_FALSE(UiScript::texts().contains("Successfully updated precautions for the patient."));
+        EXPECT_EQ(count("SELECT COUNT(*) FROM " + table + " WHERE IDNum = ?", {id}), 0);
+        EXPECT_EQ(logLines(id, "UPDATE PRECAUTIONS: FALL RISK"), 0); // no audit line for a change that never happened
+        // the window stays in editing with the text as typed
+        EXPECT_NE(d.result(), QDialog::Accepted);
+        EXPECT_EQ(d.cmdBtn[1]->text(), "Save");
+        EXPECT_EQ(d.txtPrecautions->toPlainText(), "FALL RISK");
+        EXPECT_FALSE(conn().inTransaction());
+        UiScript::reset();
+    }
+}
+
+TEST_F(WorkspacePrecautions, ARefusedLogLineKeepsTheSaveAndGoesToTheErrorLog)
+{
+    const QString id = admission(0);
+    open(id);
     frmPrecautions d;
-    queueValidationAs("CL002", "CATH2");
-    editAndSave(&d, "FALL RISK");
+    {
+        TableOutOfReach away(conn(), "STATION..tbStationLogs");
+        queueValidationAs("CL002", "CATH2");
+        editAndSave(&d, "FALL RISK");
+    }
     EXPECT_EQ(UiScript::lastText(), "Successfully updated precautions for the patient.");
-    EXPECT_EQ(count("SELECT COUNT(*) FROM PATIENT_DATA..tbPatientHistory WHERE IDNum = ?", {id}), 0);
+    EXPECT_EQ(stored(id), "FALL RISK");
+    EXPECT_EQ(logLines(id, "UPDATE PRECAUTIONS: FALL RISK"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..tbNurseErrLog WHERE ErrSource = 'WriteStationLog' AND UserID = 'CL002' "
+                    "AND ErrMessage LIKE ?",
+                    {"%" + id + " (UPDATE PRECAUTIONS: FALL RISK)%"}),
+              1);
 }

@@ -1,20 +1,9 @@
 #include "components/icd10/ICD10Search.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/LikePattern.h"
 
 #include <QRegularExpression>
-
-namespace {
-
-// A typed "%" or "_" is a character to find, not a wildcard.
-QString literal(QString text)
-{
-    return text.replace(QLatin1Char('!'), QStringLiteral("!!"))
-        .replace(QLatin1Char('%'), QStringLiteral("!%"))
-        .replace(QLatin1Char('_'), QStringLiteral("!_"));
-}
-
-} // namespace
 
 QList<ICD10Row> SearchICD10(Connection& c, const QString& text, int limit)
 {
@@ -26,11 +15,11 @@ QList<ICD10Row> SearchICD10(Connection& c, const QString& text, int limit)
         const QString code = words.join(QString());
         QString noDot = code;
         noDot.remove(QLatin1Char('.'));
-        params << literal(code) + QStringLiteral("%") << literal(noDot) + QStringLiteral("%");
+        params << Like::startsWith(code) << Like::startsWith(noDot);
         QStringList byWords;
         for (const QString& w : words) {
             byWords << QStringLiteral("UPPER(Description) LIKE ? ESCAPE '!'");
-            params << QStringLiteral("%") + literal(w) + QStringLiteral("%");
+            params << Like::contains(w);
         }
         sql += QStringLiteral(" WHERE UPPER(ICDCode) LIKE ? ESCAPE '!' OR UPPER(REPLACE(ICDCode, '.', '')) LIKE ? ESCAPE '!' OR (") +
                byWords.join(QStringLiteral(" AND ")) + QStringLiteral(")");

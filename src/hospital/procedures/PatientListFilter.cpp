@@ -1,5 +1,7 @@
 #include "hospital/procedures/PatientListFilter.h"
 
+#include "platform/db/LikePattern.h"
+
 PatientListFilter PatientListFilter::from(const QString& lastName, const QString& hospNum, const QString& idNum)
 {
     PatientListFilter f;
@@ -16,11 +18,7 @@ PatientListFilter PatientListFilter::from(const QString& lastName, const QString
         // with the text ('!' escapes the wildcards a user may type).
         QString upper = last;
         upper[upper.size() - 1] = QChar(upper.at(upper.size() - 1).unicode() + 1);
-        QString pattern = last;
-        pattern.replace(QLatin1Char('!'), QStringLiteral("!!"))
-            .replace(QLatin1Char('%'), QStringLiteral("!%"))
-            .replace(QLatin1Char('_'), QStringLiteral("!_"));
-        f.params = {last, upper, pattern + QLatin1Char('%')};
+        f.params = {last, upper, Like::startsWith(last)};
     }
     return f;
 }

@@ -294,13 +294,17 @@ void Connection::executeScript(const QString& houseDdl)
     }
 }
 
-qint64 takeNextNumber(Connection& conn, const QString& table, const QString& column,
-                      const QString& where, const QVariantList& params)
+qint64 takeNextNumber(Connection& conn, const QString& table, const QString& column, const QString& keyColumn,
+                      const QVariant& keyValue)
 {
-    QString sql = QStringLiteral("UPDATE %1 SET %2 = COALESCE(%2, 0) + 1").arg(table, column);
-    if (!where.trimmed().isEmpty()) sql += QLatin1Char(' ') + where;
-    sql += QStringLiteral(" RETURNING %1").arg(column);
-    Recordset rs = conn.query(sql, params);
+    // The names go into the statement's text, so they must be names and nothing else.
+    static const QRegularExpression name(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    static const QRegularExpression tableName(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(\\.\\.|\\.dbo\\.)[A-Za-z_][A-Za-z0-9_]*$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    if (!tableName.match(table).hasMatch() || !name.match(column).hasMatch() || !name.match(keyColumn).hasMatch())
+        throw DbError(QStringLiteral("The counter %1 of %2 keyed by %3 is not a valid name.").arg(column, table, keyColumn));
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 = COALESCE(%2, 0) + 1 WHERE %3 = ? RETURNING %2").arg(table, column, keyColumn);
+    Recordset rs = conn.query(sql, {keyValue});
     if (rs.isEmpty())
         throw DbError(QStringLiteral("The counter %1 of %2 has no row; ask the IT department to add it.").arg(column, table));
     return rs.toLong(column);

@@ -101,7 +101,11 @@ public:
     ~TransactionGuard()
     {
         if (!m_done) {
-            try { m_conn.rollbackTrans(); } catch (...) {}
+            try {
+                m_conn.rollbackTrans();
+            } catch (const std::exception& e) {
+                qWarning("Rolling back a save failed: %s", e.what());
+            }
         }
     }
     void commit() { m_conn.commitTrans(); m_done = true; }
@@ -115,6 +119,7 @@ private:
 };
 
 // Takes the next number of a counter row atomically: "UPDATE table SET column = column + 1 WHERE
-// where RETURNING column". Call it inside the save's transaction. A missing counter row is an error.
-qint64 takeNextNumber(Connection& conn, const QString& table, const QString& column,
-                      const QString& where = QString(), const QVariantList& params = {});
+// keyColumn = ? RETURNING column", the key bound. Call it inside the save's transaction. A missing
+// counter row is an error; so is a table or column that is no plain name.
+qint64 takeNextNumber(Connection& conn, const QString& table, const QString& column, const QString& keyColumn,
+                      const QVariant& keyValue);

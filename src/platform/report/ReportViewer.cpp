@@ -73,8 +73,9 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent), m_printer(QPrinte
         if (!m_rendered) return;
         try {
             ReportOutput::paint(*printer, *m_rendered);
-        } catch (...) {
+        } catch (const std::exception& e) {
             // a preview that cannot be painted stays blank; printing reports its own errors
+            qWarning("The report preview could not be painted: %s", e.what());
         }
     });
     connect(preview, &QPrintPreviewWidget::previewChanged, this, &ReportViewer::updatePageLabel);

@@ -45,7 +45,9 @@ void unloadAllButFirst()
         try {
             w->setAttribute(Qt::WA_DeleteOnClose, true);
             w->close();
-        } catch (...) {
+        } catch (const std::exception& e) {
+            // the others are still closed
+            qWarning("Closing the window %s failed: %s", qPrintable(w ? w->objectName() : QString()), e.what());
         }
     }
 }

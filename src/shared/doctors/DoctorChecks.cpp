@@ -4,6 +4,9 @@
 #include "shared/clsParameters.h"
 #include "shared/lookups/LookupSupport.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+
+#include <QDebug>
 
 double GetDoctorsRate(Connection& c, const QString& doctorID, const QString& rateClass)
 {
@@ -33,12 +36,13 @@ bool loggedCheck(const QString& source, bool onError, Fn&& fn)
     try {
         return fn();
     } catch (const std::exception& e) {
-        const QString description = dynamic_cast<const DbError*>(&e) ? static_cast<const DbError&>(e).description()
-                                                                       : QString::fromLocal8Bit(e.what());
+        const QString description = ErrorDescription(e);
         try {
             WriteErrorLog(QStringLiteral("Nerovia"), DialogAnswers.ValidatedUserID, description, source);
-        } catch (...) {
+        } catch (const std::exception& logError) {
             // the notice below still tells the user; a failed log line must not end the save's checks
+            qWarning().noquote() << source + QStringLiteral(": the error log did not take \"") + description +
+                                        QStringLiteral("\": ") + ErrorDescription(logError);
         }
         ShowErrorNotice(description);
         return onError;

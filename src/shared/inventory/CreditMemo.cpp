@@ -47,7 +47,7 @@ QString TakeCreditMemoNumber(Connection& conn)
         throw DbError(QStringLiteral("A credit memo number can only be taken inside the save's transaction."));
     for (;;) {
         const qint64 n = takeNextNumber(conn, QStringLiteral("INVENTORY..tbInvSlipCounter"), QStringLiteral("LastNumber"),
-                                        QStringLiteral("WHERE CounterID = ?"), {QStringLiteral("CREDITMEMO")});
+                                        QStringLiteral("CounterID"), QStringLiteral("CREDITMEMO"));
         const QString number = QString::number(n);
         if (!creditMemoUsed(conn, number)) return number;
     }

@@ -6,6 +6,7 @@
 #include "shared/clsParameters.h"
 #include "shared/lookups/LookupSupport.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
 
 namespace {
 Recordset query(Connection& c, const QString& sql, const QVariantList& params) { return c.query(sql, params); }
@@ -52,8 +53,8 @@ QString GetPatientAccount(Connection& c, const QString& idNum)
                           ? QStringLiteral("PERSONAL")
                           : rs.text(QStringLiteral("CompanyName"));
         }
-    } catch (const std::exception&) {
-        // the header shows what could be found
+    } catch (const std::exception& e) {
+        LogPassedOverError(QStringLiteral("GetPatientAccount"), e); // the header shows what could be found
     }
     try {
         const Recordset rs = accountLookup("AccountNumII");
@@ -62,7 +63,8 @@ QString GetPatientAccount(Connection& c, const QString& idNum)
             if (second == rs.text(QStringLiteral("HospNum"))) account += QStringLiteral("/PERSONAL");
             else if (!second.trimmed().isEmpty()) account += QStringLiteral("/") + rs.text(QStringLiteral("CompanyName"));
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        LogPassedOverError(QStringLiteral("GetPatientAccount"), e);
     }
     return account;
 }

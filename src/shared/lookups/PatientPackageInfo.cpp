@@ -9,10 +9,21 @@
 #include <QLineEdit>
 #include <QWidget>
 
+QString WorkspaceCaption(const QString& package)
+{
+    const QString p = package.trimmed();
+    return p.isEmpty() ? QStringLiteral("Clinical Procedure") : QStringLiteral("Package Type : ") + p;
+}
+
 void LoadPatientPackageInfo(Connection& c)
 {
     const WorkspaceLink::Controls ws = WorkspaceLink::workspace();
     const QString idNum = ws.txtID->text();
+    const QString type = Lookup::isOutPatientNumber(idNum.trimmed()) ? QStringLiteral("O") : QStringLiteral("I");
+    const QString package = GetPatientPackage(c, idNum, type);
+    // The caption of this admission alone, whatever the window showed before.
+    QString title = WorkspaceCaption(package);
+    ws.window->setWindowTitle(title);
     const Recordset rs = c.query(
         QStringLiteral("SELECT COALESCE(A.transplantID, '0') AS transplantID, COALESCE(A.dialysisID, '0') AS dialysisID, "
                        "COALESCE(B.Description, '') AS Package, COALESCE(A.VIP, 0) AS VIP "
@@ -24,14 +35,11 @@ void LoadPatientPackageInfo(Connection& c)
     Selection.PatientTransplantID = Lookup::textOf(rs.value(QStringLiteral("transplantID")));
     Selection.PatientDialysisID = Lookup::textOf(rs.value(QStringLiteral("dialysisID")));
 
-    QString title = ws.window->windowTitle();
     const QString executive = Lookup::textOf(rs.value(QStringLiteral("Package"))).trimmed();
     if (!executive.isEmpty()) title = QStringLiteral(" Executive Package Type : ") + executive;
     if (Lookup::truthOf(rs.value(QStringLiteral("VIP"))))
         title = title.trimmed() + QString(10, QLatin1Char(' ')) + QStringLiteral("( Patient is Tag As VIP PATIENT )");
     if (IsSeniorCitizen(c, idNum)) title = title.trimmed() + QStringLiteral(" ( Patient is Senior Citizen )");
-    const QString type = Lookup::isOutPatientNumber(idNum.trimmed()) ? QStringLiteral("O") : QStringLiteral("I");
-    const QString package = GetPatientPackage(c, idNum, type);
     if (!package.trimmed().isEmpty()) title = title.trimmed() + QStringLiteral("Executive Package Type : ") + package;
     else title = title.trimmed();
     ws.window->setWindowTitle(title);

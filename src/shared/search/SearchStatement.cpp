@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/db/LikePattern.h"
 
 #include <QRegularExpression>
 
@@ -25,6 +26,23 @@ QString literalText(const QString& literal)
 {
     QString inner = literal.mid(1, literal.size() - 2);
     return inner.replace(QStringLiteral("''"), QStringLiteral("'"));
+}
+
+// True when the statement written so far ends in the word LIKE: the literal that follows is a pattern.
+bool afterLike(const QString& sql)
+{
+    static const QRegularExpression like(QStringLiteral("(^|[^A-Za-z0-9_])LIKE\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    return like.match(sql).hasMatch();
+}
+
+// A pattern literal with the criteria in place of each "##": the criteria's own wildcards are
+// escaped, the statement's stay wildcards.
+QString likePattern(const QString& literal, const QString& criteria)
+{
+    const QStringList fixed = literalText(literal).split(QStringLiteral("##"));
+    QStringList parts;
+    for (const QString& f : fixed) parts << QString(f).replace(QLatin1Char('!'), QStringLiteral("!!"));
+    return parts.join(Like::literal(criteria));
 }
 
 // The arguments of a procedure call: "?" takes the next bound value, a quoted literal its text,
@@ -79,7 +97,10 @@ BoundStatement BindCriteria(const QString& query, const QVariantList& params, co
         if (c == QLatin1Char('\'')) {
             const int j = literalEnd(query, i);
             const QString literal = query.mid(i, j - i + 1);
-            if (literal.contains(QStringLiteral("##"))) {
+            if (literal.contains(QStringLiteral("##")) && afterLike(out.sql)) {
+                out.sql += QStringLiteral("? ESCAPE '!'");
+                out.params << likePattern(literal, criteria);
+            } else if (literal.contains(QStringLiteral("##"))) {
                 out.sql += QLatin1Char('?');
                 out.params << literalText(literal).replace(QStringLiteral("##"), criteria);
             } else {

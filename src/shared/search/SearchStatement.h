@@ -10,7 +10,7 @@ class Connection;
 // criteria goes, or a stored procedure's name followed by its arguments ("STATION..sp_X ?").
 // Every value is bound: a bare "##" becomes a parameter holding the criteria, and a quoted literal
 // holding "##" (as in LIKE '##%') becomes one parameter holding the literal's text with the
-// criteria in place of each "##".
+// criteria in place of each "##"; after LIKE, the criteria's "%" and "_" are characters to find.
 struct BoundStatement {
     QString sql;           // values only as "?"
     QVariantList params;

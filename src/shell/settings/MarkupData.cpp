@@ -1,6 +1,7 @@
 #include "shell/settings/MarkupData.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/LikePattern.h"
 #include "shared/modGlobals.h"
 
 Recordset LoadMarkups(Connection& c)
@@ -12,8 +13,8 @@ Recordset LoadMarkups(Connection& c)
 Recordset SearchMarkups(Connection& c, const QString& text)
 {
     return c.query(QStringLiteral("SELECT MarkupID, MarkUp, Description, Status, Operation "
-                                                   "FROM STATION..tbCLMarkUp WHERE UPPER(Description) LIKE UPPER(?) ORDER BY MarkupID"),
-                                    {text + QLatin1Char('%')});
+                                                   "FROM STATION..tbCLMarkUp WHERE UPPER(Description) LIKE UPPER(?) ESCAPE '!' ORDER BY MarkupID"),
+                                    {Like::startsWith(text)});
 }
 
 Recordset FindMarkup(Connection& c, const QString& code)

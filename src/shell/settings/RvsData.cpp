@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/db/LikePattern.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 
@@ -25,20 +26,20 @@ QString GetRVSDescription(Connection& c, const QString& rvsCode)
 
 Recordset SearchPHICProcedures(Connection& c, const QString& key, const QString& procedureCode)
 {
-    const QString like = QLatin1Char('%') + key + QLatin1Char('%');
+    const QString like = Like::contains(key);
     if (procedureCode.trimmed().isEmpty()) {
         const QString select = QStringLiteral(
             "SELECT MP.RVSCODE, MP.DESCRIPTION, MP.PACKAGEID, RVS.UNIT FROM MEDICARE..TBMED_PROCEDURES AS MP "
             "LEFT OUTER JOIN MEDICARE..TBMEDRVS AS RVS ON RVS.NODE_KEY = MP.RVSCODE ");
         if (key.trimmed().isEmpty()) return c.query(select + QStringLiteral("ORDER BY MP.RVSCODE"));
-        return c.query(select + QStringLiteral("WHERE MP.RVSCODE = ? OR UPPER(MP.DESCRIPTION) LIKE UPPER(?) ORDER BY MP.RVSCODE"),
+        return c.query(select + QStringLiteral("WHERE MP.RVSCODE = ? OR UPPER(MP.DESCRIPTION) LIKE UPPER(?) ESCAPE '!' ORDER BY MP.RVSCODE"),
                        {key, like});
     }
     return c.query(QStringLiteral(
                        "SELECT RV.RVSCODE, MP.DESCRIPTION, MP.PACKAGEID, RVS.UNIT FROM CLINICAL_AREA..TBCLRVS RV "
                        "LEFT OUTER JOIN MEDICARE..TBMED_PROCEDURES MP ON MP.RVSCODE = RV.RVSCODE "
                        "LEFT OUTER JOIN MEDICARE..TBMEDRVS RVS ON RVS.NODE_KEY = MP.RVSCODE "
-                       "WHERE RV.ItemID = ? AND (RV.RVSCODE = ? OR UPPER(MP.DESCRIPTION) LIKE UPPER(?)) ORDER BY RV.RVSID"),
+                       "WHERE RV.ItemID = ? AND (RV.RVSCODE = ? OR UPPER(MP.DESCRIPTION) LIKE UPPER(?) ESCAPE '!') ORDER BY RV.RVSID"),
                    {procedureCode, key, like});
 }
 

@@ -119,8 +119,8 @@ void frmControlPanel::ShowRevenueParameters()
 {
     try {
         StationParameters().LoadParameters();
-    } catch (...) {
-        // passed over: the boxes show what the parameters held
+    } catch (const std::exception& e) {
+        LogPassedOverError(QStringLiteral("ShowRevenueParameters"), e); // the boxes show what the parameters held
     }
     const clsParameters& p = StationParameters();
     const QString values[] = {p.MainRevenueID(),     p.CLHospitalSuppliesRev(), p.CLHospitalMedsRev(),

@@ -7,6 +7,7 @@
 #include "shared/modGlobals.h"
 #include "shell/UpperCaseKeys.h"
 #include "shell/settings/MarkupData.h"
+#include "shared/modGlobals.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

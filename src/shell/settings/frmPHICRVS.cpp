@@ -7,6 +7,7 @@
 #include "shared/modGlobals.h"
 #include "shell/UpperCaseKeys.h"
 #include "shell/settings/RvsData.h"
+#include "shared/modGlobals.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
