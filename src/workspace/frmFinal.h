@@ -220,8 +220,6 @@ private:
     void ReturnToPatientList();
     void PatientChanged();
     void EnableChartSaves();
-    // A letter typed into the box goes in as a capital; true when it did.
-    static bool TypeInCapitals(QLineEdit* box, const class QKeyEvent* key);
     int m_lastTab = 0;
     bool m_inTabSwitch = false;
 };

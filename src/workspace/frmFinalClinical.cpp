@@ -6,6 +6,7 @@
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "platform/db/Connection.h"
+#include "platform/text/AdmissionNumber.h"
 #include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
 #include "shared/modGlobals.h"
@@ -113,7 +114,7 @@ void frmFinal::LoadConfinements()
         // the patient search holds for the open patient.
         QVariant admissionDate = SelectedAdmissionDate;
         if (PatientSearch)
-            admissionDate = txtID->text().trimmed().endsWith(QLatin1Char('B'))
+            admissionDate = IsOutPatientNumber(txtID->text())
                                 ? PatientSearch->PatientClass()->clsOutPatient()->AdmissionDate
                                 : PatientSearch->Admission()->AdmissionDate;
         Recordset rs = confinements().GetConfinementPeriod(conn.connectionString(), txtPno->text(), admissionDate);
@@ -195,7 +196,7 @@ void frmFinal::BuildClinicalSummary()
         append(CRLF, spacer);
 
         // The comparison is exact: a lower-case "b" is an in-patient admission number.
-        const bool outPatient = key.trimmed().endsWith(QLatin1Char('B'));
+        const bool outPatient = IsOutPatientNumber(key);
         HeaderAdmission a;
         HeaderVisit v;
         HeaderPatient p;
@@ -295,7 +296,7 @@ void frmFinal::BuildClinicalSummary()
     // after a failed build.
     if (!PatientSearch) return;
     try {
-        if (txtID->text().trimmed().endsWith(QLatin1Char('B')))
+        if (IsOutPatientNumber(txtID->text()))
             PatientSearch->PatientClass()->clsOutPatient()->OpenOutPatient(txtID->text().trimmed(), txtPno->text().trimmed());
         else
             PatientSearch->ValidateAdmission(txtID->text().trimmed());

@@ -1,6 +1,7 @@
 #include "shared/lookups/PatientPackageInfo.h"
 
 #include "platform/db/Connection.h"
+#include "platform/text/AdmissionNumber.h"
 #include "shared/WorkspaceLink.h"
 #include "shared/lookups/LookupSupport.h"
 #include "shared/lookups/PatientLookups.h"
@@ -30,7 +31,7 @@ void LoadPatientPackageInfo()
     if (Lookup::truthOf(rs.value(QStringLiteral("VIP"))))
         title = title.trimmed() + QString(10, QLatin1Char(' ')) + QStringLiteral("( Patient is Tag As VIP PATIENT )");
     if (IsSeniorCitizen(idNum)) title = title.trimmed() + QStringLiteral(" ( Patient is Senior Citizen )");
-    const QString type = Lookup::isOutPatientNumber(idNum.trimmed()) ? QStringLiteral("O") : QStringLiteral("I");
+    const QString type = IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
     const QString package = GetPatientPackage(idNum, type);
     if (!package.trimmed().isEmpty()) title = title.trimmed() + QStringLiteral("Executive Package Type : ") + package;
     else title = title.trimmed();
