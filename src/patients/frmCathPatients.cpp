@@ -132,7 +132,7 @@ void frmCathPatients::MSHFlexList_Click()
     const QString idNum = MSHFlexList->TextMatrix(row, 2);
     PatientSelection::SelectRow(MSHFlexList->TextMatrix(row, 1), idNum, row,
                                 IsOutPatientNumber(idNum) ? PatientSelection::Kind::OutPatient
-                                                                           : PatientSelection::Kind::InPatient,
+                                                          : PatientSelection::Kind::InPatient,
                                 /*reportMissingMaster*/ true, /*requireHospitalNumber*/ true);
 }
 
