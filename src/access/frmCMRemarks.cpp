@@ -4,6 +4,7 @@
 #include "access/CMRemarksData.h"
 #include "platform/text/Twips.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/modGlobals.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -82,7 +83,7 @@ void frmCMRemarks::Form_Load()
     g->setColumnHidden(0, true);
     g->setEnabled(false);
     try {
-        Recordset rs = GetCMRemarks();
+        Recordset rs = GetCMRemarks(SharedConnection());
         if (!rs.isEmpty()) {
             g->setHorizontalHeaderLabels({QString(), rs.fieldName(0), rs.fieldName(1)});
             g->setRowCount(rs.recordCount());

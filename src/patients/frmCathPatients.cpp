@@ -85,7 +85,7 @@ frmCathPatients::frmCathPatients()
 
 void frmCathPatients::Form_Load()
 {
-    SelectedListRow = 0;
+    Selection.SelectedListRow = 0;
     lblLegend[1]->hide();
     SetupPatientGrid();
     Command1_Click();
@@ -104,8 +104,8 @@ void frmCathPatients::SetupPatientGrid()
 
 void frmCathPatients::LoadCathLabPatientList()
 {
-    SelectedHospNum.clear();
-    SelectedIDNum.clear();
+    Selection.SelectedHospNum.clear();
+    Selection.SelectedIDNum.clear();
     lblRecNum->clear();
     MSHFlexList->setEnabled(true);
     SetupPatientGrid();
@@ -138,7 +138,7 @@ void frmCathPatients::MSHFlexList_Click()
 
 void frmCathPatients::MSHFlexList_DblClick()
 {
-    WorkspaceHandOff::OpenFromList(MSHFlexList->TextMatrix(SelectedGridRow, 1), MSHFlexList->TextMatrix(SelectedGridRow, 2));
+    WorkspaceHandOff::OpenFromList(MSHFlexList->TextMatrix(Selection.SelectedGridRow, 1), MSHFlexList->TextMatrix(Selection.SelectedGridRow, 2));
 }
 
 void frmCathPatients::MSHFlexList_MouseDownRight(const QPoint& globalPos, int rowUnderPointer)
@@ -190,7 +190,7 @@ void frmCathPatients::lblDischarge_Click()
         if (user.isEmpty()) return;
         const QString idNum = row.idNum.trimmed();
         if (StationParameters().RequireCF4Discharge()) {
-            clsCF4* cf4 = CurrentUser->TALVEROClasses()->clsCF4Object();
+            clsCF4* cf4 = Session.CurrentUser->TALVEROClasses()->clsCF4Object();
             cf4->IDNum = idNum;
             cf4->EmployeeCode = user;
             if (!cf4->ValidateRequirements()) return;

@@ -66,7 +66,7 @@ void frmInfo::Form_Load()
     PatientListWindow* list = StationParameters().EnableCathLabRegistration()
         ? static_cast<PatientListWindow*>(frmCathPatients::instance())
         : static_cast<PatientListWindow*>(frmSearch::instance());
-    const int r = SelectedListRow;
+    const int r = Selection.SelectedListRow;
     auto cell = [&](int col) {
         return r >= 1 && r < list->MSHFlexList->Rows() ? list->MSHFlexList->TextMatrix(r, col) : QString();
     };
@@ -75,7 +75,7 @@ void frmInfo::Form_Load()
     lblPatient->setText(cell(3));
     lblInfo[2]->setText(AdmissionDateText(cell(4)));
     if (!IsOutPatientNumber(lblInfo[1]->text()))
-        lblInfo[3]->setText(PatientSearch ? PatientSearch->Admission()->Room : QString());
+        lblInfo[3]->setText(Session.PatientSearch ? Session.PatientSearch->Admission()->Room : QString());
     else
         lblInfo[3]->setText(QStringLiteral("ER/OPD"));
 }

@@ -139,8 +139,8 @@ TEST_F(UserRightsWindow, SavesExactlyWhatIsTicked)
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Message"));
     EXPECT_EQ(UiScript::shown()[0].style, vbOKOnly | vbInformation);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_TRUE(HasUserRight(QStringLiteral("22"), QStringLiteral("CL004")));
-    EXPECT_FALSE(HasUserRight(QStringLiteral("3"), QStringLiteral("CL004")));
+    EXPECT_TRUE(HasUserRight(conn(), QStringLiteral("22"), QStringLiteral("CL004")));
+    EXPECT_FALSE(HasUserRight(conn(), QStringLiteral("3"), QStringLiteral("CL004")));
 }
 
 TEST_F(UserRightsWindow, NothingTickedStoresEmptyText)
@@ -182,7 +182,7 @@ TEST_F(UserRightsWindow, RightsTheListDoesNotShowAreKeptAndBlanksDoNotHideARight
     queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     QTest::mouseClick(w->cmdSave, Qt::LeftButton);
     EXPECT_EQ(storedRights(QStringLiteral("CL004")), QStringLiteral("|1|3|10|99"));
-    EXPECT_TRUE(HasUserRight(QStringLiteral("99"), QStringLiteral("CL004")));
+    EXPECT_TRUE(HasUserRight(conn(), QStringLiteral("99"), QStringLiteral("CL004")));
 
     // unticking every listed right still keeps the one the window does not show
     QTest::mouseClick(w->chkSelectAll, Qt::LeftButton, {}, QPoint(6, w->chkSelectAll->height() / 2));
