@@ -19,19 +19,27 @@ void SaveUserRights(Connection& c, const QString& employeeId, const QString& rig
     c.call(QStringLiteral("STATION..spNurse_SaveUserRights"), {employeeId, rightsText, validatedUser});
 }
 
-QString RightsLine(const QString& description, const QString& itemId)
+QStringList RightsOfText(const QString& rightsText)
 {
-    return description + QString(120, QLatin1Char(' ')) + itemId;
+    QStringList ids;
+    const QStringList elements = rightsText.split(QLatin1Char('|'));
+    // What stands before the first "|" is no right (HasUserRight reads it so too).
+    for (qsizetype i = 1; i < elements.size(); ++i) {
+        const QString id = elements[i].trimmed();
+        if (!id.isEmpty() && !ids.contains(id)) ids << id;
+    }
+    return ids;
 }
 
-QString ItemIdOfLine(const QString& line)
+QString BuildRightsText(const QStringList& tickedIds, const QStringList& listedIds, const QString& storedText)
 {
-    return line.right(2).trimmed();
-}
-
-QString BuildRightsText(const QStringList& tickedLines)
-{
+    QStringList ids;
+    for (const QString& id : tickedIds) ids << id.trimmed();
+    QStringList listed;
+    for (const QString& id : listedIds) listed << id.trimmed();
+    for (const QString& id : RightsOfText(storedText))
+        if (!listed.contains(id) && !ids.contains(id)) ids << id;
     QString text;
-    for (const QString& line : tickedLines) text += QLatin1Char('|') + ItemIdOfLine(line);
+    for (const QString& id : ids) text += QLatin1Char('|') + id;
     return text;
 }

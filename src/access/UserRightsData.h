@@ -16,9 +16,9 @@ Recordset SearchNurseUsers(Connection& c, const QString& stationId, const QStrin
 // Replaces the employee's rights text, recording who changed it.
 void SaveUserRights(Connection& c, const QString& employeeId, const QString& rightsText, const QString& validatedUser);
 
-// A line of the rights list: the description, 120 blanks, the item ID.
-QString RightsLine(const QString& description, const QString& itemId);
-// The item ID of a line: its last two characters, trimmed.
-QString ItemIdOfLine(const QString& line);
-// The rights text of the ticked lines, in list order: "|" before each item ID.
-QString BuildRightsText(const QStringList& tickedLines);
+// The item IDs of a stored rights text ("|1|99| 3|10" gives 1, 99, 3, 10), trimmed, empty and
+// repeated elements left out.
+QStringList RightsOfText(const QString& rightsText);
+// The rights text to store: "|" before each ID, the ticked IDs first in list order, then the
+// stored rights that the list does not show, kept in their order (IDs compared and written trimmed).
+QString BuildRightsText(const QStringList& tickedIds, const QStringList& listedIds, const QString& storedText);

@@ -3,6 +3,7 @@
 #include "access/AccessKeys.h"
 #include "access/CMRemarksData.h"
 #include "shared/modGlobals.h"
+#include "platform/text/Twips.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/modGlobals.h"
 
@@ -15,10 +16,6 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-constexpr int twips(int t) { return t / 15; }
-}
 
 frmCMRemarks::frmCMRemarks()
 {
@@ -59,7 +56,7 @@ frmCMRemarks::frmCMRemarks()
     layout->addLayout(top);
     layout->addWidget(mshFlexCMRemarks, 1);
     layout->addWidget(fraMessage);
-    resize(twips(4000), twips(4500));
+    resize(TwipsToPixels(4000), TwipsToPixels(4500));
 
     connect(mshFlexCMRemarks, &QTableWidget::cellDoubleClicked, this, [this] { mshFlexCMRemarks_DblClick(); });
     connect(imgLegend, &QToolButton::clicked, this, &frmCMRemarks::imgLegend_Click);
@@ -82,8 +79,8 @@ void frmCMRemarks::Form_Load()
     g->setHorizontalHeaderLabels({QString(), QString(), QString()});
     g->setRowCount(1);
     g->setColumnWidth(0, 0);
-    g->setColumnWidth(1, twips(800));
-    g->setColumnWidth(2, twips(2500));
+    g->setColumnWidth(1, TwipsToPixels(800));
+    g->setColumnWidth(2, TwipsToPixels(2500));
     g->setColumnHidden(0, true);
     g->setEnabled(false);
     try {

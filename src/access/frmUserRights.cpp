@@ -3,6 +3,7 @@
 #include "access/AccessKeys.h"
 #include "access/UserRightsData.h"
 #include "access/frmTransaction_UserValidation.h"
+#include "platform/text/Twips.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/UserRights.h"
 #include "shared/modGlobals.h"
@@ -22,10 +23,6 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-constexpr int twips(int t) { return t / 15; }
-}
 
 frmUserRights::frmUserRights()
 {
@@ -91,7 +88,7 @@ frmUserRights::frmUserRights()
     (new QVBoxLayout(fmeUsers))->addWidget(grdUsers);
     fmeUsers->hide();
 
-    resize(twips(8400), twips(7800));
+    resize(TwipsToPixels(8400), TwipsToPixels(7800));
 
     connect(cmdSearch, &QToolButton::clicked, this, &frmUserRights::cmdSearch_Click);
     connect(grdUsers, &QTableWidget::cellDoubleClicked, this, [this] { grdUsers_DblClick(); });
@@ -115,6 +112,7 @@ bool frmUserRights::Form_Load()
     fmeUsers->hide();
     grdUsers->clear();
     grdUsers->setRowCount(0);
+    m_storedRights.clear();
     setUserChosen(false);
     try {
         fillRightsList();
@@ -133,7 +131,7 @@ void frmUserRights::fillRightsList()
     for (int r = 0; r < rs.recordCount(); ++r) {
         const QString description = rs.textAt(r, QStringLiteral("Description"));
         auto* item = new QListWidgetItem(description, lstRights);
-        item->setData(Qt::UserRole, RightsLine(description, rs.textAt(r, QStringLiteral("ItemID"))));
+        item->setData(Qt::UserRole, rs.textAt(r, QStringLiteral("ItemID")).trimmed());
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
@@ -194,7 +192,7 @@ void frmUserRights::cmdSearch_Click()
     grdUsers->setHorizontalHeaderLabels(
         {QString(), QStringLiteral("Employee Code"), QStringLiteral("Employee Name"), QStringLiteral("Position")});
     const int widths[4] = {80, 1200, 3000, 1900};
-    for (int c = 0; c < 4; ++c) grdUsers->setColumnWidth(c, twips(widths[c]));
+    for (int c = 0; c < 4; ++c) grdUsers->setColumnWidth(c, TwipsToPixels(widths[c]));
     grdUsers->setRowCount(1);
     grdUsers->setEnabled(false);
     fmeUsers->setEnabled(false);
@@ -233,19 +231,12 @@ void frmUserRights::grdUsers_DblClick()
     txtEmployeeID->setText(code);
     txtEmployee->setText(nameItem ? nameItem->text() : QString());
     // Only the chosen user's rights are ticked.
+    m_storedRights = rights;
     chkSelectAll->setChecked(false);
-    for (int i = 0; i < lstRights->count(); ++i) lstRights->item(i)->setCheckState(Qt::Unchecked);
-    if (rights.size() >= 2) {
-        const QStringList elements = rights.split(QLatin1Char('|'));
-        for (int e = 1; e < elements.size(); ++e) {
-            for (int i = 0; i < lstRights->count(); ++i) {
-                QListWidgetItem* item = lstRights->item(i);
-                if (ItemIdOfLine(item->data(Qt::UserRole).toString()) == elements[e]) {
-                    item->setCheckState(Qt::Checked);
-                    break;
-                }
-            }
-        }
+    const QStringList held = RightsOfText(rights);
+    for (int i = 0; i < lstRights->count(); ++i) {
+        QListWidgetItem* item = lstRights->item(i);
+        item->setCheckState(held.contains(item->data(Qt::UserRole).toString()) ? Qt::Checked : Qt::Unchecked);
     }
     fmeUsers->hide();
     setUserChosen(true);
@@ -257,12 +248,19 @@ void frmUserRights::chkSelectAll_Click()
     for (int i = 0; i < lstRights->count(); ++i) lstRights->item(i)->setCheckState(state);
 }
 
-QStringList frmUserRights::tickedLines() const
+QStringList frmUserRights::listedIds() const
 {
-    QStringList lines;
+    QStringList ids;
+    for (int i = 0; i < lstRights->count(); ++i) ids << lstRights->item(i)->data(Qt::UserRole).toString();
+    return ids;
+}
+
+QStringList frmUserRights::tickedIds() const
+{
+    QStringList ids;
     for (int i = 0; i < lstRights->count(); ++i)
-        if (lstRights->item(i)->checkState() == Qt::Checked) lines << lstRights->item(i)->data(Qt::UserRole).toString();
-    return lines;
+        if (lstRights->item(i)->checkState() == Qt::Checked) ids << lstRights->item(i)->data(Qt::UserRole).toString();
+    return ids;
 }
 
 void frmUserRights::cmdSave_Click()
@@ -273,7 +271,8 @@ void frmUserRights::cmdSave_Click()
     runModal(validation);
     if (DialogAnswers.ValidatedUserID.isEmpty()) return;
     try {
-        SaveUserRights(SharedConnection(), txtEmployeeID->text().trimmed(), BuildRightsText(tickedLines()), DialogAnswers.ValidatedUserID);
+        SaveUserRights(SharedConnection(), txtEmployeeID->text().trimmed(), BuildRightsText(tickedIds(), listedIds(), m_storedRights),
+                       DialogAnswers.ValidatedUserID);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return;

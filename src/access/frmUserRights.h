@@ -27,7 +27,7 @@ public:
     QToolButton* cmdSearch = nullptr;
     QGroupBox* fraRights = nullptr;      // "2. Select User Rights"
     QCheckBox* chkSelectAll = nullptr;
-    QListWidget* lstRights = nullptr;    // each line's full text (description, blanks, item ID) in Qt::UserRole
+    QListWidget* lstRights = nullptr;    // each line's item ID in Qt::UserRole
     QFrame* fmeUsers = nullptr;
     QTableWidget* grdUsers = nullptr;
     QPushButton* cmdSave = nullptr;
@@ -43,8 +43,9 @@ public:
     void cmdSave_Click();
     void cmdClose_Click();
 
-    // The lines of the rights list that are ticked, top to bottom.
-    QStringList tickedLines() const;
+    // The item IDs of the rights list: all of them, or those ticked, top to bottom.
+    QStringList listedIds() const;
+    QStringList tickedIds() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,4 +55,6 @@ private:
     void fillRightsList();
     void placeUsersFrame();
     void setUserChosen(bool chosen);
+    // The chosen user's rights text as read: the rights the list does not show are saved back.
+    QString m_storedRights;
 };

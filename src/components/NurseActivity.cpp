@@ -5,6 +5,7 @@ CATHLAB_COMPONENT("Nurse_activity.clsResults", clsResults);
 CATHLAB_COMPONENT("Nurse_activity.clsConfinement", clsConfinement);
 CATHLAB_COMPONENT("Nurse_activity.clsConfinementResults", clsConfinementResults);
 
+#include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/text/Format.h"
@@ -50,8 +51,7 @@ Recordset clsConfinementResults::GetConfinementResults(const QString&, const QSt
     Connection& c = connectionOf(m_conn);
     const QString id = idNum.trimmed();
     if (kind == QLatin1String("1")) {
-        const QString table = id.endsWith(QLatin1Char('B')) ? QStringLiteral("BILLING..tbBillOPDailyOut")
-                                                            : QStringLiteral("BILLING..tbBillDailyBill");
+        const QString table = StayTables::Of(id).charges;
         const Recordset rs = c.query(
             QStringLiteral("SELECT B.TransDate, COALESCE(I.ItemName, B.ItemID) AS DrugName, I.UnitOfMeasure AS Dosage, "
                            "B.Quantity FROM %1 B LEFT OUTER JOIN INVENTORY..TBINVMASTER I ON I.ItemID = B.ItemID "

@@ -1,5 +1,6 @@
 #pragma once
 #include "components/ConnectedComponent.h"
+#include "platform/text/UpperCaseKey.h"
 
 // Laboratory result viewer ("LabResultInquiry.Labresultviewer").
 class Labresultviewer : public ConnectedComponent {
@@ -13,15 +14,10 @@ class KeyPress : public Component {
     Q_OBJECT
 public:
     using Component::Component;
-    // The key as the box should receive it: letters in upper case, anything else unchanged.
-    static int UpperCase(int keyAscii)
-    {
-        return (keyAscii >= 'a' && keyAscii <= 'z') ? keyAscii - 32 : keyAscii;
-    }
     // True for a digit.
     static bool isNumber(int keyAscii) { return keyAscii >= '0' && keyAscii <= '9'; }
     // The code of the upper-case character, accented letters included ("ñ" gives "Ñ").
-    static int AllUppers(int keyAscii);
+    static int AllUppers(int keyAscii) { return UpperCaseKeyCode(keyAscii); }
 };
 
 // The doctor chosen in the code search's doctor list.

@@ -1,6 +1,7 @@
 #include "patients/PatientGrid.h"
 
 #include "platform/db/Recordset.h"
+#include "platform/text/Twips.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -196,9 +197,9 @@ void PatientGrid::setColWidth(int col, int twips)
     if (col >= m_widths.size()) m_widths.resize(col + 1);
     m_widths[col] = twips;
     if (col >= Cols()) return;
-    const bool hide = twips <= 15;
+    const bool hide = twips <= kTwipsPerPixel;
     setColumnHidden(col, hide);
-    if (!hide) setColumnWidth(col, twips / 15);
+    if (!hide) setColumnWidth(col, TwipsToPixels(twips));
 }
 
 int PatientGrid::ColWidth(int col) const { return col >= 0 && col < m_widths.size() ? m_widths[col] : 0; }

@@ -4,6 +4,7 @@
 #include "patients/PatientGrid.h"
 
 #include "platform/db/Recordset.h"
+#include "platform/ui/KeyFilters.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -204,13 +205,11 @@ bool SearchBoxes::eventFilter(QObject* watched, QEvent* event)
         m_search();
         return true;
     }
+    // Names and admission numbers are stored in capitals: what is typed shows as it is found.
+    if (box == m_boxes[2]) return SendKeyInUpperCase(box, key);
     if (box != m_boxes[0] || key->text().size() != 1 || !key->text().at(0).isPrint()) return false;
-    const int ascii = key->text().at(0).unicode();
-    if (KeyPress::isNumber(ascii)) return true;
-    const int upper = KeyPress::AllUppers(ascii);
-    if (upper == ascii) return false;
-    box->insert(QString(QChar(upper)));
-    return true;
+    if (KeyPress::isNumber(key->text().at(0).unicode())) return true;
+    return SendKeyInUpperCase(box, key);
 }
 
 KeyPreview::KeyPreview(QWidget* window, std::function<void()> onF10) : QObject(window), m_onF10(std::move(onF10))

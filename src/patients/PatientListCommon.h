@@ -63,8 +63,8 @@ SearchButtons BuildSearchPanel(SearchPanel& p, QWidget* panel, QVBoxLayout* layo
                                const QString& secondButton, qint64 cashBasisColour, std::function<void()> search);
 
 // The three search boxes: entering one empties the other two; a change enables the search button
-// when the box is not empty; the last-name box drops digits and takes letters in upper case; Enter
-// in any box runs the search.
+// when the box is not empty; the last-name box drops digits and takes letters in upper case, the
+// admission-number box takes letters in upper case too; Enter in any box runs the search.
 class SearchBoxes : public QObject {
 public:
     SearchBoxes(QLineEdit* const boxes[3], QPushButton* searchButton, std::function<void()> search);

@@ -6,6 +6,7 @@
 #include "patients/PatientListCommon.h"
 #include "patients/PatientListData.h"
 #include "platform/db/Recordset.h"
+#include "platform/text/Twips.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/clsParameters.h"
@@ -28,8 +29,6 @@
 using namespace PatientListCommon;
 
 namespace {
-constexpr int px(int twips) { return twips / 15; }
-
 
 // The background tile: a quiet pattern of our own.
 QPixmap makeTile()
@@ -49,7 +48,7 @@ PatientListWindow::PatientListWindow(const Style& style) : m_style(style)
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setAutoFillBackground(true);
-    Frame1->resize(px(3600), px(900));
+    Frame1->resize(TwipsToPixels(3600), TwipsToPixels(900));
     Label1[0] = new QLabel(QStringLiteral("Patient Searching"), Frame1);
     QFont heading = Label1[0]->font();
     heading.setBold(true);
@@ -98,7 +97,7 @@ void PatientListWindow::buildPackagePanel()
     pctMultiPackage->setFrameShape(QFrame::Panel);
     pctMultiPackage->setFrameShadow(QFrame::Raised);
     pctMultiPackage->setAutoFillBackground(true);
-    pctMultiPackage->resize(px(7800), px(4200));
+    pctMultiPackage->resize(TwipsToPixels(7800), TwipsToPixels(4200));
     auto* v = new QVBoxLayout(pctMultiPackage);
     Label7 = new QLabel(QStringLiteral("Please select case from the list below:"), pctMultiPackage);
     mshMultiPackage = new PatientGrid(pctMultiPackage);
@@ -121,7 +120,7 @@ void PatientListWindow::buildPackagePanel()
 void PatientListWindow::finishBuilding()
 {
     m_keys = new KeyPreview(this, [] { MainWindowLinks::ShowControlPanel(); });
-    resize(px(18000), px(9000));
+    resize(TwipsToPixels(18000), TwipsToPixels(9000));
 }
 
 QWidget* PatientListWindow::panelFrame() const { return Frame1; }
@@ -237,22 +236,22 @@ void PatientListWindow::Form_Resize()
 {
     const QSize area = workArea();
     QWidget* frame = panelFrame();
-    Frame1->move(px(20), 0);
+    Frame1->move(TwipsToPixels(20), 0);
     int top = Frame1->height();
     if (frame != Frame1) {
-        frame->move(px(20), top);
+        frame->move(TwipsToPixels(20), top);
         frame->resize(Frame1->width(), Frame1->height());
         top += frame->height();
     }
-    Picture1->setGeometry(px(20), top, Frame1->width(), qMax(0, qMin(area.height(), height()) - top));
-    const int gridLeft = frame->width() + px(100);
-    MSHFlexList->setGeometry(gridLeft, 0, qMax(0, area.width() - gridLeft), qMax(0, height() - px(150)));
+    Picture1->setGeometry(TwipsToPixels(20), top, Frame1->width(), qMax(0, qMin(area.height(), height()) - top));
+    const int gridLeft = frame->width() + TwipsToPixels(100);
+    MSHFlexList->setGeometry(gridLeft, 0, qMax(0, area.width() - gridLeft), qMax(0, height() - TwipsToPixels(150)));
     pctMultiPackage->move(qMax(0, (area.width() - pctMultiPackage->width()) / 2),
                           qMax(0, (area.height() - pctMultiPackage->height()) / 2));
     if (m_style.stretchBillingColumn) {
         int used = 0;
         for (int c = 0; c <= 5; ++c) used += MSHFlexList->ColWidth(c);
-        MSHFlexList->setColWidth(6, qMax(15, MSHFlexList->width() * 15 - used - 100));
+        MSHFlexList->setColWidth(6, qMax(kTwipsPerPixel, PixelsToTwips(MSHFlexList->width()) - used - 100));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "patients/PatientSelection.h"
 #include "patients/WorkspaceHandOff.h"
 #include "patients/frmSearch.h"
+#include "platform/text/AdmissionNumber.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/frmRegistration.h"
 #include "shared/clsParameters.h"
@@ -119,15 +120,19 @@ void frmCathPatients::LoadCathLabPatientList()
     MainWindowLinks::HideProgressBar();
 }
 
-QString frmCathPatients::column(int n) const { return MSHFlexList->TextMatrix(MSHFlexList->Row(), n); }
+frmCathPatients::CaseRow frmCathPatients::currentCase() const
+{
+    const int row = MSHFlexList->Row();
+    return {MSHFlexList->TextMatrix(row, 1), MSHFlexList->TextMatrix(row, 2), MSHFlexList->TextMatrix(row, 3)};
+}
 
 void frmCathPatients::MSHFlexList_Click()
 {
     const int row = MSHFlexList->Row();
     const QString idNum = MSHFlexList->TextMatrix(row, 2);
     PatientSelection::SelectRow(MSHFlexList->TextMatrix(row, 1), idNum, row,
-                                idNum.trimmed().endsWith(QLatin1Char('B')) ? PatientSelection::Kind::OutPatient
-                                                                           : PatientSelection::Kind::InPatient,
+                                IsOutPatientNumber(idNum) ? PatientSelection::Kind::OutPatient
+                                                          : PatientSelection::Kind::InPatient,
                                 /*reportMissingMaster*/ true, /*requireHospitalNumber*/ true);
 }
 
@@ -148,20 +153,21 @@ void frmCathPatients::MSHFlexList_MouseDownRight(const QPoint& globalPos, int ro
 void frmCathPatients::lblAdmit_Click()
 {
     try {
-        if (column(1).trimmed().isEmpty()) {
+        const CaseRow row = currentCase();
+        if (row.hospNum.trimmed().isEmpty()) {
             notify(QStringLiteral("Please select patient to tag for admission."));
             return;
         }
-        if (!Selection.SelectedIDNum.trimmed().endsWith(QLatin1Char('B'))) {
-            notify(QStringLiteral("Sorry, patient ") + column(3) + QStringLiteral(" is currently confined."));
+        if (!IsOutPatientNumber(row.idNum)) {
+            notify(QStringLiteral("Sorry, patient ") + row.name + QStringLiteral(" is currently confined."));
             return;
         }
-        if (CaseChecks::IsCurrentlyConfined(Selection.SelectedHospNum)) return;
+        if (CaseChecks::IsCurrentlyConfined(row.hospNum)) return;
         const QString user = CaseChecks::AskUserValidation();
         if (user.isEmpty()) return;
-        if (!confirmed(QStringLiteral("Are you sure you want to tag ") + column(3) + QStringLiteral(" as for admission?")))
+        if (!confirmed(QStringLiteral("Are you sure you want to tag ") + row.name + QStringLiteral(" as for admission?")))
             return;
-        if (CaseActionsData::TagForAdmission(SharedConnection(), column(1), column(2), DialogAnswers.ValidatedUserID) > 0)
+        if (CaseActionsData::TagForAdmission(SharedConnection(), row.hospNum, row.idNum, user) > 0)
             notify(QStringLiteral("Patient successfully tagged for admission."));
         else
             notify(QStringLiteral("Patient is already tagged for admission."));
@@ -173,23 +179,25 @@ void frmCathPatients::lblAdmit_Click()
 void frmCathPatients::lblDischarge_Click()
 {
     try {
-        if (column(1).trimmed().isEmpty()) {
+        const CaseRow row = currentCase();
+        if (row.hospNum.trimmed().isEmpty()) {
             notify(QStringLiteral("Please select patient to discharge from Cathlab."));
             return;
         }
-        if (!confirmed(QStringLiteral("Are you sure you want to discharge ") + column(3) + QStringLiteral(" from Cathlab?")))
+        if (!confirmed(QStringLiteral("Are you sure you want to discharge ") + row.name + QStringLiteral(" from Cathlab?")))
             return;
-        if (CaseChecks::AskUserValidation().isEmpty()) return;
-        const QString idNum = column(2).trimmed();
+        const QString user = CaseChecks::AskUserValidation();
+        if (user.isEmpty()) return;
+        const QString idNum = row.idNum.trimmed();
         if (StationParameters().RequireCF4Discharge()) {
             clsCF4* cf4 = Session.CurrentUser->TALVEROClasses()->clsCF4Object();
             cf4->IDNum = idNum;
-            cf4->EmployeeCode = DialogAnswers.ValidatedUserID;
+            cf4->EmployeeCode = user;
             if (!cf4->ValidateRequirements()) return;
         }
         const QString caseNum = CaseChecks::GetCathLabNum(idNum).trimmed();
         if (caseNum.isEmpty() || caseNum == QLatin1String("A U T O")) return;
-        if (CaseActionsData::DischargeCase(SharedConnection(), caseNum, DialogAnswers.ValidatedUserID) > 0)
+        if (CaseActionsData::DischargeCase(SharedConnection(), caseNum, user) > 0)
             notify(QStringLiteral("Patient successfully discharged from Cathlab."));
         else
             notify(QStringLiteral("Patient was not discharged: the case is no longer active."));
@@ -201,12 +209,13 @@ void frmCathPatients::lblDischarge_Click()
 
 void frmCathPatients::lblEdit_Click()
 {
-    if (column(1).trimmed().isEmpty()) {
+    const CaseRow row = currentCase();
+    if (row.hospNum.trimmed().isEmpty()) {
         notify(QStringLiteral("Please select patient to edit."), QStringLiteral("Message"));
     } else {
         frmRegistration* reg = frmRegistration::instance();
-        reg->Pno = Selection.SelectedHospNum;
-        reg->IDNo = Selection.SelectedIDNum;
+        reg->Pno = row.hospNum;
+        reg->IDNo = row.idNum;
         reg->EditCathLabPatient = true;
         reg->CurrentlyRegistered = true;
         for (QGroupBox* frame : {reg->Frame3, reg->Frame4, reg->Frame5, reg->Frame7, reg->Frame8, reg->Frame9})
@@ -221,24 +230,26 @@ void frmCathPatients::lblRegister_Click() { MainWindowLinks::ShowChild(frmSearch
 void frmCathPatients::lblRevoke_Click()
 {
     try {
-        if (column(1).trimmed().isEmpty()) {
+        const CaseRow row = currentCase();
+        if (row.hospNum.trimmed().isEmpty()) {
             notify(QStringLiteral("Please select patient to revoke."));
             return;
         }
-        if (CaseChecks::HasCathLabCharges(Selection.SelectedHospNum, Selection.SelectedIDNum)) {
+        if (CaseChecks::HasCathLabCharges(row.hospNum, row.idNum)) {
             MsgBox(QStringLiteral("Cant revoke registration with cathlab charges."), vbOKOnly | vbQuestion,
                    QStringLiteral("information"));
             return;
         }
-        if (CaseChecks::HasOpenCommunication(Selection.SelectedIDNum)) {
+        if (CaseChecks::HasOpenCommunication(row.idNum)) {
             notify(QStringLiteral("There's a pending package request from the stations for this patient, please check the "
                                   "notification."));
             return;
         }
-        if (!confirmed(QStringLiteral("Are you sure you want to revoke registration of ") + column(3) + QStringLiteral("?")))
+        if (!confirmed(QStringLiteral("Are you sure you want to revoke registration of ") + row.name + QStringLiteral("?")))
             return;
-        if (CaseChecks::AskUserValidation().isEmpty()) return;
-        if (CaseActionsData::RevokeRegistration(SharedConnection(), Selection.SelectedIDNum, DialogAnswers.ValidatedUserID) > 0)
+        const QString user = CaseChecks::AskUserValidation();
+        if (user.isEmpty()) return;
+        if (CaseActionsData::RevokeRegistration(SharedConnection(), row.idNum, user) > 0)
             MsgBox(QStringLiteral("Patient registration was successfully revoked."), vbOKOnly, QStringLiteral("Information"));
         else
             MsgBox(QStringLiteral("Patient registration was already revoked."), vbOKOnly, QStringLiteral("Information"));

@@ -36,7 +36,11 @@ protected:
 
 private:
     void setShapeColour(QFrame* shape, qint64 colour);
-    // Column n of the current row.
-    QString column(int n) const;
+    // The case of the current row, taken once when an action starts: the action asks about, checks
+    // and writes that case only, whatever another list selects meanwhile.
+    struct CaseRow {
+        QString hospNum, idNum, name;   // columns 1 to 3
+    };
+    CaseRow currentCase() const;
     QList<QPair<QLabel*, QFrame*>> m_actions;
 };

@@ -4,6 +4,7 @@
 #include "patients/CaseChecks.h"
 #include "patients/PatientGrid.h"
 #include "platform/text/Format.h"
+#include "platform/text/Twips.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -38,7 +39,7 @@ frmListERAdmission::frmListERAdmission()
     }
     layout->addLayout(buttons);
     connect(MSHFlexList, &PatientGrid::Click, this, &frmListERAdmission::MSHFlexList_Click);
-    resize(17100 / 15, 6000 / 15);
+    resize(TwipsToPixels(17100), TwipsToPixels(6000));
     Form_Load();
 }
 

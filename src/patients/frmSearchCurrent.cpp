@@ -4,6 +4,7 @@
 #include "patients/PatientGrid.h"
 #include "patients/PatientListCommon.h"
 #include "patients/PatientListData.h"
+#include "platform/text/Twips.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -23,7 +24,6 @@
 using namespace PatientListCommon;
 
 namespace {
-constexpr int px(int twips) { return twips / 15; }
 constexpr qint64 kEvenRowColour = 0xFEE2C5;
 constexpr qint64 kCashBasisColour = 0xFF;
 }
@@ -44,7 +44,7 @@ frmSearchCurrent::frmSearchCurrent()
     setModal(true);
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->resize(px(3600), px(900));
+    Frame1->resize(TwipsToPixels(3600), TwipsToPixels(900));
     Label1[0] = new QLabel(QStringLiteral("Patient Searching"), Frame1);
     QFont heading = Label1[0]->font();
     heading.setBold(true);
@@ -85,7 +85,7 @@ frmSearchCurrent::frmSearchCurrent()
         MSHFlexList_DblClick();
     });
     new KeyPreview(this);
-    resize(px(16500), px(8400));
+    resize(TwipsToPixels(16500), TwipsToPixels(8400));
 }
 
 void frmSearchCurrent::showEvent(QShowEvent* event)
@@ -193,11 +193,11 @@ void frmSearchCurrent::resizeEvent(QResizeEvent* event)
 
 void frmSearchCurrent::Form_Resize()
 {
-    Frame1->move(px(20), 0);
-    Frame2->setGeometry(px(20), Frame1->height(), Frame1->width(), Frame1->height());
+    Frame1->move(TwipsToPixels(20), 0);
+    Frame2->setGeometry(TwipsToPixels(20), Frame1->height(), Frame1->width(), Frame1->height());
     const int top = Frame1->height() + Frame2->height();
-    Picture1->setGeometry(px(20), top, Frame1->width(), qMax(0, height() - top));
-    const int gridLeft = Frame2->width() + px(100);
+    Picture1->setGeometry(TwipsToPixels(20), top, Frame1->width(), qMax(0, height() - top));
+    const int gridLeft = Frame2->width() + TwipsToPixels(100);
     MSHFlexList->setGeometry(gridLeft, 0, qMax(0, width() - gridLeft), height());
 }
 

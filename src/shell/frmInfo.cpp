@@ -4,6 +4,7 @@
 #include "patients/PatientGrid.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
+#include "platform/text/AdmissionNumber.h"
 #include "platform/text/Format.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
@@ -73,7 +74,7 @@ void frmInfo::Form_Load()
     lblInfo[1]->setText(cell(2));
     lblPatient->setText(cell(3));
     lblInfo[2]->setText(AdmissionDateText(cell(4)));
-    if (!lblInfo[1]->text().endsWith(QLatin1Char('B')))
+    if (!IsOutPatientNumber(lblInfo[1]->text()))
         lblInfo[3]->setText(Session.PatientSearch ? Session.PatientSearch->Admission()->Room : QString());
     else
         lblInfo[3]->setText(QStringLiteral("ER/OPD"));

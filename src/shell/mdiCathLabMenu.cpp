@@ -8,6 +8,7 @@
 #include "platform/agent/Agent.h"
 #include "platform/db/Connection.h"
 #include "platform/report/ReportHost.h"
+#include "platform/text/Twips.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
 #include "shared/clsParameters.h"
@@ -309,7 +310,7 @@ void mdiCathLabMenu::LoadAgentCharacter()
 void mdiCathLabMenu::MDIForm_Resize()
 {
     // 100 twips from the toolbar's right end
-    cmdRequests->move(Toolbar1->width() - cmdRequests->width() - 100 / 15, cmdRequests->y());
+    cmdRequests->move(Toolbar1->width() - cmdRequests->width() - TwipsToPixels(100), cmdRequests->y());
 }
 
 void mdiCathLabMenu::resizeEvent(QResizeEvent* event)

@@ -1,5 +1,6 @@
 // The main window's menu bar, its two pop-up menus and its toolbar. What each item does is in
 // mdiCathLabMenu_Actions.cpp.
+#include "platform/text/Twips.h"
 #include "shell/mdiCathLabMenu.h"
 
 #include <QAction>
@@ -161,7 +162,7 @@ void mdiCathLabMenu::buildToolbar()
     cmdRequests->setIcon(QIcon(QStringLiteral(":/shell/requests.svg")));
     cmdRequests->setIconSize(QSize(28, 28));
     cmdRequests->setToolTip(QStringLiteral("Pending requests"));
-    cmdRequests->setFixedSize(615 / 15, 525 / 15);
+    cmdRequests->setFixedSize(TwipsToPixels(615), TwipsToPixels(525));
     cmdRequests->setFlat(false);
     setRequestsColor(QColor(0, 64, 0));
     cmdRequests->setVisible(false);

@@ -1,5 +1,6 @@
 #include "workspace/ChartRequestData.h"
 
+#include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "shared/modGlobalsRoutines.h"
 
@@ -78,8 +79,7 @@ void SaveDiet(Connection& c, const DietChange& d)
 bool SavePrecautions(Connection& c, const QString& idNum, const QString& text, const QString& userID, const QString& stationID)
 {
     const QString id = idNum.trimmed();
-    const QString table = id.endsWith(QLatin1Char('B')) ? QStringLiteral("PATIENT_DATA..tbOutPatientHistory")
-                                                        : QStringLiteral("PATIENT_DATA..tbPatientHistory");
+    const QString table = StayTables::Of(id).history;
     TransactionGuard tx(c);
     // Bound as typed, so an apostrophe is stored intact.
     if (c.execute(QStringLiteral("UPDATE %1 SET Precautions = ? WHERE IDNum = ?").arg(table), {text, id}) == 0)

@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/text/AdmissionNumber.h"
 
 namespace ProfileData {
 
@@ -41,7 +42,7 @@ HistoryTexts ReadHistoryTexts(Connection& c, const QString& idNum)
 {
     HistoryTexts h;
     const QString id = idNum.trimmed();
-    if (id.endsWith(QLatin1Char('B'))) return h;
+    if (IsOutPatientNumber(id)) return h;
     Recordset rs = c.query(QStringLiteral("SELECT COALESCE(X.BriefHistory, '') AS BriefHistory, COALESCE(X.PhysicalExamination, '') "
                                           "AS PhysicalExamination FROM PATIENT_DATA..tbPatientHistory H LEFT OUTER JOIN "
                                           "PATIENT_DATA..tbPatientHistoryExam X ON X.IDNum = H.IDNum WHERE H.IDNum = ?"),
@@ -68,7 +69,7 @@ void SaveProfile(Connection& c, const SaveArgs& a)
 
 void UpdateHistory(Connection& c, const SaveArgs& a)
 {
-    if (a.idNum.trimmed().endsWith(QLatin1Char('B'))) return;
+    if (IsOutPatientNumber(a.idNum)) return;
     // Only a stay that has its history row is updated; none is made here.
     c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatientHistory SET AdmittingDiagnosis = ?, ChiefComplaint = ? WHERE IDNum = ?"),
               {a.admDiagnosis.trimmed(), a.chiefComplaint.trimmed(), a.idNum});

@@ -2,8 +2,10 @@
 
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
+#include "platform/text/AdmissionNumber.h"
 #include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/UserRights.h"
 #include "shared/WorkspaceLink.h"
@@ -167,7 +169,7 @@ void frmFinal::PatientChanged()
 // The notes and vital signs are saved for in-patients only.
 void frmFinal::EnableChartSaves()
 {
-    const bool inPatient = !txtID->text().endsWith(QLatin1Char('B'));
+    const bool inPatient = !IsOutPatientNumber(txtID->text());
     cmdSaveNotes[0]->setEnabled(inPatient);
     cmdSaveVitalSign->setEnabled(inPatient);
 }
@@ -472,7 +474,7 @@ void frmFinal::LoadPatientHeader()
     Connection& c = SharedConnection();
     const QString id = txtID->text();
     const QString pno = txtPno->text();
-    const bool outPatient = id.trimmed().endsWith(QLatin1Char('B'));
+    const bool outPatient = IsOutPatientNumber(id);
     ReportValues.SlipReportParam5.clear();
     ReportValues.SlipReportParam12.clear();
     QString membership;
@@ -735,14 +737,6 @@ void frmFinal::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-bool frmFinal::TypeInCapitals(QLineEdit* box, const QKeyEvent* key)
-{
-    const QString t = key->text();
-    if (t.isEmpty() || t == t.toUpper()) return false;
-    box->insert(t.toUpper());
-    return true;
-}
-
 bool frmFinal::eventFilter(QObject* watched, QEvent* event)
 {
     for (int i = 0; i < 7; ++i) {
@@ -754,7 +748,7 @@ bool frmFinal::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->text() == QLatin1String("'")) return true; // the apostrophe is discarded everywhere
         if (ScheduleKey(watched, key) || VitalSignKey(watched, key)) return true;
-        if (watched == txtPatient && TypeInCapitals(txtPatient, key)) return true;
+        if (watched == txtPatient && SendKeyInUpperCase(txtPatient, key)) return true;
         const int code = key->key() - Qt::Key_F1 + 112;
         if (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F12) {
             // a key the handler leaves as it was (a refused F6 or F7) goes on to the control

@@ -222,8 +222,6 @@ private:
     // Empties the header's texts and the caption's package notes.
     void ClearPatientHeader();
     void EnableChartSaves();
-    // A letter typed into the box goes in as a capital; true when it did.
-    static bool TypeInCapitals(QLineEdit* box, const class QKeyEvent* key);
     int m_lastTab = 0;
     bool m_inTabSwitch = false;
 };

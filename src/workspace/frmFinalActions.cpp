@@ -5,6 +5,7 @@
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "components/login/clsCurrentuser.h"
+#include "platform/text/AdmissionNumber.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/UserRights.h"
 #include "shared/lookups/AccountChecks.h"
@@ -124,7 +125,7 @@ void frmFinal::RunActionBarElement(int index)
         // The pending-request grid of the request status page is not part of the program yet, so
         // there is nothing to hold the discharge order back.
         ShowWindowNotYetAvailable(QStringLiteral("Discharge Order"));
-        AccountState::RefreshPatientRecord(!id.endsWith(QLatin1Char('B')));
+        AccountState::RefreshPatientRecord(!IsOutPatientNumber(id));
         return;
     default:
         return;

@@ -6,6 +6,7 @@
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "platform/db/Connection.h"
+#include "platform/text/AdmissionNumber.h"
 #include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
 #include "shared/modGlobals.h"
@@ -106,7 +107,7 @@ void frmFinal::LoadConfinements()
         // the patient search holds for the open patient.
         QVariant admissionDate = Selection.SelectedAdmissionDate;
         if (Session.PatientSearch)
-            admissionDate = txtID->text().trimmed().endsWith(QLatin1Char('B'))
+            admissionDate = IsOutPatientNumber(txtID->text())
                                 ? Session.PatientSearch->PatientClass()->clsOutPatient()->AdmissionDate
                                 : Session.PatientSearch->Admission()->AdmissionDate;
         Recordset rs = confinements().GetConfinementPeriod(conn.connectionString(), txtPno->text(), admissionDate);
@@ -188,7 +189,7 @@ void frmFinal::BuildClinicalSummary()
         append(CRLF, spacer);
 
         // The comparison is exact: a lower-case "b" is an in-patient admission number.
-        const bool outPatient = key.trimmed().endsWith(QLatin1Char('B'));
+        const bool outPatient = IsOutPatientNumber(key);
         HeaderAdmission a;
         HeaderVisit v;
         HeaderPatient p;
@@ -288,7 +289,7 @@ void frmFinal::BuildClinicalSummary()
     // after a failed build.
     if (!Session.PatientSearch) return;
     try {
-        if (txtID->text().trimmed().endsWith(QLatin1Char('B')))
+        if (IsOutPatientNumber(txtID->text()))
             Session.PatientSearch->PatientClass()->clsOutPatient()->OpenOutPatient(txtID->text().trimmed(), txtPno->text().trimmed());
         else
             Session.PatientSearch->ValidateAdmission(txtID->text().trimmed());

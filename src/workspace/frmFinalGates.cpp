@@ -4,6 +4,7 @@
 
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
+#include "platform/text/AdmissionNumber.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
 #include "shared/lookups/AccountChecks.h"
@@ -91,7 +92,7 @@ void frmFinal::RefreshAccountFlags()
     cmdNextPatient[9]->setVisible(false);
     const QString id = txtID->text().trimmed();
     const bool allowPersonal = StationParameters().CLAllowRequestPersonalPx();
-    if (!id.endsWith(QLatin1Char('B'))) {
+    if (!IsOutPatientNumber(id)) {
         AccountState::RefreshPatientRecord(true);
         const HeaderAdmission a = admissionFlags(id);
         const struct { bool ok; QWidget* list; QWidget* more; } rows[] = {
@@ -158,7 +159,7 @@ void frmFinal::OpenCashAssessment()
 {
     try {
         const QString id = txtID->text();
-        const bool outPatient = id.endsWith(QLatin1Char('B'));
+        const bool outPatient = IsOutPatientNumber(id);
         const bool cashBasis = GetOkeyCL(SharedConnection(), id);
         if (!outPatient && !cashBasis)
             return refuse(QStringLiteral("The patient's account has not been placed under cash basis ") +

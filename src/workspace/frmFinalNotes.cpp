@@ -3,6 +3,7 @@
 
 #include "access/frmTransaction_UserValidation.h"
 #include "platform/db/Connection.h"
+#include "platform/text/AdmissionNumber.h"
 #include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
@@ -139,7 +140,7 @@ void frmFinal::LoadNursesNotes()
 
 void frmFinal::txtNotesEntry_Change()
 {
-    if (!txtID->text().endsWith(QLatin1Char('B'))) cmdSaveNotes[0]->setEnabled(true);
+    if (!IsOutPatientNumber(txtID->text())) cmdSaveNotes[0]->setEnabled(true);
 }
 
 bool frmFinal::ValidateUser(const QString& question)

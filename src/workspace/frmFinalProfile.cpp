@@ -4,6 +4,7 @@
 #include "access/frmTransaction_UserValidation.h"
 #include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
+#include "platform/text/AdmissionNumber.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -198,7 +199,7 @@ void frmFinal::cmdUpdate_Click()
     for (QPlainTextEdit* b : {txtBriefHistory, txtSkin, txtHeadNeck, txtThorax, txtAbdomen, txtExtremeties, txtLympNodes,
                               txtGenitalia, txtRectal, txtNeurological, txtAllergyOthers, txtOtherPE, txtFMOthers})
         b->setReadOnly(false);
-    const bool inPatient = !txtID->text().trimmed().endsWith(QLatin1Char('B'));
+    const bool inPatient = !IsOutPatientNumber(txtID->text());
     txtADMDiagnosis->setReadOnly(!inPatient);
     txtChiefComplaints->setReadOnly(!inPatient);
     cmdSaveprofile->setEnabled(true);

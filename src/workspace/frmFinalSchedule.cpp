@@ -4,6 +4,7 @@
 #include "components/StationComponents.h"
 #include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
+#include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -244,5 +245,5 @@ bool frmFinal::ScheduleKey(QObject* watched, const QKeyEvent* key)
         else if (SearchDoctor(watched == txtSurgeon[1] ? txtSurgeon : txtAnesthesiologist)) focusNextChild();
         return true;
     }
-    return doctorBox && TypeInCapitals(static_cast<QLineEdit*>(watched), key);
+    return doctorBox && SendKeyInUpperCase(watched, key);
 }

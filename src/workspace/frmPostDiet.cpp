@@ -3,6 +3,7 @@
 #include "access/frmTransaction_UserValidation.h"
 #include "components/StationComponents.h"
 #include "platform/db/Connection.h"
+#include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -103,10 +104,7 @@ bool frmPostDiet::eventFilter(QObject* watched, QEvent* event)
                 searchDiet(txtNewDiet->text());
                 return false;
             }
-            if (!k->text().isEmpty() && k->text() != k->text().toUpper()) {
-                txtNewDiet->insert(QString(QChar(char16_t(KeyPress::AllUppers(k->text().at(0).unicode())))));
-                return true;
-            }
+            if (SendKeyInUpperCase(txtNewDiet, k)) return true;
         }
     }
     return QDialog::eventFilter(watched, event);

@@ -53,16 +53,11 @@ protected:
             }
         ADD_FAILURE() << "not found: " << employee.toStdString();
     }
-    QStringList tickedIds() const
-    {
-        QStringList ids;
-        for (const QString& line : w->tickedLines()) ids << ItemIdOfLine(line);
-        return ids;
-    }
+    QStringList tickedIds() const { return w->tickedIds(); }
     void tick(const QString& id, bool on)
     {
         for (int i = 0; i < w->lstRights->count(); ++i)
-            if (ItemIdOfLine(w->lstRights->item(i)->data(Qt::UserRole).toString()) == id)
+            if (w->lstRights->item(i)->data(Qt::UserRole).toString() == id)
                 w->lstRights->item(i)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
     }
     QString storedRights(const QString& employee)
@@ -84,7 +79,7 @@ TEST_F(UserRightsWindow, OpensWithActiveItemsUntickedAndNothingToSave)
     conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseUserSettings (ItemID, Description, Status) VALUES ('40', 'Retired', 'I')"));
     ASSERT_TRUE(w->Form_Load());
     EXPECT_EQ(w->lstRights->count(), DemoPeople::rightItems().size());
-    EXPECT_TRUE(w->tickedLines().isEmpty());
+    EXPECT_TRUE(w->tickedIds().isEmpty());
     EXPECT_FALSE(w->fraRights->isEnabled());
     EXPECT_FALSE(w->cmdSave->isEnabled());
     EXPECT_EQ(w->lstRights->item(0)->text(), DemoPeople::rightItems()[0].second);
@@ -179,14 +174,52 @@ TEST_F(UserRightsWindow, RefusedValidationWritesNothing)
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
-TEST_F(UserRightsWindow, UnknownItemsInTheTextAreDroppedOnSave)
+TEST_F(UserRightsWindow, RightsTheListDoesNotShowAreKeptAndBlanksDoNotHideARight)
 {
     conn().execute(QStringLiteral("UPDATE STATION..tbNurseUserRights SET EmployeeRights = '|1|99| 3|10' WHERE EmployeeID = 'CL004'"));
     choose(QStringLiteral("CL004"));
-    EXPECT_EQ(tickedIds(), QStringList({QStringLiteral("1"), QStringLiteral("10")}));   // " 3" is not "3"
+    EXPECT_EQ(tickedIds(), QStringList({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("10")}));
     queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     QTest::mouseClick(w->cmdSave, Qt::LeftButton);
-    EXPECT_EQ(storedRights(QStringLiteral("CL004")), QStringLiteral("|1|10"));
+    EXPECT_EQ(storedRights(QStringLiteral("CL004")), QStringLiteral("|1|3|10|99"));
+    EXPECT_TRUE(HasUserRight(conn(), QStringLiteral("99"), QStringLiteral("CL004")));
+
+    // unticking every listed right still keeps the one the window does not show
+    QTest::mouseClick(w->chkSelectAll, Qt::LeftButton, {}, QPoint(6, w->chkSelectAll->height() / 2));
+    QTest::mouseClick(w->chkSelectAll, Qt::LeftButton, {}, QPoint(6, w->chkSelectAll->height() / 2));
+    ASSERT_TRUE(tickedIds().isEmpty());
+    queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+    QTest::mouseClick(w->cmdSave, Qt::LeftButton);
+    EXPECT_EQ(storedRights(QStringLiteral("CL004")), QStringLiteral("|99"));
+}
+
+TEST_F(UserRightsWindow, EachLineCarriesItsItemIdAndShowsItsDescription)
+{
+    const auto items = DemoPeople::rightItems();
+    ASSERT_EQ(w->lstRights->count(), items.size());
+    for (int i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(w->lstRights->item(i)->data(Qt::UserRole).toString(), items[i].first);
+        EXPECT_EQ(w->lstRights->item(i)->text(), items[i].second);
+    }
+}
+
+TEST(UserRightsText, TickedInListOrderThenWhatTheListDoesNotShow)
+{
+    struct Case {
+        QStringList ticked;
+        const char* stored;
+        const char* saved;
+    };
+    const QStringList listed = {QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("10"), QStringLiteral("101")};
+    const Case cases[] = {
+        {{"1", "10"}, "|1|99| 3|10", "|1|10|99"},   // " 3" is the listed 3: unticked, so dropped
+        {{}, "|99|| 7 |99", "|99|7"},                // blanks and repeats read once
+        {{"101"}, "|1|101", "|101"},
+        {{"3"}, "", "|3"},
+        {{}, "5", ""},                               // nothing stands before the first "|"
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BuildRightsText(c.ticked, listed, QString::fromLatin1(c.stored)), QString::fromLatin1(c.saved)) << c.stored;
 }
 
 TEST_F(UserRightsWindow, ATypedIdIsNotSavedUntilChosen)

@@ -4,9 +4,11 @@
 #include "GridDriver.h"
 #include "PatientsFixture.h"
 
+#include "access/frmTransaction_UserValidation.h"
 #include "components/Component.h"
 #include "components/login/clsCurrentuser.h"
 #include "patients/CaseActionsData.h"
+#include "patients/PatientSelection.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
 #include "platform/db/Dialect.h"
@@ -253,6 +255,32 @@ TEST_F(CaseActions, RevokeAsksThenValidatesThenRevokesEveryCaseOfTheAdmission)
     }
     // the case is gone from the list after the search
     EXPECT_EQ(w->MSHFlexList->TextMatrix(1, 2), QString());
+}
+
+TEST_F(CaseActions, RevokeActsOnTheRowItAskedAboutWhateverIsSelectedMeanwhile)
+{
+    choose(QStringLiteral("900106B"));
+    const QString otherHosp = scalarText(QStringLiteral("SELECT HospNum FROM CLINICAL_AREA..TBCLPATIENT WHERE IDNum = '2026900001'"));
+    UiScript::queueAnswer(vbYes);
+    UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [&](QDialog* d) {
+        // another open list selects its patient while the validation is up
+        PatientSelection::SelectRow(otherHosp, QStringLiteral("2026900001"), 1, PatientSelection::Kind::InPatient, false, false);
+        auto* v = static_cast<frmTransaction_UserValidation*>(d);
+        QTest::keyClicks(v->txtUserID, QStringLiteral("CL002"));
+        QTest::keyClick(v->txtUserID, Qt::Key_Return);
+        QTest::keyClicks(v->txtAccessCode, QStringLiteral("CATH2"));
+        QTest::keyClick(v->txtAccessCode, Qt::Key_Return);
+    });
+    ASSERT_EQ(Selection.SelectedIDNum, QStringLiteral("900106B"));
+    w->lblRevoke_Click();
+    EXPECT_EQ(UiScript::texts(), (QStringList{QStringLiteral("Are you sure you want to revoke registration of LACSON, VIRGILIO NAVARRO?"),
+                                              QStringLiteral("Patient registration was successfully revoked.")}));
+    EXPECT_EQ(scalarText(QStringLiteral("SELECT RecordStatus FROM CLINICAL_AREA..TBCLPATIENT WHERE IDNum = '900106B'")),
+              QStringLiteral("R"));
+    EXPECT_EQ(scalarText(QStringLiteral("SELECT RevokedBy FROM CLINICAL_AREA..TBCLPATIENT WHERE IDNum = '900106B'")),
+              QStringLiteral("CL002"));
+    EXPECT_EQ(scalarText(QStringLiteral("SELECT RecordStatus FROM CLINICAL_AREA..TBCLPATIENT WHERE IDNum = '2026900001'")),
+              QStringLiteral("X"));
 }
 
 TEST_F(CaseActions, RevokeEndsQuietlyOnCancel)

@@ -1,4 +1,5 @@
 // The two patient list windows: loading, colours, legend, counter, search boxes and keys.
+#include "support/TypeKeys.h"
 #include "GridDriver.h"
 #include "PatientsFixture.h"
 
@@ -135,7 +136,8 @@ TEST_F(PatientLists, SearchBoxesEmptyEachOtherAndFilterKeys)
     frmCathPatients* w = openCaseList();
     w->txtSearch[0]->setFocus();
     QTest::keyClicks(w->txtSearch[0], QStringLiteral("ab3e'l"));
-    EXPECT_EQ(w->txtSearch[0]->text(), QStringLiteral("ABEL"));
+    typeKeys(w->txtSearch[0], QStringLiteral("\u00F1"));
+    EXPECT_EQ(w->txtSearch[0]->text(), QStringLiteral("ABEL\u00D1"));
     EXPECT_TRUE(w->Command1->isEnabled());
     w->txtSearch[1]->setFocus();
     QApplication::processEvents();
@@ -156,6 +158,29 @@ TEST_F(PatientLists, SearchBoxesEmptyEachOtherAndFilterKeys)
     EXPECT_FALSE(w->Command1->isEnabled());
     QTest::keyClick(w->txtSearch[2], Qt::Key_Return);
     EXPECT_EQ(w->MSHFlexList->Rows() - 1, count(QStringLiteral("SELECT COUNT(*) FROM CLINICAL_AREA..TBCLPATIENT WHERE RecordStatus = 'X'")));
+}
+
+TEST_F(PatientLists, TheAdmissionNumberIsFoundWhateverTheCaseOfItsLetter)
+{
+    frmCathPatients* w = openCaseList();
+    w->txtSearch[2]->setFocus();
+    QTest::keyClicks(w->txtSearch[2], QStringLiteral("900101b"));
+    EXPECT_EQ(w->txtSearch[2]->text(), QStringLiteral("900101B"));   // typed letters in capitals, as in the last-name box
+    QTest::keyClick(w->txtSearch[2], Qt::Key_Return);
+    ASSERT_EQ(w->MSHFlexList->Rows(), 2);
+    EXPECT_EQ(w->MSHFlexList->TextMatrix(1, 2), QStringLiteral("900101B"));
+
+    // a number put in the box some other way (pasted) is found all the same, in both lists
+    w->txtSearch[2]->setText(QStringLiteral("900101b"));
+    w->Command1_Click();
+    ASSERT_EQ(w->MSHFlexList->Rows(), 2);
+    EXPECT_EQ(w->MSHFlexList->TextMatrix(1, 2), QStringLiteral("900101B"));
+    frmSearch* s = openGeneralList();
+    QTest::mouseClick(s->optPatientType[1], Qt::LeftButton);
+    s->txtSearch[2]->setText(QStringLiteral(" 900104b "));
+    s->Command1_Click();
+    ASSERT_EQ(s->MSHFlexList->Rows(), 2);
+    EXPECT_EQ(s->MSHFlexList->TextMatrix(1, 2), QStringLiteral("900104B"));
 }
 
 TEST_F(PatientLists, OutPatientOptionReloadsWithTheTextsKept)

@@ -89,7 +89,7 @@ TEST_F(PatientLookupsTest, HospitalNumberCaseNumberAndPrecautions)
     EXPECT_EQ(GetHospNum(conn(), QStringLiteral("X' OR '1'='1")), QString());
     EXPECT_EQ(GetPrecautions(conn(), QStringLiteral(" TI1 ")), QStringLiteral("IODINE ALLERGY"));
     EXPECT_EQ(GetPrecautions(conn(), QStringLiteral("TO1B")), QStringLiteral("LATEX"));
-    EXPECT_EQ(GetPrecautions(conn(), QStringLiteral("TO1B ")), QString()); // trailing blank: the in-patient history
+    EXPECT_EQ(GetPrecautions(conn(), QStringLiteral("TO1B ")), QStringLiteral("LATEX")); // a padded visit is still a visit
     EXPECT_EQ(GetPrecautions(conn(), QStringLiteral("TI1B")), QString());  // null precautions
     EXPECT_EQ(GetCathLabNum(conn(), QStringLiteral("TI1")), QStringLiteral(" A U T O "));
     exec(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLPatient (CathLabNum, IDNum, HospNum, RecordStatus) VALUES "

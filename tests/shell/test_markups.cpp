@@ -1,5 +1,6 @@
 // Mark-up settings and the mark-up choice dialog.
 #include "support/TestDatabase.h"
+#include "support/TypeKeys.h"
 
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
@@ -60,6 +61,9 @@ TEST_F(Markups, TheListShowsEveryMarkupByCode)
     EXPECT_EQ(f.tlbbtnSearch->toolTip(), QStringLiteral("Search Patient"));
 
     // the search matches the beginning of the description; no match leaves the list as it was
+    typeKeys(f.txtSearch, QStringLiteral("\u00FAs"));   // accented letters as the patient list takes them
+    EXPECT_EQ(f.txtSearch->text(), QStringLiteral("\u00DAS"));
+    f.txtSearch->clear();
     QTest::keyClicks(f.txtSearch, QStringLiteral("sp"));
     EXPECT_EQ(f.txtSearch->text(), QStringLiteral("SP"));
     f.tlbbtnSearch_Click();
@@ -87,14 +91,14 @@ TEST_F(Markups, AddSavesANewRowWithTheNextCode)
     EXPECT_TRUE(f.optMarkup[0]->isChecked());
     EXPECT_FALSE(f.cmdAdd->isEnabled());
     EXPECT_FALSE(f.grdListing->isEnabled());
-    QTest::keyClicks(f.txtDesc, QStringLiteral("o'neil surcharge"));
+    typeKeys(f.txtDesc, QStringLiteral("o'neil surcharge \u00F1"));
     f.txtMarkup->setText(QStringLiteral("0.25"));
     f.cmdSave_Click();
     EXPECT_EQ(UiScript::texts(), (QStringList{QStringLiteral("Are you sure you want to save this entry?"),
                                               QStringLiteral("Mark up successfully saved.")}));
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
     const Row r = stored(QStringLiteral("005"));
-    EXPECT_EQ(r.description, QStringLiteral("O'NEIL SURCHARGE")); // a quote is kept as typed
+    EXPECT_EQ(r.description, QStringLiteral("O'NEIL SURCHARGE \u00D1")); // a quote is kept as typed
     EXPECT_EQ(r.value, QStringLiteral("0.25"));
     EXPECT_EQ(r.status, QStringLiteral("A"));
     EXPECT_EQ(r.op, QStringLiteral("*"));

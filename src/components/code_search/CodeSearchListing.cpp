@@ -1,16 +1,9 @@
-// The code search's pick lists (the kinds the program uses) and the key filter's upper-casing.
+// The code search's pick lists (the kinds the program uses).
 #include "components/StationComponents.h"
 #include "components/code_search/frmCodeSearchList.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/ui/MessageBox.h"
-
-int KeyPress::AllUppers(int keyAscii)
-{
-    if (keyAscii <= 0 || keyAscii > 0xFFFF) return keyAscii;
-    const QChar upper = QChar(char16_t(keyAscii)).toUpper();
-    return upper.unicode() > 0xFF && keyAscii <= 0xFF ? keyAscii : upper.unicode();
-}
 
 QList<QStringList> clsCodeSearch::listingRows(const QString& sql, const QVariantList& params, const QString& text,
                                               int nameColumn)

@@ -4,6 +4,7 @@
 #include "hospital/DemoData.h"
 
 #include "platform/db/Connection.h"
+#include "platform/text/AdmissionNumber.h"
 
 #include <QDateTime>
 
@@ -116,7 +117,7 @@ void insertCase(Connection& c, const QString& num, const QString& idNum, const Q
     c.execute(QStringLiteral("INSERT INTO CLINICAL_AREA..TBCLPATIENT (CathLabNum, IDNum, HospNum, PatientType, RegistryDate, "
                              "UserID, RecordStatus, DateDischarged, DischargedBy, DateRevoked, RevokedBy) "
                              "VALUES (?, ?, ?, ?, ?, 'CL001', ?, ?, ?, ?, ?)"),
-              {num, idNum, hospNum, idNum.endsWith(QLatin1Char('B')) ? QStringLiteral("O") : QStringLiteral("I"), registered,
+              {num, idNum, hospNum, IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I"), registered,
                status, status == QLatin1String("D") ? QVariant(registered.addDays(1)) : kNoDate,
                status == QLatin1String("D") ? QVariant(QStringLiteral("CL002")) : QVariant(QString()),
                status == QLatin1String("R") ? QVariant(registered.addSecs(3600)) : kNoDate,

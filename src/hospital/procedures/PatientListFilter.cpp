@@ -8,7 +8,8 @@ PatientListFilter PatientListFilter::from(const QString& lastName, const QString
     const QString id = idNum.trimmed(), hosp = hospNum.trimmed(), last = lastName.trimmed();
     if (!id.isEmpty()) {
         f.kind = ByAdmission;
-        f.params = {id};
+        // Admission numbers are stored in capitals ("900101B"); "900101b" is the same number.
+        f.params = {id.toUpper()};
     } else if (!hosp.isEmpty()) {
         f.kind = ByHospital;
         f.params = {hosp};

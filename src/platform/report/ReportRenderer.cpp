@@ -5,6 +5,7 @@
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportTemplate.h"
 #include "platform/text/Format.h"
+#include "platform/text/Twips.h"
 
 #include <QHash>
 #include <QLocale>
@@ -12,7 +13,7 @@
 #include <QRegularExpression>
 
 namespace {
-constexpr double kTwipsPerPx = 15.0; // 1440 twips, 96 pixels to the inch
+constexpr double kTwipsPerPx = kTwipsPerPixel;
 
 QString escaped(const QString& text)
 {

@@ -1,3 +1,4 @@
+#include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
 
 #include <QHeaderView>
@@ -108,13 +109,13 @@ void FlexGrid::setFormatString(const QString& format)
 void FlexGrid::setColWidth(int col, int twips)
 {
     checkCell(0, col);
-    setColumnWidth(col, qMax(0, twips / 15));
+    setColumnWidth(col, qMax(0, TwipsToPixels(twips)));
 }
 
 int FlexGrid::ColWidth(int col) const
 {
     checkCell(0, col);
-    return columnWidth(col) * 15;
+    return PixelsToTwips(columnWidth(col));
 }
 
 // Fixed cells look like a header: the button colour and bold text.

@@ -2,6 +2,7 @@
 
 #include "components/StationComponents.h"
 #include "platform/db/Recordset.h"
+#include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shared/modGlobals.h"
@@ -18,7 +19,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QScopedValueRollback>
-#include <QCoreApplication>
 
 frmRequestingDoctor* frmRequestingDoctor::instance()
 {
@@ -185,14 +185,5 @@ bool frmRequestingDoctor::eventFilter(QObject* watched, QEvent* event)
         }
         return true;
     }
-    const QString text = key->text();
-    if (text.size() == 1) {
-        const int upper = KeyPress::AllUppers(text[0].unicode());
-        if (upper != text[0].unicode()) {
-            QKeyEvent upperKey(QEvent::KeyPress, key->key(), key->modifiers(), QString(QChar(upper)));
-            QCoreApplication::sendEvent(box, &upperKey);
-            return true;
-        }
-    }
-    return false;
+    return SendKeyInUpperCase(box, key);
 }

@@ -1,6 +1,7 @@
 #include "shared/lookups/AccountChecks.h"
 
 #include "components/patient_search/clsPatientSearch.h"
+#include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
@@ -118,11 +119,9 @@ bool IsCF4Required(Connection& c, const QString& idNum)
         const QString start = StationParameters().RequireCF4Start();
         if (!start.trimmed().isEmpty()) {
             // Compared as texts: the admission day as yyyy-mm-dd against the parameter as written.
-            const QString table = Lookup::isOutPatientNumber(idNum) ? QStringLiteral("tbOutPatient")
-                                                                    : QStringLiteral("tbPatient");
-            const Recordset rs = query(c, QStringLiteral("SELECT 1 AS Found FROM Patient_Data..%1 WHERE IDNum = ? "
+            const Recordset rs = query(c, QStringLiteral("SELECT 1 AS Found FROM %1 WHERE IDNum = ? "
                                                       "AND SUBSTR(CAST(AdmDate AS VARCHAR(30)), 1, 10) >= ?")
-                                           .arg(table),
+                                           .arg(StayTables::Of(idNum).stay),
                                        {idNum, start});
             if (rs.isEmpty()) return false;
         }

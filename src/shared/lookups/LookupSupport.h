@@ -10,9 +10,6 @@
 
 namespace Lookup {
 
-// An admission number whose last character is "B" is an out-patient visit.
-inline bool isOutPatientNumber(const QString& idNum) { return idNum.endsWith(QLatin1Char('B')); }
-
 // A text to bind where an empty text must stay an empty text: a null QString binds as NULL.
 inline QString textParam(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
 

@@ -1,11 +1,10 @@
 #include "shared/lookups/PatientLookups.h"
 
+#include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/lookups/LookupSupport.h"
 #include "shared/modGlobals.h"
-
-using Lookup::isOutPatientNumber;
 
 namespace {
 Recordset query(Connection& c, const QString& sql, const QVariantList& params) { return c.query(sql, params); }
@@ -56,8 +55,7 @@ QString GetPackageRate(Connection& c, const QString& packageID, const QString& r
 QString GetHospNum(Connection& c, const QString& idNum)
 {
     return Lookup::trapped(QString(), [&] {
-        const QString table = isOutPatientNumber(idNum.trimmed()) ? QStringLiteral("PATIENT_DATA..TBOUTPATIENT")
-                                                                  : QStringLiteral("PATIENT_DATA..tbpatient");
+        const QString table = StayTables::Of(idNum).stay;
         const Recordset rs = query(c, QStringLiteral("SELECT HospNum FROM %1 WHERE IDNum = ? LIMIT 1").arg(table), {idNum});
         return rs.isEmpty() ? QString() : rs.text(QStringLiteral("HospNum"));
     });
@@ -76,8 +74,7 @@ QString GetCathLabNum(Connection& c, const QString& idNum)
 QString GetPrecautions(Connection& c, const QString& idNum)
 {
     return Lookup::trapped(QString(), [&] {
-        const QString table = isOutPatientNumber(idNum) ? QStringLiteral("PATIENT_DATA..tbOutpatientHistory")
-                                                        : QStringLiteral("PATIENT_DATA..tbpatientHistory");
+        const QString table = StayTables::Of(idNum).history;
         const Recordset rs = query(c, QStringLiteral("SELECT Precautions FROM %1 WHERE IDNum = ?").arg(table), {idNum.trimmed()});
         return rs.isEmpty() ? QString() : rs.text(QStringLiteral("Precautions"));
     });
@@ -144,8 +141,7 @@ bool HasOpenCathCase(Connection& c, const QString& hospNum)
 bool IsDischarged(Connection& c, const QString& idNum)
 {
     return Lookup::trapped(false, [&] {
-        const QString table = isOutPatientNumber(idNum) ? QStringLiteral("patient_data..tboutpatient")
-                                                        : QStringLiteral("patient_data..tbpatient");
+        const QString table = StayTables::Of(idNum).stay;
         return query(c, QStringLiteral("SELECT 1 AS Found FROM %1 WHERE IDNum = ? AND DcrDate IS NOT NULL").arg(table), {idNum})
                    .recordCount() > 0;
     });

@@ -1,6 +1,7 @@
 #include "shared/lookups/PatientPackageInfo.h"
 
 #include "platform/db/Connection.h"
+#include "platform/text/AdmissionNumber.h"
 #include "shared/WorkspaceLink.h"
 #include "shared/lookups/LookupSupport.h"
 #include "shared/lookups/PatientLookups.h"
@@ -19,7 +20,7 @@ void LoadPatientPackageInfo(Connection& c)
 {
     const WorkspaceLink::Controls ws = WorkspaceLink::workspace();
     const QString idNum = ws.txtID->text();
-    const QString type = Lookup::isOutPatientNumber(idNum.trimmed()) ? QStringLiteral("O") : QStringLiteral("I");
+    const QString type = IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
     const QString package = GetPatientPackage(c, idNum, type);
     // The caption of this admission alone, whatever the window showed before.
     QString title = WorkspaceCaption(package);

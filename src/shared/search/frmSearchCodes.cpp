@@ -1,7 +1,8 @@
 #include "shared/search/frmSearchCodes.h"
 
-#include "components/StationComponents.h"
 #include "platform/db/Connection.h"
+#include "platform/text/Twips.h"
+#include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shared/modGlobals.h"
@@ -20,11 +21,6 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QCoreApplication>
-
-namespace {
-constexpr int twips(int t) { return t / 15; }
-}
 
 frmSearchCodes* frmSearchCodes::instance()
 {
@@ -130,9 +126,9 @@ void frmSearchCodes::Form_Load()
     bold.setBold(true);
     grdDispWindow->horizontalHeader()->setFont(bold);
     if (GridRows() > 1) grdDispWindow->setCurrentCell(0, 1);
-    grdDispWindow->setColumnWidth(0, twips(200));
-    grdDispWindow->setColumnWidth(1, twips(1500));
-    grdDispWindow->setColumnWidth(2, twips(4000));
+    grdDispWindow->setColumnWidth(0, TwipsToPixels(200));
+    grdDispWindow->setColumnWidth(1, TwipsToPixels(1500));
+    grdDispWindow->setColumnWidth(2, TwipsToPixels(4000));
     if (QScreen* screen = this->screen()) move(screen->geometry().center() - rect().center());
 }
 
@@ -232,16 +228,7 @@ bool frmSearchCodes::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         m_typing = true;
-        const QString text = key->text();
-        if (text.size() == 1) {
-            const int upper = KeyPress::AllUppers(text[0].unicode());
-            if (upper != text[0].unicode()) {
-                QKeyEvent upperKey(QEvent::KeyPress, key->key(), key->modifiers(), QString(QChar(upper)));
-                QCoreApplication::sendEvent(txtSearchStr, &upperKey);
-                return true;
-            }
-        }
-        return false;
+        return SendKeyInUpperCase(txtSearchStr, key);
     }
     if (watched == grdDispWindow && enter) {
         if (cmdSelect->isEnabled()) cmdSelect_Click();

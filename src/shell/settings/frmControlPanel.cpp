@@ -3,6 +3,7 @@
 
 #include "access/frmTransaction_UserValidation.h"
 #include "platform/db/Recordset.h"
+#include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
@@ -142,7 +143,7 @@ void frmControlPanel::SetupPackageGrid()
     grdPackage->setColWidth(0, 1500);
     grdPackage->setColWidth(1, 1500);
     grdPackage->setColWidth(3, 1500);
-    const int gridTwips = qMax(grdPackage->viewport()->width(), 700) * 15;
+    const int gridTwips = PixelsToTwips(qMax(grdPackage->viewport()->width(), 700));
     grdPackage->setColWidth(2, qMax(1500, gridTwips - 1500 * 3 - 100));
 }
 

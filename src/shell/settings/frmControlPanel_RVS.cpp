@@ -4,11 +4,11 @@
 #include "access/frmTransaction_UserValidation.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "shell/UpperCaseKeys.h"
 #include "shell/settings/RvsData.h"
 #include "shell/settings/frmPHICRVS.h"
 

@@ -2,10 +2,10 @@
 
 #include "platform/db/Recordset.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/modGlobals.h"
-#include "shell/UpperCaseKeys.h"
 #include "shell/settings/MarkupData.h"
 #include "shared/modGlobals.h"
 

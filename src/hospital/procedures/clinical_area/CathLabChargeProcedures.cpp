@@ -1,6 +1,7 @@
 // Stand-in of the CLINICAL_AREA procedure that totals the cath lab's charges of an admission.
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
+#include "platform/text/AdmissionNumber.h"
 
 namespace {
 
@@ -9,7 +10,7 @@ namespace {
 Recordset cathLabCharges(Connection& c, const ProcedureArgs& a)
 {
     const QString idNum = a.text(1);
-    const bool outPatient = idNum.endsWith(QLatin1Char('B'));
+    const bool outPatient = IsOutPatientNumber(idNum);
     const QString sql = outPatient
         ? QStringLiteral("SELECT SUM(CASE WHEN DrCr = 'C' THEN -Amount ELSE Amount END) AS Amount FROM BILLING..tbBillOPDailyOut "
                          "WHERE IDNum = ? AND HospNum = ? AND RevenueID = 'CL' AND (ItemID = ? OR ? = '') HAVING COUNT(*) > 0")

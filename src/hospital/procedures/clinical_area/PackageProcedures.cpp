@@ -1,4 +1,5 @@
 // Stand-in of the CLINICAL_AREA procedure that tells whether a package is already charged.
+#include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
 
@@ -9,8 +10,7 @@ namespace {
 Recordset checkPackageAlreadyCharged(Connection& c, const ProcedureArgs& a)
 {
     const QString idNum = a.text(0);
-    const QString table = idNum.endsWith(QLatin1Char('B')) ? QStringLiteral("BILLING..tbBillOPDailyOut")
-                                                           : QStringLiteral("BILLING..tbBillDailyBill");
+    const QString table = StayTables::Of(idNum).charges;
     return c.query(QStringLiteral("SELECT SUM(Amount) AS Amount FROM %1 WHERE IDNum = ? AND ItemID = ? AND RevenueID = ?")
                        .arg(table),
                    {idNum, a.text(1), a.text(2)});

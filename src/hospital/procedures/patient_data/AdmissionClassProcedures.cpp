@@ -1,5 +1,6 @@
 // Stand-ins of the PATIENT_DATA procedures that classify an admission: the out-patient rate type
 // and whether billing has closed the account (late charges then go through the receivable update).
+#include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
 
@@ -18,8 +19,7 @@ Recordset opdClassification(Connection& c, const ProcedureArgs& a)
 Recordset receivableUpdate(Connection& c, const ProcedureArgs& a)
 {
     const QString idNum = a.text(0);
-    const QString table = idNum.endsWith(QLatin1Char('B')) ? QStringLiteral("PATIENT_DATA..TBOUTPATIENT")
-                                                           : QStringLiteral("PATIENT_DATA..tbPatient");
+    const QString table = StayTables::Of(idNum).stay;
     return c.query(QStringLiteral("SELECT CASE WHEN BillingDate IS NULL THEN 0 ELSE 1 END AS IsReceivableUpdate "
                                   "FROM %1 WHERE IDNum = ?").arg(table),
                    {idNum});

@@ -2,6 +2,7 @@
 // hospital, by last name, hospital number or admission number.
 #include "hospital/procedures/ListDateText.h"
 #include "hospital/procedures/PatientListFilter.h"
+#include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
 
@@ -35,7 +36,7 @@ QString statement(bool inPatients, const PatientListFilter& f)
 {
     QString sql = QString::fromLatin1(inPatients ? kInPatientColumns : kOutPatientColumns);
     const QString stay = inPatients ? QStringLiteral("P") : QStringLiteral("O");
-    const QString stayTable = inPatients ? QStringLiteral("PATIENT_DATA..tbPatient P") : QStringLiteral("PATIENT_DATA..TBOUTPATIENT O");
+    const QString stayTable = (inPatients ? StayTables::InPatient() : StayTables::OutPatient()).stay + QLatin1Char(' ') + stay;
     // A name search starts from the master file's name index; the others from the stays.
     if (f.kind == PatientListFilter::ByLastName)
         sql += QStringLiteral("FROM PATIENT_DATA..tbMaster M JOIN %1 ON %2.HospNum = M.HospNum ").arg(stayTable, stay);

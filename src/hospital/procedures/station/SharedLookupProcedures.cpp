@@ -1,6 +1,7 @@
 // Stand-ins of the STATION procedures behind the shared look-ups: charging codes, doctors' rates,
 // room class, special-rate code, senior citizens, transplant and dialysis tags, department
 // clearance, PHIC and international patients.
+#include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
 
@@ -8,7 +9,6 @@
 
 namespace {
 
-bool isOutPatientNumber(const QString& idNum) { return idNum.endsWith(QLatin1Char('B')); }
 // An argument compared with '': a missing one counts as empty, not as NULL.
 QString textArg(const ProcedureArgs& a, int i)
 {
@@ -41,8 +41,7 @@ Recordset roomClassification(Connection& c, const ProcedureArgs& a)
 // special-rate code) when the admission exists among the admissions of that type.
 Recordset patientType(Connection& c, const ProcedureArgs& a)
 {
-    const QString table = a.text(1) == QLatin1String("O") ? QStringLiteral("PATIENT_DATA..TBOUTPATIENT")
-                                                          : QStringLiteral("PATIENT_DATA..tbPatient");
+    const QString table = (a.text(1) == QLatin1String("O") ? StayTables::OutPatient() : StayTables::InPatient()).stay;
     return c.query(QStringLiteral("SELECT P2.IsSpecial AS isSpecial FROM %1 A "
                                   "LEFT OUTER JOIN PATIENT_DATA..tbPatient2 P2 ON P2.IDNum = A.IDNum WHERE A.IDNum = ?")
                        .arg(table),
@@ -53,8 +52,7 @@ Recordset patientType(Connection& c, const ProcedureArgs& a)
 Recordset seniorCitizen(Connection& c, const ProcedureArgs& a)
 {
     const QString idNum = a.text(0);
-    const QString table = isOutPatientNumber(idNum) ? QStringLiteral("PATIENT_DATA..TBOUTPATIENT")
-                                                    : QStringLiteral("PATIENT_DATA..tbPatient");
+    const QString table = StayTables::Of(idNum).stay;
     Recordset rs = c.query(QStringLiteral("SELECT A.IDNum, A.AdmDate, M.BirthDate FROM %1 A "
                                           "JOIN PATIENT_DATA..tbMaster M ON M.HospNum = A.HospNum WHERE A.IDNum = ?")
                                .arg(table),
@@ -102,8 +100,7 @@ Recordset validPHICPatient(Connection& c, const ProcedureArgs& a)
 Recordset international(Connection& c, const ProcedureArgs& a)
 {
     const QString idNum = a.text(0);
-    const QString table = isOutPatientNumber(idNum) ? QStringLiteral("PATIENT_DATA..TBOUTPATIENT")
-                                                    : QStringLiteral("PATIENT_DATA..tbPatient");
+    const QString table = StayTables::Of(idNum).stay;
     return c.query(QStringLiteral("SELECT N.isInternational FROM %1 A "
                                   "JOIN PATIENT_DATA..tbMaster M ON M.HospNum = A.HospNum "
                                   "LEFT OUTER JOIN BUILD_FILE..tbCoNationality N ON N.NationalityID = M.NationalityID "

@@ -1,6 +1,7 @@
 // Stand-ins of the STATION procedures behind the procedures workspace's header.
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
+#include "platform/text/AdmissionNumber.h"
 
 #include <QDate>
 
@@ -11,7 +12,7 @@ namespace {
 Recordset admTypeMembership(Connection& c, const ProcedureArgs& a)
 {
     const QString idNum = a.text(0).trimmed();
-    if (idNum.endsWith(QLatin1Char('B')))
+    if (IsOutPatientNumber(idNum))
         return c.query(QStringLiteral("SELECT M.MemberType AS Membership, 'OPD' AS ADMType FROM MEDICARE..tbPHICMembership M "
                                       "WHERE M.IDNum = ?"),
                        {idNum});
