@@ -1,6 +1,7 @@
 #include "patients/PatientGrid.h"
 
 #include "platform/db/Recordset.h"
+#include "platform/ui/FlexGrid.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -198,7 +199,22 @@ void PatientGrid::setColWidth(int col, int twips)
     if (col >= Cols()) return;
     const bool hide = twips <= 15;
     setColumnHidden(col, hide);
-    if (!hide) setColumnWidth(col, twips / 15);
+    if (!hide) setColumnWidth(col, WholeColumnWidth(this, col, twips / 15));
+}
+
+// A value written into a cell widens its column when the given width cannot show it whole.
+void PatientGrid::widenFor(int row, int col)
+{
+    if (col < 0 || col >= Cols() || isColumnHidden(col)) return;
+    int needed = 0;
+    if (row == 0) {
+        needed = horizontalHeader()->sectionSizeHint(col);
+    } else {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        needed = itemDelegate()->sizeHint(option, m_model->index(row - 1, col)).width();
+    }
+    if (needed > columnWidth(col)) setColumnWidth(col, needed);
 }
 
 int PatientGrid::ColWidth(int col) const { return col >= 0 && col < m_widths.size() ? m_widths[col] : 0; }
@@ -213,6 +229,7 @@ void PatientGrid::setTextMatrix(int row, int col, const QString& text)
     if (!m_model->valid(row, col)) return;
     m_model->text[m_model->at(row, col)] = text;
     m_model->cellChanged(row, col);
+    widenFor(row, col);
 }
 
 qint64 PatientGrid::CellForeColor(int row, int col) const
