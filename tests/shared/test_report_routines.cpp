@@ -96,6 +96,15 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text.toUtf8());
     }
+    // A main window whose area the viewers open in and whose status bar takes the notices.
+    static QMdiArea* showMainWindow(QMainWindow& main)
+    {
+        auto* area = new QMdiArea(&main);
+        main.setCentralWidget(area);
+        ReportHost::attach(area, main.statusBar());
+        main.show();
+        return area;
+    }
     QString slip() const { return m_dir.filePath(QStringLiteral("Reports/test_slip.rpt")); } // spelled otherwise on disk
     QString picture(const QString& name)
     {
@@ -339,10 +348,7 @@ TEST_F(ReportRoutinesTest, TheMedicationSheetIsModalAndEmptiesCurrentReportWhenC
 TEST_F(ReportRoutinesTest, TwoGeneralViewersStaySideBySideInTheMainWindow)
 {
     QMainWindow main;
-    auto* area = new QMdiArea(&main);
-    main.setCentralWidget(area);
-    ReportHost::attach(area, main.statusBar());
-    main.show();
+    QMdiArea* area = showMainWindow(main);
 
     PrepareReport(slip(), {QStringLiteral("FIRST")});
     ShowReport(false, QStringLiteral("First"), false, false);
@@ -418,10 +424,7 @@ TEST_F(ReportRoutinesTest, AViewerWindowAskedToPrintGoesThroughThePrinterDialog)
 TEST_F(ReportRoutinesTest, TheGeneralViewersPrintWithoutAPrinterGoesToTheDocumentsFolderAndSaysWhere)
 {
     QMainWindow main;
-    auto* area = new QMdiArea(&main);
-    main.setCentralWidget(area);
-    ReportHost::attach(area, main.statusBar());
-    main.show();
+    QMdiArea* area = showMainWindow(main);
     PrepareReport(slip(), {QStringLiteral("2026000001")});
     ShowReport(false, QStringLiteral("Test Slip"), false, false);
     ASSERT_EQ(area->subWindowList().size(), 1);
