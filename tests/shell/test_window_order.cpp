@@ -53,11 +53,11 @@ protected:
     frmFinal* openWorkspace()
     {
         const QString id = QStringLiteral("2026900001");
-        SelectedIDNum = id;
-        SelectedHospNum = conn().query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {id})
+        Selection.SelectedIDNum = id;
+        Selection.SelectedHospNum = conn().query(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {id})
                               .text(QStringLiteral("HospNum"));
-        SelectedPatientType = QStringLiteral("I");
-        WorkspaceHandOff::OpenFromList(SelectedHospNum, id);
+        Selection.SelectedPatientType = QStringLiteral("I");
+        WorkspaceHandOff::OpenFromList(Selection.SelectedHospNum, id);
         frmFinal* f = frmFinal::existing();
         f->Timer1_Timer();
         settle();

@@ -26,14 +26,14 @@ protected:
     void SetUp() override
     {
         WorkspaceTest::SetUp();
-        savedName = HospName;
-        savedAddress = HospAddress;
+        savedName = Session.HospName;
+        savedAddress = Session.HospAddress;
     }
     void TearDown() override
     {
-        HospName = savedName;
-        HospAddress = savedAddress;
-        if (PatientSearch == ownSearch) PatientSearch = nullptr;
+        Session.HospName = savedName;
+        Session.HospAddress = savedAddress;
+        if (Session.PatientSearch == ownSearch) Session.PatientSearch = nullptr;
         delete ownSearch;
         WorkspaceTest::TearDown();
     }
@@ -189,8 +189,8 @@ TEST_F(WorkspaceClinical, HeadingCentredOnEightyColumns)
     struct Case { QString name; int indent; };
     const Case cases[] = {{QString(25, 'H'), 28}, {QString(27, 'H'), 26}, {"  " + QString(26, 'H') + "  ", 27}, {"", 40}};
     for (const Case& c : cases) {
-        HospName = c.name;
-        HospAddress = "MALOLOS CITY";
+        Session.HospName = c.name;
+        Session.HospAddress = "MALOLOS CITY";
         const QString text = summaryOf(w, kOld);
         EXPECT_TRUE(text.startsWith("\n" + QString(c.indent, ' ') + c.name.trimmed() + "\n" + QString(34, ' ') + "MALOLOS CITY\n" +
                                     QString(62, ' ') + "Clinical Summary\n\n"))
@@ -236,7 +236,7 @@ TEST_F(WorkspaceClinical, PatientSearchHoldsTheWorkspacePatientAfterASummary)
     makePatient();
     ownSearch = new clsPatientSearch(QStringLiteral("MasterSearch.clsPatientSearch"));
     ownSearch->InitConnection(&conn(), QString());
-    PatientSearch = ownSearch;
+    Session.PatientSearch = ownSearch;
     frmFinal* w = open(kNow);
     w->LoadConfinements();
     ownSearch->ValidateAdmission(kOld);
@@ -270,7 +270,7 @@ TEST_F(WorkspaceClinical, ClickChoosesTheRowAndDoubleClickBuilds)
     EXPECT_TRUE(w->rtbClinical->toPlainText().contains("Admission Number : " + kVisit));
     // A new patient marks the list stale and empties the summary.
     w->txtID->setText(kOld);
-    EXPECT_TRUE(ConfinementsStale);
+    EXPECT_TRUE(WorkspacePages.ConfinementsStale);
     EXPECT_TRUE(w->rtbClinical->toPlainText().isEmpty());
 }
 
@@ -281,7 +281,7 @@ TEST_F(WorkspaceClinical, ViewClinicalSummaryLeavesPrintAlone)
     w->LoadConfinements();
     w->cmdViewSummary_Click();
     ASSERT_EQ(ReportLog::calls().size(), 1);
-    EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({kNow, HospAddress}));
+    EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({kNow, Session.HospAddress}));
     EXPECT_EQ(ReportLog::calls()[0].caption, "Clinical Summary");
     EXPECT_FALSE(on(w->cmdClinicalOption[1]));
     w->mshflexClin->setCurrentCell(1, 1);
@@ -293,8 +293,8 @@ TEST_F(WorkspaceClinical, ViewClinicalSummaryLeavesPrintAlone)
 TEST_F(WorkspaceClinical, ThePrintedSummaryShowsTheScreensMedicinesAndTheAddressOnce)
 {
     const QString first = admission(0);
-    HospName = QStringLiteral("ST. BRIGID MEDICAL CENTER");
-    HospAddress = QStringLiteral("1450 Rizal Avenue, San Isidro City");
+    Session.HospName = QStringLiteral("ST. BRIGID MEDICAL CENTER");
+    Session.HospAddress = QStringLiteral("1450 Rizal Avenue, San Isidro City");
     frmFinal* w = open(first);
     w->LoadConfinements();
     const QString screen = summaryOf(w, first);
@@ -311,7 +311,7 @@ TEST_F(WorkspaceClinical, ThePrintedSummaryShowsTheScreensMedicinesAndTheAddress
     const ReportCall& call = ReportLog::calls().last();
     EXPECT_EQ(call.fileName(), QStringLiteral("Clinical_Summary.RPT"));
     EXPECT_TRUE(call.error.isEmpty()) << call.error.toStdString();
-    EXPECT_EQ(call.text.count(HospAddress), 1) << call.text.toStdString(); // the page header's, not again below it
+    EXPECT_EQ(call.text.count(Session.HospAddress), 1) << call.text.toStdString(); // the page header's, not again below it
     EXPECT_TRUE(call.text.contains(QStringLiteral("Medications"))) << call.text.toStdString();
     for (const char* heading : {"Rx Date", "Brand Name", "Dosage", "Qty"}) EXPECT_TRUE(call.text.contains(QLatin1String(heading))) << heading;
     EXPECT_TRUE(call.text.contains(med.text("ItemName").trimmed())) << call.text.toStdString();

@@ -13,7 +13,7 @@
 
 void LoadReportViewerControl(ReportViewer* viewer, bool showGroupTree, bool directPrint)
 {
-    viewer->setReportSource(CurrentReport);
+    viewer->setReportSource(ReportValues.CurrentReport);
     viewer->setDisplayGroupTree(showGroupTree);
     viewer->setEnableGroupTree(showGroupTree);
     viewer->setEnableExportButton(true);
@@ -45,7 +45,7 @@ void frmReportViewer::Form_Unload()
 {
     if (m_unloaded) return;
     m_unloaded = true;
-    CurrentReport.reset(); // this viewer keeps its own report
+    ReportValues.CurrentReport.reset(); // this viewer keeps its own report
 }
 
 void frmReportViewer::showInMainWindow()
