@@ -4,6 +4,7 @@
 #include "access/UserRightsData.h"
 #include "access/frmTransaction_UserValidation.h"
 #include "platform/text/Twips.h"
+#include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/UserRights.h"
 #include "shared/modGlobals.h"
@@ -191,8 +192,12 @@ void frmUserRights::cmdSearch_Click()
     grdUsers->setColumnCount(4);
     grdUsers->setHorizontalHeaderLabels(
         {QString(), QStringLiteral("Employee Code"), QStringLiteral("Employee Name"), QStringLiteral("Position")});
+    // captions and values show whole ("Employee Code" is wider than its column in the type used here)
     const int widths[4] = {80, 1200, 3000, 1900};
-    for (int c = 0; c < 4; ++c) grdUsers->setColumnWidth(c, TwipsToPixels(widths[c]));
+    auto fitColumns = [this, &widths] {
+        for (int c = 0; c < 4; ++c) grdUsers->setColumnWidth(c, WholeColumnWidth(grdUsers, c, TwipsToPixels(widths[c])));
+    };
+    fitColumns();
     grdUsers->setRowCount(1);
     grdUsers->setEnabled(false);
     fmeUsers->setEnabled(false);
@@ -203,6 +208,7 @@ void frmUserRights::cmdSearch_Click()
         for (int r = 0; r < rs.recordCount(); ++r)
             for (int c = 0; c < qMin(3, rs.fieldCount()); ++c)
                 grdUsers->setItem(r, c + 1, new QTableWidgetItem(DbValue::text(rs.valueAt(r, c))));
+        fitColumns();
         grdUsers->setEnabled(true);
         fmeUsers->setEnabled(true);
         grdUsers->setCurrentCell(0, 1);

@@ -73,6 +73,9 @@ void ShowChild(QWidget* window, bool maximised)
     if (!sub) {
         sub = w->mdiArea->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose, true);
+        // A child that closes itself (the workspace going back to the list) takes its frame along:
+        // an empty frame would stay among the children that Ctrl+Tab cycles through.
+        QObject::connect(window, &QObject::destroyed, sub, &QObject::deleteLater);
     }
     maximised ? sub->showMaximized() : sub->show();
     w->mdiArea->setActiveSubWindow(sub);

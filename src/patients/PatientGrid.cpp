@@ -2,6 +2,7 @@
 
 #include "platform/db/Recordset.h"
 #include "platform/text/Twips.h"
+#include "platform/ui/FlexGrid.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -199,7 +200,22 @@ void PatientGrid::setColWidth(int col, int twips)
     if (col >= Cols()) return;
     const bool hide = twips <= kTwipsPerPixel;
     setColumnHidden(col, hide);
-    if (!hide) setColumnWidth(col, TwipsToPixels(twips));
+    if (!hide) setColumnWidth(col, WholeColumnWidth(this, col, TwipsToPixels(twips)));
+}
+
+// A value written into a cell widens its column when the given width cannot show it whole.
+void PatientGrid::widenFor(int row, int col)
+{
+    if (col < 0 || col >= Cols() || isColumnHidden(col)) return;
+    int needed = 0;
+    if (row == 0) {
+        needed = horizontalHeader()->sectionSizeHint(col);
+    } else {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        needed = itemDelegate()->sizeHint(option, m_model->index(row - 1, col)).width();
+    }
+    if (needed > columnWidth(col)) setColumnWidth(col, needed);
 }
 
 int PatientGrid::ColWidth(int col) const { return col >= 0 && col < m_widths.size() ? m_widths[col] : 0; }
@@ -214,6 +230,7 @@ void PatientGrid::setTextMatrix(int row, int col, const QString& text)
     if (!m_model->valid(row, col)) return;
     m_model->text[m_model->at(row, col)] = text;
     m_model->cellChanged(row, col);
+    widenFor(row, col);
 }
 
 qint64 PatientGrid::CellForeColor(int row, int col) const

@@ -24,7 +24,8 @@ public:
     void setCols(int cols);
     // "  |<Hospital #|<ADM. Num." and so on: the header captions, '<' for left-aligned.
     void setFormatString(const QString& format);
-    // Widths in twips; a column of one twip is hidden.
+    // Widths in twips; a column of one twip is hidden. A column is drawn wider than its width where
+    // its values or caption would be cut (ColWidth still answers the width given).
     void setColWidth(int col, int twips);
     int ColWidth(int col) const;
 
@@ -75,6 +76,7 @@ protected:
 
 private:
     void syncView();
+    void widenFor(int row, int col);
     PatientGridModel* m_model;
     QVector<int> m_widths;
     int m_row = 0, m_col = 0;

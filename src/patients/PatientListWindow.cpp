@@ -139,6 +139,7 @@ void PatientListWindow::Command2_Click() { Command1_Click(); }
 void PatientListWindow::fillList(const Recordset& rs)
 {
     FillPatientList(MSHFlexList, rs, [this] { ColourPatientRows(); }, [this] { MSHFlexList_RowColChange(); });
+    StretchBillingColumn();
 }
 
 void PatientListWindow::ColourPatientRows()
@@ -248,11 +249,17 @@ void PatientListWindow::Form_Resize()
     MSHFlexList->setGeometry(gridLeft, 0, qMax(0, area.width() - gridLeft), qMax(0, height() - TwipsToPixels(150)));
     pctMultiPackage->move(qMax(0, (area.width() - pctMultiPackage->width()) / 2),
                           qMax(0, (area.height() - pctMultiPackage->height()) / 2));
-    if (m_style.stretchBillingColumn) {
-        int used = 0;
-        for (int c = 0; c <= 5; ++c) used += MSHFlexList->ColWidth(c);
-        MSHFlexList->setColWidth(6, qMax(kTwipsPerPixel, PixelsToTwips(MSHFlexList->width()) - used - 100));
-    }
+    StretchBillingColumn();
+}
+
+void PatientListWindow::StretchBillingColumn()
+{
+    if (!m_style.stretchBillingColumn) return;
+    // the columns as drawn: one widened to show its values whole leaves the billing date less room
+    int used = 0;
+    for (int c = 0; c <= 5; ++c)
+        if (!MSHFlexList->isColumnHidden(c)) used += PixelsToTwips(MSHFlexList->columnWidth(c));
+    MSHFlexList->setColWidth(6, qMax(kTwipsPerPixel, PixelsToTwips(MSHFlexList->width()) - used - 100));
 }
 
 void PatientListWindow::SysInfo1_DisplayChanged()

@@ -50,6 +50,8 @@ public:
     void cmdClose_Click();
 
     void Form_Resize();
+    // The billing date column takes what the other columns leave of the grid (when the style says so).
+    void StretchBillingColumn();
     // The screen's work area changed: the active window is fitted into it.
     void SysInfo1_DisplayChanged();
 

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLockFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -53,6 +54,9 @@ mdiCathLabMenu::mdiCathLabMenu()
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // A child that closes hands the front to the one used before it (the workspace that opened a
+    // viewer), not to the first one opened (the patient list).
+    mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(mdiArea);
     mdiArea->viewport()->installEventFilter(this); // the background follows the area's own size
 
@@ -84,6 +88,10 @@ mdiCathLabMenu::mdiCathLabMenu()
 
     Agent1 = new Agent(this);
     connect(Agent1, &Agent::doubleClicked, this, &mdiCathLabMenu::Agent1_DblClick);
+    // another child in front may have its buttons where the character stands
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        if (Agent1->isVisible()) Agent1->keepClearOf(ControlsInView());
+    });
     if (QScreen* screen = QGuiApplication::primaryScreen())
         connect(screen, &QScreen::availableGeometryChanged, this, &mdiCathLabMenu::SysInfo1_DisplayChanged);
 
@@ -98,7 +106,10 @@ mdiCathLabMenu::mdiCathLabMenu()
     m_backgroundSource = QStringLiteral("built-in");
 }
 
-mdiCathLabMenu::~mdiCathLabMenu() = default;
+mdiCathLabMenu::~mdiCathLabMenu()
+{
+    disconnect(mdiArea, nullptr, this, nullptr); // the children closing with the window activate one another
+}
 
 void mdiCathLabMenu::buildStatusBar()
 {

@@ -127,6 +127,8 @@ public:
     void cmdRequests_Click();
     void Agent1_DblClick(const QString& characterId);
     void AnnounceDischargeNotice();
+    // Where the buttons and boxes the user may reach stand on screen: the announcer keeps clear of them.
+    QList<QRect> ControlsInView() const;
     void SysInfo1_DisplayChanged();
     // The blink step (0..11) and the colour the requests button shows.
     int blinkStep() const { return m_blinkStep; }

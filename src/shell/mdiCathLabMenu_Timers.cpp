@@ -11,10 +11,18 @@
 #include "shell/ShellData.h"
 #include "shell/frmSplash.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolBar>
 
 namespace {
 const QString kCharacter = QStringLiteral("merlin");
@@ -82,9 +90,31 @@ void mdiCathLabMenu::cmdRequests_Click()
 void mdiCathLabMenu::AnnounceDischargeNotice()
 {
     if (!Agent1->isLoaded() || Agent1->characterId().compare(kCharacter, Qt::CaseInsensitive) != 0) return;
+    Agent1->keepClearOf(ControlsInView());
     Agent1->show();
     Agent1->play(QStringLiteral("announce"));
     Agent1->speak(kNotice);
+}
+
+QList<QRect> mdiCathLabMenu::ControlsInView() const
+{
+    // The active child, the main window's own bars and any other window of the program on screen.
+    QList<const QWidget*> roots{Toolbar1};
+    if (menuWidget()) roots << menuWidget();
+    if (QMdiSubWindow* sub = mdiArea->activeSubWindow()) roots << sub;
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        if (top != this && top->isVisible() && top->objectName() != QLatin1String("Agent1")) roots << top;
+    QList<QRect> rects;
+    auto add = [&rects](const QWidget* w) {
+        if (w->isVisible()) rects << QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    };
+    for (const QWidget* root : roots) {
+        for (const QAbstractButton* b : root->findChildren<QAbstractButton*>()) add(b);
+        for (const QLineEdit* e : root->findChildren<QLineEdit*>()) add(e);
+        for (const QComboBox* c : root->findChildren<QComboBox*>()) add(c);
+        for (const QAbstractSpinBox* s : root->findChildren<QAbstractSpinBox*>()) add(s);
+    }
+    return rects;
 }
 
 void mdiCathLabMenu::tmrNotice_Timer()

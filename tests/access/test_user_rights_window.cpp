@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QToolButton>
 
 using namespace AccessTest;
@@ -93,6 +94,11 @@ TEST_F(UserRightsWindow, SearchListsTheStationsUsers)
     EXPECT_EQ(w->grdUsers->item(0, 1)->text(), QStringLiteral("CL002"));
     EXPECT_EQ(w->grdUsers->item(0, 2)->text(), QStringLiteral("REYES, JOSE LUNA"));
     EXPECT_EQ(w->grdUsers->horizontalHeaderItem(1)->text(), QStringLiteral("Employee Code"));
+    // the captions show whole, in the header's own type
+    const QFontMetrics header(w->grdUsers->horizontalHeader()->font());
+    for (int c = 1; c < 4; ++c)
+        EXPECT_GT(w->grdUsers->columnWidth(c), header.horizontalAdvance(w->grdUsers->horizontalHeaderItem(c)->text()))
+            << w->grdUsers->horizontalHeaderItem(c)->text().toStdString();
 
     search(QString());
     QStringList codes;

@@ -19,7 +19,11 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QLabel>
 #include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QAction>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -91,6 +95,15 @@ protected:
         QFile f(m_dir.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text.toUtf8());
+    }
+    // A main window whose area the viewers open in and whose status bar takes the notices.
+    static QMdiArea* showMainWindow(QMainWindow& main)
+    {
+        auto* area = new QMdiArea(&main);
+        main.setCentralWidget(area);
+        ReportHost::attach(area, main.statusBar());
+        main.show();
+        return area;
     }
     QString slip() const { return m_dir.filePath(QStringLiteral("Reports/test_slip.rpt")); } // spelled otherwise on disk
     QString picture(const QString& name)
@@ -335,10 +348,7 @@ TEST_F(ReportRoutinesTest, TheMedicationSheetIsModalAndEmptiesCurrentReportWhenC
 TEST_F(ReportRoutinesTest, TwoGeneralViewersStaySideBySideInTheMainWindow)
 {
     QMainWindow main;
-    auto* area = new QMdiArea(&main);
-    main.setCentralWidget(area);
-    ReportHost::attach(area, main.statusBar());
-    main.show();
+    QMdiArea* area = showMainWindow(main);
 
     PrepareReport(slip(), {QStringLiteral("FIRST")});
     ShowReport(false, QStringLiteral("First"), false, false);
@@ -409,4 +419,34 @@ TEST_F(ReportRoutinesTest, AViewerWindowAskedToPrintGoesThroughThePrinterDialog)
     // once a direct print has switched the question off, the viewer prints at once
     ReportValues.CurrentReport->promptForPrinter = false;
     EXPECT_TRUE(viewer.CRViewer1->printReport().startsWith(m_docs));
+}
+
+TEST_F(ReportRoutinesTest, TheGeneralViewersPrintWithoutAPrinterGoesToTheDocumentsFolderAndSaysWhere)
+{
+    QMainWindow main;
+    QMdiArea* area = showMainWindow(main);
+    PrepareReport(slip(), {QStringLiteral("2026000001")});
+    ShowReport(false, QStringLiteral("Test Slip"), false, false);
+    ASSERT_EQ(area->subWindowList().size(), 1);
+    auto* viewer = qobject_cast<frmReportViewer*>(area->subWindowList().last()->widget());
+    ASSERT_TRUE(viewer);
+    EXPECT_TRUE(viewer->CRViewer1->enableExportButton()); // the same export as the medication sheet
+
+    QString offered;
+    UiScript::queueDialog(QStringLiteral("QPrintDialog"), [&offered](QDialog* d) {
+        offered = static_cast<QPrintDialog*>(d)->printer()->outputFileName();
+        d->accept();
+    });
+    viewer->CRViewer1->actPrint->trigger();
+    EXPECT_TRUE(UiScript::shown().isEmpty()) << UiScript::lastText().toStdString();
+    EXPECT_TRUE(offered.startsWith(m_docs)) << offered.toStdString();
+    const QStringList pdfs = QDir(m_docs).entryList({QStringLiteral("*.pdf")});
+    ASSERT_EQ(pdfs.size(), 1);
+    EXPECT_TRUE(pdfs[0].startsWith(QStringLiteral("Test_Slip_"))) << pdfs[0].toStdString(); // the file, not the title
+    const QString where = QDir::toNativeSeparators(QDir(m_docs).filePath(pdfs[0]));
+    auto* notice = main.statusBar()->findChild<QLabel*>(QStringLiteral("ReportNotice"));
+    ASSERT_TRUE(notice);
+    EXPECT_TRUE(notice->text().contains(where)) << notice->text().toStdString();
+    viewer->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

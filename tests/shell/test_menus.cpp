@@ -13,6 +13,8 @@
 #include "shared/reports/modReports.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -392,4 +394,21 @@ TEST_F(Menus, MenuStatesAtLoad)
     EXPECT_EQ(w->findChild<QMenu*>(QStringLiteral("mnuInquiry")), w->mnuInquiry);
 }
 
+} // namespace
+
+namespace {
+TEST_F(Menus, TheDatePromptIsWideEnoughForItsCaption)
+{
+    for (const DatedReport& r : kDated) {
+        SCOPED_TRACE(r.name);
+        int width = 0;
+        UiScript::queueDialog(QStringLiteral("frmReport"), [&width](QDialog* d) {
+            width = d->width();
+            static_cast<frmReport*>(d)->cmdOption[1]->click();
+        });
+        (w->*r.action)();
+        const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+        EXPECT_GT(width, title.horizontalAdvance(QString::fromLatin1(r.prompt)) + 3 * title.height());
+    }
+}
 } // namespace

@@ -184,23 +184,32 @@ TEST_F(StartUp, ASecondCopyIsRefusedBeforeTheLogIn)
 
 TEST_F(StartUp, FailedLogInEndsWithConnectionFailed)
 {
-    struct Case { const char* user; const char* code; bool cancel; };
-    const Case cases[] = {{"CL001", "WRONG", true}, {"XR001", "XRAY1", true}, {"", "", true}, {"CL001", "CATH1", true}};
+    struct Case { const char* user; const char* code; const char* refusal; };
+    const Case cases[] = {{"CL001", "WRONG", "Invalid user ID or access code."},
+                          {"XR001", "XRAY1", "User XR001 may not sign in at this station."}, // right code, other department
+                          {"XR001", "WRONG", "Invalid user ID or access code."},
+                          {"", "", "Invalid user ID or access code."},
+                          {"CL001", "CATH1", nullptr}};
     for (const auto& c : cases) {
         UiScript::reset();
         ComponentTrace::clear();
         UiScript::queueDialog(QStringLiteral("frmLogin"), [c](QDialog* d) {
             auto* dlg = static_cast<frmLogin*>(d);
-            if (QString::fromUtf8(c.user) != QLatin1String("CL001") || QString::fromUtf8(c.code) != QLatin1String("CATH1")) {
+            if (c.refusal) {
                 QTest::keyClicks(dlg->txtUserID, QString::fromUtf8(c.user));
                 QTest::keyClicks(dlg->txtAccessCode, QString::fromUtf8(c.code));
                 dlg->cmdOK->click();
-                EXPECT_TRUE(dlg->isVisible()); // a wrong code keeps the dialog open
+                EXPECT_TRUE(dlg->isVisible()); // a refusal keeps the dialog open
             }
-            if (c.cancel) dlg->cmdCancel->click();
+            dlg->cmdCancel->click();
         });
         mdiCathLabMenu* w = mdiCathLabMenu::instance();
         EXPECT_EQ(w->MDIForm_Load(), mdiCathLabMenu::StartResult::ConnectionFailed) << c.user;
+        if (c.refusal) {
+            ASSERT_GE(UiScript::shown().size(), 2);
+            EXPECT_EQ(UiScript::shown()[0].text, QString::fromUtf8(c.refusal)) << c.user << " " << c.code;
+            EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Warning"));
+        }
         EXPECT_EQ(UiScript::lastText(), QStringLiteral("Connection failed!"));
         EXPECT_EQ(UiScript::shown().last().title, QStringLiteral("Warning"));
         EXPECT_FALSE(ComponentTrace::calls().join(QLatin1Char(' ')).contains(QStringLiteral("Class_Terminate")));

@@ -8,6 +8,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "shared/text/TextUtilities.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBlock>
@@ -287,4 +288,34 @@ TEST_F(WorkspaceClinical, ViewClinicalSummaryLeavesPrintAlone)
     w->mshflexClin_Click();
     w->cmdViewSummary_Click();
     EXPECT_TRUE(on(w->cmdClinicalOption[1]));
+}
+
+TEST_F(WorkspaceClinical, ThePrintedSummaryShowsTheScreensMedicinesAndTheAddressOnce)
+{
+    const QString first = admission(0);
+    Session.HospName = QStringLiteral("ST. BRIGID MEDICAL CENTER");
+    Session.HospAddress = QStringLiteral("1450 Rizal Avenue, San Isidro City");
+    frmFinal* w = open(first);
+    w->LoadConfinements();
+    const QString screen = summaryOf(w, first);
+    const Recordset med = conn().query("SELECT I.ItemName, I.UnitOfMeasure FROM BILLING..tbBillDailyBill B "
+                                       "JOIN INVENTORY..TBINVMASTER I ON I.ItemID = B.ItemID WHERE B.IDNum = ? AND B.RevenueID = 'PH'",
+                                       {first});
+    ASSERT_EQ(med.recordCount(), 1);
+    ASSERT_TRUE(screen.contains(med.text("ItemName").trimmed()));
+
+    w->mshflexClin->setCurrentCell(rowOf(w, first), 1);
+    w->mshflexClin_Click();
+    w->cmdClinicalOption_Click(1); // Print
+    ASSERT_EQ(ReportLog::calls().size(), 1);
+    const ReportCall& call = ReportLog::calls().last();
+    EXPECT_EQ(call.fileName(), QStringLiteral("Clinical_Summary.RPT"));
+    EXPECT_TRUE(call.error.isEmpty()) << call.error.toStdString();
+    EXPECT_EQ(call.text.count(Session.HospAddress), 1) << call.text.toStdString(); // the page header's, not again below it
+    EXPECT_TRUE(call.text.contains(QStringLiteral("Medications"))) << call.text.toStdString();
+    for (const char* heading : {"Rx Date", "Brand Name", "Dosage", "Qty"}) EXPECT_TRUE(call.text.contains(QLatin1String(heading))) << heading;
+    EXPECT_TRUE(call.text.contains(med.text("ItemName").trimmed())) << call.text.toStdString();
+    EXPECT_TRUE(call.text.contains(med.text("UnitOfMeasure").trimmed()));
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("frmReportViewer")) top->close();
 }

@@ -6,6 +6,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "shared/frmMessage.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -154,6 +155,24 @@ TEST_F(WorkspaceLeaving, PointerOverAReportLabelColoursItYellowAndTheOthersBlue)
     w->lblReports_MouseMove(2);
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(w->lblReports[i]->palette().color(QPalette::WindowText), i == 2 ? QColor(255, 255, 0) : QColor(0, 0, 0xC0));
+}
+
+TEST_F(WorkspaceLeaving, ThePostedMedicinesHaveTheirColumnHeadings)
+{
+    frmFinal* w = open(admission(0));
+    ReportLog::clear();
+    w->lblReports_Click(4);
+    ASSERT_EQ(ReportLog::calls().size(), 1);
+    const QString text = ReportLog::calls()[0].text;
+    const QString medicine = conn().query("SELECT I.ItemName FROM BILLING..tbBillDailyBill B JOIN INVENTORY..TBINVMASTER I "
+                                          "ON I.ItemID = B.ItemID WHERE B.IDNum = ? AND B.RevenueID = 'PH'", {admission(0)})
+                                 .text("ItemName").trimmed();
+    ASSERT_FALSE(medicine.isEmpty());
+    const qsizetype headings = text.indexOf(QStringLiteral("Date\nMedicine\nQuantity\nAmount"));
+    EXPECT_GE(headings, 0) << text.toStdString();
+    EXPECT_GT(text.indexOf(medicine), headings);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("frmReportViewer")) top->close();
 }
 
 } // namespace

@@ -143,7 +143,14 @@ QString clsCurrentuser::logIn(const QString& userId, const QString& accessCode)
         Recordset rs = m_conn->call(QStringLiteral("STATION..sp_Check_User_Department_Access"),
                                     {user, code, PasswordDeptCode.trimmed()});
         if (user.isEmpty() || rs.isEmpty()) {
-            const QString text = QStringLiteral("Invalid user ID or access code.");
+            // A right code of another department's user is not a typing error: say why instead.
+            const bool otherStation =
+                !user.isEmpty() &&
+                DbValue::toLong(m_conn->scalar(QStringLiteral("SELECT COUNT(*) FROM PASSWORD..tbPasswordMain WHERE EmployeeID = ? "
+                                                              "AND AccessCode = ? AND COALESCE(Status, 'A') = 'A'"),
+                                               {user, code})) > 0;
+            const QString text = otherStation ? QStringLiteral("User %1 may not sign in at this station.").arg(user)
+                                              : QStringLiteral("Invalid user ID or access code.");
             MsgBox(text, vbExclamation, QStringLiteral("Warning"));
             return text;
         }

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QVariantAnimation>
@@ -97,11 +99,24 @@ protected:
         m_renderer->render(&p, QRectF(-60, -140, 120, 140));
     }
     void mouseDoubleClickEvent(QMouseEvent*) override { Q_EMIT m_agent->doubleClicked(m_agent->characterId()); }
+    // The user drags the character aside by its picture.
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::LeftButton) m_grab = e->globalPosition().toPoint() - pos();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override
+    {
+        if (!(e->buttons() & Qt::LeftButton) || m_grab.isNull()) return;
+        move(e->globalPosition().toPoint() - m_grab);
+        m_agent->m_userPlaced = true;
+    }
+    void mouseReleaseEvent(QMouseEvent*) override { m_grab = QPoint(); }
 
 private:
     QSvgRenderer* m_renderer;
     Agent* m_agent;
     double m_phase = 0;
+    QPoint m_grab;
 };
 
 Agent::Agent(QObject* parent) : QObject(parent) {}
@@ -120,6 +135,7 @@ void Agent::load(const QString& characterId, const QString& file)
     if (!probe.isValid()) throw std::runtime_error("The character file is not a picture.");
     if (m_window) delete m_window.data();
     m_window = new AgentCharacterWindow(svg, this);
+    m_userPlaced = false;
     m_id = characterId;
 }
 
@@ -135,6 +151,32 @@ int Agent::width() const { return m_window ? m_window->width() : 0; }
 int Agent::height() const { return m_window ? m_window->height() : 0; }
 void Agent::moveTo(int x, int y) { if (m_window) m_window->move(x, y); }
 QPoint Agent::position() const { return m_window ? m_window->pos() : QPoint(); }
+QRect Agent::geometry() const { return m_window ? m_window->frameGeometry() : QRect(); }
+
+void Agent::keepClearOf(const QList<QRect>& controls)
+{
+    if (!m_window || m_userPlaced) return;
+    const QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    const QSize size = m_window->size();
+    auto isFree = [&](const QRect& r) {
+        for (const QRect& c : controls)
+            if (r.intersects(c)) return false;
+        return true;
+    };
+    // From the bottom-right corner up the right edge (where windows keep their action buttons
+    // apart), then a column further left, and so on.
+    constexpr int step = 16;
+    for (int x = area.right() + 1 - size.width(); x >= area.left(); x -= step) {
+        for (int y = area.bottom() + 1 - size.height(); y >= area.top(); y -= step) {
+            const QRect place(QPoint(x, y), size);
+            if (!isFree(place)) continue;
+            m_window->move(place.topLeft());
+            return;
+        }
+    }
+}
 bool Agent::isVisible() const { return m_window && m_window->isVisible(); }
 bool Agent::isPlaying() const { return m_window && m_window->animation->state() == QAbstractAnimation::Running; }
 QString Agent::balloonText() const { return m_window ? m_window->balloon->text() : QString(); }

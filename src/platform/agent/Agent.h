@@ -1,6 +1,8 @@
 #pragma once
+#include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,8 @@ class AgentCharacterWindow;
 // The announcer: a character of our own (an SVG picture) that stands at a corner of the screen,
 // plays a short animation, shows a speech balloon and, where a text-to-speech engine exists and
 // the run is not scripted by a test, says the text aloud.
+//
+// The user may drag it aside with the mouse.
 //
 // Requests (show, play, speak, hide) are queued the way a caller expects of an agent: each call
 // returns at once; stop() drops what is still playing.
@@ -29,6 +33,14 @@ public:
     int height() const;
     void moveTo(int x, int y);
     QPoint position() const;
+    // Where the character's window stands on the screen (balloon included).
+    QRect geometry() const;
+    // Moves the character to the free place nearest the bottom-right corner of the screen where
+    // it covers none of the given rectangles (screen coordinates), so that it never hides a
+    // control; it stays where it is when no place is free. A place the user dragged it to is kept.
+    void keepClearOf(const QList<QRect>& controls);
+    // The user has dragged the character aside.
+    bool userPlaced() const { return m_userPlaced; }
     void show();
     void hide();
     bool isVisible() const;
@@ -58,10 +70,12 @@ Q_SIGNALS:
 
 private:
     void sayAloud(const QString& text);
+    friend class AgentCharacterWindow;
 
     QString m_id;
     QString m_lastSpoken;
     QStringList m_requests;
     QPointer<AgentCharacterWindow> m_window;
     QObject* m_speech = nullptr;
+    bool m_userPlaced = false;
 };

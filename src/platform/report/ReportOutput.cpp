@@ -167,9 +167,35 @@ void exportPdf(const RenderedReport& report, const QString& path)
         throw ReportError(QStringLiteral("The report could not be written to \"%1\".").arg(QDir::toNativeSeparators(path)));
 }
 
+QPrinterInfo defaultPrinter() { return printerLookup()(); }
+
+QString newPdfPath(const RenderedReport& report)
+{
+    const QDir folder(documentsFolder());
+    const QString base = QFileInfo(report.fileName).completeBaseName() + QLatin1Char('_') +
+                         QLocale::c().toString(report.printed, QStringLiteral("yyyyMMdd_HHmmss"));
+    QString path = folder.filePath(base + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(path); ++n) path = folder.filePath(QStringLiteral("%1_%2.pdf").arg(base).arg(n));
+    return path;
+}
+
+void makeFolderFor(const QString& pdfPath)
+{
+    const QString folder = QFileInfo(pdfPath).absolutePath();
+    if (documentsFolder().isEmpty() || !QDir().mkpath(folder))
+        throw ReportError(QStringLiteral("No printer is set up and the documents folder \"%1\" cannot be made.")
+                              .arg(QDir::toNativeSeparators(folder)));
+}
+
+void notifySavedAsPdf(const RenderedReport& report, const QString& path)
+{
+    ReportHost::notify(QStringLiteral("No printer is set up: the report \"%1\" was saved as %2")
+                           .arg(report.title.isEmpty() ? report.fileName : report.title, QDir::toNativeSeparators(path)));
+}
+
 QString printDirect(const RenderedReport& report)
 {
-    const QPrinterInfo info = printerLookup()();
+    const QPrinterInfo info = defaultPrinter();
     if (!info.isNull()) {
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setPageLayout(pageLayout(report.page));
@@ -177,21 +203,12 @@ QString printDirect(const RenderedReport& report)
         paint(printer, report);
         return info.printerName();
     }
-    const QString folder = documentsFolder();
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        throw ReportError(QStringLiteral("No printer is set up and the documents folder \"%1\" cannot be made.")
-                              .arg(QDir::toNativeSeparators(folder)));
-    const QString base = QFileInfo(report.fileName).completeBaseName() + QLatin1Char('_') +
-                         QLocale::c().toString(report.printed, QStringLiteral("yyyyMMdd_HHmmss"));
-    QString path = QDir(folder).filePath(base + QStringLiteral(".pdf"));
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(folder).filePath(QStringLiteral("%1_%2.pdf").arg(base).arg(n));
+    const QString path = newPdfPath(report);
+    makeFolderFor(path);
     exportPdf(report, path);
-    ReportHost::notify(QStringLiteral("No printer is set up: the report \"%1\" was saved as %2")
-                           .arg(report.title.isEmpty() ? report.fileName : report.title, QDir::toNativeSeparators(path)));
+    notifySavedAsPdf(report, path);
     return path;
 }
-
 void setPrinterLookup(std::function<QPrinterInfo()> lookup)
 {
     printerLookup() = lookup ? std::move(lookup) : [] { return QPrinterInfo::defaultPrinter(); };

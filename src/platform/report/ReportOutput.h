@@ -43,6 +43,14 @@ void paint(QPrinter& printer, const RenderedReport& report);
 // user's documents folder and says so in the main window's status bar. Returns the printer's
 // name or the PDF's path. Throws ReportError when neither works.
 QString printDirect(const RenderedReport& report);
+// The default printer, or a null one when none is set up.
+QPrinterInfo defaultPrinter();
+// A file name for the report in the documents folder that no file has yet.
+QString newPdfPath(const RenderedReport& report);
+// Makes the folder of that file; throws ReportError when it cannot be made.
+void makeFolderFor(const QString& pdfPath);
+// Tells in the main window's status bar where a report went for want of a printer.
+void notifySavedAsPdf(const RenderedReport& report, const QString& path);
 // Writes the report as a PDF file. Throws ReportError.
 void exportPdf(const RenderedReport& report, const QString& path);
 

@@ -170,11 +170,21 @@ QString ReportViewer::printThroughDialog()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReportOutput::pageLayout(m_rendered->page));
     printer.setDocName(m_printer.docName());
+    // Without a printer the dialog can only print to a file: it offers one in the documents
+    // folder (not the title in the home folder), and the status bar says where it went.
+    const bool noPrinter = ReportOutput::defaultPrinter().isNull();
+    if (noPrinter) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(ReportOutput::newPdfPath(*m_rendered));
+    }
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, qMax(1, pageCount()));
     if (runModal(&dialog) != QDialog::Accepted) return {};
+    if (noPrinter && printer.outputFormat() == QPrinter::PdfFormat) ReportOutput::makeFolderFor(printer.outputFileName());
     ReportOutput::paint(printer, *m_rendered);
-    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
+    if (printer.outputFormat() != QPrinter::PdfFormat) return printer.printerName();
+    if (noPrinter) ReportOutput::notifySavedAsPdf(*m_rendered, printer.outputFileName());
+    return printer.outputFileName();
 }
 
 void ReportViewer::printWithDialog()

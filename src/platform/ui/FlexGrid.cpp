@@ -2,6 +2,7 @@
 #include "platform/ui/FlexGrid.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <stdexcept>
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
@@ -133,4 +134,10 @@ void FlexGrid::styleFixed()
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < columnCount(); ++c)
             if (QTableWidgetItem* it = item(r, c)) styleCell(r, c, it);
+}
+
+int WholeColumnWidth(const QTableView* grid, int col, int givenPixels)
+{
+    const auto* view = static_cast<const QAbstractItemView*>(grid); // the measure is public there
+    return std::max({givenPixels, view->sizeHintForColumn(col), grid->horizontalHeader()->sectionSizeHint(col)});
 }

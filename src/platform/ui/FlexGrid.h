@@ -43,3 +43,8 @@ private:
     int m_fixedRows = 1;
     int m_fixedCols = 1;
 };
+
+class QTableView;
+// The width in pixels a column of the grid needs to show its caption and values whole (the rows
+// the view measures), never less than the width given.
+int WholeColumnWidth(const QTableView* grid, int col, int givenPixels);

@@ -7,7 +7,8 @@
 
 #include <QDateEdit>
 #include <QGridLayout>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -75,6 +76,18 @@ void frmReport::setCaption(const QString& caption)
 {
     Load();
     setWindowTitle(caption);
+    // The frame shows the whole caption: the dialog is at least as wide as the caption and the
+    // frame's icon and buttons beside it (about three title-bar heights).
+    const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+    setMinimumWidth(title.horizontalAdvance(caption) + 4 * title.height() + 24);
+    adjustSize();
+    centreOnScreen();
+}
+
+void frmReport::centreOnScreen()
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void frmReport::Form_Load()
@@ -89,8 +102,7 @@ void frmReport::Form_Load()
     dtpFrom->setDate(today);
     dtpTo->setDate(today);
     adjustSize();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void frmReport::ShowModal()

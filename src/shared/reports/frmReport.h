@@ -42,6 +42,7 @@ public:
 
 private:
     frmReport();
+    void centreOnScreen();
     bool m_noMaxDate = false;
     bool m_loaded = false;
 };

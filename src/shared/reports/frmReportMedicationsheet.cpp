@@ -19,7 +19,7 @@ frmReportMedicationsheet::frmReportMedicationsheet(QWidget* parent) : QDialog(pa
 
 void frmReportMedicationsheet::Form_Load()
 {
-    LoadReportViewerControl(CRViewer1, m_showGroupTree, m_directPrint, true);
+    LoadReportViewerControl(CRViewer1, m_showGroupTree, m_directPrint);
 }
 
 void frmReportMedicationsheet::Form_Unload()

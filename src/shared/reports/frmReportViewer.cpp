@@ -8,14 +8,15 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrintPreviewWidget>
 #include <QVBoxLayout>
 
-void LoadReportViewerControl(ReportViewer* viewer, bool showGroupTree, bool directPrint, bool medicationSheet)
+void LoadReportViewerControl(ReportViewer* viewer, bool showGroupTree, bool directPrint)
 {
     viewer->setReportSource(ReportValues.CurrentReport);
     viewer->setDisplayGroupTree(showGroupTree);
     viewer->setEnableGroupTree(showGroupTree);
-    if (medicationSheet) viewer->setEnableExportButton(true);
+    viewer->setEnableExportButton(true);
     if (directPrint) {
         viewer->printReport();
     } else {
@@ -37,7 +38,7 @@ frmReportViewer::frmReportViewer()
 
 void frmReportViewer::Form_Load()
 {
-    LoadReportViewerControl(CRViewer1, m_showGroupTree, m_directPrint, false);
+    LoadReportViewerControl(CRViewer1, m_showGroupTree, m_directPrint);
 }
 
 void frmReportViewer::Form_Unload()
@@ -50,13 +51,22 @@ void frmReportViewer::Form_Unload()
 void frmReportViewer::showInMainWindow()
 {
     WindowRegistry::add(this);
-    if (QMdiArea* area = ReportHost::mdiArea()) {
-        QMdiSubWindow* sub = area->addSubWindow(this);
-        sub->setAttribute(Qt::WA_DeleteOnClose, true);
-        sub->showMaximized();
-    } else {
+    QMdiArea* area = ReportHost::mdiArea();
+    if (!area) {
         showMaximized();
+        raise();
+        activateWindow();
+        return;
     }
+    QMdiSubWindow* sub = area->addSubWindow(this);
+    sub->setAttribute(Qt::WA_DeleteOnClose, true);
+    sub->showMaximized();
+    // Shown while a date prompt still holds the main window inactive, the new child is not made
+    // active by the area itself, and the focus the main window gets back would bring the list that
+    // opened the prompt to the front again: the viewer takes both.
+    area->setActiveSubWindow(sub);
+    sub->raise();
+    CRViewer1->preview->setFocus();
 }
 
 void frmReportViewer::closeEvent(QCloseEvent* event)

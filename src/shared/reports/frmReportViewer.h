@@ -4,8 +4,8 @@
 class ReportViewer;
 
 // Loads a viewer window's control: CurrentReport as its source, the group tree, then prints it
-// (directPrint) or shows it at 100 per cent. The medication sheet also offers its export button.
-void LoadReportViewerControl(ReportViewer* viewer, bool showGroupTree, bool directPrint, bool medicationSheet);
+// (directPrint) or shows it at 100 per cent. Both viewers offer the export button.
+void LoadReportViewerControl(ReportViewer* viewer, bool showGroupTree, bool directPrint);
 
 // The general report viewer: a child window of the main window, opened maximized, modeless.
 // A new one for every report shown; several may be open side by side.
@@ -22,7 +22,8 @@ public:
     // Errors (the report cannot be read or printed) reach the caller.
     void Form_Load();
     void Form_Unload();
-    // Shows it maximized inside the main window (a window of its own without one).
+    // Shows it maximized inside the main window, in front of the other children (a window of its
+    // own without one).
     void showInMainWindow();
 
 protected:
