@@ -1,4 +1,5 @@
 #include "support/TestDatabase.h"
+#include "hospital/Schema.h"
 
 #include "components/Component.h"
 #include "components/Drugs.h"
@@ -293,13 +294,33 @@ TEST_F(StartUp, BadDatabaseFilesGiveAClearMessage)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(4096, 'x'));
     }
+    // A database made by this build: on PostgreSQL the run's SQLite template is not at hand.
+    const QString made = m_dir.filePath(QStringLiteral("made.sqlite"));
+    {
+        ConnectionSettings s;
+        s.sqlitePath = made;
+        HospitalSchema::prepare(*Connection::open(s), true);
+    }
+    // Read-only by its permissions (root writes anyway), and read-only to SQLite itself, which holds
+    // for root too: a write version above 2 in the file's header (byte 18) makes SQLite open it
+    // read-only, as an immutable file or a read-only mount would.
     const QString readOnly = m_dir.filePath(QStringLiteral("readonly.sqlite"));
-    ASSERT_TRUE(QFile::copy(TestDatabase::usingPostgres() ? corrupt : TestDatabase::lastSettings().sqlitePath, readOnly));
+    ASSERT_TRUE(QFile::copy(made, readOnly));
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QString markedReadOnly = m_dir.filePath(QStringLiteral("marked-readonly.sqlite"));
+    ASSERT_TRUE(QFile::copy(made, markedReadOnly));
+    {
+        QFile f(markedReadOnly);
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.seek(18));
+        ASSERT_EQ(f.write("\x03", 1), 1);
+    }
+    const QByteArray markedBefore = [&] { QFile f(markedReadOnly); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }();
     struct Case { QString file; const char* expected; };
-    const Case cases[] = {{corrupt, "not a database"}, {readOnly, "is read-only"}};
+    const Case cases[] = {{corrupt, "not a database"}, {readOnly, "is read-only"}, {markedReadOnly, "is read-only"}};
     for (const auto& c : cases) {
-        if (c.file == readOnly && QFileInfo(readOnly).isWritable()) continue; // root writes anyway
+        if (c.file == readOnly && QFileInfo(readOnly).isWritable()) continue; // root: the marked file stands in
         UiScript::reset();
         ConnectionSettings s;
         s.sqlitePath = c.file;
@@ -315,6 +336,9 @@ TEST_F(StartUp, BadDatabaseFilesGiveAClearMessage)
     QFile f(corrupt);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray(4096, 'x'));
+    QFile marked(markedReadOnly);
+    ASSERT_TRUE(marked.open(QIODevice::ReadOnly));
+    EXPECT_EQ(marked.readAll(), markedBefore);
 }
 
 TEST_F(StartUp, AMissingSettingsFileIsWrittenWithTheDemoDefaults)

@@ -134,6 +134,18 @@ void Connection::install()
 
 bool Connection::isOpen() const { return database().isOpen(); }
 
+bool Connection::isReadOnly()
+{
+    if (engine() == Engine::PostgreSQL)
+        return scalar(QStringLiteral("SELECT current_setting('transaction_read_only')")).toString() == QLatin1String("on");
+    // Reading the catalogue reads the file's header, which may mark the file read-only.
+    scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+    const QVariant h = database().driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return false;
+    sqlite3* handle = *static_cast<sqlite3* const*>(h.data());
+    return handle && sqlite3_db_readonly(handle, "main") == 1;
+}
+
 QSqlDatabase Connection::database() const { return m_db; }
 
 QString Connection::connectionString() const
