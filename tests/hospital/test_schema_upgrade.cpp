@@ -1,6 +1,6 @@
 // A database made by an earlier build is brought up to date when the program connects: the
 // schema statements appended since, once each and recorded; the demo sections added since; a
-// database of a newer build refused. The earlier build is commit 775cc11 (tests/fixtures).
+// database of a newer build refused. The earlier builds are in tests/fixtures.
 #include "support/TestDatabase.h"
 
 #include "hospital/DemoData.h"
@@ -14,26 +14,23 @@
 
 namespace {
 
-QString fixture(const QString& file)
-{
-    return QDir(qEnvironmentVariable("CATHLAB_SOURCE_DIR")).filePath(QStringLiteral("tests/fixtures/schema-775cc11/") + file);
-}
+const char* const kEarlierBuilds[] = {"775cc11", "b74d7b5"};
 
-QString readFixture(const QString& file)
+QString readFixture(const QString& build, const QString& file)
 {
-    QFile f(fixture(file));
+    QFile f(QDir(qEnvironmentVariable("CATHLAB_SOURCE_DIR")).filePath(QStringLiteral("tests/fixtures/schema-%1/%2").arg(build, file)));
     if (!f.open(QIODevice::ReadOnly)) throw DbError(QStringLiteral("Missing fixture ") + f.fileName());
     return QString::fromUtf8(f.readAll());
 }
 
 // What the earlier build made on an empty database: its twelve schema files, in the same order.
-void makeEarlierHospital(Connection& c, bool demo, const QString& hospital = QStringLiteral("GENERAL HOSPITAL OF THE NORTH"))
+void makeEarlierHospital(Connection& c, const QString& build, bool demo, const QString& hospital = QStringLiteral("GENERAL HOSPITAL OF THE NORTH"))
 {
     for (const QString& db : HospitalSchema::databases()) {
         if (c.engine() == Engine::PostgreSQL) c.execute(QStringLiteral("CREATE SCHEMA %1").arg(db));
-        c.executeScript(readFixture(db + QStringLiteral(".sql")));
+        c.executeScript(readFixture(build, db + QStringLiteral(".sql")));
     }
-    if (demo) c.executeScript(readFixture(QStringLiteral("demo-rows.sql")));
+    if (demo) c.executeScript(readFixture(build, QStringLiteral("demo-rows.sql")));
     else c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..TBHOSPITALINFO (Company) VALUES (?)"), {hospital});
 }
 
@@ -81,20 +78,25 @@ QStringList recorded(Connection& c)
 class SchemaUpgrade : public ::testing::Test {
 protected:
     std::unique_ptr<Connection> db = TestDatabase::createBlank();
+    std::unique_ptr<Connection> fresh;
+    void checkUpgrade(const QString& build);
 };
 
-TEST_F(SchemaUpgrade, AnEarlierDemoHospitalGetsTheNewTablesColumnsAndDemoSections)
+void SchemaUpgrade::checkUpgrade(const QString& build)
 {
-    makeEarlierHospital(*db, true);
+    makeEarlierHospital(*db, build, true);
     ASSERT_FALSE(HospitalSchema::versioned(*db));
     HospitalSchema::prepare(*db, true);
 
     // The same tables and columns as a database this build makes from nothing.
-    auto fresh = TestDatabase::createBlank();
-    HospitalSchema::prepare(*fresh, true);
     const QSet<QString> want = columns(*fresh), have = columns(*db);
-    EXPECT_EQ(want - have, QSet<QString>()) << "missing after the upgrade";
-    EXPECT_EQ(have - want, QSet<QString>()) << "left over after the upgrade";
+    const auto listed = [](const QSet<QString>& names) {
+        QStringList l = names.values();
+        l.sort();
+        return l.join(QStringLiteral(", ")).toStdString();
+    };
+    EXPECT_EQ(listed(want - have), "") << "missing after the upgrade";
+    EXPECT_EQ(listed(have - want), "") << "left over after the upgrade";
 
     // Columns added to a table in its CREATE statement, appended ALTERs, a dropped table.
     for (const auto& [table, column] : {std::pair{"BUILD_FILE..tbCoDiet", "Remarks"}, {"PATIENT_DATA..tbPatient2", "DietRemarks"},
@@ -111,6 +113,7 @@ TEST_F(SchemaUpgrade, AnEarlierDemoHospitalGetsTheNewTablesColumnsAndDemoSection
     // The sections the earlier build had are not filled again; the ones added since are.
     EXPECT_EQ(count(*db, QStringLiteral("SELECT COUNT(*) FROM PASSWORD..tbPasswordMain")), 1);
     EXPECT_EQ(count(*db, QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvLocation")), 1);
+    EXPECT_EQ(count(*db, QStringLiteral("SELECT COUNT(*) FROM BUILD_FILE..tbCoDiet")), build == "b74d7b5" ? 1 : 4);
     EXPECT_EQ(count(*db, QStringLiteral("SELECT COUNT(*) FROM BUILD_FILE..tbCoICD10")),
               count(*fresh, QStringLiteral("SELECT COUNT(*) FROM BUILD_FILE..tbCoICD10")));
     EXPECT_GT(count(*db, QStringLiteral("SELECT COUNT(*) FROM STATION..tbCLMarkUp")), 0);
@@ -120,9 +123,20 @@ TEST_F(SchemaUpgrade, AnEarlierDemoHospitalGetsTheNewTablesColumnsAndDemoSection
     EXPECT_FALSE(DemoData::sectionsMissing(*db));
 }
 
+TEST_F(SchemaUpgrade, AnEarlierDemoHospitalGetsTheNewTablesColumnsAndDemoSections)
+{
+    fresh = TestDatabase::createBlank();
+    HospitalSchema::prepare(*fresh, true);
+    for (const QString build : kEarlierBuilds) {
+        SCOPED_TRACE(build.toStdString());
+        db = TestDatabase::createBlank();
+        checkUpgrade(build);
+    }
+}
+
 TEST_F(SchemaUpgrade, AnEarlierHospitalThatIsNoDemoGetsTheTablesButNoDemoRows)
 {
-    makeEarlierHospital(*db, false);
+    makeEarlierHospital(*db, QStringLiteral("b74d7b5"), false);
     db->execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName) VALUES ('555', 'GARCIA')"));
     HospitalSchema::prepare(*db, true);
     EXPECT_EQ(HospitalSchema::appliedSteps(*db), stepsPerDatabase());
@@ -135,7 +149,7 @@ TEST_F(SchemaUpgrade, AnEarlierHospitalThatIsNoDemoGetsTheTablesButNoDemoRows)
 
 TEST_F(SchemaUpgrade, ASecondConnectChangesNothing)
 {
-    makeEarlierHospital(*db, true);
+    makeEarlierHospital(*db, QStringLiteral("b74d7b5"), true);
     HospitalSchema::prepare(*db, true);
     const QStringList before = recorded(*db);
     HospitalSchema::prepare(*db, true);
