@@ -261,14 +261,12 @@ int upgrade(Connection& conn)
         return 0;
     }
     makeVersionTables(conn);
+    // PostgreSQL keeps each hospital database in a schema of its own, made before its first step.
+    if (conn.engine() == Engine::PostgreSQL)
+        for (const QString& db : databases()) conn.execute(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(db));
     int ran = 0;
-    QString schemaMade;
     for (const Step& s : all) {
         if (s.number <= applied.value(s.database, 0)) continue;
-        if (conn.engine() == Engine::PostgreSQL && schemaMade != s.database) {
-            conn.execute(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(s.database));
-            schemaMade = s.database;
-        }
         if (adopting) adoptStep(conn, s.sql);
         else conn.executeScript(s.sql);
         conn.execute(QStringLiteral("INSERT INTO CATHLAB..tbSchemaSteps (DatabaseName, StepNo, Statement, AppliedOn) VALUES (?, ?, ?, GETDATE())"),

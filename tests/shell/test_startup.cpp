@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QLockFile>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -284,6 +285,22 @@ TEST_F(StartUp, AnUnreachableDatabaseIsReportedThenConnectionFailed)
         << UiScript::shown()[0].text.toStdString();
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Warning"));
     EXPECT_EQ(UiScript::shown()[1].text, QStringLiteral("Connection failed!"));
+}
+
+TEST_F(StartUp, ADatabaseOfANewerBuildIsRefusedAtTheLogIn)
+{
+    m_db->execute(QStringLiteral("INSERT INTO CATHLAB..tbSchemaSteps (DatabaseName, StepNo, Statement) VALUES ('station', 100000, '')"));
+    // on PostgreSQL the tests of the binary share the recorded steps
+    const auto forget = qScopeGuard([this] { m_db->execute(QStringLiteral("DELETE FROM CATHLAB..tbSchemaSteps WHERE StepNo = 100000")); });
+    queueLogIn(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+    mdiCathLabMenu* w = mdiCathLabMenu::instance();
+    EXPECT_EQ(w->MDIForm_Load(), mdiCathLabMenu::StartResult::ConnectionFailed);
+    ASSERT_EQ(UiScript::shown().size(), 2);
+    EXPECT_TRUE(UiScript::shown()[0].text.startsWith(
+        QStringLiteral("This database was brought up to date by a newer build of the program (STATION: 100000 schema statements applied")))
+        << UiScript::shown()[0].text.toStdString();
+    EXPECT_EQ(UiScript::shown()[1].text, QStringLiteral("Connection failed!"));
+    delete w;
 }
 
 TEST_F(StartUp, BadDatabaseFilesGiveAClearMessage)
