@@ -134,6 +134,42 @@ TEST_F(SchemaUpgrade, AnEarlierDemoHospitalGetsTheNewTablesColumnsAndDemoSection
     }
 }
 
+// Rows in every table and view of the hospital's databases, as "table=count".
+QStringList rowCounts(Connection& c)
+{
+    QSet<QString> tables;
+    for (const QString& column : columns(c)) tables.insert(column.section(QLatin1Char('.'), 0, 0)); // "station__tbx"
+    QStringList out;
+    for (const QString& t : std::as_const(tables)) {
+        if (t.startsWith(QLatin1String("cathlab__"))) continue;
+        const QString name = c.engine() == Engine::PostgreSQL ? QString(t).replace(QStringLiteral("__"), QStringLiteral(".")) : t;
+        out << t + QLatin1Char('=') + c.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + name).toString();
+    }
+    out.sort();
+    return out;
+}
+
+TEST_F(SchemaUpgrade, TheLastDemoHospitalBeforeStepsWereRecordedIsAdoptedAsItIs)
+{
+    // The build before this one made the same tables and demo rows, without the CATHLAB tables.
+    HospitalSchema::prepare(*db, true);
+    const long long sections = count(*db, QStringLiteral("SELECT COUNT(*) FROM CATHLAB..tbDemoSections"));
+    if (db->engine() == Engine::PostgreSQL) {
+        db->execute(QStringLiteral("DROP SCHEMA cathlab CASCADE"));
+    } else {
+        db->execute(QStringLiteral("DROP TABLE CATHLAB..tbSchemaSteps"));
+        db->execute(QStringLiteral("DROP TABLE CATHLAB..tbDemoSections"));
+    }
+    const QStringList before = rowCounts(*db);
+    ASSERT_GT(before.size(), 50);
+
+    HospitalSchema::prepare(*db, true);
+    // every statement and section recorded, nothing run or filled again
+    EXPECT_EQ(HospitalSchema::appliedSteps(*db), stepsPerDatabase());
+    EXPECT_EQ(count(*db, QStringLiteral("SELECT COUNT(*) FROM CATHLAB..tbDemoSections")), sections);
+    EXPECT_EQ(rowCounts(*db), before);
+}
+
 TEST_F(SchemaUpgrade, AnEarlierHospitalThatIsNoDemoGetsTheTablesButNoDemoRows)
 {
     makeEarlierHospital(*db, QStringLiteral("b74d7b5"), false);
