@@ -64,11 +64,11 @@ TEST_F(StationLog, ServerDateIsTheLastValueRead)
 {
     // No waiting for the clock: each read replaces whatever the variable held.
     for (const QDateTime& held : {QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)), QDateTime()}) {
-        ServerDate = held;
+        Session.ServerDate = held;
         const QDateTime read = GetServerDate();
         EXPECT_TRUE(read.isValid());
         EXPECT_NE(read, held);
-        EXPECT_EQ(ServerDate, read);
+        EXPECT_EQ(Session.ServerDate, read);
         EXPECT_LE(qAbs(read.secsTo(DbValue::toDateTime(conn().scalar(QStringLiteral("SELECT GETDATE()"))))), 1);
     }
 }
