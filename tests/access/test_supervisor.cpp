@@ -3,6 +3,7 @@
 #include "access/AccessTestSupport.h"
 
 #include "shared/modGlobals.h"
+#include "support/TableOutOfReach.h"
 
 #include <QPushButton>
 
@@ -108,8 +109,7 @@ TEST_F(SupervisorApproval, OkButtonAndSwallowedApostrophe)
 
 TEST_F(SupervisorApproval, DatabaseErrorIsNoticedAndRefused)
 {
-    TransactionGuard tx(conn());
-    conn().execute(QStringLiteral("DROP TABLE STATION..tbNurseUserRights"));
+    TableOutOfReach away(conn(), QStringLiteral("STATION..tbNurseUserRights"));
     queueSupervisor(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     EXPECT_EQ(showSupervisor(), QDialog::Rejected);
     EXPECT_EQ(DialogAnswers.SupervisorUserID, QString());

@@ -8,6 +8,7 @@
 #include "hospital/DemoPeople.h"
 #include "shared/UserRights.h"
 #include "shared/modGlobals.h"
+#include "support/TableOutOfReach.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -257,8 +258,7 @@ TEST_F(UserRightsWindow, DownArrowGoesIntoTheGridOnlyWhenItHoldsUsers)
 TEST_F(UserRightsWindow, RightsListErrorKeepsTheWindowClosed)
 {
     w->hide();
-    TransactionGuard tx(conn());
-    conn().execute(QStringLiteral("DROP TABLE STATION..tbNurseUserSettings"));
+    TableOutOfReach away(conn(), QStringLiteral("STATION..tbNurseUserSettings"));
     EXPECT_FALSE(w->Form_Load());
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_TRUE(isErrorNotice(UiScript::shown()[0]));

@@ -2,6 +2,7 @@
 #include "access/AccessTestSupport.h"
 
 #include "shared/modGlobals.h"
+#include "support/TableOutOfReach.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -231,8 +232,7 @@ TEST_F(UserValidation, RemarksFromThePickerAreAddedOnce)
 
 TEST_F(UserValidation, DatabaseErrorIsNoticedAndRefused)
 {
-    TransactionGuard tx(conn());
-    conn().execute(QStringLiteral("DROP TABLE PASSWORD..tbPasswordDepartment"));
+    TableOutOfReach away(conn(), QStringLiteral("PASSWORD..tbPasswordDepartment"));
     queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     EXPECT_EQ(showValidation(), QDialog::Rejected);
     EXPECT_EQ(DialogAnswers.ValidatedUserID, QString());

@@ -59,16 +59,24 @@ TEST_F(AdmissionRequests, ListShowsTheRequestsWithTheirStatus)
 TEST_F(AdmissionRequests, RevokeRefusesAdmittedAndPassesOverRevoked)
 {
     frmListERAdmission* w = open();
-    chooseRow(w, QStringLiteral("900105B"));
-    w->cmdOption_Click(0);
-    EXPECT_EQ(UiScript::texts(), QStringList{QStringLiteral("Can't revoke this record! Patient is already admitted.")});
+    // admitted or revoked rows: the button is off, a click does nothing
+    for (const char* opd : {"900105B", "900106B"}) {
+        UiScript::reset();
+        chooseRow(w, QString::fromLatin1(opd));
+        w->cmdOption[0]->click();
+        EXPECT_TRUE(UiScript::texts().isEmpty()) << opd;
+        EXPECT_TRUE(UiScript::dialogsRun().isEmpty()) << opd;
+    }
     EXPECT_EQ(status(QStringLiteral("900105B")), QStringLiteral("A"));
 
+    // a pending row that another workstation admitted since the list was read
     UiScript::reset();
-    chooseRow(w, QStringLiteral("900106B"));
-    w->cmdOption_Click(0);
-    EXPECT_TRUE(UiScript::texts().isEmpty());
-    EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
+    chooseRow(w, QStringLiteral("900101B"));
+    ASSERT_TRUE(w->cmdOption[0]->isEnabled());
+    conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbER_Admitting_Communication SET RecordStatus = 'A' WHERE OPDIDNum = '900101B'"));
+    w->cmdOption[0]->click();
+    EXPECT_EQ(UiScript::texts(), QStringList{QStringLiteral("Can't revoke this record! Patient is already admitted.")});
+    EXPECT_EQ(status(QStringLiteral("900101B")), QStringLiteral("A"));
 }
 
 TEST_F(AdmissionRequests, RevokeOnAnEmptyListAsksForARequest)
@@ -77,7 +85,7 @@ TEST_F(AdmissionRequests, RevokeOnAnEmptyListAsksForARequest)
     frmListERAdmission* w = open();
     EXPECT_EQ(w->MSHFlexList->Rows(), 2);
     EXPECT_FALSE(w->MSHFlexList->isEnabled());
-    w->cmdOption_Click(0);
+    w->cmdOption[0]->click();
     EXPECT_EQ(UiScript::texts(), QStringList{QStringLiteral("Please select admission request to revoke.")});
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
 }
@@ -91,7 +99,7 @@ TEST_F(AdmissionRequests, RevokeChangesOnlyPendingRows)
     chooseRow(w, QStringLiteral("900101B"));
     validateAs();
     UiScript::queueAnswer(vbYes);
-    w->cmdOption_Click(0);
+    w->cmdOption[0]->click();
     EXPECT_EQ(UiScript::texts(), (QStringList{QStringLiteral("Are you sure you want to revoke this admission request?"),
                                               QStringLiteral("Admission request successfully revoked.")}));
     EXPECT_EQ(UiScript::shown()[0].style, int(vbYesNo | vbQuestion));
@@ -121,7 +129,7 @@ TEST_F(AdmissionRequests, NoAtTheQuestionOrCancelledValidationWritesNothing)
     frmListERAdmission* w = open();
     chooseRow(w, QStringLiteral("900101B"));
     UiScript::queueAnswer(vbNo);
-    w->cmdOption_Click(0);
+    w->cmdOption[0]->click();
     EXPECT_EQ(status(QStringLiteral("900101B")), QString());
     EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
 
@@ -129,7 +137,7 @@ TEST_F(AdmissionRequests, NoAtTheQuestionOrCancelledValidationWritesNothing)
     cancelValidation();
     UiScript::queueAnswer(vbYes);
     w->MSHFlexList->setTextMatrix(1, 1, QStringLiteral("MARK")); // the list is not filled again
-    w->cmdOption_Click(0);
+    w->cmdOption[0]->click();
     EXPECT_EQ(UiScript::texts(), QStringList{QStringLiteral("Are you sure you want to revoke this admission request?")});
     EXPECT_EQ(status(QStringLiteral("900101B")), QString());
     EXPECT_EQ(w->MSHFlexList->TextMatrix(1, 1), QStringLiteral("MARK"));

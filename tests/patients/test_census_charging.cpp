@@ -114,12 +114,12 @@ TEST_F(CensusCharging, GeneralListHandsThePrintToTheFormatDialogWhenTheStationAs
     Selection.SelectedHospNum = QStringLiteral("900001");
     s->ShowMultiPackageSelection();
     s->mshMultiPackage->setRow(1);
-    s->cmdSelect_Click(); // the demo station asks for the form type
+    s->cmdSelect->click(); // the demo station asks for the form type
     EXPECT_EQ(UiScript::dialogsRun(), QStringList{QStringLiteral("frmCensusFormat")});
     EXPECT_TRUE(ReportLog::calls().isEmpty());
 
     setParameter(QStringLiteral("CLShowSelectCensusFormat"), QStringLiteral("0"));
-    s->cmdSelect_Click();
+    s->cmdSelect->click();
     ASSERT_EQ(ReportLog::calls().size(), 1);
     EXPECT_EQ(ReportLog::calls().last().fileName(), QStringLiteral("NHICensusCharging.rpt"));
 }

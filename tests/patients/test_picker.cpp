@@ -30,7 +30,7 @@ Picked pick(const std::function<void(frmSearchCurrent*)>& use)
 void search(frmSearchCurrent* p, int box, const QString& text)
 {
     p->txtSearch[box]->setText(text);
-    p->cmdSearch_Click();
+    p->cmdSearch->click();
 }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/db/LikePattern.h"
 #include "platform/db/Procedures.h"
 
+#include <QFile>
 #include <thread>
 
 TEST(Dialect, MapsCrossDatabaseNamesOutsideLiterals)
@@ -243,4 +244,32 @@ TEST_F(DataLayer, EmptyTextBindsAsTextAndNullAsNull)
                    {QStringLiteral("C"), QVariant(QMetaType(QMetaType::QString))});
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseUserRights WHERE EmployeeRights = ''")), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseUserRights WHERE EmployeeRights IS NULL")), 2);
+}
+
+TEST_F(DataLayer, AReadOnlyDatabaseIsToldApart)
+{
+    EXPECT_FALSE(conn().isReadOnly());
+    if (conn().engine() == Engine::PostgreSQL) {
+        // a server or session that writes nothing (a standby, a read-only role)
+        conn().execute(QStringLiteral("SET default_transaction_read_only = on"));
+        EXPECT_TRUE(conn().isReadOnly());
+        conn().execute(QStringLiteral("SET default_transaction_read_only = off"));
+        EXPECT_FALSE(conn().isReadOnly());
+        return;
+    }
+    // SQLite: a file that SQLite opens read-only whoever runs the program (root included), here
+    // by a write version above 2 in its header
+    ConnectionSettings s = TestDatabase::lastSettings();
+    s.sqlitePath += QStringLiteral(".ro");
+    ASSERT_TRUE(QFile::copy(TestDatabase::lastSettings().sqlitePath, s.sqlitePath));
+    {
+        QFile f(s.sqlitePath);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.seek(18));
+        ASSERT_EQ(f.write("\x03", 1), 1);
+    }
+    auto readOnly = Connection::open(s);
+    EXPECT_TRUE(readOnly->isReadOnly());
+    EXPECT_GT(DbValue::toLong(readOnly->scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"))), 0); // still read
+    EXPECT_THROW(readOnly->execute(QStringLiteral("DELETE FROM PASSWORD..tbPasswordMain")), DbError);
 }

@@ -3,6 +3,7 @@
 #include "support/TestDatabase.h"
 
 #include "shared/UserRights.h"
+#include "support/TableOutOfReach.h"
 
 TEST(RightsText, WholeElementsAfterTheFirstBar)
 {
@@ -56,7 +57,6 @@ TEST_F(UserRightsCheck, EveryCallReadsTheRightsAgain)
 
 TEST_F(UserRightsCheck, DatabaseErrorsReachTheCaller)
 {
-    TransactionGuard tx(conn());
-    conn().execute(QStringLiteral("DROP TABLE STATION..tbNurseUserRights"));
+    TableOutOfReach away(conn(), QStringLiteral("STATION..tbNurseUserRights"));
     EXPECT_ANY_THROW(HasUserRight(conn(), QStringLiteral("1")));
 }

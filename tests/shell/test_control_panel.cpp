@@ -8,6 +8,7 @@
 #include "shell/settings/frmControlPanel.h"
 #include "shell/settings/frmPHICRVS.h"
 
+#include <QToolButton>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -100,7 +101,7 @@ TEST_F(ControlPanel, OpensOnTheRevenueCodesAndTheLinks)
 TEST_F(ControlPanel, SaveWritesTheLinksItReportsAsSaved)
 {
     const QStringList before = storedLinks();
-    cp->cmdSave_Click(); // Edit
+    cp->cmdSave->click(); // Edit
     EXPECT_EQ(cp->cmdSave->text(), QStringLiteral("Save"));
     EXPECT_EQ(cp->cmdExit->text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(cp->grdPackage->isEnabled());
@@ -126,7 +127,7 @@ TEST_F(ControlPanel, SaveWritesTheLinksItReportsAsSaved)
     EXPECT_TRUE(UiScript::shown().isEmpty()) << UiScript::lastText().toStdString();
 
     validateAs(QStringLiteral("CL002"), QStringLiteral("CATH2"));
-    cp->cmdSave_Click();
+    cp->cmdSave->click();
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Some changes may take in effect only after restarting the program."));
     EXPECT_EQ(UiScript::shown().last().title, QStringLiteral("Notification"));
     const QStringList after = storedLinks();
@@ -150,10 +151,10 @@ TEST_F(ControlPanel, SaveWritesTheLinksItReportsAsSaved)
 TEST_F(ControlPanel, ARefusedValidationWritesNothingAndSaysNothing)
 {
     const QStringList before = storedLinks();
-    cp->cmdSave_Click();
+    cp->cmdSave->click();
     typeLink(rowOfLink(QStringLiteral("PKG-CAG"), QStringLiteral("CL001")), 3, QStringLiteral("I"));
     validateAs(QStringLiteral("CL002"), QStringLiteral("WRONG")); // refused: the dialog stays, then closes by its frame
-    cp->cmdSave_Click();
+    cp->cmdSave->click();
     EXPECT_FALSE(UiScript::texts().contains(QStringLiteral("Some changes may take in effect only after restarting the program.")));
     EXPECT_EQ(storedLinks(), before);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbStationLogs")), 0);
@@ -165,11 +166,11 @@ TEST_F(ControlPanel, ARefusedValidationWritesNothingAndSaysNothing)
 TEST_F(ControlPanel, AFailedSaveLeavesTheLinksAsTheyWere)
 {
     const QStringList before = storedLinks();
-    cp->cmdSave_Click();
+    cp->cmdSave->click();
     typeLink(rowOfLink(QStringLiteral("PKG-CAG"), QStringLiteral("CL001")), 3, QStringLiteral("I"));
     TableOutOfReach away(conn(), QStringLiteral("STATION..tbStationLogs"));
     validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
-    cp->cmdSave_Click();
+    cp->cmdSave->click();
     away.restore();
     ASSERT_FALSE(UiScript::shown().isEmpty());
     EXPECT_TRUE(UiScript::lastText().endsWith(QStringLiteral("Please notify your IT department."))) << UiScript::lastText().toStdString();
@@ -178,7 +179,7 @@ TEST_F(ControlPanel, AFailedSaveLeavesTheLinksAsTheyWere)
 
 TEST_F(ControlPanel, TheEntryBoxKeys)
 {
-    cp->cmdSave_Click();
+    cp->cmdSave->click();
     const int r = rowOfLink(QStringLiteral("PKG-RHC"), QStringLiteral("CL101"));
     // lower case is refused
     typeLink(r, 3, QStringLiteral("a"));
@@ -197,7 +198,7 @@ TEST_F(ControlPanel, TheEntryBoxKeys)
     EXPECT_TRUE(cp->txtEntry->isHidden());
     // while viewing, nothing happens
     UiScript::queueAnswer(vbYes);
-    cp->cmdExit_Click(); // Cancel: reloads
+    cp->cmdExit->click(); // Cancel: reloads
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Changes made will not be saved.\r\n\r\nAre you sure to cancel changes?"));
     EXPECT_EQ(UiScript::shown().last().title, QStringLiteral("Confirmation"));
     EXPECT_EQ(cp->grdPackage->TextMatrix(rowOfLink(QStringLiteral("PKG-RHC"), QStringLiteral("CL101")), 2),
@@ -210,7 +211,7 @@ TEST_F(ControlPanel, TheEntryBoxKeys)
 TEST_F(ControlPanel, TypedKeysMoveTheBoxAlongTheLines)
 {
     cp->SSTab1->setCurrentIndex(1);
-    cp->cmdSave_Click();
+    cp->cmdSave->click();
     const QRect cell = cp->grdPackage->visualRect(cp->grdPackage->model()->index(3, 3));
     QTest::mouseClick(cp->grdPackage->viewport(), Qt::LeftButton, {}, cell.center());
     ASSERT_EQ(cp->grdPackage->currentColumn(), 3);
@@ -224,7 +225,7 @@ TEST_F(ControlPanel, TypedKeysMoveTheBoxAlongTheLines)
 
     cp->SSTab1->setCurrentIndex(2);
     chooseProcedure(QStringLiteral("CL001"));
-    cp->cmdSaveRVS_Click();
+    cp->cmdSaveRVS->click();
     cp->grdRVS->setCurrentCell(3, 1);
     QTest::keyClicks(cp->txtRVSEntry, QStringLiteral("93452"));
     QTest::keyClick(cp->txtRVSEntry, Qt::Key_Return);
@@ -254,7 +255,7 @@ TEST_F(ControlPanel, SavingReplacesTheCodesOfTheLoadedProcedure)
 {
     cp->SSTab1->setCurrentIndex(2);
     chooseProcedure(QStringLiteral("CL001"));
-    cp->cmdSaveRVS_Click(); // Edit
+    cp->cmdSaveRVS->click(); // Edit
     EXPECT_TRUE(cp->frRVS->isEnabled());
     EXPECT_EQ(cp->cmdCloseRVS->text(), QStringLiteral("Cancel"));
     // a typed code with a description goes in as typed; the entry moves to a new line
@@ -266,9 +267,9 @@ TEST_F(ControlPanel, SavingReplacesTheCodesOfTheLoadedProcedure)
         auto* p = static_cast<frmPHICRVS*>(d);
         EXPECT_EQ(p->txtKey->text(), QStringLiteral("PTCA"));
         p->txtKey->setText(QStringLiteral("angioplasty"));
-        p->cmdSearch_Click();
+        p->cmdSearch->click();
         EXPECT_EQ(p->mshflexEntry->TextMatrix(1, 1), QStringLiteral("92920"));
-        p->cmdSelect_Click();
+        p->cmdSelect->click();
     });
     typeRvs(4, QStringLiteral("PTCA"));
     EXPECT_EQ(cp->grdRVS->TextMatrix(4, 1), QStringLiteral("92920"));
@@ -279,7 +280,7 @@ TEST_F(ControlPanel, SavingReplacesTheCodesOfTheLoadedProcedure)
     cp->grdProcedures->setCurrentCell(rowOfProcedure(QStringLiteral("CL005")), 1);
 
     validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
-    cp->cmdSaveRVS_Click();
+    cp->cmdSaveRVS->click();
     EXPECT_EQ(storedRvs(QStringLiteral("CL001")), (QStringList{"93458", "93452", "92920"}));
     EXPECT_EQ(storedRvs(QStringLiteral("CL005")), QStringList{"33967"});
     Recordset log = conn().query(QStringLiteral("SELECT Idnum, Remarks, UserID, StationID FROM STATION..tbStationLogs"));
@@ -296,9 +297,9 @@ TEST_F(ControlPanel, RvsRefusalsSaveNothing)
 {
     cp->SSTab1->setCurrentIndex(2);
     chooseProcedure(QStringLiteral("CL002"));
-    cp->cmdSaveRVS_Click();
+    cp->cmdSaveRVS->click();
     typeRvs(3, QStringLiteral("92920")); // already on line 1
-    cp->cmdSaveRVS_Click();
+    cp->cmdSaveRVS->click();
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("The RVS code 92920 is entered more than once."));
     EXPECT_TRUE(UiScript::dialogsRun().isEmpty()); // refused before the validation
     EXPECT_EQ(cp->cmdSaveRVS->text(), QStringLiteral("Save")); // still editing
@@ -319,7 +320,7 @@ TEST_F(ControlPanel, RvsRefusalsSaveNothing)
     cp->SSTab1->setCurrentIndex(2);
     EXPECT_EQ(cp->cmdSaveRVS->text(), QStringLiteral("Save"));
     UiScript::reset();
-    cp->cmdSaveRVS_Click();
+    cp->cmdSaveRVS->click();
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Please select a procedure first."));
     EXPECT_EQ(storedRvs(QStringLiteral("CL002")), (QStringList{"92920", "92928"}));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbStationLogs")), 0);
@@ -329,12 +330,12 @@ TEST_F(ControlPanel, AFailingRvsSaveRollsBackAndAFailingLogLineDoesNot)
 {
     cp->SSTab1->setCurrentIndex(2);
     chooseProcedure(QStringLiteral("CL003"));
-    cp->cmdSaveRVS_Click();
+    cp->cmdSaveRVS->click();
     typeRvs(2, QStringLiteral("33210"));
     {
         TableOutOfReach away(conn(), QStringLiteral("CLINICAL_AREA..tbCLRVS"));
         validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
-        cp->cmdSaveRVS_Click();
+        cp->cmdSaveRVS->click();
     }
     EXPECT_TRUE(UiScript::lastText().endsWith(QStringLiteral("Please notify your IT department.")));
     EXPECT_EQ(storedRvs(QStringLiteral("CL003")), QStringList{"33208"});
@@ -343,12 +344,12 @@ TEST_F(ControlPanel, AFailingRvsSaveRollsBackAndAFailingLogLineDoesNot)
 
     // the log alone failing does not stop the save
     chooseProcedure(QStringLiteral("CL003"));
-    cp->cmdSaveRVS_Click();
+    cp->cmdSaveRVS->click();
     typeRvs(2, QStringLiteral("33210"));
     {
         TableOutOfReach away(conn(), QStringLiteral("STATION..tbStationLogs"));
         validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
-        cp->cmdSaveRVS_Click();
+        cp->cmdSaveRVS->click();
     }
     EXPECT_EQ(storedRvs(QStringLiteral("CL003")), (QStringList{"33208", "33210"}));
 }
@@ -388,7 +389,7 @@ TEST_F(ControlPanel, ThePickerSearches)
     UiScript::queueDialog(QStringLiteral("frmPHICRVS"), [](QDialog* d) {
         auto* p = static_cast<frmPHICRVS*>(d);
         p->mshflexEntry->setCurrentCell(2, 1);
-        p->cmdSelect_Click();
+        p->cmdSelect->click();
     });
     frmPHICRVS p;
     p.setSetKey(QStringLiteral("PACEMAKER"));
@@ -401,7 +402,7 @@ TEST_F(ControlPanel, ThePickerSearches)
     UiScript::queueDialog(QStringLiteral("frmPHICRVS"), [](QDialog* d) {
         auto* p = static_cast<frmPHICRVS*>(d);
         p->mshflexEntry->setCurrentCell(p->mshflexEntry->Rows() - 1, 1);
-        p->cmdSelect_Click();
+        p->cmdSelect->click();
     });
     frmPHICRVS q;
     q.setSetKey(QStringLiteral("PACEMAKER"));

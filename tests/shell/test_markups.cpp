@@ -66,11 +66,11 @@ TEST_F(Markups, TheListShowsEveryMarkupByCode)
     f.txtSearch->clear();
     QTest::keyClicks(f.txtSearch, QStringLiteral("sp"));
     EXPECT_EQ(f.txtSearch->text(), QStringLiteral("SP"));
-    f.tlbbtnSearch_Click();
+    f.tlbbtnSearch->click();
     ASSERT_EQ(f.grdListing->Rows(), 2);
     EXPECT_EQ(f.grdListing->TextMatrix(1, 1), QStringLiteral("003"));
     f.txtSearch->setText(QStringLiteral("HANDLING"));
-    f.tlbbtnSearch_Click();
+    f.tlbbtnSearch->click();
     EXPECT_EQ(f.grdListing->Rows(), 2);
     for (const char* wildcard : {"%", "_", "S_"}) { // typed wildcards are characters to find: no match
         f.txtSearch->setText(QString::fromLatin1(wildcard));
@@ -84,7 +84,7 @@ TEST_F(Markups, AddSavesANewRowWithTheNextCode)
 {
     frmMarkupSettings f;
     clickRow(f, 1); // "*" 0.3, active: Add keeps value, state and operation
-    f.cmdAdd_Click();
+    f.cmdAdd->click();
     EXPECT_EQ(f.txtCode->text(), QStringLiteral("NEW"));
     EXPECT_TRUE(f.txtDesc->text().isEmpty());
     EXPECT_EQ(f.txtMarkup->text(), QStringLiteral("0.3"));
@@ -93,7 +93,7 @@ TEST_F(Markups, AddSavesANewRowWithTheNextCode)
     EXPECT_FALSE(f.grdListing->isEnabled());
     typeKeys(f.txtDesc, QStringLiteral("o'neil surcharge \u00F1"));
     f.txtMarkup->setText(QStringLiteral("0.25"));
-    f.cmdSave_Click();
+    f.cmdSave->click();
     EXPECT_EQ(UiScript::texts(), (QStringList{QStringLiteral("Are you sure you want to save this entry?"),
                                               QStringLiteral("Mark up successfully saved.")}));
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
@@ -113,11 +113,11 @@ TEST_F(Markups, AddSavesANewRowWithTheNextCode)
 TEST_F(Markups, ANewRowWithoutAnOperationIsAdded)
 {
     frmMarkupSettings f;
-    f.cmdAdd_Click();
+    f.cmdAdd->click();
     f.txtDesc->setText(QStringLiteral("OXYGEN HANDLING"));
     f.txtMarkup->setText(QStringLiteral("150"));
     f.chkActive->setChecked(false);
-    f.cmdSave_Click();
+    f.cmdSave->click();
     const Row r = stored(QStringLiteral("005"));
     EXPECT_EQ(r.op, QStringLiteral("+"));
     EXPECT_EQ(r.status, QStringLiteral("I"));
@@ -127,7 +127,7 @@ TEST_F(Markups, EditChangesTheChosenRow)
 {
     frmMarkupSettings f;
     f.grdListing->setCurrentCell(3, 1);
-    f.cmdEdit_Click();
+    f.cmdEdit->click();
     EXPECT_EQ(f.txtCode->text(), QStringLiteral("003"));
     EXPECT_EQ(f.txtDesc->text(), QStringLiteral("SPECIAL HANDLING FEE"));
     EXPECT_TRUE(f.optMarkup[1]->isChecked());
@@ -135,7 +135,7 @@ TEST_F(Markups, EditChangesTheChosenRow)
     EXPECT_FALSE(f.cmdEdit->isEnabled());
     f.txtMarkup->setText(QStringLiteral("750"));
     f.optMarkup[0]->setChecked(true);
-    f.cmdSave_Click();
+    f.cmdSave->click();
     const Row r = stored(QStringLiteral("003"));
     EXPECT_EQ(r.value, QStringLiteral("750"));
     EXPECT_EQ(r.op, QStringLiteral("*"));
@@ -156,10 +156,10 @@ TEST_F(Markups, RefusalsSaveNothing)
     for (const Case& c : cases) {
         UiScript::reset();
         frmMarkupSettings f;
-        f.cmdAdd_Click();
+        f.cmdAdd->click();
         f.txtDesc->setText(QString::fromUtf8(c.description));
         f.txtMarkup->setText(QString::fromUtf8(c.value));
-        f.cmdSave_Click();
+        f.cmdSave->click();
         EXPECT_EQ(UiScript::lastText(), QString::fromLatin1(c.message)) << c.value;
         EXPECT_EQ(UiScript::shown().last().style & 0x70, int(vbExclamation));
         EXPECT_EQ(f.txtCode->text(), QStringLiteral("NEW")); // still editing
@@ -170,11 +170,11 @@ TEST_F(Markups, RefusalsSaveNothing)
     // "No" at the question reloads the list and keeps the boxes
     UiScript::reset();
     frmMarkupSettings f;
-    f.cmdAdd_Click();
+    f.cmdAdd->click();
     f.txtDesc->setText(QStringLiteral("NEVER SAVED"));
     f.txtMarkup->setText(QStringLiteral("1"));
     UiScript::queueAnswer(vbNo);
-    f.cmdSave_Click();
+    f.cmdSave->click();
     EXPECT_EQ(UiScript::shown().size(), 1);
     EXPECT_EQ(f.txtDesc->text(), QStringLiteral("NEVER SAVED"));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbCLMarkUp")), 4);
@@ -184,7 +184,7 @@ TEST_F(Markups, EditWithoutACodeAndAMissingRow)
 {
     conn().execute(QStringLiteral("DELETE FROM STATION..tbCLMarkUp"));
     frmMarkupSettings f;
-    f.cmdEdit_Click();
+    f.cmdEdit->click();
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Sorry, no code to edit."));
     EXPECT_EQ(UiScript::shown().last().style & 0x70, int(vbCritical));
     EXPECT_FALSE(f.txtDesc->isEnabled());

@@ -170,7 +170,7 @@ TEST_F(PatientWindows, TheCensusFormTypeChoosesTheLayout)
     f->show();
     EXPECT_TRUE(f->optNew->isChecked());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Census Form Type"));
-    f->cmdView_Click();
+    f->cmdView->click();
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Please select patient case to print."));
     EXPECT_TRUE(ReportLog::calls().isEmpty());
 
@@ -178,7 +178,7 @@ TEST_F(PatientWindows, TheCensusFormTypeChoosesTheLayout)
     for (bool newForm : {true, false}) {
         ReportLog::clear();
         (newForm ? f->optNew : f->Option1)->setChecked(true);
-        f->cmdView_Click();
+        f->cmdView->click();
         ASSERT_EQ(ReportLog::calls().size(), 1);
         const ReportCall& call = ReportLog::calls().last();
         EXPECT_EQ(call.fileName(), frmCensusFormat::reportFile(newForm));
@@ -207,7 +207,7 @@ TEST_F(PatientWindows, TheGeneralListPrintsThroughTheFormTypeWhenAsked)
         Selection.SelectedHospNum = QStringLiteral("900001");
         list->ShowMultiPackageSelection();
         UiScript::queueDialog(QStringLiteral("frmCensusFormat"), [](QDialog* d) { static_cast<frmCensusFormat*>(d)->cmdView_Click(); });
-        list->cmdSelect_Click();
+        list->cmdSelect->click();
         ASSERT_EQ(ReportLog::calls().size(), 1) << ask;
         if (QLatin1String(ask) == QLatin1String("1")) {
             EXPECT_EQ(UiScript::dialogsRun().value(0), QStringLiteral("frmCensusFormat"));

@@ -1,4 +1,5 @@
 #include "support/TestDatabase.h"
+#include "hospital/Schema.h"
 
 #include "components/Component.h"
 #include "components/Drugs.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QLockFile>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -294,6 +296,22 @@ TEST_F(StartUp, AnUnreachableDatabaseIsReportedThenConnectionFailed)
     EXPECT_EQ(UiScript::shown()[1].text, QStringLiteral("Connection failed!"));
 }
 
+TEST_F(StartUp, ADatabaseOfANewerBuildIsRefusedAtTheLogIn)
+{
+    m_db->execute(QStringLiteral("INSERT INTO CATHLAB..tbSchemaSteps (DatabaseName, StepNo, Statement) VALUES ('station', 100000, '')"));
+    // on PostgreSQL the tests of the binary share the recorded steps
+    const auto forget = qScopeGuard([this] { m_db->execute(QStringLiteral("DELETE FROM CATHLAB..tbSchemaSteps WHERE StepNo = 100000")); });
+    queueLogIn(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+    mdiCathLabMenu* w = mdiCathLabMenu::instance();
+    EXPECT_EQ(w->MDIForm_Load(), mdiCathLabMenu::StartResult::ConnectionFailed);
+    ASSERT_EQ(UiScript::shown().size(), 2);
+    EXPECT_TRUE(UiScript::shown()[0].text.startsWith(
+        QStringLiteral("This database was brought up to date by a newer build of the program (STATION: 100000 schema statements applied")))
+        << UiScript::shown()[0].text.toStdString();
+    EXPECT_EQ(UiScript::shown()[1].text, QStringLiteral("Connection failed!"));
+    delete w;
+}
+
 TEST_F(StartUp, BadDatabaseFilesGiveAClearMessage)
 {
     const QString corrupt = m_dir.filePath(QStringLiteral("corrupt.sqlite"));
@@ -302,13 +320,33 @@ TEST_F(StartUp, BadDatabaseFilesGiveAClearMessage)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(4096, 'x'));
     }
+    // A database made by this build: on PostgreSQL the run's SQLite template is not at hand.
+    const QString made = m_dir.filePath(QStringLiteral("made.sqlite"));
+    {
+        ConnectionSettings s;
+        s.sqlitePath = made;
+        HospitalSchema::prepare(*Connection::open(s), true);
+    }
+    // Read-only by its permissions (root writes anyway), and read-only to SQLite itself, which holds
+    // for root too: a write version above 2 in the file's header (byte 18) makes SQLite open it
+    // read-only, as an immutable file or a read-only mount would.
     const QString readOnly = m_dir.filePath(QStringLiteral("readonly.sqlite"));
-    ASSERT_TRUE(QFile::copy(TestDatabase::usingPostgres() ? corrupt : TestDatabase::lastSettings().sqlitePath, readOnly));
+    ASSERT_TRUE(QFile::copy(made, readOnly));
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QString markedReadOnly = m_dir.filePath(QStringLiteral("marked-readonly.sqlite"));
+    ASSERT_TRUE(QFile::copy(made, markedReadOnly));
+    {
+        QFile f(markedReadOnly);
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.seek(18));
+        ASSERT_EQ(f.write("\x03", 1), 1);
+    }
+    const QByteArray markedBefore = [&] { QFile f(markedReadOnly); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }();
     struct Case { QString file; const char* expected; };
-    const Case cases[] = {{corrupt, "not a database"}, {readOnly, "is read-only"}};
+    const Case cases[] = {{corrupt, "not a database"}, {readOnly, "is read-only"}, {markedReadOnly, "is read-only"}};
     for (const auto& c : cases) {
-        if (c.file == readOnly && QFileInfo(readOnly).isWritable()) continue; // root writes anyway
+        if (c.file == readOnly && QFileInfo(readOnly).isWritable()) continue; // root: the marked file stands in
         UiScript::reset();
         ConnectionSettings s;
         s.sqlitePath = c.file;
@@ -324,6 +362,9 @@ TEST_F(StartUp, BadDatabaseFilesGiveAClearMessage)
     QFile f(corrupt);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray(4096, 'x'));
+    QFile marked(markedReadOnly);
+    ASSERT_TRUE(marked.open(QIODevice::ReadOnly));
+    EXPECT_EQ(marked.readAll(), markedBefore);
 }
 
 TEST_F(StartUp, AMissingSettingsFileIsWrittenWithTheDemoDefaults)

@@ -2,9 +2,12 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Dialect.h"
 
+#include <gtest/gtest.h>
+
 // Puts a table, or one of its columns, out of reach while the object lives (renamed away, then
 // back), so every statement on it fails as on a server where it is missing. Nothing is dropped:
 // on PostgreSQL the tests of a binary share the schema, and the next test must find it whole.
+// The one way tests take a table away; a table that cannot be put back fails the test.
 class TableOutOfReach {
 public:
     TableOutOfReach(Connection& c, const QString& houseTable, const QString& column = QString())
@@ -23,7 +26,8 @@ public:
     {
         try {
             restore();
-        } catch (...) {
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << "The table " << m_table.toStdString() << " could not be put back: " << e.what();
         }
     }
     TableOutOfReach(const TableOutOfReach&) = delete;

@@ -22,6 +22,7 @@ QTemporaryDir& tempDir()
 }
 ConnectionSettings g_last;
 int g_serial = 0;
+QStringList g_pgDatabases; // made by this binary, dropped at the end of its run
 
 ConnectionSettings pgSettings(const QString& database)
 {
@@ -57,15 +58,25 @@ QString sqliteTemplate(bool withDemo)
     return path;
 }
 
+QString pgNewDatabase(const QString& suffix)
+{
+    const QString name = QStringLiteral("cltest_%1_%2%3")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(qHash(QCoreApplication::applicationFilePath()) % 100000)
+                             .arg(suffix);
+    auto admin = Connection::open(pgSettings(QStringLiteral("postgres")));
+    admin->execute(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(name));
+    admin->execute(QStringLiteral("CREATE DATABASE %1").arg(name));
+    g_pgDatabases << name;
+    return name;
+}
+
 // PostgreSQL: one database per binary; each test empties every table and fills it again.
 QString pgDatabase()
 {
     static QString name;
     if (name.isEmpty()) {
-        name = QStringLiteral("cltest_%1_%2").arg(QCoreApplication::applicationPid()).arg(qHash(QCoreApplication::applicationFilePath()) % 100000);
-        auto admin = Connection::open(pgSettings(QStringLiteral("postgres")));
-        admin->execute(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(name));
-        admin->execute(QStringLiteral("CREATE DATABASE %1").arg(name));
+        name = pgNewDatabase(QString());
         auto c = Connection::open(pgSettings(name));
         HospitalSchema::create(*c);
     }
@@ -76,7 +87,8 @@ void pgEmpty(Connection& c)
 {
     Recordset rs = c.query(QStringLiteral(
         "SELECT table_schema || '.' || table_name AS t FROM information_schema.tables "
-        "WHERE table_type = 'BASE TABLE' AND table_schema NOT IN ('pg_catalog', 'information_schema')"));
+        "WHERE table_type = 'BASE TABLE' AND table_schema NOT IN ('pg_catalog', 'information_schema') "
+        "AND NOT (table_schema = 'cathlab' AND table_name = 'tbschemasteps')")); // the tables stay as made
     QStringList tables;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) tables << rs.text(QStringLiteral("t"));
     if (!tables.isEmpty()) c.execute(QStringLiteral("TRUNCATE %1 RESTART IDENTITY CASCADE").arg(tables.join(QStringLiteral(", "))));
@@ -102,6 +114,28 @@ std::unique_ptr<Connection> create(bool withDemo)
     g_last = ConnectionSettings();
     g_last.sqlitePath = file;
     return Connection::open(g_last);
+}
+
+std::unique_ptr<Connection> createBlank()
+{
+    if (usingPostgres()) {
+        g_last = pgSettings(pgNewDatabase(QStringLiteral("_%1").arg(++g_serial)));
+        return Connection::open(g_last);
+    }
+    g_last = ConnectionSettings();
+    g_last.sqlitePath = tempDir().filePath(QStringLiteral("blank-%1.sqlite").arg(++g_serial));
+    QFile::remove(g_last.sqlitePath);
+    return Connection::open(g_last);
+}
+
+void dropDatabases()
+{
+    if (g_pgDatabases.isEmpty()) return;
+    auto admin = Connection::open(pgSettings(QStringLiteral("postgres")));
+    // FORCE: a connection a test left open (a window's component) must not keep the database.
+    for (const QString& name : std::as_const(g_pgDatabases))
+        admin->execute(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name));
+    g_pgDatabases.clear();
 }
 
 std::unique_ptr<Connection> openAnother() { return Connection::open(g_last); }

@@ -10,6 +10,10 @@ namespace TestDatabase {
 bool usingPostgres();
 // Empty schema, or schema and the demo hospital.
 std::unique_ptr<Connection> create(bool withDemo);
+// A database with nothing in it (PostgreSQL: a database of its own), for what a first connect does.
+std::unique_ptr<Connection> createBlank();
+// Drops the PostgreSQL databases the binary made (the end of the run calls it).
+void dropDatabases();
 // Another connection to the database the last create() made (another workstation).
 std::unique_ptr<Connection> openAnother();
 ConnectionSettings lastSettings();

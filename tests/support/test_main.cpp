@@ -1,5 +1,6 @@
 // Every test binary: an offscreen QApplication, scripted message boxes and dialogs.
 #include "platform/report/ReportOutput.h"
+#include "support/TestDatabase.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
 
@@ -22,5 +23,12 @@ int main(int argc, char** argv)
     ReportOutput::setPrinterLookup([] { return QPrinterInfo(); });
     ReportOutput::setDocumentsFolder(documents.path());
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    try {
+        TestDatabase::dropDatabases();
+    } catch (const std::exception& e) {
+        qWarning("The test databases could not be dropped: %s", e.what());
+        return 1;
+    }
+    return result;
 }

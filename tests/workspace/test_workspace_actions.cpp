@@ -5,6 +5,7 @@
 #include "components/icd10/frmICD10Validation.h"
 #include "platform/report/ReportLog.h"
 #include "workspace/frmPostDiet.h"
+#include "support/TableOutOfReach.h"
 
 #include <QPushButton>
 #include <QTableWidget>
@@ -53,8 +54,7 @@ TEST_F(WorkspaceActions, PharmacyButtonTellsOfPatientsMedicineAndGoesOn)
 TEST_F(WorkspaceActions, AFailedLookUpIsReportedNotThrown)
 {
     frmFinal* w = open(admission(0));
-    TransactionGuard tx(conn()); // the dropped table comes back with the rollback
-    conn().execute("DROP TABLE STATION..tbNurseDeptClearance");
+    TableOutOfReach away(conn(), QStringLiteral("STATION..tbNurseDeptClearance"));
     for (int element : {1, 2, 5}) {
         UiScript::reset();
         w->cmdNextPatient[element]->click();

@@ -196,12 +196,12 @@ TEST_F(WorkspaceHeader, ExitAsksAndStaysOpenOnNo)
     frmFinal* w = open(admission(0));
     w->show();
     UiScript::queueAnswer(vbNo);
-    w->cmdExit_Click();
+    w->cmdExit->click();
     EXPECT_EQ(UiScript::lastText(), "Do you want to exit?");
     EXPECT_TRUE(frmFinal::isLoaded());
     EXPECT_EQ(UiScript::shown().size(), 1);
     UiScript::queueAnswer(vbYes);
-    w->cmdExit_Click();
+    w->cmdExit->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(frmFinal::isLoaded());
 }

@@ -43,7 +43,7 @@ TEST_F(WorkspaceLeaving, UnsentOrderAsksFirstAndYesSendsIt)
     UiScript::queueDialog(QStringLiteral("frmMessage"), [](QDialog* d) { static_cast<frmMessage*>(d)->cmdOption_Click(0); });
     UiScript::queueAnswer(vbOK);  // what the order save says
     UiScript::queueAnswer(vbNo);  // "Do you want to exit?"
-    w->cmdExit_Click();
+    w->cmdExit->click();
     EXPECT_EQ(UiScript::dialogsRun(), QStringList{"frmMessage"});
     EXPECT_EQ(w->tabSSTab1->currentIndex(), 0);
     ASSERT_GE(UiScript::texts().size(), 2);
@@ -58,7 +58,7 @@ TEST_F(WorkspaceLeaving, UnsentOrderAnsweredNoSendsNothing)
     w->tabSSTab1->setCurrentIndex(6);
     UiScript::queueDialog(QStringLiteral("frmMessage"), [](QDialog* d) { static_cast<frmMessage*>(d)->cmdOption_Click(1); });
     UiScript::queueAnswer(vbNo);
-    w->cmdExit_Click();
+    w->cmdExit->click();
     EXPECT_EQ(UiScript::texts(), QStringList{"Do you want to exit?"});
     EXPECT_EQ(w->tabSSTab1->currentIndex(), 6);
 }
@@ -67,7 +67,7 @@ TEST_F(WorkspaceLeaving, BlankOrderRowAsksOnlyTheExitQuestion)
 {
     frmFinal* w = open(admission(0));
     UiScript::queueAnswer(vbNo);
-    w->cmdExit_Click();
+    w->cmdExit->click();
     EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
     EXPECT_EQ(UiScript::texts(), QStringList{"Do you want to exit?"});
 }
@@ -78,7 +78,7 @@ TEST_F(WorkspaceLeaving, ExitReturnsToTheCaseListAndClosesTheGeneralList)
     frmSearch::instance();
     frmFinal* w = open(admission(0));
     UiScript::queueAnswer(vbYes);
-    w->cmdExit_Click();
+    w->cmdExit->click();
     flushDeletes();
     EXPECT_FALSE(frmFinal::isLoaded());
     EXPECT_TRUE(frmCathPatients::isLoaded());
@@ -92,7 +92,7 @@ TEST_F(WorkspaceLeaving, ExitReturnsToTheGeneralListWithItsHandOffLabelsOff)
     for (QLabel* l : list->lblProcedures) l->setEnabled(true);
     frmFinal* w = open(admission(0));
     UiScript::queueAnswer(vbYes);
-    w->cmdExit_Click();
+    w->cmdExit->click();
     flushDeletes();
     ASSERT_TRUE(frmSearch::isLoaded());
     for (QLabel* l : frmSearch::existing()->lblProcedures) EXPECT_FALSE(l->isEnabled());
@@ -111,7 +111,7 @@ TEST_F(WorkspaceLeaving, ExitClosesEveryPickerTheFrameLeavesTheNeurologyOne)
     pt = picker("frmPTFile");
     w = open(admission(0));
     UiScript::queueAnswer(vbYes);
-    w->cmdExit_Click();
+    w->cmdExit->click();
     flushDeletes();
     EXPECT_TRUE(pt.isNull());
     EXPECT_TRUE(neuro.isNull());

@@ -25,9 +25,9 @@ protected:
     // Opens the precautions window, edits the text and presses "Save".
     static void editAndSave(frmPrecautions* d, const QString& text)
     {
-        d->cmdBtn_Click(1);
+        d->cmdBtn[1]->click();
         d->txtPrecautions->setPlainText(text);
-        d->cmdBtn_Click(1);
+        d->cmdBtn[1]->click();
     }
 };
 
@@ -163,7 +163,7 @@ TEST_F(WorkspacePrecautions, EmptiedTextStopsTheBlinkWhenTheWindowCloses)
         queueValidationAs("CL002", "CATH2");
         editAndSave(static_cast<frmPrecautions*>(dlg), "");
     });
-    w->cmdPrecautions_Click();
+    w->cmdPrecautions->click();
     EXPECT_EQ(UiScript::lastText(), "Successfully updated precautions for the patient.");
     EXPECT_EQ(stored(id), "");
     EXPECT_FALSE(w->tmrBlinkPrecautions->isActive());

@@ -1,7 +1,6 @@
 #include "components/login/clsCurrentuser.h"
 
 #include "components/login/frmLogin.h"
-#include "hospital/DemoData.h"
 #include "hospital/Schema.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
@@ -105,22 +104,24 @@ void clsCurrentuser::openDatabase()
         m_settingsLoaded = true;
     }
     const ConnectionSettings& cs = m_settings.connection;
+    const auto readOnly = [](const QString& database) {
+        return DbError(QStringLiteral("%1 is read-only; nothing could be saved. "
+                                      "Ask your IT department to give this workstation write access.").arg(database));
+    };
+    const QString sqliteFile = QStringLiteral("The database file %1").arg(cs.sqlitePath);
     if (cs.engine == Engine::SQLite && cs.sqlitePath != QLatin1String(":memory:")) {
         QFileInfo info(cs.sqlitePath);
-        if (info.exists() && !info.isWritable())
-            throw DbError(QStringLiteral("The database file %1 is read-only; nothing could be saved. "
-                                         "Ask your IT department to give this workstation write access.").arg(cs.sqlitePath));
+        if (info.exists() && !info.isWritable()) throw readOnly(sqliteFile);
         if (!info.exists() && !m_settings.createDemo)
             throw DbError(QStringLiteral("The database file %1 does not exist.").arg(cs.sqlitePath));
         if (!info.exists()) QDir().mkpath(info.absolutePath());
     }
     auto conn = Connection::open(cs);
-    if (!HospitalSchema::exists(*conn)) {
-        if (!m_settings.createDemo)
-            throw DbError(QStringLiteral("%1 holds no hospital tables.").arg(cs.describe()));
-        HospitalSchema::create(*conn);
-        DemoData::fill(*conn);
-    }
+    // Root, an immutable file or a read-only mount get past the permission test above.
+    if (conn->isReadOnly())
+        throw readOnly(cs.engine == Engine::SQLite ? sqliteFile : QStringLiteral("The database %1").arg(cs.describe()));
+    // A database of an earlier build gets the tables and demo sections added since; a newer one is refused.
+    HospitalSchema::prepare(*conn, m_settings.createDemo);
     adoptConnection(std::move(conn));
 }
 

@@ -23,4 +23,4 @@ void cmRemarks(Connection& c, const DemoScale&)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(150, "credit-memo remarks", cmRemarks);
+CATHLAB_DEMO_SECTION(150, "credit-memo remarks", cmRemarks, "STATION..tbNurseCMRemarks");

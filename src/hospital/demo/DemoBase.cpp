@@ -18,7 +18,7 @@ void hospitalInfo(Connection& c, const DemoScale&)
         "IsAllowClinicalAssessmentWithoutValidation, IsAllowEntryOfReasonForCancellation, PSIOxygenComputationType, "
         "isstat, AllowZeroOnHand, IsCompanyPrice, HighAlert, IsAllowOPDShowLabSpecimen) "
         "VALUES (?, ?, 0, ?, 1, ?, ?, 0, 0, 0, 0, 0, 1, 1, 1, 0, 1, 1, 0, 0, 0, 1, 0)"),
-        {QStringLiteral("ST. BRIGID MEDICAL CENTER"), QStringLiteral("1450 Rizal Avenue, San Isidro City"),
+        {DemoData::hospitalName(), QStringLiteral("1450 Rizal Avenue, San Isidro City"),
          QStringLiteral("APPSERVER01"), QStringLiteral("(02) 8555-0142"), QStringLiteral("SBMC")});
     c.execute(QStringLiteral("INSERT INTO STATION..tbNursing_Settings (ShowPrecautions, ValidateUnusedMedClearance, "
                              "NoRequestingAfterFinalNotice, PrintPHCSRequest) VALUES (1, 0, 0, 0)"));
@@ -151,7 +151,7 @@ void patients(Connection& c, const DemoScale& scale)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(10, "hospital information", hospitalInfo);
-CATHLAB_DEMO_SECTION(20, "employees and rights", people);
-CATHLAB_DEMO_SECTION(30, "rooms and companies", rooms);
-CATHLAB_DEMO_SECTION(40, "patients", patients);
+CATHLAB_DEMO_SECTION(10, "hospital information", hospitalInfo, "PATIENT_DATA..TBHOSPITALINFO");
+CATHLAB_DEMO_SECTION(20, "employees and rights", people, "PASSWORD..tbPasswordMain");
+CATHLAB_DEMO_SECTION(30, "rooms and companies", rooms, "BUILD_FILE..tbCoRoom");
+CATHLAB_DEMO_SECTION(40, "patients", patients, "PATIENT_DATA..tbMaster");

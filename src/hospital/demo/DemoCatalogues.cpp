@@ -236,7 +236,7 @@ void postings(Connection& c, const DemoScale&)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(250, "departments, locations and AR codes", departments);
-CATHLAB_DEMO_SECTION(255, "exam catalogues, profiles and specimens", examCatalogues);
-CATHLAB_DEMO_SECTION(260, "department services and packages", servicesAndPackages);
-CATHLAB_DEMO_SECTION(265, "posted charges, stock cards and requests", postings);
+CATHLAB_DEMO_SECTION(250, "departments, locations and AR codes", departments, "INVENTORY..tbInvLocation");
+CATHLAB_DEMO_SECTION(255, "exam catalogues, profiles and specimens", examCatalogues, "BUILD_FILE..tbCoLabExam");
+CATHLAB_DEMO_SECTION(260, "department services and packages", servicesAndPackages, "CLINICAL_AREA..tbCLOtherPackageLink");
+CATHLAB_DEMO_SECTION(265, "posted charges, stock cards and requests", postings, "INVENTORY..tbInvStockCard");

@@ -37,4 +37,4 @@ void clinicalSummary(Connection& c, const DemoScale&)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(420, "clinical summary details of the demo patients", clinicalSummary);
+CATHLAB_DEMO_SECTION(420, "clinical summary details of the demo patients", clinicalSummary, "PATIENT_DATA..tbMasterPersonal");

@@ -55,4 +55,4 @@ void icd10(Connection& c, const DemoScale&)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(410, "ICD-10 codes", icd10);
+CATHLAB_DEMO_SECTION(410, "ICD-10 codes", icd10, "BUILD_FILE..tbCoICD10");

@@ -240,4 +240,4 @@ void patientLists(Connection& c, const DemoScale& scale)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(350, "patient lists and department cases", patientLists);
+CATHLAB_DEMO_SECTION(350, "patient lists and department cases", patientLists, "CLINICAL_AREA..tbCathLabLogBook");

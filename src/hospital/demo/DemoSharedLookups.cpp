@@ -166,6 +166,6 @@ void stays(Connection& c, const DemoScale&)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(200, "doctors, rates and licences", doctors);
-CATHLAB_DEMO_SECTION(210, "classes, packages, charging codes and drugs", references);
-CATHLAB_DEMO_SECTION(220, "details of the demo stays", stays);
+CATHLAB_DEMO_SECTION(200, "doctors, rates and licences", doctors, "BUILD_FILE..tbCoDoctor");
+CATHLAB_DEMO_SECTION(210, "classes, packages, charging codes and drugs", references, "BUILD_FILE..tbCoOPDClass");
+CATHLAB_DEMO_SECTION(220, "details of the demo stays", stays, "MEDICARE..tbPHICMembership");

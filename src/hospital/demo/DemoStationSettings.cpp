@@ -89,6 +89,6 @@ void watchedRows(Connection& c, const DemoScale&)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(300, "mark-ups", markups);
-CATHLAB_DEMO_SECTION(310, "PHIC procedures and RVS codes", phicProcedures);
-CATHLAB_DEMO_SECTION(320, "schedule requests and a discharge notice", watchedRows);
+CATHLAB_DEMO_SECTION(300, "mark-ups", markups, "STATION..tbCLMarkUp");
+CATHLAB_DEMO_SECTION(310, "PHIC procedures and RVS codes", phicProcedures, "MEDICARE..TBMEDRVS");
+CATHLAB_DEMO_SECTION(320, "schedule requests and a discharge notice", watchedRows, "SCHEDULE..TBCLSCHEDULE");

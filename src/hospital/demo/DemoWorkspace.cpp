@@ -97,4 +97,4 @@ void workspace(Connection& c, const DemoScale&)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(400, "workspace details of the demo stays", workspace);
+CATHLAB_DEMO_SECTION(400, "workspace details of the demo stays", workspace, "BUILD_FILE..tbCoDiet");

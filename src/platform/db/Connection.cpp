@@ -25,6 +25,14 @@ QString errorText(const QSqlError& e)
     return db + QStringLiteral(" (") + drv + QLatin1Char(')');
 }
 
+// The SQLite library's own handle of an open connection (null for another driver).
+sqlite3* sqliteHandle(const QSqlDatabase& db)
+{
+    const QVariant h = db.driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(h.data());
+}
+
 // The workstation's host name, as HOST_NAME() gives it on the server.
 void sqliteHostName(sqlite3_context* ctx, int, sqlite3_value**)
 {
@@ -110,14 +118,9 @@ void Connection::install()
 {
     QSqlDatabase db = database();
     if (engine() == Engine::SQLite) {
-        QVariant h = db.driver()->handle();
-        if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0) {
-            sqlite3* handle = *static_cast<sqlite3* const*>(h.data());
-            if (handle) {
-                sqlite3_create_function(handle, "host_name", 0, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                        &sqliteHostName, nullptr, nullptr);
-            }
-        }
+        if (sqlite3* handle = sqliteHandle(db))
+            sqlite3_create_function(handle, "host_name", 0, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &sqliteHostName, nullptr,
+                                    nullptr);
         execute(QStringLiteral("PRAGMA foreign_keys = ON"));
         // 64 MB of pages kept in memory: list searches touch thousands of scattered rows, which
         // the default 2 MB cache reads from the file again on every search.
@@ -133,6 +136,16 @@ void Connection::install()
 }
 
 bool Connection::isOpen() const { return database().isOpen(); }
+
+bool Connection::isReadOnly()
+{
+    if (engine() == Engine::PostgreSQL)
+        return scalar(QStringLiteral("SELECT current_setting('transaction_read_only')")).toString() == QLatin1String("on");
+    // Reading the catalogue reads the file's header, which may mark the file read-only.
+    scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+    sqlite3* handle = sqliteHandle(database());
+    return handle && sqlite3_db_readonly(handle, "main") == 1;
+}
 
 QSqlDatabase Connection::database() const { return m_db; }
 

@@ -41,6 +41,10 @@ public:
     Engine engine() const { return m_settings.engine; }
     const ConnectionSettings& settings() const { return m_settings; }
     bool isOpen() const;
+    // Whether the server lets this connection write nothing: a SQLite file opened read-only (its
+    // permissions, an immutable file, a read-only mount, or a file SQLite itself marks read-only),
+    // a PostgreSQL session or server in read-only mode.
+    bool isReadOnly();
     // The text other in-house components are given to reach the same database.
     QString connectionString() const;
 
