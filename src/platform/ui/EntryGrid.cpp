@@ -81,6 +81,16 @@ EntryGrid::EntryGrid(QWidget* parent) : FlexGrid(parent)
     });
 }
 
+// The table's own teardown removes rows and moves the current cell: none of that may reach the
+// handlers of a grid that is half gone.
+EntryGrid::~EntryGrid()
+{
+    model()->disconnect(this);
+    if (selectionModel()) selectionModel()->disconnect(this);
+    disconnect(this, nullptr, this, nullptr);
+    if (txtEntry) txtEntry->removeEventFilter(this);
+}
+
 void EntryGrid::setColumnMaxLength(int col, int length) { m_maxLength[col] = length; }
 int EntryGrid::ColumnMaxLength(int col) const { return m_maxLength.value(col, 0); }
 void EntryGrid::setColumnKeys(int col, Keys keys) { m_keys[col] = keys; }

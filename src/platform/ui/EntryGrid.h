@@ -33,6 +33,7 @@ public:
     };
 
     explicit EntryGrid(QWidget* parent = nullptr);
+    ~EntryGrid() override;
 
     // The floating box.
     QLineEdit* txtEntry = nullptr;

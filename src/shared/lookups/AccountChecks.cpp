@@ -133,10 +133,13 @@ bool IsValidPHICPatient(const QString& idNum)
     return Lookup::trapped(true, [&] { return !call("STATION..CheckIfValidPHICPatient", {idNum}).isEmpty(); });
 }
 
+bool LookUpInternationalPatient(const QString& idNum)
+{
+    const Recordset rs = call("STATION..CheckIfInternational", {idNum});
+    return !rs.isEmpty() && rs.text(QStringLiteral("isInternational")) == QLatin1String("Y");
+}
+
 bool IsInternationalPatient(const QString& idNum)
 {
-    return Lookup::trapped(false, [&] {
-        const Recordset rs = call("STATION..CheckIfInternational", {idNum});
-        return !rs.isEmpty() && rs.text(QStringLiteral("isInternational")) == QLatin1String("Y");
-    });
+    return Lookup::trapped(false, [&] { return LookUpInternationalPatient(idNum); });
 }

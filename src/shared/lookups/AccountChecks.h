@@ -18,3 +18,4 @@ bool HasOpenCommunication(const QString& idNum);      // error: True (revocation
 bool IsCF4Required(const QString& idNum);             // error: True (the claim-form rules apply)
 bool IsValidPHICPatient(const QString& idNum);        // error: True (asked only by IsCF4Required)
 bool IsInternationalPatient(const QString& idNum);    // error: False
+bool LookUpInternationalPatient(const QString& idNum); // errors reach the caller
