@@ -103,6 +103,10 @@ private:
                                    int nameColumn = 1);
     // Reads the chosen item's eight class rates into the record; False (after a warning) when that fails.
     bool loadRates(CodeSearchRates& record, const QString& table, const QString& where, const QVariantList& params);
+    // The row whose code (column 0) is exactly the text, found without a list; otherwise the
+    // row chosen from the list (chooseRow).
+    int exactOrChosenRow(const QString& text, const QString& title, const QStringList& headers,
+                         const QList<QStringList>& rows);
     // Shows the rows to choose from: the chosen row, or -1 with Cancelled set.
     int chooseRow(const QString& title, const QStringList& headers, const QList<QStringList>& rows);
 };

@@ -113,7 +113,7 @@ frmRequest::frmRequest()
     };
     g.WatchWindowKeys(this);
     g.setCurrentCell(1, Code);
-    resize(760, 420);
+    resize(800, 420);
 }
 
 int frmRequest::OpenFor(const QString& department, const QString& caption)

@@ -28,13 +28,8 @@ bool clsCodeSearch::SearchOtherRevenue(const QString& text)
                                    "WHERE OtherSectionID = ? AND COALESCE(Status, 'A') = 'A' ORDER BY OtherRevenue"),
                     {OtherSectionID}, text);
     if (rows.isEmpty()) return false;
-    // An exact code is found without a list.
-    int chosen = -1;
-    const QString wanted = text.trimmed();
-    for (int r = 0; r < rows.size() && !wanted.isEmpty(); ++r)
-        if (rows[r][0].compare(wanted, Qt::CaseInsensitive) == 0) chosen = r;
-    if (chosen < 0)
-        chosen = chooseRow(QStringLiteral("Procedures"), {QStringLiteral("Code"), QStringLiteral("Description")}, rows);
+    const int chosen =
+        exactOrChosenRow(text, QStringLiteral("Procedures"), {QStringLiteral("Code"), QStringLiteral("Description")}, rows);
     if (chosen < 0) return false;
     OtherRevenueRecord = {};
     OtherRevenueRecord.ResultCode = rows[chosen][0];

@@ -29,6 +29,15 @@ bool clsCodeSearch::loadRates(CodeSearchRates& record, const QString& table, con
     }
 }
 
+int clsCodeSearch::exactOrChosenRow(const QString& text, const QString& title, const QStringList& headers,
+                                    const QList<QStringList>& rows)
+{
+    const QString wanted = text.trimmed();
+    for (int r = 0; r < rows.size() && !wanted.isEmpty(); ++r)
+        if (rows[r][0].compare(wanted, Qt::CaseInsensitive) == 0) return r;
+    return chooseRow(title, headers, rows);
+}
+
 bool clsCodeSearch::SearchExams(const QString& text, int kind)
 {
     Cancelled = false;
@@ -46,13 +55,8 @@ bool clsCodeSearch::SearchExams(const QString& text, int kind)
             .arg(key, QString::fromLatin1(cat.name), section, table),
         {}, text);
     if (rows.isEmpty()) return false;
-    // An exact code is found without a list.
-    int chosen = -1;
-    const QString wanted = text.trimmed();
-    for (int r = 0; r < rows.size() && !wanted.isEmpty(); ++r)
-        if (rows[r][0].compare(wanted, Qt::CaseInsensitive) == 0) chosen = r;
-    if (chosen < 0)
-        chosen = chooseRow(QString::fromLatin1(cat.title), {QStringLiteral("Code"), QStringLiteral("Description")}, rows);
+    const int chosen =
+        exactOrChosenRow(text, QString::fromLatin1(cat.title), {QStringLiteral("Code"), QStringLiteral("Description")}, rows);
     if (chosen < 0) return false;
     const QStringList& row = rows[chosen];
     CodeSearchRates* rates = nullptr;
