@@ -2,11 +2,13 @@
 // the remarks dialog answered, Accept into the workspace.
 #include "RequestTestSupport.h"
 
+#include "components/code_search/frmCodeSearchList.h"
 #include "exam_requests/ExamPricing.h"
 #include "support/TableOutOfReach.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 
 using namespace RequestEntryRow;
 
@@ -429,6 +431,56 @@ TEST_F(RequestEntryTest, OpenForShowsTheWindowModallyUnderItsCaption)
     EXPECT_EQ(caption, "MRI Request Entry");
     EXPECT_EQ(dept, "MI");
     EXPECT_EQ(department, "MI");
+}
+
+TEST_F(RequestEntryTest, APartOfTheNameIsResolvedThroughThePickList)
+{
+    open(QStringLiteral("LB"));
+    UiScript::queueDialog(QStringLiteral("frmCodeSearchList"), [](QDialog* d) {
+        auto* list = static_cast<frmCodeSearchList*>(d);
+        const int row = list->FindRow(QStringLiteral("TROPI"));
+        ASSERT_GE(row, 0);
+        list->grdList->setCurrentCell(row, 0);
+        QTest::mouseClick(list->cmdSelect, Qt::LeftButton);
+    });
+    enterExam(QStringLiteral("trop"));
+    EXPECT_EQ(cell(1, Code), "TROPI");
+    EXPECT_EQ(cell(1, Description), "TROPONIN I");
+    EXPECT_EQ(cell(1, Section), "IMMU");
+    // Leaving the list without a choice changes nothing: the cursor stays with the typed text.
+    grid()->MoveTo(2, Code);
+    enter(QStringLiteral("trop"));
+    EXPECT_EQ(cell(2, Code), "");
+    EXPECT_EQ(w()->txtEntry->text(), "TROP");
+    EXPECT_EQ(grid()->Col(), Code);
+}
+
+TEST_F(RequestEntryTest, TheRemarksDialogIsToldTheSectionAndOffersSpecimensOnlyForTheLaboratory)
+{
+    struct Case {
+        const char *dept, *code, *deptID, *examID;
+        bool specimen;
+    } cases[] = {{"LB", "CBC", "LB", "CBC", true}, {"XR", "CXRPA", "XR", "", false}, {"MI", "MRI001", "MI", "", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dept);
+        open(QString::fromLatin1(c.dept));
+        QString deptID, examID;
+        bool specimen = false, label = false;
+        UiScript::queueDialog(QStringLiteral("frmRemarks"), [&](QDialog* d) {
+            auto* r = static_cast<frmRemarks*>(d);
+            deptID = r->DeptID;
+            examID = r->ExamID;
+            specimen = r->cmdSpecimen->isEnabled();
+            label = r->lblSpecimen[1]->isEnabled();
+            d->accept();
+        });
+        enter(QString::fromLatin1(c.code));
+        EXPECT_EQ(deptID, c.deptID);
+        EXPECT_EQ(examID, c.examID);
+        EXPECT_EQ(specimen, c.specimen);
+        EXPECT_EQ(label, c.specimen);
+        delete frmRequest::existing();
+    }
 }
 
 TEST_F(RequestEntryTest, AnApostropheNeverReachesTheBox)
