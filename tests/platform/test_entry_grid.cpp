@@ -301,6 +301,12 @@ TEST_F(EntryGridTest, ScrollingByTheUserHidesTheBox)
 {
     for (int i = 0; i < 30; ++i) enterRow(QString::number(i));
     ASSERT_TRUE(box()->isVisible());
+    // A scroll the program makes carries the box and what is typed in it along.
+    type("draft");
+    grid()->verticalScrollBar()->setValue(grid()->verticalScrollBar()->value() - 1);
+    EXPECT_TRUE(box()->isVisible());
+    EXPECT_EQ(box()->text(), "DRAFT");
+    expectBoxConsistent();
     grid()->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_FALSE(box()->isVisible());
     EXPECT_EQ(grid()->Col(), 0);

@@ -57,9 +57,7 @@ EntryGrid::EntryGrid(QWidget* parent) : FlexGrid(parent)
             HideBox();
             if (Row() >= FixedRows()) setCurrentCell(Row(), 0);
         });
-        connect(bar, &QAbstractSlider::valueChanged, this, [this] {
-            if (txtEntry->isVisible()) PutTextBox(m_boxCol, m_boxRow);
-        });
+        connect(bar, &QAbstractSlider::valueChanged, this, [this] { followCell(); });
     }
     // A removed current row takes its box with it; rows removed elsewhere move the box along.
     connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex&, int first, int last) {
@@ -68,16 +66,11 @@ EntryGrid::EntryGrid(QWidget* parent) : FlexGrid(parent)
     });
     connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] {
         m_removing = false;
-        if (txtEntry->isVisible()) {
-            if (Row() >= FixedRows() && Col() >= 0) {
-                m_boxRow = Row();
-                m_boxCol = Col();
-                txtEntry->setGeometry(BoxRect(m_boxRow, m_boxCol));
-                placeSide(m_boxCol);
-            } else {
-                HideBox();
-            }
-        }
+        if (!txtEntry->isVisible()) return;
+        if (Row() < FixedRows() || Col() < 0) return HideBox();
+        m_boxRow = Row();
+        m_boxCol = Col();
+        followCell();
     });
 }
 
@@ -135,6 +128,14 @@ void EntryGrid::setPrompt(int col)
         m_prompt->setText(m_prompts.value(col));
     else if (m_promptMode == PromptMode::OnPlaceClearOthers)
         m_prompt->clear();
+}
+
+// The box moves with its cell; what is typed in it stays.
+void EntryGrid::followCell()
+{
+    if (!txtEntry->isVisible() || m_boxRow < 0) return;
+    txtEntry->setGeometry(BoxRect(m_boxRow, m_boxCol));
+    placeSide(m_boxCol);
 }
 
 void EntryGrid::placeSide(int col)

@@ -130,6 +130,7 @@ private:
     void cellChanged(int row, int col, int prevRow, int prevCol);
     bool filterKeyPress(QKeyEvent* e);
     void placeSide(int col);
+    void followCell();
     void setPrompt(int col);
 
     QHash<int, int> m_maxLength;
