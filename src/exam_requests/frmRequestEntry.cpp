@@ -33,23 +33,23 @@ struct FoundExam {
 
 bool searchExam(const QString& department, const QString& text, FoundExam& found)
 {
-    if (!CodeSearch) return false;
+    if (!Session.CodeSearch) return false;
     if (department == QLatin1String("LB")) {
-        if (!CodeSearch->SearchListing(text, 18)) return false;
-        const CodeSearchLabExam& r = CodeSearch->LabExamRecord;
+        if (!Session.CodeSearch->SearchListing(text, 18)) return false;
+        const CodeSearchLabExam& r = Session.CodeSearch->LabExamRecord;
         found = {r.ResultCode, r.LabExam, r.LabSectionID, &r};
     } else if (department == QLatin1String("XR")) {
-        if (!CodeSearch->SearchListing(text, 29)) return false;
-        const CodeSearchXrayExam& r = CodeSearch->XrayExamRecord;
+        if (!Session.CodeSearch->SearchListing(text, 29)) return false;
+        const CodeSearchXrayExam& r = Session.CodeSearch->XrayExamRecord;
         found = {r.ResultCode, r.XrayExam, QString(), &r};
     } else if (department == QLatin1String("US")) {
-        if (!CodeSearch->SearchListing(text, 27)) return false;
-        const CodeSearchUltraExam& r = CodeSearch->UltrasoundRecord;
+        if (!Session.CodeSearch->SearchListing(text, 27)) return false;
+        const CodeSearchUltraExam& r = Session.CodeSearch->UltrasoundRecord;
         found = {r.ResultCode, r.UltraExam, QString(), &r};
     } else {
-        CodeSearch->OtherSectionID = department;
-        if (!CodeSearch->SearchListing(text, 21)) return false;
-        const CodeSearchOtherRevenue& r = CodeSearch->OtherRevenueRecord;
+        Session.CodeSearch->OtherSectionID = department;
+        if (!Session.CodeSearch->SearchListing(text, 21)) return false;
+        const CodeSearchOtherRevenue& r = Session.CodeSearch->OtherRevenueRecord;
         found = {r.ResultCode, r.OtherRevenue, QString(), &r};
     }
     return true;
@@ -58,9 +58,9 @@ bool searchExam(const QString& department, const QString& text, FoundExam& found
 // The largest quantity of the exam in the sections that take one; 1 elsewhere.
 double maxQuantity(const QString& department, const QString& code)
 {
-    if (department == QLatin1String("LB")) return GetLabExamMaxQty(code);
-    if (department == QLatin1String("XR")) return GetXrayExamMaxQty(code);
-    if (department == QLatin1String("US")) return GetUltraExamMaxQty(code);
+    if (department == QLatin1String("LB")) return GetLabExamMaxQty(SharedConnection(), code);
+    if (department == QLatin1String("XR")) return GetXrayExamMaxQty(SharedConnection(), code);
+    if (department == QLatin1String("US")) return GetUltraExamMaxQty(SharedConnection(), code);
     return 1;
 }
 
@@ -128,7 +128,7 @@ bool frmRequest::enterCode(int row)
     frmFinal* ws = frmFinal::instance();
     const QString idNum = ws->txtID->text();
     try {
-        const ExamPrice price = PriceExam(*exam.rates, idNum, SelectedPatientType, ws->txtRoom->text());
+        const ExamPrice price = PriceExam(*exam.rates, idNum, Selection.SelectedPatientType, ws->txtRoom->text());
         // An unpriced row has no amount, so it cannot become complete.
         setCell(row, Amount, price.priced ? AmountText(price.unit) : QString());
         setCell(row, UnitPrice, price.priced ? AmountText(price.unit) : QString());
@@ -150,7 +150,7 @@ bool frmRequest::enterCode(int row)
             return false;
         }
         const QString code = cell(row, Code).trimmed();
-        if (CheckExamRequestStatus(idNum, code, department) || CheckExamProcessedToday(idNum, code, department)) {
+        if (CheckExamRequestStatus(SharedConnection(), idNum, code, department) || CheckExamProcessedToday(SharedConnection(), idNum, code, department)) {
             rejectRow(row);
             return false;
         }
@@ -175,7 +175,7 @@ bool frmRequest::enterCode(int row)
 bool frmRequest::labProfileChecks(int row)
 {
     frmFinal* ws = frmFinal::instance();
-    if (LoadExamProfiles(txtEntry->text().trimmed(), *mshflexProfileList)) {
+    if (LoadExamProfiles(SharedConnection(), txtEntry->text().trimmed(), *mshflexProfileList)) {
         if (CheckOrderExamInProfile(*mshflexProfileList, *mshflexEntry, Code)) {
             RemoveOrdersInProfiles(*mshflexProfileList, *mshflexEntry, Code);
             return false;
@@ -212,16 +212,16 @@ bool frmRequest::askRemarks(int row)
     // exam never reopens a dialog that is about to be deleted.
     delete shown.data();
     if (result != QDialog::Accepted) return false;
-    QString remarks = ExamOrderRemarks;
+    QString remarks = DialogAnswers.ExamOrderRemarks;
     remarks.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    setCell(row, Stat, ExamOrderStat);
+    setCell(row, Stat, DialogAnswers.ExamOrderStat);
     setCell(row, Remarks, remarks);
-    setCell(row, Specimen, ExamOrderSpecimen);
-    setCell(row, Transplant, PatientTransplantID);
-    setCell(row, Dialysis, PatientDialysisID);
-    setCell(row, AMPickUp, flag(ExamOrderAMPickUp));
-    setCell(row, PortableMachine, flag(UsePortableMachine));
-    setCell(row, ReasonOfProcedure, ExamOrderReason);
+    setCell(row, Specimen, DialogAnswers.ExamOrderSpecimen);
+    setCell(row, Transplant, Selection.PatientTransplantID);
+    setCell(row, Dialysis, Selection.PatientDialysisID);
+    setCell(row, AMPickUp, flag(DialogAnswers.ExamOrderAMPickUp));
+    setCell(row, PortableMachine, flag(DialogAnswers.UsePortableMachine));
+    setCell(row, ReasonOfProcedure, DialogAnswers.ExamOrderReason);
     return true;
 }
 

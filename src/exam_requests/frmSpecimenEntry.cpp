@@ -63,7 +63,7 @@ void frmSpecimenEntry::SetupSpecimenGrid()
 void frmSpecimenEntry::LoadData()
 {
     m_moreThan1 = false;
-    PickedSpecimenID.clear();
+    DialogAnswers.PickedSpecimenID.clear();
     // The exam's specimens by name; an exam row without a specimen gives "47", a code the
     // specimen table does not know "NONE".
     const Recordset rs = SharedConnection().query(
@@ -75,7 +75,7 @@ void frmSpecimenEntry::LoadData()
     const QSignalBlocker quiet(txtSpecimen); // filling the box is no user change
     if (rs.recordCount() == 1) {
         txtSpecimen->setText(rs.text(QStringLiteral("Specimen")));
-        PickedSpecimenID = rs.text(QStringLiteral("SpecimenID"));
+        DialogAnswers.PickedSpecimenID = rs.text(QStringLiteral("SpecimenID"));
         txtSpecimen->setReadOnly(true);
         grdSpecimen->hide();
     } else if (rs.recordCount() == 0) {
@@ -99,7 +99,7 @@ void frmSpecimenEntry::grdSpecimen_DblClick()
 {
     const int row = grdSpecimen->currentRow();
     if (row < 0 || row >= grdSpecimen->Rows()) return;
-    PickedSpecimenID = grdSpecimen->TextMatrix(row, 0);
+    DialogAnswers.PickedSpecimenID = grdSpecimen->TextMatrix(row, 0);
     const QSignalBlocker quiet(txtSpecimen);
     txtSpecimen->setText(grdSpecimen->TextMatrix(row, 1));
     grdSpecimen->hide();

@@ -23,13 +23,13 @@ frmRemarks::frmRemarks()
                        static_cast<QWidget*>(Command1)})
         layout->addWidget(w);
     connect(Command1, &QPushButton::clicked, this, &frmRemarks::Command1_Click);
-    ExamOrderRemarks.clear();
-    ExamOrderAMPickUp = false;
+    DialogAnswers.ExamOrderRemarks.clear();
+    DialogAnswers.ExamOrderAMPickUp = false;
 }
 
 void frmRemarks::Command1_Click()
 {
-    ExamOrderStat = Option1[1]->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
+    DialogAnswers.ExamOrderStat = Option1[1]->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
     ExamID.clear();
     DeptID.clear();
     accept();

@@ -24,7 +24,7 @@ namespace {
 clsRequest& requests()
 {
     static clsRequest local(QStringLiteral("Nurse_activity.clsRequest"));
-    auto* shared = qobject_cast<clsRequest*>(RequestService);
+    auto* shared = qobject_cast<clsRequest*>(Session.RequestService);
     clsRequest& r = shared ? *shared : local;
     r.attach(&SharedConnection());
     return r;
@@ -152,7 +152,7 @@ void frmFinal::cmdSaveVitalSign_Click()
         const QDateTime now = GetServerDate();
         ChartData::SaveVitalSigns(SharedConnection(), txtID->text(), now, txtBloodPressure[0]->text(), txtBloodPressure[1]->text(),
                                   txtTemperature->text(), txtPulserate->text(), txtRespiratoryrate->text(),
-                                  CurrentUser ? CurrentUser->EmployeeCode() : QString());
+                                  Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString());
     } catch (const std::exception& e) {
         ShowErrorNotice(e); // rolled back; the entry stays
         return;

@@ -36,12 +36,12 @@ protected:
         StationParameters().LoadParameters();
         m_search.reset(ComponentFactory::createAs<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch")));
         m_search->setConnection(&conn());
-        CodeSearch = m_search.get();
+        Session.CodeSearch = m_search.get();
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName, FirstName, NationalityID) "
                                       "VALUES ('T9001', 'SMITH', 'JOHN', 'USA'), ('T9002', 'SANTOS', 'MARIA', 'FIL')"));
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient (IDNum, HospNum, RoomID) VALUES "
                                       "('TX0001', 'T9002', '205'), ('TX0002', 'T9001', '205')"));
-        SelectedPatientType = QStringLiteral("I");
+        Selection.SelectedPatientType = QStringLiteral("I");
         openPatient(QStringLiteral("TX0001"), QStringLiteral("205"));
     }
     void TearDown() override
@@ -49,7 +49,7 @@ protected:
         delete frmRequest::existing();
         delete frmRemarks::existing();
         delete frmFinal::existing();
-        CodeSearch = nullptr;
+        Session.CodeSearch = nullptr;
         DbTest::TearDown();
     }
     void openPatient(const QString& idNum, const QString& room)
@@ -89,14 +89,14 @@ protected:
     static void answerRemarks(const RemarksAnswers& a = RemarksAnswers())
     {
         UiScript::queueDialog(QStringLiteral("frmRemarks"), [a](QDialog* d) {
-            ExamOrderStat = a.stat;
-            ExamOrderRemarks = a.remarks;
-            ExamOrderSpecimen = a.specimen;
-            PatientTransplantID = a.transplant;
-            PatientDialysisID = a.dialysis;
-            ExamOrderAMPickUp = a.amPickUp;
-            UsePortableMachine = a.portable;
-            ExamOrderReason = a.reason;
+            DialogAnswers.ExamOrderStat = a.stat;
+            DialogAnswers.ExamOrderRemarks = a.remarks;
+            DialogAnswers.ExamOrderSpecimen = a.specimen;
+            Selection.PatientTransplantID = a.transplant;
+            Selection.PatientDialysisID = a.dialysis;
+            DialogAnswers.ExamOrderAMPickUp = a.amPickUp;
+            DialogAnswers.UsePortableMachine = a.portable;
+            DialogAnswers.ExamOrderReason = a.reason;
             d->accept();
         });
     }

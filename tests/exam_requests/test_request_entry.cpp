@@ -260,7 +260,7 @@ TEST_F(RequestEntryTest, RefusedExamsLeaveAnEmptyRow)
         if (c.message)
             EXPECT_EQ(UiScript::lastText(), c.message);
         else
-            EXPECT_TRUE(UiScript::lastText().startsWith(PendingExamMessageHead)) << UiScript::lastText().toStdString();
+            EXPECT_TRUE(UiScript::lastText().startsWith(Session.PendingExamMessageHead)) << UiScript::lastText().toStdString();
         for (int col = Code; col <= MaxQty; ++col) EXPECT_EQ(cell(row, col), "") << col;
         EXPECT_EQ(grid()->Row(), row);
         EXPECT_EQ(grid()->Col(), Code);

@@ -40,9 +40,9 @@ TEST_F(SpecimenPickerTest, LoadDataByNumberOfSpecimens)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.exam);
-        PickedSpecimenID = QStringLiteral("OLD");
+        DialogAnswers.PickedSpecimenID = QStringLiteral("OLD");
         frmSpecimenEntry* w = load(QString::fromLatin1(c.exam));
-        EXPECT_EQ(PickedSpecimenID, c.picked);
+        EXPECT_EQ(DialogAnswers.PickedSpecimenID, c.picked);
         EXPECT_EQ(w->txtSpecimen->text(), c.shown);
         EXPECT_EQ(w->Morethan1(), c.several);
         EXPECT_EQ(w->txtSpecimen->isReadOnly(), c.readOnly);
@@ -65,7 +65,7 @@ TEST_F(SpecimenPickerTest, SeveralSpecimensAreListedByNameAndPickedByDoubleClick
     const QRect urine = g->visualRect(g->model()->index(1, 1));
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, urine.center());
     QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, urine.center());
-    EXPECT_EQ(PickedSpecimenID, "URN");
+    EXPECT_EQ(DialogAnswers.PickedSpecimenID, "URN");
     EXPECT_EQ(w->txtSpecimen->text(), "URINE");
     EXPECT_TRUE(g->isHidden());
     // "..." with a name does nothing; an emptied box brings the list back, the pick still stands.
@@ -74,9 +74,9 @@ TEST_F(SpecimenPickerTest, SeveralSpecimensAreListedByNameAndPickedByDoubleClick
     w->txtSpecimen->clear();
     EXPECT_FALSE(g->isHidden());
     EXPECT_EQ(g->currentRow(), 0);
-    EXPECT_EQ(PickedSpecimenID, "URN");
+    EXPECT_EQ(DialogAnswers.PickedSpecimenID, "URN");
     QTest::keyClicks(w->txtSpecimen, "SERUM"); // typed text is never the answer
-    EXPECT_EQ(PickedSpecimenID, "URN");
+    EXPECT_EQ(DialogAnswers.PickedSpecimenID, "URN");
     w->cmdEnter->click();
     EXPECT_FALSE(w->isVisible());
 }
