@@ -2,6 +2,8 @@
 #include "components/ConnectedComponent.h"
 #include "platform/text/UpperCaseKey.h"
 
+#include <QVariant>
+
 // Laboratory result viewer ("LabResultInquiry.Labresultviewer").
 class Labresultviewer : public ConnectedComponent {
     Q_OBJECT
@@ -30,9 +32,26 @@ struct CodeSearchDiet {
     QString ResultCode, Diet, Remarks;
 };
 
+// The class rates A to H of a priced item; a rate the catalogue leaves empty is a null QVariant.
+struct CodeSearchRates {
+    QVariant RateA, RateB, RateC, RateD, RateE, RateF, RateG, RateH;
+    // The rate of a class letter "A" to "H"; a null QVariant for any other letter.
+    QVariant rate(const QString& letter) const;
+};
+
 // The item chosen in the code search's other-revenue list.
-struct CodeSearchOtherRevenue {
+struct CodeSearchOtherRevenue : CodeSearchRates {
     QString ResultCode, OtherRevenue;
+};
+// The exams chosen in the laboratory (kind 18), x-ray (29) and ultrasound (27) lists.
+struct CodeSearchLabExam : CodeSearchRates {
+    QString ResultCode, LabExam, LabSectionID;
+};
+struct CodeSearchXrayExam : CodeSearchRates {
+    QString ResultCode, XrayExam;
+};
+struct CodeSearchUltraExam : CodeSearchRates {
+    QString ResultCode, UltraExam;
 };
 
 // Code search ("CodeSearchform.clsCodeSearch").
@@ -50,6 +69,11 @@ public:
     QString OtherSectionID;
     CodeSearchOtherRevenue OtherRevenueRecord;
     bool SearchOtherRevenue(const QString& text);
+    // Kinds 18, 29 and 27: the active exams of the catalogue; an exact code is taken without a list.
+    CodeSearchLabExam LabExamRecord;
+    CodeSearchXrayExam XrayExamRecord;
+    CodeSearchUltraExam UltrasoundRecord;
+    bool SearchExams(const QString& text, int kind);
     // The diet list (kind 6) filtered by the start of the diet's name or code.
     bool SearchDiets(const QString& text);
     bool Cancelled = false; // after False: the user closed the list without a choice
@@ -73,6 +97,12 @@ private:
     // case; empty text: all); a database error shows as a warning and gives no rows.
     QList<QStringList> listingRows(const QString& sql, const QVariantList& params, const QString& text,
                                    int nameColumn = 1);
+    // Reads the chosen item's eight class rates into the record; False (after a warning) when that fails.
+    bool loadRates(CodeSearchRates& record, const QString& table, const QString& where, const QVariantList& params);
+    // The row whose code (column 0) is exactly the text, found without a list; otherwise the
+    // row chosen from the list (chooseRow).
+    int exactOrChosenRow(const QString& text, const QString& title, const QStringList& headers,
+                         const QList<QStringList>& rows);
     // Shows the rows to choose from: the chosen row, or -1 with Cancelled set.
     int chooseRow(const QString& title, const QStringList& headers, const QList<QStringList>& rows);
 };

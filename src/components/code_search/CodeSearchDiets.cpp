@@ -28,8 +28,12 @@ bool clsCodeSearch::SearchOtherRevenue(const QString& text)
                                    "WHERE OtherSectionID = ? AND COALESCE(Status, 'A') = 'A' ORDER BY OtherRevenue"),
                     {OtherSectionID}, text);
     if (rows.isEmpty()) return false;
-    const int chosen = chooseRow(QStringLiteral("Procedures"), {QStringLiteral("Code"), QStringLiteral("Description")}, rows);
+    const int chosen =
+        exactOrChosenRow(text, QStringLiteral("Procedures"), {QStringLiteral("Code"), QStringLiteral("Description")}, rows);
     if (chosen < 0) return false;
-    OtherRevenueRecord = {rows[chosen][0], rows[chosen][1]};
-    return true;
+    OtherRevenueRecord = {};
+    OtherRevenueRecord.ResultCode = rows[chosen][0];
+    OtherRevenueRecord.OtherRevenue = rows[chosen][1];
+    return loadRates(OtherRevenueRecord, QStringLiteral("BUILD_FILE..TBCOOTHERREVENUE"),
+                     QStringLiteral("OtherSectionID = ? AND OtherRevenueID = ?"), {OtherSectionID, rows[chosen][0]});
 }

@@ -134,10 +134,13 @@ bool IsValidPHICPatient(Connection& c, const QString& idNum)
     return Lookup::trapped(true, [&] { return !call(c, "STATION..CheckIfValidPHICPatient", {idNum}).isEmpty(); });
 }
 
+bool LookUpInternationalPatient(Connection& c, const QString& idNum)
+{
+    const Recordset rs = call(c, "STATION..CheckIfInternational", {idNum});
+    return !rs.isEmpty() && rs.text(QStringLiteral("isInternational")) == QLatin1String("Y");
+}
+
 bool IsInternationalPatient(Connection& c, const QString& idNum)
 {
-    return Lookup::trapped(false, [&] {
-        const Recordset rs = call(c, "STATION..CheckIfInternational", {idNum});
-        return !rs.isEmpty() && rs.text(QStringLiteral("isInternational")) == QLatin1String("Y");
-    });
+    return Lookup::trapped(false, [&] { return LookUpInternationalPatient(c, idNum); });
 }

@@ -20,3 +20,4 @@ bool HasOpenCommunication(Connection& c, const QString& idNum);      // error: T
 bool IsCF4Required(Connection& c, const QString& idNum);             // error: True (the claim-form rules apply)
 bool IsValidPHICPatient(Connection& c, const QString& idNum);        // error: True (asked only by IsCF4Required)
 bool IsInternationalPatient(Connection& c, const QString& idNum);    // error: False
+bool LookUpInternationalPatient(Connection& c, const QString& idNum); // errors reach the caller

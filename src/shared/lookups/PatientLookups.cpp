@@ -26,19 +26,22 @@ QString GetOPDRateType(Connection& c, const QString& idNum)
     return rs.isEmpty() ? QString() : Lookup::textOf(rs.value(QStringLiteral("RateType")));
 }
 
+QString LookUpRateClass(Connection& c, const QString& idNum, const QString& patientType, const QString& roomID)
+{
+    const Recordset rs = call(c, "STATION..sp_Nurse_Get_PatientType", {idNum.trimmed(), patientType.trimmed()});
+    if (rs.isEmpty()) return QStringLiteral("A");
+    const QVariant special = rs.value(QStringLiteral("isSpecial"));
+    if (special.isNull()) return GetRoomClassification(c, roomID);
+    // Compared with the numbers 0 and 1 first: a value that is no number fails the look-up.
+    const double n = Lookup::numberOf(special);
+    if (n == 0) return patientType == QLatin1String("O") ? QStringLiteral("A") : GetRoomClassification(c, roomID);
+    if (n == 1 || DbValue::text(special).trimmed() == QLatin1String("9") || n == 9) return QStringLiteral("F");
+    return GetRoomClassification(c, roomID);
+}
+
 QString GetRateClass(Connection& c, const QString& idNum, const QString& patientType, const QString& roomID)
 {
-    return Lookup::trapped(QStringLiteral("A"), [&] {
-        const Recordset rs = call(c, "STATION..sp_Nurse_Get_PatientType", {idNum.trimmed(), patientType.trimmed()});
-        if (rs.isEmpty()) return QStringLiteral("A");
-        const QVariant special = rs.value(QStringLiteral("isSpecial"));
-        if (special.isNull()) return GetRoomClassification(c, roomID);
-        // Compared with the numbers 0 and 1 first: a value that is no number fails the look-up.
-        const double n = Lookup::numberOf(special);
-        if (n == 0) return patientType == QLatin1String("O") ? QStringLiteral("A") : GetRoomClassification(c, roomID);
-        if (n == 1 || DbValue::text(special).trimmed() == QLatin1String("9") || n == 9) return QStringLiteral("F");
-        return GetRoomClassification(c, roomID);
-    });
+    return Lookup::trapped(QStringLiteral("A"), [&] { return LookUpRateClass(c, idNum, patientType, roomID); });
 }
 
 QString GetPackageRate(Connection& c, const QString& packageID, const QString& rateClass)

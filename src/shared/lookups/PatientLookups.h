@@ -13,6 +13,8 @@ QString GetOPDRateType(Connection& c, const QString& idNum);
 // The rate class letter of an admission: "A", "F" for special-rate admissions, else the room's
 // class. Traps its errors ("A").
 QString GetRateClass(Connection& c, const QString& idNum, const QString& patientType, const QString& roomID);
+// The same letter for a caller that must not price on a guess: errors reach the caller.
+QString LookUpRateClass(Connection& c, const QString& idNum, const QString& patientType, const QString& roomID);
 // The package's price for rate class A to E as text with a sign position; "" for other classes.
 QString GetPackageRate(Connection& c, const QString& packageID, const QString& rateClass);
 QString GetHospNum(Connection& c, const QString& idNum);                 // traps its errors ("")

@@ -1,0 +1,81 @@
+// The code search's exam lists: laboratory (kind 18), ultrasound (27) and x-ray (29), with the
+// class rates of the chosen exam.
+#include "components/StationComponents.h"
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/ui/MessageBox.h"
+
+QVariant CodeSearchRates::rate(const QString& letter) const
+{
+    const QVariant* rates[] = {&RateA, &RateB, &RateC, &RateD, &RateE, &RateF, &RateG, &RateH};
+    if (letter.size() != 1 || letter[0] < QLatin1Char('A') || letter[0] > QLatin1Char('H')) return QVariant();
+    return *rates[letter[0].unicode() - 'A'];
+}
+
+bool clsCodeSearch::loadRates(CodeSearchRates& record, const QString& table, const QString& where, const QVariantList& params)
+{
+    try {
+        const Recordset rs = m_conn->query(
+            QStringLiteral("SELECT RateA, RateB, RateC, RateD, RateE, RateF, RateG, RateH FROM %1 WHERE %2").arg(table, where),
+            params);
+        if (rs.isEmpty()) return false;
+        QVariant* rates[] = {&record.RateA, &record.RateB, &record.RateC, &record.RateD,
+                             &record.RateE, &record.RateF, &record.RateG, &record.RateH};
+        for (int i = 0; i < 8; ++i) *rates[i] = rs.valueAt(0, i);
+        return true;
+    } catch (const DbError& e) {
+        MsgBox(e.description(), vbCritical, QStringLiteral("Warning"));
+        return false;
+    }
+}
+
+int clsCodeSearch::exactOrChosenRow(const QString& text, const QString& title, const QStringList& headers,
+                                    const QList<QStringList>& rows)
+{
+    const QString wanted = text.trimmed();
+    for (int r = 0; r < rows.size() && !wanted.isEmpty(); ++r)
+        if (rows[r][0].compare(wanted, Qt::CaseInsensitive) == 0) return r;
+    return chooseRow(title, headers, rows);
+}
+
+bool clsCodeSearch::SearchExams(const QString& text, int kind)
+{
+    Cancelled = false;
+    if (!m_conn) return false;
+    struct Catalogue {
+        const char *table, *key, *name, *title;
+    };
+    const Catalogue cat = kind == 18   ? Catalogue{"BUILD_FILE..tbCoLabExam", "LabExamID", "LabExam", "Laboratory Exams"}
+                          : kind == 29 ? Catalogue{"BUILD_FILE..tbCoXrayExam", "XrayExamID", "XrayExam", "X-ray Exams"}
+                                       : Catalogue{"BUILD_FILE..tbCoUltraExam", "UltraExamID", "UltraExam", "Ultrasound Exams"};
+    const QString table = QString::fromLatin1(cat.table), key = QString::fromLatin1(cat.key);
+    const QString section = kind == 18 ? QStringLiteral("COALESCE(LabSectionID, '')") : QStringLiteral("''");
+    const QList<QStringList> rows = listingRows(
+        QStringLiteral("SELECT %1, %2, %3 FROM %4 WHERE COALESCE(Status, 'A') = 'A' ORDER BY %2")
+            .arg(key, QString::fromLatin1(cat.name), section, table),
+        {}, text);
+    if (rows.isEmpty()) return false;
+    const int chosen =
+        exactOrChosenRow(text, QString::fromLatin1(cat.title), {QStringLiteral("Code"), QStringLiteral("Description")}, rows);
+    if (chosen < 0) return false;
+    const QStringList& row = rows[chosen];
+    CodeSearchRates* rates = nullptr;
+    if (kind == 18) {
+        LabExamRecord = {};
+        LabExamRecord.ResultCode = row[0];
+        LabExamRecord.LabExam = row[1];
+        LabExamRecord.LabSectionID = row[2];
+        rates = &LabExamRecord;
+    } else if (kind == 29) {
+        XrayExamRecord = {};
+        XrayExamRecord.ResultCode = row[0];
+        XrayExamRecord.XrayExam = row[1];
+        rates = &XrayExamRecord;
+    } else {
+        UltrasoundRecord = {};
+        UltrasoundRecord.ResultCode = row[0];
+        UltrasoundRecord.UltraExam = row[1];
+        rates = &UltrasoundRecord;
+    }
+    return loadRates(*rates, table, key + QStringLiteral(" = ?"), {row[0]});
+}
