@@ -5,6 +5,7 @@
 #include "platform/db/DbError.h"
 #include "shared/orders/ExamOrderChecks.h"
 #include "shared/orders/ProfileGrid.h"
+#include <QRadioButton>
 
 class ExamChecks : public LookupTest {
 protected:
