@@ -152,9 +152,11 @@ bool frmRemarks::ShowModal()
 {
     m_accepted = false;
     Form_Load();
+    // Kept alive through the showing (its answers are read after it), then gone.
+    setAttribute(Qt::WA_DeleteOnClose, false);
     runModal(this);
     const bool accepted = m_accepted;
-    close();
+    delete this;
     return accepted;
 }
 

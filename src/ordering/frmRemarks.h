@@ -32,7 +32,7 @@ public:
     static inline QString PhysiatristCode;
 
     // Runs the loading steps, shows the dialog modally and answers whether Enter accepted it.
-    // The window is gone afterwards.
+    // The window is deleted before it returns.
     bool ShowModal();
     // Greys the specimen row (every non-laboratory opener does).
     void DisableSpecimen();
