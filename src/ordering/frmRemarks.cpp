@@ -116,7 +116,8 @@ frmRemarks::frmRemarks()
     mshflexSpecimen->setObjectName(QStringLiteral("mshflexSpecimen"));
     pl->addWidget(lblHeading);
     pl->addWidget(mshflexSpecimen);
-    Picture1->setGeometry(180, 20, 260, 160);
+    setMinimumSize(560, 430);
+    Picture1->setGeometry(300, 10, 250, 170);
     Picture1->hide();
 
     cboTransplant = new QComboBox(this);

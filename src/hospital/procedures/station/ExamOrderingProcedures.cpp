@@ -182,10 +182,20 @@ Recordset revokeRequest(Connection& c, const ProcedureArgs& a)
 // page's assessment list.
 Recordset assessmentStatus(Connection& c, const ProcedureArgs& a)
 {
-    return c.query(QStringLiteral("SELECT AssessNum, IDNum, TransDate AS AssessDate, RevenueID, Amount, ItemID, UserID, "
-                                  "Description, Quantity, RevenueID AS Department, Status FROM STATION..tbNurseClinicalAssessment "
-                                  "WHERE IDNum = ? ORDER BY TransDate, AssessNum"),
-                   {a.text(0).trimmed()});
+    const Recordset rs = c.query(QStringLiteral("SELECT AssessNum, IDNum, TransDate, RevenueID, Amount, ItemID, UserID, "
+                                                "Description, Quantity, RevenueID AS Department, Status "
+                                                "FROM STATION..tbNurseClinicalAssessment WHERE IDNum = ? ORDER BY TransDate, AssessNum"),
+                                 {a.text(0).trimmed()});
+    // The date as the ward reads it (mm/dd/yyyy), whatever the engine returns.
+    Recordset out(rs.fieldNames(), {});
+    for (int r = 0; r < rs.recordCount(); ++r) {
+        QVector<QVariant> row;
+        for (int f = 0; f < rs.fieldCount(); ++f) row << rs.valueAt(r, f);
+        const QDateTime when = DbValue::toDateTime(row[2]);
+        row[2] = when.isValid() ? QVariant(when.toString(QStringLiteral("MM/dd/yyyy"))) : QVariant();
+        out.addRow(row);
+    }
+    return out;
 }
 
 } // namespace
