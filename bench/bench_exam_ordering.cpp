@@ -2,8 +2,7 @@
 // catalogue of 5,000 exams): filling the workspace's pick lists and grids, loading the request
 // status page of an admission with 500 requests, and saving an order of 20 exams.
 // CATHLAB_BENCH_DB=file keeps the hospital between runs.
-#include "components/login/clsCurrentuser.h"
-#include "components/patient_search/clsPatientSearch.h"
+#include "BenchRun.h"
 #include "hospital/DemoData.h"
 #include "hospital/Schema.h"
 #include "ordering/ExamOrderingData.h"
@@ -84,18 +83,7 @@ void prepareDatabase()
 
 void startRun()
 {
-    ConnectionSettings s;
-    s.sqlitePath = g_file;
-    auto* user = new clsCurrentuser(QStringLiteral("Talvero_User.clsCurrentuser"));
-    user->adoptConnection(Connection::open(s));
-    user->setIdentity(QStringLiteral("CL001"), QStringLiteral("DELA CRUZ, ANA"), QStringLiteral("ADC"));
-    CurrentUser = user;
-    CurrentStationID = QStringLiteral("CL");
-    auto* search = new clsPatientSearch(QStringLiteral("MasterSearch.clsPatientSearch"));
-    search->InitConnection(user->sqlConnection(), QString());
-    PatientSearch = search;
-    StationParameters().LoadParameters();
-    UiScript::setActive(true);
+    startBenchRun(g_file);
     if (g_busy.isEmpty())
         g_busy = SharedConnection().query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum LIMIT 1")).text(QStringLiteral("IDNum"));
 }

@@ -262,6 +262,18 @@ bool ExamOrdering::AddExam(const Source& s)
     return true;
 }
 
+// The examination request entry for a section: caption, section box and property, then shown
+// modally; it writes its orders into the grid itself.
+void ExamOrdering::OpenRequestEntry(const QString& caption, const QString& section)
+{
+    frmRequest* entry = frmRequest::instance();
+    entry->setWindowTitle(caption);
+    if (entry->txtDept) entry->txtDept->setText(section);
+    entry->Department = section;
+    runModal(entry);
+    if (frmRequest::isLoaded()) frmRequest::existing()->close();
+}
+
 void ExamOrdering::OthersClicked(QListWidgetItem* item)
 {
     if (!item || !PickList::IsTicked(item)) return;
@@ -287,12 +299,7 @@ void ExamOrdering::OthersClicked(QListWidgetItem* item)
     QString caption = namePart;
     if (code == QLatin1String("MI")) caption = QStringLiteral("MRI Request Entry");
     else if (code == QLatin1String("WC")) caption = QStringLiteral("Centre for Women Request Entry");
-    frmRequest* entry = frmRequest::instance();
-    entry->setWindowTitle(caption);
-    if (entry->txtDept) entry->txtDept->setText(code);
-    entry->Department = code;
-    runModal(entry);
-    if (frmRequest::isLoaded()) frmRequest::existing()->close();
+    OpenRequestEntry(caption, code);
     Untick(PickList::Find(m_c.others, code, QString()));
 }
 
@@ -310,12 +317,7 @@ void ExamOrdering::SearchClicked(const QString& section)
     const QString caption = section == QLatin1String("LB")   ? QStringLiteral("Laboratory Request Entry")
                             : section == QLatin1String("US") ? QStringLiteral("Ultrasound Request Entry")
                                                              : QStringLiteral("Xray Request Entry");
-    frmRequest* req = frmRequest::instance();
-    req->setWindowTitle(caption);
-    if (req->txtDept) req->txtDept->setText(section);
-    req->Department = section;
-    runModal(req);
-    if (frmRequest::isLoaded()) frmRequest::existing()->close();
+    OpenRequestEntry(caption, section);
 }
 
 void ExamOrdering::UntickOtherSection(const QString& entryText)

@@ -50,6 +50,7 @@ private:
     bool AddExam(const Source& s);
     void Untick(QListWidgetItem* item);
     void TakeBack(const QString& dept, const QString& code);
+    void OpenRequestEntry(const QString& caption, const QString& section);
     QListWidget* ListNamed(const QString& name) const;
     Controls m_c;
 };

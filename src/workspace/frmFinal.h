@@ -246,6 +246,8 @@ private:
     void buildOrdering();
     void buildRequestStatus(QWidget* page, class QGridLayout* status);
     void PrepareStatusGrid(int index);
+    // The request component of the run (start-up's, else the workspace's own), on the connection.
+    static class clsRequest& RequestComponent();
     void setTabOn(QTabWidget* tabs, int index, bool on);
     void unloadPickers(bool withNeurology);
     void ReturnToPatientList();

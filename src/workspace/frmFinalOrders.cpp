@@ -31,15 +31,6 @@
 
 namespace {
 
-clsRequest& requestService()
-{
-    static clsRequest local(QStringLiteral("Nurse_activity.clsRequest"));
-    auto* shared = qobject_cast<clsRequest*>(RequestService);
-    clsRequest& r = shared ? *shared : local;
-    r.attach(&SharedConnection());
-    return r;
-}
-
 // The order save unloads these five pickers before the lists are filled again; the heart
 // station and neurology pickers keep their state.
 void unloadSavePickers()
@@ -275,7 +266,7 @@ void frmFinal::LoadRequestStatus()
 {
     try {
         for (int i = 0; i < 3; ++i) PrepareStatusGrid(i);
-        clsRequest& service = requestService();
+        clsRequest& service = RequestComponent();
         const QString conn = SharedConnection().connectionString();
         // Pending: every field as the service gives it, the request number last.
         const Recordset pending = service.GetRequests(conn, txtID->text(), QStringLiteral("2"));
