@@ -17,6 +17,7 @@
 #include "shared/reports/modReports.h"
 #include "ordering/ExamOrdering.h"
 #include "workspace/Placeholders.h"
+#include "workspace/ReportPictures.h"
 #include "workspace/WorkspaceData.h"
 #include "workspace/frmPrecautions.h"
 #include "patients/MainWindowLinks.h"
@@ -447,6 +448,15 @@ void frmFinal::Form_Initialize()
         mshflexReports->setTextMatrix(row, 3, r.second);
     }
     mshflexReports->setEnabled(!rows.isEmpty());
+    if (rows.isEmpty()) {
+        mshflexReports->setRows(2);
+        for (int c = 1; c < 4; ++c) mshflexReports->setTextMatrix(1, c, QString());
+    }
+    for (int r = 1; r < mshflexReports->Rows(); ++r) {
+        mshflexReports->setRowHeight(r, 280 / 15);
+        mshflexReports->setTextMatrix(r, 2, QString());
+        mshflexReports->item(r, 2)->setIcon(ReportListPicture(r));
+    }
     ExamOrdering::instance().LoadOrderingLists();
 }
 

@@ -13,6 +13,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "shared/orders/ExamOrderChecks.h"
 #include "support/TableOutOfReach.h"
+#include "workspace/ReportPictures.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -455,4 +456,70 @@ TEST_F(Ordering, RevocationRefusals)
     setRights("|1");
     w->mshflexProcessed_DblClick(1);
     EXPECT_EQ(UiScript::lastText(), "Sorry, you don't have access right to revoke requests.");
+}
+
+TEST(ReportList, PicturesByRow)
+{
+    for (int row = 1; row <= 12; ++row) EXPECT_EQ(ReportListPicture(row).isNull(), row >= 10) << row;
+}
+
+class RequestStatus : public WorkspaceTest {};
+
+TEST_F(RequestStatus, ListsOfAStayAndTheirStates)
+{
+    // The second demo stay: a processed request with its result, a revoked one, an assessment.
+    frmFinal* w = open("2026000002");
+    EXPECT_EQ(w->mshflexProcessed[0]->Rows(), 2);
+    EXPECT_EQ(w->mshflexProcessed[0]->TextMatrix(1, 1), "CHEST PA");
+    EXPECT_TRUE(w->mshflexProcessed[0]->isEnabled());
+    EXPECT_EQ(w->mshflexProcessed[2]->TextMatrix(1, 10), "XR004");
+    EXPECT_TRUE(w->mshflexProcessed[2]->isEnabled());
+    EXPECT_TRUE(w->mshflexProcessed[1]->TextMatrix(1, 1).isEmpty());
+    EXPECT_FALSE(w->mshflexProcessed[1]->isEnabled());
+    EXPECT_TRUE(w->txtMessage->isHidden());
+    EXPECT_EQ(w->MSHFlexList->Rows(), 2);
+    // A stay without requests or assessments.
+    delete frmFinal::existing();
+    w = open("2026000004");
+    EXPECT_FALSE(w->mshflexProcessed[0]->isEnabled());
+    EXPECT_TRUE(w->mshflexProcessed[0]->TextMatrix(1, 1).isEmpty());
+    EXPECT_FALSE(w->txtMessage->isHidden());
+    EXPECT_TRUE(w->tabSSTab1->isEnabled());
+}
+
+TEST_F(RequestStatus, RevokingAPendingRequest)
+{
+    setRights("|1|2");
+    frmFinal* w = open("2026000001");
+    ASSERT_EQ(w->mshflexProcessed[1]->TextMatrix(1, 1), "COMPLETE BLOOD COUNT");
+    w->mshflexProcessed[1]->setCurrentCell(1, 1);
+    UiScript::reset();
+    UiScript::queueAnswer(vbYes); // "Are you sure ...?"
+    UiScript::queueDialog("frmTransaction_UserValidation", [](QDialog* d) {
+        QTest::keyClicks(d->findChild<QLineEdit*>("txtUserID"), "CL001");
+        QTest::keyClicks(d->findChild<QPlainTextEdit*>(), "ORDERED TWICE");
+        QLineEdit* code = d->findChild<QLineEdit*>("txtAccessCode");
+        QTest::keyClicks(code, "CATH1");
+        QTest::keyClick(code, Qt::Key_Return);
+    });
+    w->mshflexProcessed_DblClick(1);
+    EXPECT_EQ(UiScript::shown().first().text, "Are you sure you want to revoke COMPLETE BLOOD COUNT?");
+    EXPECT_EQ(UiScript::shown().first().title, "Confirmation");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..TBNURSECOMMUNICATIONFILE WHERE RequestNum = 'RQ0000101' AND RecordStatus = 'R' "
+                    "AND RevokeReason = 'ORDERED TWICE'"), 1);
+    EXPECT_TRUE(w->mshflexProcessed[1]->TextMatrix(1, 1).isEmpty()); // the lists were reloaded
+}
+
+TEST_F(Ordering, TransferredPatientSavesNothing)
+{
+    answerRemarks();
+    tick(entry(w->lstListXray, "XR", "CXRPA"));
+    conn().execute("UPDATE PATIENT_DATA..tbPatient SET RoomID = (SELECT MIN(RoomID) FROM BUILD_FILE..tbCoRoom WHERE RoomID <> ?) "
+                   "WHERE IDNum = ?", {w->txtRoom->text(), id});
+    UiScript::reset();
+    w->cmdSave_Click();
+    EXPECT_TRUE(UiScript::lastText().startsWith("Patient is transfered to room "));
+    EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..TBNURSECOMMUNICATIONFILE WHERE IDNum = ?", {id}), 0);
+    EXPECT_TRUE(OrdersGrid::IsEmpty(grid()));
 }
