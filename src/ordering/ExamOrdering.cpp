@@ -146,7 +146,7 @@ void ExamOrdering::ListClicked(QListWidgetItem* item)
 
 void ExamOrdering::PickerClicked(SectionPicker* picker, QListWidgetItem* item)
 {
-    if (!item) return;
+    if (!item || !m_c.orders) return;
     const PickList::Entry e = PickList::EntryOf(item);
     if (!PickList::IsTicked(item)) return TakeBack(e.section, e.code);
     Source s;

@@ -51,6 +51,7 @@ frmRemarks::frmRemarks()
     lblSpecimen[1]->setAutoFillBackground(true);
     lblSpecimen[1]->setStyleSheet(QStringLiteral("background: white"));
     lblSpecimen[1]->setMinimumWidth(200);
+    lblSpecimen[1]->setFixedHeight(lblSpecimen[1]->fontMetrics().height() + 8);
     cmdSpecimen = new QToolButton(fraSpecimen);
     cmdSpecimen->setText(QStringLiteral("..."));
     cmdSpecimen->setObjectName(QStringLiteral("cmdSpecimen"));
@@ -106,6 +107,7 @@ frmRemarks::frmRemarks()
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);
     g->addWidget(Command1, 8, 3);
+    g->setRowStretch(9, 1);
 
     Picture1 = new QFrame(this);
     Picture1->setFrameShape(QFrame::Box);
@@ -117,7 +119,7 @@ frmRemarks::frmRemarks()
     pl->addWidget(lblHeading);
     pl->addWidget(mshflexSpecimen);
     setMinimumSize(560, 430);
-    Picture1->setGeometry(300, 10, 250, 170);
+    Picture1->setGeometry(300, 40, 250, 150);
     Picture1->hide();
 
     cboTransplant = new QComboBox(this);

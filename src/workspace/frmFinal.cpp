@@ -167,7 +167,11 @@ void frmFinal::EnableChartSaves()
     cmdSaveVitalSign->setEnabled(inPatient);
 }
 
-frmFinal::~frmFinal() = default;
+frmFinal::~frmFinal()
+{
+    // The pickers may outlive the window: the ordering must not reach its controls any more.
+    ExamOrdering::instance().Attach({});
+}
 
 void frmFinal::buildHeader(QGridLayout* g)
 {
@@ -273,7 +277,6 @@ void frmFinal::buildPages()
     mshflexReports = new FlexGrid(page[1]);
     mshflexReports->setObjectName(QStringLiteral("mshflexReports"));
     buildRequestStatus(page[1], status);
-    status->addWidget(mshflexReports, 10, 0, 1, 2);
     connect(mshflexReports, &QTableWidget::cellDoubleClicked, this, [this] { mshflexReports_DblClick(); });
     const char* pending[] = {"Pending Requests Current Station", "Pending Requests All Station"};
     for (int i = 0; i < 2; ++i) {

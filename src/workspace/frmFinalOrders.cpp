@@ -237,10 +237,11 @@ void frmFinal::buildRequestStatus(QWidget* page, QGridLayout* status)
     g->addWidget(mshflexProcessed[1], 1, 1);
     g->addWidget(imgRequest[3], 2, 0);
     g->addWidget(mshflexProcessed[2], 3, 0);
+    g->addWidget(imgRequest[0], 2, 1);
+    g->addWidget(mshflexReports, 3, 1, 2, 1);
     g->addWidget(fraList, 4, 0);
-    g->addWidget(cmdView0, 4, 1, Qt::AlignRight | Qt::AlignBottom);
+    g->addWidget(cmdView0, 5, 1, Qt::AlignRight);
     status->addLayout(g, 0, 0, 1, 2);
-    status->addWidget(imgRequest[0], 9, 0);
     for (int i = 0; i < 3; ++i) PrepareStatusGrid(i);
 }
 
