@@ -366,6 +366,11 @@ TEST_F(OrderSave, WritesEveryOrderAndTheRequestForm)
     EXPECT_TRUE(ReportLog::calls().last().text.contains("Complete blood count", Qt::CaseInsensitive));
     EXPECT_TRUE(OrdersGrid::IsEmpty(grid()));
     EXPECT_FALSE(PickList::IsTicked(PickList::Find(w->lstListLaboratory, "LB", "CBC")));
+    // The patient's flags went with the order; the stay's sections stay open for the next one.
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ? AND OkeyLab = 1 AND OkeyAU = 1", {id}), 1);
+    answerRemarks();
+    tick(entry(w->lstListLaboratory, "LB", "PLT"));
+    EXPECT_EQ(orderRows(), 1);
     // The pending list now shows them, and discharge is held back.
     EXPECT_EQ(w->mshflexProcessed[1]->Rows(), 3);
     EXPECT_TRUE(w->mshflexProcessed[1]->isEnabled());
