@@ -120,7 +120,10 @@ void BM_SaveOrders20(benchmark::State& state)
         orders << o;
     }
     ExamOrderingData::SaveInput in;
-    in.idNum = g_busy;
+    // Another admission: the busy one keeps its 500 requests for the status benchmark.
+    in.idNum = SharedConnection()
+                   .query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum LIMIT 1 OFFSET 1"))
+                   .text(QStringLiteral("IDNum"));
     in.userId = QStringLiteral("CL001");
     in.stationId = QStringLiteral("CL");
     in.session = ExamOrderingData::WorkstationSession();

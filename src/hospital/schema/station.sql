@@ -348,3 +348,5 @@ CREATE TABLE IF NOT EXISTS STATION..tbNurseClinicalAssessment (
     UserID VARCHAR(20),
     Status VARCHAR(20)
 );
+-- A station's requests of one moment (the ward printer's batch).
+CREATE INDEX ix_tbNurseCommunicationFile_Station ON STATION..TBNURSECOMMUNICATIONFILE (StationID, RequestDate);
