@@ -5,6 +5,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/db/Connection.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
 #include "shared/orders/ExamOrderChecks.h"
 
 #include <QCheckBox>
@@ -193,6 +194,7 @@ void frmRemarks::Form_Load()
     fraPT->setEnabled(pt);
     fraSpecimen->setVisible(!pt);
     if (pt) {
+        if (!ServerDate.isValid()) GetServerDate();
         for (QDateTimeEdit* d : {dtpOrdered, dtpReffered}) {
             d->setDateTimeRange(ServerDate.addDays(-3), QDateTime(ServerDate.date(), QTime(23, 59, 59)));
             d->setDateTime(QDateTime(ServerDate.date(), ServerDate.time()));

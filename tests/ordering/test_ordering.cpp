@@ -528,3 +528,33 @@ TEST_F(Ordering, TransferredPatientSavesNothing)
     EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..TBNURSECOMMUNICATIONFILE WHERE IDNum = ?", {id}), 0);
     EXPECT_TRUE(OrdersGrid::IsEmpty(grid()));
 }
+
+TEST_F(Ordering, PickerTakesTheSpaceBarNotTheCursor)
+{
+    SectionPicker* ct = frmCTfile::instance();
+    ct->show();
+    ct->lstList->setFocus();
+    ct->lstList->setCurrentRow(0);
+    QTest::keyClick(ct->lstList, Qt::Key_Down);
+    QTest::keyClick(ct->lstList, Qt::Key_Down);
+    EXPECT_TRUE(OrdersGrid::IsEmpty(grid()));
+    EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
+    answerRemarks();
+    QTest::keyClick(ct->lstList, Qt::Key_Space);
+    ASSERT_EQ(orderRows(), 1);
+    EXPECT_EQ(grid().TextMatrix(1, OrderRow::Dept), "CT");
+    EXPECT_EQ(grid().TextMatrix(1, OrderRow::List), "lstListCT");
+    EXPECT_TRUE(PickList::IsTicked(ct->lstList->currentItem()));
+    // Close unticks the section in "Other Departments" and hides the picker; its tick stays.
+    QListWidgetItem* others = entry(w->lstListOthers, "CT", "");
+    PickList::SetTicked(others, true);
+    ct->txtDept->setText(others->text());
+    QTest::mouseClick(ct->cmdExit, Qt::LeftButton);
+    EXPECT_FALSE(PickList::IsTicked(others));
+    EXPECT_FALSE(ct->isVisible());
+    EXPECT_TRUE(PickList::IsTicked(ct->lstList->currentItem()));
+    // Taking the order off the grid unticks the picker's entry.
+    grid().setCurrentCell(1, 1);
+    w->mshflexOrders_DblClick();
+    EXPECT_FALSE(PickList::IsTicked(ct->lstList->currentItem()));
+}
