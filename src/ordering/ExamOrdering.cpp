@@ -50,11 +50,6 @@ void ExamOrdering::LoadOrderingLists()
     ExamOrderSpecimen = QStringLiteral("0");
     PatientTransplantID = QStringLiteral("0");
     PatientDialysisID = QStringLiteral("0");
-    try {
-        LoadHospitalInfo();
-    } catch (...) {
-        // the grids are still laid out with the information last read
-    }
     OrdersGrid::SetUp(*m_c.orders, 4155, HospitalInfo.IsShowAmount);
     SetUpProfileGrid(*m_c.profiles);
     PendingExamMessageHead = QStringLiteral("The same exam had been requested at...");

@@ -26,8 +26,9 @@ public:
     void Attach(const Controls& controls);
     const Controls& controls() const { return m_c; }
 
-    // The ordering part of the workspace initialisation: the order details back to "0", both
-    // grids laid out empty, every pick list (the workspace's and the pickers') filled afresh.
+    // The ordering part of the workspace initialisation, after it has read the hospital
+    // information: the order details back to "0", both grids laid out empty (AMOUNT shown as the
+    // information says), every pick list (the workspace's and the pickers') filled afresh.
     void LoadOrderingLists();
 
     // A change of an entry's tick in the laboratory, ultrasound or x-ray list.
