@@ -18,8 +18,8 @@ std::optional<QString> CheckUserDepartmentAccess(const QString& userId, const QS
 
 QString UnauthorizedUserText()
 {
-    return QStringLiteral("Unauthorized user for this department(") + CurrentStationID.toString().trimmed() +
-           QLatin1Char('-') + CurrentStationName.toString().trimmed() + QLatin1Char(')');
+    return QStringLiteral("Unauthorized user for this department(") + Session.CurrentStationID.toString().trimmed() +
+           QLatin1Char('-') + Session.CurrentStationName.toString().trimmed() + QLatin1Char(')');
 }
 
 namespace {

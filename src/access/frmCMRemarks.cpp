@@ -3,6 +3,7 @@
 #include "access/AccessKeys.h"
 #include "access/CMRemarksData.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/modGlobals.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -85,7 +86,7 @@ void frmCMRemarks::Form_Load()
     g->setColumnHidden(0, true);
     g->setEnabled(false);
     try {
-        Recordset rs = GetCMRemarks();
+        Recordset rs = GetCMRemarks(SharedConnection());
         if (!rs.isEmpty()) {
             g->setHorizontalHeaderLabels({QString(), rs.fieldName(0), rs.fieldName(1)});
             g->setRowCount(rs.recordCount());

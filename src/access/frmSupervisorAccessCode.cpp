@@ -61,9 +61,9 @@ void frmSupervisorAccessCode::showEvent(QShowEvent* event)
 void frmSupervisorAccessCode::Form_Load()
 {
     // The reason typed in the user validation is kept for the approval; the answers start empty.
-    m_typedReason = CancelReason;
-    SupervisorUserID.clear();
-    CancelReason.clear();
+    m_typedReason = DialogAnswers.CancelReason;
+    DialogAnswers.SupervisorUserID.clear();
+    DialogAnswers.CancelReason.clear();
     txtUserID->clear();
     txtAccessCode->clear();
     txtUserID->setFocus();
@@ -80,8 +80,8 @@ bool frmSupervisorAccessCode::eventFilter(QObject* watched, QEvent* event)
 bool frmSupervisorAccessCode::ValidateUserAccess()
 {
     const std::optional<QString> name =
-        CheckUserDepartmentAccess(txtUserID->text(), txtAccessCode->text(), CurrentStationID.toString());
-    ValidatedUserName = name.value_or(QString());
+        CheckUserDepartmentAccess(SharedConnection(), txtUserID->text(), txtAccessCode->text(), Session.CurrentStationID.toString());
+    DialogAnswers.ValidatedUserName = name.value_or(QString());
     return name.has_value();
 }
 
@@ -96,9 +96,9 @@ void frmSupervisorAccessCode::cmdOption_Click(int index)
 
 void frmSupervisorAccessCode::approve()
 {
-    SupervisorUserID.clear();
+    DialogAnswers.SupervisorUserID.clear();
     // A refusal leaves the typed reason where it was, so that asking again still has it.
-    CancelReason = m_typedReason;
+    DialogAnswers.CancelReason = m_typedReason;
     try {
         if (!ValidateUserAccess()) {
             MsgBox(UnauthorizedUserText(), vbOKOnly | vbInformation, QStringLiteral("Notification"));
@@ -106,7 +106,7 @@ void frmSupervisorAccessCode::approve()
             return;
         }
         // The supervisor who typed the code must be one.
-        if (!HasUserRight(QStringLiteral("29"), txtUserID->text().trimmed())) {
+        if (!HasUserRight(SharedConnection(), QStringLiteral("29"), txtUserID->text().trimmed())) {
             MsgBox(QStringLiteral("Sorry, you don't have supervisory rights."), vbOKOnly | vbInformation,
                    QStringLiteral("Notification"));
             done(QDialog::Rejected);
@@ -117,14 +117,14 @@ void frmSupervisorAccessCode::approve()
         done(QDialog::Rejected);
         return;
     }
-    SupervisorUserID = txtUserID->text().trimmed();
-    CancelReason = QStringLiteral("Allowed ") + m_typedReason;
+    DialogAnswers.SupervisorUserID = txtUserID->text().trimmed();
+    DialogAnswers.CancelReason = QStringLiteral("Allowed ") + m_typedReason;
     done(QDialog::Accepted);
 }
 
 void frmSupervisorAccessCode::reject()
 {
-    SupervisorUserID.clear();
-    CancelReason = m_typedReason;
+    DialogAnswers.SupervisorUserID.clear();
+    DialogAnswers.CancelReason = m_typedReason;
     QDialog::reject();
 }

@@ -77,9 +77,9 @@ void frmTransaction_UserValidation::showEvent(QShowEvent* event)
 void frmTransaction_UserValidation::Form_Load()
 {
     // Only answers given during this showing count.
-    ValidatedUserID.clear();
-    ValidatedUserName.clear();
-    CancelReason.clear();
+    DialogAnswers.ValidatedUserID.clear();
+    DialogAnswers.ValidatedUserName.clear();
+    DialogAnswers.CancelReason.clear();
     txtUserID->clear();
     txtAccessCode->clear();
     txtRemarks->clear();
@@ -101,11 +101,11 @@ bool frmTransaction_UserValidation::eventFilter(QObject* watched, QEvent* event)
 
 bool frmTransaction_UserValidation::ValidateUserAccess()
 {
-    ValidatedUserName.clear();
+    DialogAnswers.ValidatedUserName.clear();
     const std::optional<QString> name =
-        CheckUserDepartmentAccess(txtUserID->text(), txtAccessCode->text(), CurrentStationID.toString());
+        CheckUserDepartmentAccess(SharedConnection(), txtUserID->text(), txtAccessCode->text(), Session.CurrentStationID.toString());
     if (!name) return false;
-    ValidatedUserName = *name;
+    DialogAnswers.ValidatedUserName = *name;
     return true;
 }
 
@@ -117,21 +117,21 @@ void frmTransaction_UserValidation::cmdOK_Click()
     } catch (const std::exception& e) {
         // a check that could not be made lets nobody in
         ShowErrorNotice(e);
-        ValidatedUserID.clear();
-        ValidatedUserName.clear();
+        DialogAnswers.ValidatedUserID.clear();
+        DialogAnswers.ValidatedUserName.clear();
         done(QDialog::Rejected);
         return;
     }
     if (!passed) {
         MsgBox(UnauthorizedUserText(), vbOKOnly | vbInformation, QStringLiteral("Notification"));
-        ValidatedUserID.clear();
+        DialogAnswers.ValidatedUserID.clear();
         done(QDialog::Rejected);
         return;
     }
-    ValidatedUserID = txtUserID->text().trimmed();
+    DialogAnswers.ValidatedUserID = txtUserID->text().trimmed();
     if (PostOrCancel == 1) {
-        if (HospitalInfo.IsAllowEntryOfReasonForCancellation) {
-            CancelReason.clear();
+        if (Session.HospitalInfo.IsAllowEntryOfReasonForCancellation) {
+            DialogAnswers.CancelReason.clear();
             if (ReasonIsBlank(txtRemarks->toPlainText())) {
                 MsgBox(QStringLiteral("Please enter reason for cancellation!"), vbOKOnly | vbCritical,
                        QStringLiteral("Notification"));
@@ -139,7 +139,7 @@ void frmTransaction_UserValidation::cmdOK_Click()
                 return;
             }
         }
-        CancelReason = ReasonFromBox(txtRemarks->toPlainText());
+        DialogAnswers.CancelReason = ReasonFromBox(txtRemarks->toPlainText());
     }
     done(QDialog::Accepted);
 }
@@ -155,8 +155,8 @@ void frmTransaction_UserValidation::Command1_Click()
 
 void frmTransaction_UserValidation::reject()
 {
-    ValidatedUserID.clear();
-    ValidatedUserName.clear();
+    DialogAnswers.ValidatedUserID.clear();
+    DialogAnswers.ValidatedUserName.clear();
     QDialog::reject();
 }
 

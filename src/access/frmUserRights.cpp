@@ -129,7 +129,7 @@ bool frmUserRights::Form_Load()
 void frmUserRights::fillRightsList()
 {
     lstRights->clear();
-    Recordset rs = LoadRightsItems();
+    Recordset rs = LoadRightsItems(SharedConnection());
     for (int r = 0; r < rs.recordCount(); ++r) {
         const QString description = rs.textAt(r, QStringLiteral("Description"));
         auto* item = new QListWidgetItem(description, lstRights);
@@ -199,7 +199,7 @@ void frmUserRights::cmdSearch_Click()
     grdUsers->setEnabled(false);
     fmeUsers->setEnabled(false);
     try {
-        Recordset rs = SearchNurseUsers(CurrentStationID.toString().trimmed(), txtEmployeeID->text());
+        Recordset rs = SearchNurseUsers(SharedConnection(), Session.CurrentStationID.toString().trimmed(), txtEmployeeID->text());
         if (rs.isEmpty()) return;
         grdUsers->setRowCount(rs.recordCount());
         for (int r = 0; r < rs.recordCount(); ++r)
@@ -224,7 +224,7 @@ void frmUserRights::grdUsers_DblClick()
     if (code.trimmed().isEmpty()) return;
     QString rights;
     try {
-        rights = ReadUserRightsText(code.trimmed());
+        rights = ReadUserRightsText(SharedConnection(), code.trimmed());
     } catch (const std::exception& e) {
         // the window stays as it was: no ticks of another user under this user's name
         ShowErrorNotice(e);
@@ -271,9 +271,9 @@ void frmUserRights::cmdSave_Click()
     frmTransaction_UserValidation* validation = frmTransaction_UserValidation::instance();
     validation->PostOrCancel = 0;
     runModal(validation);
-    if (ValidatedUserID.isEmpty()) return;
+    if (DialogAnswers.ValidatedUserID.isEmpty()) return;
     try {
-        SaveUserRights(txtEmployeeID->text().trimmed(), BuildRightsText(tickedLines()), ValidatedUserID);
+        SaveUserRights(SharedConnection(), txtEmployeeID->text().trimmed(), BuildRightsText(tickedLines()), DialogAnswers.ValidatedUserID);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return;

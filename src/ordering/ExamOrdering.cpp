@@ -47,13 +47,13 @@ void ExamOrdering::Attach(const Controls& controls)
 
 void ExamOrdering::LoadOrderingLists()
 {
-    ExamOrderSpecimen = QStringLiteral("0");
-    PatientTransplantID = QStringLiteral("0");
-    PatientDialysisID = QStringLiteral("0");
-    OrdersGrid::SetUp(*m_c.orders, 4155, HospitalInfo.IsShowAmount);
+    DialogAnswers.ExamOrderSpecimen = QStringLiteral("0");
+    Selection.PatientTransplantID = QStringLiteral("0");
+    Selection.PatientDialysisID = QStringLiteral("0");
+    OrdersGrid::SetUp(*m_c.orders, 4155, Session.HospitalInfo.IsShowAmount);
     SetUpProfileGrid(*m_c.profiles);
-    PendingExamMessageHead = QStringLiteral("The same exam had been requested at...");
-    PendingExamMessageTail = QStringLiteral("   and it is Pending...");
+    Session.PendingExamMessageHead = QStringLiteral("The same exam had been requested at...");
+    Session.PendingExamMessageTail = QStringLiteral("   and it is Pending...");
 
     struct Fill { QListWidget* list; Catalogue catalogue; };
     QList<Fill> fills;
@@ -162,7 +162,7 @@ bool ExamOrdering::AddExam(const Source& s)
     bool profile = false;
     try {
         const bool already = OrdersGrid::Find(*m_c.orders, section, code) >= 0;
-        if (CheckExamRequestStatus(id, code, section) || CheckExamProcessedToday(id, code, section)) {
+        if (CheckExamRequestStatus(SharedConnection(), id, code, section) || CheckExamProcessedToday(SharedConnection(), id, code, section)) {
             Untick(s.item);
             return false;
         }
@@ -173,7 +173,7 @@ bool ExamOrdering::AddExam(const Source& s)
             return false;
         }
         if (s.laboratory) {
-            profile = LoadExamProfiles(code, *m_c.profiles);
+            profile = LoadExamProfiles(SharedConnection(), code, *m_c.profiles);
             if (profile) {
                 CheckOrderExamInProfile(*m_c.profiles, *m_c.orders, OrderRow::Code);
             } else if (CheckExamInProfile(code, *m_c.profiles)) {
@@ -210,7 +210,7 @@ bool ExamOrdering::AddExam(const Source& s)
     QString amount;
     if (s.priced) {
         try {
-            amount = ExamOrderingData::ExamAmount(SharedConnection(), section, SelectedRoomClass, code);
+            amount = ExamOrderingData::ExamAmount(SharedConnection(), section, Selection.SelectedRoomClass, code);
             if (s.international && StationParameters().AllowInternationalRate() &&
                 ExamOrderingData::IsInternational(SharedConnection(), id))
                 amount = ExamOrderingData::InternationalAmount(amount);
@@ -243,16 +243,16 @@ bool ExamOrdering::AddExam(const Source& s)
     o.qty = QStringLiteral("1");
     o.amount = amount;
     o.section = s.laboratory ? s.entry.labSection : QString();
-    o.stat = s.statWritten ? ExamOrderStat : QString();
-    o.remarks = ExamOrderRemarks;
+    o.stat = s.statWritten ? DialogAnswers.ExamOrderStat : QString();
+    o.remarks = DialogAnswers.ExamOrderRemarks;
     o.list = s.listName;
     o.string = s.entry.text;
     o.index = QString::number(s.item->listWidget()->row(s.item));
-    o.specimen = s.laboratory ? ExamOrderSpecimen : QStringLiteral("0");
-    o.transplant = PatientTransplantID;
-    o.dialysis = PatientDialysisID;
-    o.amPickUp = ExamOrderAMPickUp ? QStringLiteral("1") : QStringLiteral("0");
-    o.reasonOfProcedure = ExamOrderReason;
+    o.specimen = s.laboratory ? DialogAnswers.ExamOrderSpecimen : QStringLiteral("0");
+    o.transplant = Selection.PatientTransplantID;
+    o.dialysis = Selection.PatientDialysisID;
+    o.amPickUp = DialogAnswers.ExamOrderAMPickUp ? QStringLiteral("1") : QStringLiteral("0");
+    o.reasonOfProcedure = DialogAnswers.ExamOrderReason;
     OrdersGrid::Place(*m_c.orders, o);
     return true;
 }

@@ -59,7 +59,7 @@ QString DepartmentText(const QString& section, const QString& namePart)
 
 Result CashBasis(const QString& section, const QString& idNum)
 {
-    if (SelectedPatientType != QLatin1String("I")) return Result::Passed;
+    if (Selection.SelectedPatientType != QLatin1String("I")) return Result::Passed;
     for (const CashBasisRow& row : kCashBasis) {
         if (section != QLatin1String(row.section)) continue;
         HeaderAdmission a;
@@ -80,20 +80,20 @@ Result CashBasis(const QString& section, const QString& idNum)
 
 Result Run(EntryPoint entry, const QString& section, const QString& departmentText, const QString& idNum, bool runCashBasis)
 {
-    if (!HasUserRight(QStringLiteral("1"))) {
+    if (!HasUserRight(SharedConnection(), QStringLiteral("1"))) {
         refuse(rightMessage(entry), vbInformation);
         return Result::Refused;
     }
-    const bool inPatient = SelectedPatientType == QLatin1String("I");
+    const bool inPatient = Selection.SelectedPatientType == QLatin1String("I");
     AccountState::RefreshPatientRecord(inPatient);
-    if (IsDepartmentCleared(idNum, section)) {
+    if (IsDepartmentCleared(SharedConnection(), idNum, section)) {
         refuse(QStringLiteral("Patient is already cleared by (") + departmentText + QStringLiteral(" Department). ") +
                    QStringLiteral("If you have requests to make, notify the Billing staff") +
                    QStringLiteral(" immediately for further instructions."),
                vbInformation);
         return Result::Refused;
     }
-    if (AccountState::AccountClosed(SharedConnection(), idNum, SelectedPatientType)) {
+    if (AccountState::AccountClosed(SharedConnection(), idNum, Selection.SelectedPatientType)) {
         refuse(QStringLiteral("The patient's account has already been closed . ") +
                    QStringLiteral("If you have charges to make, notify the Billing staff") + closedTail(entry),
                vbExclamation);

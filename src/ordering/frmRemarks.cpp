@@ -179,25 +179,25 @@ void frmRemarks::LayOutSpecimenGrid()
 
 void frmRemarks::Form_Load()
 {
-    ExamOrderRemarks.clear();
-    cboDialysis->setEditText(PatientDialysisText);
-    cboTransplant->setEditText(PatientTransplantText);
-    ExamOrderAMPickUp = false;
+    DialogAnswers.ExamOrderRemarks.clear();
+    cboDialysis->setEditText(Selection.PatientDialysisText);
+    cboTransplant->setEditText(Selection.PatientTransplantText);
+    DialogAnswers.ExamOrderAMPickUp = false;
     if (DeptID == QLatin1String("LB")) {
         lblLBExamID->setText(ExamID);
         QString code;
-        lblSpecimen[1]->setText(GetSingleSpecimen(ExamID.trimmed(), code));
-        SetStatOptions(ExamID.trimmed(), Option1);
+        lblSpecimen[1]->setText(GetSingleSpecimen(SharedConnection(), ExamID.trimmed(), code));
+        SetStatOptions(SharedConnection(), ExamID.trimmed(), Option1);
     }
     const bool pt = DeptID == QLatin1String("PT");
     fraPT->setVisible(pt);
     fraPT->setEnabled(pt);
     fraSpecimen->setVisible(!pt);
     if (pt) {
-        if (!ServerDate.isValid()) GetServerDate();
+        if (!Session.ServerDate.isValid()) GetServerDate();
         for (QDateTimeEdit* d : {dtpOrdered, dtpReffered}) {
-            d->setDateTimeRange(ServerDate.addDays(-3), QDateTime(ServerDate.date(), QTime(23, 59, 59)));
-            d->setDateTime(QDateTime(ServerDate.date(), ServerDate.time()));
+            d->setDateTimeRange(Session.ServerDate.addDays(-3), QDateTime(Session.ServerDate.date(), QTime(23, 59, 59)));
+            d->setDateTime(QDateTime(Session.ServerDate.date(), Session.ServerDate.time()));
         }
     }
     Form_Activate();
@@ -211,7 +211,7 @@ void frmRemarks::showEvent(QShowEvent* event)
 
 void frmRemarks::Form_Activate()
 {
-    UsePortableMachine = false;
+    DialogAnswers.UsePortableMachine = false;
     if (DeptID == QLatin1String("LB")) ListSpecimens();
     chkPortable->setVisible(DeptID == QLatin1String("XR"));
 }
@@ -219,7 +219,7 @@ void frmRemarks::Form_Activate()
 void frmRemarks::ListSpecimens()
 {
     LayOutSpecimenGrid();
-    if (!HasSeveralSpecimens) {
+    if (!DialogAnswers.HasSeveralSpecimens) {
         Picture1->hide();
         return;
     }
@@ -243,7 +243,7 @@ void frmRemarks::mshflexSpecimen_Click()
 {
     const int row = mshflexSpecimen->currentRow();
     if (row < 1) return;
-    ExamOrderSpecimen = mshflexSpecimen->TextMatrix(row, 1);
+    DialogAnswers.ExamOrderSpecimen = mshflexSpecimen->TextMatrix(row, 1);
     lblSpecimen[1]->setText(mshflexSpecimen->TextMatrix(row, 2));
     Picture1->hide();
 }
@@ -254,29 +254,29 @@ void frmRemarks::chkAMPickUp_Click()
         txtRemarks->setPlainText(QStringLiteral("In AM PICK UP"));
         Option1[1]->setEnabled(false);
         Option1[0]->setChecked(true);
-        ExamOrderAMPickUp = true;
+        DialogAnswers.ExamOrderAMPickUp = true;
     } else {
         txtRemarks->clear();
         Option1[1]->setEnabled(true);
-        SetStatOptions(lblLBExamID->text().trimmed(), Option1);
-        ExamOrderAMPickUp = false;
+        SetStatOptions(SharedConnection(), lblLBExamID->text().trimmed(), Option1);
+        DialogAnswers.ExamOrderAMPickUp = false;
     }
 }
 
 void frmRemarks::cmdPhysiatrist_Click()
 {
-    if (!CodeSearch || !CodeSearch->SearchListing(txtPhysiatrist->text().trimmed(), 1)) return;
-    PhysiatristCode = CodeSearch->DoctorRecord.ResultCode;
-    txtPhysiatrist->setText(CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(" ,") +
-                            CodeSearch->DoctorRecord.FirstName.trimmed());
+    if (!Session.CodeSearch || !Session.CodeSearch->SearchListing(txtPhysiatrist->text().trimmed(), 1)) return;
+    PhysiatristCode = Session.CodeSearch->DoctorRecord.ResultCode;
+    txtPhysiatrist->setText(Session.CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(" ,") +
+                            Session.CodeSearch->DoctorRecord.FirstName.trimmed());
 }
 
 bool frmRemarks::txtPhysiatrist_Validate()
 {
-    if (CodeSearch && CodeSearch->SearchListing(PhysiatristCode.trimmed(), 1)) {
-        PhysiatristCode = CodeSearch->DoctorRecord.ResultCode;
-        txtPhysiatrist->setText(CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(", ") +
-                                CodeSearch->DoctorRecord.FirstName.trimmed());
+    if (Session.CodeSearch && Session.CodeSearch->SearchListing(PhysiatristCode.trimmed(), 1)) {
+        PhysiatristCode = Session.CodeSearch->DoctorRecord.ResultCode;
+        txtPhysiatrist->setText(Session.CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(", ") +
+                                Session.CodeSearch->DoctorRecord.FirstName.trimmed());
         return true;
     }
     MsgBox(QStringLiteral("Doctor code does not exist!"), vbInformation, QStringLiteral("Notification"));
@@ -286,28 +286,28 @@ bool frmRemarks::txtPhysiatrist_Validate()
 void frmRemarks::Command1_Click()
 {
     static const QStringList reasonSections{QStringLiteral("MI"), QStringLiteral("CT"), QStringLiteral("US"), QStringLiteral("XR")};
-    if (HospClientName == QLatin1String("ZUB") && reasonSections.contains(DeptID) && txtReason->toPlainText().isEmpty()) {
+    if (Session.HospClientName == QLatin1String("ZUB") && reasonSections.contains(DeptID) && txtReason->toPlainText().isEmpty()) {
         MsgBox(QStringLiteral("Please Enter Reason Of Procedure"), vbOKOnly | vbCritical);
         txtReason->setFocus();
         return;
     }
-    UsePortableMachine = chkPortable->isChecked();
-    if (DeptID == QLatin1String("LB") && (ExamOrderSpecimen.isEmpty() || lblSpecimen[1]->text().isEmpty())) {
+    DialogAnswers.UsePortableMachine = chkPortable->isChecked();
+    if (DeptID == QLatin1String("LB") && (DialogAnswers.ExamOrderSpecimen.isEmpty() || lblSpecimen[1]->text().isEmpty())) {
         MsgBox(QStringLiteral("Please Select Specimen!"), vbExclamation, QStringLiteral("Message"));
         ListSpecimens();
         return;
     }
-    ExamOrderStat = Option1[1]->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
-    ExamOrderRemarks = txtRemarks->toPlainText();
-    ExamOrderReason = txtReason->toPlainText();
+    DialogAnswers.ExamOrderStat = Option1[1]->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
+    DialogAnswers.ExamOrderRemarks = txtRemarks->toPlainText();
+    DialogAnswers.ExamOrderReason = txtReason->toPlainText();
     const QString transplant = cboTransplant->currentText().trimmed();
-    if (transplant == QLatin1String("Non-Transplant")) PatientTransplantID = QStringLiteral("0");
-    else if (transplant == QLatin1String("Transplant")) PatientTransplantID = QStringLiteral("1");
+    if (transplant == QLatin1String("Non-Transplant")) Selection.PatientTransplantID = QStringLiteral("0");
+    else if (transplant == QLatin1String("Transplant")) Selection.PatientTransplantID = QStringLiteral("1");
     const QString dialysis = cboDialysis->currentText().trimmed();
-    if (dialysis == QLatin1String("None")) PatientDialysisID = QStringLiteral("0");
-    else if (dialysis == QLatin1String("Pre-Dialysis")) PatientDialysisID = QStringLiteral("1");
-    else if (dialysis == QLatin1String("Post-Dialysis")) PatientDialysisID = QStringLiteral("2");
-    ExamOrderAMPickUp = chkAMPickUp->isChecked();
+    if (dialysis == QLatin1String("None")) Selection.PatientDialysisID = QStringLiteral("0");
+    else if (dialysis == QLatin1String("Pre-Dialysis")) Selection.PatientDialysisID = QStringLiteral("1");
+    else if (dialysis == QLatin1String("Post-Dialysis")) Selection.PatientDialysisID = QStringLiteral("2");
+    DialogAnswers.ExamOrderAMPickUp = chkAMPickUp->isChecked();
     ExamID.clear();
     DeptID.clear();
     m_accepted = true;

@@ -13,13 +13,13 @@ QString AskUserValidation()
     frmTransaction_UserValidation* dlg = frmTransaction_UserValidation::instance();
     dlg->PostOrCancel = 0;
     runModal(dlg);
-    return ValidatedUserID.trimmed();
+    return DialogAnswers.ValidatedUserID.trimmed();
 }
 
-bool IsCurrentlyConfined(const QString& hospNum) { return ::IsCurrentlyConfined(hospNum); }
-bool HasOpenCathCase(const QString& hospNum) { return ::HasOpenCathCase(hospNum); }
-bool HasCathLabCharges(const QString& hospNum, const QString& idNum) { return ::HasCathLabCharges(hospNum, idNum); }
-bool HasOpenCommunication(const QString& idNum) { return ::HasOpenCommunication(idNum); }
-QString GetCathLabNum(const QString& idNum) { return ::GetCathLabNum(idNum); }
+bool IsCurrentlyConfined(const QString& hospNum) { return ::IsCurrentlyConfined(SharedConnection(), hospNum); }
+bool HasOpenCathCase(const QString& hospNum) { return ::HasOpenCathCase(SharedConnection(), hospNum); }
+bool HasCathLabCharges(const QString& hospNum, const QString& idNum) { return ::HasCathLabCharges(SharedConnection(), hospNum, idNum); }
+bool HasOpenCommunication(const QString& idNum) { return ::HasOpenCommunication(SharedConnection(), idNum); }
+QString GetCathLabNum(const QString& idNum) { return ::GetCathLabNum(SharedConnection(), idNum); }
 
 } // namespace CaseChecks

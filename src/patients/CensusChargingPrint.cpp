@@ -10,7 +10,7 @@ namespace CensusChargingPrint {
 
 QString PackageDescription(const QString& packageID)
 {
-    return GetPackageName(packageID, StationParameters().MainRevenueID());
+    return GetPackageName(SharedConnection(), packageID, StationParameters().MainRevenueID());
 }
 
 void Print(const QString& idNum, const QString& hospNum, const QString& refNum)

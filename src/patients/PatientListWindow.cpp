@@ -129,10 +129,10 @@ QWidget* PatientListWindow::panelFrame() const { return Frame1; }
 void PatientListWindow::Command1_Click()
 {
     beforeSearch();
-    SelectedHospNum.clear();
-    SelectedIDNum.clear();
+    Selection.SelectedHospNum.clear();
+    Selection.SelectedIDNum.clear();
     loadList();
-    SelectedListRow = 1;
+    Selection.SelectedListRow = 1;
 }
 
 void PatientListWindow::Command2_Click() { Command1_Click(); }
@@ -151,10 +151,10 @@ void PatientListWindow::MSHFlexList_RowColChange()
 {
     const int row = MSHFlexList->Row();
     if (row < 1) return;
-    SelectedHospNum = MSHFlexList->TextMatrix(row, 1);
-    SelectedIDNum = MSHFlexList->TextMatrix(row, 2);
-    SelectedGridRow = row;
-    SelectedListRow = row;
+    Selection.SelectedHospNum = MSHFlexList->TextMatrix(row, 1);
+    Selection.SelectedIDNum = MSHFlexList->TextMatrix(row, 2);
+    Selection.SelectedGridRow = row;
+    Selection.SelectedListRow = row;
     ShowRowState(MSHFlexList, row, lblLegend[1], lblRecNum);
     MainWindowLinks::EnableToolbarButton4();
 }
@@ -193,7 +193,7 @@ void PatientListWindow::fillPackagePanel()
     mshMultiPackage->setTextMatrix(0, 2, QStringLiteral("Ref. No"));
     mshMultiPackage->show();
     mshMultiPackage->setRow(1);
-    Recordset rs = PatientListData::PostedPackages(SharedConnection(), SelectedIDNum);
+    Recordset rs = PatientListData::PostedPackages(SharedConnection(), Selection.SelectedIDNum);
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
         const int r = mshMultiPackage->Row();
         mshMultiPackage->setTextMatrix(r, 1, CensusChargingPrint::PackageDescription(rs.text(QStringLiteral("PackageID"))));
@@ -218,7 +218,7 @@ void PatientListWindow::cmdSelect_Click()
 
 void PatientListWindow::PrintCensusCharging(const QString& refNum)
 {
-    CensusChargingPrint::Print(SelectedIDNum, SelectedHospNum, refNum);
+    CensusChargingPrint::Print(Selection.SelectedIDNum, Selection.SelectedHospNum, refNum);
 }
 
 void PatientListWindow::cmdClose_Click() { pctMultiPackage->hide(); }

@@ -26,18 +26,18 @@ QString GeneralDateText(const QVariant& value)
 
 void ClearSelectedPatient()
 {
-    SelectedHospNum.clear();
-    SelectedIDNum.clear();
-    SelectedPatientType.clear();
-    SelectedPatientName.clear();
-    SelectedPatientAddress.clear();
-    SelectedCompany.clear();
-    SelectedAdmissionDate.clear();
-    SelectedDischargeDate.clear();
-    SelectedRoom.clear();
-    SelectedRoomRate.clear();
-    SelectedRoomClass.clear();
-    SelectedAccountNum.clear();
+    Selection.SelectedHospNum.clear();
+    Selection.SelectedIDNum.clear();
+    Selection.SelectedPatientType.clear();
+    Selection.SelectedPatientName.clear();
+    Selection.SelectedPatientAddress.clear();
+    Selection.SelectedCompany.clear();
+    Selection.SelectedAdmissionDate.clear();
+    Selection.SelectedDischargeDate.clear();
+    Selection.SelectedRoom.clear();
+    Selection.SelectedRoomRate.clear();
+    Selection.SelectedRoomClass.clear();
+    Selection.SelectedAccountNum.clear();
 }
 
 namespace {
@@ -45,9 +45,9 @@ void notFound(const QString& text) { MsgBox(text, vbOKOnly | vbInformation, QStr
 
 void setAccount(const clsAccount& account)
 {
-    SelectedAccountNum = account.AccountNumber.trimmed();
-    if (SelectedAccountNum.isEmpty()) SelectedAccountNum = SelectedHospNum.trimmed();
-    SelectedCompany = SelectedAccountNum.trimmed() != SelectedHospNum.trimmed() ? account.Company
+    Selection.SelectedAccountNum = account.AccountNumber.trimmed();
+    if (Selection.SelectedAccountNum.isEmpty()) Selection.SelectedAccountNum = Selection.SelectedHospNum.trimmed();
+    Selection.SelectedCompany = Selection.SelectedAccountNum.trimmed() != Selection.SelectedHospNum.trimmed() ? account.Company
                                                                                  : QStringLiteral("PERSONAL");
 }
 
@@ -55,48 +55,48 @@ Result select(const QString& hospNum, const QString& idNum, int gridRow, Kind ki
               bool requireHospitalNumber)
 {
     ClearSelectedPatient();
-    SelectedHospNum = hospNum;
-    SelectedIDNum = idNum;
-    SelectedGridRow = gridRow;
-    SelectedListRow = gridRow;
+    Selection.SelectedHospNum = hospNum;
+    Selection.SelectedIDNum = idNum;
+    Selection.SelectedGridRow = gridRow;
+    Selection.SelectedListRow = gridRow;
     if (requireHospitalNumber && hospNum.trimmed().isEmpty()) {
         notFound(QStringLiteral("No record found."));
         return Result::NoHospitalNumber;
     }
-    if (!PatientSearch) return Result::Failed;
-    if (PatientSearch->ValidatePatient(SelectedHospNum.trimmed())) {
-        clsPatientMaster* m = PatientSearch->PatientMaster();
-        SelectedPatientName = SelectionName(m->LastName, m->FirstName, m->MiddleName);
-        SelectedPatientAddress = m->Address.CompleteAddress;
+    if (!Session.PatientSearch) return Result::Failed;
+    if (Session.PatientSearch->ValidatePatient(Selection.SelectedHospNum.trimmed())) {
+        clsPatientMaster* m = Session.PatientSearch->PatientMaster();
+        Selection.SelectedPatientName = SelectionName(m->LastName, m->FirstName, m->MiddleName);
+        Selection.SelectedPatientAddress = m->Address.CompleteAddress;
     } else if (reportMissingMaster) {
         notFound(QStringLiteral("No Records Found!"));
         return Result::NoMasterRecord;
     }
     if (kind == Kind::InPatient) {
-        if (!PatientSearch->ValidateAdmission(SelectedIDNum)) {
+        if (!Session.PatientSearch->ValidateAdmission(Selection.SelectedIDNum)) {
             notFound(QStringLiteral("No Records Found!"));
             return Result::NoStay;
         }
-        clsAdmission* a = PatientSearch->Admission();
-        SelectedPatientType = QStringLiteral("I");
-        SelectedRoomClass = a->Room.RoomClassID;
-        SelectedRoom = a->Room.RoomID;
-        SelectedRoomRate = QString::number(a->Room.RoomRate);
-        SelectedAdmissionDate = GeneralDateText(a->AdmissionDate);
-        SelectedDischargeDate = GeneralDateText(a->DischargeDate);
+        clsAdmission* a = Session.PatientSearch->Admission();
+        Selection.SelectedPatientType = QStringLiteral("I");
+        Selection.SelectedRoomClass = a->Room.RoomClassID;
+        Selection.SelectedRoom = a->Room.RoomID;
+        Selection.SelectedRoomRate = QString::number(a->Room.RoomRate);
+        Selection.SelectedAdmissionDate = GeneralDateText(a->AdmissionDate);
+        Selection.SelectedDischargeDate = GeneralDateText(a->DischargeDate);
         setAccount(a->Account);
     } else {
-        clsOutPatient* v = PatientSearch->PatientClass()->clsOutPatient();
-        if (!v->OpenOutPatient(SelectedIDNum, SelectedHospNum)) {
+        clsOutPatient* v = Session.PatientSearch->PatientClass()->clsOutPatient();
+        if (!v->OpenOutPatient(Selection.SelectedIDNum, Selection.SelectedHospNum)) {
             notFound(QStringLiteral("No Records Found!"));
             return Result::NoStay;
         }
-        SelectedPatientType = QStringLiteral("O");
-        SelectedRoomClass = QStringLiteral("A");
-        SelectedAdmissionDate = GeneralDateText(v->AdmissionDate);
-        SelectedDischargeDate = GeneralDateText(v->DischargeDate);
-        SelectedRoom = QStringLiteral("OPD");
-        SelectedRoomRate.clear();
+        Selection.SelectedPatientType = QStringLiteral("O");
+        Selection.SelectedRoomClass = QStringLiteral("A");
+        Selection.SelectedAdmissionDate = GeneralDateText(v->AdmissionDate);
+        Selection.SelectedDischargeDate = GeneralDateText(v->DischargeDate);
+        Selection.SelectedRoom = QStringLiteral("OPD");
+        Selection.SelectedRoomRate.clear();
         setAccount(v->Account);
     }
     MainWindowLinks::EnablePatientMenus(true);
@@ -111,10 +111,10 @@ Result SelectRow(const QString& hospNum, const QString& idNum, int gridRow, Kind
         return select(hospNum, idNum, gridRow, kind, reportMissingMaster, requireHospitalNumber);
     } catch (const std::exception& e) {
         // A failed look-up leaves no half-made selection behind.
-        const QString hosp = SelectedHospNum, id = SelectedIDNum;
+        const QString hosp = Selection.SelectedHospNum, id = Selection.SelectedIDNum;
         ClearSelectedPatient();
-        SelectedHospNum = hosp;
-        SelectedIDNum = id;
+        Selection.SelectedHospNum = hosp;
+        Selection.SelectedIDNum = id;
         ShowErrorNotice(e);
         return Result::Failed;
     }

@@ -12,7 +12,7 @@ namespace WorkspaceHandOff {
 namespace {
 frmFinal* write(const QString& hospNum, const QString& idNum)
 {
-    MarkWorkspacePagesStale();
+    WorkspacePages.markAllStale();
     // Writing the hospital number creates and loads the workspace when it is not open.
     frmFinal* w = frmFinal::instance();
     w->txtPno->setText(hospNum);

@@ -84,7 +84,7 @@ frmCathPatients::frmCathPatients()
 
 void frmCathPatients::Form_Load()
 {
-    SelectedListRow = 0;
+    Selection.SelectedListRow = 0;
     lblLegend[1]->hide();
     SetupPatientGrid();
     Command1_Click();
@@ -103,8 +103,8 @@ void frmCathPatients::SetupPatientGrid()
 
 void frmCathPatients::LoadCathLabPatientList()
 {
-    SelectedHospNum.clear();
-    SelectedIDNum.clear();
+    Selection.SelectedHospNum.clear();
+    Selection.SelectedIDNum.clear();
     lblRecNum->clear();
     MSHFlexList->setEnabled(true);
     SetupPatientGrid();
@@ -133,7 +133,7 @@ void frmCathPatients::MSHFlexList_Click()
 
 void frmCathPatients::MSHFlexList_DblClick()
 {
-    WorkspaceHandOff::OpenFromList(MSHFlexList->TextMatrix(SelectedGridRow, 1), MSHFlexList->TextMatrix(SelectedGridRow, 2));
+    WorkspaceHandOff::OpenFromList(MSHFlexList->TextMatrix(Selection.SelectedGridRow, 1), MSHFlexList->TextMatrix(Selection.SelectedGridRow, 2));
 }
 
 void frmCathPatients::MSHFlexList_MouseDownRight(const QPoint& globalPos, int rowUnderPointer)
@@ -152,16 +152,16 @@ void frmCathPatients::lblAdmit_Click()
             notify(QStringLiteral("Please select patient to tag for admission."));
             return;
         }
-        if (!SelectedIDNum.trimmed().endsWith(QLatin1Char('B'))) {
+        if (!Selection.SelectedIDNum.trimmed().endsWith(QLatin1Char('B'))) {
             notify(QStringLiteral("Sorry, patient ") + column(3) + QStringLiteral(" is currently confined."));
             return;
         }
-        if (CaseChecks::IsCurrentlyConfined(SelectedHospNum)) return;
+        if (CaseChecks::IsCurrentlyConfined(Selection.SelectedHospNum)) return;
         const QString user = CaseChecks::AskUserValidation();
         if (user.isEmpty()) return;
         if (!confirmed(QStringLiteral("Are you sure you want to tag ") + column(3) + QStringLiteral(" as for admission?")))
             return;
-        if (CaseActionsData::TagForAdmission(SharedConnection(), column(1), column(2), ValidatedUserID) > 0)
+        if (CaseActionsData::TagForAdmission(SharedConnection(), column(1), column(2), DialogAnswers.ValidatedUserID) > 0)
             notify(QStringLiteral("Patient successfully tagged for admission."));
         else
             notify(QStringLiteral("Patient is already tagged for admission."));
@@ -182,14 +182,14 @@ void frmCathPatients::lblDischarge_Click()
         if (CaseChecks::AskUserValidation().isEmpty()) return;
         const QString idNum = column(2).trimmed();
         if (StationParameters().RequireCF4Discharge()) {
-            clsCF4* cf4 = CurrentUser->TALVEROClasses()->clsCF4Object();
+            clsCF4* cf4 = Session.CurrentUser->TALVEROClasses()->clsCF4Object();
             cf4->IDNum = idNum;
-            cf4->EmployeeCode = ValidatedUserID;
+            cf4->EmployeeCode = DialogAnswers.ValidatedUserID;
             if (!cf4->ValidateRequirements()) return;
         }
         const QString caseNum = CaseChecks::GetCathLabNum(idNum).trimmed();
         if (caseNum.isEmpty() || caseNum == QLatin1String("A U T O")) return;
-        if (CaseActionsData::DischargeCase(SharedConnection(), caseNum, ValidatedUserID) > 0)
+        if (CaseActionsData::DischargeCase(SharedConnection(), caseNum, DialogAnswers.ValidatedUserID) > 0)
             notify(QStringLiteral("Patient successfully discharged from Cathlab."));
         else
             notify(QStringLiteral("Patient was not discharged: the case is no longer active."));
@@ -205,8 +205,8 @@ void frmCathPatients::lblEdit_Click()
         notify(QStringLiteral("Please select patient to edit."), QStringLiteral("Message"));
     } else {
         frmRegistration* reg = frmRegistration::instance();
-        reg->Pno = SelectedHospNum;
-        reg->IDNo = SelectedIDNum;
+        reg->Pno = Selection.SelectedHospNum;
+        reg->IDNo = Selection.SelectedIDNum;
         reg->EditCathLabPatient = true;
         reg->CurrentlyRegistered = true;
         for (QGroupBox* frame : {reg->Frame3, reg->Frame4, reg->Frame5, reg->Frame7, reg->Frame8, reg->Frame9})
@@ -225,12 +225,12 @@ void frmCathPatients::lblRevoke_Click()
             notify(QStringLiteral("Please select patient to revoke."));
             return;
         }
-        if (CaseChecks::HasCathLabCharges(SelectedHospNum, SelectedIDNum)) {
+        if (CaseChecks::HasCathLabCharges(Selection.SelectedHospNum, Selection.SelectedIDNum)) {
             MsgBox(QStringLiteral("Cant revoke registration with cathlab charges."), vbOKOnly | vbQuestion,
                    QStringLiteral("information"));
             return;
         }
-        if (CaseChecks::HasOpenCommunication(SelectedIDNum)) {
+        if (CaseChecks::HasOpenCommunication(Selection.SelectedIDNum)) {
             notify(QStringLiteral("There's a pending package request from the stations for this patient, please check the "
                                   "notification."));
             return;
@@ -238,7 +238,7 @@ void frmCathPatients::lblRevoke_Click()
         if (!confirmed(QStringLiteral("Are you sure you want to revoke registration of ") + column(3) + QStringLiteral("?")))
             return;
         if (CaseChecks::AskUserValidation().isEmpty()) return;
-        if (CaseActionsData::RevokeRegistration(SharedConnection(), SelectedIDNum, ValidatedUserID) > 0)
+        if (CaseActionsData::RevokeRegistration(SharedConnection(), Selection.SelectedIDNum, DialogAnswers.ValidatedUserID) > 0)
             MsgBox(QStringLiteral("Patient registration was successfully revoked."), vbOKOnly, QStringLiteral("Information"));
         else
             MsgBox(QStringLiteral("Patient registration was already revoked."), vbOKOnly, QStringLiteral("Information"));

@@ -85,7 +85,7 @@ QWidget* frmSearch::panelFrame() const { return Frame2; }
 
 void frmSearch::Form_Load()
 {
-    SelectedListRow = 0;
+    Selection.SelectedListRow = 0;
     lblLegend[1]->hide();
     for (QLabel* label : lblProcedures) label->setEnabled(false);
     SetupListGrid(MSHFlexList, kAdmissionColumnWidth);
@@ -102,8 +102,8 @@ void frmSearch::Form_Load()
 
 void frmSearch::optPatientType_Click()
 {
-    SelectedHospNum.clear();
-    SelectedIDNum.clear();
+    Selection.SelectedHospNum.clear();
+    Selection.SelectedIDNum.clear();
     lblRecNum->clear();
     Form_Load();
     txtSearch[0]->setFocus();
@@ -111,15 +111,15 @@ void frmSearch::optPatientType_Click()
 
 void frmSearch::LoadPatientList()
 {
-    SelectedHospNum.clear();
-    SelectedIDNum.clear();
+    Selection.SelectedHospNum.clear();
+    Selection.SelectedIDNum.clear();
     lblRecNum->clear();
     MSHFlexList->setEnabled(true);
     MSHFlexList->setRedraw(false);
     SetupListGrid(MSHFlexList, kAdmissionColumnWidth);
     try {
         const bool inPatients = optPatientType[0]->isChecked();
-        SelectedPatientType = inPatients ? QStringLiteral("I") : QStringLiteral("O");
+        Selection.SelectedPatientType = inPatients ? QStringLiteral("I") : QStringLiteral("O");
         const Recordset rs = PatientListData::StationPatients(SharedConnection(), inPatients, txtSearch[0]->text(),
                                                               txtSearch[1]->text(), txtSearch[2]->text());
         MSHFlexList->setRedraw(true);
@@ -155,11 +155,11 @@ void frmSearch::MSHFlexList_Click()
 void frmSearch::MSHFlexList_DblClick()
 {
     if (!registrationMode()) {
-        WorkspaceHandOff::OpenFromList(MSHFlexList->TextMatrix(SelectedGridRow, 1),
-                                       MSHFlexList->TextMatrix(SelectedGridRow, 2));
+        WorkspaceHandOff::OpenFromList(MSHFlexList->TextMatrix(Selection.SelectedGridRow, 1),
+                                       MSHFlexList->TextMatrix(Selection.SelectedGridRow, 2));
         return;
     }
-    if (CaseChecks::HasOpenCathCase(SelectedHospNum)) {
+    if (CaseChecks::HasOpenCathCase(Selection.SelectedHospNum)) {
         MsgBox(QStringLiteral("This patient is already registered as Cathlab patient."), vbOKOnly | vbInformation,
                QStringLiteral("Message"));
         return;
@@ -209,8 +209,8 @@ bool frmSearch::printThroughFormatDialog(const QString& refNum)
 {
     if (!StationParameters().ShowSelectCensusFormat()) return false;
     frmCensusFormat* dlg = frmCensusFormat::instance();
-    dlg->setIDNo(SelectedIDNum);
-    dlg->setHospNo(SelectedHospNum);
+    dlg->setIDNo(Selection.SelectedIDNum);
+    dlg->setHospNo(Selection.SelectedHospNum);
     dlg->setRefNo(refNum);
     runModal(dlg);
     return true;

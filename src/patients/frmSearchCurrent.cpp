@@ -29,9 +29,9 @@ constexpr qint64 kCashBasisColour = 0xFF;
 
 void clearPicked()
 {
-    PickedHospNum.clear();
-    PickedIDNum.clear();
-    PickedPatientName.clear();
+    DialogAnswers.PickedHospNum.clear();
+    DialogAnswers.PickedIDNum.clear();
+    DialogAnswers.PickedPatientName.clear();
 }
 
 }
@@ -136,8 +136,8 @@ void frmSearchCurrent::cmdClose_Click()
 
 void frmSearchCurrent::LoadPatientList()
 {
-    SelectedHospNum.clear();
-    SelectedIDNum.clear();
+    Selection.SelectedHospNum.clear();
+    Selection.SelectedIDNum.clear();
     lblRecNum->clear();
     MSHFlexList->setEnabled(true);
     MSHFlexList->setRedraw(false);
@@ -145,7 +145,7 @@ void frmSearchCurrent::LoadPatientList()
     MSHFlexList->setRedraw(true);
     try {
         const bool inPatients = optPatientType[0]->isChecked();
-        SelectedPatientType = inPatients ? QStringLiteral("I") : QStringLiteral("O");
+        Selection.SelectedPatientType = inPatients ? QStringLiteral("I") : QStringLiteral("O");
         const Recordset rs = PatientListData::StationPatients(SharedConnection(), inPatients, txtSearch[0]->text(),
                                                               txtSearch[1]->text(), txtSearch[2]->text());
         FillPatientList(MSHFlexList, rs, [this] { ColourPatientRows(); }, [this] { MSHFlexList_RowColChange(); });
@@ -163,8 +163,8 @@ void frmSearchCurrent::MSHFlexList_RowColChange()
 {
     const int row = MSHFlexList->Row();
     if (row < 1) return;
-    PickedHospNum = MSHFlexList->TextMatrix(row, 1);
-    PickedIDNum = MSHFlexList->TextMatrix(row, 2);
+    DialogAnswers.PickedHospNum = MSHFlexList->TextMatrix(row, 1);
+    DialogAnswers.PickedIDNum = MSHFlexList->TextMatrix(row, 2);
     ShowRowState(MSHFlexList, row, lblLegend[1], lblRecNum);
 }
 
@@ -172,12 +172,12 @@ void frmSearchCurrent::MSHFlexList_Click()
 {
     clearPicked();
     const int row = MSHFlexList->Row();
-    PickedHospNum = MSHFlexList->TextMatrix(row, 1);
-    PickedIDNum = MSHFlexList->TextMatrix(row, 2);
+    DialogAnswers.PickedHospNum = MSHFlexList->TextMatrix(row, 1);
+    DialogAnswers.PickedIDNum = MSHFlexList->TextMatrix(row, 2);
     try {
-        if (PatientSearch && PatientSearch->ValidatePatient(PickedHospNum.trimmed())) {
-            clsPatientMaster* m = PatientSearch->PatientMaster();
-            PickedPatientName = m->LastName.trimmed() + QStringLiteral(", ") + m->FirstName.trimmed() + QLatin1Char(' ') +
+        if (Session.PatientSearch && Session.PatientSearch->ValidatePatient(DialogAnswers.PickedHospNum.trimmed())) {
+            clsPatientMaster* m = Session.PatientSearch->PatientMaster();
+            DialogAnswers.PickedPatientName = m->LastName.trimmed() + QStringLiteral(", ") + m->FirstName.trimmed() + QLatin1Char(' ') +
                                 m->MiddleName.trimmed();
         }
     } catch (const std::exception& e) {

@@ -26,6 +26,6 @@ bool RightsTextHolds(const QString& rightsText, const QString& rightID)
 bool HasUserRight(const QString& rightID, const QString& employeeID)
 {
     QString employee = employeeID.trimmed();
-    if (employee.isEmpty() && CurrentUser) employee = CurrentUser->EmployeeCode().trimmed();
-    return RightsTextHolds(ReadUserRightsText(employee), rightID);
+    if (employee.isEmpty() && Session.CurrentUser) employee = Session.CurrentUser->EmployeeCode().trimmed();
+    return RightsTextHolds(ReadUserRightsText(c, employee), rightID);
 }

@@ -79,7 +79,7 @@ void clsParameters::apply(const QString& name, const QString& value)
 
     // Not a property: goes to the shared variable, and only ever sets it.
     if (name == QLatin1String("CathlabAllowEditAmount")) {
-        if (value == QLatin1String("1")) AllowEditAmount = true;
+        if (value == QLatin1String("1")) Session.AllowEditAmount = true;
         return;
     }
     auto it = table.constFind(name); // exact and case-sensitive

@@ -86,12 +86,12 @@ frmMessage::frmMessage()
 void frmMessage::showEvent(QShowEvent* event)
 {
     // an answer of an earlier showing never counts: closed by the frame is "NO"
-    PickedChoice = false;
+    DialogAnswers.PickedChoice = false;
     QDialog::showEvent(event);
 }
 
 void frmMessage::cmdOption_Click(int index)
 {
-    PickedChoice = index == 0;
+    DialogAnswers.PickedChoice = index == 0;
     accept();
 }

@@ -14,8 +14,8 @@ QDateTime GetServerDate()
     Recordset rs = SharedConnection().query(QStringLiteral("select GETDATE() AS Tdate"));
     const QDateTime dt = rs.isEmpty() ? QDateTime() : rs.toDateTime(QStringLiteral("Tdate"));
     if (!dt.isValid()) throw DbError(QStringLiteral("The server did not give its date and time."));
-    ServerDate = dt;
-    return ServerDate;
+    Session.ServerDate = dt;
+    return Session.ServerDate;
 }
 
 void WriteStationLog(const QString& idNum, const QString& remarks, const QString& userId, const QString& stationId)
@@ -121,58 +121,58 @@ void readText(const Recordset& rs, const char* column, QString& target)
 
 void LoadHospitalInfo()
 {
-    HospitalInfo.IsShowAmount = false;
-    HospitalInfo.IsNursePrint = false;
-    HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = false;
-    HospitalInfo.IsAllowClinicalAssessmentWithoutValidation = false;
-    HospitalInfo.IsAllowEntryOfReasonForCancellation = false;
-    HospitalInfo.PSIOxygenComputationType = 0;
-    HospitalInfo.isstat = false;
-    HospitalInfo.AllowZeroOnHand = false;
-    HospitalInfo.IsCompanyPrice = false;
-    HospitalInfo.HighAlert = false;
-    HospitalInfo.IsAllowOPDShowLabSpecimen = false;
-    NursingSettings = NursingSettingsFlags();
+    Session.HospitalInfo.IsShowAmount = false;
+    Session.HospitalInfo.IsNursePrint = false;
+    Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = false;
+    Session.HospitalInfo.IsAllowClinicalAssessmentWithoutValidation = false;
+    Session.HospitalInfo.IsAllowEntryOfReasonForCancellation = false;
+    Session.HospitalInfo.PSIOxygenComputationType = 0;
+    Session.HospitalInfo.isstat = false;
+    Session.HospitalInfo.AllowZeroOnHand = false;
+    Session.HospitalInfo.IsCompanyPrice = false;
+    Session.HospitalInfo.HighAlert = false;
+    Session.HospitalInfo.IsAllowOPDShowLabSpecimen = false;
+    Session.NursingSettings = NursingSettingsFlags();
 
     ignoring([] {
         Recordset rs = SharedConnection().query(QStringLiteral("SELECT * FROM PATIENT_DATA..TBHOSPITALINFO LIMIT 1"));
         if (rs.isEmpty()) return;
-        readText(rs, "Company", HospName);
-        readText(rs, "Address1", HospAddress);
-        readFlag(rs, "Bygeneric", HospitalInfo.Bygeneric);
-        readText(rs, "MTSServerName", DcomServerName);
-        readFlag(rs, "IsNursePrint", HospitalInfo.IsNursePrint);
-        readText(rs, "PhoneNum", HospPhone);
-        readText(rs, "clientname", HospClientName);
-        readFlag(rs, "IsLBDirectCharging", HospitalInfo.IsLBDirectCharging);
-        readFlag(rs, "IsXRDirectCharging", HospitalInfo.IsXRDirectCharging);
-        readFlag(rs, "IsUSDirectCharging", HospitalInfo.IsUSDirectCharging);
-        readFlag(rs, "IsCTDirectCharging", HospitalInfo.IsCTDirectCharging);
-        readFlag(rs, "IsHSDirectCharging", HospitalInfo.IsHSDirectCharging);
-        readFlag(rs, "IsShowAmount", HospitalInfo.IsShowAmount);
-        readFlag(rs, "IsPrintChargeSlip", HospitalInfo.IsPrintChargeSlip);
+        readText(rs, "Company", Session.HospName);
+        readText(rs, "Address1", Session.HospAddress);
+        readFlag(rs, "Bygeneric", Session.HospitalInfo.Bygeneric);
+        readText(rs, "MTSServerName", Session.DcomServerName);
+        readFlag(rs, "IsNursePrint", Session.HospitalInfo.IsNursePrint);
+        readText(rs, "PhoneNum", Session.HospPhone);
+        readText(rs, "clientname", Session.HospClientName);
+        readFlag(rs, "IsLBDirectCharging", Session.HospitalInfo.IsLBDirectCharging);
+        readFlag(rs, "IsXRDirectCharging", Session.HospitalInfo.IsXRDirectCharging);
+        readFlag(rs, "IsUSDirectCharging", Session.HospitalInfo.IsUSDirectCharging);
+        readFlag(rs, "IsCTDirectCharging", Session.HospitalInfo.IsCTDirectCharging);
+        readFlag(rs, "IsHSDirectCharging", Session.HospitalInfo.IsHSDirectCharging);
+        readFlag(rs, "IsShowAmount", Session.HospitalInfo.IsShowAmount);
+        readFlag(rs, "IsPrintChargeSlip", Session.HospitalInfo.IsPrintChargeSlip);
         readFlag(rs, "IsAllowSupervisorCodeForCancellationOfCharges",
-                 HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges);
-        readFlag(rs, "IsAllowClinicalAssessmentWithoutValidation", HospitalInfo.IsAllowClinicalAssessmentWithoutValidation);
-        readFlag(rs, "IsAllowEntryOfReasonForCancellation", HospitalInfo.IsAllowEntryOfReasonForCancellation);
-        readWholeNumber(rs, "PSIOxygenComputationType", HospitalInfo.PSIOxygenComputationType);
-        readFlag(rs, "isstat", HospitalInfo.isstat);
-        readFlag(rs, "AllowZeroOnHand", HospitalInfo.AllowZeroOnHand);
-        readFlag(rs, "IsCompanyPrice", HospitalInfo.IsCompanyPrice);
-        readFlag(rs, "HighAlert", HospitalInfo.HighAlert);
-        readFlag(rs, "IsAllowOPDShowLabSpecimen", HospitalInfo.IsAllowOPDShowLabSpecimen);
+                 Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges);
+        readFlag(rs, "IsAllowClinicalAssessmentWithoutValidation", Session.HospitalInfo.IsAllowClinicalAssessmentWithoutValidation);
+        readFlag(rs, "IsAllowEntryOfReasonForCancellation", Session.HospitalInfo.IsAllowEntryOfReasonForCancellation);
+        readWholeNumber(rs, "PSIOxygenComputationType", Session.HospitalInfo.PSIOxygenComputationType);
+        readFlag(rs, "isstat", Session.HospitalInfo.isstat);
+        readFlag(rs, "AllowZeroOnHand", Session.HospitalInfo.AllowZeroOnHand);
+        readFlag(rs, "IsCompanyPrice", Session.HospitalInfo.IsCompanyPrice);
+        readFlag(rs, "HighAlert", Session.HospitalInfo.HighAlert);
+        readFlag(rs, "IsAllowOPDShowLabSpecimen", Session.HospitalInfo.IsAllowOPDShowLabSpecimen);
     });
     ignoring([] {
         Recordset rs = SharedConnection().query(QStringLiteral("Select * from STATION..tbNursing_Settings"));
         if (rs.isEmpty()) return;
-        readFlag(rs, "ShowPrecautions", NursingSettings.ShowPrecautions);
-        readFlag(rs, "ValidateUnusedMedClearance", NursingSettings.ValidateUnusedMedClearance);
-        readFlag(rs, "NoRequestingAfterFinalNotice", NursingSettings.NoRequestingAfterFinalNotice);
-        readFlag(rs, "PrintPHCSRequest", NursingSettings.PrintPHCSRequest);
+        readFlag(rs, "ShowPrecautions", Session.NursingSettings.ShowPrecautions);
+        readFlag(rs, "ValidateUnusedMedClearance", Session.NursingSettings.ValidateUnusedMedClearance);
+        readFlag(rs, "NoRequestingAfterFinalNotice", Session.NursingSettings.NoRequestingAfterFinalNotice);
+        readFlag(rs, "PrintPHCSRequest", Session.NursingSettings.PrintPHCSRequest);
     });
     ignoring([] { StationParameters().LoadParameters(); });
-    if (!blank(StationParameters().CustomHospitalName())) HospName = StationParameters().CustomHospitalName();
-    if (!blank(StationParameters().CustomHospitalAddress())) HospAddress = StationParameters().CustomHospitalAddress();
+    if (!blank(StationParameters().CustomHospitalName())) Session.HospName = StationParameters().CustomHospitalName();
+    if (!blank(StationParameters().CustomHospitalAddress())) Session.HospAddress = StationParameters().CustomHospitalAddress();
 }
 
 void UnloadAllForms()

@@ -19,7 +19,7 @@ bool QueryPendingRequests()
 bool HasPendingRequests()
 {
     try {
-        return QueryPendingRequests();
+        return QueryPendingRequests(c);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return false;

@@ -65,7 +65,7 @@ void frmInfo::Form_Load()
     PatientListWindow* list = StationParameters().EnableCathLabRegistration()
         ? static_cast<PatientListWindow*>(frmCathPatients::instance())
         : static_cast<PatientListWindow*>(frmSearch::instance());
-    const int r = SelectedListRow;
+    const int r = Selection.SelectedListRow;
     auto cell = [&](int col) {
         return r >= 1 && r < list->MSHFlexList->Rows() ? list->MSHFlexList->TextMatrix(r, col) : QString();
     };
@@ -74,7 +74,7 @@ void frmInfo::Form_Load()
     lblPatient->setText(cell(3));
     lblInfo[2]->setText(AdmissionDateText(cell(4)));
     if (!lblInfo[1]->text().endsWith(QLatin1Char('B')))
-        lblInfo[3]->setText(PatientSearch ? PatientSearch->Admission()->Room : QString());
+        lblInfo[3]->setText(Session.PatientSearch ? Session.PatientSearch->Admission()->Room : QString());
     else
         lblInfo[3]->setText(QStringLiteral("ER/OPD"));
 }

@@ -172,109 +172,109 @@ mdiCathLabMenu::StartResult mdiCathLabMenu::MDIForm_Load()
 
     // 2-4. log-in
     LoggedIn = false;
-    CurrentUser = as<clsCurrentuser>(CreateComObject(QStringLiteral("Talvero_User.clsCurrentuser"), QString()));
-    if (!CurrentUser) return StartResult::ComponentMissing;
-    CurrentUser->PasswordDeptCode = QStringLiteral("CL");
-    CurrentUser->hwndParentForm = quintptr(winId());
-    CurrentUser->ShowMain();
-    if (!CurrentUser->Connected()) {
+    Session.CurrentUser = as<clsCurrentuser>(CreateComObject(QStringLiteral("Talvero_User.clsCurrentuser"), QString()));
+    if (!Session.CurrentUser) return StartResult::ComponentMissing;
+    Session.CurrentUser->PasswordDeptCode = QStringLiteral("CL");
+    Session.CurrentUser->hwndParentForm = quintptr(winId());
+    Session.CurrentUser->ShowMain();
+    if (!Session.CurrentUser->Connected()) {
         MsgBox(QStringLiteral("Connection failed!"), vbOKOnly | vbCritical, QStringLiteral("Warning"));
         MDIForm_Unload();
         return StartResult::ConnectionFailed;
     }
 
     // 5-7. station identity, caption, log-in line
-    AllowEditAmount = false;
+    Session.AllowEditAmount = false;
     LoggedIn = true;
-    CurrentStationID = QStringLiteral("CL");
-    CurrentStationName = QStringLiteral("CATH LABORATORY");
+    Session.CurrentStationID = QStringLiteral("CL");
+    Session.CurrentStationName = QStringLiteral("CATH LABORATORY");
     setWindowTitle(QStringLiteral("Talvero - Cath Laboratory ") + versionText());
-    WriteStationLog(CurrentUser->EmployeeCode(), QStringLiteral("Log In: Version: ") + versionText(),
-                    CurrentUser->EmployeeCode(), CurrentStationID.toString());
+    WriteStationLog(Session.CurrentUser->EmployeeCode(), QStringLiteral("Log In: Version: ") + versionText(),
+                    Session.CurrentUser->EmployeeCode(), Session.CurrentStationID.toString());
 
     // 8. pictures
     LoadBackgroundPicture();
     LoadAgentCharacter();
 
     // 9. status bar
-    StbErPanels[1]->setText(CurrentUser->Initial());
-    StbErPanels[2]->setText(CurrentUser->EmployeeName());
+    StbErPanels[1]->setText(Session.CurrentUser->Initial());
+    StbErPanels[2]->setText(Session.CurrentUser->EmployeeName());
     GetServerDate();
-    StbErPanels[6]->setToolTip(QLocale().toString(ServerDate.date(), QLocale::LongFormat));
-    StbErPanels[7]->setText(CurrentUser->servername());
+    StbErPanels[6]->setToolTip(QLocale().toString(Session.ServerDate.date(), QLocale::LongFormat));
+    StbErPanels[7]->setText(Session.CurrentUser->servername());
 
     // 10-12. connection, hospital information, price list
-    CurrentUser->sqlConnection()->setCommandTimeout(120);
-    CurrentUser->sqlConnection()->cursorLocation = 3;
+    Session.CurrentUser->sqlConnection()->setCommandTimeout(120);
+    Session.CurrentUser->sqlConnection()->cursorLocation = 3;
     LoadHospitalInfo();
-    if (HospClientName == QLatin1String("QOLTA")) mnuPriceList->setVisible(true);
+    if (Session.HospClientName == QLatin1String("QOLTA")) mnuPriceList->setVisible(true);
 
     // 13. the components, in their order
     auto create = [this](const char* progId, const QString& server = QString()) {
         return CreateComObject(QString::fromLatin1(progId), server);
     };
-    Component* c = create(HospitalInfo.Bygeneric ? "prjListDrugsByGeneric.clsListGeneric" : "prjListDrugs.clsListDrugs");
+    Component* c = create(Session.HospitalInfo.Bygeneric ? "prjListDrugsByGeneric.clsListGeneric" : "prjListDrugs.clsListDrugs");
     if (!c) return StartResult::ComponentMissing;
-    DrugList = as<clsListDrugs>(c);
+    Session.DrugList = as<clsListDrugs>(c);
     if (!(c = create("MasterSearch.clsPatientSearch"))) return StartResult::ComponentMissing;
-    PatientSearch = as<clsPatientSearch>(c);
+    Session.PatientSearch = as<clsPatientSearch>(c);
     if (!(c = create("prjDrugDLL.clsDrug"))) return StartResult::ComponentMissing;
-    DrugCatalog = as<clsDrug>(c);
+    Session.DrugCatalog = as<clsDrug>(c);
     if (!(c = create("prjListDrugs.clsListDrugs"))) return StartResult::ComponentMissing;
-    DrugListCSR = as<clsListDrugs>(c);
+    Session.DrugListCSR = as<clsListDrugs>(c);
     if (!(c = create("LabResultInquiry.Labresultviewer"))) return StartResult::ComponentMissing;
-    LabResultViewer = as<Labresultviewer>(c);
+    Session.LabResultViewer = as<Labresultviewer>(c);
     if (!(c = create("ActiveX100.KeyPress"))) return StartResult::ComponentMissing;
-    KeyPressHelper = as<KeyPress>(c);
+    Session.KeyPressHelper = as<KeyPress>(c);
     if (!(c = create("CodeSearchform.clsCodeSearch"))) return StartResult::ComponentMissing;
-    CodeSearch = as<clsCodeSearch>(c);
+    Session.CodeSearch = as<clsCodeSearch>(c);
     if (!(c = create("ActiveX100.KeyPress"))) return StartResult::ComponentMissing;
-    KeyPressHelper2 = as<KeyPress>(c);
+    Session.KeyPressHelper2 = as<KeyPress>(c);
     if (!(c = create("ICD10.ICDCodeSearch"))) return StartResult::ComponentMissing;
-    ICDCodeSearch = as<clsICDCodeSearch>(c);
-    NurseActivityComponent** nurse[] = {&RequestService, &ResultService, &ConfinementResultService, &ConfinementService};
+    Session.ICDCodeSearch = as<clsICDCodeSearch>(c);
+    NurseActivityComponent** nurse[] = {&Session.RequestService, &Session.ResultService, &Session.ConfinementResultService, &Session.ConfinementService};
     const char* nurseIds[] = {"Nurse_activity.clsRequest", "Nurse_activity.clsResults",
                               "Nurse_activity.clsConfinementResults", "Nurse_activity.clsConfinement"};
     for (int i = 0; i < 4; ++i) {
-        if (!(c = create(nurseIds[i], DcomServerName))) return StartResult::ComponentMissing;
+        if (!(c = create(nurseIds[i], Session.DcomServerName))) return StartResult::ComponentMissing;
         *nurse[i] = as<NurseActivityComponent>(c);
-        (*nurse[i])->ServerName = DcomServerName;
-        (*nurse[i])->attach(CurrentUser->sqlConnection());
+        (*nurse[i])->ServerName = Session.DcomServerName;
+        (*nurse[i])->attach(Session.CurrentUser->sqlConnection());
     }
     if (!(c = create("prjchargesliplistdll.clsChargeSlip"))) return StartResult::ComponentMissing;
-    ChargeSlipList = as<clsChargeSlip>(c);
+    Session.ChargeSlipList = as<clsChargeSlip>(c);
     if (!(c = create("prjissuedmedsdll.clsIssuedMedicines"))) return StartResult::ComponentMissing;
-    IssuedMedicineList = as<clsIssuedMedicines>(c);
+    Session.IssuedMedicineList = as<clsIssuedMedicines>(c);
     if (!(c = create("prjpatientdll.Patient"))) return StartResult::ComponentMissing;
-    PatientRecord = as<Patient>(c);
+    Session.PatientRecord = as<Patient>(c);
 
     // 14. the claim-form checker
-    if (StationParameters().ShowCF4()) CF4Checker = CurrentUser->TALVEROClasses()->clsCF4Object();
+    if (StationParameters().ShowCF4()) Session.CF4Checker = Session.CurrentUser->TALVEROClasses()->clsCF4Object();
 
     // 15-16. the searches get the connection itself
-    Connection* conn = CurrentUser->sqlConnection();
-    ICDCodeSearch->setActiveConnection(conn);
-    CodeSearch->MTS_Server = DcomServerName;
-    CodeSearch->SearchMode = true;
-    CodeSearch->Initialize_Classes();
-    CodeSearch->setConnection(conn);
-    CodeSearch->CompanyName = HospName;
+    Connection* conn = Session.CurrentUser->sqlConnection();
+    Session.ICDCodeSearch->setActiveConnection(conn);
+    Session.CodeSearch->MTS_Server = Session.DcomServerName;
+    Session.CodeSearch->SearchMode = true;
+    Session.CodeSearch->Initialize_Classes();
+    Session.CodeSearch->setConnection(conn);
+    Session.CodeSearch->CompanyName = Session.HospName;
 
     // 17. the connection chain: each only when the one before it succeeded; a refusal is silent
     [&] {
-        if (!PatientSearch->InitConnection(conn, DcomServerName)) return;
-        if (!DrugCatalog->InitConnect(conn->connectionString())) return;
-        if (!DrugList->InitConnection(conn->connectionString())) return;
-        if (!PatientRecord->InitConnect(conn->connectionString())) return;
-        if (!IssuedMedicineList->InitConnection(conn->connectionString())) return;
-        if (!ChargeSlipList->InitConnection(conn->connectionString())) return;
-        if (HospitalInfo.Bygeneric && !DrugListCSR->InitConnection(conn->connectionString())) return;
-        DrugListCSR->setDrugsORCSR(false);
+        if (!Session.PatientSearch->InitConnection(conn, Session.DcomServerName)) return;
+        if (!Session.DrugCatalog->InitConnect(conn->connectionString())) return;
+        if (!Session.DrugList->InitConnection(conn->connectionString())) return;
+        if (!Session.PatientRecord->InitConnect(conn->connectionString())) return;
+        if (!Session.IssuedMedicineList->InitConnection(conn->connectionString())) return;
+        if (!Session.ChargeSlipList->InitConnection(conn->connectionString())) return;
+        if (Session.HospitalInfo.Bygeneric && !Session.DrugListCSR->InitConnection(conn->connectionString())) return;
+        Session.DrugListCSR->setDrugsORCSR(false);
     }();
 
     // 18. the class library
-    CurrentUser->TALVEROClasses()->UseClasses = true;
-    CurrentUser->TALVEROClasses()->initwithdb();
+    Session.CurrentUser->TALVEROClasses()->UseClasses = true;
+    Session.CurrentUser->TALVEROClasses()->initwithdb();
 
     // 19-20. menus and timers
     mnuMarkUp->setVisible(StationParameters().UseNewCLMarkUp());
@@ -338,7 +338,7 @@ void mdiCathLabMenu::MDIForm_Unload()
     m_unloaded = true;
     for (QTimer* t : {Timer1, tmrRequests, tmrNotice, tmrButton, tmrMerlin}) t->stop();
     if (LoggedIn) {
-        for (NurseActivityComponent** service : {&ResultService, &RequestService, &ConfinementService, &ConfinementResultService}) {
+        for (NurseActivityComponent** service : {&Session.ResultService, &Session.RequestService, &Session.ConfinementService, &Session.ConfinementResultService}) {
             if (*service) {
                 (*service)->Class_Terminate();
                 delete *service;
@@ -348,17 +348,17 @@ void mdiCathLabMenu::MDIForm_Unload()
         try { Agent1->unload(QStringLiteral("Merlin")); } catch (...) {}
     }
     auto release = [](auto*& p) { delete p; p = nullptr; };
-    release(PatientSearch);
-    release(DrugCatalog);
-    release(DrugList);
-    release(DrugListCSR);
-    release(KeyPressHelper2);
-    release(KeyPressHelper);
-    release(CurrentUser);
-    release(CodeSearch);
-    release(LabResultViewer);
-    release(ICDCodeSearch);
-    release(LabTabularFormatter);
+    release(Session.PatientSearch);
+    release(Session.DrugCatalog);
+    release(Session.DrugList);
+    release(Session.DrugListCSR);
+    release(Session.KeyPressHelper2);
+    release(Session.KeyPressHelper);
+    release(Session.CurrentUser);
+    release(Session.CodeSearch);
+    release(Session.LabResultViewer);
+    release(Session.ICDCodeSearch);
+    release(Session.LabTabularFormatter);
     UnloadAllForms();
     m_lock.reset();
 }

@@ -37,7 +37,7 @@ void refuse(const QString& text, const QString& title)
 bool holds(const QString& right, const QString& employee = QString())
 {
     try {
-        return HasUserRight(right, employee);
+        return HasUserRight(SharedConnection(), right, employee);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return false;
@@ -46,7 +46,7 @@ bool holds(const QString& right, const QString& employee = QString())
 
 bool noPatientChosen()
 {
-    if (!SelectedIDNum.trimmed().isEmpty()) return false;
+    if (!Selection.SelectedIDNum.trimmed().isEmpty()) return false;
     MsgBox(QStringLiteral("Please select patient."), vbOKOnly | vbInformation, QStringLiteral("Notification"));
     return true;
 }
@@ -67,7 +67,7 @@ void mdiCathLabMenu::mnuRegister_Click() { MainWindowLinks::ShowChild(frmSearch:
 void mdiCathLabMenu::mnuChargeSlip_Click()
 {
     runModal(frmTransaction_UserValidation::instance());
-    if (holds(QStringLiteral("20"), ValidatedUserID))
+    if (holds(QStringLiteral("20"), DialogAnswers.ValidatedUserID))
         ShowNotYetAvailable(QStringLiteral("frmChargeSlipVerification"), mnuChargeSlip->text());
     else
         refuse(QStringLiteral("Sorry, you don't have access right for Charge Slip Setting."), QStringLiteral("Message"));
@@ -139,15 +139,15 @@ void mdiCathLabMenu::mnuEquipment_Click() { ShowNotYetAvailable(QStringLiteral("
 void mdiCathLabMenu::mnuCF4_Click()
 {
     try {
-        clsCF4* cf4 = CurrentUser->TALVEROClasses()->clsCF4Object();
-        cf4->IDNum = SelectedIDNum;
-        cf4->StationID = CurrentStationID.toString();
-        cf4->Title = QStringLiteral("PhilHealth CF4 Entries ") + QStringLiteral(" - ") + SelectedPatientName +
-                     QStringLiteral(" ( ") + SelectedIDNum + QStringLiteral(" )");
-        cf4->HospitalName = HospName;
-        cf4->HospitalAddress = HospAddress;
+        clsCF4* cf4 = Session.CurrentUser->TALVEROClasses()->clsCF4Object();
+        cf4->IDNum = Selection.SelectedIDNum;
+        cf4->StationID = Session.CurrentStationID.toString();
+        cf4->Title = QStringLiteral("PhilHealth CF4 Entries ") + QStringLiteral(" - ") + Selection.SelectedPatientName +
+                     QStringLiteral(" ( ") + Selection.SelectedIDNum + QStringLiteral(" )");
+        cf4->HospitalName = Session.HospName;
+        cf4->HospitalAddress = Session.HospAddress;
         cf4->ReportPath = QDir(ProgramFolder::path()).filePath(QStringLiteral("Reports"));
-        cf4->EmployeeCode = CurrentUser->EmployeeCode();
+        cf4->EmployeeCode = Session.CurrentUser->EmployeeCode();
         cf4->ShowEntry();
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
@@ -194,7 +194,7 @@ void mdiCathLabMenu::printDatedReport(const QString& promptCaption, bool limitTo
         frmReport* prompt = frmReport::instance();
         prompt->setCaption(promptCaption);
         if (limitToServerDate) {
-            const QDate today = ServerDate.date();
+            const QDate today = Session.ServerDate.date();
             prompt->dtpFrom->setMaximumDate(today);
             prompt->dtpTo->setMaximumDate(today);
         }
@@ -203,7 +203,7 @@ void mdiCathLabMenu::printDatedReport(const QString& promptCaption, bool limitTo
         ShowErrorNotice(e);
         return;
     }
-    if (ReportDateFrom.isEmpty() && ReportDateTo.isEmpty()) return; // closed without dates
+    if (ReportValues.ReportDateFrom.isEmpty() && ReportValues.ReportDateTo.isEmpty()) return; // closed without dates
     printReport(reportFile, values(), false, viewerCaption, false);
 }
 
@@ -211,7 +211,7 @@ void mdiCathLabMenu::mnuAudit_Click()
 {
     printDatedReport(QStringLiteral("Enter Report Date for Audit Report"), true, QStringLiteral("Audit_report.RPT"),
                      QStringLiteral("Audit Report"), [] {
-                         return QVariantList{ReportDateFrom, ReportDateTo, HospName, HospAddress,
+                         return QVariantList{ReportValues.ReportDateFrom, ReportValues.ReportDateTo, Session.HospName, Session.HospAddress,
                                              QStringLiteral("CATH LABORATORY AUDIT REPORT")};
                      });
 }
@@ -219,20 +219,20 @@ void mdiCathLabMenu::mnuAudit_Click()
 void mdiCathLabMenu::mnuCLCensus_Click()
 {
     printDatedReport(QStringLiteral("Enter Report Date for CathLab Census Report"), false, QStringLiteral("CLCensus.RPT"),
-                     QStringLiteral("CathLab Census Report"), [] { return QVariantList{ReportDateFrom, ReportDateTo}; });
+                     QStringLiteral("CathLab Census Report"), [] { return QVariantList{ReportValues.ReportDateFrom, ReportValues.ReportDateTo}; });
 }
 
 void mdiCathLabMenu::mnuMonthly_Click()
 {
     printDatedReport(QStringLiteral("Enter Report Date for Monthly Report"), true, QStringLiteral("MonthlyReport.RPT"),
-                     QStringLiteral("Monthly Report"), [] { return QVariantList{ReportDateFrom, ReportDateTo}; });
+                     QStringLiteral("Monthly Report"), [] { return QVariantList{ReportValues.ReportDateFrom, ReportValues.ReportDateTo}; });
 }
 
 namespace {
 // In the order of the reports' fields, which the workspace's nurse reports fill the same way.
 QVariantList incomeValues()
 {
-    return {HospitalInfo.IsShowAmount, ReportDateFrom, ReportDateTo, CurrentStationID.toString()};
+    return {Session.HospitalInfo.IsShowAmount, ReportValues.ReportDateFrom, ReportValues.ReportDateTo, Session.CurrentStationID.toString()};
 }
 }
 
@@ -274,10 +274,10 @@ void mdiCathLabMenu::mnuPriceList_Click()
 void mdiCathLabMenu::mnuLedger_Click()
 {
     printReport(QStringLiteral("Patient_Ledger.RPT"),
-                {HospName, HospAddress, QString(), QStringLiteral("PATIENT'S CATHLAB LEDGER"), SelectedPatientName,
-                 SelectedPatientAddress, SelectedAccountNum, SelectedCompany, SelectedIDNum.trimmed(),
-                 SelectedHospNum.trimmed(), SelectedAdmissionDate, SelectedDischargeDate, SelectedRoom,
-                 SelectedHospNum.trimmed(), SelectedIDNum.trimmed(), QStringLiteral("CL")},
+                {Session.HospName, Session.HospAddress, QString(), QStringLiteral("PATIENT'S CATHLAB LEDGER"), Selection.SelectedPatientName,
+                 Selection.SelectedPatientAddress, Selection.SelectedAccountNum, Selection.SelectedCompany, Selection.SelectedIDNum.trimmed(),
+                 Selection.SelectedHospNum.trimmed(), Selection.SelectedAdmissionDate, Selection.SelectedDischargeDate, Selection.SelectedRoom,
+                 Selection.SelectedHospNum.trimmed(), Selection.SelectedIDNum.trimmed(), QStringLiteral("CL")},
                 false, QStringLiteral("Patient Ledger"), false);
 }
 
@@ -285,19 +285,19 @@ void mdiCathLabMenu::mnuPrintRegistration_Click()
 {
     if (noPatientChosen()) return;
     // trimmed: the servers here compare trailing blanks
-    printReport(QStringLiteral("CLRegistrationForm.RPT"), {SelectedIDNum.trimmed()}, false, QStringLiteral("Print Registration Form"),
+    printReport(QStringLiteral("CLRegistrationForm.RPT"), {Selection.SelectedIDNum.trimmed()}, false, QStringLiteral("Print Registration Form"),
                 true);
 }
 
 void mdiCathLabMenu::mnuRS_Click()
 {
-    printReport(QStringLiteral("List_of_RequestOrders.Rpt"), {SelectedIDNum.trimmed()}, true, QString(), false);
+    printReport(QStringLiteral("List_of_RequestOrders.Rpt"), {Selection.SelectedIDNum.trimmed()}, true, QString(), false);
 }
 
 int mdiCathLabMenu::GetPatientLogbookPackages()
 {
     try {
-        return CountLogbookPackages(SelectedIDNum);
+        return CountLogbookPackages(SharedConnection(), Selection.SelectedIDNum);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return 0;
@@ -324,13 +324,13 @@ void mdiCathLabMenu::mnuNHI_Click()
         return;
     }
     try {
-        const QVariantList three{SelectedIDNum.trimmed(), SelectedHospNum.trimmed(), QString()};
+        const QVariantList three{Selection.SelectedIDNum.trimmed(), Selection.SelectedHospNum.trimmed(), QString()};
         PrepareReport(ReportFilePath(QStringLiteral("NHICensusCharging.rpt")), three);
         for (const char* sub : {"AddtionalSupplies.rpt", "AddtionalSupplies.rpt - 02", "AddtionalSupplies.rpt - 01",
                                 "NHICensussUBrEPORT.rpt", "AddtionalSupplies.rpt - 01 - 01",
                                 "AddtionalSupplies.rpt - 01 - 02", "AddtionalSupplies.rpt - 01 - 03"})
             PrepareSubreport(QString::fromLatin1(sub), three);
-        PrepareSubreport(QStringLiteral("SubReturnedItems.rpt"), {SelectedIDNum.trimmed(), QString()});
+        PrepareSubreport(QStringLiteral("SubReturnedItems.rpt"), {Selection.SelectedIDNum.trimmed(), QString()});
         ShowReport(false, QStringLiteral("NHI Census Charging"), false, false);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);

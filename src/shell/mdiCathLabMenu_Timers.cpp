@@ -35,7 +35,7 @@ void mdiCathLabMenu::Timer1_Timer()
 void mdiCathLabMenu::tmrRequests_Timer()
 {
     tmrRequests->stop();
-    if (HasPendingRequests()) {
+    if (HasPendingRequests(SharedConnection())) {
         cmdRequests->setVisible(true);
         MDIForm_Resize();
         tmrButton->start();
@@ -67,7 +67,7 @@ void mdiCathLabMenu::tmrButton_Timer()
 
 void mdiCathLabMenu::cmdRequests_Click()
 {
-    if (HasPendingRequests()) {
+    if (HasPendingRequests(SharedConnection())) {
         if (StationParameters().EnableCLSched())
             ShowNotYetAvailable(QStringLiteral("frmCathlabSched"), QStringLiteral("Cathlab Schedule Entry"));
         else
@@ -91,7 +91,7 @@ void mdiCathLabMenu::tmrNotice_Timer()
 {
     tmrNotice->stop();
     try {
-        if (LoadDischargeNoticeCount() > 0) {
+        if (LoadDischargeNoticeCount(SharedConnection()) > 0) {
             tmrMerlin->stop();
             AnnounceDischargeNotice();
             tmrMerlin->start(); // the notice repeats every 15 seconds

@@ -15,11 +15,11 @@ bool AccountClosed(Connection& c, const QString& idNum, const QString& patientTy
 
 void RefreshPatientRecord(bool inPatient)
 {
-    if (!PatientSearch) return;
+    if (!Session.PatientSearch) return;
     if (inPatient)
-        PatientSearch->Admission()->Refresh();
+        Session.PatientSearch->Admission()->Refresh();
     else
-        PatientSearch->PatientClass()->clsOutPatient()->Refresh();
+        Session.PatientSearch->PatientClass()->clsOutPatient()->Refresh();
 }
 
 } // namespace AccountState

@@ -92,8 +92,8 @@ frmFinal::frmFinal()
     setObjectName(QStringLiteral("frmFinal"));
     setWindowTitle(QStringLiteral("Clinical Procedures"));
     // The halves of the pending-request notice of the exam checks.
-    PendingExamMessageHead = QStringLiteral("The same exam had been requested at...");
-    PendingExamMessageTail = QStringLiteral("   and it is Pending...");
+    Session.PendingExamMessageHead = QStringLiteral("The same exam had been requested at...");
+    Session.PendingExamMessageTail = QStringLiteral("   and it is Pending...");
 
     auto* outer = new QGridLayout(this);
     auto* header = new QGridLayout;
@@ -128,14 +128,14 @@ frmFinal::frmFinal()
     for (int t : {3, 4, 5, 7}) setTabOn(tabSSTab1, t, false);
     for (int t : {5, 6, 7, 8}) setTabOn(tabSSTab2, t, false);
     setTabOn(tabSSTab2, 10, StationParametersCreated() && StationParameters().EnableWCResult());
-    MonthView1->setSelectedDate(ServerDate.date());
+    MonthView1->setSelectedDate(Session.ServerDate.date());
     Timer1->start();
-    for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) b->setVisible(HospitalInfo.IsNursePrint);
+    for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) b->setVisible(Session.HospitalInfo.IsNursePrint);
     EnableChartSaves();
-    MarkWorkspacePagesStale();
+    WorkspacePages.markAllStale();
     QString package;
     try {
-        package = GetPatientPackage(SelectedIDNum, SelectedPatientType).trimmed();
+        package = GetPatientPackage(SharedConnection(), Selection.SelectedIDNum, Selection.SelectedPatientType).trimmed();
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
@@ -155,7 +155,7 @@ void frmFinal::PatientChanged()
     HeaderAccountNumber.clear();
     rtbClinical->clear();
     EnableChartSaves();
-    MarkWorkspacePagesStale();
+    WorkspacePages.markAllStale();
     Timer1->start();
 }
 
@@ -471,7 +471,7 @@ void frmFinal::Timer1_Timer()
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
-    if (NursingSettings.ShowPrecautions) {
+    if (Session.NursingSettings.ShowPrecautions) {
         cmdPrecautions->setVisible(true);
         tmrPrecautions->start();
         tmrPrecautions_Timer();
@@ -484,14 +484,14 @@ void frmFinal::LoadPatientHeader()
     const QString id = txtID->text();
     const QString pno = txtPno->text();
     const bool outPatient = id.trimmed().endsWith(QLatin1Char('B'));
-    SlipReportParam5.clear();
-    SlipReportParam12.clear();
+    ReportValues.SlipReportParam5.clear();
+    ReportValues.SlipReportParam12.clear();
     QString membership;
     lblPhilhealth[1]->setText(QStringLiteral(" "));
     InPatientLoaded = false;
 
     if (!outPatient) {
-        if (PatientSearch) PatientSearch->Admission()->Refresh();
+        if (Session.PatientSearch) Session.PatientSearch->Admission()->Refresh();
         HeaderAdmission a;
         if (PatientHeaderRecords::ValidateAdmission(c, id, a)) {
             InPatientLoaded = true;
@@ -503,24 +503,24 @@ void frmFinal::LoadPatientHeader()
             txtADMDiagnosis->setText(a.AdmittingDiagnosis);
             txtChiefComplaints->setText(a.ChiefComplaint);
             txtImpression->setText(a.AdmittingImpression);
-            SelectedAdmissionDate = dateTimeText(a.AdmissionDate);
-            SelectedDischargeDate = dateTimeText(a.DischargeDate);
+            Selection.SelectedAdmissionDate = dateTimeText(a.AdmissionDate);
+            Selection.SelectedDischargeDate = dateTimeText(a.DischargeDate);
             HeaderAccountNumber = a.AccountNumber;
-            txtPxAccount->setText(GetPatientAccount(id));
+            txtPxAccount->setText(GetPatientAccount(SharedConnection(), id));
             txtAge->setText(a.Age);
             txtRoom->setText(a.RoomID);
-            SelectedRoomClass = a.RoomClassID;
-            SelectedRoomRate = a.RoomRate;
+            Selection.SelectedRoomClass = a.RoomClassID;
+            Selection.SelectedRoomRate = a.RoomRate;
             txtDateAdmitted->setText(dateTimeText(a.AdmissionDate));
             txtDateDischarged->setText(dateTimeText(a.DischargeDate));
             txtMannerOfAdmission->setText(a.HowAdmittedDescription);
-            AttendingDoctorCode = a.AttendingDoctor1.Code;
+            Selection.AttendingDoctorCode = a.AttendingDoctor1.Code;
             txtDoctor2->setText(a.AttendingDoctor1.CompleteName);
             txtDoctor3->setText(a.AttendingDoctor2.CompleteName);
             txtDoctor1->setText(a.AdmittingDoctor.CompleteName);
             HeaderMaster m;
             if (PatientHeaderRecords::LoadPatientMaster(c, pno, m)) {
-                PatientAddressLine = m.CompleteAddress;
+                Selection.PatientAddressLine = m.CompleteAddress;
                 HeaderAccountNumber = m.AccountNumber;
                 txtBloodType->setText(m.BloodType);
             }
@@ -532,14 +532,14 @@ void frmFinal::LoadPatientHeader()
                 w->setEnabled(true);
         }
     } else {
-        if (PatientSearch) PatientSearch->PatientClass()->clsOutPatient()->Refresh();
+        if (Session.PatientSearch) Session.PatientSearch->PatientClass()->clsOutPatient()->Refresh();
         HeaderVisit v;
         if (PatientHeaderRecords::OpenOutPatient(c, id, pno, v)) {
-            SelectedRoomClass = QStringLiteral("A");
-            SelectedAdmissionDate = dateTimeText(v.AdmissionDate);
-            SelectedDischargeDate = dateTimeText(v.DischargeDate);
-            SelectedRoom = QStringLiteral("OPD");
-            SelectedRoomRate.clear();
+            Selection.SelectedRoomClass = QStringLiteral("A");
+            Selection.SelectedAdmissionDate = dateTimeText(v.AdmissionDate);
+            Selection.SelectedDischargeDate = dateTimeText(v.DischargeDate);
+            Selection.SelectedRoom = QStringLiteral("OPD");
+            Selection.SelectedRoomRate.clear();
             HeaderPatient p;
             if (PatientHeaderRecords::LoadVisitPatient(c, pno, p)) {
                 txtPatient->setText(headerName(p.LastName, p.FirstName, p.MiddleName));
@@ -549,8 +549,8 @@ void frmFinal::LoadPatientHeader()
                 txtAge->setText(p.Age);
                 txtRoom->setText(QStringLiteral("ER/OPD"));
                 HeaderAccountNumber = QStringLiteral("ER/OPD");
-                txtPxAccount->setText(SelectedCompany);
-                AttendingDoctorCode = v.Doctor1.Code;
+                txtPxAccount->setText(Selection.SelectedCompany);
+                Selection.AttendingDoctorCode = v.Doctor1.Code;
                 txtDoctor2->setText(v.Doctor2.CompleteName);
                 txtDoctor3->setText(v.Doctor3.CompleteName);
                 txtDoctor1->setText(v.Doctor1.CompleteName);
@@ -564,8 +564,8 @@ void frmFinal::LoadPatientHeader()
 
     const WorkspaceData::Membership mem = WorkspaceData::AdmTypeMembership(c, id.trimmed());
     if (mem.found) {
-        SlipReportParam5 = mem.membership;
-        SlipReportParam12 = mem.admType;
+        ReportValues.SlipReportParam5 = mem.membership;
+        ReportValues.SlipReportParam12 = mem.admType;
         membership = mem.membership;
     }
     if (!outPatient) {
@@ -581,7 +581,7 @@ void frmFinal::LoadPatientHeader()
     pctMeter->show();
     LoadRequestStatus();
     pctMeter->hide();
-    LoadPatientPackageInfo();
+    LoadPatientPackageInfo(SharedConnection());
     LoadORRooms();
     ResetScheduleEntry();
     RefreshAccountFlags();
@@ -594,7 +594,7 @@ void frmFinal::LoadXrayResults()
 
 void frmFinal::tmrPrecautions_Timer()
 {
-    if (!GetPrecautions(txtID->text()).trimmed().isEmpty()) {
+    if (!GetPrecautions(SharedConnection(), txtID->text()).trimmed().isEmpty()) {
         tmrBlinkPrecautions->start();
     } else {
         tmrBlinkPrecautions->stop();
@@ -627,14 +627,14 @@ void frmFinal::tabSSTab1_Click(int)
     m_lastTab = tab;
     switch (tab) {
     case 2:
-        if (!HasUserRight(QStringLiteral("10"))) {
+        if (!HasUserRight(SharedConnection(), QStringLiteral("10"))) {
             MsgBox(QStringLiteral("Sorry, you don't have access right to view results."), vbInformation, QStringLiteral("Message"));
             tabSSTab1->setCurrentIndex(0);
             return;
         }
-        if (XrayResultsStale) {
+        if (WorkspacePages.XrayResultsStale) {
             LoadXrayResults();
-            XrayResultsStale = false;
+            WorkspacePages.XrayResultsStale = false;
         }
         break;
     case 3:
@@ -644,7 +644,7 @@ void frmFinal::tabSSTab1_Click(int)
         LoadNursesNotes();
         break;
     case 5:
-        if (!HasUserRight(QStringLiteral("11"))) {
+        if (!HasUserRight(SharedConnection(), QStringLiteral("11"))) {
             MsgBox(QStringLiteral("Sorry, you don't have access right to Update Patient Profile."), vbInformation,
                    QStringLiteral("Message"));
             tabSSTab1->setCurrentIndex(0);
@@ -653,9 +653,9 @@ void frmFinal::tabSSTab1_Click(int)
         LoadPatientProfile();
         break;
     case 6:
-        if (ConfinementsStale) {
+        if (WorkspacePages.ConfinementsStale) {
             LoadConfinements();
-            ConfinementsStale = false;
+            WorkspacePages.ConfinementsStale = false;
         }
         break;
     default:
@@ -667,7 +667,7 @@ void frmFinal::imgPendingRequest_Click(int index)
 {
     try {
         PrepareReport(ReportFilePath(QStringLiteral("List_Of_All_PendingRequest_ByAll_Station.Rpt")),
-                      {index == 0 ? CurrentStationID.toString() : QString()});
+                      {index == 0 ? Session.CurrentStationID.toString() : QString()});
         ShowReport(false,
                    index == 0 ? QStringLiteral("List of All Pending Requests By Station")
                               : QStringLiteral("List of All Pending Requests By All Station"),
@@ -687,7 +687,7 @@ void frmFinal::cmdExit_Click()
 {
     if (HasUnsentOrder()) {
         runModal(frmMessage::instance());
-        if (PickedChoice) {
+        if (DialogAnswers.PickedChoice) {
             tabSSTab1->setCurrentIndex(0);
             cmdSave_Click();
         }

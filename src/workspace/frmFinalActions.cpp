@@ -28,7 +28,7 @@ void refuseRight(const QString& text, const QString& title = QStringLiteral("Mes
     MsgBox(text, vbOKOnly | vbInformation, title);
 }
 
-bool right(const char* id) { return HasUserRight(QString::fromLatin1(id)); }
+bool right(const char* id) { return HasUserRight(SharedConnection(), QString::fromLatin1(id)); }
 
 // The header's date texts ("mm/dd/yyyy hh:mm:ss AM/PM" or "mm/dd/yyyy") read back.
 QDateTime headerDate(const QString& text)
@@ -74,7 +74,7 @@ void frmFinal::RunActionBarElement(int index)
         if (!right("1"))
             return refuseRight(pharmacy ? QStringLiteral("Sorry you don't have access right to Request Medicines!")
                                         : QStringLiteral("Sorry you don't have access right to Request Central Supplies!"));
-        if (IsDepartmentCleared(id, pharmacy ? QStringLiteral("PH") : QStringLiteral("CS"))) {
+        if (IsDepartmentCleared(SharedConnection(), id, pharmacy ? QStringLiteral("PH") : QStringLiteral("CS"))) {
             MsgBox(QStringLiteral("Patient is already cleared by (%1 Department). ")
                            .arg(pharmacy ? QStringLiteral("Pharmacy") : QStringLiteral("Central Supply")) +
                        QStringLiteral("If you have requests to make, notify the Billing staff") +
@@ -82,11 +82,11 @@ void frmFinal::RunActionBarElement(int index)
                    vbOKOnly | vbInformation, QStringLiteral("Message"));
             return;
         }
-        if (pharmacy && GetPatientsMedFlag(id))
+        if (pharmacy && GetPatientsMedFlag(SharedConnection(), id))
             MsgBox(QStringLiteral("Records indicate that this Patient is under patients medicine."), vbOKOnly | vbInformation,
                    QStringLiteral("Message"));
-        AccountState::RefreshPatientRecord(SelectedPatientType == QLatin1String("I"));
-        if (AccountState::AccountClosed(SharedConnection(), id, SelectedPatientType)) {
+        AccountState::RefreshPatientRecord(Selection.SelectedPatientType == QLatin1String("I"));
+        if (AccountState::AccountClosed(SharedConnection(), id, Selection.SelectedPatientType)) {
             MsgBox(QStringLiteral("The patient's account has already been closed . ") +
                        QStringLiteral("If you have charges to make, notify the Billing staff") +
                        QStringLiteral(" immediately for further instructions."),
@@ -142,7 +142,7 @@ QVariantList frmFinal::StatementOfAccountParams() const
     const QString account = m.AccountNumber.trimmed();
     const QString company = txtPno->text().trimmed() == account ? QStringLiteral("PERSONAL") : m.Company.trimmed();
     return {txtID->text(),
-            HospAddress,
+            Session.HospAddress,
             txtPatient->text(),
             m.CompleteAddress.trimmed(),
             account,
@@ -151,12 +151,12 @@ QVariantList frmFinal::StatementOfAccountParams() const
             datePart(txtDateAdmitted->text()),
             datePart(txtDateDischarged->text()),
             txtRoom->text(),
-            SelectedRoomRate,
+            Selection.SelectedRoomRate,
             timePart(txtDateAdmitted->text()),
             timePart(txtDateDischarged->text()),
             QString(),
             QString(),
-            CurrentUser ? CurrentUser->EmployeeName() : QString(),
+            Session.CurrentUser ? Session.CurrentUser->EmployeeName() : QString(),
             txtDoctor2->text()};
 }
 
@@ -183,7 +183,7 @@ int frmFinal::Form_KeyDown(int keyCode)
             CSR();
             return 0;
         case 121: // F10
-            if (ICDCodeSearch) ICDCodeSearch->ValidateICDCode();
+            if (Session.ICDCodeSearch) Session.ICDCodeSearch->ValidateICDCode();
             return 0;
         case 122: // F11
             if (!right("19")) {

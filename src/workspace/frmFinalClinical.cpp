@@ -69,7 +69,7 @@ QString shortDateOf(const QString& text)
 clsConfinement& confinements()
 {
     static clsConfinement local(QStringLiteral("Nurse_activity.clsConfinement"));
-    auto* shared = qobject_cast<clsConfinement*>(ConfinementService);
+    auto* shared = qobject_cast<clsConfinement*>(Session.ConfinementService);
     clsConfinement& c = shared ? *shared : local;
     c.attach(&SharedConnection());
     return c;
@@ -78,7 +78,7 @@ clsConfinement& confinements()
 clsConfinementResults& confinementResults()
 {
     static clsConfinementResults local(QStringLiteral("Nurse_activity.clsConfinementResults"));
-    auto* shared = qobject_cast<clsConfinementResults*>(ConfinementResultService);
+    auto* shared = qobject_cast<clsConfinementResults*>(Session.ConfinementResultService);
     clsConfinementResults& c = shared ? *shared : local;
     c.attach(&SharedConnection());
     return c;
@@ -111,11 +111,11 @@ void frmFinal::LoadConfinements()
         for (const auto& v : values) lblClinHEad[v.first]->setText(v.second);
         // The component finds the confinements by hospital number; the date is that of the record
         // the patient search holds for the open patient.
-        QVariant admissionDate = SelectedAdmissionDate;
-        if (PatientSearch)
+        QVariant admissionDate = Selection.SelectedAdmissionDate;
+        if (Session.PatientSearch)
             admissionDate = txtID->text().trimmed().endsWith(QLatin1Char('B'))
-                                ? PatientSearch->PatientClass()->clsOutPatient()->AdmissionDate
-                                : PatientSearch->Admission()->AdmissionDate;
+                                ? Session.PatientSearch->PatientClass()->clsOutPatient()->AdmissionDate
+                                : Session.PatientSearch->Admission()->AdmissionDate;
         Recordset rs = confinements().GetConfinementPeriod(conn.connectionString(), txtPno->text(), admissionDate);
         if (!rs.isEmpty()) {
             mshflexClin->setEnabled(true);
@@ -161,7 +161,7 @@ void frmFinal::cmdClinicalOption_Click(int index)
         LoadConfinements();
     } else {
         try {
-            PrepareReport(ReportFilePath(QStringLiteral("Clinical_Summary.RPT")), {ConfinementIDNum.trimmed(), HospAddress});
+            PrepareReport(ReportFilePath(QStringLiteral("Clinical_Summary.RPT")), {ConfinementIDNum.trimmed(), Session.HospAddress});
             ShowReport(false, QStringLiteral("Clinical Summary"), false, false);
         } catch (const std::exception& e) {
             ShowErrorNotice(e);
@@ -174,7 +174,7 @@ void frmFinal::cmdClinicalOption_Click(int index)
 void frmFinal::cmdViewSummary_Click()
 {
     try {
-        PrepareReport(ReportFilePath(QStringLiteral("Clinical_Summary.RPT")), {txtID->text().trimmed(), HospAddress});
+        PrepareReport(ReportFilePath(QStringLiteral("Clinical_Summary.RPT")), {txtID->text().trimmed(), Session.HospAddress});
         ShowReport(false, QStringLiteral("Clinical Summary"), false, false);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
@@ -189,8 +189,8 @@ void frmFinal::BuildClinicalSummary()
         const QString key = mshflexClin->TextMatrix(row, 1);
         rtbClinical->clear();
         append(CRLF, spacer);
-        append(spaces(centreIndent(HospName)) + HospName.trimmed() + CRLF, hospitalLine);
-        append(spaces(centreIndent(HospAddress)) + HospAddress.trimmed() + CRLF, hospitalLine);
+        append(spaces(centreIndent(Session.HospName)) + Session.HospName.trimmed() + CRLF, hospitalLine);
+        append(spaces(centreIndent(Session.HospAddress)) + Session.HospAddress.trimmed() + CRLF, hospitalLine);
         append(spaces(62) + QStringLiteral("Clinical Summary") + CRLF, title);
         append(CRLF, spacer);
 
@@ -293,12 +293,12 @@ void frmFinal::BuildClinicalSummary()
     }
     // The other pages read the patient search component's records as the open patient's, also
     // after a failed build.
-    if (!PatientSearch) return;
+    if (!Session.PatientSearch) return;
     try {
         if (txtID->text().trimmed().endsWith(QLatin1Char('B')))
-            PatientSearch->PatientClass()->clsOutPatient()->OpenOutPatient(txtID->text().trimmed(), txtPno->text().trimmed());
+            Session.PatientSearch->PatientClass()->clsOutPatient()->OpenOutPatient(txtID->text().trimmed(), txtPno->text().trimmed());
         else
-            PatientSearch->ValidateAdmission(txtID->text().trimmed());
+            Session.PatientSearch->ValidateAdmission(txtID->text().trimmed());
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }

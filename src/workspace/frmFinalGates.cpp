@@ -54,23 +54,23 @@ void refuseCashBasis(const QString& charges)
 
 bool personalOpd(const QString& idNum)
 {
-    return GetOPDRateType(idNum.trimmed()) == QLatin1String("A");
+    return GetOPDRateType(SharedConnection(), idNum.trimmed()) == QLatin1String("A");
 }
 
 bool cleared(const QString& idNum, const char* section)
 {
-    return IsDepartmentCleared(idNum, QString::fromLatin1(section));
+    return IsDepartmentCleared(SharedConnection(), idNum, QString::fromLatin1(section));
 }
 
 // The billing date of the kind of patient chosen decides whether the account is closed.
 bool accountClosed(const QString& idNum)
 {
-    return AccountState::AccountClosed(SharedConnection(), idNum, SelectedPatientType);
+    return AccountState::AccountClosed(SharedConnection(), idNum, Selection.SelectedPatientType);
 }
 
 void refreshRecord()
 {
-    AccountState::RefreshPatientRecord(SelectedPatientType == QLatin1String("I"));
+    AccountState::RefreshPatientRecord(Selection.SelectedPatientType == QLatin1String("I"));
 }
 
 HeaderAdmission admissionFlags(const QString& idNum)
@@ -84,7 +84,7 @@ HeaderAdmission admissionFlags(const QString& idNum)
 
 void frmFinal::RefreshAccountFlags()
 {
-    if (HospitalInfo.IsAllowClinicalAssessmentWithoutValidation) {
+    if (Session.HospitalInfo.IsAllowClinicalAssessmentWithoutValidation) {
         cmdNextPatient[9]->setVisible(true);
         return;
     }
@@ -122,7 +122,7 @@ void frmFinal::OpenPharmacyEntry()
     const QString id = txtID->text();
     if (cleared(id, "PH")) return refuseCleared(QStringLiteral("Pharmacy"), false);
     if (accountClosed(id)) return refuseClosed();
-    if (SelectedPatientType == QLatin1String("I") && !admissionFlags(id).OkeyPH)
+    if (Selection.SelectedPatientType == QLatin1String("I") && !admissionFlags(id).OkeyPH)
         return refuseCashBasis(QStringLiteral("Pharmacy Charges"));
     ShowWindowNotYetAvailable(QStringLiteral("Pharmacy Request Entry"));
     LoadRequestStatus();
@@ -134,7 +134,7 @@ void frmFinal::CSR()
     const QString id = txtID->text();
     if (cleared(id, "CS")) return refuseCleared(QStringLiteral("Central Supply"), false);
     if (accountClosed(id)) return refuseClosed();
-    if (SelectedPatientType == QLatin1String("I") && !admissionFlags(id).OkeyCS)
+    if (Selection.SelectedPatientType == QLatin1String("I") && !admissionFlags(id).OkeyCS)
         return refuseCashBasis(QStringLiteral("Central Supply Charges"));
     ShowWindowNotYetAvailable(QStringLiteral("Central Supply Request Entry"));
     LoadRequestStatus();
@@ -146,7 +146,7 @@ void frmFinal::OpenChargingEntry()
     const QString id = txtID->text();
     if (cleared(id, "CL")) return refuseCleared(QStringLiteral("Cathlab"), true);
     if (accountClosed(id)) return refuseClosed();
-    if (GetOkeyCL(id)) return refuseCashBasis(QStringLiteral("Cathlab Charges"));
+    if (GetOkeyCL(SharedConnection(), id)) return refuseCashBasis(QStringLiteral("Cathlab Charges"));
     if (personalOpd(id) && !StationParameters().ByPassPersonalPostCharge())
         return refuse(QStringLiteral("The patient's OPD registration is tag as OPD Cash. ") +
                           QStringLiteral("Please use the Cash Assessment Entry Option to enter charges."),
@@ -159,7 +159,7 @@ void frmFinal::OpenCashAssessment()
     try {
         const QString id = txtID->text();
         const bool outPatient = id.endsWith(QLatin1Char('B'));
-        const bool cashBasis = GetOkeyCL(id);
+        const bool cashBasis = GetOkeyCL(SharedConnection(), id);
         if (!outPatient && !cashBasis)
             return refuse(QStringLiteral("The patient's account has not been placed under cash basis ") +
                               QStringLiteral("\r\n") + QStringLiteral(" for (Cathlab Charges ). Please use the Charging Entry to enter charges."),
@@ -179,7 +179,7 @@ void frmFinal::OpenClinicalAssessment()
 {
     PrepareEntryWindow(QStringLiteral("Assessment Entry For Clinical Department"),
                        QStringLiteral("STATION..sp_Nurse_Get_Assess_ClinicalDeparment"),
-                       {txtID->text().trimmed(), HospitalInfo.IsAllowClinicalAssessmentWithoutValidation ? 1 : 0}, QString());
+                       {txtID->text().trimmed(), Session.HospitalInfo.IsAllowClinicalAssessmentWithoutValidation ? 1 : 0}, QString());
 }
 
 QList<QLineEdit*> frmFinal::PatientHeaderBoxes() const
@@ -198,7 +198,7 @@ void frmFinal::FillEntryWindow(QWidget* target, const QList<QPair<QString, QStri
             item->setText(1, d.second);
         }
     }
-    if (auto* code = target->findChild<QLabel*>(QStringLiteral("lblDeptCode"))) code->setText(CurrentStationID.toString());
+    if (auto* code = target->findChild<QLabel*>(QStringLiteral("lblDeptCode"))) code->setText(Session.CurrentStationID.toString());
     if (!caption.isEmpty()) target->setWindowTitle(caption);
     for (QLineEdit* box : PatientHeaderBoxes())
         if (auto* same = target->findChild<QLineEdit*>(box->objectName())) same->setText(box->text());

@@ -146,7 +146,7 @@ bool frmFinal::ValidateUser(const QString& question)
 {
     for (;;) {
         runModal(frmTransaction_UserValidation::instance());
-        if (!ValidatedUserID.isEmpty()) return true;
+        if (!DialogAnswers.ValidatedUserID.isEmpty()) return true;
         if (MsgBox(QStringLiteral("Unable to continue this transaction! ") + QStringLiteral("\r\n") + question,
                    vbYesNo | vbInformation, QStringLiteral("Message")) != vbYes)
             return false;
@@ -202,20 +202,20 @@ void frmFinal::cmdSaveNotes_Click(int index)
             cmdSaveNotes[0]->setEnabled(false);
             try {
                 ChartData::SaveNote(SharedConnection(), txtID->text(), dtpNotes[0]->date(), dtpNotes[1]->time(),
-                                    txtNotesEntry->toPlainText(), cboShift[0]->currentText(), ValidatedUserID,
-                                    CurrentStationID.toString());
+                                    txtNotesEntry->toPlainText(), cboShift[0]->currentText(), DialogAnswers.ValidatedUserID,
+                                    Session.CurrentStationID.toString());
             } catch (...) {
                 txtNotesEntry_Change(); // the note stays for another try
                 throw;
             }
-            dtpNotes[0]->setDate(ServerDate.date());
+            dtpNotes[0]->setDate(Session.ServerDate.date());
             txtNotesEntry->clear();
             LoadNursesNotes();
         } else if (index == 1) {
             NotesEditUserID.clear();
             if (!ValidateUser(QStringLiteral("Are you sure you want to Edit this Nurses Notes?"))) return;
-            if (!ChartData::OwnsNote(SharedConnection(), transNum, ValidatedUserID)) return refuseEdit();
-            NotesEditUserID = ValidatedUserID;
+            if (!ChartData::OwnsNote(SharedConnection(), transNum, DialogAnswers.ValidatedUserID)) return refuseEdit();
+            NotesEditUserID = DialogAnswers.ValidatedUserID;
             setPastNoteEditing(true);
         } else {
             if (!ChartData::OwnsNote(SharedConnection(), transNum, NotesEditUserID)) return refuseEdit();

@@ -111,7 +111,7 @@ void frmFinal::cmdSave_Click()
     }
     for (;;) {
         runModal(frmTransaction_UserValidation::instance());
-        if (!ValidatedUserID.isEmpty()) break;
+        if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
         if (MsgBox(QStringLiteral("Entered request(s) will not be save! ") + QStringLiteral("\r\n") +
                        QStringLiteral("Do you want to save and send the request(s)?"),
                    vbYesNo | vbInformation, QStringLiteral("Message")) != vbYes) {
@@ -139,21 +139,21 @@ bool frmFinal::SaveOrders()
     ExamOrderingData::SaveInput in;
     in.hospNum = txtPno->text();
     in.idNum = txtID->text();
-    in.patientType = SelectedPatientType;
-    in.userId = ValidatedUserID;
-    in.doctorId = RequestingDoctorID;
-    in.doctorName = RequestingDoctorName;
-    in.stationId = CurrentStationID.toString();
-    in.transplantId = PatientTransplantID;
-    in.dialysisId = PatientDialysisID;
+    in.patientType = Selection.SelectedPatientType;
+    in.userId = DialogAnswers.ValidatedUserID;
+    in.doctorId = DialogAnswers.RequestingDoctorID;
+    in.doctorName = DialogAnswers.RequestingDoctorName;
+    in.stationId = Session.CurrentStationID.toString();
+    in.transplantId = Selection.PatientTransplantID;
+    in.dialysisId = Selection.PatientDialysisID;
     // Nothing in this save asks for a supervisor: an approval given to another window never
     // carries over into it.
     in.session = ExamOrderingData::WorkstationSession();
-    in.lbDirect = HospitalInfo.IsLBDirectCharging;
-    in.xrDirect = HospitalInfo.IsXRDirectCharging;
-    in.usDirect = HospitalInfo.IsUSDirectCharging;
-    in.ctDirect = HospitalInfo.IsCTDirectCharging;
-    in.hsDirect = HospitalInfo.IsHSDirectCharging;
+    in.lbDirect = Session.HospitalInfo.IsLBDirectCharging;
+    in.xrDirect = Session.HospitalInfo.IsXRDirectCharging;
+    in.usDirect = Session.HospitalInfo.IsUSDirectCharging;
+    in.ctDirect = Session.HospitalInfo.IsCTDirectCharging;
+    in.hsDirect = Session.HospitalInfo.IsHSDirectCharging;
     ExamOrderingData::SaveResult res;
     try {
         res = ExamOrderingData::SaveOrders(SharedConnection(), in, OrdersGrid::Orders(*mshflexOrders));
@@ -162,25 +162,25 @@ bool frmFinal::SaveOrders()
                QStringLiteral("Message"));
         return false;
     }
-    ServerDate = res.serverDate;
+    Session.ServerDate = res.serverDate;
     LastRequestNum = res.lastRequestNum;
-    LastRequestRefNum = res.lastRequestRefNum;
+    DialogAnswers.LastRequestRefNum = res.lastRequestRefNum;
     if (res.hasLab) SaveLabRequestForm(res.serverDate);
     return true;
 }
 
 void frmFinal::SaveLabRequestForm(const QDateTime& serverDate)
 {
-    const QString t = PatientTransplantID.trimmed(), d = PatientDialysisID.trimmed();
-    if (t == QLatin1String("0")) PatientTransplantText = QStringLiteral("Non_Transplant");
-    else if (t == QLatin1String("1")) PatientTransplantText = QStringLiteral("Transplant");
-    if (d == QLatin1String("0")) PatientDialysisText = QStringLiteral("None");
-    else if (d == QLatin1String("1")) PatientDialysisText = QStringLiteral("Pre-Dialysis");
-    else if (d == QLatin1String("2")) PatientDialysisText = QStringLiteral("Post-Dialysis");
+    const QString t = Selection.PatientTransplantID.trimmed(), d = Selection.PatientDialysisID.trimmed();
+    if (t == QLatin1String("0")) Selection.PatientTransplantText = QStringLiteral("Non_Transplant");
+    else if (t == QLatin1String("1")) Selection.PatientTransplantText = QStringLiteral("Transplant");
+    if (d == QLatin1String("0")) Selection.PatientDialysisText = QStringLiteral("None");
+    else if (d == QLatin1String("1")) Selection.PatientDialysisText = QStringLiteral("Pre-Dialysis");
+    else if (d == QLatin1String("2")) Selection.PatientDialysisText = QStringLiteral("Post-Dialysis");
     try {
-        const QString employee = CurrentUser ? CurrentUser->EmployeeCode() : QString();
+        const QString employee = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
         const ExamOrderingData::FormLines lines = ExamOrderingData::WriteLabRequestForm(
-            SharedConnection(), txtID->text(), employee, LastRequestRefNum, HeaderAccountNumber, RequestingDoctorID, serverDate,
+            SharedConnection(), txtID->text(), employee, DialogAnswers.LastRequestRefNum, HeaderAccountNumber, DialogAnswers.RequestingDoctorID, serverDate,
             ExamOrderingData::WorkstationSession());
         if (lines.any) PrintLabRequestForm(lines.lastStat, lines.lastSection);
     } catch (const std::exception& e) {
@@ -194,12 +194,12 @@ void frmFinal::PrintLabRequestForm(const QString& stat, const QString& section)
     QString accommodation;
     if (!outPatient) accommodation = ExamOrderingData::RoomAccommodation(SharedConnection(), txtID->text());
     PrepareReport(ReportFilePath(QStringLiteral("LabRequestForm.RPT")),
-                  QVariantList{HospAddress, HospPhone, txtPno->text(), txtID->text(), txtPatient->text(), txtAge->text(), txtSex->text(),
-                   txtRoom->text(), outPatient ? QStringLiteral("OPD/HEMODIALYSIS") : accommodation, LastRequestRefNum,
+                  QVariantList{Session.HospAddress, Session.HospPhone, txtPno->text(), txtID->text(), txtPatient->text(), txtAge->text(), txtSex->text(),
+                   txtRoom->text(), outPatient ? QStringLiteral("OPD/HEMODIALYSIS") : accommodation, DialogAnswers.LastRequestRefNum,
                    QString(), stat.trimmed() == QLatin1String("Y") ? QStringLiteral("STAT") : QStringLiteral("ROUTINE"),
-                   PatientTransplantText, PatientDialysisText, RequestingDoctorName,
+                   Selection.PatientTransplantText, Selection.PatientDialysisText, DialogAnswers.RequestingDoctorName,
                    outPatient ? QStringLiteral("Out-Patient") : QStringLiteral("In-Patient"),
-                   CurrentUser ? CurrentUser->EmployeeCode() : QString(), section, ExamOrderingData::WorkstationSession()});
+                   Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString(), section, ExamOrderingData::WorkstationSession()});
     ShowReport(false, QStringLiteral("LABORATORY REQUEST FORM"), false, false);
 }
 
@@ -312,7 +312,7 @@ void frmFinal::LoadRequestStatus()
         for (int r = 0; r < as.recordCount(); ++r)
             for (int f = 0; f < qMin(11, as.fieldCount()); ++f)
                 MSHFlexList->setTextMatrix(r + 1, f + 1, DbValue::text(as.valueAt(r, f)));
-        const int widths[] = {1, 0, 0, 1000, 0, HospitalInfo.IsShowAmount ? 3000 : 0, 0, 0, 2500, 1000, 0, 1000};
+        const int widths[] = {1, 0, 0, 1000, 0, Session.HospitalInfo.IsShowAmount ? 3000 : 0, 0, 0, 2500, 1000, 0, 1000};
         for (int c = 0; c < 12; ++c) MSHFlexList->setColWidth(c, widths[c]);
         txtMessage->setVisible(MSHFlexList->Rows() == 1);
         if (MSHFlexList->Rows() > 1) MSHFlexList->setCurrentCell(1, 0);
@@ -332,14 +332,14 @@ void frmFinal::mshflexProcessed_DblClick(int index)
     if (index != 1) return LoadRequestStatus();
     FlexGrid* grid = mshflexProcessed[1];
     try {
-        if (!HasUserRight(QStringLiteral("2"))) {
+        if (!HasUserRight(SharedConnection(), QStringLiteral("2"))) {
             MsgBox(QStringLiteral("Sorry, you don't have access right to revoke requests."), vbInformation, QStringLiteral("Message"));
             return;
         }
         const int row = qMax(1, grid->currentRow());
         const QString requestNum = grid->TextMatrix(row, grid->Cols() - 1);
         if (requestNum.trimmed().isEmpty()) return;
-        if (IsRequestClosed(requestNum)) return LoadRequestStatus();
+        if (IsRequestClosed(SharedConnection(), requestNum)) return LoadRequestStatus();
         if (MsgBox(QStringLiteral("Are you sure you want to revoke ") + grid->TextMatrix(row, 1) + QStringLiteral("?"),
                    vbYesNo | vbQuestion, QStringLiteral("Confirmation")) != vbYes)
             return LoadRequestStatus();
@@ -347,7 +347,7 @@ void frmFinal::mshflexProcessed_DblClick(int index)
             frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
             v->PostOrCancel = 1;
             runModal(v);
-            if (!ValidatedUserID.isEmpty()) break;
+            if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
             if (MsgBox(QStringLiteral("Request was not cancelled! ") + QStringLiteral("\r\n") +
                            QStringLiteral("Do you really want to cancel the request?"),
                        vbYesNo | vbInformation, QStringLiteral("Message")) != vbYes)
@@ -357,7 +357,7 @@ void frmFinal::mshflexProcessed_DblClick(int index)
         // The request is looked up again inside the revocation: it may have been processed or
         // revoked since the list was read.
         const ExamOrderingData::RevokeResult r = ExamOrderingData::RevokeRequest(
-            SharedConnection(), requestNum, ValidatedUserID, CancelReason, CurrentStationID.toString());
+            SharedConnection(), requestNum, DialogAnswers.ValidatedUserID, DialogAnswers.CancelReason, Session.CurrentStationID.toString());
         if (r.outcome != ExamOrderingData::RevokeOutcome::Revoked)
             MsgBox(ExamOrderingData::RevokeRefusal(r), vbInformation, QStringLiteral("Message"));
     } catch (const std::exception& e) {

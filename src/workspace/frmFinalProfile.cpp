@@ -229,7 +229,7 @@ void frmFinal::cmdSaveprofile_Click()
         a.peOthers = txtOtherPE->toPlainText();
         a.admDiagnosis = txtADMDiagnosis->text();
         a.chiefComplaint = txtChiefComplaints->text();
-        a.employeeCode = CurrentUser ? CurrentUser->EmployeeCode() : QString();
+        a.employeeCode = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
         c.beginTrans();
         began = true;
         ProfileData::SaveProfile(c, a);

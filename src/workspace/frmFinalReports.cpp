@@ -21,7 +21,7 @@ bool askDates(const QString& caption)
     frmReport* f = frmReport::instance();
     f->setCaption(caption);
     f->ShowModal();
-    return !ReportDateFrom.isEmpty() && !ReportDateTo.isEmpty();
+    return !ReportValues.ReportDateFrom.isEmpty() && !ReportValues.ReportDateTo.isEmpty();
 }
 
 void openNurseReport(const char* file, const QVariantList& params, const QString& caption, bool groupTree)
@@ -35,23 +35,23 @@ void openNurseReport(const char* file, const QVariantList& params, const QString
 void openCensusReport()
 {
     SharedConnection().call(QStringLiteral("PATIENT_DATA..sp_Adm_CensusByStation"),
-                            {ServerDate.toString(QStringLiteral("yyyy/MM/dd")), CurrentStationID.toString().trimmed()});
-    openNurseReport("CensusByStation_QZV.rpt", {ServerDate.toString(QStringLiteral("MM/dd/yyyy"))},
+                            {Session.ServerDate.toString(QStringLiteral("yyyy/MM/dd")), Session.CurrentStationID.toString().trimmed()});
+    openNurseReport("CensusByStation_QZV.rpt", {Session.ServerDate.toString(QStringLiteral("MM/dd/yyyy"))},
                     QStringLiteral("Census Report by Station"), false);
 }
 
 void openDischargeReport()
 {
     SharedConnection().call(QStringLiteral("STATION..Nurse_dischargeList"),
-                            {CurrentStationID.toString().trimmed(), ServerDate.toString(QStringLiteral("MM/dd/yyyy"))});
+                            {Session.CurrentStationID.toString().trimmed(), Session.ServerDate.toString(QStringLiteral("MM/dd/yyyy"))});
     openNurseReport("NurseDischargeReport.rpt",
-                    {CurrentStationName.toString().trimmed(), HospName.trimmed(), HospAddress.trimmed()},
+                    {Session.CurrentStationName.toString().trimmed(), Session.HospName.trimmed(), Session.HospAddress.trimmed()},
                     QStringLiteral("Discharged List"), false);
 }
 
 void openProcessedRequests(const QString& id)
 {
-    openNurseReport("List_Of_Proccess_Request_New.rpt", {id, CurrentStationID.toString()},
+    openNurseReport("List_Of_Proccess_Request_New.rpt", {id, Session.CurrentStationID.toString()},
                     QStringLiteral("List of Processed Request"), false);
 }
 
@@ -63,12 +63,12 @@ void frmFinal::mshflexReports_DblClick()
     const int row = mshflexReports->currentRow();
     if (row < 1) return;
     const QString type = mshflexReports->TextMatrix(row, 1).trimmed();
-    const QString station = CurrentStationID.toString();
-    const QString stationName = CurrentStationName.toString().trimmed();
+    const QString station = Session.CurrentStationID.toString();
+    const QString stationName = Session.CurrentStationName.toString().trimmed();
     const QString id = txtID->text();
     try {
         if (type == QLatin1String("0")) {
-            openNurseReport("Diet_List.Rpt", {SelectedHospNum.trimmed(), HospAddress.trimmed(), station, stationName + QStringLiteral(" - Diet List")},
+            openNurseReport("Diet_List.Rpt", {Selection.SelectedHospNum.trimmed(), Session.HospAddress.trimmed(), station, stationName + QStringLiteral(" - Diet List")},
                  QStringLiteral("Diet List"), false);
         } else if (type == QLatin1String("1")) {
             openCensusReport();
@@ -76,19 +76,19 @@ void frmFinal::mshflexReports_DblClick()
             openDischargeReport();
         } else if (type == QLatin1String("3")) {
             if (!askDates(QStringLiteral("ENTER Report Date"))) return;
-            openNurseReport("List_Of_Proccess_Request_AllPatient.rpt", {station, ReportDateFrom, ReportDateTo, CurrentStationName.toString()},
+            openNurseReport("List_Of_Proccess_Request_AllPatient.rpt", {station, ReportValues.ReportDateFrom, ReportValues.ReportDateTo, Session.CurrentStationName.toString()},
                  QStringLiteral("List of Request and Orders"), true);
         } else if (type == QLatin1String("4")) {
-            openNurseReport("Posted Medicines.RPT", {id, HospitalInfo.IsShowAmount}, QString(), false);
+            openNurseReport("Posted Medicines.RPT", {id, Session.HospitalInfo.IsShowAmount}, QString(), false);
         } else if (type == QLatin1String("5")) {
-            openNurseReport("Posted Supplies.RPT", {id, HospitalInfo.IsShowAmount}, QString(), false);
+            openNurseReport("Posted Supplies.RPT", {id, Session.HospitalInfo.IsShowAmount}, QString(), false);
         } else if (type == QLatin1String("6")) {
             openProcessedRequests(id);
         } else if (type == QLatin1String("7")) {
             openNurseReport("PatientDischargeNoticeStatus.RPT", {station}, QStringLiteral("Patient Discharge Notice Status"), false);
         } else if (type == QLatin1String("8") || type == QLatin1String("9")) {
             const bool detailed = type == QLatin1String("8");
-            if (!HasUserRight(detailed ? QStringLiteral("18") : QStringLiteral("21"))) {
+            if (!HasUserRight(SharedConnection(), detailed ? QStringLiteral("18") : QStringLiteral("21"))) {
                 MsgBox(detailed ? QStringLiteral("Sorry, you don't have access right to view Detailed Income Report!")
                                 : QStringLiteral("Sorry you don't have access right to view Summary Income Report!"),
                        vbInformation, QStringLiteral("Message"));
@@ -96,7 +96,7 @@ void frmFinal::mshflexReports_DblClick()
             }
             if (!askDates(QStringLiteral("Enter Report Date for Income Report"))) return;
             openNurseReport(detailed ? "Nurse_Station_Income_Detailed.RPT" : "Nurse_Station_Income_Summary.RPT",
-                 {HospitalInfo.IsShowAmount, ReportDateFrom, ReportDateTo, station},
+                 {Session.HospitalInfo.IsShowAmount, ReportValues.ReportDateFrom, ReportValues.ReportDateTo, station},
                  detailed ? QStringLiteral("Income Report (Detailed)") : QStringLiteral("Income Report (Summary)"), false);
         }
     } catch (const std::exception& e) {
@@ -111,8 +111,8 @@ void frmFinal::lblReports_Click(int index)
         switch (index) {
         case 0:
             openNurseReport("Diet_List.Rpt",
-                            {CurrentStationID.toString(), HospName.trimmed(), HospAddress.trimmed(),
-                             CurrentStationName.toString().trimmed() + QStringLiteral(" - Diet List")},
+                            {Session.CurrentStationID.toString(), Session.HospName.trimmed(), Session.HospAddress.trimmed(),
+                             Session.CurrentStationName.toString().trimmed() + QStringLiteral(" - Diet List")},
                             QStringLiteral("Diet List"), false);
             break;
         case 1: openCensusReport(); break;

@@ -119,9 +119,9 @@ void frmFinal::LoadORRooms()
 
 void frmFinal::ResetScheduleEntry()
 {
-    dtpSchedule->setDateRange(ServerDate.date(), ServerDate.date().addDays(6));
-    dtpSchedule->setDate(ServerDate.date());
-    cboStartTime->setEditText(hourText(ServerDate));
+    dtpSchedule->setDateRange(Session.ServerDate.date(), Session.ServerDate.date().addDays(6));
+    dtpSchedule->setDate(Session.ServerDate.date());
+    cboStartTime->setEditText(hourText(Session.ServerDate));
     txtScheduleRemarks->clear();
     LoadORSchedule();
     for (QLineEdit* b : {txtOperation[1], txtSurgeon[1], txtAnesthesiologist[1], txtOperation[0], txtSurgeon[0], txtAnesthesiologist[0]})
@@ -147,11 +147,11 @@ void frmFinal::LoadORSchedule()
 
 void frmFinal::MonthView1_DateClick(const QDate& day)
 {
-    const int clicked = day.year() * 12 + day.month(), server = ServerDate.date().year() * 12 + ServerDate.date().month();
+    const int clicked = day.year() * 12 + day.month(), server = Session.ServerDate.date().year() * 12 + Session.ServerDate.date().month();
     if (clicked != server) {
         MsgBox(clicked < server ? QStringLiteral("Can't view last month's schedule.") : QStringLiteral("Can't view next month's schedule."),
                vbInformation, QStringLiteral("Notification"));
-        MonthView1->setSelectedDate(ServerDate.date());
+        MonthView1->setSelectedDate(Session.ServerDate.date());
         return;
     }
     ResetScheduleEntry();
@@ -174,19 +174,19 @@ void frmFinal::Schedule1_BookingEvent(int number)
 
 bool frmFinal::SearchDoctor(QLineEdit* const* pair)
 {
-    if (!CodeSearch || !CodeSearch->SearchListing(pair[1]->text(), 1)) return false;
-    pair[0]->setText(CodeSearch->DoctorRecord.ResultCode);
-    pair[1]->setText(CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(" ,") + CodeSearch->DoctorRecord.FirstName.trimmed());
+    if (!Session.CodeSearch || !Session.CodeSearch->SearchListing(pair[1]->text(), 1)) return false;
+    pair[0]->setText(Session.CodeSearch->DoctorRecord.ResultCode);
+    pair[1]->setText(Session.CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(" ,") + Session.CodeSearch->DoctorRecord.FirstName.trimmed());
     return true;
 }
 
 void frmFinal::cmdProcedure_Click()
 {
-    if (!CodeSearch) return;
-    CodeSearch->OtherSectionID = QStringLiteral("OR");
-    if (!CodeSearch->SearchListing(txtOperation[1]->text(), 21)) return;
-    txtOperation[0]->setText(CodeSearch->OtherRevenueRecord.ResultCode);
-    txtOperation[1]->setText(CodeSearch->OtherRevenueRecord.OtherRevenue);
+    if (!Session.CodeSearch) return;
+    Session.CodeSearch->OtherSectionID = QStringLiteral("OR");
+    if (!Session.CodeSearch->SearchListing(txtOperation[1]->text(), 21)) return;
+    txtOperation[0]->setText(Session.CodeSearch->OtherRevenueRecord.ResultCode);
+    txtOperation[1]->setText(Session.CodeSearch->OtherRevenueRecord.OtherRevenue);
 }
 
 void frmFinal::cmdSaveSchedule_Click(int index)
@@ -211,23 +211,23 @@ void frmFinal::cmdSaveSchedule_Click(int index)
     r.surgeonName = txtSurgeon[1]->text();
     r.anesthesiologistName = txtAnesthesiologist[1]->text();
     r.idNum = txtID->text();
-    r.employeeCode = CurrentUser ? CurrentUser->EmployeeCode() : QString();
+    r.employeeCode = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
     r.procedureCode = txtOperation[0]->text();
     r.surgeonCode = txtSurgeon[0]->text();
     r.anesthesiologistCode = txtAnesthesiologist[0]->text();
     r.hospNum = txtPno->text();
-    r.stationID = CurrentStationID.toString();
+    r.stationID = Session.CurrentStationID.toString();
     r.remarks = txtScheduleRemarks->text();
     ChartRequestData::ORSaveResult result;
     try {
-        result = ChartRequestData::SaveORRequest(SharedConnection(), r, ServerDate);
+        result = ChartRequestData::SaveORRequest(SharedConnection(), r, Session.ServerDate);
     } catch (const std::exception& e) {
         ShowErrorNotice(e); // rolled back; the entry stays as typed
         return;
     }
     if (result == ChartRequestData::ORSaveResult::TimeRefused) {
         MsgBox(QStringLiteral("Invalid time of operation."), vbCritical, QStringLiteral("Message"));
-        cboStartTime->setEditText(hourText(ServerDate));
+        cboStartTime->setEditText(hourText(Session.ServerDate));
         return;
     }
     MsgBox(QStringLiteral("Schedule data successfully saved."), vbInformation, QStringLiteral("Notification"));

@@ -143,7 +143,7 @@ void frmFinal::cmdSaveVitalSign_Click()
         const QDateTime now = GetServerDate();
         ChartData::SaveVitalSigns(SharedConnection(), txtID->text(), now, txtBloodPressure[0]->text(), txtBloodPressure[1]->text(),
                                   txtTemperature->text(), txtPulserate->text(), txtRespiratoryrate->text(),
-                                  CurrentUser ? CurrentUser->EmployeeCode() : QString());
+                                  Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString());
     } catch (const std::exception& e) {
         ShowErrorNotice(e); // rolled back; the entry stays
         return;
@@ -180,7 +180,7 @@ bool frmFinal::VitalSignKey(QObject* watched, const QKeyEvent* key)
 clsRequest& frmFinal::RequestComponent()
 {
     static clsRequest local(QStringLiteral("Nurse_activity.clsRequest"));
-    auto* shared = qobject_cast<clsRequest*>(RequestService);
+    auto* shared = qobject_cast<clsRequest*>(Session.RequestService);
     clsRequest& r = shared ? *shared : local;
     r.attach(&SharedConnection());
     return r;

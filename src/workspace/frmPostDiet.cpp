@@ -83,11 +83,11 @@ bool frmPostDiet::LoadCurrentDiet()
 
 void frmPostDiet::searchDiet(const QString& text)
 {
-    if (!CodeSearch) return;
-    if (CodeSearch->SearchListing(text, 6)) {
-        txtNewDiet->setText(CodeSearch->DietRecord.Diet);
-        txtDietCode->setText(CodeSearch->DietRecord.ResultCode);
-        txtRemarks->setText(CodeSearch->DietRecord.Remarks);
+    if (!Session.CodeSearch) return;
+    if (Session.CodeSearch->SearchListing(text, 6)) {
+        txtNewDiet->setText(Session.CodeSearch->DietRecord.Diet);
+        txtDietCode->setText(Session.CodeSearch->DietRecord.ResultCode);
+        txtRemarks->setText(Session.CodeSearch->DietRecord.Remarks);
     }
 }
 
@@ -133,20 +133,20 @@ void frmPostDiet::Command1_Click(int index)
         const QString extra = chkExtraMeal->isChecked() ? QStringLiteral("Y") : QString();
         GetServerDate();
         runModal(frmTransaction_UserValidation::instance());
-        if (ValidatedUserID.trimmed().isEmpty()) return;
+        if (DialogAnswers.ValidatedUserID.trimmed().isEmpty()) return;
         ChartRequestData::DietChange d;
         d.idNum = w->txtID->text();
         d.hospNum = w->txtPno->text();
         d.dietID = txtDietCode->text();
-        d.when = ServerDate;
+        d.when = Session.ServerDate;
         d.remarks = txtRemarks->text();
-        d.validatedUserName = ValidatedUserName;
+        d.validatedUserName = DialogAnswers.ValidatedUserName;
         d.extraMeal = extra;
         d.logRemarks = QStringLiteral("OLDDIET:") + txtOldDiet->text() + QStringLiteral(" ") + QStringLiteral("OLDREMARKS:") +
                        m_loadedRemarks + QStringLiteral(" ") + QStringLiteral("NEWDIET:") + txtNewDiet->text() + QStringLiteral(" ") +
                        QStringLiteral("NEWREMARKS:") + txtRemarks->text();
-        d.validatedUserID = ValidatedUserID;
-        d.stationID = CurrentStationID.toString();
+        d.validatedUserID = DialogAnswers.ValidatedUserID;
+        d.stationID = Session.CurrentStationID.toString();
         ChartRequestData::SaveDiet(c, d);
     } catch (const std::exception& e) {
         MsgBox(QStringLiteral("Error While Saving New Diet  ") + QString::fromUtf8(e.what()), vbOKOnly);

@@ -38,7 +38,7 @@ frmPrecautions::frmPrecautions(QWidget* parent) : QDialog(parent)
 
 void frmPrecautions::Form_Load()
 {
-    txtPrecautions->setPlainText(GetPrecautions(frmFinal::instance()->txtID->text()));
+    txtPrecautions->setPlainText(GetPrecautions(SharedConnection(), frmFinal::instance()->txtID->text()));
     txtPrecautions->setReadOnly(true);
     cmdBtn[1]->setText(QStringLiteral("Edit"));
 }
@@ -59,11 +59,11 @@ void frmPrecautions::cmdBtn_Click(int index)
                QStringLiteral("Confirmation")) != vbYes)
         return;
     runModal(frmTransaction_UserValidation::instance());
-    if (ValidatedUserID.trimmed().isEmpty()) return;
+    if (DialogAnswers.ValidatedUserID.trimmed().isEmpty()) return;
     const QString id = frmFinal::instance()->txtID->text();
     const QString text = txtPrecautions->toPlainText();
     try {
-        ChartRequestData::SavePrecautions(SharedConnection(), id, text, ValidatedUserID, CurrentStationID.toString());
+        ChartRequestData::SavePrecautions(SharedConnection(), id, text, DialogAnswers.ValidatedUserID, Session.CurrentStationID.toString());
     } catch (const std::exception& e) {
         ShowErrorNotice(e); // rolled back; the window stays in editing
         return;

@@ -12,16 +12,16 @@ class SupervisorApproval : public DbTest {};
 
 TEST_F(SupervisorApproval, SupervisorApprovesWithTheTypedReason)
 {
-    HospitalInfo.IsAllowEntryOfReasonForCancellation = true;
+    Session.HospitalInfo.IsAllowEntryOfReasonForCancellation = true;
     queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("DUPLICATE CHARGE"));
     showValidation(1);
-    ASSERT_EQ(ValidatedUserID, QStringLiteral("CL002"));
+    ASSERT_EQ(DialogAnswers.ValidatedUserID, QStringLiteral("CL002"));
     queueSupervisor(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     EXPECT_EQ(showSupervisor(), QDialog::Accepted);
-    EXPECT_EQ(SupervisorUserID, QStringLiteral("CL001"));
-    EXPECT_EQ(CancelReason, QStringLiteral("Allowed DUPLICATE CHARGE"));
-    EXPECT_EQ(ValidatedUserName, QStringLiteral("DELA CRUZ, ANA MARQUEZ"));
-    EXPECT_EQ(ValidatedUserID, QStringLiteral("CL002"));
+    EXPECT_EQ(DialogAnswers.SupervisorUserID, QStringLiteral("CL001"));
+    EXPECT_EQ(DialogAnswers.CancelReason, QStringLiteral("Allowed DUPLICATE CHARGE"));
+    EXPECT_EQ(DialogAnswers.ValidatedUserName, QStringLiteral("DELA CRUZ, ANA MARQUEZ"));
+    EXPECT_EQ(DialogAnswers.ValidatedUserID, QStringLiteral("CL002"));
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
@@ -29,33 +29,33 @@ TEST_F(SupervisorApproval, TheRightIsTheSupervisorsNotTheWorkstationUsers)
 {
     // a workstation user without right 29 may still be approved by a supervisor
     signIn(QStringLiteral("CL003"));
-    CancelReason = QStringLiteral("WRONG ITEM");
+    DialogAnswers.CancelReason = QStringLiteral("WRONG ITEM");
     queueSupervisor(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     showSupervisor();
-    EXPECT_EQ(SupervisorUserID, QStringLiteral("CL001"));
-    EXPECT_EQ(CancelReason, QStringLiteral("Allowed WRONG ITEM"));
+    EXPECT_EQ(DialogAnswers.SupervisorUserID, QStringLiteral("CL001"));
+    EXPECT_EQ(DialogAnswers.CancelReason, QStringLiteral("Allowed WRONG ITEM"));
 
     // and a user without it cannot approve, even at a supervisor's workstation
     signIn(QStringLiteral("CL001"));
     UiScript::reset();
-    CancelReason = QStringLiteral("WRONG ITEM");
+    DialogAnswers.CancelReason = QStringLiteral("WRONG ITEM");
     queueSupervisor(QStringLiteral("CL002"), QStringLiteral("CATH2"));
     EXPECT_EQ(showSupervisor(), QDialog::Rejected);
-    EXPECT_EQ(SupervisorUserID, QString());
+    EXPECT_EQ(DialogAnswers.SupervisorUserID, QString());
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_EQ(UiScript::shown()[0].text, QStringLiteral("Sorry, you don't have supervisory rights."));
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
     EXPECT_EQ(UiScript::shown()[0].style, vbOKOnly | vbInformation);
-    EXPECT_EQ(CancelReason, QStringLiteral("WRONG ITEM"));   // not approved, and not lost for another try
+    EXPECT_EQ(DialogAnswers.CancelReason, QStringLiteral("WRONG ITEM"));   // not approved, and not lost for another try
 }
 
 TEST_F(SupervisorApproval, WrongCodeIsUnauthorized)
 {
-    SupervisorUserID = QStringLiteral("STALE");
+    DialogAnswers.SupervisorUserID = QStringLiteral("STALE");
     queueSupervisor(QStringLiteral("CL001"), QStringLiteral("CATH2"));
     EXPECT_EQ(showSupervisor(), QDialog::Rejected);
-    EXPECT_EQ(SupervisorUserID, QString());
-    EXPECT_EQ(ValidatedUserName, QString());
+    EXPECT_EQ(DialogAnswers.SupervisorUserID, QString());
+    EXPECT_EQ(DialogAnswers.ValidatedUserName, QString());
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_EQ(UiScript::shown()[0].text, kUnauthorized);
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
@@ -63,22 +63,22 @@ TEST_F(SupervisorApproval, WrongCodeIsUnauthorized)
 
 TEST_F(SupervisorApproval, AskingAgainAfterARefusalKeepsTheReason)
 {
-    CancelReason = QStringLiteral("ITEM NOT USED");
+    DialogAnswers.CancelReason = QStringLiteral("ITEM NOT USED");
     queueSupervisor(QStringLiteral("CL002"), QStringLiteral("CATH2"));
     showSupervisor();
-    ASSERT_EQ(SupervisorUserID, QString());
+    ASSERT_EQ(DialogAnswers.SupervisorUserID, QString());
     queueSupervisor(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     showSupervisor();
-    EXPECT_EQ(SupervisorUserID, QStringLiteral("CL001"));
-    EXPECT_EQ(CancelReason, QStringLiteral("Allowed ITEM NOT USED"));
+    EXPECT_EQ(DialogAnswers.SupervisorUserID, QStringLiteral("CL001"));
+    EXPECT_EQ(DialogAnswers.CancelReason, QStringLiteral("Allowed ITEM NOT USED"));
 }
 
 TEST_F(SupervisorApproval, CloseEscapeAndTheFrameCancel)
 {
     enum How { CloseButton, Escape, Frame };
     for (How how : {CloseButton, Escape, Frame}) {
-        SupervisorUserID = QStringLiteral("STALE");
-        CancelReason = QStringLiteral("R");
+        DialogAnswers.SupervisorUserID = QStringLiteral("STALE");
+        DialogAnswers.CancelReason = QStringLiteral("R");
         UiScript::queueDialog(QStringLiteral("frmSupervisorAccessCode"), [how](QDialog* d) {
             auto* dlg = static_cast<frmSupervisorAccessCode*>(d);
             QTest::keyClicks(dlg->txtUserID, QStringLiteral("CL001"));
@@ -87,8 +87,8 @@ TEST_F(SupervisorApproval, CloseEscapeAndTheFrameCancel)
             if (how == Escape) QTest::keyClick(dlg->txtUserID, Qt::Key_Escape);
         });
         EXPECT_EQ(showSupervisor(), QDialog::Rejected) << how;
-        EXPECT_EQ(SupervisorUserID, QString()) << how;
-        EXPECT_NE(CancelReason, QStringLiteral("Allowed R")) << how;
+        EXPECT_EQ(DialogAnswers.SupervisorUserID, QString()) << how;
+        EXPECT_NE(DialogAnswers.CancelReason, QStringLiteral("Allowed R")) << how;
     }
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
@@ -102,8 +102,8 @@ TEST_F(SupervisorApproval, OkButtonAndSwallowedApostrophe)
         QTest::mouseClick(dlg->cmdOption[0], Qt::LeftButton);
     });
     showSupervisor();
-    EXPECT_EQ(SupervisorUserID, QStringLiteral("CL001"));
-    EXPECT_EQ(CancelReason, QStringLiteral("Allowed "));
+    EXPECT_EQ(DialogAnswers.SupervisorUserID, QStringLiteral("CL001"));
+    EXPECT_EQ(DialogAnswers.CancelReason, QStringLiteral("Allowed "));
 }
 
 TEST_F(SupervisorApproval, DatabaseErrorIsNoticedAndRefused)
@@ -112,7 +112,7 @@ TEST_F(SupervisorApproval, DatabaseErrorIsNoticedAndRefused)
     conn().execute(QStringLiteral("DROP TABLE STATION..tbNurseUserRights"));
     queueSupervisor(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     EXPECT_EQ(showSupervisor(), QDialog::Rejected);
-    EXPECT_EQ(SupervisorUserID, QString());
+    EXPECT_EQ(DialogAnswers.SupervisorUserID, QString());
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_TRUE(isErrorNotice(UiScript::shown()[0])) << UiScript::shown()[0].text.toStdString();
 }

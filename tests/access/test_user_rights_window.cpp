@@ -144,8 +144,8 @@ TEST_F(UserRightsWindow, SavesExactlyWhatIsTicked)
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Message"));
     EXPECT_EQ(UiScript::shown()[0].style, vbOKOnly | vbInformation);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_TRUE(HasUserRight(QStringLiteral("22"), QStringLiteral("CL004")));
-    EXPECT_FALSE(HasUserRight(QStringLiteral("3"), QStringLiteral("CL004")));
+    EXPECT_TRUE(HasUserRight(conn(), QStringLiteral("22"), QStringLiteral("CL004")));
+    EXPECT_FALSE(HasUserRight(conn(), QStringLiteral("3"), QStringLiteral("CL004")));
 }
 
 TEST_F(UserRightsWindow, NothingTickedStoresEmptyText)

@@ -14,13 +14,13 @@ class UserValidation : public DbTest {};
 
 TEST_F(UserValidation, PassingUserIsNamedAndEarlierAnswersAreGone)
 {
-    CancelReason = QStringLiteral("reason of an earlier action");
-    ValidatedUserName = QStringLiteral("SOMEONE ELSE");
+    DialogAnswers.CancelReason = QStringLiteral("reason of an earlier action");
+    DialogAnswers.ValidatedUserName = QStringLiteral("SOMEONE ELSE");
     queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"));
     EXPECT_EQ(showValidation(), QDialog::Accepted);
-    EXPECT_EQ(ValidatedUserID, QStringLiteral("CL002"));
-    EXPECT_EQ(ValidatedUserName, QStringLiteral("REYES, JOSE LUNA"));
-    EXPECT_EQ(CancelReason, QString());
+    EXPECT_EQ(DialogAnswers.ValidatedUserID, QStringLiteral("CL002"));
+    EXPECT_EQ(DialogAnswers.ValidatedUserName, QStringLiteral("REYES, JOSE LUNA"));
+    EXPECT_EQ(DialogAnswers.CancelReason, QString());
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
@@ -28,15 +28,15 @@ TEST_F(UserValidation, CodesAreTrimmedAndMayHoldLettersBeyondAscii)
 {
     queueValidation(QStringLiteral("  CL004 "), QStringLiteral(" \u00D1and\u00FA1  "));
     showValidation();
-    EXPECT_EQ(ValidatedUserID, QStringLiteral("CL004"));
-    EXPECT_EQ(ValidatedUserName, QStringLiteral("O'BRIEN, PATRICK "));
+    EXPECT_EQ(DialogAnswers.ValidatedUserID, QStringLiteral("CL004"));
+    EXPECT_EQ(DialogAnswers.ValidatedUserName, QStringLiteral("O'BRIEN, PATRICK "));
 }
 
 TEST_F(UserValidation, TheApostropheKeyIsSwallowed)
 {
     queueValidation(QStringLiteral("CL'001'"), QStringLiteral("CA'TH1"));
     showValidation();
-    EXPECT_EQ(ValidatedUserID, QStringLiteral("CL001"));
+    EXPECT_EQ(DialogAnswers.ValidatedUserID, QStringLiteral("CL001"));
 }
 
 TEST_F(UserValidation, RefusalsLetNobodyIn)
@@ -56,7 +56,7 @@ TEST_F(UserValidation, RefusalsLetNobodyIn)
     };
     for (const Case& c : cases) {
         UiScript::reset();
-        ValidatedUserID = QStringLiteral("STALE");
+        DialogAnswers.ValidatedUserID = QStringLiteral("STALE");
         const QString user = QString::fromUtf16(c.user), code = QString::fromUtf16(c.code);
         UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [&](QDialog* d) {
             auto* dlg = static_cast<frmTransaction_UserValidation*>(d);
@@ -65,8 +65,8 @@ TEST_F(UserValidation, RefusalsLetNobodyIn)
             QTest::keyClick(dlg->txtAccessCode, Qt::Key_Return);
         });
         EXPECT_EQ(showValidation(), QDialog::Rejected) << user.toStdString();
-        EXPECT_EQ(ValidatedUserID, QString()) << user.toStdString();
-        EXPECT_EQ(ValidatedUserName, QString());
+        EXPECT_EQ(DialogAnswers.ValidatedUserID, QString()) << user.toStdString();
+        EXPECT_EQ(DialogAnswers.ValidatedUserName, QString());
         ASSERT_EQ(UiScript::shown().size(), 1);
         EXPECT_EQ(UiScript::shown()[0].text, kUnauthorized);
         EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
@@ -78,7 +78,7 @@ TEST_F(UserValidation, RefusalsLetNobodyIn)
 TEST_F(UserValidation, EscapeOrTheFrameCancels)
 {
     for (bool byEscape : {true, false}) {
-        ValidatedUserID = QStringLiteral("STALE");
+        DialogAnswers.ValidatedUserID = QStringLiteral("STALE");
         UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [&](QDialog* d) {
             auto* dlg = static_cast<frmTransaction_UserValidation*>(d);
             QTest::keyClicks(dlg->txtUserID, QStringLiteral("CL001"));
@@ -86,7 +86,7 @@ TEST_F(UserValidation, EscapeOrTheFrameCancels)
             if (byEscape) QTest::keyClick(dlg->txtAccessCode, Qt::Key_Escape);
         });
         EXPECT_EQ(showValidation(1), QDialog::Rejected);
-        EXPECT_EQ(ValidatedUserID, QString());
+        EXPECT_EQ(DialogAnswers.ValidatedUserID, QString());
         EXPECT_EQ(frmTransaction_UserValidation::instance()->PostOrCancel, 0);
     }
     EXPECT_TRUE(UiScript::shown().isEmpty());
@@ -122,7 +122,7 @@ TEST_F(UserValidation, ReasonFrameOnlyWhenCancelling)
 
 TEST_F(UserValidation, ReasonKeptOnOneLine)
 {
-    HospitalInfo.IsAllowEntryOfReasonForCancellation = true;
+    Session.HospitalInfo.IsAllowEntryOfReasonForCancellation = true;
     UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [](QDialog* d) {
         auto* dlg = static_cast<frmTransaction_UserValidation*>(d);
         QTest::keyClicks(dlg->txtUserID, QStringLiteral("CL002"));
@@ -135,15 +135,15 @@ TEST_F(UserValidation, ReasonKeptOnOneLine)
         QTest::mouseClick(dlg->cmdOK, Qt::LeftButton);
     });
     EXPECT_EQ(showValidation(1), QDialog::Accepted);
-    EXPECT_EQ(ValidatedUserID, QStringLiteral("CL002"));
+    EXPECT_EQ(DialogAnswers.ValidatedUserID, QStringLiteral("CL002"));
     // a line break counts as carriage return and line feed: two blanks; the apostrophe never got in
-    EXPECT_EQ(CancelReason, QStringLiteral("WRONG \"ITEM\" patients  CHARGED"));
+    EXPECT_EQ(DialogAnswers.CancelReason, QStringLiteral("WRONG \"ITEM\" patients  CHARGED"));
 }
 
 TEST_F(UserValidation, MissingReasonKeepsTheDialogOpen)
 {
-    HospitalInfo.IsAllowEntryOfReasonForCancellation = true;
-    CancelReason = QStringLiteral("old");
+    Session.HospitalInfo.IsAllowEntryOfReasonForCancellation = true;
+    DialogAnswers.CancelReason = QStringLiteral("old");
     QString idWhileOpen;
     bool stillOpen = false;
     UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [&](QDialog* d) {
@@ -154,14 +154,14 @@ TEST_F(UserValidation, MissingReasonKeepsTheDialogOpen)
         QTest::keyClick(dlg->txtRemarks, Qt::Key_Return);
         QTest::keyClick(dlg->txtAccessCode, Qt::Key_Return);
         stillOpen = dlg->isVisible();
-        idWhileOpen = ValidatedUserID;
+        idWhileOpen = DialogAnswers.ValidatedUserID;
         QTest::keyClick(dlg->txtRemarks, Qt::Key_Escape);
     });
     EXPECT_EQ(showValidation(1), QDialog::Rejected);
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(idWhileOpen, QStringLiteral("CL002"));
-    EXPECT_EQ(ValidatedUserID, QString());
-    EXPECT_EQ(CancelReason, QString());
+    EXPECT_EQ(DialogAnswers.ValidatedUserID, QString());
+    EXPECT_EQ(DialogAnswers.CancelReason, QString());
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_EQ(UiScript::shown()[0].text, QStringLiteral("Please enter reason for cancellation!"));
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
@@ -170,28 +170,28 @@ TEST_F(UserValidation, MissingReasonKeepsTheDialogOpen)
 
 TEST_F(UserValidation, WithoutTheReasonFlagAnEmptyReasonIsAccepted)
 {
-    HospitalInfo.IsAllowEntryOfReasonForCancellation = false;
+    Session.HospitalInfo.IsAllowEntryOfReasonForCancellation = false;
     queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"));
     EXPECT_EQ(showValidation(1), QDialog::Accepted);
-    EXPECT_EQ(ValidatedUserID, QStringLiteral("CL002"));
-    EXPECT_EQ(CancelReason, QString());
+    EXPECT_EQ(DialogAnswers.ValidatedUserID, QStringLiteral("CL002"));
+    EXPECT_EQ(DialogAnswers.CancelReason, QString());
 }
 
 TEST_F(UserValidation, CancellingModeLastsOneShowing)
 {
     queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("DUPLICATE"));
     showValidation(1);
-    EXPECT_EQ(CancelReason, QStringLiteral("DUPLICATE"));
+    EXPECT_EQ(DialogAnswers.CancelReason, QStringLiteral("DUPLICATE"));
     EXPECT_EQ(frmTransaction_UserValidation::instance()->PostOrCancel, 0);
     queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("IGNORED"));
     runModal(frmTransaction_UserValidation::instance());
-    EXPECT_EQ(ValidatedUserID, QStringLiteral("CL002"));
-    EXPECT_EQ(CancelReason, QString());
+    EXPECT_EQ(DialogAnswers.ValidatedUserID, QStringLiteral("CL002"));
+    EXPECT_EQ(DialogAnswers.CancelReason, QString());
 }
 
 TEST_F(UserValidation, RemarksFromThePickerAreAddedOnce)
 {
-    HospitalInfo.IsAllowEntryOfReasonForCancellation = true;
+    Session.HospitalInfo.IsAllowEntryOfReasonForCancellation = true;
     // the picker lists the active remarks by code: CM01 WRONG PATIENT CHARGED, CM02 DUPLICATE CHARGE, ...
     auto pick = [](int row) {
         UiScript::queueDialog(QStringLiteral("frmCMRemarks"), [row](QDialog* d) {
@@ -226,7 +226,7 @@ TEST_F(UserValidation, RemarksFromThePickerAreAddedOnce)
     EXPECT_EQ(afterEach[1], QStringLiteral("DUPLICATE CHARGE"));
     EXPECT_EQ(afterEach[2], QStringLiteral("DUPLICATE CHARGE, PATIENT'S REQUEST"));
     EXPECT_EQ(afterEach[3], afterEach[2]);
-    EXPECT_EQ(CancelReason, QStringLiteral("DUPLICATE CHARGE, PATIENT'S REQUEST"));
+    EXPECT_EQ(DialogAnswers.CancelReason, QStringLiteral("DUPLICATE CHARGE, PATIENT'S REQUEST"));
 }
 
 TEST_F(UserValidation, DatabaseErrorIsNoticedAndRefused)
@@ -235,7 +235,7 @@ TEST_F(UserValidation, DatabaseErrorIsNoticedAndRefused)
     conn().execute(QStringLiteral("DROP TABLE PASSWORD..tbPasswordDepartment"));
     queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     EXPECT_EQ(showValidation(), QDialog::Rejected);
-    EXPECT_EQ(ValidatedUserID, QString());
+    EXPECT_EQ(DialogAnswers.ValidatedUserID, QString());
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_TRUE(isErrorNotice(UiScript::shown()[0])) << UiScript::shown()[0].text.toStdString();
     EXPECT_EQ(UiScript::shown()[0].style, vbOKOnly | vbInformation);

@@ -126,7 +126,7 @@ TEST_F(Ordering, TickAndRowStayInStep)
     ASSERT_EQ(orderRows(), 1);
     EXPECT_TRUE(PickList::IsTicked(cbc));
     EXPECT_EQ(grid().TextMatrix(1, OrderRow::Dept), "LB");
-    EXPECT_EQ(grid().TextMatrix(1, OrderRow::Amount), ExamAmount(conn(), "LB", SelectedRoomClass, "CBC"));
+    EXPECT_EQ(grid().TextMatrix(1, OrderRow::Amount), ExamAmount(conn(), "LB", Selection.SelectedRoomClass, "CBC"));
     EXPECT_FALSE(grid().TextMatrix(1, OrderRow::Amount).isEmpty());
     EXPECT_EQ(grid().TextMatrix(1, OrderRow::Specimen), "BLD");
 
@@ -237,7 +237,7 @@ TEST_F(Ordering, PricesByRoomClassAndInternationalPatient)
     // An international patient pays 1.1 times, except in the pulmonary picker.
     setStationParameter("CLAllowInternationalRate", "1");
     conn().execute("UPDATE PATIENT_DATA..tbMaster SET NationalityID = 'USA' WHERE HospNum = ?", {hospNumOf(id)});
-    SelectedRoomClass = "A";
+    Selection.SelectedRoomClass = "A";
     answerRemarks();
     tick(entry(w->lstListXray, "XR", "CXRPA"));
     EXPECT_EQ(grid().TextMatrix(1, OrderRow::Amount), "715");
@@ -292,7 +292,7 @@ TEST_F(Ordering, RemarksDialogRules)
     EXPECT_EQ(grid().TextMatrix(2, OrderRow::Specimen), "0"); // no specimen on file: "None"
 
     // Client "ZUB": the reason is asked for x-ray, not for the laboratory.
-    HospClientName = "ZUB";
+    Session.HospClientName = "ZUB";
     UiScript::queueDialog("frmRemarks", [](QDialog* d) {
         auto* r = static_cast<frmRemarks*>(d);
         EXPECT_TRUE(r->chkPortable->isVisibleTo(r));

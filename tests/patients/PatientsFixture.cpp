@@ -26,7 +26,7 @@ void PatientsTest::SetUp()
     DbTest::SetUp();
     auto* search = new clsPatientSearch(QStringLiteral("MasterSearch.clsPatientSearch"));
     search->InitConnection(&conn(), QString());
-    PatientSearch = search;
+    Session.PatientSearch = search;
     StationParameters().LoadParameters();
 }
 
@@ -40,8 +40,8 @@ void PatientsTest::TearDown()
     delete frmListERAdmission::existing();
     delete frmCensusFormat::existing();
     if (frmSearchCurrent* picker = frmSearchCurrent::instance()) picker->hide();
-    delete PatientSearch;
-    PatientSearch = nullptr;
+    delete Session.PatientSearch;
+    Session.PatientSearch = nullptr;
     DbTest::TearDown();
 }
 

@@ -70,7 +70,7 @@ TEST_F(CaseActions, EveryActionAsksForAPatientFirst)
     };
     for (const Case& c : cases) {
         chooseNobody();
-        SelectedListRow = 7;
+        Selection.SelectedListRow = 7;
         (w->*c.action)();
         ASSERT_EQ(UiScript::shown().size(), 1) << c.text;
         EXPECT_EQ(UiScript::shown()[0].text, QString::fromLatin1(c.text));
@@ -78,7 +78,7 @@ TEST_F(CaseActions, EveryActionAsksForAPatientFirst)
         EXPECT_EQ(UiScript::shown()[0].style, int(vbOKOnly | vbInformation));
         EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
         // the edit action searches again even after its refusal
-        EXPECT_EQ(SelectedListRow, c.searchesAgain ? 1 : 7) << c.text;
+        EXPECT_EQ(Selection.SelectedListRow, c.searchesAgain ? 1 : 7) << c.text;
     }
     EXPECT_FALSE(frmRegistration::isLoaded());
 }
@@ -117,7 +117,7 @@ TEST_F(CaseActions, TagValidatesThenAsksThenRecordsAPendingRequest)
     EXPECT_EQ(rs.text(QStringLiteral("S")), QString());
     EXPECT_TRUE(rs.toDateTime(QStringLiteral("RequestDate")).isValid());
     // the list and the selection are left as they were
-    EXPECT_EQ(SelectedIDNum, QStringLiteral("900102B"));
+    EXPECT_EQ(Selection.SelectedIDNum, QStringLiteral("900102B"));
 }
 
 TEST_F(CaseActions, TagEndsQuietlyOnCancelOrNo)
@@ -158,7 +158,7 @@ TEST_F(CaseActions, DischargeAsksThenValidatesThenDischargesTheActiveCase)
     EXPECT_EQ(rs.text(QStringLiteral("DischargedBy")), QStringLiteral("CL001"));
     EXPECT_TRUE(rs.toDateTime(QStringLiteral("DateDischarged")).isValid());
     // the search ran again: nothing selected until the user enters a row
-    EXPECT_EQ(SelectedListRow, 1);
+    EXPECT_EQ(Selection.SelectedListRow, 1);
     EXPECT_FALSE(ComponentTrace::calls().contains(QStringLiteral("clsCF4.ValidateRequirements")));
 }
 
@@ -185,7 +185,7 @@ TEST_F(CaseActions, DischargeChecksTheClaimFormWhenTheStationRequiresIt)
     validateAs(QStringLiteral("CL002"), QStringLiteral("CATH2"));
     w->lblDischarge_Click();
     EXPECT_TRUE(ComponentTrace::calls().contains(QStringLiteral("clsCF4.ValidateRequirements")));
-    clsCF4* cf4 = CurrentUser->TALVEROClasses()->clsCF4Object();
+    clsCF4* cf4 = Session.CurrentUser->TALVEROClasses()->clsCF4Object();
     EXPECT_EQ(cf4->IDNum, QStringLiteral("2026900003"));
     EXPECT_EQ(cf4->EmployeeCode, QStringLiteral("CL002"));
     EXPECT_EQ(caseStatus(QStringLiteral("CL-900003")), QStringLiteral("D"));
@@ -214,11 +214,11 @@ TEST_F(CaseActions, EditOpensTheRegistrationOfTheCaseThenSearchesAgain)
         framesEnabled = reg->Frame3->isEnabled() && reg->Frame4->isEnabled() && reg->Frame5->isEnabled() &&
                         reg->Frame7->isEnabled() && reg->Frame8->isEnabled() && reg->Frame9->isEnabled();
     });
-    SelectedListRow = 5;
+    Selection.SelectedListRow = 5;
     w->lblEdit_Click();
     EXPECT_EQ(UiScript::dialogsRun(), QStringList{QStringLiteral("frmRegistration")});
     EXPECT_TRUE(framesEnabled);
-    EXPECT_EQ(SelectedListRow, 1);
+    EXPECT_EQ(Selection.SelectedListRow, 1);
 }
 
 TEST_F(CaseActions, RegisterShowsTheGeneralList)

@@ -20,8 +20,8 @@ protected:
     {
         frmCathPatients* w = frmCathPatients::instance();
         w->show();
-        SelectedIDNum = idNum;
-        SelectedHospNum = hospNum;
+        Selection.SelectedIDNum = idNum;
+        Selection.SelectedHospNum = hospNum;
         w->ShowMultiPackageSelection();
         return w;
     }
@@ -42,7 +42,7 @@ TEST_F(CensusCharging, PanelListsEachPostingOfEachPackage)
     EXPECT_EQ(rows, (QStringList{QStringLiteral("LEFT HEART CATHETERIZATION/0000101"),
                                  QStringLiteral("LEFT HEART CATHETERIZATION/0000103"), QStringLiteral("PTCA - MULTIVESSEL/0000102")}));
     // built afresh for another admission
-    SelectedIDNum = QStringLiteral("2026900002");
+    Selection.SelectedIDNum = QStringLiteral("2026900002");
     w->ShowMultiPackageSelection();
     EXPECT_EQ(g->Rows(), 1);
     QTest::mouseClick(w->cmdClose, Qt::LeftButton);
@@ -98,7 +98,7 @@ TEST_F(CensusCharging, CaseListReportsAFailureGeneralListPassesItOn)
     setParameter(QStringLiteral("EnableCathLabRegistration"), QStringLiteral("0"));
     frmSearch* s = frmSearch::instance();
     conn().database().close();
-    SelectedIDNum = QStringLiteral("2026900001");
+    Selection.SelectedIDNum = QStringLiteral("2026900001");
     c->ShowMultiPackageSelection();
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_TRUE(UiScript::lastText().endsWith(QStringLiteral("Please notify your IT department.")));
@@ -110,8 +110,8 @@ TEST_F(CensusCharging, GeneralListHandsThePrintToTheFormatDialogWhenTheStationAs
     setParameter(QStringLiteral("EnableCathLabRegistration"), QStringLiteral("0"));
     frmSearch* s = frmSearch::instance();
     s->show();
-    SelectedIDNum = QStringLiteral("2026900001");
-    SelectedHospNum = QStringLiteral("900001");
+    Selection.SelectedIDNum = QStringLiteral("2026900001");
+    Selection.SelectedHospNum = QStringLiteral("900001");
     s->ShowMultiPackageSelection();
     s->mshMultiPackage->setRow(1);
     s->cmdSelect_Click(); // the demo station asks for the form type

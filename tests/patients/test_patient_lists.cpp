@@ -75,7 +75,7 @@ TEST_F(PatientLists, GeneralListUsesItsOwnColours)
     EXPECT_EQ(g->CellForeColor(billed, 3), 0xFF0000);
     for (int r = 1; r < g->Rows(); ++r) EXPECT_EQ(g->CellBackColor(r, 1), (r % 2) ? 0xFFFFFF : 0xFEE2C5);
     EXPECT_EQ(g->ColWidth(2), 960);
-    EXPECT_EQ(SelectedPatientType, QStringLiteral("I"));
+    EXPECT_EQ(Selection.SelectedPatientType, QStringLiteral("I"));
 }
 
 TEST_F(PatientLists, EnteringARowShowsLegendAndCounter)
@@ -85,9 +85,9 @@ TEST_F(PatientLists, EnteringARowShowsLegendAndCounter)
     const int rows = g->Rows() - 1;
     clickRow(g, 3);
     EXPECT_EQ(w->lblRecNum->text(), QStringLiteral("3  out of  %1").arg(rows));
-    EXPECT_EQ(SelectedGridRow, 3);
-    EXPECT_EQ(SelectedListRow, 3);
-    EXPECT_EQ(SelectedHospNum, g->TextMatrix(3, 1));
+    EXPECT_EQ(Selection.SelectedGridRow, 3);
+    EXPECT_EQ(Selection.SelectedListRow, 3);
+    EXPECT_EQ(Selection.SelectedHospNum, g->TextMatrix(3, 1));
 
     UiScript::reset();
     clickRow(g, rowOf(g, QStringLiteral("2026900003")));
@@ -104,9 +104,9 @@ TEST_F(PatientLists, EnteringARowShowsLegendAndCounter)
 TEST_F(PatientLists, ALoadSelectsRowOneOfAVisibleList)
 {
     frmCathPatients* w = openCaseList();
-    EXPECT_EQ(SelectedListRow, 1);
-    EXPECT_EQ(SelectedHospNum, w->MSHFlexList->TextMatrix(1, 1));
-    EXPECT_EQ(SelectedIDNum, w->MSHFlexList->TextMatrix(1, 2));
+    EXPECT_EQ(Selection.SelectedListRow, 1);
+    EXPECT_EQ(Selection.SelectedHospNum, w->MSHFlexList->TextMatrix(1, 1));
+    EXPECT_EQ(Selection.SelectedIDNum, w->MSHFlexList->TextMatrix(1, 2));
     EXPECT_EQ(w->lblRecNum->text(), QStringLiteral("1  out of  %1").arg(w->MSHFlexList->Rows() - 1));
 }
 
@@ -118,9 +118,9 @@ TEST_F(PatientLists, EmptyResultLeavesHeaderAndBlankRow)
     EXPECT_EQ(c->MSHFlexList->Rows(), 2);
     EXPECT_FALSE(c->MSHFlexList->isEnabled());
     EXPECT_EQ(c->lblRecNum->text(), QString());
-    EXPECT_EQ(SelectedHospNum, QString());
-    EXPECT_EQ(SelectedIDNum, QString());
-    EXPECT_EQ(SelectedListRow, 1);
+    EXPECT_EQ(Selection.SelectedHospNum, QString());
+    EXPECT_EQ(Selection.SelectedIDNum, QString());
+    EXPECT_EQ(Selection.SelectedListRow, 1);
     EXPECT_EQ(c->MSHFlexList->TextMatrix(0, 1), QStringLiteral("Hospital #"));
 
     frmSearch* s = openGeneralList();
@@ -163,7 +163,7 @@ TEST_F(PatientLists, OutPatientOptionReloadsWithTheTextsKept)
     frmSearch* w = openGeneralList();
     w->txtSearch[1]->setText(QStringLiteral("900009"));
     QTest::mouseClick(w->optPatientType[1], Qt::LeftButton);
-    EXPECT_EQ(SelectedPatientType, QStringLiteral("O"));
+    EXPECT_EQ(Selection.SelectedPatientType, QStringLiteral("O"));
     // loaded with the text still in its box; then the focus goes to the last-name box, which
     // empties the others
     EXPECT_EQ(w->MSHFlexList->Rows(), 2);

@@ -17,7 +17,7 @@ namespace {
 struct Picked {
     QString hosp, id, name;
 };
-Picked picked() { return {PickedHospNum, PickedIDNum, PickedPatientName}; }
+Picked picked() { return {DialogAnswers.PickedHospNum, DialogAnswers.PickedIDNum, DialogAnswers.PickedPatientName}; }
 
 // Shows the picker modally, as the schedule window does, and lets the handler use it.
 Picked pick(const std::function<void(frmSearchCurrent*)>& use)
@@ -53,7 +53,7 @@ TEST_F(Picker, CloseButtonHandsBackNothing)
     const Picked p = pick([](frmSearchCurrent* w) {
         search(w, 1, QStringLiteral("900001"));
         clickRow(w->MSHFlexList, 1);
-        ASSERT_EQ(PickedIDNum, QStringLiteral("2026900001"));
+        ASSERT_EQ(DialogAnswers.PickedIDNum, QStringLiteral("2026900001"));
         QTest::mouseClick(w->cmdClose, Qt::LeftButton);
     });
     EXPECT_EQ(p.hosp, QString());
@@ -92,17 +92,17 @@ TEST_F(Picker, EmptyResultClosesWithEmptyNumbers)
 
 TEST_F(Picker, UsingThePickerEmptiesTheCurrentSelection)
 {
-    SelectedHospNum = QStringLiteral("900001");
-    SelectedIDNum = QStringLiteral("2026900001");
-    SelectedListRow = 4;
+    Selection.SelectedHospNum = QStringLiteral("900001");
+    Selection.SelectedIDNum = QStringLiteral("2026900001");
+    Selection.SelectedListRow = 4;
     pick([](frmSearchCurrent* w) {
         QTest::mouseClick(w->optPatientType[1], Qt::LeftButton);
-        EXPECT_EQ(SelectedPatientType, QStringLiteral("O"));
+        EXPECT_EQ(Selection.SelectedPatientType, QStringLiteral("O"));
         w->reject();
     });
-    EXPECT_EQ(SelectedHospNum, QString());
-    EXPECT_EQ(SelectedIDNum, QString());
-    EXPECT_EQ(SelectedListRow, 4);
+    EXPECT_EQ(Selection.SelectedHospNum, QString());
+    EXPECT_EQ(Selection.SelectedIDNum, QString());
+    EXPECT_EQ(Selection.SelectedListRow, 4);
 }
 
 TEST_F(Picker, OptionsRunTheSearchWithTheTextsKeptAndEveryShowingStartsAfresh)

@@ -23,14 +23,14 @@ struct Selection {
 };
 Selection current()
 {
-    return {SelectedHospNum, SelectedIDNum, SelectedPatientType, SelectedPatientName, SelectedRoom, SelectedRoomClass,
-            SelectedRoomRate, SelectedAccountNum, SelectedCompany, SelectedPatientAddress};
+    return {Selection.SelectedHospNum, Selection.SelectedIDNum, Selection.SelectedPatientType, Selection.SelectedPatientName, Selection.SelectedRoom, Selection.SelectedRoomClass,
+            Selection.SelectedRoomRate, Selection.SelectedAccountNum, Selection.SelectedCompany, Selection.SelectedPatientAddress};
 }
 bool allPagesStale()
 {
-    return XrayResultsStale && UltrasoundResultsStale && CTResultsStale && LabResultsStale && HeartResultsStale &&
-           PTResultsStale && NuclearResultsStale && PulmoResultsStale && NeuroResultsStale && MRIResultsStale &&
-           ConfinementsStale;
+    return WorkspacePages.XrayResultsStale && WorkspacePages.UltrasoundResultsStale && WorkspacePages.CTResultsStale && WorkspacePages.LabResultsStale && WorkspacePages.HeartResultsStale &&
+           WorkspacePages.PTResultsStale && WorkspacePages.NuclearResultsStale && WorkspacePages.PulmoResultsStale && WorkspacePages.NeuroResultsStale && WorkspacePages.MRIResultsStale &&
+           WorkspacePages.ConfinementsStale;
 }
 }
 
@@ -89,8 +89,8 @@ TEST_F(Selection_, CaseListClickSelectsInAndOutPatients)
         EXPECT_EQ(s.account, e.account);
         EXPECT_EQ(s.company, e.company);
         EXPECT_EQ(s.address, e.address);
-        EXPECT_FALSE(SelectedAdmissionDate.isEmpty());
-        EXPECT_EQ(SelectedGridRow, row);
+        EXPECT_FALSE(Selection.SelectedAdmissionDate.isEmpty());
+        EXPECT_EQ(Selection.SelectedGridRow, row);
         EXPECT_TRUE(UiScript::shown().isEmpty()) << UiScript::lastText().toStdString();
         EXPECT_TRUE(MainWindowLinks::PatientMenusEnabled());
     }
@@ -100,15 +100,15 @@ TEST_F(Selection_, AdmissionDatesInTheGeneralDateForm)
 {
     frmCathPatients* w = caseList();
     clickRow(w->MSHFlexList, rowOf(w->MSHFlexList, QStringLiteral("2026900001")));
-    EXPECT_EQ(SelectedAdmissionDate, QStringLiteral("11/28/2026 9:00:00 AM"));
-    EXPECT_EQ(SelectedDischargeDate, QString());
+    EXPECT_EQ(Selection.SelectedAdmissionDate, QStringLiteral("11/28/2026 9:00:00 AM"));
+    EXPECT_EQ(Selection.SelectedDischargeDate, QString());
 }
 
 TEST_F(Selection_, AFailedSelectionLeavesNoOtherPatientBehind)
 {
     frmCathPatients* w = caseList();
     clickRow(w->MSHFlexList, rowOf(w->MSHFlexList, QStringLiteral("2026900001")));
-    ASSERT_EQ(SelectedRoom, QStringLiteral("201"));
+    ASSERT_EQ(Selection.SelectedRoom, QStringLiteral("201"));
     MainWindowLinks::EnablePatientMenus(false);
     UiScript::reset();
     // the stay of this case is no longer on file
@@ -118,13 +118,13 @@ TEST_F(Selection_, AFailedSelectionLeavesNoOtherPatientBehind)
     EXPECT_EQ(UiScript::texts(), QStringList{QStringLiteral("No Records Found!")});
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
     EXPECT_EQ(UiScript::shown()[0].style, int(vbOKOnly | vbInformation));
-    EXPECT_EQ(SelectedHospNum, QStringLiteral("900012"));
-    EXPECT_EQ(SelectedIDNum, QStringLiteral("2026900012"));
-    EXPECT_EQ(SelectedPatientType, QString());
-    EXPECT_EQ(SelectedPatientName, QStringLiteral("MACARAEG ,PURITA SALAZAR")); // found in the master file
-    EXPECT_EQ(SelectedRoom, QString());
-    EXPECT_EQ(SelectedAccountNum, QString());
-    EXPECT_EQ(SelectedCompany, QString());
+    EXPECT_EQ(Selection.SelectedHospNum, QStringLiteral("900012"));
+    EXPECT_EQ(Selection.SelectedIDNum, QStringLiteral("2026900012"));
+    EXPECT_EQ(Selection.SelectedPatientType, QString());
+    EXPECT_EQ(Selection.SelectedPatientName, QStringLiteral("MACARAEG ,PURITA SALAZAR")); // found in the master file
+    EXPECT_EQ(Selection.SelectedRoom, QString());
+    EXPECT_EQ(Selection.SelectedAccountNum, QString());
+    EXPECT_EQ(Selection.SelectedCompany, QString());
     EXPECT_FALSE(MainWindowLinks::PatientMenusEnabled());
 }
 
@@ -146,8 +146,8 @@ TEST_F(Selection_, GeneralListFollowsItsOptionNotTheNumber)
     const int row = rowOf(w->MSHFlexList, QStringLiteral("900102B"));
     ASSERT_GT(row, 0);
     clickRow(w->MSHFlexList, row);
-    EXPECT_EQ(SelectedPatientType, QStringLiteral("O"));
-    EXPECT_EQ(SelectedRoom, QStringLiteral("OPD"));
+    EXPECT_EQ(Selection.SelectedPatientType, QStringLiteral("O"));
+    EXPECT_EQ(Selection.SelectedRoom, QStringLiteral("OPD"));
     for (QLabel* label : w->lblProcedures) EXPECT_TRUE(label->isEnabled());
 }
 
@@ -157,13 +157,13 @@ TEST_F(Selection_, GeneralListGoesOnWithoutAMasterRecord)
     frmSearch* w = generalList();
     w->txtSearch[2]->setText(QStringLiteral("2026900001"));
     w->Command1_Click();
-    SelectedPatientName = QStringLiteral("SOMEONE ELSE");
+    Selection.SelectedPatientName = QStringLiteral("SOMEONE ELSE");
     UiScript::reset();
     clickRow(w->MSHFlexList, 1);
     EXPECT_TRUE(UiScript::shown().isEmpty());
-    EXPECT_EQ(SelectedPatientType, QStringLiteral("I"));
-    EXPECT_EQ(SelectedRoom, QStringLiteral("201"));
-    EXPECT_EQ(SelectedPatientName, QString()); // never another patient's name
+    EXPECT_EQ(Selection.SelectedPatientType, QStringLiteral("I"));
+    EXPECT_EQ(Selection.SelectedRoom, QStringLiteral("201"));
+    EXPECT_EQ(Selection.SelectedPatientName, QString()); // never another patient's name
 }
 
 TEST_F(Selection_, DoubleClickHandsTheRowToTheWorkspace)
@@ -201,16 +201,16 @@ TEST_F(Selection_, ActionLabelsOpenTheirTabs)
     clickRow(w->MSHFlexList, row);
     const int tabs[3] = {0, 2, 6};
     for (int i = 0; i < 3; ++i) {
-        XrayResultsStale = MRIResultsStale = NeuroResultsStale = false;
+        WorkspacePages.XrayResultsStale = WorkspacePages.MRIResultsStale = WorkspacePages.NeuroResultsStale = false;
         QTest::mouseClick(w->lblProcedures[i], Qt::LeftButton);
         ASSERT_TRUE(frmFinal::isLoaded());
         EXPECT_EQ(frmFinal::existing()->tabSSTab1->currentIndex(), tabs[i]);
         EXPECT_EQ(frmFinal::existing()->txtID->text(), QStringLiteral("2026900001"));
         // every page marked stale; the selected tab has loaded its own page at once
-        const bool xray = XrayResultsStale, confinements = ConfinementsStale;
+        const bool xray = WorkspacePages.XrayResultsStale, confinements = WorkspacePages.ConfinementsStale;
         EXPECT_EQ(xray, i != 1);
         EXPECT_EQ(confinements, i != 2);
-        XrayResultsStale = ConfinementsStale = true;
+        WorkspacePages.XrayResultsStale = WorkspacePages.ConfinementsStale = true;
         EXPECT_TRUE(allPagesStale());
     }
 }
@@ -222,9 +222,9 @@ TEST_F(Selection_, RegistrationModeClickSelectsNothing)
     w->show();
     w->txtSearch[2]->setText(QStringLiteral("2026900001"));
     w->Command1_Click();
-    SelectedPatientName = QStringLiteral("KEPT");
+    Selection.SelectedPatientName = QStringLiteral("KEPT");
     clickRow(w->MSHFlexList, 1);
-    EXPECT_EQ(SelectedPatientName, QStringLiteral("KEPT"));
+    EXPECT_EQ(Selection.SelectedPatientName, QStringLiteral("KEPT"));
     EXPECT_FALSE(w->lblProcedures[0]->isEnabled());
 }
 

@@ -30,18 +30,18 @@ TEST_F(AccountChecksTest, ClosedAccountIsSeenAfterARefreshAndWarnedOnce)
     std::unique_ptr<clsPatientSearch> search(ComponentFactory::createAs<clsPatientSearch>(QStringLiteral("MasterSearch.clsPatientSearch")));
     ASSERT_TRUE(search);
     search->InitConnection(&conn(), QString());
-    PatientSearch = search.get();
+    Session.PatientSearch = search.get();
     search->LoadPatient(QStringLiteral("T100"));
     search->LoadAdmission(QStringLiteral("TI1"));
     search->LoadOutPatient(QStringLiteral("TO1B"));
-    SelectedPatientType = QStringLiteral("I");
-    EXPECT_FALSE(IsAccountClosed());
+    Selection.SelectedPatientType = QStringLiteral("I");
+    EXPECT_FALSE(IsAccountClosed(conn()));
     EXPECT_TRUE(UiScript::shown().isEmpty());
 
     // Billing closes the account after the patient was chosen.
     exec(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET BillingDate = ? WHERE IDNum = 'TI1'"),
          {QDateTime(QDate(2026, 11, 28), QTime(16, 0))});
-    EXPECT_TRUE(IsAccountClosed());
+    EXPECT_TRUE(IsAccountClosed(conn()));
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_EQ(UiScript::shown()[0].text,
               QStringLiteral("The patient's account has already been closed. \r\n\r\nIf you have transactions to make, please "
@@ -51,13 +51,13 @@ TEST_F(AccountChecksTest, ClosedAccountIsSeenAfterARefreshAndWarnedOnce)
 
     // An out-patient is judged by the visit alone.
     UiScript::reset();
-    SelectedPatientType = QStringLiteral("O");
-    EXPECT_FALSE(IsAccountClosed());
+    Selection.SelectedPatientType = QStringLiteral("O");
+    EXPECT_FALSE(IsAccountClosed(conn()));
     exec(QStringLiteral("UPDATE PATIENT_DATA..TBOUTPATIENT SET BillingDate = ? WHERE IDNum = 'TO1B'"),
          {QDateTime(QDate(2026, 11, 26), QTime(16, 0))});
-    EXPECT_TRUE(IsAccountClosed());
-    PatientSearch = nullptr;
-    EXPECT_THROW(IsAccountClosed(), DbError);
+    EXPECT_TRUE(IsAccountClosed(conn()));
+    Session.PatientSearch = nullptr;
+    EXPECT_THROW(IsAccountClosed(conn()), DbError);
 }
 
 TEST_F(AccountChecksTest, AccountText)
@@ -79,32 +79,32 @@ TEST_F(AccountChecksTest, AccountText)
         exec(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET AccountNum = ?, AccountNumII = ? WHERE IDNum = 'TI1'"),
              {c.first ? QVariant(QString::fromLatin1(c.first)) : nullText(),
               c.second ? QVariant(QString::fromLatin1(c.second)) : nullText()});
-        EXPECT_EQ(GetPatientAccount(QStringLiteral("TI1")), QString::fromLatin1(c.text)) << (c.first ? c.first : "-");
+        EXPECT_EQ(GetPatientAccount(conn(), QStringLiteral("TI1")), QString::fromLatin1(c.text)) << (c.first ? c.first : "-");
     }
-    EXPECT_EQ(GetPatientAccount(QStringLiteral("TO1B")), QString()); // in-patient table only
+    EXPECT_EQ(GetPatientAccount(conn(), QStringLiteral("TO1B")), QString()); // in-patient table only
     TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..TBCOCOMPANY"));
-    EXPECT_EQ(GetPatientAccount(QStringLiteral("TI1")), QString());
+    EXPECT_EQ(GetPatientAccount(conn(), QStringLiteral("TI1")), QString());
     EXPECT_TRUE(UiScript::shown().isEmpty()); // errors are passed over
 }
 
 TEST_F(AccountChecksTest, ReceivableUpdateAndDepartmentClearanceLeaveErrorsToTheCaller)
 {
-    EXPECT_FALSE(NeedsReceivableUpdate(QStringLiteral("TI1")));
+    EXPECT_FALSE(NeedsReceivableUpdate(conn(), QStringLiteral("TI1")));
     exec(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET BillingDate = ? WHERE IDNum = 'TI1'"), {QDateTime(QDate(2026, 11, 28), QTime(8, 0))});
-    EXPECT_TRUE(NeedsReceivableUpdate(QStringLiteral(" TI1 ")));
-    EXPECT_FALSE(NeedsReceivableUpdate(QStringLiteral("NOPE")));
+    EXPECT_TRUE(NeedsReceivableUpdate(conn(), QStringLiteral(" TI1 ")));
+    EXPECT_FALSE(NeedsReceivableUpdate(conn(), QStringLiteral("NOPE")));
 
     exec(QStringLiteral("INSERT INTO STATION..tbNurseDeptClearance (IDNum, DepartmentID, ClearDate) VALUES ('TI1', 'CL', ?), ('TI1', 'PH', NULL)"),
          {QDateTime(QDate(2026, 11, 27), QTime(8, 0))});
-    EXPECT_TRUE(IsDepartmentCleared(QStringLiteral(" TI1 "), QStringLiteral(" CL ")));
-    EXPECT_FALSE(IsDepartmentCleared(QStringLiteral("TI1"), QStringLiteral("PH"))); // null clear date
-    EXPECT_FALSE(IsDepartmentCleared(QStringLiteral("TI1"), QStringLiteral("LB"))); // no row
+    EXPECT_TRUE(IsDepartmentCleared(conn(), QStringLiteral(" TI1 "), QStringLiteral(" CL ")));
+    EXPECT_FALSE(IsDepartmentCleared(conn(), QStringLiteral("TI1"), QStringLiteral("PH"))); // null clear date
+    EXPECT_FALSE(IsDepartmentCleared(conn(), QStringLiteral("TI1"), QStringLiteral("LB"))); // no row
     {
         TableOutOfReach away(conn(), QStringLiteral("STATION..tbNurseDeptClearance"));
-        EXPECT_THROW(IsDepartmentCleared(QStringLiteral("TI1"), QStringLiteral("CL")), DbError);
+        EXPECT_THROW(IsDepartmentCleared(conn(), QStringLiteral("TI1"), QStringLiteral("CL")), DbError);
     }
     TableOutOfReach away(conn(), QStringLiteral("PATIENT_DATA..tbPatient"));
-    EXPECT_THROW(NeedsReceivableUpdate(QStringLiteral("TI1")), DbError);
+    EXPECT_THROW(NeedsReceivableUpdate(conn(), QStringLiteral("TI1")), DbError);
     EXPECT_EQ(errorNotices(), 0);
 }
 
@@ -117,10 +117,10 @@ TEST_F(AccountChecksTest, DischargeNoticeByStatus)
         if (c.status)
             exec(QStringLiteral("INSERT INTO STATION..TBNURSEDISCHARGENOTICE (IDNum, RecordStatus) VALUES ('TI1', ?)"),
                  {QString::fromLatin1(c.status)});
-        EXPECT_EQ(HasDischargeNotice(QStringLiteral(" TI1 ")), c.sent) << (c.status ? c.status : "none");
+        EXPECT_EQ(HasDischargeNotice(conn(), QStringLiteral(" TI1 ")), c.sent) << (c.status ? c.status : "none");
     }
     TableOutOfReach away(conn(), QStringLiteral("STATION..TBNURSEDISCHARGENOTICE"));
-    EXPECT_TRUE(HasDischargeNotice(QStringLiteral("TI1"))); // a failed check keeps requests refused
+    EXPECT_TRUE(HasDischargeNotice(conn(), QStringLiteral("TI1"))); // a failed check keeps requests refused
     EXPECT_EQ(errorNotices(), 1);
 }
 
@@ -131,19 +131,19 @@ TEST_F(AccountChecksTest, DepartmentChargesNetOfCredits)
                             "VALUES ('TI1', ?, ?, 'CL001', 1, ?)"),
              {QString::fromLatin1(revenue), QString::fromLatin1(drCr), amount});
     };
-    EXPECT_FALSE(HasCathLabCharges(QStringLiteral("T100"), QStringLiteral("TI1")));
+    EXPECT_FALSE(HasCathLabCharges(conn(), QStringLiteral("T100"), QStringLiteral("TI1")));
     bill("D", 5000, "LB");
-    EXPECT_FALSE(HasCathLabCharges(QStringLiteral("T100"), QStringLiteral("TI1")));
+    EXPECT_FALSE(HasCathLabCharges(conn(), QStringLiteral("T100"), QStringLiteral("TI1")));
     bill("D", 45000);
-    EXPECT_TRUE(HasCathLabCharges(QStringLiteral("T100"), QStringLiteral("TI1")));
-    EXPECT_FALSE(HasCathLabCharges(QStringLiteral("T999"), QStringLiteral("TI1"))); // another patient's number
+    EXPECT_TRUE(HasCathLabCharges(conn(), QStringLiteral("T100"), QStringLiteral("TI1")));
+    EXPECT_FALSE(HasCathLabCharges(conn(), QStringLiteral("T999"), QStringLiteral("TI1"))); // another patient's number
     bill("C", 45000);
-    EXPECT_FALSE(HasCathLabCharges(QStringLiteral("T100"), QStringLiteral("TI1"))); // revoked: 0
+    EXPECT_FALSE(HasCathLabCharges(conn(), QStringLiteral("T100"), QStringLiteral("TI1"))); // revoked: 0
     exec(QStringLiteral("INSERT INTO BILLING..tbBillOPDailyOut (HospNum, IDNum, RevenueID, DrCr, ItemID, Quantity, Amount) "
                         "VALUES ('T100', 'TO1B', 'CL', 'D', 'CL004', 1, 38000)"));
-    EXPECT_TRUE(HasCathLabCharges(QStringLiteral("T100"), QStringLiteral("TO1B")));
+    EXPECT_TRUE(HasCathLabCharges(conn(), QStringLiteral("T100"), QStringLiteral("TO1B")));
     TableOutOfReach away(conn(), QStringLiteral("BILLING..tbBillDailyBill"));
-    EXPECT_TRUE(HasCathLabCharges(QStringLiteral("T100"), QStringLiteral("TI1"))); // a failed check keeps the case
+    EXPECT_TRUE(HasCathLabCharges(conn(), QStringLiteral("T100"), QStringLiteral("TI1"))); // a failed check keeps the case
     EXPECT_EQ(errorNotices(), 1);
 }
 
@@ -157,12 +157,12 @@ TEST_F(AccountChecksTest, OpenRequestToTheDepartment)
         exec(QStringLiteral("INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, RevenueID, ItemID, RecordStatus) "
                             "VALUES ('TRQ1', 'TI1', ?, 'CL001', ?)"),
              {QString::fromLatin1(c.revenue), c.status});
-        EXPECT_EQ(HasOpenCommunication(QStringLiteral("TI1")), c.open) << c.revenue << " " << c.status.toString().toStdString();
+        EXPECT_EQ(HasOpenCommunication(conn(), QStringLiteral("TI1")), c.open) << c.revenue << " " << c.status.toString().toStdString();
     }
     setParameter(QStringLiteral("CathLabMainRevenueID"), QStringLiteral("LB"));
-    EXPECT_TRUE(HasOpenCommunication(QStringLiteral("TI1")));
+    EXPECT_TRUE(HasOpenCommunication(conn(), QStringLiteral("TI1")));
     TableOutOfReach away(conn(), QStringLiteral("STATION..TBNURSECOMMUNICATIONFILE"));
-    EXPECT_TRUE(HasOpenCommunication(QStringLiteral("TI1")));
+    EXPECT_TRUE(HasOpenCommunication(conn(), QStringLiteral("TI1")));
     EXPECT_EQ(errorNotices(), 1);
 }
 
@@ -185,18 +185,18 @@ TEST_F(AccountChecksTest, ClaimFormRulesFromTheStartDayForPHICPatients)
         exec(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field = 'CF4RequireStart'"));
         if (*c.start) setParameter(QStringLiteral("CF4RequireStart"), QString::fromLatin1(c.start));
         else StationParameters().LoadParameters();
-        EXPECT_EQ(IsCF4Required(QString::fromLatin1(c.idNum)), c.required) << c.start << " " << c.idNum;
+        EXPECT_EQ(IsCF4Required(conn(), QString::fromLatin1(c.idNum)), c.required) << c.start << " " << c.idNum;
     }
     EXPECT_EQ(errorNotices(), 0);
     {
         TableOutOfReach away(conn(), QStringLiteral("PATIENT_DATA..TBOUTPATIENT"));
-        EXPECT_TRUE(IsCF4Required(QStringLiteral("TO1B"))); // the rules still apply after a failure
+        EXPECT_TRUE(IsCF4Required(conn(), QStringLiteral("TO1B"))); // the rules still apply after a failure
     }
     exec(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field = 'CF4RequireStart'"));
     StationParameters().LoadParameters();
     TableOutOfReach away(conn(), QStringLiteral("MEDICARE..tbPHICMembership"));
-    EXPECT_TRUE(IsValidPHICPatient(QStringLiteral("TI2")));
-    EXPECT_TRUE(IsCF4Required(QStringLiteral("TI2")));
+    EXPECT_TRUE(IsValidPHICPatient(conn(), QStringLiteral("TI2")));
+    EXPECT_TRUE(IsCF4Required(conn(), QStringLiteral("TI2")));
     EXPECT_EQ(errorNotices(), 3);
 }
 
@@ -209,11 +209,11 @@ TEST_F(AccountChecksTest, InternationalPatientOnlyForAnExactY)
     for (const Case& c : cases) {
         exec(QStringLiteral("UPDATE PATIENT_DATA..tbMaster SET NationalityID = ? WHERE HospNum = 'T100'"),
              {c.nationality ? QVariant(QString::fromLatin1(c.nationality)) : nullText()});
-        EXPECT_EQ(IsInternationalPatient(QStringLiteral("TI1")), c.international) << (c.nationality ? c.nationality : "-");
-        EXPECT_EQ(IsInternationalPatient(QStringLiteral("TO1B")), c.international);
+        EXPECT_EQ(IsInternationalPatient(conn(), QStringLiteral("TI1")), c.international) << (c.nationality ? c.nationality : "-");
+        EXPECT_EQ(IsInternationalPatient(conn(), QStringLiteral("TO1B")), c.international);
     }
-    EXPECT_FALSE(IsInternationalPatient(QStringLiteral("NOPE")));
+    EXPECT_FALSE(IsInternationalPatient(conn(), QStringLiteral("NOPE")));
     TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..tbCoNationality"));
-    EXPECT_FALSE(IsInternationalPatient(QStringLiteral("TI1")));
+    EXPECT_FALSE(IsInternationalPatient(conn(), QStringLiteral("TI1")));
     EXPECT_EQ(errorNotices(), 1);
 }

@@ -10,7 +10,7 @@ protected:
     {
         return count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbNurseErrLog WHERE ModuleName = 'Nerovia' AND UserID = ? "
                                     "AND ErrSource = ? AND ErrMessage <> ''"),
-                     {ValidatedUserID, QString::fromLatin1(source)});
+                     {DialogAnswers.ValidatedUserID, QString::fromLatin1(source)});
     }
 };
 
@@ -20,10 +20,10 @@ TEST_F(DoctorChecksTest, RateOfTheDoctorForTheClass)
     const Case cases[] = {{"D001", "A", 12000}, {" D001 ", " B ", 11040}, {"D004", "H", 8000 * (1 - 0.08 * 7)},
                           {"D005", "A", 0}, {"D001", "Z", 0}, {"NOPE", "A", 0}, {"D'01", "A", 0}};
     for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(GetDoctorsRate(QString::fromLatin1(c.doctor), QString::fromLatin1(c.rateClass)), c.rate) << c.doctor;
+        EXPECT_DOUBLE_EQ(GetDoctorsRate(conn(), QString::fromLatin1(c.doctor), QString::fromLatin1(c.rateClass)), c.rate) << c.doctor;
     EXPECT_EQ(errorNotices(), 0);
     TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..tbCoDoctorRate"));
-    EXPECT_EQ(GetDoctorsRate(QStringLiteral("D001"), QStringLiteral("A")), 0);
+    EXPECT_EQ(GetDoctorsRate(conn(), QStringLiteral("D001"), QStringLiteral("A")), 0);
     EXPECT_EQ(errorNotices(), 1);
 }
 
@@ -31,9 +31,9 @@ TEST_F(DoctorChecksTest, DoctorBillOnlyForActiveRowsWithAnAmount)
 {
     struct Case { const char* doctor; bool bill; };
     const Case cases[] = {{"D003", true}, {" D003 ", true}, {"D005", false}, {"D001", false}, {"NOPE", false}};
-    for (const Case& c : cases) EXPECT_EQ(HasDoctorBill(QString::fromLatin1(c.doctor)), c.bill) << c.doctor;
+    for (const Case& c : cases) EXPECT_EQ(HasDoctorBill(conn(), QString::fromLatin1(c.doctor)), c.bill) << c.doctor;
     TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..tbCoDoctorBill"));
-    EXPECT_FALSE(HasDoctorBill(QStringLiteral("D003")));
+    EXPECT_FALSE(HasDoctorBill(conn(), QStringLiteral("D003")));
     EXPECT_EQ(errorNotices(), 1);
 }
 
@@ -42,15 +42,15 @@ TEST_F(DoctorChecksTest, S2LicenceUsesTheCodeAsPassed)
     exec(QStringLiteral("UPDATE BUILD_FILE..tbCoDoctor SET S2Number = NULL WHERE DoctorID = 'D005'"));
     struct Case { const char* doctor; bool licensed; };
     const Case cases[] = {{"D001", true}, {"D007", true}, {"D003", false}, {"D005", false}, {" D001", false}, {"NOPE", false}};
-    for (const Case& c : cases) EXPECT_EQ(DoctorHasS2License(QString::fromLatin1(c.doctor)), c.licensed) << c.doctor;
+    for (const Case& c : cases) EXPECT_EQ(DoctorHasS2License(conn(), QString::fromLatin1(c.doctor)), c.licensed) << c.doctor;
     EXPECT_EQ(errorNotices(), 0);
 }
 
 TEST_F(DoctorChecksTest, FailedLicenceCheckIsLoggedShownAndRefuses)
 {
-    ValidatedUserID = QStringLiteral("CL002");
+    DialogAnswers.ValidatedUserID = QStringLiteral("CL002");
     TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..tbCoDoctor"));
-    EXPECT_FALSE(DoctorHasS2License(QStringLiteral("D001")));
+    EXPECT_FALSE(DoctorHasS2License(conn(), QStringLiteral("D001")));
     EXPECT_EQ(errorNotices(), 1);
     EXPECT_EQ(errorLogRows("CheckS2License (fn)"), 1);
 }
@@ -61,28 +61,28 @@ TEST_F(DoctorChecksTest, RegulatedDrugByTheStationsClass)
     struct Case { const char* item; bool regulated; };
     const Case cases[] = {{"MED0101", true}, {"MED0103", true}, {"MED0201", false}, {"MED0401", false}, {"NOPE", false},
                           {" MED0101", false}};
-    for (const Case& c : cases) EXPECT_EQ(IsRegulatedDrug(QString::fromLatin1(c.item)), c.regulated) << c.item;
+    for (const Case& c : cases) EXPECT_EQ(IsRegulatedDrug(conn(), QString::fromLatin1(c.item)), c.regulated) << c.item;
 
     // Without the parameter no item is regulated, an unclassified one included.
     exec(QStringLiteral("DELETE FROM STATION..tbNurseSetup WHERE Field = 'RegulatedDrugsClassID'"));
     StationParameters().LoadParameters();
-    EXPECT_FALSE(IsRegulatedDrug(QStringLiteral("MED0101")));
-    EXPECT_FALSE(IsRegulatedDrug(QStringLiteral("MED0401")));
+    EXPECT_FALSE(IsRegulatedDrug(conn(), QStringLiteral("MED0101")));
+    EXPECT_FALSE(IsRegulatedDrug(conn(), QStringLiteral("MED0401")));
     EXPECT_EQ(errorNotices(), 0);
 }
 
 TEST_F(DoctorChecksTest, FailedRegulatedDrugCheckKeepsTheLicenceCheck)
 {
-    ValidatedUserID = QStringLiteral("CL003");
+    DialogAnswers.ValidatedUserID = QStringLiteral("CL003");
     {
         TableOutOfReach away(conn(), QStringLiteral("INVENTORY..TBINVMASTER"));
-        EXPECT_TRUE(IsRegulatedDrug(QStringLiteral("MED0201")));
+        EXPECT_TRUE(IsRegulatedDrug(conn(), QStringLiteral("MED0201")));
         EXPECT_EQ(errorNotices(), 1);
         EXPECT_EQ(errorLogRows("CheckRegulatedDrug (fn)"), 1);
     }
     // When the log cannot be written either, the user is still told and the answer still refuses.
     TableOutOfReach logAway(conn(), QStringLiteral("STATION..tbNurseErrLog"));
     TableOutOfReach away(conn(), QStringLiteral("INVENTORY..TBINVMASTER"));
-    EXPECT_TRUE(IsRegulatedDrug(QStringLiteral("MED0201")));
+    EXPECT_TRUE(IsRegulatedDrug(conn(), QStringLiteral("MED0201")));
     EXPECT_EQ(errorNotices(), 2);
 }

@@ -27,17 +27,17 @@ protected:
 
 TEST_F(PatientLookupsTest, RoomClassAndOutPatientRateType)
 {
-    EXPECT_EQ(GetRoomClassification(QStringLiteral("203")), QStringLiteral("B"));
-    EXPECT_EQ(GetRoomClassification(QStringLiteral(" 215 ")), QStringLiteral("H"));
-    EXPECT_EQ(GetRoomClassification(QStringLiteral("999")), QString());
-    EXPECT_EQ(GetOPDRateType(QStringLiteral(" TO1B ")), QStringLiteral("F"));
+    EXPECT_EQ(GetRoomClassification(conn(), QStringLiteral("203")), QStringLiteral("B"));
+    EXPECT_EQ(GetRoomClassification(conn(), QStringLiteral(" 215 ")), QStringLiteral("H"));
+    EXPECT_EQ(GetRoomClassification(conn(), QStringLiteral("999")), QString());
+    EXPECT_EQ(GetOPDRateType(conn(), QStringLiteral(" TO1B ")), QStringLiteral("F"));
     addOutPatient(QStringLiteral("TO2B"), QStringLiteral("T100"), QDateTime(QDate(2026, 11, 26), QTime(8, 0)), QString());
-    EXPECT_EQ(GetOPDRateType(QStringLiteral("TO2B")), QString());
+    EXPECT_EQ(GetOPDRateType(conn(), QStringLiteral("TO2B")), QString());
     // A null read straight into a text is an error that reaches the caller.
     exec(QStringLiteral("INSERT INTO BUILD_FILE..tbCoRoom (RoomID, StationID, RoomClass) VALUES ('299', '2F', NULL)"));
-    EXPECT_THROW(GetRoomClassification(QStringLiteral("299")), DbError);
+    EXPECT_THROW(GetRoomClassification(conn(), QStringLiteral("299")), DbError);
     addOutPatient(QStringLiteral("TO3B"), QStringLiteral("T100"), QDateTime(QDate(2026, 11, 26), QTime(8, 0)), QStringLiteral("X"));
-    EXPECT_THROW(GetOPDRateType(QStringLiteral("TO3B")), DbError);
+    EXPECT_THROW(GetOPDRateType(conn(), QStringLiteral("TO3B")), DbError);
 }
 
 TEST_F(PatientLookupsTest, RateClass)
@@ -57,12 +57,12 @@ TEST_F(PatientLookupsTest, RateClass)
     for (const Case& c : cases) {
         const QString id = QString::fromLatin1(c.idNum);
         if (c.special) setSpecial(id, *c.special ? QVariant(QString::fromLatin1(c.special)) : nullText());
-        EXPECT_EQ(GetRateClass(id, QString::fromLatin1(c.type), QString::fromLatin1(c.room)), QString::fromLatin1(c.rate))
+        EXPECT_EQ(GetRateClass(conn(), id, QString::fromLatin1(c.type), QString::fromLatin1(c.room)), QString::fromLatin1(c.rate))
             << c.idNum << " special " << (c.special ? c.special : "-") << " type '" << c.type << "'";
     }
     EXPECT_EQ(errorNotices(), 0);
     setSpecial(QStringLiteral("TI1"), QStringLiteral("X")); // no number: the look-up fails
-    EXPECT_EQ(GetRateClass(QStringLiteral("TI1"), QStringLiteral("I"), QStringLiteral("215")), QStringLiteral("A"));
+    EXPECT_EQ(GetRateClass(conn(), QStringLiteral("TI1"), QStringLiteral("I"), QStringLiteral("215")), QStringLiteral("A"));
     EXPECT_EQ(errorNotices(), 1);
 }
 
@@ -74,28 +74,28 @@ TEST_F(PatientLookupsTest, PackageRateIsTextWithASignPosition)
                           {"PKG-CAG", "F", ""}, {"PKG-CAG", "", ""}, {"NOPE", "A", ""}, {"TPK", "A", " 1500.5"},
                           {"TPK", "B", "-20"}};
     for (const Case& c : cases)
-        EXPECT_EQ(GetPackageRate(QString::fromLatin1(c.package), QString::fromLatin1(c.rateClass)), QString::fromLatin1(c.out))
+        EXPECT_EQ(GetPackageRate(conn(), QString::fromLatin1(c.package), QString::fromLatin1(c.rateClass)), QString::fromLatin1(c.out))
             << c.package << " " << c.rateClass;
-    EXPECT_THROW(GetPackageRate(QStringLiteral("PKG-PPM"), QStringLiteral("E")), DbError); // a null price
+    EXPECT_THROW(GetPackageRate(conn(), QStringLiteral("PKG-PPM"), QStringLiteral("E")), DbError); // a null price
 }
 
 TEST_F(PatientLookupsTest, HospitalNumberCaseNumberAndPrecautions)
 {
     exec(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatientHistory (IDNum, Precautions) VALUES ('TI1', 'IODINE ALLERGY')"));
     exec(QStringLiteral("INSERT INTO PATIENT_DATA..tbOutPatientHistory (IDNum, Precautions) VALUES ('TO1B', 'LATEX'), ('TI1B', NULL)"));
-    EXPECT_EQ(GetHospNum(QStringLiteral("TI1")), QStringLiteral("T100"));
-    EXPECT_EQ(GetHospNum(QStringLiteral("TO1B")), QStringLiteral("T100"));
-    EXPECT_EQ(GetHospNum(QStringLiteral("NOPE")), QString());
-    EXPECT_EQ(GetHospNum(QStringLiteral("X' OR '1'='1")), QString());
-    EXPECT_EQ(GetPrecautions(QStringLiteral(" TI1 ")), QStringLiteral("IODINE ALLERGY"));
-    EXPECT_EQ(GetPrecautions(QStringLiteral("TO1B")), QStringLiteral("LATEX"));
-    EXPECT_EQ(GetPrecautions(QStringLiteral("TO1B ")), QString()); // trailing blank: the in-patient history
-    EXPECT_EQ(GetPrecautions(QStringLiteral("TI1B")), QString());  // null precautions
-    EXPECT_EQ(GetCathLabNum(QStringLiteral("TI1")), QStringLiteral(" A U T O "));
+    EXPECT_EQ(GetHospNum(conn(), QStringLiteral("TI1")), QStringLiteral("T100"));
+    EXPECT_EQ(GetHospNum(conn(), QStringLiteral("TO1B")), QStringLiteral("T100"));
+    EXPECT_EQ(GetHospNum(conn(), QStringLiteral("NOPE")), QString());
+    EXPECT_EQ(GetHospNum(conn(), QStringLiteral("X' OR '1'='1")), QString());
+    EXPECT_EQ(GetPrecautions(conn(), QStringLiteral(" TI1 ")), QStringLiteral("IODINE ALLERGY"));
+    EXPECT_EQ(GetPrecautions(conn(), QStringLiteral("TO1B")), QStringLiteral("LATEX"));
+    EXPECT_EQ(GetPrecautions(conn(), QStringLiteral("TO1B ")), QString()); // trailing blank: the in-patient history
+    EXPECT_EQ(GetPrecautions(conn(), QStringLiteral("TI1B")), QString());  // null precautions
+    EXPECT_EQ(GetCathLabNum(conn(), QStringLiteral("TI1")), QStringLiteral(" A U T O "));
     exec(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLPatient (CathLabNum, IDNum, HospNum, RecordStatus) VALUES "
                         "('CL-T-1', 'TI1', 'T100', 'R'), ('CL-T-2', 'TO1B', 'T100', 'X')"));
-    EXPECT_EQ(GetCathLabNum(QStringLiteral("TI1")), QStringLiteral(" A U T O "));
-    EXPECT_EQ(GetCathLabNum(QStringLiteral("TO1B")), QStringLiteral("CL-T-2"));
+    EXPECT_EQ(GetCathLabNum(conn(), QStringLiteral("TI1")), QStringLiteral(" A U T O "));
+    EXPECT_EQ(GetCathLabNum(conn(), QStringLiteral("TO1B")), QStringLiteral("CL-T-2"));
     EXPECT_EQ(errorNotices(), 0);
 }
 
@@ -103,15 +103,15 @@ TEST_F(PatientLookupsTest, TrappedLookUpsShowTheNoticeAndAnswerEmpty)
 {
     {
         TableOutOfReach away(conn(), QStringLiteral("CLINICAL_AREA..tbCLPatient"));
-        EXPECT_EQ(GetCathLabNum(QStringLiteral("TI1")), QString());
+        EXPECT_EQ(GetCathLabNum(conn(), QStringLiteral("TI1")), QString());
     }
     {
         TableOutOfReach away(conn(), QStringLiteral("PATIENT_DATA..tbPatientHistory"));
-        EXPECT_EQ(GetPrecautions(QStringLiteral("TI1")), QString());
+        EXPECT_EQ(GetPrecautions(conn(), QStringLiteral("TI1")), QString());
     }
     {
         TableOutOfReach away(conn(), QStringLiteral("PATIENT_DATA..TBOUTPATIENT"));
-        EXPECT_EQ(GetHospNum(QStringLiteral("TO1B")), QString());
+        EXPECT_EQ(GetHospNum(conn(), QStringLiteral("TO1B")), QString());
     }
     EXPECT_EQ(errorNotices(), 3);
 }
@@ -121,16 +121,16 @@ TEST_F(PatientLookupsTest, PackageAndAccountFlags)
     exec(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient2 (IDNum, PackageID, OkeyCL, PatientsMed) VALUES "
                         "('TI1', 'PKG-PCI', 0, 1), ('TI2', NULL, NULL, NULL), ('TI3', 'NOPKG', 1, 0)"));
     exec(QStringLiteral("UPDATE PATIENT_DATA..TBOUTPATIENT SET PackageID = 'PKG-CAG' WHERE IDNum = 'TO1B'"));
-    EXPECT_EQ(GetPatientPackage(QStringLiteral(" TI1 "), QStringLiteral(" I ")), QStringLiteral("PTCA WITH ONE STENT PACKAGE"));
-    EXPECT_EQ(GetPatientPackage(QStringLiteral("TI3"), QStringLiteral("I")), QString());
-    EXPECT_EQ(GetPatientPackage(QStringLiteral("NOPE"), QStringLiteral("I")), QString());
-    EXPECT_EQ(GetPatientPackage(QStringLiteral("TO1B"), QStringLiteral("O")), QStringLiteral("CORONARY ANGIOGRAM PACKAGE"));
+    EXPECT_EQ(GetPatientPackage(conn(), QStringLiteral(" TI1 "), QStringLiteral(" I ")), QStringLiteral("PTCA WITH ONE STENT PACKAGE"));
+    EXPECT_EQ(GetPatientPackage(conn(), QStringLiteral("TI3"), QStringLiteral("I")), QString());
+    EXPECT_EQ(GetPatientPackage(conn(), QStringLiteral("NOPE"), QStringLiteral("I")), QString());
+    EXPECT_EQ(GetPatientPackage(conn(), QStringLiteral("TO1B"), QStringLiteral("O")), QStringLiteral("CORONARY ANGIOGRAM PACKAGE"));
 
     struct Case { const char* idNum; bool okeyCL, ownMeds; };
     const Case cases[] = {{"TI1", true, true}, {"TI2", true, false}, {"TI3", false, false}, {"NOPE", false, false}};
     for (const Case& c : cases) {
-        EXPECT_EQ(GetOkeyCL(QString::fromLatin1(c.idNum)), c.okeyCL) << c.idNum;
-        EXPECT_EQ(GetPatientsMedFlag(QString::fromLatin1(c.idNum)), c.ownMeds) << c.idNum;
+        EXPECT_EQ(GetOkeyCL(conn(), QString::fromLatin1(c.idNum)), c.okeyCL) << c.idNum;
+        EXPECT_EQ(GetPatientsMedFlag(conn(), QString::fromLatin1(c.idNum)), c.ownMeds) << c.idNum;
     }
 }
 
@@ -140,15 +140,15 @@ TEST_F(PatientLookupsTest, SeniorCitizenByAgeOnAdmission)
     addPerson(QStringLiteral("T400"), QDate(1966, 11, 21));
     addInPatient(QStringLiteral("TI3"), QStringLiteral("T300"));
     addInPatient(QStringLiteral("TI4"), QStringLiteral("T400"));
-    EXPECT_TRUE(IsSeniorCitizen(QStringLiteral("TI3")));  // 60 on the day of admission
-    EXPECT_FALSE(IsSeniorCitizen(QStringLiteral("TI4")));
-    EXPECT_FALSE(IsSeniorCitizen(QStringLiteral("TI1")));
-    EXPECT_FALSE(IsSeniorCitizen(QStringLiteral("NOPE")));
+    EXPECT_TRUE(IsSeniorCitizen(conn(), QStringLiteral("TI3")));  // 60 on the day of admission
+    EXPECT_FALSE(IsSeniorCitizen(conn(), QStringLiteral("TI4")));
+    EXPECT_FALSE(IsSeniorCitizen(conn(), QStringLiteral("TI1")));
+    EXPECT_FALSE(IsSeniorCitizen(conn(), QStringLiteral("NOPE")));
 }
 
 TEST_F(PatientLookupsTest, ConfinedPatientIsToldAndRefused)
 {
-    EXPECT_TRUE(IsCurrentlyConfined(QStringLiteral("T100")));
+    EXPECT_TRUE(IsCurrentlyConfined(conn(), QStringLiteral("T100")));
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_EQ(UiScript::shown()[0].text, QStringLiteral("Computer record shows that the patient is currently confined!"));
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
@@ -156,10 +156,10 @@ TEST_F(PatientLookupsTest, ConfinedPatientIsToldAndRefused)
     UiScript::reset();
     addInPatient(QStringLiteral("TI9"), QStringLiteral("T200"), QDateTime(QDate(2026, 10, 1), QTime(8, 0)),
                  QDateTime(QDate(2026, 10, 4), QTime(8, 0)));
-    EXPECT_FALSE(IsCurrentlyConfined(QStringLiteral("T200")));
+    EXPECT_FALSE(IsCurrentlyConfined(conn(), QStringLiteral("T200")));
     EXPECT_TRUE(UiScript::shown().isEmpty());
     TableOutOfReach away(conn(), QStringLiteral("PATIENT_DATA..tbPatient"));
-    EXPECT_TRUE(IsCurrentlyConfined(QStringLiteral("T200"))); // a failed check refuses
+    EXPECT_TRUE(IsCurrentlyConfined(conn(), QStringLiteral("T200"))); // a failed check refuses
     EXPECT_EQ(errorNotices(), 1);
 }
 
@@ -172,22 +172,22 @@ TEST_F(PatientLookupsTest, OpenDepartmentCase)
         const QString id = QString::fromLatin1(idNum);
         exec(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLPatient (CathLabNum, IDNum, HospNum, DateDischarged, RecordStatus) "
                             "VALUES (?, ?, ?, ?, ?)"),
-             {QString::fromLatin1(no), id, GetHospNum(id), closed.isValid() ? closed : nullDate(), QString::fromLatin1(status)});
+             {QString::fromLatin1(no), id, GetHospNum(conn(), id), closed.isValid() ? closed : nullDate(), QString::fromLatin1(status)});
     };
-    EXPECT_FALSE(HasOpenCathCase(QStringLiteral("T200")));      // no case
+    EXPECT_FALSE(HasOpenCathCase(conn(), QStringLiteral("T200")));      // no case
     addCase("CL-T-1", "TD1", "X", {});
-    EXPECT_FALSE(HasOpenCathCase(QStringLiteral("T200")));      // open case of a discharged stay
+    EXPECT_FALSE(HasOpenCathCase(conn(), QStringLiteral("T200")));      // open case of a discharged stay
     addCase("CL-T-2", "TI2", "R", {});
-    EXPECT_FALSE(HasOpenCathCase(QStringLiteral("T200")));      // revoked
+    EXPECT_FALSE(HasOpenCathCase(conn(), QStringLiteral("T200")));      // revoked
     addCase("CL-T-3", "TI2", "X", QDateTime(QDate(2026, 11, 27), QTime(8, 0)));
-    EXPECT_FALSE(HasOpenCathCase(QStringLiteral("T200")));      // closed case
+    EXPECT_FALSE(HasOpenCathCase(conn(), QStringLiteral("T200")));      // closed case
     addCase("CL-T-4", "TI2", "X", {});
-    EXPECT_TRUE(HasOpenCathCase(QStringLiteral("T200")));       // a later open case of the current stay counts too
+    EXPECT_TRUE(HasOpenCathCase(conn(), QStringLiteral("T200")));       // a later open case of the current stay counts too
     addCase("CL-T-5", "TO1B", "X", {});
-    EXPECT_TRUE(HasOpenCathCase(QStringLiteral("T100")));       // out-patient visit not discharged
+    EXPECT_TRUE(HasOpenCathCase(conn(), QStringLiteral("T100")));       // out-patient visit not discharged
     EXPECT_EQ(errorNotices(), 0);
     TableOutOfReach away(conn(), QStringLiteral("CLINICAL_AREA..tbCLPatient"));
-    EXPECT_TRUE(HasOpenCathCase(QStringLiteral("T300")));       // a failed check refuses
+    EXPECT_TRUE(HasOpenCathCase(conn(), QStringLiteral("T300")));       // a failed check refuses
     EXPECT_EQ(errorNotices(), 1);
 }
 
@@ -195,13 +195,13 @@ TEST_F(PatientLookupsTest, DischargedByTheLastCharacterOfTheNumberAsPassed)
 {
     const QVariant dcr = QDateTime(QDate(2026, 11, 26), QTime(15, 0));
     exec(QStringLiteral("UPDATE PATIENT_DATA..TBOUTPATIENT SET DcrDate = ? WHERE IDNum = 'TO1B'"), {dcr});
-    EXPECT_TRUE(IsDischarged(QStringLiteral("TO1B")));
-    EXPECT_FALSE(IsDischarged(QStringLiteral("TO1B "))); // the blank sends it to the in-patient table
-    EXPECT_FALSE(IsDischarged(QStringLiteral("TI1")));
+    EXPECT_TRUE(IsDischarged(conn(), QStringLiteral("TO1B")));
+    EXPECT_FALSE(IsDischarged(conn(), QStringLiteral("TO1B "))); // the blank sends it to the in-patient table
+    EXPECT_FALSE(IsDischarged(conn(), QStringLiteral("TI1")));
     exec(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET DcrDate = ? WHERE IDNum = 'TI1'"), {dcr});
-    EXPECT_TRUE(IsDischarged(QStringLiteral("TI1")));
+    EXPECT_TRUE(IsDischarged(conn(), QStringLiteral("TI1")));
     TableOutOfReach away(conn(), QStringLiteral("PATIENT_DATA..tbPatient"));
-    EXPECT_FALSE(IsDischarged(QStringLiteral("TI1")));
+    EXPECT_FALSE(IsDischarged(conn(), QStringLiteral("TI1")));
     EXPECT_EQ(errorNotices(), 1);
 }
 
@@ -224,27 +224,27 @@ TEST_F(PackageInfoTest, ExecutivePackageVipAndSeniorCitizen)
 {
     ws.window.setWindowTitle(QStringLiteral("Clinical Procedure"));
     ws.txtID->setText(QStringLiteral("TI1"));
-    LoadPatientPackageInfo();
+    LoadPatientPackageInfo(conn());
     EXPECT_EQ(ws.window.windowTitle(), QStringLiteral("Executive Package Type : EXECUTIVE CARDIAC CHECK-UP")
                                            + QString(10, QLatin1Char(' ')) + QStringLiteral("( Patient is Tag As VIP PATIENT )")
                                            + QStringLiteral(" ( Patient is Senior Citizen )"));
-    EXPECT_EQ(PatientTransplantID, QStringLiteral("0"));
-    EXPECT_EQ(PatientTransplantText, QStringLiteral("Non_Transplant"));
-    EXPECT_EQ(PatientDialysisID, QStringLiteral("2"));
-    EXPECT_EQ(PatientDialysisText, QStringLiteral("Post-Dialysis"));
+    EXPECT_EQ(Selection.PatientTransplantID, QStringLiteral("0"));
+    EXPECT_EQ(Selection.PatientTransplantText, QStringLiteral("Non_Transplant"));
+    EXPECT_EQ(Selection.PatientDialysisID, QStringLiteral("2"));
+    EXPECT_EQ(Selection.PatientDialysisText, QStringLiteral("Post-Dialysis"));
 }
 
 TEST_F(PackageInfoTest, AdmissionPackageIsAppendedAgainOnEveryCall)
 {
-    PatientDialysisText = QStringLiteral("None");
+    Selection.PatientDialysisText = QStringLiteral("None");
     ws.window.setWindowTitle(QStringLiteral("Package Type : CORONARY ANGIOGRAM PACKAGE "));
     ws.txtID->setText(QStringLiteral("TI2"));
-    LoadPatientPackageInfo();
+    LoadPatientPackageInfo(conn());
     const QString once = QStringLiteral("Package Type : CORONARY ANGIOGRAM PACKAGEExecutive Package Type : CORONARY ANGIOGRAM PACKAGE");
     EXPECT_EQ(ws.window.windowTitle(), once);
-    EXPECT_EQ(PatientTransplantText, QStringLiteral("Transplant"));
-    EXPECT_EQ(PatientDialysisText, QStringLiteral("None")); // code 7 leaves the text alone
-    LoadPatientPackageInfo();
+    EXPECT_EQ(Selection.PatientTransplantText, QStringLiteral("Transplant"));
+    EXPECT_EQ(Selection.PatientDialysisText, QStringLiteral("None")); // code 7 leaves the text alone
+    LoadPatientPackageInfo(conn());
     EXPECT_EQ(ws.window.windowTitle(), once + QStringLiteral("Executive Package Type : CORONARY ANGIOGRAM PACKAGE"));
 }
 
@@ -252,15 +252,15 @@ TEST_F(PackageInfoTest, NoRowChangesNothingAndTagsAreStored)
 {
     ws.window.setWindowTitle(QStringLiteral("Clinical Procedure"));
     ws.txtID->setText(QStringLiteral("NOPE"));
-    PatientTransplantID = QStringLiteral("X");
-    LoadPatientPackageInfo();
+    Selection.PatientTransplantID = QStringLiteral("X");
+    LoadPatientPackageInfo(conn());
     EXPECT_EQ(ws.window.windowTitle(), QStringLiteral("Clinical Procedure"));
-    EXPECT_EQ(PatientTransplantID, QStringLiteral("X"));
+    EXPECT_EQ(Selection.PatientTransplantID, QStringLiteral("X"));
 
     ws.txtID->setText(QStringLiteral("TI2"));
-    PatientTransplantID = QStringLiteral("0");
-    PatientDialysisID = QStringLiteral("1");
-    UpdatePatientOtherInfo();
+    Selection.PatientTransplantID = QStringLiteral("0");
+    Selection.PatientDialysisID = QStringLiteral("1");
+    UpdatePatientOtherInfo(conn());
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient2 WHERE IDNum = 'TI2' AND transplantID = '0' "
                                    "AND dialysisID = '1'")),
               1);

@@ -46,11 +46,11 @@ protected:
         SharedTest::SetUp();
         m_search.reset(ComponentFactory::createAs<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch")));
         m_search->setConnection(&conn());
-        CodeSearch = m_search.get();
+        Session.CodeSearch = m_search.get();
     }
     void TearDown() override
     {
-        CodeSearch = nullptr;
+        Session.CodeSearch = nullptr;
         SharedTest::TearDown();
     }
     int show() { return runModal(frmRequestingDoctor::instance()); }
@@ -59,11 +59,11 @@ protected:
 
 TEST_F(RequestingDoctorTest, AttendingDoctorIsLookedUpWhenTheDialogOpens)
 {
-    AttendingDoctorCode = QStringLiteral("D002");
-    RequestingDoctorID = QStringLiteral("OLD");
+    Selection.AttendingDoctorCode = QStringLiteral("D002");
+    DialogAnswers.RequestingDoctorID = QStringLiteral("OLD");
     UiScript::queueDialog(QStringLiteral("frmRequestingDoctor"), [](QDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Enter Requesting Doctor"));
-        EXPECT_EQ(RequestingDoctorID, QString()); // emptied by the load
+        EXPECT_EQ(DialogAnswers.RequestingDoctorID, QString()); // emptied by the load
         EXPECT_EQ(codeBox(d)->text(), QStringLiteral("D002"));
         EXPECT_EQ(nameBox(d)->text(), QStringLiteral("MAGSAYSAY, ELENA"));
         EXPECT_FALSE(nameBox(d)->isEnabled());
@@ -71,8 +71,8 @@ TEST_F(RequestingDoctorTest, AttendingDoctorIsLookedUpWhenTheDialogOpens)
         QTest::mouseClick(dialog(d)->cmdOption, Qt::LeftButton);
     });
     EXPECT_EQ(show(), QDialog::Accepted);
-    EXPECT_EQ(RequestingDoctorID, QStringLiteral("D002"));
-    EXPECT_EQ(RequestingDoctorName, QStringLiteral("MAGSAYSAY, ELENA"));
+    EXPECT_EQ(DialogAnswers.RequestingDoctorID, QStringLiteral("D002"));
+    EXPECT_EQ(DialogAnswers.RequestingDoctorName, QStringLiteral("MAGSAYSAY, ELENA"));
     EXPECT_EQ(UiScript::dialogsRun(), QStringList{QStringLiteral("frmRequestingDoctor")}); // exact code: no list
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
@@ -98,8 +98,8 @@ TEST_F(RequestingDoctorTest, LeavingAnEmptyCodeOpensTheWholeDoctorList)
         QTest::mouseClick(dialog(d)->cmdOption, Qt::LeftButton);
     });
     EXPECT_EQ(show(), QDialog::Accepted);
-    EXPECT_EQ(RequestingDoctorID, QStringLiteral("D004"));
-    EXPECT_EQ(RequestingDoctorName, QStringLiteral("LACSON, TERESITA"));
+    EXPECT_EQ(DialogAnswers.RequestingDoctorID, QStringLiteral("D004"));
+    EXPECT_EQ(DialogAnswers.RequestingDoctorName, QStringLiteral("LACSON, TERESITA"));
 }
 
 TEST_F(RequestingDoctorTest, DoctorOutsideTheListIsCodeZeroWithATypedName)
@@ -124,8 +124,8 @@ TEST_F(RequestingDoctorTest, DoctorOutsideTheListIsCodeZeroWithATypedName)
         QTest::mouseClick(dialog(d)->cmdOption, Qt::LeftButton);
     });
     EXPECT_EQ(show(), QDialog::Accepted);
-    EXPECT_EQ(RequestingDoctorID, QStringLiteral("0"));
-    EXPECT_EQ(RequestingDoctorName, QStringLiteral(" DR. ONEIL ")); // OK does not trim
+    EXPECT_EQ(DialogAnswers.RequestingDoctorID, QStringLiteral("0"));
+    EXPECT_EQ(DialogAnswers.RequestingDoctorName, QStringLiteral(" DR. ONEIL ")); // OK does not trim
 }
 
 TEST_F(RequestingDoctorTest, UnknownCodeKeepsTheFocusAndTheLookUpButtonSaysSoToo)
@@ -150,8 +150,8 @@ TEST_F(RequestingDoctorTest, UnknownCodeKeepsTheFocusAndTheLookUpButtonSaysSoToo
         EXPECT_EQ(nameBox(d)->text(), QStringLiteral("VILLANUEVA, CARMELA"));
     });
     EXPECT_EQ(show(), QDialog::Rejected); // closed by its frame
-    EXPECT_EQ(RequestingDoctorID, QString());
-    EXPECT_EQ(RequestingDoctorName, QString());
+    EXPECT_EQ(DialogAnswers.RequestingDoctorID, QString());
+    EXPECT_EQ(DialogAnswers.RequestingDoctorName, QString());
 }
 
 TEST_F(RequestingDoctorTest, OkChecksTheCodeBoxItLeaves)
@@ -163,8 +163,8 @@ TEST_F(RequestingDoctorTest, OkChecksTheCodeBoxItLeaves)
         QTest::mouseClick(dialog(d)->cmdOption, Qt::LeftButton);
     });
     EXPECT_EQ(show(), QDialog::Accepted);
-    EXPECT_EQ(RequestingDoctorID, QStringLiteral("D007"));
-    EXPECT_EQ(RequestingDoctorName, QStringLiteral("PEÑAFLOR, JOSE"));
+    EXPECT_EQ(DialogAnswers.RequestingDoctorID, QStringLiteral("D007"));
+    EXPECT_EQ(DialogAnswers.RequestingDoctorName, QStringLiteral("PEÑAFLOR, JOSE"));
 
     // A cancelled list answers nothing and keeps the dialog open.
     UiScript::queueDialog(QStringLiteral("frmRequestingDoctor"), [](QDialog* d) {
@@ -178,5 +178,5 @@ TEST_F(RequestingDoctorTest, OkChecksTheCodeBoxItLeaves)
         EXPECT_EQ(UiScript::lastText(), QStringLiteral("Doctor code not exist!"));
     });
     EXPECT_EQ(show(), QDialog::Rejected);
-    EXPECT_EQ(RequestingDoctorID, QString());
+    EXPECT_EQ(DialogAnswers.RequestingDoctorID, QString());
 }

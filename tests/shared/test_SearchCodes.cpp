@@ -68,7 +68,7 @@ TEST_F(SearchCodesTest, TypedPackageCodeIsLookedUp)
 
 TEST_F(SearchCodesTest, EmptyPackageCodeOpensThePickerOnTheActivePackages)
 {
-    SelectedHospNum = QStringLiteral("100007");
+    Selection.SelectedHospNum = QStringLiteral("100007");
     UiScript::queueDialog(QStringLiteral("frmSearchCodes"), [](QDialog* d) {
         frmSearchCodes* f = picker(d);
         EXPECT_EQ(f->windowTitle(), QStringLiteral("Package Codes"));

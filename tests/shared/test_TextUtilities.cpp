@@ -109,7 +109,7 @@ TEST_F(AgeTest, AgeInWholeYearsAtTheServerDate)
     EXPECT_EQ(GetAgeYears(QStringLiteral("  /  /    ")), 0);
     EXPECT_EQ(GetAgeYears(QStringLiteral("02/30/1980")), 0);
     EXPECT_EQ(GetAgeYears(QStringLiteral("not a date")), 0);
-    EXPECT_EQ(ServerDate.date(), today);
+    EXPECT_EQ(Session.ServerDate.date(), today);
 }
 
 TEST(ClinicalText, AppendsPiecesWithTheirOwnFontColourAndItalic)

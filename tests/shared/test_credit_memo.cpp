@@ -16,8 +16,8 @@ protected:
     }
     void stageTwo(const QString& user, const QString& idNum, const QString& cm)
     {
-        AppendCreditMemo(user, cm, QStringLiteral("HEPARIN 5,000 IU/ML VIAL"), 2, 760, QStringLiteral("CS000104"), 0, idNum);
-        AppendCreditMemo(user, cm, QStringLiteral("NITROGLYCERIN 5 MG/ML AMPULE"), 1, 185.5, QStringLiteral("CS000104"), 0, idNum);
+        AppendCreditMemo(conn(), user, cm, QStringLiteral("HEPARIN 5,000 IU/ML VIAL"), 2, 760, QStringLiteral("CS000104"), 0, idNum);
+        AppendCreditMemo(conn(), user, cm, QStringLiteral("NITROGLYCERIN 5 MG/ML AMPULE"), 1, 185.5, QStringLiteral("CS000104"), 0, idNum);
     }
 };
 
@@ -25,7 +25,7 @@ TEST_F(CreditMemos, StagedLinesFollowTheCallersTransaction)
 {
     {
         TransactionGuard tx(conn());
-        EraseCreditMemo(QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral("100777"));
+        EraseCreditMemo(conn(), QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral("100777"));
         stageTwo(QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral("100777"));
         EXPECT_EQ(staged(), 2);
         // the guard goes out of scope without a commit
@@ -57,23 +57,23 @@ TEST_F(CreditMemos, EraseRemovesOnlyThatUsersMemoOfThatAdmission)
     stageTwo(QStringLiteral("CL002"), QStringLiteral("2026000006"), QStringLiteral("100777"));
     stageTwo(QStringLiteral("CL001"), QStringLiteral("2026000007"), QStringLiteral("100777"));
     stageTwo(QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral("100778"));
-    EraseCreditMemo(QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral("100777"));
+    EraseCreditMemo(conn(), QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral("100777"));
     EXPECT_EQ(staged(), 6);
     EXPECT_EQ(staged(QStringLiteral("UserID = ? AND IDNum = ? AND RefNum = ?"), {"CL001", "2026000006", "100777"}), 0);
     // the procedures get the numbers as given: a blank makes another memo
-    EraseCreditMemo(QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral(" 100778"));
+    EraseCreditMemo(conn(), QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral(" 100778"));
     EXPECT_EQ(staged(), 6);
 }
 
 TEST_F(CreditMemos, DescriptionIsCutTo90AndOversizedTextsAreRefused)
 {
     const QString longText = QString(95, QLatin1Char('D'));
-    AppendCreditMemo(QStringLiteral("CL001"), QStringLiteral("100777"), longText, 1, 10, QStringLiteral("CS1"), 0,
+    AppendCreditMemo(conn(), QStringLiteral("CL001"), QStringLiteral("100777"), longText, 1, 10, QStringLiteral("CS1"), 0,
                      QStringLiteral("2026000006"));
     EXPECT_EQ(DbValue::text(conn().scalar(QStringLiteral("SELECT Description FROM INVENTORY..tbInvCMPrint"))), longText.left(90));
     // a number longer than the procedure takes is an error, never cut short silently
-    EXPECT_THROW(EraseCreditMemo(QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral("12345678901")), DbError);
-    EXPECT_THROW(AppendCreditMemo(QStringLiteral("CL001"), QStringLiteral("100777"), QStringLiteral("X"), 1, 1,
+    EXPECT_THROW(EraseCreditMemo(conn(), QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral("12345678901")), DbError);
+    EXPECT_THROW(AppendCreditMemo(conn(), QStringLiteral("CL001"), QStringLiteral("100777"), QStringLiteral("X"), 1, 1,
                                   QStringLiteral("CS1"), 0, QStringLiteral("2026000006-XX")),
                  DbError);
     EXPECT_EQ(staged(), 1);
@@ -85,28 +85,28 @@ TEST_F(CreditMemos, UsedNumbersAreThoseOnTheStockCard)
                                   "('2026000007', 'SUP0001', 'CS000107', 1, '100600'), ('2026000007', 'SUP0002', 'CS000107', 1, '100600')"));
     struct Case { const char* number; bool used; };
     const Case cases[] = {{"100501", true}, {" 100501 ", true}, {"100600", true}, {"100502", false}, {"", false}};
-    for (const Case& c : cases) EXPECT_EQ(IsCreditMemoUsed(QString::fromLatin1(c.number)), c.used) << c.number;
+    for (const Case& c : cases) EXPECT_EQ(IsCreditMemoUsed(conn(), QString::fromLatin1(c.number)), c.used) << c.number;
 }
 
 TEST_F(CreditMemos, NumbersComeFromTheCounterInsideTheTransactionAndSkipUsedOnes)
 {
-    EXPECT_THROW(TakeCreditMemoNumber(), DbError);  // outside a transaction
+    EXPECT_THROW(TakeCreditMemoNumber(conn()), DbError);  // outside a transaction
     {
         TransactionGuard tx(conn());
         // the counter stands at 100500 and 100501 is already on the stock card
-        EXPECT_EQ(TakeCreditMemoNumber(), QStringLiteral("100502"));
+        EXPECT_EQ(TakeCreditMemoNumber(conn()), QStringLiteral("100502"));
     }
     {
         TransactionGuard tx(conn());
-        EXPECT_EQ(TakeCreditMemoNumber(), QStringLiteral("100502"));  // the rollback gave it back
-        EXPECT_EQ(TakeCreditMemoNumber(), QStringLiteral("100503"));
+        EXPECT_EQ(TakeCreditMemoNumber(conn()), QStringLiteral("100502"));  // the rollback gave it back
+        EXPECT_EQ(TakeCreditMemoNumber(conn()), QStringLiteral("100503"));
         tx.commit();
     }
     EXPECT_EQ(count(QStringLiteral("SELECT LastNumber FROM INVENTORY..tbInvSlipCounter WHERE CounterID = 'CREDITMEMO'")), 100503);
 
     conn().execute(QStringLiteral("DELETE FROM INVENTORY..tbInvSlipCounter WHERE CounterID = 'CREDITMEMO'"));
     TransactionGuard tx(conn());
-    EXPECT_THROW(TakeCreditMemoNumber(), DbError);
+    EXPECT_THROW(TakeCreditMemoNumber(conn()), DbError);
 }
 
 TEST_F(CreditMemos, TwoWorkstationsNeverShareANumber)
@@ -145,10 +145,10 @@ TEST_F(CreditMemos, TwoWorkstationsNeverShareANumber)
 TEST_F(CreditMemos, FailuresReachTheCaller)
 {
     loseConnection();
-    EXPECT_THROW(EraseCreditMemo(QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral("100777")), DbError);
-    EXPECT_THROW(AppendCreditMemo(QStringLiteral("CL001"), QStringLiteral("100777"), QStringLiteral("X"), 1, 1, QStringLiteral("CS1"),
+    EXPECT_THROW(EraseCreditMemo(conn(), QStringLiteral("CL001"), QStringLiteral("2026000006"), QStringLiteral("100777")), DbError);
+    EXPECT_THROW(AppendCreditMemo(conn(), QStringLiteral("CL001"), QStringLiteral("100777"), QStringLiteral("X"), 1, 1, QStringLiteral("CS1"),
                                   0, QStringLiteral("2026000006")),
                  DbError);
-    EXPECT_THROW(IsCreditMemoUsed(QStringLiteral("100501")), DbError);
+    EXPECT_THROW(IsCreditMemoUsed(conn(), QStringLiteral("100501")), DbError);
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }

@@ -19,18 +19,18 @@ protected:
 
 TEST_F(ExamChecks, LoadExamProfilesAppendsMembersWithoutClearing)
 {
-    EXPECT_FALSE(LoadExamProfiles(QStringLiteral("CBC"), profiles));
+    EXPECT_FALSE(LoadExamProfiles(conn(), QStringLiteral("CBC"), profiles));
     EXPECT_EQ(profiles.Rows(), 2);
     EXPECT_EQ(profiles.TextMatrix(1, ProfileRow::ExamID), QString());
 
-    EXPECT_TRUE(LoadExamProfiles(QStringLiteral(" LIPID "), profiles));
+    EXPECT_TRUE(LoadExamProfiles(conn(), QStringLiteral(" LIPID "), profiles));
     EXPECT_EQ(column(profiles, ProfileRow::ExamID), QStringList({"CHOL", "TRIG", "HDL", "LDL"}));
     EXPECT_EQ(profiles.TextMatrix(1, ProfileRow::ExamName), QStringLiteral("TOTAL CHOLESTEROL"));
     EXPECT_EQ(profiles.TextMatrix(4, ProfileRow::ProfileID), QStringLiteral("LIPID"));
     EXPECT_EQ(profiles.TextMatrix(4, ProfileRow::ProfileName), QStringLiteral("LIPID PROFILE"));
 
-    EXPECT_TRUE(LoadExamProfiles(QStringLiteral("ELEC"), profiles));
-    EXPECT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), profiles));  // listed twice: no duplicate test
+    EXPECT_TRUE(LoadExamProfiles(conn(), QStringLiteral("ELEC"), profiles));
+    EXPECT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), profiles));  // listed twice: no duplicate test
     EXPECT_EQ(column(profiles, ProfileRow::ExamID),
               QStringList({"CHOL", "TRIG", "HDL", "LDL", "NA", "K", "CL", "CHOL", "TRIG", "HDL", "LDL"}));
     EXPECT_TRUE(UiScript::shown().isEmpty());
@@ -38,7 +38,7 @@ TEST_F(ExamChecks, LoadExamProfilesAppendsMembersWithoutClearing)
 
 TEST_F(ExamChecks, CheckOrderExamInProfileWarnsOnceForTheFirstOrderedMember)
 {
-    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), profiles));
+    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), profiles));
     struct Case { int codeCol; QList<QStringList> orders; bool expected; QString text; };
     const QList<Case> cases = {
         {2, {{"", "", "CBC"}, {"", "", "HDL"}, {"", "", "CHOL"}}, true,
@@ -68,7 +68,7 @@ TEST_F(ExamChecks, CheckOrderExamInProfileWarnsOnceForTheFirstOrderedMember)
 TEST_F(ExamChecks, RemoveOrdersInProfilesTakesMembersOffTheWorkspaceListAndGivesThemBack)
 {
     frmFinal* ws = frmFinal::instance();
-    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), *ws->mshflexProfileList));
+    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), *ws->mshflexProfileList));
     ws->lstListLaboratory->clear(); // plain texts, as these routines write them back
     ws->lstListLaboratory->setSortingEnabled(false);
     ws->lstListLaboratory->addItems({"CBC", "HDL", "PT"});
@@ -88,7 +88,7 @@ TEST_F(ExamChecks, RemoveOrdersInProfilesTakesMembersOffTheWorkspaceListAndGives
 TEST_F(ExamChecks, RemovingTheOnlyOrderRowBlanksItAndStillGivesTheExamBack)
 {
     frmFinal* ws = frmFinal::instance();
-    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), *ws->mshflexProfileList));
+    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), *ws->mshflexProfileList));
     ws->lstListLaboratory->clear();
     ws->lstListLaboratory->addItems({"TRIG"});
     QStringList row;
@@ -109,7 +109,7 @@ TEST_F(ExamChecks, RemovingTheOnlyOrderRowBlanksItAndStillGivesTheExamBack)
 
 TEST_F(ExamChecks, RemoveOrdersInProfilesOnTheRequestGridLeavesThePickListAlone)
 {
-    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("ELEC"), profiles));
+    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("ELEC"), profiles));
     FlexGrid entry;
     fillGrid(entry, 14, {{"", "NA", "SODIUM", "1", "", "", "", "", "", "", "", "7"},
                          {"", "CBC"},
@@ -130,7 +130,7 @@ TEST_F(ExamChecks, CheckExamInProfileComparesTheCodeUntrimmed)
     struct Case { const char* code; bool expected; };
     const Case emptyGrid[] = {{"", false}, {"HDL", false}};
     for (const Case& c : emptyGrid) EXPECT_FALSE(CheckExamInProfile(QString::fromLatin1(c.code), profiles)) << c.code;
-    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), profiles));
+    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), profiles));
     const Case cases[] = {{"HDL", true}, {"HDL ", false}, {" HDL", false}, {"CBC", false}, {"LIPID", false}, {"", false}};
     for (const Case& c : cases) {
         UiScript::reset();
@@ -146,8 +146,8 @@ TEST_F(ExamChecks, CheckExamInProfileComparesTheCodeUntrimmed)
 
 TEST_F(ExamChecks, ClearProfileExamsRemovesOneProfileAndKeepsABlankRow)
 {
-    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("LIPID"), profiles));
-    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("ELEC"), profiles));
+    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), profiles));
+    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("ELEC"), profiles));
     ClearProfileExams(QStringLiteral("CBC"), profiles);
     EXPECT_EQ(profiles.Rows(), 8);
     ClearProfileExams(QStringLiteral(" LIPID"), profiles);
@@ -157,18 +157,18 @@ TEST_F(ExamChecks, ClearProfileExamsRemovesOneProfileAndKeepsABlankRow)
     for (int c = 1; c <= 4; ++c) EXPECT_EQ(profiles.TextMatrix(1, c), QString());
     EXPECT_EQ(profiles.TextMatrix(0, 1), QStringLiteral("ExamID"));
     // a profile added to the blank grid fills row 1 again
-    ASSERT_TRUE(LoadExamProfiles(QStringLiteral("COAG"), profiles));
+    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("COAG"), profiles));
     EXPECT_EQ(column(profiles, ProfileRow::ExamID), QStringList({"PT", "APTT", "PLT"}));
 }
 
 TEST_F(ExamChecks, ProfileRoutinesLeaveFailuresToTheCaller)
 {
     loseConnection();
-    EXPECT_THROW(LoadExamProfiles(QStringLiteral("LIPID"), profiles), DbError);
+    EXPECT_THROW(LoadExamProfiles(conn(), QStringLiteral("LIPID"), profiles), DbError);
     QString code = QStringLiteral("old");
-    EXPECT_THROW(GetSingleSpecimen(QStringLiteral("CBC"), code), DbError);
+    EXPECT_THROW(GetSingleSpecimen(conn(), QStringLiteral("CBC"), code), DbError);
     EXPECT_EQ(code, QStringLiteral("old"));
-    EXPECT_THROW(SetStatOptions(QStringLiteral("CBC"), frmRemarks::instance()->Option1), DbError);
+    EXPECT_THROW(SetStatOptions(conn(), QStringLiteral("CBC"), frmRemarks::instance()->Option1), DbError);
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
@@ -184,12 +184,12 @@ TEST_F(ExamChecks, GetSingleSpecimenByNumberOfSpecimens)
     };
     for (const Case& c : cases) {
         QString code = QStringLiteral("stale");
-        HasSeveralSpecimens = !c.several;
-        ExamOrderSpecimen = QStringLiteral("stale");
-        EXPECT_EQ(GetSingleSpecimen(QString::fromLatin1(c.exam), code), QString::fromLatin1(c.description)) << c.exam;
+        DialogAnswers.HasSeveralSpecimens = !c.several;
+        DialogAnswers.ExamOrderSpecimen = QStringLiteral("stale");
+        EXPECT_EQ(GetSingleSpecimen(conn(), QString::fromLatin1(c.exam), code), QString::fromLatin1(c.description)) << c.exam;
         EXPECT_EQ(code, QString::fromLatin1(c.code)) << c.exam;
-        EXPECT_EQ(ExamOrderSpecimen, QString::fromLatin1(c.code)) << c.exam;
-        EXPECT_EQ(HasSeveralSpecimens, c.several) << c.exam;
+        EXPECT_EQ(DialogAnswers.ExamOrderSpecimen, QString::fromLatin1(c.code)) << c.exam;
+        EXPECT_EQ(DialogAnswers.HasSeveralSpecimens, c.several) << c.exam;
     }
 }
 
@@ -221,24 +221,24 @@ TEST(StatOptions, ByRuleDayAndServerTime)
 TEST_F(ExamChecks, SetStatOptionsPresetsTheDialogFromTheCatalogue)
 {
     frmRemarks* dlg = frmRemarks::instance();
-    SetStatOptions(QStringLiteral("TROPI"), dlg->Option1);
+    SetStatOptions(conn(), QStringLiteral("TROPI"), dlg->Option1);
     EXPECT_TRUE(dlg->Option1[1]->isChecked());
     EXPECT_FALSE(dlg->Option1[0]->isEnabled());
     EXPECT_TRUE(dlg->Option1[1]->isEnabled());
 
-    SetStatOptions(QStringLiteral("LIPID"), dlg->Option1);
+    SetStatOptions(conn(), QStringLiteral("LIPID"), dlg->Option1);
     EXPECT_TRUE(dlg->Option1[0]->isChecked());
     EXPECT_TRUE(dlg->Option1[0]->isEnabled());
     EXPECT_FALSE(dlg->Option1[1]->isEnabled());
 
     // no catalogue row (the code goes untrimmed): nothing changes
-    SetStatOptions(QStringLiteral("TROPI "), dlg->Option1);
+    SetStatOptions(conn(), QStringLiteral("TROPI "), dlg->Option1);
     EXPECT_TRUE(dlg->Option1[0]->isChecked());
     EXPECT_FALSE(dlg->Option1[1]->isEnabled());
 
     // an open rule follows the server's clock
     const StatOptions expected = StatOptionsFor(QString(), conn().serverDateTime());
-    SetStatOptions(QStringLiteral("CBC"), dlg->Option1);
+    SetStatOptions(conn(), QStringLiteral("CBC"), dlg->Option1);
     EXPECT_TRUE(dlg->Option1[expected.chosen]->isChecked());
     EXPECT_TRUE(dlg->Option1[0]->isEnabled());
     EXPECT_TRUE(dlg->Option1[1]->isEnabled());
@@ -260,13 +260,13 @@ TEST_F(ExamChecks, MaximumQuantityOnlyForOpenQuantityProcedures)
 TEST_F(ExamChecks, MaximumQuantityFailuresShowTheNoticeAndGiveOne)
 {
     conn().execute(QStringLiteral("UPDATE BUILD_FILE..tbCoLabExam SET MaxQty = NULL WHERE LabExamID = 'ABG'"));
-    EXPECT_EQ(GetLabExamMaxQty(QStringLiteral("ABG")), 1);
+    EXPECT_EQ(GetLabExamMaxQty(conn(), QStringLiteral("ABG")), 1);
     expectOneErrorNotice();
     EXPECT_TRUE(UiScript::lastText().startsWith(QStringLiteral("Invalid use of Null")));
 
     UiScript::reset();
     loseConnection();
-    EXPECT_EQ(GetXrayExamMaxQty(QStringLiteral("FLUORO")), 1);
+    EXPECT_EQ(GetXrayExamMaxQty(conn(), QStringLiteral("FLUORO")), 1);
     expectOneErrorNotice();
 }
 
@@ -274,9 +274,9 @@ TEST_F(ExamChecks, ExamFormType)
 {
     struct Case { const char* item; const char* expected; };
     const Case cases[] = {{"CL102", "B"}, {"CL103", "C"}, {"CL101", "A"}, {" CL102", "A"}, {"CL105", ""}};
-    for (const Case& c : cases) EXPECT_EQ(GetExamFormType(QString::fromLatin1(c.item)), QString::fromLatin1(c.expected)) << c.item;
+    for (const Case& c : cases) EXPECT_EQ(GetExamFormType(conn(), QString::fromLatin1(c.item)), QString::fromLatin1(c.expected)) << c.item;
     EXPECT_TRUE(UiScript::shown().isEmpty());
     loseConnection();
-    EXPECT_EQ(GetExamFormType(QStringLiteral("CL102")), QString());
+    EXPECT_EQ(GetExamFormType(conn(), QStringLiteral("CL102")), QString());
     expectOneErrorNotice();
 }

@@ -16,9 +16,9 @@ protected:
     void SetUp() override
     {
         DbTest::SetUp();
-        ServerDate = QDateTime(QDate(2026, 12, 10), QTime(14, 30));
-        ReportDateFrom = QStringLiteral("stale");
-        ReportDateTo = QStringLiteral("stale");
+        Session.ServerDate = QDateTime(QDate(2026, 12, 10), QTime(14, 30));
+        ReportValues.ReportDateFrom = QStringLiteral("stale");
+        ReportValues.ReportDateTo = QStringLiteral("stale");
     }
     // Shows the prompt; the handler answers it.
     void ask(std::function<void(frmReport*)> answer)
@@ -48,16 +48,16 @@ TEST_F(ReportDateTest, OpensOnTheServersDateWithItAsTheUpperLimit)
         EXPECT_EQ(f->dtpTo->maximumDate(), QDate(2026, 12, 10));
         EXPECT_EQ(f->dtpFrom->minimumDate(), QDate(1998, 1, 1));
         // the answers of an earlier showing are gone as soon as it opens
-        EXPECT_TRUE(ReportDateFrom.isEmpty());
-        EXPECT_TRUE(ReportDateTo.isEmpty());
+        EXPECT_TRUE(ReportValues.ReportDateFrom.isEmpty());
+        EXPECT_TRUE(ReportValues.ReportDateTo.isEmpty());
         f->dtpFrom->setDate(QDate(1997, 12, 31)); // refused: the first date starts in 1998
         EXPECT_EQ(f->dtpFrom->date(), QDate(1998, 1, 1));
         f->dtpTo->setDate(QDate(2026, 12, 11));   // refused: no date after the server's
         EXPECT_EQ(f->dtpTo->date(), QDate(2026, 12, 10));
         f->cmdOption[1]->click();
     });
-    EXPECT_EQ(ReportDateFrom, QString());
-    EXPECT_EQ(ReportDateTo, QString());
+    EXPECT_EQ(ReportValues.ReportDateFrom, QString());
+    EXPECT_EQ(ReportValues.ReportDateTo, QString());
 }
 
 TEST_F(ReportDateTest, AnswersByButtonAndFrame)
@@ -78,8 +78,8 @@ TEST_F(ReportDateTest, AnswersByButtonAndFrame)
             if (c.button >= 0) QTest::mouseClick(f->cmdOption[c.button], Qt::LeftButton);
             stayedOpen = f->isVisible();
         });
-        EXPECT_EQ(ReportDateFrom, c.answerFrom) << c.from.toString().toStdString();
-        EXPECT_EQ(ReportDateTo, c.answerTo);
+        EXPECT_EQ(ReportValues.ReportDateFrom, c.answerFrom) << c.from.toString().toStdString();
+        EXPECT_EQ(ReportValues.ReportDateTo, c.answerTo);
         if (c.refused) {
             ASSERT_EQ(UiScript::shown().size(), 1);
             EXPECT_EQ(UiScript::shown()[0].text, QStringLiteral("Invalid dates!"));
@@ -105,7 +105,7 @@ TEST_F(ReportDateTest, NoMaxDateLiftsTheLimitForThatShowingOnly)
         d->dtpTo->setDate(QDate(2027, 1, 15));
         d->cmdOption[0]->click();
     });
-    EXPECT_EQ(ReportDateTo, QStringLiteral("01/15/2027"));
+    EXPECT_EQ(ReportValues.ReportDateTo, QStringLiteral("01/15/2027"));
     EXPECT_EQ(frmReport::instance(), f); // one window object for the run
 
     // the next caller did not ask for it: the server's date is the limit again
@@ -113,7 +113,7 @@ TEST_F(ReportDateTest, NoMaxDateLiftsTheLimitForThatShowingOnly)
         EXPECT_EQ(d->dtpTo->maximumDate(), QDate(2026, 12, 10));
         d->cmdOption[0]->click();
     });
-    EXPECT_EQ(ReportDateTo, QStringLiteral("12/10/2026"));
+    EXPECT_EQ(ReportValues.ReportDateTo, QStringLiteral("12/10/2026"));
 }
 
 TEST_F(ReportDateTest, ACallerMaySetItsOwnLimitsAfterTheCaption)
@@ -128,6 +128,6 @@ TEST_F(ReportDateTest, ACallerMaySetItsOwnLimitsAfterTheCaption)
         EXPECT_EQ(d->dtpTo->date(), QDate(2026, 11, 30));
         d->cmdOption[0]->click();
     });
-    EXPECT_EQ(ReportDateFrom, QStringLiteral("11/30/2026"));
+    EXPECT_EQ(ReportValues.ReportDateFrom, QStringLiteral("11/30/2026"));
     EXPECT_FALSE(f->isLoaded());
 }

@@ -31,8 +31,8 @@ struct FlagCase {
 // Every flag of both tables, with whether a read resets it first.
 QList<FlagCase> allFlags()
 {
-    HospitalInfoFlags& h = HospitalInfo;
-    NursingSettingsFlags& n = NursingSettings;
+    HospitalInfoFlags& h = Session.HospitalInfo;
+    NursingSettingsFlags& n = Session.NursingSettings;
     return {
         {"Bygeneric", &h.Bygeneric, false},
         {"IsNursePrint", &h.IsNursePrint, true},
@@ -62,19 +62,19 @@ QList<FlagCase> allFlags()
 TEST_F(HospitalInfoTest, ReadsTheHospitalRowAndTheNursingSettings)
 {
     LoadHospitalInfo();
-    EXPECT_EQ(HospName, QStringLiteral("ST. BRIGID MEDICAL CENTER"));
-    EXPECT_EQ(HospAddress, QStringLiteral("1450 Rizal Avenue, San Isidro City"));
-    EXPECT_EQ(HospPhone, QStringLiteral("(02) 8555-0142"));
-    EXPECT_EQ(HospClientName, QStringLiteral("SBMC"));
-    EXPECT_EQ(DcomServerName, QStringLiteral("APPSERVER01"));
-    EXPECT_TRUE(HospitalInfo.IsShowAmount);
-    EXPECT_TRUE(HospitalInfo.IsPrintChargeSlip);
-    EXPECT_TRUE(HospitalInfo.IsNursePrint);
-    EXPECT_FALSE(HospitalInfo.Bygeneric);
-    EXPECT_EQ(HospitalInfo.PSIOxygenComputationType, 1);
-    EXPECT_TRUE(HospitalInfo.HighAlert);
-    EXPECT_TRUE(NursingSettings.ShowPrecautions);
-    EXPECT_FALSE(NursingSettings.PrintPHCSRequest);
+    EXPECT_EQ(Session.HospName, QStringLiteral("ST. BRIGID MEDICAL CENTER"));
+    EXPECT_EQ(Session.HospAddress, QStringLiteral("1450 Rizal Avenue, San Isidro City"));
+    EXPECT_EQ(Session.HospPhone, QStringLiteral("(02) 8555-0142"));
+    EXPECT_EQ(Session.HospClientName, QStringLiteral("SBMC"));
+    EXPECT_EQ(Session.DcomServerName, QStringLiteral("APPSERVER01"));
+    EXPECT_TRUE(Session.HospitalInfo.IsShowAmount);
+    EXPECT_TRUE(Session.HospitalInfo.IsPrintChargeSlip);
+    EXPECT_TRUE(Session.HospitalInfo.IsNursePrint);
+    EXPECT_FALSE(Session.HospitalInfo.Bygeneric);
+    EXPECT_EQ(Session.HospitalInfo.PSIOxygenComputationType, 1);
+    EXPECT_TRUE(Session.HospitalInfo.HighAlert);
+    EXPECT_TRUE(Session.NursingSettings.ShowPrecautions);
+    EXPECT_FALSE(Session.NursingSettings.PrintPHCSRequest);
     // the station parameters come with it
     EXPECT_EQ(StationParameters().MainRevenueID(), QStringLiteral("CL"));
     EXPECT_TRUE(StationParameters().EnableCathLabRegistration());
@@ -83,23 +83,23 @@ TEST_F(HospitalInfoTest, ReadsTheHospitalRowAndTheNursingSettings)
 
 TEST_F(HospitalInfoTest, EmptyTablesResetOnlyTheResetVariables)
 {
-    HospName = QStringLiteral("OLD NAME");
-    HospAddress = QStringLiteral("OLD ADDRESS");
-    HospPhone = QStringLiteral("OLD PHONE");
-    HospClientName = QStringLiteral("QOLTA");
-    DcomServerName = QStringLiteral("OLDSERVER");
-    HospitalInfo.PSIOxygenComputationType = 2;
+    Session.HospName = QStringLiteral("OLD NAME");
+    Session.HospAddress = QStringLiteral("OLD ADDRESS");
+    Session.HospPhone = QStringLiteral("OLD PHONE");
+    Session.HospClientName = QStringLiteral("QOLTA");
+    Session.DcomServerName = QStringLiteral("OLDSERVER");
+    Session.HospitalInfo.PSIOxygenComputationType = 2;
     for (const FlagCase& f : allFlags()) *f.flag = true;
     emptyTables();
 
     LoadHospitalInfo();
     for (const FlagCase& f : allFlags()) EXPECT_EQ(*f.flag, !f.reset) << f.name;
-    EXPECT_EQ(HospitalInfo.PSIOxygenComputationType, 0);
-    EXPECT_EQ(HospName, QStringLiteral("OLD NAME"));
-    EXPECT_EQ(HospAddress, QStringLiteral("OLD ADDRESS"));
-    EXPECT_EQ(HospPhone, QStringLiteral("OLD PHONE"));
-    EXPECT_EQ(HospClientName, QStringLiteral("QOLTA"));
-    EXPECT_EQ(DcomServerName, QStringLiteral("OLDSERVER"));
+    EXPECT_EQ(Session.HospitalInfo.PSIOxygenComputationType, 0);
+    EXPECT_EQ(Session.HospName, QStringLiteral("OLD NAME"));
+    EXPECT_EQ(Session.HospAddress, QStringLiteral("OLD ADDRESS"));
+    EXPECT_EQ(Session.HospPhone, QStringLiteral("OLD PHONE"));
+    EXPECT_EQ(Session.HospClientName, QStringLiteral("QOLTA"));
+    EXPECT_EQ(Session.DcomServerName, QStringLiteral("OLDSERVER"));
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
@@ -107,43 +107,43 @@ TEST_F(HospitalInfoTest, AtStartUpEmptyTablesLeaveEverythingEmptyAndFalse)
 {
     emptyTables();
     LoadHospitalInfo();
-    EXPECT_TRUE(HospName.isEmpty());
-    EXPECT_TRUE(HospAddress.isEmpty());
+    EXPECT_TRUE(Session.HospName.isEmpty());
+    EXPECT_TRUE(Session.HospAddress.isEmpty());
     for (const FlagCase& f : allFlags()) EXPECT_FALSE(*f.flag) << f.name;
 }
 
 TEST_F(HospitalInfoTest, ANullColumnKeepsTheResetOrThePreviousValue)
 {
     LoadHospitalInfo();
-    ASSERT_TRUE(HospitalInfo.IsShowAmount);
-    ASSERT_TRUE(HospitalInfo.IsPrintChargeSlip);
+    ASSERT_TRUE(Session.HospitalInfo.IsShowAmount);
+    ASSERT_TRUE(Session.HospitalInfo.IsPrintChargeSlip);
     conn().execute(QStringLiteral("UPDATE PATIENT_DATA..TBHOSPITALINFO SET IsShowAmount = NULL, IsPrintChargeSlip = NULL, "
                                   "clientname = NULL, Company = NULL, PSIOxygenComputationType = NULL, HighAlert = 0"));
     conn().execute(QStringLiteral("UPDATE STATION..tbNursing_Settings SET ShowPrecautions = NULL, PrintPHCSRequest = 1"));
 
     LoadHospitalInfo();
-    EXPECT_FALSE(HospitalInfo.IsShowAmount);     // reset, then nothing read
-    EXPECT_TRUE(HospitalInfo.IsPrintChargeSlip); // not reset: the earlier value stays
-    EXPECT_EQ(HospClientName, QStringLiteral("SBMC"));
-    EXPECT_EQ(HospName, QStringLiteral("ST. BRIGID MEDICAL CENTER"));
-    EXPECT_EQ(HospitalInfo.PSIOxygenComputationType, 0);
-    EXPECT_FALSE(HospitalInfo.HighAlert);
+    EXPECT_FALSE(Session.HospitalInfo.IsShowAmount);     // reset, then nothing read
+    EXPECT_TRUE(Session.HospitalInfo.IsPrintChargeSlip); // not reset: the earlier value stays
+    EXPECT_EQ(Session.HospClientName, QStringLiteral("SBMC"));
+    EXPECT_EQ(Session.HospName, QStringLiteral("ST. BRIGID MEDICAL CENTER"));
+    EXPECT_EQ(Session.HospitalInfo.PSIOxygenComputationType, 0);
+    EXPECT_FALSE(Session.HospitalInfo.HighAlert);
     // the columns after a null one are still read
-    EXPECT_EQ(HospAddress, QStringLiteral("1450 Rizal Avenue, San Isidro City"));
-    EXPECT_TRUE(HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges);
-    EXPECT_FALSE(NursingSettings.ShowPrecautions);
-    EXPECT_TRUE(NursingSettings.PrintPHCSRequest);
+    EXPECT_EQ(Session.HospAddress, QStringLiteral("1450 Rizal Avenue, San Isidro City"));
+    EXPECT_TRUE(Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges);
+    EXPECT_FALSE(Session.NursingSettings.ShowPrecautions);
+    EXPECT_TRUE(Session.NursingSettings.PrintPHCSRequest);
 }
 
 TEST_F(HospitalInfoTest, AWholeNumberBeyondItsRangeStaysAtItsReset)
 {
     conn().execute(QStringLiteral("UPDATE PATIENT_DATA..TBHOSPITALINFO SET PSIOxygenComputationType = 40000"));
-    HospitalInfo.PSIOxygenComputationType = 3;
+    Session.HospitalInfo.PSIOxygenComputationType = 3;
     LoadHospitalInfo();
-    EXPECT_EQ(HospitalInfo.PSIOxygenComputationType, 0);
+    EXPECT_EQ(Session.HospitalInfo.PSIOxygenComputationType, 0);
     conn().execute(QStringLiteral("UPDATE PATIENT_DATA..TBHOSPITALINFO SET PSIOxygenComputationType = 2"));
     LoadHospitalInfo();
-    EXPECT_EQ(HospitalInfo.PSIOxygenComputationType, 2);
+    EXPECT_EQ(Session.HospitalInfo.PSIOxygenComputationType, 2);
 }
 
 TEST_F(HospitalInfoTest, TheFirstRowIsTheOneRead)
@@ -151,8 +151,8 @@ TEST_F(HospitalInfoTest, TheFirstRowIsTheOneRead)
     conn().execute(QStringLiteral("INSERT INTO STATION..tbNursing_Settings (ShowPrecautions, ValidateUnusedMedClearance, "
                                   "NoRequestingAfterFinalNotice, PrintPHCSRequest) VALUES (0, 1, 1, 1)"));
     LoadHospitalInfo();
-    EXPECT_TRUE(NursingSettings.ShowPrecautions);
-    EXPECT_FALSE(NursingSettings.ValidateUnusedMedClearance);
+    EXPECT_TRUE(Session.NursingSettings.ShowPrecautions);
+    EXPECT_FALSE(Session.NursingSettings.ValidateUnusedMedClearance);
 }
 
 TEST_F(HospitalInfoTest, CustomNameAndAddressReplaceTheHospitalsUnlessBlank)
@@ -169,8 +169,8 @@ TEST_F(HospitalInfoTest, CustomNameAndAddressReplaceTheHospitalsUnlessBlank)
         setCustom(QStringLiteral("CLCustomHospitalName"), c.custom);
         setCustom(QStringLiteral("CLCustomHospitalAddress"), c.custom);
         LoadHospitalInfo();
-        EXPECT_EQ(HospName, c.name) << c.custom.toString().toStdString();
-        EXPECT_EQ(HospAddress, c.name == QLatin1String("ST. BRIGID MEDICAL CENTER")
+        EXPECT_EQ(Session.HospName, c.name) << c.custom.toString().toStdString();
+        EXPECT_EQ(Session.HospAddress, c.name == QLatin1String("ST. BRIGID MEDICAL CENTER")
                                    ? QStringLiteral("1450 Rizal Avenue, San Isidro City") : c.name);
     }
 }
@@ -180,20 +180,20 @@ TEST_F(HospitalInfoTest, ACustomNameStandsInForAnEmptyHospitalTable)
     emptyTables();
     setCustom(QStringLiteral("CLCustomHospitalName"), QStringLiteral("CATH LAB ANNEX"));
     LoadHospitalInfo();
-    EXPECT_EQ(HospName, QStringLiteral("CATH LAB ANNEX"));
-    EXPECT_TRUE(HospAddress.isEmpty());
+    EXPECT_EQ(Session.HospName, QStringLiteral("CATH LAB ANNEX"));
+    EXPECT_TRUE(Session.HospAddress.isEmpty());
 }
 
 TEST_F(HospitalInfoTest, WithoutAConnectionNothingIsShownAndTheResetsStillHappen)
 {
     LoadHospitalInfo();
-    clsCurrentuser* user = CurrentUser;
-    CurrentUser = nullptr;
+    clsCurrentuser* user = Session.CurrentUser;
+    Session.CurrentUser = nullptr;
     LoadHospitalInfo();
-    CurrentUser = user;
-    EXPECT_FALSE(HospitalInfo.IsShowAmount);
-    EXPECT_TRUE(HospitalInfo.IsPrintChargeSlip);
-    EXPECT_EQ(HospName, QStringLiteral("ST. BRIGID MEDICAL CENTER"));
+    Session.CurrentUser = user;
+    EXPECT_FALSE(Session.HospitalInfo.IsShowAmount);
+    EXPECT_TRUE(Session.HospitalInfo.IsPrintChargeSlip);
+    EXPECT_EQ(Session.HospName, QStringLiteral("ST. BRIGID MEDICAL CENTER"));
     // the parameters were reset by the failed reload
     EXPECT_EQ(StationParameters().MainRevenueID(), QStringLiteral("CL"));
     EXPECT_FALSE(StationParameters().EnableCathLabRegistration());

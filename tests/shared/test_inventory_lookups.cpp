@@ -14,7 +14,7 @@ TEST_F(InventoryLookups, ARCodeBySystemAndMode)
         {"LB", "CL", "3", "1111-LBL"}, {"CL", "ERM", "1", "1501-CLC"}, {"ZZ", "CL", "1", ""}, {"CL", "CL", "9", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(GetARCode(QString::fromLatin1(c.code), QString::fromLatin1(c.system), QString::fromLatin1(c.mode)),
+        EXPECT_EQ(GetARCode(conn(), QString::fromLatin1(c.code), QString::fromLatin1(c.system), QString::fromLatin1(c.mode)),
                   QString::fromLatin1(c.expected)) << c.code << "/" << c.system << "/" << c.mode;
 }
 
@@ -31,10 +31,10 @@ TEST_F(InventoryLookups, LoadRevenueLocationKeepsItsAnswerInTheSharedVariable)
         {"MD", false, ""},               // null location
         {"OX", true, " "},               // a blank counts as a location
     };
-    RevenueLocationID = QStringLiteral("previous");
+    Session.RevenueLocationID = QStringLiteral("previous");
     for (const Case& c : cases) {
-        EXPECT_EQ(LoadRevenueLocation(QString::fromLatin1(c.revenue)), c.found) << c.revenue;
-        EXPECT_EQ(RevenueLocationID, QString::fromLatin1(c.location)) << c.revenue;
+        EXPECT_EQ(LoadRevenueLocation(conn(), QString::fromLatin1(c.revenue)), c.found) << c.revenue;
+        EXPECT_EQ(Session.RevenueLocationID, QString::fromLatin1(c.location)) << c.revenue;
     }
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
@@ -52,12 +52,12 @@ TEST_F(InventoryLookups, LocationsAndTheirInventoryType)
         {"99", "", ""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(GetInventoryType(QString::fromLatin1(c.location)), QString::fromLatin1(c.type)) << c.location;
-        EXPECT_EQ(GetStockCardRevenueID(QString::fromLatin1(c.location)), QString::fromLatin1(c.stockCardRevenue)) << c.location;
+        EXPECT_EQ(GetInventoryType(conn(), QString::fromLatin1(c.location)), QString::fromLatin1(c.type)) << c.location;
+        EXPECT_EQ(GetStockCardRevenueID(conn(), QString::fromLatin1(c.location)), QString::fromLatin1(c.stockCardRevenue)) << c.location;
     }
     struct Rev { const char* revenue; const char* location; };
     const Rev revs[] = {{" CS ", "21"}, {"CM", "36"}, {"LB", ""}, {"MD", ""}, {"NOSUCH", ""}};
-    for (const Rev& r : revs) EXPECT_EQ(GetRevenueLocationID(QString::fromLatin1(r.revenue)), QString::fromLatin1(r.location)) << r.revenue;
+    for (const Rev& r : revs) EXPECT_EQ(GetRevenueLocationID(conn(), QString::fromLatin1(r.revenue)), QString::fromLatin1(r.location)) << r.revenue;
 }
 
 TEST_F(InventoryLookups, ItemsAndDepartments)
@@ -65,13 +65,13 @@ TEST_F(InventoryLookups, ItemsAndDepartments)
     struct OnHand { const char* location; const char* item; int expected; };
     const OnHand stock[] = {{"20", "MED0201", 240}, {"20", "MED0101", 0}, {"21", "MED0201", 0}, {" 20", "MED0201", 0}, {"36", "SUP0004", 6}};
     for (const OnHand& s : stock)
-        EXPECT_EQ(GetDrugOnHand(QString::fromLatin1(s.location), QString::fromLatin1(s.item)), s.expected) << s.location << s.item;
+        EXPECT_EQ(GetDrugOnHand(conn(), QString::fromLatin1(s.location), QString::fromLatin1(s.item)), s.expected) << s.location << s.item;
 
-    EXPECT_EQ(GetLabSectionID(QStringLiteral("CBC")), QStringLiteral("HEMA"));
-    EXPECT_EQ(GetLabSectionID(QStringLiteral(" CBC")), QString());
-    EXPECT_EQ(GetLabSectionID(QStringLiteral("NOSUCH")), QString());
-    EXPECT_EQ(GetRevenueItemName(QStringLiteral("CL")), QStringLiteral("CATH LABORATORY"));
-    EXPECT_EQ(GetRevenueItemName(QStringLiteral("ZZ")), QString());
+    EXPECT_EQ(GetLabSectionID(conn(), QStringLiteral("CBC")), QStringLiteral("HEMA"));
+    EXPECT_EQ(GetLabSectionID(conn(), QStringLiteral(" CBC")), QString());
+    EXPECT_EQ(GetLabSectionID(conn(), QStringLiteral("NOSUCH")), QString());
+    EXPECT_EQ(GetRevenueItemName(conn(), QStringLiteral("CL")), QStringLiteral("CATH LABORATORY"));
+    EXPECT_EQ(GetRevenueItemName(conn(), QStringLiteral("ZZ")), QString());
 
     struct Flag { bool (*fn)(const QString&); const char* arg; bool expected; };
     const Flag flags[] = {
@@ -95,7 +95,7 @@ TEST_F(InventoryLookups, ReferenceNumbersAlreadyPosted)
         {"CS999999", false},
         {"", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsRefNumPosted(QString::fromLatin1(c.refNum)), c.posted) << c.refNum;
+    for (const Case& c : cases) EXPECT_EQ(IsRefNumPosted(conn(), QString::fromLatin1(c.refNum)), c.posted) << c.refNum;
 }
 
 TEST_F(InventoryLookups, GridHasOR)
@@ -121,17 +121,17 @@ TEST_F(InventoryLookups, TrappedFailuresShowTheNoticeAndAnswerEmpty)
 {
     loseConnection();
     const QList<std::function<bool()>> checks = {
-        [] { return !LoadRevenueLocation(QStringLiteral("PH")) && RevenueLocationID == QStringLiteral("kept"); },
-        [] { return GetRevenueLocationID(QStringLiteral("PH")).isEmpty(); },
-        [] { return GetDrugOnHand(QStringLiteral("20"), QStringLiteral("MED0201")) == 0; },
-        [] { return GetLabSectionID(QStringLiteral("CBC")).isEmpty(); },
-        [] { return GetRevenueItemName(QStringLiteral("CL")).isEmpty(); },
-        [] { return !IsPharmacyRevenue(QStringLiteral("PH")); },
-        [] { return !IsPNFItem(QStringLiteral("MED0201")); },
+        [] { return !LoadRevenueLocation(conn(), QStringLiteral("PH")) && Session.RevenueLocationID == QStringLiteral("kept"); },
+        [] { return GetRevenueLocationID(conn(), QStringLiteral("PH")).isEmpty(); },
+        [] { return GetDrugOnHand(conn(), QStringLiteral("20"), QStringLiteral("MED0201")) == 0; },
+        [] { return GetLabSectionID(conn(), QStringLiteral("CBC")).isEmpty(); },
+        [] { return GetRevenueItemName(conn(), QStringLiteral("CL")).isEmpty(); },
+        [] { return !IsPharmacyRevenue(conn(), QStringLiteral("PH")); },
+        [] { return !IsPNFItem(conn(), QStringLiteral("MED0201")); },
     };
     for (int i = 0; i < checks.size(); ++i) {
         UiScript::reset();
-        RevenueLocationID = QStringLiteral("kept");
+        Session.RevenueLocationID = QStringLiteral("kept");
         EXPECT_TRUE(checks[i]()) << i;
         expectOneErrorNotice();
     }
@@ -142,9 +142,9 @@ TEST_F(InventoryLookups, TrappedFailuresShowTheNoticeAndAnswerEmpty)
 TEST_F(InventoryLookups, UntrappedFailuresReachTheCaller)
 {
     loseConnection();
-    EXPECT_THROW(GetARCode(QStringLiteral("CL"), QStringLiteral("CL"), QStringLiteral("1")), DbError);
-    EXPECT_THROW(GetInventoryType(QStringLiteral("20")), DbError);
-    EXPECT_THROW(GetStockCardRevenueID(QStringLiteral("20")), DbError);
-    EXPECT_THROW(IsRefNumPosted(QStringLiteral("CS000101")), DbError);
+    EXPECT_THROW(GetARCode(conn(), QStringLiteral("CL"), QStringLiteral("CL"), QStringLiteral("1")), DbError);
+    EXPECT_THROW(GetInventoryType(conn(), QStringLiteral("20")), DbError);
+    EXPECT_THROW(GetStockCardRevenueID(conn(), QStringLiteral("20")), DbError);
+    EXPECT_THROW(IsRefNumPosted(conn(), QStringLiteral("CS000101")), DbError);
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }

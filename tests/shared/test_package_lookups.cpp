@@ -20,13 +20,13 @@ TEST_F(PackageLookups, PackageNameFromTheSectionOrFromAdmissionPackages)
     const Case current[] = {{"CL101", "CL", "LEFT HEART CATHETERIZATION"}, {"CL101", "HS", "HOLTER MONITORING"},
                             {"PKG-RHC", "CL", ""}, {"CL101", "", ""}};
     for (const Case& c : current)
-        EXPECT_EQ(GetPackageName(QString::fromLatin1(c.package), QString::fromLatin1(c.section)), QString::fromLatin1(c.expected))
+        EXPECT_EQ(GetPackageName(conn(), QString::fromLatin1(c.package), QString::fromLatin1(c.section)), QString::fromLatin1(c.expected))
             << c.package << "/" << c.section;
     setParameter(QStringLiteral("CLEnableOldPackageCharging"), QStringLiteral("1"));
     const Case old[] = {{"PKG-RHC", "ZZ", "RIGHT HEART CATHETERIZATION PACKAGE"}, {"PKG-PTCA", "CL", "PTCA PACKAGE (TWO STENTS)"},
                         {"CL101", "CL", ""}};
     for (const Case& c : old)
-        EXPECT_EQ(GetPackageName(QString::fromLatin1(c.package), QString::fromLatin1(c.section)), QString::fromLatin1(c.expected))
+        EXPECT_EQ(GetPackageName(conn(), QString::fromLatin1(c.package), QString::fromLatin1(c.section)), QString::fromLatin1(c.expected))
             << c.package << "/" << c.section;
 }
 
@@ -46,11 +46,11 @@ TEST_F(PackageLookups, LinksBetweenPackagesAndNurseItems)
         {GetLinkedPackageCode, "CL105", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(c.fn(QString::fromLatin1(c.arg)), QString::fromLatin1(c.expected)) << c.arg;
-    EXPECT_EQ(GetOtherLinkedPackageCode(QStringLiteral("CL102"), QStringLiteral("CM")), QStringLiteral("CPKG-STENT"));
-    EXPECT_EQ(GetOtherLinkedPackageCode(QStringLiteral("CL102"), QString()), QStringLiteral("CPKG-STENT"));
-    EXPECT_EQ(GetOtherLinkedPackageCode(QStringLiteral("CL103"), QStringLiteral("CM")), QString());
-    EXPECT_TRUE(IsEquipmentPackage(QStringLiteral("PKG-IABP")));
-    EXPECT_FALSE(IsEquipmentPackage(QStringLiteral("PKG-RHC")));
+    EXPECT_EQ(GetOtherLinkedPackageCode(conn(), QStringLiteral("CL102"), QStringLiteral("CM")), QStringLiteral("CPKG-STENT"));
+    EXPECT_EQ(GetOtherLinkedPackageCode(conn(), QStringLiteral("CL102"), QString()), QStringLiteral("CPKG-STENT"));
+    EXPECT_EQ(GetOtherLinkedPackageCode(conn(), QStringLiteral("CL103"), QStringLiteral("CM")), QString());
+    EXPECT_TRUE(IsEquipmentPackage(conn(), QStringLiteral("PKG-IABP")));
+    EXPECT_FALSE(IsEquipmentPackage(conn(), QStringLiteral("PKG-RHC")));
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
@@ -71,7 +71,7 @@ TEST_F(PackageLookups, PackageAlreadyChargedWhenItsAmountIsAboveZero)
         {"PKG-PTCA", "2026000008", "CL", false},  // null amount
     };
     for (const Case& c : cases)
-        EXPECT_EQ(IsPackageAlreadyCharged(QString::fromLatin1(c.package), QString::fromLatin1(c.idNum), QString::fromLatin1(c.revenue)),
+        EXPECT_EQ(IsPackageAlreadyCharged(conn(), QString::fromLatin1(c.package), QString::fromLatin1(c.idNum), QString::fromLatin1(c.revenue)),
                   c.charged) << c.package << " " << c.idNum << " " << c.revenue;
 }
 
@@ -79,27 +79,27 @@ TEST_F(PackageLookups, RatesOfTheDepartmentsServices)
 {
     struct Case { double value; double expected; const char* what; };
     const Case cases[] = {
-        {GetOtherRevenueRate(QStringLiteral("CL101")), 42000, "regular"},
-        {GetCathOverTimeRate(QStringLiteral("CL101")), 50400, "overtime"},
-        {GetCathOnCallRate(QStringLiteral("CL101")), 54600, "on call"},
-        {GetCathOnCallRate(QStringLiteral("CL104")), 0, "null on-call rate"},
-        {GetCathOverTimeRate(QStringLiteral("CL105")), 0, "null overtime rate"},
-        {GetOtherRevenueRate(QStringLiteral("CL106")), 12500.5, "decimals"},
-        {GetCathOnCallRate(QStringLiteral("CL106")), 16250.25, "decimals"},
-        {GetOtherRevenueRate(QStringLiteral("HS001")), 0, "another section's service"},
-        {GetOtherRevenueRate(QStringLiteral("NOSUCH")), 0, "no service"},
-        {GetCathOverTimeRateFor(QStringLiteral("HS001"), QStringLiteral("HS")), 540, "for HS"},
-        {GetCathOnCallRateFor(QStringLiteral("HS002"), QStringLiteral("HS")), 4550, "for HS"},
-        {GetCathOverTimeRateFor(QStringLiteral("CL101"), QStringLiteral("HS")), 5760, "same code, other section"},
-        {GetCathOnCallRateFor(QStringLiteral("HS001"), QStringLiteral("CL")), 0, "not a service of CL"},
+        {GetOtherRevenueRate(conn(), QStringLiteral("CL101")), 42000, "regular"},
+        {GetCathOverTimeRate(conn(), QStringLiteral("CL101")), 50400, "overtime"},
+        {GetCathOnCallRate(conn(), QStringLiteral("CL101")), 54600, "on call"},
+        {GetCathOnCallRate(conn(), QStringLiteral("CL104")), 0, "null on-call rate"},
+        {GetCathOverTimeRate(conn(), QStringLiteral("CL105")), 0, "null overtime rate"},
+        {GetOtherRevenueRate(conn(), QStringLiteral("CL106")), 12500.5, "decimals"},
+        {GetCathOnCallRate(conn(), QStringLiteral("CL106")), 16250.25, "decimals"},
+        {GetOtherRevenueRate(conn(), QStringLiteral("HS001")), 0, "another section's service"},
+        {GetOtherRevenueRate(conn(), QStringLiteral("NOSUCH")), 0, "no service"},
+        {GetCathOverTimeRateFor(conn(), QStringLiteral("HS001"), QStringLiteral("HS")), 540, "for HS"},
+        {GetCathOnCallRateFor(conn(), QStringLiteral("HS002"), QStringLiteral("HS")), 4550, "for HS"},
+        {GetCathOverTimeRateFor(conn(), QStringLiteral("CL101"), QStringLiteral("HS")), 5760, "same code, other section"},
+        {GetCathOnCallRateFor(conn(), QStringLiteral("HS001"), QStringLiteral("CL")), 0, "not a service of CL"},
     };
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(c.value, c.expected) << c.what;
 
     // the department's own section follows the station parameter
     setParameter(QStringLiteral("CathLabMainRevenueID"), QStringLiteral("HS"));
-    EXPECT_DOUBLE_EQ(GetOtherRevenueRate(QStringLiteral("CL101")), 4800);
-    EXPECT_DOUBLE_EQ(GetCathOverTimeRate(QStringLiteral("HS002")), 4200);
-    EXPECT_DOUBLE_EQ(GetCathOnCallRate(QStringLiteral("CL102")), 0);
+    EXPECT_DOUBLE_EQ(GetOtherRevenueRate(conn(), QStringLiteral("CL101")), 4800);
+    EXPECT_DOUBLE_EQ(GetCathOverTimeRate(conn(), QStringLiteral("HS002")), 4200);
+    EXPECT_DOUBLE_EQ(GetCathOnCallRate(conn(), QStringLiteral("CL102")), 0);
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
@@ -107,16 +107,16 @@ TEST_F(PackageLookups, FailuresShowTheNoticeAndAnswerEmpty)
 {
     loseConnection();
     const QList<std::function<bool()>> checks = {
-        [] { return GetPackageName(QStringLiteral("CL101"), QStringLiteral("CL")).isEmpty(); },
-        [] { return GetNurseItemCode(QStringLiteral("PKG-RHC")).isEmpty(); },
-        [] { return GetLinkedPackageCode(QStringLiteral("CL101")).isEmpty(); },
-        [] { return GetOtherLinkedPackageCode(QStringLiteral("CL102"), QStringLiteral("CM")).isEmpty(); },
-        [] { return !IsEquipmentPackage(QStringLiteral("PKG-IABP")); },
-        [] { return GetOtherRevenueRate(QStringLiteral("CL101")) == 0; },
-        [] { return GetCathOverTimeRate(QStringLiteral("CL101")) == 0; },
-        [] { return GetCathOnCallRate(QStringLiteral("CL101")) == 0; },
-        [] { return GetCathOverTimeRateFor(QStringLiteral("HS001"), QStringLiteral("HS")) == 0; },
-        [] { return GetCathOnCallRateFor(QStringLiteral("HS001"), QStringLiteral("HS")) == 0; },
+        [] { return GetPackageName(conn(), QStringLiteral("CL101"), QStringLiteral("CL")).isEmpty(); },
+        [] { return GetNurseItemCode(conn(), QStringLiteral("PKG-RHC")).isEmpty(); },
+        [] { return GetLinkedPackageCode(conn(), QStringLiteral("CL101")).isEmpty(); },
+        [] { return GetOtherLinkedPackageCode(conn(), QStringLiteral("CL102"), QStringLiteral("CM")).isEmpty(); },
+        [] { return !IsEquipmentPackage(conn(), QStringLiteral("PKG-IABP")); },
+        [] { return GetOtherRevenueRate(conn(), QStringLiteral("CL101")) == 0; },
+        [] { return GetCathOverTimeRate(conn(), QStringLiteral("CL101")) == 0; },
+        [] { return GetCathOnCallRate(conn(), QStringLiteral("CL101")) == 0; },
+        [] { return GetCathOverTimeRateFor(conn(), QStringLiteral("HS001"), QStringLiteral("HS")) == 0; },
+        [] { return GetCathOnCallRateFor(conn(), QStringLiteral("HS001"), QStringLiteral("HS")) == 0; },
     };
     for (int i = 0; i < checks.size(); ++i) {
         UiScript::reset();
@@ -129,6 +129,6 @@ TEST_F(PackageLookups, FailuresShowTheNoticeAndAnswerEmpty)
 TEST_F(PackageLookups, AlreadyChargedCheckLeavesFailuresToTheCaller)
 {
     loseConnection();
-    EXPECT_THROW(IsPackageAlreadyCharged(QStringLiteral("PKG-RHC"), QStringLiteral("2026000003"), QStringLiteral("CL")), DbError);
+    EXPECT_THROW(IsPackageAlreadyCharged(conn(), QStringLiteral("PKG-RHC"), QStringLiteral("2026000003"), QStringLiteral("CL")), DbError);
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }

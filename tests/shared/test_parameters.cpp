@@ -198,16 +198,16 @@ TEST_F(ParametersTest, AReloadResetsAllButEnableWCResultAndAllowEditAmount)
              {QStringLiteral("EnableCLSched"), QStringLiteral("1")},
              {QStringLiteral("CLEquipmentRev"), QStringLiteral("EQ")},
              {QStringLiteral("CathLabMainRevenueID"), QStringLiteral("HS")}});
-    AllowEditAmount = false;
+    Session.AllowEditAmount = false;
     p().LoadParameters();
     EXPECT_TRUE(p().EnableWCResult());
-    EXPECT_TRUE(AllowEditAmount);
+    EXPECT_TRUE(Session.AllowEditAmount);
     EXPECT_TRUE(p().EnableCLSched());
 
     setRows({{QStringLiteral("CathlabAllowEditAmount"), QStringLiteral("0")}});
     p().LoadParameters();
     EXPECT_TRUE(p().EnableWCResult()); // never reset
-    EXPECT_TRUE(AllowEditAmount);      // only ever set
+    EXPECT_TRUE(Session.AllowEditAmount);      // only ever set
     EXPECT_FALSE(p().EnableCLSched());
     EXPECT_TRUE(p().CLEquipmentRev().isEmpty());
     EXPECT_EQ(p().MainRevenueID(), QStringLiteral("CL"));
@@ -217,12 +217,12 @@ TEST_F(ParametersTest, AFailedReadLeavesTheResetValuesAndReachesTheCaller)
 {
     p().LoadParameters();
     ASSERT_TRUE(p().EnableCathLabRegistration());
-    clsCurrentuser* user = CurrentUser;
-    CurrentUser = nullptr;
+    clsCurrentuser* user = Session.CurrentUser;
+    Session.CurrentUser = nullptr;
     EXPECT_THROW(p().LoadParameters(), DbError);
-    CurrentUser = user;
+    Session.CurrentUser = user;
     EXPECT_FALSE(p().EnableCathLabRegistration());
     EXPECT_TRUE(p().CLEquipmentRev().isEmpty());
     EXPECT_EQ(p().MainRevenueID(), QStringLiteral("CL"));
-    EXPECT_TRUE(AllowEditAmount); // from the demo's row, untouched by the failure
+    EXPECT_TRUE(Session.AllowEditAmount); // from the demo's row, untouched by the failure
 }

@@ -112,7 +112,7 @@ TEST_F(RegistrationFormTest, ShownInTheMedicationSheetAsRegistrationDoes)
     EXPECT_EQ(call.fileName(), QStringLiteral("CLRegistrationForm.RPT"));
     EXPECT_EQ(call.params, QVariantList({QStringLiteral("2026000002")}));
     EXPECT_EQ(call.shown, ReportShown::MedicationSheet);
-    EXPECT_FALSE(CurrentReport);
+    EXPECT_FALSE(ReportValues.CurrentReport);
 }
 
 TEST_F(RegistrationFormTest, TheMainWindowHoldsTheViewersAndTellsWhereAPrintWent)

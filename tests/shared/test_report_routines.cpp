@@ -75,8 +75,8 @@ protected:
         ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("Reports")));
         write(QStringLiteral("Reports/Test_Slip.RPT"), QString::fromUtf8(kSlip));
         write(QStringLiteral("Reports/Short.rpt"), QStringLiteral("[section 1]\n<p>short {@HospitalName}</p>"));
-        HospName = QStringLiteral("ST. BRIGID MEDICAL CENTER");
-        HospAddress = QStringLiteral("1450 Rizal Avenue, San Isidro City");
+        Session.HospName = QStringLiteral("ST. BRIGID MEDICAL CENTER");
+        Session.HospAddress = QStringLiteral("1450 Rizal Avenue, San Isidro City");
         m_docs = m_dir.filePath(QStringLiteral("Documents"));
         ReportOutput::setDocumentsFolder(m_docs);
     }
@@ -123,12 +123,12 @@ bool filled(const Report& r, int i) { return r.parameterFields()[i].hasCurrentVa
 TEST_F(ReportRoutinesTest, ElementIGoesToTheIthParameterField)
 {
     PrepareReport(slip(), {QStringLiteral("2026000001"), QStringLiteral("1234.5"), QStringLiteral("STAT")});
-    ASSERT_TRUE(CurrentReport);
-    EXPECT_EQ(CurrentReport->parameterFields()[0].currentValue(), QStringLiteral("2026000001"));
-    EXPECT_EQ(CurrentReport->parameterFields()[1].currentValue(), 1234.5);
-    EXPECT_EQ(CurrentReport->parameterFields()[2].currentValue(), QStringLiteral("STAT"));
-    EXPECT_EQ(CurrentReport->hospitalName(), HospName);
-    EXPECT_EQ(CurrentReport->hospitalAddress(), HospAddress);
+    ASSERT_TRUE(ReportValues.CurrentReport);
+    EXPECT_EQ(ReportValues.CurrentReport->parameterFields()[0].currentValue(), QStringLiteral("2026000001"));
+    EXPECT_EQ(ReportValues.CurrentReport->parameterFields()[1].currentValue(), 1234.5);
+    EXPECT_EQ(ReportValues.CurrentReport->parameterFields()[2].currentValue(), QStringLiteral("STAT"));
+    EXPECT_EQ(ReportValues.CurrentReport->hospitalName(), Session.HospName);
+    EXPECT_EQ(ReportValues.CurrentReport->hospitalAddress(), Session.HospAddress);
 
     ShowReport(false, QStringLiteral("Test Slip"), true, false);
     const ReportCall& call = ReportLog::calls().last();
@@ -150,10 +150,10 @@ TEST_F(ReportRoutinesTest, FewerMoreOrNoParameterValues)
     };
     for (const Case& c : cases) {
         PrepareReport(slip(), c.params);
-        ASSERT_TRUE(CurrentReport);
-        EXPECT_EQ(filled(*CurrentReport, 0), c.f0);
-        EXPECT_EQ(filled(*CurrentReport, 1), c.f1);
-        EXPECT_EQ(filled(*CurrentReport, 2), c.f2);
+        ASSERT_TRUE(ReportValues.CurrentReport);
+        EXPECT_EQ(filled(*ReportValues.CurrentReport, 0), c.f0);
+        EXPECT_EQ(filled(*ReportValues.CurrentReport, 1), c.f1);
+        EXPECT_EQ(filled(*ReportValues.CurrentReport, 2), c.f2);
         ShowReport(false, QString(), true, false);
         EXPECT_TRUE(ReportLog::calls().last().text.contains(QString::fromUtf8(c.shows))) << c.shows;
         EXPECT_EQ(ReportLog::calls().last().params, c.params);
@@ -163,13 +163,13 @@ TEST_F(ReportRoutinesTest, FewerMoreOrNoParameterValues)
 TEST_F(ReportRoutinesTest, TablesLogOnWithTheLogInsServerAndSubreportsOnlyWhenPrepared)
 {
     PrepareReport(slip(), {QStringLiteral("2026000001")});
-    const ReportTable& t = CurrentReport->tables()[0];
+    const ReportTable& t = ReportValues.CurrentReport->tables()[0];
     EXPECT_TRUE(t.loggedOn());
-    EXPECT_EQ(t.connection(), CurrentUser->sqlConnection());
-    EXPECT_EQ(t.logOnInfo().server, CurrentUser->servername());
-    EXPECT_EQ(t.logOnInfo().database, CurrentUser->Database());
-    EXPECT_EQ(t.logOnInfo().user, CurrentUser->UserID());
-    Report& items = CurrentReport->openSubreport(QStringLiteral("Items"));
+    EXPECT_EQ(t.connection(), Session.CurrentUser->sqlConnection());
+    EXPECT_EQ(t.logOnInfo().server, Session.CurrentUser->servername());
+    EXPECT_EQ(t.logOnInfo().database, Session.CurrentUser->Database());
+    EXPECT_EQ(t.logOnInfo().user, Session.CurrentUser->UserID());
+    Report& items = ReportValues.CurrentReport->openSubreport(QStringLiteral("Items"));
     EXPECT_FALSE(items.tables()[0].loggedOn());
 
     PrepareSubreport(QStringLiteral("Items"), {QStringLiteral("H"), QStringLiteral("ignored")});
@@ -203,38 +203,38 @@ TEST_F(ReportRoutinesTest, AnUnknownSubreportReachesTheCaller)
     } catch (const ReportError& e) {
         EXPECT_TRUE(e.description().contains(QStringLiteral("no subreport \"NoSuchPart\""))) << e.what();
     }
-    EXPECT_TRUE(CurrentReport); // the report stays as far as it got
-    CurrentReport.reset();
+    EXPECT_TRUE(ReportValues.CurrentReport); // the report stays as far as it got
+    ReportValues.CurrentReport.reset();
     EXPECT_THROW(PrepareSubreport(QStringLiteral("Items"), {}), ReportError);
 }
 
 TEST_F(ReportRoutinesTest, APendingPictureGoesIntoSectionSixOfTheNextReport)
 {
-    ReportPicturePending = true;
-    ReportPicturePath = picture(QStringLiteral("heart.png"));
+    ReportValues.ReportPicturePending = true;
+    ReportValues.ReportPicturePath = picture(QStringLiteral("heart.png"));
     PrepareReport(slip(), {});
-    ReportSection& six = CurrentReport->section(6);
+    ReportSection& six = ReportValues.CurrentReport->section(6);
     ASSERT_EQ(six.pictures.size(), 1);
     EXPECT_EQ(six.pictures[0].left, 500);
     EXPECT_EQ(six.pictures[0].top, 0);
     EXPECT_EQ(six.height, six.pictures[0].height + 500);
-    for (int n = 1; n <= 5; ++n) EXPECT_TRUE(CurrentReport->section(n).pictures.isEmpty());
-    EXPECT_FALSE(ReportPicturePending);
-    EXPECT_TRUE(ReportPicturePath.isEmpty());
+    for (int n = 1; n <= 5; ++n) EXPECT_TRUE(ReportValues.CurrentReport->section(n).pictures.isEmpty());
+    EXPECT_FALSE(ReportValues.ReportPicturePending);
+    EXPECT_TRUE(ReportValues.ReportPicturePath.isEmpty());
     EXPECT_TRUE(ReportLog::calls().last().picture.endsWith(QStringLiteral("heart.png")));
     // taken once only
     PrepareReport(slip(), {});
-    EXPECT_TRUE(CurrentReport->section(6).pictures.isEmpty());
+    EXPECT_TRUE(ReportValues.CurrentReport->section(6).pictures.isEmpty());
 }
 
 TEST_F(ReportRoutinesTest, ABlankPicturePathIsNeitherPlacedNorCleared)
 {
-    ReportPicturePending = true;
-    ReportPicturePath = QStringLiteral("   ");
+    ReportValues.ReportPicturePending = true;
+    ReportValues.ReportPicturePath = QStringLiteral("   ");
     PrepareReport(slip(), {});
-    EXPECT_TRUE(CurrentReport->section(6).pictures.isEmpty());
-    EXPECT_TRUE(ReportPicturePending);
-    EXPECT_EQ(ReportPicturePath, QStringLiteral("   "));
+    EXPECT_TRUE(ReportValues.CurrentReport->section(6).pictures.isEmpty());
+    EXPECT_TRUE(ReportValues.ReportPicturePending);
+    EXPECT_EQ(ReportValues.ReportPicturePath, QStringLiteral("   "));
 }
 
 TEST_F(ReportRoutinesTest, APictureThatCannotBePlacedReachesTheCallerAndStaysPending)
@@ -246,11 +246,11 @@ TEST_F(ReportRoutinesTest, APictureThatCannotBePlacedReachesTheCallerAndStaysPen
     };
     for (const Case& c : cases) {
         UiScript::reset();
-        ReportPicturePending = true;
-        ReportPicturePath = c.path;
+        ReportValues.ReportPicturePending = true;
+        ReportValues.ReportPicturePath = c.path;
         EXPECT_FALSE(callerPrints(c.report, {}, false, false));
-        EXPECT_TRUE(ReportPicturePending);
-        EXPECT_EQ(ReportPicturePath, c.path);
+        EXPECT_TRUE(ReportValues.ReportPicturePending);
+        EXPECT_EQ(ReportValues.ReportPicturePath, c.path);
         ASSERT_EQ(UiScript::shown().size(), 1);
         EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
         EXPECT_TRUE(UiScript::lastText().endsWith(QStringLiteral("\r\n\r\nPlease notify your IT department.")));
@@ -262,9 +262,9 @@ TEST_F(ReportRoutinesTest, APictureThatCannotBePlacedReachesTheCallerAndStaysPen
 TEST_F(ReportRoutinesTest, AMissingReportFileIsTheCallersErrorNotice)
 {
     PrepareReport(slip(), {});
-    const auto earlier = CurrentReport;
+    const auto earlier = ReportValues.CurrentReport;
     EXPECT_FALSE(callerPrints(m_dir.filePath(QStringLiteral("Reports/Audit_report.RPT")), {}, false, true));
-    EXPECT_EQ(CurrentReport, earlier); // an open that failed leaves the earlier report
+    EXPECT_EQ(ReportValues.CurrentReport, earlier); // an open that failed leaves the earlier report
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_TRUE(UiScript::lastText().contains(QStringLiteral("Audit_report.RPT\" was not found"))) << UiScript::lastText().toStdString();
     EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
@@ -276,14 +276,14 @@ TEST_F(ReportRoutinesTest, AValueThatDoesNotFitIsTheCallersErrorNotice)
     EXPECT_FALSE(callerPrints(slip(), {QStringLiteral("2026000001"), QStringLiteral("twelve")}, true, false));
     EXPECT_TRUE(UiScript::lastText().startsWith(
         QStringLiteral("The value \"twelve\" does not fit the number parameter field \"Amount\".")));
-    EXPECT_TRUE(CurrentReport); // opened, then stopped at the value
+    EXPECT_TRUE(ReportValues.CurrentReport); // opened, then stopped at the value
 }
 
 TEST_F(ReportRoutinesTest, DirectPrintIgnoresTheOtherArgumentsAndEmptiesCurrentReport)
 {
     PrepareReport(slip(), {QStringLiteral("2026000001")});
     ShowReport(true, QStringLiteral("ignored"), true, true);
-    EXPECT_FALSE(CurrentReport);
+    EXPECT_FALSE(ReportValues.CurrentReport);
     EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
     const ReportCall& call = ReportLog::calls().last();
     EXPECT_EQ(call.shown, ReportShown::Printed);
@@ -299,7 +299,7 @@ TEST_F(ReportRoutinesTest, APrinterFailureReachesTheCaller)
     blocker.close();
     ReportOutput::setDocumentsFolder(m_dir.filePath(QStringLiteral("blocker/Documents")));
     EXPECT_FALSE(callerPrints(slip(), {QStringLiteral("2026000001")}, true, false));
-    EXPECT_TRUE(CurrentReport); // not printed: not emptied
+    EXPECT_TRUE(ReportValues.CurrentReport); // not printed: not emptied
     EXPECT_EQ(UiScript::shown().size(), 1);
     EXPECT_EQ(ReportLog::calls().last().shown, ReportShown::NotShown);
 }
@@ -326,7 +326,7 @@ TEST_F(ReportRoutinesTest, TheMedicationSheetIsModalAndEmptiesCurrentReportWhenC
     ShowReport(true, QStringLiteral("Print Registration Form"), false, true);
     EXPECT_TRUE(checked);
     EXPECT_EQ(UiScript::dialogsRun(), QStringList(QStringLiteral("frmReportMedicationsheet")));
-    EXPECT_FALSE(CurrentReport);
+    EXPECT_FALSE(ReportValues.CurrentReport);
     const ReportCall& call = ReportLog::calls().last();
     EXPECT_EQ(call.caption, QStringLiteral("Print Registration Form"));
     EXPECT_TRUE(call.showGroupTree);
@@ -342,10 +342,10 @@ TEST_F(ReportRoutinesTest, TwoGeneralViewersStaySideBySideInTheMainWindow)
 
     PrepareReport(slip(), {QStringLiteral("FIRST")});
     ShowReport(false, QStringLiteral("First"), false, false);
-    const auto first = CurrentReport;
+    const auto first = ReportValues.CurrentReport;
     PrepareReport(m_dir.filePath(QStringLiteral("Reports/short.RPT")), {});
     ShowReport(true, QStringLiteral("Second"), false, false);
-    const auto second = CurrentReport;
+    const auto second = ReportValues.CurrentReport;
     EXPECT_TRUE(UiScript::dialogsRun().isEmpty()); // modeless: nothing waited for them
 
     const QList<QMdiSubWindow*> subs = area->subWindowList();
@@ -358,7 +358,7 @@ TEST_F(ReportRoutinesTest, TwoGeneralViewersStaySideBySideInTheMainWindow)
     EXPECT_EQ(v2->windowTitle(), QStringLiteral("Second"));
     EXPECT_TRUE(subs[1]->isMaximized());
     EXPECT_EQ(v1->CRViewer1->reportSource(), first);
-    EXPECT_EQ(CurrentReport, second);
+    EXPECT_EQ(ReportValues.CurrentReport, second);
     EXPECT_FALSE(v1->CRViewer1->groupTree->isVisible());
     EXPECT_TRUE(v2->CRViewer1->groupTree->isVisibleTo(v2));
     EXPECT_EQ(v1->CRViewer1->zoomPercent(), 100);
@@ -366,7 +366,7 @@ TEST_F(ReportRoutinesTest, TwoGeneralViewersStaySideBySideInTheMainWindow)
     // closing the first empties CurrentReport; the second goes on showing its own report
     subs[0]->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(CurrentReport);
+    EXPECT_FALSE(ReportValues.CurrentReport);
     ASSERT_EQ(area->subWindowList().size(), 1);
     EXPECT_EQ(v2->CRViewer1->reportSource(), second);
     EXPECT_TRUE(v2->CRViewer1->text().contains(QStringLiteral("short ST. BRIGID MEDICAL CENTER")));
@@ -387,7 +387,7 @@ TEST_F(ReportRoutinesTest, WithoutAMainWindowTheViewerIsAWindowOfItsOwn)
     EXPECT_TRUE(viewer->isVisible());
     viewer->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(CurrentReport);
+    EXPECT_FALSE(ReportValues.CurrentReport);
 }
 
 TEST_F(ReportRoutinesTest, ShowingWithoutAPreparedReportIsAnError)
@@ -407,6 +407,6 @@ TEST_F(ReportRoutinesTest, AViewerWindowAskedToPrintGoesThroughThePrinterDialog)
     EXPECT_EQ(UiScript::dialogsRun(), QStringList(QStringLiteral("QPrintDialog")));
     EXPECT_FALSE(QDir(m_docs).exists());
     // once a direct print has switched the question off, the viewer prints at once
-    CurrentReport->promptForPrinter = false;
+    ReportValues.CurrentReport->promptForPrinter = false;
     EXPECT_TRUE(viewer.CRViewer1->printReport().startsWith(m_docs));
 }

@@ -26,13 +26,13 @@ TEST_F(RequestChecks, PendingRequestShowsTheWorkspaceNoticeAndStops)
     };
     for (const Case& c : cases) {
         UiScript::reset();
-        EXPECT_EQ(CheckExamRequestStatus(QString::fromLatin1(c.id), QString::fromLatin1(c.item), QString::fromLatin1(c.section)),
+        EXPECT_EQ(CheckExamRequestStatus(conn(), QString::fromLatin1(c.id), QString::fromLatin1(c.item), QString::fromLatin1(c.section)),
                   c.pending) << c.item;
         EXPECT_EQ(UiScript::shown().size(), c.pending ? 1 : 0) << c.item;
     }
     UiScript::reset();
     UiScript::queueAnswer(vbCancel);  // whatever the answer, the box has only OK
-    EXPECT_TRUE(CheckExamRequestStatus(QStringLiteral("2026000001"), QStringLiteral("CBC"), QStringLiteral("LB")));
+    EXPECT_TRUE(CheckExamRequestStatus(conn(), QStringLiteral("2026000001"), QStringLiteral("CBC"), QStringLiteral("LB")));
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_EQ(UiScript::shown()[0].text, QStringLiteral("The same exam had been requested at...") + Fmt::serverDateText(today(8, 30))
                                              + QStringLiteral("   and it is Pending..."));
@@ -63,13 +63,13 @@ TEST_F(RequestChecks, RepeatQuestionsGoOnWithYesAndStopWithNo)
         EXPECT_EQ(UiScript::shown().size(), c.asked ? 1 : 0) << c.id << " " << c.item;
     }
     UiScript::reset();
-    CheckExamProcessedToday(QStringLiteral("2026000002"), QStringLiteral("CXRPA"), QStringLiteral("XR"));
+    CheckExamProcessedToday(conn(), QStringLiteral("2026000002"), QStringLiteral("CXRPA"), QStringLiteral("XR"));
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("This Request has been PROCCESSED TODAY AT ") + Fmt::serverDateText(today(10, 0))
                                         + QStringLiteral("! Do you wish to REPEAT it ?"));
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Message "));
     EXPECT_EQ(UiScript::shown()[0].style, vbYesNo | vbCritical);
     UiScript::reset();
-    CheckItemPostedToday(QStringLiteral("2026000006"), QStringLiteral("CL101"), QStringLiteral("CL"));
+    CheckItemPostedToday(conn(), QStringLiteral("2026000006"), QStringLiteral("CL101"), QStringLiteral("CL"));
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("This item has been POSTED TODAY AT ") + Fmt::serverDateText(today(8, 30))
                                         + QStringLiteral("! Do you wish to REPEAT it?"));
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Message "));
@@ -88,10 +88,10 @@ TEST_F(RequestChecks, ClosedRequestsByStationThenStatus)
         {"RQ0000101", false, ""},
         {"NOSUCH", false, ""},
     };
-    CurrentStationID = QStringLiteral(" CL ");
+    Session.CurrentStationID = QStringLiteral(" CL ");
     for (const Case& c : cases) {
         UiScript::reset();
-        EXPECT_EQ(IsRequestClosed(QString::fromLatin1(c.refNum)), c.closed) << c.refNum;
+        EXPECT_EQ(IsRequestClosed(conn(), QString::fromLatin1(c.refNum)), c.closed) << c.refNum;
         if (!c.closed) {
             EXPECT_TRUE(UiScript::shown().isEmpty()) << c.refNum;
             continue;
@@ -115,7 +115,7 @@ TEST_F(RequestChecks, MedicinesNotAdministered)
         {" 2026000001", "MED0201", 2, false},  // sent as given, blanks and all
     };
     for (const Case& c : cases)
-        EXPECT_EQ(HasNotAdministeredMeds(QString::fromLatin1(c.id), QString::fromLatin1(c.item), c.mode), c.expected)
+        EXPECT_EQ(HasNotAdministeredMeds(conn(), QString::fromLatin1(c.id), QString::fromLatin1(c.item), c.mode), c.expected)
             << c.id << " " << c.item << " " << c.mode;
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
@@ -131,7 +131,7 @@ TEST_F(RequestChecks, DepartmentCaseWithAResult)
         {"CS000109", true},     // two cases on one slip, one with a saved result
         {"NOSUCH", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsCathRequestStatusDOrW(QString::fromLatin1(c.refNum)), c.expected) << c.refNum;
+    for (const Case& c : cases) EXPECT_EQ(IsCathRequestStatusDOrW(conn(), QString::fromLatin1(c.refNum)), c.expected) << c.refNum;
 }
 
 // A check that could not be made must not answer "go on": the failure reaches the caller.
@@ -139,11 +139,11 @@ TEST_F(RequestChecks, FailuresReachTheCallerAndShowNothing)
 {
     loseConnection();
     const QString id = QStringLiteral("2026000001"), item = QStringLiteral("CBC"), lb = QStringLiteral("LB");
-    EXPECT_THROW(CheckExamRequestStatus(id, item, lb), DbError);
-    EXPECT_THROW(CheckExamProcessedToday(id, item, lb), DbError);
-    EXPECT_THROW(CheckItemPostedToday(id, item, lb), DbError);
-    EXPECT_THROW(IsRequestClosed(QStringLiteral("RQ0000101")), DbError);
-    EXPECT_THROW(HasNotAdministeredMeds(id, QStringLiteral("MED0201"), 2), DbError);
-    EXPECT_THROW(IsCathRequestStatusDOrW(QStringLiteral("CS000101")), DbError);
+    EXPECT_THROW(CheckExamRequestStatus(conn(), id, item, lb), DbError);
+    EXPECT_THROW(CheckExamProcessedToday(conn(), id, item, lb), DbError);
+    EXPECT_THROW(CheckItemPostedToday(conn(), id, item, lb), DbError);
+    EXPECT_THROW(IsRequestClosed(conn(), QStringLiteral("RQ0000101")), DbError);
+    EXPECT_THROW(HasNotAdministeredMeds(conn(), id, QStringLiteral("MED0201"), 2), DbError);
+    EXPECT_THROW(IsCathRequestStatusDOrW(conn(), QStringLiteral("CS000101")), DbError);
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }

@@ -64,9 +64,9 @@ TEST_F(StationLog, ErrorLogStoresTheMessageOnceAndRaisesItsOwnFailure)
 TEST_F(StationLog, ServerDateIsTheLastValueRead)
 {
     const QDateTime first = GetServerDate();
-    EXPECT_EQ(ServerDate, first);
+    EXPECT_EQ(Session.ServerDate, first);
     QThread::msleep(1100);
     const QDateTime second = GetServerDate();
     EXPECT_GT(second, first);
-    EXPECT_EQ(ServerDate, second);
+    EXPECT_EQ(Session.ServerDate, second);
 }

@@ -33,30 +33,30 @@ class UserRightsCheck : public DbTest {};
 
 TEST_F(UserRightsCheck, BlankEmployeeIsTheWorkstationUser)
 {
-    EXPECT_TRUE(HasUserRight(QStringLiteral("29")));          // CL001
-    EXPECT_TRUE(HasUserRight(QStringLiteral("29"), QStringLiteral("   ")));
-    EXPECT_FALSE(HasUserRight(QStringLiteral("29"), QStringLiteral("CL002")));
-    EXPECT_TRUE(HasUserRight(QStringLiteral("22"), QStringLiteral(" CL002 ")));
+    EXPECT_TRUE(HasUserRight(conn(), QStringLiteral("29")));          // CL001
+    EXPECT_TRUE(HasUserRight(conn(), QStringLiteral("29"), QStringLiteral("   ")));
+    EXPECT_FALSE(HasUserRight(conn(), QStringLiteral("29"), QStringLiteral("CL002")));
+    EXPECT_TRUE(HasUserRight(conn(), QStringLiteral("22"), QStringLiteral(" CL002 ")));
     signIn(QStringLiteral("CL004"));
-    EXPECT_TRUE(HasUserRight(QStringLiteral("10")));
-    EXPECT_FALSE(HasUserRight(QStringLiteral("1"), QStringLiteral("CL003")));   // no row
+    EXPECT_TRUE(HasUserRight(conn(), QStringLiteral("10")));
+    EXPECT_FALSE(HasUserRight(conn(), QStringLiteral("1"), QStringLiteral("CL003")));   // no row
 }
 
 TEST_F(UserRightsCheck, EveryCallReadsTheRightsAgain)
 {
-    EXPECT_TRUE(HasUserRight(QStringLiteral("3")));
+    EXPECT_TRUE(HasUserRight(conn(), QStringLiteral("3")));
     conn().execute(QStringLiteral("UPDATE STATION..tbNurseUserRights SET EmployeeRights = ? WHERE EmployeeID = 'CL001'"),
                    {QStringLiteral("|1|10")});
-    EXPECT_FALSE(HasUserRight(QStringLiteral("3")));
-    EXPECT_TRUE(HasUserRight(QStringLiteral("10")));
+    EXPECT_FALSE(HasUserRight(conn(), QStringLiteral("3")));
+    EXPECT_TRUE(HasUserRight(conn(), QStringLiteral("10")));
     conn().execute(QStringLiteral("UPDATE STATION..tbNurseUserRights SET EmployeeRights = NULL WHERE EmployeeID = 'CL001'"));
-    EXPECT_FALSE(HasUserRight(QStringLiteral("10")));
-    EXPECT_EQ(ReadUserRightsText(QStringLiteral("CL001")), QString());
+    EXPECT_FALSE(HasUserRight(conn(), QStringLiteral("10")));
+    EXPECT_EQ(ReadUserRightsText(conn(), QStringLiteral("CL001")), QString());
 }
 
 TEST_F(UserRightsCheck, DatabaseErrorsReachTheCaller)
 {
     TransactionGuard tx(conn());
     conn().execute(QStringLiteral("DROP TABLE STATION..tbNurseUserRights"));
-    EXPECT_ANY_THROW(HasUserRight(QStringLiteral("1")));
+    EXPECT_ANY_THROW(HasUserRight(conn(), QStringLiteral("1")));
 }

@@ -44,7 +44,7 @@ protected:
             f->cmdOption[0]->click();
         });
     }
-    static QDate today() { return ServerDate.date(); }
+    static QDate today() { return Session.ServerDate.date(); }
 
     void setParameter(const QString& field, const QString& value)
     {

@@ -56,7 +56,7 @@ protected:
     }
     QStringList storedRvs(const QString& item)
     {
-        return LoadProcedureRVSCodes(item);
+        return LoadProcedureRVSCodes(conn(), item);
     }
     int rowOfProcedure(const QString& code)
     {
@@ -409,12 +409,12 @@ TEST_F(ControlPanel, ThePickerSearches)
 
 TEST_F(ControlPanel, TheDescriptionLookUp)
 {
-    EXPECT_EQ(GetRVSDescription(QStringLiteral("33010")), QStringLiteral("PERICARDIOCENTESIS, INITIAL"));
-    EXPECT_EQ(GetRVSDescription(QStringLiteral("93503")), QStringLiteral("INSERTION AND PLACEMENT OF FLOW DIRECTED CATHETER (SWAN-GANZ)"));
-    EXPECT_TRUE(GetRVSDescription(QStringLiteral("33010 ")).isEmpty()); // not trimmed
-    EXPECT_TRUE(GetRVSDescription(QStringLiteral("x' OR '1'='1")).isEmpty());
+    EXPECT_EQ(GetRVSDescription(conn(), QStringLiteral("33010")), QStringLiteral("PERICARDIOCENTESIS, INITIAL"));
+    EXPECT_EQ(GetRVSDescription(conn(), QStringLiteral("93503")), QStringLiteral("INSERTION AND PLACEMENT OF FLOW DIRECTED CATHETER (SWAN-GANZ)"));
+    EXPECT_TRUE(GetRVSDescription(conn(), QStringLiteral("33010 ")).isEmpty()); // not trimmed
+    EXPECT_TRUE(GetRVSDescription(conn(), QStringLiteral("x' OR '1'='1")).isEmpty());
     conn().execute(QStringLiteral("INSERT INTO MEDICARE..TBMEDRVS (NODE_KEY, UNIT, DESCRIPTION) VALUES ('99999', 1, 'SCALE ONLY')"));
-    EXPECT_TRUE(GetRVSDescription(QStringLiteral("99999")).isEmpty()); // not in the procedure list
+    EXPECT_TRUE(GetRVSDescription(conn(), QStringLiteral("99999")).isEmpty()); // not in the procedure list
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 

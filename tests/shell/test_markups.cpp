@@ -197,12 +197,12 @@ TEST_F(Markups, TheChoiceAnswersTheChosenMarkup)
     // active rows by description: HOLIDAY SURCHARGE (*0.3), SPECIAL HANDLING FEE (+500), STAT PROCEDURE (*0.6)
     const Case cases[] = {{1, true, 1, 0.3}, {2, true, 2, 500}, {3, true, 1, 0.6}, {2, false, 0, 0}};
     for (const Case& c : cases) {
-        MarkupOperation = 7;
-        MarkupValue = 7;
+        DialogAnswers.MarkupOperation = 7;
+        DialogAnswers.MarkupValue = 7;
         UiScript::queueDialog(QStringLiteral("frmMarkUp"), [c](QDialog* d) {
             auto* f = static_cast<frmMarkUp*>(d);
-            EXPECT_EQ(MarkupOperation, 0); // reset when it opens
-            EXPECT_EQ(MarkupValue, 0.0);
+            EXPECT_EQ(DialogAnswers.MarkupOperation, 0); // reset when it opens
+            EXPECT_EQ(DialogAnswers.MarkupValue, 0.0);
             EXPECT_FALSE(f->cmdOption->isEnabled());
             EXPECT_EQ(f->mshFlexMarkUp->Rows(), 4); // the inactive row is not offered
             f->chkMarkup->click();
@@ -213,8 +213,8 @@ TEST_F(Markups, TheChoiceAnswersTheChosenMarkup)
         });
         frmMarkUp dlg;
         runModal(&dlg);
-        EXPECT_EQ(MarkupOperation, c.op) << c.row;
-        EXPECT_DOUBLE_EQ(MarkupValue, c.value) << c.row;
+        EXPECT_EQ(DialogAnswers.MarkupOperation, c.op) << c.row;
+        EXPECT_DOUBLE_EQ(DialogAnswers.MarkupValue, c.value) << c.row;
     }
 }
 
@@ -232,22 +232,22 @@ TEST_F(Markups, TheChoiceRefusesAnUnknownOperationAndClosingByTheFrame)
     });
     frmMarkUp dlg;
     runModal(&dlg);
-    EXPECT_EQ(MarkupOperation, 0);
-    EXPECT_EQ(MarkupValue, 0.0);
+    EXPECT_EQ(DialogAnswers.MarkupOperation, 0);
+    EXPECT_EQ(DialogAnswers.MarkupValue, 0.0);
 
-    MarkupOperation = 1;
-    MarkupValue = 0.3;
+    DialogAnswers.MarkupOperation = 1;
+    DialogAnswers.MarkupValue = 0.3;
     frmMarkUp closed;
     runModal(&closed); // left open: closed by its frame
-    EXPECT_EQ(MarkupOperation, 0);
-    EXPECT_EQ(MarkupValue, 0.0);
+    EXPECT_EQ(DialogAnswers.MarkupOperation, 0);
+    EXPECT_EQ(DialogAnswers.MarkupValue, 0.0);
 }
 
 TEST_F(Markups, TheHolidayBoxFollowsTheServersWeekday)
 {
     frmMarkUp dlg;
     runModal(&dlg);
-    const bool sunday = ServerDate.date().dayOfWeek() == Qt::Sunday;
+    const bool sunday = Session.ServerDate.date().dayOfWeek() == Qt::Sunday;
     EXPECT_EQ(dlg.chkHoliday->isEnabled(), !sunday);
     EXPECT_EQ(dlg.opt30[0]->isEnabled(), sunday);
     EXPECT_FALSE(dlg.opt30[0]->isChecked() || dlg.opt30[1]->isChecked());

@@ -81,8 +81,8 @@ TEST_F(Menus, AuditAndIncomeReportsPassTheirOwnValues)
     w->mnuAudit_Click();
     ASSERT_EQ(ReportLog::calls().size(), 1);
     const QVariantList audit = ReportLog::calls().last().params;
-    EXPECT_EQ(audit[2].toString(), HospName);
-    EXPECT_EQ(audit[3].toString(), HospAddress);
+    EXPECT_EQ(audit[2].toString(), Session.HospName);
+    EXPECT_EQ(audit[3].toString(), Session.HospAddress);
     EXPECT_EQ(audit[4].toString(), QStringLiteral("CATH LABORATORY AUDIT REPORT"));
     // the audit lists the reversal posted last week by the department
     EXPECT_TRUE(ReportLog::calls().last().text.contains(QStringLiteral("REVERSAL")));
@@ -175,21 +175,21 @@ TEST_F(Menus, ChargeSlipSettingChecksTheValidatedUser)
     UiScript::reset();
     signIn(QStringLiteral("CL003"));
     w->mnuChargeSlip_Click(); // the dialog is left open: closed by its frame
-    EXPECT_TRUE(ValidatedUserID.isEmpty());
+    EXPECT_TRUE(DialogAnswers.ValidatedUserID.isEmpty());
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Sorry, you don't have access right for Charge Slip Setting."));
 }
 
 TEST_F(Menus, ReportsWithoutDatesPassTheirValues)
 {
-    SelectedIDNum = QStringLiteral("2026000006 ");
-    SelectedHospNum = QStringLiteral(" 100009");
-    SelectedPatientName = QStringLiteral("SANTOS, JUAN");
-    SelectedPatientAddress = QStringLiteral("12 MABINI ST.");
-    SelectedAccountNum = QStringLiteral("C0001");
-    SelectedCompany = QStringLiteral("PACIFIC HEALTH CARE INC.");
-    SelectedAdmissionDate = QStringLiteral("11/20/2026");
-    SelectedDischargeDate = QString();
-    SelectedRoom = QStringLiteral("207");
+    Selection.SelectedIDNum = QStringLiteral("2026000006 ");
+    Selection.SelectedHospNum = QStringLiteral(" 100009");
+    Selection.SelectedPatientName = QStringLiteral("SANTOS, JUAN");
+    Selection.SelectedPatientAddress = QStringLiteral("12 MABINI ST.");
+    Selection.SelectedAccountNum = QStringLiteral("C0001");
+    Selection.SelectedCompany = QStringLiteral("PACIFIC HEALTH CARE INC.");
+    Selection.SelectedAdmissionDate = QStringLiteral("11/20/2026");
+    Selection.SelectedDischargeDate = QString();
+    Selection.SelectedRoom = QStringLiteral("207");
 
     struct Plain { void (mdiCathLabMenu::*action)(); const char* file; QVariantList values; const char* caption;
                    ReportShown shown; bool tree; const char* shows; };
@@ -203,7 +203,7 @@ TEST_F(Menus, ReportsWithoutDatesPassTheirValues)
         {&mdiCathLabMenu::mnuPrintRegistration_Click, "CLRegistrationForm.RPT", {QStringLiteral("2026000006")},
          "Print Registration Form", ReportShown::MedicationSheet, false, "Hospital No."},
         {&mdiCathLabMenu::mnuLedger_Click, "Patient_Ledger.RPT",
-         {HospName, HospAddress, QString(), QStringLiteral("PATIENT'S CATHLAB LEDGER"), QStringLiteral("SANTOS, JUAN"),
+         {Session.HospName, Session.HospAddress, QString(), QStringLiteral("PATIENT'S CATHLAB LEDGER"), QStringLiteral("SANTOS, JUAN"),
           QStringLiteral("12 MABINI ST."), QStringLiteral("C0001"), QStringLiteral("PACIFIC HEALTH CARE INC."),
           QStringLiteral("2026000006"), QStringLiteral("100009"), QStringLiteral("11/20/2026"), QString(), QStringLiteral("207"),
           QStringLiteral("100009"), QStringLiteral("2026000006"), QStringLiteral("CL")},
@@ -228,7 +228,7 @@ TEST_F(Menus, ReportsWithoutDatesPassTheirValues)
 
 TEST_F(Menus, TheLedgerShowsTheRunningBalanceOfTheDepartmentsLines)
 {
-    SelectedIDNum = QStringLiteral("2026000006");
+    Selection.SelectedIDNum = QStringLiteral("2026000006");
     w->mnuLedger_Click();
     ASSERT_EQ(ReportLog::calls().size(), 1);
     const QString text = ReportLog::calls().last().text;
@@ -243,7 +243,7 @@ TEST_F(Menus, PatientItemsWantAChosenPatient)
 {
     for (auto action : {&mdiCathLabMenu::mnuPrintRegistration_Click, &mdiCathLabMenu::mnuNHI_Click}) {
         UiScript::reset();
-        SelectedIDNum = QStringLiteral("   ");
+        Selection.SelectedIDNum = QStringLiteral("   ");
         (w->*action)();
         ASSERT_EQ(UiScript::shown().size(), 1);
         EXPECT_EQ(UiScript::lastText(), QStringLiteral("Please select patient."));
@@ -311,7 +311,7 @@ TEST_F(Menus, ExitAsksItsQuestionAndTheFrameDoesNot)
     UiScript::queueAnswer(vbYes);
     w->mnuExitApps->trigger();
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(CurrentUser, nullptr); // the unload released the components
+    EXPECT_EQ(Session.CurrentUser, nullptr); // the unload released the components
 
     UiScript::reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -352,16 +352,16 @@ TEST_F(Menus, ToolbarDispatchesOnKeys)
 
 TEST_F(Menus, ClaimFormEntryIsHandedItsValues)
 {
-    SelectedIDNum = QStringLiteral("2026000004");
-    SelectedPatientName = QStringLiteral("REYES, MARIA");
+    Selection.SelectedIDNum = QStringLiteral("2026000004");
+    Selection.SelectedPatientName = QStringLiteral("REYES, MARIA");
     ComponentTrace::clear();
     w->mnuCF4_Click();
-    clsCF4* cf4 = CurrentUser->TALVEROClasses()->clsCF4Object();
+    clsCF4* cf4 = Session.CurrentUser->TALVEROClasses()->clsCF4Object();
     EXPECT_EQ(cf4->IDNum, QStringLiteral("2026000004"));
     EXPECT_EQ(cf4->StationID, QStringLiteral("CL"));
     EXPECT_EQ(cf4->Title, QStringLiteral("PhilHealth CF4 Entries  - REYES, MARIA ( 2026000004 )"));
-    EXPECT_EQ(cf4->HospitalName, HospName);
-    EXPECT_EQ(cf4->HospitalAddress, HospAddress);
+    EXPECT_EQ(cf4->HospitalName, Session.HospName);
+    EXPECT_EQ(cf4->HospitalAddress, Session.HospAddress);
     EXPECT_TRUE(cf4->ReportPath.endsWith(QStringLiteral("Reports")));
     EXPECT_EQ(cf4->EmployeeCode, QStringLiteral("CL001"));
     EXPECT_TRUE(ComponentTrace::calls().contains(QStringLiteral("clsCF4.ShowEntry")));

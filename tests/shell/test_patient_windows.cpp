@@ -29,7 +29,7 @@ protected:
         ShellTest::SetUp();
         auto* search = new clsPatientSearch(QStringLiteral("MasterSearch.clsPatientSearch"));
         search->InitConnection(&conn(), QString());
-        PatientSearch = search;
+        Session.PatientSearch = search;
         w->show();
     }
     void TearDown() override
@@ -39,8 +39,8 @@ protected:
         delete frmListERAdmission::existing();
         delete frmCensusFormat::existing();
         delete frmControlPanel::existing();
-        delete PatientSearch;
-        PatientSearch = nullptr;
+        delete Session.PatientSearch;
+        Session.PatientSearch = nullptr;
         ShellTest::TearDown();
     }
     bool isChild(QWidget* window)
@@ -108,9 +108,9 @@ TEST_F(PatientWindows, PersonalInfoShowsTheChosenRow)
         EXPECT_EQ(shown[0], QString::fromLatin1(c.hosp));
         EXPECT_EQ(shown[1], QString::fromLatin1(c.id));
         EXPECT_EQ(shown[3], QString::fromLatin1(c.room));
-        EXPECT_EQ(shown[4], list->MSHFlexList->TextMatrix(SelectedListRow, 3));
+        EXPECT_EQ(shown[4], list->MSHFlexList->TextMatrix(Selection.SelectedListRow, 3));
         // the admission date in the general date form
-        EXPECT_EQ(shown[2], frmInfo::AdmissionDateText(list->MSHFlexList->TextMatrix(SelectedListRow, 4)));
+        EXPECT_EQ(shown[2], frmInfo::AdmissionDateText(list->MSHFlexList->TextMatrix(Selection.SelectedListRow, 4)));
         EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d\d/\d\d/\d{4} \d\d:\d\d:\d\d [AP]M$)")).match(shown[2]).hasMatch())
             << shown[2].toStdString();
     }
@@ -119,15 +119,15 @@ TEST_F(PatientWindows, PersonalInfoShowsTheChosenRow)
 TEST_F(PatientWindows, NhiCensusChargingByTheNumberOfPackages)
 {
     // two packages: the case list offers them
-    SelectedIDNum = QStringLiteral("2026900001");
-    SelectedHospNum = QStringLiteral("900001");
+    Selection.SelectedIDNum = QStringLiteral("2026900001");
+    Selection.SelectedHospNum = QStringLiteral("900001");
     w->mnuNHI_Click();
     ASSERT_TRUE(frmCathPatients::isLoaded());
     EXPECT_FALSE(frmCathPatients::existing()->pctMultiPackage->isHidden());
     EXPECT_TRUE(ReportLog::calls().isEmpty());
 
     // none
-    SelectedIDNum = QStringLiteral("2026000004");
+    Selection.SelectedIDNum = QStringLiteral("2026000004");
     w->mnuNHI_Click();
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("No cathlab case record for this patient."));
     EXPECT_EQ(UiScript::shown().last().title, QStringLiteral("Notification"));
@@ -136,9 +136,9 @@ TEST_F(PatientWindows, NhiCensusChargingByTheNumberOfPackages)
     conn().execute(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCathLabLogBook (IDNum, HospNum, PackageID, RefNum, TransDate, "
                                   "UserID, RecordStatus) VALUES ('2026000003', '100002', 'PKG-RHC', 'CS000101', ?, 'CL001', 'X'), "
                                   "('2026000003', '100002', 'PKG-PTCA', 'CS000199', ?, 'CL001', 'R')"),
-                   {ServerDate, ServerDate});
-    SelectedIDNum = QStringLiteral("2026000003 ");
-    SelectedHospNum = QStringLiteral("100002");
+                   {Session.ServerDate, Session.ServerDate});
+    Selection.SelectedIDNum = QStringLiteral("2026000003 ");
+    Selection.SelectedHospNum = QStringLiteral("100002");
     UiScript::reset();
     w->mnuNHI_Click();
     EXPECT_TRUE(UiScript::shown().isEmpty()) << UiScript::lastText().toStdString();
@@ -203,8 +203,8 @@ TEST_F(PatientWindows, TheGeneralListPrintsThroughTheFormTypeWhenAsked)
         UiScript::reset();
         ReportLog::clear();
         frmSearch* list = frmSearch::instance(); // its load empties the selection
-        SelectedIDNum = QStringLiteral("2026900001");
-        SelectedHospNum = QStringLiteral("900001");
+        Selection.SelectedIDNum = QStringLiteral("2026900001");
+        Selection.SelectedHospNum = QStringLiteral("900001");
         list->ShowMultiPackageSelection();
         UiScript::queueDialog(QStringLiteral("frmCensusFormat"), [](QDialog* d) { static_cast<frmCensusFormat*>(d)->cmdView_Click(); });
         list->cmdSelect_Click();

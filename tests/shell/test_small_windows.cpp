@@ -38,7 +38,7 @@ TEST(SmallWindows, TheChoiceBoxAnswersThroughPickedChoice)
     UiScript::reset();
     struct Case { int button; bool answer; };
     for (const Case c : {Case{0, true}, Case{1, false}}) {
-        PickedChoice = !c.answer;
+        DialogAnswers.PickedChoice = !c.answer;
         UiScript::queueDialog(QStringLiteral("frmMessage"), [c](QDialog* d) {
             auto* m = static_cast<frmMessage*>(d);
             EXPECT_EQ(m->windowTitle(), QStringLiteral("IMPORTANT MESSAGE"));
@@ -46,7 +46,7 @@ TEST(SmallWindows, TheChoiceBoxAnswersThroughPickedChoice)
             m->cmdOption[c.button]->click();
         });
         runModal(frmMessage::instance());
-        EXPECT_EQ(PickedChoice, c.answer);
+        EXPECT_EQ(DialogAnswers.PickedChoice, c.answer);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     EXPECT_EQ(frmMessage::designMessage().size(), 193);
@@ -56,16 +56,16 @@ TEST(SmallWindows, TheChoiceBoxAnswersThroughPickedChoice)
     m->lblMessage->setText(QStringLiteral("The medicines were sent."));
     m->cmdOption[1]->setText(QStringLiteral("OK"));
     m->cmdOption[0]->setVisible(false);
-    PickedChoice = true;
+    DialogAnswers.PickedChoice = true;
     UiScript::queueDialog(QStringLiteral("frmMessage"), [](QDialog* d) { static_cast<frmMessage*>(d)->cmdOption[1]->click(); });
     runModal(m);
-    EXPECT_FALSE(PickedChoice);
+    EXPECT_FALSE(DialogAnswers.PickedChoice);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // closed by its frame: an earlier answer never counts
-    PickedChoice = true;
+    DialogAnswers.PickedChoice = true;
     runModal(frmMessage::instance());
-    EXPECT_FALSE(PickedChoice);
+    EXPECT_FALSE(DialogAnswers.PickedChoice);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // unloaded after each showing: the next one starts from its design
     EXPECT_EQ(frmMessage::instance()->lblMessage->text(), frmMessage::designMessage());

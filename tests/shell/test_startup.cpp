@@ -100,12 +100,12 @@ TEST_F(StartUp, LogsInAndRunsTheStartUpInOrder)
 
     EXPECT_TRUE(UiScript::shown().isEmpty()) << UiScript::lastText().toStdString();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Talvero - Cath Laboratory ") + mdiCathLabMenu::versionText());
-    EXPECT_EQ(CurrentStationID.toString(), QStringLiteral("CL"));
-    EXPECT_EQ(CurrentStationName.toString(), QStringLiteral("CATH LABORATORY"));
+    EXPECT_EQ(Session.CurrentStationID.toString(), QStringLiteral("CL"));
+    EXPECT_EQ(Session.CurrentStationName.toString(), QStringLiteral("CATH LABORATORY"));
     EXPECT_TRUE(w->LoggedIn);
-    EXPECT_TRUE(ServerDate.isValid());
-    EXPECT_EQ(HospName, QStringLiteral("ST. BRIGID MEDICAL CENTER"));
-    EXPECT_TRUE(AllowEditAmount); // the demo station allows it
+    EXPECT_TRUE(Session.ServerDate.isValid());
+    EXPECT_EQ(Session.HospName, QStringLiteral("ST. BRIGID MEDICAL CENTER"));
+    EXPECT_TRUE(Session.AllowEditAmount); // the demo station allows it
     EXPECT_EQ(w->StbErPanels[0]->text(), QStringLiteral("USER'S INITIAL "));
     EXPECT_EQ(w->StbErPanels[1]->text(), QStringLiteral("ADC"));
     EXPECT_EQ(w->StbErPanels[2]->text(), QStringLiteral("DELA CRUZ, ANA MARQUEZ"));
@@ -137,8 +137,8 @@ TEST_F(StartUp, LogsInAndRunsTheStartUpInOrder)
         QStringLiteral("clsIssuedMedicines.InitConnection"), QStringLiteral("clsChargeSlip.InitConnection"),
         QStringLiteral("clsListDrugs.DrugsORCSR=0"), QStringLiteral("TALVEROClasses.initwithdb")};
     EXPECT_EQ(ComponentTrace::calls(), expected);
-    EXPECT_TRUE(DrugListCSR->drugsOrCsrSet());
-    EXPECT_TRUE(PatientSearch->isConnected());
+    EXPECT_TRUE(Session.DrugListCSR->drugsOrCsrSet());
+    EXPECT_TRUE(Session.PatientSearch->isConnected());
 
     EXPECT_TRUE(w->Timer1->isActive());
     EXPECT_TRUE(w->tmrRequests->isActive());
@@ -150,7 +150,7 @@ TEST_F(StartUp, LogsInAndRunsTheStartUpInOrder)
     EXPECT_TRUE(w->mnuMarkUp->isVisible());
     EXPECT_FALSE(w->mnuCF4->isVisible());
     EXPECT_FALSE(w->mnuPriceList->isVisible());
-    EXPECT_EQ(CF4Checker, nullptr);
+    EXPECT_EQ(Session.CF4Checker, nullptr);
 
     // the first tick: the splash, then the department case list (the demo station registers cases)
     w->Timer1_Timer();
@@ -165,7 +165,7 @@ TEST_F(StartUp, LogsInAndRunsTheStartUpInOrder)
     EXPECT_EQ(ComponentTrace::calls(),
               (QStringList{QStringLiteral("clsResults.Class_Terminate"), QStringLiteral("clsRequest.Class_Terminate"),
                            QStringLiteral("clsConfinement.Class_Terminate"), QStringLiteral("clsConfinementResults.Class_Terminate")}));
-    EXPECT_EQ(CurrentUser, nullptr);
+    EXPECT_EQ(Session.CurrentUser, nullptr);
 }
 
 TEST_F(StartUp, ASecondCopyIsRefusedBeforeTheLogIn)
@@ -231,7 +231,7 @@ TEST_F(StartUp, ARefusedConnectionStopsTheChainSilently)
     const QStringList calls = ComponentTrace::calls();
     EXPECT_TRUE(calls.contains(QStringLiteral("clsPatientSearch.InitConnection")));
     EXPECT_FALSE(calls.contains(QStringLiteral("clsDrug.InitConnect")));
-    EXPECT_FALSE(DrugListCSR->drugsOrCsrSet());
+    EXPECT_FALSE(Session.DrugListCSR->drugsOrCsrSet());
     EXPECT_TRUE(calls.contains(QStringLiteral("TALVEROClasses.initwithdb")));
     EXPECT_TRUE(w->Timer1->isActive());
     EXPECT_TRUE(w->tmrRequests->isActive());
@@ -248,10 +248,10 @@ TEST_F(StartUp, ByGenericConnectsTheSecondDrugList)
     EXPECT_TRUE(calls.contains(QStringLiteral("create prjListDrugsByGeneric.clsListGeneric")));
     EXPECT_EQ(calls.filter(QStringLiteral("InitConnection")).filter(QStringLiteral("clsListDrugs")).size(), 1);
     EXPECT_TRUE(calls.contains(QStringLiteral("clsListGeneric.InitConnection")));
-    EXPECT_TRUE(DrugListCSR->drugsOrCsrSet());
+    EXPECT_TRUE(Session.DrugListCSR->drugsOrCsrSet());
     EXPECT_TRUE(w->mnuPriceList->isVisible());
     EXPECT_TRUE(w->mnuCF4->isVisible());
-    EXPECT_NE(CF4Checker, nullptr);
+    EXPECT_NE(Session.CF4Checker, nullptr);
 }
 
 TEST_F(StartUp, ClientCodeMustMatchExactly)

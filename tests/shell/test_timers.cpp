@@ -30,25 +30,25 @@ protected:
 TEST_F(Timers, RequestsFromTheCommunicationFileOfTheMainRevenue)
 {
     closeOpenRequests();
-    EXPECT_FALSE(HasPendingRequests());
+    EXPECT_FALSE(HasPendingRequests(conn()));
     // an open request to another section does not count, nor one already processed
     conn().execute(QStringLiteral("INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, RevenueID, ItemID, "
                                   "RecordStatus) VALUES ('T1', '2026000001', 'LB', 'CBC', ''), ('T2', '2026000001', 'CL', 'CL001', 'X')"));
-    EXPECT_FALSE(HasPendingRequests());
+    EXPECT_FALSE(HasPendingRequests(conn()));
     // an open one of the department: empty or null status
     for (const char* status : std::initializer_list<const char*>{"", nullptr}) {
         conn().execute(QStringLiteral("DELETE FROM STATION..TBNURSECOMMUNICATIONFILE WHERE RequestNum = 'T3'"));
         conn().execute(QStringLiteral("INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, RevenueID, ItemID, "
                                       "RecordStatus) VALUES ('T3', '2026000001', 'CL', 'CL001', ?)"),
                        {status ? QVariant(QString::fromLatin1(status)) : QVariant()});
-        EXPECT_TRUE(HasPendingRequests());
+        EXPECT_TRUE(HasPendingRequests(conn()));
     }
     // the main revenue code follows the station parameter
     setParameter(QStringLiteral("CathLabMainRevenueID"), QStringLiteral("HS"));
-    EXPECT_FALSE(HasPendingRequests());
+    EXPECT_FALSE(HasPendingRequests(conn()));
     // a pending schedule request does not count without EnableCLSched
     conn().execute(QStringLiteral("UPDATE SCHEDULE..TBCLSCHEDULE SET RECORDSTATUS = 'P'"));
-    EXPECT_FALSE(HasPendingRequests());
+    EXPECT_FALSE(HasPendingRequests(conn()));
 }
 
 TEST_F(Timers, RequestsFromTheScheduleWithEnableCLSched)
@@ -57,9 +57,9 @@ TEST_F(Timers, RequestsFromTheScheduleWithEnableCLSched)
     closeOpenRequests();
     conn().execute(QStringLiteral("INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, RevenueID, ItemID, "
                                   "RecordStatus) VALUES ('T3', '2026000001', 'CL', 'CL001', '')"));
-    EXPECT_FALSE(HasPendingRequests()); // only the schedule counts now
+    EXPECT_FALSE(HasPendingRequests(conn())); // only the schedule counts now
     conn().execute(QStringLiteral("UPDATE SCHEDULE..TBCLSCHEDULE SET RECORDSTATUS = 'P' WHERE ProcedureName = 'CORONARY ANGIOGRAPHY'"));
-    EXPECT_TRUE(HasPendingRequests());
+    EXPECT_TRUE(HasPendingRequests(conn()));
 }
 
 TEST_F(Timers, TheCheckShowsOrHidesTheButtonAndRestartsItsTimer)
@@ -139,7 +139,7 @@ TEST_F(Timers, TheButtonOpensTheRequestsOrSaysThereAreNone)
 
 TEST_F(Timers, ANoticeIsAnnouncedAndRepeatedUntilCleared)
 {
-    ASSERT_EQ(LoadDischargeNoticeCount(), 1); // the demo's final notice, not cleared by the department
+    ASSERT_EQ(LoadDischargeNoticeCount(conn()), 1); // the demo's final notice, not cleared by the department
     ASSERT_TRUE(w->Agent1->isLoaded());
     EXPECT_FALSE(w->Agent1->speechAvailable()); // tests are silent
     w->tmrNotice_Timer();
@@ -161,8 +161,8 @@ TEST_F(Timers, ANoticeIsAnnouncedAndRepeatedUntilCleared)
     conn().execute(QStringLiteral("INSERT INTO STATION..tbNurseDeptClearance (IDNum, DepartmentID, ClearDate, ClearedBy) "
                                   "SELECT IDNum, 'CL', ?, 'CL001' FROM STATION..TBNURSEDISCHARGENOTICE WHERE RecordStatus = 'F' "
                                   "AND IDNum NOT IN (SELECT IDNum FROM STATION..tbNurseDeptClearance)"),
-                   {ServerDate});
-    EXPECT_EQ(LoadDischargeNoticeCount(), 0);
+                   {Session.ServerDate});
+    EXPECT_EQ(LoadDischargeNoticeCount(conn()), 0);
     w->Agent1->clearRequests();
     w->tmrNotice_Timer();
     EXPECT_EQ(w->Agent1->requests(), (QStringList{QStringLiteral("Stop"), QStringLiteral("Hide")}));

@@ -118,16 +118,16 @@ void DbTest::SetUp()
     user->PasswordDeptCode = QStringLiteral("CL");
     user->adoptConnection(TestDatabase::create(withDemo()));
     user->setIdentity(QStringLiteral("CL001"), QStringLiteral("DELA CRUZ, ANA MARQUEZ"), QStringLiteral("ADC"));
-    CurrentUser = user;
+    Session.CurrentUser = user;
     m_conn = user->sqlConnection();
-    CurrentStationID = QStringLiteral("CL");
-    CurrentStationName = QStringLiteral("CATH LABORATORY");
+    Session.CurrentStationID = QStringLiteral("CL");
+    Session.CurrentStationName = QStringLiteral("CATH LABORATORY");
 }
 
 void DbTest::TearDown()
 {
     UiScript::reset();
-    delete CurrentUser;
+    delete Session.CurrentUser;
     ResetGlobals();
     m_conn = nullptr;
 }
@@ -137,7 +137,7 @@ void DbTest::signIn(const QString& employee)
     Recordset rs = conn().query(QStringLiteral("SELECT LastName, FirstName, MiddleName, Initial FROM PASSWORD..tbPasswordMain "
                                                "WHERE EmployeeID = ?"), {employee});
     ASSERT_FALSE(rs.isEmpty()) << employee.toStdString();
-    CurrentUser->setIdentity(employee, rs.text(QStringLiteral("LastName")) + QStringLiteral(", ") + rs.text(QStringLiteral("FirstName")),
+    Session.CurrentUser->setIdentity(employee, rs.text(QStringLiteral("LastName")) + QStringLiteral(", ") + rs.text(QStringLiteral("FirstName")),
                              rs.text(QStringLiteral("Initial")));
 }
 

@@ -33,10 +33,10 @@ protected:
     }
     frmFinal* open(const QString& id)
     {
-        SelectedIDNum = id;
-        SelectedHospNum = hospNumOf(id);
-        SelectedPatientType = id.endsWith(QLatin1Char('B')) ? QStringLiteral("O") : QStringLiteral("I");
-        frmFinal::instance()->txtPno->setText(SelectedHospNum);
+        Selection.SelectedIDNum = id;
+        Selection.SelectedHospNum = hospNumOf(id);
+        Selection.SelectedPatientType = id.endsWith(QLatin1Char('B')) ? QStringLiteral("O") : QStringLiteral("I");
+        frmFinal::instance()->txtPno->setText(Selection.SelectedHospNum);
         frmFinal* w = frmFinal::instance();
         w->txtID->setText(id);
         w->Timer1_Timer();

@@ -20,8 +20,8 @@ protected:
     }
     void TearDown() override
     {
-        delete ICDCodeSearch;
-        ICDCodeSearch = nullptr;
+        delete Session.ICDCodeSearch;
+        Session.ICDCodeSearch = nullptr;
         WorkspaceTest::TearDown();
     }
 };
@@ -122,9 +122,9 @@ TEST_F(WorkspaceActions, F10RunsTheIcdValidation)
 {
     frmFinal* w = open(admission(0));
     EXPECT_EQ(w->Form_KeyDown(121), 0); // no component: nothing happens
-    ICDCodeSearch = ComponentFactory::createAs<clsICDCodeSearch>("ICD10.ICDCodeSearch");
-    ASSERT_TRUE(ICDCodeSearch);
-    ICDCodeSearch->setActiveConnection(&conn());
+    Session.ICDCodeSearch = ComponentFactory::createAs<clsICDCodeSearch>("ICD10.ICDCodeSearch");
+    ASSERT_TRUE(Session.ICDCodeSearch);
+    Session.ICDCodeSearch->setActiveConnection(&conn());
     int listed = -1;
     UiScript::queueDialog("frmICD10Validation", [&](QDialog* d) {
         listed = static_cast<frmICD10Validation*>(d)->lstCodes->rowCount();

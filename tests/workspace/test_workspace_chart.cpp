@@ -22,7 +22,7 @@ TEST_F(WorkspaceChart, ConfinementsListEveryStayAndVisitOfThePatient)
     const QString id = admission(0);
     frmFinal* w = open(id);
     w->tabSSTab1->setCurrentIndex(6);
-    EXPECT_FALSE(ConfinementsStale);
+    EXPECT_FALSE(WorkspacePages.ConfinementsStale);
     const int stays = count("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient WHERE HospNum = ?", {hospNumOf(id)}) +
                       count("SELECT COUNT(*) FROM PATIENT_DATA..TBOUTPATIENT WHERE HospNum = ?", {hospNumOf(id)});
     EXPECT_EQ(w->mshflexClin->Rows(), 1 + stays);
@@ -65,7 +65,7 @@ TEST_F(WorkspaceChart, SummaryOfAStayWithMedicinesAndExaminations)
     EXPECT_TRUE(text.contains("Ultrasound Examinations :"));
     EXPECT_FALSE(text.contains("CT-Scan Examinations :"));
     // The hospital name is centred on 80 columns, halves rounded to the even number.
-    const QString name = HospName.trimmed();
+    const QString name = Session.HospName.trimmed();
     const int indent = 40 - int(std::nearbyint(name.size() / 2.0));
     EXPECT_TRUE(text.contains("\n" + QString(indent, ' ') + name + "\n")) << indent;
 }
@@ -80,7 +80,7 @@ TEST_F(WorkspaceChart, PrintsTheChosenConfinementAndThenDisablesPrint)
     EXPECT_TRUE(on(w->cmdClinicalOption[1]));
     w->cmdClinicalOption_Click(1);
     ASSERT_EQ(ReportLog::calls().size(), 1);
-    EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({w->mshflexClin->TextMatrix(1, 1).trimmed(), HospAddress}));
+    EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({w->mshflexClin->TextMatrix(1, 1).trimmed(), Session.HospAddress}));
     EXPECT_EQ(ReportLog::calls()[0].caption, "Clinical Summary");
     EXPECT_TRUE(ReportLog::calls()[0].error.isEmpty()) << ReportLog::calls()[0].error.toStdString();
     EXPECT_FALSE(on(w->cmdClinicalOption[1]));
@@ -91,7 +91,7 @@ TEST_F(WorkspaceChart, PrintsTheChosenConfinementAndThenDisablesPrint)
 TEST_F(WorkspaceChart, PrecautionsBlinkWhileRecorded)
 {
     const QString id = admission(0); // "ALLERGIC TO IODINE CONTRAST" in the demo
-    NursingSettings.ShowPrecautions = true;
+    Session.NursingSettings.ShowPrecautions = true;
     frmFinal* w = open(id);
     EXPECT_FALSE(w->cmdPrecautions->isHidden());
     EXPECT_TRUE(w->tmrPrecautions->isActive());
@@ -153,7 +153,7 @@ TEST_F(WorkspaceChart, NurseReportsByType)
     w->mshflexReports_DblClick();
     ASSERT_EQ(ReportLog::calls().size(), 1);
     EXPECT_EQ(ReportLog::calls()[0].fileName(), "Posted Medicines.RPT");
-    EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({admission(0), HospitalInfo.IsShowAmount}));
+    EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({admission(0), Session.HospitalInfo.IsShowAmount}));
     EXPECT_TRUE(ReportLog::calls()[0].error.isEmpty()) << ReportLog::calls()[0].error.toStdString();
     w->mshflexReports->setCurrentCell(rowOf("8"), 3);
     w->mshflexReports_DblClick();

@@ -25,14 +25,14 @@ protected:
     void SetUp() override
     {
         WorkspaceTest::SetUp();
-        savedName = HospName;
-        savedAddress = HospAddress;
+        savedName = Session.HospName;
+        savedAddress = Session.HospAddress;
     }
     void TearDown() override
     {
-        HospName = savedName;
-        HospAddress = savedAddress;
-        if (PatientSearch == ownSearch) PatientSearch = nullptr;
+        Session.HospName = savedName;
+        Session.HospAddress = savedAddress;
+        if (Session.PatientSearch == ownSearch) Session.PatientSearch = nullptr;
         delete ownSearch;
         WorkspaceTest::TearDown();
     }
@@ -188,8 +188,8 @@ TEST_F(WorkspaceClinical, HeadingCentredOnEightyColumns)
     struct Case { QString name; int indent; };
     const Case cases[] = {{QString(25, 'H'), 28}, {QString(27, 'H'), 26}, {"  " + QString(26, 'H') + "  ", 27}, {"", 40}};
     for (const Case& c : cases) {
-        HospName = c.name;
-        HospAddress = "MALOLOS CITY";
+        Session.HospName = c.name;
+        Session.HospAddress = "MALOLOS CITY";
         const QString text = summaryOf(w, kOld);
         EXPECT_TRUE(text.startsWith("\n" + QString(c.indent, ' ') + c.name.trimmed() + "\n" + QString(34, ' ') + "MALOLOS CITY\n" +
                                     QString(62, ' ') + "Clinical Summary\n\n"))
@@ -235,7 +235,7 @@ TEST_F(WorkspaceClinical, PatientSearchHoldsTheWorkspacePatientAfterASummary)
     makePatient();
     ownSearch = new clsPatientSearch(QStringLiteral("MasterSearch.clsPatientSearch"));
     ownSearch->InitConnection(&conn(), QString());
-    PatientSearch = ownSearch;
+    Session.PatientSearch = ownSearch;
     frmFinal* w = open(kNow);
     w->LoadConfinements();
     ownSearch->ValidateAdmission(kOld);
@@ -269,7 +269,7 @@ TEST_F(WorkspaceClinical, ClickChoosesTheRowAndDoubleClickBuilds)
     EXPECT_TRUE(w->rtbClinical->toPlainText().contains("Admission Number : " + kVisit));
     // A new patient marks the list stale and empties the summary.
     w->txtID->setText(kOld);
-    EXPECT_TRUE(ConfinementsStale);
+    EXPECT_TRUE(WorkspacePages.ConfinementsStale);
     EXPECT_TRUE(w->rtbClinical->toPlainText().isEmpty());
 }
 
@@ -280,7 +280,7 @@ TEST_F(WorkspaceClinical, ViewClinicalSummaryLeavesPrintAlone)
     w->LoadConfinements();
     w->cmdViewSummary_Click();
     ASSERT_EQ(ReportLog::calls().size(), 1);
-    EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({kNow, HospAddress}));
+    EXPECT_EQ(ReportLog::calls()[0].params, QVariantList({kNow, Session.HospAddress}));
     EXPECT_EQ(ReportLog::calls()[0].caption, "Clinical Summary");
     EXPECT_FALSE(on(w->cmdClinicalOption[1]));
     w->mshflexClin->setCurrentCell(1, 1);

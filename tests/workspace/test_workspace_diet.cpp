@@ -18,11 +18,11 @@ protected:
         WorkspaceTest::SetUp();
         m_search = std::make_unique<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch"));
         m_search->setConnection(&conn());
-        CodeSearch = m_search.get();
+        Session.CodeSearch = m_search.get();
     }
     void TearDown() override
     {
-        CodeSearch = nullptr;
+        Session.CodeSearch = nullptr;
         m_search.reset();
         WorkspaceTest::TearDown();
     }
@@ -155,7 +155,7 @@ TEST_F(WorkspaceDiet, ExtraMealFlagAndTheDietNameCheck)
         Recordset rs = conn().query("SELECT DietID, ExtraMeal, DietBy FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {id});
         EXPECT_EQ(rs.text("DietID"), "SOFT");
         EXPECT_EQ(rs.text("ExtraMeal"), QString::fromLatin1(c.extraSent));
-        EXPECT_EQ(rs.text("DietBy"), ValidatedUserName);
+        EXPECT_EQ(rs.text("DietBy"), DialogAnswers.ValidatedUserName);
     }
     // A name typed over the chosen one is refused before anything is asked.
     frmPostDiet dlg;

@@ -154,7 +154,7 @@ TEST_F(WorkspaceGates, StatementOfAccountParameters)
     ASSERT_EQ(call.params.size(), 17);
     const QString hosp = hospNumOf(id);
     EXPECT_EQ(call.params[0].toString(), id);
-    EXPECT_EQ(call.params[1].toString(), HospAddress);
+    EXPECT_EQ(call.params[1].toString(), Session.HospAddress);
     EXPECT_EQ(call.params[2].toString(), w->txtPatient->text());
     EXPECT_EQ(call.params[6].toString(), hosp);
     const QDateTime adm = conn().query("SELECT AdmDate FROM PATIENT_DATA..tbPatient WHERE IDNum = ?", {id}).toDateTime("AdmDate");

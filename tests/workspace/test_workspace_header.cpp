@@ -27,13 +27,13 @@ TEST_F(WorkspaceHeader, InPatientHeaderComesFromTheStayAndItsRecords)
     EXPECT_EQ(w->txtDoctor1->text(), "QUIMPO, RAFAEL LIM");
     EXPECT_EQ(w->txtDoctor2->text(), "VILLAREAL, ANTONIO CRUZ");
     EXPECT_EQ(w->txtDoctor3->text(), "PEÑAFLOR, JOSE MARTINEZ");
-    EXPECT_EQ(AttendingDoctorCode.toString(), "D001");
+    EXPECT_EQ(Selection.AttendingDoctorCode.toString(), "D001");
     EXPECT_EQ(w->txtDiagnosis->text(), "CORONARY ARTERY DISEASE");
     EXPECT_EQ(w->txtADMDiagnosis->text(), "CORONARY ARTERY DISEASE");
     EXPECT_EQ(w->txtImpression->text(), "STABLE ANGINA");
     EXPECT_FALSE(w->txtBloodType->text().isEmpty());
     EXPECT_EQ(w->lblPhilhealth[1]->text(), " NON-PHIC");
-    EXPECT_TRUE(SlipReportParam5.isEmpty());
+    EXPECT_TRUE(ReportValues.SlipReportParam5.isEmpty());
     EXPECT_TRUE(on(w->tabSSTab1));
 }
 
@@ -41,8 +41,8 @@ TEST_F(WorkspaceHeader, InPatientWithMembershipShowsIt)
 {
     frmFinal* w = open(admission(0));
     EXPECT_EQ(w->lblPhilhealth[1]->text(), " MEMBER");
-    EXPECT_EQ(SlipReportParam5, "MEMBER");
-    EXPECT_EQ(SlipReportParam12, "ADM");
+    EXPECT_EQ(ReportValues.SlipReportParam5, "MEMBER");
+    EXPECT_EQ(ReportValues.SlipReportParam12, "ADM");
 }
 
 TEST_F(WorkspaceHeader, OutPatientLeavesTheStayBoxesEmpty)
@@ -56,8 +56,8 @@ TEST_F(WorkspaceHeader, OutPatientLeavesTheStayBoxesEmpty)
         EXPECT_TRUE(b->text().isEmpty()) << b->objectName().toStdString();
     EXPECT_EQ(w->txtChiefComplaints->text(), "CHEST PAIN ON EXERTION");
     EXPECT_EQ(w->txtMannerOfAdmission->text(), "WALK-IN");
-    EXPECT_EQ(SelectedRoom, "OPD");
-    EXPECT_EQ(SelectedRoomClass, "A");
+    EXPECT_EQ(Selection.SelectedRoom, "OPD");
+    EXPECT_EQ(Selection.SelectedRoomClass, "A");
     EXPECT_EQ(w->txtDoctor1->text(), "QUIMPO, RAFAEL LIM");
 }
 
@@ -84,13 +84,13 @@ TEST_F(WorkspaceHeader, ReopeningForAnotherPatientReloadsEverything)
 {
     frmFinal* w = open(admission(1));
     const QString first = w->txtPatient->text();
-    XrayResultsStale = ConfinementsStale = false;
+    WorkspacePages.XrayResultsStale = WorkspacePages.ConfinementsStale = false;
     w->txtPno->setText(hospNumOf(visit(0)));
     w->txtID->setText(visit(0));
     EXPECT_TRUE(w->txtPatient->text().isEmpty()); // the previous patient is gone at once
     EXPECT_TRUE(w->txtAdiet->text().isEmpty());
-    EXPECT_TRUE(XrayResultsStale);
-    EXPECT_TRUE(ConfinementsStale);
+    EXPECT_TRUE(WorkspacePages.XrayResultsStale);
+    EXPECT_TRUE(WorkspacePages.ConfinementsStale);
     EXPECT_TRUE(w->Timer1->isActive());
     w->Timer1_Timer();
     EXPECT_NE(w->txtPatient->text(), first);
@@ -100,13 +100,13 @@ TEST_F(WorkspaceHeader, ReopeningForAnotherPatientReloadsEverything)
 
 TEST_F(WorkspaceHeader, LoadingSwitchesTabsOffAndMarksPagesStale)
 {
-    XrayResultsStale = false;
+    WorkspacePages.XrayResultsStale = false;
     frmFinal* w = frmFinal::instance();
     EXPECT_FALSE(on(w->tabSSTab1));
     for (int t : {3, 4, 5, 7}) EXPECT_FALSE(w->tabSSTab1->isTabEnabled(t)) << t;
     for (int t : {0, 1, 2, 6}) EXPECT_TRUE(w->tabSSTab1->isTabEnabled(t)) << t;
     for (int t : {5, 6, 7, 8}) EXPECT_FALSE(w->tabSSTab2->isTabEnabled(t)) << t;
-    EXPECT_TRUE(XrayResultsStale);
+    EXPECT_TRUE(WorkspacePages.XrayResultsStale);
     EXPECT_TRUE(w->Timer1->isActive());
     EXPECT_EQ(w->windowTitle(), "Clinical Procedure");
     EXPECT_TRUE(on(w->cmdSaveNotes[0]));
@@ -124,10 +124,10 @@ TEST_F(WorkspaceHeader, ResultsAndProfileTabsNeedTheirRights)
     EXPECT_EQ(UiScript::lastText(), "Sorry, you don't have access right to view results.");
     EXPECT_EQ(UiScript::shown().last().title, "Message");
     EXPECT_EQ(w->tabSSTab1->currentIndex(), 0);
-    EXPECT_TRUE(XrayResultsStale);
+    EXPECT_TRUE(WorkspacePages.XrayResultsStale);
     setRights("|10");
     w->tabSSTab1->setCurrentIndex(2);
-    EXPECT_FALSE(XrayResultsStale);
+    EXPECT_FALSE(WorkspacePages.XrayResultsStale);
     EXPECT_EQ(w->tabSSTab1->currentIndex(), 2);
 }
 

@@ -126,9 +126,9 @@ TEST_F(WorkspaceLeaving, HiddenReportLabelsRunTheirReportsAtOnce)
     }
     struct Case { int index; const char* file; QVariantList params; const char* caption; bool tree; };
     const Case cases[] = {
-        {0, "Diet_List.Rpt", {"CL", HospName.trimmed(), HospAddress.trimmed(), CurrentStationName.toString().trimmed() + " - Diet List"}, "Diet List", false},
-        {1, "CensusByStation_QZV.rpt", {ServerDate.toString("MM/dd/yyyy")}, "Census Report by Station", false},
-        {2, "NurseDischargeReport.rpt", {CurrentStationName.toString().trimmed(), HospName.trimmed(), HospAddress.trimmed()}, "Discharged List", false},
+        {0, "Diet_List.Rpt", {"CL", Session.HospName.trimmed(), Session.HospAddress.trimmed(), Session.CurrentStationName.toString().trimmed() + " - Diet List"}, "Diet List", false},
+        {1, "CensusByStation_QZV.rpt", {Session.ServerDate.toString("MM/dd/yyyy")}, "Census Report by Station", false},
+        {2, "NurseDischargeReport.rpt", {Session.CurrentStationName.toString().trimmed(), Session.HospName.trimmed(), Session.HospAddress.trimmed()}, "Discharged List", false},
         {3, "List_of_RequestOrders.Rpt", {id}, "", true},
         {4, "Posted Medicines.RPT", {id}, "", false},
         {5, "Posted Supplies.RPT", {id}, "", false},

@@ -36,7 +36,7 @@ TEST_F(WorkspaceNotes, SaveRefusesAnEmptyNoteAndKeepsTextWhenValidationIsGivenUp
     w->LoadNursesNotes();
     EXPECT_EQ(w->mshflexPrevNotes->Rows(), 2);
     EXPECT_FALSE(on(w->mshflexPrevNotes));
-    EXPECT_EQ(w->dtpNotes[0]->maximumDate(), ServerDate.date());
+    EXPECT_EQ(w->dtpNotes[0]->maximumDate(), Session.ServerDate.date());
     w->cmdSaveNotes_Click(0);
     EXPECT_EQ(UiScript::lastText(), "No Data to Save?");
     EXPECT_FALSE(on(w->cmdSaveNotes[0]));
@@ -110,16 +110,16 @@ TEST_F(WorkspaceNotes, LoadingPresetsTheShiftAndLimitsTheDateToTheStay)
     frmFinal* w = open(id);
     w->cmdSaveNotes[1]->setEnabled(true);
     w->LoadNursesNotes();
-    EXPECT_EQ(w->cboShift[0]->currentText(), ChartData::ShiftOfHour(ServerDate.time().hour()));
-    EXPECT_EQ(w->dtpNotes[0]->date(), ServerDate.date());
-    EXPECT_EQ(w->dtpNotes[0]->maximumDate(), ServerDate.date());
+    EXPECT_EQ(w->cboShift[0]->currentText(), ChartData::ShiftOfHour(Session.ServerDate.time().hour()));
+    EXPECT_EQ(w->dtpNotes[0]->date(), Session.ServerDate.date());
+    EXPECT_EQ(w->dtpNotes[0]->maximumDate(), Session.ServerDate.date());
     const QDate admitted = QDate::fromString(w->txtDateAdmitted->text().left(10), "MM/dd/yyyy");
     ASSERT_TRUE(admitted.isValid()) << w->txtDateAdmitted->text().toStdString();
     EXPECT_EQ(w->dtpNotes[0]->minimumDate(), admitted);
     w->dtpNotes[0]->setDate(admitted.addDays(-1));
     EXPECT_EQ(w->dtpNotes[0]->date(), admitted);
-    w->dtpNotes[0]->setDate(ServerDate.date().addDays(1));
-    EXPECT_EQ(w->dtpNotes[0]->date(), ServerDate.date());
+    w->dtpNotes[0]->setDate(Session.ServerDate.date().addDays(1));
+    EXPECT_EQ(w->dtpNotes[0]->date(), Session.ServerDate.date());
     EXPECT_FALSE(on(w->cmdSaveNotes[1]));
     const char* heads[] = {"Date / Time", "Day Shift", "Entered By", "User ID"};
     for (int c = 0; c < 4; ++c) EXPECT_EQ(w->mshflexPrevNotes->TextMatrix(0, c + 1), heads[c]);
@@ -143,7 +143,7 @@ TEST_F(WorkspaceNotes, ABlankNoteIsSavedWithTheDateAndShiftChosen)
     EXPECT_EQ(rs.toDateTime("Transdate"), QDateTime(day, QTime(23, 15, 0)));
     EXPECT_EQ(rs.text("Dayshift"), "10PM-6AM");
     EXPECT_EQ(rs.text("Notes"), "   ");
-    EXPECT_EQ(w->dtpNotes[0]->date(), ServerDate.date());
+    EXPECT_EQ(w->dtpNotes[0]->date(), Session.ServerDate.date());
     EXPECT_FALSE(conn().inTransaction());
 }
 
@@ -177,7 +177,7 @@ TEST_F(WorkspaceNotes, UpdateWritesTheEditedNoteWithBackTicksAndTheShiftShown)
     w->txtPrevNotes->setPlainText("PATIENT'S NOTE");
     w->cboShift[1]->setCurrentText("2PM-10PM");
     w->dtpNotes[3]->setTime(QTime(16, 45, 0));
-    ValidatedUserID = "CL001"; // a later validation elsewhere does not change whose edit this is
+    DialogAnswers.ValidatedUserID = "CL001"; // a later validation elsewhere does not change whose edit this is
     w->cmdSaveNotes_Click(2);
     EXPECT_EQ(UiScript::lastText(), "Nurses notes successfully updated.");
     Recordset rs = conn().query("SELECT Transdate, Dayshift, Notes FROM STATION..tbNurseNotes");

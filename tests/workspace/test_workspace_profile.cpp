@@ -87,7 +87,7 @@ TEST_F(WorkspaceProfile, SaveWritesAllergiesProfileAndHistoryThenReloads)
     EXPECT_EQ(p.text("FH2"), "8");
     EXPECT_EQ(p.text("FH3"), "");
     EXPECT_EQ(p.text("PEskin"), "WARM, DRY");
-    EXPECT_EQ(p.text("UserID"), CurrentUser->EmployeeCode());
+    EXPECT_EQ(p.text("UserID"), Session.CurrentUser->EmployeeCode());
     EXPECT_EQ(conn().query("SELECT AdmittingDiagnosis FROM PATIENT_DATA..tbPatientHistory WHERE IDNum = ?", {id}).text("AdmittingDiagnosis"),
               "UNSTABLE ANGINA");
     EXPECT_EQ(w->txtADMDiagnosis->text(), "UNSTABLE ANGINA");

@@ -19,7 +19,7 @@ protected:
     {
         GetServerDate();
         frmFinal* w = open(admission(0));
-        w->MonthView1->setSelectedDate(ServerDate.date());
+        w->MonthView1->setSelectedDate(Session.ServerDate.date());
         w->ResetScheduleEntry();
         return w;
     }
@@ -32,8 +32,8 @@ TEST_F(WorkspaceSchedule, RoomsLayoutAndTheDaysBookings)
     EXPECT_EQ(w->Schedule1->TimeIncrement, 30);
     ASSERT_EQ(w->Schedule1->Bookings().size(), 1);
     EXPECT_EQ(w->Schedule1->Bookings()[0].room, "OR 1");
-    EXPECT_EQ(w->dtpSchedule->maximumDate(), ServerDate.date().addDays(6));
-    EXPECT_EQ(w->cboStartTime->currentText(), QTime(ServerDate.time().hour(), 0).toString("h:00:00 AP"));
+    EXPECT_EQ(w->dtpSchedule->maximumDate(), Session.ServerDate.date().addDays(6));
+    EXPECT_EQ(w->cboStartTime->currentText(), QTime(Session.ServerDate.time().hour(), 0).toString("h:00:00 AP"));
     w->Schedule1->SelectBooking(0);
     EXPECT_FALSE(w->pictSchedule->isHidden());
     EXPECT_EQ(w->txtDuration[3]->text(), "120");
@@ -47,10 +47,10 @@ TEST_F(WorkspaceSchedule, RoomsLayoutAndTheDaysBookings)
 TEST_F(WorkspaceSchedule, OtherMonthsAreNotShown)
 {
     frmFinal* w = openToday();
-    w->MonthView1_DateClick(ServerDate.date().addMonths(-1));
+    w->MonthView1_DateClick(Session.ServerDate.date().addMonths(-1));
     EXPECT_EQ(UiScript::lastText(), "Can't view last month's schedule.");
-    EXPECT_EQ(w->MonthView1->selectedDate(), ServerDate.date());
-    w->MonthView1_DateClick(ServerDate.date().addYears(1));
+    EXPECT_EQ(w->MonthView1->selectedDate(), Session.ServerDate.date());
+    w->MonthView1_DateClick(Session.ServerDate.date().addYears(1));
     EXPECT_EQ(UiScript::lastText(), "Can't view next month's schedule.");
 }
 
@@ -66,13 +66,13 @@ TEST_F(WorkspaceSchedule, SaveRefusalsAndTheRequestSent)
     w->cmdSaveSchedule_Click(0); // the current hour has begun
     EXPECT_EQ(UiScript::lastText(), "Invalid time of operation.");
     EXPECT_EQ(count("SELECT COUNT(*) FROM SCHEDULE..tbORRequest"), 0);
-    w->dtpSchedule->setDate(ServerDate.date().addDays(1));
+    w->dtpSchedule->setDate(Session.ServerDate.date().addDays(1));
     w->cboStartTime->setEditText("9:30 AM");
     w->cmdSaveSchedule_Click(0);
     EXPECT_EQ(UiScript::lastText(), "Schedule data successfully saved.");
     Recordset rs = conn().query("SELECT ScheduleText, Description, SurgeonCode, ProcedureCode, IDNum, StationID FROM SCHEDULE..tbORRequest");
     ASSERT_EQ(rs.recordCount(), 1);
-    EXPECT_EQ(rs.text("ScheduleText"), ServerDate.date().addDays(1).toString("MM/dd/yyyy") + " 9:30 AM");
+    EXPECT_EQ(rs.text("ScheduleText"), Session.ServerDate.date().addDays(1).toString("MM/dd/yyyy") + " 9:30 AM");
     EXPECT_TRUE(rs.text("Description").startsWith("Patient Name :" + w->txtPatient->text() + " Procedure : Surgeon:DELA ROSA ,MARCO"));
     EXPECT_EQ(rs.text("SurgeonCode"), "D003");
     EXPECT_EQ(rs.text("ProcedureCode"), "");
@@ -84,7 +84,7 @@ TEST_F(WorkspaceSchedule, ProcedureAndSurgeonFromTheCodeSearch)
 {
     clsCodeSearch search(QStringLiteral("CodeSearchform.clsCodeSearch"));
     search.setConnection(&conn());
-    CodeSearch = &search;
+    Session.CodeSearch = &search;
     frmFinal* w = openToday();
     auto choose = [](const char* code) {
         const QString c = QString::fromLatin1(code);
@@ -102,14 +102,14 @@ TEST_F(WorkspaceSchedule, ProcedureAndSurgeonFromTheCodeSearch)
     w->SearchDoctor(w->txtSurgeon);
     EXPECT_EQ(w->txtSurgeon[0]->text(), "D003");
     EXPECT_EQ(w->txtSurgeon[1]->text(), "DELA ROSA ,MARCO");
-    CodeSearch = nullptr;
+    Session.CodeSearch = nullptr;
 }
 
 TEST_F(WorkspaceSchedule, EnterInTheSurgeonBoxSearchesWithItsText)
 {
     clsCodeSearch search(QStringLiteral("CodeSearchform.clsCodeSearch"));
     search.setConnection(&conn());
-    CodeSearch = &search;
+    Session.CodeSearch = &search;
     frmFinal* w = openToday();
     w->show();
     w->tabSSTab1->setTabEnabled(7, true);
@@ -123,18 +123,18 @@ TEST_F(WorkspaceSchedule, EnterInTheSurgeonBoxSearchesWithItsText)
     });
     QTest::keyClick(w->txtSurgeon[1], Qt::Key_Return);
     EXPECT_EQ(w->txtSurgeon[0]->text(), "D003");
-    CodeSearch = nullptr;
+    Session.CodeSearch = nullptr;
 }
 
 TEST_F(WorkspaceSchedule, StartTimesThatAreNotLaterOrNotATimeAreRefused)
 {
     frmFinal* w = openToday();
     w->txtOperation[0]->setText("OR002");
-    const QString hour = QTime(ServerDate.time().hour(), 0).toString("h:00:00 AP");
+    const QString hour = QTime(Session.ServerDate.time().hour(), 0).toString("h:00:00 AP");
     struct Case { int days; const char* typed; };
     const Case cases[] = {{0, ""}, {1, "NOON"}, {1, "25:00:00 AM"}, {0, "12:00:00 AM"}};
     for (const Case& c : cases) {
-        w->dtpSchedule->setDate(ServerDate.date().addDays(c.days));
+        w->dtpSchedule->setDate(Session.ServerDate.date().addDays(c.days));
         w->cboStartTime->setEditText(QString::fromLatin1(c.typed));
         w->cmdSaveSchedule_Click(0);
         EXPECT_EQ(UiScript::lastText(), "Invalid time of operation.") << c.typed;
@@ -153,24 +153,24 @@ TEST_F(WorkspaceSchedule, TheLastDayOfTheWeekWithATypedTimeIsSentAsTyped)
     w->txtOperation[0]->setText("OR002");
     w->txtOperation[1]->setText("VALVE REPLACEMENT");
     w->txtScheduleRemarks->setText("NPO AFTER MIDNIGHT");
-    w->dtpSchedule->setDate(ServerDate.date().addDays(6)); // the last day offered
+    w->dtpSchedule->setDate(Session.ServerDate.date().addDays(6)); // the last day offered
     w->cboStartTime->setEditText("9:30:00 AM");
     w->cmdSaveSchedule_Click(0);
     EXPECT_EQ(UiScript::lastText(), "Schedule data successfully saved.");
     Recordset rs = conn().query("SELECT ScheduleDate, ScheduleText, Description, UserID, HospNum, Remarks, SurgeonCode "
                                 "FROM SCHEDULE..tbORRequest");
     ASSERT_EQ(rs.recordCount(), 1);
-    const QString when = ServerDate.date().addDays(6).toString("MM/dd/yyyy") + " 9:30:00 AM";
+    const QString when = Session.ServerDate.date().addDays(6).toString("MM/dd/yyyy") + " 9:30:00 AM";
     EXPECT_EQ(rs.text("ScheduleText"), when);
-    EXPECT_EQ(rs.toDateTime("ScheduleDate"), QDateTime(ServerDate.date().addDays(6), QTime(9, 30)));
+    EXPECT_EQ(rs.toDateTime("ScheduleDate"), QDateTime(Session.ServerDate.date().addDays(6), QTime(9, 30)));
     EXPECT_EQ(rs.text("Description"), "Patient Name :" + w->txtPatient->text() +
                                           " Procedure :VALVE REPLACEMENT Surgeon: Anesthesiologist : ");
-    EXPECT_EQ(rs.text("UserID"), CurrentUser->EmployeeCode());
+    EXPECT_EQ(rs.text("UserID"), Session.CurrentUser->EmployeeCode());
     EXPECT_EQ(rs.text("HospNum"), w->txtPno->text());
     EXPECT_EQ(rs.text("Remarks"), "NPO AFTER MIDNIGHT");
     EXPECT_EQ(rs.text("SurgeonCode"), "");
     // The entry is emptied and back on the server date.
-    EXPECT_EQ(w->dtpSchedule->date(), ServerDate.date());
+    EXPECT_EQ(w->dtpSchedule->date(), Session.ServerDate.date());
     EXPECT_TRUE(w->txtOperation[1]->text().isEmpty());
     EXPECT_TRUE(w->txtScheduleRemarks->text().isEmpty());
     EXPECT_FALSE(conn().inTransaction());
@@ -181,7 +181,7 @@ TEST_F(WorkspaceSchedule, FailedSaveShowsTheNoticeAndKeepsTheEntry)
     frmFinal* w = openToday();
     w->txtSurgeon[0]->setText("D003");
     w->txtScheduleRemarks->setText("FIRST CASE");
-    w->dtpSchedule->setDate(ServerDate.date().addDays(1));
+    w->dtpSchedule->setDate(Session.ServerDate.date().addDays(1));
     w->cboStartTime->setEditText("8:00:00 AM");
     TableOutOfReach away(conn(), "SCHEDULE..tbORRequest");
     w->cmdSaveSchedule_Click(0);
@@ -198,7 +198,7 @@ TEST_F(WorkspaceSchedule, LeavingTheDoctorListWithoutAChoiceChangesNothing)
 {
     clsCodeSearch search(QStringLiteral("CodeSearchform.clsCodeSearch"));
     search.setConnection(&conn());
-    CodeSearch = &search;
+    Session.CodeSearch = &search;
     frmFinal* w = openToday();
     w->txtAnesthesiologist[0]->setText("D004");
     w->txtAnesthesiologist[1]->setText("REYES ,JOSE");
@@ -206,19 +206,19 @@ TEST_F(WorkspaceSchedule, LeavingTheDoctorListWithoutAChoiceChangesNothing)
     EXPECT_FALSE(w->SearchDoctor(w->txtAnesthesiologist));
     EXPECT_EQ(w->txtAnesthesiologist[0]->text(), "D004");
     EXPECT_EQ(w->txtAnesthesiologist[1]->text(), "REYES ,JOSE");
-    CodeSearch = nullptr;
+    Session.CodeSearch = nullptr;
 }
 
 TEST_F(WorkspaceSchedule, DayLayoutDrawsTheRoomsAndBookings)
 {
     frmFinal* w = openToday();
     DaySchedule* s = w->Schedule1;
-    s->SetDayLayout(QDateTime(ServerDate.date(), QTime(8, 0)), 240, 60);
+    s->SetDayLayout(QDateTime(Session.ServerDate.date(), QTime(8, 0)), 240, 60);
     EXPECT_EQ(s->rowCount(), 4);
     EXPECT_EQ(s->columnCount(), 3);
     EXPECT_EQ(s->verticalHeaderItem(0)->text(), "8:00 AM");
     s->ClearBookings();
-    s->AddBooking({QString(), ServerDate.date(), "OR 2", QDateTime(ServerDate.date(), QTime(9, 0)), 120, "CABG", ""});
+    s->AddBooking({QString(), Session.ServerDate.date(), "OR 2", QDateTime(Session.ServerDate.date(), QTime(9, 0)), 120, "CABG", ""});
     ASSERT_NE(s->item(1, 1), nullptr);
     EXPECT_EQ(s->item(1, 1)->text(), "CABG");
     EXPECT_EQ(s->rowSpan(1, 1), 2);

@@ -68,7 +68,7 @@ TEST_F(WorkspaceVitals, SaveNeedsTemperatureAndSystolicAndStampsTheUser)
     EXPECT_EQ(rs.text("BloodPressure"), "120/");
     EXPECT_EQ(rs.text("Temperature"), "37.5");
     EXPECT_EQ(rs.text("PulseRate"), "");
-    EXPECT_EQ(rs.text("UserID"), CurrentUser->EmployeeCode());
+    EXPECT_EQ(rs.text("UserID"), Session.CurrentUser->EmployeeCode());
     EXPECT_TRUE(w->txtTemperature->text().isEmpty());
     EXPECT_EQ(w->mshflexProcessed3->TextMatrix(1, 2), "120/");
     EXPECT_TRUE(on(w->cmdPrintVitalSigns));
@@ -171,7 +171,7 @@ TEST_F(WorkspaceVitals, TheListShowsEachRecordOldestFirstAndSaveStampsTheServerC
     Recordset rs = conn().query("SELECT TransDate, BloodPressure, PulseRate, RespiratoryRate FROM STATION..tbNurseVitalSigns "
                                 "WHERE IDNum = ? AND UserID <> 'CL002'", {id});
     ASSERT_EQ(rs.recordCount(), 1);
-    const QDateTime server(ServerDate.date(), QTime(ServerDate.time().hour(), ServerDate.time().minute(), ServerDate.time().second()));
+    const QDateTime server(Session.ServerDate.date(), QTime(Session.ServerDate.time().hour(), Session.ServerDate.time().minute(), Session.ServerDate.time().second()));
     EXPECT_EQ(rs.toDateTime("TransDate"), server) << "the date-time read just before the save";
     EXPECT_EQ(rs.text("BloodPressure"), "130/85");
     EXPECT_EQ(rs.text("PulseRate"), "90");
@@ -179,7 +179,7 @@ TEST_F(WorkspaceVitals, TheListShowsEachRecordOldestFirstAndSaveStampsTheServerC
     ASSERT_EQ(w->mshflexProcessed3->Rows(), 3);
     const QStringList first = {"01/02/2026 09:05:00 AM", "110/70", "36.8", "18", "", "CL002"};
     for (int c = 0; c < 6; ++c) EXPECT_EQ(w->mshflexProcessed3->TextMatrix(1, c + 1), first[c]) << c;
-    EXPECT_EQ(w->mshflexProcessed3->TextMatrix(2, 1), Fmt::serverDateText(ServerDate));
+    EXPECT_EQ(w->mshflexProcessed3->TextMatrix(2, 1), Fmt::serverDateText(Session.ServerDate));
     EXPECT_EQ(w->mshflexProcessed3->TextMatrix(2, 4), "20");
     EXPECT_EQ(w->mshflexProcessed3->TextMatrix(2, 5), "90");
     EXPECT_EQ(w->mshflexProcessed3->TextMatrix(0, 3).trimmed(), "Temperature");

@@ -36,7 +36,7 @@ bool loggedCheck(const QString& source, bool onError, Fn&& fn)
         const QString description = dynamic_cast<const DbError*>(&e) ? static_cast<const DbError&>(e).description()
                                                                        : QString::fromLocal8Bit(e.what());
         try {
-            WriteErrorLog(QStringLiteral("Nerovia"), ValidatedUserID, description, source);
+            WriteErrorLog(QStringLiteral("Nerovia"), DialogAnswers.ValidatedUserID, description, source);
         } catch (...) {
             // the notice below still tells the user; a failed log line must not end the save's checks
         }

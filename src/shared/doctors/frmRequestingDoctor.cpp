@@ -93,15 +93,15 @@ void frmRequestingDoctor::Form_Load()
     name()->clear();
     name()->setEnabled(false);
     setTabOrder(cmdOption, code());
-    code()->setText(AttendingDoctorCode.isNull() ? QString() : DbValue::text(AttendingDoctorCode));
-    RequestingDoctorID.clear();
-    RequestingDoctorName.clear();
+    code()->setText(Selection.AttendingDoctorCode.isNull() ? QString() : DbValue::text(Selection.AttendingDoctorCode));
+    DialogAnswers.RequestingDoctorID.clear();
+    DialogAnswers.RequestingDoctorName.clear();
     if (!code()->text().trimmed().isEmpty()) CheckDoctorCode(nullptr);
 }
 
 bool frmRequestingDoctor::searchDoctor()
 {
-    return CodeSearch && CodeSearch->SearchListing(code()->text().trimmed(), 1);
+    return Session.CodeSearch && Session.CodeSearch->SearchListing(code()->text().trimmed(), 1);
 }
 
 void frmRequestingDoctor::keepFocusIn(QLineEdit* box)
@@ -122,9 +122,9 @@ bool frmRequestingDoctor::CheckDoctorCode(QLineEdit* leaving)
     if (code()->text().trimmed() != QLatin1String("0")) {
         name()->setEnabled(false);
         if (searchDoctor()) {
-            code()->setText(CodeSearch->DoctorRecord.ResultCode);
-            name()->setText(CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(", ")
-                            + CodeSearch->DoctorRecord.FirstName.trimmed());
+            code()->setText(Session.CodeSearch->DoctorRecord.ResultCode);
+            name()->setText(Session.CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(", ")
+                            + Session.CodeSearch->DoctorRecord.FirstName.trimmed());
             return true;
         }
         MsgBox(QStringLiteral("Doctor code not exist!"), vbInformation, QStringLiteral("Notification"));
@@ -143,9 +143,9 @@ bool frmRequestingDoctor::CheckDoctorCode(QLineEdit* leaving)
 void frmRequestingDoctor::cmdReqDoc_Click()
 {
     if (searchDoctor()) {
-        code()->setText(CodeSearch->DoctorRecord.ResultCode);
-        name()->setText(CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(", ")
-                        + CodeSearch->DoctorRecord.FirstName.trimmed());
+        code()->setText(Session.CodeSearch->DoctorRecord.ResultCode);
+        name()->setText(Session.CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(", ")
+                        + Session.CodeSearch->DoctorRecord.FirstName.trimmed());
     } else {
         MsgBox(QStringLiteral("Doctor code does not exist!"), vbInformation, QStringLiteral("Notification"));
     }
@@ -156,8 +156,8 @@ void frmRequestingDoctor::cmdOption_Click()
     QWidget* focus = focusWidget();
     if ((focus == code() || focus == name()) && !CheckDoctorCode(static_cast<QLineEdit*>(focus))) return;
     if (code()->text().isEmpty() || name()->text().isEmpty()) return;
-    RequestingDoctorID = code()->text();
-    RequestingDoctorName = name()->text();
+    DialogAnswers.RequestingDoctorID = code()->text();
+    DialogAnswers.RequestingDoctorName = name()->text();
     accept();
 }
 

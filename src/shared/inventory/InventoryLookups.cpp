@@ -36,8 +36,8 @@ bool LoadRevenueLocation(const QString& revenueID)
                            "WHERE RevenueID = ?"),
             {revenueID.trimmed()});
         if (rs.isEmpty()) return;
-        RevenueLocationID = rs.text(QStringLiteral("LocationID"));
-        result = !RevenueLocationID.isEmpty();
+        Session.RevenueLocationID = rs.text(QStringLiteral("LocationID"));
+        result = !Session.RevenueLocationID.isEmpty();
     });
 }
 
@@ -60,8 +60,8 @@ QString GetInventoryType(const QString& locationID)
         {locationID.trimmed()});
     QString type = rs.isEmpty() ? QString() : rs.text(QStringLiteral("InventoryType"));
     if (!type.trimmed().isEmpty()) return type;
-    if (GetStockCardRevenueID(locationID) == QLatin1String("CS")) type = QStringLiteral("C");
-    if (GetStockCardRevenueID(locationID) == QLatin1String("PH")) type = QStringLiteral("P");
+    if (GetStockCardRevenueID(c, locationID) == QLatin1String("CS")) type = QStringLiteral("C");
+    if (GetStockCardRevenueID(c, locationID) == QLatin1String("PH")) type = QStringLiteral("P");
     return type;
 }
 

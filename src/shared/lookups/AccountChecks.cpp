@@ -21,12 +21,12 @@ bool hasBillingDate(const QVariant& billingDate)
 
 bool IsAccountClosed()
 {
-    if (!PatientSearch) throw DbError(QStringLiteral("The patient search component is not available."));
-    const bool inPatient = SelectedPatientType == QLatin1String("I");
-    if (inPatient) PatientSearch->Admission()->Refresh();
-    else PatientSearch->PatientClass()->clsOutPatient()->Refresh();
-    const QVariant billed = inPatient ? PatientSearch->Admission()->BillingDate
-                                      : PatientSearch->PatientClass()->clsOutPatient()->BillingDate;
+    if (!Session.PatientSearch) throw DbError(QStringLiteral("The patient search component is not available."));
+    const bool inPatient = Selection.SelectedPatientType == QLatin1String("I");
+    if (inPatient) Session.PatientSearch->Admission()->Refresh();
+    else Session.PatientSearch->PatientClass()->clsOutPatient()->Refresh();
+    const QVariant billed = inPatient ? Session.PatientSearch->Admission()->BillingDate
+                                      : Session.PatientSearch->PatientClass()->clsOutPatient()->BillingDate;
     if (!hasBillingDate(billed)) return false;
     MsgBox(QStringLiteral("The patient's account has already been closed. ") + QStringLiteral("\r\n\r\n")
                + QStringLiteral("If you have transactions to make, please notify the Billing staff")
@@ -124,7 +124,7 @@ bool IsCF4Required(const QString& idNum)
                                        {idNum, start});
             if (rs.isEmpty()) return false;
         }
-        return IsValidPHICPatient(idNum);
+        return IsValidPHICPatient(c, idNum);
     });
 }
 

@@ -33,12 +33,12 @@ QString GetRateClass(const QString& idNum, const QString& patientType, const QSt
         const Recordset rs = call("STATION..sp_Nurse_Get_PatientType", {idNum.trimmed(), patientType.trimmed()});
         if (rs.isEmpty()) return QStringLiteral("A");
         const QVariant special = rs.value(QStringLiteral("isSpecial"));
-        if (special.isNull()) return GetRoomClassification(roomID);
+        if (special.isNull()) return GetRoomClassification(c, roomID);
         // Compared with the numbers 0 and 1 first: a value that is no number fails the look-up.
         const double n = Lookup::numberOf(special);
-        if (n == 0) return patientType == QLatin1String("O") ? QStringLiteral("A") : GetRoomClassification(roomID);
+        if (n == 0) return patientType == QLatin1String("O") ? QStringLiteral("A") : GetRoomClassification(c, roomID);
         if (n == 1 || DbValue::text(special).trimmed() == QLatin1String("9") || n == 9) return QStringLiteral("F");
-        return GetRoomClassification(roomID);
+        return GetRoomClassification(c, roomID);
     });
 }
 
@@ -136,7 +136,7 @@ bool HasOpenCathCase(const QString& hospNum)
                                    {hospNum});
         // Every open case counts: a stale case of a discharged stay must not hide a current one.
         for (int r = 0; r < rs.recordCount(); ++r)
-            if (!IsDischarged(Lookup::textOf(rs.valueAt(r, QStringLiteral("IDNum"))))) return true;
+            if (!IsDischarged(c, Lookup::textOf(rs.valueAt(r, QStringLiteral("IDNum"))))) return true;
         return false;
     });
 }

@@ -138,16 +138,16 @@ void ClearProfileExams(const QString& profileCode, FlexGrid& profileGrid)
 QString GetSingleSpecimen(const QString& labExamCode, QString& specimenCode)
 {
     Recordset rs = SharedConnection().call(QStringLiteral("STATION..sp_Nurse_GetLabExam_Specimen"), {labExamCode.trimmed()});
-    HasSeveralSpecimens = rs.recordCount() > 1;
+    DialogAnswers.HasSeveralSpecimens = rs.recordCount() > 1;
     QString description;
     if (rs.recordCount() == 0) {
-        ExamOrderSpecimen = specimenCode = QStringLiteral("0");
+        DialogAnswers.ExamOrderSpecimen = specimenCode = QStringLiteral("0");
         description = QStringLiteral("None");
     } else if (rs.recordCount() == 1) {
-        ExamOrderSpecimen = specimenCode = rs.text(QStringLiteral("Code"));
+        DialogAnswers.ExamOrderSpecimen = specimenCode = rs.text(QStringLiteral("Code"));
         description = rs.text(QStringLiteral("Description"));
     } else {
-        ExamOrderSpecimen.clear();
+        DialogAnswers.ExamOrderSpecimen.clear();
         specimenCode.clear();
     }
     return description;

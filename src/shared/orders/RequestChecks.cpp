@@ -35,7 +35,7 @@ bool CheckExamRequestStatus(const QString& idNum, const QString& itemCode, const
 {
     Recordset rs = repeatCheck(QStringLiteral("STATION..Nurse_CheckExamStatus"), idNum, itemCode, sectionCode);
     if (rs.isEmpty()) return false;
-    MsgBox(PendingExamMessageHead + dateText(rs, QStringLiteral("Requestdate")) + PendingExamMessageTail, vbOKOnly,
+    MsgBox(Session.PendingExamMessageHead + dateText(rs, QStringLiteral("Requestdate")) + Session.PendingExamMessageTail, vbOKOnly,
            QStringLiteral("Message "));
     return true;
 }
@@ -63,7 +63,7 @@ bool IsRequestClosed(const QString& refNum)
         return dt.isValid() ? Fmt::serverDateText(dt) : QString();
     };
     QString text;
-    if (DbValue::text(CurrentStationID).trimmed() != station.trimmed())
+    if (DbValue::text(Session.CurrentStationID).trimmed() != station.trimmed())
         text = QStringLiteral("You can't revoked item(s)/exam(s) requested from station: ") + station;
     else if (status == QLatin1String("R"))
         text = QStringLiteral("Item(s)/exam(s) requested has been revoked By: ") + rs.text(QStringLiteral("RevokeBy"))

@@ -80,10 +80,10 @@ void frmReport::setCaption(const QString& caption)
 void frmReport::Form_Load()
 {
     // A new question: no answer yet.
-    ReportDateFrom.clear();
-    ReportDateTo.clear();
+    ReportValues.ReportDateFrom.clear();
+    ReportValues.ReportDateTo.clear();
     // The server's date of the last read (start-up reads it first).
-    const QDate today = ServerDate.isValid() ? ServerDate.date() : QDate::currentDate();
+    const QDate today = Session.ServerDate.isValid() ? Session.ServerDate.date() : QDate::currentDate();
     dtpFrom->setMaximumDate(today);
     dtpTo->setMaximumDate(m_noMaxDate ? QDate(9999, 12, 31) : today);
     dtpFrom->setDate(today);
@@ -101,8 +101,8 @@ void frmReport::ShowModal()
 
 void frmReport::cmdOption_Click(int index)
 {
-    ReportDateFrom.clear();
-    ReportDateTo.clear();
+    ReportValues.ReportDateFrom.clear();
+    ReportValues.ReportDateTo.clear();
     if (index == 1) {
         reject();
         return;
@@ -111,8 +111,8 @@ void frmReport::cmdOption_Click(int index)
         MsgBox(QStringLiteral("Invalid dates!"), vbOKOnly | vbInformation, QStringLiteral("Notification"));
         return;
     }
-    ReportDateFrom = Fmt::shortDate(dtpFrom->date());
-    ReportDateTo = Fmt::shortDate(dtpTo->date());
+    ReportValues.ReportDateFrom = Fmt::shortDate(dtpFrom->date());
+    ReportValues.ReportDateTo = Fmt::shortDate(dtpTo->date());
     accept();
 }
 

@@ -26,7 +26,7 @@ void frmReportMedicationsheet::Form_Unload()
 {
     if (m_unloaded) return;
     m_unloaded = true;
-    CurrentReport.reset();
+    ReportValues.CurrentReport.reset();
 }
 
 void frmReportMedicationsheet::done(int result)

@@ -12,7 +12,7 @@
 
 void LoadReportViewerControl(ReportViewer* viewer, bool showGroupTree, bool directPrint, bool medicationSheet)
 {
-    viewer->setReportSource(CurrentReport);
+    viewer->setReportSource(ReportValues.CurrentReport);
     viewer->setDisplayGroupTree(showGroupTree);
     viewer->setEnableGroupTree(showGroupTree);
     if (medicationSheet) viewer->setEnableExportButton(true);
@@ -44,7 +44,7 @@ void frmReportViewer::Form_Unload()
 {
     if (m_unloaded) return;
     m_unloaded = true;
-    CurrentReport.reset(); // this viewer keeps its own report
+    ReportValues.CurrentReport.reset(); // this viewer keeps its own report
 }
 
 void frmReportViewer::showInMainWindow()

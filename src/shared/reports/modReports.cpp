@@ -36,9 +36,9 @@ void logOnTables(Report& report)
 {
     ReportLogOn logOn;
     Connection* connection = nullptr;
-    if (CurrentUser) {
-        logOn = {CurrentUser->servername(), CurrentUser->Database(), CurrentUser->UserID(), CurrentUser->serverpassword()};
-        connection = CurrentUser->sqlConnection();
+    if (Session.CurrentUser) {
+        logOn = {Session.CurrentUser->servername(), Session.CurrentUser->Database(), Session.CurrentUser->UserID(), Session.CurrentUser->serverpassword()};
+        connection = Session.CurrentUser->sqlConnection();
     }
     for (ReportTable& table : report.tables()) table.setLogOnInfo(logOn, connection);
 }
@@ -55,16 +55,16 @@ void fillParameters(Report& report, const QVariantList& params)
 
 void placePendingPicture(Report& report)
 {
-    if (!ReportPicturePending || trimBlanks(ReportPicturePath).isEmpty()) return;
-    const ReportPicture picture = ReportPicture::load(ReportPicturePath); // before the report changes
+    if (!ReportValues.ReportPicturePending || trimBlanks(ReportValues.ReportPicturePath).isEmpty()) return;
+    const ReportPicture picture = ReportPicture::load(ReportValues.ReportPicturePath); // before the report changes
     ReportSection& section = report.section(6);
     ReportPicture& placed = section.addPicture(picture, 0, 0);
     placed.left = 500;
     placed.top = 0;
     section.height = placed.height + 500;
-    if (ReportCall* call = ReportLog::current()) call->picture = ReportPicturePath;
-    ReportPicturePending = false;
-    ReportPicturePath.clear();
+    if (ReportCall* call = ReportLog::current()) call->picture = ReportValues.ReportPicturePath;
+    ReportValues.ReportPicturePending = false;
+    ReportValues.ReportPicturePath.clear();
 }
 }
 
@@ -79,9 +79,9 @@ void PrepareReport(const QString& reportPath, const QVariantList& params)
     try {
         std::shared_ptr<Report> report = Report::open(reportPath);
         ReportLog::current()->openedFile = report->filePath;
-        CurrentReport = report;
-        report->setHospitalName(HospName);
-        report->setHospitalAddress(HospAddress);
+        ReportValues.CurrentReport = report;
+        report->setHospitalName(Session.HospName);
+        report->setHospitalAddress(Session.HospAddress);
         placePendingPicture(*report);
         logOnTables(*report);
         fillParameters(*report, params);
@@ -95,9 +95,9 @@ void PrepareSubreport(const QString& subreportName, const QVariantList& params)
 {
     if (ReportCall* call = ReportLog::current()) call->subreports.append({subreportName, params});
     try {
-        if (!CurrentReport)
+        if (!ReportValues.CurrentReport)
             throw ReportError(QStringLiteral("There is no open report for the subreport \"%1\".").arg(subreportName));
-        Report& subreport = CurrentReport->openSubreport(subreportName);
+        Report& subreport = ReportValues.CurrentReport->openSubreport(subreportName);
         logOnTables(subreport);
         fillParameters(subreport, params);
     } catch (const std::exception& e) {
@@ -118,13 +118,13 @@ void ShowReport(bool showGroupTree, const QString& caption, bool directPrint, bo
     };
     try {
         if (directPrint) {
-            if (!CurrentReport) throw ReportError(QStringLiteral("There is no report to print."));
-            CurrentReport->promptForPrinter = false;
-            const auto rendered = ReportRenderer::render(*CurrentReport);
+            if (!ReportValues.CurrentReport) throw ReportError(QStringLiteral("There is no report to print."));
+            ReportValues.CurrentReport->promptForPrinter = false;
+            const auto rendered = ReportRenderer::render(*ReportValues.CurrentReport);
             const QString where = ReportOutput::printDirect(*rendered);
             record(ReportShown::Printed, ReportDocument(*rendered, ReportOutput::pageLayout(rendered->page)).plainText());
             if (ReportCall* call = ReportLog::current()) call->printedTo = where;
-            CurrentReport.reset();
+            ReportValues.CurrentReport.reset();
             return;
         }
         if (medicationSheet) {

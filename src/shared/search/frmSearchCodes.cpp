@@ -120,7 +120,7 @@ void frmSearchCodes::Form_Load()
         const QSignalBlocker block(txtSearchStr);
         txtSearchStr->clear();
     }
-    lblHospital->setText(SelectedHospNum);
+    lblHospital->setText(Selection.SelectedHospNum);
     setWindowTitle(SearchCaption);
     lblSTitle->setText(SearchCaption);
     lblTitle->setText(SearchCaption);

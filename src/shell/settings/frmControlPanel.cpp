@@ -150,7 +150,7 @@ void frmControlPanel::LoadPackageLinks()
 {
     try {
         grdPackage->clearContents();
-        Recordset rows = LoadPackageLinkRows();
+        Recordset rows = LoadPackageLinkRows(SharedConnection());
         if (rows.isEmpty()) return; // the cleared lines stay
         grdPackage->setRows(1 + rows.recordCount());
         const QStringList headers{QStringLiteral("Code"), QStringLiteral("Nurse Code"), QStringLiteral("Package"),
@@ -193,9 +193,9 @@ void frmControlPanel::ConfirmAndLogSettings()
         if (!l.code.trimmed().isEmpty() && !l.nurseCode.trimmed().isEmpty()) links << l;
     }
     runModal(frmTransaction_UserValidation::instance());
-    if (ValidatedUserID.isEmpty()) return;
+    if (DialogAnswers.ValidatedUserID.isEmpty()) return;
     try {
-        SavePackageLinks(links, ValidatedUserID, CurrentStationID.toString());
+        SavePackageLinks(SharedConnection(), links, DialogAnswers.ValidatedUserID, Session.CurrentStationID.toString());
     } catch (const std::exception& e) {
         ShowErrorNotice(e); // nothing was written
         close();
@@ -298,7 +298,7 @@ void frmControlPanel::txtEntry_KeyDown(int key)
             if (code.isEmpty()) return;
             grdPackage->setTextMatrix(row, 0, code);
             // the package's name, so that the line can be completed
-            grdPackage->setTextMatrix(row, 2, AdmissionPackageName(code));
+            grdPackage->setTextMatrix(row, 2, AdmissionPackageName(SharedConnection(), code));
             nextCol = 1;
         } else if (col == 1) {
             const QString code = m_revenueCode->ValidateNursePackageCode(txtEntry->text()).trimmed();

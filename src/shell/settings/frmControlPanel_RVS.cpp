@@ -95,7 +95,7 @@ void frmControlPanel::LoadProcedures()
 {
     SetupRVSGrid(grdProcedures, QStringLiteral("|<Code|<Procedure"), 1000, 5000);
     try {
-        Recordset rows = LoadDepartmentProcedures(StationParameters().MainRevenueID());
+        Recordset rows = LoadDepartmentProcedures(SharedConnection(), StationParameters().MainRevenueID());
         if (rows.isEmpty()) return;
         grdProcedures->setRows(1 + rows.recordCount());
         for (int r = 1; !rows.eof(); rows.moveNext(), ++r) {
@@ -116,11 +116,11 @@ void frmControlPanel::LoadProcedureRVS(const QString& itemID)
     m_rvsItem = itemID.trimmed();
     if (m_rvsItem.isEmpty()) return;
     try {
-        const QStringList codes = LoadProcedureRVSCodes(itemID);
+        const QStringList codes = LoadProcedureRVSCodes(SharedConnection(), itemID);
         grdRVS->setRows(1 + codes.size() + 1);
         for (int i = 0; i < codes.size(); ++i) {
             grdRVS->setTextMatrix(1 + i, 1, codes[i]);
-            grdRVS->setTextMatrix(1 + i, 2, GetRVSDescription(codes[i]));
+            grdRVS->setTextMatrix(1 + i, 2, GetRVSDescription(SharedConnection(), codes[i]));
         }
         grdRVS->setCurrentCell(grdRVS->Rows() - 1, 1); // the empty line
     } catch (const std::exception& e) {
@@ -193,7 +193,7 @@ void frmControlPanel::txtRVSEntry_KeyDown(int key)
     if (row < 1) return;
     if (grdRVS->currentColumn() == 1) {
         const QString typed = txtRVSEntry->text();
-        const QString description = GetRVSDescription(typed);
+        const QString description = GetRVSDescription(SharedConnection(), typed);
         grdRVS->setTextMatrix(row, 2, description);
         if (!description.trimmed().isEmpty()) {
             grdRVS->setTextMatrix(row, 1, typed);
@@ -235,9 +235,9 @@ void frmControlPanel::SaveProcedureRVS()
         return; // still editing: the user removes the second one
     }
     runModal(frmTransaction_UserValidation::instance());
-    if (!ValidatedUserID.isEmpty()) {
+    if (!DialogAnswers.ValidatedUserID.isEmpty()) {
         try {
-            SaveProcedureRVSCodes(m_rvsItem, codes, ValidatedUserID);
+            SaveProcedureRVSCodes(SharedConnection(), m_rvsItem, codes, DialogAnswers.ValidatedUserID);
             setRvsEditing(false);
             LoadProcedures();
             LoadProcedureRVS(QString());

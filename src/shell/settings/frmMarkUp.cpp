@@ -85,8 +85,8 @@ void frmMarkUp::clearRateOptions()
 void frmMarkUp::Form_Load()
 {
     m_loaded = true;
-    MarkupOperation = 0;
-    MarkupValue = 0;
+    DialogAnswers.MarkupOperation = 0;
+    DialogAnswers.MarkupValue = 0;
     clearRateOptions();
     try {
         GetServerDate();
@@ -97,7 +97,7 @@ void frmMarkUp::Form_Load()
     opt30[0]->setEnabled(false);
     opt30[1]->setEnabled(false);
     // Sunday by the server's clock counts as a holiday without asking
-    const bool sunday = ServerDate.isValid() && ServerDate.date().dayOfWeek() == Qt::Sunday;
+    const bool sunday = Session.ServerDate.isValid() && Session.ServerDate.date().dayOfWeek() == Qt::Sunday;
     chkHoliday->setEnabled(!sunday);
     opt30[0]->setEnabled(sunday);
     opt30[1]->setEnabled(sunday);
@@ -109,7 +109,7 @@ void frmMarkUp::Form_Load()
     const int widths[] = {0, 3800, 0, 0};
     for (int c = 0; c < 4; ++c) mshFlexMarkUp->setColWidth(c, widths[c]);
     try {
-        Recordset rows = LoadActiveMarkups();
+        Recordset rows = LoadActiveMarkups(SharedConnection());
         if (!rows.isEmpty()) {
             mshFlexMarkUp->setRows(1 + rows.recordCount());
             for (int r = 1; !rows.eof(); rows.moveNext(), ++r) {
@@ -122,7 +122,7 @@ void frmMarkUp::Form_Load()
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
-    MarkupValue = 0;
+    DialogAnswers.MarkupValue = 0;
 }
 
 void frmMarkUp::chkHoliday_Click()
@@ -149,14 +149,14 @@ void frmMarkUp::cmdOption_Click()
         const QString op = mshFlexMarkUp->TextMatrix(row, 3).trimmed();
         // a value that is not a number gives no mark-up
         if (numeric && op == QLatin1String("*")) {
-            MarkupValue = value;
-            MarkupOperation = 1;
+            DialogAnswers.MarkupValue = value;
+            DialogAnswers.MarkupOperation = 1;
         } else if (numeric && op == QLatin1String("+")) {
-            MarkupValue = value;
-            MarkupOperation = 2;
+            DialogAnswers.MarkupValue = value;
+            DialogAnswers.MarkupOperation = 2;
         } else {
-            MarkupValue = 0;
-            MarkupOperation = 0;
+            DialogAnswers.MarkupValue = 0;
+            DialogAnswers.MarkupOperation = 0;
         }
     }
     accept();
@@ -168,6 +168,6 @@ void frmMarkUp::cmdCancel_Click()
     chkHoliday->setChecked(false);
     opt30[0]->setEnabled(false);
     opt30[1]->setEnabled(false);
-    MarkupOperation = 0;
+    DialogAnswers.MarkupOperation = 0;
     reject();
 }

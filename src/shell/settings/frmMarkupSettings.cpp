@@ -6,6 +6,7 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shell/UpperCaseKeys.h"
 #include "shell/settings/MarkupData.h"
+#include "shared/modGlobals.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -147,7 +148,7 @@ void frmMarkupSettings::FillGrid(Recordset& rows)
 void frmMarkupSettings::load_Normalvalues()
 {
     try {
-        Recordset rows = LoadMarkups();
+        Recordset rows = LoadMarkups(SharedConnection());
         if (!rows.isEmpty()) FillGrid(rows);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
@@ -157,7 +158,7 @@ void frmMarkupSettings::load_Normalvalues()
 void frmMarkupSettings::tlbbtnSearch_Click()
 {
     try {
-        Recordset rows = SearchMarkups(txtSearch->text());
+        Recordset rows = SearchMarkups(SharedConnection(), txtSearch->text());
         if (!rows.isEmpty()) FillGrid(rows); // nothing found: the list stays as it was
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
@@ -175,7 +176,7 @@ bool frmMarkupSettings::ShowRow(int row)
 {
     Recordset rs;
     try {
-        rs = FindMarkup(grdListing->TextMatrix(row, 1));
+        rs = FindMarkup(SharedConnection(), grdListing->TextMatrix(row, 1));
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return false;
@@ -255,7 +256,7 @@ void frmMarkupSettings::cmdSave_Click()
     e.status = chkActive->isChecked() ? QStringLiteral("A") : QStringLiteral("I");
     e.operation = optMarkup[0]->isChecked() ? QStringLiteral("*") : QStringLiteral("+");
     try {
-        SaveMarkup(e);
+        SaveMarkup(SharedConnection(), e);
     } catch (const std::exception& ex) {
         ShowErrorNotice(ex); // nothing saved; the entry stays on screen
         return;

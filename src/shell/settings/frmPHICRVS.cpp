@@ -6,6 +6,7 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shell/UpperCaseKeys.h"
 #include "shell/settings/RvsData.h"
+#include "shared/modGlobals.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -91,7 +92,7 @@ void frmPHICRVS::SearchRVS()
 {
     Recordset rows;
     try {
-        rows = SearchPHICProcedures(m_key, m_procedure);
+        rows = SearchPHICProcedures(SharedConnection(), m_key, m_procedure);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         clearAnswers();
