@@ -2,8 +2,7 @@
 // scaled demo hospital (200,000 patients): the window's whole search (statement, grid, colours,
 // row entry, painting) side by side with the bare statement it sends, and the window's own part
 // alone. CATHLAB_BENCH_DB=file keeps the hospital between runs.
-#include "components/login/clsCurrentuser.h"
-#include "components/patient_search/clsPatientSearch.h"
+#include "BenchRun.h"
 #include "hospital/DemoData.h"
 #include "hospital/Schema.h"
 #include "patients/PatientGrid.h"
@@ -55,22 +54,6 @@ void prepareDatabase()
     std::printf("demo hospital: %d patients, %d admissions, filled in %.1f s\n", g_patients, g_admissions, t.elapsed() / 1000.0);
 }
 
-// The run's state as start-up leaves it: the user, the connection, the patient search, the parameters.
-void startRun()
-{
-    ConnectionSettings s;
-    s.sqlitePath = g_file;
-    auto* user = new clsCurrentuser(QStringLiteral("Talvero_User.clsCurrentuser"));
-    user->adoptConnection(Connection::open(s));
-    user->setIdentity(QStringLiteral("CL001"), QStringLiteral("DELA CRUZ, ANA"), QStringLiteral("ADC"));
-    CurrentUser = user;
-    CurrentStationID = QStringLiteral("CL");
-    auto* search = new clsPatientSearch(QStringLiteral("MasterSearch.clsPatientSearch"));
-    search->InitConnection(user->sqlConnection(), QString());
-    PatientSearch = search;
-    StationParameters().LoadParameters();
-    UiScript::setActive(true);
-}
 
 void BM_BareStatement(benchmark::State& state)
 {
@@ -129,7 +112,7 @@ int main(int argc, char** argv)
     if (const char* n = std::getenv("CATHLAB_BENCH_PATIENTS")) g_patients = std::max(1000, std::atoi(n));
     if (const char* n = std::getenv("CATHLAB_BENCH_ADMISSIONS")) g_admissions = std::max(1000, std::atoi(n));
     prepareDatabase();
-    startRun();
+    startBenchRun(g_file);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

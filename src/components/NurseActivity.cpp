@@ -71,8 +71,46 @@ Recordset clsConfinementResults::GetConfinementResults(const QString&, const QSt
     return out;
 }
 
+namespace {
+// Kinds "1" processed, "2" pending, "3" with results: the admission's requests in the request
+// page's eleven fields; the pending ones also carry their request number as the last field.
+Recordset requestStatus(Connection& c, const QString& idNum, const QString& kind)
+{
+    QString where;
+    if (kind == QLatin1String("1")) where = QStringLiteral("F.RecordStatus = 'X'");
+    else if (kind == QLatin1String("2")) where = QStringLiteral("COALESCE(F.RecordStatus, '') = ''");
+    else where = QStringLiteral("F.RecordStatus = 'X' AND L.ResultDate IS NOT NULL");
+    const Recordset rs = c.query(
+        QStringLiteral("SELECT COALESCE(F.Description, F.ItemID) AS ItemDescription, F.Quantity, F.RevenueID, F.RequestDate, "
+                       "F.ItemID, F.UserID, L.ProcessDate, L.ProcessBy, L.ResultDate, L.ResultBy, F.Remarks, F.RequestNum "
+                       "FROM STATION..TBNURSECOMMUNICATIONFILE F LEFT JOIN STATION..tbNurseLogbook L ON L.RequestNum = F.RequestNum "
+                       "WHERE F.IDNum = ? AND %1 ORDER BY F.RequestDate, F.RequestNum")
+            .arg(where),
+        {idNum.trimmed()});
+    QStringList names{QStringLiteral("ITEM DESCRIPTION"), QStringLiteral("Qty"), QStringLiteral("DEPT"),
+                      QStringLiteral("Request Date/Time"), QStringLiteral("Code"), QStringLiteral("REQUESTED BY"),
+                      QStringLiteral("PROCESS DATE/TIME"), QStringLiteral("PROCESSED BY"), QStringLiteral("RESULT DATE/TIME"),
+                      QStringLiteral("RESULT BY"), QStringLiteral("Remarks")};
+    const bool pending = kind == QLatin1String("2");
+    if (pending) names << QStringLiteral("RequestNum");
+    QVector<QVector<QVariant>> rows;
+    rows.reserve(rs.recordCount());
+    for (int r = 0; r < rs.recordCount(); ++r) {
+        QVector<QVariant> row;
+        for (int col = 0; col < (pending ? 12 : 11); ++col) {
+            const QVariant v = rs.valueAt(r, col);
+            row.append((col == 3 || col == 6 || col == 8) ? dateText(v, true) : v);
+        }
+        rows.append(row);
+    }
+    return Recordset(names, rows);
+}
+}
+
 Recordset clsRequest::GetRequests(const QString&, const QString& idNum, const QString& kind)
 {
+    if (kind == QLatin1String("1") || kind == QLatin1String("2") || kind == QLatin1String("3"))
+        return requestStatus(connectionOf(m_conn), idNum, kind);
     if (kind != QLatin1String("4")) throw DbError(QStringLiteral("Request kind %1 is not kept by this component.").arg(kind));
     Recordset rs = connectionOf(m_conn).query(QStringLiteral("SELECT TransDate, BloodPressure, Temperature, RespiratoryRate, "
                                                              "PulseRate, UserID FROM STATION..tbNurseVitalSigns WHERE IDNum = ? "

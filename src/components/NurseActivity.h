@@ -23,7 +23,10 @@ class clsRequest : public NurseActivityComponent {
     Q_OBJECT
 public:
     using NurseActivityComponent::NurseActivityComponent;
-    // Kind "4": the patient's recorded vital signs, oldest first, in fields "DATE / TIME" (text,
+    // Kinds "1" processed, "2" pending and "3" with results: the admission's requests, fields
+    // "ITEM DESCRIPTION", "Qty", "DEPT", "Request Date/Time", "Code", "REQUESTED BY", "PROCESS
+    // DATE/TIME", "PROCESSED BY", "RESULT DATE/TIME", "RESULT BY", "Remarks"; kind "2" adds
+    // "RequestNum". Kind "4": the patient's recorded vital signs, oldest first, in fields "DATE / TIME" (text,
     // "mm/dd/yyyy hh:mm:ss AM/PM"), "BLOOD PRESSURE", "Temperature", "RESPIRATORY RATE",
     // "PULSE RATE" and "Encoder".
     Recordset GetRequests(const QString& connectionString, const QString& idNum, const QString& kind);

@@ -198,20 +198,15 @@ bool frmRequest::labProfileChecks(int row)
 bool frmRequest::askRemarks(int row)
 {
     frmRemarks* dlg = frmRemarks::instance();
-    dlg->DeptID = Department;
+    frmRemarks::DeptID = Department;
     if (dept() == QLatin1String("LB")) {
-        dlg->ExamID = cell(row, Code).trimmed();
-        dlg->DeptID = QStringLiteral("LB");
+        frmRemarks::ExamID = cell(row, Code).trimmed();
+        frmRemarks::DeptID = QStringLiteral("LB");
     } else {
-        dlg->lblSpecimen[1]->setEnabled(false);
-        dlg->cmdSpecimen->setEnabled(false);
+        dlg->DisableSpecimen();
     }
-    QPointer<frmRemarks> shown(dlg);
-    const int result = runModal(dlg);
-    // Closed, it is gone now rather than at the next turn of the event loop, so that the next
-    // exam never reopens a dialog that is about to be deleted.
-    delete shown.data();
-    if (result != QDialog::Accepted) return false;
+    // The dialog is gone when this returns, so the next exam opens a fresh one.
+    if (!dlg->ShowModal()) return false;
     QString remarks = DialogAnswers.ExamOrderRemarks;
     remarks.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     setCell(row, Stat, DialogAnswers.ExamOrderStat);

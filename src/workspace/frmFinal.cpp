@@ -17,7 +17,9 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/orders/ProfileGrid.h"
 #include "shared/reports/modReports.h"
+#include "ordering/ExamOrdering.h"
 #include "workspace/Placeholders.h"
+#include "workspace/ReportPictures.h"
 #include "workspace/WorkspaceData.h"
 #include "workspace/frmPrecautions.h"
 #include "patients/MainWindowLinks.h"
@@ -174,7 +176,11 @@ void frmFinal::EnableChartSaves()
     cmdSaveVitalSign->setEnabled(inPatient);
 }
 
-frmFinal::~frmFinal() = default;
+frmFinal::~frmFinal()
+{
+    // The pickers may outlive the window: the ordering must not reach its controls any more.
+    ExamOrdering::instance().Attach({});
+}
 
 void frmFinal::buildHeader(QGridLayout* g)
 {
@@ -273,17 +279,18 @@ void frmFinal::buildPages()
     order->addWidget(cmdDelete, 3, 2);
     order->addWidget(mshflexProfileList, 4, 0);
     connect(cmdSave, &QPushButton::clicked, this, &frmFinal::cmdSave_Click);
+    buildOrdering();
 
     // Request status page: the nurse reports and the pending-request reports.
     auto* status = new QGridLayout(page[1]);
     mshflexReports = new FlexGrid(page[1]);
     mshflexReports->setObjectName(QStringLiteral("mshflexReports"));
-    status->addWidget(mshflexReports, 0, 0, 1, 2);
+    buildRequestStatus(page[1], status);
     connect(mshflexReports, &QTableWidget::cellDoubleClicked, this, [this] { mshflexReports_DblClick(); });
     const char* pending[] = {"Pending Requests Current Station", "Pending Requests All Station"};
     for (int i = 0; i < 2; ++i) {
         imgPendingRequest[i] = button(page[1], i ? "imgPendingRequest1" : "imgPendingRequest0", QString::fromLatin1(pending[i]));
-        status->addWidget(imgPendingRequest[i], 1, i);
+        status->addWidget(imgPendingRequest[i], 11, i);
         connect(imgPendingRequest[i], &QPushButton::clicked, this, [this, i] { imgPendingRequest_Click(i); });
     }
     const char* labels[] = {"Diet List", "Census Report", "Discharges for the Day", "List of Requests / Orders",
@@ -295,7 +302,7 @@ void frmFinal::buildPages()
         lblReports[i]->installEventFilter(this);
         lblReports[i]->hide();
         lblReports[i]->setEnabled(false);
-        status->addWidget(lblReports[i], 2 + i, 0);
+        status->addWidget(lblReports[i], 12 + i, 0);
     }
 
     // Results page with its sub-tabs.
@@ -422,7 +429,8 @@ void frmFinal::setTabOn(QTabWidget* tabs, int index, bool on)
     tabs->setTabEnabled(index, on);
 }
 
-// The workspace set-up of the ordering page: here, the reports grid and the hospital information.
+// The workspace set-up of the ordering page: the reports grid, the hospital information, the
+// orders and profile grids and every exam pick list.
 void frmFinal::Form_Initialize()
 {
     try {
@@ -452,6 +460,16 @@ void frmFinal::Form_Initialize()
         mshflexReports->setTextMatrix(row, 3, r.second);
     }
     mshflexReports->setEnabled(!rows.isEmpty());
+    if (rows.isEmpty()) {
+        mshflexReports->setRows(2);
+        for (int c = 1; c < 4; ++c) mshflexReports->setTextMatrix(1, c, QString());
+    }
+    for (int r = 1; r < mshflexReports->Rows(); ++r) {
+        mshflexReports->setRowHeight(r, 280 / 15);
+        mshflexReports->setTextMatrix(r, 2, QString());
+        mshflexReports->item(r, 2)->setIcon(ReportListPicture(r));
+    }
+    ExamOrdering::instance().LoadOrderingLists();
 }
 
 void frmFinal::Timer1_Timer()
@@ -579,21 +597,9 @@ void frmFinal::LoadPatientHeader()
     RefreshAccountFlags();
 }
 
-// The request status lists belong to the ordering page; until it is part of the program the
-// status load only hands the tabs back to the user.
-void frmFinal::LoadRequestStatus()
-{
-    tabSSTab1->setEnabled(true);
-}
-
 void frmFinal::LoadXrayResults()
 {
     // The results pages are not part of this program yet; the flag still marks the page as read.
-}
-
-void frmFinal::cmdSave_Click()
-{
-    ShowWindowNotYetAvailable(QStringLiteral("Exam order saving"));
 }
 
 void frmFinal::tmrPrecautions_Timer()

@@ -6,6 +6,7 @@
 
 class FlexGrid;
 class QCalendarWidget;
+class QDateTime;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -72,6 +73,33 @@ public:
     QListWidget *lstListLaboratory = nullptr, *lstListXray = nullptr, *lstListUltra = nullptr, *lstListOthers = nullptr;
     QPushButton *cmdLabMore = nullptr, *cmdXrayMore = nullptr, *cmdUltraMore = nullptr, *cmdSave = nullptr,
                 *cmdDelete = nullptr;
+
+    void mshflexOrders_DblClick();
+    void cmdDelete_Click();
+    void lstListOthers_Click(QListWidgetItem* item);
+    void cmdLabMore_Click();
+    void cmdUltraMore_Click();
+    void cmdXrayMore_Click();
+    // Set by CheckPatientRoom: the patient lies in another room than the header shows.
+    bool PatientTransferred = false;
+    void CheckPatientRoom();
+    // Sends the orders in one transaction; true when they were saved. A failure is shown and
+    // leaves the orders on screen.
+    bool SaveOrders();
+    void SaveLabRequestForm(const QDateTime& serverDate);
+    void PrintLabRequestForm(const QString& stat, const QString& section);
+    // The request number of the laboratory request of the last save (when it gave one).
+    QString LastRequestNum;
+
+    // Request status page: 0 processed, 1 pending, 2 exams with results; the assessments.
+    FlexGrid* mshflexProcessed[3] = {};
+    FlexGrid* MSHFlexList = nullptr;
+    class QGroupBox* fraList = nullptr;
+    QLineEdit* txtMessage = nullptr;
+    QLabel* imgRequest[4] = {};
+    QPushButton* cmdView0 = nullptr;
+    void mshflexProcessed_DblClick(int index);
+    void cmdView_Click(int index);
 
     // Request status page: the nurse reports and the pending-request images.
     FlexGrid* mshflexReports = nullptr;
@@ -215,6 +243,11 @@ private:
     void buildVitalsPage(QWidget* page);
     void buildPages();
     void buildActionBar(class QVBoxLayout* bar);
+    void buildOrdering();
+    void buildRequestStatus(QWidget* page, class QGridLayout* status);
+    void PrepareStatusGrid(int index);
+    // The request component of the run (start-up's, else the workspace's own), on the connection.
+    static class clsRequest& RequestComponent();
     void setTabOn(QTabWidget* tabs, int index, bool on);
     void unloadPickers(bool withNeurology);
     void ReturnToPatientList();

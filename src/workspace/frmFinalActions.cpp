@@ -14,6 +14,7 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
 #include "workspace/AccountState.h"
+#include "platform/ui/FlexGrid.h"
 #include "workspace/Placeholders.h"
 #include "workspace/WorkspaceData.h"
 #include "workspace/frmPostDiet.h"
@@ -122,8 +123,11 @@ void frmFinal::RunActionBarElement(int index)
     case 6:
         if (!right("6")) return refuseRight(QStringLiteral("Sorry you don't have access right to Send Clearance/Discharge Order!"));
         LoadRequestStatus();
-        // The pending-request grid of the request status page is not part of the program yet, so
-        // there is nothing to hold the discharge order back.
+        if (!mshflexProcessed[1]->TextMatrix(1, 1).isEmpty()) {
+            MsgBox(QStringLiteral("You can`t send discharge order at this time.There are still pending requests."), vbOKOnly,
+                   QStringLiteral("Message"));
+            return;
+        }
         ShowWindowNotYetAvailable(QStringLiteral("Discharge Order"));
         AccountState::RefreshPatientRecord(!IsOutPatientNumber(id));
         return;

@@ -21,15 +21,6 @@
 
 namespace {
 
-clsRequest& requests()
-{
-    static clsRequest local(QStringLiteral("Nurse_activity.clsRequest"));
-    auto* shared = qobject_cast<clsRequest*>(Session.RequestService);
-    clsRequest& r = shared ? *shared : local;
-    r.attach(&SharedConnection());
-    return r;
-}
-
 const QString kVitalFormat =
     QStringLiteral("  |<Date / Time         |<Blood Pressure        |<Temperature |<Respiratory Rate|<Pulse Rate |<Encoder");
 
@@ -103,7 +94,7 @@ void frmFinal::Get_VitalSigns()
     const int widths[] = {1, 1901, 1201, 1051, 1251, 951, 751};
     for (int c = 0; c < 7; ++c) mshflexProcessed3->setColWidth(c, widths[c]);
     try {
-        Recordset rs = requests().GetRequests(SharedConnection().connectionString(), txtID->text(), QStringLiteral("4"));
+        Recordset rs = RequestComponent().GetRequests(SharedConnection().connectionString(), txtID->text(), QStringLiteral("4"));
         static const char* const fields[] = {"DATE / TIME", "BLOOD PRESSURE", "Temperature", "RESPIRATORY RATE", "PULSE RATE",
                                              "Encoder"};
         for (int r = 0; r < rs.recordCount(); ++r) {
@@ -184,4 +175,13 @@ bool frmFinal::VitalSignKey(QObject* watched, const QKeyEvent* key)
         return !t.isEmpty() && key->key() != Qt::Key_Backspace && !QStringLiteral("0123456789./").contains(t);
     }
     return false;
+}
+
+clsRequest& frmFinal::RequestComponent()
+{
+    static clsRequest local(QStringLiteral("Nurse_activity.clsRequest"));
+    auto* shared = qobject_cast<clsRequest*>(Session.RequestService);
+    clsRequest& r = shared ? *shared : local;
+    r.attach(&SharedConnection());
+    return r;
 }

@@ -14,7 +14,14 @@
 #include "shared/orders/ProfileGrid.h"
 #include "workspace/frmFinal.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHash>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -89,15 +96,24 @@ protected:
     static void answerRemarks(const RemarksAnswers& a = RemarksAnswers())
     {
         UiScript::queueDialog(QStringLiteral("frmRemarks"), [a](QDialog* d) {
-            DialogAnswers.ExamOrderStat = a.stat;
-            DialogAnswers.ExamOrderRemarks = a.remarks;
-            DialogAnswers.ExamOrderSpecimen = a.specimen;
+            // answered through the dialog's own controls and its Enter button
+            auto* r = static_cast<frmRemarks*>(d);
+            r->Option1[a.stat == QLatin1String("Y") ? 1 : 0]->setChecked(true);
+            r->txtRemarks->setPlainText(a.remarks);
+            r->txtReason->setPlainText(a.reason);
+            if (!a.specimen.isEmpty()) {
+                DialogAnswers.ExamOrderSpecimen = a.specimen;
+                if (r->lblSpecimen[1]->text().isEmpty()) r->lblSpecimen[1]->setText(a.specimen);
+            }
+            static const QHash<QString, QString> transplants{{"0", "Non-Transplant"}, {"1", "Transplant"}};
+            static const QHash<QString, QString> dialyses{{"0", "None"}, {"1", "Pre-Dialysis"}, {"2", "Post-Dialysis"}};
             Selection.PatientTransplantID = a.transplant;
             Selection.PatientDialysisID = a.dialysis;
-            DialogAnswers.ExamOrderAMPickUp = a.amPickUp;
-            DialogAnswers.UsePortableMachine = a.portable;
-            DialogAnswers.ExamOrderReason = a.reason;
-            d->accept();
+            r->cboTransplant->setEditText(transplants.value(a.transplant));
+            r->cboDialysis->setEditText(dialyses.value(a.dialysis));
+            r->chkAMPickUp->setChecked(a.amPickUp);
+            r->chkPortable->setChecked(a.portable);
+            r->Command1->click();
         });
     }
     // An exam typed into the current code cell and answered in the remarks dialog.

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 
 using namespace RequestEntryRow;
 

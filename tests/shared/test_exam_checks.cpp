@@ -5,6 +5,7 @@
 #include "platform/db/DbError.h"
 #include "shared/orders/ExamOrderChecks.h"
 #include "shared/orders/ProfileGrid.h"
+#include <QRadioButton>
 
 class ExamChecks : public LookupTest {
 protected:
@@ -68,6 +69,8 @@ TEST_F(ExamChecks, RemoveOrdersInProfilesTakesMembersOffTheWorkspaceListAndGives
 {
     frmFinal* ws = frmFinal::instance();
     ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), *ws->mshflexProfileList));
+    ws->lstListLaboratory->clear(); // plain texts, as these routines write them back
+    ws->lstListLaboratory->setSortingEnabled(false);
     ws->lstListLaboratory->addItems({"CBC", "HDL", "PT"});
     // code in column 2, pick-list text in 10, its index in 11
     fillGrid(*ws->mshflexOrders, 18,
@@ -86,6 +89,7 @@ TEST_F(ExamChecks, RemovingTheOnlyOrderRowBlanksItAndStillGivesTheExamBack)
 {
     frmFinal* ws = frmFinal::instance();
     ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), *ws->mshflexProfileList));
+    ws->lstListLaboratory->clear();
     ws->lstListLaboratory->addItems({"TRIG"});
     QStringList row;
     for (int c = 0; c < 18; ++c) row << QStringLiteral("v%1").arg(c);

@@ -134,10 +134,17 @@ TEST_F(WorkspaceActions, F10RunsTheIcdValidation)
     EXPECT_GT(listed, 0);
 }
 
-TEST_F(WorkspaceActions, SendClearanceOpensTheDischargeOrder)
+TEST_F(WorkspaceActions, SendClearanceOpensTheDischargeOrderUnlessRequestsArePending)
 {
-    frmFinal* w = open(admission(0));
-    UiScript::reset();
-    w->cmdNextPatient_Click(6);
-    EXPECT_EQ(UiScript::texts(), QStringList({"\"Discharge Order\" is not yet available."}));
+    // The first demo stay has an open laboratory request; the fourth has none.
+    struct Case { int stay; QString text; };
+    const Case cases[] = {{0, "You can`t send discharge order at this time.There are still pending requests."},
+                          {3, "\"Discharge Order\" is not yet available."}};
+    for (const Case& c : cases) {
+        frmFinal* w = open(admission(c.stay));
+        UiScript::reset();
+        w->cmdNextPatient_Click(6);
+        EXPECT_EQ(UiScript::texts(), QStringList({c.text})) << c.stay;
+        delete frmFinal::existing();
+    }
 }

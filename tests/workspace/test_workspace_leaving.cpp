@@ -41,10 +41,10 @@ TEST_F(WorkspaceLeaving, UnsentOrderAsksFirstAndYesSendsIt)
     w->mshflexOrders->setTextMatrix(1, 1, QStringLiteral("LAB"));
     w->tabSSTab1->setCurrentIndex(6);
     UiScript::queueDialog(QStringLiteral("frmMessage"), [](QDialog* d) { static_cast<frmMessage*>(d)->cmdOption_Click(0); });
-    UiScript::queueAnswer(vbOK);  // what the order save says
+    UiScript::queueAnswer(vbNo);  // the save's validation is left: not to try again
     UiScript::queueAnswer(vbNo);  // "Do you want to exit?"
     w->cmdExit->click();
-    EXPECT_EQ(UiScript::dialogsRun(), QStringList{"frmMessage"});
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList({"frmMessage", "frmTransaction_UserValidation"}));
     EXPECT_EQ(w->tabSSTab1->currentIndex(), 0);
     ASSERT_GE(UiScript::texts().size(), 2);
     EXPECT_EQ(UiScript::texts().last(), "Do you want to exit?");

@@ -91,9 +91,10 @@ bool ValidateAdmission(Connection& c, const QString& idNum, HeaderAdmission& out
         {"OkeyUltra", &HeaderAdmission::OkeyUltra}, {"OkeyPH", &HeaderAdmission::OkeyPH},
         {"OkeyCS", &HeaderAdmission::OkeyCS}, {"OkeyCT", &HeaderAdmission::OkeyCT},
         {"OkeyPT", &HeaderAdmission::OkeyPT}, {"OkeyHS", &HeaderAdmission::OkeyHS},
-        {"OkeyRTS", &HeaderAdmission::OkeyRTS}, {"OkeyNU", &HeaderAdmission::OkeyNU}};
+        {"OkeyRTS", &HeaderAdmission::OkeyRTS}, {"OkeyNU", &HeaderAdmission::OkeyNU},
+        {"OkeyAU", &HeaderAdmission::OkeyAU}};
     Recordset f = c.query(QStringLiteral("SELECT OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, OkeyCT, OkeyPT, OkeyHS, OkeyRTS, "
-                                         "OkeyNU FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?"),
+                                         "OkeyNU, OkeyAU FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?"),
                           {idNum});
     for (const auto& section : sections) out.*section.member = flag(f, section.column);
     return true;

@@ -26,7 +26,7 @@ struct HeaderAdmission {
     // The billing office's section flags of tbPatient2 (True: the section may charge the account;
     // a stay without a tbPatient2 row has every section open).
     bool OkeyLab = true, OkeyXray = true, OkeyUltra = true, OkeyPH = true, OkeyCS = true, OkeyCT = true, OkeyPT = true,
-         OkeyHS = true, OkeyRTS = true, OkeyNU = true;
+         OkeyHS = true, OkeyRTS = true, OkeyNU = true, OkeyAU = true;
 };
 
 struct HeaderVisit {

@@ -187,3 +187,8 @@ CREATE TABLE BUILD_FILE..tbCoICD10 (
     ICDCode VARCHAR(10) NOT NULL PRIMARY KEY,
     Description VARCHAR(250) NOT NULL
 );
+-- The accommodation each room class stands for (printed on the laboratory request form).
+CREATE TABLE BUILD_FILE..tbCoRoomClass (
+    RoomClass CHAR(1) NOT NULL PRIMARY KEY,
+    Description VARCHAR(100)
+);

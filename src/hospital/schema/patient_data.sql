@@ -197,3 +197,5 @@ ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN DietRemarks;
 ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN ExtraMeal;
 ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN DietDate;
 ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN DietBy;
+-- Audiometry charges under cash basis (0) or on the account (1), beside the other sections' flags.
+ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyAU BIT DEFAULT 1;

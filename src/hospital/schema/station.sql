@@ -232,3 +232,121 @@ CREATE TABLE STATION..tbNurseProfile (
     UserID VARCHAR(20),
     PRIMARY KEY (Hospnum, IDNum)
 );
+-- Exam ordering. What the ward's log book keeps with each request it sends: the exam as ordered,
+-- its priority and laboratory details, and who asked for it.
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN Description VARCHAR(150);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN Amount NUMERIC(12,2);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN SectionID VARCHAR(10);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN Stat CHAR(1);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN Remarks VARCHAR(200);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN SpecimenID VARCHAR(10);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN TransplantID VARCHAR(2);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN DialysisID VARCHAR(2);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN AMPickUp INTEGER;
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN RequestingDoctorName VARCHAR(100);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN PortableMachine INTEGER;
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN ReasonOfProcedure VARCHAR(200);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN PatientType CHAR(1);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN RevokeReason VARCHAR(200);
+-- When a section wrote the result of a processed request, and who.
+ALTER TABLE STATION..tbNurseLogbook ADD COLUMN ResultBy VARCHAR(20);
+ALTER TABLE STATION..tbNurseLogbook ADD COLUMN ResultDate DATETIME;
+-- Request and reference numbers, each taken atomically by the save that uses it.
+CREATE TABLE STATION..tbNurseRequestCounter (
+    CounterID VARCHAR(20) NOT NULL PRIMARY KEY,
+    LastNumber INTEGER NOT NULL
+);
+-- The laboratory exams of the order being saved, one row per exam, kept by the workstation
+-- session that saves them (two sessions of one user never share rows).
+CREATE TABLE STATION..tbNurse_StatRequest (
+    StatID IDENTITY PRIMARY KEY,
+    SessionID VARCHAR(40) NOT NULL,
+    UserID VARCHAR(20),
+    IDNum VARCHAR(20),
+    RequestNum VARCHAR(20),
+    ExamID VARCHAR(20),
+    SpecimenID VARCHAR(10),
+    SectionID VARCHAR(10),
+    Stat CHAR(1),
+    StationID VARCHAR(10),
+    RequestDate DATETIME
+);
+CREATE INDEX ix_tbNurse_StatRequest_Session ON STATION..tbNurse_StatRequest (SessionID);
+-- Direct charging scratch rows of a save, kept by its workstation session.
+CREATE TABLE STATION..tbNurse_DepartmentCharging (
+    ChargingID IDENTITY PRIMARY KEY,
+    SessionID VARCHAR(40) NOT NULL,
+    UserID VARCHAR(20),
+    IDNum VARCHAR(20),
+    RevenueID VARCHAR(10),
+    RequestNum VARCHAR(20)
+);
+CREATE INDEX ix_tbNurse_DepartmentCharging_Session ON STATION..tbNurse_DepartmentCharging (SessionID);
+-- Notes for the billing office on requests a supervisor let through the cash-basis rule.
+CREATE TABLE STATION..tbBillAdjustInfo (
+    AdjustID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20),
+    RevenueID VARCHAR(10),
+    ItemID VARCHAR(20),
+    Amount NUMERIC(12,2),
+    SupervisorID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    RequestNum VARCHAR(20),
+    Remarks VARCHAR(300),
+    TransDate DATETIME
+);
+-- The exams a ward orders often: marked common, they are listed on the workspace's pick lists.
+CREATE TABLE STATION..tbNurseCommonExams (
+    RevenueID VARCHAR(10) NOT NULL,
+    ExamID VARCHAR(20) NOT NULL,
+    PRIMARY KEY (RevenueID, ExamID)
+);
+-- The sections a ward may ask for work, by revenue code.
+CREATE TABLE STATION..OtherExams (
+    RevenueID VARCHAR(10) NOT NULL PRIMARY KEY,
+    ItemName VARCHAR(100)
+);
+-- The exam catalogues as the ward's pick lists read them: each section's exams with their code,
+-- description and status; the laboratory also its section, and the three workspace lists the
+-- common mark.
+CREATE VIEW STATION..LaboratoryExams AS
+SELECT E.LabExamID AS Code, E.LabExam AS Description, E.LabSectionID AS sectioncode, E.Status AS Status,
+       CASE WHEN C.ExamID IS NULL THEN 'N' ELSE 'Y' END AS Common
+FROM BUILD_FILE..tbCoLabExam E LEFT JOIN STATION..tbNurseCommonExams C ON C.RevenueID = 'LB' AND C.ExamID = E.LabExamID;
+CREATE VIEW STATION..XrayExams AS
+SELECT E.XrayExamID AS Code, E.XrayExam AS Description, E.Status AS Status,
+       CASE WHEN C.ExamID IS NULL THEN 'N' ELSE 'Y' END AS Common
+FROM BUILD_FILE..tbCoXrayExam E LEFT JOIN STATION..tbNurseCommonExams C ON C.RevenueID = 'XR' AND C.ExamID = E.XrayExamID;
+CREATE VIEW STATION..UltraExams AS
+SELECT E.UltraExamID AS Code, E.UltraExam AS Description, E.Status AS Status,
+       CASE WHEN C.ExamID IS NULL THEN 'N' ELSE 'Y' END AS Common
+FROM BUILD_FILE..tbCoUltraExam E LEFT JOIN STATION..tbNurseCommonExams C ON C.RevenueID = 'US' AND C.ExamID = E.UltraExamID;
+CREATE VIEW STATION..PTExams AS
+SELECT OtherRevenueID AS Code, OtherRevenue AS Description, Status FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = 'PT';
+CREATE VIEW STATION..CTExams AS
+SELECT OtherRevenueID AS Code, OtherRevenue AS Description, Status FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = 'CT';
+CREATE VIEW STATION..RTSExams AS
+SELECT OtherRevenueID AS Code, OtherRevenue AS Description, Status FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = 'PA';
+CREATE VIEW STATION..AudioExams AS
+SELECT OtherRevenueID AS Code, OtherRevenue AS Description, Status FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = 'AU';
+CREATE VIEW STATION..HSExams AS
+SELECT OtherRevenueID AS Code, OtherRevenue AS Description, Status FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = 'HS';
+CREATE VIEW STATION..NuclearExams AS
+SELECT OtherRevenueID AS Code, OtherRevenue AS Description, Status FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = 'NU';
+CREATE VIEW STATION..NeuroExams AS
+SELECT OtherRevenueID AS Code, OtherRevenue AS Description, Status FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = 'NE';
+-- Clinical assessments entered for an admission (the request page lists them).
+CREATE TABLE IF NOT EXISTS STATION..tbNurseClinicalAssessment (
+    AssessNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    RevenueID VARCHAR(10),
+    ItemID VARCHAR(20),
+    Description VARCHAR(150),
+    Amount NUMERIC(12,2),
+    Quantity NUMERIC(12,2),
+    TransDate DATETIME,
+    UserID VARCHAR(20),
+    Status VARCHAR(20)
+);
+-- A station's requests of one moment (the ward printer's batch).
+CREATE INDEX ix_tbNurseCommunicationFile_Station ON STATION..TBNURSECOMMUNICATIONFILE (StationID, RequestDate);

@@ -71,11 +71,14 @@ Recordset seniorCitizen(Connection& c, const ProcedureArgs& a)
 // Arguments: admission number, transplant code, dialysis code, patient type. Stores both tags.
 Recordset updateOtherInfo(Connection& c, const ProcedureArgs& a)
 {
-    const int n = c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET transplantID = ?, dialysisID = ? WHERE IDNum = ?"),
-                            {a.text(1), a.text(2), a.text(0)});
-    if (n == 0)
-        c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient2 (IDNum, transplantID, dialysisID) VALUES (?, ?, ?)"),
-                  {a.text(0), a.text(1), a.text(2)});
+    // A stay without a row had every section open: the new row keeps them open. Two workstations
+    // saving for the same stay at once make the row once.
+    c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient2 (IDNum, OkeyCL, OkeyLab, OkeyXray, OkeyUltra, OkeyPH, OkeyCS, "
+                             "OkeyCT, OkeyPT, OkeyHS, OkeyRTS, OkeyNU) VALUES (?, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1) "
+                             "ON CONFLICT (IDNum) DO NOTHING"),
+              {a.text(0)});
+    c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient2 SET transplantID = ?, dialysisID = ? WHERE IDNum = ?"),
+              {a.text(1), a.text(2), a.text(0)});
     return {};
 }
 

@@ -1,0 +1,25 @@
+#pragma once
+// The run's state as start-up leaves it, for the benchmarks: the user, the connection to the
+// benchmark's SQLite file, the patient search, the station parameters; message boxes scripted.
+#include "components/login/clsCurrentuser.h"
+#include "components/patient_search/clsPatientSearch.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
+
+inline void startBenchRun(const QString& sqliteFile)
+{
+    ConnectionSettings s;
+    s.sqlitePath = sqliteFile;
+    auto* user = new clsCurrentuser(QStringLiteral("Talvero_User.clsCurrentuser"));
+    user->adoptConnection(Connection::open(s));
+    user->setIdentity(QStringLiteral("CL001"), QStringLiteral("DELA CRUZ, ANA"), QStringLiteral("ADC"));
+    CurrentUser = user;
+    CurrentStationID = QStringLiteral("CL");
+    auto* search = new clsPatientSearch(QStringLiteral("MasterSearch.clsPatientSearch"));
+    search->InitConnection(user->sqlConnection(), QString());
+    PatientSearch = search;
+    StationParameters().LoadParameters();
+    UiScript::setActive(true);
+}
