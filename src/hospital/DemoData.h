@@ -1,4 +1,5 @@
 #pragma once
+#include <QVariantList>
 #include <QString>
 #include <functional>
 
@@ -18,6 +19,8 @@ struct DemoScale {
 // one filled is recorded by name (CATHLAB..tbDemoSections), so a demo hospital made by an earlier
 // build gets the sections added since.
 namespace DemoData {
+// Rate classes A to H of one price: A the dearest, each class 5% below the one before.
+QVariantList ClassRates(double rateA);
 using SectionFn = std::function<void(Connection&, const DemoScale&)>;
 // marker: a table the section fills, which tells that a demo hospital made before sections were
 // recorded has had it (a section without one is given to such a hospital).

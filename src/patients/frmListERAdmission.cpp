@@ -19,7 +19,7 @@ const char* const kCaptions[13] = {"",          "Patient Name", "Hospital #", "O
                                    "Adm. No.",  "Requested By", "Req. Date",  "Diagnosis", "Sex",
                                    "Address",   "User ID",      "Status"};
 
-void notify(const QString& text) { MsgBox(text, vbOKOnly | vbInformation, QStringLiteral("Notification")); }
+void tell(const QString& text) { MsgBox(text, vbOKOnly | vbInformation, QStringLiteral("Notification")); }
 }
 
 frmListERAdmission::frmListERAdmission()
@@ -95,17 +95,17 @@ void frmListERAdmission::Revoke()
     try {
         const std::optional<QString> status = AdmissionRequestData::RequestStatus(SharedConnection(), requestNum);
         if (!status) {
-            notify(QStringLiteral("Please select admission request to revoke."));
+            tell(QStringLiteral("Please select admission request to revoke."));
         } else if (*status == QLatin1String("A")) {
-            notify(QStringLiteral("Can't revoke this record! Patient is already admitted."));
+            tell(QStringLiteral("Can't revoke this record! Patient is already admitted."));
         } else if (status->trimmed().isEmpty() &&
                    MsgBox(QStringLiteral("Are you sure you want to revoke this admission request?"), vbYesNo | vbQuestion,
                           QStringLiteral("Confirmation")) == vbYes) {
             if (CaseChecks::AskUserValidation().isEmpty()) return;
             if (AdmissionRequestData::RevokePendingRequests(SharedConnection(), requestNum) > 0)
-                notify(QStringLiteral("Admission request successfully revoked."));
+                tell(QStringLiteral("Admission request successfully revoked."));
             else
-                notify(QStringLiteral("The admission request is no longer pending."));
+                tell(QStringLiteral("The admission request is no longer pending."));
         }
     } catch (const std::exception& e) {
         ShowErrorNotice(e);

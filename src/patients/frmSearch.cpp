@@ -27,12 +27,12 @@
 using namespace PatientListCommon;
 
 namespace {
-constexpr int kAdmissionColumnWidth = 960;
+constexpr int kSearchAdmissionColumnWidth = 960;
 const int kLabelTabs[3] = {0, 2, 6};
 }
 
 frmSearch::frmSearch()
-    : PatientListWindow({kAdmissionColumnWidth, 0xFEE2C5, 0xFF, /*stretchBillingColumn*/ false, /*trapPackageErrors*/ false})
+    : PatientListWindow({kSearchAdmissionColumnWidth, 0xFEE2C5, 0xFF, /*stretchBillingColumn*/ false, /*trapPackageErrors*/ false})
 {
     setWindowTitle(QStringLiteral("Patient List"));
     Frame2 = new QFrame(this);
@@ -88,7 +88,7 @@ void frmSearch::Form_Load()
     Selection.SelectedListRow = 0;
     lblLegend[1]->hide();
     for (QLabel* label : lblProcedures) label->setEnabled(false);
-    SetupListGrid(MSHFlexList, kAdmissionColumnWidth);
+    SetupListGrid(MSHFlexList, kSearchAdmissionColumnWidth);
     MSHFlexList->setEnabled(false);
     Command1_Click();
     if (registrationMode()) {
@@ -116,7 +116,7 @@ void frmSearch::LoadPatientList()
     lblRecNum->clear();
     MSHFlexList->setEnabled(true);
     MSHFlexList->setRedraw(false);
-    SetupListGrid(MSHFlexList, kAdmissionColumnWidth);
+    SetupListGrid(MSHFlexList, kSearchAdmissionColumnWidth);
     try {
         const bool inPatients = optPatientType[0]->isChecked();
         Selection.SelectedPatientType = inPatients ? QStringLiteral("I") : QStringLiteral("O");

@@ -32,7 +32,7 @@ void refuseRight(const QString& text, const QString& title = QStringLiteral("Mes
 bool right(const char* id) { return HasUserRight(SharedConnection(), QString::fromLatin1(id)); }
 
 // The header's date texts ("mm/dd/yyyy hh:mm:ss AM/PM" or "mm/dd/yyyy") read back.
-QDateTime headerDate(const QString& text)
+QDateTime headerDateTime(const QString& text)
 {
     const QString t = text.trimmed();
     if (t.isEmpty()) return {};
@@ -43,13 +43,13 @@ QDateTime headerDate(const QString& text)
 
 QString datePart(const QString& text)
 {
-    const QDateTime dt = headerDate(text);
+    const QDateTime dt = headerDateTime(text);
     return dt.isValid() ? dt.toString(QStringLiteral("MM/dd/yyyy")) : QString();
 }
 
 QString timePart(const QString& text)
 {
-    const QDateTime dt = headerDate(text);
+    const QDateTime dt = headerDateTime(text);
     return dt.isValid() ? dt.toString(QStringLiteral("hh:mm:ss AP")) : QString();
 }
 

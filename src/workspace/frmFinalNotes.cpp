@@ -23,7 +23,7 @@
 namespace {
 const char* const kShifts[] = {"6AM-2PM", "2PM-10PM", "10PM-6AM"};
 
-QDate headerDate(const QString& text)
+QDate noteHeaderDate(const QString& text)
 {
     return QDate::fromString(text.trimmed().left(10), QStringLiteral("MM/dd/yyyy"));
 }
@@ -101,7 +101,7 @@ void frmFinal::LoadNursesNotes()
 {
     try {
         const QDateTime now = GetServerDate();
-        const QDate admitted = headerDate(txtDateAdmitted->text());
+        const QDate admitted = noteHeaderDate(txtDateAdmitted->text());
         dtpNotes[0]->setDateRange(admitted.isValid() ? admitted : QDate(1900, 1, 1), now.date());
         dtpNotes[0]->setDate(now.date());
         dtpNotes[1]->setTime(now.time());

@@ -69,13 +69,6 @@ void departments(Connection& c, const DemoScale&)
     }
 }
 
-// Rate classes A to H of one price: A the dearest, each class 5% below the one before.
-QVariantList rates(double a)
-{
-    QVariantList out;
-    for (int i = 0; i < 8; ++i) out << std::round(a * (1.0 - 0.05 * i) * 100.0) / 100.0;
-    return out;
-}
 
 void examCatalogues(Connection& c, const DemoScale&)
 {
@@ -108,7 +101,7 @@ void examCatalogues(Connection& c, const DemoScale&)
         {"COAG", "COAGULATION PROFILE", "HEMA", 1, "", 0, 0, kNull, 850},
     };
     for (const Exam& e : exams)
-        c.execute(lab, QVariantList{e.id, e.name, e.section, e.profile, e.stat, e.proc, e.open, e.max} + rates(e.rate));
+        c.execute(lab, QVariantList{e.id, e.name, e.section, e.profile, e.stat, e.proc, e.open, e.max} + DemoData::ClassRates(e.rate));
 
     insertRows(c, QStringLiteral("INSERT INTO BUILD_FILE..tbCoLabProfile (ProfileID, LabExamID, SortOrder) VALUES (?, ?, ?)"),
                {{"LIPID", "CHOL", 1}, {"LIPID", "TRIG", 2}, {"LIPID", "HDL", 3}, {"LIPID", "LDL", 4},
@@ -125,15 +118,15 @@ void examCatalogues(Connection& c, const DemoScale&)
     const QString xray = QStringLiteral(
         "INSERT INTO BUILD_FILE..tbCoXrayExam (XrayExamID, XrayExam, IsProcedure, OpenQuantity, MaxQty, RateA, RateB, RateC, "
         "RateD, RateE, RateF, RateG, RateH, Status) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'A')");
-    c.execute(xray, QVariantList{"CXRPA", "CHEST PA", 0, 0, kNull} + rates(650));
-    c.execute(xray, QVariantList{"CXRAPL", "CHEST AP-LATERAL", 0, 0, kNull} + rates(900));
-    c.execute(xray, QVariantList{"FLUORO", "FLUOROSCOPY (PER 15 MINUTES)", 1, 1, 4} + rates(2500));
+    c.execute(xray, QVariantList{"CXRPA", "CHEST PA", 0, 0, kNull} + DemoData::ClassRates(650));
+    c.execute(xray, QVariantList{"CXRAPL", "CHEST AP-LATERAL", 0, 0, kNull} + DemoData::ClassRates(900));
+    c.execute(xray, QVariantList{"FLUORO", "FLUOROSCOPY (PER 15 MINUTES)", 1, 1, 4} + DemoData::ClassRates(2500));
     const QString ultra = QStringLiteral(
         "INSERT INTO BUILD_FILE..tbCoUltraExam (UltraExamID, UltraExam, IsProcedure, OpenQuantity, MaxQty, RateA, RateB, RateC, "
         "RateD, RateE, RateF, RateG, RateH, Status) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'A')");
-    c.execute(ultra, QVariantList{"ECHO2D", "2D ECHO WITH DOPPLER", 0, 0, kNull} + rates(3500));
-    c.execute(ultra, QVariantList{"CAROTID", "CAROTID DUPLEX SCAN", 0, 0, kNull} + rates(4200));
-    c.execute(ultra, QVariantList{"VASCMAP", "VASCULAR MAPPING (PER LIMB)", 1, 1, 2} + rates(3800));
+    c.execute(ultra, QVariantList{"ECHO2D", "2D ECHO WITH DOPPLER", 0, 0, kNull} + DemoData::ClassRates(3500));
+    c.execute(ultra, QVariantList{"CAROTID", "CAROTID DUPLEX SCAN", 0, 0, kNull} + DemoData::ClassRates(4200));
+    c.execute(ultra, QVariantList{"VASCMAP", "VASCULAR MAPPING (PER LIMB)", 1, 1, 2} + DemoData::ClassRates(3800));
 }
 
 void servicesAndPackages(Connection& c, const DemoScale&)
@@ -142,15 +135,15 @@ void servicesAndPackages(Connection& c, const DemoScale&)
         "INSERT INTO BUILD_FILE..TBCOOTHERREVENUE (OtherSectionID, OtherRevenueID, OtherRevenue, RateA, RateB, RateC, RateD, "
         "RateE, RateF, RateG, RateH, CathOverTimeRate, CathOnCallRate, FixRate, Status) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'N', 'A')");
-    c.execute(svc, QVariantList{"CL", "CL101", "LEFT HEART CATHETERIZATION"} + rates(42000) + QVariantList{50400, 54600});
-    c.execute(svc, QVariantList{"CL", "CL102", "PTCA - MULTIVESSEL"} + rates(165000) + QVariantList{198000, 214500});
-    c.execute(svc, QVariantList{"CL", "CL103", "DUAL CHAMBER PACEMAKER INSERTION"} + rates(115000) + QVariantList{138000, 149500});
-    c.execute(svc, QVariantList{"CL", "CL104", "TEMPORARY PACEMAKER INSERTION"} + rates(25000) + QVariantList{30000, kNull});
-    c.execute(svc, QVariantList{"CL", "CL105", "PERICARDIOCENTESIS"} + rates(18000) + QVariantList{kNull, kNull});
-    c.execute(svc, QVariantList{"CL", "CL106", "IABP SUPPORT (PER DAY)"} + rates(12500.5) + QVariantList{15000.75, 16250.25});
-    c.execute(svc, QVariantList{"HS", "HS001", "ECG 12 LEADS"} + rates(450) + QVariantList{540, 585});
-    c.execute(svc, QVariantList{"HS", "HS002", "TREADMILL STRESS TEST"} + rates(3500) + QVariantList{4200, 4550});
-    c.execute(svc, QVariantList{"HS", "CL101", "HOLTER MONITORING"} + rates(4800) + QVariantList{5760, 6240});
+    c.execute(svc, QVariantList{"CL", "CL101", "LEFT HEART CATHETERIZATION"} + DemoData::ClassRates(42000) + QVariantList{50400, 54600});
+    c.execute(svc, QVariantList{"CL", "CL102", "PTCA - MULTIVESSEL"} + DemoData::ClassRates(165000) + QVariantList{198000, 214500});
+    c.execute(svc, QVariantList{"CL", "CL103", "DUAL CHAMBER PACEMAKER INSERTION"} + DemoData::ClassRates(115000) + QVariantList{138000, 149500});
+    c.execute(svc, QVariantList{"CL", "CL104", "TEMPORARY PACEMAKER INSERTION"} + DemoData::ClassRates(25000) + QVariantList{30000, kNull});
+    c.execute(svc, QVariantList{"CL", "CL105", "PERICARDIOCENTESIS"} + DemoData::ClassRates(18000) + QVariantList{kNull, kNull});
+    c.execute(svc, QVariantList{"CL", "CL106", "IABP SUPPORT (PER DAY)"} + DemoData::ClassRates(12500.5) + QVariantList{15000.75, 16250.25});
+    c.execute(svc, QVariantList{"HS", "HS001", "ECG 12 LEADS"} + DemoData::ClassRates(450) + QVariantList{540, 585});
+    c.execute(svc, QVariantList{"HS", "HS002", "TREADMILL STRESS TEST"} + DemoData::ClassRates(3500) + QVariantList{4200, 4550});
+    c.execute(svc, QVariantList{"HS", "CL101", "HOLTER MONITORING"} + DemoData::ClassRates(4800) + QVariantList{5760, 6240});
 
     insertRows(c, QStringLiteral("INSERT INTO BUILD_FILE..tbCoAdmPackage (PackageID, Package, CLActive) VALUES (?, ?, ?)"),
                {{"PKG-RHC", "RIGHT HEART CATHETERIZATION PACKAGE", "Y"},
@@ -240,3 +233,10 @@ CATHLAB_DEMO_SECTION(250, "departments, locations and AR codes", departments, "I
 CATHLAB_DEMO_SECTION(255, "exam catalogues, profiles and specimens", examCatalogues, "BUILD_FILE..tbCoLabExam");
 CATHLAB_DEMO_SECTION(260, "department services and packages", servicesAndPackages, "CLINICAL_AREA..tbCLOtherPackageLink");
 CATHLAB_DEMO_SECTION(265, "posted charges, stock cards and requests", postings, "INVENTORY..tbInvStockCard");
+
+QVariantList DemoData::ClassRates(double a)
+{
+    QVariantList out;
+    for (int i = 0; i < 8; ++i) out << std::round(a * (1.0 - 0.05 * i) * 100.0) / 100.0;
+    return out;
+}

@@ -9,12 +9,6 @@
 
 namespace {
 
-QVariantList rates(double a)
-{
-    QVariantList out;
-    for (int i = 0; i < 8; ++i) out << std::round(a * (1.0 - 0.05 * i) * 100.0) / 100.0;
-    return out;
-}
 
 void examOrdering(Connection& c, const DemoScale&)
 {
@@ -65,7 +59,7 @@ void examOrdering(Connection& c, const DemoScale&)
         {"EN", "EN01", "UPPER GI ENDOSCOPY", 7500, "A"},
     };
     for (const Service& s : services)
-        c.execute(svc, QVariantList{s.section, s.code, s.name} + rates(s.rate) + QVariantList{s.status});
+        c.execute(svc, QVariantList{s.section, s.code, s.name} + DemoData::ClassRates(s.rate) + QVariantList{s.status});
     // Results written on the processed requests, and assessments entered for two stays.
     const QDateTime now = c.serverDateTime();
     c.execute(QStringLiteral("UPDATE STATION..tbNurseLogbook SET ResultBy = ProcessBy, ResultDate = ProcessDate "

@@ -9,12 +9,10 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 
+using Lookup::call;
+using Lookup::query;
+
 namespace {
-Recordset query(Connection& c, const QString& sql, const QVariantList& params) { return c.query(sql, params); }
-Recordset call(Connection& c, const char* procedure, const QVariantList& args)
-{
-    return c.call(QString::fromLatin1(procedure), args);
-}
 bool hasBillingDate(const QVariant& billingDate)
 {
     return billingDate.isValid() && !billingDate.isNull() && DbValue::toDateTime(billingDate).isValid();

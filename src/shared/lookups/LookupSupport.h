@@ -1,5 +1,6 @@
 #pragma once
 // Small helpers shared by the look-ups and checks of the shared module.
+#include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
 #include "shared/modGlobalsRoutines.h"
@@ -9,6 +10,13 @@
 #include <exception>
 
 namespace Lookup {
+
+// The look-ups' two ways to the server, named the way their statements read.
+inline Recordset query(Connection& c, const QString& sql, const QVariantList& params = {}) { return c.query(sql, params); }
+inline Recordset call(Connection& c, const char* procedure, const QVariantList& args)
+{
+    return c.call(QString::fromLatin1(procedure), args);
+}
 
 // A text to bind where an empty text must stay an empty text: a null QString binds as NULL.
 inline QString textParam(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }

@@ -6,13 +6,8 @@
 #include "shared/lookups/LookupSupport.h"
 #include "shared/modGlobals.h"
 
-namespace {
-Recordset query(Connection& c, const QString& sql, const QVariantList& params) { return c.query(sql, params); }
-Recordset call(Connection& c, const char* procedure, const QVariantList& args)
-{
-    return c.call(QString::fromLatin1(procedure), args);
-}
-}
+using Lookup::call;
+using Lookup::query;
 
 QString GetRoomClassification(Connection& c, const QString& roomID)
 {
