@@ -15,11 +15,11 @@ inline void startBenchRun(const QString& sqliteFile)
     auto* user = new clsCurrentuser(QStringLiteral("Talvero_User.clsCurrentuser"));
     user->adoptConnection(Connection::open(s));
     user->setIdentity(QStringLiteral("CL001"), QStringLiteral("DELA CRUZ, ANA"), QStringLiteral("ADC"));
-    CurrentUser = user;
-    CurrentStationID = QStringLiteral("CL");
+    Session.CurrentUser = user;
+    Session.CurrentStationID = QStringLiteral("CL");
     auto* search = new clsPatientSearch(QStringLiteral("MasterSearch.clsPatientSearch"));
     search->InitConnection(user->sqlConnection(), QString());
-    PatientSearch = search;
+    Session.PatientSearch = search;
     StationParameters().LoadParameters();
     UiScript::setActive(true);
 }
