@@ -163,7 +163,7 @@ TEST_F(RequestEntryTest, TheRemarksAnswersFillTheRowAndAcceptCopiesItIntoTheOrde
     open(QStringLiteral("LB"));
     RemarksAnswers a;
     a.stat = QStringLiteral("Y");
-    a.remarks = QStringLiteral("FASTING\r\nAM");
+    a.remarks = QStringLiteral("FASTING\nAM"); // a line break typed in the box
     a.specimen = QStringLiteral("BLD");
     a.transplant = QStringLiteral("1");
     a.dialysis = QStringLiteral("2");
@@ -172,7 +172,7 @@ TEST_F(RequestEntryTest, TheRemarksAnswersFillTheRowAndAcceptCopiesItIntoTheOrde
     a.reason = QStringLiteral("CHEST PAIN");
     enterExam(QStringLiteral("cbc"), a);
     EXPECT_EQ(UiScript::dialogsRun(), QStringList{"frmRemarks"});
-    const QStringList row = {"CBC", "COMPLETE BLOOD COUNT", "1", "315", "HEMA", "Y", "FASTING  AM",
+    const QStringList row = {"CBC", "COMPLETE BLOOD COUNT", "1", "315", "HEMA", "Y", "FASTING AM",
                              "BLD", "1", "2", "1", "1", "CHEST PAIN"};
     for (int c = Code; c <= ReasonOfProcedure; ++c) EXPECT_EQ(cell(1, c), row[c - 1]) << c;
     finishRow();
