@@ -444,7 +444,9 @@ TEST_F(RequestEntryTest, APartOfTheNameIsResolvedThroughThePickList)
         list->grdList->setCurrentCell(row, 0);
         QTest::mouseClick(list->cmdSelect, Qt::LeftButton);
     });
-    enterExam(QStringLiteral("trop"));
+    RemarksAnswers serum; // troponin is taken from serum or plasma: the dialog wants one chosen
+    serum.specimen = QStringLiteral("SER");
+    enterExam(QStringLiteral("trop"), serum);
     EXPECT_EQ(cell(1, Code), "TROPI");
     EXPECT_EQ(cell(1, Description), "TROPONIN I");
     EXPECT_EQ(cell(1, Section), "IMMU");
