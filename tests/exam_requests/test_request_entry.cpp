@@ -4,9 +4,12 @@
 
 #include "components/code_search/frmCodeSearchList.h"
 #include "exam_requests/ExamPricing.h"
+#include "ordering/OrdersGrid.h"
+#include "ordering/PickList.h"
 #include "support/TableOutOfReach.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -347,12 +350,28 @@ TEST_F(RequestEntryTest, AProfileTakesItsMembersOffTheEntryAndTheOrdersList)
     EXPECT_EQ(remarksShown(), 1); // only CHOL's
     delete frmRequest::existing();
 
-    orders().setTextMatrix(1, OrderRow::Dept, QStringLiteral("LB"));
-    orders().setTextMatrix(1, OrderRow::Code, QStringLiteral("HDL"));
+    // HDL ordered from the workspace's laboratory list: it leaves as the workspace removes an order,
+    // its entry unticked where it stands.
+    QListWidget* lab = frmFinal::instance()->lstListLaboratory;
+    PickList::Add(lab, PickList::LabEntry(QStringLiteral("HDL CHOLESTEROL"), QStringLiteral("CHEM"), QStringLiteral("HDL")));
+    QListWidgetItem* hdl = PickList::Find(lab, QStringLiteral("LB"), QStringLiteral("HDL"));
+    PickList::SetTicked(hdl, true);
+    OrdersGrid::Order o;
+    o.dept = QStringLiteral("LB");
+    o.code = QStringLiteral("HDL");
+    o.list = QStringLiteral("lstListLaboratory");
+    o.string = hdl->text();
+    o.index = QString::number(lab->row(hdl));
+    OrdersGrid::Place(orders(), o);
+    const int entries = lab->count();
     open(QStringLiteral("LB"));
     enterExam(QStringLiteral("LIPID"));
     EXPECT_EQ(UiScript::lastText(), "The Exam HDL CHOLESTEROL in the ORDER LIST is included in this Profile(LIPID PROFILE)");
     EXPECT_EQ(orders().TextMatrix(1, OrderRow::Code), "");
+    EXPECT_EQ(lab->count(), entries);
+    hdl = PickList::Find(lab, QStringLiteral("LB"), QStringLiteral("HDL"));
+    ASSERT_NE(hdl, nullptr);
+    EXPECT_FALSE(PickList::IsTicked(hdl));
 }
 
 TEST_F(RequestEntryTest, ADeletedProfileTakesItsMembersWithItAndAcceptCopiesOnlyAcceptedProfiles)
