@@ -113,7 +113,9 @@ TEST_F(ExamChecks, RemoveOrdersInProfilesTakesMembersOffTheWorkspaceGridAndUntic
     EXPECT_EQ(ticked(ws->lstListLaboratory), QStringList({"CBC"}));
     QStringList after;
     for (int i = 0; i < ws->lstListLaboratory->count(); ++i) after << ws->lstListLaboratory->item(i)->text();
-    EXPECT_EQ(after, texts); // every entry stays where it was, with its text
+    EXPECT_EQ(after, texts); // every entry stays where it was, with its text and its keys
+    for (const char* code : {"CBC", "HDL", "PT", "CHOL"})
+        EXPECT_NE(PickList::Find(ws->lstListLaboratory, QStringLiteral("LB"), QString::fromLatin1(code)), nullptr) << code;
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
