@@ -199,6 +199,9 @@ bool frmRequest::askRemarks(int row)
 {
     frmRemarks* dlg = frmRemarks::instance();
     frmRemarks::DeptID = Department;
+    // Only a laboratory exam has specimens: another section's dialog never looks up the exam of an
+    // earlier laboratory row left behind by a dialog closed without Enter.
+    frmRemarks::ExamID.clear();
     if (dept() == QLatin1String("LB")) {
         frmRemarks::ExamID = cell(row, Code).trimmed();
         frmRemarks::DeptID = QStringLiteral("LB");

@@ -49,7 +49,8 @@ namespace {
 const bool registered = [] {
     WorkspaceLink::setLoader([] {
         frmFinal* w = frmFinal::instance();
-        return WorkspaceLink::Controls{w, w->txtID, w->rtbClinical, w->lstListLaboratory};
+        return WorkspaceLink::Controls{w, w->txtID, w->rtbClinical, w->mshflexOrders,
+                                       [](int row) { ExamOrdering::instance().RemoveOrderAt(row); }};
     });
     return true;
 }();

@@ -4,9 +4,12 @@
 
 #include "components/code_search/frmCodeSearchList.h"
 #include "exam_requests/ExamPricing.h"
+#include "ordering/OrdersGrid.h"
+#include "ordering/PickList.h"
 #include "support/TableOutOfReach.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -163,7 +166,7 @@ TEST_F(RequestEntryTest, TheRemarksAnswersFillTheRowAndAcceptCopiesItIntoTheOrde
     open(QStringLiteral("LB"));
     RemarksAnswers a;
     a.stat = QStringLiteral("Y");
-    a.remarks = QStringLiteral("FASTING\r\nAM");
+    a.remarks = QStringLiteral("FASTING\nAM"); // a line break typed in the box
     a.specimen = QStringLiteral("BLD");
     a.transplant = QStringLiteral("1");
     a.dialysis = QStringLiteral("2");
@@ -172,7 +175,7 @@ TEST_F(RequestEntryTest, TheRemarksAnswersFillTheRowAndAcceptCopiesItIntoTheOrde
     a.reason = QStringLiteral("CHEST PAIN");
     enterExam(QStringLiteral("cbc"), a);
     EXPECT_EQ(UiScript::dialogsRun(), QStringList{"frmRemarks"});
-    const QStringList row = {"CBC", "COMPLETE BLOOD COUNT", "1", "315", "HEMA", "Y", "FASTING  AM",
+    const QStringList row = {"CBC", "COMPLETE BLOOD COUNT", "1", "315", "HEMA", "Y", "FASTING AM",
                              "BLD", "1", "2", "1", "1", "CHEST PAIN"};
     for (int c = Code; c <= ReasonOfProcedure; ++c) EXPECT_EQ(cell(1, c), row[c - 1]) << c;
     finishRow();
@@ -347,12 +350,28 @@ TEST_F(RequestEntryTest, AProfileTakesItsMembersOffTheEntryAndTheOrdersList)
     EXPECT_EQ(remarksShown(), 1); // only CHOL's
     delete frmRequest::existing();
 
-    orders().setTextMatrix(1, OrderRow::Dept, QStringLiteral("LB"));
-    orders().setTextMatrix(1, OrderRow::Code, QStringLiteral("HDL"));
+    // HDL ordered from the workspace's laboratory list: it leaves as the workspace removes an order,
+    // its entry unticked where it stands.
+    QListWidget* lab = frmFinal::instance()->lstListLaboratory;
+    PickList::Add(lab, PickList::LabEntry(QStringLiteral("HDL CHOLESTEROL"), QStringLiteral("CHEM"), QStringLiteral("HDL")));
+    QListWidgetItem* hdl = PickList::Find(lab, QStringLiteral("LB"), QStringLiteral("HDL"));
+    PickList::SetTicked(hdl, true);
+    OrdersGrid::Order o;
+    o.dept = QStringLiteral("LB");
+    o.code = QStringLiteral("HDL");
+    o.list = QStringLiteral("lstListLaboratory");
+    o.string = hdl->text();
+    o.index = QString::number(lab->row(hdl));
+    OrdersGrid::Place(orders(), o);
+    const int entries = lab->count();
     open(QStringLiteral("LB"));
     enterExam(QStringLiteral("LIPID"));
     EXPECT_EQ(UiScript::lastText(), "The Exam HDL CHOLESTEROL in the ORDER LIST is included in this Profile(LIPID PROFILE)");
     EXPECT_EQ(orders().TextMatrix(1, OrderRow::Code), "");
+    EXPECT_EQ(lab->count(), entries);
+    hdl = PickList::Find(lab, QStringLiteral("LB"), QStringLiteral("HDL"));
+    ASSERT_NE(hdl, nullptr);
+    EXPECT_FALSE(PickList::IsTicked(hdl));
 }
 
 TEST_F(RequestEntryTest, ADeletedProfileTakesItsMembersWithItAndAcceptCopiesOnlyAcceptedProfiles)
@@ -444,7 +463,9 @@ TEST_F(RequestEntryTest, APartOfTheNameIsResolvedThroughThePickList)
         list->grdList->setCurrentCell(row, 0);
         QTest::mouseClick(list->cmdSelect, Qt::LeftButton);
     });
-    enterExam(QStringLiteral("trop"));
+    RemarksAnswers serum; // troponin is taken from serum or plasma: the dialog wants one chosen
+    serum.specimen = QStringLiteral("SER");
+    enterExam(QStringLiteral("trop"), serum);
     EXPECT_EQ(cell(1, Code), "TROPI");
     EXPECT_EQ(cell(1, Description), "TROPONIN I");
     EXPECT_EQ(cell(1, Section), "IMMU");

@@ -2,9 +2,12 @@
 // preset, the largest quantity and the form type.
 #include "lookup_fixture.h"
 
+#include "ordering/OrdersGrid.h"
+#include "ordering/PickList.h"
 #include "platform/db/DbError.h"
 #include "shared/orders/ExamOrderChecks.h"
 #include "shared/orders/ProfileGrid.h"
+#include <QListWidget>
 #include <QRadioButton>
 
 class ExamChecks : public LookupTest {
@@ -65,46 +68,68 @@ TEST_F(ExamChecks, CheckOrderExamInProfileWarnsOnceForTheFirstOrderedMember)
     }
 }
 
-TEST_F(ExamChecks, RemoveOrdersInProfilesTakesMembersOffTheWorkspaceListAndGivesThemBack)
+// The workspace's laboratory list with these exams, those named ticked and on order as the list
+// orders them (pick-list entries keyed by section and code).
+QStringList orderFromLabList(frmFinal* ws, const QList<QStringList>& exams, const QStringList& ordered)
+{
+    PickList::SetUp(ws->lstListLaboratory);
+    for (const QStringList& e : exams) PickList::Add(ws->lstListLaboratory, PickList::LabEntry(e[1], QStringLiteral("CHEM"), e[0]));
+    for (const QString& code : ordered) {
+        QListWidgetItem* item = PickList::Find(ws->lstListLaboratory, QStringLiteral("LB"), code);
+        PickList::SetTicked(item, true);
+        OrdersGrid::Order o;
+        o.dept = QStringLiteral("LB");
+        o.code = code;
+        o.description = PickList::EntryOf(item).description;
+        o.list = QStringLiteral("lstListLaboratory");
+        o.string = item->text();
+        o.index = QString::number(ws->lstListLaboratory->row(item));
+        o.portableMachine = QStringLiteral("0");
+        o.reasonOfProcedure = QStringLiteral("FOLLOW-UP");
+        OrdersGrid::Place(*ws->mshflexOrders, o);
+    }
+    QStringList texts;
+    for (int i = 0; i < ws->lstListLaboratory->count(); ++i) texts << ws->lstListLaboratory->item(i)->text();
+    return texts;
+}
+
+QStringList ticked(QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        if (PickList::IsTicked(list->item(i))) out << PickList::EntryOf(list->item(i)).code;
+    return out;
+}
+
+TEST_F(ExamChecks, RemoveOrdersInProfilesTakesMembersOffTheWorkspaceGridAndUnticksTheirEntries)
 {
     frmFinal* ws = frmFinal::instance();
-    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), *ws->mshflexProfileList));
-    ws->lstListLaboratory->clear(); // plain texts, as these routines write them back
-    ws->lstListLaboratory->setSortingEnabled(false);
-    ws->lstListLaboratory->addItems({"CBC", "HDL", "PT"});
-    // code in column 2, pick-list text in 10, its index in 11
-    fillGrid(*ws->mshflexOrders, 18,
-             {{"1", "LB", "CBC", "", "", "", "", "", "", "", "COMPLETE BLOOD COUNT", "0"},
-              {"2", "LB", "HDL", "", "", "", "", "", "", "", "HDL CHOLESTEROL", "1"},
-              {"3", "LB", "CHOL"}});
-    RemoveOrdersInProfiles(*ws->mshflexProfileList, *ws->mshflexOrders, 2);
-    EXPECT_EQ(column(*ws->mshflexOrders, 2), QStringList({"CBC"}));
-    QStringList list;
-    for (int i = 0; i < ws->lstListLaboratory->count(); ++i) list << ws->lstListLaboratory->item(i)->text();
-    EXPECT_EQ(list, QStringList({"CBC", "PT", "HDL CHOLESTEROL"}));
+    const QStringList texts = orderFromLabList(
+        ws, {{"CBC", "COMPLETE BLOOD COUNT"}, {"HDL", "HDL CHOLESTEROL"}, {"PT", "PROTIME"}, {"CHOL", "TOTAL CHOLESTEROL"}},
+        {"CBC", "HDL", "CHOL"});
+    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), profiles)); // the request entry's own grid
+    RemoveOrdersInProfiles(profiles, *ws->mshflexOrders, OrderRow::Code);
+    EXPECT_EQ(column(*ws->mshflexOrders, OrderRow::Code), QStringList({"CBC"}));
+    EXPECT_EQ(ticked(ws->lstListLaboratory), QStringList({"CBC"}));
+    QStringList after;
+    for (int i = 0; i < ws->lstListLaboratory->count(); ++i) after << ws->lstListLaboratory->item(i)->text();
+    EXPECT_EQ(after, texts); // every entry stays where it was, with its text and its keys
+    for (const char* code : {"CBC", "HDL", "PT", "CHOL"})
+        EXPECT_NE(PickList::Find(ws->lstListLaboratory, QStringLiteral("LB"), QString::fromLatin1(code)), nullptr) << code;
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
-TEST_F(ExamChecks, RemovingTheOnlyOrderRowBlanksItAndStillGivesTheExamBack)
+TEST_F(ExamChecks, RemovingTheOnlyWorkspaceOrderEmptiesItsRowAndUnticksItsEntry)
 {
     frmFinal* ws = frmFinal::instance();
-    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), *ws->mshflexProfileList));
-    ws->lstListLaboratory->clear();
-    ws->lstListLaboratory->addItems({"TRIG"});
-    QStringList row;
-    for (int c = 0; c < 18; ++c) row << QStringLiteral("v%1").arg(c);
-    row[2] = QStringLiteral("TRIG");
-    row[10] = QStringLiteral("TRIGLYCERIDES");
-    row[11] = QStringLiteral("0");
-    fillGrid(*ws->mshflexOrders, 18, {row});
-    RemoveOrdersInProfiles(*ws->mshflexProfileList, *ws->mshflexOrders, 2);
+    orderFromLabList(ws, {{"TRIG", "TRIGLYCERIDES"}}, {"TRIG"});
+    ASSERT_TRUE(LoadExamProfiles(conn(), QStringLiteral("LIPID"), profiles));
+    RemoveOrdersInProfiles(profiles, *ws->mshflexOrders, OrderRow::Code);
     ASSERT_EQ(ws->mshflexOrders->Rows(), 2);
-    for (int c = 1; c <= 15; ++c) EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, c), QString()) << c;
-    EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, 0), QStringLiteral("v0"));
-    EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, 16), QStringLiteral("v16"));
-    EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, 17), QStringLiteral("v17"));
-    ASSERT_EQ(ws->lstListLaboratory->count(), 1);
-    EXPECT_EQ(ws->lstListLaboratory->item(0)->text(), QStringLiteral("TRIGLYCERIDES"));
+    // nothing of the removed order is left for the next one placed in the row
+    for (int c = 1; c < OrderRow::ColumnCount; ++c) EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, c), QString()) << c;
+    EXPECT_EQ(ticked(ws->lstListLaboratory), QStringList());
+    EXPECT_EQ(ws->lstListLaboratory->count(), 1);
 }
 
 TEST_F(ExamChecks, RemoveOrdersInProfilesOnTheRequestGridLeavesThePickListAlone)

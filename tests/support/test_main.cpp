@@ -11,6 +11,9 @@
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // CTest sets these; a binary run by hand takes the folders it was configured with.
+    if (qEnvironmentVariableIsEmpty("CATHLAB_SOURCE_DIR")) qputenv("CATHLAB_SOURCE_DIR", CATHLAB_TEST_SOURCE_DIR);
+    if (qEnvironmentVariableIsEmpty("CATHLAB_BUILD_DIR")) qputenv("CATHLAB_BUILD_DIR", CATHLAB_TEST_BUILD_DIR);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("TalveroTest"));
     QApplication::setApplicationName(QStringLiteral("cathlab-test"));

@@ -77,4 +77,4 @@ void examOrdering(Connection& c, const DemoScale&)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(420, "exam ordering: common exams, sections, counters", examOrdering);
+CATHLAB_DEMO_SECTION(420, "exam ordering: common exams, sections, counters", examOrdering, "STATION..tbNurseCommonExams");

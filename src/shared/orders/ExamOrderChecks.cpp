@@ -2,7 +2,6 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
-#include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
@@ -10,15 +9,12 @@
 #include "shared/WorkspaceLink.h"
 #include "shared/orders/ProfileGrid.h"
 
-#include <QListWidget>
 #include <QRadioButton>
 
 namespace {
 
-// Order list columns of the workspace: the pick-list entry's text and its index in the list.
+// The workspace's orders grid keeps the exam code in this column (OrderRow::Code).
 constexpr int kWorkspaceCodeCol = 2;
-constexpr int kPickTextCol = 10;
-constexpr int kPickIndexCol = 11;
 
 // Two codes are the same exam when they are equal and not empty.
 bool sameCode(const QString& a, const QString& b)
@@ -31,16 +27,20 @@ bool isEmptyGrid(const FlexGrid& grid, int col)
     return grid.Rows() <= 2 && grid.TextMatrix(1, col).isEmpty();
 }
 
-// The exam goes back to the laboratory pick list: its entry is replaced by the text it had.
-void giveBackToPickList(const FlexGrid& orders, int row)
+// An order of the workspace leaves through the ordering's own removal, which unticks its pick-list
+// entry by section and code; any other grid loses the row, or has its only data row blanked.
+void removeOrderRow(FlexGrid& orderGrid, int examCodeCol, int row)
 {
-    QListWidget* list = WorkspaceLink::workspace().lstListLaboratory;
-    if (!list) throw DbError(QStringLiteral("The procedures workspace has no laboratory list."));
-    const int index = int(Fmt::val(orders.TextMatrix(row, kPickIndexCol)));
-    if (index < 0 || index >= list->count()) throw std::out_of_range("Invalid procedure call or argument");
-    delete list->takeItem(index);
-    list->addItem(orders.TextMatrix(row, kPickTextCol));
-    list->update();
+    if (examCodeCol == kWorkspaceCodeCol) {
+        const WorkspaceLink::Controls ws = WorkspaceLink::workspace();
+        if (&orderGrid == ws.orders) {
+            if (!ws.removeOrder) throw DbError(QStringLiteral("The procedures workspace cannot take orders off its grid."));
+            return ws.removeOrder(row);
+        }
+    }
+    if (orderGrid.Rows() > 2) return orderGrid.RemoveItem(row);
+    for (int c = 1; c <= 11; ++c) orderGrid.setTextMatrix(1, c, QString());
+    for (int c = 12; c <= 15 && c < orderGrid.Cols(); ++c) orderGrid.setTextMatrix(1, c, QString());
 }
 
 } // namespace
@@ -89,15 +89,9 @@ void RemoveOrdersInProfiles(FlexGrid& profileGrid, FlexGrid& orderGrid, int exam
                 if (!sameCode(orderGrid.TextMatrix(o, examCodeCol).trimmed(),
                               profileGrid.TextMatrix(p, ProfileRow::ExamID).trimmed()))
                     continue;
-                if (examCodeCol == kWorkspaceCodeCol && !orderGrid.TextMatrix(o, kPickIndexCol).isEmpty())
-                    giveBackToPickList(orderGrid, o);
-                if (orderGrid.Rows() > 2) {
-                    orderGrid.RemoveItem(o);
-                    removed = true;  // scan again from the first pair
-                } else {
-                    for (int c = 1; c <= 11; ++c) orderGrid.setTextMatrix(1, c, QString());
-                    for (int c = 12; c <= 15 && c < orderGrid.Cols(); ++c) orderGrid.setTextMatrix(1, c, QString());
-                }
+                const int rows = orderGrid.Rows();
+                removeOrderRow(orderGrid, examCodeCol, o);
+                removed = orderGrid.Rows() < rows; // a row gone: scan again from the first pair
             }
         }
     }

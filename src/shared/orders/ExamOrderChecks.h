@@ -21,7 +21,8 @@ bool LoadExamProfiles(Connection& c, const QString& examCode, FlexGrid& profileG
 // Warns about the first order row whose exam (column examCodeCol) is a listed member; True then.
 bool CheckOrderExamInProfile(FlexGrid& profileGrid, FlexGrid& orderGrid, int examCodeCol);
 // Takes every listed member off the order grid; the only data row is blanked, not removed. On the
-// workspace's order list (column 2) each exam goes back to the laboratory pick list.
+// workspace's orders grid (column 2) each goes through the workspace's own removal of an order, so
+// its pick-list entry is unticked.
 void RemoveOrdersInProfiles(FlexGrid& profileGrid, FlexGrid& orderGrid, int examCodeCol);
 // Warns when examCode (compared untrimmed) is a member of a listed profile; True then.
 bool CheckExamInProfile(const QString& examCode, FlexGrid& profileGrid);

@@ -23,7 +23,7 @@ QVariant amountOf(const QString& s)
 QString requestNumber(Connection& c, const char* counter, const char* prefix)
 {
     const qint64 n = takeNextNumber(c, QStringLiteral("STATION..tbNurseRequestCounter"), QStringLiteral("LastNumber"),
-                                    QStringLiteral("WHERE CounterID = ?"), {QString::fromLatin1(counter)});
+                                    QStringLiteral("CounterID"), QString::fromLatin1(counter));
     return QString::fromLatin1(prefix) + QString::number(n);
 }
 
