@@ -1,4 +1,4 @@
-#include "exam_requests/frmSpecimenEntry.h"
+#include "exam_requests/SamplePicker.h"
 
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"

@@ -1,7 +1,7 @@
 // The specimen picker: one specimen is taken at once, several wait for a double-click.
 #include "support/TestDatabase.h"
 
-#include "exam_requests/frmSpecimenEntry.h"
+#include "exam_requests/SamplePicker.h"
 #include "platform/ui/FlexGrid.h"
 #include "shared/modGlobals.h"
 
