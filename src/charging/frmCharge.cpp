@@ -2,6 +2,7 @@
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePricing.h"
+#include "components/Drugs.h"
 #include "components/StationComponents.h"
 #include "exam_requests/ExamPricing.h"
 #include "platform/db/Connection.h"
@@ -16,6 +17,7 @@
 #include "patients/MainWindowLinks.h"
 #include "shared/orders/RequestChecks.h"
 #include "shared/packages/PackageLookups.h"
+#include "shared/search/frmSearchCodes.h"
 #include "workspace/Placeholders.h"
 
 #include <QCloseEvent>
@@ -640,16 +642,87 @@ bool frmCharge::enterItem(int row)
 {
     const QString department = dept(row);
     if (!CheckDepartment(department)) return true;
-    if (stockDepartment(department)) {
-        // Medicines and supplies come from the drug catalogue, which this window does not reach yet.
-        ShowWindowNotYetAvailable(QStringLiteral("Medicines and Supplies Charging"));
-        return false;
-    }
+    if (stockDepartment(department)) return enterStockItem(row, department) && zeroPriceCheck(row);
     if (cell(row, Dept) == QLatin1String("MD")) {
         ShowWindowNotYetAvailable(QStringLiteral("Professional Fee Charging"));
         return false;
     }
     return enterOtherRevenue(row, department);
+}
+
+// The items of the stock location to choose from, filtered by the typed text; "" when none was chosen.
+QString frmCharge::pickStockItem(const QString& typed) const
+{
+    frmSearchCodes* picker = frmSearchCodes::instance();
+    picker->SearchCaption = QStringLiteral("Medicines and Supplies");
+    picker->Criteria = typed.trimmed();
+    picker->Query = QStringLiteral("SELECT S.ItemID, M.ItemName FROM INVENTORY..tbInvLocationStock S "
+                                   "JOIN INVENTORY..TBINVMASTER M ON M.ItemID = S.ItemID WHERE S.LocationID = ? ORDER BY M.ItemName");
+    picker->QueryParams = {Session.RevenueLocationID};
+    picker->ShowModal();
+    return picker->Valid ? picker->ResultCode : QString();
+}
+
+bool frmCharge::enterStockItem(int row, const QString& department)
+{
+    clsDrug* catalog = Session.DrugCatalog;
+    if (!catalog) return false;
+    QString code = txtEntry->text().trimmed();
+    if (LeadingNumber(code) <= 0) {
+        code = pickStockItem(code);
+        if (code.isEmpty()) return false;
+        txtEntry->setText(code);
+    }
+    const QString location = Session.RevenueLocationID;
+    if (!catalog->SearchDrug(code, location)) {
+        MsgBox(QStringLiteral("Code does not exist."), vbInformation, kChargeNotice);
+        return false;
+    }
+    const DrugItem item = catalog->Drug;
+    if (item.Status) {
+        MsgBox(QStringLiteral("Record is inactive. Please check build file of items."), vbExclamation, QStringLiteral("Message"));
+        return false;
+    }
+    if (Session.HospitalInfo.AllowZeroOnHand && item.Invent.StockOnHand <= 0) {
+        MsgBox(item.DrugName + QStringLiteral(" has no stocks left. The system can't process the specified item."), vbCritical,
+               kChargeNotice);
+        return false;
+    }
+    txtEntry->setText(item.DrugCode);
+    Connection& c = SharedConnection();
+    const clsParameters& p = StationParameters();
+    if (p.CheckPNF() && !item.DrugCode.isEmpty() && GetInventoryType(c, location) != QLatin1String("C")
+        && !IsPNFItem(c, item.DrugCode) && IsCF4Required(c, txtID->text())) {
+        if (p.NoPNFByPass()) {
+            MsgBox(QStringLiteral("Item is not under PNF list."), vbInformation, kChargeNotice);
+            return false;
+        }
+        if (MsgBox(QStringLiteral("Item is not under PNF list. Would you like to continue?"), vbYesNo | vbQuestion, kChargeConfirm)
+            != vbYes)
+            return false;
+    }
+    if (CheckItemPostedToday(c, txtID->text(), item.DrugCode, department)) return false;
+    if (Check_Code(item.DrugCode)) {
+        MsgBox(QStringLiteral("Can't charge the same item."), vbInformation, kChargeNotice);
+        return false;
+    }
+    const QString current = cell(row, ItemCode).trimmed();
+    if (!current.isEmpty() && current != item.DrugCode
+        && MsgBox(QStringLiteral("Do you really want to replace ") + cell(row, Description) + QStringLiteral(" with ") + item.DrugName +
+                      QStringLiteral(" ") + item.Description + QStringLiteral("?"),
+                  vbYesNo | vbQuestion, kChargeConfirm)
+               != vbYes)
+        return false;
+    const double price = PricePatientClass == QLatin1String("O") ? item.Invent.SellingPriceOut : item.Invent.SellingPriceIn;
+    setCell(row, ItemCode, item.DrugCode);
+    setCell(row, Description, item.DrugName + QStringLiteral(" ") + item.Description);
+    setCell(row, UnitPrice, ChargeNumberText(price));
+    if (cell(row, Qty).isEmpty()) setCell(row, Qty, QStringLiteral("1"));
+    setCell(row, Amount, ChargeNumberText(QuantityAmount(LeadingNumber(cell(row, Qty)), price)));
+    setCell(row, Location, location);
+    setCell(row, ARCode, GetARCode(c, department, QStringLiteral("CL"), QStringLiteral("1")));
+    setCell(row, BasePrice, cell(row, UnitPrice));
+    return true;
 }
 
 bool frmCharge::enterOtherRevenue(int row, const QString& department)
@@ -748,6 +821,20 @@ bool frmCharge::enterQuantity(int row)
         MsgBox(refusal, vbInformation, kChargeNotice);
         mshflexEntry->HideBox();
         return false;
+    }
+    if (Session.HospClientName != QLatin1String("ZUB") && stockDepartment(dept(row)) && Session.HospitalInfo.AllowZeroOnHand
+        && Session.DrugCatalog) {
+        // the stock of the row's own item at the row's own location, not of the item looked up last
+        const bool found = Session.DrugCatalog->SearchDrug(cell(row, ItemCode), cell(row, Location));
+        const double onHand = found ? Session.DrugCatalog->Drug.Invent.StockOnHand : 0;
+        if (LeadingNumber(text) > onHand) {
+            MsgBox(QStringLiteral("Stock is not enough for the quantity entered. Remaining stock is: ") + ChargeNumberText(onHand),
+                   vbInformation, kChargeNotice);
+            setCell(row, Qty, QString());
+            mshflexEntry->HideBox();
+            mshflexEntry->MoveTo(row, Qty);
+            return false;
+        }
     }
     const clsParameters& p = StationParameters();
     if (!p.EnableOldPackageCharging() && !cell(row, PackageCode).trimmed().isEmpty()

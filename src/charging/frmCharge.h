@@ -91,6 +91,8 @@ private:
     bool enterDepartment(int row);
     bool enterItem(int row);
     bool enterOtherRevenue(int row, const QString& department);
+    bool enterStockItem(int row, const QString& department);
+    QString pickStockItem(const QString& typed) const;
     bool priceOtherRevenue(int row);
     bool zeroPriceCheck(int row);
     bool enterQuantity(int row);

@@ -7,6 +7,7 @@
 #include "charging/ChargePricing.h"
 #include "charging/frmCharge.h"
 #include "components/Component.h"
+#include "components/Drugs.h"
 #include "components/StationComponents.h"
 #include "patients/MainWindowLinks.h"
 #include "platform/db/Connection.h"
@@ -38,6 +39,9 @@ protected:
         m_search.reset(ComponentFactory::createAs<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch")));
         m_search->setConnection(&conn());
         Session.CodeSearch = m_search.get();
+        m_drugs.reset(ComponentFactory::createAs<clsDrug>(QStringLiteral("prjDrugDLL.clsDrug")));
+        m_drugs->setConnection(&conn());
+        Session.DrugCatalog = m_drugs.get();
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName, FirstName, NationalityID) "
                                       "VALUES ('T9001', 'SMITH', 'JOHN', 'USA'), ('T9002', 'SANTOS', 'MARIA', 'FIL')"));
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient (IDNum, HospNum, RoomID) VALUES "
@@ -53,13 +57,14 @@ protected:
         conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..TBCOOTHERREVENUE (OtherSectionID, OtherRevenueID, OtherRevenue, "
                                       "FixRate, Status) VALUES ('HS', 'TST09', 'UNPRICED SERVICE', 'Y', 'A')"));
         conn().execute(QStringLiteral("INSERT INTO STATION..tbCLChargingCodes (RevenueID, Description, Status) VALUES "
-                                      "('CO', 'CATH LAB OTHERS', 'A'), ('HS', 'HEART STATION', 'A')"));
+                                      "('CO', 'CATH LAB OTHERS', 'A')"));
     }
     void TearDown() override
     {
         delete frmCharge::existing();
         MainWindowLinks::setHost({});
         Session.CodeSearch = nullptr;
+        Session.DrugCatalog = nullptr;
         DbTest::TearDown();
     }
     // The window for an admission and room, with the departments the workspace would give it.
@@ -93,6 +98,7 @@ protected:
         enter(code);
     }
     std::unique_ptr<clsCodeSearch> m_search;
+    std::unique_ptr<clsDrug> m_drugs;
 };
 
 TEST_F(ChargeEntryTest, PricesByRateClassOptionAndInternationalRate)
@@ -283,10 +289,56 @@ TEST_F(ChargeEntryTest, LookUpRefusals)
     EXPECT_EQ(grid()->Col(), Dept);
 }
 
+// Supplies of the department's stock room (location 35): 100101 has 10 on hand, 100102 is
+// inactive, 100103 has none.
+TEST_F(ChargeEntryTest, StockItemsByCatalogueAndSellingPrice)
+{
+    struct Case {
+        const char *code, *priceClass;
+        bool zeroOnHandCheck;
+        const char *message, *unit;
+    } cases[] = {
+        {"100101", "I", true, "", "4500"},
+        {"100101", "O", true, "", "4100.5"}, // a cash out-patient pays the out-patient price
+        {"100102", "I", false, "Record is inactive. Please check build file of items.", ""},
+        {"100103", "I", true, "INFLATION DEVICE has no stocks left. The system can't process the specified item.", ""},
+        {"100103", "I", false, "", "5200"}, // stock checks off
+        {"999999", "I", false, "Code does not exist.", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.code) + " " + c.priceClass);
+        Session.HospitalInfo.AllowZeroOnHand = c.zeroOnHandCheck;
+        open();
+        w()->PricePatientClass = QString::fromLatin1(c.priceClass);
+        UiScript::reset();
+        enterItem("CL", QString::fromLatin1(c.code));
+        EXPECT_EQ(UiScript::lastText(), c.message);
+        EXPECT_EQ(cell(1, UnitPrice), c.unit);
+        EXPECT_EQ(cell(1, Location), QString::fromLatin1(c.unit).isEmpty() ? "" : "35");
+        EXPECT_EQ(grid()->Col(), QString::fromLatin1(c.unit).isEmpty() ? ItemCode : Qty);
+        delete frmCharge::existing();
+    }
+    // More than on hand is refused and the quantity emptied, except for the client "ZUB"
+    Session.HospitalInfo.AllowZeroOnHand = true;
+    for (const char* client : {"", "ZUB"}) {
+        SCOPED_TRACE(client);
+        Session.HospClientName = QString::fromLatin1(client);
+        open();
+        enterItem("CL", "100101");
+        UiScript::reset();
+        enter("11");
+        const bool zub = QString::fromLatin1(client) == QLatin1String("ZUB");
+        EXPECT_EQ(UiScript::lastText(), zub ? "" : "Stock is not enough for the quantity entered. Remaining stock is: 10");
+        EXPECT_EQ(cell(1, Qty), zub ? "11" : "");
+        delete frmCharge::existing();
+    }
+}
+
 TEST_F(ChargeEntryTest, AFailedPriceLookUpStopsTheRowWithTheErrorNotice)
 {
     open();
-    // the room class cannot be read: nothing is priced on a guess
+    // the room class cannot be read: nothing is priced on a guess (the table comes back with the rollback)
+    conn().beginTrans();
     conn().execute(QStringLiteral("DROP TABLE BUILD_FILE..tbCoRoom"));
     UiScript::reset();
     enterItem("HS", "TST01");
@@ -295,6 +347,7 @@ TEST_F(ChargeEntryTest, AFailedPriceLookUpStopsTheRowWithTheErrorNotice)
     EXPECT_EQ(cell(1, Description), "");
     EXPECT_EQ(cell(1, UnitPrice), "");
     EXPECT_EQ(grid()->Col(), ItemCode);
+    conn().rollbackTrans();
 }
 
 TEST_F(ChargeEntryTest, KeysMoveCompleteAppendAndDelete)
