@@ -6,12 +6,14 @@
 #include "components/StationComponents.h"
 #include "exam_requests/ExamPricing.h"
 #include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
 #include "shared/clsRevenueCode.h"
 #include "shared/inventory/InventoryLookups.h"
 #include "shared/lookups/AccountChecks.h"
+#include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "patients/MainWindowLinks.h"
@@ -27,8 +29,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
