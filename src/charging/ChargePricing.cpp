@@ -27,14 +27,6 @@ double LeadingNumber(const QString& text)
     return t.left(end).toDouble();
 }
 
-QString ChargeNumberText(double value)
-{
-    QString s = QString::number(double(chargeCents(value)) / 100.0, 'f', 2);
-    while (s.endsWith(QLatin1Char('0'))) s.chop(1);
-    if (s.endsWith(QLatin1Char('.'))) s.chop(1);
-    return s == QLatin1String("-0") ? QStringLiteral("0") : s;
-}
-
 QString ChargeRateClass(Connection& c, const QString& idNum, const QString& room)
 {
     if (idNum.trimmed().endsWith(QLatin1Char('B'))) return GetOPDRateType(c, idNum).trimmed();

@@ -9,8 +9,6 @@ struct CodeSearchRates;
 
 // The leading number of a cell's text ("12abc" is 12, "abc" is 0).
 double LeadingNumber(const QString& text);
-// A computed price or amount written back as plain decimal text (no grouping, no trailing zeros).
-QString ChargeNumberText(double value);
 
 // The rate letter of the account: an out-patient case (number ending "B") by its out-patient rate
 // type, an in-patient by its room's class. A failed look-up throws.

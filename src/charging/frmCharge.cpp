@@ -462,15 +462,15 @@ void frmCharge::RepriceRows(const QString& option)
                          : rate == RateOption::OverTime ? QStringLiteral("CathOverTimeRate")
                                                         : QStringLiteral("CathOnCallRate")),
                 {main, package});
-            setCell(r, PackageAmount, ChargeNumberText(v.isNull() ? 0.0 : DbValue::toDouble(v)));
+            setCell(r, PackageAmount, AmountText(v.isNull() ? 0.0 : DbValue::toDouble(v)));
             continue;
         }
         if (stockDepartment(dept(r))) continue; // stock items keep their selling price
         if (rate == RateOption::Regular)
             setCell(r, UnitPrice, cell(r, BasePrice));
         else
-            setCell(r, UnitPrice, ChargeNumberText(ChargeOptionRate(c, rate, cell(r, ItemCode), cell(r, Dept))));
-        setCell(r, Amount, ChargeNumberText(QuantityAmount(LeadingNumber(cell(r, Qty)), LeadingNumber(cell(r, UnitPrice)))));
+            setCell(r, UnitPrice, AmountText(ChargeOptionRate(c, rate, cell(r, ItemCode), cell(r, Dept))));
+        recomputeAmount(r);
     }
     mshflexEntry->HideBox();
 }
@@ -490,7 +490,12 @@ void frmCharge::optStat_Click(int)
 {
     for (int r = 1; r < mshflexEntry->Rows(); ++r)
         if (CompleteRow(r) && LeadingNumber(cell(r, Amount)) <= 0)
-            setCell(r, Amount, ChargeNumberText(QuantityAmount(LeadingNumber(cell(r, Qty)), LeadingNumber(cell(r, UnitPrice)))));
+            recomputeAmount(r);
+}
+
+void frmCharge::recomputeAmount(int row)
+{
+    setCell(row, Amount, AmountText(QuantityAmount(LeadingNumber(cell(row, Qty)), LeadingNumber(cell(row, UnitPrice)))));
 }
 
 // ---- keys ----
@@ -720,9 +725,9 @@ bool frmCharge::enterStockItem(int row, const QString& department)
     const double price = PricePatientClass == QLatin1String("O") ? item.Invent.SellingPriceOut : item.Invent.SellingPriceIn;
     setCell(row, ItemCode, item.DrugCode);
     setCell(row, Description, item.DrugName + QStringLiteral(" ") + item.Description);
-    setCell(row, UnitPrice, ChargeNumberText(price));
+    setCell(row, UnitPrice, AmountText(price));
     if (cell(row, Qty).isEmpty()) setCell(row, Qty, QStringLiteral("1"));
-    setCell(row, Amount, ChargeNumberText(QuantityAmount(LeadingNumber(cell(row, Qty)), price)));
+    setCell(row, Amount, AmountText(QuantityAmount(LeadingNumber(cell(row, Qty)), price)));
     setCell(row, Location, location);
     setCell(row, ARCode, GetARCode(c, department, QStringLiteral("CL"), QStringLiteral("1")));
     setCell(row, BasePrice, cell(row, UnitPrice));
@@ -796,9 +801,9 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
     setCell(row, ItemCode, code);
     setCell(row, Description, record.OtherRevenue);
     if (cell(row, Qty).isEmpty()) setCell(row, Qty, QStringLiteral("1"));
-    setCell(row, BasePrice, ChargeNumberText(base));
-    setCell(row, UnitPrice, ChargeNumberText(unit));
-    setCell(row, Amount, ChargeNumberText(QuantityAmount(LeadingNumber(cell(row, Qty)), unit)));
+    setCell(row, BasePrice, AmountText(base));
+    setCell(row, UnitPrice, AmountText(unit));
+    setCell(row, Amount, AmountText(QuantityAmount(LeadingNumber(cell(row, Qty)), unit)));
     setCell(row, ARCode, GetARCode(c, department, QStringLiteral("CL"), QStringLiteral("1")));
     setCell(row, FixRate, p.UseBFileFixRate() ? record.FixRate : QStringLiteral("Y"));
     return zeroPriceCheck(row);
@@ -832,7 +837,7 @@ bool frmCharge::enterQuantity(int row)
         const bool found = Session.DrugCatalog->SearchDrug(cell(row, ItemCode), cell(row, Location));
         const double onHand = found ? Session.DrugCatalog->Drug.Invent.StockOnHand : 0;
         if (LeadingNumber(text) > onHand) {
-            MsgBox(QStringLiteral("Stock is not enough for the quantity entered. Remaining stock is: ") + ChargeNumberText(onHand),
+            MsgBox(QStringLiteral("Stock is not enough for the quantity entered. Remaining stock is: ") + AmountText(onHand),
                    vbInformation, kChargeNotice);
             setCell(row, Qty, QString());
             mshflexEntry->HideBox();
@@ -847,7 +852,7 @@ bool frmCharge::enterQuantity(int row)
         txtEntry->setText(cell(row, Qty));
         return false;
     }
-    setCell(row, Amount, ChargeNumberText(QuantityAmount(LeadingNumber(text), LeadingNumber(cell(row, UnitPrice)))));
+    setCell(row, Amount, AmountText(QuantityAmount(LeadingNumber(text), LeadingNumber(cell(row, UnitPrice)))));
     setCell(row, Qty, text);
     return true;
 }
@@ -855,7 +860,7 @@ bool frmCharge::enterQuantity(int row)
 void frmCharge::enterUnitPrice(int row)
 {
     setCell(row, UnitPrice, txtEntry->text());
-    setCell(row, Amount, ChargeNumberText(QuantityAmount(LeadingNumber(cell(row, Qty)), LeadingNumber(cell(row, UnitPrice)))));
+    recomputeAmount(row);
 }
 
 bool frmCharge::enterAmount(int row)
@@ -865,14 +870,47 @@ bool frmCharge::enterAmount(int row)
         MsgBox(QStringLiteral("Amount should be greater than zero(0)."), vbInformation, kChargeNotice);
         return false;
     }
-    setCell(row, Amount, ChargeNumberText(amount));
+    setCell(row, Amount, AmountText(amount));
     const double qty = LeadingNumber(cell(row, Qty));
     // a unit price from the amount never divides by a zero quantity
-    if (LeadingNumber(cell(row, UnitPrice)) == 0 && qty > 0) setCell(row, UnitPrice, ChargeNumberText(amount / qty));
+    if (LeadingNumber(cell(row, UnitPrice)) == 0 && qty > 0) setCell(row, UnitPrice, AmountText(amount / qty));
     return true;
 }
 
 // ---- buttons ----
+
+void frmCharge::deleteCurrentRow()
+{
+    EntryGrid& g = *mshflexEntry;
+    const int row = g.Row();
+    if (row < 1) return;
+    if (StationParameters().NoPackageItemExclude() && !cell(row, PackageCode).isEmpty()) {
+        MsgBox(QStringLiteral("Sorry, you are not allowed to exclude package items.\r\n\r\n"
+                              "If you want to clear the grid, please use Ignore All button."),
+               vbInformation, kChargeNotice);
+        return;
+    }
+    if (!g.QualifiedRow(row)) {
+        MsgBox(QStringLiteral("Row cannot be deleted because there are no entries yet."), vbInformation, kChargeNotice);
+        return;
+    }
+    if (MsgBox(QStringLiteral("Are you sure to delete ") + cell(row, Description) + QStringLiteral("?"), vbYesNo | vbQuestion,
+               kChargeConfirm)
+        != vbYes)
+        return;
+    g.HideBox();
+    if (g.Rows() > 2) {
+        g.RemoveItem(row);
+        fraStat->setEnabled(CompleteRow(g.Row()));
+    } else {
+        g.ClearRow(row, 1, g.Cols() - 1);
+        fraStat->setEnabled(false);
+        SetupEntryGrid();
+    }
+    g.HideBox();
+    for (int r = 1; r < g.Rows(); ++r) setCell(r, Number, QString::number(r));
+    ComputeTotals();
+}
 
 void frmCharge::Command1_Click(int index)
 {
@@ -887,10 +925,14 @@ void frmCharge::Command1_Click(int index)
         }
         break;
     case 4:
-        if (mshflexEntry->Row() >= 1) DeleteRow(mshflexEntry->Row());
-        ComputeTotals();
+        deleteCurrentRow();
         break;
     case 5:
+        if (!IsEntryGridEmpty()
+            && MsgBox(QStringLiteral("This will delete all unsaved items. Do you want to continue?"), vbYesNo | vbQuestion,
+                      kChargeConfirm)
+                   != vbYes)
+            break;
         SetupEntryGrid();
         break;
     default:

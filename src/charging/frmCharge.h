@@ -100,6 +100,9 @@ private:
     bool enterAmount(int row);
     bool moveVertically(int step);
     void updateAllowEditAmount(int row);
+    void deleteCurrentRow();
+    // amount := quantity × unit price, in cents
+    void recomputeAmount(int row);
     bool rowPriceEditable(int row) const;
 
     clsRevenueCode* m_revenue = nullptr;

@@ -219,7 +219,6 @@ TEST(ChargePricing, MarkUpOperationsAndLeadingNumbers)
     EXPECT_DOUBLE_EQ(LeadingNumber("abc"), 0);
     EXPECT_DOUBLE_EQ(LeadingNumber("."), 0);
     EXPECT_DOUBLE_EQ(LeadingNumber("2.5"), 2.5);
-    EXPECT_EQ(ChargeNumberText(1732.7300001), "1732.73");
 }
 
 TEST_F(ChargeEntryTest, QuantityRefusals)
@@ -396,6 +395,41 @@ TEST_F(ChargeEntryTest, KeysMoveCompleteAppendAndDelete)
     w()->txtEntry->clear();
     QTest::keyClicks(w()->txtEntry, "c'l");
     EXPECT_EQ(w()->txtEntry->text(), "CL");
+}
+
+TEST_F(ChargeEntryTest, DeleteAndIgnoreAllAskFirst)
+{
+    open();
+    enterItem("HS", "TST01");
+    enter("1");
+    enterItem("HS", "TST02");
+    enter("2"); // the price is fixed: the row ends at the quantity
+    grid()->MoveTo(3, Dept);
+    UiScript::reset();
+    w()->Command1[4]->click();
+    EXPECT_EQ(UiScript::lastText(), "Row cannot be deleted because there are no entries yet.");
+    grid()->MoveTo(1, Dept);
+    UiScript::queueAnswer(vbNo);
+    w()->Command1[4]->click();
+    EXPECT_EQ(UiScript::lastText(), "Are you sure to delete TEST PROCEDURE?");
+    EXPECT_EQ(cell(1, ItemCode), "TST01");
+    grid()->MoveTo(1, Dept);
+    w()->Command1[4]->click(); // Yes: removed, the rows numbered anew, the total follows
+    EXPECT_EQ(cell(1, ItemCode), "TST02");
+    EXPECT_EQ(cell(1, Number), "1");
+    EXPECT_EQ(cell(2, Number), "2");
+    EXPECT_EQ(w()->txtGross->text(), "600.00");
+    UiScript::queueAnswer(vbNo);
+    w()->Command1[5]->click();
+    EXPECT_EQ(UiScript::lastText(), "This will delete all unsaved items. Do you want to continue?");
+    EXPECT_EQ(cell(1, ItemCode), "TST02");
+    w()->Command1[5]->click();
+    EXPECT_EQ(grid()->Rows(), 2);
+    EXPECT_EQ(cell(1, ItemCode), "");
+    EXPECT_EQ(w()->txtGross->text(), "0.00");
+    UiScript::reset();
+    w()->Command1[5]->click(); // an empty grid: no question
+    EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
 TEST_F(ChargeEntryTest, ChangingTheDepartmentAsksBeforeEmptyingTheRow)
