@@ -280,8 +280,9 @@ void frmCharge::SetupEntryGrid()
     const bool dosage = StationParameters().ShowDosagePostMedicines();
     g.setColWidth(Qty, 1000);
     g.setColWidth(Number, 450);
-    g.setColWidth(Dept, 600);
-    g.setColWidth(ItemCode, 600);
+    // wide enough for the department's 2 and the item code's 8 characters with their headings
+    g.setColWidth(Dept, 1000);
+    g.setColWidth(ItemCode, 1100);
     g.setColWidth(Description, dosage ? 3000 : 4000);
     g.setColWidth(UnitPrice, showAmount ? 1000 : 0);
     g.setColWidth(Amount, showAmount ? 1000 : 0);
