@@ -44,6 +44,13 @@ const QString kChargeConfirm = QStringLiteral("Confirmation");
 const QString kDeptPrompt = QStringLiteral("Enter Department Code.");
 
 QString grossText(double total) { return QLocale(QLocale::English).toString(total, 'f', 2); }
+
+// A department code given by a station parameter; an empty parameter never matches (an empty
+// department included).
+bool isChargeParameterCode(const QString& department, const QString& parameter)
+{
+    return !parameter.trimmed().isEmpty() && department.trimmed() == parameter.trimmed();
+}
 } // namespace
 
 frmCharge::frmCharge()
@@ -311,7 +318,7 @@ void frmCharge::setRowExemptions(int row, int col)
     const clsParameters& p = StationParameters();
     const QString d = dept(row);
     const bool package = !cell(row, PackageCode).trimmed().isEmpty();
-    if (d == p.ConsignedPackagesRevenueID().trimmed() || cell(row, Dept) == QLatin1String("MD")) {
+    if (isChargeParameterCode(d, p.ConsignedPackagesRevenueID()) || cell(row, Dept) == QLatin1String("MD")) {
         t[3] = 0;
     } else if (package) {
         t[3] = UnitPrice;
@@ -319,7 +326,7 @@ void frmCharge::setRowExemptions(int row, int col)
         updateAllowEditAmount(row);
         t[3] = (cell(row, FixRate) == QLatin1String("N") || Session.AllowEditAmount) ? 0 : int(UnitPrice);
     }
-    if (!p.CLPackageAdjustmentRev().isEmpty() && p.CLPackageAdjustmentRev() == d) t[3] = ItemCode;
+    if (isChargeParameterCode(d, p.CLPackageAdjustmentRev())) t[3] = ItemCode;
     if (col == Dept && package) t[4] = Dept;
 }
 
@@ -334,7 +341,7 @@ bool frmCharge::boxMayOpen(int col, int row) const
     if (HasPackageRows() && !package) return false;
     if (cell(row, Dept).isEmpty() && col > Dept) return false;
     const int current = mshflexEntry->Row();
-    const bool adjustment = current >= 1 && dept(current) == p.CLPackageAdjustmentRev().trimmed();
+    const bool adjustment = current >= 1 && isChargeParameterCode(dept(current), p.CLPackageAdjustmentRev());
     if (cell(row, Description).isEmpty() && col > Description && !adjustment) return false;
     return true;
 }
@@ -347,8 +354,7 @@ bool frmCharge::stockDepartment(const QString& department) const
 bool frmCharge::CompleteRow(int row) const
 {
     if (row < 1 || row >= mshflexEntry->Rows()) return false;
-    const QString adjustment = StationParameters().CLPackageAdjustmentRev();
-    const bool isAdjustment = dept(row) == adjustment;
+    const bool isAdjustment = isChargeParameterCode(dept(row), StationParameters().CLPackageAdjustmentRev());
     if (cell(row, Dept).isEmpty() || cell(row, Qty).isEmpty()) return false;
     if (cell(row, ItemCode).isEmpty() && !isAdjustment) return false;
     if (!(LeadingNumber(cell(row, UnitPrice)) > 0 || isAdjustment || stockDepartment(cell(row, Dept)))) return false;
@@ -511,7 +517,7 @@ bool frmCharge::rowPriceEditable(int row) const
 {
     return cell(row, FixRate) == QLatin1String("N")
            || (cell(row, PackageCode).trimmed().isEmpty() && Session.AllowEditAmount)
-           || dept(row) == StationParameters().CLPackageAdjustmentRev();
+           || isChargeParameterCode(dept(row), StationParameters().CLPackageAdjustmentRev());
 }
 
 bool frmCharge::EnterChargeItem(int key)
@@ -572,7 +578,7 @@ void frmCharge::completionStep()
         last = (rowPriceEditable(row) || cell(row, Dept) == QLatin1String("MD")) ? UnitPrice : Qty;
     if (col < last) {
         int next = col;
-        if (col == Dept && dept(row) == p.CLPackageAdjustmentRev()) {
+        if (col == Dept && isChargeParameterCode(dept(row), p.CLPackageAdjustmentRev())) {
             next = UnitPrice;
         } else {
             setRowExemptions(row, col);
@@ -622,9 +628,9 @@ bool frmCharge::enterDepartment(int row)
     }
     const clsParameters& p = StationParameters();
     const bool newPackages = !p.EnableOldPackageCharging();
-    if (newPackages && code.trimmed() == p.ConsignedPackagesRevenueID().trimmed()) {
+    if (newPackages && isChargeParameterCode(code, p.ConsignedPackagesRevenueID())) {
         for (int r = 1; r < mshflexEntry->Rows(); ++r)
-            if (r != row && dept(r) == p.ConsignedPackagesRevenueID().trimmed() && !cell(r, ItemCode).isEmpty()) {
+            if (r != row && isChargeParameterCode(dept(r), p.ConsignedPackagesRevenueID()) && !cell(r, ItemCode).isEmpty()) {
                 MsgBox(QStringLiteral("Sorry, you may only enter one consigned package per transaction."), vbInformation, kChargeNotice);
                 return false;
             }
@@ -641,7 +647,7 @@ bool frmCharge::enterDepartment(int row)
         mshflexEntry->ClearRow(row, ItemCode, mshflexEntry->Cols() - 1);
     }
     setCell(row, Dept, code);
-    if (newPackages && code.trimmed() == p.CLPackageAdjustmentRev()) {
+    if (newPackages && isChargeParameterCode(code, p.CLPackageAdjustmentRev())) {
         setCell(row, Description, GetRevenueItemName(SharedConnection(), code));
         setCell(row, Qty, QStringLiteral("1"));
     }
@@ -751,9 +757,9 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
     Connection& c = SharedConnection();
     const clsParameters& p = StationParameters();
     const bool newPackages = !p.EnableOldPackageCharging();
-    if (newPackages && cell(row, Dept) == p.ConsignedPackagesRevenueID()) {
+    if (newPackages && isChargeParameterCode(cell(row, Dept), p.ConsignedPackagesRevenueID())) {
         for (int r = 1; r < mshflexEntry->Rows(); ++r)
-            if (r != row && dept(r) == p.ConsignedPackagesRevenueID().trimmed() && !cell(r, ItemCode).isEmpty()) {
+            if (r != row && isChargeParameterCode(dept(r), p.ConsignedPackagesRevenueID()) && !cell(r, ItemCode).isEmpty()) {
                 MsgBox(QStringLiteral("Sorry, you may only enter one consigned package per transaction."), vbInformation, kChargeNotice);
                 return false;
             }
@@ -764,8 +770,8 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
         return false;
     }
     if (newPackages
-        && ((department == p.MainRevenueID().trimmed() && !GetLinkedPackageCode(c, code).isEmpty())
-            || (department.toUpper() == p.ConsignedPackagesRevenueID().trimmed().toUpper()
+        && ((isChargeParameterCode(department, p.MainRevenueID()) && !GetLinkedPackageCode(c, code).isEmpty())
+            || (isChargeParameterCode(department.toUpper(), p.ConsignedPackagesRevenueID().toUpper())
                 && !GetOtherLinkedPackageCode(c, code, p.ConsignedPackagesRevenueID()).isEmpty()))) {
         // Packages are loaded item by item by the package loader, which this window does not have yet.
         ShowWindowNotYetAvailable(QStringLiteral("Package Charging"));
