@@ -22,7 +22,7 @@
 #include "shared/search/frmSearchCodes.h"
 #include "workspace/Placeholders.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -255,15 +255,6 @@ bool frmCharge::event(QEvent* e)
     return QWidget::event(e);
 }
 
-void frmCharge::closeEvent(QCloseEvent* e)
-{
-    if (!m_closeAsked
-        && MsgBox(QStringLiteral("Are you sure to leave Charging Entry?"), vbYesNo | vbQuestion, kChargeConfirm) != vbYes) {
-        e->ignore();
-        return;
-    }
-    QWidget::closeEvent(e);
-}
 
 QString frmCharge::cell(int row, int col) const { return mshflexEntry->TextMatrix(row, col); }
 void frmCharge::setCell(int row, int col, const QString& text) { mshflexEntry->setTextMatrix(row, col, text); }
@@ -927,7 +918,6 @@ void frmCharge::Command1_Click(int index)
         break;
     case 2:
         if (MsgBox(QStringLiteral("Are you sure to leave Charging Entry?"), vbYesNo | vbQuestion, kChargeConfirm) == vbYes) {
-            m_closeAsked = true;
             close();
         }
         break;

@@ -78,7 +78,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     QString cell(int row, int col) const;
@@ -106,5 +105,4 @@ private:
     bool rowPriceEditable(int row) const;
 
     clsRevenueCode* m_revenue = nullptr;
-    bool m_closeAsked = false;
 };
