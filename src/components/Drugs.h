@@ -1,12 +1,27 @@
 #pragma once
 #include "components/ConnectedComponent.h"
 
+// The item the drug catalogue found last.
+struct DrugItem {
+    bool Status = false; // True: the item is inactive
+    QString DrugCode, DrugName, Description;
+    struct {
+        double StockOnHand = 0, SellingPriceIn = 0, SellingPriceOut = 0;
+    } Invent;
+};
+
 // Drug catalogue ("prjDrugDLL.clsDrug").
 class clsDrug : public ConnectedComponent {
     Q_OBJECT
 public:
     using ConnectedComponent::ConnectedComponent;
     bool InitConnect(const QString& cs) { return connectByString(QStringLiteral("clsDrug.InitConnect"), cs); }
+    void setConnection(Connection* conn) { connectTo(QStringLiteral("clsDrug.Connection"), conn); }
+    // Finds a medicine or supply by its code, with its stock on hand at the location and its selling
+    // prices; True when found, Drug then describes it until the next search. Database errors reach
+    // the caller.
+    bool SearchDrug(const QString& code, const QString& location);
+    DrugItem Drug;
 };
 
 // Drug pick lists ("prjListDrugs.clsListDrugs", and by generic name "prjListDrugsByGeneric.clsListGeneric").

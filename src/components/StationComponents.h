@@ -42,6 +42,7 @@ struct CodeSearchRates {
 // The item chosen in the code search's other-revenue list.
 struct CodeSearchOtherRevenue : CodeSearchRates {
     QString ResultCode, OtherRevenue;
+    QString FixRate; // "N": the price may be edited at entry
 };
 // The exams chosen in the laboratory (kind 18), x-ray (29) and ultrasound (27) lists.
 struct CodeSearchLabExam : CodeSearchRates {

@@ -60,6 +60,11 @@ void ShowControlPanel()
     if (host().showControlPanel) host().showControlPanel();
 }
 
+void ShowMarkUpChoice()
+{
+    if (host().showMarkUpChoice) host().showMarkUpChoice();
+}
+
 void ShowChild(QWidget* window, bool maximised)
 {
     auto* w = mainWindow();

@@ -25,6 +25,7 @@ struct MainWindow {
 struct Host {
     std::function<const MainWindow*()> mainWindow; // null while the main window is not loaded
     std::function<void()> showControlPanel;
+    std::function<void()> showMarkUpChoice;
 };
 void setHost(Host host);
 
@@ -38,6 +39,8 @@ void HideProgressBar();
 void PopupInquiryMenu(const QPoint& globalPos);
 // The station's control panel, modal.
 void ShowControlPanel();
+// The mark-up choice of a charged item, modal; its answers are in DialogAnswers (none without a main window).
+void ShowMarkUpChoice();
 // Shows a window as a child of the main window (maximised); on its own without one.
 void ShowChild(QWidget* window, bool maximised = true);
 }

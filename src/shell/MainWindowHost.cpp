@@ -4,6 +4,7 @@
 #include "platform/ui/MessageBox.h"
 #include "shell/mdiCathLabMenu.h"
 #include "shell/settings/frmControlPanel.h"
+#include "shell/settings/frmMarkUp.h"
 
 #include <QProgressBar>
 
@@ -22,7 +23,11 @@ const MainWindowLinks::MainWindow* loadedMainWindow()
 }
 
 const bool installed = [] {
-    MainWindowLinks::setHost({loadedMainWindow, [] { runModal(frmControlPanel::instance()); }});
+    MainWindowLinks::setHost({loadedMainWindow, [] { runModal(frmControlPanel::instance()); },
+                              [] {
+                                  frmMarkUp markUp;
+                                  runModal(&markUp);
+                              }});
     return true;
 }();
 }

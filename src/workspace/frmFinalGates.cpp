@@ -2,8 +2,10 @@
 // assessment entries.
 #include "workspace/frmFinal.h"
 
+#include "charging/frmCharge.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
+#include "patients/MainWindowLinks.h"
 #include "platform/text/AdmissionNumber.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
@@ -205,13 +207,19 @@ void frmFinal::FillEntryWindow(QWidget* target, const QList<QPair<QString, QStri
         if (auto* same = target->findChild<QLineEdit*>(box->objectName())) same->setText(box->text());
 }
 
-// The charging and assessment windows are not part of this program yet: the department source is
-// still read (so its errors surface) and the user is told. When one lands, touch its instance,
-// FillEntryWindow it with these rows and the caption, and show it modelessly.
+// The charging entry is filled with these rows, the caption and the header and shown as a child of
+// the main window; the assessment windows are not part of this program yet: their department
+// source is still read (so its errors surface) and the user is told.
 void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& departmentSql, const QVariantList& args,
                                   const QString&)
 {
     const QList<QPair<QString, QString>> departments = WorkspaceData::DepartmentRows(SharedConnection(), departmentSql, args);
-    Q_UNUSED(departments);
+    if (windowName == QLatin1String("CHARGING ENTRY")) {
+        frmCharge* charge = frmCharge::instance();
+        FillEntryWindow(charge, departments, windowName);
+        MainWindowLinks::ShowChild(charge, false);
+        charge->Form_Activate();
+        return;
+    }
     ShowWindowNotYetAvailable(windowName);
 }

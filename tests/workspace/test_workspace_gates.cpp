@@ -1,4 +1,5 @@
 #include "WorkspaceFixture.h"
+#include "charging/frmCharge.h"
 
 #include <QTimer>
 #include "platform/report/ReportLog.h"
@@ -15,7 +16,7 @@ const QString kNotCash = "The patient's account has not been placed under cash b
 const QString kOpdCash = "The patient's OPD registration is tag as OPD Cash. Please use the Cash Assessment Entry Option to "
                          "enter charges.";
 const QString kOpdCharge = "The patient's OPD registration is tag as OPD Charge. \r\n Please use the Chargig Entry to enter charges.";
-const QString kOpensCharge = "\"CHARGING ENTRY\" is not yet available.";
+const QString kOpensCharge; // the charging window opens without a message
 const QString kOpensCash = "\"Cash Assessment Entry\" is not yet available.";
 }
 
@@ -56,12 +57,20 @@ TEST_F(WorkspaceGates, WhichWindowTakesTheCathlabCharges)
         if (c.okeyCL.isValid()) conn().execute("UPDATE PATIENT_DATA..tbPatient2 SET OkeyCL = ? WHERE IDNum = ?", {c.okeyCL, c.id});
         frmFinal* w = open(c.id);
         EXPECT_EQ(press(w, 5), c.charging) << c.id.toStdString();
+        // the window takes the workspace's header: its own copy of the account
+        EXPECT_EQ(frmCharge::isLoaded() ? frmCharge::existing()->txtID->text() : QString(),
+                  c.charging == kOpensCharge ? w->txtID->text() : QString());
+        delete frmCharge::existing();
         EXPECT_EQ(press(w, 7), c.cash) << c.id.toStdString();
         delete frmFinal::existing();
     }
     setParameter("CLByPassPersonalPostCharge", "1");
     frmFinal* w = open(opdCash);
     EXPECT_EQ(press(w, 5), kOpensCharge);
+    ASSERT_TRUE(frmCharge::isLoaded());
+    EXPECT_EQ(frmCharge::existing()->windowTitle(), "CHARGING ENTRY");
+    EXPECT_GT(frmCharge::existing()->lvwDepartments->topLevelItemCount(), 0);
+    delete frmCharge::existing();
 }
 
 TEST_F(WorkspaceGates, TheFirstFailingTestWins)

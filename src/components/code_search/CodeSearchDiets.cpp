@@ -24,7 +24,7 @@ bool clsCodeSearch::SearchOtherRevenue(const QString& text)
     Cancelled = false;
     if (!m_conn) return false;
     const QList<QStringList> rows =
-        listingRows(QStringLiteral("SELECT OtherRevenueID, OtherRevenue FROM BUILD_FILE..TBCOOTHERREVENUE "
+        listingRows(QStringLiteral("SELECT OtherRevenueID, OtherRevenue, FixRate FROM BUILD_FILE..TBCOOTHERREVENUE "
                                    "WHERE OtherSectionID = ? AND COALESCE(Status, 'A') = 'A' ORDER BY OtherRevenue"),
                     {OtherSectionID}, text);
     if (rows.isEmpty()) return false;
@@ -34,6 +34,7 @@ bool clsCodeSearch::SearchOtherRevenue(const QString& text)
     OtherRevenueRecord = {};
     OtherRevenueRecord.ResultCode = rows[chosen][0];
     OtherRevenueRecord.OtherRevenue = rows[chosen][1];
+    OtherRevenueRecord.FixRate = rows[chosen].value(2);
     return loadRates(OtherRevenueRecord, QStringLiteral("BUILD_FILE..TBCOOTHERREVENUE"),
                      QStringLiteral("OtherSectionID = ? AND OtherRevenueID = ?"), {OtherSectionID, rows[chosen][0]});
 }

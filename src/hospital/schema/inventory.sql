@@ -82,3 +82,9 @@ CREATE TABLE INVENTORY..tbInvPackage (
     RateE MONEY,
     Status CHAR(1) DEFAULT 'A'
 );
+-- Selling prices of stock items: in-patient and out-patient (cash) price.
+CREATE TABLE INVENTORY..tbInvSellingPrice (
+    ItemID VARCHAR(20) NOT NULL PRIMARY KEY,
+    SellingPriceIn MONEY,
+    SellingPriceOut MONEY
+);

@@ -1,0 +1,108 @@
+#pragma once
+#include "platform/ui/WindowRegistry.h"
+
+#include <QWidget>
+#include <array>
+#include <map>
+
+class EntryGrid;
+class FlexGrid;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+class clsRevenueCode;
+
+// The charging entry ("CHARGING ENTRY"): department and item codes typed into the entry grid, one
+// charge per row, each looked up and priced for the account in the window's own header (txtID,
+// txtRoom), never for whatever the patient lists select meanwhile. A modeless child window that
+// exists once; the workspace fills its department list and header and shows it.
+class frmCharge : public QWidget, public SingleWindow<frmCharge> {
+    Q_OBJECT
+public:
+    frmCharge();
+    ~frmCharge() override;
+
+    // The patient header, filled by the opener.
+    QLineEdit *txtPatient = nullptr, *txtDoctor1 = nullptr, *txtDoctor2 = nullptr, *txtDoctor3 = nullptr, *txtID = nullptr,
+              *txtPno = nullptr, *txtDateAdmitted = nullptr, *txtDateDischarged = nullptr, *txtDob = nullptr,
+              *txtRoom = nullptr, *txtAge = nullptr, *txtSex = nullptr, *txtBloodType = nullptr, *txtStatus = nullptr,
+              *txtAdiet = nullptr, *txtDiagnosis = nullptr;
+    QLabel* lblDeptCode = nullptr;
+    QTreeWidget* lvwDepartments = nullptr;
+    QLabel* lblPackageName = nullptr;
+    EntryGrid* mshflexEntry = nullptr;
+    QLineEdit* txtEntry = nullptr;
+    QGroupBox* fraMessage = nullptr;
+    QLabel* lblMessage = nullptr;
+    // 5 "&Ignore All", 4 "&Delete", 0 "&Save", 1 "&View Packages", 2 "E&xit".
+    std::map<int, QPushButton*> Command1;
+    std::array<QRadioButton*, 3> Option1{}; // "Regular", "Over Time", "On-Call"
+    QGroupBox* fraStat = nullptr;
+    std::array<QRadioButton*, 2> optStat{}; // "YES", "NO"
+    QLabel* lblAmount = nullptr;
+    QLineEdit* txtGross = nullptr;
+    FlexGrid* MSHFlexList = nullptr;
+    QPushButton* cmdRefresh = nullptr;
+    std::array<QPushButton*, 2> cmdOption{}; // "Re&print", "Revoke"
+
+    // Price class of medicines and supplies: "O" for a cash out-patient, else "I".
+    QString PricePatientClass = QStringLiteral("I");
+
+    void Form_Load();
+    void Form_Activate();
+    void SetupEntryGrid();
+    bool CompleteRow(int row) const;
+    bool AddRow(int row);
+    void DeleteRow(int row);
+    bool CheckDepartment(const QString& code) const;
+    // The same department and item code on another row (the last row is not looked at).
+    bool Check_Code(const QString& code) const;
+    bool HasPackageRows() const;
+    bool HasDuplicateItems() const;
+    bool IsEntryGridEmpty() const;
+    // The box's key-down handler: Enter, Up and Down. True when the key was taken.
+    bool EnterChargeItem(int key);
+    // The gross total in txtGross: a package counts once with its package amount.
+    void ComputeTotals();
+    double GridTotal() const;
+    // Re-prices every row for a rate option: "A", "B" or "C".
+    void RepriceRows(const QString& option);
+    void Option1_Click(int index);
+    void optStat_Click(int index);
+    QString RateOptionLetter() const;
+    void Command1_Click(int index);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* e) override;
+
+private:
+    QString cell(int row, int col) const;
+    void setCell(int row, int col, const QString& text);
+    QString dept(int row) const;
+    void setRowExemptions(int row, int col);
+    bool boxMayOpen(int col, int row) const;
+    bool stockDepartment(const QString& department) const;
+    void completionStep();
+    bool enterDepartment(int row);
+    bool enterItem(int row);
+    bool enterOtherRevenue(int row, const QString& department);
+    bool enterStockItem(int row, const QString& department);
+    QString pickStockItem(const QString& typed) const;
+    bool priceOtherRevenue(int row);
+    bool zeroPriceCheck(int row);
+    bool enterQuantity(int row);
+    void enterUnitPrice(int row);
+    bool enterAmount(int row);
+    bool moveVertically(int step);
+    void updateAllowEditAmount(int row);
+    void deleteCurrentRow();
+    // amount := quantity × unit price, in cents
+    void recomputeAmount(int row);
+    bool rowPriceEditable(int row) const;
+
+    clsRevenueCode* m_revenue = nullptr;
+};
