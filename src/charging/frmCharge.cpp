@@ -202,14 +202,7 @@ frmCharge::frmCharge()
     g.enteringCell = [this](int row, int col) { setRowExemptions(row, col); };
     g.openRule = [this](int col, int row) { return boxMayOpen(col, row); };
     g.rowAdded = [this](int row) { setCell(row, Number, QStringLiteral(" %1").arg(row)); };
-    g.keyDown = [this](int key) {
-        try {
-            return EnterChargeItem(key);
-        } catch (const std::exception& e) {
-            ShowErrorNotice(e);
-            return true;
-        }
-    };
+    g.keyDown = KeyHandlerWithNotice([this](int key) { return EnterChargeItem(key); });
     g.f3 = [this] {
         if (mshflexEntry->Row() >= 1) DeleteRow(mshflexEntry->Row());
     };

@@ -100,14 +100,7 @@ frmRequest::frmRequest()
     // A row without an exam can only be typed in its code cell.
     g.openRule = [this](int col, int row) { return col <= Code || !cell(row, Description).isEmpty(); };
     g.enteringCell = [this](int row, int) { setRowExemptions(row); };
-    g.keyDown = [this](int key) {
-        try {
-            return EnterExamItem(key);
-        } catch (const std::exception& e) {
-            ShowErrorNotice(e);
-            return true;
-        }
-    };
+    g.keyDown = KeyHandlerWithNotice([this](int key) { return EnterExamItem(key); });
     g.f3 = [this] {
         if (mshflexEntry->Row() >= 1) DeleteRow(mshflexEntry->Row());
     };

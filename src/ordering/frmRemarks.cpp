@@ -119,7 +119,7 @@ frmRemarks::frmRemarks()
     mshflexSpecimen->setObjectName(QStringLiteral("mshflexSpecimen"));
     pl->addWidget(lblHeading);
     pl->addWidget(mshflexSpecimen);
-    setMinimumSize(560, 430);
+    setMinimumWidth(560);
     Picture1->setGeometry(300, 40, 250, 150);
     Picture1->hide();
 
@@ -201,6 +201,8 @@ void frmRemarks::Form_Load()
         }
     }
     Form_Activate();
+    // as tall as what this opening shows: the physiatrist panel only for physical therapy
+    adjustSize();
 }
 
 void frmRemarks::showEvent(QShowEvent* event)

@@ -105,6 +105,18 @@ void ShowErrorNotice(const QString& description)
     MsgBox(ErrorNoticeText(description), vbOKOnly | vbInformation, QStringLiteral("Notification"));
 }
 
+std::function<bool(int key)> KeyHandlerWithNotice(std::function<bool(int key)> handler)
+{
+    return [handler = std::move(handler)](int key) {
+        try {
+            return handler(key);
+        } catch (const std::exception& e) {
+            ShowErrorNotice(e);
+            return true;
+        }
+    };
+}
+
 void ShowErrorNotice(const std::exception& error)
 {
     ShowErrorNotice(ErrorDescription(error));

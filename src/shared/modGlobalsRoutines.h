@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <QDateTime>
 #include <QString>
 #include <exception>
@@ -20,6 +21,9 @@ QString ErrorDescription(const std::exception& error);
 // The common error notice: the error's description, a blank line, "Please notify your IT department.".
 void ShowErrorNotice(const QString& description);
 void ShowErrorNotice(const std::exception& error);
+// An entry grid's key handler whose failure shows the common error notice and counts the key as
+// handled, so no exception reaches the event loop.
+std::function<bool(int key)> KeyHandlerWithNotice(std::function<bool(int key)> handler);
 // The text that notice shows.
 QString ErrorNoticeText(const QString& description);
 
