@@ -58,6 +58,12 @@ double ApplyChargeMarkup(double price, int operation, double value)
     return price;
 }
 
+std::optional<double> UnitPriceFromAmount(double amount, double quantity)
+{
+    if (!(quantity > 0)) return std::nullopt;
+    return amount / quantity;
+}
+
 QString QuantityRefusal(const QString& text)
 {
     if (LeadingNumber(text) <= 0) return QStringLiteral("Quantity should be greater than Zero(0).");

@@ -3,6 +3,7 @@
 // on-call rates of a department's item, the mark-up and the international rate, in whole cents,
 // and the leniently read numbers of the grid's cells.
 #include <QString>
+#include <optional>
 
 class Connection;
 struct CodeSearchRates;
@@ -26,6 +27,10 @@ double ChargeOptionRate(Connection& c, RateOption option, const QString& itemCod
 // Mark-up operation 1 multiplies by (1 + value), 2 adds the value; a value of 0 or less or any
 // other operation leaves the price. Rounded to cents.
 double ApplyChargeMarkup(double price, int operation, double value);
+
+// The unit price of an amount charged for a quantity; none for a quantity of 0 or less (nothing to
+// divide by).
+std::optional<double> UnitPriceFromAmount(double amount, double quantity);
 
 // The refusal of a typed quantity ("" when it is taken).
 QString QuantityRefusal(const QString& text);

@@ -643,10 +643,7 @@ bool frmCharge::enterItem(int row)
     const QString department = dept(row);
     if (!CheckDepartment(department)) return true;
     if (stockDepartment(department)) return enterStockItem(row, department) && zeroPriceCheck(row);
-    if (cell(row, Dept) == QLatin1String("MD")) {
-        ShowWindowNotYetAvailable(QStringLiteral("Professional Fee Charging"));
-        return false;
-    }
+    if (cell(row, Dept) == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterOtherRevenue(row, department);
 }
 
@@ -753,13 +750,19 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
         MsgBox(QStringLiteral("Can't charge the same item!"), vbInformation, kChargeNotice);
         return false;
     }
-    if (newPackages
-        && ((isChargeParameterCode(department, p.MainRevenueID()) && !GetLinkedPackageCode(c, code).isEmpty())
-            || (isChargeParameterCode(department.toUpper(), p.ConsignedPackagesRevenueID().toUpper())
-                && !GetOtherLinkedPackageCode(c, code, p.ConsignedPackagesRevenueID()).isEmpty()))) {
-        // Packages are loaded item by item by the package loader, which this window does not have yet.
-        ShowWindowNotYetAvailable(QStringLiteral("Package Charging"));
-        return false;
+    if (newPackages && isChargeParameterCode(department, p.MainRevenueID())) {
+        const QString package = GetLinkedPackageCode(c, code);
+        if (!package.isEmpty()) {
+            enterPackage(row, code, package, false);
+            return false;
+        }
+    }
+    if (newPackages && isChargeParameterCode(department.toUpper(), p.ConsignedPackagesRevenueID().toUpper())) {
+        const QString package = GetOtherLinkedPackageCode(c, code, p.ConsignedPackagesRevenueID());
+        if (!package.isEmpty()) {
+            enterPackage(row, code, package, true);
+            return false;
+        }
     }
     // Priced before anything is written: a failed look-up leaves the row as it was.
     double unit = 0, base = 0;
@@ -862,9 +865,8 @@ bool frmCharge::enterAmount(int row)
         return false;
     }
     setCell(row, Amount, AmountText(amount));
-    const double qty = LeadingNumber(cell(row, Qty));
-    // a unit price from the amount never divides by a zero quantity
-    if (LeadingNumber(cell(row, UnitPrice)) == 0 && qty > 0) setCell(row, UnitPrice, AmountText(amount / qty));
+    const std::optional<double> unit = UnitPriceFromAmount(amount, LeadingNumber(cell(row, Qty)));
+    if (LeadingNumber(cell(row, UnitPrice)) == 0 && unit) setCell(row, UnitPrice, AmountText(*unit));
     return true;
 }
 

@@ -74,6 +74,11 @@ public:
     void optStat_Click(int index);
     QString RateOptionLetter() const;
     void Command1_Click(int index);
+    // A package's items into the grid from startRow on, one row each; False (after saying so) when
+    // the package has no items. The consigned packages' loader differs only in that message.
+    bool LoadPackageItems(const QString& packageCode, const QString& requestNum, int startRow);
+    bool LoadConsignedPackageItems(const QString& packageCode, const QString& requestNum, int startRow);
+    void ColourPackageRows();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -93,6 +98,10 @@ private:
     bool enterStockItem(int row, const QString& department);
     QString pickStockItem(const QString& typed) const;
     bool priceOtherRevenue(int row);
+    bool loadPackage(const QString& packageCode, const QString& requestNum, int startRow, const QString& noItemsMessage);
+    // Loads the package typed on the row (after its refusals); the key stops there either way.
+    void enterPackage(int row, const QString& itemCode, const QString& packageCode, bool consigned);
+    bool enterProfessionalFee(int row);
     bool zeroPriceCheck(int row);
     bool enterQuantity(int row);
     void enterUnitPrice(int row);

@@ -90,7 +90,7 @@ TEST_F(ControlPanel, OpensOnTheRevenueCodesAndTheLinks)
     EXPECT_EQ(cp->cmdSave->text(), QStringLiteral("Edit"));
     EXPECT_EQ(cp->cmdExit->text(), QStringLiteral("Close"));
     EXPECT_FALSE(cp->grdPackage->isEnabled());
-    EXPECT_EQ(cp->grdPackage->Rows(), 1 + 8);
+    EXPECT_EQ(cp->grdPackage->Rows(), 1 + 10); // the department's links and the consigned packages' items
     EXPECT_EQ(cp->grdPackage->TextMatrix(0, 1), QStringLiteral("Nurse Code"));
     const int r = rowOfLink(QStringLiteral("PKG-CAG"), QStringLiteral("CL001"));
     ASSERT_GT(r, 0);

@@ -88,3 +88,21 @@ LEFT JOIN PATIENT_DATA..tbMaster M ON M.HospNum = A.HospNum
 LEFT JOIN PATIENT_DATA..TBOUTPATIENT O ON O.IDNum = A.OPDIDNum
 LEFT JOIN PASSWORD..tbPasswordMain E ON E.EmployeeID = A.RequestedBy
 WHERE A.OPDIDNum IN (SELECT C.IDNum FROM CLINICAL_AREA..TBCLPATIENT C);
+-- The items of a package: one line per item, in LineNo order; Quantity is what the package
+-- includes, PriceIn and PriceOut the item's price in the package for the in-patient ("I") and the
+-- cash out-patient ("O") price class. Services leave LocationID empty.
+CREATE TABLE CLINICAL_AREA..tbCLPackageItems (
+    LineID IDENTITY PRIMARY KEY,
+    PackageCode VARCHAR(20) NOT NULL,
+    LineNo INTEGER NOT NULL,
+    ItemID VARCHAR(20) NOT NULL,
+    RevenueID VARCHAR(10) NOT NULL,
+    Description VARCHAR(200),
+    Quantity INTEGER NOT NULL,
+    PriceIn MONEY,
+    PriceOut MONEY,
+    LocationID VARCHAR(10),
+    DosageID VARCHAR(10),
+    Status CHAR(1) DEFAULT 'A'
+);
+CREATE INDEX ix_tbCLPackageItems_Package ON CLINICAL_AREA..tbCLPackageItems (PackageCode, LineNo);

@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "shared/clsParameters.h"
+#include "shared/doctors/DoctorFees.h"
 #include "shared/lookups/LookupSupport.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -10,22 +11,12 @@
 
 double GetDoctorsRate(Connection& c, const QString& doctorID, const QString& rateClass)
 {
-    return Lookup::trapped(0.0, [&] {
-        const Recordset rs = c.call(QStringLiteral("STATION..sp_Nurse_Get_Doctors_Rate"),
-                                                     {doctorID.trimmed(), rateClass.trimmed()});
-        return rs.isEmpty() ? 0.0 : Lookup::numberOf(rs.value(QStringLiteral("Amount")));
-    });
+    return Lookup::trapped(0.0, [&] { return DoctorRateForClass(c, doctorID, rateClass); });
 }
 
 bool HasDoctorBill(Connection& c, const QString& doctorID)
 {
-    return Lookup::trapped(false, [&] {
-        return !c
-                    .query(QStringLiteral("SELECT 1 AS Found FROM BUILD_FILE..tbCoDoctorBill "
-                                          "WHERE DoctorID = ? AND Status = 1 AND Amount > 0 LIMIT 1"),
-                           {doctorID.trimmed()})
-                    .isEmpty();
-    });
+    return Lookup::trapped(false, [&] { return DoctorHasFeeItems(c, doctorID); });
 }
 
 namespace {

@@ -1,0 +1,127 @@
+#include "charging/ChargePackages.h"
+
+#include "charging/ChargeEntryRow.h"
+#include "exam_requests/ExamPricing.h"
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/db/Recordset.h"
+#include "platform/text/Format.h"
+#include "platform/ui/EntryGrid.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QTableWidgetItem>
+
+using namespace ChargeEntryRow;
+
+namespace {
+
+const QColor kPackageRed(255, 192, 192);
+const QColor kHospitalItemBlue(192, 192, 255);
+
+QString numberText(const QString& text) { return AmountText(Fmt::val(text)); }
+
+// A station parameter naming a department; an empty parameter never matches.
+bool isDepartmentParameter(const QString& department, const QString& parameter)
+{
+    return !parameter.isEmpty() && department == parameter;
+}
+
+QTableWidgetItem* cellItem(EntryGrid& g, int row, int col)
+{
+    if (!g.item(row, col)) g.setTextMatrix(row, col, g.TextMatrix(row, col));
+    return g.item(row, col);
+}
+
+void colourRow(EntryGrid& g, int row, const QColor& back)
+{
+    for (int c = 1; c < g.Cols(); ++c) cellItem(g, row, c)->setBackground(back);
+}
+
+} // namespace
+
+PackageLoad ReadPackageLoad(Connection& c, const QString& packageCode, const QString& priceClass)
+{
+    PackageLoad load;
+    const Recordset rs = c.call(QStringLiteral("CLINICAL_AREA..CLGet_ADMPackage_Items"),
+                                {packageCode.trimmed(), 12, priceClass});
+    if (rs.isEmpty()) return load;
+    if (rs.fieldCount() < 7) throw DbError(QStringLiteral("The package item list gives too few columns."));
+    for (int r = 0; r < rs.recordCount(); ++r) {
+        QString v[7];
+        for (int k = 1; k <= 6; ++k) {
+            const QVariant value = rs.valueAt(r, k);
+            if (value.isNull()) throw DbError(QStringLiteral("Item %1 of package %2 lacks its code, department, description, quantity, price or location.")
+                                  .arg(r + 1)
+                                  .arg(packageCode.trimmed()));
+            v[k] = DbValue::text(value).trimmed();
+        }
+        load.items.append({v[1], v[2], v[3], numberText(v[4]), numberText(v[5]), v[6]});
+    }
+    // The package's link and amount: the link by the trimmed code, the amount by the code as given.
+    const Recordset link = c.query(QStringLiteral("SELECT NurseItemCode FROM STATION..tbCLPackage_CodeLink WHERE PackageCode = ? "
+                                                  "ORDER BY LinkID LIMIT 1"),
+                                   {packageCode.trimmed()});
+    load.packageLink = link.isEmpty() ? QString() : DbValue::text(link.value(0)).trimmed();
+    const Recordset rate = c.query(QStringLiteral("SELECT COALESCE(RateA, 0) AS Rate FROM BUILD_FILE..TBCOOTHERREVENUE "
+                                                  "WHERE OtherSectionID = ? AND OtherRevenueID = ?"),
+                                   {StationParameters().MainRevenueID(), packageCode});
+    load.packageAmount = AmountText(rate.isEmpty() ? 0.0 : DbValue::toDouble(rate.value(0)));
+    return load;
+}
+
+int WritePackageRows(EntryGrid& g, const PackageLoad& load, const QString& requestNum, int startRow)
+{
+    int row = startRow;
+    for (const PackageItemLine& item : load.items) {
+        const QString amount = AmountText(QuantityAmount(Fmt::val(item.quantity), Fmt::val(item.price)));
+        g.setTextMatrix(row, Number, QStringLiteral(" %1").arg(g.Rows() - 1));
+        g.setTextMatrix(row, Dept, item.department);
+        g.setTextMatrix(row, ItemCode, item.itemCode);
+        g.setTextMatrix(row, Description, item.description);
+        g.setTextMatrix(row, Qty, item.quantity);
+        g.setTextMatrix(row, UnitPrice, item.price);
+        g.setTextMatrix(row, Amount, amount);
+        g.setTextMatrix(row, Location, item.location);
+        g.setTextMatrix(row, ARCode, QString());
+        g.setTextMatrix(row, RequestNum, requestNum);
+        g.setTextMatrix(row, BasePrice, amount); // package rows keep the amount here; it is not read again
+        for (int c = 11; c <= 14; ++c) g.setTextMatrix(row, c, QString());
+        g.setTextMatrix(row, PackageCode, load.packageLink);
+        g.setTextMatrix(row, PackageAmount, load.packageAmount);
+        g.setTextMatrix(row, PackageQty, item.quantity);
+        g.setTextMatrix(row, DosageID, item.itemCode);
+        g.setRows(g.Rows() + 1);
+        g.setTextMatrix(g.Rows() - 1, Number, QStringLiteral(" %1").arg(g.Rows() - 1));
+        ++row;
+    }
+    return row - startRow;
+}
+
+void ColourPackageRows(EntryGrid& g)
+{
+    const clsParameters& p = StationParameters();
+    const QColor plain = g.palette().color(QPalette::ToolTipBase);
+    for (int r = 1; r < g.Rows(); ++r) {
+        const bool package = !g.TextMatrix(r, PackageCode).isEmpty();
+        if (p.EnableOldPackageCharging()) {
+            if (package) colourRow(g, r, kPackageRed);
+            continue;
+        }
+        if (!package) {
+            colourRow(g, r, plain);
+            continue;
+        }
+        const QString d = g.TextMatrix(r, Dept);
+        const bool hospitalItem = (isDepartmentParameter(d, p.CLHospitalMedsRev()) || isDepartmentParameter(d, p.CLHospitalSuppliesRev()))
+                                  && !isDepartmentParameter(d, p.CLNHIMedicinesRev()) && !isDepartmentParameter(d, p.CLNHISuppliesRev());
+        colourRow(g, r, hospitalItem ? kHospitalItemBlue : kPackageRed);
+    }
+    if (!p.EnableOldPackageCharging() || !p.HidePackageItemPrice()) return;
+    // the prices stay in the cells; only their text takes the row's colour
+    for (int r = 1; r < g.Rows(); ++r)
+        if (!g.TextMatrix(r, PackageCode).isEmpty())
+            for (int c : {int(UnitPrice), int(Amount)}) cellItem(g, r, c)->setForeground(kPackageRed);
+}

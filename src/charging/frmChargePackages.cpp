@@ -1,0 +1,69 @@
+// The charging window's packages: a package's item code typed on an empty grid loads the package's
+// items, one row each, coloured, priced by the rate option and totalled with the package's own amount.
+#include "charging/frmCharge.h"
+
+#include "charging/ChargeEntryRow.h"
+#include "charging/ChargePackages.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/EntryGrid.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
+#include "shared/packages/PackageLookups.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace ChargeEntryRow;
+
+bool frmCharge::LoadPackageItems(const QString& packageCode, const QString& requestNum, int startRow)
+{
+    return loadPackage(packageCode, requestNum, startRow, QStringLiteral("No items added yet to the package."));
+}
+
+bool frmCharge::LoadConsignedPackageItems(const QString& packageCode, const QString& requestNum, int startRow)
+{
+    return loadPackage(packageCode, requestNum, startRow, QStringLiteral("No items built yet to the package."));
+}
+
+bool frmCharge::loadPackage(const QString& packageCode, const QString& requestNum, int startRow, const QString& noItemsMessage)
+{
+    // priced at this window's own class, never at whatever another window set meanwhile
+    const PackageLoad load = ReadPackageLoad(SharedConnection(), packageCode, PricePatientClass);
+    if (load.items.isEmpty()) {
+        MsgBox(noItemsMessage, vbInformation, QStringLiteral("Notification"));
+        return false;
+    }
+    WritePackageRows(*mshflexEntry, load, requestNum, startRow);
+    return true;
+}
+
+void frmCharge::ColourPackageRows() { ::ColourPackageRows(*mshflexEntry); }
+
+void frmCharge::enterPackage(int row, const QString& itemCode, const QString& packageCode, bool consigned)
+{
+    for (int r = 1; r < mshflexEntry->Rows(); ++r)
+        if (CompleteRow(r)) {
+            MsgBox(QStringLiteral("There are existing items on the grid. Please don't mix package with regular items."), vbInformation,
+                   QStringLiteral("Notification"));
+            return;
+        }
+    Connection& c = SharedConnection();
+    const clsParameters& p = StationParameters();
+    const QString revenue = consigned ? p.ConsignedPackagesRevenueID().trimmed().toUpper() : p.MainRevenueID().trimmed();
+    if (IsPackageAlreadyCharged(c, itemCode, txtID->text(), revenue)) {
+        MsgBox(QStringLiteral("The same package was previously charged. Please double-check list of charges."), vbInformation,
+               QStringLiteral("Notification"));
+        return;
+    }
+    const bool loaded = consigned ? LoadConsignedPackageItems(packageCode, QString(), row) : LoadPackageItems(packageCode, QString(), row);
+    if (!loaded) return;
+    mshflexEntry->HideBox();
+    ColourPackageRows();
+    // consigned packages keep the amount they were loaded with
+    if (!consigned) RepriceRows(RateOptionLetter());
+    ComputeTotals();
+    lblPackageName->setText(GetPackageName(c, itemCode, revenue));
+    lblPackageName->show();
+    mshflexEntry->setCurrentCell(row, Dept);
+}
