@@ -808,10 +808,15 @@ bool frmCharge::zeroPriceCheck(int row)
     if (LeadingNumber(cell(row, UnitPrice)) > 0 || Session.HospitalInfo.IsShowAmount) return true;
     MsgBox(QStringLiteral("Record(s) indicate that the amount of the item is zero! \r\nPlease contact EDP for further assistance."),
            vbCritical, QStringLiteral("Message"));
+    emptyRowFromDepartment(row);
+    return false;
+}
+
+void frmCharge::emptyRowFromDepartment(int row)
+{
     mshflexEntry->ClearRow(row, 1, mshflexEntry->Cols() - 1);
     txtEntry->clear();
     mshflexEntry->MoveTo(row, Dept);
-    return false;
 }
 
 // ---- quantity, unit price, amount ----

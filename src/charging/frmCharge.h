@@ -103,6 +103,8 @@ private:
     void enterPackage(int row, const QString& itemCode, const QString& packageCode, bool consigned);
     bool enterProfessionalFee(int row);
     bool zeroPriceCheck(int row);
+    // Empties the row's columns from the department on and puts the box back on its department.
+    void emptyRowFromDepartment(int row);
     bool enterQuantity(int row);
     void enterUnitPrice(int row);
     bool enterAmount(int row);

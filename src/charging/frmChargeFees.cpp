@@ -45,9 +45,7 @@ bool frmCharge::enterProfessionalFee(int row)
         if (!picker->SearchRecord()) {
             MsgBox(QStringLiteral("No Record(s) found in the Doctor's Fee table. \r\nPlease contact EDP for further assistance."),
                    vbCritical, QStringLiteral("Message"));
-            mshflexEntry->ClearRow(row, 1, mshflexEntry->Cols() - 1);
-            txtEntry->clear();
-            mshflexEntry->MoveTo(row, Dept);
+            emptyRowFromDepartment(row);
             return false;
         }
         if (!picker->ShowModal()) return false; // closed without a pick: nothing charged

@@ -1,7 +1,7 @@
 // The charging entry driven as a nurse drives it: department and item codes typed into the floating
 // box, Enter, Up, Down and F3 on the real window; the prices by rate class, option, mark-up and
 // international rate; the refusals of the look-up and of the quantity.
-#include "support/TestDatabase.h"
+#include "charging/ChargeWindowTest.h"
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePricing.h"
@@ -28,20 +28,12 @@ using namespace ChargeEntryRow;
 
 namespace {
 
-class ChargeEntryTest : public DbTest {
+class ChargeEntryTest : public ChargeWindowTest {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
-        StationParameters().LoadParameters();
-        Session.HospitalInfo.IsShowAmount = true;
+        ChargeWindowTest::SetUp();
         Session.AllowEditAmount = false; // the unit price is typed only where the item allows it
-        m_search.reset(ComponentFactory::createAs<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch")));
-        m_search->setConnection(&conn());
-        Session.CodeSearch = m_search.get();
-        m_drugs.reset(ComponentFactory::createAs<clsDrug>(QStringLiteral("prjDrugDLL.clsDrug")));
-        m_drugs->setConnection(&conn());
-        Session.DrugCatalog = m_drugs.get();
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName, FirstName, NationalityID) "
                                       "VALUES ('T9001', 'SMITH', 'JOHN', 'USA'), ('T9002', 'SANTOS', 'MARIA', 'FIL')"));
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient (IDNum, HospNum, RoomID) VALUES "
@@ -59,46 +51,6 @@ protected:
         conn().execute(QStringLiteral("INSERT INTO STATION..tbCLChargingCodes (RevenueID, Description, Status) VALUES "
                                       "('CO', 'CATH LAB OTHERS', 'A')"));
     }
-    void TearDown() override
-    {
-        delete frmCharge::existing();
-        MainWindowLinks::setHost({});
-        Session.CodeSearch = nullptr;
-        Session.DrugCatalog = nullptr;
-        DbTest::TearDown();
-    }
-    // The window for an admission and room, with the departments the workspace would give it.
-    frmCharge* open(const QString& idNum = QStringLiteral("TX0001"), const QString& room = QStringLiteral("205"))
-    {
-        frmCharge* w = frmCharge::instance();
-        for (const char* d : {"CL", "HS", "MD", "PH", "CO"}) {
-            auto* item = new QTreeWidgetItem(w->lvwDepartments);
-            item->setText(0, QString::fromLatin1(d));
-        }
-        w->txtID->setText(idNum);
-        w->txtRoom->setText(room);
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-        return w;
-    }
-    frmCharge* w() { return frmCharge::instance(); }
-    EntryGrid* grid() { return w()->mshflexEntry; }
-    QString cell(int row, int col) { return grid()->TextMatrix(row, col); }
-    void key(Qt::Key k) { QTest::keyClick(w()->txtEntry, k); }
-    void enter(const QString& text)
-    {
-        w()->txtEntry->selectAll();
-        QTest::keyClick(w()->txtEntry, Qt::Key_Backspace);
-        QTest::keyClicks(w()->txtEntry, text);
-        key(Qt::Key_Return);
-    }
-    void enterItem(const QString& dept, const QString& code)
-    {
-        enter(dept);
-        enter(code);
-    }
-    std::unique_ptr<clsCodeSearch> m_search;
-    std::unique_ptr<clsDrug> m_drugs;
 };
 
 TEST_F(ChargeEntryTest, PricesByRateClassOptionAndInternationalRate)

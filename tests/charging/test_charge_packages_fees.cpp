@@ -1,28 +1,18 @@
 // Packages and professional fees on the charging entry, driven through the real window: a package's
 // item code loads its items row by row with the package's own amount; a doctor in the "MD"
 // department takes a fee from the class rate or from the fee picker; the picker on its own.
+#include "charging/ChargeWindowTest.h"
 #include "support/TableOutOfReach.h"
-#include "support/TestDatabase.h"
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePackages.h"
 #include "charging/ChargePricing.h"
-#include "charging/frmCharge.h"
-#include "components/Component.h"
-#include "components/StationComponents.h"
 #include "platform/db/Connection.h"
-#include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
-#include "shared/clsParameters.h"
 #include "shared/doctors/frmDoctorsFee.h"
-#include "shared/modGlobals.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
-#include <QTreeWidget>
-#include <memory>
 
 using namespace ChargeEntryRow;
 
@@ -30,18 +20,14 @@ namespace {
 
 const QString kNotice = QStringLiteral("Notification");
 
-class ChargePackagesFeesTest : public DbTest {
+class ChargePackagesFeesTest : public ChargeWindowTest {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
+        ChargeWindowTest::SetUp();
         setStationParameter(QStringLiteral("CLConsignedPackagesRevenueID"), QStringLiteral("CP"));
         // the department's own code charges its procedures here, not stock from its stock room
         conn().execute(QStringLiteral("UPDATE BUILD_FILE..tbCoRevenueCode SET LocationID = '' WHERE RevenueID = 'CL'"));
-        Session.HospitalInfo.IsShowAmount = true;
-        m_search.reset(ComponentFactory::createAs<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch")));
-        m_search->setConnection(&conn());
-        Session.CodeSearch = m_search.get();
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName, FirstName) VALUES ('T9002', 'SANTOS', 'MARIA')"));
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient (IDNum, HospNum, RoomID) VALUES ('TX0001', 'T9002', '205')"));
         // a cash out-patient visit: the out-patient price class
@@ -91,40 +77,6 @@ protected:
         conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoDoctorRate (DoctorID, RateClass, Amount) VALUES "
                                       "('T02', 'A', 1000), ('T02', 'C', 3000)"));
     }
-    void TearDown() override
-    {
-        delete frmCharge::existing();
-        Session.CodeSearch = nullptr;
-        DbTest::TearDown();
-    }
-    frmCharge* open(const QString& idNum = QStringLiteral("TX0001"), const QString& room = QStringLiteral("205"))
-    {
-        frmCharge* w = frmCharge::instance();
-        for (const char* d : {"CL", "HS", "MD", "PH", "CP"}) {
-            auto* item = new QTreeWidgetItem(w->lvwDepartments);
-            item->setText(0, QString::fromLatin1(d));
-        }
-        w->txtID->setText(idNum);
-        w->txtRoom->setText(room);
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-        return w;
-    }
-    frmCharge* w() { return frmCharge::instance(); }
-    EntryGrid* grid() { return w()->mshflexEntry; }
-    QString cell(int row, int col) { return grid()->TextMatrix(row, col); }
-    void enter(const QString& text)
-    {
-        w()->txtEntry->selectAll();
-        QTest::keyClick(w()->txtEntry, Qt::Key_Backspace);
-        QTest::keyClicks(w()->txtEntry, text);
-        QTest::keyClick(w()->txtEntry, Qt::Key_Return);
-    }
-    void enterItem(const QString& dept, const QString& code)
-    {
-        enter(dept);
-        enter(code);
-    }
     QColor background(int row, int col) { return grid()->item(row, col)->background().color(); }
     // Picks the fee item of the given row in the next fee picker (by Enter on the real grid), or
     // leaves the picker open (row 0): closed by its frame.
@@ -137,7 +89,6 @@ protected:
             QTest::keyClick(picker->mshFlexDoctorsFee, Qt::Key_Return);
         });
     }
-    std::unique_ptr<clsCodeSearch> m_search;
 };
 
 TEST_F(ChargePackagesFeesTest, APackageLoadsItemByItemWithItsOwnAmount)

@@ -1,0 +1,75 @@
+#pragma once
+// The charging window driven as a nurse drives it: a fresh demo hospital with the code search and
+// the drug catalogue connected, the window opened for an admission and room, codes typed into its
+// floating box and Enter pressed.
+#include "support/TestDatabase.h"
+
+#include "charging/frmCharge.h"
+#include "components/Component.h"
+#include "components/Drugs.h"
+#include "components/StationComponents.h"
+#include "patients/MainWindowLinks.h"
+#include "platform/ui/EntryGrid.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+class ChargeWindowTest : public DbTest {
+protected:
+    void SetUp() override
+    {
+        DbTest::SetUp();
+        StationParameters().LoadParameters();
+        Session.HospitalInfo.IsShowAmount = true;
+        m_search.reset(ComponentFactory::createAs<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch")));
+        m_search->setConnection(&conn());
+        Session.CodeSearch = m_search.get();
+        m_drugs.reset(ComponentFactory::createAs<clsDrug>(QStringLiteral("prjDrugDLL.clsDrug")));
+        m_drugs->setConnection(&conn());
+        Session.DrugCatalog = m_drugs.get();
+    }
+    void TearDown() override
+    {
+        delete frmCharge::existing();
+        MainWindowLinks::setHost({});
+        Session.CodeSearch = nullptr;
+        Session.DrugCatalog = nullptr;
+        DbTest::TearDown();
+    }
+    // The window for an admission and room, with the departments the workspace would give it.
+    frmCharge* open(const QString& idNum = QStringLiteral("TX0001"), const QString& room = QStringLiteral("205"))
+    {
+        frmCharge* w = frmCharge::instance();
+        for (const char* d : {"CL", "HS", "MD", "PH", "CO", "CP"}) {
+            auto* item = new QTreeWidgetItem(w->lvwDepartments);
+            item->setText(0, QString::fromLatin1(d));
+        }
+        w->txtID->setText(idNum);
+        w->txtRoom->setText(room);
+        w->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
+        return w;
+    }
+    frmCharge* w() { return frmCharge::instance(); }
+    EntryGrid* grid() { return w()->mshflexEntry; }
+    QString cell(int row, int col) { return grid()->TextMatrix(row, col); }
+    void key(Qt::Key k) { QTest::keyClick(w()->txtEntry, k); }
+    void enter(const QString& text)
+    {
+        w()->txtEntry->selectAll();
+        QTest::keyClick(w()->txtEntry, Qt::Key_Backspace);
+        QTest::keyClicks(w()->txtEntry, text);
+        key(Qt::Key_Return);
+    }
+    void enterItem(const QString& dept, const QString& code)
+    {
+        enter(dept);
+        enter(code);
+    }
+    std::unique_ptr<clsCodeSearch> m_search;
+    std::unique_ptr<clsDrug> m_drugs;
+};
