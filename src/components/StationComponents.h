@@ -27,6 +27,11 @@ struct CodeSearchDoctor {
     QString ResultCode, LastName, FirstName, MiddleName;
 };
 
+// The station chosen in the code search's station list.
+struct CodeSearchStation {
+    QString ResultCode, Station;
+};
+
 // The diet chosen in the code search's diet list.
 struct CodeSearchDiet {
     QString ResultCode, Diet, Remarks;
@@ -77,6 +82,9 @@ public:
     bool SearchExams(const QString& text, int kind);
     // The diet list (kind 6) filtered by the start of the diet's name or code.
     bool SearchDiets(const QString& text);
+    // The active stations (kind 10) filtered by the start of the code or name.
+    CodeSearchStation StationRecord;
+    bool SearchStations(const QString& text);
     bool Cancelled = false; // after False: the user closed the list without a choice
     QString MTS_Server;
     bool SearchMode = false;

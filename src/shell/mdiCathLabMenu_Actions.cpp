@@ -5,6 +5,7 @@
 
 #include "access/frmAccessCode.h"
 #include "access/frmTransaction_UserValidation.h"
+#include "charging/frmChargeSlipVerification.h"
 #include "components/login/clsCurrentuser.h"
 #include "patients/MainWindowLinks.h"
 #include "patients/frmCathPatients.h"
@@ -68,7 +69,7 @@ void mdiCathLabMenu::mnuChargeSlip_Click()
 {
     runModal(frmTransaction_UserValidation::instance());
     if (holds(QStringLiteral("20"), DialogAnswers.ValidatedUserID))
-        ShowNotYetAvailable(QStringLiteral("frmChargeSlipVerification"), mnuChargeSlip->text());
+        runModal(frmChargeSlipVerification::instance());
     else
         refuse(QStringLiteral("Sorry, you don't have access right for Charge Slip Setting."), QStringLiteral("Message"));
 }

@@ -1,7 +1,7 @@
 // What the charging entry's packages and professional fees need: the items of the department's
 // packages (services, stock-room supplies, pharmacy medicines, consigned stents), a consigned
 // package department with one package that has items and one that has none yet, and the fee
-// tables of two doctors (active and inactive items, an item of no amount).
+// tables of two doctors (active and inactive items, an item of no amount), and the charge slip counter.
 #include "hospital/DemoData.h"
 #include "platform/db/Connection.h"
 
@@ -73,6 +73,10 @@ void chargePackages(Connection& c, const DemoScale&)
               {QStringLiteral("PKG-RHC"), 9, QStringLiteral("CBC"), QStringLiteral("LB"), QStringLiteral("COMPLETE BLOOD COUNT"), 1, 350, 350,
                QString()});
 
+    // The charge slip counter, unless the hospital has one already.
+    c.execute(QStringLiteral("INSERT INTO STATION..tbCLChargeSlip (Chargeslip) SELECT 1001 "
+                             "WHERE NOT EXISTS (SELECT 1 FROM STATION..tbCLChargeSlip)"));
+
     // Doctors' own fee tables: only active items with an amount are offered.
     const QString fee = QStringLiteral("INSERT INTO BUILD_FILE..tbCoDoctorBill (DoctorID, Description, Amount, Status) VALUES (?, ?, ?, ?)");
     struct Fee { const char *doctor, *description; double amount; int status; };
@@ -90,5 +94,5 @@ void chargePackages(Connection& c, const DemoScale&)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(433, "charging entry: package items, consigned packages, doctors' fee items", chargePackages,
+CATHLAB_DEMO_SECTION(433, "charging entry: package items, consigned packages, doctors' fee items, slip counter", chargePackages,
                      "CLINICAL_AREA..tbCLPackageItems");

@@ -350,3 +350,8 @@ CREATE TABLE IF NOT EXISTS STATION..tbNurseClinicalAssessment (
 );
 -- A station's requests of one moment (the ward printer's batch).
 CREATE INDEX ix_tbNurseCommunicationFile_Station ON STATION..TBNURSECOMMUNICATIONFILE (StationID, RequestDate);
+-- The station's charge slip counter: one row; Chargeslip is the next number a charging save hands
+-- out. (Also created by the charging save, hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS STATION..tbCLChargeSlip (
+    Chargeslip INTEGER NOT NULL
+);
