@@ -6,7 +6,6 @@
 #include "platform/db/Recordset.h"
 #include "platform/text/Format.h"
 #include "platform/ui/MessageBox.h"
-#include "platform/ui/WindowRegistry.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 
@@ -16,20 +15,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
-
-frmChargeSlipVerification* frmChargeSlipVerification::instance()
-{
-    static QPointer<frmChargeSlipVerification> s_instance;
-    if (!s_instance) {
-        s_instance = new frmChargeSlipVerification();
-        WindowRegistry::add(s_instance);
-    }
-    return s_instance;
-}
 
 frmChargeSlipVerification::frmChargeSlipVerification()
 {

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/ui/WindowRegistry.h"
+
 #include <QDialog>
 #include <array>
 
@@ -10,12 +12,9 @@ class QToolButton;
 // "Charge Slip Sequence Number": shows the station's charge slip counter and moves it to the first
 // number that no posted charge uses yet (from the number typed, never backwards). Opened modally
 // from the main window's menu after a user validation and right "20".
-class frmChargeSlipVerification : public QDialog {
+class frmChargeSlipVerification : public QDialog, public KeptDialog<frmChargeSlipVerification> {
     Q_OBJECT
 public:
-    // The one tool of the run, hidden (not deleted) when it closes; every showing reads the counter.
-    static frmChargeSlipVerification* instance();
-
     QLabel* lblheading;
     std::array<QLabel*, 2> lblInfo{};    // "Charge Slip #", "Nurse Station"
     QLineEdit* txtChargeSlip;
@@ -35,6 +34,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class KeptDialog<frmChargeSlipVerification>;
     frmChargeSlipVerification();
     void showCounter();
 };

@@ -34,3 +34,23 @@ public:
 private:
     static inline QPointer<T> s_instance;
 };
+
+// A dialog that exists once for the run: created on first use and kept (hidden, not deleted) after
+// it closes, because callers read its answers after runModal() returns and its properties outlive
+// a showing. A class with a private constructor names KeptDialog<T> its friend.
+template <class T>
+class KeptDialog {
+public:
+    static T* instance()
+    {
+        if (!s_instance) {
+            s_instance = new T();
+            WindowRegistry::add(s_instance);
+        }
+        return s_instance;
+    }
+    static bool isLoaded() { return !s_instance.isNull(); }
+
+private:
+    static inline QPointer<T> s_instance;
+};

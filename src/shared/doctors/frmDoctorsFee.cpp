@@ -4,25 +4,13 @@
 #include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
-#include "platform/ui/WindowRegistry.h"
 #include "shared/doctors/DoctorFees.h"
 #include "shared/modGlobals.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QVBoxLayout>
-
-frmDoctorsFee* frmDoctorsFee::instance()
-{
-    static QPointer<frmDoctorsFee> s_instance;
-    if (!s_instance) {
-        s_instance = new frmDoctorsFee();
-        WindowRegistry::add(s_instance);
-    }
-    return s_instance;
-}
 
 frmDoctorsFee::frmDoctorsFee()
 {

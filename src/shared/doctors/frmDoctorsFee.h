@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/ui/WindowRegistry.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -11,13 +13,9 @@ class QLabel;
 // set DoctorCode and DoctorName, ask SearchRecord, and only when it is True call ShowModal and read
 // SelectedDoctorFee. Each showing starts with no answer; a close by the frame (Esc included) is a
 // cancel: ShowModal answers False and SelectedDoctorFee stays 0.
-class frmDoctorsFee : public QDialog {
+class frmDoctorsFee : public QDialog, public KeptDialog<frmDoctorsFee> {
     Q_OBJECT
 public:
-    // The one picker of the run, hidden (not deleted) when it closes, so that its properties
-    // outlive a showing.
-    static frmDoctorsFee* instance();
-
     QString DoctorCode;
     QString DoctorName;
     double SelectedDoctorFee = 0; // the amount picked in the last showing; 0 without a pick
@@ -41,5 +39,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class KeptDialog<frmDoctorsFee>;
     frmDoctorsFee();
 };
