@@ -380,6 +380,13 @@ TEST_F(ChargePackagesFeesTest, TheFeePickerListsOnlyItemsThatCount)
     });
     EXPECT_FALSE(picker->ShowModal());
     EXPECT_EQ(picker->SelectedDoctorFee, 0);
+
+    // opened without ShowModal after a pick: still no answer from the earlier showing
+    picker->SelectedDoctorFee = 100;
+    picker->FeePicked = true;
+    runModal(picker);
+    EXPECT_EQ(picker->SelectedDoctorFee, 0);
+    EXPECT_FALSE(picker->FeePicked);
 }
 
 TEST(ChargePricingTest, UnitPriceFromAnAmount)

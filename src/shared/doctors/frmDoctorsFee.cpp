@@ -52,6 +52,14 @@ bool frmDoctorsFee::ShowModal()
     return FeePicked;
 }
 
+void frmDoctorsFee::showEvent(QShowEvent* event)
+{
+    // however it is opened, a showing starts without an answer
+    SelectedDoctorFee = 0;
+    FeePicked = false;
+    QDialog::showEvent(event);
+}
+
 void frmDoctorsFee::LoadDoctorFees()
 {
     FlexGrid& g = *mshFlexDoctorsFee;

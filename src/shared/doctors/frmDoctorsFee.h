@@ -36,6 +36,7 @@ public:
     void mshFlexDoctorsFee_DblClick();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
