@@ -88,3 +88,18 @@ LEFT JOIN PATIENT_DATA..tbMaster M ON M.HospNum = A.HospNum
 LEFT JOIN PATIENT_DATA..TBOUTPATIENT O ON O.IDNum = A.OPDIDNum
 LEFT JOIN PASSWORD..tbPasswordMain E ON E.EmployeeID = A.RequestedBy
 WHERE A.OPDIDNum IN (SELECT C.IDNum FROM CLINICAL_AREA..TBCLPATIENT C);
+-- Items of a charged package recorded as returned, per admission and charge slip. (Also created
+-- by the returned-items dialog with the same columns, hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS CLINICAL_AREA..tbCLReturnedItems (
+    ReturnedID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    RefNum VARCHAR(20) NOT NULL,
+    RevenueID VARCHAR(10),
+    ItemID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    UnitPrice MONEY,
+    Amount MONEY,
+    Transdate DATETIME,
+    UserID VARCHAR(20)
+);
+CREATE INDEX IF NOT EXISTS ix_tbCLReturnedItems_Slip ON CLINICAL_AREA..tbCLReturnedItems (IDNum, RefNum);
