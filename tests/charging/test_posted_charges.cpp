@@ -450,7 +450,7 @@ TEST_F(PostedChargesTest, WithTheSupervisorTheReasonTypedIsKeptAfterAllowed)
     ASSERT_EQ(note.recordCount(), 1);
     EXPECT_EQ(note.text("SupervisorID"), "CL001");
     EXPECT_EQ(note.text("Remarks"), "Allowed DUPLICATE ENTRY");
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE Amount < 0 AND UserID = 'CL002'")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = ? AND Amount < 0 AND UserID = 'CL002'"), {kInPatient}), 1);
 }
 
 TEST_F(PostedChargesTest, AFailingLookUpAfterTheFirstPostingLeavesNothingReversed)

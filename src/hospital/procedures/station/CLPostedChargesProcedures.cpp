@@ -31,8 +31,8 @@ QString quantityText(const QVariant& v)
 // Arguments: hospital number, admission number, station. The admission's lines posted under the
 // departments the station charges (STATION..tbCLChargingCodes), oldest first, reversals included,
 // in the columns the list shows: department, item, description, quantity, amount (plain, two
-// decimals, a reversal negative), charge slip, date and time, user, stock location (blank for
-// services), package code (blank for a line that is no package).
+// decimals, a reversal negative), charge slip, date and time, user, stock location (that of the
+// line's stock-card line: blank for services), package code (blank for a line that is no package).
 Recordset listAllCLCharges(Connection& c, const ProcedureArgs& a)
 {
     const QString idNum = a.text(1).trimmed();
@@ -43,7 +43,7 @@ Recordset listAllCLCharges(Connection& c, const ProcedureArgs& a)
         "COALESCE(O.OtherRevenue, M.ItemName || ' ' || COALESCE(M.UnitOfMeasure, ''), D.LastName || ', ' || D.FirstName, B.ItemID) "
         "AS Description, B.Quantity, %2 AS Amount, %1 AS ChargeSlip, B.TransDate, B.UserID, "
         "COALESCE((SELECT S.LocationID FROM INVENTORY..tbInvStockCard S WHERE S.IDNum = B.IDNum AND S.ItemID = B.ItemID "
-        "AND S.RefNum = %1 LIMIT 1), R.LocationID, '') AS LocationID, "
+        "AND S.RefNum = %1 LIMIT 1), '') AS LocationID, "
         "COALESCE((SELECT S.PackageID FROM INVENTORY..tbInvStockCard S WHERE S.IDNum = B.IDNum AND S.ItemID = B.ItemID "
         "AND S.RefNum = %1 AND COALESCE(S.PackageID, '') <> '' LIMIT 1), "
         "CASE WHEN EXISTS (SELECT 1 FROM STATION..tbCLPackage_CodeLink K WHERE K.PackageCode = B.ItemID) "
@@ -54,7 +54,6 @@ Recordset listAllCLCharges(Connection& c, const ProcedureArgs& a)
         "LEFT OUTER JOIN BUILD_FILE..TBCOOTHERREVENUE O ON O.OtherSectionID = B.RevenueID AND O.OtherRevenueID = B.ItemID "
         "LEFT OUTER JOIN INVENTORY..TBINVMASTER M ON M.ItemID = B.ItemID "
         "LEFT OUTER JOIN BUILD_FILE..tbCoDoctor D ON B.RevenueID = 'MD' AND D.DoctorID = B.ItemID "
-        "LEFT OUTER JOIN BUILD_FILE..tbCoRevenueCode R ON R.RevenueID = B.RevenueID "
         "WHERE B.IDNum = ? AND B.RevenueID IN (SELECT RevenueID FROM STATION..tbCLChargingCodes) "
         "ORDER BY B.TransDate, B.BillLineID")
                               .arg(slip, QString::fromLatin1(kSignedAmount), StayTables::Of(idNum).charges);
