@@ -40,7 +40,8 @@ Recordset listAllCLCharges(Connection& c, const ProcedureArgs& a)
     const QString slip = slipOf(outPatient);
     const QString sql = QStringLiteral(
         "SELECT B.RevenueID, B.ItemID, "
-        "COALESCE(O.OtherRevenue, M.ItemName || ' ' || COALESCE(M.UnitOfMeasure, ''), D.LastName || ', ' || D.FirstName, B.ItemID) "
+        "COALESCE(O.OtherRevenue, A.Package, M.ItemName || ' ' || COALESCE(M.UnitOfMeasure, ''), D.LastName || ', ' || D.FirstName, "
+        "B.ItemID) "
         "AS Description, B.Quantity, %2 AS Amount, %1 AS ChargeSlip, B.TransDate, B.UserID, "
         "COALESCE((SELECT S.LocationID FROM INVENTORY..tbInvStockCard S WHERE S.IDNum = B.IDNum AND S.ItemID = B.ItemID "
         "AND S.RefNum = %1 LIMIT 1), '') AS LocationID, "
@@ -52,6 +53,7 @@ Recordset listAllCLCharges(Connection& c, const ProcedureArgs& a)
         "AS PackageID "
         "FROM %3 B "
         "LEFT OUTER JOIN BUILD_FILE..TBCOOTHERREVENUE O ON O.OtherSectionID = B.RevenueID AND O.OtherRevenueID = B.ItemID "
+        "LEFT OUTER JOIN BUILD_FILE..tbCoAdmPackage A ON A.PackageID = B.ItemID "
         "LEFT OUTER JOIN INVENTORY..TBINVMASTER M ON M.ItemID = B.ItemID "
         "LEFT OUTER JOIN BUILD_FILE..tbCoDoctor D ON B.RevenueID = 'MD' AND D.DoctorID = B.ItemID "
         "WHERE B.IDNum = ? AND B.RevenueID IN (SELECT RevenueID FROM STATION..tbCLChargingCodes) "
