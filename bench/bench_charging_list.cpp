@@ -5,19 +5,12 @@
 #include "BenchRun.h"
 #include "charging/ChargePostedList.h"
 #include "charging/frmCharge.h"
-#include "hospital/DemoData.h"
-#include "hospital/Schema.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"
 #include "shared/modGlobals.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 namespace {
 QString g_file;
@@ -25,49 +18,30 @@ QString g_busy; // the admission with 1,000 posted lines
 
 void prepareDatabase()
 {
-    static QTemporaryDir dir;
-    g_file = dir.filePath(QStringLiteral("bench.sqlite"));
-    const QString kept = qEnvironmentVariable("CATHLAB_BENCH_DB");
-    if (!kept.isEmpty()) g_file = kept;
-    ConnectionSettings s;
-    s.sqlitePath = g_file;
-    const bool exists = QFile::exists(g_file);
-    auto c = Connection::open(s);
-    if (exists) return;
-    QElapsedTimer t;
-    t.start();
-    HospitalSchema::create(*c);
-    DemoScale scale;
-    scale.patients = 60000;
-    scale.admissions = 100000;
-    scale.outPatients = 2000;
-    DemoData::fill(*c, scale);
-    c->beginTrans();
-    const Recordset ids = c->query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum"));
-    g_busy = ids.textAt(0, QStringLiteral("IDNum"));
-    const QString bill = QStringLiteral("INSERT INTO BILLING..tbBillDailyBill (IDNum, TransDate, RevenueID, DrCr, ItemID, Quantity, Refnum, "
-                                        "Amount, UserID, RoomID) VALUES (?, ?, ?, 'D', ?, ?, ?, ?, 'CL002', '205')");
-    const QString card = QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (IDNum, ItemID, LocationID, RevenueID, TransDate, RefNum, "
-                                        "Quantity, Amount, UserID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 'CL002')");
-    struct Item { const char *dept, *item, *location; double price; };
-    const Item items[] = {{"HS", "HS001", nullptr, 450},   {"CS", "SUP0002", "21", 2400}, {"HS", "HS002", nullptr, 3500},
-                          {"PH", "MED0201", "20", 410.75}, {"CL", "PKG-RHC", nullptr, 58000}};
-    const QDateTime at(QDate(2026, 1, 1), QTime(8, 0));
-    for (int n = 0; n < 1000000; ++n) {
-        // The first admission gets 1,000 lines; the rest spread over all admissions.
-        const QString id = n < 1000 ? g_busy : ids.textAt(n % ids.recordCount(), QStringLiteral("IDNum"));
-        const Item& i = items[n % 5];
-        const QString slip = QStringLiteral("C%1\u00C3").arg(n / 3);
-        const int qty = n % 50 == 49 ? -1 : 1; // now and then a reversal
-        const QDateTime when = at.addSecs(n * 30);
-        c->execute(bill, {id, when, QString::fromLatin1(i.dept), QString::fromLatin1(i.item), qty, slip, qty * i.price});
-        if (i.location)
-            c->execute(card, {id, QString::fromLatin1(i.item), QString::fromLatin1(i.location), QString::fromLatin1(i.dept), when, slip,
-                              -qty, qty * i.price});
-    }
-    c->commitTrans();
-    c->execute(QStringLiteral("ANALYZE"));
-    std::printf("scaled hospital filled in %.1f s\n", t.elapsed() / 1000.0);
+    g_file = prepareScaledHospital([](Connection& c) {
+        const Recordset ids = c.query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum"));
+        g_busy = ids.textAt(0, QStringLiteral("IDNum"));
+        const QString bill = QStringLiteral("INSERT INTO BILLING..tbBillDailyBill (IDNum, TransDate, RevenueID, DrCr, ItemID, Quantity, Refnum, "
+                                            "Amount, UserID, RoomID) VALUES (?, ?, ?, 'D', ?, ?, ?, ?, 'CL002', '205')");
+        const QString card = QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (IDNum, ItemID, LocationID, RevenueID, TransDate, RefNum, "
+                                            "Quantity, Amount, UserID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 'CL002')");
+        struct Item { const char *dept, *item, *location; double price; };
+        const Item items[] = {{"HS", "HS001", nullptr, 450},   {"CS", "SUP0002", "21", 2400}, {"HS", "HS002", nullptr, 3500},
+                              {"PH", "MED0201", "20", 410.75}, {"CL", "PKG-RHC", nullptr, 58000}};
+        const QDateTime at(QDate(2026, 1, 1), QTime(8, 0));
+        for (int n = 0; n < 1000000; ++n) {
+            // The first admission gets 1,000 lines; the rest spread over all admissions.
+            const QString id = n < 1000 ? g_busy : ids.textAt(n % ids.recordCount(), QStringLiteral("IDNum"));
+            const Item& i = items[n % 5];
+            const QString slip = QStringLiteral("C%1\u00C3").arg(n / 3);
+            const int qty = n % 50 == 49 ? -1 : 1; // now and then a reversal
+            const QDateTime when = at.addSecs(n * 30);
+            c.execute(bill, {id, when, QString::fromLatin1(i.dept), QString::fromLatin1(i.item), qty, slip, qty * i.price});
+            if (i.location)
+                c.execute(card, {id, QString::fromLatin1(i.item), QString::fromLatin1(i.location), QString::fromLatin1(i.dept), when, slip,
+                                  -qty, qty * i.price});
+        }
+    });
 }
 
 void startRun()
@@ -97,14 +71,4 @@ void BM_ReloadPostedList1000(benchmark::State& state)
 BENCHMARK(BM_QueryPostedList1000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ReloadPostedList1000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    prepareDatabase();
-    startRun();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarkProgram(argc, argv, prepareDatabase, startRun); }
