@@ -453,23 +453,46 @@ TEST_F(PostedChargesTest, WithTheSupervisorTheReasonTypedIsKeptAfterAllowed)
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = ? AND Amount < 0 AND UserID = 'CL002'"), {kInPatient}), 1);
 }
 
-TEST_F(PostedChargesTest, AFailingLookUpAfterTheFirstPostingLeavesNothingReversed)
+TEST_F(PostedChargesTest, AFailingLookUpLeavesNothingReversed)
 {
     post(kInPatient, QStringLiteral("CS"), QStringLiteral("SUP0002"), 1, 2400, kSlip, QStringLiteral("T1"));
-    frmCharge* w = open();
-    const int before = postings();
-    AccessTest::queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("NOT USED"));
-    {
-        // The package look-up comes after the stock card, the account line and the note.
-        TableOutOfReach away(conn(), QStringLiteral("STATION..tbCLPackage_CodeLink"));
-        revoke(w, 1);
+    // The result check comes before the questions; the package look-up after the stock card, the
+    // account line and the note.
+    for (const char* table : {"CLINICAL_AREA..tbCathLabMaster", "STATION..tbCLPackage_CodeLink"}) {
+        SCOPED_TRACE(table);
+        delete frmCharge::existing();
+        UiScript::reset();
+        frmCharge* w = open();
+        const int before = postings();
+        AccessTest::queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("NOT USED"));
+        {
+            TableOutOfReach away(conn(), QString::fromLatin1(table));
+            revoke(w, 1);
+        }
+        ASSERT_FALSE(UiScript::shown().isEmpty());
+        EXPECT_TRUE(AccessTest::isErrorNotice(UiScript::shown().last())) << UiScript::lastText().toStdString();
+        EXPECT_EQ(postings(), before);
+        EXPECT_DOUBLE_EQ(conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock WHERE LocationID = 'T1' AND "
+                                                      "ItemID = 'SUP0002'")).toDouble(), 5);
+        EXPECT_EQ(w->MSHFlexList->Rows(), 2);
     }
-    ASSERT_FALSE(UiScript::shown().isEmpty());
-    EXPECT_TRUE(AccessTest::isErrorNotice(UiScript::shown().last())) << UiScript::lastText().toStdString();
-    EXPECT_EQ(postings(), before);
-    EXPECT_DOUBLE_EQ(conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock WHERE LocationID = 'T1' AND "
-                                                  "ItemID = 'SUP0002'")).toDouble(), 5);
-    EXPECT_EQ(w->MSHFlexList->Rows(), 2);
+}
+
+TEST_F(PostedChargesTest, AListThatCannotBeLoadedIsReportedOnceUntilRefreshAsksAgain)
+{
+    frmCharge* w = open();
+    UiScript::reset();
+    TableOutOfReach away(conn(), QStringLiteral("BILLING..tbBillDailyBill"));
+    w->Form_Activate();
+    w->Form_Activate(); // the notice itself gives the window back its focus
+    ASSERT_EQ(UiScript::shown().size(), 1);
+    EXPECT_TRUE(AccessTest::isErrorNotice(UiScript::shown().last()));
+    w->cmdRefresh->click();
+    EXPECT_EQ(UiScript::shown().size(), 2);
+    away.restore();
+    w->cmdRefresh->click();
+    w->Form_Activate();
+    EXPECT_EQ(UiScript::shown().size(), 2);
 }
 
 // ---- the reversal of packages ----
