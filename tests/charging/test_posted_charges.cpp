@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
+#include <thread>
 
 namespace PostedCol = PostedChargeRow;
 
@@ -110,6 +112,20 @@ protected:
     {
         w->MSHFlexList->setCurrentCell(row, PostedCol::Dept);
         w->cmdOption[1]->click();
+    }
+    // A revocation of the in-patient's line as the window hands it over, by CL002.
+    static ChargeRevocation::Reversal reversalOf(const QString& dept, const QString& item, const QString& amount, const QString& slip)
+    {
+        ChargeRevocation::Reversal r;
+        r.hospNum = QStringLiteral("T9002");
+        r.idNum = kInPatient;
+        r.room = QStringLiteral("205");
+        r.patientType = QStringLiteral("I");
+        r.userID = QStringLiteral("CL002");
+        r.reason = QStringLiteral("TEST");
+        r.when = QDateTime(QDate(2026, 12, 10), QTime(10, 0));
+        r.charge = {dept, item, QStringLiteral("X"), QStringLiteral("1"), amount, slip, QString(), QString()};
+        return r;
     }
     int billingLines(const QString& idNum = kInPatient)
     {
@@ -525,16 +541,8 @@ TEST_F(PostedChargesTest, PackageReversalsRunForTheLinesTheyConcern)
         };
         hooks.consigned = [&](Connection&, const QString& s) { EXPECT_EQ(s, slip); calls << QStringLiteral("consigned"); };
         hooks.included = [&](Connection&, const QString& s) { EXPECT_EQ(s, slip); calls << QStringLiteral("included"); };
-        ChargeRevocation::Reversal r;
-        r.hospNum = QStringLiteral("T9002");
-        r.idNum = kInPatient;
-        r.room = QStringLiteral("205");
-        r.patientType = QStringLiteral("I");
-        r.userID = QStringLiteral("CL002");
-        r.reason = QStringLiteral("TEST");
-        r.when = QDateTime(QDate(2026, 12, 10), QTime(10, 0));
-        r.charge = {QString::fromLatin1(k.dept), QString::fromLatin1(k.item), QStringLiteral("X"), QStringLiteral("1"),
-                    QStringLiteral("500.00"), slip, QString(), QString()};
+        const ChargeRevocation::Reversal r =
+            reversalOf(QString::fromLatin1(k.dept), QString::fromLatin1(k.item), QStringLiteral("500.00"), slip);
         EXPECT_EQ(ChargeRevocation::Post(conn(), r, hooks), ChargeRevocation::Outcome::Revoked);
         EXPECT_EQ(calls, k.calls);
         EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CLINICAL_AREA..tbCLReturnedItems WHERE RefNum = ?"), {slip}),
@@ -544,6 +552,32 @@ TEST_F(PostedChargesTest, PackageReversalsRunForTheLinesTheyConcern)
         EXPECT_EQ(ChargeRevocation::Post(conn(), r, hooks), ChargeRevocation::Outcome::NothingLeft);
         EXPECT_EQ(billingLines(), lines);
     }
+}
+
+TEST_F(PostedChargesTest, TwoWorkstationsRevokingOneChargeReverseItOnce)
+{
+    post(kInPatient, QStringLiteral("HS"), QStringLiteral("TST01"), 1, 1500);
+    const ChargeRevocation::Reversal r = reversalOf(QStringLiteral("HS"), QStringLiteral("TST01"), QStringLiteral("1500.00"), kSlip);
+    // The first workstation's revocation is posted but not yet committed when the second starts.
+    auto first = TestDatabase::openAnother();
+    first->beginTrans();
+    ASSERT_EQ(ChargeRevocation::Post(*first, r), ChargeRevocation::Outcome::Revoked);
+    ChargeRevocation::Outcome second = ChargeRevocation::Outcome::Revoked;
+    QString error;
+    std::thread other([&] {
+        try {
+            auto c = TestDatabase::openAnother();
+            second = ChargeRevocation::Post(*c, r);
+        } catch (const std::exception& e) {
+            error = QString::fromLocal8Bit(e.what());
+        }
+    });
+    QThread::msleep(300);
+    first->commitTrans();
+    other.join();
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(second, ChargeRevocation::Outcome::NothingLeft);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = ? AND Amount < 0"), {kInPatient}), 1);
 }
 
 } // namespace
