@@ -6,7 +6,6 @@
 #include "platform/text/Format.h"
 #include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
-#include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "workspace/Placeholders.h"
