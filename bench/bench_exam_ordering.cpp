@@ -3,8 +3,6 @@
 // status page of an admission with 500 requests, and saving an order of 20 exams.
 // CATHLAB_BENCH_DB=file keeps the hospital between runs.
 #include "BenchRun.h"
-#include "hospital/DemoData.h"
-#include "hospital/Schema.h"
 #include "ordering/ExamOrderingData.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"
@@ -13,14 +11,9 @@
 #include "shared/modGlobals.h"
 #include "workspace/frmFinal.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 namespace {
 QString g_file;
@@ -28,57 +21,38 @@ QString g_busy; // the admission with 500 requests
 
 void prepareDatabase()
 {
-    static QTemporaryDir dir;
-    g_file = dir.filePath(QStringLiteral("bench.sqlite"));
-    const QString kept = qEnvironmentVariable("CATHLAB_BENCH_DB");
-    if (!kept.isEmpty()) g_file = kept;
-    ConnectionSettings s;
-    s.sqlitePath = g_file;
-    const bool exists = QFile::exists(g_file);
-    auto c = Connection::open(s);
-    if (exists) return;
-    QElapsedTimer t;
-    t.start();
-    HospitalSchema::create(*c);
-    DemoScale scale;
-    scale.patients = 60000;
-    scale.admissions = 100000;
-    scale.outPatients = 2000;
-    DemoData::fill(*c, scale);
-    c->beginTrans();
-    const QString lab = QStringLiteral("INSERT INTO BUILD_FILE..tbCoLabExam (LabExamID, LabExam, LabSectionID, RateA, RateB, RateC, "
-                                       "RateD, RateE, RateF, RateG, RateH, Status) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'A')");
-    const char* sections[] = {"HEMA", "CHEM", "IMMU", "MICR"};
-    for (int i = 0; i < 5000; ++i) {
-        const QString id = QStringLiteral("X%1").arg(i, 4, 10, QLatin1Char('0'));
-        c->execute(lab, {id, QStringLiteral("SCALED LABORATORY EXAM %1").arg(i), QString::fromLatin1(sections[i % 4]), 300, 290, 280,
-                         270, 260, 250, 240, 230});
-        c->execute(QStringLiteral("INSERT INTO STATION..tbNurseCommonExams (RevenueID, ExamID) VALUES ('LB', ?)"), {id});
-    }
-    const Recordset ids = c->query(QStringLiteral("SELECT IDNum, HospNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum"));
-    g_busy = ids.textAt(0, QStringLiteral("IDNum"));
-    const QString req = QStringLiteral("INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, HospNum, RevenueID, ItemID, "
-                                       "Quantity, RequestDate, StationID, UserID, RecordStatus, Description) "
-                                       "VALUES (?, ?, ?, ?, ?, 1, ?, 'CL', 'CL001', ?, ?)");
-    const QString log = QStringLiteral("INSERT INTO STATION..tbNurseLogbook (RequestNum, IDNum, RevenueID, ItemID, Quantity, RecordStatus, "
-                                       "ProcessBy, ProcessDate, ResultBy, ResultDate, StationID) VALUES (?, ?, 'LB', ?, 1, ?, 'LB007', ?, ?, ?, 'CL')");
-    const QDateTime at(QDate(2026, 11, 1), QTime(8, 0));
-    const char* status[] = {"", "X", "R"};
-    for (int n = 0; n < 1000000; ++n) {
-        // The first admission gets 500 requests with their log-book lines; the rest spread over all.
-        const int row = n < 500 ? 0 : n % ids.recordCount();
-        const QString no = QStringLiteral("RB%1").arg(n, 7, 10, QLatin1Char('0'));
-        const QString st = QString::fromLatin1(status[n % 3]);
-        const QString item = QStringLiteral("X%1").arg(n % 5000, 4, 10, QLatin1Char('0'));
-        c->execute(req, {no, ids.textAt(row, QStringLiteral("IDNum")), ids.textAt(row, QStringLiteral("HospNum")), QStringLiteral("LB"),
-                         item, at.addSecs(n), st.isEmpty() ? QVariant() : QVariant(st), QStringLiteral("SCALED EXAM")});
-        if (n < 500)
-            c->execute(log, {no, ids.textAt(row, QStringLiteral("IDNum")), item, st, at.addSecs(n + 600),
-                             n % 2 ? QVariant(QStringLiteral("LB007")) : QVariant(), n % 2 ? QVariant(at.addSecs(n + 3600)) : QVariant()});
-    }
-    c->commitTrans();
-    c->execute(QStringLiteral("ANALYZE"));
-    std::printf("scaled hospital filled in %.1f s\n", t.elapsed() / 1000.0);
+    g_file = prepareScaledHospital([](Connection& c) {
+        const QString lab = QStringLiteral("INSERT INTO BUILD_FILE..tbCoLabExam (LabExamID, LabExam, LabSectionID, RateA, RateB, RateC, "
+                                           "RateD, RateE, RateF, RateG, RateH, Status) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'A')");
+        const char* sections[] = {"HEMA", "CHEM", "IMMU", "MICR"};
+        for (int i = 0; i < 5000; ++i) {
+            const QString id = QStringLiteral("X%1").arg(i, 4, 10, QLatin1Char('0'));
+            c.execute(lab, {id, QStringLiteral("SCALED LABORATORY EXAM %1").arg(i), QString::fromLatin1(sections[i % 4]), 300, 290, 280,
+                             270, 260, 250, 240, 230});
+            c.execute(QStringLiteral("INSERT INTO STATION..tbNurseCommonExams (RevenueID, ExamID) VALUES ('LB', ?)"), {id});
+        }
+        const Recordset ids = c.query(QStringLiteral("SELECT IDNum, HospNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum"));
+        g_busy = ids.textAt(0, QStringLiteral("IDNum"));
+        const QString req = QStringLiteral("INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, HospNum, RevenueID, ItemID, "
+                                           "Quantity, RequestDate, StationID, UserID, RecordStatus, Description) "
+                                           "VALUES (?, ?, ?, ?, ?, 1, ?, 'CL', 'CL001', ?, ?)");
+        const QString log = QStringLiteral("INSERT INTO STATION..tbNurseLogbook (RequestNum, IDNum, RevenueID, ItemID, Quantity, RecordStatus, "
+                                           "ProcessBy, ProcessDate, ResultBy, ResultDate, StationID) VALUES (?, ?, 'LB', ?, 1, ?, 'LB007', ?, ?, ?, 'CL')");
+        const QDateTime at(QDate(2026, 11, 1), QTime(8, 0));
+        const char* status[] = {"", "X", "R"};
+        for (int n = 0; n < 1000000; ++n) {
+            // The first admission gets 500 requests with their log-book lines; the rest spread over all.
+            const int row = n < 500 ? 0 : n % ids.recordCount();
+            const QString no = QStringLiteral("RB%1").arg(n, 7, 10, QLatin1Char('0'));
+            const QString st = QString::fromLatin1(status[n % 3]);
+            const QString item = QStringLiteral("X%1").arg(n % 5000, 4, 10, QLatin1Char('0'));
+            c.execute(req, {no, ids.textAt(row, QStringLiteral("IDNum")), ids.textAt(row, QStringLiteral("HospNum")), QStringLiteral("LB"),
+                             item, at.addSecs(n), st.isEmpty() ? QVariant() : QVariant(st), QStringLiteral("SCALED EXAM")});
+            if (n < 500)
+                c.execute(log, {no, ids.textAt(row, QStringLiteral("IDNum")), item, st, at.addSecs(n + 600),
+                                 n % 2 ? QVariant(QStringLiteral("LB007")) : QVariant(), n % 2 ? QVariant(at.addSecs(n + 3600)) : QVariant()});
+        }
+    });
 }
 
 void startRun()
@@ -136,14 +110,4 @@ BENCHMARK(BM_LoadWorkspaceLists)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_LoadRequestStatus500)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_SaveOrders20)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    prepareDatabase();
-    startRun();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarkProgram(argc, argv, prepareDatabase, startRun); }

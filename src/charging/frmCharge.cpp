@@ -151,7 +151,7 @@ frmCharge::frmCharge()
     middle->addLayout(side);
     left->addLayout(middle, 1);
 
-    // The posted charges of the admission (loaded by the posted list, not part of this window yet).
+    // The posted charges of the admission.
     auto* fraList = new QGroupBox(QStringLiteral("List of Charges Entered"), this);
     MSHFlexList = new FlexGrid(fraList);
     MSHFlexList->setObjectName(QStringLiteral("MSHFlexList"));
@@ -172,8 +172,7 @@ frmCharge::frmCharge()
     left->addLayout(bottom);
     for (auto& [index, button] : Command1)
         connect(button, &QPushButton::clicked, this, [this, index = index] { Command1_Click(index); });
-    connect(cmdRefresh, &QPushButton::clicked, this, [] { ShowWindowNotYetAvailable(QStringLiteral("List of Charges Entered")); });
-    connect(cmdOption[1], &QPushButton::clicked, this, [] { ShowWindowNotYetAvailable(QStringLiteral("Revoke")); });
+    SetupPostedList();
 
     auto* Frame1 = new QGroupBox(QStringLiteral("Department Codes"), this);
     lvwDepartments = new QTreeWidget(Frame1);
@@ -233,6 +232,7 @@ void frmCharge::Form_Activate()
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
+    ReloadPostedList(true);
 }
 
 void frmCharge::showEvent(QShowEvent* event)

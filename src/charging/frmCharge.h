@@ -45,6 +45,7 @@ public:
     QLabel* lblAmount = nullptr;
     QLineEdit* txtGross = nullptr;
     FlexGrid* MSHFlexList = nullptr;
+    QLineEdit* txtMessage = nullptr;         // "No Charges Entered", shown instead of an empty list
     QPushButton* cmdRefresh = nullptr;
     std::array<QPushButton*, 2> cmdOption{}; // "Re&print", "Revoke"
 
@@ -79,6 +80,16 @@ public:
     bool LoadPackageItems(const QString& packageCode, const QString& requestNum, int startRow);
     bool LoadConsignedPackageItems(const QString& packageCode, const QString& requestNum, int startRow);
     void ColourPackageRows();
+
+    // The posted charges of the admission (ChargePostedList.cpp) and their revocation
+    // (ChargeRevocation.cpp). Get_Charges lets a database error reach the caller.
+    void Get_Charges();
+    void cmdRefresh_Click();
+    void cmdOption_Click(int index);
+    void MSHFlexList_Click();
+    void MSHFlexList_EnterCell();
+    void RevokeCharge();
+    void ReprintSelectedSlip();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -116,4 +127,8 @@ private:
     bool rowPriceEditable(int row) const;
 
     clsRevenueCode* m_revenue = nullptr;
+
+    void SetupPostedList();
+    void ReloadPostedList(bool onActivation);
+    bool m_postedListFailed = false;
 };

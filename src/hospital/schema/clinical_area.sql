@@ -106,3 +106,18 @@ CREATE TABLE CLINICAL_AREA..tbCLPackageItems (
     Status CHAR(1) DEFAULT 'A'
 );
 CREATE INDEX ix_tbCLPackageItems_Package ON CLINICAL_AREA..tbCLPackageItems (PackageCode, LineNo);
+-- Items of a charged package recorded as returned, per admission and charge slip. (Also created
+-- by the returned-items dialog with the same columns, hence IF NOT EXISTS.)
+CREATE TABLE IF NOT EXISTS CLINICAL_AREA..tbCLReturnedItems (
+    ReturnedID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    RefNum VARCHAR(20) NOT NULL,
+    RevenueID VARCHAR(10),
+    ItemID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    UnitPrice MONEY,
+    Amount MONEY,
+    Transdate DATETIME,
+    UserID VARCHAR(20)
+);
+CREATE INDEX IF NOT EXISTS ix_tbCLReturnedItems_Slip ON CLINICAL_AREA..tbCLReturnedItems (IDNum, RefNum);

@@ -88,3 +88,6 @@ CREATE TABLE INVENTORY..tbInvSellingPrice (
     SellingPriceIn MONEY,
     SellingPriceOut MONEY
 );
+-- The stock-card line of one posted charge (admission, item, charge slip): the list of charges
+-- entered reads its location and package code.
+CREATE INDEX IF NOT EXISTS ix_tbInvStockCard_Charge ON INVENTORY..tbInvStockCard (IDNum, ItemID, RefNum);

@@ -28,11 +28,16 @@ bool IsAccountClosed(Connection& c)
     const QVariant billed = inPatient ? Session.PatientSearch->Admission()->BillingDate
                                       : Session.PatientSearch->PatientClass()->clsOutPatient()->BillingDate;
     if (!hasBillingDate(billed)) return false;
+    ShowAccountClosedNotice();
+    return true;
+}
+
+void ShowAccountClosedNotice()
+{
     MsgBox(QStringLiteral("The patient's account has already been closed. ") + QStringLiteral("\r\n\r\n")
                + QStringLiteral("If you have transactions to make, please notify the Billing staff")
                + QStringLiteral(" immediately for further instructions."),
            vbExclamation | vbOKOnly, QStringLiteral("Notification"));
-    return true;
 }
 
 QString GetPatientAccount(Connection& c, const QString& idNum)

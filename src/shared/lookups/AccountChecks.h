@@ -9,6 +9,8 @@ class Connection;
 // True, after the warning, when billing has closed the chosen patient's account (refreshed from
 // the patient search first). Errors reach the caller.
 bool IsAccountClosed(Connection& c);
+// The warning IsAccountClosed shows, for a window that checks its own patient's account.
+void ShowAccountClosedNotice();
 // The account text of the header: company names or "PERSONAL", two joined by "/". Errors skip
 // the failing look-up.
 QString GetPatientAccount(Connection& c, const QString& idNum);

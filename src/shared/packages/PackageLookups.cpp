@@ -48,11 +48,23 @@ QString GetNurseItemCode(Connection& c, const QString& packageCode)
                      {packageCode});
 }
 
+QString LookUpLinkedPackageCode(Connection& c, const QString& nurseItemCode)
+{
+    const Recordset rs = c.query(QStringLiteral("SELECT PackageCode FROM STATION..tbCLPackage_CodeLink "
+                                                "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID"),
+                                 {nurseItemCode});
+    return rs.isEmpty() ? QString() : DbValue::text(rs.value(0));
+}
+
 QString GetLinkedPackageCode(Connection& c, const QString& nurseItemCode)
 {
-    return firstText(c, QStringLiteral("SELECT PackageCode FROM STATION..tbCLPackage_CodeLink "
-                                    "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID"),
-                     {nurseItemCode});
+    QString result;
+    try {
+        result = LookUpLinkedPackageCode(c, nurseItemCode);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+    return result;
 }
 
 QString GetOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode, const QString& consignedRevenueID)
@@ -71,15 +83,18 @@ bool IsPackageAlreadyCharged(Connection& c, const QString& packageCode, const QS
     return !rs.isEmpty() && Fmt::val(rs.text(QStringLiteral("Amount"))) > 0;
 }
 
+bool LookUpEquipmentPackage(Connection& c, const QString& packageCode)
+{
+    return !c.query(QStringLiteral("SELECT 1 AS IsEquipment FROM Clinical_Area..tbCLEquipmentPackage WHERE PackageCode = ? LIMIT 1"),
+                    {packageCode})
+                .isEmpty();
+}
+
 bool IsEquipmentPackage(Connection& c, const QString& packageCode)
 {
     bool result = false;
     try {
-        result = !c
-                      .query(QStringLiteral("SELECT 1 AS IsEquipment FROM Clinical_Area..tbCLEquipmentPackage "
-                                            "WHERE PackageCode = ? LIMIT 1"),
-                             {packageCode})
-                      .isEmpty();
+        result = LookUpEquipmentPackage(c, packageCode);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }

@@ -21,6 +21,10 @@ QString GetOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode, c
 bool IsPackageAlreadyCharged(Connection& c, const QString& packageCode, const QString& idNum, const QString& revenueID);
 // Whether the package is an equipment package.
 bool IsEquipmentPackage(Connection& c, const QString& packageCode);
+// The same two look-ups for an action that must stop when one fails (a revocation posting its
+// reversals): errors reach the caller.
+QString LookUpLinkedPackageCode(Connection& c, const QString& nurseItemCode);
+bool LookUpEquipmentPackage(Connection& c, const QString& packageCode);
 
 // Regular, overtime and on-call rates of a service of the department's own section
 // (MainRevenueID), and overtime and on-call rates of a service of a given section. 0 without a row.

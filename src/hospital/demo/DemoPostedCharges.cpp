@@ -1,0 +1,54 @@
+// Charges the department has posted to two of its cases, so that the charging window's list of
+// charges entered has lines to reprint and revoke: services, a supply and a medicine with their
+// stock-card lines, a package, and a service already revoked (its negative line).
+#include "hospital/BillingLines.h"
+#include "hospital/DemoData.h"
+#include "platform/db/Connection.h"
+
+namespace {
+
+void postedCharges(Connection& c, const DemoScale&)
+{
+    const QDateTime now = c.serverDateTime();
+    const QDateTime today(now.date(), QTime(9, 0));
+    const QDateTime yesterday = today.addDays(-1);
+    struct Line { const char* idNum; const char* dept; const char* item; double qty, amount; const char* slip; QDateTime when;
+                  const char* location; };
+    const Line lines[] = {
+        {"2026000010", "HS", "HS001", 1, 450, "C1001\u00C3", today, nullptr},
+        {"2026000010", "CS", "SUP0002", 2, 4800, "C1001\u00C3", today, "21"},
+        {"2026000010", "PH", "MED0201", 1, 410.75, "C1001\u00C3", today, "20"},
+        {"2026000010", "HS", "HS002", 1, 3500, "C1002\u00C3", yesterday, nullptr},
+        {"2026000010", "HS", "HS002", -1, -3500, "C1002\u00C3", yesterday.addSecs(5400), nullptr},
+        {"2026000010", "CL", "PKG-RHC", 1, 58000, "C1003\u00C3", yesterday.addSecs(7200), nullptr},
+        {"500004B", "HS", "HS001", 1, 450, "C1004\u00C3", today.addSecs(1800), nullptr},
+    };
+    for (const Line& l : lines) {
+        const QString idNum = QString::fromLatin1(l.idNum);
+        const bool outPatient = idNum.endsWith(QLatin1Char('B'));
+        const Recordset stay = c.query(outPatient ? QStringLiteral("SELECT HospNum, '' AS RoomID FROM PATIENT_DATA..TBOUTPATIENT WHERE IDNum = ?")
+                                                  : QStringLiteral("SELECT HospNum, RoomID FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"),
+                                       {idNum});
+        if (stay.isEmpty()) continue; // a smaller demo hospital
+        BillingLine b;
+        b.hospNum = stay.text(QStringLiteral("HospNum"));
+        b.idNum = idNum;
+        b.revenueID = QString::fromLatin1(l.dept);
+        b.itemID = QString::fromLatin1(l.item);
+        b.chargeSlip = QString::fromUtf8(l.slip);
+        b.userID = QStringLiteral("CL002");
+        b.roomID = outPatient ? QStringLiteral("OPD/ER") : stay.text(QStringLiteral("RoomID"));
+        b.when = l.when;
+        b.quantity = l.qty;
+        b.amount = l.amount;
+        AppendBillingLine(c, b);
+        if (l.location)
+            c.execute(QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (HospNum, IDNum, ItemID, LocationID, RevenueID, TransDate, "
+                                     "RefNum, Quantity, Amount, UserID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 'CL002')"),
+                      {b.hospNum, idNum, b.itemID, QString::fromLatin1(l.location), b.revenueID, l.when, b.chargeSlip, -l.qty, l.amount});
+    }
+}
+
+} // namespace
+
+CATHLAB_DEMO_SECTION(432, "posted charges of two department cases", postedCharges, "BILLING..tbBillOPDailyOut");
