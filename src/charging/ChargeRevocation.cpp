@@ -76,17 +76,16 @@ void returnToStock(Connection& c, const ChargeRevocation::Reversal& r, const QSt
 
 PostedCharge PostedCharge::FromList(const FlexGrid& list, int row)
 {
-    using namespace PostedChargeRow;
     auto cell = [&](int col) { return col < list.Cols() ? list.TextMatrix(row, col) : QString(); };
     PostedCharge p;
-    p.dept = cell(Dept);
-    p.item = cell(ItemCode);
-    p.description = cell(Description);
-    p.quantity = cell(Qty);
-    p.amount = cell(Amount);
-    p.slip = cell(ChargeSlip);
-    p.location = cell(Location);
-    p.packageID = cell(PackageID);
+    p.dept = cell(PostedChargeRow::Dept);
+    p.item = cell(PostedChargeRow::ItemCode);
+    p.description = cell(PostedChargeRow::Description);
+    p.quantity = cell(PostedChargeRow::Qty);
+    p.amount = cell(PostedChargeRow::Amount);
+    p.slip = cell(PostedChargeRow::ChargeSlip);
+    p.location = cell(PostedChargeRow::Location);
+    p.packageID = cell(PostedChargeRow::PackageID);
     return p;
 }
 
