@@ -88,3 +88,9 @@ CREATE TABLE INVENTORY..tbInvSellingPrice (
     SellingPriceIn MONEY,
     SellingPriceOut MONEY
 );
+-- What a charge's stock-card line carries besides the movement: dosage, requesting doctor, room
+-- and patient type.
+ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN DosageID VARCHAR(20);
+ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN RequestDocID VARCHAR(10);
+ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN RoomID VARCHAR(20);
+ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN PatientType CHAR(1);

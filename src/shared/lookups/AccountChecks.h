@@ -9,6 +9,9 @@ class Connection;
 // True, after the warning, when billing has closed the chosen patient's account (refreshed from
 // the patient search first). Errors reach the caller.
 bool IsAccountClosed(Connection& c);
+// The same for the stay of an admission number (a window's own patient, whatever the lists select
+// meanwhile). Errors reach the caller.
+bool IsAccountClosed(Connection& c, const QString& idNum);
 // The account text of the header: company names or "PERSONAL", two joined by "/". Errors skip
 // the failing look-up.
 QString GetPatientAccount(Connection& c, const QString& idNum);
