@@ -563,6 +563,26 @@ TEST_F(ChargeSaveTest, RefusalsWriteNothing)
     }
 }
 
+TEST_F(ChargeSaveTest, OneFilledRowIsSavedAndNoCompleteRowPrintsNothing)
+{
+    open();
+    // one filled row and no empty row behind it (as the package picker can leave the grid)
+    fillGrid({service("HS", "TST01", "TEST PROCEDURE", "1", "300")});
+    grid()->setRows(2);
+    save();
+    EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 1);
+    EXPECT_EQ(ReportLog::calls().size(), 1);
+
+    // a row that is not complete (no price) is left out: no number, nothing posted, nothing printed
+    fillGrid({chargeRow({{Dept, "HS"}, {ItemCode, "TST02"}, {Description, "TEST PROCEDURE TWO"}, {Qty, "1"}})});
+    save();
+    EXPECT_EQ(counter(), 1002);
+    EXPECT_EQ(everythingUnder(slip(1002)), 0);
+    EXPECT_EQ(ReportLog::calls().size(), 1);
+    EXPECT_EQ(w()->CurrentSlipNumber, kSlip1001);
+    EXPECT_EQ(grid()->TextMatrix(1, ItemCode), "");
+}
+
 TEST_F(ChargeSaveTest, AnswersThatStopTheSaveAndASlipThatFailsToPrint)
 {
     open();
