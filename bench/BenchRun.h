@@ -8,6 +8,25 @@
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+// Opens the benchmark's SQLite file: a private temporary one, or the file CATHLAB_BENCH_DB names,
+// which keeps the scaled hospital between runs. `fresh` tells that the file did not exist yet and
+// the caller fills it.
+inline std::unique_ptr<Connection> openBenchDatabase(QString& file, bool& fresh)
+{
+    static QTemporaryDir dir;
+    file = dir.filePath(QStringLiteral("bench.sqlite"));
+    const QString kept = qEnvironmentVariable("CATHLAB_BENCH_DB");
+    if (!kept.isEmpty()) file = kept;
+    fresh = !QFile::exists(file);
+    ConnectionSettings s;
+    s.sqlitePath = file;
+    return Connection::open(s);
+}
+
 inline void startBenchRun(const QString& sqliteFile)
 {
     ConnectionSettings s;

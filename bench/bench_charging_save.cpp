@@ -12,8 +12,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
@@ -27,15 +25,9 @@ QString slipOf(int n) { return QStringLiteral("C%1").arg(n) + QChar(0x00C3); }
 
 void prepareDatabase()
 {
-    static QTemporaryDir dir;
-    g_file = dir.filePath(QStringLiteral("bench.sqlite"));
-    const QString kept = qEnvironmentVariable("CATHLAB_BENCH_DB");
-    if (!kept.isEmpty()) g_file = kept;
-    ConnectionSettings s;
-    s.sqlitePath = g_file;
-    const bool exists = QFile::exists(g_file);
-    auto c = Connection::open(s);
-    if (exists) return;
+    bool fresh = false;
+    auto c = openBenchDatabase(g_file, fresh);
+    if (!fresh) return;
     QElapsedTimer t;
     t.start();
     HospitalSchema::create(*c);

@@ -15,10 +15,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
@@ -28,15 +26,9 @@ QString g_busy; // the admission with 500 requests
 
 void prepareDatabase()
 {
-    static QTemporaryDir dir;
-    g_file = dir.filePath(QStringLiteral("bench.sqlite"));
-    const QString kept = qEnvironmentVariable("CATHLAB_BENCH_DB");
-    if (!kept.isEmpty()) g_file = kept;
-    ConnectionSettings s;
-    s.sqlitePath = g_file;
-    const bool exists = QFile::exists(g_file);
-    auto c = Connection::open(s);
-    if (exists) return;
+    bool fresh = false;
+    auto c = openBenchDatabase(g_file, fresh);
+    if (!fresh) return;
     QElapsedTimer t;
     t.start();
     HospitalSchema::create(*c);

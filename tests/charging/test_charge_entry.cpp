@@ -4,6 +4,8 @@
 #include "support/ScriptedValidation.h"
 #include "support/TestDatabase.h"
 
+#include "charging/ChargingComponents.h"
+
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePricing.h"
 #include "charging/frmCharge.h"
@@ -37,12 +39,7 @@ protected:
         StationParameters().LoadParameters();
         Session.HospitalInfo.IsShowAmount = true;
         Session.AllowEditAmount = false; // the unit price is typed only where the item allows it
-        m_search.reset(ComponentFactory::createAs<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch")));
-        m_search->setConnection(&conn());
-        Session.CodeSearch = m_search.get();
-        m_drugs.reset(ComponentFactory::createAs<clsDrug>(QStringLiteral("prjDrugDLL.clsDrug")));
-        m_drugs->setConnection(&conn());
-        Session.DrugCatalog = m_drugs.get();
+        m_components = std::make_unique<ChargingComponents>(conn());
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName, FirstName, NationalityID) "
                                       "VALUES ('T9001', 'SMITH', 'JOHN', 'USA'), ('T9002', 'SANTOS', 'MARIA', 'FIL')"));
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient (IDNum, HospNum, RoomID) VALUES "
@@ -64,8 +61,7 @@ protected:
     {
         delete frmCharge::existing();
         MainWindowLinks::setHost({});
-        Session.CodeSearch = nullptr;
-        Session.DrugCatalog = nullptr;
+        m_components.reset();
         DbTest::TearDown();
     }
     // The window for an admission and room, with the departments the workspace would give it.
@@ -98,8 +94,7 @@ protected:
         enter(dept);
         enter(code);
     }
-    std::unique_ptr<clsCodeSearch> m_search;
-    std::unique_ptr<clsDrug> m_drugs;
+    std::unique_ptr<ChargingComponents> m_components;
 };
 
 TEST_F(ChargeEntryTest, PricesByRateClassOptionAndInternationalRate)

@@ -6,6 +6,8 @@
 #include "support/TableOutOfReach.h"
 #include "support/TestDatabase.h"
 
+#include "charging/ChargingComponents.h"
+
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargeSave.h"
 #include "charging/ChargeSlipNumber.h"
@@ -79,12 +81,7 @@ protected:
         StationParameters().LoadParameters();
         Session.HospitalInfo.IsShowAmount = true;
         Session.HospitalInfo.IsPrintChargeSlip = true;
-        m_search.reset(ComponentFactory::createAs<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch")));
-        m_search->setConnection(&conn());
-        Session.CodeSearch = m_search.get();
-        m_drugs.reset(ComponentFactory::createAs<clsDrug>(QStringLiteral("prjDrugDLL.clsDrug")));
-        m_drugs->setConnection(&conn());
-        Session.DrugCatalog = m_drugs.get();
+        m_components = std::make_unique<ChargingComponents>(conn());
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName, FirstName) VALUES ('T9002', 'SANTOS', 'MARIA')"));
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient (IDNum, HospNum, RoomID, AccountNum) VALUES ('TX0001', 'T9002', '205', 'T9002')"));
         const QString item = QStringLiteral(
@@ -102,8 +99,7 @@ protected:
     void TearDown() override
     {
         delete frmCharge::existing();
-        Session.CodeSearch = nullptr;
-        Session.DrugCatalog = nullptr;
+        m_components.reset();
         DbTest::TearDown();
     }
 
@@ -188,8 +184,7 @@ protected:
         w()->Command1[0]->click();
     }
 
-    std::unique_ptr<clsCodeSearch> m_search;
-    std::unique_ptr<clsDrug> m_drugs;
+    std::unique_ptr<ChargingComponents> m_components;
 };
 
 TEST(ChargeSlipNumbers, FormAndMask)
@@ -529,7 +524,7 @@ TEST_F(ChargeSaveTest, RefusalsWriteNothing)
         {"no dosage",
          [this] {
              setStationParameter(QStringLiteral("CLShowDosagePostMedicines"), QStringLiteral("1"));
-             m_drugs->SearchDrug(QStringLiteral("MED0401"), QStringLiteral("20")); // the catalogue's last look-up
+             m_components->drugs->SearchDrug(QStringLiteral("MED0401"), QStringLiteral("20")); // the catalogue's last look-up
          },
          {one, chargeRow({{Dept, "PH"}, {ItemCode, "MED0201"}, {Description, "HEPARIN VIAL"}, {Qty, "1"}, {Amount, "410"}, {Location, "20"}}),
           chargeRow({{Dept, "PH"}, {ItemCode, "MED0401"}, {Description, "LIDOCAINE"}, {Qty, "1"}, {Amount, "85"}, {Location, "20"}})},
