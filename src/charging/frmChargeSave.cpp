@@ -20,6 +20,7 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/packages/PackageLookups.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>

@@ -26,6 +26,7 @@
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
@@ -564,7 +565,19 @@ TEST_F(ChargeSaveTest, OneFilledRowIsSavedAndNoCompleteRowPrintsNothing)
     // one filled row and no empty row behind it (as the package picker can leave the grid)
     fillGrid({service("HS", "TST01", "TEST PROCEDURE", "1", "300")});
     grid()->setRows(2);
-    save();
+    // a revocation before left the validation asking for a reason: a posting asks for none
+    frmTransaction_UserValidation::instance()->PostOrCancel = 1;
+    int postOrCancel = -1;
+    UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [&postOrCancel](QDialog* d) {
+        auto* v = static_cast<frmTransaction_UserValidation*>(d);
+        postOrCancel = v->PostOrCancel;
+        QTest::keyClicks(v->txtUserID, QStringLiteral("CL001"));
+        QTest::keyClick(v->txtUserID, Qt::Key_Return);
+        QTest::keyClicks(v->txtAccessCode, QStringLiteral("CATH1"));
+        QTest::keyClick(v->txtAccessCode, Qt::Key_Return);
+    });
+    w()->Command1[0]->click();
+    EXPECT_EQ(postOrCancel, 0);
     EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 1);
     EXPECT_EQ(ReportLog::calls().size(), 1);
 
