@@ -8,7 +8,6 @@
 #include "platform/ui/FlexGrid.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "workspace/Placeholders.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -86,6 +85,7 @@ void frmCharge::SetupPostedList()
     connect(MSHFlexList, &QTableWidget::cellClicked, this, [this] { MSHFlexList_Click(); });
     connect(MSHFlexList, &QTableWidget::cellDoubleClicked, this, [this] { RevokeCharge(); });
     connect(MSHFlexList, &QTableWidget::currentCellChanged, this, [this] { MSHFlexList_EnterCell(); });
+    connect(this, &frmCharge::chargesPosted, this, [this] { ReloadPostedList(false); });
 }
 
 void frmCharge::Get_Charges()
@@ -132,8 +132,7 @@ void frmCharge::MSHFlexList_EnterCell()
 
 void frmCharge::cmdOption_Click(int index)
 {
-    if (index == 0) ReprintSelectedSlip();
+    if (index == 0) ReprintChargeSlip();
     else RevokeCharge();
 }
 
-void frmCharge::ReprintSelectedSlip() { ShowWindowNotYetAvailable(QStringLiteral("Reprint Charge Slip")); }

@@ -5,7 +5,7 @@
 #include "charging/ChargePostedList.h"
 #include "charging/ChargePricing.h"
 #include "charging/frmCharge.h"
-#include "hospital/BillingLines.h"
+#include "hospital/ChargePostings.h"
 #include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
@@ -59,18 +59,19 @@ void returnToStock(Connection& c, const ChargeRevocation::Reversal& r, const QSt
                              "AND ItemID = ?"),
               {quantity, r.when, ch.location.trimmed(), ch.item.trimmed()});
     BillingLine line;
-    line.hospNum = r.hospNum.trimmed();
-    line.idNum = r.idNum.trimmed();
-    line.revenueID = ch.dept.trimmed();
-    line.itemID = ch.item.trimmed();
-    line.chargeSlip = ch.slip.trimmed();
-    line.userID = r.userID;
-    line.roomID = r.room.trimmed();
-    line.arCode = arCode;
-    line.when = r.when;
-    line.quantity = -quantity;
-    line.amount = -amount;
-    AppendBillingLine(c, line);
+    line.HospNum = r.hospNum.trimmed();
+    line.IDNum = r.idNum.trimmed();
+    line.RevenueID = ch.dept.trimmed();
+    line.ItemID = ch.item.trimmed();
+    line.RefNum = ch.slip.trimmed();
+    line.UserID = r.userID;
+    line.RoomID = r.room.trimmed();
+    line.ARCode = arCode;
+    line.TransDate = r.when;
+    line.Quantity = -quantity;
+    line.Amount = -amount;
+    line.DrCr = QStringLiteral("D");
+    InsertBillingLine(c, line);
 }
 } // namespace
 

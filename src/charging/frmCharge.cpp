@@ -913,8 +913,8 @@ void frmCharge::deleteCurrentRow()
 void frmCharge::Command1_Click(int index)
 {
     switch (index) {
-    case 0: // the save is not part of this window yet
-        ShowWindowNotYetAvailable(QStringLiteral("Save Charges"));
+    case 0:
+        SaveCharges();
         break;
     case 2:
         if (MsgBox(QStringLiteral("Are you sure to leave Charging Entry?"), vbYesNo | vbQuestion, kChargeConfirm) == vbYes) {

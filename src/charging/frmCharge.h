@@ -89,7 +89,18 @@ public:
     void MSHFlexList_Click();
     void MSHFlexList_EnterCell();
     void RevokeCharge();
-    void ReprintSelectedSlip();
+
+    // "&Save": every row checked, then all complete rows posted under one new charge slip number
+    // in one transaction, then the slip printed and a new grid laid out.
+    void SaveCharges();
+    // "Re&print": the slip of the posted list's current row once more.
+    void ReprintChargeSlip();
+    // The charge slip number of the last save ("" before one).
+    QString CurrentSlipNumber;
+
+signals:
+    // A save has posted charges (the posted list reloads).
+    void chargesPosted();
 
 protected:
     void showEvent(QShowEvent* event) override;

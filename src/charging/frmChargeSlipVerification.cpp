@@ -80,7 +80,7 @@ void frmChargeSlipVerification::showEvent(QShowEvent* event)
 void frmChargeSlipVerification::showCounter()
 {
     try {
-        if (const std::optional<qint64> counter = ReadChargeSlipCounter(SharedConnection()))
+        if (const std::optional<qint64> counter = ReadChargeSlipCounter(SharedConnection(), lblStation[0]->text()))
             txtChargeSlip->setText(QString::number(*counter));
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
@@ -89,9 +89,9 @@ void frmChargeSlipVerification::showCounter()
 
 void frmChargeSlipVerification::Form_Activate()
 {
-    showCounter();
     lblStation[0]->setText(DbValue::text(Session.CurrentStationID));
     lblStation[1]->setText(DbValue::text(Session.CurrentStationName));
+    showCounter();
     imgSearch->setEnabled(Session.CurrentUser && Session.CurrentUser->Station() == QLatin1String("ALL"));
     txtChargeSlip->setFocus();
 }
@@ -110,13 +110,13 @@ bool frmChargeSlipVerification::VerifyChargeSlipNumber()
 {
     std::optional<qint64> number;
     try {
-        number = MoveChargeSlipCounterToFreeNumber(SharedConnection(), qint64(Fmt::val(txtChargeSlip->text())));
+        number = MoveChargeSlipCounterToFreeNumber(SharedConnection(), lblStation[0]->text(), qint64(Fmt::val(txtChargeSlip->text())));
     } catch (const std::exception& e) {
         ShowErrorNotice(e); // the counter stays as it was
         return false;
     }
     if (!number) {
-        MsgBox(QStringLiteral("No chargeslip sequence number set for Station ") + DbValue::text(Session.CurrentStationID).trimmed() +
+        MsgBox(QStringLiteral("No chargeslip sequence number set for Station ") + lblStation[0]->text().trimmed() +
                    QStringLiteral("."),
                vbInformation, QStringLiteral("Notification"));
         return false;

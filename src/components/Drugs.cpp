@@ -1,6 +1,7 @@
 #include "components/Drugs.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
 
 CATHLAB_COMPONENT("prjDrugDLL.clsDrug", clsDrug);
@@ -27,4 +28,34 @@ bool clsDrug::SearchDrug(const QString& code, const QString& location)
     Drug.Invent.SellingPriceIn = DbValue::toDouble(rs.value(QStringLiteral("SellingPriceIn")));
     Drug.Invent.SellingPriceOut = DbValue::toDouble(rs.value(QStringLiteral("SellingPriceOut")));
     return true;
+}
+
+void AppendStockCardLine(Connection& c, const StockCardLine& line)
+{
+    c.execute(QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (HospNum, IDNum, ItemID, LocationID, RevenueID, TransDate, RefNum, "
+                             "Quantity, Amount, UserID, DosageID, RequestDocID, RoomID, PatientType) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+              {line.HospNum, line.IDNum, line.ItemID.trimmed(), line.LocationID.trimmed(), line.StockSection, line.TransDate,
+               line.RefNum.trimmed(), -line.Quantity, line.Amount, line.UserID, line.DosageID, line.RequestDocID, line.RoomID,
+               line.PatientType});
+    // The stock on hand follows the movement; an item the location never held starts below zero.
+    const QVariantList stock{-line.Quantity, line.TransDate, line.LocationID.trimmed(), line.ItemID.trimmed()};
+    if (c.execute(QStringLiteral("UPDATE INVENTORY..tbInvLocationStock SET OnHand = COALESCE(OnHand, 0) + ?, LastUpdated = ? "
+                                 "WHERE LocationID = ? AND ItemID = ?"),
+                  stock)
+        == 0)
+        c.execute(QStringLiteral("INSERT INTO INVENTORY..tbInvLocationStock (OnHand, LastUpdated, LocationID, ItemID) "
+                                 "VALUES (?, ?, ?, ?)"),
+                  stock);
+    if (line.Reversal) return;
+    c.execute(QStringLiteral("INSERT INTO STATION..tbNurseLogbook (RequestNum, IDNum, RevenueID, ItemID, Quantity, RecordStatus, "
+                             "ProcessBy, ProcessDate, ReferenceNum) VALUES ('', ?, ?, ?, ?, 'X', ?, ?, ?)"),
+              {line.IDNum, line.StockSection, line.ItemID.trimmed(), line.Quantity, line.UserID, line.TransDate,
+               line.RefNum.trimmed()});
+}
+
+void clsDrug::AppendStockCard(const StockCardLine& line)
+{
+    if (!m_conn) throw DbError(QStringLiteral("The drug catalogue is not connected."));
+    AppendStockCardLine(*m_conn, line);
 }

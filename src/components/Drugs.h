@@ -1,6 +1,8 @@
 #pragma once
 #include "components/ConnectedComponent.h"
 
+#include <QDateTime>
+
 // The item the drug catalogue found last.
 struct DrugItem {
     bool Status = false; // True: the item is inactive
@@ -9,6 +11,27 @@ struct DrugItem {
         double StockOnHand = 0, SellingPriceIn = 0, SellingPriceOut = 0;
     } Invent;
 };
+
+// One stock-card line of a charge or of its reversal: what the catalogue's AppendStockCard is given.
+struct StockCardLine {
+    QString HospNum, IDNum; // both empty for the items of a package
+    QString ItemID;
+    QDateTime TransDate;
+    QString RefNum;         // the charge slip
+    double Quantity = 0;    // negative for a reversal
+    double Amount = 0;      // 0 for the items of a package; negative for a reversal
+    QString UserID, DosageID, RequestDocID;
+    QString LocationID;     // the stock location the items leave (or return to)
+    QString RoomID;
+    QString StockSection;   // "CS" or "PH"
+    bool Reversal = false;
+    QString PatientType;    // "I" or "O"
+};
+
+// Writes the line on the connection given: the stock-card line (its quantity the movement, so an
+// issue is negative), the stock on hand at the location, and for a charge the station's log-book
+// line under the slip. Errors reach the caller, whose transaction undoes them.
+void AppendStockCardLine(Connection& c, const StockCardLine& line);
 
 // Drug catalogue ("prjDrugDLL.clsDrug").
 class clsDrug : public ConnectedComponent {
@@ -21,6 +44,8 @@ public:
     // prices; True when found, Drug then describes it until the next search. Database errors reach
     // the caller.
     bool SearchDrug(const QString& code, const QString& location);
+    // AppendStockCardLine on the catalogue's connection.
+    void AppendStockCard(const StockCardLine& line);
     DrugItem Drug;
 };
 

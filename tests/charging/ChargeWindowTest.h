@@ -4,10 +4,8 @@
 // floating box and Enter pressed.
 #include "support/TestDatabase.h"
 
+#include "charging/ChargingComponents.h"
 #include "charging/frmCharge.h"
-#include "components/Component.h"
-#include "components/Drugs.h"
-#include "components/StationComponents.h"
 #include "patients/MainWindowLinks.h"
 #include "platform/ui/EntryGrid.h"
 #include "shared/clsParameters.h"
@@ -25,19 +23,13 @@ protected:
         DbTest::SetUp();
         StationParameters().LoadParameters();
         Session.HospitalInfo.IsShowAmount = true;
-        m_search.reset(ComponentFactory::createAs<clsCodeSearch>(QStringLiteral("CodeSearchform.clsCodeSearch")));
-        m_search->setConnection(&conn());
-        Session.CodeSearch = m_search.get();
-        m_drugs.reset(ComponentFactory::createAs<clsDrug>(QStringLiteral("prjDrugDLL.clsDrug")));
-        m_drugs->setConnection(&conn());
-        Session.DrugCatalog = m_drugs.get();
+        m_components = std::make_unique<ChargingComponents>(conn());
     }
     void TearDown() override
     {
         delete frmCharge::existing();
         MainWindowLinks::setHost({});
-        Session.CodeSearch = nullptr;
-        Session.DrugCatalog = nullptr;
+        m_components.reset();
         DbTest::TearDown();
     }
     // The window for an admission and room, with the departments the workspace would give it.
@@ -70,6 +62,5 @@ protected:
         enter(dept);
         enter(code);
     }
-    std::unique_ptr<clsCodeSearch> m_search;
-    std::unique_ptr<clsDrug> m_drugs;
+    std::unique_ptr<ChargingComponents> m_components;
 };

@@ -2,6 +2,9 @@
 // box, Enter, Up, Down and F3 on the real window; the prices by rate class, option, mark-up and
 // international rate; the refusals of the look-up and of the quantity.
 #include "charging/ChargeWindowTest.h"
+#include "support/ScriptedValidation.h"
+
+#include "charging/ChargingComponents.h"
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePricing.h"
@@ -402,18 +405,24 @@ TEST_F(ChargeEntryTest, ChangingTheDepartmentAsksBeforeEmptyingTheRow)
     EXPECT_EQ(cell(1, UnitPrice), "");
 }
 
-TEST_F(ChargeEntryTest, TheWindowKeepsItsOwnHeaderAndTheSaveIsNotAvailableYet)
+TEST_F(ChargeEntryTest, TheWindowPricesAndSavesForItsOwnHeader)
 {
     open(QStringLiteral("TX0001"), QStringLiteral("205"));
-    // the patient lists select another patient meanwhile: the window prices its own
+    // the patient lists select another patient meanwhile: the window prices and charges its own
     Selection.SelectedIDNum = QStringLiteral("TX0002");
     Selection.SelectedRoom = QStringLiteral("215");
+    Selection.SelectedPatientType = QStringLiteral("O");
     enterItem("HS", "TST01");
     EXPECT_EQ(cell(1, UnitPrice), "300");
     UiScript::reset();
+    queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
     w()->Command1[0]->click();
-    EXPECT_EQ(UiScript::lastText(), "\"Save Charges\" is not yet available.");
-    EXPECT_EQ(cell(1, ItemCode), "TST01");
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = 'TX0001' AND ItemID = 'TST01' "
+                                   "AND RoomID = '205' AND Amount = 300")),
+              1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillOPDailyOut WHERE ItemID = 'TST01'")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = 'TX0002'")), 0);
+    EXPECT_EQ(cell(1, ItemCode), ""); // a new grid
 }
 
 } // namespace

@@ -30,14 +30,14 @@ protected:
         Session.CurrentStationID = QStringLiteral("CL");
         Session.CurrentStationName = QStringLiteral("CATH LABORATORY");
         conn().execute(QStringLiteral("DELETE FROM STATION..tbCLChargeSlip"));
-        conn().execute(QStringLiteral("INSERT INTO STATION..tbCLChargeSlip (Chargeslip) VALUES (100)"));
+        conn().execute(QStringLiteral("INSERT INTO STATION..tbCLChargeSlip (StationID, Chargeslip) VALUES ('CL', 100)"));
     }
     void TearDown() override
     {
         delete frmChargeSlipVerification::instance();
         DbTest::TearDown();
     }
-    qint64 counter() { return ReadChargeSlipCounter(conn()).value_or(-1); }
+    qint64 counter() { return ReadChargeSlipCounter(conn(), QStringLiteral("CL")).value_or(-1); }
     // Charge slip numbers already posted: one by a billing line, one as an out-patient charge slip,
     // one by a stock card.
     void post(qint64 bill, qint64 outPatientSlip, qint64 stockCard)
@@ -171,13 +171,16 @@ TEST_F(ChargeSlipToolTest, OnlyAUserOfAllStationsSearchesTheStations)
         list->grdList->setCurrentCell(list->FindRow(QStringLiteral("ER")), 0);
         QTest::keyClick(list->grdList, Qt::Key_Return);
     });
+    // each station has its own counter
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbCLChargeSlip (StationID, Chargeslip) VALUES ('ER', 250)"));
     runTool([](frmChargeSlipVerification* t) {
         ASSERT_TRUE(t->imgSearch->isEnabled());
         t->imgSearch->click();
         EXPECT_EQ(t->lblStation[0]->text(), "ER");
         EXPECT_EQ(t->lblStation[1]->text(), "EMERGENCY ROOM");
     });
-    EXPECT_EQ(UiScript::lastText(), "Available Charge Slip Number : 100");
+    EXPECT_EQ(UiScript::lastText(), "Available Charge Slip Number : 250");
+    EXPECT_EQ(counter(), 100);
     Session.CodeSearch = nullptr;
 }
 

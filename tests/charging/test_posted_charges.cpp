@@ -8,7 +8,8 @@
 #include "charging/ChargePostedList.h"
 #include "charging/ChargeRevocation.h"
 #include "charging/frmCharge.h"
-#include "hospital/BillingLines.h"
+#include "hospital/ChargePostings.h"
+#include "platform/report/ReportLog.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
@@ -66,21 +67,22 @@ protected:
               const QString& slip = kSlip, const QString& location = QString(), int minutes = 0)
     {
         BillingLine l;
-        l.hospNum = QStringLiteral("T9002");
-        l.idNum = idNum;
-        l.revenueID = dept;
-        l.itemID = item;
-        l.chargeSlip = slip;
-        l.userID = QStringLiteral("CL002");
-        l.roomID = QStringLiteral("205");
-        l.when = QDateTime(QDate(2026, 12, 10), QTime(9, 15)).addSecs(minutes * 60);
-        l.quantity = qty;
-        l.amount = amount;
-        AppendBillingLine(conn(), l);
+        l.HospNum = QStringLiteral("T9002");
+        l.IDNum = idNum;
+        l.RevenueID = dept;
+        l.ItemID = item;
+        l.RefNum = slip;
+        l.UserID = QStringLiteral("CL002");
+        l.RoomID = QStringLiteral("205");
+        l.TransDate = QDateTime(QDate(2026, 12, 10), QTime(9, 15)).addSecs(minutes * 60);
+        l.Quantity = qty;
+        l.Amount = amount;
+        l.DrCr = QStringLiteral("D");
+        InsertBillingLine(conn(), l);
         if (!location.isEmpty())
             conn().execute(QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (HospNum, IDNum, ItemID, LocationID, RevenueID, TransDate, "
                                           "RefNum, Quantity, Amount, UserID) VALUES ('T9002', ?, ?, ?, ?, ?, ?, ?, ?, 'CL002')"),
-                           {idNum, item, location, dept, l.when, slip, -qty, amount});
+                           {idNum, item, location, dept, l.TransDate, slip, -qty, amount});
     }
 
     frmCharge* open(const QString& idNum = kInPatient)
@@ -236,8 +238,13 @@ TEST_F(PostedChargesTest, AClickEnablesReprintOnlyWhereSlipsArePrinted)
         EXPECT_EQ(w->cmdOption[0]->isEnabled(), prints);
         EXPECT_TRUE(w->cmdOption[1]->isEnabled());
     }
+    // the slip of the clicked line, printed again as a reprint
+    ReportLog::clear();
     w->cmdOption[0]->click();
-    EXPECT_EQ(UiScript::lastText(), "\"Reprint Charge Slip\" is not yet available.");
+    ASSERT_EQ(ReportLog::calls().size(), 1);
+    EXPECT_EQ(ReportLog::calls().last().fileName(), "Charge_Slip_BlankForm.RPT");
+    EXPECT_EQ(ReportLog::calls().last().params.value(0).toString(), kSlip);
+    EXPECT_EQ(ReportLog::calls().last().params.value(15).toString(), "REPRINTED COPY");
 }
 
 // ---- refusals ----

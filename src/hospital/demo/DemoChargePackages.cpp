@@ -73,10 +73,6 @@ void chargePackages(Connection& c, const DemoScale&)
               {QStringLiteral("PKG-RHC"), 9, QStringLiteral("CBC"), QStringLiteral("LB"), QStringLiteral("COMPLETE BLOOD COUNT"), 1, 350, 350,
                QString()});
 
-    // The charge slip counter, unless the hospital has one already.
-    c.execute(QStringLiteral("INSERT INTO STATION..tbCLChargeSlip (Chargeslip) SELECT 1001 "
-                             "WHERE NOT EXISTS (SELECT 1 FROM STATION..tbCLChargeSlip)"));
-
     // Doctors' own fee tables: only active items with an amount are offered.
     const QString fee = QStringLiteral("INSERT INTO BUILD_FILE..tbCoDoctorBill (DoctorID, Description, Amount, Status) VALUES (?, ?, ?, ?)");
     struct Fee { const char *doctor, *description; double amount; int status; };

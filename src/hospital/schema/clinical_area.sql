@@ -121,3 +121,32 @@ CREATE TABLE IF NOT EXISTS CLINICAL_AREA..tbCLReturnedItems (
     UserID VARCHAR(20)
 );
 CREATE INDEX IF NOT EXISTS ix_tbCLReturnedItems_Slip ON CLINICAL_AREA..tbCLReturnedItems (IDNum, RefNum);
+-- The items of each posted package as the department's log book keeps them.
+ALTER TABLE CLINICAL_AREA..tbCathLabLogBook ADD COLUMN ItemID VARCHAR(20);
+ALTER TABLE CLINICAL_AREA..tbCathLabLogBook ADD COLUMN RevenueID VARCHAR(10);
+ALTER TABLE CLINICAL_AREA..tbCathLabLogBook ADD COLUMN Quantity NUMERIC(12,2);
+ALTER TABLE CLINICAL_AREA..tbCathLabLogBook ADD COLUMN UnitPrice MONEY;
+ALTER TABLE CLINICAL_AREA..tbCathLabLogBook ADD COLUMN Amount MONEY;
+ALTER TABLE CLINICAL_AREA..tbCathLabLogBook ADD COLUMN LocationID VARCHAR(10);
+ALTER TABLE CLINICAL_AREA..tbCathLabLogBook ADD COLUMN PackageAmount MONEY;
+ALTER TABLE CLINICAL_AREA..tbCathLabLogBook ADD COLUMN PackageQty NUMERIC(12,2);
+ALTER TABLE CLINICAL_AREA..tbCathLabLogBook ADD COLUMN RateOption VARCHAR(1);
+CREATE INDEX ix_tbCathLabLogBook_RefNum ON CLINICAL_AREA..tbCathLabLogBook (RefNum);
+-- Package items replaced by another item when the package was charged.
+CREATE TABLE CLINICAL_AREA..tbCLReplacedItems (
+    ReplacedID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    RefNum VARCHAR(20),
+    PackageID VARCHAR(20),
+    PackageItemID VARCHAR(20),
+    ItemID VARCHAR(20),
+    TransDate DATETIME
+);
+CREATE INDEX ix_tbCLReplacedItems_RefNum ON CLINICAL_AREA..tbCLReplacedItems (RefNum);
+-- A case opened by charging a package: its amount, requesting doctor, patient type and name.
+ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN Amount MONEY;
+ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN Quantity NUMERIC(12,2);
+ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN RequestDocID VARCHAR(10);
+ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN PatientType CHAR(1);
+ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN UserID VARCHAR(20);
+ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN Description VARCHAR(200);

@@ -91,3 +91,9 @@ CREATE TABLE INVENTORY..tbInvSellingPrice (
 -- The stock-card line of one posted charge (admission, item, charge slip): the list of charges
 -- entered reads its location and package code.
 CREATE INDEX IF NOT EXISTS ix_tbInvStockCard_Charge ON INVENTORY..tbInvStockCard (IDNum, ItemID, RefNum);
+-- What a charge's stock-card line carries besides the movement: dosage, requesting doctor, room
+-- and patient type.
+ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN DosageID VARCHAR(20);
+ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN RequestDocID VARCHAR(10);
+ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN RoomID VARCHAR(20);
+ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN PatientType CHAR(1);

@@ -350,8 +350,37 @@ CREATE TABLE IF NOT EXISTS STATION..tbNurseClinicalAssessment (
 );
 -- A station's requests of one moment (the ward printer's batch).
 CREATE INDEX ix_tbNurseCommunicationFile_Station ON STATION..TBNURSECOMMUNICATIONFILE (StationID, RequestDate);
--- The station's charge slip counter: one row; Chargeslip is the next number a charging save hands
--- out. (Also created by the charging save, hence IF NOT EXISTS.)
+-- The charge slip counter of each station: Chargeslip is the next number to hand out.
 CREATE TABLE IF NOT EXISTS STATION..tbCLChargeSlip (
-    Chargeslip INTEGER NOT NULL
+    StationID VARCHAR(10) NOT NULL PRIMARY KEY,
+    Chargeslip INTEGER NOT NULL DEFAULT 1
 );
+-- The lines of each charge slip as printed, kept by slip number so that a workstation prints
+-- only its own slip's lines.
+CREATE TABLE STATION..tbCLChargePrint (
+    LineID IDENTITY PRIMARY KEY,
+    ChargeSlip VARCHAR(20) NOT NULL,
+    RevenueID VARCHAR(10),
+    ItemID VARCHAR(20),
+    Description VARCHAR(200),
+    Quantity NUMERIC(12,2),
+    Amount MONEY
+);
+CREATE INDEX ix_tbCLChargePrint_Slip ON STATION..tbCLChargePrint (ChargeSlip);
+-- Oxygen consumption charged by the department: tank, readings, quantity and amount.
+CREATE TABLE STATION..tbNurseOxygenMonitoring (
+    MonitoringID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    RefNum VARCHAR(20),
+    ItemID VARCHAR(20),
+    TankNum FLOAT,
+    InitialReading FLOAT,
+    Quantity NUMERIC(12,2),
+    Amount MONEY,
+    LastReading FLOAT,
+    UserID VARCHAR(20),
+    StationID VARCHAR(10),
+    TransDate DATETIME
+);
+CREATE INDEX ix_tbNurseOxygenMonitoring_IDNum ON STATION..tbNurseOxygenMonitoring (IDNum);
+CREATE INDEX ix_tbNurseLogbook_Reference ON STATION..tbNurseLogbook (ReferenceNum);

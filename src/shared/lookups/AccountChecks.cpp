@@ -17,6 +17,21 @@ bool hasBillingDate(const QVariant& billingDate)
 {
     return billingDate.isValid() && !billingDate.isNull() && DbValue::toDateTime(billingDate).isValid();
 }
+
+// Warns when billing has closed the account; gives whether it has.
+bool accountClosedNotice(bool closed)
+{
+    if (closed) ShowAccountClosedNotice();
+    return closed;
+}
+}
+
+void ShowAccountClosedNotice()
+{
+    MsgBox(QStringLiteral("The patient's account has already been closed. ") + QStringLiteral("\r\n\r\n")
+               + QStringLiteral("If you have transactions to make, please notify the Billing staff")
+               + QStringLiteral(" immediately for further instructions."),
+           vbExclamation | vbOKOnly, QStringLiteral("Notification"));
 }
 
 bool IsAccountClosed(Connection& c)
@@ -27,17 +42,14 @@ bool IsAccountClosed(Connection& c)
     else Session.PatientSearch->PatientClass()->clsOutPatient()->Refresh();
     const QVariant billed = inPatient ? Session.PatientSearch->Admission()->BillingDate
                                       : Session.PatientSearch->PatientClass()->clsOutPatient()->BillingDate;
-    if (!hasBillingDate(billed)) return false;
-    ShowAccountClosedNotice();
-    return true;
+    return accountClosedNotice(hasBillingDate(billed));
 }
 
-void ShowAccountClosedNotice()
+bool IsAccountClosed(Connection& c, const QString& idNum)
 {
-    MsgBox(QStringLiteral("The patient's account has already been closed. ") + QStringLiteral("\r\n\r\n")
-               + QStringLiteral("If you have transactions to make, please notify the Billing staff")
-               + QStringLiteral(" immediately for further instructions."),
-           vbExclamation | vbOKOnly, QStringLiteral("Notification"));
+    const Recordset rs = query(c, QStringLiteral("SELECT BillingDate FROM %1 WHERE IDNum = ?").arg(StayTables::Of(idNum).stay),
+                               {idNum.trimmed()});
+    return accountClosedNotice(!rs.isEmpty() && hasBillingDate(rs.value(QStringLiteral("BillingDate"))));
 }
 
 QString GetPatientAccount(Connection& c, const QString& idNum)

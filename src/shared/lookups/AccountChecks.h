@@ -11,6 +11,9 @@ class Connection;
 bool IsAccountClosed(Connection& c);
 // The warning IsAccountClosed shows, for a window that checks its own patient's account.
 void ShowAccountClosedNotice();
+// The same for the stay of an admission number (a window's own patient, whatever the lists select
+// meanwhile). Errors reach the caller.
+bool IsAccountClosed(Connection& c, const QString& idNum);
 // The account text of the header: company names or "PERSONAL", two joined by "/". Errors skip
 // the failing look-up.
 QString GetPatientAccount(Connection& c, const QString& idNum);

@@ -2,7 +2,7 @@
 // revocation: the list, the remaining amount of a posted charge, and the reversal of a service.
 // A revocation is posted as a negative line of the same department, item and charge slip, so
 // the lines of a charge add up to what is left of it.
-#include "hospital/BillingLines.h"
+#include "hospital/ChargePostings.h"
 #include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
@@ -96,21 +96,22 @@ Recordset updateCharging(Connection& c, const ProcedureArgs& a)
     if (a.text(9).trimmed() != QLatin1String("C"))
         throw DbError(QStringLiteral("STATION..Nurse_UpdateCharging: unknown mode '%1'.").arg(a.text(9)));
     BillingLine line;
-    line.hospNum = a.text(0).trimmed();
-    line.idNum = a.text(1).trimmed();
-    line.itemID = a.text(2).trimmed();
+    line.HospNum = a.text(0).trimmed();
+    line.IDNum = a.text(1).trimmed();
+    line.ItemID = a.text(2).trimmed();
     const double amount = Fmt::val(a.text(3)), quantity = Fmt::val(a.text(4));
-    line.amount = -amount;
-    line.quantity = -quantity;
-    line.when = DbValue::toDateTime(a.at(5));
-    line.revenueID = a.text(6).trimmed();
-    line.userID = a.text(7).trimmed();
-    line.roomID = a.text(10).trimmed();
-    line.chargeSlip = a.text(11).trimmed();
-    line.arCode = a.text(12).trimmed();
-    AppendBillingLine(c, line);
+    line.Amount = -amount;
+    line.Quantity = -quantity;
+    line.TransDate = DbValue::toDateTime(a.at(5));
+    line.RevenueID = a.text(6).trimmed();
+    line.UserID = a.text(7).trimmed();
+    line.RoomID = a.text(10).trimmed();
+    line.RefNum = a.text(11).trimmed();
+    line.ARCode = a.text(12).trimmed();
+    line.DrCr = QStringLiteral("D");
+    InsertBillingLine(c, line);
     c.call(QStringLiteral("STATION..sp_Nurse_Append_tbBillAdjustInfo"),
-           {line.idNum, line.revenueID, line.itemID, -amount, a.text(13).trimmed(), -quantity, line.chargeSlip, a.text(14).trimmed()});
+           {line.IDNum, line.RevenueID, line.ItemID, -amount, a.text(13).trimmed(), -quantity, line.RefNum, a.text(14).trimmed()});
     return Recordset();
 }
 

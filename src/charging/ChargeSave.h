@@ -1,0 +1,38 @@
+#pragma once
+// The posting of a charging save: every complete row of the entry grid charged to one account
+// under one new charge slip number, all in one transaction with one server time. Nothing is left
+// behind by a save that fails, and no number is used up by it.
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Connection;
+
+struct ChargeSaveInput {
+    // The account and where it is charged from: the window's own header, never the lists' choice.
+    QString hospNum, idNum, room, stationCode;
+    QString patientType;              // "I" or "O"
+    QString userId;                   // the validated user
+    QString doctorId, doctorName;     // the requesting doctor; both may be empty
+    QString rateOption;               // "R" Regular, "V" Over Time, "O" On-Call, "" none
+    QString counterStation;           // the station whose slip counter is used
+    QString slipMask;                 // the station's number mask for slip numbers ("" none)
+    QList<QStringList> rows;          // the complete rows in grid order, cells by grid column
+    // The used items of a consigned package and the items included with equipment: posted with
+    // the row that carries them by the panels that hold them (nothing while no panel is given).
+    std::function<void(Connection&, const QString& slip, const QString& userId)> PostConsignedItems, PostIncludedItems;
+};
+
+struct ChargeSaveResult {
+    QString slipNumber;   // "" when no row was posted
+    QDateTime serverDate; // the time of every posting of the save
+};
+
+// Whether a department is the one a station parameter names; an empty parameter names none.
+bool IsStationDepartment(const QString& department, const QString& parameter);
+
+// Posts the rows (none: nothing is taken or written). Errors reach the caller after the
+// transaction has been rolled back; MissingSlipCounter when the station has no slip counter.
+ChargeSaveResult SaveChargeRows(Connection& c, const ChargeSaveInput& in);

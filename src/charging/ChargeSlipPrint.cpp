@@ -1,0 +1,57 @@
+#include "charging/ChargeSlipPrint.h"
+
+#include "components/login/clsCurrentuser.h"
+#include "platform/db/Connection.h"
+#include "platform/text/Format.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
+#include "shared/reports/modReports.h"
+
+#include <QLocale>
+
+namespace {
+const QString kSlipReport = QStringLiteral("Charge_Slip_BlankForm.RPT");
+}
+
+QVariantList ChargeSlipValues(const ChargeSlipHeader& h, const QString& slip, const QString& postedAt, const QString& userName,
+                              const QString& copyMark)
+{
+    return {slip,     h.patientName,  h.hospNum, h.ageSex, ReportValues.SlipReportParam5, h.company,
+            h.room,   h.idNum,        postedAt,  postedAt, h.doctor,                      ReportValues.SlipReportParam12,
+            userName, userName,       userName,  copyMark};
+}
+
+void PrintChargeSlip(Connection& c, const ChargeSlipHeader& h, const QString& slip, const QDateTime& postedAt,
+                     const QString& userName)
+{
+    if (StationParameters().OnlyShowPackageCSlip()) c.call(QStringLiteral("STATION..sp_CL_ReprintChargeSlip"), {slip.trimmed()});
+    if (!Session.HospitalInfo.IsPrintChargeSlip) return;
+    PrepareReport(ReportFilePath(kSlipReport),
+                  ChargeSlipValues(h, slip, Fmt::serverDateText(postedAt), userName, QStringLiteral("ORIGINAL COPY")));
+    ShowReport(false, QStringLiteral("Print ChargeSlip"), false, true);
+}
+
+void ReprintChargeSlip(Connection& c, const ChargeSlipHeader& h, const QString& slip, const QString& postedAt)
+{
+    c.call(QStringLiteral("STATION..sp_CL_ReprintChargeSlip"), {slip.trimmed()});
+    const QString user = Session.CurrentUser ? Session.CurrentUser->EmployeeName() : QString();
+    PrepareReport(ReportFilePath(kSlipReport),
+                  ChargeSlipValues(h, slip.trimmed(), ChargeSlipDateText(postedAt), user, QStringLiteral("REPRINTED COPY")));
+    ShowReport(false, QStringLiteral("Reprint Charge Slip"), false, false);
+}
+
+QString ChargeSlipDateText(const QString& postedAt)
+{
+    const QString t = postedAt.trimmed();
+    const QLocale c = QLocale::c();
+    for (const char* form : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "MM/dd/yyyy hh:mm:ss AP", "MM/dd/yyyy h:mm:ss AP",
+                             "M/d/yyyy h:mm:ss AP", "MM/dd/yyyy HH:mm:ss", "MM/dd/yyyy HH:mm", "yyyy-MM-dd HH:mm"}) {
+        const QDateTime dt = c.toDateTime(t, QString::fromLatin1(form));
+        if (dt.isValid()) return Fmt::serverDateText(dt);
+    }
+    for (const char* form : {"yyyy-MM-dd", "MM/dd/yyyy", "M/d/yyyy"}) {
+        const QDate d = c.toDate(t, QString::fromLatin1(form));
+        if (d.isValid()) return Fmt::serverDateText(QDateTime(d, QTime(0, 0)));
+    }
+    return t;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The charge slip: the report "Charge_Slip_BlankForm.RPT" over the slip's own lines of
+// STATION..tbCLChargePrint, printed after a save's commit and reprinted from the posted list.
+#include <QDateTime>
+#include <QString>
+#include <QVariantList>
+
+class Connection;
+
+// What the slip says of the patient: the charging window's own header.
+struct ChargeSlipHeader {
+    QString patientName, hospNum, ageSex, company, room, idNum, doctor;
+};
+
+// The sixteen values of the slip report, in the order of its parameter fields.
+QVariantList ChargeSlipValues(const ChargeSlipHeader& h, const QString& slip, const QString& postedAt, const QString& userName,
+                              const QString& copyMark);
+
+// The slip of a save, after its commit: its lines made afresh from the postings when the station
+// shows packages only, then, where the hospital prints slips, the slip in the modal viewer.
+// Errors reach the caller.
+void PrintChargeSlip(Connection& c, const ChargeSlipHeader& h, const QString& slip, const QDateTime& postedAt,
+                     const QString& userName);
+
+// A posted slip once more ("REPRINTED COPY") in the general viewer: its lines made afresh from what
+// was posted under it, dated as posted and signed by the user logged in. Errors reach the caller.
+void ReprintChargeSlip(Connection& c, const ChargeSlipHeader& h, const QString& slip, const QString& postedAt);
+
+// A posting time as the slip prints it; a text that is no date stays as it is.
+QString ChargeSlipDateText(const QString& postedAt);

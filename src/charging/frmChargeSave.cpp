@@ -1,0 +1,273 @@
+// The save and the reprint of the charging window: the checks and questions of a save, the posting
+// (ChargeSave), the slip after the commit and the new grid.
+#include "charging/frmCharge.h"
+
+#include "access/frmTransaction_UserValidation.h"
+#include "charging/ChargeEntryRow.h"
+#include "charging/ChargeSave.h"
+#include "charging/ChargeSlipNumber.h"
+#include "charging/ChargeSlipPrint.h"
+#include "components/Drugs.h"
+#include "platform/db/Connection.h"
+#include "platform/text/AdmissionNumber.h"
+#include "platform/ui/EntryGrid.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/clsParameters.h"
+#include "shared/doctors/DoctorChecks.h"
+#include "shared/doctors/frmRequestingDoctor.h"
+#include "shared/lookups/AccountChecks.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+#include "shared/packages/PackageLookups.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace ChargeEntryRow;
+
+namespace {
+const QString kNotice = QStringLiteral("Notification");
+
+QString cellOf(const frmCharge& w, int row, int col) { return w.mshflexEntry->TextMatrix(row, col); }
+
+// A panel (the used items of a consigned package, the items included with equipment) that holds
+// at least one item.
+bool panelHasItems(const frmCharge& w, const char* name)
+{
+    const FlexGrid* g = w.findChild<FlexGrid*>(QString::fromLatin1(name));
+    if (!g || g->Cols() < 3) return false;
+    for (int r = 1; r < g->Rows(); ++r)
+        if (!g->TextMatrix(r, 2).trimmed().isEmpty()) return true;
+    return false;
+}
+
+bool ConsignedItemsMissing(const frmCharge& w)
+{
+    const QString consigned = StationParameters().ConsignedPackagesRevenueID();
+    for (int r = 1; r < w.mshflexEntry->Rows(); ++r)
+        if (IsStationDepartment(cellOf(w, r, Dept), consigned) && !cellOf(w, r, ItemCode).isEmpty())
+            return !panelHasItems(w, "mshConsignedItems");
+    return false;
+}
+
+bool IncludedItemsMissing(const frmCharge& w, Connection& c)
+{
+    const QString equipment = StationParameters().CLEquipmentRev();
+    for (int r = 1; r < w.mshflexEntry->Rows(); ++r)
+        if (IsStationDepartment(cellOf(w, r, Dept), equipment) && !cellOf(w, r, ItemCode).isEmpty()
+            && IsEquipmentPackage(c, cellOf(w, r, ItemCode)))
+            return !panelHasItems(w, "mshEquipment");
+    return false;
+}
+
+// The refusal of the first pharmacy row without a dosage, naming that row's own item; "" when
+// every row may be posted. A failed look-up reaches the caller.
+QString DosageRefusal(const frmCharge& w, Connection& c)
+{
+    if (!StationParameters().ShowDosagePostMedicines()) return QString();
+    for (int r = 1; r < w.mshflexEntry->Rows(); ++r) {
+        const QString dept = cellOf(w, r, Dept);
+        if (dept.trimmed().isEmpty() || !cellOf(w, r, DosageID).isEmpty()) continue;
+        const QVariant section = c.scalar(QStringLiteral("SELECT StockCardRevenueID FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = ?"),
+                                          {dept});
+        if (DbValue::text(section).trimmed() != QLatin1String("PH")) continue;
+        QString name = cellOf(w, r, Description).trimmed();
+        if (Session.DrugCatalog && Session.DrugCatalog->SearchDrug(cellOf(w, r, ItemCode), cellOf(w, r, Location)))
+            name = Session.DrugCatalog->Drug.DrugName;
+        return QStringLiteral("DOSAGE ID for ") + name + QStringLiteral(" is empty. The system can't process the specified item.");
+    }
+    return QString();
+}
+
+// The first regulated drug the requesting doctor may not order; -1 when none.
+int UnlicensedRegulatedRow(const frmCharge& w, Connection& c, const QString& doctorID)
+{
+    if (!StationParameters().CheckS2LicenseForRegulatedDrugs()) return -1;
+    for (int r = 1; r < w.mshflexEntry->Rows(); ++r)
+        if (!cellOf(w, r, Dept).trimmed().isEmpty() && !cellOf(w, r, Location).trimmed().isEmpty()
+            && IsRegulatedDrug(c, cellOf(w, r, ItemCode).trimmed()) && !DoctorHasS2License(c, doctorID))
+            return r;
+    return -1;
+}
+
+QString rateOptionCode(const frmCharge& w)
+{
+    if (w.Option1[0]->isChecked()) return QStringLiteral("R");
+    if (w.Option1[1]->isChecked()) return QStringLiteral("V");
+    if (w.Option1[2]->isChecked()) return QStringLiteral("O");
+    return QString();
+}
+
+// The slip's particulars of the window's own patient.
+ChargeSlipHeader slipHeader(const frmCharge& w, Connection& c, const QString& idNum)
+{
+    ChargeSlipHeader h;
+    h.patientName = w.txtPatient->text();
+    h.hospNum = w.txtPno->text();
+    h.ageSex = w.txtAge->text().trimmed() + QStringLiteral(" / ") + w.txtSex->text().trimmed();
+    h.company = GetPatientAccount(c, idNum);
+    if (h.company.isEmpty()) h.company = QStringLiteral("PERSONAL");
+    h.room = w.txtRoom->text();
+    h.idNum = idNum;
+    h.doctor = w.txtDoctor2->text();
+    return h;
+}
+} // namespace
+
+void frmCharge::SaveCharges()
+{
+    EntryGrid& g = *mshflexEntry;
+    const QString idNum = txtID->text(); // the account of the whole save
+    QString userID, userName, doctorID, doctorName;
+    try {
+        Connection& c = SharedConnection();
+        if (g.Rows() == 2 && IsEntryGridEmpty()) {
+            MsgBox(QStringLiteral("Can't save a blank data! Please enter charges first."), vbExclamation, kNotice);
+            g.setFocus();
+            return;
+        }
+        if (IsAccountClosed(c, idNum)) return;
+        if (IsDepartmentCleared(c, idNum, QStringLiteral("CL"))) {
+            MsgBox(QStringLiteral("Patient is already cleared by (CathLab Department). ")
+                       + QStringLiteral("If you have charges to make, please notify the Billing staff")
+                       + QStringLiteral(" immediately for further instructions."),
+                   vbInformation, kNotice);
+            return;
+        }
+        QString described;
+        for (int r = 1; r < g.Rows(); ++r) {
+            if (!cellOf(*this, r, Description).isEmpty() && cellOf(*this, r, Qty).isEmpty()) {
+                MsgBox(QStringLiteral("Please enter quantity to request for ") + cellOf(*this, r, Description) + QStringLiteral("."),
+                       vbInformation, kNotice);
+                g.HideBox();
+                txtEntry->clear();
+                return;
+            }
+            described += cellOf(*this, r, Description).trimmed();
+        }
+        if (described.trimmed().isEmpty()) {
+            MsgBox(QStringLiteral("Can't save a blank data. Please enter charges first."), vbExclamation, kNotice);
+            g.setFocus();
+            return;
+        }
+        if (HasDuplicateItems()) {
+            MsgBox(QStringLiteral("Please double-check list for duplicate items."), vbInformation, kNotice);
+            return;
+        }
+        if (!StationParameters().EnableOldPackageCharging()) {
+            if (ConsignedItemsMissing(*this)) {
+                MsgBox(QStringLiteral("Please enter consigned items used."), vbInformation, kNotice);
+                return;
+            }
+            if (IncludedItemsMissing(*this, c)) {
+                MsgBox(QStringLiteral("Please enter items included in equipment usage."), vbInformation, kNotice);
+                return;
+            }
+        }
+        // Every row is checked before anything is posted.
+        const QString dosage = DosageRefusal(*this, c);
+        if (!dosage.isEmpty()) {
+            MsgBox(dosage, vbCritical, kNotice);
+            return;
+        }
+        if (MsgBox(QStringLiteral("Please verify that the items entered are true and correct. ") + QStringLiteral("\n\r")
+                       + QStringLiteral("Do you want to proceed in saving these charges?"),
+                   vbYesNo | vbInformation, QStringLiteral("Confirmation"))
+            != vbYes)
+            return;
+        for (;;) {
+            frmTransaction_UserValidation* validation = frmTransaction_UserValidation::instance();
+            validation->PostOrCancel = 0; // a posting: no reason of cancellation
+            runModal(validation);
+            if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
+            if (MsgBox(QStringLiteral("Selected charges will not be saved! ") + QStringLiteral("\r\n")
+                           + QStringLiteral("Are you sure you want to save these charges?"),
+                       vbYesNo | vbInformation, QStringLiteral("Confirmation"))
+                != vbYes)
+                return;
+        }
+        userID = DialogAnswers.ValidatedUserID;
+        userName = DialogAnswers.ValidatedUserName;
+        // A dialog left without a doctor still saves, with no doctor.
+        runModal(frmRequestingDoctor::instance());
+        doctorID = DialogAnswers.RequestingDoctorID;
+        doctorName = DialogAnswers.RequestingDoctorName;
+        const int regulated = UnlicensedRegulatedRow(*this, c, doctorID);
+        if (regulated > 0) {
+            MsgBox(QStringLiteral("Sorry, can't save regulated drug ") + cellOf(*this, regulated, Description)
+                       + QStringLiteral(" because S2 License Number of Dr. ") + doctorName + QStringLiteral(" was not found.")
+                       + QStringLiteral("\r\n\r\n") + QStringLiteral("Please contact the concerned doctor."),
+                   vbInformation, kNotice);
+            return;
+        }
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return;
+    }
+
+    ChargeSaveInput in;
+    in.hospNum = txtPno->text();
+    in.idNum = idNum;
+    in.room = txtRoom->text();
+    in.stationCode = lblDeptCode->text();
+    in.patientType = IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
+    in.userId = userID;
+    in.doctorId = doctorID;
+    in.doctorName = doctorName;
+    in.rateOption = rateOptionCode(*this);
+    in.counterStation = Session.CurrentStationID.toString();
+    in.slipMask = StationParameters().NewCSlipFormat();
+    ChargeSaveResult saved;
+    Command1[0]->setEnabled(false);
+    try {
+        for (int r = 1; r < g.Rows(); ++r) {
+            if (!CompleteRow(r)) continue; // left out without a word, and cleared with the grid
+            QStringList row;
+            for (int col = 0; col < g.Cols(); ++col) row << cellOf(*this, r, col);
+            in.rows << row;
+        }
+        saved = SaveChargeRows(SharedConnection(), in);
+    } catch (const MissingSlipCounter& e) {
+        MsgBox(e.description(), vbInformation, kNotice);
+        Command1[0]->setEnabled(true);
+        return;
+    } catch (const std::exception& e) {
+        // rolled back: nothing posted, no number used, the rows stay on screen
+        ShowErrorNotice(e);
+        Command1[0]->setEnabled(true);
+        return;
+    }
+
+    if (!saved.slipNumber.isEmpty()) {
+        Session.ServerDate = saved.serverDate;
+        CurrentSlipNumber = saved.slipNumber;
+        g.HideBox();
+        try {
+            Connection& c = SharedConnection();
+            PrintChargeSlip(c, slipHeader(*this, c, idNum), saved.slipNumber, saved.serverDate, userName);
+        } catch (const std::exception& e) {
+            ShowErrorNotice(e); // the charges are posted; the slip can be reprinted
+        }
+    }
+    DialogAnswers.SlipNumberTaken = false;
+    Form_Load();
+    if (txtEntry->isVisible()) txtEntry->setFocus();
+    Command1[0]->setEnabled(true);
+    if (!saved.slipNumber.isEmpty()) emit chargesPosted();
+}
+
+void frmCharge::ReprintChargeSlip()
+{
+    if (!Session.HospitalInfo.IsPrintChargeSlip) return;
+    const int row = MSHFlexList->currentRow();
+    const QString slip = row >= 1 ? MSHFlexList->TextMatrix(row, 6).trimmed() : QString();
+    if (slip.isEmpty()) return; // the list shows no posted line
+    try {
+        Connection& c = SharedConnection();
+        ::ReprintChargeSlip(c, slipHeader(*this, c, txtID->text()), slip, MSHFlexList->TextMatrix(row, 7));
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
