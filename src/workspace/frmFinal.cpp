@@ -1,5 +1,7 @@
 #include "workspace/frmFinal.h"
 
+#include "results/ResultsPage.h"
+
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "platform/text/AdmissionNumber.h"
@@ -308,16 +310,15 @@ void frmFinal::buildPages()
 
     // Results page with its sub-tabs.
     auto* results = new QVBoxLayout(page[2]);
-    tabSSTab2 = new QTabWidget(page[2]);
-    tabSSTab2->setObjectName(QStringLiteral("tabSSTab2"));
-    const char* sub[] = {"&X-ray", "&Ultrasound", "CT-Scan", "&Laboratory", "Heart Station", "Rehab. Medicine",
-                         "Nuclear", "Pulmonary", "Neurology", "MRI", "Center for Women"};
-    for (const char* s : sub) tabSSTab2->addTab(new QWidget(tabSSTab2), QString::fromLatin1(s));
-    results->addWidget(tabSSTab2);
-    cmdResultX2 = button(page[2], "cmdResultX2", QStringLiteral("View"));
-    cmdResultU2 = button(page[2], "cmdResultU2", QStringLiteral("View"));
-    cmdCtexit2 = button(page[2], "cmdCtexit2", QStringLiteral("View"));
-    for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) results->addWidget(b);
+    ResultsPatientHeader header;
+    header.txtID = txtID, header.txtPno = txtPno, header.txtPatient = txtPatient, header.txtSex = txtSex;
+    header.txtAge = txtAge, header.txtRoom = txtRoom, header.txtDoctor2 = txtDoctor2, header.txtStatus = txtStatus;
+    Results = new ResultsPage(header, page[2]);
+    results->addWidget(Results);
+    tabSSTab2 = Results->tabSSTab2;
+    cmdResultX2 = Results->cmdResultX[2];
+    cmdResultU2 = Results->cmdResultU[2];
+    cmdCtexit2 = Results->cmdCtexit[2];
 
     // Chart pages.
     buildVitalsPage(page[3]);
@@ -598,9 +599,9 @@ void frmFinal::LoadPatientHeader()
     RefreshAccountFlags();
 }
 
-void frmFinal::LoadXrayResults()
+bool frmFinal::LoadXrayResults()
 {
-    // The results pages are not part of this program yet; the flag still marks the page as read.
+    return Results->LoadXrayResults();
 }
 
 void frmFinal::tmrPrecautions_Timer()
@@ -643,10 +644,8 @@ void frmFinal::tabSSTab1_Click(int)
             tabSSTab1->setCurrentIndex(0);
             return;
         }
-        if (WorkspacePages.XrayResultsStale) {
-            LoadXrayResults();
-            WorkspacePages.XrayResultsStale = false;
-        }
+        // A failed load leaves the flag set: the next visit tries again.
+        if (WorkspacePages.XrayResultsStale) WorkspacePages.XrayResultsStale = !LoadXrayResults();
         break;
     case 3:
         Get_VitalSigns();
