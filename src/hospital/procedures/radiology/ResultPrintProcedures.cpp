@@ -2,6 +2,7 @@
 // RADIOLOGY..tbRadioResult per print, keyed by the user and the admission that printed it.
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
+#include "platform/text/Rtf.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ Recordset radioResultPrint(Connection& c, const ProcedureArgs& a)
     QVariantList v;
     for (int i = 0; i < 24; ++i) v << a.text(i);
     v[7] = a.text(7).trimmed(); // the admission the print's rows are keyed by
+    v[11] = StoredTextToPlain(a.text(11)); // the report prints text; a result kept as RTF gives its text
     c.execute(QString::fromLatin1(kInsert), v);
     return Recordset();
 }
@@ -33,6 +35,7 @@ Recordset mriOrWcResultPrint(Connection& c, const ProcedureArgs& a)
     QVariantList v;
     for (int i = 0; i < 18; ++i) v << a.text(i);
     v[7] = adm;
+    v[11] = StoredTextToPlain(a.text(11));
     // second radiologist, remarks (the fixed text), extra, radiology code (the second code), third, fourth
     v << QString() << a.text(19) << QString() << a.text(18) << QString() << QString();
     c.execute(QString::fromLatin1(kInsert), v);
