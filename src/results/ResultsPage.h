@@ -125,8 +125,8 @@ private:
     int LoadSection(FlexGrid* grid, const ResultGridLayout& layout, const std::function<Recordset()>& fetch, bool warning);
     void ImagingRowClick(Imaging section);
     void PrintImagingResult(Imaging section);
-    // The prints of one heart-station form type for a request number; the echo list follows the road.
-    void PrintHeartForm(const QString& formType, const QString& requestNum, bool package);
+    // The prints of one heart-station form type for a request number.
+    void PrintHeartForm(const QString& formType, const QString& requestNum);
 
     ResultsPatientHeader m_header;
 };

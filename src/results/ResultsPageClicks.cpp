@@ -249,7 +249,7 @@ void ResultsPage::cmdNeuro_Click(int index)
 
 // ---- heart station -------------------------------------------------------------------------
 
-void ResultsPage::PrintHeartForm(const QString& formType, const QString& requestNum, bool package)
+void ResultsPage::PrintHeartForm(const QString& formType, const QString& requestNum)
 {
     const QString patient = m_header.txtPatient->text(), attending = lblHEart[10]->text(), cardiologist = lblHEart[11]->text();
     for (const ResultsData::HeartReport& report : ResultsData::HeartFormReports(formType)) {
@@ -257,11 +257,11 @@ void ResultsPage::PrintHeartForm(const QString& formType, const QString& request
         if (report.params == ResultsData::HeartReport::Params::Hemodynamic) {
             params = {requestNum, patient, attending, cardiologist};
         } else if (report.params == ResultsData::HeartReport::Params::Echo) {
-            // The echo report takes one list on both roads: the single result's fifteen values, the
-            // package's exam filling the same places.
+            // The echo report takes one list on both roads (a single result or an exam of a package),
+            // so one layout fits both.
             params = {Session.HospAddress, requestNum, patient, Selection.PatientAddressLine, m_header.txtAge->text(),
                       m_header.txtSex->text(), attending, QString(), QString(), QString(), QString(), m_header.txtRoom->text(),
-                      package ? cardiologist : QString(), QString(), requestNum};
+                      cardiologist, QString(), requestNum};
         }
         PrepareReport(ReportFilePath(report.file), params);
         ShowReport(false, report.caption, false, false);
@@ -282,7 +282,7 @@ void ResultsPage::cmdExitResultE_Click(int index)
         PrintHeartPackageResults(m_header.txtID->text(), requestNum);
     } else {
         try {
-            PrintHeartForm(formType, requestNum, false);
+            PrintHeartForm(formType, requestNum);
         } catch (const std::exception& e) {
             ShowErrorNotice(e);
             return;
@@ -295,7 +295,7 @@ void ResultsPage::PrintHeartPackageResults(const QString& idNum, const QString& 
 {
     try {
         for (const auto& [formType, examRequest] : ResultsData::HeartPackageExams(SharedConnection(), idNum, requestNum))
-            PrintHeartForm(formType, examRequest, true);
+            PrintHeartForm(formType, examRequest);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }

@@ -26,7 +26,7 @@ const char* const kRtfWomen =
     "\\i Impression:\\i0  BI-RADS 3, probably benign. Follow-up ultrasound in 6 months.\\par}";
 
 const char* const kRtfChest =
-    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 The lungs are clear. The heart is \\b mildly enlarged\\b0 "
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 The lungs are clear. The heart is \\b mildly enlarged\\b0  "
     "(cardiothoracic ratio 0.56). No pleural effusion.\\par\\par Impression: Mild cardiomegaly.\\par}";
 
 void results(Connection& c, const DemoScale&)
