@@ -477,6 +477,38 @@ void ResultsPage::tabSSTab2_Click()
     stale = !(this->*(pages[tab].load))();
 }
 
+void ResultsPage::ClearForNewPatient()
+{
+    const std::pair<FlexGrid*, ResultGridLayout> grids[] = {
+        {mshflexXray, ResultGrids::LayoutA(QStringLiteral("TRANS. NO"), false)},
+        {mshflexUltra, ResultGrids::LayoutA(QStringLiteral("TRANS. NO"), true)},
+        {mshflexCT, ResultGrids::LayoutA(QStringLiteral("TRANS. NO"), true)},
+        {mshflexLab, ResultGrids::LabList()},
+        {mshflexHeart, ResultGrids::LayoutB()},
+        {mshflexPT, ResultGrids::LayoutC()},
+        {mshflexNuclear, ResultGrids::LayoutA(QStringLiteral("TRANS. NO."), true)},
+        {mshflexPulmo, ResultGrids::LayoutA(QStringLiteral("TRANS. NO."), true)},
+        {mshflexNeuro, ResultGrids::LayoutD()},
+        {MSHFlexMRI, ResultGrids::LayoutA(QStringLiteral("TRANS. NO"), false)},
+        {mshWCResults, ResultGrids::LayoutA(QStringLiteral("TRANS. NO"), false)}};
+    for (const auto& [grid, layout] : grids) ResultGrids::Reset(*grid, layout);
+    mshflexLabTabular->clearContents();
+    mshflexLabTabular->setRows(1);
+    // The value boxes (the captions stay).
+    for (int from : {6, 12, 24, 36}) clearLabels(lblXrayInfo, from, from + 5);
+    clearLabels(lblMRIInfo, 6, 11);
+    clearLabels(lblHEart, 6, 11);
+    clearLabels(lblNuclearInfo, 5, 9);
+    clearLabels(lblPulmoInfo, 5, 9);
+    for (QTextEdit* t : {txtXrayInterp, txtUltraInterp, txtCTInterp, txtNucInterp, txtPulmoInterpretation, txtMRIInterp,
+                         txtWCInterpretation, txtPT[0], txtPT[1], txtPT[2]})
+        t->clear();
+    for (QPushButton* b : {cmdResultX[2], cmdResultU[2], cmdCtexit[2], cmdMRIResult[2], cmdResultWC[1], cmdExitResultE[2], cmdNeuro[1],
+                           cmdLabView[0], cmdLabView[1], cmdTabular})
+        b->setEnabled(false);
+    SelectedLabReference.clear();
+}
+
 void ResultsPage::cmdNuclear_Click(int index)
 {
     if (index == 0) Get_NuclearResults();

@@ -74,6 +74,9 @@ public:
     bool LoadLabResults();
     // The sub-tab strip: the chosen section's list is loaded when its page flag is set.
     void tabSSTab2_Click();
+    // Another patient in the workspace: every list, box and View button is emptied, so no section
+    // shows the earlier patient's results before it is loaded again.
+    void ClearForNewPatient();
 
     // Row clicks.
     void mshflexXray_Click();

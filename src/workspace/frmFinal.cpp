@@ -166,6 +166,7 @@ void frmFinal::PatientChanged()
 {
     ClearPatientHeader();
     rtbClinical->clear();
+    Results->ClearForNewPatient();
     EnableChartSaves();
     WorkspacePages.markAllStale();
     Timer1->start();

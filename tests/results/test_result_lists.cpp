@@ -175,3 +175,68 @@ TEST_F(ResultLists, SubTabsLoadOnlyStaleSectionsAndAFailureStaysStale)
     page->tabSSTab2->setCurrentIndex(4);
     EXPECT_EQ(page->mshflexHeart->Rows(), 7);
 }
+
+#include "workspace/WorkspaceFixture.h"
+
+class ResultsInWorkspace : public WorkspaceTest {
+protected:
+    static void clickRow(FlexGrid* grid, int row)
+    {
+        grid->setCurrentCell(row, 1);
+        Q_EMIT grid->cellClicked(row, 1);
+    }
+};
+
+TEST_F(ResultsInWorkspace, APatientChangeEmptiesEveryListAndReloadsOnTheNextVisit)
+{
+    const QString first = admission(0), second = admission(1);
+    frmFinal* w = open(first);
+    ResultsPage* r = w->Results;
+    w->tabSSTab1->setCurrentIndex(2); // the results tab loads the x-ray list
+    ASSERT_EQ(r->mshflexXray->Rows(), 3);
+    const QString firstXray = r->mshflexXray->TextMatrix(1, 1);
+    r->tabSSTab2->setCurrentIndex(9);
+    ASSERT_EQ(r->MSHFlexMRI->Rows(), 2);
+    const QString firstMri = r->MSHFlexMRI->TextMatrix(1, 1);
+    r->cmdResultWC[3]->click();
+    ASSERT_FALSE(r->mshWCResults->TextMatrix(1, 1).isEmpty());
+    clickRow(r->MSHFlexMRI, 1);
+    ASSERT_TRUE(r->cmdMRIResult[2]->isEnabled());
+    w->tabSSTab1->setCurrentIndex(0);
+
+    // The hand-off of another patient into the open workspace.
+    w->txtPno->setText(hospNumOf(second));
+    w->txtID->setText(second);
+    w->Timer1_Timer();
+    EXPECT_TRUE(WorkspacePages.allStale());
+    for (FlexGrid* g : {r->mshflexXray, r->MSHFlexMRI, r->mshWCResults, r->mshflexLab, r->mshflexHeart}) {
+        EXPECT_EQ(g->Rows(), 2) << g->objectName().toStdString();
+        EXPECT_TRUE(g->TextMatrix(1, 1).isEmpty()) << g->objectName().toStdString();
+    }
+    EXPECT_FALSE(r->cmdMRIResult[2]->isEnabled());
+    EXPECT_TRUE(r->txtMRIInterp->toPlainText().isEmpty());
+
+    w->tabSSTab1->setCurrentIndex(2);
+    EXPECT_EQ(r->mshflexXray->Rows(), 3);
+    EXPECT_NE(r->mshflexXray->TextMatrix(1, 1), firstXray);
+    r->tabSSTab2->setCurrentIndex(0);
+    r->tabSSTab2->setCurrentIndex(9); // MRI is reloaded too
+    EXPECT_NE(r->MSHFlexMRI->TextMatrix(1, 1), firstMri);
+    EXPECT_FALSE(r->MSHFlexMRI->TextMatrix(1, 1).isEmpty());
+    EXPECT_FALSE(WorkspacePages.MRIResultsStale);
+}
+
+TEST_F(ResultsInWorkspace, AFailedXrayLoadLeavesTheTabToLoadAgain)
+{
+    frmFinal* w = open(admission(0));
+    {
+        TableOutOfReach gone(conn(), QStringLiteral("RADIOLOGY..tbXRResult"));
+        w->tabSSTab1->setCurrentIndex(2);
+    }
+    EXPECT_TRUE(WorkspacePages.XrayResultsStale);
+    EXPECT_EQ(UiScript::shown().last().title, "Notification");
+    w->tabSSTab1->setCurrentIndex(0);
+    w->tabSSTab1->setCurrentIndex(2);
+    EXPECT_FALSE(WorkspacePages.XrayResultsStale);
+    EXPECT_EQ(w->Results->mshflexXray->Rows(), 3);
+}
