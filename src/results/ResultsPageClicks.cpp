@@ -2,8 +2,8 @@
 // results.
 #include "results/ResultsPage.h"
 
-#include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
+#include "results/SignedInUser.h"
 #include "platform/text/Rtf.h"
 #include "platform/ui/FlexGrid.h"
 #include "results/ResultGrids.h"
@@ -32,10 +32,6 @@ bool emptyList(const FlexGrid* grid)
     return cell(grid, 1).isEmpty() && grid->Rows() == 2;
 }
 
-QString employeeCode()
-{
-    return Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
-}
 
 ResultsData::InterpretationSource sourceOf(int imaging)
 {
@@ -189,27 +185,27 @@ void ResultsPage::PrintImagingResult(Imaging s)
                 const QStringList values = {patient, hospNum, attending, cell(k.grid, 2), status, age, m_header.txtSex->text(), admission,
                                             field("XrayNum"), room, cell(k.grid, 3), field("Interpretation"), doctor,
                                             Selection.SelectedPatientAddress, field("TelNum"), field("XrayNum"), field("ControlNum"),
-                                            employeeCode(), field("Radiologist2"), field("Remarks"), QString(),
+                                            SignedInEmployeeCode(), field("Radiologist2"), field("Remarks"), QString(),
                                             field("RadCode").trimmed(), field("Radiologist3"), field("Radiologist4")};
-                ResultsData::StageRadiologyPrint(c, employeeCode(), admission, values);
+                ResultsData::StageRadiologyPrint(c, SignedInEmployeeCode(), admission, values);
                 title = s == Imaging::Xray ? QStringLiteral("X-RAY SECTION") : s == Imaging::Ultrasound ? QStringLiteral("ULTRASOUND SECTION")
                                                                                                        : QStringLiteral("C.T. SCAN SECTION");
                 caption = s == Imaging::Xray ? QStringLiteral("Xray Result") : s == Imaging::Ultrasound ? QStringLiteral("ULTRASOUND Result")
                                                                                                        : QStringLiteral("CTSCAN Result");
                 file = QStringLiteral("RadioResult.Rpt");
-                params = {title, Selection.SelectedHospNum.trimmed(), Session.HospAddress.trimmed(), employeeCode().trimmed(),
+                params = {title, Selection.SelectedHospNum.trimmed(), Session.HospAddress.trimmed(), SignedInEmployeeCode().trimmed(),
                           admission.trimmed()};
             } else {
                 const QStringList values = {patient, hospNum, attending, cell(k.grid, 2), status, age, sexWord, admission,
                                             QStringLiteral("CTNUM"), room, cell(k.grid, 3), field("Interpretation"), doctor,
                                             Selection.SelectedPatientAddress, QStringLiteral("TELNO"), field("XrayNum"),
-                                            field("ControlNum"), employeeCode(), field("RadCode2"), QStringLiteral("Remarks")};
+                                            field("ControlNum"), SignedInEmployeeCode(), field("RadCode2"), QStringLiteral("Remarks")};
                 ResultsData::StageMRIOrWomenCentrePrint(c, s == Imaging::WomenCentre, values);
                 const bool wc = s == Imaging::WomenCentre;
                 title = wc ? QStringLiteral("CENTER FOR WOMEN") : QStringLiteral("MAGNETIC RESONANCE IMAGING");
                 caption = wc ? QStringLiteral("Center for Women Result") : QStringLiteral("MRI Result");
                 file = wc ? QStringLiteral("RadioResult.rpt") : QStringLiteral("MRIResult.rpt");
-                params = {title, Selection.SelectedHospNum.trimmed(), Session.HospAddress.trimmed(), employeeCode(), admission.trimmed(),
+                params = {title, Selection.SelectedHospNum.trimmed(), Session.HospAddress.trimmed(), SignedInEmployeeCode(), admission.trimmed(),
                           field("Encoder").trimmed(), QStringLiteral("VERIFIER"), QStringLiteral("RADIOLOGIST"), QString(),
                           QStringLiteral("INTERPRETATION"), field("RadCode").trimmed()};
             }

@@ -4,11 +4,11 @@
 
 #include "components/NurseActivity.h"
 #include "components/StationComponents.h"
-#include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "results/LabGraph.h"
+#include "results/SignedInUser.h"
 #include "results/ResultGrids.h"
 #include "results/clsLabTabularFormat.h"
 #include "shared/modGlobals.h"
@@ -141,7 +141,7 @@ void ResultsPage::cmdLabView_Click(int index)
         v.Age = m_header.txtAge->text();
         v.Sex = m_header.txtSex->text();
         v.Status = QString();
-        v.UserID = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
+        v.UserID = SignedInEmployeeCode();
         v.StationID = QStringLiteral("ER");
         v.Show_Results();
     } catch (const std::exception& e) {

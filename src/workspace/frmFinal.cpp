@@ -158,6 +158,7 @@ void frmFinal::ClearPatientHeader()
                          txtADMDiagnosis, txtChiefComplaints, txtImpression, txtMannerOfAdmission})
         b->clear();
     HeaderAccountNumber.clear();
+    HeaderDoctorCode.clear();
     lblPhilhealth[1]->setText(QStringLiteral(" "));
     setWindowTitle(WorkspaceCaption(QString())); // the package notes come with the load
 }
@@ -528,6 +529,7 @@ void frmFinal::LoadPatientHeader()
             txtDateDischarged->setText(dateTimeText(a.DischargeDate));
             txtMannerOfAdmission->setText(a.HowAdmittedDescription);
             Selection.AttendingDoctorCode = a.AttendingDoctor1.Code;
+            HeaderDoctorCode = a.AttendingDoctor1.Code;
             txtDoctor2->setText(a.AttendingDoctor1.CompleteName);
             txtDoctor3->setText(a.AttendingDoctor2.CompleteName);
             txtDoctor1->setText(a.AdmittingDoctor.CompleteName);
@@ -564,6 +566,7 @@ void frmFinal::LoadPatientHeader()
                 HeaderAccountNumber = QStringLiteral("ER/OPD");
                 txtPxAccount->setText(Selection.SelectedCompany);
                 Selection.AttendingDoctorCode = v.Doctor1.Code;
+                HeaderDoctorCode = v.Doctor1.Code;
                 txtDoctor2->setText(v.Doctor2.CompleteName);
                 txtDoctor3->setText(v.Doctor3.CompleteName);
                 txtDoctor1->setText(v.Doctor1.CompleteName);

@@ -37,6 +37,8 @@ public:
     QLabel* lblMeter = nullptr;
     // The account number of the stay, read by the laboratory request form save.
     QString HeaderAccountNumber;
+    // The first attending doctor's code of the stay (the visit's first doctor), as the load read it.
+    QString HeaderDoctorCode;
 
     QTabWidget* tabSSTab1 = nullptr;
     QTabWidget* tabSSTab2 = nullptr; // the results tab's section strip (Results->tabSSTab2)
