@@ -12,6 +12,12 @@
 #include <QTest>
 #include <memory>
 
+// The demo stays with results in every section: 0, 1 and 2 (the last stays by number).
+inline QString ResultsStay(Connection& c, int n)
+{
+    return c.query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum DESC")).textAt(n, QStringLiteral("IDNum"));
+}
+
 // A results tab over header boxes of its own, showing one of the demo patients with results.
 class ResultsTest : public DbTest {
 protected:
@@ -31,11 +37,7 @@ protected:
         page.reset();
         DbTest::TearDown();
     }
-    // The demo stays with results in every section: 0, 1 and 2.
-    QString stay(int n)
-    {
-        return conn().query(QStringLiteral("SELECT IDNum FROM PATIENT_DATA..tbPatient ORDER BY IDNum")).textAt(n, QStringLiteral("IDNum"));
-    }
+    QString stay(int n) { return ResultsStay(conn(), n); }
     void show(const QString& id, const QString& sex = QStringLiteral("M"))
     {
         txtID.setText(id);

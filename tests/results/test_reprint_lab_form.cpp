@@ -30,7 +30,7 @@ protected:
 
 TEST_F(ReprintLabForm, ReprintsTheChosenSlipStraightToThePrinter)
 {
-    const QString id = admission(0);
+    const QString id = ResultsStay(conn(), 0);
     frmReprintLabForm w(patientOf(id));
     EXPECT_EQ(w.windowTitle(), "List of Posted Laboratory Exams");
     EXPECT_EQ(w.mshflexLabList->Rows(), 1 + count("SELECT COUNT(*) FROM STATION..TBNURSECOMMUNICATIONFILE WHERE IDNum = ? AND "
@@ -77,7 +77,7 @@ TEST_F(ReprintLabForm, ReprintsTheChosenSlipStraightToThePrinter)
 
 TEST_F(ReprintLabForm, AFailedStagingKeepsTheEarlierRowsAndPrintsNothing)
 {
-    const QString id = admission(0);
+    const QString id = ResultsStay(conn(), 0);
     frmReprintLabForm w(patientOf(id));
     click(w.mshflexLabList, 1);
     w.cmdOption[0]->click();
@@ -105,17 +105,17 @@ TEST_F(ReprintLabForm, AnAdmissionWithoutPostedExamsCannotReprint)
 
 TEST_F(ReprintLabForm, TheWorkspaceButtonOpensItForItsOwnPatient)
 {
-    frmFinal* ws = open(admission(1));
+    frmFinal* ws = open(ResultsStay(conn(), 1));
     QString shownFor;
     UiScript::queueDialog("frmReprintLabForm", [&](QDialog* d) {
         auto* w = static_cast<frmReprintLabForm*>(d);
         shownFor = w->mshflexLabList->TextMatrix(1, 10); // a request of the stay
     });
-    Selection.SelectedIDNum = admission(2); // another list selects another patient meanwhile
+    Selection.SelectedIDNum = ResultsStay(conn(), 2); // another list selects another patient meanwhile
     ws->cmdNextPatient_Click(0); // the button is hidden in the workspace's design
     ASSERT_FALSE(shownFor.isEmpty());
     EXPECT_EQ(conn().query("SELECT IDNum FROM STATION..TBNURSECOMMUNICATIONFILE WHERE RequestNum = ?", {shownFor}).text("IDNum"),
-              admission(1));
+              ResultsStay(conn(), 1));
 }
 
 class ImagingWindow : public WorkspaceTest {};
@@ -129,7 +129,7 @@ TEST_F(ImagingWindow, ListsTheSelectedPatientsResultsOfItsSection)
         EXPECT_EQ(w.mshflexXray->Cols(), 9);
         EXPECT_TRUE(w.cmdOption[0]->isHidden());
     }
-    Selection.SelectedHospNum = hospNumOf(admission(0));
+    Selection.SelectedHospNum = hospNumOf(ResultsStay(conn(), 0));
     Selection.ImagingSectionCode = QStringLiteral("CT");
     frmXray w;
     ASSERT_EQ(w.mshflexXray->Rows(), 2);

@@ -189,7 +189,7 @@ protected:
 
 TEST_F(ResultsInWorkspace, APatientChangeEmptiesEveryListAndReloadsOnTheNextVisit)
 {
-    const QString first = admission(0), second = admission(1);
+    const QString first = ResultsStay(conn(), 0), second = ResultsStay(conn(), 1);
     frmFinal* w = open(first);
     ResultsPage* r = w->Results;
     w->tabSSTab1->setCurrentIndex(2); // the results tab loads the x-ray list
@@ -228,7 +228,7 @@ TEST_F(ResultsInWorkspace, APatientChangeEmptiesEveryListAndReloadsOnTheNextVisi
 
 TEST_F(ResultsInWorkspace, AFailedXrayLoadLeavesTheTabToLoadAgain)
 {
-    frmFinal* w = open(admission(0));
+    frmFinal* w = open(ResultsStay(conn(), 0));
     {
         TableOutOfReach gone(conn(), QStringLiteral("RADIOLOGY..tbXRResult"));
         w->tabSSTab1->setCurrentIndex(2);

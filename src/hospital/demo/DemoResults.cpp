@@ -1,4 +1,4 @@
-// Results of every section for the first demo stays and the first out-patient visit: imaging
+// Results of every section for the last three demo stays and the last out-patient visit: imaging
 // results with their interpretations (some kept as RTF), laboratory results over several days,
 // heart-station forms and a package, the other sections' results and posted laboratory requests.
 #include "hospital/DemoData.h"
@@ -31,8 +31,8 @@ const char* const kRtfChest =
 
 void results(Connection& c, const DemoScale&)
 {
-    const Recordset stays = c.query(QStringLiteral("SELECT IDNum, HospNum, AdmDate FROM PATIENT_DATA..tbPatient ORDER BY IDNum LIMIT 3"));
-    const Recordset visits = c.query(QStringLiteral("SELECT IDNum, HospNum, AdmDate FROM PATIENT_DATA..TBOUTPATIENT ORDER BY IDNum LIMIT 1"));
+    const Recordset stays = c.query(QStringLiteral("SELECT IDNum, HospNum, AdmDate FROM PATIENT_DATA..tbPatient ORDER BY IDNum DESC LIMIT 3"));
+    const Recordset visits = c.query(QStringLiteral("SELECT IDNum, HospNum, AdmDate FROM PATIENT_DATA..TBOUTPATIENT ORDER BY IDNum DESC LIMIT 1"));
     QList<QPair<QString, QDateTime>> patients;
     for (const Recordset* rs : {&stays, &visits})
         for (int r = 0; r < rs->recordCount(); ++r)
@@ -171,4 +171,4 @@ void results(Connection& c, const DemoScale&)
 
 } // namespace
 
-CATHLAB_DEMO_SECTION(700, "results of every section for the first demo patients", results, "STATION..tbHSResult");
+CATHLAB_DEMO_SECTION(700, "results of every section for three demo stays and a visit", results, "STATION..tbHSResult");
