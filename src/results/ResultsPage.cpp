@@ -107,15 +107,15 @@ ResultsPage::ResultsPage(const ResultsPatientHeader& header, QWidget* parent) : 
     tabSSTab2->addTab(buildLabTab(), QStringLiteral("&Laboratory"));
     tabSSTab2->addTab(buildHeartTab(), QStringLiteral("Heart Station"));
     tabSSTab2->addTab(buildPTTab(), QStringLiteral("Rehab. Medicine"));
-    tabSSTab2->addTab(buildSimpleTab(mshflexNuclear, "mshflexNuclear", lblNuclearInfo, 10,
+    tabSSTab2->addTab(buildSimpleTab(mshflexNuclear, "mshflexNuclear", lblNuclearInfo, "lblNuclearInfo",
                                      {{0, QStringLiteral("Trans. No.")}, {1, QStringLiteral("Exam. Name")}, {2, QStringLiteral("Trans. Date")},
                                       {3, QStringLiteral("Attending Dr.")}, {4, QStringLiteral("Result Date")}},
-                                     {5, 8, 6, 9, 7}, txtNucInterp, "txtNucInterp", cmdNuclear),
+                                     {5, 8, 6, 9, 7}, txtNucInterp, "txtNucInterp", cmdNuclear, "cmdNuclear0"),
                       QStringLiteral("Nuclear"));
-    tabSSTab2->addTab(buildSimpleTab(mshflexPulmo, "mshflexPulmo", lblPulmoInfo, 10,
+    tabSSTab2->addTab(buildSimpleTab(mshflexPulmo, "mshflexPulmo", lblPulmoInfo, "lblPulmoInfo",
                                      {{0, QStringLiteral("Trans. No.")}, {1, QStringLiteral("Trans. Date")}, {2, QStringLiteral("Result Date")},
                                       {3, QStringLiteral("Exam. Name")}, {4, QStringLiteral("Doctor")}},
-                                     {5, 6, 7, 8, 9}, txtPulmoInterpretation, "txtPulmoInterpretation", cmdPulmo),
+                                     {5, 6, 7, 8, 9}, txtPulmoInterpretation, "txtPulmoInterpretation", cmdPulmo, "cmdPulmo0"),
                       QStringLiteral("Pulmonary"));
     tabSSTab2->addTab(buildNeuroTab(), QStringLiteral("Neurology"));
     tabSSTab2->addTab(buildImagingTab(Imaging::MRI), QStringLiteral("MRI"));
@@ -242,15 +242,14 @@ QWidget* ResultsPage::buildImagingTab(Imaging s)
     return page;
 }
 
-QWidget* ResultsPage::buildSimpleTab(FlexGrid*& grid, const char* name, QLabel** info, int, const QList<QPair<int, QString>>& captions,
-                                     const QList<int>& values, QTextEdit*& interp, const char* interpName, QPushButton** refresh)
+QWidget* ResultsPage::buildSimpleTab(FlexGrid*& grid, const char* name, QLabel** info, const char* infoName,
+                                     const QList<QPair<int, QString>>& captions, const QList<int>& values, QTextEdit*& interp,
+                                     const char* interpName, QPushButton** refresh, const char* refreshName)
 {
     auto* page = new QWidget(this);
     auto* v = new QVBoxLayout(page);
     auto* g = new QGridLayout;
-    const QString arrayName = QString::fromLatin1(name) == QLatin1String("mshflexNuclear") ? QStringLiteral("lblNuclearInfo")
-                                                                                           : QStringLiteral("lblPulmoInfo");
-    addInfoBlock(page, g, info, arrayName.toLatin1().constData(), captions, values);
+    addInfoBlock(page, g, info, infoName, captions, values);
     v->addLayout(g);
     auto* body = new QHBoxLayout;
     grid = newGrid(page, name);
@@ -261,9 +260,7 @@ QWidget* ResultsPage::buildSimpleTab(FlexGrid*& grid, const char* name, QLabel**
     fl->addWidget(interp);
     body->addWidget(frame, 2);
     v->addLayout(body, 1);
-    refresh[0] = newButton(page, QString::fromLatin1(name) == QLatin1String("mshflexNuclear") ? QStringLiteral("cmdNuclear0")
-                                                                                            : QStringLiteral("cmdPulmo0"),
-                           QStringLiteral("Refresh"));
+    refresh[0] = newButton(page, QString::fromLatin1(refreshName), QStringLiteral("Refresh"));
     v->addWidget(refresh[0], 0, Qt::AlignRight);
     return page;
 }

@@ -117,14 +117,17 @@ private:
     QWidget* buildLabTab();
     QWidget* buildHeartTab();
     QWidget* buildPTTab();
-    QWidget* buildSimpleTab(FlexGrid*& grid, const char* name, QLabel** info, int infoCount, const QList<QPair<int, QString>>& captions,
-                            const QList<int>& values, QTextEdit*& interp, const char* interpName, QPushButton** refresh);
+    // The nuclear and pulmonary pages: header block, list, interpretation and Refresh.
+    QWidget* buildSimpleTab(FlexGrid*& grid, const char* name, QLabel** info, const char* infoName,
+                            const QList<QPair<int, QString>>& captions, const QList<int>& values, QTextEdit*& interp,
+                            const char* interpName, QPushButton** refresh, const char* refreshName);
     QWidget* buildNeuroTab();
     FlexGrid* newGrid(QWidget* parent, const char* name);
     QPushButton* newButton(QWidget* parent, const QString& name, const QString& caption);
 
-    // A section loader: empties the boxes, lays out the grid, fetches and fills it. Returns the
-    // records found, or -1 after a failure (reported as `critical` asks).
+    // A section loader's common part: lays out the grid, fetches and fills it. Returns the records
+    // found, or -1 after a failure (reported by the "Warning" message when `warning`, else by the
+    // common error notice).
     int LoadSection(FlexGrid* grid, const ResultGridLayout& layout, const std::function<Recordset()>& fetch, bool warning);
     void ImagingRowClick(Imaging section);
     void PrintImagingResult(Imaging section);

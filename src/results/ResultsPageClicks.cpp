@@ -33,6 +33,7 @@ bool emptyList(const FlexGrid* grid)
 }
 
 
+// The page's imaging sections and the look-up's sources are listed in the same order.
 ResultsData::InterpretationSource sourceOf(int imaging)
 {
     return static_cast<ResultsData::InterpretationSource>(imaging);
