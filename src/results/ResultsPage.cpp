@@ -19,10 +19,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-namespace {
-
 // The run's result component (start-up's, else one of the page's own) on the run's connection.
-clsResults& ResultComponent()
+clsResults& ResultsPage::ResultComponent()
 {
     static clsResults local(QStringLiteral("Nurse_activity.clsResults"));
     auto* shared = qobject_cast<clsResults*>(Session.ResultService);
@@ -30,6 +28,8 @@ clsResults& ResultComponent()
     r.attach(&SharedConnection());
     return r;
 }
+
+namespace {
 
 QTextEdit* newInterpretationBox(QWidget* parent, const char* name)
 {

@@ -11,6 +11,7 @@ class QPushButton;
 class QTabWidget;
 class QTextEdit;
 class Recordset;
+class clsResults;
 struct ResultGridLayout;
 
 // The header boxes of the workspace that the results tab reads (never writes).
@@ -109,6 +110,7 @@ public:
     void PrintHeartPackageResults(const QString& idNum, const QString& requestNum);
 
 private:
+    static clsResults& ResultComponent();
     enum class Imaging { Xray, Ultrasound, CT, MRI, WomenCentre };
     struct ImagingControls;
     ImagingControls controlsOf(Imaging section) const;

@@ -23,15 +23,6 @@
 
 namespace {
 
-clsResults& LabResultComponent()
-{
-    static clsResults local(QStringLiteral("Nurse_activity.clsResults"));
-    auto* shared = qobject_cast<clsResults*>(Session.ResultService);
-    clsResults& r = shared ? *shared : local;
-    r.attach(&SharedConnection());
-    return r;
-}
-
 Labresultviewer& LabViewer()
 {
     static Labresultviewer local(QStringLiteral("LabResultInquiry.Labresultviewer"));
@@ -97,7 +88,7 @@ bool ResultsPage::LoadLabResults()
     bool loaded = false;
     try {
         ResultGrids::Reset(*mshflexLab, layout);
-        const Recordset rs = LabResultComponent().GetResults(SharedConnection().connectionString(), m_header.txtID->text(),
+        const Recordset rs = ResultComponent().GetResults(SharedConnection().connectionString(), m_header.txtID->text(),
                                                              QStringLiteral("4"));
         mshflexLab->setEnabled(!rs.isEmpty());
         ResultGrids::Fill(*mshflexLab, layout, rs);
