@@ -6,6 +6,8 @@ CATHLAB_COMPONENT("Nurse_activity.clsConfinement", clsConfinement);
 CATHLAB_COMPONENT("Nurse_activity.clsConfinementResults", clsConfinementResults);
 
 #include "hospital/StayTables.h"
+#include "hospital/procedures/ImagingResultList.h"
+#include "hospital/procedures/ResultColumns.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/text/Format.h"
@@ -128,4 +130,25 @@ Recordset clsRequest::GetRequests(const QString&, const QString& idNum, const QS
     return Recordset({QStringLiteral("DATE / TIME"), QStringLiteral("BLOOD PRESSURE"), QStringLiteral("Temperature"),
                       QStringLiteral("RESPIRATORY RATE"), QStringLiteral("PULSE RATE"), QStringLiteral("Encoder")},
                      rows);
+}
+
+Recordset clsResults::GetResults(const QString&, const QString& idNum, const QString& kind)
+{
+    Connection& c = connectionOf(m_conn);
+    const QString k = kind.trimmed();
+    if (k == QLatin1String("1")) return ImagingResultList(c, QStringLiteral("tbXRResult"), idNum, QStringLiteral("TRANS. NO"));
+    if (k == QLatin1String("2")) return ImagingResultList(c, QStringLiteral("tbUlResult"), idNum, QStringLiteral("TRANS. NO"));
+    if (k == QLatin1String("3")) return ImagingResultList(c, QStringLiteral("tbCTResult"), idNum, QStringLiteral("TRANS. NO"));
+    if (k != QLatin1String("4")) throw DbError(QStringLiteral("Result kind %1 is not kept by this component.").arg(kind));
+    const Recordset rs = c.query(
+        QStringLiteral("SELECT R.RequestNum, R.ResultDate, R.LabExamID, COALESCE(E.LabExam, R.LabExamID), "
+                       "COALESCE(S.SectionName, E.LabSectionID), R.Reference FROM LABORATORY..tbLabResult R "
+                       "LEFT OUTER JOIN BUILD_FILE..tbCoLabExam E ON E.LabExamID = R.LabExamID "
+                       "LEFT OUTER JOIN LABORATORY..tbLabSection S ON S.LabSectionID = E.LabSectionID "
+                       "WHERE R.IDNum = ? ORDER BY R.ResultDate, R.ResultID"),
+        {idNum.trimmed()});
+    return ResultColumns(rs,
+                         {QStringLiteral("RequestNum"), QStringLiteral("Resultdate"), QStringLiteral("LabExamID"), QStringLiteral("LabExam"),
+                          QStringLiteral("SectionName"), QStringLiteral("Reference")},
+                         {1});
 }

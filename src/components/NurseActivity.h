@@ -31,7 +31,17 @@ public:
     // "PULSE RATE" and "Encoder".
     Recordset GetRequests(const QString& connectionString, const QString& idNum, const QString& kind);
 };
-class clsResults : public NurseActivityComponent { Q_OBJECT public: using NurseActivityComponent::NurseActivityComponent; };
+// The results other sections posted for an admission.
+class clsResults : public NurseActivityComponent {
+    Q_OBJECT
+public:
+    using NurseActivityComponent::NurseActivityComponent;
+    // Kinds "1" x-ray, "2" ultrasound, "3" CT: the read results in the fields "TRANS. NO",
+    // "EXAM. NAME", "TRANS. DATE", "RESULT DATE" (date-times), "DR. LASTNAME", "DR. FIRSTNAME",
+    // "Dr. MiddleName", "Interpretation". Kind "4": the laboratory results in the fields
+    // "RequestNum", "Resultdate", "LabExamID", "LabExam", "SectionName", "Reference". Oldest first.
+    Recordset GetResults(const QString& connectionString, const QString& idNum, const QString& kind);
+};
 // A patient's confinements: every stay and visit on record for a hospital number.
 class clsConfinement : public NurseActivityComponent {
     Q_OBJECT

@@ -4,11 +4,22 @@
 
 #include <QVariant>
 
-// Laboratory result viewer ("LabResultInquiry.Labresultviewer").
+class Connection;
+
+// Laboratory result viewer ("LabResultInquiry.Labresultviewer"): the caller sets the patient and
+// the charge slip, then Show_Results shows the laboratory's results of that slip (narrowed to one
+// request when RequestNum is given) in the viewer's own modal window.
 class Labresultviewer : public ConnectedComponent {
     Q_OBJECT
 public:
     using ConnectedComponent::ConnectedComponent;
+    QString CSnumber, RequestNum;
+    bool AutoPrint = false; // the first result is chosen when the window opens
+    short ViewMode = 0;
+    Connection* sqlConnection = nullptr;
+    QString HospitalNumber, IDNumber, RoomNumber, PatientName, Age, Sex, Status, UserID, StationID;
+    // Database errors reach the caller.
+    void Show_Results();
 };
 
 // Key-press filter ("ActiveX100.KeyPress"): turns typed letters to upper case.

@@ -103,6 +103,8 @@ struct SelectionState {
     QString PatientAddressLine;
     QVariant AttendingDoctorCode;
     QString PatientTransplantID, PatientDialysisID, PatientTransplantText, PatientDialysisText;
+    // The imaging section ("XR", "US", "CT") whose results the stand-alone imaging window lists.
+    QString ImagingSectionCode;
 
     void reset() { *this = SelectionState(); }
 };

@@ -1,5 +1,7 @@
 #include "workspace/frmFinal.h"
 
+#include "results/ResultsPage.h"
+
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "platform/text/AdmissionNumber.h"
@@ -156,6 +158,7 @@ void frmFinal::ClearPatientHeader()
                          txtADMDiagnosis, txtChiefComplaints, txtImpression, txtMannerOfAdmission})
         b->clear();
     HeaderAccountNumber.clear();
+    HeaderDoctorCode.clear();
     lblPhilhealth[1]->setText(QStringLiteral(" "));
     setWindowTitle(WorkspaceCaption(QString())); // the package notes come with the load
 }
@@ -164,6 +167,7 @@ void frmFinal::PatientChanged()
 {
     ClearPatientHeader();
     rtbClinical->clear();
+    Results->ClearForNewPatient();
     EnableChartSaves();
     WorkspacePages.markAllStale();
     Timer1->start();
@@ -308,16 +312,15 @@ void frmFinal::buildPages()
 
     // Results page with its sub-tabs.
     auto* results = new QVBoxLayout(page[2]);
-    tabSSTab2 = new QTabWidget(page[2]);
-    tabSSTab2->setObjectName(QStringLiteral("tabSSTab2"));
-    const char* sub[] = {"&X-ray", "&Ultrasound", "CT-Scan", "&Laboratory", "Heart Station", "Rehab. Medicine",
-                         "Nuclear", "Pulmonary", "Neurology", "MRI", "Center for Women"};
-    for (const char* s : sub) tabSSTab2->addTab(new QWidget(tabSSTab2), QString::fromLatin1(s));
-    results->addWidget(tabSSTab2);
-    cmdResultX2 = button(page[2], "cmdResultX2", QStringLiteral("View"));
-    cmdResultU2 = button(page[2], "cmdResultU2", QStringLiteral("View"));
-    cmdCtexit2 = button(page[2], "cmdCtexit2", QStringLiteral("View"));
-    for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) results->addWidget(b);
+    ResultsPatientHeader header;
+    header.txtID = txtID, header.txtPno = txtPno, header.txtPatient = txtPatient, header.txtSex = txtSex;
+    header.txtAge = txtAge, header.txtRoom = txtRoom, header.txtDoctor2 = txtDoctor2, header.txtStatus = txtStatus;
+    Results = new ResultsPage(header, page[2]);
+    results->addWidget(Results);
+    tabSSTab2 = Results->tabSSTab2;
+    cmdResultX2 = Results->cmdResultX[2];
+    cmdResultU2 = Results->cmdResultU[2];
+    cmdCtexit2 = Results->cmdCtexit[2];
 
     // Chart pages.
     buildVitalsPage(page[3]);
@@ -526,6 +529,7 @@ void frmFinal::LoadPatientHeader()
             txtDateDischarged->setText(dateTimeText(a.DischargeDate));
             txtMannerOfAdmission->setText(a.HowAdmittedDescription);
             Selection.AttendingDoctorCode = a.AttendingDoctor1.Code;
+            HeaderDoctorCode = a.AttendingDoctor1.Code;
             txtDoctor2->setText(a.AttendingDoctor1.CompleteName);
             txtDoctor3->setText(a.AttendingDoctor2.CompleteName);
             txtDoctor1->setText(a.AdmittingDoctor.CompleteName);
@@ -562,6 +566,7 @@ void frmFinal::LoadPatientHeader()
                 HeaderAccountNumber = QStringLiteral("ER/OPD");
                 txtPxAccount->setText(Selection.SelectedCompany);
                 Selection.AttendingDoctorCode = v.Doctor1.Code;
+                HeaderDoctorCode = v.Doctor1.Code;
                 txtDoctor2->setText(v.Doctor2.CompleteName);
                 txtDoctor3->setText(v.Doctor3.CompleteName);
                 txtDoctor1->setText(v.Doctor1.CompleteName);
@@ -598,9 +603,9 @@ void frmFinal::LoadPatientHeader()
     RefreshAccountFlags();
 }
 
-void frmFinal::LoadXrayResults()
+bool frmFinal::LoadXrayResults()
 {
-    // The results pages are not part of this program yet; the flag still marks the page as read.
+    return Results->LoadXrayResults();
 }
 
 void frmFinal::tmrPrecautions_Timer()
@@ -643,10 +648,8 @@ void frmFinal::tabSSTab1_Click(int)
             tabSSTab1->setCurrentIndex(0);
             return;
         }
-        if (WorkspacePages.XrayResultsStale) {
-            LoadXrayResults();
-            WorkspacePages.XrayResultsStale = false;
-        }
+        // A failed load leaves the flag set: the next visit tries again.
+        if (WorkspacePages.XrayResultsStale) WorkspacePages.XrayResultsStale = !LoadXrayResults();
         break;
     case 3:
         Get_VitalSigns();

@@ -13,6 +13,7 @@ class QPushButton;
 class QTabWidget;
 class QTextEdit;
 class QTimer;
+class ResultsPage;
 
 // The procedures workspace: one patient's header, the pages of ordering, request status, results,
 // chart and clinical summary, and the action bar. It exists once; referring to it loads it. Every
@@ -36,9 +37,12 @@ public:
     QLabel* lblMeter = nullptr;
     // The account number of the stay, read by the laboratory request form save.
     QString HeaderAccountNumber;
+    // The first attending doctor's code of the stay (the visit's first doctor), as the load read it.
+    QString HeaderDoctorCode;
 
     QTabWidget* tabSSTab1 = nullptr;
-    QTabWidget* tabSSTab2 = nullptr;
+    QTabWidget* tabSSTab2 = nullptr; // the results tab's section strip (Results->tabSSTab2)
+    ResultsPage* Results = nullptr;   // the results tab
     QTimer* Timer1 = nullptr;
     QCalendarWidget* MonthView1 = nullptr;
 
@@ -186,7 +190,8 @@ public:
     void Timer1_Timer();
     void LoadPatientHeader();
     void LoadRequestStatus();
-    void LoadXrayResults();
+    // True when the list was read; a failure was reported and leaves the page flag set.
+    bool LoadXrayResults();
     void LoadConfinements();
     void BuildClinicalSummary();
     void mshflexClin_Click();

@@ -1,6 +1,8 @@
 // The workspace's action bar and function keys.
 #include "workspace/frmFinal.h"
 
+#include "results/frmReprintLabForm.h"
+
 #include "components/StationComponents.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
@@ -106,8 +108,13 @@ void frmFinal::RunActionBarElement(int index)
         return OpenCashAssessment();
     case 9:
         return OpenClinicalAssessment();
-    case 0:
-        return ShowWindowNotYetAvailable(QStringLiteral("List of Posted Laboratory Exams"));
+    case 0: {
+        ReprintPatient patient{txtID->text(), txtPno->text(), txtPatient->text(), txtAge->text(), txtSex->text(), txtRoom->text(),
+                               txtDoctor2->text(), HeaderAccountNumber, HeaderDoctorCode};
+        frmReprintLabForm dialog(patient, this);
+        runModal(&dialog);
+        return;
+    }
     case 3:
         if (!right("6")) return refuseRight(QStringLiteral("Sorry you don't have access right to Post New Diet!"));
         {

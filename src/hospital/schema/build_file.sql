@@ -192,3 +192,5 @@ CREATE TABLE BUILD_FILE..tbCoRoomClass (
     RoomClass CHAR(1) NOT NULL PRIMARY KEY,
     Description VARCHAR(100)
 );
+-- The result form of an ultrasound exam, which the result look-up reads with the result.
+ALTER TABLE BUILD_FILE..tbCoUltraExam ADD COLUMN FormType VARCHAR(4);

@@ -29,3 +29,25 @@ CREATE TABLE LABORATORY..tbLabNurseCharges (
     Amount NUMERIC(12,2),
     TransDate DATETIME
 );
+-- The laboratory's sections, by the names its result lists show.
+CREATE TABLE LABORATORY..tbLabSection (
+    LabSectionID VARCHAR(10) NOT NULL PRIMARY KEY,
+    SectionName VARCHAR(60)
+);
+-- Posted laboratory results: one value per examination and release, with the normal values the
+-- laboratory gave it; Reference is the charge slip of the request.
+CREATE TABLE LABORATORY..tbLabResult (
+    ResultID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    RequestNum VARCHAR(20),
+    Reference VARCHAR(20),
+    LabExamID VARCHAR(20) NOT NULL,
+    ResultDate DATETIME NOT NULL,
+    Result VARCHAR(60),
+    Unit VARCHAR(20),
+    NormalValue VARCHAR(100),
+    MedTech VARCHAR(100),
+    Pathologist VARCHAR(100)
+);
+CREATE INDEX ix_tbLabResult_IDNum ON LABORATORY..tbLabResult (IDNum, ResultDate);
+CREATE INDEX ix_tbLabResult_Reference ON LABORATORY..tbLabResult (Reference);

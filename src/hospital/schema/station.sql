@@ -384,3 +384,116 @@ CREATE TABLE STATION..tbNurseOxygenMonitoring (
 );
 CREATE INDEX ix_tbNurseOxygenMonitoring_IDNum ON STATION..tbNurseOxygenMonitoring (IDNum);
 CREATE INDEX ix_tbNurseLogbook_Reference ON STATION..tbNurseLogbook (ReferenceNum);
+-- Results of the heart station. A row without a form type is a package; its examinations are rows
+-- that name it in PackageNum. ReportCode marks an ECG ("E") or pulmonary ("R") result, whose
+-- measured values the report procedures receive.
+CREATE TABLE STATION..tbHSResult (
+    ResultID IDENTITY PRIMARY KEY,
+    RequestNum VARCHAR(20) NOT NULL,
+    IDNum VARCHAR(20) NOT NULL,
+    PackageNum VARCHAR(20),
+    ExamName VARCHAR(150),
+    FormType VARCHAR(2),
+    ReportCode VARCHAR(1),
+    TransDate DATETIME,
+    ResultDate DATETIME,
+    AttendingDoctor VARCHAR(150),
+    Cardiologist VARCHAR(150),
+    Findings TEXT,
+    Impression TEXT,
+    Rhythm VARCHAR(60),
+    AtrialRate VARCHAR(20),
+    VentricularRate VARCHAR(20),
+    PWave VARCHAR(60),
+    PRInterval VARCHAR(20),
+    QRS VARCHAR(20),
+    STSegment VARCHAR(60),
+    TWave VARCHAR(60),
+    QTInterval VARCHAR(20),
+    ExamTime VARCHAR(20),
+    ResidentID VARCHAR(20),
+    BP VARCHAR(20),
+    Weight VARCHAR(20),
+    Height VARCHAR(20),
+    PulmoResult TEXT
+);
+CREATE INDEX ix_tbHSResult_IDNum ON STATION..tbHSResult (IDNum, PackageNum);
+CREATE INDEX ix_tbHSResult_Request ON STATION..tbHSResult (RequestNum);
+-- ECG and pulmonary reports that the ward sends to the heart station from a result.
+CREATE TABLE STATION..tbNurseECGReport (
+    ReportID IDENTITY PRIMARY KEY,
+    Rhythm VARCHAR(60),
+    AtrialRate VARCHAR(20),
+    VentricularRate VARCHAR(20),
+    PWave VARCHAR(60),
+    PRInterval VARCHAR(20),
+    QRS VARCHAR(20),
+    STSegment VARCHAR(60),
+    TWave VARCHAR(60),
+    QTInterval VARCHAR(20),
+    Interpretation TEXT,
+    PatientName VARCHAR(150),
+    IDNum VARCHAR(20),
+    Age VARCHAR(20),
+    ResultDate VARCHAR(40),
+    ExamTime VARCHAR(20),
+    Room VARCHAR(20),
+    AttendingDoctor VARCHAR(150),
+    Cardiologist VARCHAR(150),
+    ResidentID VARCHAR(20),
+    BP VARCHAR(20),
+    Weight VARCHAR(20)
+);
+CREATE TABLE STATION..tbNursePulmoReport (
+    ReportID IDENTITY PRIMARY KEY,
+    PatientName VARCHAR(150),
+    Age VARCHAR(20),
+    Extra VARCHAR(60),
+    Room VARCHAR(20),
+    Sex VARCHAR(10),
+    AttendingDoctor VARCHAR(150),
+    TransTime VARCHAR(20),
+    Height VARCHAR(20),
+    ResultDate VARCHAR(40),
+    Result TEXT,
+    Cardiologist VARCHAR(150),
+    IDNum VARCHAR(20)
+);
+-- Results of the physical-therapy ("PT"), nuclear ("NU"), pulmonary ("PU") and neurology ("NE")
+-- sections. Neurology rows carry their study's section code ("A" electroencephalography) and file number.
+CREATE TABLE STATION..tbNurseSectionResult (
+    ResultID IDENTITY PRIMARY KEY,
+    SectionID VARCHAR(4) NOT NULL,
+    IDNum VARCHAR(20) NOT NULL,
+    RequestNum VARCHAR(20),
+    RefNum VARCHAR(20),
+    ExamCode VARCHAR(20),
+    ExamName VARCHAR(150),
+    TransDate DATETIME,
+    ResultDate DATETIME,
+    DoctorLast VARCHAR(60),
+    DoctorFirst VARCHAR(60),
+    DoctorMiddle VARCHAR(60),
+    Interpretation TEXT,
+    Result TEXT,
+    InitialEvaluation TEXT,
+    Endorsement TEXT,
+    ChargeSlip VARCHAR(20),
+    StudySection VARCHAR(4),
+    FileNumber VARCHAR(20)
+);
+CREATE INDEX ix_tbNurseSectionResult_IDNum ON STATION..tbNurseSectionResult (SectionID, IDNum);
+-- The measured lines of a neurology study (nerve conduction "NCV", electromyography "EMG", "EEG").
+CREATE TABLE STATION..tbNeuroStudyData (
+    LineID IDENTITY PRIMARY KEY,
+    FileNumber VARCHAR(20) NOT NULL,
+    HospNum VARCHAR(20),
+    Kind VARCHAR(4) NOT NULL,
+    Site VARCHAR(100),
+    Side VARCHAR(10),
+    Value1 VARCHAR(40),
+    Value2 VARCHAR(40),
+    Value3 VARCHAR(40),
+    Remarks VARCHAR(255)
+);
+CREATE INDEX ix_tbNeuroStudyData_File ON STATION..tbNeuroStudyData (FileNumber, Kind);
