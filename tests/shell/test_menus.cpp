@@ -278,9 +278,6 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
         {&mdiCathLabMenu::mnuSched_Click, &mdiCathLabMenu::mnuSched},
         {&mdiCathLabMenu::mnuReprintNHI_Click, &mdiCathLabMenu::mnuReprintNHI},
         {&mdiCathLabMenu::mnuRequestForm_Click, &mdiCathLabMenu::mnuRequestForm},
-        {&mdiCathLabMenu::mnuResultEntry_Click, &mdiCathLabMenu::mnuResultEntry},
-        {&mdiCathLabMenu::mnuCoronaryAngiographyVRNK_Click, &mdiCathLabMenu::mnuCoronaryAngiographyVRNK},
-        {&mdiCathLabMenu::mnuInterpretation_Click, &mdiCathLabMenu::mnuInterpretation},
         {&mdiCathLabMenu::mnuConsignedItems_Click, &mdiCathLabMenu::mnuConsignedItems},
         {&mdiCathLabMenu::mnuEquipment_Click, &mdiCathLabMenu::mnuEquipment},
     };

@@ -192,3 +192,6 @@ CREATE TABLE BUILD_FILE..tbCoRoomClass (
     RoomClass CHAR(1) NOT NULL PRIMARY KEY,
     Description VARCHAR(100)
 );
+-- How a department exam's result is written: "A" the coronary angiogram entry, "4" the HTML
+-- angiography report, empty not yet formatted.
+ALTER TABLE BUILD_FILE..TBCOOTHERREVENUE ADD COLUMN ResultFormat VARCHAR(2);
