@@ -2,13 +2,10 @@
 // main window's side of that link, installed when the program's libraries load.
 #include "patients/MainWindowLinks.h"
 #include "platform/ui/MessageBox.h"
-#include "procedure_report/RvsPickerLink.h"
-#include "shared/modGlobals.h"
 #include "shell/mdiCathLabMenu.h"
-#include "shell/settings/RvsData.h"
+#include "shell/settings/RvsPickerHost.h"
 #include "shell/settings/frmControlPanel.h"
 #include "shell/settings/frmMarkUp.h"
-#include "shell/settings/frmPHICRVS.h"
 
 #include <QProgressBar>
 
@@ -32,16 +29,7 @@ const bool installed = [] {
                                   frmMarkUp markUp;
                                   runModal(&markUp);
                               }});
-    // The procedure report's RVS boxes use the station settings' picker and descriptions.
-    RvsPickerLink::install(
-        [](const QString& key, const QString& examID) {
-            frmPHICRVS picker;
-            picker.setSetKey(key);
-            picker.setSetNursePackageCode(examID);
-            runModal(&picker);
-            return RvsPickerLink::Choice{picker.PHICCode(), picker.PHICDescription()};
-        },
-        [](const QString& code) { return GetRVSDescription(SharedConnection(), code); });
+    InstallRvsPickerLink();
     return true;
 }();
 }
