@@ -82,7 +82,7 @@ TEST_F(TemplateBuilder, EachExamKeepsOneTemplateHoweverItIsSaved)
     EXPECT_TRUE(t.text(QStringLiteral("Interpretation")).startsWith(QStringLiteral("{\\rtf1")));
     EXPECT_TRUE(t.text(QStringLiteral("Interpretation")).contains(QStringLiteral("O'Brien's note")));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbStationLogs WHERE UserID = 'CL002' AND StationID = 'CL' "
-                                   "AND Remarks LIKE 'ADD INTERPRETATION TEMPLATE: NEW:PACEMAKER''S CHECK:{\\rtf1%'")),
+                                   "AND Remarks LIKE 'ADD INTERPRETATION TEMPLATE: NEW:PACEMAKER''S CHECK:{\\rtf1%' ESCAPE '!'")),
               2);
 
     // Listed, then edited from the list: the exam cannot change while editing.
@@ -128,7 +128,7 @@ TEST_F(TemplateBuilder, DeleteRemovesTheExamsTemplateAndLogsIt)
     w->cmdDelete->click();
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Interpretation template successfully deleted."));
     EXPECT_EQ(templates(exam), 0);
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbStationLogs WHERE Remarks LIKE ? AND UserID = 'CL001'"),
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbStationLogs WHERE Remarks LIKE ? ESCAPE '!' AND UserID = 'CL001'"),
                     {QStringLiteral("DELETE CATHLAB TEMPLATE: ") + exam + QStringLiteral(":{\\rtf1%")}),
               1);
 }
