@@ -97,6 +97,7 @@ frmAngiogram::frmAngiogram()
     addRow(hg, 4, QStringLiteral("Room No."), txtRoom);
     addRow(hg, 5, QStringLiteral("Trans. No."), txtRequestNum);
     addRow(hg, 6, QStringLiteral("Trans. Date"), txtTransDate);
+    for (QLineEdit* b : {txtCaseNo, txtHospNum, txtIDNum, txtAdmDate, txtRoom, txtRequestNum, txtTransDate}) b->setMinimumWidth(110);
     auto* pat = new QGroupBox(QStringLiteral("Patient Information"), this);
     auto* pg = new QGridLayout(pat);
     txtPname = box(pat, "txtPname", true);
@@ -166,6 +167,7 @@ frmAngiogram::frmAngiogram()
     auto* rvs1 = new QHBoxLayout;
     rvs1->addWidget(txtRVSCode, 1);
     rvs1->addWidget(txtRVSDesc, 3);
+    txtRVSDesc->setMinimumWidth(240);
     rvs1->addWidget(cmdMoreRVS);
     prg->addWidget(new QLabel(QStringLiteral("RVS Code 1:")), 7, 0);
     prg->addLayout(rvs1, 7, 1, 1, 2);
@@ -207,6 +209,8 @@ frmAngiogram::frmAngiogram()
     addRow(sg, 6, QStringLiteral("Physio RN"), txtPhysioID, txtPhysio);
     for (QLineEdit* name : {txtDoctor, txtInterventionist, txtAnes, txtRadTech, txtScrub, txtCirc, txtPhysio})
         name->setMinimumWidth(220);
+    for (QLineEdit* code : {txtDoctorID, txtInterventionistID, txtAnesID, txtRadTechID, txtScrubID, txtCircID, txtPhysioID})
+        code->setMinimumWidth(80);
 
     top->addWidget(hosp);
     top->addWidget(pat);

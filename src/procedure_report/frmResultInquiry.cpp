@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -93,6 +94,7 @@ frmResultInquiry::frmResultInquiry()
     bottom->addWidget(cmdSelect);
     bottom->addWidget(cmdClose);
     main->addLayout(bottom);
+    resize(1200, 560);
     connect(cmdSelect, &QPushButton::clicked, this, &frmResultInquiry::cmdSelect_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
     connect(mshFlexExams, &QTableWidget::cellDoubleClicked, this, [this] { cmdSelect_Click(); });
@@ -149,7 +151,11 @@ void frmResultInquiry::LoadPatientExams()
         BindRecordset(mshFlexExams, rows);
         for (int i = 0; i < headings.size() && i < mshFlexExams->Cols(); ++i) mshFlexExams->setTextMatrix(0, i, headings[i]);
         for (int i = 9; i < mshFlexExams->Cols(); ++i) mshFlexExams->setTextMatrix(0, i, QString());
-        for (int i = 0; i < 13 && i < mshFlexExams->Cols(); ++i) mshFlexExams->setColWidth(i, kWidths[i]);
+        for (int i = 0; i < 13 && i < mshFlexExams->Cols(); ++i) {
+            mshFlexExams->setColWidth(i, kWidths[i]);
+            // wide enough to read what the column holds; the hidden ones stay hidden
+            if (kWidths[i] > 0) mshFlexExams->setColumnWidth(i, WholeColumnWidth(mshFlexExams, i, mshFlexExams->columnWidth(i)));
+        }
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
@@ -173,6 +179,7 @@ void frmResultInquiry::ColorExamRows()
     if (mshFlexExams->Cols() < 10) return;
     for (int row = 1; row < mshFlexExams->Rows(); ++row)
         PaintExamRow(row, StatusColor(mshFlexExams->TextMatrix(row, 7), mshFlexExams->TextMatrix(row, 9)));
+    mshFlexExams->horizontalScrollBar()->setValue(0);
 }
 
 void frmResultInquiry::cmdSelect_Click()
