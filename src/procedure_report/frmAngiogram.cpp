@@ -1,5 +1,6 @@
 #include "procedure_report/frmAngiogram.h"
 
+#include "procedure_report/ActingUser.h"
 #include "procedure_report/AngiogramData.h"
 #include "procedure_report/FormattingToolbar.h"
 #include "procedure_report/Measurements.h"
@@ -8,7 +9,6 @@
 #include "procedure_report/frmHeartDiagram.h"
 #include "procedure_report/frmStaff.h"
 
-#include "access/frmTransaction_UserValidation.h"
 #include "components/StationComponents.h"
 #include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
@@ -16,7 +16,6 @@
 #include "platform/text/Format.h"
 #include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
-#include "shared/UserRights.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -499,27 +498,6 @@ void frmAngiogram::cmdMoreRVS_Click()
 
 // ---- save, verify, delete, print ------------------------------------------------------------
 
-bool frmAngiogram::validatedUser(QString& user)
-{
-    runModal(frmTransaction_UserValidation::instance());
-    user = DialogAnswers.ValidatedUserID;
-    return !user.isEmpty();
-}
-
-// The right is that of the user who passed the validation: the one recorded as acting.
-bool frmAngiogram::holdsRight(const QString& user, const QString& refusal)
-{
-    bool holds = false;
-    try {
-        holds = HasUserRight(SharedConnection(), QStringLiteral("34"), user);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-        return false;
-    }
-    if (!holds) MsgBox(refusal, vbOKOnly | vbInformation, QStringLiteral("Notification"));
-    return holds;
-}
-
 void frmAngiogram::cmdSave_Click() { SaveAngiogramResult(QStringLiteral("D")); }
 
 void frmAngiogram::cmdVerify_Click()
@@ -532,11 +510,10 @@ void frmAngiogram::cmdVerify_Click()
 
 void frmAngiogram::SaveAngiogramResult(const QString& mode)
 {
-    QString user;
-    if (!validatedUser(user)) return;
-    if (!holdsRight(user, mode == QLatin1String("W") ? QStringLiteral("Sorry, you are not allowed to verify Cathlab results.")
-                                                     : QStringLiteral("Sorry, you are not allowed to save Cathlab results.")))
-        return;
+    const QString user = ValidatedUserWithRight(
+        QStringLiteral("34"), mode == QLatin1String("W") ? QStringLiteral("Sorry, you are not allowed to verify Cathlab results.")
+                                                         : QStringLiteral("Sorry, you are not allowed to save Cathlab results."));
+    if (user.isEmpty()) return;
     AngiogramData::ResultSave s;
     s.rtf = RichTextOf(txtInterpretation);
     s.fixedRtf = QString(s.rtf).replace(QStringLiteral("\\ulnone"), QStringLiteral("\\ul0"));
@@ -602,9 +579,8 @@ void frmAngiogram::cmdDelete_Click()
 {
     if (MsgBox(QStringLiteral("Are you sure to delete this result?"), vbYesNo | vbQuestion, QStringLiteral("Confirmation")) != vbYes)
         return;
-    QString user;
-    if (!validatedUser(user)) return;
-    if (!holdsRight(user, QStringLiteral("Sorry, you are not allowed to delete Cathlab results."))) return;
+    const QString user = ValidatedUserWithRight(QStringLiteral("34"), QStringLiteral("Sorry, you are not allowed to delete Cathlab results."));
+    if (user.isEmpty()) return;
     try {
         AngiogramData::DeleteAngiogramResult(SharedConnection(), txtRequestNum->text(), txtIDNum->text(),
                                              !StationParameters().DontSaveResultToGenericTB(), user);

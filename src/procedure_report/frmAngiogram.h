@@ -90,8 +90,6 @@ private:
     bool doctorKey(QLineEdit* id, QLineEdit* name, QKeyEvent* key);
     bool staffKey(QLineEdit* id, QLineEdit* name, const QString& mode, QKeyEvent* key);
     bool rvsKey(int index, QKeyEvent* key);
-    bool validatedUser(QString& user);
-    bool holdsRight(const QString& user, const QString& refusal);
 
     QString m_examID, m_hospNum, m_idNum, m_requestNo, m_transDate, m_pName, m_bdate, m_age, m_sex, m_cStatus,
         m_admDate, m_room, m_procedure, m_doctorID, m_doctor, m_refNo;

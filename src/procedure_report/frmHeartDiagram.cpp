@@ -1,11 +1,10 @@
 #include "procedure_report/frmHeartDiagram.h"
 
+#include "procedure_report/ActingUser.h"
 #include "procedure_report/HeartDiagramData.h"
 #include "procedure_report/HeartDiagramWidgets.h"
 
-#include "access/frmTransaction_UserValidation.h"
 #include "platform/ui/MessageBox.h"
-#include "shared/UserRights.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
@@ -213,48 +212,29 @@ bool frmHeartDiagram::LoadOnePictureFromDBOnly()
 
 // ---- tools -----------------------------------------------------------------------------------
 
-void frmHeartDiagram::btnPencil1_Click()
+void frmHeartDiagram::activateTool(const QString& tool, const QColor& colour, Qt::CursorShape cursor)
 {
-    Picture1->drawColor = penColor();
-    Picture1->setCursor(Qt::CrossCursor);
-    ToolName = QStringLiteral("Pencil");
+    Picture1->drawColor = colour;
+    Picture1->setCursor(cursor);
+    ToolName = tool;
 }
 
-void frmHeartDiagram::btnEraser1_Click()
-{
-    Picture1->drawColor = Qt::white;
-    Picture1->setCursor(Qt::PointingHandCursor);
-    ToolName = QStringLiteral("Eraser");
-}
+void frmHeartDiagram::btnPencil1_Click() { activateTool(QStringLiteral("Pencil"), penColor(), Qt::CrossCursor); }
+
+// The eraser draws in white, the surface's own colour.
+void frmHeartDiagram::btnEraser1_Click() { activateTool(QStringLiteral("Eraser"), Qt::white, Qt::PointingHandCursor); }
 
 void frmHeartDiagram::btnText1_Click()
 {
     Picture1->drawWidth = 1;
-    Picture1->drawColor = penColor();
-    Picture1->setCursor(Qt::IBeamCursor);
-    ToolName = QStringLiteral("Text");
+    activateTool(QStringLiteral("Text"), penColor(), Qt::IBeamCursor);
 }
 
-void frmHeartDiagram::btnLine_Click()
-{
-    Picture1->drawColor = penColor();
-    Picture1->setCursor(Qt::ArrowCursor);
-    ToolName = QStringLiteral("Line");
-}
+void frmHeartDiagram::btnLine_Click() { activateTool(QStringLiteral("Line"), penColor(), Qt::ArrowCursor); }
 
-void frmHeartDiagram::cmdOval_Click()
-{
-    Picture1->drawColor = penColor();
-    Picture1->setCursor(Qt::ArrowCursor);
-    ToolName = QStringLiteral("Oval");
-}
+void frmHeartDiagram::cmdOval_Click() { activateTool(QStringLiteral("Oval"), penColor(), Qt::ArrowCursor); }
 
-void frmHeartDiagram::cmdRectangle_Click()
-{
-    Picture1->drawColor = penColor();
-    Picture1->setCursor(Qt::ArrowCursor);
-    ToolName = QStringLiteral("Rectangle");
-}
+void frmHeartDiagram::cmdRectangle_Click() { activateTool(QStringLiteral("Rectangle"), penColor(), Qt::ArrowCursor); }
 
 void frmHeartDiagram::cmdColorPicker_Click()
 {
@@ -466,21 +446,8 @@ bool frmHeartDiagram::DeleteDiagramImage()
 
 bool frmHeartDiagram::saveCommand()
 {
-    runModal(frmTransaction_UserValidation::instance());
-    const QString user = DialogAnswers.ValidatedUserID;
-    if (user.isEmpty()) return false;
-    bool allowed = false;
-    try {
-        allowed = HasUserRight(SharedConnection(), QStringLiteral("34"), user);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
+    if (ValidatedUserWithRight(QStringLiteral("34"), QStringLiteral("Sorry, you are not allowed to save Heart Diagram.")).isEmpty())
         return false;
-    }
-    if (!allowed) {
-        MsgBox(QStringLiteral("Sorry, you are not allowed to save Heart Diagram."), vbOKOnly | vbInformation,
-               QStringLiteral("Notification"));
-        return false;
-    }
     CommitPendingText();
     SaveDiagramImage();
     return IsSaved;
@@ -532,21 +499,8 @@ void frmHeartDiagram::cmdClear_Click()
     if (MsgBox(QStringLiteral("This will clear all changes made. Are you sure to do perform action?"), vbYesNo | vbQuestion,
                QStringLiteral("Confirmation")) != vbYes)
         return;
-    runModal(frmTransaction_UserValidation::instance());
-    const QString user = DialogAnswers.ValidatedUserID;
-    if (user.isEmpty()) return;
-    bool allowed = false;
-    try {
-        allowed = HasUserRight(SharedConnection(), QStringLiteral("35"), user);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
+    if (ValidatedUserWithRight(QStringLiteral("35"), QStringLiteral("Sorry, you are not allowed to reset Heart Diagram.")).isEmpty())
         return;
-    }
-    if (!allowed) {
-        MsgBox(QStringLiteral("Sorry, you are not allowed to reset Heart Diagram."), vbOKOnly | vbInformation,
-               QStringLiteral("Notification"));
-        return;
-    }
     CommitPendingText();
     IsDirty = true;
     IsReset = true;

@@ -87,6 +87,7 @@ private:
     bool saveCommand();
     void printDiagram();
     QColor penColor() const;
+    void activateTool(const QString& tool, const QColor& colour, Qt::CursorShape cursor);
 
     QString RequestNo, IDNum, HospNum, Bdate, Age, Sex, Civil, Room, Interventionist, Procedure, DatePerformed;
     QString LastName, FirstName, MiddleName, Attending, CaseNo;

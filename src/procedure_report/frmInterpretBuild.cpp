@@ -130,6 +130,7 @@ frmInterpretBuild::frmInterpretBuild()
             [this] { cmdSave->setEnabled(!txtInterpretation->toPlainText().isEmpty()); });
     UpperCaseKeys(txtSearch);
     txtExamID->installEventFilter(this);
+    txtCode->installEventFilter(this);
 }
 
 void frmInterpretBuild::showEvent(QShowEvent* event)
@@ -221,6 +222,8 @@ void frmInterpretBuild::cmdExam_Click()
 
 bool frmInterpretBuild::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == txtCode && event->type() == QEvent::FocusIn) // txtCode_GotFocus
+        QMetaObject::invokeMethod(txtCode, &QLineEdit::selectAll, Qt::QueuedConnection);
     if (watched == txtExamID && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !txtExamID->isReadOnly()) {
