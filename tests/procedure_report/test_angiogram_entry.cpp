@@ -21,7 +21,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextList>
 
 namespace {
 
@@ -96,6 +99,39 @@ TEST_F(AngiogramEntry, SavedAndVerifiedResultsOpenWithTheirButtons)
     auto* draft = open(QStringLiteral("CL0000055"));
     EXPECT_FALSE(draft->cmdDelete->isHidden());
     EXPECT_FALSE(draft->cmdPrintSave->isEnabled());
+}
+
+TEST_F(AngiogramEntry, AResultWrittenByAnotherProgramShowsWithItsFormatting)
+{
+    const char* foreign =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1033{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}"
+        "{\\f1\\fnil\\fcharset2 Symbol;}}\r\n{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
+        "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
+        "\\pard\\sa200\\sl276\\slmult1\\qc\\cf1\\b\\f0\\fs28 Caf\\'e9 RESULT\\cf0\\b0\\fs22\\par\r\n"
+        "\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720 \\i first\\i0\\par\r\n"
+        "{\\pntext\\f1\\'B7\\tab}\\strike second\\strike0\\par\r\n"
+        "\\pard\\qr\\ul right\\ulnone\\par\r\n}\r\n";
+    conn().execute(QStringLiteral("UPDATE CLINICAL_AREA..tbCL_Angiogram SET ResultRTF = ? WHERE RequestNum = 'CL0000055'"),
+                   {QString::fromLatin1(foreign)});
+    auto* w = open(QStringLiteral("CL0000055"));
+    const QTextDocument* doc = w->txtInterpretation->document();
+    EXPECT_EQ(w->txtInterpretation->toPlainText(), QString::fromUtf8("Caf\xC3\xA9 RESULT\nfirst\nsecond\nright"));
+    auto formatAt = [&](const QString& word) {
+        QTextCursor c(const_cast<QTextDocument*>(doc));
+        c.setPosition(doc->find(word).selectionStart() + 1);
+        return c;
+    };
+    const QTextCursor title = formatAt(QStringLiteral("RESULT"));
+    EXPECT_TRUE(title.charFormat().fontWeight() > QFont::Medium);
+    EXPECT_EQ(title.charFormat().foreground().color(), QColor(255, 0, 0));
+    EXPECT_DOUBLE_EQ(title.charFormat().fontPointSize(), 14);
+    EXPECT_TRUE(title.blockFormat().alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(formatAt(QStringLiteral("first")).charFormat().fontItalic());
+    ASSERT_NE(formatAt(QStringLiteral("first")).block().textList(), nullptr);
+    EXPECT_NE(formatAt(QStringLiteral("second")).block().textList(), nullptr);
+    EXPECT_TRUE(formatAt(QStringLiteral("second")).charFormat().fontStrikeOut());
+    EXPECT_TRUE(formatAt(QStringLiteral("right")).charFormat().fontUnderline());
+    EXPECT_TRUE(formatAt(QStringLiteral("right")).blockFormat().alignment() & Qt::AlignRight);
 }
 
 TEST_F(AngiogramEntry, SaveWritesTheResultTheGenericRowAndTheMeasuredHeightAsTheValidatedUser)
