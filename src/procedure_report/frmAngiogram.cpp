@@ -167,6 +167,8 @@ frmAngiogram::frmAngiogram()
     rvs1->addWidget(txtRVSCode, 1);
     rvs1->addWidget(txtRVSDesc, 3);
     txtRVSDesc->setMinimumWidth(240);
+    txtRVSCode->setMinimumWidth(70);
+    for (QLineEdit* b : {txtHtFt, txtHtIn, txtWeight, txtBSA}) b->setMinimumWidth(50);
     rvs1->addWidget(cmdMoreRVS);
     prg->addWidget(new QLabel(QStringLiteral("RVS Code 1:")), 7, 0);
     prg->addLayout(rvs1, 7, 1, 1, 2);
@@ -265,8 +267,11 @@ void frmAngiogram::showEvent(QShowEvent* event)
 
 void frmAngiogram::MaxFormHeight(QWidget* form)
 {
-    if (const QScreen* s = form->screen() ? form->screen() : QGuiApplication::primaryScreen())
-        form->resize(form->width(), s->availableGeometry().height());
+    if (const QScreen* s = form->screen() ? form->screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = s->availableGeometry();
+        form->move(form->x(), area.top());
+        form->resize(form->width(), area.height());
+    }
 }
 
 void frmAngiogram::Form_Load()

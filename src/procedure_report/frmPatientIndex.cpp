@@ -109,6 +109,14 @@ void frmPatientIndex::resetGrid(const QString& secondHeading)
     MSHFlexList->setCols(5);
     const int widths[] = {1, 960, 960, 3840, 2100};
     for (int i = 0; i < 5; ++i) MSHFlexList->setColWidth(i, widths[i]);
+    fitColumns();
+}
+
+// Each column wide enough to read its heading and values.
+void frmPatientIndex::fitColumns()
+{
+    for (int i = 1; i < MSHFlexList->Cols(); ++i)
+        MSHFlexList->setColumnWidth(i, WholeColumnWidth(MSHFlexList, i, MSHFlexList->columnWidth(i)));
 }
 
 void frmPatientIndex::Form_Load()
@@ -137,7 +145,10 @@ void frmPatientIndex::cmdSearch_Click()
         if (!resultMode()) return;
         const Recordset rows = ResultInquiryData::SearchPatients(SharedConnection(), txtSearch[0]->text(), txtSearch[1]->text(),
                                                                  txtSearch[2]->text(), date, m_status);
-        if (!rows.isEmpty()) BindRecordset(MSHFlexList, rows);
+        if (!rows.isEmpty()) {
+            BindRecordset(MSHFlexList, rows);
+            fitColumns();
+        }
     } catch (const std::exception& e) {
         resetGrid(QStringLiteral("ADM. Num."));
         ShowErrorNotice(e);

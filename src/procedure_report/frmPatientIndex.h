@@ -40,6 +40,7 @@ protected:
 
 private:
     void resetGrid(const QString& secondHeading);
+    void fitColumns();
     bool resultMode() const;
     QString m_mode, m_status;
     bool m_loaded = false;
