@@ -3,6 +3,7 @@
 #include "patients/MainWindowLinks.h"
 #include "platform/ui/MessageBox.h"
 #include "shell/mdiCathLabMenu.h"
+#include "shell/settings/RvsPickerHost.h"
 #include "shell/settings/frmControlPanel.h"
 #include "shell/settings/frmMarkUp.h"
 
@@ -28,6 +29,7 @@ const bool installed = [] {
                                   frmMarkUp markUp;
                                   runModal(&markUp);
                               }});
+    InstallRvsPickerLink();
     return true;
 }();
 }

@@ -13,6 +13,9 @@
 #include "patients/frmSearch.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
+#include "procedure_report/frmCoronaryAngiographyVRNK.h"
+#include "procedure_report/frmInterpretBuild.h"
+#include "procedure_report/frmPatientIndex.h"
 #include "shared/UserRights.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
@@ -90,8 +93,10 @@ void mdiCathLabMenu::mnuRequestForm_Click()
 
 void mdiCathLabMenu::mnuResultEntry_Click()
 {
-    // the result inquiry opens with Status "X" and Mode "RESULT"
-    ShowNotYetAvailable(QStringLiteral("frmPatientIndex"), mnuResultEntry->text());
+    frmPatientIndex* inquiry = frmPatientIndex::instance();
+    inquiry->setStatus(QStringLiteral("X"));
+    inquiry->setMode(QStringLiteral("RESULT"));
+    runModal(inquiry);
 }
 
 void mdiCathLabMenu::mnuMarkUp_Click()
@@ -104,7 +109,9 @@ void mdiCathLabMenu::mnuUser_Click() { runModal(frmAccessCode::instance()); }
 
 void mdiCathLabMenu::mnuCoronaryAngiographyVRNK_Click()
 {
-    ShowNotYetAvailable(QStringLiteral("frmCoronaryAngiographyVRNK"), mnuCoronaryAngiographyVRNK->text());
+    frmCoronaryAngiographyVRNK* generator = frmCoronaryAngiographyVRNK::instance();
+    generator->show();
+    generator->raise();
 }
 
 void mdiCathLabMenu::mnuInfo_Click()
@@ -115,7 +122,7 @@ void mdiCathLabMenu::mnuInfo_Click()
 
 void mdiCathLabMenu::mnuInterpretation_Click()
 {
-    ShowNotYetAvailable(QStringLiteral("frmInterpretBuild"), mnuInterpretation->text());
+    runModal(frmInterpretBuild::instance());
 }
 
 void mdiCathLabMenu::mnuRecvbles_Click()

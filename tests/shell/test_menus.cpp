@@ -9,6 +9,9 @@
 #include "patients/MainWindowLinks.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
+#include "platform/ui/FlexGrid.h"
+#include "procedure_report/frmCoronaryAngiographyVRNK.h"
+#include "procedure_report/frmPatientIndex.h"
 #include "shell/NotYetAvailable.h"
 
 #include "shared/reports/modReports.h"
@@ -279,9 +282,6 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
         {&mdiCathLabMenu::mnuSched_Click, &mdiCathLabMenu::mnuSched},
         {&mdiCathLabMenu::mnuReprintNHI_Click, &mdiCathLabMenu::mnuReprintNHI},
         {&mdiCathLabMenu::mnuRequestForm_Click, &mdiCathLabMenu::mnuRequestForm},
-        {&mdiCathLabMenu::mnuResultEntry_Click, &mdiCathLabMenu::mnuResultEntry},
-        {&mdiCathLabMenu::mnuCoronaryAngiographyVRNK_Click, &mdiCathLabMenu::mnuCoronaryAngiographyVRNK},
-        {&mdiCathLabMenu::mnuInterpretation_Click, &mdiCathLabMenu::mnuInterpretation},
         {&mdiCathLabMenu::mnuConsignedItems_Click, &mdiCathLabMenu::mnuConsignedItems},
         {&mdiCathLabMenu::mnuEquipment_Click, &mdiCathLabMenu::mnuEquipment},
     };
@@ -292,6 +292,27 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
         EXPECT_EQ(UiScript::lastText(), NotYetAvailableText((w->*i.menu)->text()));
         EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
     }
+}
+
+TEST_F(Menus, TheProcedureReportWindowsOpenFromTheMenus)
+{
+    UiScript::reset();
+    int found = 0;
+    UiScript::queueDialog(QStringLiteral("frmPatientIndex"), [&found](QDialog* d) {
+        auto* index = static_cast<frmPatientIndex*>(d);
+        index->cmdSearch_Click(); // finds only in the result mode, every request of the department
+        found = index->MSHFlexList->Rows() - 1;
+    });
+    w->mnuResultEntry->trigger();
+    EXPECT_GT(found, 1);
+    w->mnuInterpretation->trigger();
+    EXPECT_EQ(UiScript::dialogsRun(), (QStringList{QStringLiteral("frmPatientIndex"), QStringLiteral("frmInterpretBuild")}));
+    w->mnuCoronaryAngiographyVRNK->trigger();   // modeless
+    ASSERT_TRUE(frmCoronaryAngiographyVRNK::isLoaded());
+    EXPECT_TRUE(frmCoronaryAngiographyVRNK::existing()->isVisible());
+    EXPECT_FALSE(frmCoronaryAngiographyVRNK::existing()->isModal());
+    delete frmCoronaryAngiographyVRNK::existing();
+    EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
 TEST_F(Menus, PatientListsOpenFromTheMenus)

@@ -194,3 +194,6 @@ CREATE TABLE BUILD_FILE..tbCoRoomClass (
 );
 -- The result form of an ultrasound exam, which the result look-up reads with the result.
 ALTER TABLE BUILD_FILE..tbCoUltraExam ADD COLUMN FormType VARCHAR(4);
+-- How a department exam's result is written: "A" the coronary angiogram entry, "4" the HTML
+-- angiography report, empty not yet formatted.
+ALTER TABLE BUILD_FILE..TBCOOTHERREVENUE ADD COLUMN ResultFormat VARCHAR(2);

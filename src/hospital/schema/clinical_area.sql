@@ -150,3 +150,124 @@ ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN RequestDocID VARCHAR(10);
 ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN PatientType CHAR(1);
 ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN UserID VARCHAR(20);
 ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN Description VARCHAR(200);
+-- Who processed a request of the department and the doctor it was requested for (the result
+-- inquiry's exam list shows them).
+ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN ProcessedBy VARCHAR(20);
+ALTER TABLE CLINICAL_AREA..tbCathLabMaster ADD COLUMN DoctorID VARCHAR(20);
+-- Coronary angiogram results: one row per request of the department. The measurements are those
+-- the result was saved with; the result text is RTF.
+CREATE TABLE CLINICAL_AREA..tbCL_Angiogram (
+    RequestNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    DatePerformed DATETIME,
+    TimeStarted DATETIME,
+    TimeEnded DATETIME,
+    ResultDate DATETIME,
+    BSA VARCHAR(20),
+    Height VARCHAR(20),
+    Weight VARCHAR(20),
+    Race VARCHAR(100),
+    UserID VARCHAR(20),
+    OutOfCCL DATETIME,
+    ReferringID VARCHAR(20),
+    Referring VARCHAR(150),
+    InterventionistID VARCHAR(20),
+    Interventionist VARCHAR(150),
+    RadTechID VARCHAR(20),
+    RadTech VARCHAR(150),
+    ScrubID VARCHAR(20),
+    Scrub VARCHAR(150),
+    CathLabRoom VARCHAR(50),
+    ResultRTF TEXT,
+    RVSCode VARCHAR(20),
+    CircID VARCHAR(20),
+    Circ VARCHAR(150),
+    PhysioID VARCHAR(20),
+    Physio VARCHAR(150),
+    AnesID VARCHAR(20),
+    Anes VARCHAR(150),
+    CaseNo VARCHAR(20),
+    RVSCode2 VARCHAR(20),
+    RVSCode3 VARCHAR(20),
+    TransDate DATETIME
+);
+-- Deleted angiogram results, as they stood when deleted.
+CREATE TABLE CLINICAL_AREA..tbCL_Angiogram_History (
+    HistoryID IDENTITY PRIMARY KEY,
+    RequestNum VARCHAR(20) NOT NULL,
+    DatePerformed DATETIME,
+    TimeStarted DATETIME,
+    TimeEnded DATETIME,
+    ResultDate DATETIME,
+    BSA VARCHAR(20),
+    Height VARCHAR(20),
+    Weight VARCHAR(20),
+    Race VARCHAR(100),
+    UserID VARCHAR(20),
+    OutOfCCL DATETIME,
+    ReferringID VARCHAR(20),
+    Referring VARCHAR(150),
+    InterventionistID VARCHAR(20),
+    Interventionist VARCHAR(150),
+    RadTechID VARCHAR(20),
+    RadTech VARCHAR(150),
+    ScrubID VARCHAR(20),
+    Scrub VARCHAR(150),
+    CathLabRoom VARCHAR(50),
+    ResultRTF TEXT,
+    RVSCode VARCHAR(20),
+    CircID VARCHAR(20),
+    Circ VARCHAR(150),
+    PhysioID VARCHAR(20),
+    Physio VARCHAR(150),
+    AnesID VARCHAR(20),
+    Anes VARCHAR(150),
+    CaseNo VARCHAR(20),
+    RVSCode2 VARCHAR(20),
+    RVSCode3 VARCHAR(20),
+    TransDate DATETIME
+);
+CREATE INDEX ix_tbCL_Angiogram_History_Request ON CLINICAL_AREA..tbCL_Angiogram_History (RequestNum);
+-- The procedure rooms of the department; Status Y while in use.
+CREATE TABLE CLINICAL_AREA..tbCLRooms (
+    Room VARCHAR(50) NOT NULL PRIMARY KEY,
+    Status CHAR(1)
+);
+-- Interpretation templates: one RTF text per exam of the department, seeding new results.
+CREATE TABLE CLINICAL_AREA..TBCLINTERPRETATION (
+    Code IDENTITY PRIMARY KEY,
+    ExamID VARCHAR(20) NOT NULL,
+    Interpretation TEXT,
+    Description VARCHAR(200)
+);
+CREATE UNIQUE INDEX ux_TBCLINTERPRETATION_ExamID ON CLINICAL_AREA..TBCLINTERPRETATION (ExamID);
+-- Heart diagrams: one picture (BMP bytes) per admission and request.
+CREATE TABLE CLINICAL_AREA..tbCLImage (
+    ImageID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    RequestNum VARCHAR(20) NOT NULL,
+    UserID VARCHAR(20),
+    TransDate DATETIME,
+    FileName VARCHAR(100),
+    FileType VARCHAR(50),
+    FileSize INTEGER,
+    PatImage VARBINARY(MAX)
+);
+CREATE UNIQUE INDEX ux_tbCLImage_Request ON CLINICAL_AREA..tbCLImage (IDNum, RequestNum);
+-- Results of every section in one form, for the programs that read results across sections.
+CREATE TABLE CLINICAL_AREA..tbGenericResults (
+    GenericID IDENTITY PRIMARY KEY,
+    ResultID VARCHAR(20) NOT NULL,
+    RefNum VARCHAR(20),
+    HospNum VARCHAR(20),
+    IDNum VARCHAR(20),
+    RevenueID VARCHAR(10),
+    ExamID VARCHAR(20),
+    Remarks VARCHAR(200),
+    UserID VARCHAR(20),
+    Interpretation TEXT,
+    InterpretationRTF TEXT,
+    FormatCode VARCHAR(2),
+    TransDate DATETIME
+);
+CREATE UNIQUE INDEX ux_tbGenericResults_Result ON CLINICAL_AREA..tbGenericResults (ResultID, RevenueID);
+CREATE INDEX ix_tbGenericResults_IDNum ON CLINICAL_AREA..tbGenericResults (IDNum);

@@ -199,3 +199,8 @@ ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN DietDate;
 ALTER TABLE PATIENT_DATA..tbPatientAdmInfo DROP COLUMN DietBy;
 -- Audiometry charges under cash basis (0) or on the account (1), beside the other sections' flags.
 ALTER TABLE PATIENT_DATA..tbPatient2 ADD COLUMN OkeyAU BIT DEFAULT 1;
+-- Height (centimetres) and weight (kilograms) of a stay or visit, as text the result entry writes.
+ALTER TABLE PATIENT_DATA..tbPatientHistory ADD COLUMN Height VARCHAR(20);
+ALTER TABLE PATIENT_DATA..tbPatientHistory ADD COLUMN Weight VARCHAR(20);
+ALTER TABLE PATIENT_DATA..tbOutPatientHistory ADD COLUMN Height VARCHAR(20);
+ALTER TABLE PATIENT_DATA..tbOutPatientHistory ADD COLUMN Weight VARCHAR(20);

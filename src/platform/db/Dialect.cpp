@@ -88,6 +88,7 @@ QString translateTypes(Engine engine, const QString& code)
             {rx(R"(\bMONEY\b)"), QStringLiteral("NUMERIC"), QStringLiteral("NUMERIC(18,4)")},
             {rx(R"(\bBIT\b)"), QStringLiteral("INTEGER"), QStringLiteral("SMALLINT")},
             {rx(R"(\bFLOAT\b)"), QStringLiteral("REAL"), QStringLiteral("DOUBLE PRECISION")},
+            {rx(R"(\bVARBINARY\s*\(\s*MAX\s*\))"), QStringLiteral("BLOB"), QStringLiteral("BYTEA")},
         };
     }();
     QString s = code;

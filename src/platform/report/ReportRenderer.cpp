@@ -5,6 +5,7 @@
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportTemplate.h"
 #include "platform/text/Format.h"
+#include "platform/text/Rtf.h"
 #include "platform/text/Twips.h"
 
 #include <QHash>
@@ -34,6 +35,7 @@ bool isNumberPattern(const QString& format)
 QString formatted(const QVariant& v, const QString& format)
 {
     if (!v.isValid() || v.isNull()) return {};
+    if (format == QLatin1String("rtf")) return DbValue::text(v);
     const bool typedDate = v.typeId() == QMetaType::QDate || v.typeId() == QMetaType::QDateTime;
     if (format.isEmpty()) {
         if (v.typeId() == QMetaType::Bool) return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
@@ -202,7 +204,11 @@ private:
                 break;
             }
             case ReportToken::Special: html += escaped(special(t, row)); break;
-            case ReportToken::Field: html += escaped(field(r, data, row, t)); break;
+            case ReportToken::Field:
+                // ":rtf": a stored rich text (results, templates) shown with its formatting.
+                html += t.format == QLatin1String("rtf") ? StoredTextToHtml(field(r, data, row, t))
+                                                          : escaped(field(r, data, row, t));
+                break;
             case ReportToken::Count: html += QString::number(rows(r, data, t.name).recordCount()); break;
             case ReportToken::Sum: {
                 const Recordset& set = rows(r, data, t.name);

@@ -1,0 +1,9 @@
+#pragma once
+
+class FlexGrid;
+class Recordset;
+
+// Makes the rows the grid's data: one fixed row headed by the field names, the fields in grid
+// columns 1 onward after the blank fixed column 0, one grid row per record. The widths already
+// set stay for the columns the grid keeps.
+void BindRecordset(FlexGrid* grid, const Recordset& rows);
