@@ -1,6 +1,9 @@
 // The workspace's action bar and function keys.
 #include "workspace/frmFinal.h"
 
+#include "medication_requests/RequestPatient.h"
+#include "medication_requests/frmPharmacyRequest.h"
+
 #include "components/StationComponents.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
@@ -94,7 +97,11 @@ void frmFinal::RunActionBarElement(int index)
                    vbOKOnly | vbExclamation, QStringLiteral("Message"));
             return;
         }
-        ShowWindowNotYetAvailable(pharmacy ? QStringLiteral("Pharmacy Request") : QStringLiteral("Central Supply Request"));
+        {
+            frmPharmacyRequest menu(pharmacy ? QStringLiteral("PH") : QStringLiteral("CS"), RequestPatient::FromWorkspace(), this);
+            menu.CentralSupplyGate = [this] { CSR(); };
+            runModal(&menu);
+        }
         LoadRequestStatus();
         return;
     }

@@ -192,3 +192,10 @@ CREATE TABLE BUILD_FILE..tbCoRoomClass (
     RoomClass CHAR(1) NOT NULL PRIMARY KEY,
     Description VARCHAR(100)
 );
+-- Dosages of medicine requests: code, name and how many units a day the dosage gives.
+CREATE TABLE BUILD_FILE..tbCoDosage (
+    DosageID VARCHAR(10) NOT NULL PRIMARY KEY,
+    Dosage VARCHAR(100),
+    Frequency INTEGER,
+    Status CHAR(1) DEFAULT 'A'
+);
