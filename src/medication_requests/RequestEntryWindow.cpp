@@ -56,6 +56,28 @@ RequestEntryWindow::RequestEntryWindow(const Kind& kind, QWidget* parent) : QDia
     resize(TwipsToPixels(11400), 420);
 }
 
+void RequestEntryWindow::LayOutColumns(const QString& format, const QVector<int>& widths, const QString& notifiedDepartment)
+{
+    Label1->setText(QStringLiteral("Upon hitting the SAVE button, all entered requests will be shown in the list of pending requests "
+                                   "(Nursing Activity) and %1 department will be notified. Once processed, requests will be "
+                                   "transferred to list of processed requests.")
+                        .arg(notifiedDepartment));
+    EntryGrid* g = mshflexEntry;
+    const int lengths[] = {0, 5, 35, 8, 3, 3, 30};
+    for (int col = 0; col < 7; ++col) g->setColumnMaxLength(col, lengths[col]);
+    if (pharmacy()) g->setColumnMaxLength(9, 1); // the supply STAT box takes any text and checks it on Enter
+    g->setFormatString(format);
+    g->setCols(m_kind.statColumn + 1);
+    g->setTextMatrix(0, m_kind.statColumn, QStringLiteral("STAT"));
+    for (int col = 0; col < 5; ++col) g->setColWidth(col, widths.value(col));
+    LoadHospitalInfo();
+    g->setColWidth(5, Session.HospitalInfo.IsShowAmount ? 800 : 0);
+    for (int col = 6; col <= m_kind.statColumn; ++col) g->setColWidth(col, widths.value(col));
+    g->setColumnPrompt(4, QStringLiteral("Type Quantity to request then Press <Enter>."));
+    g->setColumnPrompt(m_kind.statColumn,
+                       QStringLiteral("Type [Y]-YES if the medicine is STAT and [N]-NO if it is Routine and then Press <Enter>."));
+}
+
 void RequestEntryWindow::finishGrid()
 {
     EntryGrid* g = mshflexEntry;
@@ -83,7 +105,7 @@ void RequestEntryWindow::setCell(int row, int col, const QString& text) { mshfle
 
 bool RequestEntryWindow::CompleteRow(int row) const
 {
-    const int dosage = m_kind.statColumn == 9 ? 3 : -1; // the supply rows have no dosage
+    const int dosage = pharmacy() ? 3 : -1; // the supply rows have no dosage
     for (int col : {1, dosage, 4, 5})
         if (col >= 0 && cell(row, col).isEmpty()) return false;
     return true;
@@ -154,17 +176,17 @@ bool RequestEntryWindow::RowItem(int row, DrugItem& item) const
     clsDrug* catalog = Session.DrugCatalog;
     const QString code = cell(row, 1).trimmed();
     // A generic is no item of the catalogue: it has no stock of its own.
-    if (!catalog || code.isEmpty() || (m_kind.statColumn == 9 && cell(row, 7).trimmed() == QLatin1String("1"))) return false;
-    if (!catalog->SearchDrug(code, m_kind.statColumn == 9 ? clsDrug::PharmacyLocation : m_kind.location)) return false;
+    if (!catalog || code.isEmpty() || (pharmacy() && cell(row, 7).trimmed() == QLatin1String("1"))) return false;
+    if (!catalog->SearchDrug(code, pharmacy() ? clsDrug::PharmacyLocation : m_kind.location)) return false;
     item = catalog->Drug;
     return true;
 }
 
-bool RequestEntryWindow::EnterQuantity(int row, int unitPriceColumn, const QString& notPositive)
+bool RequestEntryWindow::EnterQuantity(int row)
 {
     const QString typed = txtEntry->text();
     QString refusal;
-    if (Fmt::val(typed) <= 0) refusal = notPositive;
+    if (Fmt::val(typed) <= 0) refusal = m_kind.quantityRefusal;
     else if (!IsAllDigits(typed)) refusal = QStringLiteral("You are only allowed to enter whole number for quantity.");
     if (!refusal.isEmpty()) {
         MsgBox(refusal, vbInformation, kEntryNotice);
@@ -180,21 +202,91 @@ bool RequestEntryWindow::EnterQuantity(int row, int unitPriceColumn, const QStri
         return false;
     }
     setCell(row, 4, typed);
-    setCell(row, 5, AmountText(QuantityAmount(Fmt::val(typed), Fmt::val(cell(row, unitPriceColumn)))));
+    setCell(row, 5, AmountText(QuantityAmount(Fmt::val(typed), Fmt::val(cell(row, pharmacy() ? 8 : 7)))));
     return true;
 }
 
-bool RequestEntryWindow::EnterStat(int row, const QString& refusal)
+bool RequestEntryWindow::EnterStat(int row)
 {
     const QString typed = txtEntry->text();
     const QString flag = typed.trimmed().toUpper();
     if (flag != QLatin1String("Y") && flag != QLatin1String("N")) {
-        MsgBox(refusal, vbInformation, kEntryNotice);
+        MsgBox(m_kind.statRefusal, vbInformation, kEntryNotice);
         setCell(row, m_kind.statColumn, QStringLiteral("N"));
         return false;
     }
     setCell(row, m_kind.statColumn, typed);
     return true;
+}
+
+bool RequestEntryWindow::EnterItem(int key)
+{
+    if (key != Qt::Key_Return) return false; // the grid moves the cursor
+    const int row = mshflexEntry->Row(), col = mshflexEntry->Col();
+    if (row < 1) return true;
+    if (col == 1) {
+        EnterCode(row);
+        return true;
+    }
+    bool accepted = true;
+    if (col == 2 || col == 6) setCell(row, col, txtEntry->text());
+    else if (col == 3) accepted = EnterDosage(row);
+    else if (col == 4) accepted = EnterQuantity(row);
+    else if (col == m_kind.statColumn) accepted = EnterStat(row);
+    if (accepted) moveOn(col);
+    return true;
+}
+
+void RequestEntryWindow::WriteItem(int row, const DrugItem& item, int unitPriceColumn)
+{
+    const QString price = AmountText(UnitPrice(item));
+    setCell(row, 1, item.DrugCode);
+    setCell(row, 2, item.DrugName + QStringLiteral(" ") + item.Description);
+    setCell(row, 5, price); // one unit: the amount is the unit price times the quantity 1
+    setCell(row, unitPriceColumn, price);
+    setCell(row, m_kind.statColumn, QStringLiteral("N"));
+}
+
+bool RequestEntryWindow::RefusedForNoStock(const DrugItem& item)
+{
+    if (!Session.HospitalInfo.AllowZeroOnHand || item.Invent.StockOnHand > 0) return false;
+    MsgBox(QStringLiteral("There is no stock left for ") + item.DrugName + QStringLiteral(". The system can't process the specified item."),
+           vbCritical, kEntryNotice);
+    DeleteRow();
+    return true;
+}
+
+bool RequestEntryWindow::CheckRows()
+{
+    for (int r = 1; r < mshflexEntry->Rows(); ++r) {
+        const QString description = cell(r, 2);
+        QString refusal;
+        if (pharmacy() && cell(r, 3).trimmed().isEmpty() && !description.trimmed().isEmpty())
+            refusal = QStringLiteral("Please provide dosage for ") + description + QStringLiteral(".");
+        else if (!description.isEmpty() && cell(r, 4).isEmpty())
+            refusal = QStringLiteral("Please enter quantity to request for ") + description + QStringLiteral(".");
+        if (refusal.isEmpty()) continue;
+        MsgBox(refusal, vbInformation, kEntryNotice);
+        mshflexEntry->HideBox();
+        return false;
+    }
+    return true;
+}
+
+MedicationRequestData::RequestRow RequestEntryWindow::RequestRowOf(int r) const
+{
+    MedicationRequestData::RequestRow row;
+    row.code = cell(r, 1);
+    row.description = cell(r, 2);
+    row.dosage = cell(r, 3);
+    row.quantity = cell(r, 4);
+    row.amount = cell(r, 5);
+    row.remarks = cell(r, 6);
+    row.stat = cell(r, m_kind.statColumn);
+    if (pharmacy() && row.stat.trimmed().isEmpty()) row.stat = QStringLiteral("N");
+    // Only a medicine asked by its generic name carries "1".
+    row.genericFlag = pharmacy() && !cell(r, 7).trimmed().isEmpty() ? cell(r, 7).trimmed() : QStringLiteral("0");
+    return row;
 }
 
 void RequestEntryWindow::cmdMedOption_Click(int index)

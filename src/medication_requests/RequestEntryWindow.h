@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <QVector>
 #include <array>
 
 class EntryGrid;
@@ -56,12 +57,25 @@ public:
         int errorIcon = 0;
         QString formCaption;
         bool clearsDoctorOnClick = false;
+        QString quantityRefusal, statRefusal;
     };
+
+    // The key handler of the entry box: Enter commits the typed value of the column and moves on;
+    // the other keys are left to the grid. True when the key was taken.
+    bool EnterItem(int key);
+    // The save's row checks (after the nothing-entered check): the first incomplete row is told.
+    bool CheckRows();
+    MedicationRequestData::RequestRow RequestRowOf(int row) const;
 
 protected:
     RequestEntryWindow(const Kind& kind, QWidget* parent);
 
-    // Builds the controls; the entry sets its columns afterwards and then calls finishGrid().
+    // Builds the controls; the entry lays out its columns (LayOutColumns), sets its own tables and
+    // then calls finishGrid().
+    // The grid's columns: the format string, the widths in twips (the amount's comes from the
+    // hospital setting, read afresh here), the shared lengths and prompts, and the note naming the
+    // department that will be notified.
+    void LayOutColumns(const QString& format, const QVector<int>& widths, const QString& notifiedDepartment);
     void finishGrid();
     QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
@@ -76,13 +90,21 @@ protected:
     // The catalogue's item of the row (looked up again); false for a row without one.
     bool RowItem(int row, DrugItem& item) const;
     // The quantity refusals shared by both entries; true when the quantity is taken and the amount set.
-    bool EnterQuantity(int row, int unitPriceColumn, const QString& notPositive);
+    bool EnterQuantity(int row);
     // The STAT entry: "Y" or "N"; anything else refused with the message and reset to "N".
-    bool EnterStat(int row, const QString& refusal);
+    bool EnterStat(int row);
 
-    // The save's own row checks (after the nothing-entered check): false stops the save.
-    virtual bool CheckRows() = 0;
-    virtual MedicationRequestData::RequestRow RequestRowOf(int row) const = 0;
+    // Enter in the code column: the entry's own look-up and checks; it moves on itself.
+    virtual void EnterCode(int row) = 0;
+    // Enter in the dosage column; false stops the key.
+    virtual bool EnterDosage(int) { return true; }
+    // The sheet of the pharmacy (dosage, generic flag, STAT in column 9) or of central supply.
+    bool pharmacy() const { return m_kind.statColumn == 9; }
+    // A brand item written into the row at its unit price for one unit: code, description,
+    // amount, unit price (in its column) and STAT "N".
+    void WriteItem(int row, const DrugItem& item, int unitPriceColumn);
+    // With stock checks on, an item with nothing on hand is refused and its row taken back.
+    bool RefusedForNoStock(const DrugItem& item);
 
     Kind m_kind;
 

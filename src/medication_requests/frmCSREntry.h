@@ -14,9 +14,5 @@ public:
     bool EnterSupplyItem(int key);
 
 protected:
-    bool CheckRows() override;
-    MedicationRequestData::RequestRow RequestRowOf(int row) const override;
-
-private:
-    void enterCode(int row);
+    void EnterCode(int row) override;
 };

@@ -6,7 +6,6 @@
 #include "medication_requests/MedicationRequestData.h"
 #include "platform/db/DbError.h"
 #include "platform/text/Format.h"
-#include "platform/text/Twips.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
@@ -38,6 +37,8 @@ RequestEntryWindow::Kind pharmacyKind()
     k.errorTitle = kPharmacyNotice;
     k.errorIcon = vbInformation;
     k.formCaption = QStringLiteral("PHARMACY REQUEST FORM");
+    k.quantityRefusal = QStringLiteral("Quantity should be greater than zero(0)!");
+    k.statRefusal = QStringLiteral("Invalid entry! Please enter <Y> STAT and <N> Non STAT.");
     return k;
 }
 
@@ -53,67 +54,24 @@ frmPHEntry::frmPHEntry(const RequestPatient& patient, QWidget* parent) : Request
     Patient = patient;
     setObjectName(QStringLiteral("frmPHEntry"));
     setWindowTitle(QStringLiteral("Pharmacy Request Entry"));
-    Label1->setText(QStringLiteral("Upon hitting the SAVE button, all entered requests will be shown in the list of pending requests "
-                                   "(Nursing Activity) and Pharmacy department will be notified. Once processed, requests will be "
-                                   "transferred to list of processed requests."));
+    LayOutColumns(QStringLiteral("<# |<Code |<Item Description    |<Dosage |<Quantity|<Amount |<Remarks    |"),
+                  {0, 800, 4900, 800, 1000, 0, 2200, 1, 1, 600}, QStringLiteral("Pharmacy"));
     EntryGrid* g = mshflexEntry;
-    const int lengths[] = {0, 5, 35, 8, 3, 3, 30, 0, 0, 1};
-    for (int col = 0; col < 10; ++col) g->setColumnMaxLength(col, lengths[col]);
     // Amount, the generic flag and the unit price take no entry; the description none once a code was typed.
     g->ExemptColumnTable = {0, 0, 5, 7, 8, 0, 0, 0, 0, 0};
     g->ExemptSearched = 7;
     g->exemptRule = [this](int col) { return mshflexEntry->ListedExempt(col) && cell(mshflexEntry->Row(), 1) != QLatin1String("00"); };
-    g->setFormatString(QStringLiteral("<# |<Code |<Item Description    |<Dosage |<Quantity|<Amount |<Remarks    |"));
-    g->setCols(10);
-    g->setTextMatrix(0, 9, QStringLiteral("STAT"));
-    const int widths[] = {0, 800, 4900, 800, 1000};
-    for (int col = 0; col < 5; ++col) g->setColWidth(col, widths[col]);
-    LoadHospitalInfo();
-    g->setColWidth(5, Session.HospitalInfo.IsShowAmount ? 800 : 0);
-    g->setColWidth(6, 2200);
-    g->setColWidth(7, 1);
-    g->setColWidth(8, 1);
-    g->setColWidth(9, 600);
     g->setColumnPrompt(1, QStringLiteral("Type Item Code or first 4 letters of Item Name then Press <Enter>."));
     g->setColumnPrompt(3, QStringLiteral("Type Dosage Code or first letters of Dosage Name then Press <Enter>."));
-    g->setColumnPrompt(4, QStringLiteral("Type Quantity to request then Press <Enter>."));
     g->setColumnPrompt(6, QStringLiteral("Type additional remarks and then press <Enter>."));
-    g->setColumnPrompt(9, QStringLiteral("Type [Y]-YES if the medicine is STAT and [N]-NO if it is Routine and then Press <Enter>."));
     g->keyDown = KeyHandlerWithNotice([this](int key) { return EnterPharmacyItem(key); });
     finishGrid();
     lblMessage->setText(QStringLiteral("Type Item Code or first 4 letters of Item Name then Press <Enter>...."));
 }
 
-bool frmPHEntry::EnterPharmacyItem(int key)
-{
-    if (key != Qt::Key_Return) return false; // the grid moves the cursor
-    const int row = mshflexEntry->Row(), col = mshflexEntry->Col();
-    if (row < 1) return true;
-    switch (col) {
-    case 1:
-        enterCode(row);
-        return true;
-    case 2:
-    case 6:
-        setCell(row, col, txtEntry->text());
-        break;
-    case 3:
-        if (!enterDosage(row)) return true;
-        break;
-    case 4:
-        if (!EnterQuantity(row, 8, QStringLiteral("Quantity should be greater than zero(0)!"))) return true;
-        break;
-    case 9:
-        if (!EnterStat(row, QStringLiteral("Invalid entry! Please enter <Y> STAT and <N> Non STAT."))) return true;
-        break;
-    default:
-        break;
-    }
-    moveOn(col);
-    return true;
-}
+bool frmPHEntry::EnterPharmacyItem(int key) { return EnterItem(key); }
 
-void frmPHEntry::enterCode(int row)
+void frmPHEntry::EnterCode(int row)
 {
     Connection& c = SharedConnection();
     if (txtEntry->text().trimmed() == QLatin1String("00")) {
@@ -169,21 +127,12 @@ void frmPHEntry::enterCode(int row)
         setCell(row, 7, QStringLiteral("1"));
         setCell(row, 9, QStringLiteral("N"));
     } else {
-        const QString price = AmountText(UnitPrice(item));
-        setCell(row, 1, item.DrugCode);
-        setCell(row, 2, item.DrugName + QStringLiteral(" ") + item.Description);
-        setCell(row, 5, price); // one unit: the amount is the unit price times the quantity 1
-        setCell(row, 8, price);
+        WriteItem(row, item, 8);
         setCell(row, 3, QStringLiteral("PRN"));
         setCell(row, 4, QStringLiteral("1"));
         setCell(row, 6, QStringLiteral("PRN/REPLACEMENT"));
         setCell(row, 7, QStringLiteral("0"));
-        setCell(row, 9, QStringLiteral("N"));
-        if (Session.HospitalInfo.AllowZeroOnHand && item.Invent.StockOnHand <= 0) {
-            MsgBox(QStringLiteral("There is no stock left for ") + item.DrugName + QStringLiteral(". The system can't process the specified item."),
-                   vbCritical, kPharmacyNotice);
-            return DeleteRow();
-        }
+        if (RefusedForNoStock(item)) return;
     }
     if (Session.HospitalInfo.HighAlert) ShowHighAlertWarning(code);
     moveOn(1);
@@ -203,7 +152,7 @@ bool frmPHEntry::pnfAllows(const QString& code)
                   QStringLiteral("Confirmation")) == vbYes;
 }
 
-bool frmPHEntry::enterDosage(int row)
+bool frmPHEntry::EnterDosage(int row)
 {
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) throw DbError(QStringLiteral("The code search is not available."));
@@ -253,33 +202,3 @@ void frmPHEntry::ShowHighAlertWarning(const QString& code)
     runModal(&box);
 }
 
-bool frmPHEntry::CheckRows()
-{
-    for (int r = 1; r < mshflexEntry->Rows(); ++r) {
-        const QString description = cell(r, 2);
-        QString refusal;
-        if (cell(r, 3).trimmed().isEmpty() && !description.trimmed().isEmpty())
-            refusal = QStringLiteral("Please provide dosage for ") + description + QStringLiteral(".");
-        else if (!description.isEmpty() && cell(r, 4).isEmpty())
-            refusal = QStringLiteral("Please enter quantity to request for ") + description + QStringLiteral(".");
-        if (refusal.isEmpty()) continue;
-        MsgBox(refusal, vbInformation, kPharmacyNotice);
-        mshflexEntry->HideBox();
-        return false;
-    }
-    return true;
-}
-
-MedicationRequestData::RequestRow frmPHEntry::RequestRowOf(int r) const
-{
-    MedicationRequestData::RequestRow row;
-    row.code = cell(r, 1);
-    row.description = cell(r, 2);
-    row.dosage = cell(r, 3);
-    row.quantity = cell(r, 4);
-    row.amount = cell(r, 5);
-    row.remarks = cell(r, 6);
-    row.genericFlag = cell(r, 7).trimmed().isEmpty() ? QStringLiteral("0") : cell(r, 7).trimmed();
-    row.stat = cell(r, 9).trimmed().isEmpty() ? QStringLiteral("N") : cell(r, 9);
-    return row;
-}

@@ -16,11 +16,9 @@ public:
     void ShowHighAlertWarning(const QString& code);
 
 protected:
-    bool CheckRows() override;
-    MedicationRequestData::RequestRow RequestRowOf(int row) const override;
+    void EnterCode(int row) override;
+    bool EnterDosage(int row) override;
 
 private:
-    void enterCode(int row);
     bool pnfAllows(const QString& code);
-    bool enterDosage(int row);
 };

@@ -10,11 +10,10 @@
 #include <QStringList>
 #include <memory>
 
-class clsDrug;
-class clsListDrugs;
-class clsCodeSearch;
-class clsPatientSearch;
-class EntryGrid;
+#include "components/Drugs.h"
+#include "components/StationComponents.h"
+#include "components/patient_search/clsPatientSearch.h"
+
 class QLineEdit;
 
 class RequestsTest : public DbTest {

@@ -9,6 +9,7 @@
 #include "shared/modGlobals.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
