@@ -8,6 +8,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/Twips.h"
 #include "platform/ui/EntryGrid.h"
+#include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/doctors/frmRequestingDoctor.h"
 #include "shared/lookups/AccountChecks.h"
@@ -53,7 +54,7 @@ RequestEntryWindow::RequestEntryWindow(const Kind& kind, QWidget* parent) : QDia
         connect(cmdMedOption[i], &QPushButton::clicked, this, [this, i] { cmdMedOption_Click(i); });
     }
     root->addLayout(buttons);
-    resize(TwipsToPixels(11400), 420);
+    resize(TwipsToPixels(12600), 420);
 }
 
 void RequestEntryWindow::LayOutColumns(const QString& format, const QVector<int>& widths, const QString& notifiedDepartment)
@@ -73,6 +74,9 @@ void RequestEntryWindow::LayOutColumns(const QString& format, const QVector<int>
     LoadHospitalInfo();
     g->setColWidth(5, Session.HospitalInfo.IsShowAmount ? 800 : 0);
     for (int col = 6; col <= m_kind.statColumn; ++col) g->setColWidth(col, widths.value(col));
+    // Every shown column at least as wide as its caption.
+    for (int col = 1; col <= m_kind.statColumn; ++col)
+        if (g->columnWidth(col) > 1) g->setColumnWidth(col, WholeColumnWidth(g, col, g->columnWidth(col)));
     g->setColumnPrompt(4, QStringLiteral("Type Quantity to request then Press <Enter>."));
     g->setColumnPrompt(m_kind.statColumn,
                        QStringLiteral("Type [Y]-YES if the medicine is STAT and [N]-NO if it is Routine and then Press <Enter>."));

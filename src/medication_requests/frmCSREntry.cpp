@@ -70,7 +70,10 @@ void frmCSREntry::EnterCode(int row)
     if (cell(row, 1).isEmpty()) setCell(row, 1, txtEntry->text());
     const bool typed = Fmt::val(txtEntry->text()) > 0;
     if (!typed) {
-        const QString chosen = Session.DrugListCSR ? Session.DrugListCSR->ShowList(txtEntry->text(), false, kSupplyLocation) : QString();
+        clsListDrugs* list = Session.DrugListCSR;
+        // Start-up connects the supply list only in generic mode; it lists over the run's connection.
+        if (list && !list->isConnected()) list->setConnection(&SharedConnection());
+        const QString chosen = list ? list->ShowList(txtEntry->text(), false, kSupplyLocation) : QString();
         if (chosen.isEmpty()) return;
         txtEntry->setText(chosen);
     }
