@@ -269,6 +269,11 @@ bool RequestEntryWindow::CheckRows()
             refusal = QStringLiteral("Please provide dosage for ") + description + QStringLiteral(".");
         else if (!description.isEmpty() && cell(r, 4).isEmpty())
             refusal = QStringLiteral("Please enter quantity to request for ") + description + QStringLiteral(".");
+        // Any other row begun but not complete (a code that was not found, an amount missing) would
+        // otherwise be left out of the save without a word.
+        else if (QualifiedRow(r) && !CompleteRow(r))
+            refusal = QStringLiteral("Please complete or delete the request for ") +
+                      (description.trimmed().isEmpty() ? cell(r, 1).trimmed() : description) + QStringLiteral(".");
         if (refusal.isEmpty()) continue;
         MsgBox(refusal, vbInformation, kEntryNotice);
         mshflexEntry->HideBox();

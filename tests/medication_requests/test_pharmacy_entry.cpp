@@ -270,4 +270,29 @@ TEST_F(PharmacyEntryTest, DeleteAsksAndRenumbers)
     EXPECT_EQ(QStringList({cell(w.get(), 1, 0), cell(w.get(), 2, 0), cell(w.get(), 3, 0)}), QStringList({"1", "2", "3"}));
     EXPECT_EQ(w->RowNumberCounter, 3);
 }
+
+// A medicine off the national formulary for a PHIC patient: refused where no by-pass is allowed,
+// asked otherwise.
+TEST_F(PharmacyEntryTest, FormularyCheckForClaimPatients)
+{
+    setStationParameter("CheckPNF", "1");
+    setStationParameter("NoPNFByPass", "1");
+    conn().execute("INSERT INTO MEDICARE..tbPHICMembership (IDNum, PHICNumber, Status) VALUES ('TX0001', '19-000000001-2', 'A')");
+    auto w = open();
+    enter(w->txtEntry, "20103");
+    EXPECT_EQ(UiScript::lastText(), "Item is not under PNF list.");
+    EXPECT_EQ(cell(w.get(), 1, 2), "");
+    EXPECT_EQ(w->txtEntry->text(), "20103"); // stopped: the box keeps the code
+    setStationParameter("NoPNFByPass", "0");
+    UiScript::reset();
+    UiScript::queueAnswer(vbNo);
+    enter(w->txtEntry, "20103");
+    EXPECT_EQ(UiScript::lastText(), "Item is not under PNF list. Would you like to continue?");
+    EXPECT_EQ(UiScript::shown().last().title, "Confirmation");
+    EXPECT_EQ(cell(w.get(), 1, 2), "");
+    UiScript::queueAnswer(vbYes);
+    enter(w->txtEntry, "20103");
+    EXPECT_EQ(cell(w.get(), 1, 2), "CLOPIDOGREL 75MG TAB TAB");
+}
+
 } // namespace

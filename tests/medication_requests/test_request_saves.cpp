@@ -170,6 +170,9 @@ TEST_F(RequestSaveTest, RefusalsBeforeAnythingIsWritten)
          "Please provide dosage for PARACETAMOL(ANALGESIC)."},
         {true, {{"9001", "PARACETAMOL(ANALGESIC)", "OD", "", "0"}}, "Please enter quantity to request for PARACETAMOL(ANALGESIC)."},
         {false, {{"30101", "GAUZE PAD", "", "", "12"}}, "Please enter quantity to request for GAUZE PAD."},
+        // Begun but not complete: never left out without a word.
+        {false, {{"30101", "GAUZE PAD", "", "5", "60"}, {"ABCD"}}, "Please complete or delete the request for ABCD."},
+        {true, {{"20103", "CLOPIDOGREL", "OD", "1", ""}}, "Please complete or delete the request for CLOPIDOGREL."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
