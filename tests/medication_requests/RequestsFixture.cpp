@@ -110,3 +110,15 @@ int RequestsTest::requestsOf(const QString& revenue)
                                 "AND RevenueID = ?"),
                  {revenue});
 }
+
+MedicationRequestData::RequestSave RequestsTest::requestSave(const QString& revenue)
+{
+    MedicationRequestData::RequestSave in;
+    in.hospNum = QStringLiteral("T9001");
+    in.idNum = QStringLiteral("TX0001");
+    in.patientType = QStringLiteral("I");
+    in.revenue = revenue;
+    in.userId = QStringLiteral("CL001");
+    in.stationId = QStringLiteral("CL");
+    return in;
+}

@@ -5,6 +5,7 @@
 #include "support/TestDatabase.h"
 #include "QtPrint.h"
 
+#include "medication_requests/MedicationRequestData.h"
 #include "medication_requests/RequestPatient.h"
 
 #include <QStringList>
@@ -32,6 +33,8 @@ protected:
     static void queuePick(const QString& code);
     // The request counter's last number (the log book numbers requests from it).
     qint64 requestCounter();
+    // A save of the in-patient's requests to that department by the head nurse at this station.
+    static MedicationRequestData::RequestSave requestSave(const QString& revenue);
     // Rows of a table for the test admissions.
     int requestsOf(const QString& revenue);
 

@@ -130,13 +130,7 @@ protected:
     void SetUp() override
     {
         RequestsTest::SetUp();
-        MedicationRequestData::RequestSave in;
-        in.hospNum = "T9001";
-        in.idNum = "TX0001";
-        in.patientType = "I";
-        in.userId = "CL001";
-        in.stationId = "CL";
-        in.revenue = "PH";
+        MedicationRequestData::RequestSave in = requestSave("PH");
         first = MedicationRequestData::SaveRequests(conn(), in, {{"20101", "PARACETAMOL 500MG TAB TAB", "OD", "3", "13.5", "", "N", "0"},
                                                                  {"20102", "ASPIRIN 80MG TAB TAB", "OD", "1", "2.25", "", "N", "0"}});
         conn().execute("UPDATE STATION..TBNURSECOMMUNICATIONFILE SET RequestDate = ? WHERE RequestNum IN (?, ?)",

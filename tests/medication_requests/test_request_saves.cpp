@@ -221,13 +221,7 @@ TEST_F(RequestSaveTest, AccountGatesOfTheSave)
 
 TEST_F(RequestSaveTest, BypassNoteCarriesEachRowsRequestNumber)
 {
-    MedicationRequestData::RequestSave in;
-    in.hospNum = "T9001";
-    in.idNum = "TX0001";
-    in.patientType = "I";
-    in.revenue = "CS";
-    in.userId = "CL001";
-    in.stationId = "CL";
+    MedicationRequestData::RequestSave in = requestSave("CS");
     in.supervisorUserId = " CL002 ";
     in.cancelReason = "Allowed urgent ";
     const QStringList numbers = MedicationRequestData::SaveRequests(
