@@ -100,6 +100,13 @@ TEST_F(MenuTest, PharmacyGatesInTheirOrder)
     w->cmdRequest[1]->click();
     EXPECT_TRUE(UiScript::texts().isEmpty());
     EXPECT_EQ(UiScript::dialogsRun(), QStringList({"frmPHEntry"}));
+    // The hidden transcription button's action opens the notes without any gate.
+    conn().execute("INSERT INTO STATION..tbNurseDeptClearance (IDNum, DepartmentID, ClearDate) VALUES ('TX0001', 'PH', ?)",
+                   {QDateTime(QDate(2026, 12, 5), QTime(9, 0))});
+    UiScript::reset();
+    w->cmdRequest_Click(0);
+    EXPECT_TRUE(UiScript::texts().isEmpty());
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList({"frmTranscription"}));
 }
 
 TEST_F(MenuTest, VisitsPassTheCashBasisGateAndSuppliesGoToTheWorkspaceGate)
