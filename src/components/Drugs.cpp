@@ -3,6 +3,8 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
+#include "components/code_search/frmCodeSearchList.h"
+#include "platform/ui/MessageBox.h"
 
 CATHLAB_COMPONENT("prjDrugDLL.clsDrug", clsDrug);
 CATHLAB_COMPONENT("prjListDrugs.clsListDrugs", clsListDrugs);
@@ -58,4 +60,46 @@ void clsDrug::AppendStockCard(const StockCardLine& line)
 {
     if (!m_conn) throw DbError(QStringLiteral("The drug catalogue is not connected."));
     AppendStockCardLine(*m_conn, line);
+}
+
+bool DrugGeneric::Search(const QString& code)
+{
+    Connection* c = m_owner->catalogConnection();
+    if (!c || code.trimmed().isEmpty()) return false;
+    const Recordset rs = c->query(QStringLiteral("SELECT GenericName, ClassificationName FROM INVENTORY..tbInvGeneric "
+                                                 "WHERE GenericID = ? AND COALESCE(Status, 'A') = 'A'"),
+                                  {code.trimmed()});
+    if (rs.isEmpty()) return false;
+    GenericName = rs.text(QStringLiteral("GenericName")).trimmed();
+    ClassificationName = rs.text(QStringLiteral("ClassificationName")).trimmed();
+    return true;
+}
+
+QString clsListDrugs::ShowList(const QString& typed, bool, const QString& location)
+{
+    if (!m_conn) return QString();
+    const bool generic = progId() == QLatin1String("prjListDrugsByGeneric.clsListGeneric");
+    const Recordset rs =
+        generic ? m_conn->query(QStringLiteral("SELECT GenericID, GenericName, ClassificationName FROM INVENTORY..tbInvGeneric "
+                                               "WHERE COALESCE(Status, 'A') = 'A' ORDER BY GenericName"))
+                : m_conn->query(QStringLiteral("SELECT M.ItemID, M.ItemName, M.UnitOfMeasure FROM INVENTORY..tbInvLocationStock S "
+                                               "JOIN INVENTORY..TBINVMASTER M ON M.ItemID = S.ItemID "
+                                               "WHERE S.LocationID = ? AND COALESCE(M.Status, 'A') = 'A' ORDER BY M.ItemName"),
+                                {location.trimmed().isEmpty() ? clsDrug::PharmacyLocation : location.trimmed()});
+    const QString wanted = typed.trimmed();
+    QList<QStringList> rows;
+    for (int r = 0; r < rs.recordCount(); ++r) {
+        QStringList row;
+        for (int f = 0; f < rs.fieldCount(); ++f) row << DbValue::text(rs.valueAt(r, f)).trimmed();
+        if (wanted.isEmpty() || row[0].startsWith(wanted, Qt::CaseInsensitive) || row[1].startsWith(wanted, Qt::CaseInsensitive))
+            rows << row;
+    }
+    if (rows.isEmpty()) return QString();
+    const QString caption = generic ? QStringLiteral("Generic Names")
+                                    : (location.trimmed().isEmpty() ? QStringLiteral("Medicines") : QStringLiteral("Supplies"));
+    const QStringList headers = generic ? QStringList{QStringLiteral("Code"), QStringLiteral("Generic Name"), QStringLiteral("Classification")}
+                                        : QStringList{QStringLiteral("Code"), QStringLiteral("Item Name"), QStringLiteral("Unit")};
+    frmCodeSearchList list(caption, headers, rows);
+    runModal(&list);
+    return list.ChosenRow < 0 ? QString() : rows[list.ChosenRow][0];
 }

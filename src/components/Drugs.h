@@ -33,11 +33,28 @@ struct StockCardLine {
 // line under the slip. Errors reach the caller, whose transaction undoes them.
 void AppendStockCardLine(Connection& c, const StockCardLine& line);
 
+class clsDrug;
+
+// The generic the drug catalogue found last by its code.
+class DrugGeneric {
+public:
+    explicit DrugGeneric(clsDrug* owner) : m_owner(owner) {}
+    // True when the code is an active generic of the catalogue; then the names describe it until
+    // the next successful search. Database errors reach the caller.
+    bool Search(const QString& code);
+    QString GenericName, ClassificationName;
+
+private:
+    clsDrug* m_owner;
+};
+
 // Drug catalogue ("prjDrugDLL.clsDrug").
 class clsDrug : public ConnectedComponent {
     Q_OBJECT
 public:
     using ConnectedComponent::ConnectedComponent;
+    // The pharmacy's stock location: the one a search without a location reads the stock of.
+    static inline const QString PharmacyLocation = QStringLiteral("20");
     bool InitConnect(const QString& cs) { return connectByString(QStringLiteral("clsDrug.InitConnect"), cs); }
     void setConnection(Connection* conn) { connectTo(QStringLiteral("clsDrug.Connection"), conn); }
     // Finds a medicine or supply by its code, with its stock on hand at the location and its selling
@@ -46,7 +63,10 @@ public:
     bool SearchDrug(const QString& code, const QString& location);
     // AppendStockCardLine on the catalogue's connection.
     void AppendStockCard(const StockCardLine& line);
+    bool SearchDrug(const QString& code) { return SearchDrug(code, PharmacyLocation); }
     DrugItem Drug;
+    DrugGeneric Generic{this};
+    Connection* catalogConnection() const { return m_conn; }
 };
 
 // Drug pick lists ("prjListDrugs.clsListDrugs", and by generic name "prjListDrugsByGeneric.clsListGeneric").
@@ -67,6 +87,14 @@ public:
     }
     bool DrugsORCSR() const { return m_drugsOrCsr; }
     bool drugsOrCsrSet() const { return m_drugsOrCsrSet; }
+    void setConnection(Connection* conn) { connectTo(QStringLiteral("%1.Connection").arg(progId().section(QLatin1Char('.'), 1)), conn); }
+
+    // Shows the pick list, starting from the typed text (the start of a code or name), and returns
+    // the chosen code, "" when nothing was chosen or nothing matches. The generic list lists the
+    // generics; the others the items stocked at the location (the pharmacy's when none is given).
+    // The second argument is kept for the callers' sake and changes nothing. Database errors reach
+    // the caller.
+    QString ShowList(const QString& typed, bool unused, const QString& location = QString());
 
 private:
     bool m_drugsOrCsr = false;

@@ -48,6 +48,11 @@ struct CodeSearchDiet {
     QString ResultCode, Diet, Remarks;
 };
 
+// The dosage chosen in the code search's dosage list (kind 16): its code and units a day.
+struct CodeSearchDosage {
+    QString ResultCode, Dosage, Frequency;
+};
+
 // The class rates A to H of a priced item; a rate the catalogue leaves empty is a null QVariant.
 struct CodeSearchRates {
     QVariant RateA, RateB, RateC, RateD, RateE, RateF, RateG, RateH;
@@ -96,6 +101,9 @@ public:
     // The active stations (kind 10) filtered by the start of the code or name.
     CodeSearchStation StationRecord;
     bool SearchStations(const QString& text);
+    // Kind 16: the dosages whose code or name starts with the text; an exact code is taken without a list.
+    CodeSearchDosage DosageRecord;
+    bool SearchDosages(const QString& text);
     bool Cancelled = false; // after False: the user closed the list without a choice
     QString MTS_Server;
     bool SearchMode = false;

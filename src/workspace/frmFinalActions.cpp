@@ -2,6 +2,8 @@
 #include "workspace/frmFinal.h"
 
 #include "results/frmReprintLabForm.h"
+#include "medication_requests/RequestPatient.h"
+#include "medication_requests/frmPharmacyRequest.h"
 
 #include "components/StationComponents.h"
 #include "components/patient_search/PatientHeaderRecords.h"
@@ -96,7 +98,11 @@ void frmFinal::RunActionBarElement(int index)
                    vbOKOnly | vbExclamation, QStringLiteral("Message"));
             return;
         }
-        ShowWindowNotYetAvailable(pharmacy ? QStringLiteral("Pharmacy Request") : QStringLiteral("Central Supply Request"));
+        {
+            frmPharmacyRequest menu(pharmacy ? QStringLiteral("PH") : QStringLiteral("CS"), RequestPatient::FromWorkspace(), this);
+            menu.CentralSupplyGate = [this] { CSR(); };
+            runModal(&menu);
+        }
         LoadRequestStatus();
         return;
     }

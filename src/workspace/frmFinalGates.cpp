@@ -2,6 +2,10 @@
 // assessment entries.
 #include "workspace/frmFinal.h"
 
+#include "medication_requests/RequestPatient.h"
+#include "medication_requests/frmCSREntry.h"
+#include "medication_requests/frmPHEntry.h"
+
 #include "charging/frmCharge.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
@@ -127,7 +131,10 @@ void frmFinal::OpenPharmacyEntry()
     if (accountClosed(id)) return refuseClosed();
     if (Selection.SelectedPatientType == QLatin1String("I") && !admissionFlags(id).OkeyPH)
         return refuseCashBasis(QStringLiteral("Pharmacy Charges"));
-    ShowWindowNotYetAvailable(QStringLiteral("Pharmacy Request Entry"));
+    {
+        frmPHEntry entry(RequestPatient::FromWorkspace(), this);
+        runModal(&entry);
+    }
     LoadRequestStatus();
 }
 
@@ -139,7 +146,10 @@ void frmFinal::CSR()
     if (accountClosed(id)) return refuseClosed();
     if (Selection.SelectedPatientType == QLatin1String("I") && !admissionFlags(id).OkeyCS)
         return refuseCashBasis(QStringLiteral("Central Supply Charges"));
-    ShowWindowNotYetAvailable(QStringLiteral("Central Supply Request Entry"));
+    {
+        frmCSREntry entry(RequestPatient::FromWorkspace(), this);
+        runModal(&entry);
+    }
     LoadRequestStatus();
 }
 

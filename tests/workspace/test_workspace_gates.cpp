@@ -102,7 +102,8 @@ TEST_F(WorkspaceGates, RequestGatesTestTheSectionFlagOfInPatientsOnly)
                                     "for further instructions.");
     UiScript::reset();
     w->Form_KeyDown(118);
-    EXPECT_EQ(UiScript::lastText(), "\"Central Supply Request Entry\" is not yet available.");
+    EXPECT_TRUE(UiScript::texts().isEmpty());
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList({"frmCSREntry"}));
 }
 
 TEST_F(WorkspaceGates, AccountFlagsOfAVisit)
@@ -270,14 +271,16 @@ TEST_F(WorkspaceGates, VisitsAreRefusedForAClosedAccountOnlyNotForCashBasis)
     struct Case { QVariant billed; QString text; };
     const QString closed = "The patient's account has already been closed . If you have charges to make, notify the Billing "
                            "staff immediately for further instructions.";
-    const Case cases[] = {{QVariant(QMetaType(QMetaType::QDateTime)), "\"Central Supply Request Entry\" is not yet available."},
-                          {QDateTime(QDate(1900, 1, 1), QTime(0, 0)), "\"Central Supply Request Entry\" is not yet available."},
+    // An empty text: nothing refused, the supply entry opens.
+    const Case cases[] = {{QVariant(QMetaType(QMetaType::QDateTime)), QString()},
+                          {QDateTime(QDate(1900, 1, 1), QTime(0, 0)), QString()},
                           {QDateTime::currentDateTime(), closed}};
     for (const Case& c : cases) {
         conn().execute("UPDATE PATIENT_DATA..TBOUTPATIENT SET BillingDate = ? WHERE IDNum = ?", {c.billed, id});
         UiScript::reset();
         w->Form_KeyDown(118);
         EXPECT_EQ(UiScript::lastText(), c.text) << c.billed.toString().toStdString();
+        EXPECT_EQ(UiScript::dialogsRun().contains("frmCSREntry"), c.text.isEmpty()) << c.billed.toString().toStdString();
     }
     // The action bar's "&Pharmacy" makes the same closed-account test.
     UiScript::reset();

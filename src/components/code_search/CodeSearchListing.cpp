@@ -39,6 +39,7 @@ bool clsCodeSearch::SearchListing(const QString& text, int kind)
     Cancelled = false;
     if (kind == 6) return SearchDiets(text);
     if (kind == 10) return SearchStations(text);
+    if (kind == 16) return SearchDosages(text);
     if (kind == 21) return SearchOtherRevenue(text);
     if (kind == 18 || kind == 27 || kind == 29) return SearchExams(text, kind);
     if (kind != 1 || !m_conn) return false;
@@ -70,5 +71,21 @@ bool clsCodeSearch::SearchListing(const QString& text, int kind)
     if (chosen < 0) return false;
     const QStringList& row = found[chosen];
     DoctorRecord = {row[0], row[1], row[2], row[3]};
+    return true;
+}
+
+bool clsCodeSearch::SearchDosages(const QString& text)
+{
+    Cancelled = false;
+    if (!m_conn) return false;
+    const QList<QStringList> rows = listingRows(QStringLiteral("SELECT DosageID, Dosage, COALESCE(Frequency, 0) AS Frequency "
+                                                               "FROM BUILD_FILE..tbCoDosage WHERE COALESCE(Status, 'A') = 'A' "
+                                                               "ORDER BY DosageID"),
+                                                {}, text);
+    if (rows.isEmpty()) return false;
+    const int chosen = exactOrChosenRow(text, QStringLiteral("Dosages"),
+                                        {QStringLiteral("Code"), QStringLiteral("Dosage"), QStringLiteral("Frequency")}, rows);
+    if (chosen < 0) return false;
+    DosageRecord = {rows[chosen][0], rows[chosen][1], rows[chosen][2]};
     return true;
 }

@@ -48,3 +48,8 @@ CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_RefNum ON BILLING..tbBillOPDailyO
 CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_ChargeSlip ON BILLING..tbBillOPDailyOut (ChargeSlip);
 CREATE INDEX IF NOT EXISTS ix_tbBillDailyBill_IDNum ON BILLING..tbBillDailyBill (IDNum);
 CREATE INDEX IF NOT EXISTS ix_tbBillOPDailyOut_IDNum ON BILLING..tbBillOPDailyOut (IDNum);
+-- One row of counters: the next transcription (assessment) number and the next credit memo advice.
+CREATE TABLE IF NOT EXISTS BILLING..tbAssessmentNum (
+    AssessmentNum INTEGER,
+    CMAdvisenum INTEGER
+);

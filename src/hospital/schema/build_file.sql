@@ -197,3 +197,10 @@ ALTER TABLE BUILD_FILE..tbCoUltraExam ADD COLUMN FormType VARCHAR(4);
 -- How a department exam's result is written: "A" the coronary angiogram entry, "4" the HTML
 -- angiography report, empty not yet formatted.
 ALTER TABLE BUILD_FILE..TBCOOTHERREVENUE ADD COLUMN ResultFormat VARCHAR(2);
+-- Dosages of medicine requests: code, name and how many units a day the dosage gives.
+CREATE TABLE BUILD_FILE..tbCoDosage (
+    DosageID VARCHAR(10) NOT NULL PRIMARY KEY,
+    Dosage VARCHAR(100),
+    Frequency INTEGER,
+    Status CHAR(1) DEFAULT 'A'
+);

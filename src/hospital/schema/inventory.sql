@@ -97,3 +97,20 @@ ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN DosageID VARCHAR(20);
 ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN RequestDocID VARCHAR(10);
 ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN RoomID VARCHAR(20);
 ALTER TABLE INVENTORY..tbInvStockCard ADD COLUMN PatientType CHAR(1);
+-- Generic names of the medicines, with their classification; a generic is requested by its code.
+CREATE TABLE INVENTORY..tbInvGeneric (
+    GenericID VARCHAR(20) NOT NULL PRIMARY KEY,
+    GenericName VARCHAR(200),
+    ClassificationName VARCHAR(100),
+    Status CHAR(1) DEFAULT 'A'
+);
+-- The price that company accounts pay for an item taken from a location.
+CREATE TABLE INVENTORY..tbInvCompanyPrice (
+    ItemID VARCHAR(20) NOT NULL,
+    LocationID VARCHAR(10) NOT NULL,
+    CompanyPrice MONEY,
+    PRIMARY KEY (ItemID, LocationID)
+);
+-- Items the nurse is warned about when they are requested.
+ALTER TABLE INVENTORY..TBINVMASTER ADD COLUMN HighAlert BIT;
+ALTER TABLE INVENTORY..TBINVMASTER ADD COLUMN Refrigerated BIT;

@@ -497,3 +497,36 @@ CREATE TABLE STATION..tbNeuroStudyData (
     Remarks VARCHAR(255)
 );
 CREATE INDEX ix_tbNeuroStudyData_File ON STATION..tbNeuroStudyData (FileNumber, Kind);
+-- What a medicine request carries beyond an exam request: the dosage, whether it was asked by
+-- generic name, and the request transaction (the rows one save sent together) for the reprint.
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN Dosage VARCHAR(10);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN GenericFlag CHAR(1);
+ALTER TABLE STATION..TBNURSECOMMUNICATIONFILE ADD COLUMN TransactionKey VARCHAR(20);
+CREATE INDEX ix_tbNurseCommunicationFile_Transaction ON STATION..TBNURSECOMMUNICATIONFILE (IDNum, RevenueID, TransactionKey);
+-- Pharmacy transcription notes: one row per transcribed medicine, all rows of one save under one
+-- transcription number; Status empty while pending, "REVOKED", or the pharmacy's order number.
+CREATE TABLE STATION..tbNurseTranscriptionNote (
+    NoteID IDENTITY PRIMARY KEY,
+    HospNum VARCHAR(20),
+    IDNum VARCHAR(20) NOT NULL,
+    PatientType CHAR(1),
+    ItemID VARCHAR(20),
+    Amount NUMERIC(12,2),
+    Quantity NUMERIC(12,2),
+    Dosage VARCHAR(10),
+    TransDate DATETIME,
+    RevenueID VARCHAR(10),
+    DoctorID VARCHAR(10),
+    UserID VARCHAR(20),
+    Remarks VARCHAR(200),
+    Description VARCHAR(150),
+    StationID VARCHAR(10),
+    Stat CHAR(1),
+    GenericFlag CHAR(1),
+    AssessNum VARCHAR(20),
+    RoomID VARCHAR(20),
+    Status VARCHAR(20),
+    RevokeBy VARCHAR(20),
+    RevokeDate DATETIME
+);
+CREATE INDEX ix_tbNurseTranscriptionNote_IDNum ON STATION..tbNurseTranscriptionNote (IDNum, AssessNum);

@@ -62,23 +62,34 @@ Recordset checkPatientRoom(Connection& c, const ProcedureArgs& a)
                    {a.text(0).trimmed(), a.text(2).trimmed()});
 }
 
-// The 25 arguments of the ward's log book: one request to its section, numbered from the request
-// counter, with its log-book line. Returns the request's number (RequestNum).
+// The ward's log book: one request to its section, numbered from the request counter, with its
+// log-book line. The exam orders send 25 arguments; the medicine and supply requests 23 (no
+// portable machine, no reason of procedure), their dosage in the seventh and whether a medicine
+// was asked by generic name in the eighteenth. The requests one user sends for an admission and
+// department at one moment form one request transaction, keyed by its first request number.
+// Returns the request's number (RequestNum).
 Recordset appendNurseLogBook(Connection& c, const ProcedureArgs& a)
 {
-    if (a.count() < 25) throw DbError(QStringLiteral("Nurse_AppendNurseLogBook expects 25 arguments, got %1.").arg(a.count()));
+    if (a.count() != 23 && a.count() < 25)
+        throw DbError(QStringLiteral("Nurse_AppendNurseLogBook expects 23 or 25 arguments, got %1.").arg(a.count()));
     const QString no = requestNumber(c, "REQUEST", "RQ");
     const QString id = a.text(1).trimmed(), dept = a.text(9).trimmed(), code = a.text(3).trimmed();
     const QVariant qty = amountOf(a.text(5)).isNull() ? QVariant(1) : amountOf(a.text(5));
+    const Recordset same = c.query(QStringLiteral("SELECT TransactionKey FROM STATION..TBNURSECOMMUNICATIONFILE WHERE IDNum = ? "
+                                                  "AND RevenueID = ? AND UserID = ? AND RequestDate = ? AND TransactionKey IS NOT NULL "
+                                                  "LIMIT 1"),
+                                   {id, dept, a.text(12).trimmed(), a.at(8)});
+    const QString transaction = same.isEmpty() ? no : same.text(QStringLiteral("TransactionKey"));
     c.execute(QStringLiteral(
                   "INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, HospNum, RevenueID, ItemID, Quantity, "
                   "RequestDate, RequestingDoctor, StationID, UserID, RecordStatus, Description, Amount, SectionID, Stat, Remarks, "
                   "SpecimenID, TransplantID, DialysisID, AMPickUp, RequestingDoctorName, PortableMachine, ReasonOfProcedure, "
-                  "PatientType) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                  "PatientType, Dosage, GenericFlag, TransactionKey) "
+                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
               {no, id, a.text(0).trimmed(), dept, code, qty, a.at(8), nullIfBlank(a.text(10)), a.text(15).trimmed(),
                a.text(12).trimmed(), a.text(14), amountOf(a.text(4)), nullIfBlank(a.text(7)), nullIfBlank(a.text(16)),
                a.text(13), nullIfBlank(a.text(18)), a.text(19), a.text(20), a.at(21).toInt(), a.text(22), a.at(23).toInt(),
-               a.text(24), a.text(2).trimmed()});
+               a.text(24), a.text(2).trimmed(), nullIfBlank(a.text(6)), nullIfBlank(a.text(17)), transaction});
     c.execute(QStringLiteral("INSERT INTO STATION..tbNurseLogbook (RequestNum, IDNum, RevenueID, ItemID, Quantity, StationID) "
                              "VALUES (?, ?, ?, ?, ?, ?)"),
               {no, id, dept, code, qty, a.text(15).trimmed()});
