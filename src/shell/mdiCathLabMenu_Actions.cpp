@@ -12,6 +12,7 @@
 #include "patients/frmSearch.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
+#include "registration/frmCathlabSched.h"
 #include "shared/UserRights.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
@@ -73,7 +74,11 @@ void mdiCathLabMenu::mnuChargeSlip_Click()
         refuse(QStringLiteral("Sorry, you don't have access right for Charge Slip Setting."), QStringLiteral("Message"));
 }
 
-void mdiCathLabMenu::mnuSched_Click() { ShowNotYetAvailable(QStringLiteral("frmCathlabSched"), mnuSched->text()); }
+void mdiCathLabMenu::mnuSched_Click()
+{
+    frmCathlabSched dialog(this);
+    runModal(&dialog);
+}
 
 void mdiCathLabMenu::mnuAdmission_Click() { runModal(frmListERAdmission::instance()); }
 

@@ -275,7 +275,6 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
 {
     struct Item { void (mdiCathLabMenu::*action)(); QAction* mdiCathLabMenu::*menu; };
     const Item items[] = {
-        {&mdiCathLabMenu::mnuSched_Click, &mdiCathLabMenu::mnuSched},
         {&mdiCathLabMenu::mnuReprintNHI_Click, &mdiCathLabMenu::mnuReprintNHI},
         {&mdiCathLabMenu::mnuRequestForm_Click, &mdiCathLabMenu::mnuRequestForm},
         {&mdiCathLabMenu::mnuResultEntry_Click, &mdiCathLabMenu::mnuResultEntry},
@@ -291,6 +290,13 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
         EXPECT_EQ(UiScript::lastText(), NotYetAvailableText((w->*i.menu)->text()));
         EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
     }
+}
+
+TEST_F(Menus, TheScheduleEntryOpensFromTheMenu)
+{
+    UiScript::reset();
+    w->mnuSched->trigger();
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList{QStringLiteral("frmCathlabSched")});
 }
 
 TEST_F(Menus, PatientListsOpenFromTheMenus)

@@ -192,3 +192,13 @@ CREATE TABLE BUILD_FILE..tbCoRoomClass (
     RoomClass CHAR(1) NOT NULL PRIMARY KEY,
     Description VARCHAR(100)
 );
+-- Religions and the zip codes with their town and province, picked on the registration entry.
+CREATE TABLE BUILD_FILE..tbCoReligion (
+    ReligionID VARCHAR(10) NOT NULL PRIMARY KEY,
+    Religion VARCHAR(100)
+);
+CREATE TABLE BUILD_FILE..tbCoAddress (
+    ZipCode VARCHAR(10) NOT NULL PRIMARY KEY,
+    Town VARCHAR(100),
+    Province VARCHAR(100)
+);

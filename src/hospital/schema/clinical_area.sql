@@ -88,3 +88,12 @@ LEFT JOIN PATIENT_DATA..tbMaster M ON M.HospNum = A.HospNum
 LEFT JOIN PATIENT_DATA..TBOUTPATIENT O ON O.IDNum = A.OPDIDNum
 LEFT JOIN PASSWORD..tbPasswordMain E ON E.EmployeeID = A.RequestedBy
 WHERE A.OPDIDNum IN (SELECT C.IDNum FROM CLINICAL_AREA..TBCLPATIENT C);
+-- The attending doctor and the account of a department case.
+ALTER TABLE CLINICAL_AREA..tbCLPatient ADD COLUMN DoctorID VARCHAR(20);
+ALTER TABLE CLINICAL_AREA..tbCLPatient ADD COLUMN AccountNum VARCHAR(20);
+-- The last department case number issued (one row, CounterID 1), taken inside the registration's
+-- transaction.
+CREATE TABLE CLINICAL_AREA..tbCLCaseCounter (
+    CounterID INTEGER NOT NULL PRIMARY KEY,
+    LastCathLabNum INTEGER NOT NULL
+);

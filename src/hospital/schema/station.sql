@@ -350,3 +350,10 @@ CREATE TABLE IF NOT EXISTS STATION..tbNurseClinicalAssessment (
 );
 -- A station's requests of one moment (the ward printer's batch).
 CREATE INDEX ix_tbNurseCommunicationFile_Station ON STATION..TBNURSECOMMUNICATIONFILE (StationID, RequestDate);
+-- What the discharge order keeps beside the order itself: the patient's name and type as sent,
+-- and who revoked it, when and why.
+ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN PatientName VARCHAR(200);
+ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN PatientType VARCHAR(1);
+ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokedBy VARCHAR(20);
+ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokeDate DATETIME;
+ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokeReason VARCHAR(300);
