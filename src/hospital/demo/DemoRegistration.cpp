@@ -22,9 +22,9 @@ void registration(Connection& c, const DemoScale&)
     // New hospital and out-patient numbers start above every number the demo hospital holds.
     c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbAdmLastNumber (CounterID, opdID, HospNum) VALUES (1, 910000, 910000)"));
     c.execute(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLCaseCounter (CounterID, LastCathLabNum) VALUES (1, 0)"));
-    // Hospital cards: ABELLERA (in the hospital) and GALANG (an out-patient whose visit is open).
+    // Hospital cards: ABELLERA (in the hospital) and DIMAGIBA (discharged, may be registered again).
     c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbMaster SET CardNumber = 'HC-' || HospNum, CellNum = '09181234567', "
-                             "Occupation = 'RETIRED', Age = NULL WHERE HospNum IN ('900001', '900007')"));
+                             "Occupation = 'RETIRED', Age = NULL WHERE HospNum IN ('900001', '900004')"));
     c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster2 (HospNum) VALUES ('900007') ON CONFLICT DO NOTHING"));
     c.execute(QStringLiteral("UPDATE PATIENT_DATA..tbMaster2 SET BirthPlace = 'MALOLOS', NationalityID = 'FIL', ReligionID = 'RC', "
                              "Spouse = 'GALANG, ROSARIO', ContactName = 'GALANG, ROSARIO', ContactRelation = 'WIFE', "
