@@ -265,7 +265,8 @@ void frmCathlabSched::LoadScheduleRequests(const QString& status, const QString&
 
 void frmCathlabSched::FormatScheduleGrids()
 {
-    for (FlexGrid* grid : {grdPending, grdConfirmed})
+    for (FlexGrid* grid : {grdPending, grdConfirmed}) {
+        if (grid->Cols() < 20) continue; // not prepared yet
         for (int r = 1; r < grid->Rows(); ++r) {
             if (grid->TextMatrix(r, 11).trimmed().isEmpty()) continue;
             const QDateTime day = cellDateTime(grid->TextMatrix(r, 5));
@@ -278,6 +279,7 @@ void frmCathlabSched::FormatScheduleGrids()
                 if (dt.isValid()) grid->setTextMatrix(r, c, dt.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss AP")));
             }
         }
+    }
 }
 
 void frmCathlabSched::ReloadLists()

@@ -176,7 +176,7 @@ TEST_F(Discharge, ARoomTransferMovesTheStayAndTheWorkspace)
 TEST_F(Discharge, TheOrdersButtonsFollowItsStatus)
 {
     struct Case { const char* status; bool preliminary, final, revoke; bool noticeShown; };
-    const Case cases[] = {{"P", false, false, false, true}, {" F ", false, true, true, true}, {"R", true, false, false, false},
+    const Case cases[] = {{"P", false, false, false, true}, {"F", false, true, true, true}, {"R", true, false, false, false},
                           {"Y", true, true, true, false},   {"S", true, true, true, false}};
     workspaceOn(QStringLiteral("2026900005"), QStringLiteral("303"));
     for (const Case& c : cases) {

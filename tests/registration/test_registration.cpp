@@ -99,6 +99,9 @@ TEST_F(Registration, ANewPersonGetsAllThreeNumbersAndEveryRow)
     ASSERT_EQ(ReportLog::calls().size(), 1);
     EXPECT_EQ(ReportLog::calls()[0].params, QVariantList{QStringLiteral("910001B")});
     EXPECT_EQ(ReportLog::calls()[0].caption, QStringLiteral("Print Registration Form"));
+    EXPECT_TRUE(ReportLog::calls()[0].error.isEmpty()) << ReportLog::calls()[0].error.toStdString();
+    EXPECT_TRUE(ReportLog::calls()[0].text.contains(QStringLiteral("ZAMORA, LUALHATI PEREZ")));
+    EXPECT_TRUE(ReportLog::calls()[0].text.contains(QStringLiteral("MARRIED")));
 }
 
 TEST_F(Registration, AFailedSaveLeavesNoRowAndUsesNoNumber)

@@ -8,6 +8,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/frmCathlabSched.h"
+#include "shared/reports/frmReport.h"
 #include "shared/modGlobals.h"
 
 #include <QDateEdit>
@@ -36,6 +37,7 @@ protected:
 TEST_F(Schedule, ARequestIsSavedThenConfirmedThenRevoked)
 {
     frmCathlabSched dialog;
+    EXPECT_TRUE(UiScript::shown().isEmpty()); // both lists load without a word
     dialog.cmdSaveReq->click();
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Please select patient to schedule."));
     EXPECT_EQ(UiScript::shown().last().title, QStringLiteral("Required Data"));
@@ -149,6 +151,33 @@ TEST_F(Schedule, ARefusedValidationWritesNothingAndEmptyListsAskForARow)
     EXPECT_TRUE(UiScript::shown().isEmpty());
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM SCHEDULE..TBCLSCHEDULE")), 0);
     EXPECT_EQ(dialog.txtOperation1->text(), QStringLiteral("PACEMAKER"));
+}
+
+TEST_F(Schedule, TheThreeReportsPrintWhatTheListsShow)
+{
+    frmCathlabSched dialog;
+    // the demo's confirmed schedule of a patient still in the hospital
+    const QString procedure = dialog.grdConfirmed->TextMatrix(1, 7);
+    ASSERT_FALSE(procedure.isEmpty());
+    dialog.cmdPrint->click();
+    queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+    dialog.grdConfirmed->setCurrentCell(1, 1);
+    dialog.cmdPrintSchedDetails->click();
+    UiScript::queueDialog(QStringLiteral("frmReport"), [](QDialog* d) { static_cast<frmReport*>(d)->cmdOption_Click(0); });
+    dialog.cmdSchedLogbook->click();
+    EXPECT_TRUE(UiScript::shown().isEmpty()) << UiScript::lastText().toStdString();
+    ASSERT_GE(ReportLog::calls().size(), 2);
+    const ReportCall& list = ReportLog::calls()[0];
+    EXPECT_EQ(list.fileName(), QStringLiteral("ConfirmedCathlabScheds.rpt"));
+    EXPECT_EQ(list.caption, QStringLiteral("Confirmed Cathlab Schedules"));
+    EXPECT_TRUE(list.error.isEmpty()) << list.error.toStdString();
+    EXPECT_TRUE(list.text.contains(procedure));
+    const ReportCall& details = ReportLog::calls()[1];
+    EXPECT_EQ(details.fileName(), QStringLiteral("CathlabSchedDetails.rpt"));
+    EXPECT_EQ(details.params.size(), 13);
+    EXPECT_EQ(details.params.value(8).toString(), procedure);
+    EXPECT_TRUE(details.error.isEmpty()) << details.error.toStdString();
+    for (const ReportCall& c : ReportLog::calls()) EXPECT_TRUE(c.error.isEmpty()) << c.fileName().toStdString();
 }
 
 } // namespace
