@@ -1,11 +1,11 @@
 #include "registration/frmCathlabSched.h"
 
-#include "access/frmTransaction_UserValidation.h"
 #include "patients/frmSearchCurrent.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/Pickers.h"
+#include "registration/UserValidation.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/frmReport.h"
@@ -32,15 +32,12 @@ const char* const kConfirmedFormat =
     "                                 |Remarks                  |Requested In            | Requested By             "
     "| Confirmed In          | Confirmed By            ";
 
-QString userOf(const QString& answer) { return answer.trimmed(); }
-
-// Asks the user validation (in its reason mode for a revoke); the validated user, empty when refused.
-QString validateUser(int postOrCancel)
+// The blanks of a header caption give its column's width, as the lists were laid out.
+void widthsFromFormat(FlexGrid* grid, const char* format)
 {
-    frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-    v->PostOrCancel = postOrCancel;
-    runModal(v);
-    return userOf(DialogAnswers.ValidatedUserID);
+    const QStringList captions = QString::fromLatin1(format).split(QLatin1Char('|'));
+    grid->setColWidth(0, 200);
+    for (int c = 1; c < captions.size() && c < grid->Cols(); ++c) grid->setColWidth(c, int(captions[c].size()) * 105);
 }
 
 // A stored date-time, or a time kept as "HH:mm:ss" / "hh:mm AP" text.
@@ -79,6 +76,7 @@ frmCathlabSched::frmCathlabSched(QWidget* parent) : QDialog(parent)
     txtID = new QLineEdit(entry);
     for (QLineEdit* b : {txtPxName, txtHosp, txtID}) b->setReadOnly(true);
     cmdSearchPatient = new QPushButton(QStringLiteral("..."), entry);
+    cmdSearchPatient->setMaximumWidth(40);
     dtpSchedule0 = DatePicker(entry);
     dtpSchedule1 = TimePicker(entry);
     txtOperation1 = new QLineEdit(entry);
@@ -231,6 +229,7 @@ void frmCathlabSched::PreparePendingGrid()
     grdPending->setFormatString(QString::fromLatin1(kPendingFormat));
     grdPending->setCols(20);
     grdPending->setRows(2);
+    widthsFromFormat(grdPending, kPendingFormat);
     for (int c = 11; c <= 19; ++c) grdPending->setColumnHidden(c, true);
 }
 
@@ -241,6 +240,7 @@ void frmCathlabSched::PrepareConfirmedGrid()
     grdConfirmed->setFormatString(QString::fromLatin1(kConfirmedFormat));
     grdConfirmed->setCols(20);
     grdConfirmed->setRows(2);
+    widthsFromFormat(grdConfirmed, kConfirmedFormat);
     for (int c = 0; c < 20; ++c) grdConfirmed->setColumnHidden(c, c == 11 || c == 12 || c >= 15);
 }
 
@@ -314,7 +314,7 @@ void frmCathlabSched::cmdSaveReq_Click()
         MsgBox(QStringLiteral("Please enter procedure to schedule."), vbInformation, QStringLiteral("Required Data"));
         return;
     }
-    const QString user = validateUser(0);
+    const QString user = AskValidatedUser(0);
     if (user.isEmpty()) return;
     try {
         SharedConnection().call(QStringLiteral("Schedule..SaveCLScheduleRequest"),
@@ -368,7 +368,7 @@ void frmCathlabSched::cmdConfirmSave_Click()
                    QStringLiteral("?"),
                vbYesNo | vbQuestion, QStringLiteral("Confirmation")) == vbNo)
         return;
-    const QString user = validateUser(0);
+    const QString user = AskValidatedUser(0);
     if (user.isEmpty()) return;
     int changed = 0;
     try {
@@ -414,7 +414,7 @@ void frmCathlabSched::Revoke(bool confirmedList)
                                            : QStringLiteral("Are you sure you want to revoke schedule request for patient ");
     if (MsgBox(question + name + QStringLiteral("?"), vbYesNo | vbQuestion, QStringLiteral("Confirmation")) == vbNo) return;
     DialogAnswers.resetValidation();
-    const QString user = validateUser(1);
+    const QString user = AskValidatedUser(1);
     if (user.isEmpty()) return;
     int changed = 0;
     try {
@@ -495,7 +495,7 @@ void frmCathlabSched::cmdPrintSchedDetails_Click()
         MsgBox(QStringLiteral("Please select confirmed schedule to print."), vbInformation, QStringLiteral("Notification"));
         return;
     }
-    const QString user = validateUser(0);
+    const QString user = AskValidatedUser(0);
     if (user.isEmpty()) return;
     QVariantList params;
     for (int c : {4, 12, 3, 2, 9, 10, 13, 14, 7, 8, 5, 6}) params << grdConfirmed->TextMatrix(r, c);

@@ -1,6 +1,5 @@
 #include "registration/frmDischargeMenu.h"
 
-#include "access/frmTransaction_UserValidation.h"
 #include "components/login/clsCurrentuser.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "platform/db/Connection.h"
@@ -9,6 +8,7 @@
 #include "platform/ui/MessageBox.h"
 #include "registration/Pickers.h"
 #include "registration/RegistrationKeys.h"
+#include "registration/UserValidation.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "workspace/frmFinal.h"
@@ -267,10 +267,7 @@ void frmDischargeMenu::SaveTransfer()
     }
     QString user;
     for (;;) {
-        frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        v->PostOrCancel = 0;
-        runModal(v);
-        user = DialogAnswers.ValidatedUserID.trimmed();
+        user = AskValidatedUser(0);
         if (!user.isEmpty()) break;
         if (MsgBox(QStringLiteral("Selected patient will not be transfered to room ") + txtNewRoom->text() + QStringLiteral(" \n") +
                        QStringLiteral("Are you sure you want to transfer this patient?"),

@@ -1,6 +1,5 @@
 #include "registration/frmHBPS.h"
 
-#include "access/frmTransaction_UserValidation.h"
 #include "components/login/clsCurrentuser.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "platform/db/Connection.h"
@@ -8,6 +7,7 @@
 #include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/RegistrationKeys.h"
+#include "registration/UserValidation.h"
 #include "registration/Pickers.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -246,10 +246,7 @@ void frmHBPS::Command1_Click(int index)
             MsgBox(QStringLiteral("Are you sure you want to send FINAL DISCHARGE ORDER to the Billing department?"),
                    vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("Notification!")) == vbNo)
             return;
-        frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        v->PostOrCancel = 0;
-        runModal(v);
-        user = DialogAnswers.ValidatedUserID.trimmed();
+        user = AskValidatedUser(0);
         if (!user.isEmpty()) break;
         const QString question =
             final ? QStringLiteral("You have entered invalid user information! Selected transaction(s) will not be saved! \n"
@@ -285,10 +282,7 @@ void frmHBPS::cmdRevoke_Click()
         return;
     QString user;
     for (;;) {
-        frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        v->PostOrCancel = 1;
-        runModal(v);
-        user = DialogAnswers.ValidatedUserID.trimmed();
+        user = AskValidatedUser(1);
         if (!user.isEmpty()) break;
         if (MsgBox(QStringLiteral("You have entered invalid user information! \nAre you sure you want to revoke  Discharge Order?"),
                    vbYesNo | vbInformation, QStringLiteral("Notification!")) == vbNo)

@@ -228,6 +228,11 @@ frmRegistration::frmRegistration()
     main->addWidget(Frame5, 6, 0, 1, 2);
     main->addLayout(buttons, 7, 0, 1, 2);
 
+    for (QLineEdit* b : {txtZipCode, txtNationalityID, txtReligionID, txtAccountID, txtDoctorID, txtMobile, txtTelNum})
+        b->setMaximumWidth(110);
+    for (QLineEdit* b : {txtHospNum, txtIDNum, txtCLNum, txtTime, txtLastName, txtFirstName, txtMiddleName}) b->setMinimumWidth(150);
+    resize(1040, 820);
+
     for (QLineEdit* b : {txtLastName, txtFirstName, txtMiddleName, txtChiefComplain}) RegistrationKeys::FilterNames(b);
     for (QLineEdit* b : {txtBirthPlace, txtHouseStreet, txtBarangay, txtOccupation}) UpperCaseKeys(b);
     for (QWidget* w : std::initializer_list<QWidget*>{txtLastName, txtFirstName, txtMiddleName, optMale, optFemale, txtBirthDate,

@@ -1,4 +1,5 @@
 // Stand-in of the billing office's revoke of a discharge order.
+#include "hospital/procedures/RowsAffected.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
 
@@ -7,13 +8,10 @@ namespace {
 // Arguments: admission number, user, reason. Revokes the order unless it is revoked already.
 Recordset revokeHBPS(Connection& c, const ProcedureArgs& a)
 {
-    const int n = c.execute(QStringLiteral("UPDATE STATION..TBNURSEDISCHARGENOTICE SET RecordStatus = 'R', RevokedBy = ?, "
+    return RowsAffected(c.execute(QStringLiteral("UPDATE STATION..TBNURSEDISCHARGENOTICE SET RecordStatus = 'R', RevokedBy = ?, "
                                                 "RevokeDate = GETDATE(), RevokeReason = ? "
                                                 "WHERE IDNum = ? AND COALESCE(RecordStatus, '') <> 'R'"),
-                                 {a.text(1), a.text(2), a.text(0).trimmed()});
-    Recordset rs(QStringList{QStringLiteral("RowsAffected")}, {});
-    rs.addRow({n});
-    return rs;
+                                 {a.text(1), a.text(2), a.text(0).trimmed()}));
 }
 
 } // namespace

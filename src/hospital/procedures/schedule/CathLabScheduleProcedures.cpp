@@ -1,5 +1,6 @@
 // Stand-ins of the department's procedure schedule (SCHEDULE..TBCLSCHEDULE): one save for the
 // three steps of a request and the load of its lists.
+#include "hospital/procedures/RowsAffected.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Procedures.h"
@@ -7,13 +8,6 @@
 #include <QTime>
 
 namespace {
-
-Recordset scheduleRowsChanged(int n)
-{
-    Recordset rs(QStringList{QStringLiteral("RowsAffected")}, {});
-    rs.addRow({n});
-    return rs;
-}
 
 // The start time as kept ("HH:mm:ss"), from a time or a date-time argument.
 QString scheduleTimeText(const QVariant& v)
@@ -33,7 +27,7 @@ Recordset saveCLScheduleRequest(Connection& c, const ProcedureArgs& a)
     const QString status = a.text(7).trimmed();
     if (status == QLatin1String("P")) {
         const QString id = a.text(0).trimmed();
-        return scheduleRowsChanged(c.execute(
+        return RowsAffected(c.execute(
             QStringLiteral("INSERT INTO SCHEDULE..TBCLSCHEDULE (IDNum, HospNum, RequestedBy, ScheduleDate, StartTime, ProcedureName, "
                            "Remarks, RECORDSTATUS, RequestDate, StationID) VALUES (?, (SELECT HospNum FROM PATIENT_DATA..tbPatient "
                            "WHERE IDNum = ? UNION SELECT HospNum FROM PATIENT_DATA..TBOUTPATIENT WHERE IDNum = ?), ?, ?, ?, ?, ?, "
@@ -41,12 +35,12 @@ Recordset saveCLScheduleRequest(Connection& c, const ProcedureArgs& a)
             {id, id, id, a.text(10), a.at(2), scheduleTimeText(a.at(3)), a.text(4), a.text(6)}));
     }
     if (status == QLatin1String("C"))
-        return scheduleRowsChanged(c.execute(QStringLiteral("UPDATE SCHEDULE..TBCLSCHEDULE SET ScheduleDate = ?, StartTime = ?, "
+        return RowsAffected(c.execute(QStringLiteral("UPDATE SCHEDULE..TBCLSCHEDULE SET ScheduleDate = ?, StartTime = ?, "
                                                     "ProcedureName = ?, Remarks = ?, ConfirmedBy = ?, ConfirmDate = GETDATE(), "
                                                     "RECORDSTATUS = 'C' WHERE ScheduleID = ? AND RECORDSTATUS = 'P'"),
                                      {a.at(2), scheduleTimeText(a.at(3)), a.text(4), a.text(6), a.text(11), DbValue::toLong(a.at(8))}));
     if (status == QLatin1String("R"))
-        return scheduleRowsChanged(c.execute(QStringLiteral("UPDATE SCHEDULE..TBCLSCHEDULE SET RECORDSTATUS = 'R', RevokeDate = ?, "
+        return RowsAffected(c.execute(QStringLiteral("UPDATE SCHEDULE..TBCLSCHEDULE SET RECORDSTATUS = 'R', RevokeDate = ?, "
                                                     "RevokedBy = ?, RevokeReason = ? WHERE ScheduleID = ? AND RECORDSTATUS <> 'R'"),
                                      {a.at(12), a.text(13), a.text(14), DbValue::toLong(a.at(8))}));
     throw DbError(QStringLiteral("Unknown schedule request status '%1'.").arg(status));

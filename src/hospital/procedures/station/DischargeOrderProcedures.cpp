@@ -1,18 +1,12 @@
 // Stand-ins of the discharge order of an admission (STATION..TBNURSEDISCHARGENOTICE, one record
 // per admission), the checks the discharge asks, the department's notice list and clearance, and
 // the missing-information save of a stay's history.
+#include "hospital/procedures/RowsAffected.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Procedures.h"
 
 namespace {
-
-Recordset noticeRowsChanged(int n)
-{
-    Recordset rs(QStringList{QStringLiteral("RowsAffected")}, {});
-    rs.addRow({n});
-    return rs;
-}
 
 // Argument: admission number. The status of the admission's discharge order (no row: none).
 Recordset checkDischargeNotice(Connection& c, const ProcedureArgs& a)
@@ -65,7 +59,7 @@ Recordset sendDcrNotice(Connection& c, const ProcedureArgs& a)
                                  "SELECT HospNum FROM PATIENT_DATA..TBOUTPATIENT WHERE IDNum = ?))"),
                   insert << id << id);
     }
-    return noticeRowsChanged(1);
+    return RowsAffected(1);
 }
 
 const char* const kNoticeJoins =
