@@ -53,6 +53,21 @@ struct CodeSearchDosage {
     QString ResultCode, Dosage, Frequency;
 };
 
+// The rows chosen in the registration's lists: zip code (kind 0), religion (2), company (3),
+// nationality (7).
+struct CodeSearchAddress {
+    QString ResultCode, Town, Province;
+};
+struct CodeSearchReligion {
+    QString ResultCode, Religion;
+};
+struct CodeSearchCompany {
+    QString AccountNumber, CompanyName;
+};
+struct CodeSearchNationality {
+    QString ResultCode, Nationality;
+};
+
 // The class rates A to H of a priced item; a rate the catalogue leaves empty is a null QVariant.
 struct CodeSearchRates {
     QVariant RateA, RateB, RateC, RateD, RateE, RateF, RateG, RateH;
@@ -87,6 +102,12 @@ public:
     bool SearchListing(const QString& text, int kind);
     CodeSearchDoctor DoctorRecord;
     CodeSearchDiet DietRecord; // kind 6
+    CodeSearchAddress AddressRecord;
+    CodeSearchReligion ReligionRecord;
+    CodeSearchCompany CompanyRecord;
+    CodeSearchNationality NationalityRecord;
+    // Kinds 0, 2, 3 and 7: an exact code is taken without a list.
+    bool SearchRegistrationCodes(const QString& text, int kind);
     // Kind 21: the other-revenue items of the section OtherSectionID.
     QString OtherSectionID;
     CodeSearchOtherRevenue OtherRevenueRecord;

@@ -16,6 +16,7 @@
 #include "procedure_report/frmCoronaryAngiographyVRNK.h"
 #include "procedure_report/frmInterpretBuild.h"
 #include "procedure_report/frmPatientIndex.h"
+#include "registration/frmCathlabSched.h"
 #include "shared/UserRights.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
@@ -77,7 +78,11 @@ void mdiCathLabMenu::mnuChargeSlip_Click()
         refuse(QStringLiteral("Sorry, you don't have access right for Charge Slip Setting."), QStringLiteral("Message"));
 }
 
-void mdiCathLabMenu::mnuSched_Click() { ShowNotYetAvailable(QStringLiteral("frmCathlabSched"), mnuSched->text()); }
+void mdiCathLabMenu::mnuSched_Click()
+{
+    frmCathlabSched dialog(this);
+    runModal(&dialog);
+}
 
 void mdiCathLabMenu::mnuAdmission_Click() { runModal(frmListERAdmission::instance()); }
 

@@ -4,6 +4,8 @@
 
 #include "platform/agent/Agent.h"
 #include "platform/ui/MessageBox.h"
+#include "registration/frmCathlabSched.h"
+#include "registration/frmDischargeNotice.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -76,9 +78,10 @@ void mdiCathLabMenu::tmrButton_Timer()
 void mdiCathLabMenu::cmdRequests_Click()
 {
     if (HasPendingRequests(SharedConnection())) {
-        if (StationParameters().EnableCLSched())
-            ShowNotYetAvailable(QStringLiteral("frmCathlabSched"), QStringLiteral("Cathlab Schedule Entry"));
-        else
+        if (StationParameters().EnableCLSched()) {
+            frmCathlabSched dialog(this);
+            runModal(&dialog);
+        } else
             ShowNotYetAvailable(QStringLiteral("frmCommunication"), QStringLiteral("Communication File"));
     } else {
         MsgBox(QStringLiteral("No pending requests."), vbOKOnly | vbInformation, QStringLiteral("Notification"));
@@ -146,10 +149,20 @@ void mdiCathLabMenu::mnuListDischargeNotice_Click()
 {
     Agent1->stop();
     Agent1->hide();
-    // The notice list and the clearance come with registration and discharge; the list starts
-    // the notice timer again when it closes.
-    ShowNotYetAvailable(QStringLiteral("frmDischargeNotice"), QStringLiteral("List Discharge Notices"));
-    tmrNotice->start();
+    QString idNum;
+    bool valid = false;
+    {
+        frmDischargeNotice list(this);
+        runModal(&list);
+        idNum = list.IDNum;
+        valid = list.Valid;
+    }
+    tmrNotice->start(); // the list starts the notice timer again when it closes
+    if (valid) {
+        frmClearPatient clearance(this);
+        clearance.IDNum = idNum;
+        runModal(&clearance);
+    }
     tmrNotice_Timer();
 }
 

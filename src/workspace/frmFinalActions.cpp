@@ -11,6 +11,8 @@
 #include "components/login/clsCurrentuser.h"
 #include "platform/text/AdmissionNumber.h"
 #include "platform/ui/MessageBox.h"
+#include "registration/frmDischargeMenu.h"
+#include "registration/frmHBPS.h"
 #include "shared/UserRights.h"
 #include "shared/lookups/AccountChecks.h"
 #include "shared/lookups/PatientLookups.h"
@@ -132,7 +134,11 @@ void frmFinal::RunActionBarElement(int index)
     case 4:
         if (!right("4") && !right("5"))
             return refuseRight(QStringLiteral("Sorry you don't have access right to Discharge and Transfer Room of Patient!"));
-        return ShowWindowNotYetAvailable(QStringLiteral("Discharge Patient / Room Transfer"));
+        {
+            frmDischargeMenu dialog(this);
+            runModal(&dialog);
+        }
+        return;
     case 6:
         if (!right("6")) return refuseRight(QStringLiteral("Sorry you don't have access right to Send Clearance/Discharge Order!"));
         LoadRequestStatus();
@@ -141,7 +147,10 @@ void frmFinal::RunActionBarElement(int index)
                    QStringLiteral("Message"));
             return;
         }
-        ShowWindowNotYetAvailable(QStringLiteral("Discharge Order"));
+        {
+            frmHBPS dialog(this);
+            runModal(&dialog);
+        }
         AccountState::RefreshPatientRecord(!IsOutPatientNumber(id));
         return;
     default:

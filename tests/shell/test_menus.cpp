@@ -279,7 +279,6 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
 {
     struct Item { void (mdiCathLabMenu::*action)(); QAction* mdiCathLabMenu::*menu; };
     const Item items[] = {
-        {&mdiCathLabMenu::mnuSched_Click, &mdiCathLabMenu::mnuSched},
         {&mdiCathLabMenu::mnuReprintNHI_Click, &mdiCathLabMenu::mnuReprintNHI},
         {&mdiCathLabMenu::mnuRequestForm_Click, &mdiCathLabMenu::mnuRequestForm},
         {&mdiCathLabMenu::mnuConsignedItems_Click, &mdiCathLabMenu::mnuConsignedItems},
@@ -313,6 +312,13 @@ TEST_F(Menus, TheProcedureReportWindowsOpenFromTheMenus)
     EXPECT_FALSE(frmCoronaryAngiographyVRNK::existing()->isModal());
     delete frmCoronaryAngiographyVRNK::existing();
     EXPECT_TRUE(UiScript::shown().isEmpty());
+}
+
+TEST_F(Menus, TheScheduleEntryOpensFromTheMenu)
+{
+    UiScript::reset();
+    w->mnuSched->trigger();
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList{QStringLiteral("frmCathlabSched")});
 }
 
 TEST_F(Menus, PatientListsOpenFromTheMenus)

@@ -123,7 +123,7 @@ TEST_F(Timers, TheButtonOpensTheRequestsOrSaysThereAreNone)
     setParameter(QStringLiteral("EnableCLSched"), QStringLiteral("1"));
     UiScript::reset();
     w->cmdRequests_Click();
-    EXPECT_EQ(UiScript::lastText(), NotYetAvailableText(QStringLiteral("Cathlab Schedule Entry")));
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList(QStringLiteral("frmCathlabSched")));
 
     // handled meanwhile: the click says so and hides the button at once
     closeOpenRequests();
@@ -216,7 +216,7 @@ TEST_F(Timers, TheListOfNoticesHidesTheCharacterThenChecksAgain)
     w->Agent1->clearRequests();
     UiScript::reset();
     w->mnuListDischargeNotice->trigger();
-    EXPECT_EQ(UiScript::texts(), QStringList(NotYetAvailableText(QStringLiteral("&List Discharge Notices"))));
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList(QStringLiteral("frmDischargeNotice")));
     // stopped and hidden first, then the check at once announces the waiting notice again
     ASSERT_GE(w->Agent1->requests().size(), 3);
     EXPECT_EQ(w->Agent1->requests().mid(0, 2), (QStringList{QStringLiteral("Stop"), QStringLiteral("Hide")}));
@@ -225,10 +225,10 @@ TEST_F(Timers, TheListOfNoticesHidesTheCharacterThenChecksAgain)
     // a double-click on the character opens the same list; another character's does nothing
     UiScript::reset();
     Q_EMIT w->Agent1->doubleClicked(QStringLiteral("merlin"));
-    EXPECT_EQ(UiScript::shown().size(), 1);
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList(QStringLiteral("frmDischargeNotice")));
     UiScript::reset();
     w->Agent1_DblClick(QStringLiteral("genie"));
-    EXPECT_TRUE(UiScript::shown().isEmpty());
+    EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
 }
 
 TEST_F(Timers, TheFirstTickShowsTheSplashThenTheListThenChecks)

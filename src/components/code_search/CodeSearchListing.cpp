@@ -40,6 +40,7 @@ bool clsCodeSearch::SearchListing(const QString& text, int kind)
     if (kind == 6) return SearchDiets(text);
     if (kind == 10) return SearchStations(text);
     if (kind == 16) return SearchDosages(text);
+    if (kind == 0 || kind == 2 || kind == 3 || kind == 7) return SearchRegistrationCodes(text, kind);
     if (kind == 21) return SearchOtherRevenue(text);
     if (kind == 18 || kind == 27 || kind == 29) return SearchExams(text, kind);
     if (kind != 1 || !m_conn) return false;

@@ -43,6 +43,13 @@ void clsAdmission::Refresh()
     AdmissionDate = orNull(rs, "AdmDate");
     DischargeDate = orNull(rs, "DcrDate");
     BillingDate = orNull(rs, "BillingDate");
+    History = {};
+    const Recordset h = m_conn->query(QStringLiteral("SELECT AdmittingDiagnosis, ChiefComplaint, FinalDiagnosis, Procedures "
+                                                     "FROM PATIENT_DATA..tbPatientHistory WHERE IDNum = ?"),
+                                      {IDNumber});
+    if (!h.isEmpty())
+        History = {h.text(QStringLiteral("AdmittingDiagnosis")), h.text(QStringLiteral("ChiefComplaint")),
+                   h.text(QStringLiteral("FinalDiagnosis")), h.text(QStringLiteral("Procedures"))};
     loaded = true;
 }
 

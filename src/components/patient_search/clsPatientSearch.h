@@ -18,7 +18,15 @@ struct clsAddress {
 struct clsRoom {
     QString RoomID, RoomClassID;
     double RoomRate = 0;
+    struct {
+        QString Description;
+    } Station; // the nurse station the room belongs to
     operator QString() const { return RoomID; }
+};
+
+// The clinical history of a stay (empty texts when it has none).
+struct clsHistory {
+    QString AdmittingDiagnosis, ChiefComplaint, FinalDiagnosis, Procedures;
 };
 
 // One in-patient admission as the patient search holds it.
@@ -28,11 +36,20 @@ public:
     QString IDNumber, HospitalNumber, PackageID;
     clsRoom Room;
     clsAccount Account;
+    clsHistory History;
     QVariant AdmissionDate, DischargeDate, BillingDate; // null while not set
     bool loaded = false;
     // Re-reads the admission, so that a billing date set meanwhile is seen.
     void Refresh();
     bool load(Connection* conn, const QString& idNum);
+    // Discharges the stay of that admission number (an out-patient visit when it ends in "B") in
+    // one transaction, which first checks again that no request of the stay is still pending.
+    // False, with DischargeRefusal saying why, when the stay has pending requests or is not open;
+    // a database error rolls back and reaches the caller.
+    bool DischargePatient(const QString& idNum, const QDateTime& dischargeAt, const QString& resultCode,
+                          const QString& dispositionCode, const QString& employeeCode, const QString& room,
+                          const QString& doctorCode);
+    QString DischargeRefusal;
     void setConnection(Connection* conn) { m_conn = conn; }
 
 private:
@@ -109,7 +126,13 @@ public:
     bool LoadOutPatient(const QString& idNum) { return m_conn && m_class.clsOutPatient()->load(m_conn, idNum); }
     void Clear();
 
+    // True when the room exists and is in use; Room() then describes it (ID as the catalogue
+    // spells it, rate, station). Errors reach the caller.
+    bool ValidateRoom(const QString& roomID);
+    clsRoom* Room() { return &m_room; }
+
 private:
+    clsRoom m_room;
     clsAdmission m_admission;
     clsPatientClass m_class;
     clsPatientMaster m_master;

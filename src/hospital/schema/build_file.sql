@@ -204,3 +204,13 @@ CREATE TABLE BUILD_FILE..tbCoDosage (
     Frequency INTEGER,
     Status CHAR(1) DEFAULT 'A'
 );
+-- Religions and the zip codes with their town and province, picked on the registration entry.
+CREATE TABLE BUILD_FILE..tbCoReligion (
+    ReligionID VARCHAR(10) NOT NULL PRIMARY KEY,
+    Religion VARCHAR(100)
+);
+CREATE TABLE BUILD_FILE..tbCoAddress (
+    ZipCode VARCHAR(10) NOT NULL PRIMARY KEY,
+    Town VARCHAR(100),
+    Province VARCHAR(100)
+);

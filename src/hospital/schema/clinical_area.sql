@@ -271,3 +271,12 @@ CREATE TABLE CLINICAL_AREA..tbGenericResults (
 );
 CREATE UNIQUE INDEX ux_tbGenericResults_Result ON CLINICAL_AREA..tbGenericResults (ResultID, RevenueID);
 CREATE INDEX ix_tbGenericResults_IDNum ON CLINICAL_AREA..tbGenericResults (IDNum);
+-- The attending doctor and the account of a department case.
+ALTER TABLE CLINICAL_AREA..tbCLPatient ADD COLUMN DoctorID VARCHAR(20);
+ALTER TABLE CLINICAL_AREA..tbCLPatient ADD COLUMN AccountNum VARCHAR(20);
+-- The last department case number issued (one row, CounterID 1), taken inside the registration's
+-- transaction.
+CREATE TABLE CLINICAL_AREA..tbCLCaseCounter (
+    CounterID INTEGER NOT NULL PRIMARY KEY,
+    LastCathLabNum INTEGER NOT NULL
+);

@@ -204,3 +204,62 @@ ALTER TABLE PATIENT_DATA..tbPatientHistory ADD COLUMN Height VARCHAR(20);
 ALTER TABLE PATIENT_DATA..tbPatientHistory ADD COLUMN Weight VARCHAR(20);
 ALTER TABLE PATIENT_DATA..tbOutPatientHistory ADD COLUMN Height VARCHAR(20);
 ALTER TABLE PATIENT_DATA..tbOutPatientHistory ADD COLUMN Weight VARCHAR(20);
+-- What the department's registration keeps of a person: age, contact numbers, e-mail, occupation
+-- and the number printed on the hospital card (empty: no card issued).
+ALTER TABLE PATIENT_DATA..tbMaster ADD COLUMN Age INTEGER;
+ALTER TABLE PATIENT_DATA..tbMaster ADD COLUMN CellNum VARCHAR(20);
+ALTER TABLE PATIENT_DATA..tbMaster ADD COLUMN TelNum VARCHAR(20);
+ALTER TABLE PATIENT_DATA..tbMaster ADD COLUMN Email VARCHAR(100);
+ALTER TABLE PATIENT_DATA..tbMaster ADD COLUMN Occupation VARCHAR(60);
+ALTER TABLE PATIENT_DATA..tbMaster ADD COLUMN CardNumber VARCHAR(20);
+-- The person's further registration details.
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN BirthPlace VARCHAR(100);
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN NationalityID VARCHAR(10);
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN ReligionID VARCHAR(10);
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN Spouse VARCHAR(100);
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN SpouseEmpName VARCHAR(100);
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN ContactName VARCHAR(100);
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN ContactRelation VARCHAR(100);
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN ContactAddress VARCHAR(100);
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN ContactTelNum VARCHAR(100);
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN Father VARCHAR(100);
+ALTER TABLE PATIENT_DATA..tbMaster2 ADD COLUMN Mother VARCHAR(100);
+-- Who registered or last edited a stay for the department, whether it is a department case, the
+-- attending doctor of a visit, and how the stay ended (result 1-5, disposition 1-6, by whom).
+ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN UserID VARCHAR(20);
+ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN isCathLab BIT;
+ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN DoctorID1 VARCHAR(20);
+ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN DischargeResult VARCHAR(1);
+ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN Disposition VARCHAR(1);
+ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN DischargedBy VARCHAR(20);
+ALTER TABLE PATIENT_DATA..tbPatient ADD COLUMN UserID VARCHAR(20);
+ALTER TABLE PATIENT_DATA..tbPatient ADD COLUMN isCathLab BIT;
+ALTER TABLE PATIENT_DATA..tbPatient ADD COLUMN DischargeResult VARCHAR(1);
+ALTER TABLE PATIENT_DATA..tbPatient ADD COLUMN Disposition VARCHAR(1);
+ALTER TABLE PATIENT_DATA..tbPatient ADD COLUMN DischargedBy VARCHAR(20);
+-- The counters of new hospital and out-patient numbers: one row (CounterID 1), each number taken
+-- by adding one inside the registration's transaction.
+CREATE TABLE PATIENT_DATA..tbAdmLastNumber (
+    CounterID INTEGER NOT NULL PRIMARY KEY,
+    opdID INTEGER NOT NULL,
+    HospNum INTEGER NOT NULL
+);
+-- Room transfers of in-patient stays.
+CREATE TABLE PATIENT_DATA..tbPatientRoomTransfer (
+    TransferID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    OldRoomID VARCHAR(20),
+    NewRoomID VARCHAR(20),
+    TransferDate DATETIME,
+    RoomRate MONEY,
+    UserID VARCHAR(20),
+    TransferFlag VARCHAR(1)
+);
+CREATE INDEX ix_tbPatientRoomTransfer_IDNum ON PATIENT_DATA..tbPatientRoomTransfer (IDNum);
+-- Balances left unpaid on a person's closed accounts.
+CREATE TABLE PATIENT_DATA..tbAdmOldAccounts (
+    IDNum VARCHAR(20) NOT NULL PRIMARY KEY,
+    HospNum VARCHAR(20) NOT NULL,
+    Amount MONEY
+);
+CREATE INDEX ix_tbAdmOldAccounts_HospNum ON PATIENT_DATA..tbAdmOldAccounts (HospNum);

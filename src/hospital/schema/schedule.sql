@@ -55,3 +55,6 @@ CREATE TABLE SCHEDULE..tbORRequest (
     StationID VARCHAR(10),
     Remarks VARCHAR(500)
 );
+-- The hospital number of a schedule request's patient and the station that asked for it.
+ALTER TABLE SCHEDULE..TBCLSCHEDULE ADD COLUMN HospNum VARCHAR(20);
+ALTER TABLE SCHEDULE..TBCLSCHEDULE ADD COLUMN StationID VARCHAR(10);

@@ -530,3 +530,10 @@ CREATE TABLE STATION..tbNurseTranscriptionNote (
     RevokeDate DATETIME
 );
 CREATE INDEX ix_tbNurseTranscriptionNote_IDNum ON STATION..tbNurseTranscriptionNote (IDNum, AssessNum);
+-- What the discharge order keeps beside the order itself: the patient's name and type as sent,
+-- and who revoked it, when and why.
+ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN PatientName VARCHAR(200);
+ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN PatientType VARCHAR(1);
+ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokedBy VARCHAR(20);
+ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokeDate DATETIME;
+ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokeReason VARCHAR(300);

@@ -24,7 +24,9 @@ int defaultAnswer(int style)
 {
     switch (style & 7) {
     case vbYesNo:
-    case vbYesNoCancel: return (style & vbDefaultButton2) ? vbNo : vbYes;
+    case vbYesNoCancel:
+        if ((style & 7) == vbYesNoCancel && (style & vbDefaultButton3)) return vbCancel;
+        return (style & vbDefaultButton2) ? vbNo : vbYes;
     default: return vbOK;
     }
 }
@@ -80,8 +82,8 @@ int MsgBox(const QString& text, int style, const QString& title)
     case vbYesNoCancel: {
         auto* yes = box.addButton(QMessageBox::Yes);
         auto* no = box.addButton(QMessageBox::No);
-        if ((style & 7) == vbYesNoCancel) box.addButton(QMessageBox::Cancel);
-        def = (style & vbDefaultButton2) ? no : yes;
+        QPushButton* cancel = (style & 7) == vbYesNoCancel ? box.addButton(QMessageBox::Cancel) : nullptr;
+        def = (cancel && (style & vbDefaultButton3)) ? cancel : (style & vbDefaultButton2) ? no : yes;
         break;
     }
     case vbOKCancel:

@@ -10,7 +10,7 @@ class QWidget;
 enum MsgStyle : int {
     vbOKOnly = 0, vbOKCancel = 1, vbYesNoCancel = 3, vbYesNo = 4,
     vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64,
-    vbDefaultButton2 = 256,
+    vbDefaultButton2 = 256, vbDefaultButton3 = 512,
 };
 enum MsgAnswer : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 

@@ -1,0 +1,6 @@
+#pragma once
+#include <QString>
+
+// Shows the user validation dialog (in its cancelling mode, which also takes the reason, when
+// postOrCancel is 1) and returns the validated user, trimmed; empty when refused or closed.
+QString AskValidatedUser(int postOrCancel);
