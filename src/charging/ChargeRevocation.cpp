@@ -5,6 +5,7 @@
 #include "charging/ChargePostedList.h"
 #include "charging/ChargePricing.h"
 #include "charging/frmCharge.h"
+#include "components/Drugs.h"
 #include "hospital/ChargePostings.h"
 #include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
@@ -51,13 +52,20 @@ void returnToStock(Connection& c, const ChargeRevocation::Reversal& r, const QSt
                    const QString& arCode)
 {
     const PostedCharge& ch = r.charge;
-    c.execute(QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (HospNum, IDNum, ItemID, LocationID, RevenueID, TransDate, RefNum, "
-                             "Quantity, Amount, UserID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-              {r.hospNum.trimmed(), r.idNum.trimmed(), ch.item.trimmed(), ch.location.trimmed(), stockKind, r.when, ch.slip.trimmed(),
-               quantity, -amount, r.userID});
-    c.execute(QStringLiteral("UPDATE INVENTORY..tbInvLocationStock SET OnHand = OnHand + ?, LastUpdated = ? WHERE LocationID = ? "
-                             "AND ItemID = ?"),
-              {quantity, r.when, ch.location.trimmed(), ch.item.trimmed()});
+    // the same stock-card writer as the save, the movement the other way
+    StockCardLine back;
+    back.HospNum = r.hospNum.trimmed();
+    back.IDNum = r.idNum.trimmed();
+    back.ItemID = ch.item.trimmed();
+    back.LocationID = ch.location.trimmed();
+    back.StockSection = stockKind;
+    back.TransDate = r.when;
+    back.RefNum = ch.slip.trimmed();
+    back.Quantity = -quantity;
+    back.Amount = -amount;
+    back.UserID = r.userID;
+    back.Reversal = true;
+    AppendStockCardLine(c, back);
     BillingLine line;
     line.HospNum = r.hospNum.trimmed();
     line.IDNum = r.idNum.trimmed();
