@@ -36,7 +36,7 @@ protected:
     frmCharge* open(const QString& idNum = QStringLiteral("TX0001"), const QString& room = QStringLiteral("205"))
     {
         frmCharge* w = frmCharge::instance();
-        for (const char* d : {"CL", "HS", "MD", "PH", "CO", "CP"}) {
+        for (const char* d : {"CL", "HS", "MD", "PH", "CO", "CP", "SR"}) {
             auto* item = new QTreeWidgetItem(w->lvwDepartments);
             item->setText(0, QString::fromLatin1(d));
         }

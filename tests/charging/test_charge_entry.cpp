@@ -265,7 +265,7 @@ TEST_F(ChargeEntryTest, StockItemsByCatalogueAndSellingPrice)
         open();
         w()->PricePatientClass = QString::fromLatin1(c.priceClass);
         UiScript::reset();
-        enterItem("CL", QString::fromLatin1(c.code));
+        enterItem("SR", QString::fromLatin1(c.code));
         EXPECT_EQ(UiScript::lastText(), c.message);
         EXPECT_EQ(cell(1, UnitPrice), c.unit);
         EXPECT_EQ(cell(1, Location), QString::fromLatin1(c.unit).isEmpty() ? "" : "35");
@@ -278,7 +278,7 @@ TEST_F(ChargeEntryTest, StockItemsByCatalogueAndSellingPrice)
         SCOPED_TRACE(client);
         Session.HospClientName = QString::fromLatin1(client);
         open();
-        enterItem("CL", "100101");
+        enterItem("SR", "100101");
         UiScript::reset();
         enter("11");
         const bool zub = QString::fromLatin1(client) == QLatin1String("ZUB");

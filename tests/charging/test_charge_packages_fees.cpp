@@ -26,8 +26,6 @@ protected:
     {
         ChargeWindowTest::SetUp();
         setStationParameter(QStringLiteral("CLConsignedPackagesRevenueID"), QStringLiteral("CP"));
-        // the department's own code charges its procedures here, not stock from its stock room
-        conn().execute(QStringLiteral("UPDATE BUILD_FILE..tbCoRevenueCode SET LocationID = '' WHERE RevenueID = 'CL'"));
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName, FirstName) VALUES ('T9002', 'SANTOS', 'MARIA')"));
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient (IDNum, HospNum, RoomID) VALUES ('TX0001', 'T9002', '205')"));
         // a cash out-patient visit: the out-patient price class
@@ -90,6 +88,18 @@ protected:
         });
     }
 };
+
+// The demo hospital's own road: the department's code is no stock room, so its procedure code
+// linked to a package brings the package's items.
+TEST_F(ChargePackagesFeesTest, TheDemoProcedureCodeBringsItsPackage)
+{
+    open();
+    enterItem("CL", "CL101");
+    EXPECT_TRUE(UiScript::shown().isEmpty()) << UiScript::lastText().toStdString();
+    ASSERT_GT(grid()->Rows(), 2);
+    for (int r = 1; r < grid()->Rows() - 1; ++r) EXPECT_EQ(cell(r, PackageCode), "CL101") << r; // the procedure code stands for its package
+    EXPECT_TRUE(cell(grid()->Rows() - 1, ItemCode).isEmpty());
+}
 
 TEST_F(ChargePackagesFeesTest, APackageLoadsItemByItemWithItsOwnAmount)
 {

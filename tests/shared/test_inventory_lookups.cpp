@@ -27,7 +27,7 @@ TEST_F(InventoryLookups, LoadRevenueLocationKeepsItsAnswerInTheSharedVariable)
         {" PH ", true, "20"},
         {"NOSUCH", false, "20"},
         {"LB", false, ""},               // a department without a location empties it
-        {"CL", true, "35"},
+        {"SR", true, "35"},              // the cath lab's stock room
         {"MD", false, ""},               // null location
         {"OX", true, " "},               // a blank counts as a location
     };
