@@ -20,7 +20,6 @@
 #include "shared/orders/RequestChecks.h"
 #include "shared/packages/PackageLookups.h"
 #include "shared/search/frmSearchCodes.h"
-#include "workspace/Placeholders.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -173,6 +172,8 @@ frmCharge::frmCharge()
     for (auto& [index, button] : Command1)
         connect(button, &QPushButton::clicked, this, [this, index = index] { Command1_Click(index); });
     SetupPostedList();
+    mshflexPackageItems = new FlexGrid(this);
+    mshflexPackageItems->hide();
 
     auto* Frame1 = new QGroupBox(QStringLiteral("Department Codes"), this);
     lvwDepartments = new QTreeWidget(Frame1);
@@ -932,8 +933,10 @@ void frmCharge::Command1_Click(int index)
             break;
         SetupEntryGrid();
         break;
+    case 1:
+        viewPackages();
+        break;
     default:
-        ShowWindowNotYetAvailable(QStringLiteral("View Packages"));
         break;
     }
 }

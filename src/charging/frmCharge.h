@@ -45,6 +45,7 @@ public:
     QLabel* lblAmount = nullptr;
     QLineEdit* txtGross = nullptr;
     FlexGrid* MSHFlexList = nullptr;
+    FlexGrid* mshflexPackageItems = nullptr; // hidden; handed to the package picker, which keeps it
     QLineEdit* txtMessage = nullptr;         // "No Charges Entered", shown instead of an empty list
     QPushButton* cmdRefresh = nullptr;
     std::array<QPushButton*, 2> cmdOption{}; // "Re&print", "Revoke"
@@ -75,6 +76,8 @@ public:
     void optStat_Click(int index);
     QString RateOptionLetter() const;
     void Command1_Click(int index);
+    // "&View Packages": the package picker adds a package's items to the entry grid.
+    void viewPackages();
     // A package's items into the grid from startRow on, one row each; False (after saying so) when
     // the package has no items. The consigned packages' loader differs only in that message.
     bool LoadPackageItems(const QString& packageCode, const QString& requestNum, int startRow);
