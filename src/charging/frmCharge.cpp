@@ -160,11 +160,15 @@ frmCharge::frmCharge()
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     cmdRefresh = new QPushButton(QStringLiteral("&Refresh"), this);
+    cmdReturned = new QPushButton(QStringLiteral("Package Returned Items"), this);
+    cmdReturned->setObjectName(QStringLiteral("cmdReturned"));
+    cmdReturned->hide();
+    connect(cmdReturned, &QPushButton::clicked, this, [this] { cmdReturned_Click(); });
     cmdOption[0] = new QPushButton(QStringLiteral("Re&print"), this);
     cmdOption[0]->setEnabled(false);
     cmdOption[1] = new QPushButton(QStringLiteral("Revoke"), this);
     Command1[2] = new QPushButton(QStringLiteral("E&xit"), this);
-    for (QPushButton* b : {cmdRefresh, cmdOption[0], cmdOption[1], Command1[2]}) {
+    for (QPushButton* b : {cmdReturned, cmdRefresh, cmdOption[0], cmdOption[1], Command1[2]}) {
         b->setAutoDefault(false);
         bottom->addWidget(b);
     }

@@ -6,6 +6,7 @@
 #include "charging/ChargeEntryRow.h"
 #include "charging/pickers/PackagePicker.h"
 #include "charging/pickers/frmListPackage.h"
+#include "exam_requests/SamplePicker.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/FlexGrid.h"
@@ -295,6 +296,46 @@ TEST_F(PackagePickerTest, ThePackageListAndItsItems)
         EXPECT_EQ(p->mshflexPackageItems->TextMatrix(1, 8), "1");
         p->cmdOption_Click(0);
     });
+}
+
+} // namespace
+
+namespace {
+
+// Laboratory items of a package get their specimen in the picker's list: one specimen is taken
+// without the specimen window, several are chosen in it. The specimen stays in the picker.
+TEST_F(PackagePickerTest, LaboratoryItemsTakeTheirSpecimenInThePickerOnly)
+{
+    Session.HospitalInfo.IsAllowOPDShowLabSpecimen = true;
+    conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoLabExam (LabExamID, LabExam, LabSectionID) VALUES "
+                                  "('TLB1', 'TEST CBC', 'HEM'), ('TLB2', 'TEST CULTURE', 'MIC')"));
+    conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoLabSpecimen (SpecimenID, Specimen) VALUES ('TS1', 'AAA BLOOD'), ('TS2', 'BBB URINE')"));
+    conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoLabExamSpecimen (LabExamID, SpecimenID) VALUES "
+                                  "('TLB1', 'TS1'), ('TLB2', 'TS1'), ('TLB2', 'TS2')"));
+    conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoAdmPackage (PackageID, Package, CLActive) VALUES ('TPKG-L', 'TEST LAB PACKAGE', 'Y')"));
+    conn().execute(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLPackageItems (PackageCode, LineNo, ItemID, RevenueID, Description, Quantity, "
+                                  "PriceIn, PriceOut, LocationID, Status) VALUES "
+                                  "('TPKG-L', 1, 'TLB1', 'LB', 'TEST CBC', 1, 350, 350, '', 'A'), "
+                                  "('TPKG-L', 2, 'TLB2', 'LB', 'TEST CULTURE', 1, 900, 900, '', 'A')"));
+    open();
+    UiScript::queueDialog(QStringLiteral("frmSpecimenEntry"), [](QDialog* d) {
+        auto* s = static_cast<frmSpecimenEntry*>(d);
+        s->grdSpecimen->setCurrentCell(1, 1); // the second specimen
+        s->grdSpecimen_DblClick();
+        s->close();
+    });
+    viewPackages([](frmListPackage* p) {
+        p->mshflexPackage_Click(packageRow(p, QStringLiteral("TPKG-L")));
+        EXPECT_EQ(p->mshflexPackageItems->TextMatrix(1, 9), "TS1");
+        EXPECT_EQ(p->mshflexPackageItems->TextMatrix(1, 10), "HEM");
+        EXPECT_EQ(p->mshflexPackageItems->TextMatrix(2, 9), "TS2");
+        EXPECT_EQ(p->mshflexPackageItems->TextMatrix(2, 10), "MIC");
+        p->cmdOption_Click(1);
+    });
+    EXPECT_EQ(UiScript::dialogsRun().count(QStringLiteral("frmSpecimenEntry")), 1);
+    EXPECT_EQ(cell(1, ItemCode), "TLB1");
+    for (int c = 8; c <= 14; ++c)
+        if (c != BasePrice) EXPECT_TRUE(cell(1, c).isEmpty()) << c;
 }
 
 } // namespace
