@@ -165,4 +165,55 @@ TEST_F(ReturnedItemsTest, AFailedSaveKeepsWhatWasRecordedAndTheDialogOpen)
     EXPECT_EQ(recorded(), QStringList({"HS HS001 1 1250 1250 CL001"}));
 }
 
+TEST_F(ReturnedItemsTest, ThePostedLineOfAPackageOpensTheDialogWhileItIsBilled)
+{
+    const QString main = StationParameters().MainRevenueID();
+    open();
+    FlexGrid* list = w()->MSHFlexList;
+    list->setRows(4);
+    const struct { const char *dept, *item, *description, *slip; } lines[] = {
+        {"", "TPK05", "TEST PACKAGE R", "0000777"}, // the department's own code, filled in below
+        {"", "TPK05", "TEST PACKAGE R", "0000778"}, // charged and reversed
+        {"HS", "HS001", "ECG 12 LEADS", "0000777"},
+    };
+    for (int r = 1; r <= 3; ++r) {
+        const auto& l = lines[r - 1];
+        list->setTextMatrix(r, 1, *l.dept ? QString::fromLatin1(l.dept) : main);
+        list->setTextMatrix(r, 2, QString::fromLatin1(l.item));
+        list->setTextMatrix(r, 3, QString::fromLatin1(l.description));
+        list->setTextMatrix(r, 6, QString::fromLatin1(l.slip));
+    }
+    for (const auto& [row, shown] : {std::pair{3, false}, std::pair{1, true}}) {
+        list->setCurrentCell(row, 1);
+        w()->MSHFlexList_Click();
+        EXPECT_EQ(w()->cmdReturned->isVisible(), shown) << row;
+    }
+    QString package, name, slip;
+    UiScript::reset();
+    UiScript::queueDialog(QStringLiteral("frmPackageReturnedItems"), [&](QDialog* d) {
+        auto* dialog = static_cast<frmPackageReturnedItems*>(d);
+        package = dialog->PackageCode;
+        name = dialog->lblPackage->text();
+        slip = dialog->txtRefNo->text();
+        dialog->cmdOption_Click(0);
+    });
+    w()->cmdReturned->click();
+    EXPECT_EQ(package, "TPKG-R");
+    EXPECT_EQ(name, "TEST PACKAGE R");
+    EXPECT_EQ(slip, kReturnedSlip);
+    EXPECT_TRUE(UiScript::shown().isEmpty()) << UiScript::lastText().toStdString();
+
+    list->setCurrentCell(2, 1);
+    w()->MSHFlexList_Click();
+    w()->cmdReturned->click();
+    EXPECT_EQ(UiScript::lastText(), "Please select a valid package.");
+    EXPECT_EQ(UiScript::dialogsRun().count(QStringLiteral("frmPackageReturnedItems")), 1);
+
+    // with the old package scheme the button stays hidden
+    setStationParameter(QStringLiteral("CLEnableOldPackageCharging"), QStringLiteral("1"));
+    list->setCurrentCell(1, 1);
+    w()->MSHFlexList_Click();
+    EXPECT_FALSE(w()->cmdReturned->isVisible());
+}
+
 } // namespace
