@@ -1,6 +1,7 @@
 #include "charging/frmPackageReturnedItems.h"
 
 #include "access/frmTransaction_UserValidation.h"
+#include "charging/GridMarks.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
 #include "platform/text/Twips.h"
@@ -9,25 +10,14 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTableWidgetItem>
 
 namespace {
-
-QIcon forReturnMark() { return QApplication::style()->standardIcon(QStyle::SP_DialogApplyButton); }
-QIcon notForReturnMark() { return QApplication::style()->standardIcon(QStyle::SP_DialogCancelButton); }
-
-QTableWidgetItem* returnedCell(FlexGrid* g, int row, int col)
-{
-    if (!g->item(row, col)) g->setTextMatrix(row, col, g->TextMatrix(row, col));
-    return g->item(row, col);
-}
 
 } // namespace
 
@@ -55,12 +45,7 @@ frmPackageReturnedItems::frmPackageReturnedItems()
     mshflexPackageItems->setMinimumSize(TwipsToPixels(8300), TwipsToPixels(3000));
     grid->addWidget(mshflexPackageItems, 3, 0, 1, 4);
     auto* bottom = new QHBoxLayout;
-    for (const auto& [icon, text] : {std::pair{forReturnMark(), QStringLiteral("For Return")}, std::pair{notForReturnMark(), QStringLiteral("Not for Return")}}) {
-        auto* picture = new QLabel(this);
-        picture->setPixmap(icon.pixmap(16, 16));
-        bottom->addWidget(picture);
-        bottom->addWidget(new QLabel(text, this));
-    }
+    AddItemMarkLegend(bottom, this, QStringLiteral("For Return"), QStringLiteral("Not for Return"));
     bottom->addStretch(1);
     bottom->addWidget(new QLabel(QStringLiteral("Total Amount:"), this));
     lblAmountReturned = new QLabel(QStringLiteral("0.00"), this);
@@ -129,10 +114,10 @@ void frmPackageReturnedItems::showRow(int row)
     for (int c = 1; c <= 8; ++c) g->setTextMatrix(row, c, values[c - 1]);
     g->setRowHeight(row, TwipsToPixels(300));
     const bool forReturn = item.forReturn.trimmed() != QLatin1String("0");
-    returnedCell(g, row, 1)->setIcon(forReturn ? forReturnMark() : notForReturnMark());
-    returnedCell(g, row, 5)->setTextAlignment(Qt::AlignCenter);
+    GridCell(*g, row, 1)->setIcon(forReturn ? IncludedItemMark() : ExcludedItemMark());
+    GridCell(*g, row, 5)->setTextAlignment(Qt::AlignCenter);
     const QColor colour = forReturn ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
-    for (int c = 1; c <= 8; ++c) returnedCell(g, row, c)->setForeground(colour);
+    for (int c = 1; c <= 8; ++c) GridCell(*g, row, c)->setForeground(colour);
 }
 
 void frmPackageReturnedItems::mshflexPackageItems_Click(int row, int col)

@@ -1,9 +1,9 @@
 // Returned items of a charged package: the charge must still be billed, the dialog lists the
 // package's items with the ones recorded before marked, and a save replaces the recorded set.
 #include "charging/ChargeWindowTest.h"
+#include "support/ScriptedValidation.h"
 #include "support/TableOutOfReach.h"
 
-#include "access/frmTransaction_UserValidation.h"
 #include "charging/ChargeReturnedItems.h"
 #include "charging/frmPackageReturnedItems.h"
 #include "platform/db/Connection.h"
@@ -58,16 +58,6 @@ protected:
         UiScript::queueDialog(QStringLiteral("frmPackageReturnedItems"), [drive](QDialog* dlg) { drive(static_cast<frmPackageReturnedItems*>(dlg)); });
         d->ShowModal();
     }
-    static void validateAs(const QString& user, const QString& code)
-    {
-        UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [user, code](QDialog* d) {
-            auto* v = static_cast<frmTransaction_UserValidation*>(d);
-            QTest::keyClicks(v->txtUserID, user);
-            QTest::keyClick(v->txtUserID, Qt::Key_Return);
-            QTest::keyClicks(v->txtAccessCode, code);
-            QTest::keyClick(v->txtAccessCode, Qt::Key_Return);
-        });
-    }
     QStringList recorded()
     {
         QStringList r;
@@ -112,7 +102,7 @@ TEST_F(ReturnedItemsTest, MarkedItemsReplaceTheRecordedSet)
         d->cmdOption_Click(1);
         EXPECT_TRUE(recorded().isEmpty());
         EXPECT_TRUE(d->isVisible());
-        validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+        queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
         d->cmdOption_Click(1);
     });
     EXPECT_EQ(UiScript::lastText(), "Successfully updated returned items.");
@@ -124,7 +114,7 @@ TEST_F(ReturnedItemsTest, MarkedItemsReplaceTheRecordedSet)
         EXPECT_EQ(d->lblAmountReturned->text(), "1,250.00");
         d->mshflexPackageItems_Click(2, 1);
         EXPECT_EQ(d->lblAmountReturned->text(), "2,651.00");
-        validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+        queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
         d->cmdOption_Click(1);
     });
     EXPECT_EQ(recorded(), QStringList({"HS HS001 1 1250 1250 CL001", "CS SUP0002 2 700.5 1401 CL001"}));
@@ -135,7 +125,7 @@ TEST_F(ReturnedItemsTest, MarkedItemsReplaceTheRecordedSet)
         d->mshflexPackageItems_Click(1, 1);
         d->mshflexPackageItems_Click(2, 1);
         EXPECT_EQ(d->lblAmountReturned->text(), "0.00");
-        validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+        queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
         d->cmdOption_Click(1);
     });
     EXPECT_EQ(UiScript::lastText(), "Successfully updated returned items.");
@@ -154,7 +144,7 @@ TEST_F(ReturnedItemsTest, AFailedSaveKeepsWhatWasRecordedAndTheDialogOpen)
         {
             // the clearing works, the writing of the marked items fails
             TableOutOfReach away(conn(), QStringLiteral("CLINICAL_AREA..tbCLReturnedItems"), QStringLiteral("UserID"));
-            validateAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+            queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
             d->cmdOption_Click(1);
         }
         EXPECT_TRUE(UiScript::lastText().endsWith("Please notify your IT department.")) << UiScript::lastText().toStdString();

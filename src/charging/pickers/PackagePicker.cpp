@@ -1,6 +1,7 @@
 #include "charging/pickers/PackagePicker.h"
 
 #include "charging/ChargeEntryRow.h"
+#include "charging/ChargePackages.h"
 #include "exam_requests/ExamPricing.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
@@ -111,22 +112,8 @@ int CopyPackageItems(EntryGrid& grid, const QList<PickerItem>& items, const Pick
             row = grid.Rows() - 1;
         }
         const QString unit = PickerUnitPrice(item.amount, item.quantity);
-        grid.setTextMatrix(row, Number, QStringLiteral(" %1").arg(grid.Rows() - 1));
-        grid.setTextMatrix(row, Dept, item.revenue);
-        grid.setTextMatrix(row, ItemCode, item.code);
-        grid.setTextMatrix(row, Description, item.description);
-        grid.setTextMatrix(row, Qty, item.quantity);
-        grid.setTextMatrix(row, UnitPrice, unit);
-        grid.setTextMatrix(row, Amount, item.amount);
-        grid.setTextMatrix(row, Location, item.location);
-        grid.setTextMatrix(row, ARCode, QString());
-        grid.setTextMatrix(row, RequestNum, QString());
-        grid.setTextMatrix(row, BasePrice, unit);
-        for (int c = 11; c <= 14; ++c) grid.setTextMatrix(row, c, QString());
-        grid.setTextMatrix(row, PackageCode, package.code);
-        grid.setTextMatrix(row, PackageAmount, package.gross);
-        grid.setTextMatrix(row, PackageQty, item.quantity);
-        grid.setTextMatrix(row, DosageID, item.dosage);
+        WritePackageRow(grid, row, {item.revenue, item.code, item.description, item.quantity, unit, item.amount, item.location, QString(),
+                                    unit, package.code, package.gross, item.dosage});
         ++written;
     }
     return written;

@@ -1,5 +1,7 @@
 #include "charging/pickers/frmListPackage.h"
 
+#include "charging/GridMarks.h"
+
 #include "exam_requests/SamplePicker.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Twips.h"
@@ -11,12 +13,10 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTableWidgetItem>
 #include <QToolButton>
 
@@ -25,18 +25,9 @@ namespace {
 const QString kPickerNotice = QStringLiteral("Notification");
 const QColor kPickerChosenRed(255, 0, 0);
 
-QIcon selectedMark() { return QApplication::style()->standardIcon(QStyle::SP_DialogApplyButton); }
-QIcon unusedMark() { return QApplication::style()->standardIcon(QStyle::SP_DialogCancelButton); }
-
 QString noStockText(const PickerItem& item)
 {
     return QStringLiteral("There is no stock left for ") + item.description + QStringLiteral(". The item will not be included in the request.");
-}
-
-QTableWidgetItem* pickerCell(FlexGrid* g, int row, int col)
-{
-    if (!g->item(row, col)) g->setTextMatrix(row, col, g->TextMatrix(row, col));
-    return g->item(row, col);
 }
 
 } // namespace
@@ -85,12 +76,7 @@ frmListPackage::frmListPackage()
     right->addWidget(mshflexPackageItems, 1);
     auto* legend = new QHBoxLayout;
     legend->addWidget(new QLabel(QStringLiteral("LEGEND:"), this));
-    for (const auto& [icon, text] : {std::pair{selectedMark(), QStringLiteral("Selected Item")}, std::pair{unusedMark(), QStringLiteral("Un-used Item")}}) {
-        auto* picture = new QLabel(this);
-        picture->setPixmap(icon.pixmap(16, 16));
-        legend->addWidget(picture);
-        legend->addWidget(new QLabel(text, this));
-    }
+    AddItemMarkLegend(legend, this, QStringLiteral("Selected Item"), QStringLiteral("Un-used Item"));
     legend->addStretch(1);
     cmdOption[1] = new QPushButton(QStringLiteral("Accept "), this);
     cmdOption[0] = new QPushButton(QStringLiteral("Exit"), this);
@@ -161,7 +147,7 @@ void frmListPackage::mshflexPackage_Click(int row)
     const QColor plain = palette().color(QPalette::WindowText);
     for (int r = 0; r < mshflexPackage->Rows(); ++r)
         for (int c = 1; c < mshflexPackage->Cols(); ++c) {
-            QTableWidgetItem* it = pickerCell(mshflexPackage, r, c);
+            QTableWidgetItem* it = GridCell(*mshflexPackage, r, c);
             it->setForeground(r == row ? kPickerChosenRed : plain);
             QFont f = it->font();
             f.setBold(r == row);
@@ -223,16 +209,16 @@ void frmListPackage::showItemRow(int row)
     FlexGrid* g = mshflexPackageItems;
     for (int c = 1; c <= 11; ++c) g->setTextMatrix(row, c, values[c - 1]);
     g->setRowHeight(row, TwipsToPixels(280));
-    QTableWidgetItem* mark = pickerCell(g, row, 1);
+    QTableWidgetItem* mark = GridCell(*g, row, 1);
     const QString state = item.state.trimmed();
-    mark->setIcon(state == QLatin1String("1") ? selectedMark() : state == QLatin1String("2") ? unusedMark() : QIcon());
+    mark->setIcon(state == QLatin1String("1") ? IncludedItemMark() : state == QLatin1String("2") ? ExcludedItemMark() : QIcon());
 }
 
 void frmListPackage::paintItemRow(int row)
 {
     const bool included = m_items[row - 1].state.trimmed() == QLatin1String("1");
     const QColor colour = included ? palette().color(QPalette::WindowText) : kPickerChosenRed;
-    for (int c = 1; c < mshflexPackageItems->Cols(); ++c) pickerCell(mshflexPackageItems, row, c)->setForeground(colour);
+    for (int c = 1; c < mshflexPackageItems->Cols(); ++c) GridCell(*mshflexPackageItems, row, c)->setForeground(colour);
 }
 
 void frmListPackage::mshflexPackageItems_Click(int row)
