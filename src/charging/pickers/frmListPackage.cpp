@@ -57,6 +57,7 @@ frmListPackage::frmListPackage()
     mshflexPackage = new FlexGrid(this);
     mshflexPackage->setObjectName(QStringLiteral("mshflexPackage"));
     mshflexPackage->setMinimumSize(TwipsToPixels(3300), TwipsToPixels(3500));
+    mshflexPackage->setMaximumWidth(TwipsToPixels(3600));
     mshflexPackageItems = new FlexGrid(this);
     mshflexPackageItems->setObjectName(QStringLiteral("mshflexPackageItems"));
     mshflexPackageItems->setMinimumSize(TwipsToPixels(9000), TwipsToPixels(3500));
@@ -88,6 +89,8 @@ frmListPackage::frmListPackage()
     right->addLayout(legend);
     grid->addLayout(left, 1, 0);
     grid->addLayout(right, 1, 1);
+    grid->setColumnStretch(1, 1); // the items take the width; the package list keeps its own
+    for (FlexGrid* list : {mshflexPackage, mshflexPackageItems}) list->setWordWrap(false);
     connect(imgLegend, &QToolButton::clicked, this, [this] { close(); });
     connect(mshflexPackage, &QTableWidget::cellClicked, this, [this](int row, int) { mshflexPackage_Click(row); });
     connect(mshflexPackageItems, &QTableWidget::cellClicked, this, [this](int row, int) { mshflexPackageItems_Click(row); });
