@@ -1,6 +1,7 @@
 #include "charging/ChargePackages.h"
 
 #include "charging/ChargeEntryRow.h"
+#include "charging/GridMarks.h"
 #include "exam_requests/ExamPricing.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
@@ -29,15 +30,9 @@ bool isDepartmentParameter(const QString& department, const QString& parameter)
     return !parameter.isEmpty() && department == parameter;
 }
 
-QTableWidgetItem* cellItem(EntryGrid& g, int row, int col)
-{
-    if (!g.item(row, col)) g.setTextMatrix(row, col, g.TextMatrix(row, col));
-    return g.item(row, col);
-}
-
 void colourRow(EntryGrid& g, int row, const QColor& back)
 {
-    for (int c = 1; c < g.Cols(); ++c) cellItem(g, row, c)->setBackground(back);
+    for (int c = 1; c < g.Cols(); ++c) GridCell(g, row, c)->setBackground(back);
 }
 
 } // namespace
@@ -72,27 +67,34 @@ PackageLoad ReadPackageLoad(Connection& c, const QString& packageCode, const QSt
     return load;
 }
 
+void WritePackageRow(EntryGrid& g, int row, const PackageRowTexts& t)
+{
+    g.setTextMatrix(row, Number, QStringLiteral(" %1").arg(g.Rows() - 1));
+    g.setTextMatrix(row, Dept, t.department);
+    g.setTextMatrix(row, ItemCode, t.itemCode);
+    g.setTextMatrix(row, Description, t.description);
+    g.setTextMatrix(row, Qty, t.quantity);
+    g.setTextMatrix(row, UnitPrice, t.unitPrice);
+    g.setTextMatrix(row, Amount, t.amount);
+    g.setTextMatrix(row, Location, t.location);
+    g.setTextMatrix(row, ARCode, QString());
+    g.setTextMatrix(row, RequestNum, t.requestNum);
+    g.setTextMatrix(row, BasePrice, t.basePrice);
+    for (int c = 11; c <= 14; ++c) g.setTextMatrix(row, c, QString());
+    g.setTextMatrix(row, PackageCode, t.packageCode);
+    g.setTextMatrix(row, PackageAmount, t.packageAmount);
+    g.setTextMatrix(row, PackageQty, t.quantity);
+    g.setTextMatrix(row, DosageID, t.dosageID);
+}
+
 int WritePackageRows(EntryGrid& g, const PackageLoad& load, const QString& requestNum, int startRow)
 {
     int row = startRow;
     for (const PackageItemLine& item : load.items) {
         const QString amount = AmountText(QuantityAmount(Fmt::val(item.quantity), Fmt::val(item.price)));
-        g.setTextMatrix(row, Number, QStringLiteral(" %1").arg(g.Rows() - 1));
-        g.setTextMatrix(row, Dept, item.department);
-        g.setTextMatrix(row, ItemCode, item.itemCode);
-        g.setTextMatrix(row, Description, item.description);
-        g.setTextMatrix(row, Qty, item.quantity);
-        g.setTextMatrix(row, UnitPrice, item.price);
-        g.setTextMatrix(row, Amount, amount);
-        g.setTextMatrix(row, Location, item.location);
-        g.setTextMatrix(row, ARCode, QString());
-        g.setTextMatrix(row, RequestNum, requestNum);
-        g.setTextMatrix(row, BasePrice, amount); // package rows keep the amount here; it is not read again
-        for (int c = 11; c <= 14; ++c) g.setTextMatrix(row, c, QString());
-        g.setTextMatrix(row, PackageCode, load.packageLink);
-        g.setTextMatrix(row, PackageAmount, load.packageAmount);
-        g.setTextMatrix(row, PackageQty, item.quantity);
-        g.setTextMatrix(row, DosageID, item.itemCode);
+        // package rows keep the amount as their base price; it is not read again
+        WritePackageRow(g, row, {item.department, item.itemCode, item.description, item.quantity, item.price, amount, item.location,
+                                 requestNum, amount, load.packageLink, load.packageAmount, item.itemCode});
         g.setRows(g.Rows() + 1);
         g.setTextMatrix(g.Rows() - 1, Number, QStringLiteral(" %1").arg(g.Rows() - 1));
         ++row;
@@ -123,5 +125,5 @@ void ColourPackageRows(EntryGrid& g)
     // the prices stay in the cells; only their text takes the row's colour
     for (int r = 1; r < g.Rows(); ++r)
         if (!g.TextMatrix(r, PackageCode).isEmpty())
-            for (int c : {int(UnitPrice), int(Amount)}) cellItem(g, r, c)->setForeground(kPackageRed);
+            for (int c : {int(UnitPrice), int(Amount)}) GridCell(g, r, c)->setForeground(kPackageRed);
 }

@@ -27,6 +27,15 @@ struct PackageLoad {
 // empty list, link and amount not read.
 PackageLoad ReadPackageLoad(Connection& c, const QString& packageCode, const QString& priceClass);
 
+// The texts of one package row of the entry grid.
+struct PackageRowTexts {
+    QString department, itemCode, description, quantity, unitPrice, amount, location, requestNum, basePrice, packageCode,
+        packageAmount, dosageID;
+};
+// Writes columns 0 to 18 of a package row (its number from the grid's row count; the quantity
+// also as the package's quantity); columns 19 and 20 are left as they are.
+void WritePackageRow(EntryGrid& g, int row, const PackageRowTexts& t);
+
 // Writes the items from startRow on, one row each, and after each one appends a numbered row; from
 // the grid's last row, the grid ends with one blank numbered row. Returns the rows written.
 int WritePackageRows(EntryGrid& g, const PackageLoad& load, const QString& requestNum, int startRow);

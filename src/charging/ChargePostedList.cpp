@@ -6,6 +6,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
+#include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 
@@ -117,6 +118,10 @@ void frmCharge::MSHFlexList_Click()
     cmdOption[0]->setEnabled(Session.HospitalInfo.IsPrintChargeSlip);
     cmdOption[1]->setEnabled(true);
     cmdOption[1]->setVisible(true);
+    const clsParameters& p = StationParameters();
+    const int row = MSHFlexList->currentRow();
+    cmdReturned->setVisible(!p.EnableOldPackageCharging() && row >= 1
+                            && MSHFlexList->TextMatrix(row, 1).trimmed() == p.MainRevenueID().trimmed());
 }
 
 // The selection keeps the text colour of the cell entered: a reversal stays red while selected.

@@ -20,7 +20,6 @@
 #include "shared/orders/RequestChecks.h"
 #include "shared/packages/PackageLookups.h"
 #include "shared/search/frmSearchCodes.h"
-#include "workspace/Placeholders.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -161,11 +160,15 @@ frmCharge::frmCharge()
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     cmdRefresh = new QPushButton(QStringLiteral("&Refresh"), this);
+    cmdReturned = new QPushButton(QStringLiteral("Package Returned Items"), this);
+    cmdReturned->setObjectName(QStringLiteral("cmdReturned"));
+    cmdReturned->hide();
+    connect(cmdReturned, &QPushButton::clicked, this, [this] { cmdReturned_Click(); });
     cmdOption[0] = new QPushButton(QStringLiteral("Re&print"), this);
     cmdOption[0]->setEnabled(false);
     cmdOption[1] = new QPushButton(QStringLiteral("Revoke"), this);
     Command1[2] = new QPushButton(QStringLiteral("E&xit"), this);
-    for (QPushButton* b : {cmdRefresh, cmdOption[0], cmdOption[1], Command1[2]}) {
+    for (QPushButton* b : {cmdReturned, cmdRefresh, cmdOption[0], cmdOption[1], Command1[2]}) {
         b->setAutoDefault(false);
         bottom->addWidget(b);
     }
@@ -173,6 +176,8 @@ frmCharge::frmCharge()
     for (auto& [index, button] : Command1)
         connect(button, &QPushButton::clicked, this, [this, index = index] { Command1_Click(index); });
     SetupPostedList();
+    mshflexPackageItems = new FlexGrid(this);
+    mshflexPackageItems->hide();
 
     auto* Frame1 = new QGroupBox(QStringLiteral("Department Codes"), this);
     lvwDepartments = new QTreeWidget(Frame1);
@@ -932,8 +937,10 @@ void frmCharge::Command1_Click(int index)
             break;
         SetupEntryGrid();
         break;
+    case 1:
+        viewPackages();
+        break;
     default:
-        ShowWindowNotYetAvailable(QStringLiteral("View Packages"));
         break;
     }
 }

@@ -45,8 +45,10 @@ public:
     QLabel* lblAmount = nullptr;
     QLineEdit* txtGross = nullptr;
     FlexGrid* MSHFlexList = nullptr;
+    FlexGrid* mshflexPackageItems = nullptr; // hidden; handed to the package picker, which keeps it
     QLineEdit* txtMessage = nullptr;         // "No Charges Entered", shown instead of an empty list
     QPushButton* cmdRefresh = nullptr;
+    QPushButton* cmdReturned = nullptr; // "Package Returned Items": shown for a line of the department's own code
     std::array<QPushButton*, 2> cmdOption{}; // "Re&print", "Revoke"
 
     // Price class of medicines and supplies: "O" for a cash out-patient, else "I".
@@ -75,6 +77,10 @@ public:
     void optStat_Click(int index);
     QString RateOptionLetter() const;
     void Command1_Click(int index);
+    // "&View Packages": the package picker adds a package's items to the entry grid.
+    void viewPackages();
+    // The returned items of the package charged on the current line of the posted charges.
+    void cmdReturned_Click();
     // A package's items into the grid from startRow on, one row each; False (after saying so) when
     // the package has no items. The consigned packages' loader differs only in that message.
     bool LoadPackageItems(const QString& packageCode, const QString& requestNum, int startRow);

@@ -4,6 +4,7 @@
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePackages.h"
+#include "charging/pickers/frmListPackage.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
@@ -13,6 +14,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 using namespace ChargeEntryRow;
 
@@ -66,4 +68,26 @@ void frmCharge::enterPackage(int row, const QString& itemCode, const QString& pa
     lblPackageName->setText(GetPackageName(c, itemCode, revenue));
     lblPackageName->show();
     mshflexEntry->setCurrentCell(row, Dept);
+}
+
+void frmCharge::viewPackages()
+{
+    frmListPackage* picker = frmListPackage::instance();
+    picker->SourceGrid = mshflexEntry;
+    picker->PackageGrid = mshflexPackageItems;
+    picker->PricePatientClass = PricePatientClass;
+    picker->ShowModal();
+    ColourPackageRows();
+    EntryGrid& g = *mshflexEntry;
+    g.setCurrentCell(g.Rows() - 1, Dept);
+    g.EnterCell();
+    g.HideBox();
+    // no rate option chosen: the rows keep the prices they came with
+    if (!StationParameters().EnableOldPackageCharging()) {
+        if (Option1[0]->isChecked()) RepriceRows(QStringLiteral("A"));
+        else if (Option1[1]->isChecked()) RepriceRows(QStringLiteral("B"));
+        else if (Option1[2]->isChecked()) RepriceRows(QStringLiteral("C"));
+    }
+    // the total counts the new rows whichever package scheme is on
+    ComputeTotals();
 }
