@@ -40,8 +40,8 @@ protected:
             "PriceOut, LocationID, DosageID, Status) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'A')");
         const struct { const char *package; int line; const char *item, *rev, *name; int qty; double in, out; const char *location, *dosage; } items[] = {
             {"TPKG-P", 1, "HS001", "HS", "ECG 12 LEADS", 3, 100, 90, "", "D1"},
-            {"TPKG-P", 2, "100103", "CL", "INFLATION DEVICE", 1, 5200, 5000, "35", ""},
-            {"TPKG-P", 3, "100101", "CL", "GUIDING CATHETER", 2, 9000, 8200, "35", ""},
+            {"TPKG-P", 2, "100103", "SR", "INFLATION DEVICE", 1, 5200, 5000, "35", ""},
+            {"TPKG-P", 3, "100101", "SR", "GUIDING CATHETER", 2, 9000, 8200, "35", ""},
             {"TPKG-Q", 1, "HS002", "HS", "TREADMILL STRESS TEST", 1, 3500, 3400, "", ""},
             {"TPKG-Z", 1, "HS002", "HS", "TREADMILL STRESS TEST", 0, 3500, 3400, "", ""},
         };
@@ -102,10 +102,10 @@ TEST_F(PackagePickerTest, TheIncludedItemsLandInTheGridAtTheWindowsPriceClass)
 {
     const struct { const char* priceClass; QStringList ecg, catheter; } cases[] = {
         {"I", {"HS", "HS001", "3", "33.3333333333333", "100", "", "33.3333333333333", "TPKG-P", "23500", "3", "D1"},
-              {"CL", "100101", "2", "4500", "9000", "35", "4500", "TPKG-P", "23500", "2", ""}},
+              {"SR", "100101", "2", "4500", "9000", "35", "4500", "TPKG-P", "23500", "2", ""}},
         // a cash out-patient never gets in-patient prices
         {"O", {"HS", "HS001", "3", "30", "90", "", "30", "TPKG-P", "23500", "3", "D1"},
-              {"CL", "100101", "2", "4100", "8200", "35", "4100", "TPKG-P", "23500", "2", ""}},
+              {"SR", "100101", "2", "4100", "8200", "35", "4100", "TPKG-P", "23500", "2", ""}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.priceClass);

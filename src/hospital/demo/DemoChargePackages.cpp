@@ -42,10 +42,10 @@ void chargePackages(Connection& c, const DemoScale&)
     struct Line { const char *package, *item, *revenue, *description; int qty; double in, out; const char* location; };
     const Line lines[] = {
         {"PKG-RHC", "HS001", "HS", "ECG 12 LEADS", 1, 450, 450, ""},
-        {"PKG-RHC", "SUP0002", "CL", "INTRODUCER SHEATH 6FR", 1, 2400, 2150, "35"},
-        {"PKG-RHC", "SUP0003", "CL", "ANGIOGRAPHIC CATHETER 5FR", 2, 3200, 2900, "35"},
+        {"PKG-RHC", "SUP0002", "SR", "INTRODUCER SHEATH 6FR", 1, 2400, 2150, "35"},
+        {"PKG-RHC", "SUP0003", "SR", "ANGIOGRAPHIC CATHETER 5FR", 2, 3200, 2900, "35"},
         {"PKG-RHC", "MED0201", "PH", "HEPARIN 5000IU/ML VIAL", 2, 410.75, 380, "20"},
-        {"PKG-PTCA", "SUP0002", "CL", "INTRODUCER SHEATH 6FR", 1, 2400, 2150, "35"},
+        {"PKG-PTCA", "SUP0002", "SR", "INTRODUCER SHEATH 6FR", 1, 2400, 2150, "35"},
         {"PKG-PTCA", "SUP0004", "CU", "DRUG-ELUTING STENT 3.0X18", 2, 68000, 65000, "36"},
         {"PKG-PTCA", "MED0301", "PH", "IOHEXOL 350 100ML", 2, 2650, 2400, "20"},
         {"PKG-PTCA", "SUP0001", "CS", "GUIDE WIRE 0.035\"", 1, 1850, 1650, "21"},
