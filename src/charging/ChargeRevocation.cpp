@@ -21,7 +21,6 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/orders/RequestChecks.h"
 #include "shared/packages/PackageLookups.h"
-#include "workspace/AccountState.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -167,10 +166,7 @@ void frmCharge::RevokeCharge()
     const QString patientType = IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
     const bool package = !charge.packageID.trimmed().isEmpty();
     try {
-        if (AccountState::AccountClosed(c, idNum.trimmed(), patientType)) {
-            ShowAccountClosedNotice();
-            return;
-        }
+        if (IsAccountClosed(c, idNum)) return;
         if (IsDepartmentCleared(c, idNum, QStringLiteral("CL"))) {
             MsgBox(QStringLiteral("Patient is already cleared by (Cathlab Department). ") +
                        QStringLiteral("If you have charges to make, notify the Billing staff") +

@@ -60,6 +60,29 @@ TEST_F(AccountChecksTest, ClosedAccountIsSeenAfterARefreshAndWarnedOnce)
     EXPECT_THROW(IsAccountClosed(conn()), DbError);
 }
 
+// A window's own admission, whatever the lists select: the stay or the visit by its number.
+TEST_F(AccountChecksTest, TheAccountOfAnAdmissionNumber)
+{
+    Selection.SelectedPatientType = QStringLiteral("O"); // the lists point elsewhere
+    struct Case { const char* idNum; QVariant billed; bool closed; };
+    const Case cases[] = {
+        {"TI1", QVariant(), false},
+        {"TI1", QDateTime(QDate(1900, 1, 1), QTime(0, 0)), false}, // the hospital's "no date"
+        {"TI1", QDateTime(QDate(2026, 11, 28), QTime(16, 0)), true},
+        {"TO1B", QDateTime(QDate(2026, 11, 26), QTime(16, 0)), true},
+        {"NOSUCH", QVariant(), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.idNum);
+        UiScript::reset();
+        const QString table = QString::fromLatin1(c.idNum).endsWith(QLatin1Char('B')) ? QStringLiteral("PATIENT_DATA..TBOUTPATIENT")
+                                                                                       : QStringLiteral("PATIENT_DATA..tbPatient");
+        exec(QStringLiteral("UPDATE %1 SET BillingDate = ? WHERE IDNum = ?").arg(table), {c.billed, QString::fromLatin1(c.idNum)});
+        EXPECT_EQ(IsAccountClosed(conn(), QString::fromLatin1(c.idNum)), c.closed);
+        EXPECT_EQ(UiScript::shown().size(), c.closed ? 1 : 0);
+    }
+}
+
 TEST_F(AccountChecksTest, AccountText)
 {
     exec(QStringLiteral("INSERT INTO BUILD_FILE..TBCOCOMPANY (AccountNum, Company) VALUES ('TC1', 'ALPHA CARE'), ('TC2', 'BETA HMO')"));

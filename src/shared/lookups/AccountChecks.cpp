@@ -13,25 +13,24 @@ using Lookup::call;
 using Lookup::query;
 
 namespace {
+// 01/01/1900 is the hospital's "no date", as the workspace reads it too.
 bool hasBillingDate(const QVariant& billingDate)
 {
-    return billingDate.isValid() && !billingDate.isNull() && DbValue::toDateTime(billingDate).isValid();
+    if (!billingDate.isValid() || billingDate.isNull()) return false;
+    const QDateTime at = DbValue::toDateTime(billingDate);
+    return at.isValid() && at.date() > QDate(1900, 1, 1);
 }
 
 // Warns when billing has closed the account; gives whether it has.
 bool accountClosedNotice(bool closed)
 {
-    if (closed) ShowAccountClosedNotice();
-    return closed;
-}
-}
-
-void ShowAccountClosedNotice()
-{
+    if (!closed) return false;
     MsgBox(QStringLiteral("The patient's account has already been closed. ") + QStringLiteral("\r\n\r\n")
                + QStringLiteral("If you have transactions to make, please notify the Billing staff")
                + QStringLiteral(" immediately for further instructions."),
            vbExclamation | vbOKOnly, QStringLiteral("Notification"));
+    return true;
+}
 }
 
 bool IsAccountClosed(Connection& c)

@@ -9,8 +9,6 @@ class Connection;
 // True, after the warning, when billing has closed the chosen patient's account (refreshed from
 // the patient search first). Errors reach the caller.
 bool IsAccountClosed(Connection& c);
-// The warning IsAccountClosed shows, for a window that checks its own patient's account.
-void ShowAccountClosedNotice();
 // The same for the stay of an admission number (a window's own patient, whatever the lists select
 // meanwhile). Errors reach the caller.
 bool IsAccountClosed(Connection& c, const QString& idNum);
