@@ -111,10 +111,6 @@ std::optional<double> RemainingAmount(Connection& c, const QString& idNum, const
     return rs.toDouble(QStringLiteral("Amount"));
 }
 
-void RevokePackage(Connection&, const QString&, const QString&, const QString&) {}
-void RevokeConsignedItems(Connection&, const QString&) {}
-void RevokeIncludedItems(Connection&, const QString&) {}
-
 Outcome Post(Connection& c, const Reversal& r, const PackageReversals& packages)
 {
     const PostedCharge& ch = r.charge;
@@ -138,10 +134,10 @@ Outcome Post(Connection& c, const Reversal& r, const PackageReversals& packages)
     }
     const clsParameters& p = StationParameters();
     if (!p.EnableOldPackageCharging()) {
-        if (!LookUpLinkedPackageCode(c, ch.item).isEmpty()) packages.package(c, r.idNum, ch.slip, ch.item);
-        if (isRevocationParameterCode(ch.dept, p.ConsignedPackagesRevenueID())) packages.consigned(c, ch.slip);
+        if (!LookUpLinkedPackageCode(c, ch.item).isEmpty()) packages.package(c, r);
+        if (isRevocationParameterCode(ch.dept, p.ConsignedPackagesRevenueID())) packages.consigned(c, r);
         if (isRevocationParameterCode(ch.dept, p.CLEquipmentRev()) && LookUpEquipmentPackage(c, ch.item.trimmed()))
-            packages.included(c, ch.slip);
+            packages.included(c, r);
         c.call(QStringLiteral("Clinical_Area..CLDeleteCurrentReturned"), {r.idNum, ch.slip, r.userID});
     }
     tx.commit();

@@ -25,25 +25,27 @@ namespace ChargeRevocation {
 // procedure finds no line of it. Errors reach the caller.
 std::optional<double> RemainingAmount(Connection& c, const QString& idNum, const PostedCharge& charge);
 
-// The reversal of the items of a package, of a consigned package and of an equipment package's
-// included items. Not built yet: these hooks post nothing. They run inside the revocation's
-// transaction, so when they post, a failure of theirs undoes the whole revocation.
-void RevokePackage(Connection& c, const QString& idNum, const QString& slip, const QString& item);
-void RevokeConsignedItems(Connection& c, const QString& slip);
-void RevokeIncludedItems(Connection& c, const QString& slip);
-
-struct PackageReversals {
-    std::function<void(Connection&, const QString& idNum, const QString& slip, const QString& item)> package = RevokePackage;
-    std::function<void(Connection&, const QString& slip)> consigned = RevokeConsignedItems;
-    std::function<void(Connection&, const QString& slip)> included = RevokeIncludedItems;
-};
-
 // One revocation as the window hands it over: its own patient header, the acting (validated)
 // user, the supervisor (empty without that step), the reason and the server's time.
 struct Reversal {
     QString hospNum, idNum, room, patientType, userID, supervisorID, reason;
     QDateTime when;
     PostedCharge charge;
+};
+
+// The reversal of what was used under the revoked charge (ChargePackageItems.cpp): the items of a
+// package (back to stock, billed back, tagged with the package, marked revoked in the log book,
+// the package's case marked revoked), the items used under a consigned package and the items
+// included with an equipment package (back to stock, exactly as the save issued them). They run
+// inside the revocation's transaction: a failure of theirs undoes the whole revocation.
+void RevokePackage(Connection& c, const Reversal& r);
+void RevokeConsignedItems(Connection& c, const Reversal& r);
+void RevokeIncludedItems(Connection& c, const Reversal& r);
+
+struct PackageReversals {
+    std::function<void(Connection&, const Reversal&)> package = RevokePackage;
+    std::function<void(Connection&, const Reversal&)> consigned = RevokeConsignedItems;
+    std::function<void(Connection&, const Reversal&)> included = RevokeIncludedItems;
 };
 
 enum class Outcome { Revoked, NothingLeft };

@@ -1,6 +1,7 @@
 #include "charging/ChargeSave.h"
 
 #include "charging/ChargeEntryRow.h"
+#include "charging/ChargePackageItems.h"
 #include "charging/ChargePricing.h"
 #include "charging/ChargeSlipNumber.h"
 #include "components/Drugs.h"
@@ -48,6 +49,7 @@ public:
     {
     }
     void post(const QStringList& row);
+    bool consignedPosted = false, includedPosted = false;
 
 private:
     QString cell(int col) const { return m_row.value(col); }
@@ -57,6 +59,7 @@ private:
     void postOxygen();
     void postPackageItem();
     void billPackage();
+    void postPanel(PanelKind kind, const QList<PanelItemLine>& items);
 
     Connection& m_c;
     const ChargeSaveInput& m_in;
@@ -82,10 +85,26 @@ void RowPosting::post(const QStringList& row)
     if (cell(Dept).trimmed() == QLatin1String("OX") && number(11) > 0) postOxygen();
     if (m_packageItem) postPackageItem();
     if (m_p.EnableOldPackageCharging()) return;
-    if (IsStationDepartment(cell(Dept), m_p.ConsignedPackagesRevenueID()) && m_in.PostConsignedItems)
-        m_in.PostConsignedItems(m_c, m_slip, m_in.userId);
-    if (IsStationDepartment(cell(Dept), m_p.CLEquipmentRev()) && m_in.PostIncludedItems && isEquipmentPackage(m_c, cell(ItemCode)))
-        m_in.PostIncludedItems(m_c, m_slip, m_in.userId);
+    // each panel once: it is empty for any later row of its kind
+    if (!consignedPosted && IsStationDepartment(cell(Dept), m_p.ConsignedPackagesRevenueID())) {
+        postPanel(PanelKind::Consigned, m_in.ConsignedItems);
+        consignedPosted = true;
+    }
+    if (!includedPosted && IsStationDepartment(cell(Dept), m_p.CLEquipmentRev()) && isEquipmentPackage(m_c, cell(ItemCode).trimmed())) {
+        postPanel(PanelKind::Included, m_in.IncludedItems);
+        includedPosted = true;
+    }
+}
+
+void RowPosting::postPanel(PanelKind kind, const QList<PanelItemLine>& items)
+{
+    PanelPosting at;
+    at.slip = m_slip;
+    at.userId = m_in.userId;
+    at.room = m_in.room;
+    at.patientType = m_in.patientType;
+    at.when = m_at;
+    PostPanelItems(m_c, kind, items, at);
 }
 
 void RowPosting::postStock()
@@ -206,5 +225,7 @@ ChargeSaveResult SaveChargeRows(Connection& c, const ChargeSaveInput& in)
     tx.commit();
     result.slipNumber = slip;
     result.serverDate = at;
+    result.consignedPosted = posting.consignedPosted;
+    result.includedPosted = posting.includedPosted;
     return result;
 }

@@ -6,9 +6,16 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 class Connection;
+
+// A row of a package item panel as the save posts it: an item used under a consigned package or
+// included with an equipment charge, issued from its stock location without a bill of its own.
+struct PanelItemLine {
+    QString dept, item, description;
+    double quantity = 0, amount = 0;
+    QString location; // the stock location of the item's department
+};
 
 struct ChargeSaveInput {
     // The account and where it is charged from: the window's own header, never the lists' choice.
@@ -20,14 +27,16 @@ struct ChargeSaveInput {
     QString counterStation;           // the station whose slip counter is used
     QString slipMask;                 // the station's number mask for slip numbers ("" none)
     QList<QStringList> rows;          // the complete rows in grid order, cells by grid column
-    // The used items of a consigned package and the items included with equipment: posted with
-    // the row that carries them by the panels that hold them (nothing while no panel is given).
-    std::function<void(Connection&, const QString& slip, const QString& userId)> PostConsignedItems, PostIncludedItems;
+    // The used items of the consigned package and the items included with equipment: posted once,
+    // with the first row of a consigned package or of an equipment package.
+    QList<PanelItemLine> ConsignedItems, IncludedItems;
 };
 
 struct ChargeSaveResult {
     QString slipNumber;   // "" when no row was posted
     QDateTime serverDate; // the time of every posting of the save
+    // Whether the panel items were posted (their panel then starts afresh).
+    bool consignedPosted = false, includedPosted = false;
 };
 
 // Whether a department is the one a station parameter names; an empty parameter names none.

@@ -1,7 +1,9 @@
 #include "charging/frmCharge.h"
 
 #include "charging/ChargeEntryRow.h"
+#include "charging/ChargePackageItems.h"
 #include "charging/ChargePricing.h"
+#include "charging/PackageItemPanel.h"
 #include "components/Drugs.h"
 #include "components/StationComponents.h"
 #include "exam_requests/ExamPricing.h"
@@ -90,7 +92,7 @@ frmCharge::frmCharge()
 
     // The entry area with its buttons, rate options and total.
     auto* middle = new QHBoxLayout;
-    auto* fraCharges = new QGroupBox(this);
+    fraCharges = new QGroupBox(this);
     auto* chargesLayout = new QVBoxLayout(fraCharges);
     lblPackageName = new QLabel(fraCharges);
     lblPackageName->setObjectName(QStringLiteral("lblPackageName"));
@@ -151,7 +153,7 @@ frmCharge::frmCharge()
     left->addLayout(middle, 1);
 
     // The posted charges of the admission.
-    auto* fraList = new QGroupBox(QStringLiteral("List of Charges Entered"), this);
+    fraList = new QGroupBox(QStringLiteral("List of Charges Entered"), this);
     MSHFlexList = new FlexGrid(fraList);
     MSHFlexList->setObjectName(QStringLiteral("MSHFlexList"));
     (new QVBoxLayout(fraList))->addWidget(MSHFlexList);
@@ -211,6 +213,18 @@ frmCharge::frmCharge()
         if (mshflexEntry->Row() >= 1) DeleteRow(mshflexEntry->Row());
     };
     g.WatchWindowKeys(this);
+    g.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&g, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        mshflexEntry_MouseDown(mshflexEntry->viewport()->mapToGlobal(at));
+    });
+    // The panels float over the window and keep their own keys (made after the window's key watch).
+    pctConsigned = new PackageItemPanel(*this, PanelKind::Consigned);
+    pctEquipment = new PackageItemPanel(*this, PanelKind::Included);
+    mshConsignedItems = pctConsigned->grid;
+    txtConsigned = pctConsigned->box;
+    mshEquipment = pctEquipment->grid;
+    txtEquipment = pctEquipment->box;
+    buildMarkupPanel();
     resize(1100, 600);
     Form_Load();
 }
@@ -858,6 +872,7 @@ bool frmCharge::enterQuantity(int row)
     }
     setCell(row, Amount, AmountText(QuantityAmount(LeadingNumber(text), LeadingNumber(cell(row, UnitPrice)))));
     setCell(row, Qty, text);
+    OpenConsignedMarkup(row);
     return true;
 }
 
@@ -901,6 +916,8 @@ void frmCharge::deleteCurrentRow()
                kChargeConfirm)
         != vbYes)
         return;
+    // the used items belong to the consigned package's row
+    if (isChargeParameterCode(dept(row), StationParameters().ConsignedPackagesRevenueID())) SetupConsignedGrid();
     g.HideBox();
     if (g.Rows() > 2) {
         g.RemoveItem(row);
@@ -936,6 +953,7 @@ void frmCharge::Command1_Click(int index)
                    != vbYes)
             break;
         SetupEntryGrid();
+        SetupConsignedGrid(); // the items included with equipment stay
         break;
     case 1:
         viewPackages();

@@ -7,6 +7,8 @@
 
 class EntryGrid;
 class FlexGrid;
+class PackageItemPanel;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -50,6 +52,32 @@ public:
     QPushButton* cmdRefresh = nullptr;
     QPushButton* cmdReturned = nullptr; // "Package Returned Items": shown for a line of the department's own code
     std::array<QPushButton*, 2> cmdOption{}; // "Re&print", "Revoke"
+    QGroupBox* fraList = nullptr;     // "List of Charges Entered"
+    QGroupBox* fraCharges = nullptr;  // the entry grid's frame
+
+    // The item panels of the consigned package and of an equipment package (PackageItemPanel),
+    // each with its own grid and box; opened from the main window's "Minor Packages" items.
+    PackageItemPanel *pctConsigned = nullptr, *pctEquipment = nullptr;
+    EntryGrid *mshConsignedItems = nullptr, *mshEquipment = nullptr;
+    QLineEdit *txtConsigned = nullptr, *txtEquipment = nullptr;
+    void LoadConsignedItems();
+    void LoadEquipmentItems();
+    void SetupConsignedGrid();
+    void SetupIncludedGrid();
+    // A right click on the entry grid: "Minor Packages" for the current row's package.
+    void mshflexEntry_MouseDown(const QPoint& globalPos);
+
+    // The consigned mark-up panel (frmChargeMarkup.cpp): offered once the quantity of a consigned
+    // row is taken; a mark-up chosen multiplies that row's amount, "X" leaves it.
+    QFrame* pctMarkup = nullptr;
+    FlexGrid* grdMarkup = nullptr;
+    QPushButton* cmdHideMarkUp = nullptr;
+    int MarkupRow = 0;
+    void OpenConsignedMarkup(int row);
+    void LoadMarkupList();
+    void EnableChargingControls(bool enabled);
+    void grdMarkup_DblClick();
+    void cmdHideMarkUp_Click();
 
     // Price class of medicines and supplies: "O" for a cash out-patient, else "I".
     QString PricePatientClass = QStringLiteral("I");
@@ -113,6 +141,7 @@ protected:
     bool event(QEvent* e) override;
 
 private:
+    void buildMarkupPanel();
     QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
     QString dept(int row) const;

@@ -8,6 +8,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/packages/PackageLookups.h"
 

@@ -7,6 +7,7 @@
 #include "charging/ChargeSave.h"
 #include "charging/ChargeSlipNumber.h"
 #include "charging/ChargeSlipPrint.h"
+#include "charging/PackageItemPanel.h"
 #include "components/Drugs.h"
 #include "platform/db/Connection.h"
 #include "platform/text/AdmissionNumber.h"
@@ -32,23 +33,12 @@ const QString kNotice = QStringLiteral("Notification");
 
 QString cellOf(const frmCharge& w, int row, int col) { return w.mshflexEntry->TextMatrix(row, col); }
 
-// A panel (the used items of a consigned package, the items included with equipment) that holds
-// at least one item.
-bool panelHasItems(const frmCharge& w, const char* name)
-{
-    const FlexGrid* g = w.findChild<FlexGrid*>(QString::fromLatin1(name));
-    if (!g || g->Cols() < 3) return false;
-    for (int r = 1; r < g->Rows(); ++r)
-        if (!g->TextMatrix(r, 2).trimmed().isEmpty()) return true;
-    return false;
-}
-
 bool ConsignedItemsMissing(const frmCharge& w)
 {
     const QString consigned = StationParameters().ConsignedPackagesRevenueID();
     for (int r = 1; r < w.mshflexEntry->Rows(); ++r)
         if (IsStationDepartment(cellOf(w, r, Dept), consigned) && !cellOf(w, r, ItemCode).isEmpty())
-            return !panelHasItems(w, "mshConsignedItems");
+            return !w.pctConsigned->HasItems();
     return false;
 }
 
@@ -58,7 +48,7 @@ bool IncludedItemsMissing(const frmCharge& w, Connection& c)
     for (int r = 1; r < w.mshflexEntry->Rows(); ++r)
         if (IsStationDepartment(cellOf(w, r, Dept), equipment) && !cellOf(w, r, ItemCode).isEmpty()
             && IsEquipmentPackage(c, cellOf(w, r, ItemCode)))
-            return !panelHasItems(w, "mshEquipment");
+            return !w.pctEquipment->HasItems();
     return false;
 }
 
@@ -219,6 +209,8 @@ void frmCharge::SaveCharges()
     in.rateOption = rateOptionCode(*this);
     in.counterStation = Session.CurrentStationID.toString();
     in.slipMask = StationParameters().NewCSlipFormat();
+    in.ConsignedItems = pctConsigned->Lines();
+    in.IncludedItems = pctEquipment->Lines();
     ChargeSaveResult saved;
     Command1[0]->setEnabled(false);
     try {
@@ -240,6 +232,8 @@ void frmCharge::SaveCharges()
         return;
     }
 
+    if (saved.consignedPosted) SetupConsignedGrid();
+    if (saved.includedPosted) SetupIncludedGrid();
     if (!saved.slipNumber.isEmpty()) {
         Session.ServerDate = saved.serverDate;
         CurrentSlipNumber = saved.slipNumber;

@@ -55,6 +55,15 @@ void PopupInquiryMenu(const QPoint& globalPos)
         if (w->inquiryMenu) w->inquiryMenu->popup(globalPos);
 }
 
+void PopupMinorPackageMenu(const QPoint& globalPos, MinorPackageItem shown)
+{
+    auto* w = mainWindow();
+    if (!w || !w->minorPackageMenu) return;
+    if (w->consignedItems) w->consignedItems->setVisible(shown == MinorPackageItem::ConsignedItems);
+    if (w->equipmentItems) w->equipmentItems->setVisible(shown == MinorPackageItem::Equipment);
+    w->minorPackageMenu->popup(globalPos);
+}
+
 void ShowControlPanel()
 {
     if (host().showControlPanel) host().showControlPanel();

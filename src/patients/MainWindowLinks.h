@@ -21,6 +21,8 @@ struct MainWindow {
     QAction* operationButton = nullptr; // the toolbar's button 4
     QProgressBar* progressBar = nullptr;
     QMenu* inquiryMenu = nullptr;
+    QMenu* minorPackageMenu = nullptr;                              // mnuMinorPackage
+    QAction *consignedItems = nullptr, *equipmentItems = nullptr; // mnuConsignedItems, mnuEquipment
 };
 struct Host {
     std::function<const MainWindow*()> mainWindow; // null while the main window is not loaded
@@ -37,6 +39,9 @@ void EnableToolbarButton4();
 void HideProgressBar();
 // The Inquiry menu (mnuInquiry) at a screen point.
 void PopupInquiryMenu(const QPoint& globalPos);
+// "Minor Packages" at a screen point with only one of its two "Package Items" shown.
+enum class MinorPackageItem { ConsignedItems, Equipment };
+void PopupMinorPackageMenu(const QPoint& globalPos, MinorPackageItem shown);
 // The station's control panel, modal.
 void ShowControlPanel();
 // The mark-up choice of a charged item, modal; its answers are in DialogAnswers (none without a main window).

@@ -20,6 +20,9 @@ const MainWindowLinks::MainWindow* loadedMainWindow()
     links.operationButton = w->toolbarButton(QStringLiteral("Operation"));
     links.progressBar = w->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
     links.inquiryMenu = w->mnuInquiry;
+    links.minorPackageMenu = w->mnuMinorPackage;
+    links.consignedItems = w->mnuConsignedItems;
+    links.equipmentItems = w->mnuEquipment;
     return &links;
 }
 

@@ -5,6 +5,7 @@
 
 #include "access/frmAccessCode.h"
 #include "access/frmTransaction_UserValidation.h"
+#include "charging/frmCharge.h"
 #include "charging/frmChargeSlipVerification.h"
 #include "components/login/clsCurrentuser.h"
 #include "patients/MainWindowLinks.h"
@@ -142,12 +143,16 @@ void mdiCathLabMenu::mnuRecvbles_Click()
     ShowNotYetAvailable(QStringLiteral("frmRecievable"), mnuRecvbles->text());
 }
 
+// The charging window pops these up over itself; they call back into it and do nothing else.
 void mdiCathLabMenu::mnuConsignedItems_Click()
 {
-    ShowNotYetAvailable(QStringLiteral("frmCharge"), mnuConsignedItems->text());
+    if (frmCharge::isLoaded()) frmCharge::existing()->LoadConsignedItems();
 }
 
-void mdiCathLabMenu::mnuEquipment_Click() { ShowNotYetAvailable(QStringLiteral("frmCharge"), mnuEquipment->text()); }
+void mdiCathLabMenu::mnuEquipment_Click()
+{
+    if (frmCharge::isLoaded()) frmCharge::existing()->LoadEquipmentItems();
+}
 
 void mdiCathLabMenu::mnuCF4_Click()
 {

@@ -542,12 +542,18 @@ TEST_F(PostedChargesTest, PackageReversalsRunForTheLinesTheyConcern)
                        {kInPatient, slip});
         QStringList calls;
         ChargeRevocation::PackageReversals hooks;
-        hooks.package = [&](Connection&, const QString& id, const QString& s, const QString& item) {
-            EXPECT_EQ(s, slip);
-            calls << QStringLiteral("package %1 %2").arg(id, item);
+        hooks.package = [&](Connection&, const ChargeRevocation::Reversal& rev) {
+            EXPECT_EQ(rev.charge.slip, slip);
+            calls << QStringLiteral("package %1 %2").arg(rev.idNum, rev.charge.item);
         };
-        hooks.consigned = [&](Connection&, const QString& s) { EXPECT_EQ(s, slip); calls << QStringLiteral("consigned"); };
-        hooks.included = [&](Connection&, const QString& s) { EXPECT_EQ(s, slip); calls << QStringLiteral("included"); };
+        hooks.consigned = [&](Connection&, const ChargeRevocation::Reversal& rev) {
+            EXPECT_EQ(rev.charge.slip, slip);
+            calls << QStringLiteral("consigned");
+        };
+        hooks.included = [&](Connection&, const ChargeRevocation::Reversal& rev) {
+            EXPECT_EQ(rev.charge.slip, slip);
+            calls << QStringLiteral("included");
+        };
         const ChargeRevocation::Reversal r =
             reversalOf(QString::fromLatin1(k.dept), QString::fromLatin1(k.item), QStringLiteral("500.00"), slip);
         EXPECT_EQ(ChargeRevocation::Post(conn(), r, hooks), ChargeRevocation::Outcome::Revoked);

@@ -85,7 +85,7 @@ TEST_F(ControlPanel, OpensOnTheRevenueCodesAndTheLinks)
     EXPECT_EQ(cp->windowTitle(), QStringLiteral("Station - Control Panel"));
     EXPECT_EQ(cp->SSTab1->currentIndex(), 0);
     EXPECT_EQ(cp->SSTab1->tabText(1), QStringLiteral("Package Code Link"));
-    const QStringList expected = {"CL", "CS", "PH", "", "", "", "CU", "CM", "", ""};
+    const QStringList expected = {"CL", "CS", "PH", "NU", "NM", "", "CU", "CM", "", ""};
     for (int i = 0; i < 10; ++i) EXPECT_EQ(cp->txtRev[i]->text(), expected[i]) << i;
     EXPECT_EQ(cp->cmdSave->text(), QStringLiteral("Edit"));
     EXPECT_EQ(cp->cmdExit->text(), QStringLiteral("Close"));

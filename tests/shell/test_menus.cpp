@@ -4,12 +4,16 @@
 #include "shell/ShellTest.h"
 
 #include "access/frmTransaction_UserValidation.h"
+#include "charging/PackageItemPanel.h"
+#include "charging/frmCharge.h"
 #include "components/Component.h"
 #include "components/login/clsCurrentuser.h"
 #include "patients/MainWindowLinks.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
+#include "platform/ui/EntryGrid.h"
 #include "platform/ui/FlexGrid.h"
+#include "shared/clsParameters.h"
 #include "procedure_report/frmCoronaryAngiographyVRNK.h"
 #include "procedure_report/frmPatientIndex.h"
 #include "shell/NotYetAvailable.h"
@@ -20,6 +24,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMenu>
@@ -281,8 +286,6 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
     const Item items[] = {
         {&mdiCathLabMenu::mnuReprintNHI_Click, &mdiCathLabMenu::mnuReprintNHI},
         {&mdiCathLabMenu::mnuRequestForm_Click, &mdiCathLabMenu::mnuRequestForm},
-        {&mdiCathLabMenu::mnuConsignedItems_Click, &mdiCathLabMenu::mnuConsignedItems},
-        {&mdiCathLabMenu::mnuEquipment_Click, &mdiCathLabMenu::mnuEquipment},
     };
     for (const Item& i : items) {
         UiScript::reset();
@@ -445,5 +448,44 @@ TEST_F(Menus, TheDatePromptIsWideEnoughForItsCaption)
         const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
         EXPECT_GT(width, title.horizontalAdvance(QString::fromLatin1(r.prompt)) + 3 * title.height());
     }
+}
+} // namespace
+
+namespace {
+// A right click on the charging grid pops up "Minor Packages" with the item of the current row's
+// package; each item opens its panel on the charging window, titled after that row.
+TEST_F(Menus, MinorPackagesOffersThePanelOfTheCurrentRowsPackage)
+{
+    StationParameters().LoadParameters();
+    frmCharge* charge = frmCharge::instance();
+    EntryGrid& g = *charge->mshflexEntry;
+    struct Case { const char *dept, *item, *description; bool menu, consigned; };
+    const Case cases[] = {
+        {"CP", "CP103", "CONSIGNED BALLOON CATHETER PACKAGE", true, true},
+        {"CP", "CP103", "", false, false},   // a consigned row without its description: no menu
+        {"EQ", "", "", true, false},         // equipment: the department alone
+        {"HS", "HS001", "ECG 12 LEADS", false, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(std::string(k.dept) + " " + k.description);
+        w->mnuMinorPackage->hide();
+        g.setTextMatrix(1, 1, QString::fromLatin1(k.dept));
+        g.setTextMatrix(1, 2, QString::fromLatin1(k.item));
+        g.setTextMatrix(1, 3, QString::fromLatin1(k.description));
+        g.setCurrentCell(1, 1);
+        charge->mshflexEntry_MouseDown(QPoint(100, 100));
+        EXPECT_EQ(w->mnuMinorPackage->isVisible(), k.menu);
+        if (!k.menu) continue;
+        EXPECT_EQ(w->mnuConsignedItems->isVisible(), k.consigned);
+        EXPECT_EQ(w->mnuEquipment->isVisible(), !k.consigned);
+        w->mnuMinorPackage->hide();
+        (k.consigned ? w->mnuConsignedItems : w->mnuEquipment)->trigger();
+        QWidget* panel = k.consigned ? static_cast<QWidget*>(charge->pctConsigned) : charge->pctEquipment;
+        EXPECT_FALSE(panel->isHidden());
+        const QString title = panel->findChild<QLabel*>(k.consigned ? "lblConsignedPackage" : "lblEquipment")->text();
+        EXPECT_EQ(title, QString::fromLatin1(k.description) + (k.consigned ? " - CONSIGNED ITEMS" : " - INCLUDED ITEMS"));
+    }
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+    delete charge;
 }
 } // namespace

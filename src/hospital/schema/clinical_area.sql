@@ -280,3 +280,28 @@ CREATE TABLE CLINICAL_AREA..tbCLCaseCounter (
     CounterID INTEGER NOT NULL PRIMARY KEY,
     LastCathLabNum INTEGER NOT NULL
 );
+-- The items used under a consigned package (PanelKind "C") or included with an equipment charge
+-- ("E"), one row per stock-card line the charge slip issued for them: the reversal of the charge
+-- returns exactly these. RecordStatus "X" while issued, "R" once returned.
+CREATE TABLE CLINICAL_AREA..tbCLPanelUsedItems (
+    UsedID IDENTITY PRIMARY KEY,
+    RefNum VARCHAR(20) NOT NULL,
+    PanelKind CHAR(1) NOT NULL,
+    RevenueID VARCHAR(10),
+    ItemID VARCHAR(20) NOT NULL,
+    Description VARCHAR(200),
+    Quantity FLOAT,
+    Amount MONEY,
+    LocationID VARCHAR(10),
+    StockSection VARCHAR(2),
+    TransDate DATETIME,
+    UserID VARCHAR(20),
+    RecordStatus CHAR(1)
+);
+CREATE INDEX ix_tbCLPanelUsedItems_RefNum ON CLINICAL_AREA..tbCLPanelUsedItems (RefNum, PanelKind);
+-- The mark-up factors of consigned items (not the station's mark-ups of item pricing).
+CREATE TABLE CLINICAL_AREA..tbCLMarkUp (
+    MarkUpID VARCHAR(10) NOT NULL PRIMARY KEY,
+    MarkUpName VARCHAR(100) NOT NULL,
+    MarkUp NUMERIC(12,4)
+);
