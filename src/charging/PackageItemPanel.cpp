@@ -3,6 +3,7 @@
 #include "charging/ChargePackageItems.h"
 #include "charging/ChargePricing.h"
 #include "charging/ChargeSave.h"
+#include "charging/StockItemEntry.h"
 #include "charging/frmCharge.h"
 #include "components/Drugs.h"
 #include "exam_requests/ExamPricing.h"
@@ -86,12 +87,7 @@ PackageItemPanel::PackageItemPanel(frmCharge& owner, PanelKind kind) : QFrame(&o
     // The panel's own tables: the box skips the number, description, unit price and amount
     // columns, whatever the entry grid's row skips.
     EntryGrid& g = *grid;
-    g.setColumnMaxLength(Dept, 2);
-    g.setColumnMaxLength(ItemCode, 8);
-    g.setColumnMaxLength(Description, 35);
-    g.setColumnKeys(Qty, EntryGrid::Keys::Numeric);
-    g.setColumnKeys(UnitPrice, EntryGrid::Keys::Numeric);
-    g.NumericChars = QStringLiteral("0123456789.");
+    frmCharge::SetColumnTables(g);
     g.ExemptColumnTable = QVector<int>(8, 0);
     g.ExemptColumnTable[1] = Description;
     g.ExemptColumnTable[2] = Amount;
@@ -300,15 +296,8 @@ bool PackageItemPanel::enterItem(int row)
         MsgBox(QStringLiteral("You can't enter the same item."), vbInformation, kNotice);
         return false;
     }
-    const QString current = cell(row, ItemCode).trimmed();
-    if (!current.isEmpty() && current != item.DrugCode
-        && MsgBox(QStringLiteral("Do you really want to replace ") + cell(row, Description) + QStringLiteral(" with ") + item.DrugName +
-                      QStringLiteral(" ") + item.Description + QStringLiteral("?"),
-                  vbYesNo | vbQuestion, QStringLiteral("Confirmation"))
-               != vbYes)
-        return false;
-    // the selling price of the window's own price class
-    const double price = m_owner.PricePatientClass == QLatin1String("O") ? item.Invent.SellingPriceOut : item.Invent.SellingPriceIn;
+    if (!ReplacementConfirmed(cell(row, ItemCode), cell(row, Description), item)) return false;
+    const double price = StockSellingPrice(item, m_owner.PricePatientClass); // the window's own price class
     setCell(row, ItemCode, item.DrugCode);
     setCell(row, Description, item.DrugName + QStringLiteral(" ") + item.Description);
     setCell(row, UnitPrice, AmountText(price));

@@ -4,6 +4,7 @@
 #include "charging/ChargePackageItems.h"
 #include "charging/ChargePricing.h"
 #include "charging/PackageItemPanel.h"
+#include "charging/StockItemEntry.h"
 #include "components/Drugs.h"
 #include "components/StationComponents.h"
 #include "exam_requests/ExamPricing.h"
@@ -192,12 +193,7 @@ frmCharge::frmCharge()
 
     // The grid's tables and hooks.
     EntryGrid& g = *mshflexEntry;
-    g.setColumnMaxLength(Dept, 2);
-    g.setColumnMaxLength(ItemCode, 8);
-    g.setColumnMaxLength(Description, 35);
-    g.setColumnKeys(Qty, EntryGrid::Keys::Numeric);
-    g.setColumnKeys(UnitPrice, EntryGrid::Keys::Numeric);
-    g.NumericChars = QStringLiteral("0123456789.");
+    frmCharge::SetColumnTables(g);
     g.setColumnPrompt(Dept, kDeptPrompt);
     g.setColumnPrompt(ItemCode, QStringLiteral("Enter the Service Code or First letters of Service Name then Press the <Enter> Key"));
     g.setColumnPrompt(Qty, QStringLiteral("Enter quantity to charge."));
@@ -230,6 +226,16 @@ frmCharge::frmCharge()
 }
 
 frmCharge::~frmCharge() { delete m_revenue; }
+
+void frmCharge::SetColumnTables(EntryGrid& g)
+{
+    g.setColumnMaxLength(Dept, 2);
+    g.setColumnMaxLength(ItemCode, 8);
+    g.setColumnMaxLength(Description, 35);
+    g.setColumnKeys(Qty, EntryGrid::Keys::Numeric);
+    g.setColumnKeys(UnitPrice, EntryGrid::Keys::Numeric);
+    g.NumericChars = QStringLiteral("0123456789.");
+}
 
 void frmCharge::Form_Load()
 {
@@ -722,14 +728,8 @@ bool frmCharge::enterStockItem(int row, const QString& department)
         MsgBox(QStringLiteral("Can't charge the same item."), vbInformation, kChargeNotice);
         return false;
     }
-    const QString current = cell(row, ItemCode).trimmed();
-    if (!current.isEmpty() && current != item.DrugCode
-        && MsgBox(QStringLiteral("Do you really want to replace ") + cell(row, Description) + QStringLiteral(" with ") + item.DrugName +
-                      QStringLiteral(" ") + item.Description + QStringLiteral("?"),
-                  vbYesNo | vbQuestion, kChargeConfirm)
-               != vbYes)
-        return false;
-    const double price = PricePatientClass == QLatin1String("O") ? item.Invent.SellingPriceOut : item.Invent.SellingPriceIn;
+    if (!ReplacementConfirmed(cell(row, ItemCode), cell(row, Description), item)) return false;
+    const double price = StockSellingPrice(item, PricePatientClass); // the window's own price class
     setCell(row, ItemCode, item.DrugCode);
     setCell(row, Description, item.DrugName + QStringLiteral(" ") + item.Description);
     setCell(row, UnitPrice, AmountText(price));

@@ -82,6 +82,8 @@ public:
     // Price class of medicines and supplies: "O" for a cash out-patient, else "I".
     QString PricePatientClass = QStringLiteral("I");
 
+    // The box's length limits and numeric columns, which the entry grid and the item panels share.
+    static void SetColumnTables(EntryGrid& g);
     void Form_Load();
     void Form_Activate();
     void SetupEntryGrid();

@@ -63,6 +63,21 @@ protected:
         QTest::keyClicks(box, text);
         QTest::keyClick(box, Qt::Key_Return);
     }
+    // The revocation of a posted line, by a validated user, with a reason.
+    static ChargeRevocation::Reversal reversal(const QString& dept, const QString& item, const QString& amount, const QString& slip,
+                                               const QString& packageID = QString())
+    {
+        ChargeRevocation::Reversal r;
+        r.hospNum = "T9002";
+        r.idNum = "TX0001";
+        r.room = "205";
+        r.patientType = "I";
+        r.userID = "CL002";
+        r.reason = "NOT DONE";
+        r.when = QDateTime(QDate(2026, 12, 11), QTime(10, 0));
+        r.charge = {dept, item, item, "1", amount, slip, QString(), packageID};
+        return r;
+    }
     double onHand(const char* location, const char* item)
     {
         return DbValue::toDouble(conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock WHERE LocationID = ? AND ItemID = ?"),
@@ -207,15 +222,7 @@ TEST_F(PackagePanelTest, ASavedPanelIsIssuedAndItsRevocationReturnsExactlyThoseI
     EXPECT_EQ(panel->grid->Rows(), 2); // the panel starts afresh
     EXPECT_EQ(panel->grid->TextMatrix(1, PackageItemPanel::ItemCode), "");
 
-    ChargeRevocation::Reversal r;
-    r.hospNum = "T9002";
-    r.idNum = "TX0001";
-    r.room = "205";
-    r.patientType = "I";
-    r.userID = "CL001";
-    r.reason = "WRONG PATIENT";
-    r.when = QDateTime(QDate(2026, 12, 11), QTime(10, 0));
-    r.charge = {"CP", "CP103", "CONSIGNED BALLOON CATHETER PACKAGE", "1", "42000", slip, QString(), QString()};
+    const ChargeRevocation::Reversal r = reversal("CP", "CP103", "42000", slip);
     ASSERT_EQ(ChargeRevocation::Post(conn(), r), ChargeRevocation::Outcome::Revoked);
     EXPECT_EQ(onHand("36", "9001"), before1);
     EXPECT_EQ(onHand("36", "9003"), before3);
@@ -264,15 +271,7 @@ TEST_F(PackagePanelTest, APackagesItemsAreReturnedTaggedAndMarkedRevoked)
     ASSERT_FALSE(saved.slipNumber.isEmpty());
     const double before = onHand("36", "9001");
 
-    ChargeRevocation::Reversal r;
-    r.hospNum = "T9002";
-    r.idNum = "TX0001";
-    r.room = "205";
-    r.patientType = "I";
-    r.userID = "CL002";
-    r.reason = "NOT DONE";
-    r.when = QDateTime(QDate(2026, 12, 11), QTime(10, 0));
-    r.charge = {"CL", "TPKG1", "TEST PACKAGE", "1", "58000", saved.slipNumber, QString(), "TPKG1"};
+    const ChargeRevocation::Reversal r = reversal("CL", "TPKG1", "58000", saved.slipNumber, "TPKG1");
     ASSERT_EQ(ChargeRevocation::Post(conn(), r), ChargeRevocation::Outcome::Revoked);
     EXPECT_EQ(onHand("36", "9001"), before + 2);
     // billed back: the stock items with their own section, amount and quantity; not the service
