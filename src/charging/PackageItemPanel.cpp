@@ -122,9 +122,9 @@ void PackageItemPanel::Open(const QString& packageDescription)
 {
     lblTitle->setText(packageDescription + QString::fromLatin1(namesOf(m_kind).suffix));
     if (!IsSetUp()) Setup();
-    // over the entry grid's upper left, inside the window
+    // over the entry grid below its first rows, inside the window
     const QWidget* anchor = m_owner.mshflexEntry;
-    const QPoint at = anchor->mapTo(&m_owner, QPoint(40, 30));
+    const QPoint at = anchor->mapTo(&m_owner, QPoint(40, 70));
     move(qMax(0, qMin(at.x(), m_owner.width() - width())), qMax(0, qMin(at.y(), m_owner.height() - height())));
     raise();
     show();
@@ -146,8 +146,9 @@ void PackageItemPanel::Setup()
     g.setColWidth(0, g.ColWidth(Description) / 3 + 50);
     const int number = qMax(g.ColWidth(0), 450);
     g.setColWidth(0, number);
-    g.setColWidth(Dept, 2 * number - 300);
-    g.setColWidth(ItemCode, 2 * number - 300);
+    // wide enough for the department's and item code's headings
+    g.setColWidth(Dept, qMax(2 * number - 300, 1000));
+    g.setColWidth(ItemCode, qMax(2 * number - 300, 1100));
     g.setColWidth(Description, 4 * g.ColWidth(Qty));
     const bool showAmount = Session.HospitalInfo.IsShowAmount;
     g.setColWidth(UnitPrice, showAmount ? 1000 : 0);

@@ -92,6 +92,7 @@ void frmCharge::LoadMarkupList()
     g.setRows(1);
     g.setCols(4);
     g.setRows(rs.recordCount() + 1);
+    g.setTextMatrix(0, MarkupName, QStringLiteral("Mark-Up"));
     for (int r = 0; r < rs.recordCount(); ++r) {
         g.setTextMatrix(r + 1, MarkupID, DbValue::text(rs.valueAt(r, 0)).trimmed());
         g.setTextMatrix(r + 1, MarkupName, DbValue::text(rs.valueAt(r, 1)).trimmed());
@@ -100,7 +101,7 @@ void frmCharge::LoadMarkupList()
     for (int c : {0, int(MarkupID), int(MarkupFactor)}) g.setColWidth(c, 1);
     g.setColWidth(MarkupName, 4000);
     g.setCurrentCell(1, MarkupName);
-    const QPoint at = mshflexEntry->mapTo(this, QPoint(mshflexEntry->width() / 3, 20));
+    const QPoint at = mshflexEntry->mapTo(this, QPoint(mshflexEntry->width() / 3, 70));
     pctMarkup->move(qMax(0, qMin(at.x(), width() - pctMarkup->width())), qMax(0, qMin(at.y(), height() - pctMarkup->height())));
     pctMarkup->raise();
     pctMarkup->show();
