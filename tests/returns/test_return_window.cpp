@@ -6,6 +6,7 @@
 #include "platform/report/ReportLog.h"
 #include "platform/text/Format.h"
 #include "platform/ui/EntryGrid.h"
+#include "medication_requests/frmPharmacyRequest.h"
 #include "returns/frmListPosted.h"
 #include "returns/frmReturn.h"
 
@@ -140,6 +141,33 @@ TEST_F(ReturnWindowTest, ARefusedValidationWritesNothingAndKeepsTheRows)
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Selected transaction(s) will not be saved. \r\nAre you sure you want to return this medicine(s)?"));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvStockCard WHERE IDNum = '2026000001' AND CreditMemoNum IS NOT NULL")), 0);
     EXPECT_EQ(cell(1, frmReturn::QtyReturned), QStringLiteral("1"));
+}
+
+TEST_F(ReturnWindowTest, TheSuppliesMenuOpensTheReturnsOfItsPatientAndTheListFollows)
+{
+    setStationParameter(QStringLiteral("CLAllowPostReturn"), QStringLiteral("1"));
+    for (const bool supplies : {false, true}) {
+        SCOPED_TRACE(supplies);
+        RequestPatient p;
+        p.IDNum = QStringLiteral("2026000002");
+        frmPharmacyRequest menu(supplies ? QStringLiteral("CS") : QStringLiteral("PH"), p);
+        menu.show();
+        QString title, listTitle;
+        int listRows = 0;
+        UiScript::queueDialog(QStringLiteral("frmReturn"), [&](QDialog* d) {
+            auto* r = static_cast<frmReturn*>(d);
+            title = r->windowTitle();
+            UiScript::queueDialog(QStringLiteral("frmListPosted"), [&](QDialog* l) {
+                listTitle = l->windowTitle();
+                listRows = static_cast<frmListPosted*>(l)->flexMSHList->Rows();
+            });
+            r->cmdPosted->click();
+        });
+        menu.cmdRequest[3]->click();
+        EXPECT_EQ(title, supplies ? QStringLiteral("Post Returned Supplies") : QStringLiteral("Post Returned Medicines"));
+        EXPECT_EQ(listTitle, supplies ? QStringLiteral("List of Posted Supplies") : QStringLiteral("List of Posted Medicines"));
+        EXPECT_EQ(listRows, supplies ? 3 : 2); // the sheaths issued and returned; the contrast medium issued
+    }
 }
 
 class PostedListTest : public ReturnsTest {};
