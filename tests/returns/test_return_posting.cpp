@@ -58,7 +58,7 @@ TEST_F(ReturnPostingTest, EveryLineOfBothKindsGoesOutUnderOneMemo)
                                                                              "AND ItemID = ?"),
                                                               {k.location, k.lines[0].itemID}));
         const int before = lastMemo();
-        const QString cm = ReturnPosting::Post(conn(), returnOf(k.supplies, QStringLiteral("2026000001"), k.lines));
+        const QString cm = ReturnPosting::Post(conn(), returnOf(k.supplies, QStringLiteral("2026000005"), k.lines));
         EXPECT_EQ(cm.toInt(), lastMemo());
         EXPECT_GT(lastMemo(), before);
         const int n = k.lines.size();
@@ -90,7 +90,7 @@ TEST_F(ReturnPostingTest, EveryLineOfBothKindsGoesOutUnderOneMemo)
 
 TEST_F(ReturnPostingTest, LinesAboveWhatIsStillIssuedAreRefusedBeforeAnythingIsWritten)
 {
-    // SUP0002 of the second stay: three issued under CS000204, one came back already.
+    // SUP0002: three issued under CS000204, one came back already.
     struct Case {
         const char* name;
         QList<Line> lines;
@@ -107,7 +107,7 @@ TEST_F(ReturnPostingTest, LinesAboveWhatIsStillIssuedAreRefusedBeforeAnythingIsW
         const int memo = lastMemo(), rows = written();
         bool supplies = k.lines[0].itemID.startsWith(QLatin1String("SUP"));
         try {
-            ReturnPosting::Post(conn(), returnOf(supplies, QStringLiteral("2026000002"), k.lines));
+            ReturnPosting::Post(conn(), returnOf(supplies, QStringLiteral("2026000005"), k.lines));
             ADD_FAILURE() << "posted";
         } catch (const ReturnPosting::Refused& r) {
             EXPECT_EQ(r.line, k.refusedLine);
@@ -116,7 +116,7 @@ TEST_F(ReturnPostingTest, LinesAboveWhatIsStillIssuedAreRefusedBeforeAnythingIsW
         EXPECT_EQ(written(), rows);
     }
     // what is left can still come back
-    EXPECT_NO_THROW(ReturnPosting::Post(conn(), returnOf(true, QStringLiteral("2026000002"), {{"CS000204", "SUP0002", "", "2", "2", "4600", ""}})));
+    EXPECT_NO_THROW(ReturnPosting::Post(conn(), returnOf(true, QStringLiteral("2026000005"), {{"CS000204", "SUP0002", "", "2", "2", "4600", ""}})));
 }
 
 TEST_F(ReturnPostingTest, AFailureHalfWayLeavesNothingAndGivesTheNumberBack)
@@ -126,7 +126,7 @@ TEST_F(ReturnPostingTest, AFailureHalfWayLeavesNothingAndGivesTheNumberBack)
                                                                          "AND ItemID = 'MED0201'")));
     {
         TableOutOfReach gone(conn(), QStringLiteral("BILLING..tbBillDailyBill"));
-        EXPECT_ANY_THROW(ReturnPosting::Post(conn(), returnOf(false, QStringLiteral("2026000001"),
+        EXPECT_ANY_THROW(ReturnPosting::Post(conn(), returnOf(false, QStringLiteral("2026000005"),
                                                               {{"CS000201", "MED0201", "", "4", "1", "380", "X"}})));
     }
     EXPECT_FALSE(conn().inTransaction());
@@ -141,14 +141,14 @@ TEST_F(ReturnPostingTest, TwoWorkstationsGetTwoNumbersAndAUsedNumberIsPassedOver
 {
     // the demo counter stands at 100500 and a stock-card line already carries 100501
     auto other = TestDatabase::openAnother();
-    const QString first = ReturnPosting::Post(conn(), returnOf(false, QStringLiteral("2026000001"), {{"CS000201", "MED0201", "", "4", "1", "380", ""}}));
-    const QString second = ReturnPosting::Post(*other, returnOf(false, QStringLiteral("2026000001"), {{"CS000201", "MED0201", "", "4", "1", "380", ""}}));
+    const QString first = ReturnPosting::Post(conn(), returnOf(false, QStringLiteral("2026000005"), {{"CS000201", "MED0201", "", "4", "1", "380", ""}}));
+    const QString second = ReturnPosting::Post(*other, returnOf(false, QStringLiteral("2026000005"), {{"CS000201", "MED0201", "", "4", "1", "380", ""}}));
     EXPECT_EQ(first, QStringLiteral("100502"));
     EXPECT_EQ(second, QStringLiteral("100503"));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvStockCard WHERE CreditMemoNum = ?"), {first}), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvStockCard WHERE CreditMemoNum = ?"), {second}), 1);
     // the third vial is refused: two of four came back, and the other workstation's return counts
-    EXPECT_THROW(ReturnPosting::Post(*other, returnOf(false, QStringLiteral("2026000001"), {{"CS000201", "MED0201", "", "4", "3", "1140", ""}})),
+    EXPECT_THROW(ReturnPosting::Post(*other, returnOf(false, QStringLiteral("2026000005"), {{"CS000201", "MED0201", "", "4", "3", "1140", ""}})),
                  ReturnPosting::Refused);
 }
 

@@ -44,7 +44,7 @@ protected:
 
 TEST_F(ReturnWindowTest, PickFillsTheRowFromItsOwnSlip)
 {
-    open(false, QStringLiteral("2026000001"));
+    open(false, QStringLiteral("2026000005"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Post Returned Medicines"));
     EXPECT_EQ(w->lblPatInfo[5]->text(), QStringLiteral(" 100501"));
     pick(QStringLiteral("MED0201"));
@@ -81,7 +81,7 @@ TEST_F(ReturnWindowTest, TheReturnedQuantityIsCheckedOnEveryRoadIntoTheCell)
     };
     for (const Road& road : roads) {
         SCOPED_TRACE(road.name);
-        open(false, QStringLiteral("2026000001"));
+        open(false, QStringLiteral("2026000005"));
         pick(QStringLiteral("MED0201"));
         UiScript::reset();
         typeQuantity(road.typed);
@@ -92,7 +92,7 @@ TEST_F(ReturnWindowTest, TheReturnedQuantityIsCheckedOnEveryRoadIntoTheCell)
         EXPECT_EQ(w->cmdPrintSave->isEnabled(), !road.kept.isEmpty());
     }
     // the up-down never goes below nothing
-    open(false, QStringLiteral("2026000001"));
+    open(false, QStringLiteral("2026000005"));
     pick(QStringLiteral("MED0201"));
     typeQuantity(QStringLiteral("0.6"));
     w->UpDownDown->click();
@@ -105,7 +105,7 @@ TEST_F(ReturnWindowTest, TheReturnedQuantityIsCheckedOnEveryRoadIntoTheCell)
 TEST_F(ReturnWindowTest, PostWritesPrintsTheNumberUsedAndStartsAfresh)
 {
     Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = false;
-    open(true, QStringLiteral("2026000002"));
+    open(true, QStringLiteral("2026000005"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Post Returned Supplies"));
     pick(QStringLiteral("SUP0002"));
     typeQuantity(QStringLiteral("2"));
@@ -132,14 +132,16 @@ TEST_F(ReturnWindowTest, PostWritesPrintsTheNumberUsedAndStartsAfresh)
 
 TEST_F(ReturnWindowTest, ARefusedValidationWritesNothingAndKeepsTheRows)
 {
-    open(false, QStringLiteral("2026000001"));
+    const QString returned = QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvStockCard WHERE CreditMemoNum IS NOT NULL");
+    const int before = count(returned);
+    open(false, QStringLiteral("2026000005"));
     pick(QStringLiteral("MED0401"));
     typeQuantity(QStringLiteral("1"));
     QTest::keyClick(w->txtEntry, Qt::Key_Return);
     UiScript::queueAnswer(vbNo); // the validation is closed, and the question answered No
     w->cmdPrintSave->click();
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Selected transaction(s) will not be saved. \r\nAre you sure you want to return this medicine(s)?"));
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvStockCard WHERE IDNum = '2026000001' AND CreditMemoNum IS NOT NULL")), 0);
+    EXPECT_EQ(count(returned), before);
     EXPECT_EQ(cell(1, frmReturn::QtyReturned), QStringLiteral("1"));
 }
 
@@ -149,7 +151,7 @@ TEST_F(ReturnWindowTest, TheSuppliesMenuOpensTheReturnsOfItsPatientAndTheListFol
     for (const bool supplies : {false, true}) {
         SCOPED_TRACE(supplies);
         RequestPatient p;
-        p.IDNum = QStringLiteral("2026000002");
+        p.IDNum = QStringLiteral("2026000005");
         frmPharmacyRequest menu(supplies ? QStringLiteral("CS") : QStringLiteral("PH"), p);
         menu.show();
         QString title, listTitle;
@@ -166,7 +168,7 @@ TEST_F(ReturnWindowTest, TheSuppliesMenuOpensTheReturnsOfItsPatientAndTheListFol
         menu.cmdRequest[3]->click();
         EXPECT_EQ(title, supplies ? QStringLiteral("Post Returned Supplies") : QStringLiteral("Post Returned Medicines"));
         EXPECT_EQ(listTitle, supplies ? QStringLiteral("List of Posted Supplies") : QStringLiteral("List of Posted Medicines"));
-        EXPECT_EQ(listRows, supplies ? 3 : 2); // the sheaths issued and returned; the contrast medium issued
+        EXPECT_EQ(listRows, 4); // guide wires, sheaths and one sheath back; three medicines
     }
 }
 
@@ -176,25 +178,25 @@ TEST_F(PostedListTest, TotalsAndTheReprintOfAReturn)
 {
     frmListPosted list;
     list.setIsCSRMode(true);
-    list.setIDNum(QStringLiteral("2026000002"));
+    list.setIDNum(QStringLiteral("2026000005"));
     list.show();
     EXPECT_EQ(list.windowTitle(), QStringLiteral("List of Posted Supplies"));
-    ASSERT_EQ(list.flexMSHList->Rows(), 3);
-    EXPECT_EQ(list.lblTotalPosted->text(), QStringLiteral("6,900.00"));
+    ASSERT_EQ(list.flexMSHList->Rows(), 4);
+    EXPECT_EQ(list.lblTotalPosted->text(), QStringLiteral("10,600.00"));
     EXPECT_EQ(list.lblTotalReturn->text(), QStringLiteral("2,300.00"));
     EXPECT_EQ(list.lblAdjusted->text(), QStringLiteral("0.00"));
-    EXPECT_EQ(list.lblTotal->text(), QStringLiteral("4,600.00"));
+    EXPECT_EQ(list.lblTotal->text(), QStringLiteral("8,300.00"));
 
     // the issue offers no reprint, the return does
-    list.flexMSHList->setCurrentCell(1, 0);
-    EXPECT_FALSE(list.cmdPrint->isEnabled());
     list.flexMSHList->setCurrentCell(2, 0);
+    EXPECT_FALSE(list.cmdPrint->isEnabled());
+    list.flexMSHList->setCurrentCell(3, 0);
     ASSERT_TRUE(list.cmdPrint->isEnabled());
     list.cmdPrint->click();
     ASSERT_FALSE(ReportLog::calls().isEmpty());
     const ReportCall& slip = ReportLog::calls().last();
     EXPECT_EQ(slip.fileName(), QStringLiteral("CMSlip.rpt"));
-    EXPECT_EQ(slip.params[1].toString(), QStringLiteral("2026000002"));
+    EXPECT_EQ(slip.params[1].toString(), QStringLiteral("2026000005"));
     EXPECT_EQ(slip.params[7].toString(), QStringLiteral("100499"));
     EXPECT_TRUE(slip.text.contains(QStringLiteral("2,300.00"))) << slip.text.toStdString();
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvCMPrint WHERE RefNum = '100499' AND UserID = 'CL001'")), 1);
