@@ -8,6 +8,7 @@
 #include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
+#include "returns/FirstLoad.h"
 #include "returns/ReturnPosting.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -49,7 +50,9 @@ frmListPosted::frmListPosted(QWidget* parent) : QDialog(parent)
         for (int pos = 0; pos < 4; ++pos) {
             const int i = lines[line][pos];
             if (i < 0) continue;
-            head->addWidget(new QLabel(QString::fromLatin1(captions[i]), fraPatInfo), line, pos * 2);
+            auto* caption = new QLabel(QString::fromLatin1(captions[i]), fraPatInfo);
+            caption->setBuddy(lblPatInfo[i]);
+            head->addWidget(caption, line, pos * 2);
             head->addWidget(lblPatInfo[i], line, pos * 2 + 1, 1, line < 2 && pos == 1 ? 5 : 1);
         }
     root->addWidget(fraPatInfo);
@@ -106,13 +109,7 @@ frmListPosted::frmListPosted(QWidget* parent) : QDialog(parent)
 void frmListPosted::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (m_loaded) return;
-    m_loaded = true;
-    try {
-        Form_Load();
-    } catch (const std::exception& ex) {
-        ShowErrorNotice(ex);
-    }
+    RunFirstLoad(m_loaded, [this] { Form_Load(); });
 }
 
 void frmListPosted::SetPostedListLayout()

@@ -9,6 +9,7 @@
 #include "platform/text/Twips.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
+#include "returns/FirstLoad.h"
 #include "returns/ReturnPosting.h"
 #include "returns/frmListPosted.h"
 #include "shared/clsParameters.h"
@@ -91,6 +92,7 @@ frmReturn::frmReturn(QWidget* parent) : QDialog(parent)
     UpDown->hide();
     cmdEntry->setFixedWidth(24);
     listLayout->addWidget(flexMSEntry);
+    Label1[0]->setBuddy(flexMSEntry); // its "&" is a mnemonic, not a character
     root->addWidget(fraList, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -163,13 +165,7 @@ frmReturn::frmReturn(QWidget* parent) : QDialog(parent)
 void frmReturn::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (m_loaded) return;
-    m_loaded = true;
-    try {
-        Form_Load();
-    } catch (const std::exception& ex) {
-        ShowErrorNotice(ex);
-    }
+    RunFirstLoad(m_loaded, [this] { Form_Load(); });
 }
 
 QString frmReturn::stockLocation() const { return ReturnPosting::Location(m_isCSRMode); }
