@@ -153,3 +153,20 @@ TEST_F(ReturnPostingTest, TwoWorkstationsGetTwoNumbersAndAUsedNumberIsPassedOver
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ReturnPostingTest, WithoutDirectReturnsOnlyTheRequestRecordIsWritten)
+{
+    auto r = returnOf(true, QStringLiteral("2026000005"), {{"CS000202", "SUP0001", "", "2", "1", "1850", "KINKED"}});
+    r.noDirectReturn = true;
+    const int memo = lastMemo();
+    const QString cm = ReturnPosting::Post(conn(), r);
+    EXPECT_EQ(lastMemo(), memo + 2); // 100501 is taken by a stock-card line and passed over
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..TBNURSECOMMUNICATIONFILE WHERE ReferenceNum = ? AND Remarks = 'KINKED'"), {cm}), 1);
+    for (const char* table : {"INVENTORY..tbInvStockCard WHERE CreditMemoNum = ?", "STATION..tbBillAdjustInfo WHERE RequestNum = ?",
+                              "BILLING..tbBillDailyBill WHERE Refnum = ?", "INVENTORY..tbInvCMPrint WHERE RefNum = ?"})
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table), {cm}), 0) << table;
+}
+
+} // namespace

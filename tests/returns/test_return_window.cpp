@@ -172,6 +172,37 @@ TEST_F(ReturnWindowTest, TheSuppliesMenuOpensTheReturnsOfItsPatientAndTheListFol
     }
 }
 
+TEST_F(ReturnWindowTest, AnIncompleteRowIsAskedAboutAndAClosedAccountStopsThePost)
+{
+    const QString returned = QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvStockCard WHERE CreditMemoNum IS NOT NULL");
+    const QString question = QStringLiteral("Row  2 can't be saved. Please enter the quantity to be returned. Do you want to enter the quantity now?");
+    struct Case {
+        const char* name;
+        bool closed;
+        int answer;       // to the row question
+        int linesPosted;
+    };
+    const QList<Case> cases{{"yes: back to the row", false, vbYes, 0}, {"no: the others go", false, vbNo, 1}, {"account closed", true, vbNo, 0}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET BillingDate = ? WHERE IDNum = '2026000005'"),
+                       {k.closed ? QVariant(QDateTime(QDate(2026, 12, 1), QTime(9, 0))) : QVariant(QMetaType(QMetaType::QDateTime))});
+        const int before = count(returned);
+        open(false, QStringLiteral("2026000005"));
+        pick(QStringLiteral("MED0201"));
+        typeQuantity(QStringLiteral("1"));
+        QTest::keyClick(w->txtEntry, Qt::Key_Return);
+        pick(QStringLiteral("MED0401")); // row 2, left without a quantity
+        UiScript::reset();
+        queueValidationWithReason(QStringLiteral("NOT USED"));
+        UiScript::queueAnswer(k.answer);
+        w->cmdPrintSave->click();
+        EXPECT_EQ(UiScript::texts().contains(question), !k.closed);
+        EXPECT_EQ(count(returned), before + k.linesPosted);
+        if (k.linesPosted == 0) EXPECT_EQ(cell(1, frmReturn::QtyReturned), QStringLiteral("1"));
+    }
+}
+
 class PostedListTest : public ReturnsTest {};
 
 TEST_F(PostedListTest, TotalsAndTheReprintOfAReturn)
