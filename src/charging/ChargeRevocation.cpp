@@ -1,7 +1,6 @@
 #include "charging/ChargeRevocation.h"
 
-#include "access/frmSupervisorAccessCode.h"
-#include "access/frmTransaction_UserValidation.h"
+#include "access/ActionApproval.h"
 #include "charging/ChargePostedList.h"
 #include "charging/ChargePricing.h"
 #include "charging/frmCharge.h"
@@ -194,17 +193,10 @@ void frmCharge::RevokeCharge()
                    QStringLiteral("Confirmation"))
             != vbYes)
             return;
-        for (;;) {
-            frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-            v->PostOrCancel = 1;
-            runModal(v);
-            if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
-            if (MsgBox(QStringLiteral("Selected charge(s) will not be revoked! ") + QStringLiteral("\r\n") +
-                           QStringLiteral("Are you sure you want to revoke this charge?"),
-                       vbYesNo | vbInformation, QStringLiteral("Confirmation"))
-                != vbYes)
-                return;
-        }
+        if (!ValidateUserWithReason(QStringLiteral("Selected charge(s) will not be revoked! ") + QStringLiteral("\r\n") +
+                                        QStringLiteral("Are you sure you want to revoke this charge?"),
+                                    vbInformation))
+            return;
         const QString user = DialogAnswers.ValidatedUserID;
         if (!HasUserRight(c, QStringLiteral("22"), user)) {
             MsgBox(QStringLiteral("Sorry, you don't have access right to revoke charges."), vbInformation, kRevokeNotice);
@@ -215,19 +207,10 @@ void frmCharge::RevokeCharge()
             MsgBox(QStringLiteral("Sorry, you are not allowed to revoke packages."), vbInformation, kRevokeNotice);
             return;
         }
-        if (Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges) {
-            for (;;) {
-                runModal(frmSupervisorAccessCode::instance());
-                if (!DialogAnswers.SupervisorUserID.trimmed().isEmpty()) break;
-                if (MsgBox(QStringLiteral("Selected charge was not revoked! ") + QStringLiteral("\r\n") +
-                               QStringLiteral("Are you sure you want to revoke this charge?"),
-                           vbYesNo | vbInformation, QStringLiteral("Confirmation"))
-                    != vbYes)
-                    return;
-            }
-        } else {
-            DialogAnswers.SupervisorUserID.clear();
-        }
+        if (!ApproveBySupervisor(QStringLiteral("Selected charge was not revoked! ") + QStringLiteral("\r\n") +
+                                     QStringLiteral("Are you sure you want to revoke this charge?"),
+                                 vbInformation))
+            return;
         ChargeRevocation::Reversal r;
         r.hospNum = txtPno->text();
         r.idNum = idNum;

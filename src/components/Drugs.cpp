@@ -14,7 +14,9 @@ bool clsDrug::SearchDrug(const QString& code, const QString& location)
 {
     if (!m_conn) return false;
     const Recordset rs = m_conn->query(
-        QStringLiteral("SELECT M.ItemID, M.ItemName, M.UnitOfMeasure, M.Status, S.OnHand, P.SellingPriceIn, P.SellingPriceOut "
+        QStringLiteral("SELECT M.ItemID, M.ItemName, M.UnitOfMeasure, M.Status, M.GenericName, M.ItemClassificationID, "
+                       "(SELECT G.ClassificationName FROM INVENTORY..tbInvGeneric G WHERE G.GenericName = M.GenericName "
+                       "LIMIT 1) AS ClassificationName, S.OnHand, P.SellingPriceIn, P.SellingPriceOut "
                        "FROM INVENTORY..TBINVMASTER M "
                        "LEFT OUTER JOIN INVENTORY..tbInvLocationStock S ON S.ItemID = M.ItemID AND S.LocationID = ? "
                        "LEFT OUTER JOIN INVENTORY..tbInvSellingPrice P ON P.ItemID = M.ItemID "
@@ -26,6 +28,9 @@ bool clsDrug::SearchDrug(const QString& code, const QString& location)
     Drug.DrugName = DbValue::text(rs.value(QStringLiteral("ItemName"))).trimmed();
     Drug.Description = DbValue::text(rs.value(QStringLiteral("UnitOfMeasure"))).trimmed();
     Drug.Status = DbValue::text(rs.value(QStringLiteral("Status"))).trimmed() == QLatin1String("I");
+    Drug.GenericName = rs.text(QStringLiteral("GenericName"));
+    Drug.Classification.ClassificationCode = rs.text(QStringLiteral("ItemClassificationID")).trimmed();
+    Drug.Classification.Classification = rs.text(QStringLiteral("ClassificationName")).trimmed();
     Drug.Invent.StockOnHand = DbValue::toDouble(rs.value(QStringLiteral("OnHand")));
     Drug.Invent.SellingPriceIn = DbValue::toDouble(rs.value(QStringLiteral("SellingPriceIn")));
     Drug.Invent.SellingPriceOut = DbValue::toDouble(rs.value(QStringLiteral("SellingPriceOut")));
@@ -35,11 +40,11 @@ bool clsDrug::SearchDrug(const QString& code, const QString& location)
 void AppendStockCardLine(Connection& c, const StockCardLine& line)
 {
     c.execute(QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (HospNum, IDNum, ItemID, LocationID, RevenueID, TransDate, RefNum, "
-                             "Quantity, Amount, UserID, DosageID, RequestDocID, RoomID, PatientType) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                             "Quantity, Amount, UserID, DosageID, RequestDocID, RoomID, PatientType, CreditMemoNum) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
               {line.HospNum, line.IDNum, line.ItemID.trimmed(), line.LocationID.trimmed(), line.StockSection, line.TransDate,
                line.RefNum.trimmed(), -line.Quantity, line.Amount, line.UserID, line.DosageID, line.RequestDocID, line.RoomID,
-               line.PatientType});
+               line.PatientType, line.CreditMemoNum.trimmed().isEmpty() ? QVariant() : QVariant(line.CreditMemoNum.trimmed())});
     // The stock on hand follows the movement; an item the location never held starts below zero.
     const QVariantList stock{-line.Quantity, line.TransDate, line.LocationID.trimmed(), line.ItemID.trimmed()};
     if (c.execute(QStringLiteral("UPDATE INVENTORY..tbInvLocationStock SET OnHand = COALESCE(OnHand, 0) + ?, LastUpdated = ? "

@@ -1,12 +1,17 @@
 #pragma once
 #include "components/ConnectedComponent.h"
 
+#include "platform/db/Recordset.h"
+
 #include <QDateTime>
 
 // The item the drug catalogue found last.
 struct DrugItem {
     bool Status = false; // True: the item is inactive
-    QString DrugCode, DrugName, Description;
+    QString DrugCode, DrugName, Description, GenericName;
+    struct {
+        QString ClassificationCode, Classification;
+    } Classification;
     struct {
         double StockOnHand = 0, SellingPriceIn = 0, SellingPriceOut = 0;
     } Invent;
@@ -26,12 +31,18 @@ struct StockCardLine {
     QString StockSection;   // "CS" or "PH"
     bool Reversal = false;
     QString PatientType;    // "I" or "O"
+    QString CreditMemoNum;  // a return: the credit memo it came back under
 };
 
 // Writes the line on the connection given: the stock-card line (its quantity the movement, so an
 // issue is negative), the stock on hand at the location, and for a charge the station's log-book
 // line under the slip. Errors reach the caller, whose transaction undoes them.
 void AppendStockCardLine(Connection& c, const StockCardLine& line);
+
+// What is still issued to the admission of an item under one charge slip at one stock location:
+// the issues less the returns and reversals; never below 0. Database errors reach the caller.
+double IssuedOnSlip(Connection& c, const QString& idNum, const QString& chargeSlip, const QString& itemID,
+                    const QString& location);
 
 class clsDrug;
 
@@ -64,6 +75,18 @@ public:
     // AppendStockCardLine on the catalogue's connection.
     void AppendStockCard(const StockCardLine& line);
     bool SearchDrug(const QString& code) { return SearchDrug(code, PharmacyLocation); }
+    // What is still issued to the admission of the item, over every slip and location; 0 when none.
+    double QuantityIssued(const QString& idNum, const QString& itemID);
+    // The next credit memo and adjustment slip numbers as the counters stand (shown, not taken:
+    // a posting takes its number inside its own transaction).
+    QString CurrentCreditMemo();
+    QString CurrentAdjustmentSlip();
+    // The admission's posted lines of medicines (pharmacy stock) or supplies (central supply):
+    // 0 date, 1 reference (charge slip, or credit memo of a return), 2 issued by, 3 name, 4 code,
+    // 5 "ISSUED" / "Returned", 6 quantity, 7 amount, 8 encoder, 9 generic name, 10 unit,
+    // 11 location, 12 line number, 13 remarks. The second argument is kept for the callers.
+    Recordset ListPostedDrugs(const QString& idNum, int kind);
+    Recordset ListPostedCSR(const QString& idNum, int kind);
     DrugItem Drug;
     DrugGeneric Generic{this};
     Connection* catalogConnection() const { return m_conn; }

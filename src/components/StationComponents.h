@@ -5,6 +5,7 @@
 #include <QVariant>
 
 class Connection;
+class QLabel;
 
 // Laboratory result viewer ("LabResultInquiry.Labresultviewer"): the caller sets the patient and
 // the charge slip, then Show_Results shows the laboratory's results of that slip (narrowed to one
@@ -177,15 +178,33 @@ public:
     using ConnectedComponent::ConnectedComponent;
     bool InitConnection(const QString& cs) { return connectByString(QStringLiteral("clsChargeSlip.InitConnection"), cs); }
 };
+// The items issued to an admission, as pick lists: one line per charge slip and item, with what is
+// still issued on that slip (issues less what came back).
 class clsIssuedMedicines : public ConnectedComponent {
     Q_OBJECT
 public:
     using ConnectedComponent::ConnectedComponent;
     bool InitConnection(const QString& cs) { return connectByString(QStringLiteral("clsIssuedMedicines.InitConnection"), cs); }
+    bool DrugsORCSR = true; // True: medicines (pharmacy stock); False: supplies (central supply stock)
+    // Every item of the kind issued to the admission; the chosen item's code ("" when none), its
+    // slip in Chargeslip and what is still issued in IssuedQuantity. Database errors reach the caller.
+    QString ListIssuedbyDrugs(const QString& idNum, const QString& title);
+    // The same, narrowed to one charge slip; the list names the patient of the label given.
+    QString ShowList(const QString& idNum, const QString& chargeSlip, const QLabel* patientName);
+    QString Chargeslip;
+    double IssuedQuantity = 0;
+
+private:
+    QString pick(const QString& idNum, const QString& chargeSlip, const QString& title);
 };
+// The patient of an admission or out-patient visit, as the returns and the posted list show it.
 class Patient : public ConnectedComponent {
     Q_OBJECT
 public:
     using ConnectedComponent::ConnectedComponent;
     bool InitConnect(const QString& cs) { return connectByString(QStringLiteral("Patient.InitConnect"), cs); }
+    // True when the admission (or visit, a number ending in "B") exists; the members then describe
+    // it until the next successful load. Database errors reach the caller.
+    bool LoadInfo(const QString& idNum);
+    QString AdmissionNumber, HospitalNumber, StationID, Station, PatientName, Doctor, RoomNumber, Room, Age, Sex;
 };

@@ -3,6 +3,7 @@
 #include "medication_requests/frmPHEntry.h"
 #include "medication_requests/frmRequestReprintPHCS.h"
 #include "medication_requests/frmTranscription.h"
+#include "returns/frmReturn.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "platform/text/AdmissionNumber.h"
 #include "platform/text/Twips.h"
@@ -127,8 +128,15 @@ void frmPharmacyRequest::cmdRequest_Click(int index)
             accept();
             return;
         case 3:
-            ShowWindowNotYetAvailable(pharmacy ? QStringLiteral("Post Returned Medicines") : QStringLiteral("Post Returned Supplies"));
+        {
+            frmReturn returns(this);
+            returns.setIsCSRMode(!pharmacy);
+            returns.setPatientID(Patient.IDNum);
+            returns.setReturnOrAdjustment(1);
+            runModal(&returns);
+            Form_Activate();
             return;
+        }
         case 4: {
             frmRequestReprintPHCS reprint(pharmacy ? QStringLiteral("PH") : QStringLiteral("CS"), Patient, this);
             runModal(&reprint);

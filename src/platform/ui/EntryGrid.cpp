@@ -54,6 +54,7 @@ EntryGrid::EntryGrid(QWidget* parent) : FlexGrid(parent)
     // makes to show the current cell carries the box along.
     for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
         connect(bar, &QAbstractSlider::actionTriggered, this, [this] {
+            if (userScrolling && txtEntry->isVisible()) userScrolling();
             HideBox();
             if (Row() >= FixedRows()) setCurrentCell(Row(), 0);
         });

@@ -74,6 +74,8 @@ public:
     // F3 anywhere the grid watches (the box, the grid, the controls given to WatchWindowKeys).
     // Default: DeleteRow(Row()). Set to an empty function for a window without F3.
     std::function<void()> f3;
+    // Runs when the user scrolls, before the box is hidden: the window may keep what the box holds.
+    std::function<void()> userScrolling;
     bool SwallowApostrophe = true;
     // Leaving a cell of a column below this appends a row behind a complete row.
     int AddRowBelowColumn = 7;
