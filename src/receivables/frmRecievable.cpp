@@ -381,8 +381,10 @@ void frmRecievable::searchPatient()
         // A new patient starts clean: no row, package item or diet of the one before stays.
         if (picked || shownID.isEmpty()) {
             ResetEntry();
-            mshflexPackageItems->setRows(0);
-            mshflexCancelPackageItems->setRows(0);
+            for (FlexGrid* packageGrid : {mshflexPackageItems, mshflexCancelPackageItems}) {
+                packageGrid->clear();
+                packageGrid->setRows(packageGrid->FixedRows());
+            }
         }
         clearHeader();
         try {
@@ -400,7 +402,7 @@ void frmRecievable::searchPatient()
         cmdOption[0]->setEnabled(false);
         cmdOption[1]->setEnabled(false);
         MSHFlexList->clear();
-        MSHFlexList->setRows(0);
+        MSHFlexList->setRows(2);
         MSHFlexList->setEnabled(false);
         txtMessage->setVisible(true);
     }
