@@ -3,6 +3,7 @@
 
 #include "components/code_search/frmCodeSearchList.h"
 #include "receivables/ReceivableEntryRow.h"
+#include "receivables/ReceivablePSI.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -195,3 +196,27 @@ TEST_F(ReceivableEntryTest, GridRules)
 }
 
 } // namespace
+
+namespace {
+TEST(ReceivableOxygen, AmountByConsumedPressure)
+{
+    const struct {
+        int type, psi;
+        double amount;
+        bool read;
+    } cases[] = {
+        {1, 250, 2500, true}, // price per PSI
+        {0, 250, 25, true},   // per 100 PSI: 2.5 units
+        {0, 100, 10, true},
+        {0, 60, 10, true},    // under 100 PSI: one unit
+        {0, 0, 10, false},    // nothing read: one unit, no PSI row
+        {1, 0, 10, true},     // per PSI the dialog's own Exit unmarks the row
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.type) + " " + std::to_string(c.psi));
+        const PSIAmount a = OxygenPSIAmount(c.type, c.psi, 10);
+        EXPECT_DOUBLE_EQ(a.amount, c.amount);
+        EXPECT_EQ(a.read, c.read);
+    }
+}
+}
