@@ -375,11 +375,11 @@ void frmRecievable::deleteCurrentRow()
 
 void frmRecievable::searchPatient()
 {
-    const QString shownID = txtID->text();
     const bool picked = frmSearchRecievable::PickPatient();
     if (Receivable.picked()) {
-        // A new patient starts clean: no row, package item or diet of the one before stays.
-        if (picked || shownID.isEmpty()) {
+        // A new pick starts clean: no row, package item or diet of before stays (rows typed before
+        // it were priced for no patient). Closing the search without a pick keeps the rows.
+        if (picked) {
             ResetEntry();
             for (FlexGrid* packageGrid : {mshflexPackageItems, mshflexCancelPackageItems}) {
                 packageGrid->clear();
