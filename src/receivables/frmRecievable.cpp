@@ -8,6 +8,7 @@
 #include "platform/ui/MessageBox.h"
 #include "receivables/ReceivableValues.h"
 #include "receivables/frmSearchRecievable.h"
+#include "shared/EntryWindowParts.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -37,31 +38,18 @@ frmRecievable::frmRecievable()
     auto* left = new QVBoxLayout;
     outer->addLayout(left, 1);
 
-    // The patient header: 16 read-only boxes under their labels.
+    // The patient header: 16 read-only boxes, each right of its label.
     auto* frame3 = new QGroupBox(this);
     frame3->setObjectName(QStringLiteral("frame3"));
     auto* header = new QGridLayout(frame3);
-    const struct {
-        QLineEdit** box;
-        const char *name, *caption;
-    } boxes[] = {{&txtPatient, "txtPatient", "Patient Name"},       {&txtDoctor1, "txtDoctor1", "Admitting Dr.:"},
-                 {&txtDoctor2, "txtDoctor2", "Attending Dr.:"},     {&txtDoctor3, "txtDoctor3", "Attending Dr.:"},
-                 {&txtID, "txtID", "Admission#"},                    {&txtPno, "txtPno", "Hospital#"},
-                 {&txtDateAdmitted, "txtDateAdmitted", "ADM. Date"}, {&txtDob, "txtDob", "Birthdate"},
-                 {&txtRoom, "txtRoom", "Room #"},                    {&txtDateDischarged, "txtDateDischarged", "DCR. Date"},
-                 {&txtAge, "txtAge", "Age"},                         {&txtSex, "txtSex", "Sex"},
-                 {&txtBloodType, "txtBloodType", "B.T."},            {&txtStatus, "txtStatus", "Status"},
-                 {&txtAdiet, "txtAdiet", "Diet"},                    {&txtDiagnosis, "txtDiagnosis", "Diag."}};
-    int i = 0;
-    for (const auto& b : boxes) {
-        *b.box = new QLineEdit(frame3);
-        (*b.box)->setObjectName(QString::fromLatin1(b.name));
-        (*b.box)->setReadOnly(true);
-        (*b.box)->setFocusPolicy(Qt::NoFocus);
-        header->addWidget(new QLabel(QString::fromLatin1(b.caption), frame3), (i / 4) * 2, i % 4);
-        header->addWidget(*b.box, (i / 4) * 2 + 1, i % 4);
-        ++i;
-    }
+    AddPatientHeaderBoxes(header, frame3, {{&txtPatient, "txtPatient", "Patient Name"},       {&txtDoctor1, "txtDoctor1", "Admitting Dr.:"},
+                                           {&txtDoctor2, "txtDoctor2", "Attending Dr.:"},     {&txtDoctor3, "txtDoctor3", "Attending Dr.:"},
+                                           {&txtID, "txtID", "Admission#"},                    {&txtPno, "txtPno", "Hospital#"},
+                                           {&txtDateAdmitted, "txtDateAdmitted", "ADM. Date"}, {&txtDob, "txtDob", "Birthdate"},
+                                           {&txtRoom, "txtRoom", "Room #"},                    {&txtDateDischarged, "txtDateDischarged", "DCR. Date"},
+                                           {&txtAge, "txtAge", "Age"},                         {&txtSex, "txtSex", "Sex"},
+                                           {&txtBloodType, "txtBloodType", "B.T."},            {&txtStatus, "txtStatus", "Status"},
+                                           {&txtAdiet, "txtAdiet", "Diet"},                    {&txtDiagnosis, "txtDiagnosis", "Diag."}});
     left->addWidget(frame3);
 
     // The entry grid with the buttons and the prompt at its right.
@@ -250,14 +238,7 @@ bool frmRecievable::CompleteRow(int row) const
 
 bool frmRecievable::AddRow(int row) { return mshflexEntry->AddRow(row); }
 
-bool frmRecievable::CheckDepartment(const QString& code) const
-{
-    const QString wanted = code.trimmed();
-    if (wanted.isEmpty()) return false;
-    for (int i = 0; i < lvwDepartments->topLevelItemCount(); ++i)
-        if (wanted == lvwDepartments->topLevelItem(i)->text(0).trimmed()) return true;
-    return false;
-}
+bool frmRecievable::CheckDepartment(const QString& code) const { return DepartmentListed(lvwDepartments, code); }
 
 void frmRecievable::DeleteRow(int row) { mshflexEntry->DeleteRow(row); }
 
