@@ -293,6 +293,16 @@ ReceivableEntryRows frmRecievable::CollectEntryRows() const
 
 void frmRecievable::Command1_Click(int index)
 {
+    // A failed statement is reported and the window stays as it was.
+    try {
+        runCommand(index);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void frmRecievable::runCommand(int index)
+{
     switch (index) {
     case 0:
         cmdSave_Click();
