@@ -4,6 +4,7 @@
 #include "charging/pickers/frmListPackage.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "platform/text/AdmissionNumber.h"
+#include "platform/text/Twips.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "receivables/ReceivableValues.h"
@@ -204,7 +205,9 @@ void frmRecievable::ResetEntry()
     // Column widths in twips, in the order the layout has always set them; the hospital
     // information is read afresh between column 3 and the prices.
     g.setColWidth(Col::Qty, 1000);
-    const int number = 4000 / 3 + 50;
+    // column 0: a third of what the heading gives column 3, plus 50
+    const int heading = PixelsToTwips(g.fontMetrics().horizontalAdvance(QStringLiteral(" Item   Description    ")) + 8);
+    const int number = heading / 3 + 50;
     g.setColWidth(Col::Number, number);
     g.setColWidth(Col::Dept, number * 2 - 300);
     g.setColWidth(Col::ItemCode, number * 2 - 300);

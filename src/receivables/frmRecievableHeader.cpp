@@ -88,6 +88,9 @@ void frmRecievable::LoadReceivablePatientHeader()
             txtDateDischarged->setText(dateTimeText(v.DischargeDate));
         }
     }
+    // a loaded value shows from its beginning (names and dates are longer than the box)
+    for (QLineEdit* box : {txtPatient, txtDateAdmitted, txtDateDischarged, txtDoctor1, txtDoctor2, txtDoctor3, txtDiagnosis})
+        box->setCursorPosition(0);
     const WorkspaceData::Membership m = WorkspaceData::AdmTypeMembership(c, txtID->text().trimmed());
     if (m.found) {
         Receivable.ReceivableMembership = m.membership;
