@@ -220,3 +220,38 @@ TEST(ReceivableOxygen, AmountByConsumedPressure)
     }
 }
 }
+
+namespace {
+TEST_F(ReceivableEntryTest, DeleteButtonRefusesBlankRowsAndRenumbers)
+{
+    setStationParameter(QStringLiteral("CathlabAllowEditAmount"), QStringLiteral("0"));
+    open();
+    pickThroughSearch(QStringLiteral("RX001"));
+    for (const auto& [dept, code] : {std::pair{"HS", "TST01"}, std::pair{"CO", "TST03"}}) {
+        enter(QString::fromLatin1(dept));
+        enter(QString::fromLatin1(code));
+        enter(QStringLiteral("1"));
+    }
+    ASSERT_EQ(grid()->Rows(), 4); // two rows and the one being entered
+    // the empty last row cannot be deleted
+    UiScript::reset();
+    grid()->MoveTo(3, Col::Dept);
+    w()->Command1[4]->click();
+    EXPECT_EQ(UiScript::lastText(), "Row cannot be deleted because there are no entries yet.");
+    EXPECT_EQ(UiScript::shown().last().title, "MESSAGE");
+    // No keeps the row; Yes removes it and the rows are numbered again from 1
+    grid()->MoveTo(1, Col::Dept);
+    UiScript::queueAnswer(vbNo);
+    w()->Command1[4]->click();
+    EXPECT_EQ(cell(1, Col::ItemCode), "TST01");
+    EXPECT_EQ(cell(1, Col::Number), "1");
+    grid()->MoveTo(1, Col::Dept);
+    UiScript::queueAnswer(vbYes);
+    w()->Command1[4]->click();
+    EXPECT_EQ(UiScript::lastText(), "Are you sure to delete the request?");
+    EXPECT_EQ(grid()->Rows(), 3);
+    EXPECT_EQ(cell(1, Col::ItemCode), "TST03");
+    EXPECT_EQ(cell(1, Col::Number), "1");
+    EXPECT_EQ(cell(2, Col::Number), "2");
+}
+}
