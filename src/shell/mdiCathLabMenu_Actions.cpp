@@ -17,6 +17,7 @@
 #include "procedure_report/frmCoronaryAngiographyVRNK.h"
 #include "procedure_report/frmInterpretBuild.h"
 #include "procedure_report/frmPatientIndex.h"
+#include "receivables/frmRecievable.h"
 #include "registration/frmCathlabSched.h"
 #include "shared/UserRights.h"
 #include "shared/clsParameters.h"
@@ -140,7 +141,7 @@ void mdiCathLabMenu::mnuRecvbles_Click()
     mnuInfo->setEnabled(false);
     mnuLedger->setEnabled(false);
     mnuRS->setEnabled(false);
-    ShowNotYetAvailable(QStringLiteral("frmRecievable"), mnuRecvbles->text());
+    MainWindowLinks::ShowChild(frmRecievable::instance());
 }
 
 // The charging window pops these up over itself; they call back into it and do nothing else.
