@@ -23,6 +23,13 @@ struct ChargeSaveInput {
     // The used items of a consigned package and the items included with equipment: posted with
     // the row that carries them by the panels that hold them (nothing while no panel is given).
     std::function<void(Connection&, const QString& slip, const QString& userId)> PostConsignedItems, PostIncludedItems;
+    // Late charges of a discharged, billed account (the receivable update): every row is charged
+    // as it stands (a package's rows too, each with its own amount), a medicine or supply also goes
+    // on the bill under its department so the ledger and the posted list show it, and the
+    // account's late-charge flag is cleared.
+    bool lateCharges = false;
+    // Posted after the rows, inside the save's transaction, with the save's slip and time.
+    std::function<void(Connection&, const QString& slip, const QDateTime& at)> AfterRows;
 };
 
 struct ChargeSaveResult {
@@ -32,6 +39,12 @@ struct ChargeSaveResult {
 
 // Whether a department is the one a station parameter names; an empty parameter names none.
 bool IsStationDepartment(const QString& department, const QString& parameter);
+
+// The refusal of a pharmacy row without a dosage while the station asks for dosages, naming the
+// row's own item (the catalogue's name, else the description); "" when the row may be posted.
+// A failed look-up reaches the caller.
+QString DosageRefusal(Connection& c, const QString& dept, const QString& itemCode, const QString& location,
+                      const QString& description, const QString& dosageID);
 
 // Posts the rows (none: nothing is taken or written). Errors reach the caller after the
 // transaction has been rolled back; MissingSlipCounter when the station has no slip counter.

@@ -30,8 +30,9 @@ struct StockCardLine {
 
 // Writes the line on the connection given: the stock-card line (its quantity the movement, so an
 // issue is negative), the stock on hand at the location, and for a charge the station's log-book
-// line under the slip. Errors reach the caller, whose transaction undoes them.
-void AppendStockCardLine(Connection& c, const StockCardLine& line);
+// line under the slip. Returns the sequence number of the stock-card line it wrote, so a caller
+// tags that very line. Errors reach the caller, whose transaction undoes them.
+qint64 AppendStockCardLine(Connection& c, const StockCardLine& line);
 
 class clsDrug;
 
@@ -62,7 +63,7 @@ public:
     // the caller.
     bool SearchDrug(const QString& code, const QString& location);
     // AppendStockCardLine on the catalogue's connection.
-    void AppendStockCard(const StockCardLine& line);
+    qint64 AppendStockCard(const StockCardLine& line);
     bool SearchDrug(const QString& code) { return SearchDrug(code, PharmacyLocation); }
     DrugItem Drug;
     DrugGeneric Generic{this};
