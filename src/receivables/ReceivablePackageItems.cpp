@@ -1,7 +1,6 @@
 #include "receivables/ReceivablePackageItems.h"
 
 #include "components/Drugs.h"
-#include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
@@ -13,6 +12,10 @@
 #include <QSet>
 
 namespace {
+
+// The remark that sets a package's own stock lines apart from the lines of items charged on their
+// own rows under the same package code (those have a bill line and are revoked by themselves).
+const QString kPackageIssue = QStringLiteral("PACKAGE ITEM");
 
 QString cellText(const FlexGrid& g, int row, int col) { return g.TextMatrix(row, col); }
 
@@ -169,8 +172,8 @@ void PostPackageStockItems(Connection& c, const PackageStockPosting& p, const QS
         line.PatientType = IsOutPatientNumber(p.idNum) ? QStringLiteral("O") : QStringLiteral("I");
         line.Reversal = reversal;
         const qint64 sequence = AppendStockCardLine(c, line);
-        c.execute(QStringLiteral("UPDATE INVENTORY..tbInvStockCard SET PackageID = ? WHERE SequenceNumber = ?"),
-                  {r.packageID.trimmed(), sequence});
+        c.execute(QStringLiteral("UPDATE INVENTORY..tbInvStockCard SET PackageID = ?, Remarks = ? WHERE SequenceNumber = ?"),
+                  {r.packageID.trimmed(), kPackageIssue, sequence});
     }
 }
 
@@ -190,11 +193,9 @@ PackageItemRows ReadIssuedPackageItems(Connection& c, const QString& idNum, cons
     const Recordset rs = c.query(
         QStringLiteral("SELECT S.RevenueID, S.ItemID, S.LocationID, -SUM(S.Quantity) AS Quantity, SUM(S.Amount) AS Amount "
                        "FROM INVENTORY..tbInvStockCard S "
-                       "WHERE S.IDNum = ? AND S.RefNum = ? AND S.PackageID = ? AND NOT EXISTS (SELECT 1 FROM %1 B "
-                       "WHERE B.IDNum = S.IDNum AND B.ItemID = S.ItemID AND B.Refnum = S.RefNum) "
-                       "GROUP BY S.RevenueID, S.ItemID, S.LocationID HAVING SUM(S.Quantity) < 0 ORDER BY MIN(S.SequenceNumber)")
-            .arg(StayTables::Of(idNum).charges),
-        {idNum.trimmed(), slip.trimmed(), packageCode.trimmed()});
+                       "WHERE S.IDNum = ? AND S.RefNum = ? AND S.PackageID = ? AND S.Remarks = ? "
+                       "GROUP BY S.RevenueID, S.ItemID, S.LocationID HAVING SUM(S.Quantity) < 0 ORDER BY MIN(S.SequenceNumber)"),
+        {idNum.trimmed(), slip.trimmed(), packageCode.trimmed(), kPackageIssue});
     PackageItemRows rows;
     for (int r = 0; r < rs.recordCount(); ++r)
     {

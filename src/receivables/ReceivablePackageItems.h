@@ -71,6 +71,6 @@ void PostPackageStockItems(Connection& c, const PackageStockPosting& p, const QS
 void SaveUnusedPackageItems(Connection& c, const QString& idNum, const QString& userId, const QString& slip,
                             const PackageItemRows& rows);
 // The stock items a package issued under a slip to the admission and not yet brought back: what a
-// revocation of the package reverses. Lines charged on their own (with a bill line under the slip)
+// revocation of the package reverses. Items charged on their own rows under the package's code
 // are not the package's issue. Errors reach the caller.
 PackageItemRows ReadIssuedPackageItems(Connection& c, const QString& idNum, const QString& slip, const QString& packageCode);
