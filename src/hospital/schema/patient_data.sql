@@ -263,7 +263,3 @@ CREATE TABLE PATIENT_DATA..tbAdmOldAccounts (
     Amount MONEY
 );
 CREATE INDEX ix_tbAdmOldAccounts_HospNum ON PATIENT_DATA..tbAdmOldAccounts (HospNum);
--- Late charges awaited on a discharged, billed account: the receivable update clears the flag
--- when it posts them.
-ALTER TABLE PATIENT_DATA..tbPatient ADD COLUMN LateCharges BIT DEFAULT 0;
-ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN LateCharges BIT DEFAULT 0;
