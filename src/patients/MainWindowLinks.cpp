@@ -36,6 +36,12 @@ void EnablePatientMenus(bool enabled)
 
 bool PatientMenusEnabled() { return g_menusEnabled; }
 
+void EnablePatientMenu(PatientMenu menu, bool enabled)
+{
+    if (auto* w = mainWindow())
+        if (int(menu) < w->patientMenus.size() && w->patientMenus[int(menu)]) w->patientMenus[int(menu)]->setEnabled(enabled);
+}
+
 void EnableToolbarButton4()
 {
     if (auto* w = mainWindow())

@@ -32,6 +32,9 @@ void setHost(Host host);
 // "Personal Info", "Patient's Ledger" and "Request Status" (mnuInfo, mnuLedger, mnuRS).
 void EnablePatientMenus(bool enabled);
 bool PatientMenusEnabled();
+// One of the three alone.
+enum class PatientMenu { Info = 0, Ledger = 1, RequestStatus = 2 };
+void EnablePatientMenu(PatientMenu menu, bool enabled);
 // The toolbar's button 4.
 void EnableToolbarButton4();
 void HideProgressBar();

@@ -16,6 +16,7 @@
 #include "procedure_report/frmCoronaryAngiographyVRNK.h"
 #include "procedure_report/frmInterpretBuild.h"
 #include "procedure_report/frmPatientIndex.h"
+#include "receivables/frmRecievable.h"
 #include "registration/frmCathlabSched.h"
 #include "shared/UserRights.h"
 #include "shared/clsParameters.h"
@@ -139,7 +140,7 @@ void mdiCathLabMenu::mnuRecvbles_Click()
     mnuInfo->setEnabled(false);
     mnuLedger->setEnabled(false);
     mnuRS->setEnabled(false);
-    ShowNotYetAvailable(QStringLiteral("frmRecievable"), mnuRecvbles->text());
+    MainWindowLinks::ShowChild(frmRecievable::instance());
 }
 
 void mdiCathLabMenu::mnuConsignedItems_Click()

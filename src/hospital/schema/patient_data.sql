@@ -263,3 +263,10 @@ CREATE TABLE PATIENT_DATA..tbAdmOldAccounts (
     Amount MONEY
 );
 CREATE INDEX ix_tbAdmOldAccounts_HospNum ON PATIENT_DATA..tbAdmOldAccounts (HospNum);
+-- Late charges: set while an account billed already has charges posted after its billing, cleared
+-- by the receivable update; the date the receivable section invoiced the account (then closed to
+-- late charges).
+ALTER TABLE PATIENT_DATA..tbPatient ADD COLUMN LateCharges BIT;
+ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN LateCharges BIT;
+ALTER TABLE PATIENT_DATA..tbPatient ADD COLUMN InvoiceDate DATETIME;
+ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN InvoiceDate DATETIME;

@@ -14,13 +14,13 @@ Recordset opdClassification(Connection& c, const ProcedureArgs& a)
                    {a.text(0)});
 }
 
-// Argument: admission number. One row (IsReceivableUpdate 1 when billed, else 0) when the
-// admission or visit exists.
+// Argument: admission number. One row (IsReceivableUpdate 1 when billed and not yet invoiced by
+// the receivable section, else 0) when the admission or visit exists.
 Recordset receivableUpdate(Connection& c, const ProcedureArgs& a)
 {
     const QString idNum = a.text(0);
     const QString table = StayTables::Of(idNum).stay;
-    return c.query(QStringLiteral("SELECT CASE WHEN BillingDate IS NULL THEN 0 ELSE 1 END AS IsReceivableUpdate "
+    return c.query(QStringLiteral("SELECT CASE WHEN BillingDate IS NULL OR InvoiceDate IS NOT NULL THEN 0 ELSE 1 END AS IsReceivableUpdate "
                                   "FROM %1 WHERE IDNum = ?").arg(table),
                    {idNum});
 }

@@ -1,0 +1,3 @@
+#include "receivables/ReceivableValues.h"
+
+ReceivableState Receivable;
