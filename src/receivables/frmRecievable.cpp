@@ -6,6 +6,7 @@
 #include "platform/text/AdmissionNumber.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
+#include "receivables/ReceivablePackageItems.h"
 #include "receivables/ReceivableValues.h"
 #include "receivables/frmSearchRecievable.h"
 #include "shared/clsParameters.h"
@@ -139,12 +140,10 @@ frmRecievable::frmRecievable()
 
     mshflexPackageItems = new FlexGrid(this);
     mshflexPackageItems->setObjectName(QStringLiteral("mshflexPackageItems"));
-    mshflexPackageItems->setCols(8);
-    mshflexPackageItems->hide();
+    SetUpPackageGrid(*mshflexPackageItems);
     mshflexCancelPackageItems = new FlexGrid(this);
     mshflexCancelPackageItems->setObjectName(QStringLiteral("mshflexCancelPackageItems"));
-    mshflexCancelPackageItems->setCols(8);
-    mshflexCancelPackageItems->hide();
+    SetUpPackageGrid(*mshflexCancelPackageItems);
 
     for (auto& [index, button] : Command1)
         connect(button, &QPushButton::clicked, this, [this, index = index] { Command1_Click(index); });
@@ -381,8 +380,8 @@ void frmRecievable::searchPatient()
         // A new patient starts clean: no row, package item or diet of the one before stays.
         if (picked || shownID.isEmpty()) {
             ResetEntry();
-            mshflexPackageItems->setRows(0);
-            mshflexCancelPackageItems->setRows(0);
+            ClearPackageGrid(*mshflexPackageItems);
+            ClearPackageGrid(*mshflexCancelPackageItems);
         }
         clearHeader();
         try {

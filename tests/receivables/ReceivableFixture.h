@@ -60,6 +60,7 @@ protected:
         // a package revenue whose package PKT1 issues two located stock items and one without a location
         conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoRevenueCode (RevenueID, ItemName, Ispackage, Status) "
                                       "VALUES ('PK', 'LATE PACKAGES', 1, 'A')"));
+        conn().execute(QStringLiteral("INSERT INTO STATION..tbCLChargingCodes (RevenueID, Description) VALUES ('PK', 'LATE PACKAGES')"));
         const QString item = QStringLiteral("INSERT INTO BUILD_FILE..tbCoPackageItems (PackageID, RevenueID, SummaryCode, ItemID, "
                                             "Quantity, Amount, LocationID) VALUES (?, ?, ?, ?, ?, ?, ?)");
         conn().execute(item, {"PKT1", "PH", "PH", "MED0201", 2, 480, "20"});
