@@ -57,10 +57,8 @@ protected:
                                       "VALUES ('TX0001', 'T9002', '205', 'T9002', 1)"));
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..TBOUTPATIENT (IDNum, HospNum, LateCharges) VALUES ('TX0002B', 'T9002', 1)"));
         conn().execute(QStringLiteral("UPDATE STATION..tbCLChargeSlip SET Chargeslip = 700 WHERE StationID = 'CL'"));
-        // a package revenue whose package PKT1 issues two located stock items and one without a location
-        conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoRevenueCode (RevenueID, ItemName, Ispackage, Status) "
-                                      "VALUES ('PK', 'LATE PACKAGES', 1, 'A')"));
-        conn().execute(QStringLiteral("INSERT INTO STATION..tbCLChargingCodes (RevenueID, Description) VALUES ('PK', 'LATE PACKAGES')"));
+        // packages of the demo's package revenue "PK": PKT1 issues two located stock items and has
+        // one without a location
         const QString item = QStringLiteral("INSERT INTO BUILD_FILE..tbCoPackageItems (PackageID, RevenueID, SummaryCode, ItemID, "
                                             "Quantity, Amount, LocationID) VALUES (?, ?, ?, ?, ?, ?, ?)");
         conn().execute(item, {"PKT1", "PH", "PH", "MED0201", 2, 480, "20"});
