@@ -3,8 +3,7 @@
 // drug catalogue, and late-charge rows as the receivable update's grid hands them over.
 #include "support/TestDatabase.h"
 
-#include "components/Component.h"
-#include "components/Drugs.h"
+#include "charging/ChargingComponents.h"
 #include "receivables/ReceivableEntryRow.h"
 #include "receivables/ReceivableSave.h"
 #include "shared/clsParameters.h"
@@ -49,9 +48,7 @@ protected:
         DbTest::SetUp();
         StationParameters().LoadParameters();
         Session.HospitalInfo.IsPrintChargeSlip = true;
-        m_drugs.reset(ComponentFactory::createAs<clsDrug>(QStringLiteral("prjDrugDLL.clsDrug")));
-        m_drugs->setConnection(&conn());
-        Session.DrugCatalog = m_drugs.get();
+        m_components = std::make_unique<ChargingComponents>(conn());
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName, FirstName) VALUES ('T9002', 'SANTOS', 'MARIA')"));
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbPatient (IDNum, HospNum, RoomID, AccountNum, LateCharges) "
                                       "VALUES ('TX0001', 'T9002', '205', 'T9002', 1)"));
@@ -68,8 +65,7 @@ protected:
     }
     void TearDown() override
     {
-        Session.DrugCatalog = nullptr;
-        m_drugs.reset();
+        m_components.reset();
         DbTest::TearDown();
     }
     ReceivableSaveInput input(const ReceivableEntryRows& rows, const QString& idNum = QStringLiteral("TX0001"))
@@ -90,5 +86,5 @@ protected:
     }
     int counter() { return count(QStringLiteral("SELECT Chargeslip FROM STATION..tbCLChargeSlip WHERE StationID = 'CL'")); }
 
-    std::unique_ptr<clsDrug> m_drugs;
+    std::unique_ptr<ChargingComponents> m_components;
 };

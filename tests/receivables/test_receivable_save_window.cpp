@@ -2,6 +2,7 @@
 // checked first, a failed save keeping the rows, and a save that posts, prints, empties the
 // grids and lists the new charges.
 #include "receivables/ReceivableFixture.h"
+#include "access/AccessTestSupport.h"
 #include "support/ScriptedValidation.h"
 #include "support/TableOutOfReach.h"
 
@@ -147,4 +148,26 @@ TEST_F(ReceivableSaveWindowTest, ASavePostsPrintsEmptiesTheGridsAndListsTheNewCh
     QStringList listed;
     for (int r = 1; r < w->MSHFlexList->Rows(); ++r) listed << w->MSHFlexList->TextMatrix(r, 2);
     EXPECT_EQ(listed, (QStringList{"PKT1", "MED0201"}));
+}
+
+TEST_F(ReceivableSaveWindowTest, ADoubleClickOnAPostedLineRevokesItAndTheListShowsTheReversal)
+{
+    SaveReceivableRows(conn(), input(lateRows({{"HS", "HS001", "ECG 12 LEADS", "1", "450"}})));
+    frmRecievable* w = open();
+    w->Command1[5]->click(); // "&Refresh"
+    ASSERT_TRUE(w->MSHFlexList->isEnabled());
+    ASSERT_EQ(w->MSHFlexList->TextMatrix(1, 2), "HS001");
+    w->MSHFlexList->setCurrentCell(1, 2);
+    w->cmdOption[0]->setEnabled(true);
+    Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = false; // the window read the hospital's settings
+    AccessTest::queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("ENTERED TWICE"));
+    UiScript::queueAnswer(vbYes); // the question
+    UiScript::queueAnswer(vbNo);  // a validation that failed would end here
+    emit w->MSHFlexList->cellDoubleClicked(1, 2);
+    EXPECT_FALSE(w->cmdOption[0]->isEnabled());
+    EXPECT_EQ(UiScript::texts().value(0), "Are you sure you want to revoke this item?");
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = 'TX0001' AND Amount < 0")), 1);
+    // the reloaded list holds the line and its reversal
+    EXPECT_EQ(w->MSHFlexList->Rows(), 3);
+    EXPECT_EQ(w->MSHFlexList->TextMatrix(2, 5).left(1), "-");
 }
