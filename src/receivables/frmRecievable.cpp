@@ -9,6 +9,7 @@
 #include "receivables/ReceivablePackageItems.h"
 #include "receivables/ReceivableValues.h"
 #include "receivables/frmSearchRecievable.h"
+#include "shared/EntryWindowParts.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -38,31 +39,18 @@ frmRecievable::frmRecievable()
     auto* left = new QVBoxLayout;
     outer->addLayout(left, 1);
 
-    // The patient header: 16 read-only boxes under their labels.
+    // The patient header: 16 read-only boxes, each right of its label.
     auto* frame3 = new QGroupBox(this);
     frame3->setObjectName(QStringLiteral("frame3"));
     auto* header = new QGridLayout(frame3);
-    const struct {
-        QLineEdit** box;
-        const char *name, *caption;
-    } boxes[] = {{&txtPatient, "txtPatient", "Patient Name"},       {&txtDoctor1, "txtDoctor1", "Admitting Dr.:"},
-                 {&txtDoctor2, "txtDoctor2", "Attending Dr.:"},     {&txtDoctor3, "txtDoctor3", "Attending Dr.:"},
-                 {&txtID, "txtID", "Admission#"},                    {&txtPno, "txtPno", "Hospital#"},
-                 {&txtDateAdmitted, "txtDateAdmitted", "ADM. Date"}, {&txtDob, "txtDob", "Birthdate"},
-                 {&txtRoom, "txtRoom", "Room #"},                    {&txtDateDischarged, "txtDateDischarged", "DCR. Date"},
-                 {&txtAge, "txtAge", "Age"},                         {&txtSex, "txtSex", "Sex"},
-                 {&txtBloodType, "txtBloodType", "B.T."},            {&txtStatus, "txtStatus", "Status"},
-                 {&txtAdiet, "txtAdiet", "Diet"},                    {&txtDiagnosis, "txtDiagnosis", "Diag."}};
-    int i = 0;
-    for (const auto& b : boxes) {
-        *b.box = new QLineEdit(frame3);
-        (*b.box)->setObjectName(QString::fromLatin1(b.name));
-        (*b.box)->setReadOnly(true);
-        (*b.box)->setFocusPolicy(Qt::NoFocus);
-        header->addWidget(new QLabel(QString::fromLatin1(b.caption), frame3), (i / 4) * 2, i % 4);
-        header->addWidget(*b.box, (i / 4) * 2 + 1, i % 4);
-        ++i;
-    }
+    AddPatientHeaderBoxes(header, frame3, {{&txtPatient, "txtPatient", "Patient Name"},       {&txtDoctor1, "txtDoctor1", "Admitting Dr.:"},
+                                           {&txtDoctor2, "txtDoctor2", "Attending Dr.:"},     {&txtDoctor3, "txtDoctor3", "Attending Dr.:"},
+                                           {&txtID, "txtID", "Admission#"},                    {&txtPno, "txtPno", "Hospital#"},
+                                           {&txtDateAdmitted, "txtDateAdmitted", "ADM. Date"}, {&txtDob, "txtDob", "Birthdate"},
+                                           {&txtRoom, "txtRoom", "Room #"},                    {&txtDateDischarged, "txtDateDischarged", "DCR. Date"},
+                                           {&txtAge, "txtAge", "Age"},                         {&txtSex, "txtSex", "Sex"},
+                                           {&txtBloodType, "txtBloodType", "B.T."},            {&txtStatus, "txtStatus", "Status"},
+                                           {&txtAdiet, "txtAdiet", "Diet"},                    {&txtDiagnosis, "txtDiagnosis", "Diag."}});
     left->addWidget(frame3);
 
     // The entry grid with the buttons and the prompt at its right.
@@ -249,14 +237,7 @@ bool frmRecievable::CompleteRow(int row) const
 
 bool frmRecievable::AddRow(int row) { return mshflexEntry->AddRow(row); }
 
-bool frmRecievable::CheckDepartment(const QString& code) const
-{
-    const QString wanted = code.trimmed();
-    if (wanted.isEmpty()) return false;
-    for (int i = 0; i < lvwDepartments->topLevelItemCount(); ++i)
-        if (wanted == lvwDepartments->topLevelItem(i)->text(0).trimmed()) return true;
-    return false;
-}
+bool frmRecievable::CheckDepartment(const QString& code) const { return DepartmentListed(lvwDepartments, code); }
 
 void frmRecievable::DeleteRow(int row) { mshflexEntry->DeleteRow(row); }
 
@@ -310,6 +291,16 @@ ReceivableEntryRows frmRecievable::CollectEntryRows() const
 // ---- buttons ----
 
 void frmRecievable::Command1_Click(int index)
+{
+    // A failed statement is reported and the window stays as it was.
+    try {
+        runCommand(index);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void frmRecievable::runCommand(int index)
 {
     switch (index) {
     case 0:
@@ -374,11 +365,11 @@ void frmRecievable::deleteCurrentRow()
 
 void frmRecievable::searchPatient()
 {
-    const QString shownID = txtID->text();
     const bool picked = frmSearchRecievable::PickPatient();
     if (Receivable.picked()) {
-        // A new patient starts clean: no row, package item or diet of the one before stays.
-        if (picked || shownID.isEmpty()) {
+        // A new pick starts clean: no row, package item or diet of before stays (rows typed before
+        // it were priced for no patient). Closing the search without a pick keeps the rows.
+        if (picked) {
             ResetEntry();
             ClearPackageGrid(*mshflexPackageItems);
             ClearPackageGrid(*mshflexCancelPackageItems);
@@ -399,7 +390,7 @@ void frmRecievable::searchPatient()
         cmdOption[0]->setEnabled(false);
         cmdOption[1]->setEnabled(false);
         MSHFlexList->clear();
-        MSHFlexList->setRows(0);
+        MSHFlexList->setRows(2);
         MSHFlexList->setEnabled(false);
         txtMessage->setVisible(true);
     }

@@ -98,6 +98,7 @@ protected:
 private:
     QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
+    void runCommand(int index);
     void searchPatient();
     void clearHeader();
     void viewPackages();

@@ -34,6 +34,8 @@ const QString kConfirm = QStringLiteral("Confirmation");
 const QString kMessage = QStringLiteral("Message");
 bool isOxygen(const QString& dept) { return dept.trimmed() == QLatin1String("OX"); }
 double cents(double v) { return std::round(v * 100.0) / 100.0; }
+// A typed number kept as typed in value: plain decimal text, up to 15 significant digits.
+QString plainNumber(double v) { return QString::number(v, 'g', 15); }
 }
 
 bool frmRecievable::cashOutPatient() const
@@ -443,7 +445,7 @@ bool frmRecievable::enterAmount(int row)
     const double rounded = cents(typed);
     const double least = unit == 0 ? rounded : cents(unit * qty);
     if (rounded > 0 && rounded >= least) {
-        setCell(row, Col::Amount, AmountText(typed));
+        setCell(row, Col::Amount, plainNumber(typed));
         // a row without a unit price takes it from the amount (none for a quantity of 0)
         if (unit == 0)
             if (const std::optional<double> u = UnitPriceFromAmount(typed, qty)) setCell(row, Col::UnitPrice, AmountText(*u));

@@ -102,8 +102,9 @@ void frmRecievable::LoadChargingCodes()
     const Recordset rs = SharedConnection().call(QStringLiteral("STATION..sp_CL_ChargingCodes"), {});
     for (int r = 0; r < rs.recordCount(); ++r) {
         auto* item = new QTreeWidgetItem(lvwDepartments);
-        item->setText(0, DbValue::text(rs.valueAt(r, QStringLiteral("RevenueID"))));
-        item->setText(1, DbValue::text(rs.valueAt(r, QStringLiteral("ItemName"))));
+        // the code and its name, as the procedure returns them
+        item->setText(0, DbValue::text(rs.valueAt(r, 0)));
+        item->setText(1, DbValue::text(rs.valueAt(r, 1)));
     }
 }
 

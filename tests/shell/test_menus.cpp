@@ -12,6 +12,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "procedure_report/frmCoronaryAngiographyVRNK.h"
 #include "procedure_report/frmPatientIndex.h"
+#include "receivables/frmRecievable.h"
 #include "shell/NotYetAvailable.h"
 
 #include "shared/reports/modReports.h"
@@ -162,7 +163,10 @@ TEST_F(Menus, ReceivableUpdateDisablesThePatientItemsFirst)
     w->mnuRecvbles->trigger();
     EXPECT_FALSE(w->mnuLedger->isEnabled());
     EXPECT_FALSE(w->mnuRS->isEnabled());
-    EXPECT_EQ(UiScript::lastText(), NotYetAvailableText(QStringLiteral("&Receivable Update")));
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+    ASSERT_TRUE(frmRecievable::isLoaded());
+    EXPECT_EQ(frmRecievable::existing()->windowTitle(), QStringLiteral("Receivable Update"));
+    frmRecievable::existing()->close();
 }
 
 TEST_F(Menus, ChargeSlipSettingChecksTheValidatedUser)
