@@ -1,6 +1,6 @@
 // The stock items of late-charge packages: the package grid filled and pruned as rows are typed
 // and deleted, what a save issues and records as unused, and the reversal of a package's items.
-#include "receivables/ReceivableFixture.h"
+#include "receivables/LateChargeFixture.h"
 
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"
@@ -24,7 +24,7 @@ QStringList gridText(const FlexGrid& g)
 
 } // namespace
 
-TEST_F(ReceivableTest, ThePackageGridFollowsTheTypedPackages)
+TEST_F(LateChargeTest, ThePackageGridFollowsTheTypedPackages)
 {
     FlexGrid grid;
     SetUpPackageGrid(grid);
@@ -56,7 +56,7 @@ TEST_F(ReceivableTest, ThePackageGridFollowsTheTypedPackages)
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
-TEST_F(ReceivableTest, APackageThatCannotBeReadLeavesTheGridAsItWas)
+TEST_F(LateChargeTest, APackageThatCannotBeReadLeavesTheGridAsItWas)
 {
     FlexGrid grid;
     SetUpPackageGrid(grid);
@@ -68,7 +68,7 @@ TEST_F(ReceivableTest, APackageThatCannotBeReadLeavesTheGridAsItWas)
     EXPECT_EQ(UiScript::shown().last().title, "Notification");
 }
 
-TEST_F(ReceivableTest, WhatASaveDoesWithThePackageItems)
+TEST_F(LateChargeTest, WhatASaveDoesWithThePackageItems)
 {
     const PackageItemRows grid = {{"PH", "PH", "MED0201", "2", "480", "20", "PKT1"},
                                   {"CS", "CS", "SUP0002", "1", "0", "21", "PKT1"},
@@ -111,7 +111,7 @@ TEST_F(ReceivableTest, WhatASaveDoesWithThePackageItems)
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvStockCard WHERE RefNum = ?"), {slip}), 1);
 }
 
-TEST_F(ReceivableTest, RevokingATypedPackageBringsItsStockItemsBack)
+TEST_F(LateChargeTest, RevokingATypedPackageBringsItsStockItemsBack)
 {
     const double onHand = conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock WHERE LocationID = '20' "
                                                        "AND ItemID = 'MED0201'")).toDouble();

@@ -1,7 +1,7 @@
 // Revoking and reprinting late charges from the posted list: the refusals and give-ups that post
 // nothing, right "22" of the validated user, the supervisor's approval with the typed reason, the
 // two ways back (stock card with a bill-adjustment note; the charging update), and the reprint.
-#include "receivables/ReceivableFixture.h"
+#include "receivables/LateChargeFixture.h"
 
 #include "access/AccessTestSupport.h"
 #include "charging/ChargePostedList.h"
@@ -20,11 +20,11 @@ using AccessTest::queueValidation;
 
 namespace {
 
-class ReceivableRevocationTest : public ReceivableTest {
+class LateChargeRevocationTest : public LateChargeTest {
 protected:
     void SetUp() override
     {
-        ReceivableTest::SetUp();
+        LateChargeTest::SetUp();
         Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = false;
         m_slip = SaveReceivableRows(conn(), input(lateRows({{"HS", "HS001", "ECG 12 LEADS", "1", "450"},
                                                              {"PH", "MED0201", "HEPARIN VIAL", "2", "820", "20", "", "D1"}})))
@@ -65,11 +65,11 @@ const QString kAgain = QStringLiteral("\r\nAre you sure you want to revoke this 
 
 } // namespace
 
-TEST_F(ReceivableRevocationTest, RefusalsAndGiveUpsPostNothing)
+TEST_F(LateChargeRevocationTest, RefusalsAndGiveUpsPostNothing)
 {
     const struct {
         const char* name;
-        std::function<void(ReceivableRevocationTest*, Connection&)> setUp;
+        std::function<void(LateChargeRevocationTest*, Connection&)> setUp;
         std::function<void()> script;
         QString text, title;
         int style;
@@ -90,7 +90,7 @@ TEST_F(ReceivableRevocationTest, RefusalsAndGiveUpsPostNothing)
         {"no right 22 of the validated user", {}, [] { queueValidation(QStringLiteral("CL003"), QStringLiteral("CATH3"), QStringLiteral("WRONG")); },
          "Sorry, you don't have access right to revoke charges!", "Message", vbInformation},
         {"the supervisor given up",
-         [](ReceivableRevocationTest*, Connection&) { Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = true; },
+         [](LateChargeRevocationTest*, Connection&) { Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = true; },
          [] {
              queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("WRONG"));
              UiScript::queueDialog(QStringLiteral("frmSupervisorAccessCode"), [](QDialog* d) { d->reject(); });
@@ -101,7 +101,7 @@ TEST_F(ReceivableRevocationTest, RefusalsAndGiveUpsPostNothing)
          "Selected charge(s) will not be cancelled! " + kAgain, "Message", vbYesNo | vbInformation},
         // last: it leaves nothing of the charge for the cases after it
         {"nothing left of the charge",
-         [](ReceivableRevocationTest*, Connection& c) {
+         [](LateChargeRevocationTest*, Connection& c) {
              c.execute(QStringLiteral("INSERT INTO BILLING..tbBillDailyBill (IDNum, RevenueID, ItemID, Refnum, Quantity, Amount, DrCr) "
                                       "SELECT IDNum, RevenueID, ItemID, Refnum, -Quantity, -Amount, DrCr FROM BILLING..tbBillDailyBill "
                                       "WHERE ItemID = 'HS001' AND IDNum = 'TX0001'"));
@@ -125,7 +125,7 @@ TEST_F(ReceivableRevocationTest, RefusalsAndGiveUpsPostNothing)
     }
 }
 
-TEST_F(ReceivableRevocationTest, AServiceGoesBackThroughTheChargingUpdateWithTheSupervisorAndTheTypedReason)
+TEST_F(LateChargeRevocationTest, AServiceGoesBackThroughTheChargingUpdateWithTheSupervisorAndTheTypedReason)
 {
     Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = true;
     queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("WRONG ITEM"));
@@ -145,7 +145,7 @@ TEST_F(ReceivableRevocationTest, AServiceGoesBackThroughTheChargingUpdateWithThe
     EXPECT_EQ(UiScript::lastText(), "Can't Cancel this Charges. The Total Amount is already Zero!");
 }
 
-TEST_F(ReceivableRevocationTest, AMedicineGoesBackToItsStockCardWithANoteAndNoSupervisor)
+TEST_F(LateChargeRevocationTest, AMedicineGoesBackToItsStockCardWithANoteAndNoSupervisor)
 {
     const double onHand = conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock WHERE LocationID = '20' "
                                                        "AND ItemID = 'MED0201'")).toDouble();
@@ -173,7 +173,7 @@ TEST_F(ReceivableRevocationTest, AMedicineGoesBackToItsStockCardWithANoteAndNoSu
     EXPECT_EQ(count(QStringLiteral("SELECT SUM(Amount) FROM BILLING..tbBillDailyBill WHERE ItemID = 'MED0201' AND Refnum = ?"), {m_slip}), 0);
 }
 
-TEST_F(ReceivableRevocationTest, TheReprintAsksForTheFormAndSignsWithTheUserLoggedIn)
+TEST_F(LateChargeRevocationTest, TheReprintAsksForTheFormAndSignsWithTheUserLoggedIn)
 {
     const int row = rowOf("HS001");
     const QString postedAt = m_list.TextMatrix(row, 7);

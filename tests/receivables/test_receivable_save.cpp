@@ -1,13 +1,13 @@
 // Saving late charges: every row under one slip in one transaction (stock card, bill, slip lines,
 // the late-charge flag), the posted list and the ledger showing them, the checks made on every
 // row before anything posts, and a failure in the middle that leaves nothing.
-#include "receivables/ReceivableFixture.h"
+#include "receivables/LateChargeFixture.h"
 #include "support/TableOutOfReach.h"
 
 #include "charging/ChargeSlipNumber.h"
 #include "platform/db/Connection.h"
 
-TEST_F(ReceivableTest, MedicinesAndAServiceShareOneSlipAndReachTheBillAndThePostedList)
+TEST_F(LateChargeTest, MedicinesAndAServiceShareOneSlipAndReachTheBillAndThePostedList)
 {
     const ReceivableSaveResult saved = SaveReceivableRows(
         conn(), input(lateRows({{"PH", "MED0201", "HEPARIN VIAL", "2", "820", "20", "", "D1"},
@@ -40,7 +40,7 @@ TEST_F(ReceivableTest, MedicinesAndAServiceShareOneSlipAndReachTheBillAndThePost
     EXPECT_EQ(shown, (QStringList{"MED0201@20", "HS001@", "SUP0002@21"}));
 }
 
-TEST_F(ReceivableTest, AnOutPatientVisitIsChargedAndClearedAsOne)
+TEST_F(LateChargeTest, AnOutPatientVisitIsChargedAndClearedAsOne)
 {
     const ReceivableSaveResult saved =
         SaveReceivableRows(conn(), input(lateRows({{"PH", "MED0201", "HEPARIN VIAL", "1", "410", "20"}, {"HS", "HS001", "ECG", "1", "450"}}),
@@ -55,7 +55,7 @@ TEST_F(ReceivableTest, AnOutPatientVisitIsChargedAndClearedAsOne)
     EXPECT_EQ(count(QStringLiteral("SELECT LateCharges FROM PATIENT_DATA..tbPatient WHERE IDNum = 'TX0001'")), 1);
 }
 
-TEST_F(ReceivableTest, NoRowsTakeNoNumberAndAMissingCounterIsAnError)
+TEST_F(LateChargeTest, NoRowsTakeNoNumberAndAMissingCounterIsAnError)
 {
     EXPECT_EQ(SaveReceivableRows(conn(), input({})).slipNumber, "");
     EXPECT_EQ(counter(), 700);
@@ -64,7 +64,7 @@ TEST_F(ReceivableTest, NoRowsTakeNoNumberAndAMissingCounterIsAnError)
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = 'TX0001'")), 0);
 }
 
-TEST_F(ReceivableTest, AFailureInTheMiddleLeavesNothingAndUsesNoNumber)
+TEST_F(LateChargeTest, AFailureInTheMiddleLeavesNothingAndUsesNoNumber)
 {
     ReceivableEntryRows rows = lateRows({{"PH", "MED0201", "HEPARIN VIAL", "1", "410", "20"},
                                          {"OX", "OX001", "OXYGEN", "30", "300"},
@@ -95,7 +95,7 @@ TEST_F(ReceivableTest, AFailureInTheMiddleLeavesNothingAndUsesNoNumber)
               1);
 }
 
-TEST_F(ReceivableTest, EveryRowIsCheckedBeforeAnythingPosts)
+TEST_F(LateChargeTest, EveryRowIsCheckedBeforeAnythingPosts)
 {
     const QString heparin = conn().scalar(QStringLiteral("SELECT ItemName FROM INVENTORY..TBINVMASTER WHERE ItemID = 'MED0201'")).toString().trimmed();
     auto oxygen = [](const char* tank, const char* first) {

@@ -1,7 +1,7 @@
 // The save on the receivable update window as the user drives it: the blank refusal, the rows
 // checked first, a failed save keeping the rows, and a save that posts, prints, empties the
 // grids and lists the new charges.
-#include "receivables/ReceivableFixture.h"
+#include "receivables/LateChargeFixture.h"
 #include "access/AccessTestSupport.h"
 #include "support/ScriptedValidation.h"
 #include "support/TableOutOfReach.h"
@@ -21,13 +21,13 @@
 
 namespace {
 
-class ReceivableSaveWindowTest : public ReceivableTest {
+class LateChargeWindowTest : public LateChargeTest {
 protected:
     void TearDown() override
     {
         delete frmRecievable::existing();
         Receivable.reset();
-        ReceivableTest::TearDown();
+        LateChargeTest::TearDown();
     }
     frmRecievable* open()
     {
@@ -73,7 +73,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReceivableSaveWindowTest, ABlankGridAndARowWithoutDosageAreRefusedBeforeAnyQuestion)
+TEST_F(LateChargeWindowTest, ABlankGridAndARowWithoutDosageAreRefusedBeforeAnyQuestion)
 {
     frmRecievable* w = open();
     // more rows than one, none complete
@@ -94,7 +94,7 @@ TEST_F(ReceivableSaveWindowTest, ABlankGridAndARowWithoutDosageAreRefusedBeforeA
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = 'TX0001'")), 0);
 }
 
-TEST_F(ReceivableSaveWindowTest, AFailedSaveKeepsTheRowsAndASecondSavePostsOnce)
+TEST_F(LateChargeWindowTest, AFailedSaveKeepsTheRowsAndASecondSavePostsOnce)
 {
     frmRecievable* w = open();
     fill(w, lateRows({{"HS", "HS001", "ECG", "1", "450"}, {"PH", "MED0201", "HEPARIN", "1", "410", "20", "", "D1"}}));
@@ -114,7 +114,7 @@ TEST_F(ReceivableSaveWindowTest, AFailedSaveKeepsTheRowsAndASecondSavePostsOnce)
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = 'TX0001'")), 2);
 }
 
-TEST_F(ReceivableSaveWindowTest, ASavePostsPrintsEmptiesTheGridsAndListsTheNewCharges)
+TEST_F(LateChargeWindowTest, ASavePostsPrintsEmptiesTheGridsAndListsTheNewCharges)
 {
     frmRecievable* w = open();
     Check_If_Package(conn(), QStringLiteral("PK"), QStringLiteral("PKT1"), *w->mshflexPackageItems);
@@ -150,7 +150,7 @@ TEST_F(ReceivableSaveWindowTest, ASavePostsPrintsEmptiesTheGridsAndListsTheNewCh
     EXPECT_EQ(listed, (QStringList{"PKT1", "MED0201"}));
 }
 
-TEST_F(ReceivableSaveWindowTest, ADoubleClickOnAPostedLineRevokesItAndTheListShowsTheReversal)
+TEST_F(LateChargeWindowTest, ADoubleClickOnAPostedLineRevokesItAndTheListShowsTheReversal)
 {
     SaveReceivableRows(conn(), input(lateRows({{"HS", "HS001", "ECG 12 LEADS", "1", "450"}})));
     frmRecievable* w = open();

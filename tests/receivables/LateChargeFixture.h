@@ -41,7 +41,7 @@ inline ReceivableEntryRows lateRows(std::initializer_list<LateRow> rows)
     return out;
 }
 
-class ReceivableTest : public DbTest {
+class LateChargeTest : public DbTest {
 protected:
     void SetUp() override
     {
