@@ -62,6 +62,9 @@ void returnToStock(Connection& c, const ChargeRevocation::Reversal& r, const QSt
     back.Quantity = -quantity;
     back.Amount = -amount;
     back.UserID = r.userID;
+    back.DosageID = r.dosageID;
+    back.RoomID = r.room.trimmed();
+    back.PatientType = r.patientType;
     back.Reversal = true;
     AppendStockCardLine(c, back);
     BillingLine line;
@@ -132,7 +135,9 @@ Outcome Post(Connection& c, const Reversal& r, const PackageReversals& packages)
                 ch.slip, arCode, r.supervisorID.trimmed(), r.reason.trimmed()});
     }
     const clsParameters& p = StationParameters();
-    if (!p.EnableOldPackageCharging()) {
+    if (r.lateCharge) {
+        if (packages.package) packages.package(c, r);
+    } else if (!p.EnableOldPackageCharging()) {
         if (!LookUpLinkedPackageCode(c, ch.item).isEmpty()) packages.package(c, r);
         if (isRevocationParameterCode(ch.dept, p.ConsignedPackagesRevenueID())) packages.consigned(c, r);
         if (isRevocationParameterCode(ch.dept, p.CLEquipmentRev()) && LookUpEquipmentPackage(c, ch.item.trimmed()))

@@ -31,6 +31,11 @@ struct Reversal {
     QString hospNum, idNum, room, patientType, userID, supervisorID, reason;
     QDateTime when;
     PostedCharge charge;
+    QString dosageID;          // carried by a medicine's stock-card line back
+    // A late charge of the receivable update: the charging window's package reversals and
+    // returned items do not apply; PackageReversals::package reverses the stock items of a
+    // package posted under the slip (it decides itself whether the line is a package).
+    bool lateCharge = false;
 };
 
 // The reversal of what was used under the revoked charge (ChargePackageItems.cpp): the items of a

@@ -6,6 +6,7 @@
 #include "charging/ChargeSlipNumber.h"
 #include "components/Drugs.h"
 #include "hospital/ChargePostings.h"
+#include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "shared/clsParameters.h"
 #include "shared/inventory/InventoryLookups.h"
@@ -55,6 +56,7 @@ private:
     QString cell(int col) const { return m_row.value(col); }
     double number(int col) const { return LeadingNumber(cell(col).trimmed()); }
     void postStock();
+    void billStock();
     void postService();
     void postOxygen();
     void postPackageItem();
@@ -77,7 +79,7 @@ void RowPosting::post(const QStringList& row)
 {
     m_row = row;
     m_package = cell(PackageCode).trimmed().isEmpty() ? QString() : cell(PackageCode);
-    m_packageItem = !m_package.isEmpty() && !m_p.EnableOldPackageCharging();
+    m_packageItem = !m_package.isEmpty() && !m_p.EnableOldPackageCharging() && !m_in.lateCharges;
     m_hospNum = m_packageItem ? QString() : m_in.hospNum;
     m_idNum = m_packageItem ? QString() : m_in.idNum;
     if (!cell(Location).trimmed().isEmpty()) postStock();
@@ -118,29 +120,45 @@ void RowPosting::postStock()
     line.Quantity = LeadingNumber(cell(Qty));
     line.Amount = m_packageItem ? 0 : LeadingNumber(cell(Amount));
     line.UserID = m_in.userId;
-    line.DosageID = cell(DosageID);
+    line.DosageID = m_in.lateCharges ? cell(DosageID).trimmed() : cell(DosageID);
     line.RequestDocID = m_in.doctorId;
     line.LocationID = cell(Location);
     line.RoomID = m_in.room;
     line.StockSection = GetInventoryType(m_c, cell(Location)) == QLatin1String("C") ? QStringLiteral("CS") : QStringLiteral("PH");
     line.PatientType = m_in.patientType;
-    AppendStockCardLine(m_c, line);
+    const qint64 sequence = AppendStockCardLine(m_c, line);
     const QString item = cell(ItemCode).trimmed(), package = m_package.trimmed();
     if (!package.isEmpty()) {
         // the line just written carries the package it was charged under
-        const QVariant seq = m_c.scalar(QStringLiteral("SELECT SequenceNumber FROM INVENTORY..tbInvStockCard WHERE IDNum = ? AND ItemID = ? "
-                                                       "AND RefNum = ? AND COALESCE(PackageID, '') = '' ORDER BY SequenceNumber LIMIT 1"),
-                                        {m_idNum, item, m_slip});
-        if (!seq.isNull() && DbValue::toLong(seq) != 0)
-            m_c.execute(QStringLiteral("UPDATE INVENTORY..tbInvStockCard SET PackageID = ? WHERE SequenceNumber = ?"),
-                        {package, DbValue::toLong(seq)});
+        m_c.execute(QStringLiteral("UPDATE INVENTORY..tbInvStockCard SET PackageID = ? WHERE SequenceNumber = ?"), {package, sequence});
         m_c.execute(QStringLiteral("UPDATE STATION..tbNurseLogbook SET PackageID = ? WHERE IDNum = ? AND ReferenceNum = ? AND ItemID = ?"),
                     {package, m_idNum, m_slip, item});
     }
-    if ((package.isEmpty() || !m_p.OnlyShowPackageCSlip()) && !IsStationDepartment(cell(Dept), m_p.ConsignedPackagesRevenueID())
-        && !m_packageItem)
+    if (m_in.lateCharges) billStock();
+    if (m_in.lateCharges
+        || ((package.isEmpty() || !m_p.OnlyShowPackageCSlip()) && !IsStationDepartment(cell(Dept), m_p.ConsignedPackagesRevenueID())
+            && !m_packageItem))
         m_c.call(QStringLiteral("STATION..sp_CL_SaveChargePrint"),
                  {cell(ItemCode), cell(Amount), cell(Qty), cell(Dept), cell(Description), m_slip});
+}
+
+// A late medicine or supply goes on the bill under its own department, as its reversal does.
+void RowPosting::billStock()
+{
+    BillingLine line;
+    line.HospNum = m_in.hospNum;
+    line.IDNum = m_in.idNum;
+    line.TransDate = m_at;
+    line.RevenueID = cell(Dept).trimmed();
+    line.DrCr = QStringLiteral("D");
+    line.ItemID = cell(ItemCode).trimmed();
+    line.Quantity = number(Qty);
+    line.RefNum = m_slip;
+    line.Amount = number(Amount);
+    line.UserID = m_in.userId;
+    line.RoomID = m_in.room;
+    line.ARCode = cell(ARCode).trimmed();
+    InsertBillingLine(m_c, line);
 }
 
 void RowPosting::postService()
@@ -213,6 +231,19 @@ bool IsStationDepartment(const QString& department, const QString& parameter)
     return !parameter.trimmed().isEmpty() && department.trimmed() == parameter.trimmed();
 }
 
+QString DosageRefusal(Connection& c, const QString& dept, const QString& itemCode, const QString& location,
+                      const QString& description, const QString& dosageID)
+{
+    if (!StationParameters().ShowDosagePostMedicines()) return QString();
+    if (dept.trimmed().isEmpty() || !dosageID.trimmed().isEmpty()) return QString();
+    const QVariant section = c.scalar(QStringLiteral("SELECT StockCardRevenueID FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = ?"),
+                                      {dept});
+    if (DbValue::text(section).trimmed() != QLatin1String("PH")) return QString();
+    QString name = description.trimmed();
+    if (Session.DrugCatalog && Session.DrugCatalog->SearchDrug(itemCode, location)) name = Session.DrugCatalog->Drug.DrugName;
+    return QStringLiteral("DOSAGE ID for ") + name + QStringLiteral(" is empty. The system can't process the specified item.");
+}
+
 ChargeSaveResult SaveChargeRows(Connection& c, const ChargeSaveInput& in)
 {
     ChargeSaveResult result;
@@ -222,6 +253,10 @@ ChargeSaveResult SaveChargeRows(Connection& c, const ChargeSaveInput& in)
     const QString slip = TakeChargeSlipNumber(c, in.counterStation, in.slipMask);
     RowPosting posting(c, in, slip, at);
     for (const QStringList& row : in.rows) posting.post(row);
+    if (in.lateCharges)
+        c.execute(QStringLiteral("UPDATE %1 SET LateCharges = 0 WHERE IDNum = ?").arg(StayTables::Of(in.idNum).stay),
+                  {in.idNum.trimmed()});
+    if (in.AfterRows) in.AfterRows(c, slip, at);
     tx.commit();
     result.slipNumber = slip;
     result.serverDate = at;

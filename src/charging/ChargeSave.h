@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class Connection;
 
 // A row of a package item panel as the save posts it: an item used under a consigned package or
@@ -30,6 +32,13 @@ struct ChargeSaveInput {
     // The used items of the consigned package and the items included with equipment: posted once,
     // with the first row of a consigned package or of an equipment package.
     QList<PanelItemLine> ConsignedItems, IncludedItems;
+    // Late charges of a discharged, billed account (the receivable update): every row is charged
+    // as it stands (a package's rows too, each with its own amount), a medicine or supply also goes
+    // on the bill under its department so the ledger and the posted list show it, and the
+    // account's late-charge flag is cleared.
+    bool lateCharges = false;
+    // Posted after the rows, inside the save's transaction, with the save's slip and time.
+    std::function<void(Connection&, const QString& slip, const QDateTime& at)> AfterRows;
 };
 
 struct ChargeSaveResult {
@@ -41,6 +50,12 @@ struct ChargeSaveResult {
 
 // Whether a department is the one a station parameter names; an empty parameter names none.
 bool IsStationDepartment(const QString& department, const QString& parameter);
+
+// The refusal of a pharmacy row without a dosage while the station asks for dosages, naming the
+// row's own item (the catalogue's name, else the description); "" when the row may be posted.
+// A failed look-up reaches the caller.
+QString DosageRefusal(Connection& c, const QString& dept, const QString& itemCode, const QString& location,
+                      const QString& description, const QString& dosageID);
 
 // Posts the rows (none: nothing is taken or written). Errors reach the caller after the
 // transaction has been rolled back; MissingSlipCounter when the station has no slip counter.

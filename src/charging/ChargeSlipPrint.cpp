@@ -11,6 +11,13 @@
 
 namespace {
 const QString kSlipReport = QStringLiteral("Charge_Slip_BlankForm.RPT");
+const QString kPreprintedSlipReport = QStringLiteral("Charge_Slip_New.RPT");
+}
+
+void ShowChargeSlip(bool preprinted, const QVariantList& values, const QString& caption)
+{
+    PrepareReport(ReportFilePath(preprinted ? kPreprintedSlipReport : kSlipReport), values);
+    ShowReport(false, caption, false, false);
 }
 
 QVariantList ChargeSlipValues(const ChargeSlipHeader& h, const QString& slip, const QString& postedAt, const QString& userName,

@@ -26,5 +26,9 @@ void PrintChargeSlip(Connection& c, const ChargeSlipHeader& h, const QString& sl
 // was posted under it, dated as posted and signed by the user logged in. Errors reach the caller.
 void ReprintChargeSlip(Connection& c, const ChargeSlipHeader& h, const QString& slip, const QString& postedAt);
 
+// Shows a slip's sixteen values in the general viewer (modeless): on the pre-printed form
+// "Charge_Slip_New.RPT" or on blank paper ("Charge_Slip_BlankForm.RPT"). Errors reach the caller.
+void ShowChargeSlip(bool preprinted, const QVariantList& values, const QString& caption);
+
 // A posting time as the slip prints it; a text that is no date stays as it is.
 QString ChargeSlipDateText(const QString& postedAt);

@@ -56,17 +56,10 @@ bool IncludedItemsMissing(const frmCharge& w, Connection& c)
 // every row may be posted. A failed look-up reaches the caller.
 QString DosageRefusal(const frmCharge& w, Connection& c)
 {
-    if (!StationParameters().ShowDosagePostMedicines()) return QString();
     for (int r = 1; r < w.mshflexEntry->Rows(); ++r) {
-        const QString dept = cellOf(w, r, Dept);
-        if (dept.trimmed().isEmpty() || !cellOf(w, r, DosageID).isEmpty()) continue;
-        const QVariant section = c.scalar(QStringLiteral("SELECT StockCardRevenueID FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = ?"),
-                                          {dept});
-        if (DbValue::text(section).trimmed() != QLatin1String("PH")) continue;
-        QString name = cellOf(w, r, Description).trimmed();
-        if (Session.DrugCatalog && Session.DrugCatalog->SearchDrug(cellOf(w, r, ItemCode), cellOf(w, r, Location)))
-            name = Session.DrugCatalog->Drug.DrugName;
-        return QStringLiteral("DOSAGE ID for ") + name + QStringLiteral(" is empty. The system can't process the specified item.");
+        const QString refusal = DosageRefusal(c, cellOf(w, r, Dept), cellOf(w, r, ItemCode), cellOf(w, r, Location),
+                                              cellOf(w, r, Description), cellOf(w, r, DosageID));
+        if (!refusal.isEmpty()) return refusal;
     }
     return QString();
 }

@@ -37,14 +37,17 @@ bool clsDrug::SearchDrug(const QString& code, const QString& location)
     return true;
 }
 
-void AppendStockCardLine(Connection& c, const StockCardLine& line)
+qint64 AppendStockCardLine(Connection& c, const StockCardLine& line)
 {
-    c.execute(QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (HospNum, IDNum, ItemID, LocationID, RevenueID, TransDate, RefNum, "
-                             "Quantity, Amount, UserID, DosageID, RequestDocID, RoomID, PatientType, CreditMemoNum) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-              {line.HospNum, line.IDNum, line.ItemID.trimmed(), line.LocationID.trimmed(), line.StockSection, line.TransDate,
-               line.RefNum.trimmed(), -line.Quantity, line.Amount, line.UserID, line.DosageID, line.RequestDocID, line.RoomID,
-               line.PatientType, line.CreditMemoNum.trimmed().isEmpty() ? QVariant() : QVariant(line.CreditMemoNum.trimmed())});
+    const Recordset made = c.query(
+        QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (HospNum, IDNum, ItemID, LocationID, RevenueID, TransDate, RefNum, "
+                       "Quantity, Amount, UserID, DosageID, RequestDocID, RoomID, PatientType, CreditMemoNum) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING SequenceNumber"),
+        {line.HospNum, line.IDNum, line.ItemID.trimmed(), line.LocationID.trimmed(), line.StockSection, line.TransDate,
+         line.RefNum.trimmed(), -line.Quantity, line.Amount, line.UserID, line.DosageID, line.RequestDocID, line.RoomID,
+         line.PatientType, line.CreditMemoNum.trimmed().isEmpty() ? QVariant() : QVariant(line.CreditMemoNum.trimmed())});
+    if (made.isEmpty()) throw DbError(QStringLiteral("The stock card gave no number for the line it wrote."));
+    const qint64 sequence = made.toLong(QStringLiteral("SequenceNumber"));
     // The stock on hand follows the movement; an item the location never held starts below zero.
     const QVariantList stock{-line.Quantity, line.TransDate, line.LocationID.trimmed(), line.ItemID.trimmed()};
     if (c.execute(QStringLiteral("UPDATE INVENTORY..tbInvLocationStock SET OnHand = COALESCE(OnHand, 0) + ?, LastUpdated = ? "
@@ -54,17 +57,18 @@ void AppendStockCardLine(Connection& c, const StockCardLine& line)
         c.execute(QStringLiteral("INSERT INTO INVENTORY..tbInvLocationStock (OnHand, LastUpdated, LocationID, ItemID) "
                                  "VALUES (?, ?, ?, ?)"),
                   stock);
-    if (line.Reversal) return;
+    if (line.Reversal) return sequence;
     c.execute(QStringLiteral("INSERT INTO STATION..tbNurseLogbook (RequestNum, IDNum, RevenueID, ItemID, Quantity, RecordStatus, "
                              "ProcessBy, ProcessDate, ReferenceNum) VALUES ('', ?, ?, ?, ?, 'X', ?, ?, ?)"),
               {line.IDNum, line.StockSection, line.ItemID.trimmed(), line.Quantity, line.UserID, line.TransDate,
                line.RefNum.trimmed()});
+    return sequence;
 }
 
-void clsDrug::AppendStockCard(const StockCardLine& line)
+qint64 clsDrug::AppendStockCard(const StockCardLine& line)
 {
     if (!m_conn) throw DbError(QStringLiteral("The drug catalogue is not connected."));
-    AppendStockCardLine(*m_conn, line);
+    return AppendStockCardLine(*m_conn, line);
 }
 
 bool DrugGeneric::Search(const QString& code)

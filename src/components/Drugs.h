@@ -36,8 +36,9 @@ struct StockCardLine {
 
 // Writes the line on the connection given: the stock-card line (its quantity the movement, so an
 // issue is negative), the stock on hand at the location, and for a charge the station's log-book
-// line under the slip. Errors reach the caller, whose transaction undoes them.
-void AppendStockCardLine(Connection& c, const StockCardLine& line);
+// line under the slip. Returns the sequence number of the stock-card line it wrote, so a caller
+// tags that very line. Errors reach the caller, whose transaction undoes them.
+qint64 AppendStockCardLine(Connection& c, const StockCardLine& line);
 
 // What is still issued to the admission of an item under one charge slip at one stock location:
 // the issues less the returns and reversals; never below 0. Database errors reach the caller.
@@ -73,7 +74,7 @@ public:
     // the caller.
     bool SearchDrug(const QString& code, const QString& location);
     // AppendStockCardLine on the catalogue's connection.
-    void AppendStockCard(const StockCardLine& line);
+    qint64 AppendStockCard(const StockCardLine& line);
     bool SearchDrug(const QString& code) { return SearchDrug(code, PharmacyLocation); }
     // What is still issued to the admission of the item, over every slip and location; 0 when none.
     double QuantityIssued(const QString& idNum, const QString& itemID);

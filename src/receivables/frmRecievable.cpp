@@ -7,6 +7,7 @@
 #include "platform/text/Twips.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
+#include "receivables/ReceivablePackageItems.h"
 #include "receivables/ReceivableValues.h"
 #include "receivables/frmSearchRecievable.h"
 #include "shared/EntryWindowParts.h"
@@ -128,12 +129,10 @@ frmRecievable::frmRecievable()
 
     mshflexPackageItems = new FlexGrid(this);
     mshflexPackageItems->setObjectName(QStringLiteral("mshflexPackageItems"));
-    mshflexPackageItems->setCols(8);
-    mshflexPackageItems->hide();
+    SetUpPackageGrid(*mshflexPackageItems);
     mshflexCancelPackageItems = new FlexGrid(this);
     mshflexCancelPackageItems->setObjectName(QStringLiteral("mshflexCancelPackageItems"));
-    mshflexCancelPackageItems->setCols(8);
-    mshflexCancelPackageItems->hide();
+    SetUpPackageGrid(*mshflexCancelPackageItems);
 
     for (auto& [index, button] : Command1)
         connect(button, &QPushButton::clicked, this, [this, index = index] { Command1_Click(index); });
@@ -375,10 +374,8 @@ void frmRecievable::searchPatient()
         // it were priced for no patient). Closing the search without a pick keeps the rows.
         if (picked) {
             ResetEntry();
-            for (FlexGrid* packageGrid : {mshflexPackageItems, mshflexCancelPackageItems}) {
-                packageGrid->clear();
-                packageGrid->setRows(packageGrid->FixedRows());
-            }
+            ClearPackageGrid(*mshflexPackageItems);
+            ClearPackageGrid(*mshflexCancelPackageItems);
         }
         clearHeader();
         try {

@@ -214,3 +214,18 @@ CREATE TABLE BUILD_FILE..tbCoAddress (
     Town VARCHAR(100),
     Province VARCHAR(100)
 );
+-- Departments whose item codes are packages of stock items (the receivable update's packages).
+ALTER TABLE BUILD_FILE..tbCoRevenueCode ADD COLUMN Ispackage BIT DEFAULT 0;
+-- The stock items of each package: the item, its summary code, quantity and amount, and the
+-- stock location it is issued from (an item without one is not issued).
+CREATE TABLE BUILD_FILE..tbCoPackageItems (
+    PackageItemID IDENTITY PRIMARY KEY,
+    PackageID VARCHAR(20) NOT NULL,
+    RevenueID VARCHAR(10),
+    SummaryCode VARCHAR(10),
+    ItemID VARCHAR(20) NOT NULL,
+    Quantity FLOAT,
+    Amount MONEY,
+    LocationID VARCHAR(10)
+);
+CREATE INDEX ix_tbCoPackageItems_Package ON BUILD_FILE..tbCoPackageItems (PackageID);

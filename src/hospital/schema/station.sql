@@ -537,6 +537,22 @@ ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN PatientType VARCHAR(1);
 ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokedBy VARCHAR(20);
 ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokeDate DATETIME;
 ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokeReason VARCHAR(300);
+-- Stock items of a package that a late charge did not use, recorded with the charge slip.
+CREATE TABLE STATION..tbCLPackageItemsUnused (
+    UnusedID IDENTITY PRIMARY KEY,
+    IDNum VARCHAR(20) NOT NULL,
+    PackageID VARCHAR(20),
+    RevenueID VARCHAR(10),
+    SummaryCode VARCHAR(10),
+    ItemID VARCHAR(20),
+    Quantity FLOAT,
+    Amount MONEY,
+    LocationID VARCHAR(10),
+    UserID VARCHAR(20),
+    ChargeSlip VARCHAR(20),
+    TransDate DATETIME
+);
+CREATE INDEX ix_tbCLPackageItemsUnused_Slip ON STATION..tbCLPackageItemsUnused (ChargeSlip);
 -- The assessment counter of each station, beside its charge slip counter: AssessNum is the next
 -- assessment number to hand out (an empty counter starts at 1).
 ALTER TABLE STATION..tbCLChargeSlip ADD COLUMN AssessNum INTEGER;
