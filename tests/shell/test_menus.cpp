@@ -279,8 +279,6 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
 {
     struct Item { void (mdiCathLabMenu::*action)(); QAction* mdiCathLabMenu::*menu; };
     const Item items[] = {
-        {&mdiCathLabMenu::mnuReprintNHI_Click, &mdiCathLabMenu::mnuReprintNHI},
-        {&mdiCathLabMenu::mnuRequestForm_Click, &mdiCathLabMenu::mnuRequestForm},
         {&mdiCathLabMenu::mnuConsignedItems_Click, &mdiCathLabMenu::mnuConsignedItems},
         {&mdiCathLabMenu::mnuEquipment_Click, &mdiCathLabMenu::mnuEquipment},
     };
@@ -291,6 +289,15 @@ TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
         EXPECT_EQ(UiScript::lastText(), NotYetAvailableText((w->*i.menu)->text()));
         EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
     }
+}
+
+TEST_F(Menus, TheReprintMenusOpenTheirWindows)
+{
+    UiScript::reset();
+    w->mnuReprintNHI->trigger();
+    w->mnuRequestForm->trigger();
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList({QStringLiteral("frmRequestCensusCharging"), QStringLiteral("frmRequestReprint")}));
+    EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
 TEST_F(Menus, TheProcedureReportWindowsOpenFromTheMenus)
