@@ -4,6 +4,7 @@
 
 #include "access/frmTransaction_UserValidation.h"
 #include "exam_requests/frmCommunication.h"
+#include "exam_requests/frmPrintRequestForm.h"
 #include "exam_requests/frmProcessRequests.h"
 #include "exam_requests/frmRequestReprint.h"
 #include "exam_requests/frmScheduleRequestStatus.h"
@@ -12,6 +13,7 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
+#include "workspace/frmFinal.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,6 +21,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -397,6 +401,75 @@ TEST_F(RequestProcessing, AConfirmedScheduleIsRevokedOnlyBeforeItsTime)
     EXPECT_EQ(count("SELECT COUNT(*) FROM SCHEDULE..tbORRequest WHERE RecordStatus = 'R' AND RevokedBy = 'CL001'"), 1);
     EXPECT_EQ(w.mshflexPending->Rows(), 2);
     EXPECT_FALSE(w.cmdPending[1]->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+class LabFormReprint : public DbTest {
+protected:
+    void TearDown() override
+    {
+        delete frmFinal::existing();
+        DbTest::TearDown();
+    }
+    void addPosted(const QString& no, const QString& exam, const QString& section, const QString& stat)
+    {
+        conn().execute("INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, HospNum, RevenueID, ItemID, Quantity, "
+                       "RequestDate, StationID, UserID, RecordStatus, Stat, SectionID, ReferenceNum, TransplantID, DialysisID) "
+                       "VALUES (?, ?, 'H1', 'LB', ?, 1, ?, 'CL', 'CL001', 'X', ?, ?, 'LR777', '1', '2')",
+                       {no, m_id, exam, QDateTime::currentDateTime(), stat, section});
+    }
+    frmPrintRequestForm* open(const QString& id)
+    {
+        m_id = id;
+        frmFinal* ws = frmFinal::instance();
+        ws->Timer1->stop();
+        ws->txtID->setText(id);
+        DialogAnswers.LastRequestRefNum = QStringLiteral("LR777 ");
+        m_form = std::make_unique<frmPrintRequestForm>();
+        return m_form.get();
+    }
+    int formLines() { return count("SELECT COUNT(*) FROM LABORATORY..tbLabRequestForm WHERE RequestNum IN ('L1', 'L2')"); }
+    QString m_id;
+    std::unique_ptr<frmPrintRequestForm> m_form;
+};
+
+TEST_F(LabFormReprint, ReprintWritesEachLineWithItsOwnUrgencyAndPrintsOnce)
+{
+    signIn();
+    for (const char* id : {"2026000001", "2026000001B"}) {
+        SCOPED_TRACE(id);
+        ReportLog::clear();
+        frmPrintRequestForm* w = open(QString::fromLatin1(id));
+        // No posted exam under the reference number yet: nothing written or printed.
+        const int before = formLines();
+        w->cmdOption[1]->click();
+        EXPECT_TRUE(ReportLog::calls().isEmpty());
+        EXPECT_EQ(formLines(), before);
+        conn().execute("DELETE FROM STATION..TBNURSECOMMUNICATIONFILE WHERE RequestNum IN ('L1', 'L2')");
+        addPosted("L1", "CBC", "HEMA", "Y");
+        addPosted("L2", "FBS", "CHEM", "N");
+        w = open(QString::fromLatin1(id));
+        w->cmdOption[1]->click();
+        const Recordset lines = conn().query("SELECT RequestNum, Stat, SectionID FROM LABORATORY..tbLabRequestForm "
+                                             "WHERE RequestNum IN ('L1', 'L2') ORDER BY RequestNum");
+        ASSERT_EQ(lines.recordCount(), 2);
+        EXPECT_EQ(lines.textAt(0, "Stat"), "Y");
+        EXPECT_EQ(lines.textAt(1, "Stat"), "N");
+        ASSERT_EQ(ReportLog::calls().size(), 1);
+        const ReportCall& call = ReportLog::calls()[0];
+        EXPECT_EQ(call.fileName(), "LabRequestForm.RPT");
+        EXPECT_EQ(call.caption, "REPRINT LABORATORY REQUEST FORM");
+        EXPECT_EQ(call.shown, ReportShown::Viewer);
+        EXPECT_EQ(call.params.value(9), "LR777");
+        EXPECT_EQ(call.params.value(11), "STAT");
+        EXPECT_EQ(call.params.value(12), "Transplant");
+        EXPECT_EQ(call.params.value(13), "Post-Dialysis");
+        EXPECT_EQ(call.params.value(15), QString::fromLatin1(id).endsWith('B') ? "Out-Patient" : "In-Patient");
+        EXPECT_EQ(call.params.value(17), "CHEM");
+    }
 }
 
 } // namespace
