@@ -262,7 +262,8 @@ void frmProcessRequests::SearchDoctor()
 void frmProcessRequests::txtDoctorID_KeyPress(QKeyEvent* key)
 {
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) {
-        txtDoctor->clear();
+        // A typed character or an erasure changes the code: the name no longer belongs to it.
+        if (!key->text().isEmpty()) txtDoctor->clear();
         return;
     }
     if (txtDoctorID->text() == QLatin1String("0")) {

@@ -256,6 +256,27 @@ TEST_F(Processing, RefusalsBeforeAnythingIsWritten)
     }
 }
 
+TEST_F(Processing, ZeroInTheDoctorBoxLetsADoctorNotOnFileBeTypedByName)
+{
+    addRequest("T1", caseId, caseHosp, "CL101", QVariant());
+    process([](frmProcessRequests* p) {
+        p->txtDoctor->setText("OLD NAME");
+        p->txtDoctorID->clear();
+        QTest::keyClicks(p->txtDoctorID, "a");
+        EXPECT_EQ(p->txtDoctorID->text(), "A"); // in capitals
+        EXPECT_EQ(p->txtDoctor->text(), "");    // any other key empties the name
+        p->txtDoctorID->setText("0");
+        QTest::keyClick(p->txtDoctorID, Qt::Key_Return);
+        EXPECT_FALSE(p->cmdDoctor->isEnabled());
+        EXPECT_FALSE(p->txtDoctor->isReadOnly());
+        QTest::keyClicks(p->txtDoctor, "DR. VISITING");
+        validateWithReason(QString());
+        p->cmdSave->click();
+    });
+    EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..TBNURSECOMMUNICATIONFILE WHERE RequestNum = 'T1' AND RecordStatus = 'X' "
+                    "AND RequestingDoctor = '0' AND RequestingDoctorName = 'DR. VISITING'"), 1);
+}
+
 TEST_F(Processing, AlreadyChargedRowsAreSkippedAndAnAllSkippedSaveSaysSo)
 {
     addRequest("T1", caseId, caseHosp, "CL101", QVariant());
