@@ -238,4 +238,19 @@ FormLines WriteLabRequestForm(Connection& c, const QString& idNum, const QString
     return out;
 }
 
+void WritePostedLabRequestForm(Connection& c, const Recordset& posted, const QString& employee, const QString& accountNum,
+                               const QString& doctorCode, const QString& session)
+{
+    TransactionGuard tx(c);
+    c.call(QStringLiteral("LABORATORY..Lab_CleanUp_tbLabRequestForm"), {employee, session});
+    for (int r = 0; r < posted.recordCount(); ++r) {
+        c.call(QStringLiteral("LABORATORY..Lab_SaveRequestForm"),
+               {QStringLiteral("NS"), posted.textAt(r, QStringLiteral("Code")), posted.textAt(r, QStringLiteral("Specimen")), employee,
+                posted.textAt(r, QStringLiteral("Section")), posted.textAt(r, QStringLiteral("NURSE")),
+                posted.textAt(r, QStringLiteral("Type")).trimmed(), accountNum.trimmed(), posted.textAt(r, QStringLiteral("RequestNum")),
+                doctorCode, posted.valueAt(r, QStringLiteral("CHARGE DATE")), employee, session});
+    }
+    tx.commit();
+}
+
 } // namespace ExamOrderingData

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class Connection;
+class Recordset;
 
 // The database work of exam ordering, over a connection: the catalogues of the pick lists, the
 // exam price, the order save and the revocation of a request. Failures throw DbError.
@@ -82,5 +83,11 @@ struct FormLines {
 FormLines WriteLabRequestForm(Connection& c, const QString& idNum, const QString& employee, const QString& refNum,
                               const QString& accountNum, const QString& doctorId, const QDateTime& serverDate,
                               const QString& session);
+
+// The laboratory request form again, from the posted laboratory exams (the columns of
+// STATION..sp_Nurse_Get_LaboratoryExamPosted): the user's lines under the session emptied, then
+// one line per exam with its own urgency, in one transaction.
+void WritePostedLabRequestForm(Connection& c, const Recordset& posted, const QString& employee, const QString& accountNum,
+                               const QString& doctorCode, const QString& session);
 
 } // namespace ExamOrderingData

@@ -13,7 +13,7 @@ QString PackageDescription(const QString& packageID)
     return GetPackageName(SharedConnection(), packageID, StationParameters().MainRevenueID());
 }
 
-void Print(const QString& idNum, const QString& hospNum, const QString& refNum)
+void Print(const QString& idNum, const QString& hospNum, const QString& refNum, bool modalViewer)
 {
     try {
         const QVariantList three{idNum, hospNum, refNum};
@@ -23,7 +23,7 @@ void Print(const QString& idNum, const QString& hospNum, const QString& refNum)
                                 "AddtionalSupplies.rpt - 01 - 02", "AddtionalSupplies.rpt - 01 - 03"})
             PrepareSubreport(QString::fromLatin1(sub), three);
         PrepareSubreport(QStringLiteral("SubReturnedItems.rpt"), {idNum, refNum});
-        ShowReport(false, QStringLiteral("NHI Census Charging"), false, false);
+        ShowReport(false, QStringLiteral("NHI Census Charging"), false, modalViewer);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }

@@ -6,6 +6,7 @@
 namespace CensusChargingPrint {
 // The package's description in the department's package catalogue ("" when none).
 QString PackageDescription(const QString& packageID);
-// Prints; a failure is shown through the common error notice and no viewer opens.
-void Print(const QString& idNum, const QString& hospNum, const QString& refNum);
+// Prints into the general viewer, or the modal one with modalViewer; a failure is shown through
+// the common error notice and no viewer opens.
+void Print(const QString& idNum, const QString& hospNum, const QString& refNum, bool modalViewer = false);
 }

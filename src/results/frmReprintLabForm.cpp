@@ -106,17 +106,8 @@ void frmReprintLabForm::ReprintRequestForm()
                                         : d == QLatin1String("1") ? QStringLiteral("Pre-Dialysis")
                                         : d == QLatin1String("2") ? QStringLiteral("Post-Dialysis")
                                                                   : QString();
-        const QString session = ExamOrderingData::WorkstationSession();
-        TransactionGuard tx(c);
-        c.call(QStringLiteral("LABORATORY..Lab_CleanUp_tbLabRequestForm"), {SignedInEmployeeCode(), session});
-        for (int r = 0; r < rs.recordCount(); ++r) {
-            c.call(QStringLiteral("LABORATORY..Lab_SaveRequestForm"),
-                   {QStringLiteral("NS"), rs.textAt(r, QStringLiteral("Code")), rs.textAt(r, QStringLiteral("Specimen")), SignedInEmployeeCode(),
-                    rs.textAt(r, QStringLiteral("Section")), rs.textAt(r, QStringLiteral("NURSE")), type, m_patient.accountNumber.trimmed(),
-                    rs.textAt(r, QStringLiteral("RequestNum")), m_patient.doctorCode, rs.valueAt(r, QStringLiteral("CHARGE DATE")),
-                    SignedInEmployeeCode(), session});
-        }
-        tx.commit();
+        ExamOrderingData::WritePostedLabRequestForm(c, rs, SignedInEmployeeCode(), m_patient.accountNumber, m_patient.doctorCode,
+                                                    ExamOrderingData::WorkstationSession());
         lastSection = rs.textAt(rs.recordCount() - 1, QStringLiteral("Section"));
         // Printed after the rows are saved.
         PrintLabRequestForm(type, lastSection, slip);

@@ -2,6 +2,8 @@
 // where the item is guarded, or print a station report, after the report-date prompt where the
 // report covers a period.
 #include "shell/mdiCathLabMenu.h"
+#include "exam_requests/frmRequestReprint.h"
+#include "patients/CensusChargingPrint.h"
 
 #include "access/frmAccessCode.h"
 #include "access/frmTransaction_UserValidation.h"
@@ -25,7 +27,6 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/frmReport.h"
 #include "shared/reports/modReports.h"
-#include "shell/NotYetAvailable.h"
 #include "shell/frmInfo.h"
 #include "shell/ShellData.h"
 #include "shell/settings/frmMarkupSettings.h"
@@ -90,12 +91,14 @@ void mdiCathLabMenu::mnuAdmission_Click() { runModal(frmListERAdmission::instanc
 
 void mdiCathLabMenu::mnuReprintNHI_Click()
 {
-    ShowNotYetAvailable(QStringLiteral("frmRequestCensusCharging"), mnuReprintNHI->text());
+    frmRequestCensusCharging reprint(this);
+    runModal(&reprint);
 }
 
 void mdiCathLabMenu::mnuRequestForm_Click()
 {
-    ShowNotYetAvailable(QStringLiteral("frmRequestReprint"), mnuRequestForm->text());
+    frmRequestReprint reprint(this);
+    runModal(&reprint);
 }
 
 void mdiCathLabMenu::mnuResultEntry_Click()
@@ -342,16 +345,5 @@ void mdiCathLabMenu::mnuNHI_Click()
         }
         return;
     }
-    try {
-        const QVariantList three{Selection.SelectedIDNum.trimmed(), Selection.SelectedHospNum.trimmed(), QString()};
-        PrepareReport(ReportFilePath(QStringLiteral("NHICensusCharging.rpt")), three);
-        for (const char* sub : {"AddtionalSupplies.rpt", "AddtionalSupplies.rpt - 02", "AddtionalSupplies.rpt - 01",
-                                "NHICensussUBrEPORT.rpt", "AddtionalSupplies.rpt - 01 - 01",
-                                "AddtionalSupplies.rpt - 01 - 02", "AddtionalSupplies.rpt - 01 - 03"})
-            PrepareSubreport(QString::fromLatin1(sub), three);
-        PrepareSubreport(QStringLiteral("SubReturnedItems.rpt"), {Selection.SelectedIDNum.trimmed(), QString()});
-        ShowReport(false, QStringLiteral("NHI Census Charging"), false, false);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
+    CensusChargingPrint::Print(Selection.SelectedIDNum.trimmed(), Selection.SelectedHospNum.trimmed(), QString());
 }

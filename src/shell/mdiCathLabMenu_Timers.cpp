@@ -2,6 +2,7 @@
 // discharge-notice announcer with its repeat.
 #include "shell/mdiCathLabMenu.h"
 
+#include "exam_requests/frmCommunication.h"
 #include "platform/agent/Agent.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/frmCathlabSched.h"
@@ -9,7 +10,6 @@
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "shell/NotYetAvailable.h"
 #include "shell/ShellData.h"
 #include "shell/frmSplash.h"
 
@@ -81,8 +81,10 @@ void mdiCathLabMenu::cmdRequests_Click()
         if (StationParameters().EnableCLSched()) {
             frmCathlabSched dialog(this);
             runModal(&dialog);
-        } else
-            ShowNotYetAvailable(QStringLiteral("frmCommunication"), QStringLiteral("Communication File"));
+        } else {
+            frmCommunication dialog(this);
+            runModal(&dialog);
+        }
     } else {
         MsgBox(QStringLiteral("No pending requests."), vbOKOnly | vbInformation, QStringLiteral("Notification"));
         cmdRequests->setVisible(false);

@@ -17,7 +17,6 @@
 #include "procedure_report/frmCoronaryAngiographyVRNK.h"
 #include "procedure_report/frmPatientIndex.h"
 #include "receivables/frmRecievable.h"
-#include "shell/NotYetAvailable.h"
 
 #include "shared/reports/modReports.h"
 
@@ -284,20 +283,13 @@ TEST_F(Menus, AMissingReportFileIsTheCommonNotice)
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
 }
 
-TEST_F(Menus, WindowsOfLaterVersionsSayTheyAreNotYetAvailable)
+TEST_F(Menus, TheReprintMenusOpenTheirWindows)
 {
-    struct Item { void (mdiCathLabMenu::*action)(); QAction* mdiCathLabMenu::*menu; };
-    const Item items[] = {
-        {&mdiCathLabMenu::mnuReprintNHI_Click, &mdiCathLabMenu::mnuReprintNHI},
-        {&mdiCathLabMenu::mnuRequestForm_Click, &mdiCathLabMenu::mnuRequestForm},
-    };
-    for (const Item& i : items) {
-        UiScript::reset();
-        (w->*i.action)();
-        ASSERT_EQ(UiScript::shown().size(), 1);
-        EXPECT_EQ(UiScript::lastText(), NotYetAvailableText((w->*i.menu)->text()));
-        EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
-    }
+    UiScript::reset();
+    w->mnuReprintNHI->trigger();
+    w->mnuRequestForm->trigger();
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList({QStringLiteral("frmRequestCensusCharging"), QStringLiteral("frmRequestReprint")}));
+    EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
 TEST_F(Menus, TheProcedureReportWindowsOpenFromTheMenus)

@@ -3,7 +3,6 @@
 #include "shell/ShellTest.h"
 
 #include "platform/agent/Agent.h"
-#include "shell/NotYetAvailable.h"
 #include "shell/ShellData.h"
 
 #include <QAction>
@@ -117,7 +116,7 @@ TEST_F(Timers, TheButtonOpensTheRequestsOrSaysThereAreNone)
 {
     w->tmrRequests_Timer();
     w->cmdRequests_Click();
-    EXPECT_EQ(UiScript::lastText(), NotYetAvailableText(QStringLiteral("Communication File")));
+    EXPECT_EQ(UiScript::dialogsRun(), QStringList(QStringLiteral("frmCommunication")));
     EXPECT_TRUE(w->cmdRequests->isVisibleTo(w));
 
     setParameter(QStringLiteral("EnableCLSched"), QStringLiteral("1"));

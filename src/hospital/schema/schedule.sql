@@ -58,3 +58,11 @@ CREATE TABLE SCHEDULE..tbORRequest (
 -- The hospital number of a schedule request's patient and the station that asked for it.
 ALTER TABLE SCHEDULE..TBCLSCHEDULE ADD COLUMN HospNum VARCHAR(20);
 ALTER TABLE SCHEDULE..TBCLSCHEDULE ADD COLUMN StationID VARCHAR(10);
+-- The state of an operation schedule request: empty or 'P' while the operating room has not
+-- answered, 'C' confirmed, 'R' revoked; who confirmed or revoked it and when.
+ALTER TABLE SCHEDULE..tbORRequest ADD COLUMN RecordStatus CHAR(1);
+ALTER TABLE SCHEDULE..tbORRequest ADD COLUMN ConfirmedBy VARCHAR(20);
+ALTER TABLE SCHEDULE..tbORRequest ADD COLUMN ConfirmDate DATETIME;
+ALTER TABLE SCHEDULE..tbORRequest ADD COLUMN RevokedBy VARCHAR(20);
+ALTER TABLE SCHEDULE..tbORRequest ADD COLUMN RevokeDate DATETIME;
+CREATE INDEX ix_tbORRequest_Status ON SCHEDULE..tbORRequest (RecordStatus, ScheduleDate);

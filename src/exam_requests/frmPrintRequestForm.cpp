@@ -1,0 +1,114 @@
+#include "exam_requests/frmPrintRequestForm.h"
+
+#include "components/login/clsCurrentuser.h"
+#include "ordering/ExamOrderingData.h"
+#include "platform/db/Connection.h"
+#include "platform/text/AdmissionNumber.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+#include "shared/reports/modReports.h"
+#include "workspace/frmFinal.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+QString employeeCode() { return Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString(); }
+}
+
+frmPrintRequestForm::frmPrintRequestForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmPrintRequestForm"));
+    setWindowTitle(QStringLiteral("Printing of Request Form"));
+    auto* root = new QHBoxLayout(this);
+    Image1 = new QLabel(this);
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+    root->addWidget(Image1, 0, Qt::AlignTop);
+    auto* right = new QVBoxLayout;
+    const char* texts[4] = {
+        "Printing of request form is now being sent to the printer. Depending on the speed of your printer, it may take a "
+        "minute or two before the request form is printed.",
+        "If the request form is printed, click OK.", "If the request form did not print, click REPRINT.",
+        "Make sure that the printer is properly connected to the computer and is turned-on before you click the REPRINT button."};
+    for (int i = 0; i < 4; ++i) {
+        lblMessage[i] = new QLabel(QString::fromLatin1(texts[i]), this);
+        lblMessage[i]->setWordWrap(true);
+        right->addWidget(lblMessage[i]);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    const char* captions[2] = {"OK", "REPRINT"};
+    for (int i = 0; i < 2; ++i) {
+        cmdOption[i] = new QPushButton(QString::fromLatin1(captions[i]), this);
+        cmdOption[i]->setObjectName(QStringLiteral("cmdOption%1").arg(i));
+        cmdOption[i]->setAutoDefault(false);
+        buttons->addWidget(cmdOption[i]);
+        connect(cmdOption[i], &QPushButton::clicked, this, [this, i] { cmdOption_Click(i); });
+    }
+    right->addLayout(buttons);
+    root->addLayout(right, 1);
+    resize(460, 220);
+    if (frmFinal* ws = frmFinal::existing()) {
+        m_idNum = ws->txtID->text();
+        m_hospNum = ws->txtPno->text();
+        m_patient = ws->txtPatient->text();
+        m_age = ws->txtAge->text();
+        m_sex = ws->txtSex->text();
+        m_room = ws->txtRoom->text();
+        m_doctor2 = ws->txtDoctor2->text();
+        m_account = ws->HeaderAccountNumber;
+    }
+    m_doctorCode = DbValue::text(Selection.AttendingDoctorCode);
+}
+
+void frmPrintRequestForm::cmdOption_Click(int index)
+{
+    if (index == 1) SaveLabRequestForm();
+    close();
+}
+
+void frmPrintRequestForm::SaveLabRequestForm()
+{
+    const QString refNum = DialogAnswers.LastRequestRefNum.trimmed();
+    Recordset rs;
+    try {
+        rs = SharedConnection().call(QStringLiteral("STATION..sp_Nurse_Get_LaboratoryExamPosted"),
+                                     {m_idNum, Session.CurrentStationID.toString(), refNum, QStringLiteral("1")});
+        if (rs.isEmpty()) return;
+        const QString t = rs.textAt(0, QStringLiteral("TRANSPLANT")).trimmed(), d = rs.textAt(0, QStringLiteral("DIALYSIS")).trimmed();
+        if (t == QLatin1String("0")) Selection.PatientTransplantText = QStringLiteral("Non_Transplant");
+        else if (t == QLatin1String("1")) Selection.PatientTransplantText = QStringLiteral("Transplant");
+        if (d == QLatin1String("0")) Selection.PatientDialysisText = QStringLiteral("None");
+        else if (d == QLatin1String("1")) Selection.PatientDialysisText = QStringLiteral("Pre-Dialysis");
+        else if (d == QLatin1String("2")) Selection.PatientDialysisText = QStringLiteral("Post-Dialysis");
+        ExamOrderingData::WritePostedLabRequestForm(SharedConnection(), rs, employeeCode(), m_account, m_doctorCode,
+                                                    ExamOrderingData::WorkstationSession());
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return;
+    }
+    PrintLabRequestForm(rs.textAt(0, QStringLiteral("Type")), rs.textAt(rs.recordCount() - 1, QStringLiteral("Section")), refNum);
+}
+
+void frmPrintRequestForm::PrintLabRequestForm(const QString& requestType, const QString& section, const QString& refNum)
+{
+    try {
+        const bool outPatient = IsOutPatientNumber(m_idNum);
+        const QString accommodation = outPatient ? QStringLiteral("OPD/HEMODIALYSIS")
+                                                 : ExamOrderingData::RoomAccommodation(SharedConnection(), m_idNum);
+        PrepareReport(ReportFilePath(QStringLiteral("LabRequestForm.RPT")),
+                      {Session.HospAddress, Session.HospPhone, m_hospNum, m_idNum, m_patient, m_age, m_sex, m_room, accommodation,
+                       refNum, QString(), requestType.trimmed() == QLatin1String("Y") ? QStringLiteral("STAT") : QStringLiteral("ROUTINE"),
+                       Selection.PatientTransplantText, Selection.PatientDialysisText, m_doctor2,
+                       outPatient ? QStringLiteral("Out-Patient") : QStringLiteral("In-Patient"), employeeCode(), section,
+                       ExamOrderingData::WorkstationSession()});
+        ShowReport(false, QStringLiteral("REPRINT LABORATORY REQUEST FORM"), false, false);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
