@@ -214,3 +214,10 @@ CREATE TABLE BUILD_FILE..tbCoAddress (
     Town VARCHAR(100),
     Province VARCHAR(100)
 );
+-- The professional fee added to a laboratory exam on a clinical assessment, by rate class.
+CREATE TABLE IF NOT EXISTS BUILD_FILE..tbCoLabExamPFByClass (
+    LabExamID VARCHAR(20) NOT NULL,
+    RateClass VARCHAR(1) NOT NULL,
+    Rate MONEY,
+    PRIMARY KEY (LabExamID, RateClass)
+);
