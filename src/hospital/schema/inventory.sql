@@ -114,3 +114,18 @@ CREATE TABLE INVENTORY..tbInvCompanyPrice (
 -- Items the nurse is warned about when they are requested.
 ALTER TABLE INVENTORY..TBINVMASTER ADD COLUMN HighAlert BIT;
 ALTER TABLE INVENTORY..TBINVMASTER ADD COLUMN Refrigerated BIT;
+-- Each recorded use of an oxygen tank: the item, the tank, the readings before and after; the
+-- latest use of a tank tells where its next use starts.
+CREATE TABLE INVENTORY..tbCSROxygen (
+    OxygenID IDENTITY PRIMARY KEY,
+    ItemID VARCHAR(20) NOT NULL,
+    TankNum VARCHAR(20) NOT NULL,
+    TransDate DATETIME,
+    InitialR FLOAT,
+    LastR FLOAT,
+    IDNum VARCHAR(20),
+    RefNum VARCHAR(20),
+    UserID VARCHAR(20),
+    StationID VARCHAR(10)
+);
+CREATE INDEX ix_tbCSROxygen_Tank ON INVENTORY..tbCSROxygen (ItemID, TankNum, TransDate);

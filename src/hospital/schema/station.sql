@@ -537,3 +537,70 @@ ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN PatientType VARCHAR(1);
 ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokedBy VARCHAR(20);
 ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokeDate DATETIME;
 ALTER TABLE STATION..TBNURSEDISCHARGENOTICE ADD COLUMN RevokeReason VARCHAR(300);
+-- The assessment counter of each station, beside its charge slip counter: AssessNum is the next
+-- assessment number to hand out (an empty counter starts at 1).
+ALTER TABLE STATION..tbCLChargeSlip ADD COLUMN AssessNum INTEGER;
+-- The lines of the cash and clinical assessments: one row per line, every line of one save under
+-- one assessment number. Status: PENDING until the cashier takes payment (PAID, the receipt in
+-- ORNumber) or the assessment is revoked (REVOKED). AssessType: CASH or CLINICAL.
+CREATE TABLE STATION..tbCLAssessment (
+    LineID IDENTITY PRIMARY KEY,
+    AssessNum VARCHAR(20) NOT NULL,
+    AssessType VARCHAR(10) NOT NULL,
+    HospNum VARCHAR(20),
+    IDNum VARCHAR(20) NOT NULL,
+    PatientName VARCHAR(200),
+    TransDate DATETIME,
+    RevenueID VARCHAR(10),
+    ItemID VARCHAR(20),
+    Description VARCHAR(200),
+    Quantity NUMERIC(12,2),
+    Amount NUMERIC(12,2),
+    UserID VARCHAR(20),
+    RequestDocID VARCHAR(20),
+    RequestDocName VARCHAR(200),
+    Remarks VARCHAR(300),
+    SpecimenID VARCHAR(20),
+    Status VARCHAR(20) NOT NULL,
+    ORNumber VARCHAR(20),
+    PaidDate DATETIME,
+    RevokeBy VARCHAR(20),
+    RevokeDate DATETIME,
+    RevokeReason VARCHAR(300)
+);
+CREATE INDEX ix_tbCLAssessment_IDNum ON STATION..tbCLAssessment (IDNum, AssessType);
+CREATE INDEX ix_tbCLAssessment_AssessNum ON STATION..tbCLAssessment (AssessNum);
+-- The stock items of the packages assessed, under the assessment that brought them; they follow
+-- the assessment's status.
+CREATE TABLE STATION..tbCLAssessPackageItems (
+    LineID IDENTITY PRIMARY KEY,
+    AssessNum VARCHAR(20) NOT NULL,
+    HospNum VARCHAR(20),
+    IDNum VARCHAR(20) NOT NULL,
+    PatientName VARCHAR(200),
+    TransDate DATETIME,
+    ItemID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    Amount NUMERIC(12,2),
+    UserID VARCHAR(20),
+    RevenueID VARCHAR(10),
+    PackageID VARCHAR(20),
+    Status VARCHAR(20) NOT NULL
+);
+CREATE INDEX ix_tbCLAssessPackageItems_AssessNum ON STATION..tbCLAssessPackageItems (AssessNum);
+-- The lines of each assessment slip as printed, kept by assessment number so that a workstation
+-- prints only its own assessment's lines.
+CREATE TABLE STATION..tbCLAssessPrint (
+    LineID IDENTITY PRIMARY KEY,
+    AssessNum VARCHAR(20) NOT NULL,
+    RevenueID VARCHAR(10),
+    ItemID VARCHAR(20),
+    Description VARCHAR(200),
+    Quantity NUMERIC(12,2),
+    Amount NUMERIC(12,2),
+    Remarks VARCHAR(300)
+);
+CREATE INDEX ix_tbCLAssessPrint_AssessNum ON STATION..tbCLAssessPrint (AssessNum);
+-- The tank number as typed (a tank may be numbered with more than digits).
+ALTER TABLE STATION..tbNurseOxygenMonitoring ADD COLUMN TankNumber VARCHAR(20);
+CREATE INDEX ix_tbNurseOxygenMonitoring_RefNum ON STATION..tbNurseOxygenMonitoring (RefNum);

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <cmath>
+#include <limits>
 #include <QRegularExpression>
 
 namespace Fmt {
@@ -92,7 +93,8 @@ double roundHalfEven(double value, int decimals)
     const double scaled = value * scale;
     const double fl = std::floor(scaled);
     const double diff = scaled - fl;
-    const double eps = 1e-9 * std::max(1.0, std::fabs(scaled));
+    // a tie within the error of the product itself; a relative 1e-9 would turn large whole numbers into ties
+    const double eps = std::max(1e-9, 8 * std::numeric_limits<double>::epsilon() * std::fabs(scaled));
     double r;
     if (diff > 0.5 + eps) r = fl + 1;
     else if (diff < 0.5 - eps) r = fl;

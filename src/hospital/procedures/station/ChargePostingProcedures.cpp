@@ -1,6 +1,6 @@
 // Stand-ins of the STATION procedures of the charging save: a service charge on the patient's bill
-// and the station's log book, the slip lines, the oxygen consumption record, and the preparation of
-// a slip's lines for a reprint from what was posted under it.
+// and the station's log book, the slip lines, and the preparation of a slip's lines for a reprint
+// from what was posted under it. The oxygen record is AssessmentProcedures.cpp's.
 #include "hospital/ChargePostings.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
@@ -76,20 +76,8 @@ Recordset reprintChargeSlip(Connection& c, const ProcedureArgs& a)
     return Recordset();
 }
 
-// Arguments: admission, slip, item, tank number, initial reading, quantity, amount, last reading,
-// user, station. One oxygen consumption record.
-Recordset saveOxygenMonitoring(Connection& c, const ProcedureArgs& a)
-{
-    c.execute(QStringLiteral("INSERT INTO STATION..tbNurseOxygenMonitoring (IDNum, RefNum, ItemID, TankNum, InitialReading, Quantity, "
-                             "Amount, LastReading, UserID, StationID, TransDate) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-              {a.text(0).trimmed(), a.text(1).trimmed(), a.text(2).trimmed(), numberArg(a, 3), numberArg(a, 4), numberArg(a, 5),
-               numberArg(a, 6), numberArg(a, 7), a.text(8), a.text(9), c.serverDateTime()});
-    return Recordset();
-}
-
 } // namespace
 
 CATHLAB_PROCEDURE("STATION..Nurse_AppendCharging", appendCharging);
 CATHLAB_PROCEDURE("STATION..sp_CL_SaveChargePrint", saveChargePrint);
 CATHLAB_PROCEDURE("STATION..sp_CL_ReprintChargeSlip", reprintChargeSlip);
-CATHLAB_PROCEDURE("STATION..sp_Save_Oxygen_Monitoring", saveOxygenMonitoring);

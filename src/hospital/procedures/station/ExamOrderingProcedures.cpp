@@ -189,26 +189,6 @@ Recordset revokeRequest(Connection& c, const ProcedureArgs& a)
     return out;
 }
 
-// Argument: admission. The clinical assessments entered for it, in the columns of the request
-// page's assessment list.
-Recordset assessmentStatus(Connection& c, const ProcedureArgs& a)
-{
-    const Recordset rs = c.query(QStringLiteral("SELECT AssessNum, IDNum, TransDate, RevenueID, Amount, ItemID, UserID, "
-                                                "Description, Quantity, RevenueID AS Department, Status "
-                                                "FROM STATION..tbNurseClinicalAssessment WHERE IDNum = ? ORDER BY TransDate, AssessNum"),
-                                 {a.text(0).trimmed()});
-    // The date as the ward reads it (mm/dd/yyyy), whatever the engine returns.
-    Recordset out(rs.fieldNames(), {});
-    for (int r = 0; r < rs.recordCount(); ++r) {
-        QVector<QVariant> row;
-        for (int f = 0; f < rs.fieldCount(); ++f) row << rs.valueAt(r, f);
-        const QDateTime when = DbValue::toDateTime(row[2]);
-        row[2] = when.isValid() ? QVariant(when.toString(QStringLiteral("MM/dd/yyyy"))) : QVariant();
-        out.addRow(row);
-    }
-    return out;
-}
-
 } // namespace
 
 CATHLAB_PROCEDURE("STATION..Nurse_GetExamAmount", examAmount);
@@ -224,4 +204,3 @@ CATHLAB_PROCEDURE("STATION..sp_Nurse_Save_CTCharging", [](Connection& c, const P
 CATHLAB_PROCEDURE("STATION..sp_Nurse_Save_HSCharging", [](Connection& c, const ProcedureArgs& a) { return sectionCharging(c, a, "HS"); });
 CATHLAB_PROCEDURE("STATION..sp_Nurse__GetLabStatRequest_RequestNumber", labStatRequestNumbers);
 CATHLAB_PROCEDURE("STATION..sp_Nurse_Revoke_Request", revokeRequest);
-CATHLAB_PROCEDURE("STATION..sp_Nurse_Clinical_AssessmentStatus", assessmentStatus);
