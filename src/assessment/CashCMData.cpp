@@ -4,6 +4,7 @@
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
 #include "platform/text/Format.h"
+#include "shared/assessment/AssessmentNumbers.h"
 
 Recordset CashCMPaidItems(Connection& c, const QString& idNum, const QString& orNumber)
 {
@@ -33,8 +34,7 @@ QString SaveCashCMAdvice(Connection& c, const QString& orNumber, const QString& 
         if (!refusal.isEmpty()) throw DbError(refusal);
     }
     TransactionGuard tx(c);
-    const QString advice =
-        QStringLiteral("OR") + QString::number(takeNumberOfOnlyRow(c, QStringLiteral("BILLING..tbAssessmentNum"), QStringLiteral("CMAdvisenum")));
+    const QString advice = TakeCashCMAdviceNumber(c);
     for (const CashCMItem& i : items) {
         const double quantity = Fmt::val(i.quantity.trimmed());
         const double amount = Fmt::val(i.amount.trimmed());

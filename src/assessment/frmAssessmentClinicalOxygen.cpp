@@ -4,6 +4,7 @@
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
+#include "shared/oxygen/frmPSIReading.h"
 
 #include <QLineEdit>
 
@@ -17,7 +18,13 @@ bool frmAssessmentClinical::enterOxygenQuantity(int row)
         DialogAnswers.ConsumedPSI = 0;
         setCell(row, CR::PSIMark, QStringLiteral("1"));
         for (int c : {CR::InitialReading, CR::LastReading, CR::TankNumber}) setCell(row, c, QString());
-        const int consumed = DialogAnswers.ConsumedPSI;
+        frmPSIReading* reading = frmPSIReading::instance();
+        reading->Code = cell(row, CR::ItemCode);
+        reading->Description = cell(row, CR::Description);
+        reading->Grid = mshflexEntry;
+        reading->SelectedRow = row;
+        runModal(reading);
+        const auto consumed = DialogAnswers.ConsumedPSI;
         setCell(row, CR::Qty, consumed > 0 ? QString::number(consumed) : QString());
         setCell(row, CR::Amount, ClinicalNumberText(ClinicalPSIAmount(price, consumed)));
         return askStat(row);

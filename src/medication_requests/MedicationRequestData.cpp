@@ -82,8 +82,14 @@ QString SaveTranscriptionNotes(Connection& c, const TranscriptionSave& in, const
     const QDateTime now = c.serverDateTime();
     QString number;
     if (!rows.isEmpty()) {
+        const Recordset counter = c.query(QStringLiteral("UPDATE BILLING..tbAssessmentNum SET AssessmentNum = COALESCE(AssessmentNum, 0) + 1 "
+                                                         "RETURNING AssessmentNum"));
+        if (counter.isEmpty())
+            throw DbError(QStringLiteral("The transcription counter (BILLING..tbAssessmentNum) has no row; ask the IT department to add it."));
+        if (counter.recordCount() > 1)
+            throw DbError(QStringLiteral("The transcription counter (BILLING..tbAssessmentNum) has more than one row; ask the IT department to keep one."));
         // The number is the counter's value before this save raised it.
-        number = QStringLiteral("AS") + QString::number(takeNumberOfOnlyRow(c, QStringLiteral("BILLING..tbAssessmentNum"), QStringLiteral("AssessmentNum")));
+        number = QStringLiteral("AS") + QString::number(counter.toLong(QStringLiteral("AssessmentNum")) - 1);
     }
     for (const TranscriptionRow& r : rows)
         c.call(QStringLiteral("STATION..sp_Nurse_SaveTranscriptionNote"),

@@ -53,21 +53,6 @@ CREATE TABLE IF NOT EXISTS BILLING..tbAssessmentNum (
     AssessmentNum INTEGER,
     CMAdvisenum INTEGER
 );
--- The lines of each official receipt the cashier issued for a cash assessment.
-CREATE TABLE IF NOT EXISTS BILLING..tbCashORDetails (
-    LineID IDENTITY PRIMARY KEY,
-    ORNumber VARCHAR(20) NOT NULL,
-    IDNum VARCHAR(20) NOT NULL,
-    StationID VARCHAR(10) NOT NULL,
-    AssessNum VARCHAR(20),
-    RevenueID VARCHAR(10),
-    ItemID VARCHAR(20),
-    Description VARCHAR(200),
-    Quantity NUMERIC(12,2),
-    Amount MONEY,
-    TransDate DATETIME
-);
-CREATE INDEX IF NOT EXISTS ix_tbCashORDetails_OR ON BILLING..tbCashORDetails (IDNum, StationID, ORNumber);
 -- Cash credit memo advice lines: one per paid item credited; the cashier marks them processed.
 CREATE TABLE IF NOT EXISTS BILLING..tbCashCMAdvise (
     LineID IDENTITY PRIMARY KEY,

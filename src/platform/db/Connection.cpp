@@ -307,41 +307,18 @@ void Connection::executeScript(const QString& houseDdl)
     }
 }
 
-namespace {
-// Counter names go into the statement's text, so they must be names and nothing else.
-bool isPlainName(const QString& text)
-{
-    static const QRegularExpression name(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    return name.match(text).hasMatch();
-}
-bool isCounterTableName(const QString& text)
-{
-    static const QRegularExpression tableName(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(\\.\\.|\\.dbo\\.)[A-Za-z_][A-Za-z0-9_]*$"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    return tableName.match(text).hasMatch();
-}
-} // namespace
-
 qint64 takeNextNumber(Connection& conn, const QString& table, const QString& column, const QString& keyColumn,
                       const QVariant& keyValue)
 {
-    if (!isCounterTableName(table) || !isPlainName(column) || !isPlainName(keyColumn))
+    // The names go into the statement's text, so they must be names and nothing else.
+    static const QRegularExpression name(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    static const QRegularExpression tableName(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(\\.\\.|\\.dbo\\.)[A-Za-z_][A-Za-z0-9_]*$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    if (!tableName.match(table).hasMatch() || !name.match(column).hasMatch() || !name.match(keyColumn).hasMatch())
         throw DbError(QStringLiteral("The counter %1 of %2 keyed by %3 is not a valid name.").arg(column, table, keyColumn));
     const QString sql = QStringLiteral("UPDATE %1 SET %2 = COALESCE(%2, 0) + 1 WHERE %3 = ? RETURNING %2").arg(table, column, keyColumn);
     Recordset rs = conn.query(sql, {keyValue});
     if (rs.isEmpty())
         throw DbError(QStringLiteral("The counter %1 of %2 has no row; ask the IT department to add it.").arg(column, table));
     return rs.toLong(column);
-}
-
-qint64 takeNumberOfOnlyRow(Connection& conn, const QString& table, const QString& column)
-{
-    if (!isCounterTableName(table) || !isPlainName(column))
-        throw DbError(QStringLiteral("The counter %1 of %2 is not a valid name.").arg(column, table));
-    const Recordset rs = conn.query(QStringLiteral("UPDATE %1 SET %2 = COALESCE(%2, 0) + 1 RETURNING %2").arg(table, column));
-    if (rs.isEmpty())
-        throw DbError(QStringLiteral("The counter %1 of %2 has no row; ask the IT department to add it.").arg(column, table));
-    if (rs.recordCount() > 1)
-        throw DbError(QStringLiteral("The counter %1 of %2 has more than one row; ask the IT department to keep one.").arg(column, table));
-    return rs.toLong(column) - 1;
 }

@@ -127,6 +127,3 @@ private:
 // counter row is an error; so is a table or column that is no plain name.
 qint64 takeNextNumber(Connection& conn, const QString& table, const QString& column, const QString& keyColumn,
                       const QVariant& keyValue);
-// The same for a counter table of one row without a key: answers the value the row held before
-// this call raised it. No row, or more than one, is an error.
-qint64 takeNumberOfOnlyRow(Connection& conn, const QString& table, const QString& column);

@@ -7,7 +7,7 @@
 
 namespace {
 
-// Arguments: admission, station, receipt. One row per paid item, in the columns the credit memo
+// Arguments: admission, station, receipt. One row per paid cash assessment line of the receipt, in the columns the credit memo
 // window lays out: state picture (empty), item, department, description, quantity, amount, state
 // ("0" none, "1" processed by the cashier, "2" pending), selection mark (empty), advice number.
 Recordset patientCashCM(Connection& c, const ProcedureArgs& a)
@@ -16,10 +16,10 @@ Recordset patientCashCM(Connection& c, const ProcedureArgs& a)
                        "SELECT '' AS Pic, D.ItemID, D.RevenueID, D.Description, D.Quantity, D.Amount, "
                        "CASE WHEN M.CMAdviseNum IS NULL THEN '0' WHEN COALESCE(M.Processed, 0) <> 0 THEN '1' ELSE '2' END AS CMStatus, "
                        "'' AS Selected, COALESCE(M.CMAdviseNum, '') AS CMAdviseNum "
-                       "FROM BILLING..tbCashORDetails D "
+                       "FROM STATION..tbCLAssessment D "
                        "LEFT JOIN BILLING..tbCashCMAdvise M ON M.ORNumber = D.ORNumber AND M.RevenueID = D.RevenueID AND M.ItemID = D.ItemID "
-                       "WHERE D.IDNum = ? AND D.StationID = ? AND D.ORNumber = ? ORDER BY D.LineID"),
-                   {a.text(0).trimmed(), a.text(1).trimmed(), a.text(2).trimmed()});
+                       "WHERE D.IDNum = ? AND D.AssessType = 'CASH' AND D.Status = 'PAID' AND D.ORNumber = ? ORDER BY D.LineID"),
+                   {a.text(0).trimmed(), a.text(2).trimmed()});
 }
 
 // Arguments: item, advice number, receipt, patient name, department, unit price, quantity, amount,
@@ -28,7 +28,7 @@ Recordset patientCashCM(Connection& c, const ProcedureArgs& a)
 Recordset saveCMAdvise(Connection& c, const ProcedureArgs& a)
 {
     const QString item = a.text(0).trimmed(), receipt = a.text(2).trimmed(), department = a.text(4).trimmed();
-    const QVariant paid = c.scalar(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbCashORDetails WHERE ORNumber = ? AND RevenueID = ? AND ItemID = ?"),
+    const QVariant paid = c.scalar(QStringLiteral("SELECT COUNT(*) FROM STATION..tbCLAssessment WHERE ORNumber = ? AND RevenueID = ? AND ItemID = ? AND Status = 'PAID'"),
                                    {receipt, department, item});
     if (DbValue::toDouble(paid) <= 0)
         throw DbError(QStringLiteral("Item %1 of department %2 is not on receipt %3.").arg(item, department, receipt));
