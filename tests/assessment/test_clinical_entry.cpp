@@ -85,6 +85,7 @@ TEST_F(ClinicalEntryTest, ADoctorsFeeIsTypedAndMustBeAboveZero)
 
 TEST_F(ClinicalEntryTest, LaboratoryFeeByClassIsAddedWhenTheStationAsksForIt)
 {
+    conn().execute(QStringLiteral("DELETE FROM BUILD_FILE..tbCoLabExamPFByClass WHERE LabExamID = 'CBC'"));
     conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoLabExamPFByClass (LabExamID, RateClass, Rate) VALUES ('CBC', 'C', 75), ('CBC', 'A', 10)"));
     setStationParameter(QStringLiteral("NurseClinicalAssessmentGetPF"), QStringLiteral("1"));
     const double lab = DbValue::toDouble(conn().scalar(QStringLiteral("SELECT RateC FROM BUILD_FILE..tbCoLabExam WHERE LabExamID = 'CBC'")));
