@@ -115,3 +115,43 @@ TEST_F(ClinicalSaveTest, RefusalsBeforeAnythingIsWritten)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ClinicalSaveTest, ThePostedLineIsRevokedFromTheListAndThenCannotBeReprinted)
+{
+    open();
+    enter(QStringLiteral("HS"));
+    queueRemarks();
+    enter(QStringLiteral("TST01"));
+    enter(QStringLiteral("1"));
+    queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+    w()->Command1[0]->click();
+    ASSERT_EQ(w()->MSHFlexList->Rows(), 2);
+    EXPECT_FALSE(w()->cmdOption[1]->isEnabled());
+    w()->MSHFlexList->setCurrentCell(1, 2);
+    w()->MSHFlexList_Click();
+    ASSERT_TRUE(w()->cmdOption[1]->isEnabled());
+    EXPECT_TRUE(w()->cmdOption[0]->isEnabled()); // slips are printed here
+    UiScript::reset();
+    UiScript::queueAnswer(vbYes); // "Are you sure you want to revoke ...?"
+    UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [](QDialog* d) {
+        auto* v = static_cast<frmTransaction_UserValidation*>(d);
+        EXPECT_EQ(v->PostOrCancel, 1);
+        QTest::keyClicks(v->txtUserID, "CL001");
+        QTest::keyClicks(v->txtAccessCode, "CATH1");
+        v->txtRemarks->setPlainText(QStringLiteral("WRONG PATIENT"));
+        v->cmdOK->click();
+    });
+    w()->cmdOption[1]->click();
+    EXPECT_EQ(lines(QStringLiteral("AssessNum = 'CL1523' AND Status = 'REVOKED'")), 1);
+    EXPECT_FALSE(w()->cmdOption[1]->isEnabled());
+    EXPECT_EQ(w()->MSHFlexList->TextMatrix(1, 11), "REVOKED");
+    UiScript::reset();
+    w()->MSHFlexList->setCurrentCell(1, 2);
+    w()->cmdOption[0]->click();
+    EXPECT_EQ(UiScript::lastText(), "Can't reprint this asssessment! It is already been REVOKED.");
+    EXPECT_EQ(ReportLog::calls().size(), 1); // the first print only
+}
+
+} // namespace
