@@ -7,6 +7,7 @@
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
+#include "shared/PatientHeaderFrame.h"
 #include "shared/modGlobalsRoutines.h"
 
 #include <QEvent>
@@ -32,28 +33,10 @@ frmAssessmentClinical::frmAssessmentClinical()
     setWindowTitle(QStringLiteral("Assessment Entry For Clinical Department"));
     auto* outer = new QVBoxLayout(this);
 
-    auto* frame3 = new QGroupBox(this);
-    auto* header = new QGridLayout(frame3);
-    const struct {
-        QLineEdit** box;
-        const char *name, *caption;
-    } boxes[] = {{&txtPatient, "txtPatient", "Patient Name"},       {&txtDoctor1, "txtDoctor1", "Admitting Dr.:"},
-                 {&txtDoctor2, "txtDoctor2", "Attending Dr.:"},     {&txtDoctor3, "txtDoctor3", "Attending Dr.:"},
-                 {&txtID, "txtID", "Admission#"},                    {&txtPno, "txtPno", "Hospital#"},
-                 {&txtDateAdmitted, "txtDateAdmitted", "ADM. Date"}, {&txtDateDischarged, "txtDateDischarged", "DCR. Date"},
-                 {&txtDob, "txtDob", "Birthdate"},                   {&txtRoom, "txtRoom", "Room #"},
-                 {&txtAge, "txtAge", "Age"},                         {&txtSex, "txtSex", "Sex"},
-                 {&txtBloodType, "txtBloodType", "B.T."},            {&txtStatus, "txtStatus", "Status"},
-                 {&txtAdiet, "txtAdiet", "Diet"},                    {&txtDiagnosis, "txtDiagnosis", "Diag."}};
-    int i = 0;
-    for (const auto& b : boxes) {
-        *b.box = new QLineEdit(frame3);
-        (*b.box)->setObjectName(QString::fromLatin1(b.name));
-        (*b.box)->setReadOnly(true);
-        header->addWidget(new QLabel(QString::fromLatin1(b.caption), frame3), i / 4, (i % 4) * 2);
-        header->addWidget(*b.box, i / 4, (i % 4) * 2 + 1);
-        ++i;
-    }
+    auto* frame3 = MakePatientHeaderFrame(this, {&txtPatient, &txtDoctor1, &txtDoctor2, &txtDoctor3, &txtID, &txtPno, &txtDateAdmitted,
+                                                 &txtDateDischarged, &txtDob, &txtRoom, &txtAge, &txtSex, &txtBloodType, &txtStatus,
+                                                 &txtAdiet, &txtDiagnosis});
+    auto* header = static_cast<QGridLayout*>(frame3->layout());
     lblDeptCode = new QLabel(frame3);
     lblDeptCode->setObjectName(QStringLiteral("lblDeptCode"));
     header->addWidget(lblDeptCode, 4, 0);

@@ -95,6 +95,7 @@ private:
     bool enterExam(int row, const QString& department);
     bool enterCatalogueDrug(int row, const QString& department);
     bool finishPricedRow(int row);
+    bool zeroPriceRefused(int row);
     bool enterQuantity(int row);
     bool enterOxygenQuantity(int row);
     bool askStat(int row);

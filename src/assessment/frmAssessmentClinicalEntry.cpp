@@ -178,14 +178,7 @@ bool frmAssessmentClinical::enterStockItem(int row, const QString& department)
     setCell(row, CR::Location, location);
     setCell(row, CR::Spare, QString());
     Q_UNUSED(department);
-    if (ClinicalCellNumber(cell(row, CR::UnitPrice)) <= 0) {
-        MsgBox(QStringLiteral("Record(s) indicate that the amount of the item is zero! ") + QStringLiteral("\r\n")
-                   + QStringLiteral("Please contact EDP for further assistance."),
-               vbCritical, QStringLiteral("Message"));
-        clearRowFromDepartment(row);
-        return false;
-    }
-    return true;
+    return !zeroPriceRefused(row);
 }
 
 bool frmAssessmentClinical::enterDoctor(int row)
@@ -303,13 +296,17 @@ bool frmAssessmentClinical::finishPricedRow(int row)
     remarks.ShowModal();
     setCell(row, CR::Specimen, DialogAnswers.AssessmentSpecimen);
     setCell(row, CR::Remarks, DialogAnswers.AssessmentRemarks);
-    if (ClinicalCellNumber(cell(row, CR::UnitPrice)) <= 0) {
-        MsgBox(QStringLiteral("Record(s) indicate that the amount of the item is zero! ") + QStringLiteral("\r\n")
-                   + QStringLiteral("Please contact EDP for further assistance."),
-               vbCritical, QStringLiteral("Message"));
-        clearRowFromDepartment(row);
-        return false;
-    }
+    return !zeroPriceRefused(row);
+}
+
+// A price of 0 or less: the row is emptied and the box goes back to its department.
+bool frmAssessmentClinical::zeroPriceRefused(int row)
+{
+    if (ClinicalCellNumber(cell(row, CR::UnitPrice)) > 0) return false;
+    MsgBox(QStringLiteral("Record(s) indicate that the amount of the item is zero! ") + QStringLiteral("\r\n")
+               + QStringLiteral("Please contact EDP for further assistance."),
+           vbCritical, QStringLiteral("Message"));
+    clearRowFromDepartment(row);
     return true;
 }
 

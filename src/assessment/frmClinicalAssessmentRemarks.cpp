@@ -104,16 +104,7 @@ bool frmClinicalAssessmentRemarks::ShowModal()
     return m_accepted;
 }
 
-void frmClinicalAssessmentRemarks::layOutSpecimenList()
-{
-    mshflexSpecimen->clearContents();
-    mshflexSpecimen->setRows(2);
-    mshflexSpecimen->setCols(3);
-    mshflexSpecimen->setColWidth(0, 0);
-    mshflexSpecimen->setColWidth(1, 0);
-    mshflexSpecimen->setColWidth(2, 3000);
-    mshflexSpecimen->setTextMatrix(0, 2, QStringLiteral("List of Specimens"));
-}
+void frmClinicalAssessmentRemarks::layOutSpecimenList() { LayOutSpecimenList(*mshflexSpecimen); }
 
 void frmClinicalAssessmentRemarks::Form_Load()
 {
@@ -162,13 +153,7 @@ void frmClinicalAssessmentRemarks::cmdSpecimen_Click()
         return;
     }
     try {
-        const Recordset rs = SharedConnection().call(QStringLiteral("STATION..sp_Nurse_GetLabExam_Specimen"), {ExamID.trimmed()});
-        for (int r = 0; r < rs.recordCount(); ++r) {
-            if (r > 0) mshflexSpecimen->AddItem(QString());
-            const int row = mshflexSpecimen->Rows() - 1;
-            mshflexSpecimen->setTextMatrix(row, 1, rs.textAt(r, QStringLiteral("Code")));
-            mshflexSpecimen->setTextMatrix(row, 2, rs.textAt(r, QStringLiteral("Description")));
-        }
+        FillSpecimenList(SharedConnection(), ExamID, *mshflexSpecimen);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return;

@@ -15,6 +15,7 @@
 #include "shared/lookups/AccountChecks.h"
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
+#include "shared/PatientHeaderFrame.h"
 #include "shared/modGlobalsRoutines.h"
 #include "patients/MainWindowLinks.h"
 #include "shared/orders/RequestChecks.h"
@@ -61,28 +62,14 @@ frmCharge::frmCharge()
     outer->addLayout(left, 1);
 
     // The patient header.
-    auto* frame3 = new QGroupBox(this);
-    auto* header = new QGridLayout(frame3);
-    const struct {
-        QLineEdit** box;
-        const char *name, *caption;
-    } boxes[] = {{&txtPatient, "txtPatient", "Patient Name"},       {&txtDoctor1, "txtDoctor1", "Admitting Dr.:"},
-                 {&txtDoctor2, "txtDoctor2", "Attending Dr.:"},     {&txtDoctor3, "txtDoctor3", "Attending Dr.:"},
-                 {&txtID, "txtID", "Admission #"},                   {&txtPno, "txtPno", "Hospita l#"},
-                 {&txtDateAdmitted, "txtDateAdmitted", "ADM. Date"}, {&txtDateDischarged, "txtDateDischarged", "DCR. Date"},
-                 {&txtDob, "txtDob", "Birthdate"},                   {&txtRoom, "txtRoom", "Room #"},
-                 {&txtAge, "txtAge", "Age"},                         {&txtSex, "txtSex", "Sex"},
-                 {&txtBloodType, "txtBloodType", "B.T."},            {&txtStatus, "txtStatus", "Status"},
-                 {&txtAdiet, "txtAdiet", "Diet"},                    {&txtDiagnosis, "txtDiagnosis", "Diag."}};
-    int i = 0;
-    for (const auto& b : boxes) {
-        *b.box = new QLineEdit(frame3);
-        (*b.box)->setObjectName(QString::fromLatin1(b.name));
-        (*b.box)->setReadOnly(true);
-        header->addWidget(new QLabel(QString::fromLatin1(b.caption), frame3), i / 4, (i % 4) * 2);
-        header->addWidget(*b.box, i / 4, (i % 4) * 2 + 1);
-        ++i;
-    }
+    // this window's own captions of the admission and hospital numbers
+    QStringList captions = PatientHeaderCaptions();
+    captions[4] = QStringLiteral("Admission #");
+    captions[5] = QStringLiteral("Hospita l#");
+    auto* frame3 = MakePatientHeaderFrame(this, {&txtPatient, &txtDoctor1, &txtDoctor2, &txtDoctor3, &txtID, &txtPno, &txtDateAdmitted,
+                                                 &txtDateDischarged, &txtDob, &txtRoom, &txtAge, &txtSex, &txtBloodType, &txtStatus,
+                                                 &txtAdiet, &txtDiagnosis}, captions);
+    auto* header = static_cast<QGridLayout*>(frame3->layout());
     lblDeptCode = new QLabel(frame3);
     lblDeptCode->setObjectName(QStringLiteral("lblDeptCode"));
     header->addWidget(lblDeptCode, 4, 0);
