@@ -1,7 +1,7 @@
 #include "assessment/AssessmentRevokeReprint.h"
 
-#include "access/frmTransaction_UserValidation.h"
 #include "assessment/AssessmentSave.h"
+#include "assessment/ClinicalValidation.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
@@ -26,13 +26,7 @@ QString listCell(const FlexGrid* list, int col)
 // Validation until a user passes or the user gives up. With a reason for a cancellation.
 bool validate(bool withReason, const QString& retryQuestion)
 {
-    for (;;) {
-        frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        v->PostOrCancel = withReason ? 1 : 0;
-        runModal(v);
-        if (!DialogAnswers.ValidatedUserID.isEmpty()) return true;
-        if (MsgBox(retryQuestion, vbYesNo | vbInformation, QStringLiteral("Confirmation")) != vbYes) return false;
-    }
+    return ValidateActingUser(withReason ? 1 : 0, retryQuestion, QStringLiteral("Confirmation"));
 }
 
 // The list's date as the slip prints it.

@@ -91,6 +91,11 @@ struct CodeSearchXrayExam : CodeSearchRates {
 struct CodeSearchUltraExam : CodeSearchRates {
     QString ResultCode, UltraExam;
 };
+// The exams chosen in the CT (kind 14), heart station (17), nuclear medicine (20), physical therapy
+// (23) and pulmonary (25) lists: the services of those sections.
+struct CodeSearchSectionExam : CodeSearchRates {
+    QString ResultCode, CTExam, HSExam, NuclearExam, PTExam, RTSExam; // the name, under the field of its kind
+};
 
 // Code search ("CodeSearchform.clsCodeSearch").
 class clsCodeSearch : public ConnectedComponent {
@@ -118,6 +123,9 @@ public:
     CodeSearchXrayExam XrayExamRecord;
     CodeSearchUltraExam UltrasoundRecord;
     bool SearchExams(const QString& text, int kind);
+    // Kinds 14, 17, 20, 23 and 25: the active services of the section; an exact code is taken without a list.
+    CodeSearchSectionExam CTExamRecord, HSExamRecord, NuclearExamRecord, PTExamRecord, RTSExamRecord;
+    bool SearchSectionExams(const QString& text, int kind);
     // The diet list (kind 6) filtered by the start of the diet's name or code.
     bool SearchDiets(const QString& text);
     // The active stations (kind 10) filtered by the start of the code or name.

@@ -164,18 +164,7 @@ bool frmRemarks::ShowModal()
     return accepted;
 }
 
-void frmRemarks::LayOutSpecimenGrid()
-{
-    mshflexSpecimen->clearContents();
-    mshflexSpecimen->setRows(2);
-    mshflexSpecimen->setCols(3);
-    mshflexSpecimen->setColWidth(0, 0);
-    mshflexSpecimen->setColWidth(1, 0);
-    mshflexSpecimen->setColWidth(2, 3000);
-    mshflexSpecimen->setTextMatrix(0, 2, QStringLiteral("List of Specimens"));
-    mshflexSpecimen->setTextMatrix(1, 1, QString());
-    mshflexSpecimen->setTextMatrix(1, 2, QString());
-}
+void frmRemarks::LayOutSpecimenGrid() { LayOutSpecimenList(*mshflexSpecimen); }
 
 void frmRemarks::Form_Load()
 {
@@ -225,13 +214,7 @@ void frmRemarks::ListSpecimens()
         Picture1->hide();
         return;
     }
-    const Recordset rs = SharedConnection().call(QStringLiteral("STATION..sp_Nurse_GetLabExam_Specimen"), {ExamID.trimmed()});
-    for (int r = 0; r < rs.recordCount(); ++r) {
-        if (!mshflexSpecimen->TextMatrix(1, 1).isEmpty()) mshflexSpecimen->AddItem(QString());
-        const int row = mshflexSpecimen->Rows() - 1;
-        mshflexSpecimen->setTextMatrix(row, 1, rs.textAt(r, QStringLiteral("Code")));
-        mshflexSpecimen->setTextMatrix(row, 2, rs.textAt(r, QStringLiteral("Description")));
-    }
+    FillSpecimenList(SharedConnection(), ExamID, *mshflexSpecimen);
     Picture1->show();
     Picture1->raise();
 }

@@ -5,14 +5,14 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
-void AddPatientHeaderBoxes(QGridLayout* layout, QWidget* frame, std::initializer_list<HeaderBoxSpec> boxes)
+void AddPatientHeaderBoxes(QGridLayout* layout, QWidget* frame, const QList<HeaderBoxSpec>& boxes)
 {
     int i = 0;
     for (const HeaderBoxSpec& b : boxes) {
         *b.box = new QLineEdit(frame);
         (*b.box)->setObjectName(QString::fromLatin1(b.name));
         (*b.box)->setReadOnly(true);
-        layout->addWidget(new QLabel(QString::fromLatin1(b.caption), frame), i / 4, (i % 4) * 2);
+        layout->addWidget(new QLabel(b.caption, frame), i / 4, (i % 4) * 2);
         layout->addWidget(*b.box, i / 4, (i % 4) * 2 + 1);
         ++i;
     }

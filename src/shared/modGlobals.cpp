@@ -79,6 +79,12 @@ void DialogAnswerState::resetExamOrder()
     SlipNumberTaken = false;
 }
 
+void DialogAnswerState::resetAssessmentRemarks()
+{
+    AssessmentRemarks.clear();
+    AssessmentSpecimen.clear();
+}
+
 namespace {
 constexpr bool WorkspacePageFlags::*kPages[] = {
     &WorkspacePageFlags::UltrasoundResultsStale, &WorkspacePageFlags::XrayResultsStale,

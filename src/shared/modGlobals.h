@@ -134,6 +134,8 @@ struct DialogAnswerState {
     bool HasSeveralSpecimens = false;
     QString LastRequestRefNum;
     bool SlipNumberTaken = false;
+    // remarks and specimen of one clinical assessment line
+    QString AssessmentRemarks, AssessmentSpecimen;
 
     void reset() { *this = DialogAnswerState(); }
     void resetValidation();
@@ -143,6 +145,7 @@ struct DialogAnswerState {
     void resetMarkup();
     void resetPickedPatient();
     void resetExamOrder();
+    void resetAssessmentRemarks();
 };
 
 // The workspace's lazily loaded pages: a set flag loads the page again at its next showing.

@@ -6,6 +6,7 @@
 #include "medication_requests/frmCSREntry.h"
 #include "medication_requests/frmPHEntry.h"
 
+#include "assessment/frmAssessmentClinical.h"
 #include "charging/frmCharge.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
@@ -218,8 +219,8 @@ void frmFinal::FillEntryWindow(QWidget* target, const QList<QPair<QString, QStri
 }
 
 // The charging entry is filled with these rows, the caption and the header and shown as a child of
-// the main window; the assessment windows are not part of this program yet: their department
-// source is still read (so its errors surface) and the user is told.
+// the main window, and so is the clinical assessment; the cash assessment is not part of this
+// program yet: its department source is still read (so its errors surface) and the user is told.
 void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& departmentSql, const QVariantList& args,
                                   const QString&)
 {
@@ -229,6 +230,13 @@ void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& depa
         FillEntryWindow(charge, departments, windowName);
         MainWindowLinks::ShowChild(charge, false);
         charge->Form_Activate();
+        return;
+    }
+    if (windowName == QLatin1String("Assessment Entry For Clinical Department")) {
+        frmAssessmentClinical* clinical = frmAssessmentClinical::instance();
+        FillEntryWindow(clinical, departments, QString());
+        MainWindowLinks::ShowChild(clinical, false);
+        clinical->Form_Activate();
         return;
     }
     ShowWindowNotYetAvailable(windowName);

@@ -1,3 +1,4 @@
+#include "assessment/frmAssessmentClinical.h"
 #include "WorkspaceFixture.h"
 #include "charging/frmCharge.h"
 
@@ -147,8 +148,14 @@ TEST_F(WorkspaceGates, RightsRefusalsOfTheActionBarAndTheKeys)
     EXPECT_EQ(w->Form_KeyDown(122), 0);
     EXPECT_EQ(UiScript::lastText(), "Sorry you don't have access right to View Statement Of Account!");
     EXPECT_TRUE(ReportLog::calls().isEmpty());
-    // Clinical assessment needs no right.
-    EXPECT_EQ(press(w, 9), "\"Assessment Entry For Clinical Department\" is not yet available.");
+    // Clinical assessment needs no right: the window opens on the workspace's patient.
+    EXPECT_EQ(press(w, 9), QString());
+    ASSERT_TRUE(frmAssessmentClinical::isLoaded());
+    frmAssessmentClinical* clinical = frmAssessmentClinical::existing();
+    EXPECT_EQ(clinical->txtID->text(), w->txtID->text());
+    EXPECT_EQ(clinical->windowTitle(), "Assessment Entry For Clinical Department");
+    EXPECT_GT(clinical->lvwDepartments->topLevelItemCount(), 0);
+    delete clinical;
 }
 
 TEST_F(WorkspaceGates, StatementOfAccountParameters)

@@ -79,3 +79,38 @@ bool clsCodeSearch::SearchExams(const QString& text, int kind)
     }
     return loadRates(*rates, table, key + QStringLiteral(" = ?"), {row[0]});
 }
+
+bool clsCodeSearch::SearchSectionExams(const QString& text, int kind)
+{
+    Cancelled = false;
+    if (!m_conn) return false;
+    struct Section {
+        int kind;
+        const char *section, *title;
+        CodeSearchSectionExam* record;
+        QString CodeSearchSectionExam::*name;
+    };
+    const Section sections[] = {{14, "CT", "CT Scan Exams", &CTExamRecord, &CodeSearchSectionExam::CTExam},
+                                {17, "HS", "Heart Station Exams", &HSExamRecord, &CodeSearchSectionExam::HSExam},
+                                {20, "NU", "Nuclear Medicine Exams", &NuclearExamRecord, &CodeSearchSectionExam::NuclearExam},
+                                {23, "PT", "Physical Therapy Exams", &PTExamRecord, &CodeSearchSectionExam::PTExam},
+                                {25, "PA", "Pulmonary Exams", &RTSExamRecord, &CodeSearchSectionExam::RTSExam}};
+    const Section* s = nullptr;
+    for (const Section& one : sections)
+        if (one.kind == kind) s = &one;
+    if (!s) return false;
+    const QString section = QString::fromLatin1(s->section);
+    const QList<QStringList> rows = listingRows(
+        QStringLiteral("SELECT OtherRevenueID, OtherRevenue FROM BUILD_FILE..TBCOOTHERREVENUE "
+                       "WHERE OtherSectionID = ? AND COALESCE(Status, 'A') = 'A' ORDER BY OtherRevenue"),
+        {section}, text);
+    if (rows.isEmpty()) return false;
+    const int chosen =
+        exactOrChosenRow(text, QString::fromLatin1(s->title), {QStringLiteral("Code"), QStringLiteral("Description")}, rows);
+    if (chosen < 0) return false;
+    *s->record = {};
+    s->record->ResultCode = rows[chosen][0];
+    s->record->*(s->name) = rows[chosen][1];
+    return loadRates(*s->record, QStringLiteral("BUILD_FILE..TBCOOTHERREVENUE"), QStringLiteral("OtherSectionID = ? AND OtherRevenueID = ?"),
+                     {section, rows[chosen][0]});
+}

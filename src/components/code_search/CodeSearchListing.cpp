@@ -43,6 +43,7 @@ bool clsCodeSearch::SearchListing(const QString& text, int kind)
     if (kind == 0 || kind == 2 || kind == 3 || kind == 7) return SearchRegistrationCodes(text, kind);
     if (kind == 21) return SearchOtherRevenue(text);
     if (kind == 18 || kind == 27 || kind == 29) return SearchExams(text, kind);
+    if (kind == 14 || kind == 17 || kind == 20 || kind == 23 || kind == 25) return SearchSectionExams(text, kind);
     if (kind != 1 || !m_conn) return false;
     const QString wanted = text.trimmed();
     QList<QStringList> rows = listingRows(QStringLiteral("SELECT DoctorID, LastName, FirstName, MiddleName, Specialization "

@@ -53,3 +53,20 @@ CREATE TABLE IF NOT EXISTS BILLING..tbAssessmentNum (
     AssessmentNum INTEGER,
     CMAdvisenum INTEGER
 );
+-- Cash credit memo advice lines: one per paid item credited; the cashier marks them processed.
+CREATE TABLE IF NOT EXISTS BILLING..tbCashCMAdvise (
+    LineID IDENTITY PRIMARY KEY,
+    CMAdviseNum VARCHAR(20) NOT NULL,
+    ORNumber VARCHAR(20) NOT NULL,
+    ItemID VARCHAR(20) NOT NULL,
+    RevenueID VARCHAR(10) NOT NULL,
+    PatientName VARCHAR(150),
+    UnitPrice FLOAT,
+    Quantity NUMERIC(12,2),
+    Amount MONEY,
+    UserID VARCHAR(20),
+    TransDate DATETIME,
+    Processed BIT DEFAULT 0
+);
+CREATE INDEX IF NOT EXISTS ix_tbCashCMAdvise_OR ON BILLING..tbCashCMAdvise (ORNumber, RevenueID, ItemID);
+CREATE INDEX IF NOT EXISTS ix_tbCashCMAdvise_Num ON BILLING..tbCashCMAdvise (CMAdviseNum);

@@ -229,3 +229,10 @@ CREATE TABLE BUILD_FILE..tbCoPackageItems (
     LocationID VARCHAR(10)
 );
 CREATE INDEX ix_tbCoPackageItems_Package ON BUILD_FILE..tbCoPackageItems (PackageID);
+-- The professional fee added to a laboratory exam on a clinical assessment, by rate class.
+CREATE TABLE IF NOT EXISTS BUILD_FILE..tbCoLabExamPFByClass (
+    LabExamID VARCHAR(20) NOT NULL,
+    RateClass VARCHAR(1) NOT NULL,
+    Rate MONEY,
+    PRIMARY KEY (LabExamID, RateClass)
+);

@@ -229,3 +229,27 @@ QString GetExamFormType(Connection& c, const QString& itemCode)
     }
     return result;
 }
+
+void LayOutSpecimenList(FlexGrid& list)
+{
+    list.clearContents();
+    list.setRows(2);
+    list.setCols(3);
+    list.setColWidth(0, 0);
+    list.setColWidth(1, 0);
+    list.setColWidth(2, 3000);
+    list.setTextMatrix(0, 2, QStringLiteral("List of Specimens"));
+    list.setTextMatrix(1, 1, QString());
+    list.setTextMatrix(1, 2, QString());
+}
+
+void FillSpecimenList(Connection& c, const QString& labExamCode, FlexGrid& list)
+{
+    const Recordset rs = c.call(QStringLiteral("STATION..sp_Nurse_GetLabExam_Specimen"), {labExamCode.trimmed()});
+    for (int r = 0; r < rs.recordCount(); ++r) {
+        if (r > 0) list.AddItem(QString());
+        const int row = list.Rows() - 1;
+        list.setTextMatrix(row, 1, rs.textAt(r, QStringLiteral("Code")));
+        list.setTextMatrix(row, 2, rs.textAt(r, QStringLiteral("Description")));
+    }
+}

@@ -32,6 +32,11 @@ void ClearProfileExams(const QString& profileCode, FlexGrid& profileGrid);
 // The specimen of a laboratory exam: sets HasSeveralSpecimens and ExamOrderSpecimen and writes the
 // code back. No specimen: code "0", "None"; one: its code and description; several: all empty.
 QString GetSingleSpecimen(Connection& c, const QString& labExamCode, QString& specimenCode);
+// The specimen pick list of the remarks dialogs: cleared to one empty row, codes in the hidden
+// column 1, descriptions in column 2 ("List of Specimens"); then filled with the exam's specimens
+// (STATION..sp_Nurse_GetLabExam_Specimen). Failures reach the caller.
+void LayOutSpecimenList(FlexGrid& list);
+void FillSpecimenList(Connection& c, const QString& labExamCode, FlexGrid& list);
 
 // Which of the dialog's two options (0 Routine, 1 Stat) is chosen and enabled.
 struct StatOptions {

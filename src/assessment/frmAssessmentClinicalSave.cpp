@@ -1,0 +1,110 @@
+// Saving, reprinting and revoking clinical assessments.
+#include "assessment/AssessmentRevokeReprint.h"
+#include "assessment/AssessmentSave.h"
+#include "assessment/AssessmentSlip.h"
+#include "assessment/ClinicalAssessmentData.h"
+#include "assessment/ClinicalValidation.h"
+#include "assessment/frmAssessmentClinical.h"
+#include "components/login/clsCurrentuser.h"
+#include "platform/db/Connection.h"
+#include "platform/text/Format.h"
+#include "platform/ui/EntryGrid.h"
+#include "platform/ui/MessageBox.h"
+#include "shared/clsParameters.h"
+#include "shared/doctors/frmRequestingDoctor.h"
+#include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+
+#include <QLineEdit>
+
+namespace {
+AssessmentSlipHeader clinicalSlipHeader(const frmAssessmentClinical& w)
+{
+    return {w.txtPatient->text(), w.txtPno->text(), w.txtAge->text(), w.txtSex->text(),
+            w.txtRoom->text(),    w.txtID->text(),  w.txtDoctor2->text()};
+}
+} // namespace
+
+void frmAssessmentClinical::SaveClinicalAssessment()
+{
+    EntryGrid& g = *mshflexEntry;
+    if (g.Rows() == 2 && dept(1).isEmpty()) {
+        MsgBox(QStringLiteral("Can't save a blank charge! Please enter charges."), vbExclamation, QStringLiteral("Notification"));
+        g.setFocus();
+        return;
+    }
+    // The complete rows, as they stand; the others (the empty last row) are passed over.
+    QList<QStringList> rows;
+    for (int r = 1; r < g.Rows(); ++r) {
+        if (!CompleteRow(r)) continue;
+        QStringList cells;
+        for (int c = 0; c < ClinicalRow::ColumnCount; ++c) cells << cell(r, c);
+        rows << cells;
+    }
+    const clsParameters& p = StationParameters();
+    if (p.ClinAssessRequireDx()) runModal(frmRequestingDoctor::instance()); // a cancelled doctor still saves, with none
+    if (!ValidateActingUser(0,
+                            QStringLiteral("You have entered invalid user information. Entered charges were not saved! ")
+                                + QStringLiteral("\r\n") + QStringLiteral("Are you sure you want to save these charges?"),
+                            QStringLiteral("Confirmation")))
+        return;
+    AssessmentSaveInput in;
+    in.hospNum = txtPno->text();
+    in.idNum = txtID->text();
+    in.patientName = txtPatient->text();
+    in.userId = DialogAnswers.ValidatedUserID;
+    in.employeeCode = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
+    in.doctorId = DialogAnswers.RequestingDoctorID;
+    in.doctorName = DialogAnswers.RequestingDoctorName;
+    in.counterStation = Session.CurrentStationID.toString();
+    in.numberMask = p.NewCSlipFormat();
+    in.clinical = true;
+    in.rows = rows;
+    AssessmentSaveResult saved;
+    try {
+        saved = SaveAssessmentRows(SharedConnection(), in);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e); // rolled back: the rows stay on screen
+        return;
+    }
+    QString summary;
+    for (const QStringList& row : rows) summary = AppendSlipSummary(summary, row.value(ClinicalRow::Dept), row.value(ClinicalRow::Remarks));
+    LastAssessmentNumber = saved.assessmentNumber;
+    const QString userName = DialogAnswers.ValidatedUserName, userId = DialogAnswers.ValidatedUserID;
+    const AssessmentSlipHeader header = clinicalSlipHeader(*this);
+    Form_Load();
+    txtEntry->setFocus();
+    // A save that posted nothing has no slip.
+    if (Session.HospitalInfo.IsPrintChargeSlip && !saved.assessmentNumber.isEmpty()) {
+        try {
+            ShowAssessmentSlip(SharedConnection(), header, saved.assessmentNumber, Fmt::serverDateText(saved.serverDate), userId, userName,
+                               QStringLiteral("ORIGINAL COPY"), summary, QStringLiteral("Print Assessment Slip"));
+        } catch (const std::exception& e) {
+            ShowErrorNotice(e);
+        }
+    }
+    LoadAssessmentStatus();
+}
+
+void frmAssessmentClinical::MSHFlexList_DblClick()
+{
+    if (MSHFlexList->Rows() < 2 || !MSHFlexList->isEnabled()) return;
+    AssessmentListWindow w{MSHFlexList, clinicalSlipHeader(*this), [this] { LoadAssessmentStatus(); }, cmdOption[1]};
+    try {
+        RevokeAssessment(w, ClinicalAssessmentTexts());
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
+
+void frmAssessmentClinical::cmdOption_Click(int index)
+{
+    if (index != 0) return MSHFlexList_DblClick();
+    if (MSHFlexList->Rows() < 2) return;
+    AssessmentListWindow w{MSHFlexList, clinicalSlipHeader(*this), [this] { LoadAssessmentStatus(); }, cmdOption[1]};
+    try {
+        ReprintAssessmentSlip(w, ClinicalAssessmentTexts());
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+}
