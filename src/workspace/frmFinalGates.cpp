@@ -6,6 +6,7 @@
 #include "medication_requests/frmCSREntry.h"
 #include "medication_requests/frmPHEntry.h"
 
+#include "assessment/frmCashAssessment.h"
 #include "charging/frmCharge.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
@@ -217,9 +218,9 @@ void frmFinal::FillEntryWindow(QWidget* target, const QList<QPair<QString, QStri
         if (auto* same = target->findChild<QLineEdit*>(box->objectName())) same->setText(box->text());
 }
 
-// The charging entry is filled with these rows, the caption and the header and shown as a child of
-// the main window; the assessment windows are not part of this program yet: their department
-// source is still read (so its errors surface) and the user is told.
+// The charging entry and the cash assessment are filled with these rows, the caption and the header
+// and shown as children of the main window; the clinical assessment is not part of this program yet:
+// its department source is still read (so its errors surface) and the user is told.
 void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& departmentSql, const QVariantList& args,
                                   const QString&)
 {
@@ -229,6 +230,13 @@ void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& depa
         FillEntryWindow(charge, departments, windowName);
         MainWindowLinks::ShowChild(charge, false);
         charge->Form_Activate();
+        return;
+    }
+    if (windowName == QLatin1String("Cash Assessment Entry")) {
+        frmCashAssessment* cash = frmCashAssessment::instance();
+        FillEntryWindow(cash, departments, windowName);
+        MainWindowLinks::ShowChild(cash, false);
+        cash->Form_Activate();
         return;
     }
     ShowWindowNotYetAvailable(windowName);

@@ -214,3 +214,17 @@ CREATE TABLE BUILD_FILE..tbCoAddress (
     Town VARCHAR(100),
     Province VARCHAR(100)
 );
+-- A package revenue: its services are packages whose stock items are listed below.
+ALTER TABLE BUILD_FILE..tbCoRevenueCode ADD COLUMN IsPackage BIT;
+-- The items of each package service; those with a stock location are issued from it.
+CREATE TABLE BUILD_FILE..tbCoPackageItems (
+    PackageItemID IDENTITY PRIMARY KEY,
+    PackageID VARCHAR(20) NOT NULL,
+    RevenueID VARCHAR(10),
+    SummaryCode VARCHAR(10),
+    ItemID VARCHAR(20),
+    Quantity NUMERIC(12,2),
+    Amount NUMERIC(12,2),
+    LocationID VARCHAR(10)
+);
+CREATE INDEX ix_tbCoPackageItems_Package ON BUILD_FILE..tbCoPackageItems (PackageID);
