@@ -5,6 +5,7 @@
 #include "platform/text/Format.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
+#include "shared/EntryWindowParts.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -36,26 +37,14 @@ frmCashAssessment::frmCashAssessment()
 
     auto* frame3 = new QGroupBox(this);
     auto* header = new QGridLayout(frame3);
-    const struct {
-        QLineEdit** box;
-        const char *name, *caption;
-    } boxes[] = {{&txtPatient, "txtPatient", "Patient Name"},       {&txtDoctor1, "txtDoctor1", "Admitting Dr.:"},
+    AddPatientHeaderBoxes(header, frame3, {{&txtPatient, "txtPatient", "Patient Name"},       {&txtDoctor1, "txtDoctor1", "Admitting Dr.:"},
                  {&txtDoctor2, "txtDoctor2", "Attending Dr.:"},     {&txtDoctor3, "txtDoctor3", "Attending Dr.:"},
                  {&txtID, "txtID", "Admission#"},                    {&txtPno, "txtPno", "Hospital#"},
                  {&txtDateAdmitted, "txtDateAdmitted", "ADM. Date"}, {&txtDateDischarged, "txtDateDischarged", "DCR. Date"},
                  {&txtDob, "txtDob", "Birthdate"},                   {&txtRoom, "txtRoom", "Room #"},
                  {&txtAge, "txtAge", "Age"},                         {&txtSex, "txtSex", "Sex"},
                  {&txtBloodType, "txtBloodType", "B.T."},            {&txtStatus, "txtStatus", "Status"},
-                 {&txtAdiet, "txtAdiet", "Diet"},                    {&txtDiagnosis, "txtDiagnosis", "Diag."}};
-    int i = 0;
-    for (const auto& b : boxes) {
-        *b.box = new QLineEdit(frame3);
-        (*b.box)->setObjectName(QString::fromLatin1(b.name));
-        (*b.box)->setReadOnly(true);
-        header->addWidget(new QLabel(QString::fromLatin1(b.caption), frame3), i / 4, (i % 4) * 2);
-        header->addWidget(*b.box, i / 4, (i % 4) * 2 + 1);
-        ++i;
-    }
+                 {&txtAdiet, "txtAdiet", "Diet"},                    {&txtDiagnosis, "txtDiagnosis", "Diag."}});
     lblDeptCode = new QLabel(frame3);
     lblDeptCode->setObjectName(QStringLiteral("lblDeptCode"));
     header->addWidget(lblDeptCode, 4, 0);
@@ -270,14 +259,7 @@ void frmCashAssessment::DeleteRow(int row)
     g.MoveTo(g.Rows() - 1, 1);
 }
 
-bool frmCashAssessment::CheckDepartment(const QString& code) const
-{
-    const QString wanted = code.trimmed();
-    if (wanted.isEmpty()) return false;
-    for (int i = 0; i < lvwDepartments->topLevelItemCount(); ++i)
-        if (wanted == lvwDepartments->topLevelItem(i)->text(0).trimmed()) return true;
-    return false;
-}
+bool frmCashAssessment::CheckDepartment(const QString& code) const { return ListsDepartment(lvwDepartments, code); }
 
 bool frmCashAssessment::Check_Code(const QString& code) const
 {

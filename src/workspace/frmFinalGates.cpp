@@ -23,6 +23,7 @@
 #include "workspace/WorkspaceData.h"
 
 #include <QLabel>
+#include <functional>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QPushButton>
@@ -225,19 +226,18 @@ void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& depa
                                   const QString&)
 {
     const QList<QPair<QString, QString>> departments = WorkspaceData::DepartmentRows(SharedConnection(), departmentSql, args);
+    auto show = [&](QWidget* window, const std::function<void()>& activate) {
+        FillEntryWindow(window, departments, windowName);
+        MainWindowLinks::ShowChild(window, false);
+        activate();
+    };
     if (windowName == QLatin1String("CHARGING ENTRY")) {
         frmCharge* charge = frmCharge::instance();
-        FillEntryWindow(charge, departments, windowName);
-        MainWindowLinks::ShowChild(charge, false);
-        charge->Form_Activate();
-        return;
+        return show(charge, [charge] { charge->Form_Activate(); });
     }
     if (windowName == QLatin1String("Cash Assessment Entry")) {
         frmCashAssessment* cash = frmCashAssessment::instance();
-        FillEntryWindow(cash, departments, windowName);
-        MainWindowLinks::ShowChild(cash, false);
-        cash->Form_Activate();
-        return;
+        return show(cash, [cash] { cash->Form_Activate(); });
     }
     ShowWindowNotYetAvailable(windowName);
 }
