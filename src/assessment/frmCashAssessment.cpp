@@ -181,8 +181,9 @@ void frmCashAssessment::Form_Load()
     setCell(1, 0, QStringLiteral("1"));
     g.setColWidth(4, 1000);
     g.setColWidth(0, 533);
-    g.setColWidth(1, 766);
-    g.setColWidth(2, 766);
+    // wide enough for their headings and the 3 and 8 characters they take
+    g.setColWidth(1, 950);
+    g.setColWidth(2, 1100);
     g.setColWidth(3, 4000);
     try {
         LoadHospitalInfo();
