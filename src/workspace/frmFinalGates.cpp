@@ -7,6 +7,7 @@
 #include "medication_requests/frmPHEntry.h"
 
 #include "assessment/frmAssessmentClinical.h"
+#include "assessment/frmCashAssessment.h"
 #include "charging/frmCharge.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
@@ -23,6 +24,7 @@
 #include "workspace/WorkspaceData.h"
 
 #include <QLabel>
+#include <functional>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QPushButton>
@@ -218,19 +220,24 @@ void frmFinal::FillEntryWindow(QWidget* target, const QList<QPair<QString, QStri
         if (auto* same = target->findChild<QLineEdit*>(box->objectName())) same->setText(box->text());
 }
 
-// The charging entry is filled with these rows, the caption and the header and shown as a child of
-// the main window, and so is the clinical assessment; the cash assessment is not part of this
-// program yet: its department source is still read (so its errors surface) and the user is told.
+// The charging entry and both assessments are filled with these rows, the caption and the header
+// and shown as children of the main window.
 void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& departmentSql, const QVariantList& args,
                                   const QString&)
 {
     const QList<QPair<QString, QString>> departments = WorkspaceData::DepartmentRows(SharedConnection(), departmentSql, args);
+    auto show = [&](QWidget* window, const std::function<void()>& activate) {
+        FillEntryWindow(window, departments, windowName);
+        MainWindowLinks::ShowChild(window, false);
+        activate();
+    };
     if (windowName == QLatin1String("CHARGING ENTRY")) {
         frmCharge* charge = frmCharge::instance();
-        FillEntryWindow(charge, departments, windowName);
-        MainWindowLinks::ShowChild(charge, false);
-        charge->Form_Activate();
-        return;
+        return show(charge, [charge] { charge->Form_Activate(); });
+    }
+    if (windowName == QLatin1String("Cash Assessment Entry")) {
+        frmCashAssessment* cash = frmCashAssessment::instance();
+        return show(cash, [cash] { cash->Form_Activate(); });
     }
     if (windowName == QLatin1String("Assessment Entry For Clinical Department")) {
         frmAssessmentClinical* clinical = frmAssessmentClinical::instance();

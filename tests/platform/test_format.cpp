@@ -30,7 +30,10 @@ TEST(Format, RoundHalfEven)
 {
     struct Case { double v; int d; double r; };
     const Case cases[] = {{2.5, 0, 2}, {3.5, 0, 4}, {-2.5, 0, -2}, {2.51, 0, 3}, {1.125, 2, 1.12}, {1.135, 2, 1.14},
-                          {0.5, 0, 0}, {1.5, 0, 2}, {12.3449, 2, 12.34}};
+                          {0.5, 0, 0}, {1.5, 0, 2}, {12.3449, 2, 12.34},
+                          // large whole numbers stay what they are; large halves still go to the even one
+                          {999999999, 0, 999999999}, {123456789012, 0, 123456789012}, {1000000001.5, 0, 1000000002},
+                          {2.675, 2, 2.68}};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Fmt::roundHalfEven(c.v, c.d), c.r) << c.v;
 }
 

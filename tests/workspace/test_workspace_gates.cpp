@@ -1,5 +1,6 @@
 #include "assessment/frmAssessmentClinical.h"
 #include "WorkspaceFixture.h"
+#include "assessment/frmCashAssessment.h"
 #include "charging/frmCharge.h"
 
 #include <QTimer>
@@ -18,7 +19,7 @@ const QString kOpdCash = "The patient's OPD registration is tag as OPD Cash. Ple
                          "enter charges.";
 const QString kOpdCharge = "The patient's OPD registration is tag as OPD Charge. \r\n Please use the Chargig Entry to enter charges.";
 const QString kOpensCharge; // the charging window opens without a message
-const QString kOpensCash = "\"Cash Assessment Entry\" is not yet available.";
+const QString kOpensCash;   // the cash assessment opens without a message
 }
 
 class WorkspaceGates : public WorkspaceTest {
@@ -63,6 +64,13 @@ TEST_F(WorkspaceGates, WhichWindowTakesTheCathlabCharges)
                   c.charging == kOpensCharge ? w->txtID->text() : QString());
         delete frmCharge::existing();
         EXPECT_EQ(press(w, 7), c.cash) << c.id.toStdString();
+        EXPECT_EQ(frmCashAssessment::isLoaded() ? frmCashAssessment::existing()->txtID->text() : QString(),
+                  c.cash == kOpensCash ? w->txtID->text() : QString());
+        if (frmCashAssessment::isLoaded()) {
+            EXPECT_EQ(frmCashAssessment::existing()->windowTitle(), "Cash Assessment Entry");
+            EXPECT_GT(frmCashAssessment::existing()->lvwDepartments->topLevelItemCount(), 0);
+        }
+        delete frmCashAssessment::existing();
         delete frmFinal::existing();
     }
     setParameter("CLByPassPersonalPostCharge", "1");
@@ -302,6 +310,7 @@ TEST_F(WorkspaceGates, CashAssessmentSkipsClearanceAndClosedAccount)
     conn().execute("UPDATE PATIENT_DATA..tbPatient2 SET OkeyCL = 0 WHERE IDNum = ?", {id});
     frmFinal* w = open(id);
     EXPECT_EQ(press(w, 7), kOpensCash);
+    delete frmCashAssessment::existing();
 }
 
 TEST_F(WorkspaceGates, EntryWindowReceivesDepartmentsCodeCaptionAndHeader)
