@@ -43,6 +43,8 @@ protected:
         conn().execute(item, {"PK", "PK01", "TEST PACKAGE"});
         conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..TBCOOTHERREVENUE (OtherSectionID, OtherRevenueID, OtherRevenue, FixRate, Status) "
                                       "VALUES ('HS', 'TST09', 'UNPRICED SERVICE', 'Y', 'A')"));
+        // The demo hospital may already hold the package department.
+        conn().execute(QStringLiteral("DELETE FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = 'PK'"));
         conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoRevenueCode (RevenueID, ItemName, IsPackage, Status) VALUES ('PK', 'PACKAGES', 1, 'A')"));
         conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..tbCoPackageItems (PackageID, RevenueID, SummaryCode, ItemID, Quantity, Amount, LocationID) "
                                       "VALUES ('PK01', 'SR', 'CS', 'SUP0001', 2, 90, '35'), ('PK01', 'SR', 'CS', 'SUP0004', 1, 50, '35'), "

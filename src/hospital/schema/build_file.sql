@@ -218,9 +218,6 @@ CREATE TABLE BUILD_FILE..tbCoAddress (
 ALTER TABLE BUILD_FILE..tbCoRevenueCode ADD COLUMN Ispackage BIT DEFAULT 0;
 -- The stock items of each package: the item, its summary code, quantity and amount, and the
 -- stock location it is issued from (an item without one is not issued).
--- A package revenue: its services are packages whose stock items are listed below.
-ALTER TABLE BUILD_FILE..tbCoRevenueCode ADD COLUMN IsPackage BIT;
--- The items of each package service; those with a stock location are issued from it.
 CREATE TABLE BUILD_FILE..tbCoPackageItems (
     PackageItemID IDENTITY PRIMARY KEY,
     PackageID VARCHAR(20) NOT NULL,
@@ -239,9 +236,3 @@ CREATE TABLE IF NOT EXISTS BUILD_FILE..tbCoLabExamPFByClass (
     Rate MONEY,
     PRIMARY KEY (LabExamID, RateClass)
 );
-    ItemID VARCHAR(20),
-    Quantity NUMERIC(12,2),
-    Amount NUMERIC(12,2),
-    LocationID VARCHAR(10)
-);
-CREATE INDEX ix_tbCoPackageItems_Package ON BUILD_FILE..tbCoPackageItems (PackageID);
