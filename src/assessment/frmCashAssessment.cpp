@@ -1,5 +1,6 @@
 #include "assessment/frmCashAssessment.h"
 #include "assessment/frmCashCM.h"
+#include "receivables/ReceivablePackageItems.h"
 
 #include "assessment/AssessmentRevokeReprint.h"
 #include "platform/db/Connection.h"
@@ -270,51 +271,19 @@ bool frmCashAssessment::Check_Code(const QString& code) const
     return false;
 }
 
-bool frmCashAssessment::isPackageRevenue(const QString& revenue) const
-{
-    return !SharedConnection()
-                .query(QStringLiteral("SELECT 1 AS Found FROM Build_File..tbCoREvenueCode WHERE Revenueid = ? AND IsPackage = 1 LIMIT 1"),
-                       {revenue.trimmed()})
-                .isEmpty();
-}
-
+// The package grid is the one the late charges keep: the same department flag and item table.
 void frmCashAssessment::Check_If_Package(const QString& revenue, const QString& package)
 {
-    try {
-        if (!isPackageRevenue(revenue)) return;
-        const Recordset rs = SharedConnection().query(
-            QStringLiteral("SELECT RevenueID, SummaryCode, ItemID, Quantity, Amount, LocationID, PackageID FROM Build_File..tbCoPackageItems "
-                           "WHERE PackageID = ? AND COALESCE(LocationID, '') <> '' ORDER BY PackageItemID"),
-            {package.trimmed()});
-        FlexGrid& g = *mshflexPackageItems;
-        for (int r = 0; r < rs.recordCount(); ++r) {
-            int row = 1;
-            if (!g.TextMatrix(1, 1).isEmpty()) {
-                g.AddItem();
-                row = g.Rows() - 1;
-            }
-            for (int f = 0; f < 7; ++f) g.setTextMatrix(row, f + 1, DbValue::text(rs.valueAt(r, f)));
-        }
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
+    ::Check_If_Package(SharedConnection(), revenue, package, *mshflexPackageItems);
 }
 
 void frmCashAssessment::Remove_PackageItems(const QString& revenue, const QString& package)
 {
     if (package.trimmed().isEmpty()) return;
     try {
-        if (!isPackageRevenue(revenue)) return;
+        ::Remove_PackageItems(SharedConnection(), revenue, package, *mshflexPackageItems);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
-        return;
-    }
-    FlexGrid& g = *mshflexPackageItems;
-    for (int r = g.Rows() - 1; r >= 1; --r) {
-        if (g.TextMatrix(r, 7).trimmed() != package.trimmed()) continue;
-        if (g.Rows() > 2) g.RemoveItem(r);
-        else
-            for (int c = 1; c < 8; ++c) g.setTextMatrix(r, c, QString());
     }
 }
 

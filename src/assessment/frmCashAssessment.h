@@ -86,7 +86,6 @@ private:
     void ignoreRows();
     void viewPackages();
     void deleteCurrentRow();
-    bool isPackageRevenue(const QString& revenue) const;
     QString rateClass() const;
     // item entry steps (frmCashAssessmentEntry.cpp); False ends the key there
     bool enterDepartment(int row);

@@ -6,6 +6,7 @@
 #include "support/TestDatabase.h"
 
 #include "assessment/frmCashAssessment.h"
+#include "assessment/frmCashCM.h"
 #include "charging/ChargingComponents.h"
 #include "platform/db/Connection.h"
 #include "platform/report/ReportLog.h"
@@ -322,6 +323,14 @@ TEST_F(CashAssessmentTest, ReprintAndRevokeRefusals)
     w()->MSHFlexList_Click();
     EXPECT_FALSE(w()->cmdOption[1]->isVisible());
     EXPECT_TRUE(w()->cmdCashCM->isVisible());
+    // ... which opens for the receipt of the chosen line
+    QString receipt;
+    UiScript::queueDialog(QStringLiteral("frmCashCM"), [&receipt](QDialog* d) {
+        receipt = static_cast<frmCashCM*>(d)->ORNumber;
+        d->reject();
+    });
+    w()->cmdCashCM->click();
+    EXPECT_EQ(receipt, QStringLiteral("OR4455"));
     // the pending one is revoked by a user with the right, and the list shows it
     w()->MSHFlexList->setCurrentCell(1, 1);
     UiScript::queueAnswer(vbYes);
