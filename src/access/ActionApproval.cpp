@@ -5,15 +5,27 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 
-bool ValidateUserWithReason(const QString& question, int questionStyle)
+namespace {
+bool validateUntilAnswered(int postOrCancel, const QString& question, int questionStyle, const QString& title)
 {
     for (;;) {
         frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        v->PostOrCancel = 1;
+        v->PostOrCancel = postOrCancel;
         runModal(v);
         if (!DialogAnswers.ValidatedUserID.isEmpty()) return true;
-        if (MsgBox(question, vbYesNo | questionStyle, QStringLiteral("Confirmation")) != vbYes) return false;
+        if (MsgBox(question, vbYesNo | questionStyle, title) != vbYes) return false;
     }
+}
+} // namespace
+
+bool ValidateUserWithReason(const QString& question, int questionStyle)
+{
+    return validateUntilAnswered(1, question, questionStyle, QStringLiteral("Confirmation"));
+}
+
+bool ValidateActingUser(int postOrCancel, const QString& retryQuestion, const QString& title)
+{
+    return validateUntilAnswered(postOrCancel, retryQuestion, vbInformation, title);
 }
 
 bool ApproveBySupervisor(const QString& question, int questionStyle)

@@ -1,7 +1,7 @@
 #include "assessment/AssessmentRevokeReprint.h"
 
 #include "assessment/AssessmentSave.h"
-#include "assessment/ClinicalValidation.h"
+#include "access/ActionApproval.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"

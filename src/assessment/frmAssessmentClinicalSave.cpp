@@ -3,7 +3,7 @@
 #include "assessment/AssessmentSave.h"
 #include "assessment/AssessmentSlip.h"
 #include "assessment/ClinicalAssessmentData.h"
-#include "assessment/ClinicalValidation.h"
+#include "access/ActionApproval.h"
 #include "assessment/frmAssessmentClinical.h"
 #include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"

@@ -1,7 +1,7 @@
 #include "assessment/frmCashCM.h"
 
 #include "assessment/CashCMData.h"
-#include "assessment/ClinicalValidation.h"
+#include "access/ActionApproval.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
