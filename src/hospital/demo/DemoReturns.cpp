@@ -9,6 +9,9 @@ void issuedForReturns(Connection& c, const DemoScale&)
 {
     // A hospital adopted from an earlier build may hold these rows already.
     if (DbValue::toLong(c.scalar(QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvStockCard WHERE RefNum = 'CS000201'"))) > 0) return;
+    // The station posts returns itself, so the pharmacy and supplies menus offer them.
+    c.execute(QStringLiteral("INSERT INTO STATION..tbNurseSetup (Field, value, status) SELECT 'CLAllowPostReturn', '1', '1' "
+                             "WHERE NOT EXISTS (SELECT 1 FROM STATION..tbNurseSetup WHERE Field = 'CLAllowPostReturn')"));
     const QDateTime now = c.serverDateTime();
     const QDateTime yesterday = QDateTime(now.date(), QTime(14, 10)).addDays(-1);
     struct Issue {
