@@ -7,6 +7,7 @@
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
+#include "shared/EntryWindowParts.h"
 #include "shared/PatientHeaderFrame.h"
 #include "shared/modGlobalsRoutines.h"
 
@@ -285,14 +286,7 @@ void frmAssessmentClinical::DeleteRow(int row)
     g.MoveTo(last, CR::Dept);
 }
 
-bool frmAssessmentClinical::CheckDepartment(const QString& code) const
-{
-    const QString wanted = code.trimmed();
-    if (wanted.isEmpty()) return false;
-    for (int i = 0; i < lvwDepartments->topLevelItemCount(); ++i)
-        if (lvwDepartments->topLevelItem(i)->text(0).trimmed() == wanted) return true;
-    return false;
-}
+bool frmAssessmentClinical::CheckDepartment(const QString& code) const { return DepartmentListed(lvwDepartments, code); }
 
 bool frmAssessmentClinical::Check_Code(const QString& code) const
 {

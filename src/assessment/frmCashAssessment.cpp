@@ -8,6 +8,7 @@
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/EntryWindowParts.h"
+#include "shared/PatientHeaderFrame.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -36,16 +37,10 @@ frmCashAssessment::frmCashAssessment()
     auto* left = new QVBoxLayout;
     outer->addLayout(left, 1);
 
-    auto* frame3 = new QGroupBox(this);
-    auto* header = new QGridLayout(frame3);
-    AddPatientHeaderBoxes(header, frame3, {{&txtPatient, "txtPatient", "Patient Name"},       {&txtDoctor1, "txtDoctor1", "Admitting Dr.:"},
-                 {&txtDoctor2, "txtDoctor2", "Attending Dr.:"},     {&txtDoctor3, "txtDoctor3", "Attending Dr.:"},
-                 {&txtID, "txtID", "Admission#"},                    {&txtPno, "txtPno", "Hospital#"},
-                 {&txtDateAdmitted, "txtDateAdmitted", "ADM. Date"}, {&txtDateDischarged, "txtDateDischarged", "DCR. Date"},
-                 {&txtDob, "txtDob", "Birthdate"},                   {&txtRoom, "txtRoom", "Room #"},
-                 {&txtAge, "txtAge", "Age"},                         {&txtSex, "txtSex", "Sex"},
-                 {&txtBloodType, "txtBloodType", "B.T."},            {&txtStatus, "txtStatus", "Status"},
-                 {&txtAdiet, "txtAdiet", "Diet"},                    {&txtDiagnosis, "txtDiagnosis", "Diag."}});
+    auto* frame3 = MakePatientHeaderFrame(this, {&txtPatient, &txtDoctor1, &txtDoctor2, &txtDoctor3, &txtID, &txtPno, &txtDateAdmitted,
+                                                 &txtDateDischarged, &txtDob, &txtRoom, &txtAge, &txtSex, &txtBloodType, &txtStatus,
+                                                 &txtAdiet, &txtDiagnosis});
+    auto* header = static_cast<QGridLayout*>(frame3->layout());
     lblDeptCode = new QLabel(frame3);
     lblDeptCode->setObjectName(QStringLiteral("lblDeptCode"));
     header->addWidget(lblDeptCode, 4, 0);
