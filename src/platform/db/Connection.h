@@ -14,6 +14,9 @@
 
 // Where the hospital's databases are: one SQLite file, or a PostgreSQL server with one schema per
 // hospital database.
+// PostgreSQL: an empty host, database or user (and a port of 0) is left to the driver, which takes
+// it from the service (`service`, the driver's service file) or its own defaults; an empty password
+// lets the driver read its password file. `sslmode` and `sslrootcert` go to the driver as they are.
 struct ConnectionSettings {
     Engine engine = Engine::SQLite;
     QString sqlitePath;          // ":memory:" for a private in-memory database
@@ -22,8 +25,12 @@ struct ConnectionSettings {
     QString database;
     QString user;
     QString password;
+    QString service;
+    QString sslmode;
+    QString sslrootcert;
 
-    QString describe() const;    // for messages and the status bar
+    // Where the database is, for messages, the log and the status bar: never the password.
+    QString describe() const;
 };
 
 // The run's one database connection. Statements are house SQL (see Dialect); every value goes in
