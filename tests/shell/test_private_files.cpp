@@ -9,6 +9,7 @@
 #include "platform/ui/PrivateFiles.h"
 #include "procedure_report/frmCoronaryAngiographyVRNK.h"
 #include "shared/modGlobals.h"
+#include "support/ScopedEnv.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,18 +48,11 @@ protected:
         m_umask = umask(022);
         umask(m_umask);
         m_documents = ReportOutput::documentsFolder();
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"}) m_env << qMakePair(QByteArray(name), qgetenv(name));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config"))));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("data"))));
         ReportOutput::setDocumentsFolder(m_home.filePath(QStringLiteral("Documents")));
     }
     void TearDown() override
     {
         umask(m_umask);
-        for (const auto& [name, value] : m_env) {
-            if (value.isNull()) qunsetenv(name.constData());
-            else qputenv(name.constData(), value);
-        }
         ReportOutput::setDocumentsFolder(m_documents);
         clsCurrentuser::setSettingsFile(QString());
         UiScript::reset();
@@ -66,9 +60,10 @@ protected:
     }
 
     QTemporaryDir m_home;
+    ScopedEnv m_config{"XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config")))};
+    ScopedEnv m_data{"XDG_DATA_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("data")))};
     mode_t m_umask = 022;
     QString m_documents;
-    QList<QPair<QByteArray, QByteArray>> m_env;
 };
 
 TEST_F(PrivateFilesTest, AFirstStartWritesEveryFileForItsUserAlone)

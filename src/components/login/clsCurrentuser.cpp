@@ -165,6 +165,7 @@ QString clsCurrentuser::logIn(const QString& userId, const QString& accessCode)
         } catch (const std::exception& e) {
             m_conn.reset();
             const QString text = QString::fromStdString(e.what());
+            qWarning("Log-in: %s", qUtf8Printable(text)); // for the IT department: where it tried, and why it failed
             MsgBox(text, vbCritical, QStringLiteral("Warning"));
             return text;
         }
