@@ -237,6 +237,7 @@ TEST_F(LoginWithPasswordFile, TheDriversPasswordFileOrServiceFileLogsInWithoutAP
         EXPECT_TRUE(UiScript::shown().isEmpty()) << c.what;
         EXPECT_EQ(user->sqlConnection()->scalar(QStringLiteral("SELECT current_user")).toString(), m_role) << c.what;
         EXPECT_EQ(user->EmployeeCode(), QStringLiteral("CL001")) << c.what;
+        EXPECT_FALSE(user->servername().isEmpty()) << c.what; // the status bar names the server or its service
     }
 }
 

@@ -62,7 +62,8 @@ QString clsCurrentuser::servername() const
 {
     if (!m_conn) return {};
     const auto& s = m_conn->settings();
-    return s.engine == Engine::SQLite ? QStringLiteral("(local)") : s.host;
+    if (s.engine == Engine::SQLite) return QStringLiteral("(local)");
+    return s.host.isEmpty() ? s.service : s.host; // a server named by its service only
 }
 
 QString clsCurrentuser::Database() const
