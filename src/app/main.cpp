@@ -1,5 +1,6 @@
 // The CATH LABORATORY station client.
 #include "components/login/clsCurrentuser.h"
+#include "platform/text/LocalTimeZone.h"
 #include "shell/mdiCathLabMenu.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[])
 {
+    PinLocalTimeZone();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Talvero"));
     QApplication::setApplicationName(QStringLiteral("cathlab"));
