@@ -201,6 +201,11 @@ QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params)
     const QSqlDatabase& db = m_db;
     if (!db.isOpen()) throw DbError(QStringLiteral("The connection to the database is closed."));
     const QString& text = translated(sql);
+    if (m_observer) {
+        QVariantList bound;
+        for (const QVariant& v : params) bound << bindable(v);
+        m_observer(text, bound);
+    }
     if (params.isEmpty()) {
         // nothing to bind: run it as it is (the server cannot prepare SET, BEGIN and the like)
         QSqlQuery q(db);

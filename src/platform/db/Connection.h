@@ -10,6 +10,7 @@
 #include <QVariant>
 #include <QVariantHash>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 
 // Where the hospital's databases are: one SQLite file, or a PostgreSQL server with one schema per
@@ -85,6 +86,11 @@ public:
     QString translate(const QString& houseSql) const { return Dialect::translate(engine(), houseSql); }
     QSqlDatabase database() const;
 
+    // Sees every statement as the engine gets it (the dialect's text, the values as bound): the
+    // benchmarks replay them through the raw driver to measure the floor of an action.
+    using StatementObserver = std::function<void(const QString& engineSql, const QVariantList& boundValues)>;
+    void setStatementObserver(StatementObserver observer) { m_observer = std::move(observer); }
+
     // Runs a script of statements separated by ";" at line ends (schema files).
     void executeScript(const QString& houseDdl);
 
@@ -103,6 +109,7 @@ private:
     QString m_name;
     int m_depth = 0;
     int m_commandTimeout = 0;
+    StatementObserver m_observer;
 };
 
 // Rolls back unless committed: a save that leaves its scope by an exception leaves nothing behind.
