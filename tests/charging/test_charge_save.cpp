@@ -515,6 +515,11 @@ TEST_F(ChargeSaveTest, RefusalsWriteNothing)
         {"quantity missing", [] {}, {one, chargeRow({{Dept, "HS"}, {ItemCode, "TST02"}, {Description, "TEST PROCEDURE TWO"}})},
          "Please enter quantity to request for TEST PROCEDURE TWO.", "Notification", vbInformation},
         {"duplicate", [] {}, {one, one}, "Please double-check list for duplicate items.", "Notification", vbInformation},
+        // a row that would not be posted is named before anything is asked
+        {"zero-priced fee", [] {}, {one, service("MD", "D001", "REYES ,JOSE", "1", "0")}, "Please enter the amount to charge for REYES ,JOSE.",
+         "Notification", vbInformation},
+        {"no price", [] {}, {chargeRow({{Dept, "HS"}, {ItemCode, "TST02"}, {Description, "TEST PROCEDURE TWO"}, {Qty, "1"}}), one},
+         "Please enter the amount to charge for TEST PROCEDURE TWO.", "Notification", vbInformation},
         {"closed account",
          [this] { conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET BillingDate = ? WHERE IDNum = 'TX0001'"),
                                  {QDateTime(QDate(2026, 12, 1), QTime(9, 0))}); },
@@ -542,8 +547,10 @@ TEST_F(ChargeSaveTest, RefusalsWriteNothing)
         open();
         c.prepare();
         if (!c.rows.isEmpty()) fillGrid(c.rows);
+        const QList<QStringList> before = gridRows();
         UiScript::reset();
         save();
+        EXPECT_EQ(gridRows(), before); // what was refused stays on screen
         ASSERT_FALSE(UiScript::shown().isEmpty());
         const ShownMessage& m = UiScript::shown().last();
         if (QByteArray(c.name) == "no dosage") // named by the row's own item, not the catalogue's last look-up
@@ -559,7 +566,7 @@ TEST_F(ChargeSaveTest, RefusalsWriteNothing)
     }
 }
 
-TEST_F(ChargeSaveTest, OneFilledRowIsSavedAndNoCompleteRowPrintsNothing)
+TEST_F(ChargeSaveTest, OneFilledRowIsSavedWithoutAReasonAsked)
 {
     open();
     // one filled row and no empty row behind it (as the package picker can leave the grid)
@@ -580,15 +587,6 @@ TEST_F(ChargeSaveTest, OneFilledRowIsSavedAndNoCompleteRowPrintsNothing)
     EXPECT_EQ(postOrCancel, 0);
     EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 1);
     EXPECT_EQ(ReportLog::calls().size(), 1);
-
-    // a row that is not complete (no price) is left out: no number, nothing posted, nothing printed
-    fillGrid({chargeRow({{Dept, "HS"}, {ItemCode, "TST02"}, {Description, "TEST PROCEDURE TWO"}, {Qty, "1"}})});
-    save();
-    EXPECT_EQ(counter(), 1002);
-    EXPECT_EQ(everythingUnder(slip(1002)), 0);
-    EXPECT_EQ(ReportLog::calls().size(), 1);
-    EXPECT_EQ(w()->CurrentSlipNumber, kSlip1001);
-    EXPECT_EQ(grid()->TextMatrix(1, ItemCode), "");
 }
 
 TEST_F(ChargeSaveTest, AnswersThatStopTheSaveAndASlipThatFailsToPrint)
