@@ -16,6 +16,7 @@
 #include "components/Component.h"
 #include "components/Drugs.h"
 #include "components/StationComponents.h"
+#include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
 #include "platform/report/ReportLog.h"
 #include "platform/text/Format.h"
@@ -418,7 +419,8 @@ TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
     open();
     fillGrid({service("HS", "TST01", "TEST PROCEDURE", "2", "600"), stock("100101", "GUIDE CATHETER JL4 6FR PC", "1", "4500")});
     UiScript::queueDialog(QStringLiteral("frmRequestingDoctor"), [](QDialog*) {}); // left without a doctor: saved all the same
-    save();
+    queueValidationAs(QStringLiteral("CL002"), QStringLiteral("CATH2")); // not the user logged in
+    w()->Command1[0]->click();
     ASSERT_EQ(w()->CurrentSlipNumber, kSlip1001);
     ASSERT_EQ(ReportLog::calls().size(), 1);
     const ReportCall& call = ReportLog::calls().last();
@@ -439,7 +441,8 @@ TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
     EXPECT_TRUE(call.text.contains(QStringLiteral("5,100.00"))) << call.text.toStdString(); // the total
     EXPECT_EQ(grid()->TextMatrix(1, ItemCode), ""); // a new grid
 
-    // The reprint acts on the posted list's current row: dated as posted, signed by the user logged in.
+    // The reprint acts on the posted list's current row: dated as posted, signed by the user who
+    // validated the save, whoever is logged in now.
     FlexGrid* list = w()->MSHFlexList;
     list->setRows(2);
     list->setCols(8);
@@ -452,6 +455,7 @@ TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
     EXPECT_EQ(ReportLog::calls().size(), 1); // a hospital that prints no slips does nothing
     EXPECT_EQ(linesOf(QStringLiteral("STATION..tbCLChargePrint"), kSlip1001), 0);
     Session.HospitalInfo.IsPrintChargeSlip = true;
+    DialogAnswers.ValidatedUserName.clear(); // a later revocation's validation leaves another name here
     w()->ReprintChargeSlip();
     ASSERT_EQ(ReportLog::calls().size(), 2);
     const ReportCall& again = ReportLog::calls().last();
@@ -460,7 +464,8 @@ TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
     EXPECT_EQ(again.params[0].toString(), kSlip1001);
     EXPECT_EQ(again.params[8].toString(), "12/01/2026 02:05:09 PM");
     EXPECT_EQ(again.params[9].toString(), "12/01/2026 02:05:09 PM");
-    for (int i = 12; i < 15; ++i) EXPECT_EQ(again.params[i].toString(), "DELA CRUZ, ANA MARQUEZ");
+    ASSERT_NE(Session.CurrentUser->EmployeeName(), user);
+    for (int i = 12; i < 15; ++i) EXPECT_EQ(again.params[i].toString(), user);
     EXPECT_EQ(again.params[15].toString(), "REPRINTED COPY");
     EXPECT_TRUE(again.text.contains(QStringLiteral("TEST PROCEDURE")));
     EXPECT_TRUE(again.text.contains(QStringLiteral("GUIDE CATHETER JL4 6FR PC")));
