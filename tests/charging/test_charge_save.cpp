@@ -417,7 +417,8 @@ TEST_F(ChargeSaveTest, TwoWorkstationsSavingAtOnceGetTheirOwnSlips)
 TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
 {
     open();
-    fillGrid({service("HS", "TST01", "TEST PROCEDURE", "2", "600"), stock("100101", "GUIDE CATHETER JL4 6FR PC", "1", "4500")});
+    fillGrid({service("HS", "TST01", "TEST PROCEDURE", "2", "600"), stock("100101", "GUIDE CATHETER JL4 6FR PC", "1", "4500"),
+              service("MD", "D001", "VILLAREAL ,ANTONIO", "1", "500")});
     UiScript::queueDialog(QStringLiteral("frmRequestingDoctor"), [](QDialog*) {}); // left without a doctor: saved all the same
     queueValidationAs(QStringLiteral("CL002"), QStringLiteral("CATH2")); // not the user logged in
     w()->Command1[0]->click();
@@ -438,7 +439,8 @@ TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
     EXPECT_EQ(posted, Fmt::serverDateText(Session.ServerDate));
     EXPECT_TRUE(call.text.contains(QStringLiteral("TEST PROCEDURE")));
     EXPECT_TRUE(call.text.contains(QStringLiteral("GUIDE CATHETER JL4 6FR PC")));
-    EXPECT_TRUE(call.text.contains(QStringLiteral("5,100.00"))) << call.text.toStdString(); // the total
+    EXPECT_TRUE(call.text.contains(QStringLiteral("VILLAREAL ,ANTONIO")));
+    EXPECT_TRUE(call.text.contains(QStringLiteral("5,600.00"))) << call.text.toStdString(); // the total
     EXPECT_EQ(grid()->TextMatrix(1, ItemCode), ""); // a new grid
 
     // The reprint acts on the posted list's current row: dated as posted, signed by the user who
@@ -469,7 +471,8 @@ TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
     EXPECT_EQ(again.params[15].toString(), "REPRINTED COPY");
     EXPECT_TRUE(again.text.contains(QStringLiteral("TEST PROCEDURE")));
     EXPECT_TRUE(again.text.contains(QStringLiteral("GUIDE CATHETER JL4 6FR PC")));
-    EXPECT_TRUE(again.text.contains(QStringLiteral("5,100.00")));
+    EXPECT_TRUE(again.text.contains(QStringLiteral("VILLAREAL ,ANTONIO"))) << again.text.toStdString(); // the fee by its doctor
+    EXPECT_TRUE(again.text.contains(QStringLiteral("5,600.00")));
 }
 
 TEST_F(ChargeSaveTest, AFailureAtTheThirdRowOfFiveLeavesNothingAndTheGridStays)
