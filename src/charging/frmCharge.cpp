@@ -659,9 +659,12 @@ QString frmCharge::pickStockItem(const QString& typed) const
 {
     frmSearchCodes* picker = frmSearchCodes::instance();
     picker->SearchCaption = QStringLiteral("Medicines and Supplies");
-    picker->Criteria = typed.trimmed();
+    // Items whose code or name begins with what is typed (here, then in the picker's own box);
+    // typed text comes upper-cased, so names and codes are compared upper-cased.
+    picker->Criteria = typed.trimmed().toUpper();
     picker->Query = QStringLiteral("SELECT S.ItemID, M.ItemName FROM INVENTORY..tbInvLocationStock S "
-                                   "JOIN INVENTORY..TBINVMASTER M ON M.ItemID = S.ItemID WHERE S.LocationID = ? ORDER BY M.ItemName");
+                                   "JOIN INVENTORY..TBINVMASTER M ON M.ItemID = S.ItemID WHERE S.LocationID = ? "
+                                   "AND (UPPER(S.ItemID) LIKE '##%' OR UPPER(M.ItemName) LIKE '##%') ORDER BY M.ItemName");
     picker->QueryParams = {Session.RevenueLocationID};
     picker->ShowModal();
     return picker->Valid ? picker->ResultCode : QString();

@@ -53,7 +53,8 @@ Recordset saveChargePrint(Connection& c, const ProcedureArgs& a)
 }
 
 // Argument: slip. The slip's lines made afresh from what was charged under it: the medicines and
-// supplies issued to the account, then the services and packages on the bill.
+// supplies issued to the account, then the services, packages and doctors' fees (named as the fee
+// row names the doctor) on the bill.
 Recordset reprintChargeSlip(Connection& c, const ProcedureArgs& a)
 {
     const QString slip = a.text(0).trimmed();
@@ -67,8 +68,10 @@ Recordset reprintChargeSlip(Connection& c, const ProcedureArgs& a)
               {slip, slip});
     for (const QString& table : {QStringLiteral("BILLING..tbBillDailyBill"), QStringLiteral("BILLING..tbBillOPDailyOut")})
         c.execute(QStringLiteral("INSERT INTO STATION..tbCLChargePrint (ChargeSlip, RevenueID, ItemID, Description, Quantity, Amount) "
-                                 "SELECT ?, B.RevenueID, B.ItemID, COALESCE(O.OtherRevenue, B.ItemID), B.Quantity, B.Amount FROM %1 B "
+                                 "SELECT ?, B.RevenueID, B.ItemID, "
+                                 "COALESCE(O.OtherRevenue, TRIM(D.LastName) || ' ,' || TRIM(D.FirstName), B.ItemID), B.Quantity, B.Amount FROM %1 B "
                                  "LEFT JOIN BUILD_FILE..TBCOOTHERREVENUE O ON O.OtherSectionID = B.RevenueID AND O.OtherRevenueID = B.ItemID "
+                                 "LEFT JOIN BUILD_FILE..tbCoDoctor D ON B.RevenueID = 'MD' AND D.DoctorID = B.ItemID "
                                  "WHERE B.Refnum = ? AND B.DrCr = 'D' AND B.Quantity > 0 ORDER BY B.BillLineID")
                       .arg(table),
                   {slip, slip});
