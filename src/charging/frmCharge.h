@@ -179,4 +179,5 @@ private:
     void SetupPostedList();
     void ReloadPostedList(bool onActivation);
     bool m_postedListFailed = false;
+    QString m_postedListOf; // the admission the posted list shows
 };
