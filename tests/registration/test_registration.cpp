@@ -5,6 +5,8 @@
 
 #include "exam_requests/frmRequest.h"
 #include "ordering/frmRemarks.h"
+#include "patients/PatientGrid.h"
+#include "patients/frmCathPatients.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/FlexGrid.h"
@@ -224,6 +226,21 @@ TEST_F(Registration, TheCivilStatusFindsItsListItem)
         reg->MatchCivilStatus(c.value);
         EXPECT_EQ(reg->cboCivilStatus->currentIndex(), c.index) << c.value.toStdString();
     }
+}
+
+TEST_F(Registration, TheCaseListShowsANewCaseWithoutARefresh)
+{
+    frmCathPatients* cases = frmCathPatients::instance();
+    cases->show();
+    cases->Command1_Click();
+    const auto listed = [cases] {
+        for (int r = 1; r < cases->MSHFlexList->Rows(); ++r)
+            if (cases->MSHFlexList->TextMatrix(r, 2).trimmed() == QLatin1String("910001B")) return true;
+        return false;
+    };
+    ASSERT_FALSE(listed());
+    newPersonEntry()->cmdSave->click();
+    EXPECT_TRUE(listed());
 }
 
 // What the registration stores is what the workspace shows and prices: the civil status as its
