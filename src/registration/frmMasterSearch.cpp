@@ -131,7 +131,13 @@ frmMasterSearch::frmMasterSearch()
     cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     Animation1 = new QLabel(this);
     Animation1->setObjectName(QStringLiteral("Animation1"));
-    Animation1->setMovie(new QMovie(QStringLiteral(":/registration/findfile.gif"), QByteArray(), Animation1));
+    auto* movie = new QMovie(QStringLiteral(":/registration/findfile.gif"), QByteArray(), Animation1);
+    movie->setScaledSize(QSize(26, 26)); // the height of the buttons beside it: the row does not move when it shows
+    Animation1->setMovie(movie);
+    QSizePolicy keepPlace = Animation1->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    Animation1->setSizePolicy(keepPlace);
+    Animation1->setFixedSize(26, 26);
     Animation1->hide();
     commands->addWidget(vkCommand1[0]);
     commands->addWidget(vkCommand1[3]);
