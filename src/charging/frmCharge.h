@@ -179,5 +179,4 @@ private:
     void SetupPostedList();
     void ReloadPostedList(bool onActivation);
     bool m_postedListFailed = false;
-    QString m_postedListOf; // the admission the posted list shows
 };
