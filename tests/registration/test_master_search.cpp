@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMovie>
 #include <QPushButton>
