@@ -746,6 +746,12 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
                 return false;
             }
     }
+    if (newPackages && isChargeParameterCode(cell(row, Dept), p.CLEquipmentRev()) && IsEquipmentPackage(c, code)
+        && HasOtherEquipmentPackage(row)) {
+        MsgBox(QStringLiteral("Sorry, you may only enter one equipment with included items per transaction."), vbInformation,
+               kChargeNotice);
+        return false;
+    }
     if (CheckItemPostedToday(c, txtID->text(), code, department)) return false;
     if (Check_Code(code)) {
         MsgBox(QStringLiteral("Can't charge the same item!"), vbInformation, kChargeNotice);

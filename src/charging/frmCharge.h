@@ -94,6 +94,8 @@ public:
     // The same department and item code on another row (the last row is not looked at).
     bool Check_Code(const QString& code) const;
     bool HasPackageRows() const;
+    // Whether a row other than the given one holds an equipment with included items.
+    bool HasOtherEquipmentPackage(int row) const;
     bool HasDuplicateItems() const;
     bool IsEntryGridEmpty() const;
     // The box's key-down handler: Enter, Up and Down. True when the key was taken.

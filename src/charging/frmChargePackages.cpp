@@ -40,6 +40,14 @@ bool frmCharge::loadPackage(const QString& packageCode, const QString& requestNu
     return true;
 }
 
+bool frmCharge::HasOtherEquipmentPackage(int row) const
+{
+    Connection& c = SharedConnection();
+    for (int r = 1; r < mshflexEntry->Rows(); ++r)
+        if (r != row && IsEquipmentPackage(c, mshflexEntry->TextMatrix(r, ItemCode))) return true;
+    return false;
+}
+
 void frmCharge::ColourPackageRows() { ::ColourPackageRows(*mshflexEntry); }
 
 void frmCharge::enterPackage(int row, const QString& itemCode, const QString& packageCode, bool consigned)
@@ -53,7 +61,8 @@ void frmCharge::enterPackage(int row, const QString& itemCode, const QString& pa
     Connection& c = SharedConnection();
     const clsParameters& p = StationParameters();
     const QString revenue = consigned ? p.ConsignedPackagesRevenueID().trimmed().toUpper() : p.MainRevenueID().trimmed();
-    if (IsPackageAlreadyCharged(c, itemCode, txtID->text(), revenue)) {
+    // Either kind of package is billed under the department's own code: look where the save wrote it.
+    if (IsPackageAlreadyCharged(c, itemCode, txtID->text(), p.MainRevenueID().trimmed())) {
         MsgBox(QStringLiteral("The same package was previously charged. Please double-check list of charges."), vbInformation,
                QStringLiteral("Notification"));
         return;

@@ -264,9 +264,10 @@ TEST_F(ChargeSaveTest, PostsServicesAndStockUnderOneSlipAndOneTime)
     EXPECT_EQ(r.slipNumber, kSlip1001);
     EXPECT_EQ(counter(), 1002);
     const Recordset bill = conn().query(QStringLiteral("SELECT IDNum, RevenueID, DrCr, ItemID, Quantity, Amount, UserID, RoomID, requestdocid, "
-                                                       "Arcode, DoctorName, TransDate FROM BILLING..tbBillDailyBill WHERE Refnum = ?"),
+                                                       "Arcode, DoctorName, TransDate FROM BILLING..tbBillDailyBill WHERE Refnum = ? "
+                                                       "ORDER BY BillLineID"),
                                         {kSlip1001});
-    ASSERT_EQ(bill.recordCount(), 1);
+    ASSERT_EQ(bill.recordCount(), 2);
     EXPECT_EQ(bill.text("IDNum"), "TX0001");
     EXPECT_EQ(bill.text("RevenueID"), "HS");
     EXPECT_EQ(bill.text("DrCr"), "D");
@@ -278,6 +279,13 @@ TEST_F(ChargeSaveTest, PostsServicesAndStockUnderOneSlipAndOneTime)
     EXPECT_EQ(bill.text("Arcode"), "1101-CL");
     EXPECT_EQ(bill.text("DoctorName"), "REYES, JOSE");
     EXPECT_EQ(bill.toDateTime("TransDate"), r.serverDate);
+    // the supply is on the bill too, under its own department, as the stock card has it
+    EXPECT_EQ(bill.textAt(1, "RevenueID"), "CL");
+    EXPECT_EQ(bill.textAt(1, "ItemID"), "100101");
+    EXPECT_EQ(DbValue::toDouble(bill.valueAt(1, "Quantity")), 3);
+    EXPECT_EQ(DbValue::toDouble(bill.valueAt(1, "Amount")), 13500);
+    EXPECT_EQ(bill.textAt(1, "UserID"), "CL001");
+    EXPECT_EQ(DbValue::toDateTime(bill.valueAt(1, "TransDate")), r.serverDate);
     const Recordset card = conn().query(QStringLiteral("SELECT IDNum, HospNum, ItemID, LocationID, RevenueID, Quantity, Amount, TransDate, "
                                                        "RoomID, RequestDocID, PatientType FROM INVENTORY..tbInvStockCard WHERE RefNum = ?"),
                                         {kSlip1001});
@@ -491,7 +499,7 @@ TEST_F(ChargeSaveTest, AFailureAtTheThirdRowOfFiveLeavesNothingAndTheGridStays)
 
     save(); // once more: posted once
     EXPECT_EQ(w()->CurrentSlipNumber, kSlip1001);
-    EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 4);
+    EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 5);
     EXPECT_EQ(linesOf(QStringLiteral("INVENTORY..tbInvStockCard"), kSlip1001), 1);
     EXPECT_EQ(linesOf(QStringLiteral("STATION..tbCLChargePrint"), kSlip1001), 5);
     EXPECT_EQ(counter(), 1002);

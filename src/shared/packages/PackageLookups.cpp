@@ -67,12 +67,30 @@ QString GetLinkedPackageCode(Connection& c, const QString& nurseItemCode)
     return result;
 }
 
+QString LookUpOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode)
+{
+    const Recordset rs = c.query(QStringLiteral("SELECT PackageCode FROM Clinical_Area..tbCLOtherPackageLink "
+                                                "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID"),
+                                 {nurseItemCode});
+    return rs.isEmpty() ? QString() : DbValue::text(rs.value(0));
+}
+
 QString GetOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode, const QString& consignedRevenueID)
 {
     Q_UNUSED(consignedRevenueID);
-    return firstText(c, QStringLiteral("SELECT PackageCode FROM Clinical_Area..tbCLOtherPackageLink "
-                                    "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID"),
-                     {nurseItemCode});
+    QString result;
+    try {
+        result = LookUpOtherLinkedPackageCode(c, nurseItemCode);
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+    return result;
+}
+
+QString GetChargedPackageCode(Connection& c, const QString& nurseItemCode)
+{
+    const QString linked = GetLinkedPackageCode(c, nurseItemCode);
+    return linked.isEmpty() ? GetOtherLinkedPackageCode(c, nurseItemCode, QString()) : linked;
 }
 
 bool IsPackageAlreadyCharged(Connection& c, const QString& packageCode, const QString& idNum, const QString& revenueID)

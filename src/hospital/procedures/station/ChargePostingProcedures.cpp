@@ -53,7 +53,8 @@ Recordset saveChargePrint(Connection& c, const ProcedureArgs& a)
 }
 
 // Argument: slip. The slip's lines made afresh from what was charged under it: the medicines and
-// supplies issued to the account, then the services and packages on the bill.
+// supplies issued to the account, then the services and packages on the bill (a medicine's or
+// supply's own bill line is not printed twice).
 Recordset reprintChargeSlip(Connection& c, const ProcedureArgs& a)
 {
     const QString slip = a.text(0).trimmed();
@@ -67,10 +68,12 @@ Recordset reprintChargeSlip(Connection& c, const ProcedureArgs& a)
               {slip, slip});
     for (const QString& table : {QStringLiteral("BILLING..tbBillDailyBill"), QStringLiteral("BILLING..tbBillOPDailyOut")})
         c.execute(QStringLiteral("INSERT INTO STATION..tbCLChargePrint (ChargeSlip, RevenueID, ItemID, Description, Quantity, Amount) "
-                                 "SELECT ?, B.RevenueID, B.ItemID, COALESCE(O.OtherRevenue, B.ItemID), B.Quantity, B.Amount FROM %1 B "
+                                 "SELECT ?, B.RevenueID, B.ItemID, COALESCE(O.OtherRevenue, %2, B.ItemID), B.Quantity, B.Amount FROM %1 B "
                                  "LEFT JOIN BUILD_FILE..TBCOOTHERREVENUE O ON O.OtherSectionID = B.RevenueID AND O.OtherRevenueID = B.ItemID "
-                                 "WHERE B.Refnum = ? AND B.DrCr = 'D' AND B.Quantity > 0 ORDER BY B.BillLineID")
-                      .arg(table),
+                                 "WHERE B.Refnum = ? AND B.DrCr = 'D' AND B.Quantity > 0 AND NOT EXISTS (SELECT 1 FROM "
+                                 "INVENTORY..tbInvStockCard S WHERE S.RefNum = B.Refnum AND S.ItemID = B.ItemID AND S.IDNum = B.IDNum) "
+                                 "ORDER BY B.BillLineID")
+                      .arg(table, ConsignedPackageNameSql(QStringLiteral("B.ItemID"))),
                   {slip, slip});
     tx.commit();
     return Recordset();
