@@ -2,6 +2,7 @@
 // and one time in one transaction, a failure that leaves nothing behind, two workstations at once,
 // the slip printed after the commit and reprinted from the posted list; and the save as the nurse
 // drives it on the real window, with its refusals.
+#include "access/AccessTestSupport.h"
 #include "support/ScriptedValidation.h"
 #include "support/TableOutOfReach.h"
 #include "support/TestDatabase.h"
@@ -9,6 +10,7 @@
 #include "charging/ChargingComponents.h"
 
 #include "charging/ChargeEntryRow.h"
+#include "charging/ChargePostedList.h"
 #include "charging/ChargeSave.h"
 #include "charging/ChargeSlipNumber.h"
 #include "charging/ChargeSlipPrint.h"
@@ -504,6 +506,38 @@ TEST_F(ChargeSaveTest, AFailureAtTheThirdRowOfFiveLeavesNothingAndTheGridStays)
     EXPECT_EQ(linesOf(QStringLiteral("STATION..tbCLChargePrint"), kSlip1001), 5);
     EXPECT_EQ(counter(), 1002);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(DISTINCT TransDate) FROM BILLING..tbBillDailyBill WHERE Refnum = ?"), {kSlip1001}), 1);
+}
+
+// A supply charged on the window is on the bill, in the posted list with its location, and its
+// revocation takes it off the bill and brings its stock back.
+TEST_F(ChargeSaveTest, ASupplyIsBilledListedAndRevokedWithItsStock)
+{
+    const auto onHand = [this] {
+        return DbValue::toDouble(
+            conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock WHERE LocationID = '35' AND ItemID = '100101'")));
+    };
+    const auto billed = [this] {
+        return DbValue::toDouble(conn().scalar(QStringLiteral("SELECT COALESCE(SUM(Amount), 0) FROM BILLING..tbBillDailyBill "
+                                                              "WHERE IDNum = 'TX0001' AND ItemID = '100101'")));
+    };
+    const double before = onHand();
+    open();
+    fillGrid({stock("100101", "GUIDE CATHETER JL4 6FR PC", "2", "9000")});
+    save();
+    EXPECT_EQ(onHand(), before - 2);
+    EXPECT_EQ(billed(), 9000);
+    FlexGrid* list = w()->MSHFlexList;
+    int row = 0;
+    for (int r = 1; r < list->Rows(); ++r)
+        if (list->TextMatrix(r, PostedChargeRow::ItemCode) == QLatin1String("100101")) row = r;
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(list->TextMatrix(row, PostedChargeRow::Location), "35");
+    EXPECT_EQ(list->TextMatrix(row, PostedChargeRow::ChargeSlip), kSlip1001);
+    list->setCurrentCell(row, PostedChargeRow::Dept);
+    AccessTest::queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"), QStringLiteral("NOT USED"));
+    w()->cmdOption[1]->click();
+    EXPECT_EQ(billed(), 0);
+    EXPECT_EQ(onHand(), before);
 }
 
 TEST_F(ChargeSaveTest, RefusalsWriteNothing)
