@@ -2,6 +2,7 @@
 #include "platform/ui/WindowRegistry.h"
 
 #include <QWidget>
+#include <QtContainerFwd>
 #include <array>
 #include <map>
 
@@ -162,6 +163,7 @@ private:
     bool loadPackage(const QString& packageCode, const QString& requestNum, int startRow, const QString& noItemsMessage);
     // Loads the package typed on the row (after its refusals); the key stops there either way.
     void enterPackage(int row, const QString& itemCode, const QString& packageCode, bool consigned);
+    void dropPackagesChargedBefore(const QSet<QString>& onGridBefore);
     bool enterProfessionalFee(int row);
     bool zeroPriceCheck(int row);
     // Empties the row's columns from the department on and puts the box back on its department.
