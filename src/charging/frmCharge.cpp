@@ -454,6 +454,8 @@ void frmCharge::RepriceRows(const QString& option)
         if (dept(r) == QLatin1String("MD") || cell(r, ItemCode).trimmed().isEmpty()) continue;
         const QString package = cell(r, PackageCode).trimmed();
         if (!package.isEmpty()) {
+            // a consigned package keeps the amount it was loaded with (and its mark-up)
+            if (!LookUpOtherLinkedPackageCode(c, package).isEmpty()) continue;
             const QVariant v = c.scalar(
                 QStringLiteral("SELECT %1 FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = ? AND OtherRevenueID = ?")
                     .arg(rate == RateOption::Regular ? QStringLiteral("RateA")

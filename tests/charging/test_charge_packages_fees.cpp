@@ -310,6 +310,12 @@ TEST_F(ChargePackagesFeesTest, AConsignedPackageKeepsItsLoadedAmount)
     EXPECT_EQ(cell(1, PackageAmount), "7000");
     EXPECT_EQ(w()->txtGross->text(), "7,000.00");
     EXPECT_EQ(w()->lblPackageName->text(), "TEST CONSIGNED PACKAGE");
+    // nor does an option chosen once it is on the grid
+    for (int option : {2, 0}) {
+        w()->Option1[option]->click();
+        EXPECT_EQ(cell(1, PackageAmount), "7000") << option;
+        EXPECT_EQ(w()->txtGross->text(), "7,000.00") << option;
+    }
 }
 
 TEST_F(ChargePackagesFeesTest, EveryPackageAddsItsOwnAmountOnce)
