@@ -1,6 +1,7 @@
 // Packages and professional fees on the charging entry, driven through the real window: a package's
 // item code loads its items row by row with the package's own amount; a doctor in the "MD"
 // department takes a fee from the class rate or from the fee picker; the picker on its own.
+#include "access/AccessTestSupport.h"
 #include "charging/ChargeWindowTest.h"
 #include "support/ScriptedValidation.h"
 #include "support/TableOutOfReach.h"
@@ -9,7 +10,6 @@
 #include "charging/ChargePackages.h"
 #include "charging/ChargePostedList.h"
 #include "charging/ChargePricing.h"
-#include "charging/ChargeRevocation.h"
 #include "charging/frmPackageReturnedItems.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"
@@ -285,16 +285,9 @@ TEST_F(ChargePackagesFeesTest, AConsignedPackageIsNamedListedAndRevokedWhereItIs
     w()->cmdReturned->click();
     EXPECT_EQ(listed, QStringList{"SUP0004"});
 
-    ChargeRevocation::Reversal r;
-    r.hospNum = "T9002";
-    r.idNum = "TX0001";
-    r.room = "205";
-    r.patientType = "I";
-    r.userID = "CL001";
-    r.reason = "NOT DONE";
-    r.when = QDateTime::currentDateTime();
-    r.charge = PostedCharge::FromList(*list, row);
-    ASSERT_EQ(ChargeRevocation::Post(conn(), r), ChargeRevocation::Outcome::Revoked);
+    list->setCurrentCell(row, PostedChargeRow::Dept);
+    AccessTest::queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"), QStringLiteral("NOT DONE"));
+    w()->cmdOption[1]->click();
     EXPECT_EQ(billed("TCP01"), 0);
     EXPECT_EQ(onHand(), before);
 }

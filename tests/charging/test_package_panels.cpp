@@ -78,6 +78,18 @@ protected:
         r.charge = {dept, item, item, "1", amount, slip, QString(), packageID};
         return r;
     }
+    // Double-clicks the mark-up of the given factor in the open panel; false when none is listed.
+    bool chooseMarkup(const char* factor)
+    {
+        FlexGrid* list = w()->grdMarkup;
+        for (int r = 1; r < list->Rows(); ++r)
+            if (list->TextMatrix(r, 3) == QLatin1String(factor)) {
+                list->setCurrentCell(r, 2);
+                w()->grdMarkup_DblClick();
+                return true;
+            }
+        return false;
+    }
     double onHand(const char* location, const char* item)
     {
         return DbValue::toDouble(conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock WHERE LocationID = ? AND ItemID = ?"),
@@ -318,13 +330,7 @@ TEST_F(PackagePanelTest, AConsignedMarkUpMultipliesTheAmountAndItsCancelLeavesIt
         EXPECT_EQ(w()->fraList->isEnabled(), !k.panel);
         EXPECT_EQ(w()->cmdOption[1]->isEnabled(), !k.panel);
         if (k.action == Choose) {
-            FlexGrid* list = w()->grdMarkup;
-            int factorRow = 0;
-            for (int r = 1; r < list->Rows(); ++r)
-                if (list->TextMatrix(r, 3) == "1.1") factorRow = r;
-            ASSERT_GT(factorRow, 0);
-            list->setCurrentCell(factorRow, 2);
-            w()->grdMarkup_DblClick();
+            ASSERT_TRUE(chooseMarkup("1.1"));
         } else if (k.action == Cancel) {
             w()->cmdHideMarkUp->click();
         }
@@ -352,14 +358,8 @@ TEST_F(PackagePanelTest, AMarkUpOnAConsignedPackageRowReachesTheTotalAndTheBill)
     grid()->MoveTo(1, ChargeEntryRow::Qty);
     enter("1");
     ASSERT_TRUE(w()->pctMarkup->isVisible());
-    FlexGrid* list = w()->grdMarkup;
-    EXPECT_GT(list->ColWidth(3), 1); // the factor shows beside each name
-    int factorRow = 0;
-    for (int r = 1; r < list->Rows(); ++r)
-        if (list->TextMatrix(r, 3) == "1.1") factorRow = r;
-    ASSERT_GT(factorRow, 0);
-    list->setCurrentCell(factorRow, 2);
-    w()->grdMarkup_DblClick();
+    EXPECT_GT(w()->grdMarkup->ColWidth(3), 1); // the factor shows beside each name
+    ASSERT_TRUE(chooseMarkup("1.1"));
     EXPECT_EQ(cell(1, ChargeEntryRow::Amount), "74800");
     EXPECT_EQ(w()->txtGross->text(), "84,800.00");
     queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));

@@ -29,6 +29,18 @@ double rate(Connection& c, const QString& column, const QString& sectionID, cons
                               {sectionID, otherRevenueID}));
 }
 
+// A look-up whose failure shows the common notice and gives the fallback.
+template <typename T, typename F>
+T orNotice(F lookUp, T fallback)
+{
+    try {
+        return lookUp();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+    return fallback;
+}
+
 } // namespace
 
 QString GetPackageName(Connection& c, const QString& packageID, const QString& sectionID)
@@ -58,13 +70,7 @@ QString LookUpLinkedPackageCode(Connection& c, const QString& nurseItemCode)
 
 QString GetLinkedPackageCode(Connection& c, const QString& nurseItemCode)
 {
-    QString result;
-    try {
-        result = LookUpLinkedPackageCode(c, nurseItemCode);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
-    return result;
+    return orNotice([&] { return LookUpLinkedPackageCode(c, nurseItemCode); }, QString());
 }
 
 QString LookUpOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode)
@@ -78,13 +84,7 @@ QString LookUpOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode
 QString GetOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode, const QString& consignedRevenueID)
 {
     Q_UNUSED(consignedRevenueID);
-    QString result;
-    try {
-        result = LookUpOtherLinkedPackageCode(c, nurseItemCode);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
-    return result;
+    return orNotice([&] { return LookUpOtherLinkedPackageCode(c, nurseItemCode); }, QString());
 }
 
 QString GetChargedPackageCode(Connection& c, const QString& nurseItemCode)
@@ -110,13 +110,7 @@ bool LookUpEquipmentPackage(Connection& c, const QString& packageCode)
 
 bool IsEquipmentPackage(Connection& c, const QString& packageCode)
 {
-    bool result = false;
-    try {
-        result = LookUpEquipmentPackage(c, packageCode);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
-    return result;
+    return orNotice([&] { return LookUpEquipmentPackage(c, packageCode); }, false);
 }
 
 double GetOtherRevenueRate(Connection& c, const QString& otherRevenueID)
