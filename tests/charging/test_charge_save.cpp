@@ -2,6 +2,7 @@
 // and one time in one transaction, a failure that leaves nothing behind, two workstations at once,
 // the slip printed after the commit and reprinted from the posted list; and the save as the nurse
 // drives it on the real window, with its refusals.
+#include "access/AccessTestSupport.h"
 #include "support/ScriptedValidation.h"
 #include "support/TableOutOfReach.h"
 #include "support/TestDatabase.h"
@@ -9,6 +10,7 @@
 #include "charging/ChargingComponents.h"
 
 #include "charging/ChargeEntryRow.h"
+#include "charging/ChargePostedList.h"
 #include "charging/ChargeSave.h"
 #include "charging/ChargeSlipNumber.h"
 #include "charging/ChargeSlipPrint.h"
@@ -265,9 +267,10 @@ TEST_F(ChargeSaveTest, PostsServicesAndStockUnderOneSlipAndOneTime)
     EXPECT_EQ(r.slipNumber, kSlip1001);
     EXPECT_EQ(counter(), 1002);
     const Recordset bill = conn().query(QStringLiteral("SELECT IDNum, RevenueID, DrCr, ItemID, Quantity, Amount, UserID, RoomID, requestdocid, "
-                                                       "Arcode, DoctorName, TransDate FROM BILLING..tbBillDailyBill WHERE Refnum = ?"),
+                                                       "Arcode, DoctorName, TransDate FROM BILLING..tbBillDailyBill WHERE Refnum = ? "
+                                                       "ORDER BY BillLineID"),
                                         {kSlip1001});
-    ASSERT_EQ(bill.recordCount(), 1);
+    ASSERT_EQ(bill.recordCount(), 2);
     EXPECT_EQ(bill.text("IDNum"), "TX0001");
     EXPECT_EQ(bill.text("RevenueID"), "HS");
     EXPECT_EQ(bill.text("DrCr"), "D");
@@ -279,6 +282,13 @@ TEST_F(ChargeSaveTest, PostsServicesAndStockUnderOneSlipAndOneTime)
     EXPECT_EQ(bill.text("Arcode"), "1101-CL");
     EXPECT_EQ(bill.text("DoctorName"), "REYES, JOSE");
     EXPECT_EQ(bill.toDateTime("TransDate"), r.serverDate);
+    // the supply is on the bill too, under its own department, as the stock card has it
+    EXPECT_EQ(bill.textAt(1, "RevenueID"), "CL");
+    EXPECT_EQ(bill.textAt(1, "ItemID"), "100101");
+    EXPECT_EQ(DbValue::toDouble(bill.valueAt(1, "Quantity")), 3);
+    EXPECT_EQ(DbValue::toDouble(bill.valueAt(1, "Amount")), 13500);
+    EXPECT_EQ(bill.textAt(1, "UserID"), "CL001");
+    EXPECT_EQ(DbValue::toDateTime(bill.valueAt(1, "TransDate")), r.serverDate);
     const Recordset card = conn().query(QStringLiteral("SELECT IDNum, HospNum, ItemID, LocationID, RevenueID, Quantity, Amount, TransDate, "
                                                        "RoomID, RequestDocID, PatientType FROM INVENTORY..tbInvStockCard WHERE RefNum = ?"),
                                         {kSlip1001});
@@ -499,11 +509,43 @@ TEST_F(ChargeSaveTest, AFailureAtTheThirdRowOfFiveLeavesNothingAndTheGridStays)
 
     save(); // once more: posted once
     EXPECT_EQ(w()->CurrentSlipNumber, kSlip1001);
-    EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 4);
+    EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 5);
     EXPECT_EQ(linesOf(QStringLiteral("INVENTORY..tbInvStockCard"), kSlip1001), 1);
     EXPECT_EQ(linesOf(QStringLiteral("STATION..tbCLChargePrint"), kSlip1001), 5);
     EXPECT_EQ(counter(), 1002);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(DISTINCT TransDate) FROM BILLING..tbBillDailyBill WHERE Refnum = ?"), {kSlip1001}), 1);
+}
+
+// A supply charged on the window is on the bill, in the posted list with its location, and its
+// revocation takes it off the bill and brings its stock back.
+TEST_F(ChargeSaveTest, ASupplyIsBilledListedAndRevokedWithItsStock)
+{
+    const auto onHand = [this] {
+        return DbValue::toDouble(
+            conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock WHERE LocationID = '35' AND ItemID = '100101'")));
+    };
+    const auto billed = [this] {
+        return DbValue::toDouble(conn().scalar(QStringLiteral("SELECT COALESCE(SUM(Amount), 0) FROM BILLING..tbBillDailyBill "
+                                                              "WHERE IDNum = 'TX0001' AND ItemID = '100101'")));
+    };
+    const double before = onHand();
+    open();
+    fillGrid({stock("100101", "GUIDE CATHETER JL4 6FR PC", "2", "9000")});
+    save();
+    EXPECT_EQ(onHand(), before - 2);
+    EXPECT_EQ(billed(), 9000);
+    FlexGrid* list = w()->MSHFlexList;
+    int row = 0;
+    for (int r = 1; r < list->Rows(); ++r)
+        if (list->TextMatrix(r, PostedChargeRow::ItemCode) == QLatin1String("100101")) row = r;
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(list->TextMatrix(row, PostedChargeRow::Location), "35");
+    EXPECT_EQ(list->TextMatrix(row, PostedChargeRow::ChargeSlip), kSlip1001);
+    list->setCurrentCell(row, PostedChargeRow::Dept);
+    AccessTest::queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"), QStringLiteral("NOT USED"));
+    w()->cmdOption[1]->click();
+    EXPECT_EQ(billed(), 0);
+    EXPECT_EQ(onHand(), before);
 }
 
 TEST_F(ChargeSaveTest, RefusalsWriteNothing)

@@ -581,11 +581,14 @@ TEST_F(PostedChargesTest, PackageReversalsRunForTheLinesTheyConcern)
 {
     conn().execute(QStringLiteral("INSERT INTO STATION..tbCLPackage_CodeLink (PackageCode, NurseItemCode, Status) VALUES "
                                   "('PKG-T1', 'TST01', 'A'), ('PKG-T2', 'TPK01', 'A')"));
+    conn().execute(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLOtherPackageLink (PackageCode, NurseItemCode, Status) VALUES "
+                                  "('PKG-T3', 'TCP09', 'A')"));
     conn().execute(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLEquipmentPackage (PackageCode, Description) VALUES ('TEQ01', 'TEST')"));
     struct Case { const char* dept; const char* item; bool oldPackages; QStringList calls; };
     const Case cases[] = {
         {"HS", "TST01", false, {"package TX0001 TST01"}},
         {"CO", "TPK01", false, {"package TX0001 TPK01", "consigned"}}, // linked and consigned: both
+        {"CL", "TCP09", false, {"package TX0001 TCP09"}},             // a consigned package, billed under the department's code
         {"EQ", "TEQ01", false, {"included"}},
         {"EQ", "TST02", false, {}},                                    // equipment, but no equipment package
         {"HS", "TST01", true, {}},                                     // the older package charging: none
