@@ -117,9 +117,11 @@ void frmSupervisorAccessCode::approve()
         return;
     }
     DialogAnswers.SupervisorUserID = txtUserID->text().trimmed();
-    DialogAnswers.CancelReason = QStringLiteral("Allowed ") + m_typedReason;
+    DialogAnswers.CancelReason = SupervisorApprovalWord() + m_typedReason;
     done(QDialog::Accepted);
 }
+
+QString SupervisorApprovalWord() { return QStringLiteral("Allowed "); }
 
 void frmSupervisorAccessCode::reject()
 {

@@ -33,3 +33,6 @@ private:
     void approve();
     QString m_typedReason;    // the reason the user validation left, kept for the approval
 };
+
+// What an approval puts in front of the reason typed at the validation ("Allowed ").
+QString SupervisorApprovalWord();

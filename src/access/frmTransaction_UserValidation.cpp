@@ -5,6 +5,7 @@
 #include "access/SignInControls.h"
 #include "access/frmCMRemarks.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/TextLimit.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 
@@ -81,6 +82,7 @@ void frmTransaction_UserValidation::Form_Load()
     txtUserID->clear();
     txtAccessCode->clear();
     txtRemarks->clear();
+    SetMaxLength(txtRemarks, ReasonMaxLength);
     const bool cancelling = PostOrCancel == 1;
     fraRemarks->setEnabled(cancelling);
     // In posting mode the reason frame and OK stay out of sight; Enter in the code is the way.
@@ -161,5 +163,6 @@ void frmTransaction_UserValidation::reject()
 void frmTransaction_UserValidation::done(int r)
 {
     PostOrCancel = 0;
+    ReasonMaxLength = 0;
     QDialog::done(r);
 }

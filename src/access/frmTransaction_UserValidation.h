@@ -21,6 +21,9 @@ public:
 
     // 0 posting, 1 cancelling; set by the caller before each showing, back to 0 when it closes.
     int PostOrCancel = 0;
+    // The longest reason the action's column takes (0: no limit); set with PostOrCancel, back to 0
+    // when the dialog closes.
+    int ReasonMaxLength = 0;
 
     QLabel* lblHeading[4] = {};
     QLineEdit* txtUserID = nullptr;

@@ -26,7 +26,8 @@ QString listCell(const FlexGrid* list, int col)
 // Validation until a user passes or the user gives up. With a reason for a cancellation.
 bool validate(bool withReason, const QString& retryQuestion)
 {
-    return ValidateActingUser(withReason ? 1 : 0, retryQuestion, QStringLiteral("Confirmation"));
+    return ValidateActingUser(withReason ? 1 : 0, retryQuestion, QStringLiteral("Confirmation"),
+                              ReasonRoom(QStringLiteral("STATION..tbCLAssessment"), QStringLiteral("RevokeReason"), false));
 }
 
 // The list's date as the slip prints it.

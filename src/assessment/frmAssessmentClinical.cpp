@@ -10,6 +10,7 @@
 #include "shared/EntryWindowParts.h"
 #include "shared/PatientHeaderFrame.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/text/TypedNumbers.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -127,6 +128,7 @@ frmAssessmentClinical::frmAssessmentClinical()
     g.setColumnMaxLength(CR::ItemCode, 8);
     g.setColumnMaxLength(CR::Description, 35);
     g.setColumnKeys(CR::Qty, EntryGrid::Keys::Numeric);
+    BoundEntryNumbers(g, CR::Qty, CR::UnitPrice, CR::Amount);
     g.setColumnPrompt(CR::Dept, QStringLiteral("Type the Department Code.(See Department Codes for the list)"));
     g.setColumnPrompt(CR::ItemCode, QStringLiteral("Type the Service Code or First letters of Service Name then Press the <Enter> Key."));
     g.setColumnPrompt(CR::Qty, QStringLiteral("Type quantity to charge."));

@@ -12,6 +12,7 @@
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/text/TypedNumbers.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -137,6 +138,7 @@ frmCashAssessment::frmCashAssessment()
     g.setColumnMaxLength(3, 35);
     g.setColumnKeys(4, EntryGrid::Keys::Numeric);
     g.NumericChars = QStringLiteral("0123456789./");
+    BoundEntryNumbers(g, 4, 5, 6);
     g.setColumnPrompt(1, QStringLiteral("Enter Department Code."));
     g.setColumnPrompt(2, QStringLiteral("Enter the Service Code or First letters of Service Name then Press the <Enter> Key"));
     g.setColumnPrompt(4, QStringLiteral("Enter quantity to charge."));

@@ -189,7 +189,7 @@ void frmCharge::RevokeCharge()
             return;
         if (!ValidateUserWithReason(QStringLiteral("Selected charge(s) will not be revoked! ") + QStringLiteral("\r\n") +
                                         QStringLiteral("Are you sure you want to revoke this charge?"),
-                                    vbInformation))
+                                    vbInformation, ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true)))
             return;
         const QString user = DialogAnswers.ValidatedUserID;
         if (!HasUserRight(c, QStringLiteral("22"), user)) {

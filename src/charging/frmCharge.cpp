@@ -24,6 +24,7 @@
 #include "shared/orders/RequestChecks.h"
 #include "shared/packages/PackageLookups.h"
 #include "shared/search/frmSearchCodes.h"
+#include "shared/text/TypedNumbers.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -224,6 +225,7 @@ void frmCharge::SetColumnTables(EntryGrid& g)
     g.setColumnKeys(Qty, EntryGrid::Keys::Numeric);
     g.setColumnKeys(UnitPrice, EntryGrid::Keys::Numeric);
     g.NumericChars = QStringLiteral("0123456789.");
+    BoundEntryNumbers(g, Qty, UnitPrice, Amount);
 }
 
 void frmCharge::Form_Load()

@@ -1,6 +1,6 @@
 #include "exam_requests/frmCommunication.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/ActionApproval.h"
 #include "exam_requests/RequestProcessingData.h"
 #include "exam_requests/frmProcessRequests.h"
 #include "components/login/clsCurrentuser.h"
@@ -185,9 +185,7 @@ void frmCommunication::cmdRevoke_Click()
                    QStringLiteral(", ") + cell(2) + cell(3) + crlf + QStringLiteral("Exam: ") + cell(4),
                vbYesNo | vbQuestion, QStringLiteral("Question")) != vbYes)
         return;
-    frmTransaction_UserValidation* validation = frmTransaction_UserValidation::instance();
-    validation->PostOrCancel = 1;
-    runModal(validation);
+    ShowValidationWithReason(ReasonRoom(QStringLiteral("STATION..TBNURSECOMMUNICATIONFILE"), QStringLiteral("RevokeReason"), false));
     // The user and the reason of this revocation only.
     const QString user = DialogAnswers.ValidatedUserID, reason = DialogAnswers.CancelReason;
     if (user.isEmpty()) return;

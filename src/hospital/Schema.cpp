@@ -5,7 +5,10 @@
 #include "platform/db/DbError.h"
 
 #include <QFile>
+
 #include <QRegularExpression>
+
+#include <algorithm>
 
 static void initHospitalResources() { Q_INIT_RESOURCE(hospital); }
 
@@ -202,9 +205,68 @@ int pendingSteps(const QHash<QString, int>& applied, const QList<HospitalSchema:
     return n;
 }
 
+// "VARCHAR(300)", "NUMERIC(12,2) DEFAULT 0", "MONEY" -> the type and its bounds.
+HospitalSchema::ColumnType parseColumnType(const QString& declaration)
+{
+    static const QRegularExpression rx(QStringLiteral(R"(^(\w+)\s*(?:\(\s*(\d+)\s*(?:,\s*(\d+)\s*)?\))?)"));
+    const QRegularExpressionMatch m = rx.match(declaration.trimmed());
+    if (!m.hasMatch()) return {};
+    return {m.captured(1).toUpper(), m.captured(2).toInt(), m.captured(3).toInt()};
+}
+
+// Every column of every table, keyed "table.column" in lower case, as the steps leave them in order.
+QHash<QString, HospitalSchema::ColumnType> declaredColumns()
+{
+    const auto rx = [](const char* p) { return QRegularExpression(QString::fromLatin1(p), QRegularExpression::CaseInsensitiveOption); };
+    static const QRegularExpression createTable = rx(R"(^CREATE\s+TABLE\s+(?:IF\s+NOT\s+EXISTS\s+)?(\w+\.\.\w+))");
+    static const QRegularExpression addColumn = rx(R"(^ALTER\s+TABLE\s+(\w+\.\.\w+)\s+ADD\s+(?:COLUMN\s+)?(\w+)\s+(.*);?$)");
+    static const QRegularExpression dropTable = rx(R"(^DROP\s+TABLE\s+(?:IF\s+EXISTS\s+)?(\w+\.\.\w+))");
+    static const QRegularExpression constraint = rx(R"(^(PRIMARY|UNIQUE|CONSTRAINT|FOREIGN|CHECK)\b)");
+    QHash<QString, HospitalSchema::ColumnType> out;
+    const auto key = [](const QString& table, const QString& column) { return (table + QLatin1Char('.') + column).toLower(); };
+    for (const HospitalSchema::Step& s : HospitalSchema::steps()) {
+        QRegularExpressionMatch m;
+        if ((m = createTable.match(s.sql)).hasMatch()) {
+            // "IF NOT EXISTS" over a table made by an earlier statement changes nothing
+            const QString prefix = m.captured(1).toLower() + QLatin1Char('.');
+            const bool made = std::any_of(out.keyBegin(), out.keyEnd(), [&prefix](const QString& k) { return k.startsWith(prefix); });
+            if (made) continue;
+            for (const QString& def : columnDefinitions(s.sql)) {
+                if (def.isEmpty() || constraint.match(def).hasMatch()) continue;
+                out.insert(key(m.captured(1), def.section(QLatin1Char(' '), 0, 0)), parseColumnType(def.section(QLatin1Char(' '), 1)));
+            }
+        } else if ((m = addColumn.match(s.sql.simplified())).hasMatch()) {
+            const QString k = key(m.captured(1), m.captured(2));
+            if (!out.contains(k)) out.insert(k, parseColumnType(m.captured(3)));
+        } else if ((m = dropTable.match(s.sql)).hasMatch()) {
+            const QString prefix = m.captured(1).toLower() + QLatin1Char('.');
+            out.removeIf([&prefix](const auto& it) { return it.key().startsWith(prefix); });
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 namespace HospitalSchema {
+
+ColumnType columnType(const QString& houseTable, const QString& column)
+{
+    static const QHash<QString, ColumnType> all = declaredColumns();
+    const auto it = all.constFind((houseTable + QLatin1Char('.') + column).toLower());
+    if (it == all.constEnd())
+        throw DbError(QStringLiteral("No schema file declares the column %1 of %2.").arg(column, houseTable));
+    return *it;
+}
+
+int textWidth(const QString& houseTable, const QString& column)
+{
+    const ColumnType t = columnType(houseTable, column);
+    if ((t.type != QLatin1String("VARCHAR") && t.type != QLatin1String("CHAR")) || t.length <= 0)
+        throw DbError(QStringLiteral("The column %1 of %2 is no text of a fixed width.").arg(column, houseTable));
+    return t.length;
+}
+
 
 QStringList databases()
 {

@@ -37,6 +37,20 @@ QHash<QString, int> appliedSteps(Connection& conn);
 // Throws DbError, changing nothing, when the database has steps this program does not know.
 int upgrade(Connection& conn);
 
+// The declared type of a column as the schema files leave it: the last CREATE TABLE or
+// ALTER TABLE ... ADD COLUMN that names it. length is a VARCHAR's or CHAR's width, or a NUMERIC's
+// digits with scale its decimals; 0 for types without a bound (TEXT, INTEGER, MONEY, ...).
+struct ColumnType {
+    QString type;   // "VARCHAR", "NUMERIC", ... upper case
+    int length = 0;
+    int scale = 0;
+};
+// Table as the statements name it ("STATION..tbBillAdjustInfo"), case ignored. Throws DbError for
+// a column no schema file declares, so a box tied to a mistyped name fails at once.
+ColumnType columnType(const QString& houseTable, const QString& column);
+// The width of a text column (VARCHAR(n), CHAR(n)); throws DbError for any other column.
+int textWidth(const QString& houseTable, const QString& column);
+
 // What the program does on connecting: an empty database gets the tables and, with createDemo,
 // the demo hospital (without it: an error); any other is upgraded, and a demo hospital gets the
 // demo sections added since it was made. All in one transaction.

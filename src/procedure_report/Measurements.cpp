@@ -39,4 +39,8 @@ QString CentimetresTwoDecimals(const QString& centimetres)
     return numberText(Fmt::roundHalfEven(Fmt::val(centimetres), 2));
 }
 
+NumberRange FeetRange() { return {QStringLiteral("Height (ft)"), 0, 8, 0}; }
+NumberRange InchesRange() { return {QStringLiteral("Height (in)"), 0, 11, 0}; }
+NumberRange WeightRange() { return {QStringLiteral("Weight (kg)"), 0.1, 500, 2}; }
+
 } // namespace Measurements

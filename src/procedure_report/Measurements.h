@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/text/NumberRange.h"
+
 #include <QString>
 
 // The patient's height, weight and body surface area as the angiogram result entry shows and
@@ -20,4 +22,9 @@ QString ComputeBSA(const QString& centimetres, const QString& kilograms);
 // decimals (the history's height).
 QString WholeCentimetres(const QString& centimetres);
 QString CentimetresTwoDecimals(const QString& centimetres);
+
+// What the boxes may hold when the result is saved: a person's height and weight.
+NumberRange FeetRange();
+NumberRange InchesRange();
+NumberRange WeightRange();
 }

@@ -16,10 +16,12 @@
 #include "platform/text/Format.h"
 #include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/TextLimit.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
+#include "shared/text/ColumnFit.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -255,6 +257,18 @@ frmAngiogram::frmAngiogram()
     for (QLineEdit* b : {txtDoctorID, txtInterventionistID, txtAnesID, txtRadTechID, txtScrubID, txtCircID, txtPhysioID,
                          txtRVSCode, txtRVSCode2, txtRVSCode3, txtHtFt, txtHtIn, txtWeight})
         b->installEventFilter(this);
+
+    // What is typed fits the result's columns and a person's measurements.
+    const QString result = QStringLiteral("CLINICAL_AREA..tbCL_Angiogram");
+    const QList<QPair<QLineEdit*, const char*>> typed = {
+        {txtCaseNo, "CaseNo"},       {txtDoctorID, "ReferringID"}, {txtInterventionistID, "InterventionistID"},
+        {txtAnesID, "AnesID"},       {txtRadTechID, "RadTechID"},  {txtScrubID, "ScrubID"},
+        {txtCircID, "CircID"},       {txtPhysioID, "PhysioID"},    {txtRVSCode, "RVSCode"},
+        {txtRVSCode2, "RVSCode2"},   {txtRVSCode3, "RVSCode3"}};
+    for (const auto& [b, column] : typed) FitToColumn(b, result, QString::fromLatin1(column));
+    FitToRange(txtHtFt, Measurements::FeetRange());
+    FitToRange(txtHtIn, Measurements::InchesRange());
+    FitToRange(txtWeight, Measurements::WeightRange());
 }
 
 void frmAngiogram::showEvent(QShowEvent* event)
@@ -515,6 +529,10 @@ void frmAngiogram::cmdVerify_Click()
 
 void frmAngiogram::SaveAngiogramResult(const QString& mode)
 {
+    // The result and the patient's history get the same measurements, so they must be numbers.
+    if (RefuseOutOfRange(txtHtFt, Measurements::FeetRange(), true) || RefuseOutOfRange(txtHtIn, Measurements::InchesRange(), true)
+        || RefuseOutOfRange(txtWeight, Measurements::WeightRange(), true))
+        return;
     const QString user = ValidatedUserWithRight(
         QStringLiteral("34"), mode == QLatin1String("W") ? QStringLiteral("Sorry, you are not allowed to verify Cathlab results.")
                                                          : QStringLiteral("Sorry, you are not allowed to save Cathlab results."));

@@ -1,6 +1,7 @@
 #include "receivables/ReceivableRevocation.h"
 
 #include "access/frmSupervisorAccessCode.h"
+#include "access/ActionApproval.h"
 #include "access/frmTransaction_UserValidation.h"
 #include "charging/ChargeRevocation.h"
 #include "platform/db/Connection.h"
@@ -24,6 +25,7 @@ bool validated()
     for (;;) {
         frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
         v->PostOrCancel = 1; // a cancellation: the dialog asks for the reason
+        v->ReasonMaxLength = ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true);
         runModal(v);
         if (!DialogAnswers.ValidatedUserID.isEmpty()) return true;
         if (MsgBox(QStringLiteral("Item was not revoked! ") + QStringLiteral("\r\n") + kRevokeQuestion, vbYesNo | vbInformation, kMessage)

@@ -14,6 +14,7 @@
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/text/TypedNumbers.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -148,6 +149,7 @@ frmRecievable::frmRecievable()
     g.setColumnMaxLength(Col::ItemCode, 8);
     g.setColumnMaxLength(Col::Description, 35);
     g.setColumnKeys(Col::Qty, EntryGrid::Keys::Numeric);
+    BoundEntryNumbers(g, Col::Qty, Col::UnitPrice, Col::Amount);
     g.setColumnPrompt(Col::Dept, QStringLiteral("Type the Charging Code..(See Department Codes for the list)"));
     g.setColumnPrompt(Col::ItemCode,
                       QStringLiteral("Type the Service Code or First letters of Service Name then Press the <Enter> Key"));

@@ -5,6 +5,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/Pickers.h"
+#include "access/ActionApproval.h"
 #include "registration/UserValidation.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -414,7 +415,7 @@ void frmCathlabSched::Revoke(bool confirmedList)
                                            : QStringLiteral("Are you sure you want to revoke schedule request for patient ");
     if (MsgBox(question + name + QStringLiteral("?"), vbYesNo | vbQuestion, QStringLiteral("Confirmation")) == vbNo) return;
     DialogAnswers.resetValidation();
-    const QString user = AskValidatedUser(1);
+    const QString user = AskValidatedUser(1, ReasonRoom(QStringLiteral("SCHEDULE..TBCLSCHEDULE"), QStringLiteral("RevokeReason"), false));
     if (user.isEmpty()) return;
     int changed = 0;
     try {

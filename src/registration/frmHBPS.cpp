@@ -7,6 +7,7 @@
 #include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/RegistrationKeys.h"
+#include "access/ActionApproval.h"
 #include "registration/UserValidation.h"
 #include "registration/Pickers.h"
 #include "shared/modGlobals.h"
@@ -282,7 +283,7 @@ void frmHBPS::cmdRevoke_Click()
         return;
     QString user;
     for (;;) {
-        user = AskValidatedUser(1);
+        user = AskValidatedUser(1, ReasonRoom(QStringLiteral("STATION..TBNURSEDISCHARGENOTICE"), QStringLiteral("RevokeReason"), false));
         if (!user.isEmpty()) break;
         if (MsgBox(QStringLiteral("You have entered invalid user information! \nAre you sure you want to revoke  Discharge Order?"),
                    vbYesNo | vbInformation, QStringLiteral("Notification!")) == vbNo)

@@ -472,7 +472,7 @@ void frmReturn::PostReturnedItems()
         if (IsAccountClosed(c, idNum)) return;
         if (!ValidateUserWithReason(QStringLiteral("Selected transaction(s) will not be saved. ") + QStringLiteral("\r\n") +
                                         QStringLiteral("Are you sure you want to return this medicine(s)?"),
-                                    vbQuestion))
+                                    vbQuestion, ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true)))
             return;
         ret.userID = DialogAnswers.ValidatedUserID;
         userName = DialogAnswers.ValidatedUserName;

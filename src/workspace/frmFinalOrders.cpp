@@ -3,6 +3,7 @@
 // the request status lists and the revocation of a pending request.
 #include "workspace/frmFinal.h"
 
+#include "access/ActionApproval.h"
 #include "access/frmTransaction_UserValidation.h"
 #include "components/NurseActivity.h"
 #include "components/StationComponents.h"
@@ -344,9 +345,7 @@ void frmFinal::mshflexProcessed_DblClick(int index)
                    vbYesNo | vbQuestion, QStringLiteral("Confirmation")) != vbYes)
             return LoadRequestStatus();
         for (;;) {
-            frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-            v->PostOrCancel = 1;
-            runModal(v);
+            ShowValidationWithReason(ReasonRoom(QStringLiteral("STATION..TBNURSECOMMUNICATIONFILE"), QStringLiteral("RevokeReason"), false));
             if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
             if (MsgBox(QStringLiteral("Request was not cancelled! ") + QStringLiteral("\r\n") +
                            QStringLiteral("Do you really want to cancel the request?"),

@@ -1,10 +1,15 @@
 #include "platform/ui/EntryGrid.h"
 
+#include "platform/text/Format.h"
+#include "platform/ui/MessageBox.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace {
 bool isMoveKey(int key)
@@ -86,6 +91,25 @@ EntryGrid::~EntryGrid()
 }
 
 void EntryGrid::setColumnMaxLength(int col, int length) { m_maxLength[col] = length; }
+
+void EntryGrid::setColumnRange(int col, const NumberRange& range) { m_ranges[col] = range; }
+
+bool EntryGrid::refusedNumber()
+{
+    const auto it = m_ranges.constFind(Col());
+    if (it == m_ranges.constEnd()) return false;
+    const QString text = txtEntry->text().trimmed();
+    if (!std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isDigit(); })) return false;
+    // A text of digits and points must be a number of the range ("1.2.3" is none); one with
+    // other signs ("1/2", "12A") is read by the window by its leading number, which must not be
+    // too large.
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.isDigit() || ch == QLatin1Char('.'); });
+    if (plain ? it->accepts(text) : Fmt::val(text) <= it->max) return false;
+    MsgBox(it->message(), vbOKOnly | vbInformation, QStringLiteral("Notification"));
+    txtEntry->setFocus();
+    txtEntry->selectAll();
+    return true;
+}
 int EntryGrid::ColumnMaxLength(int col) const { return m_maxLength.value(col, 0); }
 void EntryGrid::setColumnKeys(int col, Keys keys) { m_keys[col] = keys; }
 EntryGrid::Keys EntryGrid::ColumnKeys(int col) const { return m_keys.value(col, Keys::Upper); }
@@ -353,6 +377,7 @@ bool EntryGrid::eventFilter(QObject* watched, QEvent* event)
     if (watched != txtEntry) return false;
     if (isMoveKey(e->key())) {
         const int key = e->key() == Qt::Key_Enter ? int(Qt::Key_Return) : e->key();
+        if (key == Qt::Key_Return && refusedNumber()) return true;
         if (!(keyDown && keyDown(key))) Navigate(key);
         return true;
     }

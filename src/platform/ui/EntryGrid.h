@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/text/NumberRange.h"
 #include "platform/ui/FlexGrid.h"
 
 #include <QHash>
@@ -44,6 +45,11 @@ public:
     void setColumnKeys(int col, Keys keys);
     Keys ColumnKeys(int col) const;
     QString NumericChars = QStringLiteral("0123456789./");
+    // The bounds of a number column: Enter on a text of digits and points that is no number of
+    // the range, or on another text whose leading number is above its maximum, shows the range's
+    // message and keeps the box. Texts without a digit, and the window's own rules (a whole
+    // number, above zero), are left to the window.
+    void setColumnRange(int col, const NumberRange& range);
     void setColumnPrompt(int col, const QString& prompt);
     void setPromptLabel(QLabel* label, PromptMode mode = PromptMode::OnPlaceClearOthers);
     // A control (pick button, up-down) that stands at the box's right edge in this column.
@@ -131,12 +137,14 @@ protected:
 private:
     void cellChanged(int row, int col, int prevRow, int prevCol);
     bool filterKeyPress(QKeyEvent* e);
+    bool refusedNumber();
     void placeSide(int col);
     void followCell();
     void setPrompt(int col);
 
     QHash<int, int> m_maxLength;
     QHash<int, Keys> m_keys;
+    QHash<int, NumberRange> m_ranges;
     QHash<int, QString> m_prompts;
     QHash<int, QPointer<QWidget>> m_sides;
     QPointer<QLabel> m_prompt;
