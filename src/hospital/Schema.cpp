@@ -221,6 +221,7 @@ QHash<QString, HospitalSchema::ColumnType> declaredColumns()
     static const QRegularExpression createTable = rx(R"(^CREATE\s+TABLE\s+(?:IF\s+NOT\s+EXISTS\s+)?(\w+\.\.\w+))");
     static const QRegularExpression addColumn = rx(R"(^ALTER\s+TABLE\s+(\w+\.\.\w+)\s+ADD\s+(?:COLUMN\s+)?(\w+)\s+(.*);?$)");
     static const QRegularExpression dropTable = rx(R"(^DROP\s+TABLE\s+(?:IF\s+EXISTS\s+)?(\w+\.\.\w+))");
+    static const QRegularExpression dropColumn = rx(R"(^ALTER\s+TABLE\s+(\w+\.\.\w+)\s+DROP\s+(?:COLUMN\s+)?(\w+))");
     static const QRegularExpression constraint = rx(R"(^(PRIMARY|UNIQUE|CONSTRAINT|FOREIGN|CHECK)\b)");
     QHash<QString, HospitalSchema::ColumnType> out;
     const auto key = [](const QString& table, const QString& column) { return (table + QLatin1Char('.') + column).toLower(); };
@@ -238,6 +239,8 @@ QHash<QString, HospitalSchema::ColumnType> declaredColumns()
         } else if ((m = addColumn.match(s.sql.simplified())).hasMatch()) {
             const QString k = key(m.captured(1), m.captured(2));
             if (!out.contains(k)) out.insert(k, parseColumnType(m.captured(3)));
+        } else if ((m = dropColumn.match(s.sql)).hasMatch()) {
+            out.remove(key(m.captured(1), m.captured(2)));
         } else if ((m = dropTable.match(s.sql)).hasMatch()) {
             const QString prefix = m.captured(1).toLower() + QLatin1Char('.');
             out.removeIf([&prefix](const auto& it) { return it.key().startsWith(prefix); });

@@ -4,6 +4,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/db/Connection.h"
+#include "platform/ui/TextLimit.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/orders/ExamOrderChecks.h"
@@ -98,6 +99,7 @@ frmRemarks::frmRemarks()
     txtReason->setObjectName(QStringLiteral("txtReason"));
     for (QPlainTextEdit* t : {txtRemarks, txtReason}) {
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        SetMaxLength(t, kMaxText); // a paste too
         t->setFixedHeight(60);
     }
     g->addWidget(new QLabel(QStringLiteral("Remarks ( Excluding Additional Requests )"), this), 4, 0, 1, 4);

@@ -7,6 +7,7 @@
 #include "registration/Pickers.h"
 #include "access/ActionApproval.h"
 #include "registration/UserValidation.h"
+#include "shared/text/ColumnFit.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/frmReport.h"
@@ -84,6 +85,7 @@ frmCathlabSched::frmCathlabSched(QWidget* parent) : QDialog(parent)
     txtOperation1->setMaxLength(300);
     txtRemarks = new QPlainTextEdit(entry);
     txtRemarks->setMaximumHeight(60);
+    FitToColumn(txtRemarks, QStringLiteral("SCHEDULE..TBCLSCHEDULE"), QStringLiteral("Remarks"));
     cmdSaveReq = new QPushButton(QStringLiteral("&Save"), entry);
     el->addWidget(new QLabel(QStringLiteral("Patient Name:")), 0, 0);
     el->addWidget(txtPxName, 0, 1, 1, 2);
@@ -113,6 +115,7 @@ frmCathlabSched::frmCathlabSched(QWidget* parent) : QDialog(parent)
     txtProcedureConfirm->setMaxLength(300);
     txtRemarksConfirm = new QPlainTextEdit(pctConfirm);
     txtRemarksConfirm->setMaximumHeight(60);
+    FitToColumn(txtRemarksConfirm, QStringLiteral("SCHEDULE..TBCLSCHEDULE"), QStringLiteral("Remarks"));
     cmdConfirmSave = new QPushButton(QStringLiteral("&Confirm"), pctConfirm);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), pctConfirm);
     cl->addWidget(new QLabel(QStringLiteral("Patient Name:")), 0, 0);

@@ -6,7 +6,9 @@
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/text/NumberRange.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/TextLimit.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
@@ -23,6 +25,13 @@ namespace {
 
 const QString kVitalFormat =
     QStringLiteral("  |<Date / Time         |<Blood Pressure        |<Temperature |<Respiratory Rate|<Pulse Rate |<Encoder");
+
+// What a person's readings can be; the boxes' lengths (three and four characters) bound them too.
+const NumberRange kSystolic{QStringLiteral("Blood Pressure"), 0, 300, 0};
+const NumberRange kDiastolic{QStringLiteral("Blood Pressure"), 0, 300, 0};
+const NumberRange kTemperature{QStringLiteral("Temperature"), 20, 45, 2};
+const NumberRange kRespiratoryRate{QStringLiteral("Respiratory Rate"), 0, 150, 0};
+const NumberRange kPulseRate{QStringLiteral("Pulse Rate"), 0, 300, 0};
 
 } // namespace
 
@@ -139,6 +148,12 @@ void frmFinal::cmdSaveVitalSign_Click()
         MsgBox(QStringLiteral("Can't Save Incomplete Vital Signs"), vbOKOnly);
         return;
     }
+    // Out-of-range values are only questioned on Enter; what is saved must still be a reading.
+    const QPair<QLineEdit*, NumberRange> readings[] = {
+        {txtBloodPressure[0], kSystolic}, {txtBloodPressure[1], kDiastolic}, {txtTemperature, kTemperature},
+        {txtRespiratoryrate, kRespiratoryRate}, {txtPulserate, kPulseRate}};
+    for (const auto& [box, range] : readings)
+        if (RefuseOutOfRange(box, range, true)) return;
     try {
         const QDateTime now = GetServerDate();
         ChartData::SaveVitalSigns(SharedConnection(), txtID->text(), now, txtBloodPressure[0]->text(), txtBloodPressure[1]->text(),

@@ -5,6 +5,7 @@
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/text/ColumnFit.h"
 #include "workspace/ChartRequestData.h"
 #include "workspace/frmFinal.h"
 
@@ -24,6 +25,7 @@ frmPrecautions::frmPrecautions(QWidget* parent) : QDialog(parent)
     txtPrecautions = new QPlainTextEdit(this);
     txtPrecautions->setObjectName(QStringLiteral("txtPrecautions"));
     txtPrecautions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FitToColumn(txtPrecautions, QStringLiteral("PATIENT_DATA..tbPatientHistory"), QStringLiteral("Precautions"));
     g->addWidget(txtPrecautions, 2, 0, 1, 2);
     cmdBtn[1] = new QPushButton(QStringLiteral("Edit"), this);
     cmdBtn[0] = new QPushButton(QStringLiteral("Close"), this);

@@ -2,6 +2,7 @@
 // every way into its cell, the post with its slip, and the posted list with its reprint.
 #include "returns/ReturnsFixture.h"
 
+#include "access/frmSupervisorAccessCode.h"
 #include "platform/db/Connection.h"
 #include "platform/report/ReportLog.h"
 #include "platform/text/Format.h"
@@ -155,6 +156,29 @@ TEST_F(ReturnWindowTest, PostWritesPrintsTheNumberUsedAndStartsAfresh)
     EXPECT_TRUE(cell(1, frmReturn::Code).isEmpty());
     EXPECT_EQ(w->lblPatInfo[6]->text(), QStringLiteral(" 0.00"));
     EXPECT_FALSE(w->cmdPrintSave->isEnabled());
+}
+
+TEST_F(ReturnWindowTest, TheLongestReasonTheBoxTakesIsPostedWholeUnderTheSupervisorsWord)
+{
+    Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = true;
+    open(true, QStringLiteral("2026000005"));
+    pick(QStringLiteral("SUP0002"));
+    typeQuantity(QStringLiteral("1"));
+    QTest::keyClick(w->txtEntry, Qt::Key_Return);
+    // more than the bill note holds: the box keeps what fits behind "Allowed "
+    queueValidationWithReason(QString(400, QLatin1Char('R')));
+    UiScript::queueDialog(QStringLiteral("frmSupervisorAccessCode"), [](QDialog* d) {
+        auto* s = static_cast<frmSupervisorAccessCode*>(d);
+        QTest::keyClicks(s->txtUserID, QStringLiteral("CL001"));
+        QTest::keyClick(s->txtUserID, Qt::Key_Return);
+        QTest::keyClicks(s->txtAccessCode, QStringLiteral("CATH1"));
+        QTest::keyClick(s->txtAccessCode, Qt::Key_Return);
+    });
+    w->cmdPrintSave->click();
+    const QString note = QStringLiteral("Allowed ") + QString(292, QLatin1Char('R'));
+    EXPECT_EQ(conn().scalar(QStringLiteral("SELECT Remarks FROM STATION..tbBillAdjustInfo WHERE ItemID = 'SUP0002'")).toString(), note)
+        << UiScript::texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM INVENTORY..tbInvStockCard WHERE CreditMemoNum = '100502' AND Quantity = 1")), 1);
 }
 
 TEST_F(ReturnWindowTest, ARefusedValidationWritesNothingAndKeepsTheRows)
