@@ -184,6 +184,10 @@ TEST_F(ChargeEntryTest, QuantityRefusals)
         {".", "Quantity should be greater than Zero(0).", "1", "300"},
         {"1.5", "You are only allowed to enter whole number for quantity.", "1", "300"},
         {"2", "", "2", "600"},
+        // no more than a row's quantity can be: the box takes seven characters, the range the rest
+        {"99999999999", "Quantity must be a number from 0 to 9,999.", "1", "300"},
+        {"1.2.3", "Quantity must be a number from 0 to 9,999.", "1", "300"},
+        {"9999", "", "9999", "2999700"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

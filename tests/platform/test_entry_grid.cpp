@@ -343,6 +343,36 @@ TEST_F(EntryGridTest, PromptOnTypingKeepsThePromptOfColumnsWithout)
 // Ten thousand keys and texts in a seeded random order: nothing crashes, the box is always over
 // the current, visible, open cell (or hidden), and a row is only ever appended behind a complete
 // last row.
+TEST_F(EntryGridTest, ANumberColumnRefusesOnEnterWhatItsRangeCannotHold)
+{
+    grid()->setColumnMaxLength(Qty, 0);
+    grid()->setColumnRange(Qty, NumberRange{QStringLiteral("Quantity"), 0, 99, 2});
+    const QString refusal = QStringLiteral("Quantity must be a number from 0 to 99.");
+    const struct {
+        const char* typed;
+        bool refused; // by the grid, with the range's message; otherwise the window's Enter runs
+    } cases[] = {
+        {"99", false}, {"2.5", false}, {"1/2", false}, {"0", false}, {".", false},
+        {"100", true}, {"1.2.3", true}, {"99999999999", true}, {"2.555", true}, {"150/2", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        grid()->MoveTo(1, Code);
+        enter(QStringLiteral("C1"));
+        ASSERT_EQ(grid()->Col(), Qty);
+        UiScript::reset();
+        const int enters = w->enters;
+        enter(QString::fromLatin1(c.typed));
+        EXPECT_EQ(w->enters, c.refused ? enters : enters + 1);
+        EXPECT_EQ(UiScript::texts(), c.refused ? QStringList{refusal} : QStringList());
+        if (c.refused) {
+            EXPECT_EQ(grid()->Col(), Qty); // the box stays with the text for mending
+            EXPECT_EQ(box()->text(), QString::fromLatin1(c.typed));
+            EXPECT_EQ(grid()->TextMatrix(1, Qty), QStringLiteral("1"));
+        }
+    }
+}
+
 TEST_F(EntryGridTest, SeededRandomRunKeepsTheInvariants)
 {
     std::mt19937 rng(20261211);

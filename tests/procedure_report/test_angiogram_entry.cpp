@@ -264,6 +264,46 @@ TEST_F(AngiogramEntry, AFailedSaveLeavesNothingWrittenAndTheEntryOnScreen)
     EXPECT_EQ(w->txtWeight->text(), QStringLiteral("75"));
 }
 
+TEST_F(AngiogramEntry, MeasurementsThatAreNoPersonsAreRefusedBeforeAnythingIsAskedOrWritten)
+{
+    auto* w = open(QStringLiteral("CL0000052"));
+    const struct {
+        QLineEdit* box;
+        const char* typed;
+        const char* shown;    // what the box holds: no more than the longest text of its range
+        const char* message;
+    } cases[] = {
+        {w->txtWeight, "1.2.3", "1.2.3", "Weight (kg) must be a number from 0.1 to 500."},
+        {w->txtWeight, "99999999999", "999999", "Weight (kg) must be a number from 0.1 to 500."},
+        {w->txtWeight, "0", "0", "Weight (kg) must be a number from 0.1 to 500."},
+        {w->txtHtFt, "9", "9", "Height (ft) must be a whole number from 0 to 8."},
+        {w->txtHtIn, "12", "12", "Height (in) must be a whole number from 0 to 11."},
+        {w->txtHtFt, ".", ".", "Height (ft) must be a whole number from 0 to 8."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        retype(w->txtHtFt, QStringLiteral("5"));
+        retype(w->txtHtIn, QStringLiteral("7"));
+        retype(w->txtWeight, QStringLiteral("70"));
+        retype(c.box, QString::fromLatin1(c.typed));
+        EXPECT_EQ(c.box->text(), QString::fromLatin1(c.shown));
+        UiScript::reset();
+        w->cmdSave->click(); // no validation is queued: none may be asked
+        EXPECT_EQ(UiScript::texts(), QStringList{QString::fromLatin1(c.message)});
+        EXPECT_EQ(results(QStringLiteral("CL0000052")), 0);
+        EXPECT_EQ(text(QStringLiteral("SELECT Weight FROM PATIENT_DATA..tbPatientHistory WHERE IDNum = '2026000006'")), QStringLiteral("81"));
+    }
+    // the largest a person can be is saved, the same in the result and the history
+    retype(w->txtHtFt, QStringLiteral("8"));
+    retype(w->txtHtIn, QStringLiteral("11"));
+    retype(w->txtWeight, QStringLiteral("500"));
+    queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+    w->cmdSave->click();
+    EXPECT_EQ(UiScript::lastText(), QStringLiteral("Result successfully saved."));
+    EXPECT_EQ(text(QStringLiteral("SELECT Weight FROM CLINICAL_AREA..tbCL_Angiogram WHERE RequestNum = 'CL0000052'")), QStringLiteral("500"));
+    EXPECT_EQ(text(QStringLiteral("SELECT Weight FROM PATIENT_DATA..tbPatientHistory WHERE IDNum = '2026000006'")), QStringLiteral("500"));
+}
+
 TEST_F(AngiogramEntry, ASaveWithNothingMeasuredKeepsTheStoredHeightAndWeight)
 {
     auto* w = open(QStringLiteral("CL0000052"));

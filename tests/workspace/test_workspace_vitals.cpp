@@ -80,6 +80,37 @@ TEST_F(WorkspaceVitals, SaveNeedsTemperatureAndSystolicAndStampsTheUser)
     EXPECT_TRUE(ReportLog::calls()[0].text.contains("37.5"));
 }
 
+TEST_F(WorkspaceVitals, ASaveRefusesReadingsNoPersonHasAndWritesNothing)
+{
+    frmFinal* w = open(admission(0));
+    const struct {
+        QLineEdit* box;
+        const char* typed;
+        const char* message;
+    } cases[] = {
+        {w->txtTemperature, "3.7.", "Temperature must be a number from 20 to 45."},
+        {w->txtTemperature, "370", "Temperature must be a number from 20 to 45."},
+        {w->txtBloodPressure[0], "999", "Blood Pressure must be a whole number from 0 to 300."},
+        {w->txtBloodPressure[1], "8/0", "Blood Pressure must be a whole number from 0 to 300."},
+        {w->txtPulserate, "1.5", "Pulse Rate must be a whole number from 0 to 300."},
+        {w->txtRespiratoryrate, "200", "Respiratory Rate must be a whole number from 0 to 150."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        w->txtBloodPressure[0]->setText("120");
+        w->txtBloodPressure[1]->setText("80");
+        w->txtTemperature->setText("37");
+        w->txtPulserate->setText("72");
+        w->txtRespiratoryrate->setText("18");
+        c.box->setText(QString::fromLatin1(c.typed));
+        UiScript::reset();
+        w->cmdSaveVitalSign_Click();
+        EXPECT_EQ(UiScript::texts(), QStringList{QString::fromLatin1(c.message)});
+        EXPECT_EQ(c.box->text(), QString::fromLatin1(c.typed));
+        EXPECT_EQ(count("SELECT COUNT(*) FROM STATION..tbNurseVitalSigns"), 0);
+    }
+}
+
 TEST_F(WorkspaceVitals, AFailedSaveLeavesNoTransactionOpen)
 {
     frmFinal* w = open(admission(0));
