@@ -17,6 +17,7 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
+#include "shared/text/ColumnFit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -133,6 +134,8 @@ frmReturn::frmReturn(QWidget* parent) : QDialog(parent)
     flexMSEntry->setColumnKeys(QtyReturned, EntryGrid::Keys::Numeric);
     flexMSEntry->NumericChars = QStringLiteral("0123456789.");
     flexMSEntry->setColumnKeys(Remarks, EntryGrid::Keys::Upper);
+    // the row's remark goes with the return's request record
+    flexMSEntry->setColumnMaxLength(Remarks, ColumnRoom(QStringLiteral("STATION..TBNURSECOMMUNICATIONFILE"), QStringLiteral("Remarks")));
     flexMSEntry->setColumnSideWidget(Code, cmdEntry);
     flexMSEntry->setColumnSideWidget(QtyReturned, UpDown);
     flexMSEntry->SwallowApostrophe = false; // the remark is sent bound, an apostrophe and all

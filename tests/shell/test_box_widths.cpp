@@ -2,14 +2,18 @@
 // and the columns their saves write, checked against the schema and the database it made.
 #include "support/TestDatabase.h"
 
+#include "exam_requests/RequestEntryRow.h"
+#include "exam_requests/frmRequest.h"
 #include "hospital/Schema.h"
 #include "ordering/frmRemarks.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Dialect.h"
+#include "platform/ui/EntryGrid.h"
 #include "platform/ui/TextLimit.h"
 #include "procedure_report/frmAngiogram.h"
 #include "registration/frmCathlabSched.h"
 #include "registration/frmRegistration.h"
+#include "returns/frmReturn.h"
 #include "workspace/frmFinal.h"
 #include "workspace/frmPrecautions.h"
 
@@ -115,6 +119,28 @@ TEST_F(BoxWidthTest, EveryStoredBoxHoldsAtMostItsColumn)
         EXPECT_GT(limit, 0);
         EXPECT_LE(limit, width);
     }
+    // the entry grids' typed text columns
+    frmReturn returns;
+    auto* request = frmRequest::instance();
+    struct Column {
+        const char* window;
+        EntryGrid* grid;
+        int col;
+        const char* table;
+        const char* column;
+    };
+    const Column columns[] = {
+        {"frmReturn", returns.flexMSEntry, frmReturn::Remarks, "STATION..TBNURSECOMMUNICATIONFILE", "Remarks"},
+        {"frmRequest", request->mshflexEntry, RequestEntryRow::Remarks, "STATION..TBNURSECOMMUNICATIONFILE", "Remarks"},
+        {"frmRequest", request->mshflexEntry, RequestEntryRow::Code, "STATION..TBNURSECOMMUNICATIONFILE", "ItemID"},
+    };
+    for (const Column& c : columns) {
+        SCOPED_TRACE(std::string(c.window) + " column " + std::to_string(c.col) + " -> " + c.table + "." + c.column);
+        const int limit = c.grid->ColumnMaxLength(c.col);
+        EXPECT_GT(limit, 0);
+        EXPECT_LE(limit, HospitalSchema::textWidth(QString::fromLatin1(c.table), QString::fromLatin1(c.column)));
+    }
+    delete frmRequest::existing();
     delete frmAngiogram::existing();
     delete frmRegistration::existing();
     delete frmRemarks::existing();
