@@ -1,11 +1,11 @@
 #include "registration/frmCathlabSched.h"
 
+#include "access/ActionApproval.h"
 #include "patients/frmSearchCurrent.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/Pickers.h"
-#include "access/ActionApproval.h"
 #include "registration/UserValidation.h"
 #include "shared/text/ColumnFit.h"
 #include "shared/modGlobals.h"

@@ -1,5 +1,6 @@
 #include "registration/frmHBPS.h"
 
+#include "access/ActionApproval.h"
 #include "components/login/clsCurrentuser.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "platform/db/Connection.h"
@@ -7,11 +8,11 @@
 #include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/RegistrationKeys.h"
-#include "access/ActionApproval.h"
 #include "registration/UserValidation.h"
 #include "registration/Pickers.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/text/ColumnFit.h"
 #include "shared/text/TextUtilities.h"
 #include "workspace/frmFinal.h"
 
@@ -76,6 +77,11 @@ frmHBPS::frmHBPS(QWidget* parent) : QDialog(parent)
     fl->addWidget(txtMedicalFees = textBox(fees));
     auto* remarks = new QGroupBox(QStringLiteral("Remarks"), this);
     (new QVBoxLayout(remarks))->addWidget(txtRemarks = textBox(remarks));
+    const QString notice = QStringLiteral("STATION..TBNURSEDISCHARGENOTICE");
+    FitToColumn(txtOperation, notice, QStringLiteral("Procedures"));
+    FitToColumn(txtMedDiagnosis, notice, QStringLiteral("FinalDiagnosis"));
+    FitToColumn(txtMedicalFees, notice, QStringLiteral("MedicalFees"));
+    FitToColumn(txtRemarks, notice, QStringLiteral("Remarks"));
     layout->addWidget(info, 0, 0);
     layout->addWidget(operation, 0, 1);
     layout->addWidget(diagnosis, 1, 0);

@@ -8,6 +8,7 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/text/ColumnFit.h"
 #include "workspace/ChartRequestData.h"
 #include "workspace/DaySchedule.h"
 #include "workspace/WorkspaceData.h"
@@ -58,6 +59,7 @@ void frmFinal::buildSchedulePage(QWidget* page)
     pair(txtSurgeon, "txtSurgeon");
     pair(txtAnesthesiologist, "txtAnesthesiologist");
     txtScheduleRemarks = new QLineEdit(fra);
+    FitToColumn(txtScheduleRemarks, QStringLiteral("SCHEDULE..tbORRequest"), QStringLiteral("Remarks"));
     cmdProcedure = new QPushButton(QStringLiteral("..."), fra);
     Command1 = new QPushButton(QStringLiteral("..."), fra);
     Command2 = new QPushButton(QStringLiteral("..."), fra);

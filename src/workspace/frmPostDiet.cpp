@@ -7,6 +7,7 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/text/ColumnFit.h"
 #include "workspace/ChartRequestData.h"
 #include "workspace/frmFinal.h"
 
@@ -34,6 +35,7 @@ frmPostDiet::frmPostDiet(QWidget* parent) : QDialog(parent)
     txtDietCode = edit("txtDietCode");
     txtDietCode->setReadOnly(true);
     txtRemarks = edit("txtRemarks");
+    FitToColumn(txtRemarks, QStringLiteral("PATIENT_DATA..tbPatient2"), QStringLiteral("DietRemarks"));
     cmdSearchDiet = new QPushButton(QStringLiteral("..."), this);
     chkExtraMeal = new QCheckBox(QStringLiteral("Extra Meal"), this);
     Command1[0] = new QPushButton(QStringLiteral("Save New diet"), this);

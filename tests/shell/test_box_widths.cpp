@@ -12,9 +12,11 @@
 #include "platform/ui/TextLimit.h"
 #include "procedure_report/frmAngiogram.h"
 #include "registration/frmCathlabSched.h"
+#include "registration/frmHBPS.h"
 #include "registration/frmRegistration.h"
 #include "returns/frmReturn.h"
 #include "workspace/frmFinal.h"
+#include "workspace/frmPostDiet.h"
 #include "workspace/frmPrecautions.h"
 
 #include <QLineEdit>
@@ -51,6 +53,8 @@ TEST_F(BoxWidthTest, EveryStoredBoxHoldsAtMostItsColumn)
     auto* remarks = frmRemarks::instance();
     frmPrecautions precautions;
     frmCathlabSched schedule;
+    frmHBPS dischargeOrder;
+    frmPostDiet diet;
 
     struct Box {
         const char* window;
@@ -80,6 +84,12 @@ TEST_F(BoxWidthTest, EveryStoredBoxHoldsAtMostItsColumn)
         {"frmFinal", "txtPulserate", workspace->txtPulserate, "STATION..tbNurseVitalSigns", "PulseRate"},
         {"frmPrecautions", "txtPrecautions", precautions.txtPrecautions, "PATIENT_DATA..tbPatientHistory", "Precautions"},
         {"frmPrecautions", "txtPrecautions", precautions.txtPrecautions, "PATIENT_DATA..tbOutPatientHistory", "Precautions"},
+        {"frmFinal", "txtScheduleRemarks", workspace->txtScheduleRemarks, "SCHEDULE..tbORRequest", "Remarks"},
+        {"frmPostDiet", "txtRemarks", diet.txtRemarks, "PATIENT_DATA..tbPatient2", "DietRemarks"},
+        {"frmHBPS", "txtOperation", dischargeOrder.txtOperation, "STATION..TBNURSEDISCHARGENOTICE", "Procedures"},
+        {"frmHBPS", "txtMedDiagnosis", dischargeOrder.txtMedDiagnosis, "STATION..TBNURSEDISCHARGENOTICE", "FinalDiagnosis"},
+        {"frmHBPS", "txtMedicalFees", dischargeOrder.txtMedicalFees, "STATION..TBNURSEDISCHARGENOTICE", "MedicalFees"},
+        {"frmHBPS", "txtRemarks", dischargeOrder.txtRemarks, "STATION..TBNURSEDISCHARGENOTICE", "Remarks"},
         {"frmRemarks", "txtRemarks", remarks->txtRemarks, "STATION..TBNURSECOMMUNICATIONFILE", "Remarks"},
         {"frmRemarks", "txtReason", remarks->txtReason, "STATION..TBNURSECOMMUNICATIONFILE", "ReasonOfProcedure"},
         {"frmCathlabSched", "txtOperation1", schedule.txtOperation1, "SCHEDULE..TBCLSCHEDULE", "ProcedureName"},
