@@ -15,6 +15,7 @@
 #include "registration/frmHBPS.h"
 #include "registration/frmRegistration.h"
 #include "returns/frmReturn.h"
+#include "shared/text/TypedNumbers.h"
 #include "workspace/frmFinal.h"
 #include "workspace/frmPostDiet.h"
 #include "workspace/frmPrecautions.h"
@@ -167,6 +168,11 @@ TEST_F(BoxWidthTest, TheSchemaReaderFollowsTheLaterStatementsAndRefusesUnknownCo
     EXPECT_EQ(quantity.type, QStringLiteral("NUMERIC"));
     EXPECT_EQ(quantity.length, 12);
     EXPECT_EQ(quantity.scale, 2);
+    // a NUMERIC's largest value is what it holds, and no more
+    const NumberRange markup = ColumnRange(QStringLiteral("Mark-up"), QStringLiteral("STATION..tbCLMarkUp"), QStringLiteral("MarkUp"));
+    EXPECT_TRUE(markup.accepts(QStringLiteral("99999999.9999")));
+    EXPECT_FALSE(markup.accepts(QStringLiteral("100000000")));
+    EXPECT_THROW(ColumnRange(QStringLiteral("Remarks"), QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks")), DbError);
     // a dropped column is gone; a column of no text has no width
     EXPECT_THROW(HospitalSchema::columnType(QStringLiteral("PATIENT_DATA..tbPatientAdmInfo"), QStringLiteral("DietRemarks")), DbError);
     EXPECT_THROW(HospitalSchema::textWidth(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Amount")), DbError);

@@ -152,6 +152,11 @@ TEST_F(Markups, RefusalsSaveNothing)
         {"HOLIDAY", "", "Please enter the mark up as a number (for example 0.10 or 50)."},
         {"HOLIDAY", "-5", "Please enter the mark up as a number (for example 0.10 or 50)."},
         {"HOLIDAY", "0.1'; DELETE FROM x", "Please enter the mark up as a number (for example 0.10 or 50)."},
+        // no more than the mark-up column holds, written plainly
+        {"HOLIDAY", "99999999999999", "Please enter the mark up as a number (for example 0.10 or 50)."},
+        {"HOLIDAY", "1.2.3", "Please enter the mark up as a number (for example 0.10 or 50)."},
+        {"HOLIDAY", "1e5", "Please enter the mark up as a number (for example 0.10 or 50)."},
+        {"HOLIDAY", "0.12345", "Please enter the mark up as a number (for example 0.10 or 50)."},
     };
     for (const Case& c : cases) {
         UiScript::reset();

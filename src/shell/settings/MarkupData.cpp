@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/LikePattern.h"
 #include "shared/modGlobals.h"
+#include "shared/text/TypedNumbers.h"
 
 Recordset LoadMarkups(Connection& c)
 {
@@ -43,7 +44,6 @@ QString MarkupValueText(const QVariant& value)
 
 bool IsMarkupValue(const QString& text)
 {
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    return ok && v >= 0;
+    // a plain number the mark-up column holds
+    return ColumnRange(QStringLiteral("Mark-up"), QStringLiteral("STATION..tbCLMarkUp"), QStringLiteral("MarkUp")).accepts(text);
 }
