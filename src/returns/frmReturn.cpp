@@ -6,6 +6,7 @@
 #include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
+#include "platform/text/NumberRange.h"
 #include "platform/text/Twips.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
@@ -34,6 +35,8 @@ namespace {
 const QString kReturnNotice = QStringLiteral("Notification");
 const QString kReturnConfirm = QStringLiteral("Confirmation");
 const QString kReturnTooMany = QStringLiteral("Quantity returned is greater than quantity issued.");
+// What the returned-quantity box takes (five characters); the issued quantity bounds it further.
+const NumberRange kReturnedRange{QStringLiteral("Quantity returned"), 0, 99999, 2};
 constexpr int kReturnGridTwips = 11400;
 
 // A line's amount as the grid shows and posts it: money in two decimals, as the total sums it.
@@ -345,6 +348,11 @@ void frmReturn::PickIssuedItem()
 
 bool frmReturn::StoreQuantity(int row, const QString& typed, bool tell)
 {
+    // the posting reads the cell as a number: "1.2.3" would post 1.2 under a slip that shows 1.2.3
+    if (!typed.trimmed().isEmpty() && !kReturnedRange.accepts(typed)) {
+        if (tell) MsgBox(kReturnedRange.message(), vbOKOnly | vbExclamation, kReturnNotice);
+        return false;
+    }
     const double q = Fmt::val(typed);
     if (q < 0 || q > Fmt::val(cell(row, QtyIssued))) {
         if (tell) MsgBox(kReturnTooMany, vbOKOnly | vbExclamation, kReturnNotice);

@@ -79,6 +79,8 @@ TEST_F(ReturnWindowTest, TheReturnedQuantityIsCheckedOnEveryRoadIntoTheCell)
         {"double-click above", "4.5", dblClick, "", true},
         {"scroll above", "9", scroll, "", false},
         {"scroll within", "3", scroll, "3", false},
+        {"enter no number", "1.2.3", enter, "", false},
+        {"scroll no number", "1..", scroll, "", false},
     };
     for (const Road& road : roads) {
         SCOPED_TRACE(road.name);
@@ -90,6 +92,8 @@ TEST_F(ReturnWindowTest, TheReturnedQuantityIsCheckedOnEveryRoadIntoTheCell)
         EXPECT_EQ(cell(1, frmReturn::QtyReturned), road.kept);
         EXPECT_DOUBLE_EQ(Fmt::val(cell(1, frmReturn::Amount)), 380 * Fmt::val(road.kept));
         EXPECT_EQ(UiScript::texts().contains(QStringLiteral("Quantity returned is greater than quantity issued.")), road.told);
+        EXPECT_EQ(UiScript::texts().contains(QStringLiteral("Quantity returned must be a number from 0 to 99,999.")),
+                  road.typed == QLatin1String("1.2.3"));
         EXPECT_EQ(w->cmdPrintSave->isEnabled(), !road.kept.isEmpty());
     }
     // the up-down never goes below nothing
