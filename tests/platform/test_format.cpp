@@ -43,6 +43,24 @@ TEST(Format, NumbersAreExactAtEveryMagnitude)
     }
 }
 
+// A total is as exact as its lines: no binary error of adding doubles reaches the cents.
+TEST(Format, TotalsAddTheTypedValues)
+{
+    struct Case { QList<double> values; const char* even; };
+    const Case cases[] = {
+        {{}, "0.00"},
+        {{0.1, 0.2}, "0.30"},
+        {{319999999996800.0, 450, 2.675}, "319,999,999,997,252.68"},
+        {{1e12, 0.005}, "1,000,000,000,000.00"},
+        {{1e12, 0.015}, "1,000,000,000,000.02"},
+        {{820, -820, 450}, "450.00"},
+        {{-0.005, -2}, "-2.00"},
+        {{99999999999.0, 1}, "100,000,000,000.00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Fmt::sum(c.values, QStringLiteral("#,##0.00"), Fmt::Rounding::HalfEven).toStdString(), c.even) << c.values.size();
+}
+
 TEST(Format, ServerDateText)
 {
     EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 1, 5), QTime(13, 4, 5))), QStringLiteral("01/05/2026 01:04:05 PM"));

@@ -269,3 +269,224 @@ TEST_F(EveryReportTest, EveryDefinitionRendersOverTheDemoHospitalWithItsCallersV
     for (const QString& file : folder.entryList(QDir::Files))
         EXPECT_TRUE(covered.contains(file.toLower())) << file.toStdString() << " is opened by no print of this test";
 }
+
+// The registration entry keeps the zip code alone and the chief complaint in the stay's history;
+// the form shows the town and province of the zip code and the complaint beside the diagnosis.
+TEST_F(EveryReportTest, TheRegistrationFormShowsTheTownOfTheZipCodeAndTheChiefComplaint)
+{
+    conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbMaster SET City = NULL, Province = NULL, ZipCode = '1100' WHERE HospNum = '900011'"));
+    conn().execute(QStringLiteral("DELETE FROM PATIENT_DATA..tbOutPatientHistory WHERE IDNum = '900106B'"));
+    conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbOutPatientHistory (IDNum, ChiefComplaint) VALUES ('900106B', 'CHEST PAIN')"));
+    struct Case { const char* diagnosis; const char* shown; };
+    for (const Case& c : {Case{nullptr, "CHEST PAIN"}, Case{"ANGINA", "ANGINA / CHEST PAIN"}}) {
+        SCOPED_TRACE(c.shown);
+        conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbOutPatient SET Diagnosis = ? WHERE IDNum = '900106B'"),
+                       {c.diagnosis ? QVariant(QString::fromLatin1(c.diagnosis)) : QVariant()});
+        ReportLog::clear();
+        PrepareReport(ReportFilePath(QStringLiteral("CLRegistrationForm.RPT")), {QStringLiteral("900106B")});
+        ShowReport(false, QStringLiteral("Print Registration Form"), false, true);
+        ASSERT_EQ(ReportLog::calls().size(), 1);
+        const QString text = ReportLog::calls().first().text;
+        EXPECT_TRUE(text.contains(QStringLiteral("80 RIZAL ST. POBLACION, QUEZON CITY, METRO MANILA 1100"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("ADMITTING DIAGNOSIS / CHIEF COMPLAINT\n") + QLatin1String(c.shown))) << text.toStdString();
+    }
+}
+
+// ---- whole texts of the key prints ----
+
+#include "assessment/AssessmentSlip.h"
+#include "charging/ChargeSlipPrint.h"
+
+namespace {
+// The print's text without its footer (the printing time and page count).
+QString printedText()
+{
+    if (ReportLog::calls().isEmpty()) return QStringLiteral("<nothing printed>");
+    const ReportCall& call = ReportLog::calls().last();
+    if (!call.error.isEmpty()) return call.error;
+    QStringList lines = call.text.split(QLatin1Char('\n'));
+    static const QRegularExpression footer(QStringLiteral(R"(^Printed |Page \d+ of \d+)"));
+    lines.erase(std::remove_if(lines.begin(), lines.end(), [](const QString& l) { return footer.match(l).hasMatch(); }), lines.end());
+    return lines.join(QLatin1Char('\n')).trimmed();
+}
+} // namespace
+
+TEST_F(EveryReportTest, TheChargeSlipReadsWhole)
+{
+    const QString slip = QStringLiteral("C000777");
+    for (const QVariantList& line : {QVariantList{"HS001", "450", "1", "HS", "ECG 12 LEADS"},
+                                     QVariantList{"MED0201", "319999999996800", "99999999999", "PH", "HEPARIN 5000IU/ML VIAL"},
+                                     QVariantList{"MED0202", "2.675", "0.005", "PH", "GAUZE"}})
+        conn().call(QStringLiteral("STATION..sp_CL_SaveChargePrint"), line + QVariantList{slip});
+    const ChargeSlipHeader h{QStringLiteral("LACSON, VIRGILIO NAVARRO"), QStringLiteral("900011"), QStringLiteral("61 / M"),
+                             QStringLiteral("PERSONAL"), QStringLiteral("ER/OPD"), QStringLiteral("900106B"), QStringLiteral("DR. CRUZ")};
+    ShowChargeSlip(false, ChargeSlipValues(h, slip, QStringLiteral("12/01/2026 09:00:00 AM"), QStringLiteral("DELA CRUZ, ANA"),
+                                           QStringLiteral("ORIGINAL COPY")),
+                   QStringLiteral("Print ChargeSlip"));
+    EXPECT_EQ(printedText().toStdString(), R"(DEMO GENERAL HOSPITAL
+1 HOSPITAL ROAD, MANILA
+CHARGE SLIP
+
+
+CATH LABORATORY
+ORIGINAL COPY
+Charge Slip No. C000777
+12/01/2026 09:00:00 AM
+
+Patient
+LACSON, VIRGILIO NAVARRO
+Hospital No.
+900011
+Age / Sex
+61 / M
+Admission No.
+900106B
+Account
+PERSONAL
+Room
+ER/OPD
+Attending Dr.
+DR. CRUZ
+
+Dept.
+Item Code
+Description
+Qty
+Amount
+HS
+HS001
+ECG 12 LEADS
+1.00
+450.00
+PH
+MED0201
+HEPARIN 5000IU/ML VIAL
+99,999,999,999.00
+319,999,999,996,800.00
+PH
+MED0202
+GAUZE
+0.00
+2.68
+TOTAL
+319,999,999,997,252.68
+
+DELA CRUZ, ANA
+______________________________
+Entered by
+DELA CRUZ, ANA
+______________________________
+Released by
+______________________________
+Received by)");
+}
+
+TEST_F(EveryReportTest, TheAssessmentSlipReadsWhole)
+{
+    const AssessmentSlipHeader h{QStringLiteral("SALAZAR, ANA FLORES"), QStringLiteral("100038"), QStringLiteral("47"), QStringLiteral("F"),
+                                 QStringLiteral("ER/OPD"), QStringLiteral("2026000001"), QStringLiteral("DR. CRUZ")};
+    ShowAssessmentSlip(conn(), h, QStringLiteral("CL1998"), QStringLiteral("12/01/2026 09:00:00 AM"), QStringLiteral("CL001"),
+                       QStringLiteral("DELA CRUZ, ANA"), QStringLiteral("ORIGINAL COPY"), QString(), QStringLiteral("Assessment Slip"));
+    EXPECT_EQ(printedText().toStdString(), R"(DEMO GENERAL HOSPITAL
+1 HOSPITAL ROAD, MANILA
+ASSESSMENT SLIP
+
+
+CATH LABORATORY - ASSESSMENT
+ORIGINAL COPY
+Assessment No. CL1998
+12/01/2026 09:00:00 AM
+
+Patient
+SALAZAR, ANA FLORES
+Hospital No.
+100038
+Age / Sex
+47 / F
+Admission No.
+2026000001
+Account
+PERSONAL
+Room
+ER/OPD
+Attending Dr.
+DR. CRUZ
+
+Dept.
+Item Code
+Description
+Qty
+Amount
+HS
+HS001
+ECG 12 LEADS
+1.00
+450.00
+OX
+OX001
+OXYGEN PER 100 PSI
+250.00
+375.00
+TOTAL TO PAY
+825.00
+
+
+(CL001) DELA CRUZ, ANA
+______________________________
+Assessed by
+______________________________
+Cashier
+______________________________
+Received by)");
+}
+
+TEST_F(EveryReportTest, TheAngiogramResultReadsWhole)
+{
+    PrepareReport(ReportFilePath(QStringLiteral("CathLab_Result.RPT")),
+                  {QStringLiteral("CL0000051"), QStringLiteral("UY, LOURDES LOPEZ"), QStringLiteral("05/14/1961"), QStringLiteral("65"),
+                   QStringLiteral("F"), QStringLiteral("5ft. 2in."), QStringLiteral("58 kgs."), QStringLiteral("1.6"),
+                   QStringLiteral("CORONARY ANGIOGRAPHY"), QStringLiteral("ASIAN")});
+    ShowReport(false, QStringLiteral("Result"), false, true);
+    EXPECT_EQ(printedText().toStdString(), R"(DEMO GENERAL HOSPITAL
+1 HOSPITAL ROAD, MANILA
+CORONARY ANGIOGRAM RESULT
+
+
+Patient: UY, LOURDES LOPEZ
+Hospital #: 100002
+Admission #: 2026000003
+Birth date: 05/14/1961
+Age: 65
+Sex: F
+Height: 5ft. 2in.
+Weight: 58 kgs.
+BSA: 1.6 m²
+Race: ASIAN
+Trans. No.: CL0000051
+Case No.: 
+
+
+Procedure: CORONARY ANGIOGRAPHY
+Date performed: 12/04/2026
+Time started: 09:15 AM
+Time ended: 10:05 AM
+Out of CCL: 10:40 AM
+Cathlab room: CATHLAB 1
+Result date: 12/04/2026
+Referring MD: MAGSAYSAY, ELENA
+Interventionist: VILLAREAL, ANTONIO
+Anesthesiologist: LACSON, TERESITA
+Radtech: GALANG ,NESTOR REYES
+Scrub RN: MARASIGAN ,JOEL PADILLA
+Circulator RN: CRUZ ,BEATRIZ SALAS
+Physio RN: CRUZADO ,LEAH 
+RVS: 93452 
+
+
+LEFT MAIN: Normal.
+LAD: 70% proximal stenosis.
+RCA: Dominant, no significant disease.
+IMPRESSION
+Single vessel coronary artery disease.
+Verified by: DELA CRUZ, ANA on 12/04/2026 12:00 PM)");
+}

@@ -216,9 +216,9 @@ private:
                 if (!set.hasField(t.column))
                     throw ReportError(QStringLiteral("The data set \"%1\" of the report \"%2\" has no column \"%3\".")
                                           .arg(t.name, r.name, t.column));
-                double total = 0;
-                for (int i = 0; i < set.recordCount(); ++i) total += DbValue::toDouble(set.valueAt(i, t.column));
-                html += escaped(Fmt::number(total, t.format.isEmpty() ? QStringLiteral("#,##0.00") : t.format, Fmt::Rounding::HalfEven));
+                QList<double> values;
+                for (int i = 0; i < set.recordCount(); ++i) values << DbValue::toDouble(set.valueAt(i, t.column));
+                html += escaped(Fmt::sum(values, t.format.isEmpty() ? QStringLiteral("#,##0.00") : t.format, Fmt::Rounding::HalfEven));
                 break;
             }
             case ReportToken::Subreport: html += report(*r.subreport(t.name)); break;
