@@ -128,6 +128,17 @@ QList<Print> prints()
                                  QStringLiteral("DELA CRUZ, ANA"), QStringLiteral("CL001"), QStringLiteral("CM000001"), Session.HospName,
                                  Session.HospAddress, QStringLiteral("NOT USED")};
          }},
+        // the imaging prints read the row their handler stages for the user and admission (none here)
+        {"RadioResult.Rpt", "x-ray, ultrasound and CT View", Nothing,
+         [](const Stay& s) {
+             return QVariantList{QStringLiteral("X-RAY SECTION"), s.hospNum, Session.HospAddress, QStringLiteral("CL001"), s.idNum};
+         }},
+        {"MRIResult.rpt", "MRI View", Nothing,
+         [](const Stay& s) {
+             return QVariantList{QStringLiteral("MAGNETIC RESONANCE IMAGING"), s.hospNum, Session.HospAddress, QStringLiteral("CL001"),
+                                 s.idNum, QStringLiteral("CL002"), QStringLiteral("VERIFIER"), QStringLiteral("RADIOLOGIST"), QString(),
+                                 QStringLiteral("INTERPRETATION"), QStringLiteral("RAD01")};
+         }},
         {"NHICensusCharging.rpt", "census charging print", Nothing,
          [](const Stay& s) { return QVariantList{s.idNum, s.hospNum, QStringLiteral("1")}; }},
         {"NHICensusCharging_New.rpt", "census format dialog, new form", Nothing,
@@ -150,7 +161,7 @@ QList<Print> stationPrints()
     const auto none = [](QVariantList v) { return [v](const Stay&) { return v; }; };
     return {
         {"Audit_report.RPT", "the menu's Audit Report", Nothing,
-         none({kFrom, kTo, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("CATH LABORATORY AUDIT REPORT")})},
+         none({kFrom, kTo, Session.HospName, Session.HospAddress, QStringLiteral("CATH LABORATORY AUDIT REPORT")})},
         {"CLCensus.RPT", "the menu's CathLab Census", Nothing, none({kFrom, kTo})},
         {"MonthlyReport.RPT", "the menu's Monthly Report", Nothing, none({kFrom, kTo})},
         {"Nurse_Station_Income_Detailed.RPT", "income report, detailed", Nothing, none({true, kFrom, kTo, QStringLiteral("CL")})},
@@ -158,10 +169,10 @@ QList<Print> stationPrints()
         {"PatientDischargeNoticeStatus.RPT", "discharge notice status", Nothing, none({QStringLiteral("CL")})},
         {"ListProcedures.RPT", "the menu's price list", Nothing, none({QStringLiteral("CL")})},
         {"Diet_List.Rpt", "workspace report label 0", Nothing,
-         none({QStringLiteral("CL"), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("CATH LABORATORY - Diet List")})},
+         none({QStringLiteral("CL"), Session.HospName, Session.HospAddress, QStringLiteral("CATH LABORATORY - Diet List")})},
         {"CensusByStation_QZV.rpt", "workspace census", Nothing, none({QStringLiteral("12/11/2026")})},
         {"NurseDischargeReport.rpt", "workspace discharges", Nothing,
-         none({QStringLiteral("CATH LABORATORY"), QStringLiteral("-"), QStringLiteral("-")})},
+         none({QStringLiteral("CATH LABORATORY"), Session.HospName, Session.HospAddress})},
         {"List_Of_Proccess_Request_AllPatient.rpt", "workspace report list, type 3", Nothing,
          none({QStringLiteral("CL"), kFrom, kTo, QStringLiteral("CATH LABORATORY")})},
         {"List_Of_All_PendingRequest_ByAll_Station.Rpt", "workspace pending requests", Nothing, none({QStringLiteral("CL")})},
@@ -172,7 +183,7 @@ QList<Print> stationPrints()
          none({QStringLiteral("A"), QString(), QDateTime(QDate(2026, 11, 1), QTime()), QString(), QDateTime(QDate(2026, 12, 31), QTime())})},
         {"CodedInterpretation.rpt", "interpretation builder print", Nothing, none({QStringLiteral("1")})},
         {"CathLabRequestForm.RPT", "request processing print", Nothing,
-         none({QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("DELA CRUZ, ANA"), QStringLiteral("CL0000051"), QStringLiteral("0")})},
+         none({Session.HospName, Session.HospAddress, QStringLiteral("DELA CRUZ, ANA"), QStringLiteral("CL0000051"), QStringLiteral("0")})},
         {"EEGReport.Rpt", "neurology View, section A", Nothing, none({QStringLiteral("EE1001")})},
         {"EMG-NCVReport.Rpt", "neurology View, other sections", Nothing, none({QStringLiteral("EN1001")}),
          {{"NCVDataReport", [](const Stay&) { return QVariantList{QStringLiteral("EN1001"), QStringLiteral("900010")}; }},
@@ -183,12 +194,9 @@ QList<Print> stationPrints()
 // Prints whose values come from data the test looks up (a staged result, a saved document), or
 // that other tests render with the documents their windows save.
 const char* const kRenderedElsewhere[][2] = {
-    {"RadioResult.Rpt", "reads the result the imaging print stages for the user and admission: tests/results"},
-    {"MRIResult.rpt", "reads the result the imaging print stages for the user and admission: tests/results"},
     {"CathLab_Result.RPT", "a verified angiogram: the whole-text test below and tests/procedure_report"},
     {"HeartDiagram.rpt", "takes the drawn picture into its section 6: tests/procedure_report"},
     {"Assessment_Slip_BlankForm.rpt", "an assessment saved by the window: the whole-text test below"},
-    {"CashCM_Slip.rpt", "a cash credit memo advice saved by the window: tests/assessment"},
     {"CathlabSchedDetails.rpt", "twelve cells of a confirmed schedule row and the validated user: tests/registration"},
 };
 
@@ -234,8 +242,10 @@ protected:
         static const QRegularExpression unfilled(QStringLiteral(R"(\{[?@#/]?[A-Za-z][\w.]*(:[^}]*)?\})"));
         EXPECT_FALSE(unfilled.match(text).hasMatch()) << unfilled.match(text).captured().toStdString();
         // the page header carries the hospital and the title; the body does not say them again
-        const QString body = text.section(QLatin1Char('\n'), 3);
+        const QString title = text.section(QLatin1Char('\n'), 2, 2), body = text.section(QLatin1Char('\n'), 3);
         EXPECT_FALSE(body.contains(Session.HospAddress)) << text.toStdString();
+        EXPECT_FALSE(body.contains(Session.HospName)) << text.toStdString();
+        EXPECT_FALSE(body.split(QLatin1Char('\n')).contains(title)) << text.toStdString();
         if (p.shows & Name) EXPECT_TRUE(text.contains(s.name)) << text.toStdString();
         if (p.shows & IdNum) EXPECT_TRUE(text.contains(s.idNum)) << text.toStdString();
         if (p.shows & HospNum) EXPECT_TRUE(text.contains(s.hospNum)) << text.toStdString();
@@ -262,6 +272,12 @@ TEST_F(EveryReportTest, EveryDefinitionRendersOverTheDemoHospitalWithItsCallersV
         covered << QString::fromLatin1(p.file).toLower();
         render(p, inPatient);
     }
+    // the cash credit memo advice of the demo hospital, by its receipt and advice numbers
+    const Recordset advice = conn().query(QStringLiteral("SELECT ORNumber, CMAdviseNum FROM BILLING..tbCashCMAdvise ORDER BY LineID"));
+    ASSERT_FALSE(advice.isEmpty());
+    const QVariantList adviceValues{advice.text(QStringLiteral("ORNumber")), advice.text(QStringLiteral("CMAdviseNum"))};
+    render({"CashCM_Slip.rpt", "cash credit memo print", Nothing, [&](const Stay&) { return adviceValues; }}, inPatient);
+    covered << QStringLiteral("cashcm_slip.rpt");
     for (const auto& row : kRenderedElsewhere) covered << QString::fromLatin1(row[0]).toLower();
 
     // every file of the folder is in one of the tables
