@@ -286,11 +286,12 @@ TEST_F(EveryReportTest, EveryDefinitionRendersOverTheDemoHospitalWithItsCallersV
         EXPECT_TRUE(covered.contains(file.toLower())) << file.toStdString() << " is opened by no print of this test";
 }
 
-// The registration entry keeps the zip code alone and the chief complaint in the stay's history;
-// the form shows the town and province of the zip code and the complaint beside the diagnosis.
+// The registration entry keeps the zip code alone (the town and province kept beside it may be older)
+// and the chief complaint in the stay's history; the form shows the zip code's town and province and
+// the complaint beside the diagnosis.
 TEST_F(EveryReportTest, TheRegistrationFormShowsTheTownOfTheZipCodeAndTheChiefComplaint)
 {
-    conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbMaster SET City = NULL, Province = NULL, ZipCode = '1100' WHERE HospNum = '900011'"));
+    conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbMaster SET City = 'ANTIPOLO', Province = 'RIZAL', ZipCode = '1100' WHERE HospNum = '900011'"));
     conn().execute(QStringLiteral("DELETE FROM PATIENT_DATA..tbOutPatientHistory WHERE IDNum = '900106B'"));
     conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbOutPatientHistory (IDNum, ChiefComplaint) VALUES ('900106B', 'CHEST PAIN')"));
     struct Case { const char* diagnosis; const char* shown; };
@@ -327,12 +328,13 @@ QString printedText()
 }
 } // namespace
 
+// The largest line the slip's columns hold everywhere, and a half cent, print as kept.
 TEST_F(EveryReportTest, TheChargeSlipReadsWhole)
 {
     const QString slip = QStringLiteral("C000777");
     for (const QVariantList& line : {QVariantList{"HS001", "450", "1", "HS", "ECG 12 LEADS"},
-                                     QVariantList{"MED0201", "319999999996800", "99999999999", "PH", "HEPARIN 5000IU/ML VIAL"},
-                                     QVariantList{"MED0202", "2.675", "0.005", "PH", "GAUZE"}})
+                                     QVariantList{"MED0201", "31999999996800", "9999999999", "PH", "HEPARIN 5000IU/ML VIAL"},
+                                     QVariantList{"MED0202", "2.675", "1", "PH", "GAUZE"}})
         conn().call(QStringLiteral("STATION..sp_CL_SaveChargePrint"), line + QVariantList{slip});
     const ChargeSlipHeader h{QStringLiteral("LACSON, VIRGILIO NAVARRO"), QStringLiteral("900011"), QStringLiteral("61 / M"),
                              QStringLiteral("PERSONAL"), QStringLiteral("ER/OPD"), QStringLiteral("900106B"), QStringLiteral("DR. CRUZ")};
@@ -377,15 +379,15 @@ ECG 12 LEADS
 PH
 MED0201
 HEPARIN 5000IU/ML VIAL
-99,999,999,999.00
-319,999,999,996,800.00
+9,999,999,999.00
+31,999,999,996,800.00
 PH
 MED0202
 GAUZE
-0.00
+1.00
 2.68
 TOTAL
-319,999,999,997,252.68
+31,999,999,997,252.68
 
 DELA CRUZ, ANA
 ______________________________
