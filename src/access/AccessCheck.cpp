@@ -12,8 +12,12 @@ std::optional<QString> CheckUserDepartmentAccess(Connection& c, const QString& u
     Recordset rs = c.call(QStringLiteral("STATION..sp_Check_User_Department_Access"),
                                            {userId.trimmed(), code, stationId.trimmed()});
     if (rs.isEmpty()) return std::nullopt;
-    return rs.text(QStringLiteral("LastName")) + QStringLiteral(", ") + rs.text(QStringLiteral("FirstName")) +
-           QLatin1Char(' ') + rs.text(QStringLiteral("MiddleName"));
+    return UserFullName(rs.text(QStringLiteral("LastName")), rs.text(QStringLiteral("FirstName")), rs.text(QStringLiteral("MiddleName")));
+}
+
+QString UserFullName(const QString& lastName, const QString& firstName, const QString& middleName)
+{
+    return lastName + QStringLiteral(", ") + firstName + QLatin1Char(' ') + middleName;
 }
 
 QString UnauthorizedUserText()

@@ -11,6 +11,9 @@ class Connection;
 std::optional<QString> CheckUserDepartmentAccess(Connection& c, const QString& userId, const QString& accessCode,
                                                  const QString& stationId);
 
+// The stored user's full name as the access check gives it: "LAST, FIRST MIDDLE".
+QString UserFullName(const QString& lastName, const QString& firstName, const QString& middleName);
+
 // "Unauthorized user for this department(CL-CATH LABORATORY)" for the current station.
 QString UnauthorizedUserText();
 

@@ -1,5 +1,7 @@
 // The CATH LABORATORY station client.
 #include "components/login/clsCurrentuser.h"
+#include "platform/text/LocalTimeZone.h"
+#include "platform/ui/PrivateFiles.h"
 #include "shell/mdiCathLabMenu.h"
 
 #include <QApplication>
@@ -7,6 +9,10 @@
 
 int main(int argc, char* argv[])
 {
+    // Before anything is written: the database, its journal, the settings and the reports hold
+    // patient data, so nothing the program creates is readable by other users.
+    PrivateFiles::RestrictNewFiles();
+    PinLocalTimeZone();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Talvero"));
     QApplication::setApplicationName(QStringLiteral("cathlab"));

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -92,9 +93,21 @@ void frmCharge::SetupPostedList()
 void frmCharge::Get_Charges()
 {
     const Recordset lines = LoadPostedCharges(SharedConnection(), txtPno->text(), txtID->text(), Session.CurrentStationID.toString());
+    // Every activation reloads the list, also the one a click into the window makes: the same
+    // admission's list keeps its selected line and its scroll, so the click lands on the line
+    // under the pointer and a revocation acts on the line the user chose.
+    const bool sameAdmission = m_postedListOf == txtID->text();
+    const int row = MSHFlexList->currentRow(), col = MSHFlexList->currentColumn();
+    const int top = MSHFlexList->verticalScrollBar()->value(), left = MSHFlexList->horizontalScrollBar()->value();
     const bool any = FillPostedChargesGrid(*MSHFlexList, lines, Session.HospitalInfo.IsShowAmount);
+    m_postedListOf = txtID->text();
     MSHFlexList->setEnabled(any);
     txtMessage->setVisible(!any);
+    if (!any || !sameAdmission) return;
+    MSHFlexList->doItemsLayout(); // the scroll ranges of the new rows, before the old place is restored
+    if (row >= 1 && row < MSHFlexList->Rows()) MSHFlexList->setCurrentCell(row, qMax(0, col));
+    MSHFlexList->verticalScrollBar()->setValue(top);
+    MSHFlexList->horizontalScrollBar()->setValue(left);
 }
 
 void frmCharge::ReloadPostedList(bool onActivation)

@@ -5,7 +5,6 @@
 #include "charging/ChargePricing.h"
 #include "charging/frmCharge.h"
 #include "components/Drugs.h"
-#include "hospital/ChargePostings.h"
 #include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
@@ -15,6 +14,7 @@
 #include "shared/UserRights.h"
 #include "shared/clsParameters.h"
 #include "shared/inventory/InventoryLookups.h"
+#include "shared/inventory/StockCharges.h"
 #include "shared/lookups/AccountChecks.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -45,7 +45,7 @@ void holdChargeLines(Connection& c, const QString& idNum, const QString& item)
 
 // A medicine or supply goes back to its stock location: a stock-card line bringing the quantity
 // back, the stock on hand raised, and a negative line on the account under the charge's own
-// department, so the charge's lines add up to nothing.
+// department, written as the save wrote the charge, so the charge's lines add up to nothing.
 void returnToStock(Connection& c, const ChargeRevocation::Reversal& r, const QString& stockKind, double quantity, double amount,
                    const QString& arCode)
 {
@@ -66,21 +66,7 @@ void returnToStock(Connection& c, const ChargeRevocation::Reversal& r, const QSt
     back.RoomID = r.room.trimmed();
     back.PatientType = r.patientType;
     back.Reversal = true;
-    AppendStockCardLine(c, back);
-    BillingLine line;
-    line.HospNum = r.hospNum.trimmed();
-    line.IDNum = r.idNum.trimmed();
-    line.RevenueID = ch.dept.trimmed();
-    line.ItemID = ch.item.trimmed();
-    line.RefNum = ch.slip.trimmed();
-    line.UserID = r.userID;
-    line.RoomID = r.room.trimmed();
-    line.ARCode = arCode;
-    line.TransDate = r.when;
-    line.Quantity = -quantity;
-    line.Amount = -amount;
-    line.DrCr = QStringLiteral("D");
-    InsertBillingLine(c, line);
+    PostStockCharge(c, back, ch.dept, arCode);
 }
 } // namespace
 
@@ -138,7 +124,10 @@ Outcome Post(Connection& c, const Reversal& r, const PackageReversals& packages)
     if (r.lateCharge) {
         if (packages.package) packages.package(c, r);
     } else if (!p.EnableOldPackageCharging()) {
-        if (!LookUpLinkedPackageCode(c, ch.item).isEmpty()) packages.package(c, r);
+        // a consigned package is billed under the department's own code, its item linked as consigned
+        const bool consignedPackage = isRevocationParameterCode(ch.dept, p.MainRevenueID())
+                                      && !LookUpOtherLinkedPackageCode(c, ch.item.trimmed()).isEmpty();
+        if (consignedPackage || !LookUpLinkedPackageCode(c, ch.item).isEmpty()) packages.package(c, r);
         if (isRevocationParameterCode(ch.dept, p.ConsignedPackagesRevenueID())) packages.consigned(c, r);
         if (isRevocationParameterCode(ch.dept, p.CLEquipmentRev()) && LookUpEquipmentPackage(c, ch.item.trimmed()))
             packages.included(c, r);

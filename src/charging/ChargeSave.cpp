@@ -10,6 +10,7 @@
 #include "platform/db/Connection.h"
 #include "shared/clsParameters.h"
 #include "shared/inventory/InventoryLookups.h"
+#include "shared/inventory/StockCharges.h"
 #include "shared/modGlobals.h"
 
 #include <QSet>
@@ -56,7 +57,6 @@ private:
     QString cell(int col) const { return m_row.value(col); }
     double number(int col) const { return LeadingNumber(cell(col).trimmed()); }
     void postStock();
-    void billStock();
     void postService();
     void postOxygen();
     void postPackageItem();
@@ -126,7 +126,9 @@ void RowPosting::postStock()
     line.RoomID = m_in.room;
     line.StockSection = GetInventoryType(m_c, cell(Location)) == QLatin1String("C") ? QStringLiteral("CS") : QStringLiteral("PH");
     line.PatientType = m_in.patientType;
-    const qint64 sequence = AppendStockCardLine(m_c, line);
+    // on the bill under its own department, as its reversal takes it back; a package's items are
+    // billed once, as the package
+    const qint64 sequence = m_packageItem ? AppendStockCardLine(m_c, line) : PostStockCharge(m_c, line, cell(Dept), cell(ARCode));
     const QString item = cell(ItemCode).trimmed(), package = m_package.trimmed();
     if (!package.isEmpty()) {
         // the line just written carries the package it was charged under
@@ -134,31 +136,11 @@ void RowPosting::postStock()
         m_c.execute(QStringLiteral("UPDATE STATION..tbNurseLogbook SET PackageID = ? WHERE IDNum = ? AND ReferenceNum = ? AND ItemID = ?"),
                     {package, m_idNum, m_slip, item});
     }
-    if (m_in.lateCharges) billStock();
     if (m_in.lateCharges
         || ((package.isEmpty() || !m_p.OnlyShowPackageCSlip()) && !IsStationDepartment(cell(Dept), m_p.ConsignedPackagesRevenueID())
             && !m_packageItem))
         m_c.call(QStringLiteral("STATION..sp_CL_SaveChargePrint"),
                  {cell(ItemCode), cell(Amount), cell(Qty), cell(Dept), cell(Description), m_slip});
-}
-
-// A late medicine or supply goes on the bill under its own department, as its reversal does.
-void RowPosting::billStock()
-{
-    BillingLine line;
-    line.HospNum = m_in.hospNum;
-    line.IDNum = m_in.idNum;
-    line.TransDate = m_at;
-    line.RevenueID = cell(Dept).trimmed();
-    line.DrCr = QStringLiteral("D");
-    line.ItemID = cell(ItemCode).trimmed();
-    line.Quantity = number(Qty);
-    line.RefNum = m_slip;
-    line.Amount = number(Amount);
-    line.UserID = m_in.userId;
-    line.RoomID = m_in.room;
-    line.ARCode = cell(ARCode).trimmed();
-    InsertBillingLine(m_c, line);
 }
 
 void RowPosting::postService()
@@ -197,7 +179,10 @@ void RowPosting::billPackage()
 {
     const QString main = m_p.MainRevenueID();
     const double packageAmount = cents(LeadingNumber(cell(PackageAmount)));
-    const QString name = packageName(m_c, m_package, main);
+    // a consigned package is named in the consigned packages' department
+    QString name = packageName(m_c, m_package, main);
+    if (name.isEmpty() && !m_p.ConsignedPackagesRevenueID().trimmed().isEmpty())
+        name = packageName(m_c, m_package, m_p.ConsignedPackagesRevenueID().trimmed());
     BillingLine line;
     line.HospNum = m_in.hospNum;
     line.IDNum = m_in.idNum;

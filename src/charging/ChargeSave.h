@@ -33,9 +33,8 @@ struct ChargeSaveInput {
     // with the first row of a consigned package or of an equipment package.
     QList<PanelItemLine> ConsignedItems, IncludedItems;
     // Late charges of a discharged, billed account (the receivable update): every row is charged
-    // as it stands (a package's rows too, each with its own amount), a medicine or supply also goes
-    // on the bill under its department so the ledger and the posted list show it, and the
-    // account's late-charge flag is cleared.
+    // as it stands (a package's rows too, each with its own amount), and the account's late-charge
+    // flag is cleared. A medicine or supply goes on the bill under its department in either mode.
     bool lateCharges = false;
     // Posted after the rows, inside the save's transaction, with the save's slip and time.
     std::function<void(Connection&, const QString& slip, const QDateTime& at)> AfterRows;

@@ -1,7 +1,8 @@
 #include "charging/ChargeSlipPrint.h"
 
-#include "components/login/clsCurrentuser.h"
+#include "access/AccessCheck.h"
 #include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
 #include "platform/text/Format.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
@@ -41,10 +42,24 @@ void PrintChargeSlip(Connection& c, const ChargeSlipHeader& h, const QString& sl
 void ReprintChargeSlip(Connection& c, const ChargeSlipHeader& h, const QString& slip, const QString& postedAt)
 {
     c.call(QStringLiteral("STATION..sp_CL_ReprintChargeSlip"), {slip.trimmed()});
-    const QString user = Session.CurrentUser ? Session.CurrentUser->EmployeeName() : QString();
+    const QString user = ChargeSlipUserName(c, slip);
     PrepareReport(ReportFilePath(kSlipReport),
                   ChargeSlipValues(h, slip.trimmed(), ChargeSlipDateText(postedAt), user, QStringLiteral("REPRINTED COPY")));
     ShowReport(false, QStringLiteral("Reprint Charge Slip"), false, false);
+}
+
+QString ChargeSlipUserName(Connection& c, const QString& slip)
+{
+    // The log book takes a line for every row a save posts, by the validated user; later lines under
+    // the same slip (returns) come after it.
+    const Recordset rs = c.query(QStringLiteral("SELECT L.ProcessBy, U.EmployeeID, U.LastName, U.FirstName, U.MiddleName "
+                                                "FROM STATION..tbNurseLogbook L "
+                                                "LEFT JOIN PASSWORD..tbPasswordMain U ON U.EmployeeID = L.ProcessBy "
+                                                "WHERE L.ReferenceNum = ? ORDER BY L.LogID LIMIT 1"),
+                                 {slip.trimmed()});
+    if (rs.isEmpty()) return QString();
+    if (rs.text(QStringLiteral("EmployeeID")).isEmpty()) return rs.text(QStringLiteral("ProcessBy")).trimmed();
+    return UserFullName(rs.text(QStringLiteral("LastName")), rs.text(QStringLiteral("FirstName")), rs.text(QStringLiteral("MiddleName")));
 }
 
 QString ChargeSlipDateText(const QString& postedAt)

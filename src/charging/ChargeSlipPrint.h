@@ -23,8 +23,12 @@ void PrintChargeSlip(Connection& c, const ChargeSlipHeader& h, const QString& sl
                      const QString& userName);
 
 // A posted slip once more ("REPRINTED COPY") in the general viewer: its lines made afresh from what
-// was posted under it, dated as posted and signed by the user logged in. Errors reach the caller.
+// was posted under it, dated as posted and signed by the user who posted it. Errors reach the caller.
 void ReprintChargeSlip(Connection& c, const ChargeSlipHeader& h, const QString& slip, const QString& postedAt);
+
+// The user a slip's postings were made by, named as the save's validation named them; the user ID
+// when the user is not on file, "" when nothing was posted under the slip. Errors reach the caller.
+QString ChargeSlipUserName(Connection& c, const QString& slip);
 
 // Shows a slip's sixteen values in the general viewer (modeless): on the pre-printed form
 // "Charge_Slip_New.RPT" or on blank paper ("Charge_Slip_BlankForm.RPT"). Errors reach the caller.

@@ -454,6 +454,8 @@ void frmCharge::RepriceRows(const QString& option)
         if (dept(r) == QLatin1String("MD") || cell(r, ItemCode).trimmed().isEmpty()) continue;
         const QString package = cell(r, PackageCode).trimmed();
         if (!package.isEmpty()) {
+            // a consigned package keeps the amount it was loaded with (and its mark-up)
+            if (!LookUpOtherLinkedPackageCode(c, package).isEmpty()) continue;
             const QVariant v = c.scalar(
                 QStringLiteral("SELECT %1 FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = ? AND OtherRevenueID = ?")
                     .arg(rate == RateOption::Regular ? QStringLiteral("RateA")
@@ -659,9 +661,12 @@ QString frmCharge::pickStockItem(const QString& typed) const
 {
     frmSearchCodes* picker = frmSearchCodes::instance();
     picker->SearchCaption = QStringLiteral("Medicines and Supplies");
-    picker->Criteria = typed.trimmed();
+    // Items whose code or name begins with what is typed (here, then in the picker's own box);
+    // typed text comes upper-cased, so names and codes are compared upper-cased.
+    picker->Criteria = typed.trimmed().toUpper();
     picker->Query = QStringLiteral("SELECT S.ItemID, M.ItemName FROM INVENTORY..tbInvLocationStock S "
-                                   "JOIN INVENTORY..TBINVMASTER M ON M.ItemID = S.ItemID WHERE S.LocationID = ? ORDER BY M.ItemName");
+                                   "JOIN INVENTORY..TBINVMASTER M ON M.ItemID = S.ItemID WHERE S.LocationID = ? "
+                                   "AND (UPPER(S.ItemID) LIKE '##%' OR UPPER(M.ItemName) LIKE '##%') ORDER BY M.ItemName");
     picker->QueryParams = {Session.RevenueLocationID};
     picker->ShowModal();
     return picker->Valid ? picker->ResultCode : QString();
@@ -745,6 +750,12 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
                 MsgBox(QStringLiteral("Sorry, you may only enter one consigned package per transaction."), vbInformation, kChargeNotice);
                 return false;
             }
+    }
+    if (newPackages && isChargeParameterCode(cell(row, Dept), p.CLEquipmentRev()) && IsEquipmentPackage(c, code)
+        && HasOtherEquipmentPackage(row)) {
+        MsgBox(QStringLiteral("Sorry, you may only enter one equipment with included items per transaction."), vbInformation,
+               kChargeNotice);
+        return false;
     }
     if (CheckItemPostedToday(c, txtID->text(), code, department)) return false;
     if (Check_Code(code)) {

@@ -2,6 +2,7 @@
 #include "platform/ui/WindowRegistry.h"
 
 #include <QWidget>
+#include <QtContainerFwd>
 #include <array>
 #include <map>
 
@@ -94,6 +95,8 @@ public:
     // The same department and item code on another row (the last row is not looked at).
     bool Check_Code(const QString& code) const;
     bool HasPackageRows() const;
+    // Whether a row other than the given one holds an equipment with included items.
+    bool HasOtherEquipmentPackage(int row) const;
     bool HasDuplicateItems() const;
     bool IsEntryGridEmpty() const;
     // The box's key-down handler: Enter, Up and Down. True when the key was taken.
@@ -160,6 +163,7 @@ private:
     bool loadPackage(const QString& packageCode, const QString& requestNum, int startRow, const QString& noItemsMessage);
     // Loads the package typed on the row (after its refusals); the key stops there either way.
     void enterPackage(int row, const QString& itemCode, const QString& packageCode, bool consigned);
+    void dropPackagesChargedBefore(const QSet<QString>& onGridBefore);
     bool enterProfessionalFee(int row);
     bool zeroPriceCheck(int row);
     // Empties the row's columns from the department on and puts the box back on its department.
@@ -179,4 +183,5 @@ private:
     void SetupPostedList();
     void ReloadPostedList(bool onActivation);
     bool m_postedListFailed = false;
+    QString m_postedListOf; // the admission the posted list shows
 };

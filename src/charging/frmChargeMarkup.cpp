@@ -61,7 +61,7 @@ void frmCharge::buildMarkupPanel()
     connect(grdMarkup, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (row >= 1) grdMarkup_DblClick();
     });
-    pctMarkup->resize(320, 220);
+    pctMarkup->resize(380, 220);
     pctMarkup->hide();
 }
 
@@ -93,13 +93,16 @@ void frmCharge::LoadMarkupList()
     g.setCols(4);
     g.setRows(rs.recordCount() + 1);
     g.setTextMatrix(0, MarkupName, QStringLiteral("Mark-Up"));
+    g.setTextMatrix(0, MarkupFactor, QStringLiteral("Factor"));
     for (int r = 0; r < rs.recordCount(); ++r) {
         g.setTextMatrix(r + 1, MarkupID, DbValue::text(rs.valueAt(r, 0)).trimmed());
         g.setTextMatrix(r + 1, MarkupName, DbValue::text(rs.valueAt(r, 1)).trimmed());
         g.setTextMatrix(r + 1, MarkupFactor, AmountText(DbValue::toDouble(rs.valueAt(r, 2))));
     }
-    for (int c : {0, int(MarkupID), int(MarkupFactor)}) g.setColWidth(c, 1);
+    for (int c : {0, int(MarkupID)}) g.setColWidth(c, 1);
     g.setColWidth(MarkupName, 4000);
+    // the factor beside each name, so the user sees what a choice does to the amount
+    g.setColWidth(MarkupFactor, 900);
     g.setCurrentCell(1, MarkupName);
     const QPoint at = mshflexEntry->mapTo(this, QPoint(mshflexEntry->width() / 3, 70));
     pctMarkup->move(qMax(0, qMin(at.x(), width() - pctMarkup->width())), qMax(0, qMin(at.y(), height() - pctMarkup->height())));
@@ -123,7 +126,16 @@ void frmCharge::grdMarkup_DblClick()
         const double amount = LeadingNumber(cell(MarkupRow, Amount));
         const double factor = LeadingNumber(grdMarkup->TextMatrix(row, MarkupFactor));
         // the amount alone: unit price and quantity keep their values
-        setCell(MarkupRow, Amount, QString::number(amount * factor, 'g', 15));
+        const double marked = amount * factor;
+        setCell(MarkupRow, Amount, QString::number(marked, 'g', 15));
+        // A package is totalled and billed at its own amount: the row's mark-up goes onto it, so
+        // that the row, the total and the bill agree.
+        const QString package = cell(MarkupRow, PackageCode).trimmed();
+        if (!package.isEmpty()) {
+            const double packageAmount = LeadingNumber(cell(MarkupRow, PackageAmount)) + (marked - amount);
+            for (int r = 1; r < mshflexEntry->Rows(); ++r)
+                if (cell(r, PackageCode).trimmed() == package) setCell(r, PackageAmount, QString::number(packageAmount, 'g', 15));
+        }
         ComputeTotals();
         pctMarkup->hide();
         txtEntry->show();

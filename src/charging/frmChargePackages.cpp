@@ -10,11 +10,13 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
 #include "shared/packages/PackageLookups.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSet>
 
 using namespace ChargeEntryRow;
 
@@ -40,6 +42,14 @@ bool frmCharge::loadPackage(const QString& packageCode, const QString& requestNu
     return true;
 }
 
+bool frmCharge::HasOtherEquipmentPackage(int row) const
+{
+    Connection& c = SharedConnection();
+    for (int r = 1; r < mshflexEntry->Rows(); ++r)
+        if (r != row && IsEquipmentPackage(c, mshflexEntry->TextMatrix(r, ItemCode))) return true;
+    return false;
+}
+
 void frmCharge::ColourPackageRows() { ::ColourPackageRows(*mshflexEntry); }
 
 void frmCharge::enterPackage(int row, const QString& itemCode, const QString& packageCode, bool consigned)
@@ -53,7 +63,8 @@ void frmCharge::enterPackage(int row, const QString& itemCode, const QString& pa
     Connection& c = SharedConnection();
     const clsParameters& p = StationParameters();
     const QString revenue = consigned ? p.ConsignedPackagesRevenueID().trimmed().toUpper() : p.MainRevenueID().trimmed();
-    if (IsPackageAlreadyCharged(c, itemCode, txtID->text(), revenue)) {
+    // Either kind of package is billed under the department's own code: look where the save wrote it.
+    if (IsPackageAlreadyCharged(c, itemCode, txtID->text(), p.MainRevenueID().trimmed())) {
         MsgBox(QStringLiteral("The same package was previously charged. Please double-check list of charges."), vbInformation,
                QStringLiteral("Notification"));
         return;
@@ -70,13 +81,48 @@ void frmCharge::enterPackage(int row, const QString& itemCode, const QString& pa
     mshflexEntry->setCurrentCell(row, Dept);
 }
 
+// A package the picker brought that the admission was charged before goes back out of the grid, as
+// a typed one is refused; one that cannot be checked goes out too, never charged twice unseen.
+void frmCharge::dropPackagesChargedBefore(const QSet<QString>& onGridBefore)
+{
+    EntryGrid& g = *mshflexEntry;
+    QSet<QString> refused;
+    QSet<QString> checked = onGridBefore;
+    try {
+        for (int r = 1; r < g.Rows(); ++r) {
+            const QString package = cell(r, PackageCode).trimmed();
+            if (package.isEmpty() || checked.contains(package)) continue;
+            checked.insert(package);
+            if (IsPackageAlreadyCharged(SharedConnection(), package, txtID->text(), StationParameters().MainRevenueID().trimmed()))
+                refused.insert(package);
+        }
+        if (!refused.isEmpty())
+            MsgBox(QStringLiteral("The same package was previously charged. Please double-check list of charges."), vbInformation,
+                   QStringLiteral("Notification"));
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        refused = checked - onGridBefore;
+    }
+    if (refused.isEmpty()) return;
+    for (int r = g.Rows() - 1; r >= 1; --r) {
+        if (!refused.contains(cell(r, PackageCode).trimmed())) continue;
+        if (g.Rows() > 2) g.RemoveItem(r);
+        else g.ClearRow(r, 1, g.Cols() - 1);
+    }
+    for (int r = 1; r < g.Rows(); ++r) setCell(r, Number, QStringLiteral(" %1").arg(r));
+}
+
 void frmCharge::viewPackages()
 {
+    QSet<QString> onGridBefore;
+    for (int r = 1; r < mshflexEntry->Rows(); ++r)
+        if (!cell(r, PackageCode).trimmed().isEmpty()) onGridBefore.insert(cell(r, PackageCode).trimmed());
     frmListPackage* picker = frmListPackage::instance();
     picker->SourceGrid = mshflexEntry;
     picker->PackageGrid = mshflexPackageItems;
     picker->PricePatientClass = PricePatientClass;
     picker->ShowModal();
+    dropPackagesChargedBefore(onGridBefore);
     ColourPackageRows();
     EntryGrid& g = *mshflexEntry;
     g.setCurrentCell(g.Rows() - 1, Dept);

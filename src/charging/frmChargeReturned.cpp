@@ -31,7 +31,7 @@ void frmCharge::cmdReturned_Click()
         ShowErrorNotice(e);
         return;
     }
-    packageCode = GetLinkedPackageCode(c, item);
+    packageCode = GetChargedPackageCode(c, item);
     frmPackageReturnedItems* dialog = frmPackageReturnedItems::instance();
     dialog->HospNo = txtPno->text();
     dialog->AdmNo = txtID->text();

@@ -128,6 +128,14 @@ void frmCharge::SaveCharges()
                 txtEntry->clear();
                 return;
             }
+            // An item without an amount would be left out of the posting: it is refused here, by name.
+            if (!cellOf(*this, r, Description).trimmed().isEmpty() && !CompleteRow(r)) {
+                MsgBox(QStringLiteral("Please enter the amount to charge for ") + cellOf(*this, r, Description) + QStringLiteral("."),
+                       vbInformation, kNotice);
+                g.HideBox();
+                txtEntry->clear();
+                return;
+            }
             described += cellOf(*this, r, Description).trimmed();
         }
         if (described.trimmed().isEmpty()) {
@@ -208,7 +216,7 @@ void frmCharge::SaveCharges()
     Command1[0]->setEnabled(false);
     try {
         for (int r = 1; r < g.Rows(); ++r) {
-            if (!CompleteRow(r)) continue; // left out without a word, and cleared with the grid
+            if (!CompleteRow(r)) continue; // a row without an item: nothing to post
             QStringList row;
             for (int col = 0; col < g.Cols(); ++col) row << cellOf(*this, r, col);
             in.rows << row;

@@ -12,6 +12,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -38,6 +39,14 @@ frmScheduleRequestStatus::frmScheduleRequestStatus(QWidget* parent) : QDialog(pa
     lblRecNum->setObjectName(QStringLiteral("lblRecNum"));
     bottom->addWidget(lbl1);
     bottom->addWidget(lblRecNum);
+    bottom->addStretch(1);
+    imgMaouse = new QLabel(fraPendingRequest);
+    imgMaouse->setObjectName(QStringLiteral("imgMaouse"));
+    imgMaouse->setPixmap(QIcon(QStringLiteral(":/exam_requests/mouse.svg")).pixmap(32, 32));
+    lblInstructions = new QLabel(QStringLiteral("Click on the List to Select a Patient."), fraPendingRequest);
+    lblInstructions->setObjectName(QStringLiteral("lblInstructions"));
+    bottom->addWidget(imgMaouse);
+    bottom->addWidget(lblInstructions);
     bottom->addStretch(1);
     const char* captions[] = {"", "Revoke", "Exit"};
     for (int i = 1; i < 3; ++i) {

@@ -18,6 +18,8 @@ public:
     QPushButton* cmdPending[3] = {}; // 1 "Revoke", 2 "Exit"
     QLabel* lbl1 = nullptr;
     QLabel* lblRecNum = nullptr;
+    QLabel* lblInstructions = nullptr; // the fixed guide beside the mouse picture
+    QLabel* imgMaouse = nullptr;
 
     void Form_Load();
     void mshflexPending_Click();

@@ -21,6 +21,13 @@ void InsertBillingLine(Connection& c, const BillingLine& l)
                l.UserID, l.RoomID, l.RequestDocID, l.ARCode, l.DoctorName});
 }
 
+QString ConsignedPackageNameSql(const QString& itemColumn)
+{
+    return QStringLiteral("(SELECT P.OtherRevenue FROM BUILD_FILE..TBCOOTHERREVENUE P JOIN CLINICAL_AREA..tbCLOtherPackageLink K "
+                          "ON K.NurseItemCode = P.OtherRevenueID WHERE P.OtherRevenueID = %1 LIMIT 1)")
+        .arg(itemColumn);
+}
+
 void AddChargeSlipLine(Connection& c, const QString& slip, const QString& revenueID, const QString& itemID,
                        const QString& description, double quantity, double amount)
 {

@@ -19,6 +19,10 @@ struct BillingLine {
 };
 void InsertBillingLine(Connection& c, const BillingLine& line);
 
+// SQL giving the name of a consigned package from the item code a bill line carries for it (the
+// consigned packages' own item, billed under the department's code); NULL for any other item.
+QString ConsignedPackageNameSql(const QString& itemColumn);
+
 // One printed line of a charge slip, kept under the slip's number.
 void AddChargeSlipLine(Connection& c, const QString& slip, const QString& revenueID, const QString& itemID,
                        const QString& description, double quantity, double amount);

@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 
 #include <QSet>
+#include <initializer_list>
 #include <algorithm>
 #include <vector>
 
@@ -78,6 +79,24 @@ void adoptFilledSections(Connection& conn)
         if (!conn.query(QStringLiteral("SELECT 1 AS x FROM %1 LIMIT 1").arg(s.marker)).isEmpty()) record(conn, s.name);
     }
 }
+
+namespace {
+struct Reserved {
+    qint64 first, last;
+};
+// ranges in ascending order: each number from first to last belongs to a patient the demo sets up
+qint64 passOver(int i, std::initializer_list<Reserved> ranges)
+{
+    qint64 n = i;
+    for (const Reserved& r : ranges)
+        if (n >= r.first) n += r.last - r.first + 1;
+    return n;
+}
+}
+
+QString admissionNumber(int i) { return QString::number(2026000000 + passOver(i, {{901, 903}, {900001, 900012}})); }
+
+QString outPatientNumber(int i) { return QStringLiteral("%1B").arg(500000 + passOver(i, {{100901, 100901}, {400101, 400106}})); }
 
 QString hospitalName() { return QStringLiteral("ST. BRIGID MEDICAL CENTER"); }
 

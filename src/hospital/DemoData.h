@@ -35,6 +35,11 @@ void fillMissing(Connection& conn, const DemoScale& scale = DemoScale());
 void adoptFilledSections(Connection& conn);
 // The name of the demo hospital.
 QString hospitalName();
+// The admission number of the i-th generated stay (from 1) and the visit number of the i-th
+// generated out-patient visit: consecutive numbers that pass over those the demo's own patients
+// hold, so a hospital of any scale gets unique numbers.
+QString admissionNumber(int i);
+QString outPatientNumber(int i);
 // A small deterministic random source for the sections.
 quint32 random(quint32& state);
 }

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeyEvent>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -161,6 +162,26 @@ FormattingToolbar::FormattingToolbar(QTextEdit* box, QWidget* parent)
     }
     // An alignment button clicked again stays pressed: the group keeps one pressed once pressed.
     m_align->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    m_box->installEventFilter(this);
+}
+
+bool FormattingToolbar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_box || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
+        return QToolBar::eventFilter(watched, event);
+    const auto* k = static_cast<QKeyEvent*>(event);
+    if (k->modifiers() != Qt::ControlModifier) return QToolBar::eventFilter(watched, event);
+    const QString key = k->key() == Qt::Key_B ? QStringLiteral("Bold")
+                        : k->key() == Qt::Key_I ? QStringLiteral("Italic")
+                        : k->key() == Qt::Key_U ? QStringLiteral("Underline")
+                                                : QString();
+    if (key.isEmpty()) return QToolBar::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept(); // the box takes the key before any menu shortcut of the window
+        return true;
+    }
+    if (QAction* a = button(key); a && a->isEnabled()) a->trigger();
+    return true;
 }
 
 QAction* FormattingToolbar::button(const QString& key) const { return findChild<QAction*>(key, Qt::FindDirectChildrenOnly); }

@@ -51,6 +51,10 @@ public:
     void SelectAlignCenter();
     void SelectAlignRight();
 
+protected:
+    // Ctrl+B, Ctrl+I and Ctrl+U in the box act as the bold, italic and underline buttons.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowFontDialog();
     void ToggleBold();

@@ -7,3 +7,7 @@ class Recordset;
 // columns 1 onward after the blank fixed column 0, one grid row per record. The widths already
 // set stay for the columns the grid keeps.
 void BindRecordset(FlexGrid* grid, const Recordset& rows);
+
+// The same, under the headings the grid's layout gave: the columns the layout had keep their
+// headings, the further columns of the rows get none. Returns the number of layout columns.
+int BindRecordsetUnderLayout(FlexGrid* grid, const Recordset& rows);

@@ -1,6 +1,7 @@
 #include "procedure_report/frmCoronaryAngiographyVRNK.h"
 
 #include "procedure_report/HtmlReport.h"
+#include "platform/report/ReportOutput.h"
 
 #include "platform/text/Format.h"
 #include "platform/ui/MessageBox.h"
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTimeEdit>
 #include <QUrl>
@@ -141,7 +141,7 @@ void frmCoronaryAngiographyVRNK::Form_Load()
 
 QString frmCoronaryAngiographyVRNK::OutputPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = ReportOutput::documentsFolder();
     if (folder.isEmpty()) folder = QDir::homePath();
     QDir().mkpath(folder);
     return QDir(folder).filePath(QStringLiteral("report_generated.html"));
@@ -191,7 +191,9 @@ void frmCoronaryAngiographyVRNK::cmdGenerate_Click()
         if (!in.open(QIODevice::ReadOnly)) throw std::runtime_error(in.errorString().toStdString());
         const QString page = HtmlReport::Fill(QString::fromUtf8(in.readAll()), PlaceholderValues());
         QSaveFile out(output);
-        if (!out.open(QIODevice::WriteOnly) || out.write(page.toUtf8()) < 0 || !out.commit())
+        // The page is written afresh each time and keeps the mode of the one it replaces unless told.
+        if (!out.open(QIODevice::WriteOnly) || !out.setPermissions(QFile::ReadOwner | QFile::WriteOwner) ||
+            out.write(page.toUtf8()) < 0 || !out.commit())
             throw std::runtime_error(out.errorString().toStdString());
     } catch (const std::exception& e) {
         MsgBox(QStringLiteral("An error occurred generating the report: ") + ErrorDescription(e), vbOKOnly | vbCritical, QString());

@@ -146,8 +146,11 @@ void frmPatientIndex::cmdSearch_Click()
         const Recordset rows = ResultInquiryData::SearchPatients(SharedConnection(), txtSearch[0]->text(), txtSearch[1]->text(),
                                                                  txtSearch[2]->text(), date, m_status);
         if (!rows.isEmpty()) {
-            BindRecordset(MSHFlexList, rows);
+            // The list shows the layout's columns under its headings; the further fields stay
+            // in hidden columns for the double-click.
+            const int shown = BindRecordsetUnderLayout(MSHFlexList, rows);
             fitColumns();
+            for (int i = shown; i < MSHFlexList->Cols(); ++i) MSHFlexList->setColWidth(i, 0);
         }
     } catch (const std::exception& e) {
         resetGrid(QStringLiteral("ADM. Num."));

@@ -143,14 +143,7 @@ void frmResultInquiry::LoadPatientExams()
     try {
         const Recordset rows = ResultInquiryData::LoadPatientExams(SharedConnection(), txtIDNum->text(), StationParameters().MainRevenueID());
         if (rows.isEmpty()) return;
-        const QStringList headings = [this] {
-            QStringList h;
-            for (int i = 0; i < 10; ++i) h << mshFlexExams->TextMatrix(0, i);
-            return h;
-        }();
-        BindRecordset(mshFlexExams, rows);
-        for (int i = 0; i < headings.size() && i < mshFlexExams->Cols(); ++i) mshFlexExams->setTextMatrix(0, i, headings[i]);
-        for (int i = 9; i < mshFlexExams->Cols(); ++i) mshFlexExams->setTextMatrix(0, i, QString());
+        BindRecordsetUnderLayout(mshFlexExams, rows);
         for (int i = 0; i < 13 && i < mshFlexExams->Cols(); ++i) {
             mshFlexExams->setColWidth(i, kWidths[i]);
             // wide enough to read what the column holds; the hidden ones stay hidden

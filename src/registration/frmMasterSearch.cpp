@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMovie>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -129,6 +130,14 @@ frmMasterSearch::frmMasterSearch()
     vkCommand1[3] = new QPushButton(QStringLiteral("New Patient"), this);
     cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     Animation1 = new QLabel(this);
+    Animation1->setObjectName(QStringLiteral("Animation1"));
+    auto* movie = new QMovie(QStringLiteral(":/registration/findfile.gif"), QByteArray(), Animation1);
+    movie->setScaledSize(QSize(26, 26)); // the height of the buttons beside it: the row does not move when it shows
+    Animation1->setMovie(movie);
+    QSizePolicy keepPlace = Animation1->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    Animation1->setSizePolicy(keepPlace);
+    Animation1->setFixedSize(26, 26);
     Animation1->hide();
     commands->addWidget(vkCommand1[0]);
     commands->addWidget(vkCommand1[3]);
@@ -244,7 +253,10 @@ void frmMasterSearch::SearchPatient()
 {
     SetupPatientGrid();
     if (!searchChecksPass()) return;
+    // Painted before the statement blocks, and left playing as the search leaves the list.
     Animation1->show();
+    Animation1->movie()->start();
+    Animation1->repaint();
     vkCommand1[0]->setEnabled(true);
     vkCommand1[3]->setEnabled(true);
     MasterSearchData::Criteria k;
@@ -268,11 +280,11 @@ void frmMasterSearch::SearchPatient()
     try {
         rs = MasterSearchData::Search(SharedConnection(), k);
     } catch (const std::exception& e) {
+        Animation1->movie()->stop();
         Animation1->hide();
         ShowErrorNotice(e);
         return;
     }
-    Animation1->hide();
     if (rs.isEmpty()) {
         grdPatient->setEnabled(false);
         return;

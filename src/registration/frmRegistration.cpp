@@ -7,6 +7,7 @@
 #include "platform/text/AdmissionNumber.h"
 #include "platform/text/Format.h"
 #include "platform/ui/KeyFilters.h"
+#include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/RegistrationData.h"
@@ -689,8 +690,10 @@ void frmRegistration::cmdSave_Click()
     Pno.clear();
     IDNo.clear();
     close();
-    // The general patient list closes after a registration.
+    // The general patient list closes after a registration; the case list shows the new case at
+    // once (an edit is reloaded by the case list that opened it).
     if (frmSearch::isLoaded()) frmSearch::existing()->close();
+    if (!edit && frmCathPatients::isLoaded()) frmCathPatients::existing()->Command1_Click();
 }
 
 void frmRegistration::cmdClose_Click()

@@ -35,7 +35,8 @@ const QString kReturnConfirm = QStringLiteral("Confirmation");
 const QString kReturnTooMany = QStringLiteral("Quantity returned is greater than quantity issued.");
 constexpr int kReturnGridTwips = 11400;
 
-QString returnAmountText(double v) { return QString::number(v, 'f', 12); }
+// A line's amount as the grid shows and posts it: money in two decimals, as the total sums it.
+QString returnAmountText(double v) { return Fmt::number(v, QStringLiteral("0.00")); }
 }
 
 frmReturn::frmReturn(QWidget* parent) : QDialog(parent)
@@ -243,7 +244,7 @@ QString frmReturn::TotalAmount() const
 {
     double sum = 0;
     for (int r = 1; r <= EntryRows && r < flexMSEntry->Rows(); ++r) sum += Fmt::val(cell(r, Amount));
-    return QString::number(sum, 'f', 2);
+    return returnAmountText(sum);
 }
 
 int frmReturn::Check_Code(const QString& code, const QString& chargeSlip) const

@@ -18,6 +18,7 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
+#include "shared/search/frmSearchCodes.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -284,6 +285,51 @@ TEST_F(ChargeEntryTest, StockItemsByCatalogueAndSellingPrice)
         const bool zub = QString::fromLatin1(client) == QLatin1String("ZUB");
         EXPECT_EQ(UiScript::lastText(), zub ? "" : "Stock is not enough for the quantity entered. Remaining stock is: 10");
         EXPECT_EQ(cell(1, Qty), zub ? "11" : "");
+        delete frmCharge::existing();
+    }
+}
+
+// A code that is no number opens the stock room's list: it lists the items whose code or name
+// begins with what was typed, narrows as the picker's box is typed into, and Enter takes its top row.
+TEST_F(ChargeEntryTest, TheStockItemPickerListsWhatMatchesTheTypedText)
+{
+    struct Case {
+        const char *typed, *typedInPicker; // "" : the picker's box is left alone
+        QStringList listed;                 // the codes listed when the picker opens
+        QStringList narrowed;               // after typing in its box
+        const char* charged;                // "" : nothing was chosen
+    } cases[] = {
+        {"GUIDE", "", {"100101", "SUP0001"}, {}, "100101"},
+        {"S", "GUIDE W", {"SUP0003", "SUP0004", "SUP0001", "SUP0002"}, {"SUP0001"}, "SUP0001"},
+        {"i", "", {"100103", "SUP0002"}, {}, "100103"},  // lower case and by name
+        {"ZZ", "", {}, {}, ""},                        // nothing matches: nothing to take
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        open();
+        QStringList listed, narrowed;
+        const auto codes = [](frmSearchCodes* f) {
+            QStringList out;
+            for (int r = 1; r < f->GridRows(); ++r) out << f->TextMatrix(r, 1);
+            return out;
+        };
+        UiScript::reset();
+        UiScript::queueDialog(QStringLiteral("frmSearchCodes"), [&](QDialog* d) {
+            auto* f = static_cast<frmSearchCodes*>(d);
+            listed = codes(f);
+            if (*c.typedInPicker) {
+                f->txtSearchStr->selectAll();
+                QTest::keyClicks(f->txtSearchStr, QString::fromLatin1(c.typedInPicker));
+                narrowed = codes(f);
+            }
+            QTest::keyClick(f->txtSearchStr, Qt::Key_Return);
+        });
+        enter("SR");
+        w()->txtEntry->setText(QString::fromLatin1(c.typed)); // as typed, before the key filter
+        key(Qt::Key_Return);
+        EXPECT_EQ(listed, c.listed);
+        if (*c.typedInPicker) EXPECT_EQ(narrowed, c.narrowed);
+        EXPECT_EQ(cell(1, ItemCode), c.charged);
         delete frmCharge::existing();
     }
 }

@@ -1,17 +1,23 @@
 // Packages and professional fees on the charging entry, driven through the real window: a package's
 // item code loads its items row by row with the package's own amount; a doctor in the "MD"
 // department takes a fee from the class rate or from the fee picker; the picker on its own.
+#include "access/AccessTestSupport.h"
 #include "charging/ChargeWindowTest.h"
+#include "support/ScriptedValidation.h"
 #include "support/TableOutOfReach.h"
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePackages.h"
+#include "charging/ChargePostedList.h"
 #include "charging/ChargePricing.h"
+#include "charging/frmPackageReturnedItems.h"
 #include "platform/db/Connection.h"
+#include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/doctors/frmDoctorsFee.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 
 using namespace ChargeEntryRow;
@@ -76,6 +82,19 @@ protected:
                                       "('T02', 'A', 1000), ('T02', 'C', 3000)"));
     }
     QColor background(int row, int col) { return grid()->item(row, col)->background().color(); }
+    // Saves the grid as the nurse does: confirmed, validated, no requesting doctor.
+    void save()
+    {
+        queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+        w()->Command1[0]->click();
+    }
+    // What the admission's bill holds of an item under the department's own code.
+    double billed(const char* item)
+    {
+        return DbValue::toDouble(conn().scalar(QStringLiteral("SELECT COALESCE(SUM(Amount), 0) FROM BILLING..tbBillDailyBill "
+                                                              "WHERE IDNum = 'TX0001' AND RevenueID = 'CL' AND ItemID = ?"),
+                                               {item}));
+    }
     // Picks the fee item of the given row in the next fee picker (by Enter on the real grid), or
     // leaves the picker open (row 0): closed by its frame.
     void pickFee(int row)
@@ -203,6 +222,76 @@ TEST_F(ChargePackagesFeesTest, PackageRefusalsLeaveTheGridAsItWas)
     }
 }
 
+// Both kinds of package are billed under the department's own code; a second charge of either is
+// refused where the first one stands, and nothing more is billed.
+TEST_F(ChargePackagesFeesTest, APackageChargedBeforeIsRefusedWhicheverItsKind)
+{
+    const struct { const char *dept, *code; double amount; } roads[] = {{"CL", "TPK01", 5000}, {"CP", "TCP01", 7000}};
+    for (const auto& road : roads) {
+        SCOPED_TRACE(road.code);
+        open();
+        enterItem(QString::fromLatin1(road.dept), QString::fromLatin1(road.code));
+        ASSERT_EQ(cell(1, PackageCode), road.code);
+        save();
+        EXPECT_EQ(billed(road.code), road.amount);
+        EXPECT_EQ(cell(1, ItemCode), ""); // saved: a new grid
+        UiScript::reset();
+        enterItem(QString::fromLatin1(road.dept), QString::fromLatin1(road.code));
+        ASSERT_FALSE(UiScript::shown().isEmpty());
+        EXPECT_EQ(UiScript::lastText(), "The same package was previously charged. Please double-check list of charges.");
+        EXPECT_EQ(UiScript::shown().last().title, kNotice);
+        EXPECT_EQ(cell(1, PackageCode), "");
+        save();
+        EXPECT_EQ(billed(road.code), road.amount);
+        delete frmCharge::existing();
+    }
+}
+
+// A consigned package charged on the window is named on its slip and in the posted list, its
+// returned-items dialog lists what was issued under it, and its revocation brings that back.
+TEST_F(ChargePackagesFeesTest, AConsignedPackageIsNamedListedAndRevokedWhereItIsBilled)
+{
+    const auto onHand = [this] {
+        return DbValue::toDouble(conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock "
+                                                              "WHERE LocationID = '36' AND ItemID = 'SUP0004'")));
+    };
+    const double before = onHand();
+    open();
+    enterItem("CP", "TCP01");
+    save();
+    EXPECT_EQ(onHand(), before - 1);
+    const QString slip = w()->CurrentSlipNumber;
+    EXPECT_EQ(DbValue::text(conn().scalar(QStringLiteral("SELECT Description FROM STATION..tbCLChargePrint WHERE ChargeSlip = ? "
+                                                         "AND ItemID = 'TCP01'"),
+                                          {slip})),
+              "TEST CONSIGNED PACKAGE");
+    FlexGrid* list = w()->MSHFlexList;
+    int row = 0;
+    for (int r = 1; r < list->Rows(); ++r)
+        if (list->TextMatrix(r, PostedChargeRow::ItemCode) == QLatin1String("TCP01")) row = r;
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(list->TextMatrix(row, PostedChargeRow::Dept), "CL");
+    EXPECT_EQ(list->TextMatrix(row, PostedChargeRow::Description), "TEST CONSIGNED PACKAGE");
+    EXPECT_FALSE(list->TextMatrix(row, PostedChargeRow::PackageID).isEmpty());
+
+    list->setCurrentCell(row, PostedChargeRow::Dept);
+    w()->MSHFlexList_Click();
+    ASSERT_TRUE(w()->cmdReturned->isVisible());
+    QStringList listed;
+    UiScript::queueDialog(QStringLiteral("frmPackageReturnedItems"), [&listed](QDialog* d) {
+        FlexGrid* items = static_cast<frmPackageReturnedItems*>(d)->mshflexPackageItems;
+        for (int r = 1; r < items->Rows(); ++r) listed << items->TextMatrix(r, 3);
+    });
+    w()->cmdReturned->click();
+    EXPECT_EQ(listed, QStringList{"SUP0004"});
+
+    list->setCurrentCell(row, PostedChargeRow::Dept);
+    AccessTest::queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"), QStringLiteral("NOT DONE"));
+    w()->cmdOption[1]->click();
+    EXPECT_EQ(billed("TCP01"), 0);
+    EXPECT_EQ(onHand(), before);
+}
+
 TEST_F(ChargePackagesFeesTest, AConsignedPackageKeepsItsLoadedAmount)
 {
     open();
@@ -214,6 +303,12 @@ TEST_F(ChargePackagesFeesTest, AConsignedPackageKeepsItsLoadedAmount)
     EXPECT_EQ(cell(1, PackageAmount), "7000");
     EXPECT_EQ(w()->txtGross->text(), "7,000.00");
     EXPECT_EQ(w()->lblPackageName->text(), "TEST CONSIGNED PACKAGE");
+    // nor does an option chosen once it is on the grid
+    for (int option : {2, 0}) {
+        w()->Option1[option]->click();
+        EXPECT_EQ(cell(1, PackageAmount), "7000") << option;
+        EXPECT_EQ(w()->txtGross->text(), "7,000.00") << option;
+    }
 }
 
 TEST_F(ChargePackagesFeesTest, EveryPackageAddsItsOwnAmountOnce)

@@ -2,6 +2,7 @@
 // and one time in one transaction, a failure that leaves nothing behind, two workstations at once,
 // the slip printed after the commit and reprinted from the posted list; and the save as the nurse
 // drives it on the real window, with its refusals.
+#include "access/AccessTestSupport.h"
 #include "support/ScriptedValidation.h"
 #include "support/TableOutOfReach.h"
 #include "support/TestDatabase.h"
@@ -9,6 +10,7 @@
 #include "charging/ChargingComponents.h"
 
 #include "charging/ChargeEntryRow.h"
+#include "charging/ChargePostedList.h"
 #include "charging/ChargeSave.h"
 #include "charging/ChargeSlipNumber.h"
 #include "charging/ChargeSlipPrint.h"
@@ -16,6 +18,7 @@
 #include "components/Component.h"
 #include "components/Drugs.h"
 #include "components/StationComponents.h"
+#include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
 #include "platform/report/ReportLog.h"
 #include "platform/text/Format.h"
@@ -264,9 +267,10 @@ TEST_F(ChargeSaveTest, PostsServicesAndStockUnderOneSlipAndOneTime)
     EXPECT_EQ(r.slipNumber, kSlip1001);
     EXPECT_EQ(counter(), 1002);
     const Recordset bill = conn().query(QStringLiteral("SELECT IDNum, RevenueID, DrCr, ItemID, Quantity, Amount, UserID, RoomID, requestdocid, "
-                                                       "Arcode, DoctorName, TransDate FROM BILLING..tbBillDailyBill WHERE Refnum = ?"),
+                                                       "Arcode, DoctorName, TransDate FROM BILLING..tbBillDailyBill WHERE Refnum = ? "
+                                                       "ORDER BY BillLineID"),
                                         {kSlip1001});
-    ASSERT_EQ(bill.recordCount(), 1);
+    ASSERT_EQ(bill.recordCount(), 2);
     EXPECT_EQ(bill.text("IDNum"), "TX0001");
     EXPECT_EQ(bill.text("RevenueID"), "HS");
     EXPECT_EQ(bill.text("DrCr"), "D");
@@ -278,6 +282,13 @@ TEST_F(ChargeSaveTest, PostsServicesAndStockUnderOneSlipAndOneTime)
     EXPECT_EQ(bill.text("Arcode"), "1101-CL");
     EXPECT_EQ(bill.text("DoctorName"), "REYES, JOSE");
     EXPECT_EQ(bill.toDateTime("TransDate"), r.serverDate);
+    // the supply is on the bill too, under its own department, as the stock card has it
+    EXPECT_EQ(bill.textAt(1, "RevenueID"), "CL");
+    EXPECT_EQ(bill.textAt(1, "ItemID"), "100101");
+    EXPECT_EQ(DbValue::toDouble(bill.valueAt(1, "Quantity")), 3);
+    EXPECT_EQ(DbValue::toDouble(bill.valueAt(1, "Amount")), 13500);
+    EXPECT_EQ(bill.textAt(1, "UserID"), "CL001");
+    EXPECT_EQ(DbValue::toDateTime(bill.valueAt(1, "TransDate")), r.serverDate);
     const Recordset card = conn().query(QStringLiteral("SELECT IDNum, HospNum, ItemID, LocationID, RevenueID, Quantity, Amount, TransDate, "
                                                        "RoomID, RequestDocID, PatientType FROM INVENTORY..tbInvStockCard WHERE RefNum = ?"),
                                         {kSlip1001});
@@ -416,9 +427,11 @@ TEST_F(ChargeSaveTest, TwoWorkstationsSavingAtOnceGetTheirOwnSlips)
 TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
 {
     open();
-    fillGrid({service("HS", "TST01", "TEST PROCEDURE", "2", "600"), stock("100101", "GUIDE CATHETER JL4 6FR PC", "1", "4500")});
+    fillGrid({service("HS", "TST01", "TEST PROCEDURE", "2", "600"), stock("100101", "GUIDE CATHETER JL4 6FR PC", "1", "4500"),
+              service("MD", "D001", "VILLAREAL ,ANTONIO", "1", "500")});
     UiScript::queueDialog(QStringLiteral("frmRequestingDoctor"), [](QDialog*) {}); // left without a doctor: saved all the same
-    save();
+    queueValidationAs(QStringLiteral("CL002"), QStringLiteral("CATH2")); // not the user logged in
+    w()->Command1[0]->click();
     ASSERT_EQ(w()->CurrentSlipNumber, kSlip1001);
     ASSERT_EQ(ReportLog::calls().size(), 1);
     const ReportCall& call = ReportLog::calls().last();
@@ -436,10 +449,12 @@ TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
     EXPECT_EQ(posted, Fmt::serverDateText(Session.ServerDate));
     EXPECT_TRUE(call.text.contains(QStringLiteral("TEST PROCEDURE")));
     EXPECT_TRUE(call.text.contains(QStringLiteral("GUIDE CATHETER JL4 6FR PC")));
-    EXPECT_TRUE(call.text.contains(QStringLiteral("5,100.00"))) << call.text.toStdString(); // the total
+    EXPECT_TRUE(call.text.contains(QStringLiteral("VILLAREAL ,ANTONIO")));
+    EXPECT_TRUE(call.text.contains(QStringLiteral("5,600.00"))) << call.text.toStdString(); // the total
     EXPECT_EQ(grid()->TextMatrix(1, ItemCode), ""); // a new grid
 
-    // The reprint acts on the posted list's current row: dated as posted, signed by the user logged in.
+    // The reprint acts on the posted list's current row: dated as posted, signed by the user who
+    // validated the save, whoever is logged in now.
     FlexGrid* list = w()->MSHFlexList;
     list->setRows(2);
     list->setCols(8);
@@ -452,6 +467,7 @@ TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
     EXPECT_EQ(ReportLog::calls().size(), 1); // a hospital that prints no slips does nothing
     EXPECT_EQ(linesOf(QStringLiteral("STATION..tbCLChargePrint"), kSlip1001), 0);
     Session.HospitalInfo.IsPrintChargeSlip = true;
+    DialogAnswers.ValidatedUserName.clear(); // a later revocation's validation leaves another name here
     w()->ReprintChargeSlip();
     ASSERT_EQ(ReportLog::calls().size(), 2);
     const ReportCall& again = ReportLog::calls().last();
@@ -460,11 +476,13 @@ TEST_F(ChargeSaveTest, TheSlipOfASaveAndItsReprint)
     EXPECT_EQ(again.params[0].toString(), kSlip1001);
     EXPECT_EQ(again.params[8].toString(), "12/01/2026 02:05:09 PM");
     EXPECT_EQ(again.params[9].toString(), "12/01/2026 02:05:09 PM");
-    for (int i = 12; i < 15; ++i) EXPECT_EQ(again.params[i].toString(), "DELA CRUZ, ANA MARQUEZ");
+    ASSERT_NE(Session.CurrentUser->EmployeeName(), user);
+    for (int i = 12; i < 15; ++i) EXPECT_EQ(again.params[i].toString(), user);
     EXPECT_EQ(again.params[15].toString(), "REPRINTED COPY");
     EXPECT_TRUE(again.text.contains(QStringLiteral("TEST PROCEDURE")));
     EXPECT_TRUE(again.text.contains(QStringLiteral("GUIDE CATHETER JL4 6FR PC")));
-    EXPECT_TRUE(again.text.contains(QStringLiteral("5,100.00")));
+    EXPECT_TRUE(again.text.contains(QStringLiteral("VILLAREAL ,ANTONIO"))) << again.text.toStdString(); // the fee by its doctor
+    EXPECT_TRUE(again.text.contains(QStringLiteral("5,600.00")));
 }
 
 TEST_F(ChargeSaveTest, AFailureAtTheThirdRowOfFiveLeavesNothingAndTheGridStays)
@@ -491,11 +509,43 @@ TEST_F(ChargeSaveTest, AFailureAtTheThirdRowOfFiveLeavesNothingAndTheGridStays)
 
     save(); // once more: posted once
     EXPECT_EQ(w()->CurrentSlipNumber, kSlip1001);
-    EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 4);
+    EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 5);
     EXPECT_EQ(linesOf(QStringLiteral("INVENTORY..tbInvStockCard"), kSlip1001), 1);
     EXPECT_EQ(linesOf(QStringLiteral("STATION..tbCLChargePrint"), kSlip1001), 5);
     EXPECT_EQ(counter(), 1002);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(DISTINCT TransDate) FROM BILLING..tbBillDailyBill WHERE Refnum = ?"), {kSlip1001}), 1);
+}
+
+// A supply charged on the window is on the bill, in the posted list with its location, and its
+// revocation takes it off the bill and brings its stock back.
+TEST_F(ChargeSaveTest, ASupplyIsBilledListedAndRevokedWithItsStock)
+{
+    const auto onHand = [this] {
+        return DbValue::toDouble(
+            conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock WHERE LocationID = '35' AND ItemID = '100101'")));
+    };
+    const auto billed = [this] {
+        return DbValue::toDouble(conn().scalar(QStringLiteral("SELECT COALESCE(SUM(Amount), 0) FROM BILLING..tbBillDailyBill "
+                                                              "WHERE IDNum = 'TX0001' AND ItemID = '100101'")));
+    };
+    const double before = onHand();
+    open();
+    fillGrid({stock("100101", "GUIDE CATHETER JL4 6FR PC", "2", "9000")});
+    save();
+    EXPECT_EQ(onHand(), before - 2);
+    EXPECT_EQ(billed(), 9000);
+    FlexGrid* list = w()->MSHFlexList;
+    int row = 0;
+    for (int r = 1; r < list->Rows(); ++r)
+        if (list->TextMatrix(r, PostedChargeRow::ItemCode) == QLatin1String("100101")) row = r;
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(list->TextMatrix(row, PostedChargeRow::Location), "35");
+    EXPECT_EQ(list->TextMatrix(row, PostedChargeRow::ChargeSlip), kSlip1001);
+    list->setCurrentCell(row, PostedChargeRow::Dept);
+    AccessTest::queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"), QStringLiteral("NOT USED"));
+    w()->cmdOption[1]->click();
+    EXPECT_EQ(billed(), 0);
+    EXPECT_EQ(onHand(), before);
 }
 
 TEST_F(ChargeSaveTest, RefusalsWriteNothing)
@@ -515,6 +565,11 @@ TEST_F(ChargeSaveTest, RefusalsWriteNothing)
         {"quantity missing", [] {}, {one, chargeRow({{Dept, "HS"}, {ItemCode, "TST02"}, {Description, "TEST PROCEDURE TWO"}})},
          "Please enter quantity to request for TEST PROCEDURE TWO.", "Notification", vbInformation},
         {"duplicate", [] {}, {one, one}, "Please double-check list for duplicate items.", "Notification", vbInformation},
+        // a row that would not be posted is named before anything is asked
+        {"zero-priced fee", [] {}, {one, service("MD", "D001", "REYES ,JOSE", "1", "0")}, "Please enter the amount to charge for REYES ,JOSE.",
+         "Notification", vbInformation},
+        {"no price", [] {}, {chargeRow({{Dept, "HS"}, {ItemCode, "TST02"}, {Description, "TEST PROCEDURE TWO"}, {Qty, "1"}}), one},
+         "Please enter the amount to charge for TEST PROCEDURE TWO.", "Notification", vbInformation},
         {"closed account",
          [this] { conn().execute(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET BillingDate = ? WHERE IDNum = 'TX0001'"),
                                  {QDateTime(QDate(2026, 12, 1), QTime(9, 0))}); },
@@ -542,8 +597,10 @@ TEST_F(ChargeSaveTest, RefusalsWriteNothing)
         open();
         c.prepare();
         if (!c.rows.isEmpty()) fillGrid(c.rows);
+        const QList<QStringList> before = gridRows();
         UiScript::reset();
         save();
+        EXPECT_EQ(gridRows(), before); // what was refused stays on screen
         ASSERT_FALSE(UiScript::shown().isEmpty());
         const ShownMessage& m = UiScript::shown().last();
         if (QByteArray(c.name) == "no dosage") // named by the row's own item, not the catalogue's last look-up
@@ -559,7 +616,7 @@ TEST_F(ChargeSaveTest, RefusalsWriteNothing)
     }
 }
 
-TEST_F(ChargeSaveTest, OneFilledRowIsSavedAndNoCompleteRowPrintsNothing)
+TEST_F(ChargeSaveTest, OneFilledRowIsSavedWithoutAReasonAsked)
 {
     open();
     // one filled row and no empty row behind it (as the package picker can leave the grid)
@@ -580,15 +637,6 @@ TEST_F(ChargeSaveTest, OneFilledRowIsSavedAndNoCompleteRowPrintsNothing)
     EXPECT_EQ(postOrCancel, 0);
     EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 1);
     EXPECT_EQ(ReportLog::calls().size(), 1);
-
-    // a row that is not complete (no price) is left out: no number, nothing posted, nothing printed
-    fillGrid({chargeRow({{Dept, "HS"}, {ItemCode, "TST02"}, {Description, "TEST PROCEDURE TWO"}, {Qty, "1"}})});
-    save();
-    EXPECT_EQ(counter(), 1002);
-    EXPECT_EQ(everythingUnder(slip(1002)), 0);
-    EXPECT_EQ(ReportLog::calls().size(), 1);
-    EXPECT_EQ(w()->CurrentSlipNumber, kSlip1001);
-    EXPECT_EQ(grid()->TextMatrix(1, ItemCode), "");
 }
 
 TEST_F(ChargeSaveTest, AnswersThatStopTheSaveAndASlipThatFailsToPrint)

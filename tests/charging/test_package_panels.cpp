@@ -78,6 +78,18 @@ protected:
         r.charge = {dept, item, item, "1", amount, slip, QString(), packageID};
         return r;
     }
+    // Double-clicks the mark-up of the given factor in the open panel; false when none is listed.
+    bool chooseMarkup(const char* factor)
+    {
+        FlexGrid* list = w()->grdMarkup;
+        for (int r = 1; r < list->Rows(); ++r)
+            if (list->TextMatrix(r, 3) == QLatin1String(factor)) {
+                list->setCurrentCell(r, 2);
+                w()->grdMarkup_DblClick();
+                return true;
+            }
+        return false;
+    }
     double onHand(const char* location, const char* item)
     {
         return DbValue::toDouble(conn().scalar(QStringLiteral("SELECT OnHand FROM INVENTORY..tbInvLocationStock WHERE LocationID = ? AND ItemID = ?"),
@@ -318,13 +330,7 @@ TEST_F(PackagePanelTest, AConsignedMarkUpMultipliesTheAmountAndItsCancelLeavesIt
         EXPECT_EQ(w()->fraList->isEnabled(), !k.panel);
         EXPECT_EQ(w()->cmdOption[1]->isEnabled(), !k.panel);
         if (k.action == Choose) {
-            FlexGrid* list = w()->grdMarkup;
-            int factorRow = 0;
-            for (int r = 1; r < list->Rows(); ++r)
-                if (list->TextMatrix(r, 3) == "1.1") factorRow = r;
-            ASSERT_GT(factorRow, 0);
-            list->setCurrentCell(factorRow, 2);
-            w()->grdMarkup_DblClick();
+            ASSERT_TRUE(chooseMarkup("1.1"));
         } else if (k.action == Cancel) {
             w()->cmdHideMarkUp->click();
         }
@@ -335,6 +341,62 @@ TEST_F(PackagePanelTest, AConsignedMarkUpMultipliesTheAmountAndItsCancelLeavesIt
         EXPECT_TRUE(w()->fraCharges->isEnabled());
         EXPECT_EQ(w()->txtGross->text(), k.action == Choose ? "1,650.00" : "1,500.00");
         EXPECT_TRUE(UiScript::shown().isEmpty()) << UiScript::texts().join(" | ").toStdString();
+        delete frmCharge::existing();
+    }
+}
+
+// A mark-up on a row of a consigned package adds what it adds to the row to the package's own
+// amount, which is what the total counts and the save bills: the row, the total and the bill agree.
+TEST_F(PackagePanelTest, AMarkUpOnAConsignedPackageRowReachesTheTotalAndTheBill)
+{
+    openWithPanels();
+    w()->txtPno->setText("T9002");
+    enterItem("CP", "CP101");
+    ASSERT_EQ(cell(1, ChargeEntryRow::ItemCode), "SUP0004");
+    ASSERT_EQ(cell(1, ChargeEntryRow::Amount), "68000");
+    EXPECT_EQ(w()->txtGross->text(), "78,000.00");
+    grid()->MoveTo(1, ChargeEntryRow::Qty);
+    enter("1");
+    ASSERT_TRUE(w()->pctMarkup->isVisible());
+    EXPECT_GT(w()->grdMarkup->ColWidth(3), 1); // the factor shows beside each name
+    ASSERT_TRUE(chooseMarkup("1.1"));
+    EXPECT_EQ(cell(1, ChargeEntryRow::Amount), "74800");
+    EXPECT_EQ(w()->txtGross->text(), "84,800.00");
+    queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+    w()->Command1[0]->click();
+    EXPECT_EQ(DbValue::toDouble(conn().scalar(QStringLiteral("SELECT SUM(Amount) FROM BILLING..tbBillDailyBill WHERE IDNum = 'TX0001' "
+                                                             "AND ItemID = 'CP101'"))),
+              84800);
+}
+
+// Only one equipment with included items goes into one charge; an equipment without included
+// items may join it.
+TEST_F(PackagePanelTest, OneEquipmentWithIncludedItemsPerCharge)
+{
+    const struct { bool withItems; const char* message; } cases[] = {
+        {false, nullptr},
+        {true, "Sorry, you may only enter one equipment with included items per transaction."},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.withItems);
+        if (k.withItems)
+            conn().execute(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLEquipmentPackage (PackageCode, Description) VALUES "
+                                          "('EQ002', 'TEMPORARY PACEMAKER GENERATOR')"));
+        openWithPanels();
+        enterItem("EQ", "EQ001");
+        ASSERT_EQ(cell(1, ChargeEntryRow::ItemCode), "EQ001");
+        grid()->MoveTo(2, ChargeEntryRow::Dept);
+        UiScript::reset();
+        enterItem("EQ", "EQ002");
+        if (k.message) {
+            ASSERT_FALSE(UiScript::shown().isEmpty());
+            EXPECT_EQ(UiScript::lastText(), QString::fromLatin1(k.message));
+            EXPECT_EQ(UiScript::shown().last().title, "Notification");
+            EXPECT_EQ(cell(2, ChargeEntryRow::ItemCode), "");
+        } else {
+            EXPECT_TRUE(UiScript::shown().isEmpty()) << UiScript::lastText().toStdString();
+            EXPECT_EQ(cell(2, ChargeEntryRow::ItemCode), "EQ002");
+        }
         delete frmCharge::existing();
     }
 }

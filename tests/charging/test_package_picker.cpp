@@ -2,6 +2,7 @@
 // items, items in or out, the refusals of Accept, and the included items landing in the entry grid
 // at the window's own price class.
 #include "charging/ChargeWindowTest.h"
+#include "support/ScriptedValidation.h"
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/pickers/PackagePicker.h"
@@ -265,6 +266,38 @@ TEST_F(PackagePickerTest, RefusalsLeaveTheGridAsItWasAndThePickerOpen)
     int packageRows = 0;
     for (int r = 1; r < grid()->Rows(); ++r) packageRows += !cell(r, PackageCode).isEmpty();
     EXPECT_EQ(packageRows, 4);
+}
+
+// A package charged before, by the picker or by the item code linked to it, is not charged again
+// by either road.
+TEST_F(PackagePickerTest, APackageChargedBeforeIsRefusedByThePickerAndByItsLinkedCode)
+{
+    setStationParameter(QStringLiteral("CLEnableOldPackageCharging"), QStringLiteral("0"));
+    conn().execute(QStringLiteral("INSERT INTO BUILD_FILE..TBCOOTHERREVENUE (OtherSectionID, OtherRevenueID, OtherRevenue, RateA, FixRate, "
+                                  "Status) VALUES ('CL', 'TPK07', 'TEST PACKAGE P', 9000, 'Y', 'A'), ('CL', 'TPKG-P', 'TEST PACKAGE P', 9000, 'Y', 'A')"));
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbCLPackage_CodeLink (PackageCode, NurseItemCode, Status) VALUES ('TPKG-P', 'TPK07', 'A')"));
+    const auto billed = [this] {
+        return count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = 'TX0001' AND RevenueID = 'CL' "
+                                    "AND ItemID IN ('TPKG-P', 'TPK07')"));
+    };
+    open();
+    pickAndAccept(QStringLiteral("TPKG-P"));
+    ASSERT_EQ(cell(1, PackageCode), "TPKG-P");
+    queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+    w()->Command1[0]->click();
+    ASSERT_EQ(billed(), 1);
+
+    const QString refusal = QStringLiteral("The same package was previously charged. Please double-check list of charges.");
+    UiScript::reset();
+    pickAndAccept(QStringLiteral("TPKG-P"));
+    EXPECT_EQ(UiScript::lastText(), refusal);
+    for (int r = 1; r < grid()->Rows(); ++r) EXPECT_EQ(cell(r, PackageCode), "") << r;
+    UiScript::reset();
+    grid()->MoveTo(1, Dept);
+    enterItem("CL", "TPK07");
+    EXPECT_EQ(UiScript::lastText(), refusal);
+    EXPECT_EQ(cell(1, PackageCode), "");
+    EXPECT_EQ(billed(), 1);
 }
 
 TEST_F(PackagePickerTest, ThePackageListAndItsItems)

@@ -18,7 +18,9 @@
 #include "support/TableOutOfReach.h"
 
 #include <QLineEdit>
+#include <QApplication>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QThread>
 #include <thread>
@@ -245,6 +247,61 @@ TEST_F(PostedChargesTest, AClickEnablesReprintOnlyWhereSlipsArePrinted)
     EXPECT_EQ(ReportLog::calls().last().fileName(), "Charge_Slip_BlankForm.RPT");
     EXPECT_EQ(ReportLog::calls().last().params.value(0).toString(), kSlip);
     EXPECT_EQ(ReportLog::calls().last().params.value(15).toString(), "REPRINTED COPY");
+}
+
+// The list reloads whenever the window is activated, the click into an inactive window included:
+// a click on a line of a scrolled list selects that line, the list stays put, and the revocation
+// asks about that line.
+TEST_F(PostedChargesTest, AClickOnAScrolledListSelectsTheLineUnderThePointerAndRevokeAsksAboutIt)
+{
+    const QString item = QStringLiteral("INSERT INTO BUILD_FILE..TBCOOTHERREVENUE (OtherSectionID, OtherRevenueID, OtherRevenue, RateA, "
+                                        "FixRate, Status) VALUES ('HS', ?, ?, 100, 'Y', 'A')");
+    for (int i = 1; i <= 40; ++i) {
+        const QString code = QStringLiteral("TL%1").arg(i, 2, 10, QLatin1Char('0'));
+        conn().execute(item, {code, QStringLiteral("LISTED SERVICE %1").arg(i)});
+        post(kInPatient, QStringLiteral("HS"), code, 1, 100, kSlip, QString(), i);
+    }
+    frmCharge* w = open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    FlexGrid* list = w->MSHFlexList;
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    const int scrolled = list->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    // a line in the middle of what is in view
+    const int row = list->rowAt(list->viewport()->height() / 2);
+    ASSERT_GT(row, 1);
+    const QString chosen = list->TextMatrix(row, PostedCol::Description);
+    const QPoint at = list->visualItemRect(list->item(row, PostedCol::Description)).center();
+
+    struct Case {
+        const char* name;
+        std::function<void()> click;
+    } cases[] = {
+        {"activated, then clicked",
+         [&] {
+             QEvent activate(QEvent::WindowActivate);
+             QApplication::sendEvent(w, &activate);
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+         }},
+        {"clicked, then activated",
+         [&] {
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+             QEvent activate(QEvent::WindowActivate);
+             QApplication::sendEvent(w, &activate);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        list->setCurrentCell(1, PostedCol::Dept);
+        list->verticalScrollBar()->setValue(scrolled);
+        c.click();
+        EXPECT_EQ(list->currentRow(), row);
+        EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+        UiScript::reset();
+        UiScript::queueAnswer(vbNo);
+        w->cmdOption[1]->click();
+        EXPECT_EQ(UiScript::lastText(), QStringLiteral("Are you sure you want to revoke ") + chosen + QStringLiteral("?"));
+    }
 }
 
 // ---- refusals ----
@@ -524,11 +581,14 @@ TEST_F(PostedChargesTest, PackageReversalsRunForTheLinesTheyConcern)
 {
     conn().execute(QStringLiteral("INSERT INTO STATION..tbCLPackage_CodeLink (PackageCode, NurseItemCode, Status) VALUES "
                                   "('PKG-T1', 'TST01', 'A'), ('PKG-T2', 'TPK01', 'A')"));
+    conn().execute(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLOtherPackageLink (PackageCode, NurseItemCode, Status) VALUES "
+                                  "('PKG-T3', 'TCP09', 'A')"));
     conn().execute(QStringLiteral("INSERT INTO CLINICAL_AREA..tbCLEquipmentPackage (PackageCode, Description) VALUES ('TEQ01', 'TEST')"));
     struct Case { const char* dept; const char* item; bool oldPackages; QStringList calls; };
     const Case cases[] = {
         {"HS", "TST01", false, {"package TX0001 TST01"}},
         {"CO", "TPK01", false, {"package TX0001 TPK01", "consigned"}}, // linked and consigned: both
+        {"CL", "TCP09", false, {"package TX0001 TCP09"}},             // a consigned package, billed under the department's code
         {"EQ", "TEQ01", false, {"included"}},
         {"EQ", "TST02", false, {}},                                    // equipment, but no equipment package
         {"HS", "TST01", true, {}},                                     // the older package charging: none

@@ -17,6 +17,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -395,6 +396,9 @@ TEST_F(RequestProcessing, AConfirmedScheduleIsRevokedOnlyBeforeItsTime)
     ASSERT_EQ(w.mshflexPending->Rows(), 3);
     EXPECT_FALSE(w.cmdPending[1]->isEnabled());
     EXPECT_EQ(w.lblRecNum->text(), "1  out of  2");
+    EXPECT_EQ(w.lblInstructions->text(), "Click on the List to Select a Patient.");
+    EXPECT_TRUE(w.lblInstructions->isVisibleTo(&w));
+    EXPECT_FALSE(w.imgMaouse->pixmap().isNull());
     const auto choose = [&w](int row) {
         w.mshflexPending->setCurrentCell(row, 1);
         Q_EMIT w.mshflexPending->cellClicked(row, 1);

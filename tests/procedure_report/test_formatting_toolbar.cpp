@@ -14,6 +14,7 @@
 #include <QDoubleSpinBox>
 #include <QFontComboBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -82,6 +83,27 @@ TEST_F(FormattingToolbarTest, TogglesFollowTheSelectionAndTwoClicksRestoreIt)
         click(h.bar, "Bold");
         EXPECT_TRUE(at(h.box, 9).fontWeight() > QFont::Medium) << h.name;
         EXPECT_TRUE(h.bar->isPressed(QStringLiteral("Bold"))) << h.name;
+    }
+}
+
+TEST_F(FormattingToolbarTest, CtrlKeysInTheBoxActAsTheirButtons)
+{
+    struct Case { Qt::Key key; const char* button; bool (QTextCharFormat::*on)() const; };
+    const auto bold = [](const QTextCharFormat& f) { return f.fontWeight() > QFont::Medium; };
+    const Case cases[] = {{Qt::Key_B, "Bold", nullptr}, {Qt::Key_I, "Italic", &QTextCharFormat::fontItalic},
+                          {Qt::Key_U, "Underline", &QTextCharFormat::fontUnderline}};
+    for (const Host& h : hosts()) {
+        for (const Case& c : cases) {
+            h.box->setPlainText(QStringLiteral("Normal LAD"));
+            const auto formatted = [&] { const QTextCharFormat f = at(h.box, 3); return c.on ? (f.*c.on)() : bold(f); };
+            select(h.box, 0, 6);
+            QTest::keyClick(h.box, c.key, Qt::ControlModifier);
+            EXPECT_TRUE(formatted()) << h.name << " " << c.button;
+            EXPECT_TRUE(h.bar->isPressed(QString::fromLatin1(c.button))) << h.name << " " << c.button;
+            QTest::keyClick(h.box, c.key, Qt::ControlModifier);
+            EXPECT_FALSE(formatted()) << h.name << " " << c.button;
+            EXPECT_EQ(h.box->toPlainText(), QStringLiteral("Normal LAD")) << h.name << " " << c.button;
+        }
     }
 }
 

@@ -64,6 +64,14 @@ TEST_F(ResultInquiry, OpensOnAllDatesWithAnEmptyListAndFindsByOneCriterion)
     ASSERT_GE(w->MSHFlexList->Rows(), 2);
     EXPECT_NE(rowOf(w->MSHFlexList, 2, QStringLiteral("2026000011")), -1);
     for (int r = 1; r < w->MSHFlexList->Rows(); ++r) EXPECT_EQ(w->MSHFlexList->TextMatrix(r, 1), hosp);
+    // The found rows stand under the list's own headings; the further fields are kept out of sight.
+    const QStringList headings{QStringLiteral("Hospital #"), QStringLiteral("ADM. Num."), QStringLiteral(" Patient Name                    "),
+                               QStringLiteral("Admission Date     ")};
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(w->MSHFlexList->TextMatrix(0, c), headings[c - 1]) << c;
+        EXPECT_GT(w->MSHFlexList->columnWidth(c), 0) << c;
+    }
+    for (int c = 5; c < w->MSHFlexList->Cols(); ++c) EXPECT_EQ(w->MSHFlexList->columnWidth(c), 0) << c;
 
     // An apostrophe is a letter like any other.
     w->txtSearch[0]->setFocus();

@@ -3,6 +3,7 @@
 #include "components/Component.h"
 #include "components/StationComponents.h"
 #include "components/patient_search/clsPatientSearch.h"
+#include "patients/frmCathPatients.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/RegistrationData.h"
@@ -34,6 +35,7 @@ void RegistrationTest::TearDown()
     delete frmRegistration::existing();
     delete frmMasterSearch::existing();
     delete frmFinal::existing();
+    delete frmCathPatients::existing();
     delete Session.PatientSearch;
     Session.PatientSearch = nullptr;
     delete Session.CodeSearch;

@@ -13,7 +13,9 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMovie>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -68,9 +70,14 @@ TEST_F(MasterSearch, TheSearchAsksForALastNameThenAGender)
     s->SearchPatient();
     EXPECT_EQ(UiScript::lastText(), QStringLiteral("Please fill up the Gender!"));
     EXPECT_EQ(UiScript::shown().last().style, int(vbCritical));
-    // a gender click searches; the same gender again does not
+    EXPECT_FALSE(s->Animation1->isVisible()); // a refused search plays nothing
+    // a gender click searches, with the search animation playing; the same gender again does not
     s->Option1[0]->click();
     EXPECT_EQ(foundHospNums(s), QStringList{QStringLiteral("900001")});
+    EXPECT_TRUE(s->Animation1->isVisible());
+    ASSERT_TRUE(s->Animation1->movie());
+    EXPECT_GT(s->Animation1->movie()->frameCount(), 1);
+    EXPECT_EQ(s->Animation1->movie()->state(), QMovie::Running);
     UiScript::reset();
     s->txtName[0]->clear();
     s->Option1[0]->click();

@@ -3,19 +3,27 @@
 // a case.
 #include "RegistrationFixture.h"
 
+#include "exam_requests/frmRequest.h"
+#include "ordering/frmRemarks.h"
+#include "patients/PatientGrid.h"
+#include "patients/frmCathPatients.h"
 #include "platform/db/Connection.h"
+#include "platform/ui/EntryGrid.h"
+#include "platform/ui/FlexGrid.h"
 #include "platform/report/ReportLog.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/RegistrationData.h"
 #include "registration/frmRegistration.h"
 #include "shared/modGlobals.h"
 #include "support/TableOutOfReach.h"
+#include "workspace/frmFinal.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -218,6 +226,58 @@ TEST_F(Registration, TheCivilStatusFindsItsListItem)
         reg->MatchCivilStatus(c.value);
         EXPECT_EQ(reg->cboCivilStatus->currentIndex(), c.index) << c.value.toStdString();
     }
+}
+
+TEST_F(Registration, TheCaseListShowsANewCaseWithoutARefresh)
+{
+    frmCathPatients* cases = frmCathPatients::instance();
+    cases->show();
+    cases->Command1_Click();
+    const auto listed = [cases] {
+        for (int r = 1; r < cases->MSHFlexList->Rows(); ++r)
+            if (cases->MSHFlexList->TextMatrix(r, 2).trimmed() == QLatin1String("910001B")) return true;
+        return false;
+    };
+    ASSERT_FALSE(listed());
+    newPersonEntry()->cmdSave->click();
+    EXPECT_TRUE(listed());
+}
+
+// What the registration stores is what the workspace shows and prices: the civil status as its
+// word, the visit's doctor as admitting and attending doctor, and a laboratory exam at the
+// out-patient's rate, accepted into the orders.
+TEST_F(Registration, ANewOutPatientOpensInTheWorkspaceAndOrdersExams)
+{
+    frmRegistration* reg = newPersonEntry();
+    reg->cboCivilStatus->setCurrentIndex(1);
+    reg->txtDoctorID->setText(QStringLiteral("D003"));
+    reg->cmdSave->click();
+    ASSERT_EQ(UiScript::texts(), QStringList{QStringLiteral("Successfully registered as Cathlab patient.")});
+
+    Selection.SelectedIDNum = QStringLiteral("910001B");
+    Selection.SelectedHospNum = QStringLiteral("910001");
+    Selection.SelectedPatientType = QStringLiteral("O");
+    frmFinal::instance()->txtPno->setText(Selection.SelectedHospNum);
+    frmFinal* ws = frmFinal::instance();
+    ws->txtID->setText(Selection.SelectedIDNum);
+    ws->Timer1_Timer();
+    const QString doctor = text(QStringLiteral("SELECT LastName || ', ' || FirstName || ' ' || MiddleName FROM BUILD_FILE..tbCoDoctor "
+                                               "WHERE DoctorID = 'D003'"));
+    EXPECT_EQ(ws->txtStatus->text(), QStringLiteral("SINGLE"));
+    EXPECT_EQ(ws->txtDoctor1->text(), doctor);
+    EXPECT_EQ(ws->txtDoctor2->text(), doctor);
+    EXPECT_EQ(Selection.AttendingDoctorCode, QStringLiteral("D003"));
+
+    UiScript::queueDialog(QStringLiteral("frmRequest"), [](QDialog* d) {
+        auto* r = static_cast<frmRequest*>(d);
+        UiScript::queueDialog(QStringLiteral("frmRemarks"), [](QDialog* remarks) { static_cast<frmRemarks*>(remarks)->Command1->click(); });
+        QTest::keyClicks(r->txtEntry, QStringLiteral("CBC"));
+        for (int i = 0; i < 3; ++i) QTest::keyClick(r->txtEntry, Qt::Key_Return); // code, STAT, remarks
+        r->cmdOption[0]->click();
+    });
+    ws->cmdLabMore->click();
+    EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, 2), QStringLiteral("CBC"));
+    EXPECT_EQ(ws->mshflexOrders->TextMatrix(1, 5), QStringLiteral("350"));
 }
 
 } // namespace

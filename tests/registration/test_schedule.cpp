@@ -100,6 +100,21 @@ TEST_F(Schedule, ARequestIsSavedThenConfirmedThenRevoked)
     EXPECT_EQ(rowOf(dialog.grdConfirmed, QStringLiteral("RIGHT HEART CATHETERIZATION")), 0);
 }
 
+// One form of start time for every row, so that the lists sort by it and read it back alike.
+TEST_F(Schedule, EveryStartTimeIsKeptInTheFormTheEntrySaves)
+{
+    const Recordset rs = conn().query(QStringLiteral("SELECT StartTime FROM SCHEDULE..TBCLSCHEDULE"));
+    ASSERT_FALSE(rs.isEmpty());
+    for (int r = 0; r < rs.recordCount(); ++r) {
+        const QString kept = rs.textAt(r, QStringLiteral("StartTime"));
+        EXPECT_TRUE(QTime::fromString(kept, QStringLiteral("HH:mm:ss")).isValid()) << kept.toStdString();
+    }
+    frmCathlabSched dialog;
+    const int row = rowOf(dialog.grdConfirmed, QStringLiteral("PTCA - SINGLE VESSEL"));
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(dialog.grdConfirmed->TextMatrix(row, 6), QStringLiteral("01:30:00 PM"));
+}
+
 TEST_F(Schedule, ARowChangedAtAnotherStationIsNotTouched)
 {
     frmCathlabSched dialog;

@@ -102,6 +102,33 @@ TEST_F(ReturnWindowTest, TheReturnedQuantityIsCheckedOnEveryRoadIntoTheCell)
     EXPECT_EQ(w->txtEntry->text(), QStringLiteral("2"));
 }
 
+// A line's amount is money: two decimals in the cell, and the total is the sum of what the lines show.
+TEST_F(ReturnWindowTest, AmountsShowTwoDecimalsAndTheTotalAddsThem)
+{
+    struct Case {
+        const char* name;
+        QString unitAmount; // "" keeps what the issue cost
+        QString quantity;
+        QString amount, total;
+    } cases[] = {
+        {"picked, nothing returned yet", "", "", "0.00", " 0.00"},
+        {"a whole amount", "", "2", "760.00", " 760.00"},
+        {"a unit amount of many decimals", "33.333333333333", "3", "100.00", " 100.00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        open(false, QStringLiteral("2026000005"));
+        pick(QStringLiteral("MED0201"));
+        if (!c.unitAmount.isEmpty()) w->flexMSEntry->setTextMatrix(1, frmReturn::ActualAmount, c.unitAmount);
+        if (!c.quantity.isEmpty()) {
+            typeQuantity(c.quantity);
+            QTest::keyClick(w->txtEntry, Qt::Key_Return);
+        }
+        EXPECT_EQ(cell(1, frmReturn::Amount), c.amount);
+        if (!c.quantity.isEmpty()) EXPECT_EQ(w->lblPatInfo[6]->text(), c.total);
+    }
+}
+
 TEST_F(ReturnWindowTest, PostWritesPrintsTheNumberUsedAndStartsAfresh)
 {
     Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = false;

@@ -53,7 +53,9 @@ TEST_F(PatientLookupsTest, RateClass)
         {"2", "TI1", "I", "215", "H"},
         {"", "TI1", "I", "215", "H"},        // null: the room's class
         {"0", "TO1B", " O", "215", "H"},     // " O" is not "O", though the statement sends "O"
+        {nullptr, "TO2B", "O", "", "A"},     // a visit just registered, without further data: no special rate
     };
+    addOutPatient(QStringLiteral("TO2B"), QStringLiteral("T200"), QDateTime(QDate(2026, 11, 26), QTime(8, 0)), QString());
     for (const Case& c : cases) {
         const QString id = QString::fromLatin1(c.idNum);
         if (c.special) setSpecial(id, *c.special ? QVariant(QString::fromLatin1(c.special)) : nullText());

@@ -1,3 +1,4 @@
+#include "support/CapturedWarnings.h"
 #include "support/TableOutOfReach.h"
 #include "support/TestDatabase.h"
 
@@ -34,24 +35,6 @@ TEST_F(StationLog, StationLogLineKeepsQuotes)
     EXPECT_EQ(rs.text(QStringLiteral("Hostname")), QSysInfo::machineHostName().left(100));
     EXPECT_TRUE(rs.toDateTime(QStringLiteral("Transdate")).isValid());
 
-}
-
-namespace {
-// The program's warning output while the object lives.
-class CapturedWarnings {
-public:
-    CapturedWarnings() { s_lines.clear(); m_previous = qInstallMessageHandler(&CapturedWarnings::handle); }
-    ~CapturedWarnings() { qInstallMessageHandler(m_previous); }
-    const QStringList& lines() const { return s_lines; }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext&, const QString& text)
-    {
-        if (type == QtWarningMsg) s_lines << text;
-    }
-    static inline QStringList s_lines;
-    QtMessageHandler m_previous = nullptr;
-};
 }
 
 TEST_F(StationLog, ARefusedLineGoesOnButToTheErrorLogAndTheWarningOutput)

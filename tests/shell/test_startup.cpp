@@ -70,6 +70,7 @@ protected:
         ini.setValue(QStringLiteral("createDemo"), false);
         ini.endGroup();
         ini.sync();
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner); // as the program makes it
         clsCurrentuser::setSettingsFile(file);
     }
 
@@ -290,7 +291,7 @@ TEST_F(StartUp, AnUnreachableDatabaseIsReportedThenConnectionFailed)
     mdiCathLabMenu* w = mdiCathLabMenu::instance();
     EXPECT_EQ(w->MDIForm_Load(), mdiCathLabMenu::StartResult::ConnectionFailed);
     ASSERT_EQ(UiScript::shown().size(), 2);
-    EXPECT_TRUE(UiScript::shown()[0].text.startsWith(QStringLiteral("Cannot connect to PostgreSQL: nobody@127.0.0.1:1/nothing.")))
+    EXPECT_TRUE(UiScript::shown()[0].text.startsWith(QStringLiteral("Cannot connect to PostgreSQL server 127.0.0.1, port 1, database nothing, user nobody.")))
         << UiScript::shown()[0].text.toStdString();
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Warning"));
     EXPECT_EQ(UiScript::shown()[1].text, QStringLiteral("Connection failed!"));
@@ -319,6 +320,7 @@ TEST_F(StartUp, BadDatabaseFilesGiveAClearMessage)
         QFile f(corrupt);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(4096, 'x'));
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     }
     // A database made by this build: on PostgreSQL the run's SQLite template is not at hand.
     const QString made = m_dir.filePath(QStringLiteral("made.sqlite"));
@@ -332,7 +334,7 @@ TEST_F(StartUp, BadDatabaseFilesGiveAClearMessage)
     // read-only, as an immutable file or a read-only mount would.
     const QString readOnly = m_dir.filePath(QStringLiteral("readonly.sqlite"));
     ASSERT_TRUE(QFile::copy(made, readOnly));
-    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(readOnly, QFile::ReadOwner);
     const QString markedReadOnly = m_dir.filePath(QStringLiteral("marked-readonly.sqlite"));
     ASSERT_TRUE(QFile::copy(made, markedReadOnly));
     {

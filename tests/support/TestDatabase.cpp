@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -23,6 +24,7 @@ QTemporaryDir& tempDir()
 ConnectionSettings g_last;
 int g_serial = 0;
 QStringList g_pgDatabases; // made by this binary, dropped at the end of its run
+QString g_lastCopy;         // the database of the running test (PostgreSQL)
 
 ConnectionSettings pgSettings(const QString& database)
 {
@@ -58,40 +60,58 @@ QString sqliteTemplate(bool withDemo)
     return path;
 }
 
-QString pgNewDatabase(const QString& suffix)
+QString pgBinaryTag()
 {
-    const QString name = QStringLiteral("cltest_%1_%2%3")
-                             .arg(QCoreApplication::applicationPid())
-                             .arg(qHash(QCoreApplication::applicationFilePath()) % 100000)
-                             .arg(suffix);
+    return QStringLiteral("%1_%2").arg(QCoreApplication::applicationPid()).arg(qHash(QCoreApplication::applicationFilePath()) % 100000);
+}
+
+QString pgNewDatabase(const QString& suffix, const QString& fromTemplate = QString())
+{
+    const QString name = QStringLiteral("cltest_%1%2").arg(pgBinaryTag(), suffix);
     auto admin = Connection::open(pgSettings(QStringLiteral("postgres")));
-    admin->execute(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(name));
-    admin->execute(QStringLiteral("CREATE DATABASE %1").arg(name));
+    admin->execute(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name));
+    admin->execute(fromTemplate.isEmpty() ? QStringLiteral("CREATE DATABASE %1").arg(name)
+                                          : QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(name, fromTemplate));
     g_pgDatabases << name;
     return name;
 }
 
-// PostgreSQL: one database per binary; each test empties every table and fills it again.
-QString pgDatabase()
+// PostgreSQL: the schema (and the demo hospital) are made once, in a template database, and each
+// test gets a copy of it. scripts/test names the run (CATHLAB_TEST_PG_RUN) so that every binary of
+// the run shares one template; a binary run alone makes its own and drops it at the end.
+QString pgTemplate(bool withDemo)
 {
-    static QString name;
-    if (name.isEmpty()) {
-        name = pgNewDatabase(QString());
-        auto c = Connection::open(pgSettings(name));
-        HospitalSchema::create(*c);
+    static QString names[2];
+    QString& name = names[withDemo ? 1 : 0];
+    if (!name.isEmpty()) return name;
+    const QString run = qEnvironmentVariable("CATHLAB_TEST_PG_RUN");
+    const bool shared = !run.isEmpty();
+    const QString tag = shared ? QString(run).replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")), QStringLiteral("_")) : pgBinaryTag();
+    const QString target = QStringLiteral("cltmpl_%1_%2").arg(tag, withDemo ? QStringLiteral("demo") : QStringLiteral("schema"));
+    auto admin = Connection::open(pgSettings(QStringLiteral("postgres")));
+    // One binary builds it while the others of the run wait; it appears under its name only whole.
+    admin->scalar(QStringLiteral("SELECT pg_advisory_lock(?)"), {qint64(qHash(target))});
+    try {
+        if (!admin->scalar(QStringLiteral("SELECT 1 FROM pg_database WHERE datname = ?"), {target}).isValid()) {
+            const QString building = target + QStringLiteral("_building");
+            admin->execute(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(building));
+            admin->execute(QStringLiteral("CREATE DATABASE %1").arg(building));
+            {
+                auto c = Connection::open(pgSettings(building));
+                HospitalSchema::create(*c);
+                if (withDemo) DemoData::fill(*c);
+                c->execute(QStringLiteral("ANALYZE"));
+            }
+            admin->execute(QStringLiteral("ALTER DATABASE %1 RENAME TO %2").arg(building, target));
+            if (!shared) g_pgDatabases << target;
+        }
+    } catch (...) {
+        admin->scalar(QStringLiteral("SELECT pg_advisory_unlock(?)"), {qint64(qHash(target))});
+        throw;
     }
+    admin->scalar(QStringLiteral("SELECT pg_advisory_unlock(?)"), {qint64(qHash(target))});
+    name = target;
     return name;
-}
-
-void pgEmpty(Connection& c)
-{
-    Recordset rs = c.query(QStringLiteral(
-        "SELECT table_schema || '.' || table_name AS t FROM information_schema.tables "
-        "WHERE table_type = 'BASE TABLE' AND table_schema NOT IN ('pg_catalog', 'information_schema') "
-        "AND NOT (table_schema = 'cathlab' AND table_name = 'tbschemasteps')")); // the tables stay as made
-    QStringList tables;
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) tables << rs.text(QStringLiteral("t"));
-    if (!tables.isEmpty()) c.execute(QStringLiteral("TRUNCATE %1 RESTART IDENTITY CASCADE").arg(tables.join(QStringLiteral(", "))));
 }
 }
 
@@ -101,11 +121,15 @@ bool usingPostgres() { return !qEnvironmentVariable("CATHLAB_TEST_PG").isEmpty()
 std::unique_ptr<Connection> create(bool withDemo)
 {
     if (usingPostgres()) {
-        g_last = pgSettings(pgDatabase());
-        auto c = Connection::open(g_last);
-        pgEmpty(*c);
-        if (withDemo) DemoData::fill(*c);
-        return c;
+        // the previous test's copy goes first, so a binary keeps one at a time
+        if (!g_lastCopy.isEmpty()) {
+            auto admin = Connection::open(pgSettings(QStringLiteral("postgres")));
+            admin->execute(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(g_lastCopy));
+            g_pgDatabases.removeAll(g_lastCopy);
+        }
+        g_lastCopy = pgNewDatabase(QStringLiteral("_t%1").arg(++g_serial), pgTemplate(withDemo));
+        g_last = pgSettings(g_lastCopy);
+        return Connection::open(g_last);
     }
     const QString file = tempDir().filePath(QStringLiteral("test-%1.sqlite").arg(++g_serial));
     QFile::remove(file);

@@ -1,5 +1,6 @@
 // Every test binary: an offscreen QApplication, scripted message boxes and dialogs.
 #include "platform/report/ReportOutput.h"
+#include "platform/text/LocalTimeZone.h"
 #include "support/TestDatabase.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv)
 {
+    PinLocalTimeZone();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // CTest sets these; a binary run by hand takes the folders it was configured with.
     if (qEnvironmentVariableIsEmpty("CATHLAB_SOURCE_DIR")) qputenv("CATHLAB_SOURCE_DIR", CATHLAB_TEST_SOURCE_DIR);

@@ -46,12 +46,24 @@ LoginSettings LoginSettings::load(const QString& file)
         s.connection.engine = Engine::SQLite;
         s.connection.sqlitePath = in.value(QStringLiteral("path"), defaultDemoDatabase()).toString();
     } else if (driver == QLatin1String("postgresql") || driver == QLatin1String("postgres")) {
-        s.connection.engine = Engine::PostgreSQL;
-        s.connection.host = in.value(QStringLiteral("host"), QStringLiteral("127.0.0.1")).toString();
-        s.connection.port = in.value(QStringLiteral("port"), 5432).toInt();
-        s.connection.database = in.value(QStringLiteral("name"), QStringLiteral("cathlab")).toString();
-        s.connection.user = in.value(QStringLiteral("user")).toString();
-        s.connection.password = in.value(QStringLiteral("password")).toString();
+        ConnectionSettings& c = s.connection;
+        c.engine = Engine::PostgreSQL;
+        c.service = in.value(QStringLiteral("service")).toString().trimmed();
+        // A service names the server in the driver's service file: what the file leaves out is not
+        // filled with this program's defaults.
+        const bool byService = !c.service.isEmpty();
+        c.host = in.value(QStringLiteral("host"), byService ? QString() : QStringLiteral("127.0.0.1")).toString();
+        c.port = in.value(QStringLiteral("port"), byService ? 0 : 5432).toInt();
+        c.database = in.value(QStringLiteral("name"), byService ? QString() : QStringLiteral("cathlab")).toString();
+        c.user = in.value(QStringLiteral("user")).toString();
+        c.password = in.value(QStringLiteral("password")).toString();
+        c.sslmode = in.value(QStringLiteral("sslmode")).toString().trimmed().toLower();
+        c.sslrootcert = in.value(QStringLiteral("sslrootcert")).toString().trimmed();
+        static const QStringList sslmodes = {QStringLiteral("disable"), QStringLiteral("allow"), QStringLiteral("prefer"),
+                                             QStringLiteral("require"), QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
+        if (!c.sslmode.isEmpty() && !sslmodes.contains(c.sslmode))
+            throw DbError(QStringLiteral("The settings file %1 gives sslmode \"%2\"; use %3.")
+                              .arg(file, c.sslmode, sslmodes.join(QStringLiteral(", "))));
     } else {
         throw DbError(QStringLiteral("The settings file %1 names the database driver \"%2\"; use sqlite or postgresql.")
                           .arg(file, driver));

@@ -7,7 +7,9 @@
 //   [database]
 //   driver=sqlite | postgresql
 //   path=<SQLite file>            (sqlite)
-//   host=, port=, name=, user=, password=   (postgresql)
+//   host=, port=, name=, user=    (postgresql; or service= of the driver's service file)
+//   sslmode=, sslrootcert=        (postgresql: TLS to the server and the authority it is checked by)
+//   password=                     (postgresql; better left out: the driver's password file is read)
 //   createDemo=true               (an empty database gets the hospital schema and demo data)
 struct LoginSettings {
     ConnectionSettings connection;

@@ -6,6 +6,7 @@
 #include "platform/db/DbError.h"
 #include "platform/text/Encryption.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/PrivateFiles.h"
 
 #include <QFileInfo>
 #include <QDir>
@@ -61,7 +62,8 @@ QString clsCurrentuser::servername() const
 {
     if (!m_conn) return {};
     const auto& s = m_conn->settings();
-    return s.engine == Engine::SQLite ? QStringLiteral("(local)") : s.host;
+    if (s.engine == Engine::SQLite) return QStringLiteral("(local)");
+    return s.host.isEmpty() ? s.service : s.host; // a server named by its service only
 }
 
 QString clsCurrentuser::Database() const
@@ -74,9 +76,34 @@ QString clsCurrentuser::Database() const
 QString clsCurrentuser::UserID() const { return m_conn ? m_conn->settings().user : QString(); }
 QString clsCurrentuser::serverpassword() const { return m_conn ? m_conn->settings().password : QString(); }
 
+void clsCurrentuser::warnOfFilesOthersMayRead()
+{
+    if (m_filesChecked) return;
+    m_filesChecked = true;
+    QStringList files;
+    try {
+        const LoginSettings& s = settings();
+        files << s.file;
+        if (s.connection.engine == Engine::SQLite) files << s.connection.sqlitePath;
+    } catch (const std::exception&) {
+        return; // the log-in dialog says what is wrong with the file
+    }
+    const QStringList readable = PrivateFiles::ReadableByOthers(files);
+    if (readable.isEmpty()) return;
+    // Left as they are: the files may be shared on purpose, and changing them is the IT department's call.
+    const QString text = QStringLiteral("Other users of this workstation can read %1. The database holds patient data and "
+                                        "the settings say how to reach it: ask your IT department to make %2 readable by "
+                                        "you alone.")
+                             .arg(readable.join(QStringLiteral(" and ")),
+                                  readable.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+    qWarning("%s", qUtf8Printable(text));
+    MsgBox(text, vbExclamation, QStringLiteral("Warning"));
+}
+
 void clsCurrentuser::ShowMain()
 {
     m_connected = false;
+    warnOfFilesOthersMayRead();
     frmLogin dialog(this);
     runModal(&dialog);
 }
@@ -97,13 +124,18 @@ void clsCurrentuser::setIdentity(const QString& employeeCode, const QString& emp
     m_connected = m_conn != nullptr;
 }
 
-void clsCurrentuser::openDatabase()
+const LoginSettings& clsCurrentuser::settings()
 {
     if (!m_settingsLoaded) {
         m_settings = LoginSettings::load(settingsFile());
         m_settingsLoaded = true;
     }
-    const ConnectionSettings& cs = m_settings.connection;
+    return m_settings;
+}
+
+void clsCurrentuser::openDatabase()
+{
+    const ConnectionSettings& cs = settings().connection;
     const auto readOnly = [](const QString& database) {
         return DbError(QStringLiteral("%1 is read-only; nothing could be saved. "
                                       "Ask your IT department to give this workstation write access.").arg(database));
@@ -134,6 +166,7 @@ QString clsCurrentuser::logIn(const QString& userId, const QString& accessCode)
         } catch (const std::exception& e) {
             m_conn.reset();
             const QString text = QString::fromStdString(e.what());
+            qWarning("Log-in: %s", qUtf8Printable(text)); // for the IT department: where it tried, and why it failed
             MsgBox(text, vbCritical, QStringLiteral("Warning"));
             return text;
         }

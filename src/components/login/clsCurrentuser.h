@@ -45,7 +45,8 @@ public:
     QString PasswordDeptCode;
     quintptr hwndParentForm = 0;
 
-    // Shows the log-in dialog modally; returns when it closes.
+    // Shows the log-in dialog modally; returns when it closes. Before the first showing it warns
+    // once when other users may read the settings file or the SQLite database.
     void ShowMain();
     bool Connected() const { return m_connected; }
     Connection* sqlConnection() const { return m_conn.get(); }
@@ -67,13 +68,19 @@ public:
     // Used by tests and tools that already hold an open connection.
     void adoptConnection(std::unique_ptr<Connection> conn);
     void openDatabase();
+    // The settings file's settings, read at the first call (a missing file is written then).
+    // Throws DbError as LoginSettings::load does.
+    const LoginSettings& settings();
     // Sets who is logged in without the dialog (tools and tests that hold their own connection).
     void setIdentity(const QString& employeeCode, const QString& employeeName, const QString& initial);
 
 private:
+    void warnOfFilesOthersMayRead();
+
     std::unique_ptr<Connection> m_conn;
     LoginSettings m_settings;
     bool m_settingsLoaded = false;
+    bool m_filesChecked = false;
     bool m_connected = false;
     QString m_employeeCode, m_employeeName, m_initial, m_station;
     TalveroClasses m_classes;

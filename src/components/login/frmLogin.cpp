@@ -53,7 +53,7 @@ frmLogin::frmLogin(clsCurrentuser* owner, QWidget* parent) : QDialog(parent), m_
     txtUserID->installEventFilter(this);
 
     try {
-        const LoginSettings s = LoginSettings::load(clsCurrentuser::settingsFile());
+        const LoginSettings& s = m_owner->settings();
         QString text = QStringLiteral("Database: %1").arg(s.connection.describe());
         if (s.wasCreated) text += QStringLiteral("\nA new settings file was written: %1").arg(s.file);
         lblDatabase->setText(text);

@@ -1,5 +1,6 @@
 #include "components/patient_search/PatientHeaderRecords.h"
 
+#include "hospital/CivilStatusText.h"
 #include "platform/db/Connection.h"
 
 namespace {
@@ -60,13 +61,14 @@ bool ValidateAdmission(Connection& c, const QString& idNum, HeaderAdmission& out
     out = HeaderAdmission{};
     Recordset rs = c.query(
         QStringLiteral("SELECT P.AdmDate, P.DcrDate, P.BillingDate, P.RoomID, P.AccountNum, P.AttendingDr1, R.RoomClass, "
-                       "R.RoomRate, M.LastName, M.FirstName, M.MiddleName, M.Sex, M.CivilStatus, M.BirthDate, "
+                       "R.RoomRate, M.LastName, M.FirstName, M.MiddleName, M.Sex, %1 AS CivilStatus, M.BirthDate, "
                        "H.AdmittingDiagnosis, H.ChiefComplaint, H.FinalDiagnosis, I.AdmittingDr, I.AttendingDr2, I.HowAdmitted, "
                        "I.AdmittingImpression FROM PATIENT_DATA..tbPatient P "
                        "LEFT OUTER JOIN PATIENT_DATA..tbMaster M ON M.HospNum = P.HospNum "
                        "LEFT OUTER JOIN BUILD_FILE..tbCoRoom R ON R.RoomID = P.RoomID "
                        "LEFT OUTER JOIN PATIENT_DATA..tbPatientHistory H ON H.IDNum = P.IDNum "
-                       "LEFT OUTER JOIN PATIENT_DATA..tbPatientAdmInfo I ON I.IDNum = P.IDNum WHERE P.IDNum = ?"),
+                       "LEFT OUTER JOIN PATIENT_DATA..tbPatientAdmInfo I ON I.IDNum = P.IDNum WHERE P.IDNum = ?")
+            .arg(CivilStatusNameSql(QStringLiteral("M.CivilStatus"))),
         {idNum});
     if (rs.isEmpty()) return false;
     fillPatient(rs, out.Patient);
@@ -103,8 +105,13 @@ bool ValidateAdmission(Connection& c, const QString& idNum, HeaderAdmission& out
 bool OpenOutPatient(Connection& c, const QString& idNum, const QString& hospNum, HeaderVisit& out)
 {
     out = HeaderVisit{};
-    Recordset rs = c.query(QStringLiteral("SELECT O.AdmDate, O.DcrDate, O.BillingDate, O.RequestingDr, H.ChiefComplaint, H.FinalDiagnosis, "
-                                          "I.AdmittingDr, I.AttendingDr2, I.HowAdmitted FROM PATIENT_DATA..TBOUTPATIENT O "
+    // The registration keeps the visit's doctor in DoctorID1; visits of the admitting office keep it as
+    // the requesting doctor. Without a second doctor on file the visit's own doctor attends it.
+    Recordset rs = c.query(QStringLiteral("SELECT O.AdmDate, O.DcrDate, O.BillingDate, "
+                                          "COALESCE(NULLIF(TRIM(O.DoctorID1), ''), O.RequestingDr) AS Doctor1, "
+                                          "COALESCE(NULLIF(TRIM(I.AttendingDr2), ''), NULLIF(TRIM(O.DoctorID1), '')) AS Doctor2, "
+                                          "H.ChiefComplaint, H.FinalDiagnosis, "
+                                          "I.AdmittingDr, I.HowAdmitted FROM PATIENT_DATA..TBOUTPATIENT O "
                                           "LEFT OUTER JOIN PATIENT_DATA..tbOutPatientHistory H ON H.IDNum = O.IDNum "
                                           "LEFT OUTER JOIN PATIENT_DATA..tbPatientAdmInfo I ON I.IDNum = O.IDNum "
                                           "WHERE O.IDNum = ? AND O.HospNum = ?"),
@@ -113,8 +120,8 @@ bool OpenOutPatient(Connection& c, const QString& idNum, const QString& hospNum,
     out.AdmissionDate = rs.toDateTime(QStringLiteral("AdmDate"));
     out.DischargeDate = rs.toDateTime(QStringLiteral("DcrDate"));
     out.BillingDate = rs.toDateTime(QStringLiteral("BillingDate"));
-    out.Doctor1 = doctor(c, rs.text(QStringLiteral("RequestingDr")));
-    out.Doctor2 = doctor(c, rs.text(QStringLiteral("AttendingDr2")));
+    out.Doctor1 = doctor(c, rs.text(QStringLiteral("Doctor1")));
+    out.Doctor2 = doctor(c, rs.text(QStringLiteral("Doctor2")));
     out.Doctor3 = doctor(c, rs.text(QStringLiteral("AdmittingDr")));
     out.ChiefComplaint = rs.text(QStringLiteral("ChiefComplaint"));
     out.HowAdmittedDescription = rs.text(QStringLiteral("HowAdmitted"));
@@ -125,8 +132,9 @@ bool OpenOutPatient(Connection& c, const QString& idNum, const QString& hospNum,
 bool LoadVisitPatient(Connection& c, const QString& hospNum, HeaderPatient& out)
 {
     out = HeaderPatient{};
-    Recordset rs = c.query(QStringLiteral("SELECT LastName, FirstName, MiddleName, Sex, CivilStatus, BirthDate "
-                                          "FROM PATIENT_DATA..tbMaster WHERE HospNum = ?"),
+    Recordset rs = c.query(QStringLiteral("SELECT LastName, FirstName, MiddleName, Sex, %1 AS CivilStatus, BirthDate "
+                                          "FROM PATIENT_DATA..tbMaster WHERE HospNum = ?")
+                               .arg(CivilStatusNameSql(QStringLiteral("CivilStatus"))),
                            {hospNum});
     if (rs.isEmpty()) return false;
     fillPatient(rs, out);
@@ -136,10 +144,12 @@ bool LoadVisitPatient(Connection& c, const QString& hospNum, HeaderPatient& out)
 bool LoadPatientMaster(Connection& c, const QString& hospNum, HeaderMaster& out)
 {
     out = HeaderMaster{};
-    Recordset rs = c.query(QStringLiteral("SELECT M.HouseStreet, M.Barangay, M.City, M.Province, M.CivilStatus, N.Nationality, X.BloodType "
+    Recordset rs = c.query(QStringLiteral("SELECT M.HouseStreet, M.Barangay, M.City, M.Province, %1 AS CivilStatus, N.Nationality, "
+                                          "X.BloodType "
                                           "FROM PATIENT_DATA..tbMaster M LEFT OUTER JOIN PATIENT_DATA..tbMaster2 X "
                                           "ON X.HospNum = M.HospNum LEFT OUTER JOIN BUILD_FILE..tbCoNationality N "
-                                          "ON N.NationalityID = M.NationalityID WHERE M.HospNum = ?"),
+                                          "ON N.NationalityID = M.NationalityID WHERE M.HospNum = ?")
+                               .arg(CivilStatusNameSql(QStringLiteral("M.CivilStatus"))),
                            {hospNum});
     if (rs.isEmpty()) return false;
     QStringList parts;

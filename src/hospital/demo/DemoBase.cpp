@@ -131,7 +131,7 @@ void patients(Connection& c, const DemoScale& scale)
         const QDateTime adm = base.addSecs(-qint64(DemoData::random(s) % (60 * 86400)));
         const bool discharged = (i % 4) == 0;
         const QString company = (i % 3) == 0 ? QStringLiteral("C000%1").arg(1 + i % 3) : hosp;
-        c.execute(insAdm, {QStringLiteral("%1").arg(2026000000 + i), hosp, adm,
+        c.execute(insAdm, {DemoData::admissionNumber(i), hosp, adm,
                            discharged ? QVariant(adm.addDays(3)) : QVariant(QMetaType(QMetaType::QDateTime)),
                            QStringLiteral("%1%2").arg(2 + i % 2).arg(1 + i % 16, 2, 10, QLatin1Char('0')), company,
                            QString(), discharged && (i % 8) == 0 ? QVariant(adm.addDays(3)) : QVariant(QMetaType(QMetaType::QDateTime)),
@@ -143,7 +143,7 @@ void patients(Connection& c, const DemoScale& scale)
     for (int i = 1; i <= scale.outPatients; ++i) {
         const QString hosp = QStringLiteral("%1").arg(100000 + 1 + int(DemoData::random(s) % persons));
         const QDateTime adm = base.addSecs(-qint64(DemoData::random(s) % (30 * 86400)));
-        c.execute(insOpd, {QStringLiteral("%1B").arg(500000 + i), hosp, adm, QVariant(QMetaType(QMetaType::QDateTime)),
+        c.execute(insOpd, {DemoData::outPatientNumber(i), hosp, adm, QVariant(QMetaType(QMetaType::QDateTime)),
                            hosp, QVariant(QMetaType(QMetaType::QDateTime)), QString(), QStringLiteral("A"), QString(),
                            QStringLiteral("CHEST PAIN")});
     }

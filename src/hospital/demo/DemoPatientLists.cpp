@@ -213,7 +213,7 @@ void generated(Connection& c, const DemoScale& scale, const QDateTime& today)
         "OkeyHS, OkeyRTS, OkeyNU, PatientsMed, DietID, PackageID) SELECT ?, ?, 1, 1, 1, ?, 1, 1, 1, 1, 1, 1, 0, '', '' "
         "WHERE NOT EXISTS (SELECT 1 FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?)");
     for (int i = 1; i <= scale.admissions; ++i) {
-        const QString id = QStringLiteral("%1").arg(2026000000 + i);
+        const QString id = DemoData::admissionNumber(i);
         c.execute(insMissing, {id, (i % 7) == 0 ? 0 : 1, (i % 11) == 0 ? 0 : 1, id});
     }
     int serial = 0;
@@ -226,8 +226,8 @@ void generated(Connection& c, const DemoScale& scale, const QDateTime& today)
         insertCase(c, QStringLiteral("CL-%1").arg(serial, 6, 10, QLatin1Char('0')), idNum, hosp, QString::fromLatin1(status),
                    today.addDays(-(serial % 20)).addSecs(3600 * (8 + serial % 9)));
     };
-    for (int i = 5; i <= scale.admissions; i += 5) addCase(QStringLiteral("%1").arg(2026000000 + i), "PATIENT_DATA..tbPatient");
-    for (int i = 4; i <= scale.outPatients; i += 4) addCase(QStringLiteral("%1B").arg(500000 + i), "PATIENT_DATA..TBOUTPATIENT");
+    for (int i = 5; i <= scale.admissions; i += 5) addCase(DemoData::admissionNumber(i), "PATIENT_DATA..tbPatient");
+    for (int i = 4; i <= scale.outPatients; i += 4) addCase(DemoData::outPatientNumber(i), "PATIENT_DATA..TBOUTPATIENT");
 }
 
 void patientLists(Connection& c, const DemoScale& scale)

@@ -63,8 +63,8 @@ void phicProcedures(Connection& c, const DemoScale&)
                   {QString::fromLatin1(l[0]), QString::fromLatin1(l[1])});
 }
 
-// A pending and a confirmed schedule request, and a final discharge notice the department has
-// not cleared yet (the announcer's notice).
+// A pending and a confirmed schedule request (start times kept as the schedule entry keeps them,
+// "HH:mm:ss"), and a final discharge notice the department has not cleared yet (the announcer's notice).
 void watchedRows(Connection& c, const DemoScale&)
 {
     const QDateTime now = c.serverDateTime();
@@ -75,10 +75,10 @@ void watchedRows(Connection& c, const DemoScale&)
         "INSERT INTO SCHEDULE..TBCLSCHEDULE (IDNum, RequestedBy, ScheduleDate, StartTime, ProcedureName, Remarks, RECORDSTATUS, "
         "RequestDate, ConfirmedBy, ConfirmDate) VALUES (?, 'CL002', ?, ?, ?, ?, ?, ?, ?, ?)");
     c.execute(insert, {adm.textAt(0, QStringLiteral("IDNum")), QDateTime(now.date().addDays(1), QTime(0, 0)),
-                       QStringLiteral("09:00 AM"), QStringLiteral("CORONARY ANGIOGRAPHY"), QStringLiteral("NPO POST MIDNIGHT"),
+                       QStringLiteral("09:00:00"), QStringLiteral("CORONARY ANGIOGRAPHY"), QStringLiteral("NPO POST MIDNIGHT"),
                        QStringLiteral("P"), now.addSecs(-3600), kNull, kNull});
     c.execute(insert, {adm.textAt(1, QStringLiteral("IDNum")), QDateTime(now.date().addDays(2), QTime(0, 0)),
-                       QStringLiteral("01:30 PM"), QStringLiteral("PTCA - SINGLE VESSEL"), QString(), QStringLiteral("C"),
+                       QStringLiteral("13:30:00"), QStringLiteral("PTCA - SINGLE VESSEL"), QString(), QStringLiteral("C"),
                        now.addDays(-1), QStringLiteral("CL001"), now.addSecs(-7200)});
     c.execute(QStringLiteral("INSERT INTO STATION..TBNURSEDISCHARGENOTICE (IDNum, HospNum, RecordStatus, OrderedDate, BillUpTo, "
                              "FinalDiagnosis, Remarks, Noticedate, UserID) VALUES (?, ?, 'F', ?, ?, ?, ?, ?, '2F011')"),

@@ -63,12 +63,35 @@ QVariant bindable(const QVariant& v)
     }
 }
 
+// Options for the PostgreSQL driver, "key='value'" separated by ";": each value quoted, so that a
+// value cannot add options of its own. The driver turns every ";" into a blank, so a value may not
+// hold one.
+QStringList driverOptions(const QList<QPair<QString, QString>>& options)
+{
+    QStringList out;
+    for (const auto& [key, value] : options) {
+        if (value.isEmpty()) continue;
+        if (value.contains(QLatin1Char(';')))
+            throw DbError(QStringLiteral("The database setting %1 may not hold a semicolon.").arg(key));
+        QString quoted = value;
+        quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('\''), QStringLiteral("\\'"));
+        out << QStringLiteral("%1='%2'").arg(key, quoted);
+    }
+    return out;
+}
+
 } // namespace
 
 QString ConnectionSettings::describe() const
 {
     if (engine == Engine::SQLite) return QStringLiteral("SQLite: %1").arg(sqlitePath);
-    return QStringLiteral("PostgreSQL: %1@%2:%3/%4").arg(user, host).arg(port).arg(database);
+    QStringList parts;
+    if (!service.isEmpty()) parts << QStringLiteral("service %1").arg(service);
+    if (!host.isEmpty()) parts << QStringLiteral("server %1").arg(host);
+    if (port > 0) parts << QStringLiteral("port %1").arg(port);
+    if (!database.isEmpty()) parts << QStringLiteral("database %1").arg(database);
+    if (!user.isEmpty()) parts << QStringLiteral("user %1").arg(user);
+    return QStringLiteral("PostgreSQL ") + parts.join(QStringLiteral(", "));
 }
 
 Connection::Connection(const ConnectionSettings& settings)
@@ -96,19 +119,27 @@ std::unique_ptr<Connection> Connection::open(const ConnectionSettings& s)
         db.setDatabaseName(s.sqlitePath);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     } else {
+        // Empty values are not passed: the driver's service file, password file and defaults fill them.
         db.setHostName(s.host);
-        db.setPort(s.port);
+        if (s.port > 0) db.setPort(s.port);
         db.setDatabaseName(s.database);
         db.setUserName(s.user);
         db.setPassword(s.password);
         // HOST_NAME() reads the workstation's name back from the session's application name.
         QString host = QSysInfo::machineHostName();
         host.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")));
-        db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=%1").arg(host.left(60)));
+        const QStringList options = QStringList{QStringLiteral("connect_timeout=10"), QStringLiteral("application_name=") + host.left(60)} +
+                                    driverOptions({{QStringLiteral("service"), s.service},
+                                                   {QStringLiteral("sslmode"), s.sslmode},
+                                                   {QStringLiteral("sslrootcert"), s.sslrootcert}});
+        db.setConnectOptions(options.join(QLatin1Char(';')));
     }
     db.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    if (!db.open())
-        throw DbError(QStringLiteral("Cannot connect to %1. %2").arg(s.describe(), errorText(db.lastError())));
+    if (!db.open()) {
+        QString reason = errorText(db.lastError());
+        if (!s.password.isEmpty()) reason.replace(s.password, QStringLiteral("********"));
+        throw DbError(QStringLiteral("Cannot connect to %1. %2").arg(s.describe(), reason));
+    }
     conn->m_db = db;
     conn->install();
     return conn;
@@ -170,6 +201,11 @@ QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params)
     const QSqlDatabase& db = m_db;
     if (!db.isOpen()) throw DbError(QStringLiteral("The connection to the database is closed."));
     const QString& text = translated(sql);
+    if (m_observer) {
+        QVariantList bound;
+        for (const QVariant& v : params) bound << bindable(v);
+        m_observer(text, bound);
+    }
     if (params.isEmpty()) {
         // nothing to bind: run it as it is (the server cannot prepare SET, BEGIN and the like)
         QSqlQuery q(db);

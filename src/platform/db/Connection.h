@@ -10,10 +10,14 @@
 #include <QVariant>
 #include <QVariantHash>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 
 // Where the hospital's databases are: one SQLite file, or a PostgreSQL server with one schema per
 // hospital database.
+// PostgreSQL: an empty host, database or user (and a port of 0) is left to the driver, which takes
+// it from the service (`service`, the driver's service file) or its own defaults; an empty password
+// lets the driver read its password file. `sslmode` and `sslrootcert` go to the driver as they are.
 struct ConnectionSettings {
     Engine engine = Engine::SQLite;
     QString sqlitePath;          // ":memory:" for a private in-memory database
@@ -22,8 +26,12 @@ struct ConnectionSettings {
     QString database;
     QString user;
     QString password;
+    QString service;
+    QString sslmode;
+    QString sslrootcert;
 
-    QString describe() const;    // for messages and the status bar
+    // Where the database is, for messages, the log and the status bar: never the password.
+    QString describe() const;
 };
 
 // The run's one database connection. Statements are house SQL (see Dialect); every value goes in
@@ -78,6 +86,11 @@ public:
     QString translate(const QString& houseSql) const { return Dialect::translate(engine(), houseSql); }
     QSqlDatabase database() const;
 
+    // Sees every statement as the engine gets it (the dialect's text, the values as bound): the
+    // benchmarks replay them through the raw driver to measure the floor of an action.
+    using StatementObserver = std::function<void(const QString& engineSql, const QVariantList& boundValues)>;
+    void setStatementObserver(StatementObserver observer) { m_observer = std::move(observer); }
+
     // Runs a script of statements separated by ";" at line ends (schema files).
     void executeScript(const QString& houseDdl);
 
@@ -96,6 +109,7 @@ private:
     QString m_name;
     int m_depth = 0;
     int m_commandTimeout = 0;
+    StatementObserver m_observer;
 };
 
 // Rolls back unless committed: a save that leaves its scope by an exception leaves nothing behind.

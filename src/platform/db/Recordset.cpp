@@ -157,6 +157,26 @@ QDateTime toDateTime(const QVariant& v)
     if (v.typeId() == QMetaType::QDateTime) return v.toDateTime();
     if (v.typeId() == QMetaType::QDate) return QDateTime(v.toDate(), QTime(0, 0));
     const QString s = v.toString().trimmed();
+    // The stored form, read by hand: lists read thousands of them, and the general parser costs
+    // several times the statement that fetched them.
+    if (s.size() >= 10 && s.size() != 11 && s.size() <= 19) {
+        auto digits = [&](int at, int n) {
+            int x = 0;
+            for (int i = at; i < at + n; ++i) {
+                const char16_t ch = s[i].unicode();
+                if (ch < u'0' || ch > u'9') return -1;
+                x = x * 10 + (ch - u'0');
+            }
+            return x;
+        };
+        const bool dateShape = s[4] == u'-' && s[7] == u'-';
+        const bool timeShape = s.size() == 10 || (s.size() == 19 && (s[10] == u' ' || s[10] == u'T') && s[13] == u':' && s[16] == u':');
+        if (dateShape && timeShape) {
+            const QDate d(digits(0, 4), digits(5, 2), digits(8, 2));
+            const QTime t = s.size() == 10 ? QTime(0, 0) : QTime(digits(11, 2), digits(14, 2), digits(17, 2));
+            if (d.isValid() && t.isValid() && digits(0, 4) >= 0) return QDateTime(d, t);
+        }
+    }
     for (const char* fmt : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss",
                             "yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-dd", "MM/dd/yyyy hh:mm:ss AP", "MM/dd/yyyy"}) {
         const QDateTime dt = QDateTime::fromString(s, QString::fromLatin1(fmt));

@@ -2,6 +2,7 @@
 
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportHost.h"
+#include "platform/ui/PrivateFiles.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -133,6 +134,9 @@ QPageLayout pageLayout(const ReportPage& page)
 
 void paint(QPrinter& printer, const RenderedReport& report)
 {
+    // A file written over keeps its mode: it is made the user's alone before the report goes in.
+    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (!file.isEmpty() && QFileInfo::exists(file)) PrivateFiles::KeepPrivate(file);
     QPainter painter;
     if (!painter.begin(&printer)) {
         const QString where = printer.outputFormat() == QPrinter::PdfFormat

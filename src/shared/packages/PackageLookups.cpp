@@ -29,6 +29,18 @@ double rate(Connection& c, const QString& column, const QString& sectionID, cons
                               {sectionID, otherRevenueID}));
 }
 
+// A look-up whose failure shows the common notice and gives the fallback.
+template <typename T, typename F>
+T orNotice(F lookUp, T fallback)
+{
+    try {
+        return lookUp();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+    }
+    return fallback;
+}
+
 } // namespace
 
 QString GetPackageName(Connection& c, const QString& packageID, const QString& sectionID)
@@ -58,21 +70,27 @@ QString LookUpLinkedPackageCode(Connection& c, const QString& nurseItemCode)
 
 QString GetLinkedPackageCode(Connection& c, const QString& nurseItemCode)
 {
-    QString result;
-    try {
-        result = LookUpLinkedPackageCode(c, nurseItemCode);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
-    return result;
+    return orNotice([&] { return LookUpLinkedPackageCode(c, nurseItemCode); }, QString());
+}
+
+QString LookUpOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode)
+{
+    const Recordset rs = c.query(QStringLiteral("SELECT PackageCode FROM Clinical_Area..tbCLOtherPackageLink "
+                                                "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID"),
+                                 {nurseItemCode});
+    return rs.isEmpty() ? QString() : DbValue::text(rs.value(0));
 }
 
 QString GetOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode, const QString& consignedRevenueID)
 {
     Q_UNUSED(consignedRevenueID);
-    return firstText(c, QStringLiteral("SELECT PackageCode FROM Clinical_Area..tbCLOtherPackageLink "
-                                    "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID"),
-                     {nurseItemCode});
+    return orNotice([&] { return LookUpOtherLinkedPackageCode(c, nurseItemCode); }, QString());
+}
+
+QString GetChargedPackageCode(Connection& c, const QString& nurseItemCode)
+{
+    const QString linked = GetLinkedPackageCode(c, nurseItemCode);
+    return linked.isEmpty() ? GetOtherLinkedPackageCode(c, nurseItemCode, QString()) : linked;
 }
 
 bool IsPackageAlreadyCharged(Connection& c, const QString& packageCode, const QString& idNum, const QString& revenueID)
@@ -92,13 +110,7 @@ bool LookUpEquipmentPackage(Connection& c, const QString& packageCode)
 
 bool IsEquipmentPackage(Connection& c, const QString& packageCode)
 {
-    bool result = false;
-    try {
-        result = LookUpEquipmentPackage(c, packageCode);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
-    return result;
+    return orNotice([&] { return LookUpEquipmentPackage(c, packageCode); }, false);
 }
 
 double GetOtherRevenueRate(Connection& c, const QString& otherRevenueID)

@@ -24,6 +24,10 @@ bool IsEquipmentPackage(Connection& c, const QString& packageCode);
 // The same two look-ups for an action that must stop when one fails (a revocation posting its
 // reversals): errors reach the caller.
 QString LookUpLinkedPackageCode(Connection& c, const QString& nurseItemCode);
+QString LookUpOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode);
+// The package a charged line's item stands for: a package of the department's own, else a
+// consigned package (both are billed under the department's own code); "" for none.
+QString GetChargedPackageCode(Connection& c, const QString& nurseItemCode);
 bool LookUpEquipmentPackage(Connection& c, const QString& packageCode);
 
 // Regular, overtime and on-call rates of a service of the department's own section

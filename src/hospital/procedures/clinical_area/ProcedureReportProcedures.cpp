@@ -1,5 +1,6 @@
 // Stand-ins of the procedure report's procedures: the angiogram result (read, save), the generic
 // result row, the result inquiry's patient and exam lists, and the interpretation template list.
+#include "hospital/CivilStatusText.h"
 #include "hospital/procedures/ListDateText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
@@ -102,7 +103,8 @@ Recordset getResultList(Connection& c, const ProcedureArgs& a)
     QString sql = QStringLiteral(
         "SELECT DISTINCT R.HospNum AS HospNum, R.IDNum AS IDNum, "
         "COALESCE(M.LastName, '') || ', ' || COALESCE(M.FirstName, '') || ' ' || COALESCE(M.MiddleName, '') AS PatientName, "
-        "COALESCE(P.AdmDate, O.AdmDate) AS AdmDate, COALESCE(M.Sex, '') AS Sex, COALESCE(M.CivilStatus, '') AS CivilStatus, "
+        "COALESCE(P.AdmDate, O.AdmDate) AS AdmDate, COALESCE(M.Sex, '') AS Sex, COALESCE(") +
+        CivilStatusNameSql(QStringLiteral("M.CivilStatus")) + QStringLiteral(", '') AS CivilStatus, "
         "M.BirthDate AS BirthDate, CASE WHEN O.IDNum IS NOT NULL THEN 'ER/OPD' ELSE COALESCE(P.RoomID, '') END AS Room "
         "FROM (SELECT DISTINCT X.IDNum AS IDNum, COALESCE(P1.HospNum, O1.HospNum, X.HospNum) AS HospNum "
         "      FROM CLINICAL_AREA..tbCathLabMaster X "

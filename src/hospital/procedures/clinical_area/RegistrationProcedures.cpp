@@ -1,5 +1,6 @@
 // Stand-ins of the department's registration procedures: a person's registration details by
 // admission or by hospital number, and the save of a department case.
+#include "hospital/CivilStatusText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
 
@@ -7,11 +8,11 @@ namespace {
 
 // The person's columns as the registration entry reads them. The civil status is kept as the
 // position of the entry's list item and given back as the item's text ("WIDOW/ER" for a widow).
-const char* const kPersonColumns =
-    "SELECT M.HospNum AS HospNum, M.LastName AS LastName, M.FirstName AS FirstName, M.MiddleName AS MiddleName, "
-    "M.Sex AS Sex, "
-    "CASE M.CivilStatus WHEN '0' THEN 'CHILD' WHEN '1' THEN 'SINGLE' WHEN '2' THEN 'MARRIED' WHEN '3' THEN 'WIDOW/ER' "
-    "     WHEN '4' THEN 'SEPARATED' WHEN '5' THEN 'DIVORCED' WHEN '-1' THEN '' ELSE M.CivilStatus END AS CivilStatus, "
+QString personColumns()
+{
+    return QStringLiteral("SELECT M.HospNum AS HospNum, M.LastName AS LastName, M.FirstName AS FirstName, "
+                          "M.MiddleName AS MiddleName, M.Sex AS Sex, ") +
+           CivilStatusNameSql(QStringLiteral("M.CivilStatus")) + QStringLiteral(" AS CivilStatus, "
     "M.BirthDate AS BirthDate, M.Age AS Age, M2.BirthPlace AS BirthPlace, M.HouseStreet AS HouseStreet, "
     "M.Barangay AS Barangay, M.Occupation AS Occupation, COALESCE(M2.NationalityID, M.NationalityID) AS NationalityID, "
     "N.Nationality AS Nationality, M.Email AS Email, M.CellNum AS CellNum, COALESCE(M.TelNum, M.Telephone) AS TelNum, "
@@ -20,7 +21,8 @@ const char* const kPersonColumns =
     "     ELSE COALESCE(M.City, '') || CASE WHEN M.Province IS NULL THEN '' ELSE ', ' || M.Province END END AS Address, "
     "M2.Spouse AS Spouse, M2.SpouseEmpName AS SpouseEmpName, M2.ContactName AS ContactName, "
     "M2.ContactRelation AS ContactRelation, M2.ContactAddress AS ContactAddress, M2.ContactTelNum AS ContactTelNum, "
-    "M2.Father AS Father, M2.Mother AS Mother";
+    "M2.Father AS Father, M2.Mother AS Mother");
+}
 
 const char* const kPersonJoins =
     "LEFT JOIN PATIENT_DATA..tbMaster2 M2 ON M2.HospNum = M.HospNum "
@@ -45,7 +47,7 @@ Recordset infoByIDNo(Connection& c, const ProcedureArgs& a)
         inPatient ? QStringLiteral("PATIENT_DATA..tbPatientHistory") : QStringLiteral("PATIENT_DATA..tbOutPatientHistory");
     const QString stayDoctor = inPatient ? QStringLiteral("S.AttendingDr1") : QStringLiteral("S.DoctorID1");
     const QString sql =
-        QString::fromLatin1(kPersonColumns) +
+        personColumns() +
         QStringLiteral(", S.AccountNum AS AccountNum, "
                        "CASE WHEN COALESCE(S.AccountNum, '') = '' OR S.AccountNum = S.HospNum THEN 'PERSONAL' "
                        "     ELSE COALESCE(C.Company, S.AccountNum) END AS Account, "
@@ -68,7 +70,7 @@ Recordset infoByIDNo(Connection& c, const ProcedureArgs& a)
 // Argument: hospital number. The person alone; the account is the person's own.
 Recordset infoByHospitalNo(Connection& c, const ProcedureArgs& a)
 {
-    return c.query(QString::fromLatin1(kPersonColumns) +
+    return c.query(personColumns() +
                        QStringLiteral(", M.HospNum AS AccountNum, 'PERSONAL' AS Account FROM PATIENT_DATA..tbMaster M ") +
                        QString::fromLatin1(kPersonJoins) + QStringLiteral("WHERE M.HospNum = ?"),
                    {a.text(0).trimmed()});

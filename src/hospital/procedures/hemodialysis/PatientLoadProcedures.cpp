@@ -1,5 +1,6 @@
 // Stand-in of the admitting office's load of a person's details, as the master patient search
 // reads it for a pick.
+#include "hospital/CivilStatusText.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Procedures.h"
 
@@ -11,9 +12,8 @@ Recordset loadAdmittingPatient(Connection& c, const ProcedureArgs& a)
 {
     return c.query(QStringLiteral(
         "SELECT M.BirthDate AS BirthDate, M2.BirthPlace AS BirthPlace, "
-        "COALESCE(TRIM(Z.Town) || ', ' || COALESCE(Z.Province, ''), M.City) AS Town, M.ZipCode AS ZipCode, "
-        "CASE M.CivilStatus WHEN '0' THEN 'CHILD' WHEN '1' THEN 'SINGLE' WHEN '2' THEN 'MARRIED' WHEN '3' THEN 'WIDOW/ER' "
-        "     WHEN '4' THEN 'SEPARATED' WHEN '5' THEN 'DIVORCED' WHEN '-1' THEN '' ELSE M.CivilStatus END AS CivilStatusName, "
+        "COALESCE(TRIM(Z.Town) || ', ' || COALESCE(Z.Province, ''), M.City) AS Town, M.ZipCode AS ZipCode, ") +
+        CivilStatusNameSql(QStringLiteral("M.CivilStatus")) + QStringLiteral(" AS CivilStatusName, "
         "M.CivilStatus AS CivilStatus, M.HouseStreet AS HouseStreet, M.Barangay AS Barangay, M.Occupation AS Occupation, "
         "COALESCE(M2.NationalityID, M.NationalityID) AS NationalityID, N.Nationality AS NationalityName, "
         "M2.ReligionID AS ReligionID, R.Religion AS ReligionName "

@@ -41,14 +41,14 @@ Recordset listAllCLCharges(Connection& c, const ProcedureArgs& a)
     const QString sql = QStringLiteral(
         "SELECT B.RevenueID, B.ItemID, "
         "COALESCE(O.OtherRevenue, A.Package, M.ItemName || ' ' || COALESCE(M.UnitOfMeasure, ''), D.LastName || ', ' || D.FirstName, "
-        "B.ItemID) "
+        "%4, B.ItemID) "
         "AS Description, B.Quantity, %2 AS Amount, %1 AS ChargeSlip, B.TransDate, B.UserID, "
         "COALESCE((SELECT S.LocationID FROM INVENTORY..tbInvStockCard S WHERE S.IDNum = B.IDNum AND S.ItemID = B.ItemID "
         "AND S.RefNum = %1 LIMIT 1), '') AS LocationID, "
         "COALESCE((SELECT S.PackageID FROM INVENTORY..tbInvStockCard S WHERE S.IDNum = B.IDNum AND S.ItemID = B.ItemID "
         "AND S.RefNum = %1 AND COALESCE(S.PackageID, '') <> '' LIMIT 1), "
-        "CASE WHEN EXISTS (SELECT 1 FROM STATION..tbCLPackage_CodeLink K WHERE K.PackageCode = B.ItemID) "
-        "OR EXISTS (SELECT 1 FROM CLINICAL_AREA..tbCLOtherPackageLink K WHERE K.PackageCode = B.ItemID) "
+        "CASE WHEN EXISTS (SELECT 1 FROM STATION..tbCLPackage_CodeLink K WHERE B.ItemID IN (K.PackageCode, K.NurseItemCode)) "
+        "OR EXISTS (SELECT 1 FROM CLINICAL_AREA..tbCLOtherPackageLink K WHERE B.ItemID IN (K.PackageCode, K.NurseItemCode)) "
         "OR EXISTS (SELECT 1 FROM CLINICAL_AREA..tbCLEquipmentPackage K WHERE K.PackageCode = B.ItemID) THEN B.ItemID END, '') "
         "AS PackageID "
         "FROM %3 B "
@@ -58,7 +58,7 @@ Recordset listAllCLCharges(Connection& c, const ProcedureArgs& a)
         "LEFT OUTER JOIN BUILD_FILE..tbCoDoctor D ON B.RevenueID = 'MD' AND D.DoctorID = B.ItemID "
         "WHERE B.IDNum = ? AND B.RevenueID IN (SELECT RevenueID FROM STATION..tbCLChargingCodes) "
         "ORDER BY B.TransDate, B.BillLineID")
-                              .arg(slip, QString::fromLatin1(kSignedAmount), StayTables::Of(idNum).charges);
+                              .arg(slip, QString::fromLatin1(kSignedAmount), StayTables::Of(idNum).charges, ConsignedPackageNameSql(QStringLiteral("B.ItemID")));
     const Recordset rs = c.query(sql, {idNum});
     Recordset out(rs.fieldNames(), {});
     for (int r = 0; r < rs.recordCount(); ++r) {

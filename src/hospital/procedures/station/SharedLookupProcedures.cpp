@@ -37,12 +37,12 @@ Recordset roomClassification(Connection& c, const ProcedureArgs& a)
     return c.query(QStringLiteral("SELECT RoomClass AS RoomClassID FROM BUILD_FILE..tbCoRoom WHERE RoomID = ?"), {a.text(0)});
 }
 
-// Arguments: admission number, patient type. One row (isSpecial, null when the admission has no
-// special-rate code) when the admission exists among the admissions of that type.
+// Arguments: admission number, patient type. One row (isSpecial: as its further data keep it, "0"
+// when it has none) when the admission exists among the admissions of that type.
 Recordset patientType(Connection& c, const ProcedureArgs& a)
 {
     const QString table = (a.text(1) == QLatin1String("O") ? StayTables::OutPatient() : StayTables::InPatient()).stay;
-    return c.query(QStringLiteral("SELECT P2.IsSpecial AS isSpecial FROM %1 A "
+    return c.query(QStringLiteral("SELECT CASE WHEN P2.IDNum IS NULL THEN '0' ELSE P2.IsSpecial END AS isSpecial FROM %1 A "
                                   "LEFT OUTER JOIN PATIENT_DATA..tbPatient2 P2 ON P2.IDNum = A.IDNum WHERE A.IDNum = ?")
                        .arg(table),
                    {a.text(0)});
