@@ -2,8 +2,14 @@
 
 #include "platform/db/Connection.h"
 
+#include <QGraphicsScene>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QChart>
+#include <QtCharts/QDateTimeAxis>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
 
 namespace LabGraph {
 
@@ -36,23 +42,25 @@ bool NormalRange(const QString& normalValues, double* low, double* high)
     return *low <= *high;
 }
 
-QImage Draw(const Series& s, const QSize& size)
+std::unique_ptr<QChart> Chart(const Series& s)
 {
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF plot(70, 40, size.width() - 100, size.height() - 100);
-    QFont title = p.font();
+    auto chart = std::make_unique<QChart>();
+    chart->setTitle(s.exam + (s.unit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(s.unit)));
+    QFont title = chart->titleFont();
     title.setPointSize(11);
     title.setBold(true);
-    p.setFont(title);
-    p.drawText(QRectF(0, 5, size.width(), 28), Qt::AlignCenter,
-               s.exam + (s.unit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(s.unit)));
-    QFont small = p.font();
-    small.setPointSize(8);
-    small.setBold(false);
-    p.setFont(small);
+    chart->setTitleFont(title);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setBackgroundRoundness(0);
+
+    // The time span shown: the results' own, or a day around a single result or none.
+    QDateTime first = s.points.isEmpty() ? QDateTime(QDate::currentDate(), QTime(0, 0)) : s.points.first().when;
+    QDateTime last = s.points.isEmpty() ? first : s.points.last().when;
+    if (first == last) first = first.addSecs(-12 * 3600), last = last.addSecs(12 * 3600);
+    // a margin, so that the first and last results stand clear of the frame
+    const qint64 margin = qMax<qint64>(first.secsTo(last) / 20, 3600);
+    first = first.addSecs(-margin);
+    last = last.addSecs(margin);
 
     double lo = 0, hi = 1, nLo = 0, nHi = 0;
     const bool hasRange = NormalRange(s.normalValues, &nLo, &nHi);
@@ -62,38 +70,68 @@ QImage Draw(const Series& s, const QSize& size)
     }
     if (hasRange) lo = qMin(lo, nLo), hi = qMax(hi, nHi);
     const double pad = (hi - lo) * 0.1 + (hi == lo ? 1 : 0);
-    lo -= pad;
-    hi += pad;
-    auto y = [&](double v) { return plot.bottom() - (v - lo) / (hi - lo) * plot.height(); };
-    const int n = int(s.points.size());
-    auto x = [&](int i) { return n <= 1 ? plot.center().x() : plot.left() + plot.width() * i / (n - 1); };
+
+    auto* dates = new QDateTimeAxis;
+    dates->setFormat(QStringLiteral("MM/dd/yy hh:mm AP"));
+    dates->setTitleText(QStringLiteral("Result Date/Time"));
+    dates->setRange(first, last);
+    dates->setTickCount(qBound(2, int(s.points.size()), 8));
+    auto* values = new QValueAxis;
+    values->setRange(lo - pad, hi + pad);
+    values->applyNiceNumbers();
+    values->setLabelFormat(QStringLiteral("%.4g"));
+    values->setTitleText(s.unit);
+    chart->addAxis(dates, Qt::AlignBottom);
+    chart->addAxis(values, Qt::AlignLeft);
 
     if (hasRange) {
-        p.fillRect(QRectF(QPointF(plot.left(), y(nHi)), QPointF(plot.right(), y(nLo))), QColor(220, 240, 220));
-        p.drawText(QPointF(plot.right() - 120, y(nHi) - 3), QStringLiteral("normal %1").arg(s.normalValues));
+        auto* upper = new QLineSeries;
+        auto* lower = new QLineSeries;
+        for (const QDateTime& when : {first, last}) {
+            upper->append(double(when.toMSecsSinceEpoch()), nHi);
+            lower->append(double(when.toMSecsSinceEpoch()), nLo);
+        }
+        auto* band = new QAreaSeries(upper, lower);
+        upper->setParent(band);
+        lower->setParent(band);
+        band->setName(QStringLiteral("Normal %1").arg(s.normalValues));
+        band->setColor(QColor(220, 240, 220));
+        band->setBorderColor(QColor(150, 200, 150));
+        chart->addSeries(band);
+        band->attachAxis(dates);
+        band->attachAxis(values);
     }
-    p.setPen(QPen(Qt::black, 1));
-    p.drawRect(plot);
-    for (int t = 0; t <= 4; ++t) {
-        const double v = lo + (hi - lo) * t / 4;
-        p.drawLine(QPointF(plot.left() - 4, y(v)), QPointF(plot.left(), y(v)));
-        p.drawText(QRectF(0, y(v) - 8, plot.left() - 8, 16), Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'g', 4));
-    }
-    if (n == 0) {
-        p.drawText(plot, Qt::AlignCenter, QStringLiteral("No numeric result to draw."));
-        return img;
-    }
-    p.setPen(QPen(QColor(200, 40, 40), 2));
-    for (int i = 1; i < n; ++i) p.drawLine(QPointF(x(i - 1), y(s.points[i - 1].value)), QPointF(x(i), y(s.points[i].value)));
-    p.setBrush(QColor(200, 40, 40));
-    for (int i = 0; i < n; ++i) {
-        p.setPen(QPen(QColor(200, 40, 40), 1));
-        p.drawEllipse(QPointF(x(i), y(s.points[i].value)), 4, 4);
-        p.setPen(Qt::black);
-        p.drawText(QPointF(x(i) - 12, y(s.points[i].value) - 8), QString::number(s.points[i].value, 'g', 6));
-        p.drawText(QRectF(x(i) - 45, plot.bottom() + 4, 90, 30), Qt::AlignHCenter | Qt::AlignTop,
-                   s.points[i].when.toString(QStringLiteral("MM/dd/yy\nhh:mm AP")));
-    }
+    auto* results = new QLineSeries;
+    results->setName(s.points.isEmpty() ? QStringLiteral("No numeric result to draw.") : QStringLiteral("Result"));
+    results->setPen(QPen(QColor(200, 40, 40), 2));
+    results->setPointsVisible(true);
+    results->setPointLabelsVisible(true);
+    results->setPointLabelsFormat(QStringLiteral("@yPoint"));
+    results->setPointLabelsClipping(false);
+    for (const Point& pt : s.points) results->append(double(pt.when.toMSecsSinceEpoch()), pt.value);
+    chart->addSeries(results);
+    results->attachAxis(dates);
+    results->attachAxis(values);
+
+    chart->legend()->setVisible(true);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+QImage Draw(const Series& s, const QSize& size)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    std::unique_ptr<QChart> chart = Chart(s);
+    QGraphicsScene scene;
+    chart->resize(size);
+    scene.addItem(chart.get());
+    scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(size)));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    scene.render(&p, QRectF(QPointF(0, 0), QSizeF(size)), scene.sceneRect());
+    p.end();
+    scene.removeItem(chart.get());
     return img;
 }
 

@@ -12,6 +12,55 @@ TEST(Format, Amounts)
     EXPECT_EQ(Fmt::number(1234.5, QStringLiteral("#,##0")), QStringLiteral("1,235"));
 }
 
+// Values taken as typed at every magnitude: large amounts and quantities keep their digits, and a
+// half cent goes away from zero on the screens and to the even cent on the prints.
+TEST(Format, NumbersAreExactAtEveryMagnitude)
+{
+    using R = Fmt::Rounding;
+    struct Case { double v; const char* pattern; const char* away; const char* even; };
+    const Case cases[] = {
+        {0.005, "#,##0.00", "0.01", "0.00"},
+        {0.015, "#,##0.00", "0.02", "0.02"},
+        {0.025, "#,##0.00", "0.03", "0.02"},
+        {2.675, "#,##0.00", "2.68", "2.68"},
+        {-2.675, "#,##0.00", "-2.68", "-2.68"},
+        {-0.005, "#,##0.00", "-0.01", "0.00"},
+        {1e12 + 0.005, "#,##0.00", "1,000,000,000,000.01", "1,000,000,000,000.00"},
+        {-(1e12 + 0.005), "#,##0.00", "-1,000,000,000,000.01", "-1,000,000,000,000.00"},
+        {9999999999.995, "#,##0.00", "10,000,000,000.00", "10,000,000,000.00"},
+        {319999999996800.0, "#,##0.00", "319,999,999,996,800.00", "319,999,999,996,800.00"},
+        {-319999999996800.0, "#,##0.00", "-319,999,999,996,800.00", "-319,999,999,996,800.00"},
+        {99999999999.0, "#,##0.00", "99,999,999,999.00", "99,999,999,999.00"},
+        {99999999999.0, "0", "99999999999", "99999999999"},
+        {1e15 + 0.5, "#,##0", "1,000,000,000,000,001", "1,000,000,000,000,000"},
+        {123456789.125, "0.00", "123456789.13", "123456789.12"},
+        {0.1 + 0.2, "0.00", "0.30", "0.30"},
+    };
+    for (const auto& c : cases) {
+        const QString pattern = QString::fromLatin1(c.pattern);
+        EXPECT_EQ(Fmt::number(c.v, pattern, R::HalfAwayFromZero).toStdString(), c.away) << c.v;
+        EXPECT_EQ(Fmt::number(c.v, pattern, R::HalfEven).toStdString(), c.even) << c.v;
+    }
+}
+
+// A total is as exact as its lines: no binary error of adding doubles reaches the cents.
+TEST(Format, TotalsAddTheTypedValues)
+{
+    struct Case { QList<double> values; const char* even; };
+    const Case cases[] = {
+        {{}, "0.00"},
+        {{0.1, 0.2}, "0.30"},
+        {{319999999996800.0, 450, 2.675}, "319,999,999,997,252.68"},
+        {{1e12, 0.005}, "1,000,000,000,000.00"},
+        {{1e12, 0.015}, "1,000,000,000,000.02"},
+        {{820, -820, 450}, "450.00"},
+        {{-0.005, -2}, "-2.00"},
+        {{99999999999.0, 1}, "100,000,000,000.00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Fmt::sum(c.values, QStringLiteral("#,##0.00"), Fmt::Rounding::HalfEven).toStdString(), c.even) << c.values.size();
+}
+
 TEST(Format, ServerDateText)
 {
     EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 1, 5), QTime(13, 4, 5))), QStringLiteral("01/05/2026 01:04:05 PM"));

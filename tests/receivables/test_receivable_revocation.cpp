@@ -211,3 +211,37 @@ TEST_F(LateChargeRevocationTest, TheReprintAsksForTheFormAndSignsWithTheUserLogg
         EXPECT_TRUE(call.text.contains(QStringLiteral("MED0201")));
     }
 }
+
+// A reprint after a revocation carries the reversing lines under the slip, each item once, and a
+// total of what is left; before it, the slip's own lines and their total.
+TEST_F(LateChargeRevocationTest, TheReprintOfARevokedSlipShowsTheReversals)
+{
+    Session.HospitalInfo.IsPrintChargeSlip = true;
+    const int row = rowOf("HS001");
+    const QString postedAt = m_list.TextMatrix(row, 7);
+    // the slip's text with its cells on one line
+    auto reprint = [&] {
+        ReportLog::clear();
+        UiScript::queueAnswer(vbNo);
+        ReprintReceivableSlip(conn(), m_header, m_list.TextMatrix(row, 6), postedAt);
+        EXPECT_EQ(ReportLog::calls().size(), 1);
+        return ReportLog::calls().isEmpty() ? QString() : ReportLog::calls().first().text.simplified();
+    };
+    const QString medicine = QStringLiteral("PH MED0201 HEPARIN 5000IU/ML VIAL VIAL "), service = QStringLiteral("HS HS001 ECG 12 LEADS ");
+
+    const QString before = reprint();
+    EXPECT_EQ(before.count(QStringLiteral("MED0201")), 1) << before.toStdString();
+    EXPECT_TRUE(before.contains(QStringLiteral("TOTAL 1,270.00"))) << before.toStdString();
+
+    queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("NOT USED"));
+    ASSERT_TRUE(revoke("MED0201"));
+    const QString after = reprint();
+    EXPECT_TRUE(after.contains(medicine + "2.00 820.00 " + medicine + "-2.00 -820.00 " + service + "1.00 450.00 TOTAL 450.00"))
+        << after.toStdString();
+
+    reload();
+    queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("WRONG ITEM"));
+    ASSERT_TRUE(revoke("HS001"));
+    const QString revoked = reprint();
+    EXPECT_TRUE(revoked.contains(service + "1.00 450.00 " + service + "-1.00 -450.00 TOTAL 0.00")) << revoked.toStdString();
+}

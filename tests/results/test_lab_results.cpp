@@ -2,8 +2,15 @@
 
 #include "components/StationComponents.h"
 #include "results/LabGraph.h"
+
 #include "results/ResultGrids.h"
 #include "results/clsLabTabularFormat.h"
+
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QChart>
+#include <QtCharts/QDateTimeAxis>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
 #include "support/TableOutOfReach.h"
 
 #include <QDialog>
@@ -159,4 +166,58 @@ TEST(LabGraph, NormalRangesAndSkippedValues)
     LabGraph::Series s;
     s.exam = QStringLiteral("CREATININE");
     EXPECT_FALSE(LabGraph::Draw(s).isNull()); // nothing numeric still draws the frame
+}
+
+// The chart: the results over their dates, the normal band where the normal values give a range,
+// both named in the legend, a date axis spanning the results.
+TEST(LabGraph, ChartsTheResultsOverTheNormalBand)
+{
+    LabGraph::Series s;
+    s.exam = QStringLiteral("CREATININE");
+    s.unit = QStringLiteral("mg/dL");
+    const QDateTime day1(QDate(2026, 11, 20), QTime(8, 0)), day3(QDate(2026, 11, 22), QTime(8, 0));
+    s.points = {{day1, 1.1}, {day1.addDays(1), 1.6}, {day3, 0.9}};
+    struct Case { const char* normal; bool band; };
+    for (const Case& c : {Case{"0.6 - 1.3", true}, Case{"NONE", false}}) {
+        SCOPED_TRACE(c.normal);
+        s.normalValues = QString::fromLatin1(c.normal);
+        const std::unique_ptr<QChart> chart = LabGraph::Chart(s);
+        EXPECT_EQ(chart->title(), "CREATININE (mg/dL)");
+        const QList<QAbstractSeries*> series = chart->series();
+        ASSERT_EQ(series.size(), c.band ? 2 : 1);
+        const auto* line = qobject_cast<QLineSeries*>(series.last());
+        ASSERT_NE(line, nullptr);
+        ASSERT_EQ(line->count(), 3);
+        EXPECT_DOUBLE_EQ(line->at(1).y(), 1.6);
+        EXPECT_EQ(line->at(0).x(), double(day1.toMSecsSinceEpoch()));
+        if (c.band) {
+            const auto* band = qobject_cast<QAreaSeries*>(series.first());
+            ASSERT_NE(band, nullptr);
+            EXPECT_DOUBLE_EQ(band->upperSeries()->at(0).y(), 1.3);
+            EXPECT_DOUBLE_EQ(band->lowerSeries()->at(0).y(), 0.6);
+            EXPECT_EQ(band->name(), "Normal 0.6 - 1.3");
+        }
+        EXPECT_TRUE(chart->legend()->isVisible());
+        const auto* dates = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
+        ASSERT_NE(dates, nullptr);
+        EXPECT_LT(dates->min(), day1);
+        EXPECT_GT(dates->max(), day3);
+        EXPECT_GT(dates->min(), day1.addDays(-1));
+        EXPECT_LT(dates->max(), day3.addDays(1));
+        const auto* values = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        ASSERT_NE(values, nullptr);
+        EXPECT_LE(values->min(), c.band ? 0.6 : 0.9);
+        EXPECT_GE(values->max(), 1.6);
+    }
+    // drawn: the result line's red and the band's green are in the picture
+    s.normalValues = QStringLiteral("0.6 - 1.3");
+    const QImage img = LabGraph::Draw(s);
+    bool red = false, green = false;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            red = red || img.pixelColor(x, y) == QColor(200, 40, 40);
+            green = green || img.pixelColor(x, y) == QColor(220, 240, 220);
+        }
+    EXPECT_TRUE(red);
+    EXPECT_TRUE(green);
 }

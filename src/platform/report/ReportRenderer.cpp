@@ -30,7 +30,8 @@ bool isNumberPattern(const QString& format)
     return !format.isEmpty() && rx.match(format).hasMatch();
 }
 
-// A value as the layout shows it: numbers by a "#,##0.00"-style pattern, dates by a Qt date
+// A value as the layout shows it: numbers by a "#,##0.00"-style pattern (a half cent goes to the
+// even cent), dates by a Qt date
 // pattern ("MM/dd/yyyy hh:mm AP"), other values as text.
 QString formatted(const QVariant& v, const QString& format)
 {
@@ -47,7 +48,7 @@ QString formatted(const QVariant& v, const QString& format)
     if (isNumberPattern(format)) {
         const QString t = DbValue::text(v);
         if (!Fmt::isNumeric(t)) return t;
-        return Fmt::number(DbValue::toDouble(v), format);
+        return Fmt::number(DbValue::toDouble(v), format, Fmt::Rounding::HalfEven);
     }
     const QDateTime dt = DbValue::toDateTime(v);
     if (!dt.isValid()) return DbValue::text(v);
@@ -215,9 +216,9 @@ private:
                 if (!set.hasField(t.column))
                     throw ReportError(QStringLiteral("The data set \"%1\" of the report \"%2\" has no column \"%3\".")
                                           .arg(t.name, r.name, t.column));
-                double total = 0;
-                for (int i = 0; i < set.recordCount(); ++i) total += DbValue::toDouble(set.valueAt(i, t.column));
-                html += escaped(Fmt::number(total, t.format.isEmpty() ? QStringLiteral("#,##0.00") : t.format));
+                QList<double> values;
+                for (int i = 0; i < set.recordCount(); ++i) values << DbValue::toDouble(set.valueAt(i, t.column));
+                html += escaped(Fmt::sum(values, t.format.isEmpty() ? QStringLiteral("#,##0.00") : t.format, Fmt::Rounding::HalfEven));
                 break;
             }
             case ReportToken::Subreport: html += report(*r.subreport(t.name)); break;

@@ -1,7 +1,9 @@
 #include "platform/text/Format.h"
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
+#include <string>
 #include <limits>
 #include <QRegularExpression>
 
@@ -19,33 +21,105 @@ QString grouped(const QString& digits)
     return out;
 }
 
-// Rounds half away from zero at the given decimals, working on the decimal text so that values
-// such as 1.005 are not spoiled by their binary form.
-QString fixed(double value, int decimals)
+// The value as typed: the shortest decimal text that reads back as the same double ("2.675",
+// "319999999996800"), so no digit of its binary form leaks into the rounding.
+std::string typedDigits(double value)
 {
-    const double scale = std::pow(10.0, decimals);
-    double scaled = value * scale;
-    // nudge by a relative epsilon so that 2.675 (stored as 2.67499999...) rounds as typed
-    scaled += (scaled >= 0 ? 1 : -1) * std::fabs(scaled) * 1e-12;
-    const double r = std::round(scaled) / scale;
-    return QString::number(r == 0 ? 0.0 : r, 'f', decimals);
-}
+    char buf[400];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    return std::string(buf, r.ptr);
 }
 
-QString number(double value, const QString& pattern)
+// A decimal text (digits, at most one point, no sign) rounded at the given decimals, with the tie
+// broken as asked.
+QString rounded(const std::string& text, bool negative, int decimals, Rounding rounding)
 {
-    const int dot = pattern.indexOf(QLatin1Char('.'));
-    const int decimals = dot < 0 ? 0 : int(pattern.size() - dot - 1);
-    const bool group = pattern.contains(QLatin1Char(','));
-    QString s = fixed(value, decimals);
-    bool negative = s.startsWith(QLatin1Char('-'));
+    const std::size_t dot = text.find('.');
+    const std::string whole = dot == std::string::npos ? text : text.substr(0, dot);
+    std::string frac = dot == std::string::npos ? std::string() : text.substr(dot + 1);
+    if (int(frac.size()) < decimals) frac.append(std::size_t(decimals - int(frac.size())), '0');
+    std::string digits = whole + frac.substr(0, std::size_t(decimals)); // the kept digits, point left out
+    const std::string dropped = frac.substr(std::size_t(decimals));
+    bool up = false;
+    if (!dropped.empty()) {
+        const bool pastHalf = dropped.find_first_not_of('0', 1) != std::string::npos;
+        if (dropped[0] > '5' || (dropped[0] == '5' && pastHalf)) up = true;
+        else if (dropped[0] == '5')
+            up = rounding == Rounding::HalfAwayFromZero || (digits.back() - '0') % 2 == 1;
+    }
+    if (up) {
+        int i = int(digits.size()) - 1;
+        while (i >= 0 && digits[std::size_t(i)] == '9') digits[std::size_t(i--)] = '0';
+        if (i < 0) digits.insert(digits.begin(), '1');
+        else ++digits[std::size_t(i)];
+    }
+    QString out = QString::fromLatin1(digits.data(), qsizetype(digits.size()));
+    if (decimals > 0) out.insert(out.size() - decimals, QLatin1Char('.'));
+    const bool zero = !out.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    return negative && !zero ? QLatin1Char('-') + out : out;
+}
+
+// The typed value rounded at the given decimals; exact at every magnitude a double holds.
+QString fixed(double value, int decimals, Rounding rounding)
+{
+    if (!std::isfinite(value)) return QString::number(value, 'f', decimals);
+    return rounded(typedDigits(std::fabs(value)), value < 0, decimals, rounding);
+}
+
+// "-1234.50" by the pattern's grouping.
+QString patterned(QString s, bool group)
+{
+    const bool negative = s.startsWith(QLatin1Char('-'));
     if (negative) s = s.mid(1);
     QString intPart = s, frac;
     const int p = s.indexOf(QLatin1Char('.'));
     if (p >= 0) { intPart = s.left(p); frac = s.mid(p); }
     if (group) intPart = grouped(intPart);
-    if (negative && (intPart + frac).contains(QRegularExpression(QStringLiteral("[1-9]"))) == false) negative = false;
     return (negative ? QStringLiteral("-") : QString()) + intPart + frac;
+}
+
+int patternDecimals(const QString& pattern)
+{
+    const int dot = pattern.indexOf(QLatin1Char('.'));
+    return dot < 0 ? 0 : int(pattern.size() - dot - 1);
+}
+}
+
+QString number(double value, const QString& pattern, Rounding rounding)
+{
+    return patterned(fixed(value, patternDecimals(pattern), rounding), pattern.contains(QLatin1Char(',')));
+}
+
+QString sum(const QList<double>& values, const QString& pattern, Rounding rounding)
+{
+    // Each value as typed, as a whole number of units of its finest decimal, added without loss.
+    int scale = 0;
+    QList<std::string> texts;
+    for (double v : values) {
+        if (!std::isfinite(v)) continue;
+        texts << typedDigits(v);
+        const std::size_t dot = texts.last().find('.');
+        if (dot != std::string::npos) scale = std::max(scale, int(texts.last().size() - dot - 1));
+    }
+    scale = std::min(scale, 18);
+    __int128 total = 0;
+    for (const std::string& t : texts) {
+        __int128 units = 0;
+        int decimals = -1;
+        for (char ch : t) {
+            if (ch == '.') { decimals = 0; continue; }
+            if (ch < '0' || ch > '9' || decimals >= scale) continue;
+            units = units * 10 + (ch - '0');
+            if (decimals >= 0) ++decimals;
+        }
+        for (int d = std::max(decimals, 0); d < scale; ++d) units *= 10;
+        total += t.front() == '-' ? -units : units;
+    }
+    const bool negative = total < 0;
+    std::string digits;
+    for (__int128 n = negative ? -total : total; n > 0 || int(digits.size()) <= scale; n /= 10) digits.insert(digits.begin(), char('0' + int(n % 10)));
+    if (scale > 0) digits.insert(digits.end() - scale, '.');
+    return patterned(rounded(digits, negative, patternDecimals(pattern), rounding), pattern.contains(QLatin1Char(',')));
 }
 
 QString amount(double value) { return number(value, QStringLiteral("#,##0.00")); }

@@ -52,9 +52,11 @@ Recordset saveChargePrint(Connection& c, const ProcedureArgs& a)
     return Recordset();
 }
 
-// Argument: slip. The slip's lines made afresh from what was charged under it: the medicines and
-// supplies issued to the account, then the services, packages and doctors' fees (named as the fee
-// row names the doctor) on the bill (a medicine's or supply's own bill line is not printed twice).
+// Argument: slip. The slip's lines made afresh from what was posted under it: the medicines and
+// supplies moved on the stock card for the account, then the services, packages and doctors' fees
+// (named as the fee row names the doctor) on the bill (a medicine's or supply's own bill line is not
+// printed twice). A revocation's lines come in with their minus signs, so the slip adds up to what
+// is left of it, as the posted list does.
 Recordset reprintChargeSlip(Connection& c, const ProcedureArgs& a)
 {
     const QString slip = a.text(0).trimmed();
@@ -64,7 +66,7 @@ Recordset reprintChargeSlip(Connection& c, const ProcedureArgs& a)
                   "INSERT INTO STATION..tbCLChargePrint (ChargeSlip, RevenueID, ItemID, Description, Quantity, Amount) "
                   "SELECT ?, S.RevenueID, S.ItemID, COALESCE(M.ItemName, '') || ' ' || COALESCE(M.UnitOfMeasure, ''), -S.Quantity, "
                   "S.Amount FROM INVENTORY..tbInvStockCard S LEFT JOIN INVENTORY..TBINVMASTER M ON M.ItemID = S.ItemID "
-                  "WHERE S.RefNum = ? AND COALESCE(S.IDNum, '') <> '' AND S.Quantity < 0 ORDER BY S.SequenceNumber"),
+                  "WHERE S.RefNum = ? AND COALESCE(S.IDNum, '') <> '' AND S.Quantity <> 0 ORDER BY S.SequenceNumber"),
               {slip, slip});
     for (const QString& table : {QStringLiteral("BILLING..tbBillDailyBill"), QStringLiteral("BILLING..tbBillOPDailyOut")})
         c.execute(QStringLiteral("INSERT INTO STATION..tbCLChargePrint (ChargeSlip, RevenueID, ItemID, Description, Quantity, Amount) "
@@ -72,7 +74,7 @@ Recordset reprintChargeSlip(Connection& c, const ProcedureArgs& a)
                                  "COALESCE(O.OtherRevenue, %2, TRIM(D.LastName) || ' ,' || TRIM(D.FirstName), B.ItemID), B.Quantity, B.Amount FROM %1 B "
                                  "LEFT JOIN BUILD_FILE..TBCOOTHERREVENUE O ON O.OtherSectionID = B.RevenueID AND O.OtherRevenueID = B.ItemID "
                                  "LEFT JOIN BUILD_FILE..tbCoDoctor D ON B.RevenueID = 'MD' AND D.DoctorID = B.ItemID "
-                                 "WHERE B.Refnum = ? AND B.DrCr = 'D' AND B.Quantity > 0 AND NOT EXISTS (SELECT 1 FROM "
+                                 "WHERE B.Refnum = ? AND B.DrCr = 'D' AND B.Quantity <> 0 AND NOT EXISTS (SELECT 1 FROM "
                                  "INVENTORY..tbInvStockCard S WHERE S.RefNum = B.Refnum AND S.ItemID = B.ItemID AND S.IDNum = B.IDNum) "
                                  "ORDER BY B.BillLineID")
                       .arg(table, ConsignedPackageNameSql(QStringLiteral("B.ItemID"))),
