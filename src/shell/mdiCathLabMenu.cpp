@@ -92,6 +92,10 @@ mdiCathLabMenu::mdiCathLabMenu()
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] {
         if (Agent1->isVisible()) Agent1->keepClearOf(ControlsInView());
     });
+    // and so may a dialog or window that has just taken the focus
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (Agent1->isVisible()) Agent1->keepClearOf(ControlsInView());
+    });
     if (QScreen* screen = QGuiApplication::primaryScreen())
         connect(screen, &QScreen::availableGeometryChanged, this, &mdiCathLabMenu::SysInfo1_DisplayChanged);
 
@@ -109,6 +113,7 @@ mdiCathLabMenu::mdiCathLabMenu()
 mdiCathLabMenu::~mdiCathLabMenu()
 {
     disconnect(mdiArea, nullptr, this, nullptr); // the children closing with the window activate one another
+    disconnect(qApp, nullptr, this, nullptr);    // and move the focus
 }
 
 void mdiCathLabMenu::buildStatusBar()

@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -103,13 +104,14 @@ void mdiCathLabMenu::AnnounceDischargeNotice()
 
 QList<QRect> mdiCathLabMenu::ControlsInView() const
 {
-    // The active child, the main window's own bars and any other window of the program on screen.
+    // The active child's controls and lists, the main window's own bars, and every other window
+    // of the program on screen whole (a dialog or a window the user works in).
     QList<const QWidget*> roots{Toolbar1};
     if (menuWidget()) roots << menuWidget();
     if (QMdiSubWindow* sub = mdiArea->activeSubWindow()) roots << sub;
-    for (const QWidget* top : QApplication::topLevelWidgets())
-        if (top != this && top->isVisible() && top->objectName() != QLatin1String("Agent1")) roots << top;
     QList<QRect> rects;
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        if (top != this && top->isVisible() && top->objectName() != QLatin1String("Agent1")) rects << top->frameGeometry();
     auto add = [&rects](const QWidget* w) {
         if (w->isVisible()) rects << QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
     };
@@ -118,6 +120,7 @@ QList<QRect> mdiCathLabMenu::ControlsInView() const
         for (const QLineEdit* e : root->findChildren<QLineEdit*>()) add(e);
         for (const QComboBox* c : root->findChildren<QComboBox*>()) add(c);
         for (const QAbstractSpinBox* s : root->findChildren<QAbstractSpinBox*>()) add(s);
+        for (const QAbstractItemView* v : root->findChildren<QAbstractItemView*>()) add(v);
     }
     return rects;
 }

@@ -153,29 +153,42 @@ void Agent::moveTo(int x, int y) { if (m_window) m_window->move(x, y); }
 QPoint Agent::position() const { return m_window ? m_window->pos() : QPoint(); }
 QRect Agent::geometry() const { return m_window ? m_window->frameGeometry() : QRect(); }
 
+QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QRect>& avoid)
+{
+    // How much of what is in view a place would cover.
+    auto covered = [&](const QRect& place) {
+        qint64 sum = 0;
+        for (const QRect& c : avoid) {
+            const QRect both = place.intersected(c);
+            if (!both.isEmpty()) sum += qint64(both.width()) * both.height();
+        }
+        return sum;
+    };
+    // From the bottom-right corner up the right edge (where windows keep their action buttons
+    // apart), then a column further left, and so on; the first free place wins, and when none is
+    // free the place that covers least.
+    constexpr int step = 16;
+    QPoint best(area.right() + 1 - size.width(), area.bottom() + 1 - size.height());
+    qint64 least = -1;
+    for (int x = area.right() + 1 - size.width(); x >= area.left(); x -= step) {
+        for (int y = area.bottom() + 1 - size.height(); y >= area.top(); y -= step) {
+            const qint64 c = covered(QRect(QPoint(x, y), size));
+            if (least < 0 || c < least) {
+                least = c;
+                best = QPoint(x, y);
+            }
+            if (c == 0) return best;
+        }
+    }
+    return best;
+}
+
 void Agent::keepClearOf(const QList<QRect>& controls)
 {
     if (!m_window || m_userPlaced) return;
     const QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QRect area = screen->geometry();
-    const QSize size = m_window->size();
-    auto isFree = [&](const QRect& r) {
-        for (const QRect& c : controls)
-            if (r.intersects(c)) return false;
-        return true;
-    };
-    // From the bottom-right corner up the right edge (where windows keep their action buttons
-    // apart), then a column further left, and so on.
-    constexpr int step = 16;
-    for (int x = area.right() + 1 - size.width(); x >= area.left(); x -= step) {
-        for (int y = area.bottom() + 1 - size.height(); y >= area.top(); y -= step) {
-            const QRect place(QPoint(x, y), size);
-            if (!isFree(place)) continue;
-            m_window->move(place.topLeft());
-            return;
-        }
-    }
+    m_window->move(ClearPlace(screen->availableGeometry(), m_window->size(), controls));
 }
 bool Agent::isVisible() const { return m_window && m_window->isVisible(); }
 bool Agent::isPlaying() const { return m_window && m_window->animation->state() == QAbstractAnimation::Running; }

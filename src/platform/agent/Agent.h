@@ -7,7 +7,13 @@
 #include <QStringList>
 
 class QWidget;
+class QSize;
 class AgentCharacterWindow;
+
+// Where a window of the given size stands inside the area: the first place, from the bottom-right
+// corner up and then leftwards, that meets none of the rectangles to avoid, else the place that
+// covers the least of them.
+QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QRect>& avoid);
 
 // The announcer: a character of our own (an SVG picture) that stands at a corner of the screen,
 // plays a short animation, shows a speech balloon and, where a text-to-speech engine exists and
@@ -37,7 +43,8 @@ public:
     QRect geometry() const;
     // Moves the character to the free place nearest the bottom-right corner of the screen where
     // it covers none of the given rectangles (screen coordinates), so that it never hides a
-    // control; it stays where it is when no place is free. A place the user dragged it to is kept.
+    // control, a list or a dialog; when no place is free, to the one that covers least. A place
+    // the user dragged it to is kept.
     void keepClearOf(const QList<QRect>& controls);
     // The user has dragged the character aside.
     bool userPlaced() const { return m_userPlaced; }

@@ -1,0 +1,37 @@
+// Where the announcer stands: the free place nearest the bottom-right corner, else the one that
+// covers least of what the user works in.
+#include "platform/agent/Agent.h"
+
+#include <QRect>
+#include <QSize>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AgentPlace, StandsClearOfWhatIsInView)
+{
+    const QRect area(0, 0, 1440, 860);
+    const QSize size(160, 230);
+    struct Case {
+        const char* what;
+        QList<QRect> avoid;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {"nothing in view: the bottom-right corner", {}, {1280, 630}},
+        {"a dialog over the corner: above it", {QRect(1100, 500, 340, 360)}, {1280, 262}},
+        {"a list over the whole right side: a column further left",
+         {QRect(240, 80, 1200, 780)}, {80, 630}},
+        {"a list and a dialog fill the screen but a strip: the strip",
+         {QRect(0, 0, 1440, 600), QRect(0, 600, 1100, 260)}, {1280, 630}},
+        {"nothing free: the place that covers least (the list rather than the dialog)",
+         {QRect(0, 0, 1440, 860), QRect(400, 200, 600, 400)}, {1280, 630}},
+    };
+    for (const Case& c : cases) {
+        const QPoint at = ClearPlace(area, size, c.avoid);
+        EXPECT_EQ(at, c.expected) << c.what;
+        EXPECT_TRUE(area.contains(QRect(at, size))) << c.what;
+    }
+}
+
+} // namespace
