@@ -90,12 +90,13 @@ mdiCathLabMenu::mdiCathLabMenu()
     connect(Agent1, &Agent::doubleClicked, this, &mdiCathLabMenu::Agent1_DblClick);
     // another child in front may have its buttons where the character stands
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] {
-        if (Agent1->isVisible()) Agent1->keepClearOf(ControlsInView());
+        if (Agent1->isVisible()) KeepAnnouncerClear();
     });
-    // and so may a dialog or window that has just taken the focus
+    // and so may a dialog or window that has just taken the focus (looked at once the change is
+    // done: the focus also moves while windows are being destroyed)
     connect(qApp, &QApplication::focusChanged, this, [this] {
-        if (Agent1->isVisible()) Agent1->keepClearOf(ControlsInView());
-    });
+        if (Agent1->isVisible()) KeepAnnouncerClear();
+    }, Qt::QueuedConnection);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         connect(screen, &QScreen::availableGeometryChanged, this, &mdiCathLabMenu::SysInfo1_DisplayChanged);
 

@@ -96,34 +96,50 @@ void mdiCathLabMenu::cmdRequests_Click()
 void mdiCathLabMenu::AnnounceDischargeNotice()
 {
     if (!Agent1->isLoaded() || Agent1->characterId().compare(kCharacter, Qt::CaseInsensitive) != 0) return;
-    Agent1->keepClearOf(ControlsInView());
+    KeepAnnouncerClear();
     Agent1->show();
     Agent1->play(QStringLiteral("announce"));
     Agent1->speak(kNotice);
 }
 
-QList<QRect> mdiCathLabMenu::ControlsInView() const
+namespace {
+QRect OnScreen(const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
+}
+
+// The active child, the main window's own bars, and the other windows of the program on screen.
+QList<const QWidget*> mdiCathLabMenu::PartsInView() const
 {
-    // The active child's controls and lists, the main window's own bars, and every other window
-    // of the program on screen whole (a dialog or a window the user works in).
     QList<const QWidget*> roots{Toolbar1};
     if (menuWidget()) roots << menuWidget();
     if (QMdiSubWindow* sub = mdiArea->activeSubWindow()) roots << sub;
-    QList<QRect> rects;
     for (const QWidget* top : QApplication::topLevelWidgets())
-        if (top != this && top->isVisible() && top->objectName() != QLatin1String("Agent1")) rects << top->frameGeometry();
-    auto add = [&rects](const QWidget* w) {
-        if (w->isVisible()) rects << QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
-    };
-    for (const QWidget* root : roots) {
-        for (const QAbstractButton* b : root->findChildren<QAbstractButton*>()) add(b);
-        for (const QLineEdit* e : root->findChildren<QLineEdit*>()) add(e);
-        for (const QComboBox* c : root->findChildren<QComboBox*>()) add(c);
-        for (const QAbstractSpinBox* s : root->findChildren<QAbstractSpinBox*>()) add(s);
-        for (const QAbstractItemView* v : root->findChildren<QAbstractItemView*>()) add(v);
+        if (top != this && top->isVisible() && top->objectName() != QLatin1String("Agent1")) roots << top;
+    return roots;
+}
+
+QList<QRect> mdiCathLabMenu::ControlsInView() const
+{
+    QList<QRect> rects;
+    for (const QWidget* root : PartsInView()) {
+        if (root->isWindow()) rects << root->frameGeometry();
+        for (const QWidget* c : root->findChildren<QWidget*>())
+            if (c->isVisible() && (qobject_cast<const QAbstractButton*>(c) || qobject_cast<const QLineEdit*>(c)
+                                   || qobject_cast<const QComboBox*>(c) || qobject_cast<const QAbstractSpinBox*>(c)))
+                rects << OnScreen(c);
     }
     return rects;
 }
+
+QList<QRect> mdiCathLabMenu::ListsInView() const
+{
+    QList<QRect> rects;
+    for (const QWidget* root : PartsInView())
+        for (const QAbstractItemView* v : root->findChildren<QAbstractItemView*>())
+            if (v->isVisible()) rects << OnScreen(v);
+    return rects;
+}
+
+void mdiCathLabMenu::KeepAnnouncerClear() { Agent1->keepClearOf(ControlsInView(), ListsInView()); }
 
 void mdiCathLabMenu::tmrNotice_Timer()
 {

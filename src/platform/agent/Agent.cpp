@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVariantAnimation>
 #include <QtMath>
+#include <utility>
 #include <stdexcept>
 
 #ifdef CATHLAB_HAVE_SPEECH
@@ -153,12 +154,12 @@ void Agent::moveTo(int x, int y) { if (m_window) m_window->move(x, y); }
 QPoint Agent::position() const { return m_window ? m_window->pos() : QPoint(); }
 QRect Agent::geometry() const { return m_window ? m_window->frameGeometry() : QRect(); }
 
-QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QRect>& avoid)
+QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QRect>& avoid, const QList<QRect>& rather)
 {
     // How much of what is in view a place would cover.
-    auto covered = [&](const QRect& place) {
+    auto covered = [](const QRect& place, const QList<QRect>& rects) {
         qint64 sum = 0;
-        for (const QRect& c : avoid) {
+        for (const QRect& c : rects) {
             const QRect both = place.intersected(c);
             if (!both.isEmpty()) sum += qint64(both.width()) * both.height();
         }
@@ -166,29 +167,30 @@ QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QRect>& avoi
     };
     // From the bottom-right corner up the right edge (where windows keep their action buttons
     // apart), then a column further left, and so on; the first free place wins, and when none is
-    // free the place that covers least.
+    // free the place that covers least of what is to be avoided, then of the rest.
     constexpr int step = 16;
     QPoint best(area.right() + 1 - size.width(), area.bottom() + 1 - size.height());
-    qint64 least = -1;
+    std::pair<qint64, qint64> least{-1, -1};
     for (int x = area.right() + 1 - size.width(); x >= area.left(); x -= step) {
         for (int y = area.bottom() + 1 - size.height(); y >= area.top(); y -= step) {
-            const qint64 c = covered(QRect(QPoint(x, y), size));
-            if (least < 0 || c < least) {
-                least = c;
-                best = QPoint(x, y);
+            const QRect place(QPoint(x, y), size);
+            const std::pair<qint64, qint64> cost{covered(place, avoid), covered(place, rather)};
+            if (least.first < 0 || cost < least) {
+                least = cost;
+                best = place.topLeft();
             }
-            if (c == 0) return best;
+            if (cost == std::pair<qint64, qint64>{0, 0}) return best;
         }
     }
     return best;
 }
 
-void Agent::keepClearOf(const QList<QRect>& controls)
+void Agent::keepClearOf(const QList<QRect>& controls, const QList<QRect>& lists)
 {
     if (!m_window || m_userPlaced) return;
     const QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    m_window->move(ClearPlace(screen->availableGeometry(), m_window->size(), controls));
+    m_window->move(ClearPlace(screen->availableGeometry(), m_window->size(), controls, lists));
 }
 bool Agent::isVisible() const { return m_window && m_window->isVisible(); }
 bool Agent::isPlaying() const { return m_window && m_window->animation->state() == QAbstractAnimation::Running; }

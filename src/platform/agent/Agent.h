@@ -11,9 +11,9 @@ class QSize;
 class AgentCharacterWindow;
 
 // Where a window of the given size stands inside the area: the first place, from the bottom-right
-// corner up and then leftwards, that meets none of the rectangles to avoid, else the place that
-// covers the least of them.
-QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QRect>& avoid);
+// corner up and then leftwards, that meets none of the rectangles, else the place that covers the
+// least of those to avoid and then of those it would rather not cover.
+QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QRect>& avoid, const QList<QRect>& rather = {});
 
 // The announcer: a character of our own (an SVG picture) that stands at a corner of the screen,
 // plays a short animation, shows a speech balloon and, where a text-to-speech engine exists and
@@ -42,10 +42,10 @@ public:
     // Where the character's window stands on the screen (balloon included).
     QRect geometry() const;
     // Moves the character to the free place nearest the bottom-right corner of the screen where
-    // it covers none of the given rectangles (screen coordinates), so that it never hides a
-    // control, a list or a dialog; when no place is free, to the one that covers least. A place
-    // the user dragged it to is kept.
-    void keepClearOf(const QList<QRect>& controls);
+    // it covers none of the given controls and lists (screen coordinates); when no place is free,
+    // to the one that covers least of the controls, then of the lists. A place the user dragged
+    // it to is kept.
+    void keepClearOf(const QList<QRect>& controls, const QList<QRect>& lists = {});
     // The user has dragged the character aside.
     bool userPlaced() const { return m_userPlaced; }
     void show();
