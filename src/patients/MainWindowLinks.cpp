@@ -1,6 +1,7 @@
 #include "patients/MainWindowLinks.h"
 
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -98,6 +99,7 @@ void ShowChild(QWidget* window, bool maximised)
         QObject::connect(window, &QObject::destroyed, sub, &QObject::deleteLater);
     }
     maximised ? sub->showMaximized() : sub->show();
+    KeepOnScreen(sub); // a child larger than the area or placed past its edge is brought inside
     w->mdiArea->setActiveSubWindow(sub);
     window->raise();
 }

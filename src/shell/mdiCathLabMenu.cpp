@@ -11,6 +11,7 @@
 #include "platform/text/Twips.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
+#include "platform/ui/ScreenFit.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -86,6 +87,7 @@ mdiCathLabMenu::mdiCathLabMenu()
     connect(tmrClock, &QTimer::timeout, this, &mdiCathLabMenu::updateClock);
     tmrClock->start();
 
+    KeepWindowsOnScreen();
     Agent1 = new Agent(this);
     connect(Agent1, &Agent::doubleClicked, this, &mdiCathLabMenu::Agent1_DblClick);
     // another child in front may have its buttons where the character stands
