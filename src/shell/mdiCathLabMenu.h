@@ -130,8 +130,9 @@ public:
     // Where the buttons and boxes the user may reach stand on screen, and the program's other
     // windows (dialogs) whole: the announcer keeps clear of them.
     QList<QRect> ControlsInView() const;
-    // Where the lists in view stand: the announcer keeps clear of them where it can.
-    QList<QRect> ListsInView() const;
+    // Where the lists in view stand (or only their lines, without the empty room below): the
+    // announcer keeps clear of their lines where it can, then of the rest of them.
+    QList<QRect> ListsInView(bool filledOnly = false) const;
     void KeepAnnouncerClear();
     QList<const QWidget*> PartsInView() const;
     void SysInfo1_DisplayChanged();

@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 namespace {
 const QString kCharacter = QStringLiteral("merlin");
@@ -130,16 +131,31 @@ QList<QRect> mdiCathLabMenu::ControlsInView() const
     return rects;
 }
 
-QList<QRect> mdiCathLabMenu::ListsInView() const
+QList<QRect> mdiCathLabMenu::ListsInView(bool filledOnly) const
 {
     QList<QRect> rects;
     for (const QWidget* root : PartsInView())
-        for (const QAbstractItemView* v : root->findChildren<QAbstractItemView*>())
-            if (v->isVisible()) rects << OnScreen(v);
+        for (const QAbstractItemView* v : root->findChildren<QAbstractItemView*>()) {
+            if (!v->isVisible()) continue;
+            QRect r = OnScreen(v);
+            const QAbstractItemModel* m = v->model();
+            if (filledOnly && m) {
+                // down to the last line, when it shows (an empty list: its headings)
+                QRect last;
+                for (int c = 0; c < m->columnCount() && !last.isValid() && m->rowCount() > 0; ++c)
+                    last = v->visualRect(m->index(m->rowCount() - 1, c)); // a hidden column has none
+                const int bottom = v->viewport()->mapTo(v, QPoint(0, last.isValid() ? last.bottom() + 1 : 0)).y();
+                r.setHeight(std::clamp(bottom, 0, r.height()));
+            }
+            rects << r;
+        }
     return rects;
 }
 
-void mdiCathLabMenu::KeepAnnouncerClear() { Agent1->keepClearOf(ControlsInView(), ListsInView()); }
+void mdiCathLabMenu::KeepAnnouncerClear()
+{
+    Agent1->keepClearOf({ControlsInView(), ListsInView(true), ListsInView(false)});
+}
 
 void mdiCathLabMenu::tmrNotice_Timer()
 {

@@ -17,6 +17,7 @@ TEST(AgentPlace, StandsClearOfWhatIsInView)
         QList<QRect> avoid;
         QList<QRect> rather;
         QPoint expected;
+        QList<QRect> lastly = {};
     };
     const Case cases[] = {
         {"nothing in view: the bottom-right corner", {}, {}, {1280, 630}},
@@ -27,9 +28,11 @@ TEST(AgentPlace, StandsClearOfWhatIsInView)
         {"nothing free: the place that covers least of the controls",
          {QRect(0, 0, 1440, 860), QRect(400, 200, 600, 400)}, {}, {1280, 630}},
         {"a list rather than a button", {QRect(1300, 700, 140, 160)}, {QRect(0, 0, 1440, 860)}, {1280, 470}},
+        {"the empty room of a list rather than its lines: a list filled down to 300 over the screen",
+         {QRect(0, 0, 1440, 80)}, {QRect(0, 80, 1440, 220)}, {1280, 630}, {QRect(0, 80, 1440, 780)}},
     };
     for (const Case& c : cases) {
-        const QPoint at = ClearPlace(area, size, c.avoid, c.rather);
+        const QPoint at = ClearPlace(area, size, {c.avoid, c.rather, c.lastly});
         EXPECT_EQ(at, c.expected) << c.what;
         EXPECT_TRUE(area.contains(QRect(at, size))) << c.what;
     }

@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <QVariantAnimation>
 #include <QtMath>
-#include <utility>
 #include <stdexcept>
 
 #ifdef CATHLAB_HAVE_SPEECH
@@ -154,43 +153,48 @@ void Agent::moveTo(int x, int y) { if (m_window) m_window->move(x, y); }
 QPoint Agent::position() const { return m_window ? m_window->pos() : QPoint(); }
 QRect Agent::geometry() const { return m_window ? m_window->frameGeometry() : QRect(); }
 
-QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QRect>& avoid, const QList<QRect>& rather)
+QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QList<QRect>>& tiers)
 {
-    // How much of what is in view a place would cover.
-    auto covered = [](const QRect& place, const QList<QRect>& rects) {
-        qint64 sum = 0;
-        for (const QRect& c : rects) {
-            const QRect both = place.intersected(c);
-            if (!both.isEmpty()) sum += qint64(both.width()) * both.height();
+    // How much of each tier a place would cover.
+    auto cost = [&tiers](const QRect& place) {
+        QList<qint64> sums;
+        for (const QList<QRect>& rects : tiers) {
+            qint64 sum = 0;
+            for (const QRect& c : rects) {
+                const QRect both = place.intersected(c);
+                if (!both.isEmpty()) sum += qint64(both.width()) * both.height();
+            }
+            sums << sum;
         }
-        return sum;
+        return sums;
     };
+    const QList<qint64> nothing(tiers.size(), 0);
     // From the bottom-right corner up the right edge (where windows keep their action buttons
     // apart), then a column further left, and so on; the first free place wins, and when none is
-    // free the place that covers least of what is to be avoided, then of the rest.
+    // free the place that covers least of the first tier, then of the next.
     constexpr int step = 16;
     QPoint best(area.right() + 1 - size.width(), area.bottom() + 1 - size.height());
-    std::pair<qint64, qint64> least{-1, -1};
+    QList<qint64> least;
     for (int x = area.right() + 1 - size.width(); x >= area.left(); x -= step) {
         for (int y = area.bottom() + 1 - size.height(); y >= area.top(); y -= step) {
             const QRect place(QPoint(x, y), size);
-            const std::pair<qint64, qint64> cost{covered(place, avoid), covered(place, rather)};
-            if (least.first < 0 || cost < least) {
-                least = cost;
+            const QList<qint64> c = cost(place);
+            if (least.isEmpty() || c < least) {
+                least = c;
                 best = place.topLeft();
             }
-            if (cost == std::pair<qint64, qint64>{0, 0}) return best;
+            if (c == nothing) return best;
         }
     }
     return best;
 }
 
-void Agent::keepClearOf(const QList<QRect>& controls, const QList<QRect>& lists)
+void Agent::keepClearOf(const QList<QList<QRect>>& tiers)
 {
     if (!m_window || m_userPlaced) return;
     const QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    m_window->move(ClearPlace(screen->availableGeometry(), m_window->size(), controls, lists));
+    m_window->move(ClearPlace(screen->availableGeometry(), m_window->size(), tiers));
 }
 bool Agent::isVisible() const { return m_window && m_window->isVisible(); }
 bool Agent::isPlaying() const { return m_window && m_window->animation->state() == QAbstractAnimation::Running; }
