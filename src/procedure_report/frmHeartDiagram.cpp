@@ -53,6 +53,7 @@ frmHeartDiagram::frmHeartDiagram()
         hg->addWidget(new QLabel(boxes[i].first), i / 4, (i % 4) * 2);
         hg->addWidget(*boxes[i].second, i / 4, (i % 4) * 2 + 1);
     }
+    txtPname->setMinimumWidth(240); // a whole name
     main->addWidget(header, 0, 0);
 
     auto* tools = new QGroupBox(QStringLiteral(" Drawing Tools"), this);
@@ -153,6 +154,7 @@ void frmHeartDiagram::Form_Load()
     setWindowTitle(QStringLiteral("HEART DIAGRAM - ") + Procedure);
     LoadPatientName();
     txtPname->setText(LastName + QStringLiteral(", ") + FirstName + QStringLiteral(" ") + MiddleName);
+    txtPname->setCursorPosition(0); // a name longer than the box shows from its start
     PenWidth = 2;
     IsReset = false;
     Picture1->previewWidth = 2;
