@@ -261,7 +261,7 @@ void frmFinal::buildPages()
     lstListOthers = new QListWidget(page[0]);
     lstListOthers->setObjectName(QStringLiteral("lstListOthers"));
     // a size smaller than the pickers' so that a whole entry, code included, fits the list's width
-    for (QListWidget* list : {lstListLaboratory, lstListXray, lstListUltra}) list->setFont(FixedPitchListFont(8));
+    for (QListWidget* list : {lstListLaboratory, lstListXray, lstListUltra}) list->setFont(FixedPitchListFont(7.5));
     cmdLabMore = button(page[0], "cmdLabMore", QStringLiteral("Search Laboratory Exams"));
     cmdXrayMore = button(page[0], "cmdXrayMore", QStringLiteral("Search Xray Exams"));
     cmdUltraMore = button(page[0], "cmdUltraMore", QStringLiteral("Search Ultrasound Exams"));

@@ -2,6 +2,8 @@
 // more) and moved in so that its right and bottom edges show.
 #include "platform/ui/ScreenFit.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -32,6 +34,22 @@ TEST(ScreenFit, AWindowIsKeptInsideItsRoom)
         KeepInside(&w, room);
         EXPECT_EQ(w.geometry(), c.expected) << c.what;
     }
+}
+
+// A child of the main window shown in its own size (the clinical assessment) is kept inside the
+// child area, not the screen: its right edge and its buttons show.
+TEST(ScreenFit, AChildIsKeptInsideTheChildArea)
+{
+    QMdiArea area;
+    area.resize(900, 520);
+    area.show();
+    auto* child = new QWidget;
+    QMdiSubWindow* sub = area.addSubWindow(child);
+    sub->show();
+    sub->setGeometry(600, 100, 1000, 700);
+    KeepOnScreen(sub);
+    EXPECT_TRUE(area.viewport()->rect().contains(sub->geometry()))
+        << sub->x() << "," << sub->y() << " " << sub->width() << "x" << sub->height();
 }
 
 } // namespace
