@@ -53,7 +53,6 @@ frmHeartDiagram::frmHeartDiagram()
         hg->addWidget(new QLabel(boxes[i].first), i / 4, (i % 4) * 2);
         hg->addWidget(*boxes[i].second, i / 4, (i % 4) * 2 + 1);
     }
-    txtPname->setMinimumWidth(240); // a whole name
     main->addWidget(header, 0, 0);
 
     auto* tools = new QGroupBox(QStringLiteral(" Drawing Tools"), this);
@@ -154,7 +153,11 @@ void frmHeartDiagram::Form_Load()
     setWindowTitle(QStringLiteral("HEART DIAGRAM - ") + Procedure);
     LoadPatientName();
     txtPname->setText(LastName + QStringLiteral(", ") + FirstName + QStringLiteral(" ") + MiddleName);
-    txtPname->setCursorPosition(0); // a name longer than the box shows from its start
+    // every value shows whole, from its start
+    for (QLineEdit* b : {txtPname, txtBdate, txtAge, txtSex, txtCivilStatus, txtHospNo, txtIDNo, txtRoom}) {
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
+        b->setCursorPosition(0);
+    }
     PenWidth = 2;
     IsReset = false;
     Picture1->previewWidth = 2;
