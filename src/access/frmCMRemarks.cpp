@@ -6,6 +6,7 @@
 #include "platform/text/Twips.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/modGlobals.h"
+#include "platform/ui/WholeColumns.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,6 +36,7 @@ frmCMRemarks::frmCMRemarks()
     imgLegend->setAutoRaise(true);
 
     mshFlexCMRemarks = new QTableWidget(this);
+    KeepColumnsWhole(mshFlexCMRemarks);
     mshFlexCMRemarks->setObjectName(QStringLiteral("mshFlexCMRemarks"));
     mshFlexCMRemarks->setSelectionBehavior(QAbstractItemView::SelectRows);
     mshFlexCMRemarks->setSelectionMode(QAbstractItemView::SingleSelection);

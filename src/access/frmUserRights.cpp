@@ -6,6 +6,7 @@
 #include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WholeColumns.h"
 #include "shared/UserRights.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -81,6 +82,7 @@ frmUserRights::frmUserRights()
     fmeUsers->setFrameShape(QFrame::Box);
     fmeUsers->setAutoFillBackground(true);
     grdUsers = new QTableWidget(fmeUsers);
+    KeepColumnsWhole(grdUsers);
     grdUsers->setObjectName(QStringLiteral("grdUsers"));
     grdUsers->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdUsers->setSelectionMode(QAbstractItemView::SingleSelection);

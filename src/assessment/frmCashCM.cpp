@@ -132,7 +132,8 @@ void frmCashCM::LoadPaidItems()
     g.clear();
     g.setRows(2);
     g.setCols(CM::Count);
-    const int widths[] = {0, 300, 1000, 1000, 4000, 500, 0, 0, 0, 0};
+    // the amount shows: the nurse sees what each item credits
+    const int widths[] = {0, 300, 1000, 1000, 4000, 500, 1200, 0, 0, 0};
     for (int c = 0; c < CM::Count; ++c) g.setColWidth(c, widths[c]);
     try {
         const Recordset rs = CashCMPaidItems(SharedConnection(), IDNum, ORNumber);

@@ -81,7 +81,7 @@ void frmCharge::SetupPostedList()
     txtMessage->setReadOnly(true);
     txtMessage->setAlignment(Qt::AlignCenter);
     if (auto* box = qobject_cast<QVBoxLayout*>(MSHFlexList->parentWidget()->layout())) box->insertWidget(0, txtMessage);
-    MSHFlexList->setMinimumHeight(TwipsToPixels(2700)); // a few lines in view whatever the entry grid takes
+    MSHFlexList->setMinimumHeight(TwipsToPixels(2250)); // five lines in view whatever the entry grid takes
     connect(cmdRefresh, &QPushButton::clicked, this, [this] { cmdRefresh_Click(); });
     for (int i = 0; i < 2; ++i) connect(cmdOption[i], &QPushButton::clicked, this, [this, i] { cmdOption_Click(i); });
     connect(MSHFlexList, &QTableWidget::cellClicked, this, [this] { MSHFlexList_Click(); });

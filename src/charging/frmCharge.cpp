@@ -96,6 +96,7 @@ frmCharge::frmCharge()
     middle->addWidget(fraCharges, 1);
 
     auto* side = new QVBoxLayout;
+    side->setSpacing(4); // the window fits a 1440 by 900 screen with its bottom buttons
     const struct {
         int index;
         const char* caption;
@@ -137,6 +138,7 @@ frmCharge::frmCharge()
     lblMessage = new QLabel(fraMessage);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblMessage->setWordWrap(true);
+    lblMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // the panel keeps its width whatever it says
     (new QVBoxLayout(fraMessage))->addWidget(lblMessage);
     side->addWidget(fraMessage);
     side->addStretch(1);

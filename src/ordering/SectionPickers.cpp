@@ -2,6 +2,7 @@
 
 #include "ordering/ExamOrdering.h"
 #include "ordering/frmRemarks.h"
+#include "platform/ui/Fonts.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -19,10 +20,7 @@ SectionPicker::SectionPicker(const QString& objectName, const QString& caption, 
     auto* v = new QVBoxLayout(this);
     lstList = new QListWidget(this);
     lstList->setObjectName(listName);
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSizeF(9.75);
-    lstList->setFont(font);
+    lstList->setFont(FixedPitchListFont());
     lstList->setMinimumSize(560, 300);
     txtDept = new QLineEdit(this);
     txtDept->setObjectName(boxName);

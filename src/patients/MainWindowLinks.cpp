@@ -1,12 +1,15 @@
 #include "patients/MainWindowLinks.h"
 
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QProgressBar>
+#include <QTimer>
+#include <memory>
 
 namespace {
 // What the lists asked last: the main window's "Personal Info" is hidden for good, and a hidden
@@ -96,8 +99,21 @@ void ShowChild(QWidget* window, bool maximised)
         // A child that closes itself (the workspace going back to the list) takes its frame along:
         // an empty frame would stay among the children that Ctrl+Tab cycles through.
         QObject::connect(window, &QObject::destroyed, sub, &QObject::deleteLater);
+        // A maximised child that closes leaves the one that comes to the front maximised too.
+        auto maximisedNow = std::make_shared<bool>(false);
+        QObject::connect(sub, &QMdiSubWindow::windowStateChanged, sub, [maximisedNow](Qt::WindowStates, Qt::WindowStates now) {
+            *maximisedNow = now.testFlag(Qt::WindowMaximized);
+        });
+        QMdiArea* area = w->mdiArea;
+        QObject::connect(window, &QObject::destroyed, area, [area, maximisedNow] {
+            if (!*maximisedNow) return;
+            QTimer::singleShot(0, area, [area] {
+                if (QMdiSubWindow* next = area->currentSubWindow()) next->showMaximized();
+            });
+        });
     }
     maximised ? sub->showMaximized() : sub->show();
+    KeepOnScreen(sub); // a child larger than the area or placed past its edge is brought inside
     w->mdiArea->setActiveSubWindow(sub);
     window->raise();
 }

@@ -1,8 +1,23 @@
 #include "procedure_report/HtmlReport.h"
 
+#include "platform/ui/MessageBox.h"
+
+#include <QDesktopServices>
+#include <QDir>
 #include <QHash>
+#include <QUrl>
 
 namespace HtmlReport {
+
+std::function<bool(const QString&)> OpenPage = [](const QString& file) {
+    return UiScript::active() || QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+};
+
+QString NotOpenedText(const QString& file)
+{
+    return QStringLiteral("no program on this workstation could open the page. The report was saved as ")
+           + QDir::toNativeSeparators(file) + QStringLiteral("; open it from there.");
+}
 
 QString Escape(const QString& text, bool lineBreaks)
 {

@@ -168,8 +168,8 @@ frmAngiogram::frmAngiogram()
     auto* rvs1 = new QHBoxLayout;
     rvs1->addWidget(txtRVSCode, 1);
     rvs1->addWidget(txtRVSDesc, 3);
-    txtRVSDesc->setMinimumWidth(240);
-    txtRVSCode->setMinimumWidth(70);
+    txtRVSDesc->setMinimumWidth(160); // with the other frames, the window fits a 1440-pixel screen
+    txtRVSCode->setMinimumWidth(60);
     for (QLineEdit* b : {txtHtFt, txtHtIn, txtWeight, txtBSA}) b->setMinimumWidth(50);
     rvs1->addWidget(cmdMoreRVS);
     prg->addWidget(new QLabel(QStringLiteral("RVS Code 1:")), 7, 0);
@@ -211,9 +211,9 @@ frmAngiogram::frmAngiogram()
     addRow(sg, 5, QStringLiteral("Circulator RN"), txtCircID, txtCirc);
     addRow(sg, 6, QStringLiteral("Physio RN"), txtPhysioID, txtPhysio);
     for (QLineEdit* name : {txtDoctor, txtInterventionist, txtAnes, txtRadTech, txtScrub, txtCirc, txtPhysio})
-        name->setMinimumWidth(220);
+        name->setMinimumWidth(170);
     for (QLineEdit* code : {txtDoctorID, txtInterventionistID, txtAnesID, txtRadTechID, txtScrubID, txtCircID, txtPhysioID})
-        code->setMinimumWidth(80);
+        code->setMinimumWidth(60);
 
     top->addWidget(hosp);
     top->addWidget(pat);

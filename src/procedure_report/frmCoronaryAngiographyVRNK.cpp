@@ -9,7 +9,6 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFormLayout>
@@ -21,7 +20,6 @@
 #include <QScrollArea>
 #include <QStringDecoder>
 #include <QTimeEdit>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -200,5 +198,7 @@ void frmCoronaryAngiographyVRNK::cmdGenerate_Click()
         return;
     }
     MsgBox(QStringLiteral("Report successfully generated!"), vbOKOnly | vbInformation, QStringLiteral("Success"));
-    if (!UiScript::active()) QDesktopServices::openUrl(QUrl::fromLocalFile(output));
+    if (!HtmlReport::OpenPage(output))
+        MsgBox(QStringLiteral("An error occurred generating the report: ") + HtmlReport::NotOpenedText(output),
+               vbOKOnly | vbCritical, QString());
 }

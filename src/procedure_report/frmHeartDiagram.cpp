@@ -153,6 +153,11 @@ void frmHeartDiagram::Form_Load()
     setWindowTitle(QStringLiteral("HEART DIAGRAM - ") + Procedure);
     LoadPatientName();
     txtPname->setText(LastName + QStringLiteral(", ") + FirstName + QStringLiteral(" ") + MiddleName);
+    // every value shows whole, from its start
+    for (QLineEdit* b : {txtPname, txtBdate, txtAge, txtSex, txtCivilStatus, txtHospNo, txtIDNo, txtRoom}) {
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
+        b->setCursorPosition(0);
+    }
     PenWidth = 2;
     IsReset = false;
     Picture1->previewWidth = 2;

@@ -2,6 +2,7 @@
 
 #include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
+#include "platform/text/Format.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/RegistrationKeys.h"
 #include "shared/modGlobals.h"
@@ -43,7 +44,7 @@ QPixmap statusPicture(bool cleared)
 QString dateTimeText(const QVariant& v)
 {
     const QDateTime dt = DbValue::toDateTime(v);
-    return dt.isValid() ? dt.toString(QStringLiteral("M/d/yyyy h:mm:ss AP")) : QString();
+    return dt.isValid() ? Fmt::serverDateText(dt) : QString(); // MM/dd/yyyy, as every date the program shows
 }
 
 QLineEdit* locked(QWidget* parent)

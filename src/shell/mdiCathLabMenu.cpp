@@ -11,6 +11,7 @@
 #include "platform/text/Twips.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ProgramFolder.h"
+#include "platform/ui/ScreenFit.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -86,12 +87,18 @@ mdiCathLabMenu::mdiCathLabMenu()
     connect(tmrClock, &QTimer::timeout, this, &mdiCathLabMenu::updateClock);
     tmrClock->start();
 
+    KeepWindowsOnScreen();
     Agent1 = new Agent(this);
     connect(Agent1, &Agent::doubleClicked, this, &mdiCathLabMenu::Agent1_DblClick);
     // another child in front may have its buttons where the character stands
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] {
-        if (Agent1->isVisible()) Agent1->keepClearOf(ControlsInView());
+        if (Agent1->isVisible()) KeepAnnouncerClear();
     });
+    // and so may a dialog or window that has just taken the focus (looked at once the change is
+    // done: the focus also moves while windows are being destroyed)
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (Agent1->isVisible()) KeepAnnouncerClear();
+    }, Qt::QueuedConnection);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         connect(screen, &QScreen::availableGeometryChanged, this, &mdiCathLabMenu::SysInfo1_DisplayChanged);
 
@@ -109,6 +116,7 @@ mdiCathLabMenu::mdiCathLabMenu()
 mdiCathLabMenu::~mdiCathLabMenu()
 {
     disconnect(mdiArea, nullptr, this, nullptr); // the children closing with the window activate one another
+    disconnect(qApp, nullptr, this, nullptr);    // and move the focus
 }
 
 void mdiCathLabMenu::buildStatusBar()

@@ -127,8 +127,14 @@ public:
     void cmdRequests_Click();
     void Agent1_DblClick(const QString& characterId);
     void AnnounceDischargeNotice();
-    // Where the buttons and boxes the user may reach stand on screen: the announcer keeps clear of them.
+    // Where the buttons and boxes the user may reach stand on screen, and the program's other
+    // windows (dialogs) whole: the announcer keeps clear of them.
     QList<QRect> ControlsInView() const;
+    // Where the lists in view stand (or only their lines, without the empty room below): the
+    // announcer keeps clear of their lines where it can, then of the rest of them.
+    QList<QRect> ListsInView(bool filledOnly = false) const;
+    void KeepAnnouncerClear();
+    QList<const QWidget*> PartsInView() const;
     void SysInfo1_DisplayChanged();
     // The blink step (0..11) and the colour the requests button shows.
     int blinkStep() const { return m_blinkStep; }

@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,6 +26,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 namespace {
 const QString kCharacter = QStringLiteral("merlin");
@@ -95,31 +97,64 @@ void mdiCathLabMenu::cmdRequests_Click()
 void mdiCathLabMenu::AnnounceDischargeNotice()
 {
     if (!Agent1->isLoaded() || Agent1->characterId().compare(kCharacter, Qt::CaseInsensitive) != 0) return;
-    Agent1->keepClearOf(ControlsInView());
+    KeepAnnouncerClear();
     Agent1->show();
     Agent1->play(QStringLiteral("announce"));
     Agent1->speak(kNotice);
 }
 
-QList<QRect> mdiCathLabMenu::ControlsInView() const
+namespace {
+QRect OnScreen(const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
+}
+
+// The active child, the main window's own bars, and the other windows of the program on screen.
+QList<const QWidget*> mdiCathLabMenu::PartsInView() const
 {
-    // The active child, the main window's own bars and any other window of the program on screen.
     QList<const QWidget*> roots{Toolbar1};
     if (menuWidget()) roots << menuWidget();
     if (QMdiSubWindow* sub = mdiArea->activeSubWindow()) roots << sub;
     for (const QWidget* top : QApplication::topLevelWidgets())
         if (top != this && top->isVisible() && top->objectName() != QLatin1String("Agent1")) roots << top;
+    return roots;
+}
+
+QList<QRect> mdiCathLabMenu::ControlsInView() const
+{
     QList<QRect> rects;
-    auto add = [&rects](const QWidget* w) {
-        if (w->isVisible()) rects << QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
-    };
-    for (const QWidget* root : roots) {
-        for (const QAbstractButton* b : root->findChildren<QAbstractButton*>()) add(b);
-        for (const QLineEdit* e : root->findChildren<QLineEdit*>()) add(e);
-        for (const QComboBox* c : root->findChildren<QComboBox*>()) add(c);
-        for (const QAbstractSpinBox* s : root->findChildren<QAbstractSpinBox*>()) add(s);
+    for (const QWidget* root : PartsInView()) {
+        if (root->isWindow()) rects << root->frameGeometry();
+        for (const QWidget* c : root->findChildren<QWidget*>())
+            if (c->isVisible() && (qobject_cast<const QAbstractButton*>(c) || qobject_cast<const QLineEdit*>(c)
+                                   || qobject_cast<const QComboBox*>(c) || qobject_cast<const QAbstractSpinBox*>(c)))
+                rects << OnScreen(c);
     }
     return rects;
+}
+
+QList<QRect> mdiCathLabMenu::ListsInView(bool filledOnly) const
+{
+    QList<QRect> rects;
+    for (const QWidget* root : PartsInView())
+        for (const QAbstractItemView* v : root->findChildren<QAbstractItemView*>()) {
+            if (!v->isVisible()) continue;
+            QRect r = OnScreen(v);
+            const QAbstractItemModel* m = v->model();
+            if (filledOnly && m) {
+                // down to the last line, when it shows (an empty list: its headings)
+                QRect last;
+                for (int c = 0; c < m->columnCount() && !last.isValid() && m->rowCount() > 0; ++c)
+                    last = v->visualRect(m->index(m->rowCount() - 1, c)); // a hidden column has none
+                const int bottom = v->viewport()->mapTo(v, QPoint(0, last.isValid() ? last.bottom() + 1 : 0)).y();
+                r.setHeight(std::clamp(bottom, 0, r.height()));
+            }
+            rects << r;
+        }
+    return rects;
+}
+
+void mdiCathLabMenu::KeepAnnouncerClear()
+{
+    Agent1->keepClearOf({ControlsInView(), ListsInView(true), ListsInView(false)});
 }
 
 void mdiCathLabMenu::tmrNotice_Timer()

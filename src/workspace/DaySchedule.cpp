@@ -1,10 +1,13 @@
 #include "workspace/DaySchedule.h"
 
+#include "platform/ui/WholeColumns.h"
+
 #include <QHeaderView>
 
 DaySchedule::DaySchedule(QWidget* parent) : QTableWidget(parent)
 {
     setObjectName(QStringLiteral("Schedule1"));
+    KeepColumnsWhole(this);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int col) {
         CurrentBooking = {};

@@ -7,6 +7,7 @@
 #include "platform/text/AdmissionNumber.h"
 #include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/UserRights.h"
@@ -259,6 +260,8 @@ void frmFinal::buildPages()
     lstListUltra->setObjectName(QStringLiteral("lstListUltra"));
     lstListOthers = new QListWidget(page[0]);
     lstListOthers->setObjectName(QStringLiteral("lstListOthers"));
+    // a size smaller than the pickers' so that a whole entry, code included, fits the list's width
+    for (QListWidget* list : {lstListLaboratory, lstListXray, lstListUltra}) list->setFont(FixedPitchListFont(7.5));
     cmdLabMore = button(page[0], "cmdLabMore", QStringLiteral("Search Laboratory Exams"));
     cmdXrayMore = button(page[0], "cmdXrayMore", QStringLiteral("Search Xray Exams"));
     cmdUltraMore = button(page[0], "cmdUltraMore", QStringLiteral("Search Ultrasound Exams"));

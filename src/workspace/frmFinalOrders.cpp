@@ -227,6 +227,8 @@ void frmFinal::buildRequestStatus(QWidget* page, QGridLayout* status)
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setReadOnly(true);
     txtMessage->setAlignment(Qt::AlignCenter);
+    // centred over the list at a width that holds its words
+    txtMessage->setMinimumWidth(txtMessage->fontMetrics().horizontalAdvance(txtMessage->text()) + 24);
     fl->addWidget(MSHFlexList, 0, 0);
     fl->addWidget(txtMessage, 0, 0, Qt::AlignCenter);
     cmdView0 = new QPushButton(QStringLiteral("Refresh"), page);

@@ -77,6 +77,20 @@ TEST_F(HeartDiagram, OpensOnTheBlankDrawingWithARedPencilOfWidthTwo)
     EXPECT_TRUE(isWhite(w, 2, 2));
 }
 
+// The header's values show whole, from their start: the name, the numbers and the birth date.
+TEST_F(HeartDiagram, TheHeaderShowsEachValueWhole)
+{
+    auto* w = frmHeartDiagram::instance();
+    w->setSetBdate(QStringLiteral("03/18/1946"));
+    auto* shown = open();
+    QApplication::processEvents();
+    for (QLineEdit* b : {shown->txtPname, shown->txtBdate, shown->txtHospNo, shown->txtIDNo, shown->txtRoom}) {
+        ASSERT_FALSE(b->text().isEmpty());
+        EXPECT_GT(b->width(), b->fontMetrics().horizontalAdvance(b->text()) + 8) << b->text().toStdString();
+        EXPECT_EQ(b->cursorPosition(), 0) << b->text().toStdString();
+    }
+}
+
 TEST_F(HeartDiagram, PencilEraserLineAndRectangleDrawWhereTheMouseWent)
 {
     auto* w = open();

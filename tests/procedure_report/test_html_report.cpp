@@ -106,3 +106,30 @@ TEST_F(HtmlReportWindow, AMissingTemplateIsSaidAndNothingIsWritten)
     EXPECT_EQ(UiScript::shown().last().title, QStringLiteral("Error"));
     EXPECT_FALSE(QFile::exists(frmCoronaryAngiographyVRNK::OutputPath()));
 }
+
+// The success message comes first; when no program opens the page, the user learns where it is.
+TEST_F(HtmlReportWindow, APageNoProgramOpensIsSaidWithWhereItIs)
+{
+    writeTemplate("<p>{{PATIENT_NAME}}</p>");
+    const auto keep = HtmlReport::OpenPage;
+    struct Case { bool opens; QStringList expected; };
+    const QString path = QDir::toNativeSeparators(frmCoronaryAngiographyVRNK::OutputPath());
+    const Case cases[] = {
+        {true, {QStringLiteral("Report successfully generated!")}},
+        {false, {QStringLiteral("Report successfully generated!"),
+                 QStringLiteral("An error occurred generating the report: no program on this workstation could open the page. "
+                                "The report was saved as ") + path + QStringLiteral("; open it from there.")}},
+    };
+    auto* w = frmCoronaryAngiographyVRNK::instance();
+    w->show();
+    for (const Case& c : cases) {
+        QString asked;
+        HtmlReport::OpenPage = [&](const QString& file) { asked = file; return c.opens; };
+        UiScript::reset();
+        w->cmdGenerate->click();
+        EXPECT_EQ(UiScript::texts(), c.expected) << c.opens;
+        EXPECT_EQ(asked, frmCoronaryAngiographyVRNK::OutputPath());
+        EXPECT_EQ(output(), QStringLiteral("<p></p>"));
+    }
+    HtmlReport::OpenPage = keep;
+}

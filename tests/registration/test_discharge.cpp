@@ -260,6 +260,10 @@ TEST_F(Discharge, ANoticeIsClearedOnceWithItsRemarks)
         clearance.IDNum = list.IDNum;
         clearance.show();
         EXPECT_EQ(clearance.txtSname->text(), QStringLiteral("ESGUERRA"));
+        // the admission date as every date shows: month and day in two digits
+        const QDateTime admitted = conn().query(QStringLiteral("SELECT AdmDate FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"),
+                                                {list.IDNum}).toDateTime(QStringLiteral("AdmDate"));
+        EXPECT_EQ(clearance.txtAdmDate->text(), admitted.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss AP")));
         EXPECT_EQ(clearance.txtClearDate->text(), QStringLiteral("For clearing"));
         EXPECT_EQ(clearance.txtClearedBy->text(), QStringLiteral("(CL001) DELA CRUZ, ANA MARQUEZ"));
         clearance.txtClearRemarks->setPlainText(QStringLiteral("NO CL'S CHARGES"));

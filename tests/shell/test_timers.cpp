@@ -6,6 +6,10 @@
 #include "shell/ShellData.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QScreen>
 #include <QPushButton>
 #include <QTimer>
 
@@ -174,6 +178,34 @@ TEST_F(Timers, ANoticeIsAnnouncedAndRepeatedUntilCleared)
     w->tmrNotice_Timer();
     EXPECT_TRUE(w->Agent1->isVisible());
     EXPECT_TRUE(w->tmrMerlin->isActive());
+}
+
+// The character never stands over a dialog the user answers, whether it was open before the
+// announcement or opened while the character shows.
+TEST_F(Timers, TheAnnouncerStandsClearOfAnOpenDialog)
+{
+    ASSERT_EQ(LoadDischargeNoticeCount(conn()), 1);
+    w->show();
+    const QRect area = w->screen()->availableGeometry();
+    struct Case { const char* what; bool dialogFirst; };
+    const Case cases[] = {{"a dialog open before the announcement", true}, {"a dialog opened while it shows", false}};
+    for (const Case& c : cases) {
+        w->Agent1->hide();
+        w->Agent1->moveTo(area.right() - w->Agent1->width(), area.bottom() - w->Agent1->height());
+        QDialog dialog(w);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        auto* edit = new QLineEdit(&dialog);
+        dialog.setGeometry(area.right() - 420, area.bottom() - 380, 400, 360);
+        if (c.dialogFirst) dialog.show();
+        w->tmrNotice_Timer();
+        if (!c.dialogFirst) dialog.show();
+        dialog.activateWindow();
+        edit->setFocus();
+        QApplication::processEvents();
+        ASSERT_TRUE(w->Agent1->isVisible()) << c.what;
+        EXPECT_FALSE(w->Agent1->geometry().intersects(dialog.frameGeometry())) << c.what;
+        EXPECT_TRUE(area.contains(w->Agent1->geometry())) << c.what;
+    }
 }
 
 TEST_F(Timers, AFailedNoticeCheckKeepsRetryingOnItsTimer)

@@ -3,6 +3,7 @@
 // and the announcer standing clear of the buttons of the window in front.
 #include "shell/ShellTest.h"
 
+#include "patients/MainWindowLinks.h"
 #include "patients/WorkspaceHandOff.h"
 #include "platform/agent/Agent.h"
 #include "shared/reports/frmReportViewer.h"
@@ -129,6 +130,31 @@ TEST_F(WindowOrder, BackToThePatientListLeavesNoEmptyFrame)
     EXPECT_EQ(front(), frmCathPatients::existing());
 }
 
+// A window opened maximised over the workspace (the charging entry) leaves it maximised when it
+// closes, whichever way it closes.
+TEST_F(WindowOrder, TheWorkspaceStaysMaximisedWhenAWindowOverItCloses)
+{
+    w->mnuOpen_Click();
+    frmFinal* f = openWorkspace();
+    ASSERT_TRUE(f->parentWidget()->isMaximized());
+    struct Closing { const char* how; std::function<void(QWidget*)> close; };
+    const Closing closings[] = {
+        {"the window closes itself", [](QWidget* over) { over->close(); }},
+        {"the frame's close button", [](QWidget* over) { over->parentWidget()->close(); }},
+    };
+    for (const Closing& c : closings) {
+        auto* over = new QWidget;
+        over->setAttribute(Qt::WA_DeleteOnClose);
+        MainWindowLinks::ShowChild(over, true);
+        settle();
+        ASSERT_EQ(front(), over) << c.how;
+        c.close(over);
+        settle();
+        EXPECT_EQ(front(), f) << c.how;
+        EXPECT_TRUE(f->parentWidget()->isMaximized()) << c.how;
+    }
+}
+
 class Announcer : public WindowOrder {
 protected:
     void SetUp() override
@@ -164,12 +190,14 @@ TEST_F(Announcer, StandsClearOfTheButtonsOfTheWindowInFront)
     for (const QLineEdit* e : f->findChildren<QLineEdit*>())
         if (e->isVisible()) EXPECT_FALSE(agent.intersects(onScreen(e))) << e->objectName().toStdString();
 
-    // back on the list, which has nothing in the corner, it goes home again
+    // back on the list, it leaves the list and its buttons free
     UiScript::queueAnswer(vbYes);
     f->cmdExit->click();
     settle();
     w->AnnounceDischargeNotice();
-    EXPECT_EQ(w->Agent1->geometry().bottomRight(), screen.bottomRight());
+    const QList<QRect> lists = w->ListsInView();
+    ASSERT_FALSE(lists.isEmpty());
+    for (const QRect& r : lists + w->ControlsInView()) EXPECT_FALSE(w->Agent1->geometry().intersects(r));
 }
 
 TEST_F(Announcer, TheUserCanDragItAsideAndItStaysThere)

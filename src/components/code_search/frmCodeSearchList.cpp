@@ -1,5 +1,7 @@
 #include "components/code_search/frmCodeSearchList.h"
 
+#include "platform/ui/WholeColumns.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -15,6 +17,7 @@ frmCodeSearchList::frmCodeSearchList(const QString& caption, const QStringList& 
     setModal(true);
     auto* root = new QVBoxLayout(this);
     grdList = new QTableWidget(int(rows.size()), int(headers.size()), this);
+    KeepColumnsWhole(grdList);
     grdList->setHorizontalHeaderLabels(headers);
     grdList->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdList->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -2,6 +2,7 @@
 
 #include "components/icd10/ICD10Search.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WholeColumns.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,6 +33,7 @@ frmICD10Validation::frmICD10Validation(Connection* conn, QWidget* parent)
     root->addLayout(searchRow);
 
     lstCodes = new QTableWidget(0, 2, this);
+    KeepColumnsWhole(lstCodes);
     lstCodes->setObjectName(QStringLiteral("lstCodes"));
     lstCodes->setHorizontalHeaderLabels({QStringLiteral("Code"), QStringLiteral("Description")});
     lstCodes->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -4,6 +4,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WholeColumns.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -19,6 +20,7 @@ frmLabResultViewer::frmLabResultViewer(QWidget* parent) : QDialog(parent)
     lblPatient = new QLabel(this);
     lblSlip = new QLabel(this);
     grdResults = new QTableWidget(this);
+    KeepColumnsWhole(grdResults);
     grdResults->setObjectName(QStringLiteral("grdResults"));
     grdResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdResults->setSelectionBehavior(QAbstractItemView::SelectRows);

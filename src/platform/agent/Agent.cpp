@@ -153,29 +153,48 @@ void Agent::moveTo(int x, int y) { if (m_window) m_window->move(x, y); }
 QPoint Agent::position() const { return m_window ? m_window->pos() : QPoint(); }
 QRect Agent::geometry() const { return m_window ? m_window->frameGeometry() : QRect(); }
 
-void Agent::keepClearOf(const QList<QRect>& controls)
+QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QList<QRect>>& tiers)
+{
+    // How much of each tier a place would cover.
+    auto cost = [&tiers](const QRect& place) {
+        QList<qint64> sums;
+        for (const QList<QRect>& rects : tiers) {
+            qint64 sum = 0;
+            for (const QRect& c : rects) {
+                const QRect both = place.intersected(c);
+                if (!both.isEmpty()) sum += qint64(both.width()) * both.height();
+            }
+            sums << sum;
+        }
+        return sums;
+    };
+    const QList<qint64> nothing(tiers.size(), 0);
+    // From the bottom-right corner up the right edge (where windows keep their action buttons
+    // apart), then a column further left, and so on; the first free place wins, and when none is
+    // free the place that covers least of the first tier, then of the next.
+    constexpr int step = 16;
+    QPoint best(area.right() + 1 - size.width(), area.bottom() + 1 - size.height());
+    QList<qint64> least;
+    for (int x = area.right() + 1 - size.width(); x >= area.left(); x -= step) {
+        for (int y = area.bottom() + 1 - size.height(); y >= area.top(); y -= step) {
+            const QRect place(QPoint(x, y), size);
+            const QList<qint64> c = cost(place);
+            if (least.isEmpty() || c < least) {
+                least = c;
+                best = place.topLeft();
+            }
+            if (c == nothing) return best;
+        }
+    }
+    return best;
+}
+
+void Agent::keepClearOf(const QList<QList<QRect>>& tiers)
 {
     if (!m_window || m_userPlaced) return;
     const QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QRect area = screen->geometry();
-    const QSize size = m_window->size();
-    auto isFree = [&](const QRect& r) {
-        for (const QRect& c : controls)
-            if (r.intersects(c)) return false;
-        return true;
-    };
-    // From the bottom-right corner up the right edge (where windows keep their action buttons
-    // apart), then a column further left, and so on.
-    constexpr int step = 16;
-    for (int x = area.right() + 1 - size.width(); x >= area.left(); x -= step) {
-        for (int y = area.bottom() + 1 - size.height(); y >= area.top(); y -= step) {
-            const QRect place(QPoint(x, y), size);
-            if (!isFree(place)) continue;
-            m_window->move(place.topLeft());
-            return;
-        }
-    }
+    m_window->move(ClearPlace(screen->availableGeometry(), m_window->size(), tiers));
 }
 bool Agent::isVisible() const { return m_window && m_window->isVisible(); }
 bool Agent::isPlaying() const { return m_window && m_window->animation->state() == QAbstractAnimation::Running; }

@@ -7,7 +7,13 @@
 #include <QStringList>
 
 class QWidget;
+class QSize;
 class AgentCharacterWindow;
+
+// Where a window of the given size stands inside the area: the first place, from the bottom-right
+// corner up and then leftwards, that meets none of the rectangles, else the place that covers the
+// least of the first tier of rectangles, then of the second, and so on.
+QPoint ClearPlace(const QRect& area, const QSize& size, const QList<QList<QRect>>& tiers);
 
 // The announcer: a character of our own (an SVG picture) that stands at a corner of the screen,
 // plays a short animation, shows a speech balloon and, where a text-to-speech engine exists and
@@ -36,9 +42,10 @@ public:
     // Where the character's window stands on the screen (balloon included).
     QRect geometry() const;
     // Moves the character to the free place nearest the bottom-right corner of the screen where
-    // it covers none of the given rectangles (screen coordinates), so that it never hides a
-    // control; it stays where it is when no place is free. A place the user dragged it to is kept.
-    void keepClearOf(const QList<QRect>& controls);
+    // it covers none of the given rectangles (screen coordinates, in tiers: what it must not
+    // cover first); when no place is free, to the one that covers least, tier by tier (see
+    // ClearPlace). A place the user dragged it to is kept.
+    void keepClearOf(const QList<QList<QRect>>& tiers);
     // The user has dragged the character aside.
     bool userPlaced() const { return m_userPlaced; }
     void show();

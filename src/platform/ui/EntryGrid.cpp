@@ -4,6 +4,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,8 @@ EntryGrid::EntryGrid(QWidget* parent) : FlexGrid(parent)
         });
         connect(bar, &QAbstractSlider::valueChanged, this, [this] { followCell(); });
     }
+    // A column drawn wider for a value written into it carries the box along.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { followCell(); });
     // A removed current row takes its box with it; rows removed elsewhere move the box along.
     connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex&, int first, int last) {
         m_removing = true;

@@ -1,11 +1,12 @@
 #include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/WholeColumns.h"
 
 #include <QHeaderView>
 #include <algorithm>
 #include <stdexcept>
 
-FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
+FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent), m_columns(KeepColumnsWhole(this))
 {
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -116,7 +117,7 @@ void FlexGrid::setColWidth(int col, int twips)
 int FlexGrid::ColWidth(int col) const
 {
     checkCell(0, col);
-    return PixelsToTwips(columnWidth(col));
+    return PixelsToTwips(m_columns->givenWidth(col));
 }
 
 // Fixed cells look like a header: the button colour and bold text.

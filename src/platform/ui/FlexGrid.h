@@ -2,6 +2,8 @@
 #include <QString>
 #include <QTableWidget>
 
+class WholeColumns;
+
 // The windows' flexible grid, addressed as the windows address it: row 0 is the fixed header row
 // and column 0 the fixed leading column, both counted in Rows and Cols; TextMatrix reads and
 // writes any cell. A cell outside the grid, or removing the last data row, is an error
@@ -31,7 +33,8 @@ public:
     // "<" left, "^" centre, ">" right before each caption; "|" between columns. Sets Cols and
     // the header row.
     void setFormatString(const QString& format);
-    // Widths in twips, as the windows give them (15 twips a pixel).
+    // Widths in twips, as the windows give them (15 twips a pixel). A column is drawn wider when
+    // its caption or a value needs it; ColWidth answers the width given.
     void setColWidth(int col, int twips);
     int ColWidth(int col) const;
 
@@ -42,6 +45,7 @@ private:
 
     int m_fixedRows = 1;
     int m_fixedCols = 1;
+    WholeColumns* m_columns;
 };
 
 class QTableView;

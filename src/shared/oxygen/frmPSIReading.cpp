@@ -32,6 +32,7 @@ frmPSIReading::frmPSIReading()
     lblCode = new QLabel(this);
     lblDescription = new QLabel(this);
     lblDescription->setWordWrap(true);
+    lblDescription->setMinimumWidth(240); // an item's description on one line
     txtTank = new QLineEdit(this);
     txtInitialReading = new QLineEdit(this);
     txtLastReading = new QLineEdit(this);
@@ -104,6 +105,9 @@ void frmPSIReading::Form_Load()
     txtTank->clear();
     txtTank->setReadOnly(false);
     txtTank->setFocus();
+    // a longer description than the last one shows whole
+    if (layout()) layout()->activate();
+    resize(size().expandedTo(sizeHint()));
 }
 
 void frmPSIReading::refuse(const QString& text, QLineEdit* box, bool selectAll)

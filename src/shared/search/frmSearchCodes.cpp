@@ -4,6 +4,7 @@
 #include "platform/text/Twips.h"
 #include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WholeColumns.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -64,6 +65,7 @@ frmSearchCodes::frmSearchCodes()
     fraDispWinFrame = new QGroupBox(QStringLiteral("Records List"), this);
     auto* frameLayout = new QVBoxLayout(fraDispWinFrame);
     grdDispWindow = new QTableWidget(fraDispWinFrame);
+    KeepColumnsWhole(grdDispWindow);
     grdDispWindow->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdDispWindow->setSelectionMode(QAbstractItemView::SingleSelection);
     grdDispWindow->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,0 +1,97 @@
+#include "platform/ui/WholeColumns.h"
+
+#include <QAbstractItemDelegate>
+#include <QHeaderView>
+#include <QStyleOptionViewItem>
+#include <QTableView>
+#include <algorithm>
+
+namespace {
+// A column this narrow is one the window hides.
+constexpr int kHiddenWidth = 1;
+// Rows measured when a whole column is fitted (what Qt measures to size a column).
+constexpr int kRowsMeasured = 1000;
+}
+
+WholeColumns::WholeColumns(QTableView* view) : QObject(view), m_view(view)
+{
+    QHeaderView* header = view->horizontalHeader();
+    connect(header, &QHeaderView::sectionResized, this, [this](int col, int, int size) {
+        if (m_widening || col < 0) return;
+        if (col >= m_given.size()) m_given.resize(col + 1, -1);
+        m_given[col] = size;
+        fitColumn(col); // a width given after the values were written must still show them
+    });
+    attachModel();
+}
+
+void WholeColumns::attachModel()
+{
+    QAbstractItemModel* model = m_view->model();
+    if (!model) return;
+    connect(model, &QAbstractItemModel::dataChanged, this, &WholeColumns::fitCells);
+    connect(model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation o, int first, int last) {
+        if (o != Qt::Horizontal || m_view->horizontalHeader()->isHidden()) return;
+        for (int c = first; c <= last; ++c) widen(c, m_view->horizontalHeader()->sectionSizeHint(c));
+    });
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& parent, int first, int last) {
+        QAbstractItemModel* m = m_view->model();
+        if (parent.isValid() || m->columnCount() == 0) return;
+        fitCells(m->index(first, 0), m->index(last, m->columnCount() - 1));
+    });
+}
+
+int WholeColumns::givenWidth(int col) const
+{
+    return col >= 0 && col < m_given.size() && m_given[col] >= 0 ? m_given[col] : m_view->columnWidth(col);
+}
+
+int WholeColumns::cellWidth(const QModelIndex& index) const
+{
+    if (!index.data(Qt::DisplayRole).isValid()) return 0;
+    QStyleOptionViewItem option;
+    option.initFrom(m_view);
+    option.font = m_view->font();
+    option.widget = m_view;
+    option.features = QStyleOptionViewItem::HasDisplay;
+    // the text margins plus one pixel, so that the text is never elided at the edge
+    return m_view->itemDelegateForIndex(index)->sizeHint(option, index).width() + 1;
+}
+
+void WholeColumns::widen(int col, int needed)
+{
+    if (m_view->isColumnHidden(col) || m_view->columnWidth(col) <= kHiddenWidth) return;
+    if (needed <= m_view->columnWidth(col)) return;
+    m_widening = true;
+    m_view->setColumnWidth(col, needed);
+    m_widening = false;
+}
+
+void WholeColumns::fitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight)
+{
+    QAbstractItemModel* model = m_view->model();
+    if (!model || !topLeft.isValid() || !bottomRight.isValid()) return;
+    for (int c = topLeft.column(); c <= bottomRight.column(); ++c) {
+        if (m_view->isColumnHidden(c) || m_view->columnWidth(c) <= kHiddenWidth) continue;
+        int needed = 0;
+        for (int r = topLeft.row(); r <= bottomRight.row(); ++r) needed = std::max(needed, cellWidth(model->index(r, c)));
+        widen(c, needed);
+    }
+}
+
+void WholeColumns::fitColumn(int col)
+{
+    QAbstractItemModel* model = m_view->model();
+    if (!model || col < 0 || col >= model->columnCount()) return;
+    if (m_view->isColumnHidden(col) || m_view->columnWidth(col) <= kHiddenWidth) return;
+    int needed = m_view->horizontalHeader()->isHidden() ? 0 : m_view->horizontalHeader()->sectionSizeHint(col);
+    const int rows = std::min(model->rowCount(), kRowsMeasured);
+    for (int r = 0; r < rows; ++r) needed = std::max(needed, cellWidth(model->index(r, col)));
+    widen(col, needed);
+}
+
+WholeColumns* KeepColumnsWhole(QTableView* view)
+{
+    if (auto* existing = view->findChild<WholeColumns*>(QString(), Qt::FindDirectChildrenOnly)) return existing;
+    return new WholeColumns(view);
+}

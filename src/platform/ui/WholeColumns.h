@@ -1,0 +1,33 @@
+#pragma once
+#include <QList>
+#include <QObject>
+
+class QModelIndex;
+class QTableView;
+
+// Keeps a table's columns wide enough to show their captions and values whole: a column whose
+// width (given in twips by the window) cannot hold what it shows is drawn wider; it never becomes
+// narrower than given. A column of width 0 or hidden stays hidden. Installed on every FlexGrid;
+// other tables install it with KeepColumnsWhole.
+class WholeColumns : public QObject {
+    Q_OBJECT
+public:
+    explicit WholeColumns(QTableView* view);
+
+    // The width in pixels the window last gave the column (what it is drawn at may be more).
+    int givenWidth(int col) const;
+    // Widens the column to its caption and its values when they need more than it has.
+    void fitColumn(int col);
+
+private:
+    void fitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight);
+    void widen(int col, int needed);
+    int cellWidth(const QModelIndex& index) const;
+    void attachModel();
+
+    QTableView* m_view;
+    QList<int> m_given;
+    bool m_widening = false;
+};
+
+WholeColumns* KeepColumnsWhole(QTableView* view);
