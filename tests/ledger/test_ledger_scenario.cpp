@@ -235,3 +235,64 @@ TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
 }
 
 } // namespace
+
+namespace {
+
+// Two workstations charging and revoking on one admission at once: each saves a doctor's fee and
+// revokes it, both started together; the ledger stays consistent and each fee is reversed once.
+TEST_F(LedgerScenario, TwoWorkstationsChargingAndRevokingAtOnceKeepTheLedger)
+{
+    if (!TestDatabase::usingPostgres()) GTEST_SKIP() << "two workstations at once need the server database";
+    const QString hospNum = DbValue::text(conn().scalar(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {kInPatient}));
+    constexpr int rounds = 5;
+    std::barrier start(2);
+    auto workstation = [&](const QString& user, QString* error) {
+        try {
+            auto c = TestDatabase::openAnother();
+            start.arrive_and_wait();
+            for (int i = 0; i < rounds; ++i) {
+                QStringList row;
+                for (int col = 0; col < ChargeEntryRow::ColumnCount; ++col) row << QString();
+                row[ChargeEntryRow::Dept] = QStringLiteral("MD");
+                row[ChargeEntryRow::ItemCode] = QStringLiteral("D001");
+                row[ChargeEntryRow::Description] = QStringLiteral("VILLAREAL ,ANTONIO");
+                row[ChargeEntryRow::Qty] = QStringLiteral("1");
+                row[ChargeEntryRow::UnitPrice] = row[ChargeEntryRow::Amount] = QStringLiteral("5280");
+                ChargeSaveInput in;
+                in.hospNum = hospNum;
+                in.idNum = kInPatient;
+                in.room = QStringLiteral("316");
+                in.stationCode = in.counterStation = QStringLiteral("CL");
+                in.patientType = QStringLiteral("I");
+                in.userId = user;
+                in.rows = {row};
+                const QString slip = SaveChargeRows(*c, in).slipNumber;
+                ChargeRevocation::Reversal r;
+                r.hospNum = hospNum;
+                r.idNum = kInPatient;
+                r.room = in.room;
+                r.patientType = in.patientType;
+                r.userID = user;
+                r.reason = QStringLiteral("WRONG PATIENT");
+                r.when = c->serverDateTime();
+                r.charge = {QStringLiteral("MD"), QStringLiteral("D001"), row[ChargeEntryRow::Description], QStringLiteral("1"),
+                            QStringLiteral("5280.00"), slip, QString(), QString()};
+                ChargeRevocation::Post(*c, r);
+            }
+        } catch (const std::exception& e) {
+            *error = QString::fromLocal8Bit(e.what());
+        }
+    };
+    QString errA, errB;
+    std::thread a(workstation, QStringLiteral("CL001"), &errA), b(workstation, QStringLiteral("CL002"), &errB);
+    a.join();
+    b.join();
+    ASSERT_TRUE(errA.isEmpty()) << errA.toStdString();
+    ASSERT_TRUE(errB.isEmpty()) << errB.toStdString();
+    EXPECT_EQ(billed(kInPatient, QStringLiteral("D001")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = ? AND ItemID = 'D001' AND Amount < 0"), {kInPatient}),
+              2 * rounds);
+    expectLedger(kInPatient, "two workstations at once");
+}
+
+} // namespace
