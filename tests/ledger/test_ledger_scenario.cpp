@@ -1,0 +1,298 @@
+// One admission's ledger followed across every window that posts to it, on the demo hospital: a
+// nurse's day driven through the real windows with their dialogs scripted, the ledger checked after
+// each step; and two workstations charging and revoking on one admission at once.
+#include "access/AccessTestSupport.h"
+#include "charging/ChargingComponents.h"
+#include "support/LedgerCheck.h"
+#include "support/ScriptedValidation.h"
+#include "support/TestDatabase.h"
+
+#include "charging/ChargeEntryRow.h"
+#include "charging/ChargePostedList.h"
+#include "charging/ChargeRevocation.h"
+#include "charging/ChargeSave.h"
+#include "charging/frmCharge.h"
+#include "components/StationComponents.h"
+#include "components/patient_search/clsPatientSearch.h"
+#include "medication_requests/frmPharmacyRequest.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/EntryGrid.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/MessageBox.h"
+#include "receivables/ReceivableValues.h"
+#include "receivables/frmRecievable.h"
+#include "receivables/frmSearchRecievable.h"
+#include "returns/frmReturn.h"
+#include "shared/clsParameters.h"
+#include "shared/doctors/frmDoctorsFee.h"
+#include "shared/modGlobals.h"
+#include "components/code_search/frmCodeSearchList.h"
+#include "workspace/frmFinal.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <barrier>
+#include <functional>
+#include <memory>
+#include <thread>
+
+namespace {
+
+// The demo in-patient the nurse charges (no clearance, charged on account).
+const QString kInPatient = QStringLiteral("2026000015");
+
+class LedgerScenario : public DbTest {
+protected:
+    void SetUp() override
+    {
+        DbTest::SetUp();
+        StationParameters().LoadParameters();
+        Session.HospitalInfo.IsShowAmount = true;
+        Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = false;
+        m_components = std::make_unique<ChargingComponents>(conn());
+        m_search = std::make_unique<clsPatientSearch>(QStringLiteral("MasterSearch.clsPatientSearch"));
+        m_search->InitConnection(&conn(), QString());
+        Session.PatientSearch = m_search.get();
+        m_issued = std::make_unique<clsIssuedMedicines>(QStringLiteral("prjissuedmedsdll.clsIssuedMedicines"));
+        m_issued->InitConnection(conn().connectionString());
+        Session.IssuedMedicineList = m_issued.get();
+        m_patient = std::make_unique<Patient>(QStringLiteral("prjpatientdll.Patient"));
+        m_patient->InitConnect(conn().connectionString());
+        Session.PatientRecord = m_patient.get();
+        Receivable.reset();
+    }
+    void TearDown() override
+    {
+        delete frmCharge::existing();
+        delete frmRecievable::existing();
+        frmSearchRecievable::Unload();
+        delete frmFinal::existing();
+        Session.PatientSearch = nullptr;
+        Session.IssuedMedicineList = nullptr;
+        Session.PatientRecord = nullptr;
+        m_search.reset();
+        m_issued.reset();
+        m_patient.reset();
+        m_components.reset();
+        Receivable.reset();
+        DbTest::TearDown();
+    }
+
+    // The workspace opened on an admission as the patient lists hand it over.
+    frmFinal* workspace(const QString& id)
+    {
+        delete frmFinal::existing();
+        const bool out = id.endsWith(QLatin1Char('B'));
+        Selection.SelectedIDNum = id;
+        Selection.SelectedHospNum = DbValue::text(conn().scalar(
+            QStringLiteral("SELECT HospNum FROM %1 WHERE IDNum = ?").arg(out ? QStringLiteral("PATIENT_DATA..TBOUTPATIENT") : QStringLiteral("PATIENT_DATA..tbPatient")),
+            {id}));
+        Selection.SelectedPatientType = out ? QStringLiteral("O") : QStringLiteral("I");
+        frmFinal* w = frmFinal::instance();
+        w->txtPno->setText(Selection.SelectedHospNum);
+        w->txtID->setText(id);
+        w->Timer1_Timer();
+        return w;
+    }
+
+    // ---- the charging entry, opened from the workspace's action bar ----
+    frmCharge* charging(const QString& id)
+    {
+        delete frmCharge::existing();
+        UiScript::reset();
+        workspace(id)->cmdNextPatient_Click(5);
+        EXPECT_TRUE(frmCharge::isLoaded()) << UiScript::lastText().toStdString();
+        return frmCharge::isLoaded() ? frmCharge::existing() : nullptr;
+    }
+    void type(const QString& text)
+    {
+        QLineEdit* box = frmCharge::existing()->txtEntry;
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    // Department, item and (for a row that asks for it) quantity typed as a nurse does, then Enter
+    // through what the row offers after it (the unit price where it may be edited) to the next row.
+    void charge(const QString& dept, const QString& item, const QString& qty = QString())
+    {
+        type(dept);
+        type(item);
+        if (qty.isEmpty()) return;
+        type(qty);
+        EntryGrid* grid = frmCharge::existing()->mshflexEntry;
+        for (int n = 0; n < 4 && grid->Col() != ChargeEntryRow::Dept; ++n)
+            QTest::keyClick(frmCharge::existing()->txtEntry, Qt::Key_Return);
+    }
+    // Save, confirmed, validated; the requesting doctor left as the workspace gave it.
+    QString saveCharges()
+    {
+        frmCharge* w = frmCharge::existing();
+        const QString before = w->CurrentSlipNumber;
+        queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+        w->Command1[0]->click();
+        return w->CurrentSlipNumber == before ? QString() : w->CurrentSlipNumber;
+    }
+    // Revokes the posted line of an item (its charge, not a reversal) with Revoke, confirmed and
+    // validated with a reason.
+    void revoke(const QString& item)
+    {
+        frmCharge* w = frmCharge::existing();
+        FlexGrid* list = w->MSHFlexList;
+        int row = 0;
+        for (int r = 1; r < list->Rows() && !row; ++r)
+            if (list->TextMatrix(r, PostedChargeRow::ItemCode) == item && !list->TextMatrix(r, PostedChargeRow::Amount).startsWith(QLatin1Char('-')))
+                row = r;
+        ASSERT_GT(row, 0) << item.toStdString() << " is not in the posted list";
+        list->setCurrentCell(row, PostedChargeRow::Dept);
+        UiScript::reset();
+        AccessTest::queueValidation(QStringLiteral("CL001"), QStringLiteral("CATH1"), QStringLiteral("NOT USED"));
+        // where the hospital asks for a supervisor on revocations
+        AccessTest::queueSupervisor(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+        w->cmdOption[1]->click();
+        EXPECT_EQ(UiScript::texts().value(0), QStringLiteral("Are you sure you want to revoke %1?").arg(list->TextMatrix(row, PostedChargeRow::Description)))
+            << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+    }
+
+    // The ledger of an admission, said in full when it disagrees.
+    void expectLedger(const QString& id, const char* step)
+    {
+        const QStringList wrong = LedgerCheck::Discrepancies(conn(), id);
+        EXPECT_TRUE(wrong.isEmpty()) << "after \"" << step << "\", " << id.toStdString() << ":\n  "
+                                     << wrong.join(QStringLiteral("\n  ")).toStdString();
+    }
+    double billed(const QString& id, const QString& item)
+    {
+        return DbValue::toDouble(conn().scalar(QStringLiteral("SELECT COALESCE(SUM(Amount), 0) FROM %1 WHERE IDNum = ? AND ItemID = ?")
+                                                   .arg(id.endsWith(QLatin1Char('B')) ? QStringLiteral("BILLING..tbBillOPDailyOut")
+                                                                                      : QStringLiteral("BILLING..tbBillDailyBill")),
+                                               {id, item}));
+    }
+
+    std::unique_ptr<ChargingComponents> m_components;
+    std::unique_ptr<clsPatientSearch> m_search;
+    std::unique_ptr<clsIssuedMedicines> m_issued;
+    std::unique_ptr<Patient> m_patient;
+};
+
+TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
+{
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        std::function<void()> outcome; // what the step must have posted, beyond a consistent ledger
+    };
+    const Step steps[] = {
+        {"charge a package",
+         [&] {
+             charging(kInPatient);
+             charge(QStringLiteral("CL"), QStringLiteral("CL101"));
+             saveCharges();
+         },
+         [&] { EXPECT_GT(billed(kInPatient, QStringLiteral("CL101")), 0); }},
+        {"charge a consigned package with its items",
+         [&] {
+             charging(kInPatient);
+             charge(QStringLiteral("CP"), QStringLiteral("CP101"));
+             saveCharges();
+         },
+         [&] { EXPECT_GT(billed(kInPatient, QStringLiteral("CP101")), 0); }},
+        {"charge a supply, two medicines and a doctor's fee",
+         [&] {
+             charging(kInPatient);
+             charge(QStringLiteral("SR"), QStringLiteral("100101"), QStringLiteral("1"));
+             charge(QStringLiteral("PH"), QStringLiteral("20101"), QStringLiteral("3"));
+             charge(QStringLiteral("PH"), QStringLiteral("20102"), QStringLiteral("2"));
+             charge(QStringLiteral("MD"), QStringLiteral("D001"));
+             saveCharges();
+         },
+         [&] {
+             for (const char* item : {"100101", "20101", "20102", "D001"})
+                 EXPECT_GT(billed(kInPatient, QString::fromLatin1(item)), 0) << item;
+         }},
+        {"revoke one of each kind",
+         [&] {
+             charging(kInPatient);
+             for (const char* item : {"CL101", "CP101", "100101", "20102", "D001"}) revoke(QString::fromLatin1(item));
+         },
+         [&] {
+             for (const char* item : {"CL101", "CP101", "100101", "20102", "D001"})
+                 EXPECT_EQ(billed(kInPatient, QString::fromLatin1(item)), 0) << item;
+             EXPECT_GT(billed(kInPatient, QStringLiteral("20101")), 0);
+         }},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        UiScript::reset();
+        s.act();
+        s.outcome();
+        expectLedger(kInPatient, s.name);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Two workstations charging and revoking on one admission at once: each saves a doctor's fee and
+// revokes it, both started together; the ledger stays consistent and each fee is reversed once.
+TEST_F(LedgerScenario, TwoWorkstationsChargingAndRevokingAtOnceKeepTheLedger)
+{
+    if (!TestDatabase::usingPostgres()) GTEST_SKIP() << "two workstations at once need the server database";
+    const QString hospNum = DbValue::text(conn().scalar(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {kInPatient}));
+    constexpr int rounds = 5;
+    std::barrier start(2);
+    auto workstation = [&](const QString& user, QString* error) {
+        try {
+            auto c = TestDatabase::openAnother();
+            start.arrive_and_wait();
+            for (int i = 0; i < rounds; ++i) {
+                QStringList row;
+                for (int col = 0; col < ChargeEntryRow::ColumnCount; ++col) row << QString();
+                row[ChargeEntryRow::Dept] = QStringLiteral("MD");
+                row[ChargeEntryRow::ItemCode] = QStringLiteral("D001");
+                row[ChargeEntryRow::Description] = QStringLiteral("VILLAREAL ,ANTONIO");
+                row[ChargeEntryRow::Qty] = QStringLiteral("1");
+                row[ChargeEntryRow::UnitPrice] = row[ChargeEntryRow::Amount] = QStringLiteral("5280");
+                ChargeSaveInput in;
+                in.hospNum = hospNum;
+                in.idNum = kInPatient;
+                in.room = QStringLiteral("316");
+                in.stationCode = in.counterStation = QStringLiteral("CL");
+                in.patientType = QStringLiteral("I");
+                in.userId = user;
+                in.rows = {row};
+                const QString slip = SaveChargeRows(*c, in).slipNumber;
+                ChargeRevocation::Reversal r;
+                r.hospNum = hospNum;
+                r.idNum = kInPatient;
+                r.room = in.room;
+                r.patientType = in.patientType;
+                r.userID = user;
+                r.reason = QStringLiteral("WRONG PATIENT");
+                r.when = c->serverDateTime();
+                r.charge = {QStringLiteral("MD"), QStringLiteral("D001"), row[ChargeEntryRow::Description], QStringLiteral("1"),
+                            QStringLiteral("5280.00"), slip, QString(), QString()};
+                ChargeRevocation::Post(*c, r);
+            }
+        } catch (const std::exception& e) {
+            *error = QString::fromLocal8Bit(e.what());
+        }
+    };
+    QString errA, errB;
+    std::thread a(workstation, QStringLiteral("CL001"), &errA), b(workstation, QStringLiteral("CL002"), &errB);
+    a.join();
+    b.join();
+    ASSERT_TRUE(errA.isEmpty()) << errA.toStdString();
+    ASSERT_TRUE(errB.isEmpty()) << errB.toStdString();
+    EXPECT_EQ(billed(kInPatient, QStringLiteral("D001")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = ? AND ItemID = 'D001' AND Amount < 0"), {kInPatient}),
+              2 * rounds);
+    expectLedger(kInPatient, "two workstations at once");
+}
+
+} // namespace
