@@ -20,8 +20,16 @@ namespace {
 ConnectionSettings g_db;
 QString g_busy; // the admission with 500 requests
 
+qint64 admissionHistory(const BenchScale& scale)
+{
+    const QString given = qEnvironmentVariable("CATHLAB_BENCH_ADMISSION_REQUESTS");
+    return qMin<qint64>(qMax<qint64>(0, scale.requests - 500), given.isEmpty() ? 35000 : given.toLongLong());
+}
+
 // A laboratory catalogue of 5,000 exams, and requests (CATHLAB_BENCH_REQUESTS, 1,000,000 by
-// default): the first admission gets 500 with their log-book lines, the rest spread over all.
+// default): the first admission gets 500 with their log-book lines, the second (the one the save
+// orders for) CATHLAB_BENCH_ADMISSION_REQUESTS processed ones (35,000 by default), the rest
+// spread over all.
 void fillRequests(Connection& c, const BenchScale& scale)
 {
     const QString code = QStringLiteral("'X' || SUBSTR(CAST(10000 + n % 5000 AS VARCHAR(8)), 2, 4)");
@@ -34,9 +42,12 @@ void fillRequests(Connection& c, const BenchScale& scale)
     c.execute(BulkFill::series(c) + QStringLiteral("INSERT INTO STATION..tbNurseCommonExams (RevenueID, ExamID) SELECT 'LB', %1 FROM seq").arg(code),
               {5000});
     const int stays = BulkFill::numberStays(c, QStringLiteral("bench_stays"), QStringLiteral("PATIENT_DATA..tbPatient"));
-    const QString k = QStringLiteral("(CASE WHEN n < 500 THEN 0 ELSE n % %1 END)").arg(stays);
+    // the admission the save orders for has its own history of processed requests
+    const qint64 history = admissionHistory(scale);
+    const QString k = QStringLiteral("(CASE WHEN n < 500 THEN 0 WHEN n < %2 THEN 1 ELSE n % %1 END)").arg(stays).arg(500 + history);
     const QString number = QStringLiteral("'RB' || SUBSTR(CAST(10000000 + n AS VARCHAR(10)), 2, 7)");
-    const QString status = QStringLiteral("CASE n % 3 WHEN 0 THEN NULL WHEN 1 THEN 'X' ELSE 'R' END");
+    const QString status = QStringLiteral("CASE WHEN n >= 500 AND n < %1 THEN 'X' WHEN n % 3 = 0 THEN NULL WHEN n % 3 = 1 THEN 'X' ELSE 'R' END")
+                               .arg(500 + history);
     c.execute(BulkFill::series(c) + QStringLiteral(
                   "INSERT INTO STATION..TBNURSECOMMUNICATIONFILE (RequestNum, IDNum, HospNum, RevenueID, ItemID, Quantity, RequestDate, "
                   "StationID, UserID, RecordStatus, Description) "
@@ -57,7 +68,8 @@ void prepareDatabase()
 {
     BenchScale defaults;
     defaults.billingLines = 0;
-    g_db = prepareScaledHospital(QStringLiteral("exam_ordering"), BenchScale::fromEnvironment(defaults), fillRequests);
+    const BenchScale scale = BenchScale::fromEnvironment(defaults);
+    g_db = prepareScaledHospital(QStringLiteral("exam_ordering_h%1").arg(admissionHistory(scale)), scale, fillRequests);
 }
 
 void startRun()

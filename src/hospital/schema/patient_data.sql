@@ -270,3 +270,10 @@ ALTER TABLE PATIENT_DATA..tbPatient ADD COLUMN LateCharges BIT;
 ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN LateCharges BIT;
 ALTER TABLE PATIENT_DATA..tbPatient ADD COLUMN InvoiceDate DATETIME;
 ALTER TABLE PATIENT_DATA..TBOUTPATIENT ADD COLUMN InvoiceDate DATETIME;
+-- The patient lists' name search reads the names and the stays from their indexes alone: the
+-- master's names with the hospital number, and each stay table by hospital number with the
+-- stay's number and dates.
+CREATE INDEX ix_tbMaster_NameCover ON PATIENT_DATA..tbMaster (LastName, FirstName, MiddleName, HospNum);
+CREATE INDEX ix_tbPatient_HospNumCover ON PATIENT_DATA..tbPatient (HospNum, IDNum, AdmDate, DcrDate, BillingDate);
+CREATE INDEX ix_tbOutPatient_HospNumCover ON PATIENT_DATA..TBOUTPATIENT (HospNum, IDNum, AdmDate, DcrDate, BillingDate, OPDClass);
+CREATE INDEX ix_tbPatient2_CashBasis ON PATIENT_DATA..tbPatient2 (IDNum, OkeyCL, OkeyLab, OkeyXray, OkeyUltra, OkeyCT, OkeyHS, OkeyPH, OkeyCS);

@@ -620,3 +620,7 @@ CREATE INDEX ix_tbCLAssessPrint_AssessNum ON STATION..tbCLAssessPrint (AssessNum
 -- The tank number as typed (a tank may be numbered with more than digits).
 ALTER TABLE STATION..tbNurseOxygenMonitoring ADD COLUMN TankNumber VARCHAR(20);
 CREATE INDEX ix_tbNurseOxygenMonitoring_RefNum ON STATION..tbNurseOxygenMonitoring (RefNum);
+-- The open requests of an admission by section and user, newest last: the order save asks for the
+-- user's latest open request and numbers the unnumbered ones, which must not grow with the
+-- admission's processed and revoked history.
+CREATE INDEX ix_tbNurseCommunicationFile_OpenByAdmission ON STATION..TBNURSECOMMUNICATIONFILE (IDNum, RevenueID, UserID, RequestNum) WHERE COALESCE(RecordStatus, '') = '';

@@ -196,7 +196,7 @@ const QString& Connection::translated(const QString& houseSql)
     return *m_translations.insert(houseSql, translate(houseSql));
 }
 
-QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params)
+QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params, QStringList** names)
 {
     const QSqlDatabase& db = m_db;
     if (!db.isOpen()) throw DbError(QStringLiteral("The connection to the database is closed."));
@@ -219,9 +219,10 @@ QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params)
         q.setForwardOnly(true);
         if (!q.prepare(text)) throw DbError(errorText(q.lastError()));
         if (m_statements.size() > 200) m_statements.clear();
-        it = m_statements.insert(text, q);
+        it = m_statements.insert(text, Prepared{q, {}});
     }
-    QSqlQuery& q = it.value();
+    QSqlQuery& q = it.value().query;
+    if (names) *names = &it.value().columns;
     for (int i = 0; i < params.size(); ++i) q.bindValue(i, bindable(params[i]));
     if (!q.exec()) {
         const QString message = errorText(q.lastError());
@@ -242,8 +243,9 @@ int Connection::execute(const QString& sql, const QVariantList& params)
 
 Recordset Connection::query(const QString& sql, const QVariantList& params)
 {
-    QSqlQuery q = prepare(sql, params);
-    Recordset rs = Recordset::fromQuery(q);
+    QStringList* names = nullptr;
+    QSqlQuery q = prepare(sql, params, &names);
+    Recordset rs = Recordset::fromQuery(q, names);
     q.finish();
     return rs;
 }

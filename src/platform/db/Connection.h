@@ -95,7 +95,8 @@ public:
     void executeScript(const QString& houseDdl);
 
 private:
-    QSqlQuery prepare(const QString& sql, const QVariantList& params);
+    // names: where the statement keeps the names of its result columns (null when not kept)
+    QSqlQuery prepare(const QString& sql, const QVariantList& params, QStringList** names = nullptr);
     void install();
     const QString& translated(const QString& houseSql);
 
@@ -103,7 +104,11 @@ private:
     // many times, and neither the dialect's rewriting nor the server's parse need repeating.
     QHash<QString, QString> m_translations;
     QSqlDatabase m_db;
-    QHash<QString, QSqlQuery> m_statements;
+    struct Prepared {
+        QSqlQuery query;
+        QStringList columns; // the result's column names, read at the first run
+    };
+    QHash<QString, Prepared> m_statements;
 
     ConnectionSettings m_settings;
     QString m_name;

@@ -32,20 +32,25 @@ Recordset::Recordset(const QStringList& fieldNames, QVector<QVector<QVariant>> r
     d->rows = std::move(rows);
 }
 
-Recordset Recordset::fromQuery(QSqlQuery& query)
+Recordset Recordset::fromQuery(QSqlQuery& query, QStringList* names)
 {
-    const QSqlRecord rec = query.record();
-    QStringList names;
-    names.reserve(rec.count());
-    for (int i = 0; i < rec.count(); ++i) names << rec.fieldName(i);
+    // The record (a field object per column, with its type) is built only the first time a
+    // prepared statement runs; its names are kept with the statement.
+    QStringList own;
+    QStringList& cols = names ? *names : own;
+    if (cols.isEmpty()) {
+        const QSqlRecord rec = query.record();
+        cols.reserve(rec.count());
+        for (int i = 0; i < rec.count(); ++i) cols << rec.fieldName(i);
+    }
     QVector<QVector<QVariant>> rows;
-    const int n = rec.count();
+    const int n = int(cols.size());
     while (query.next()) {
         QVector<QVariant> row(n);
         for (int i = 0; i < n; ++i) row[i] = query.value(i);
         rows.push_back(std::move(row));
     }
-    return Recordset(names, std::move(rows));
+    return Recordset(cols, std::move(rows));
 }
 
 int Recordset::recordCount() const { return d->rows.size(); }

@@ -14,7 +14,8 @@ class Recordset {
 public:
     Recordset();
     Recordset(const QStringList& fieldNames, QVector<QVector<QVariant>> rows);
-    static Recordset fromQuery(QSqlQuery& query);
+    // names: the statement's column names when known (read from the query and kept there when empty)
+    static Recordset fromQuery(QSqlQuery& query, QStringList* names = nullptr);
 
     int recordCount() const;
     int fieldCount() const;
