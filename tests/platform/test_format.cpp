@@ -65,6 +65,8 @@ TEST(Format, ServerDateText)
 {
     EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 1, 5), QTime(13, 4, 5))), QStringLiteral("01/05/2026 01:04:05 PM"));
     EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 12, 31), QTime(0, 0, 0))), QStringLiteral("12/31/2026 12:00:00 AM"));
+    EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 7, 4), QTime(12, 30, 0))), QStringLiteral("07/04/2026 12:30:00 PM"));
+    EXPECT_EQ(Fmt::serverDateText(QDateTime()), QString());
 }
 
 TEST(Format, ValReadsTheLeadingNumber)

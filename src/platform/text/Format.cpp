@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <limits>
 #include <QRegularExpression>
@@ -126,7 +127,17 @@ QString amount(double value) { return number(value, QStringLiteral("#,##0.00"));
 
 QString serverDateText(const QDateTime& dt)
 {
-    return QLocale::c().toString(dt, QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
+    // "MM/dd/yyyy hh:mm:ss AP" written by hand: lists format thousands, and the locale's
+    // formatter costs more than the statement that read them
+    if (!dt.isValid()) return QString();
+    const QDate d = dt.date();
+    const QTime t = dt.time();
+    if (d.year() < 1 || d.year() > 9999) return QLocale::c().toString(dt, QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
+    const int h12 = t.hour() % 12 == 0 ? 12 : t.hour() % 12;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d %s", d.month(), d.day(), d.year(), h12, t.minute(), t.second(),
+                  t.hour() < 12 ? "AM" : "PM");
+    return QString::fromLatin1(buf);
 }
 
 QString shortDate(const QDate& d) { return QLocale::c().toString(d, QStringLiteral("MM/dd/yyyy")); }
