@@ -1,6 +1,8 @@
 #include "platform/ui/WholeColumns.h"
 
 #include <QAbstractItemDelegate>
+#include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyleOptionViewItem>
 #include <QTableView>
@@ -9,6 +11,8 @@
 namespace {
 // A column this narrow is one the window hides.
 constexpr int kHiddenWidth = 1;
+// What a cell adds around its text (the delegate's margins, the grid line), with room to spare.
+constexpr int kTextMargins = 16;
 // Rows measured when a whole column is fitted (what Qt measures to size a column).
 constexpr int kRowsMeasured = 1000;
 }
@@ -67,6 +71,16 @@ void WholeColumns::widen(int col, int needed)
     m_widening = false;
 }
 
+bool WholeColumns::surelyFits(const QModelIndex& index, int width) const
+{
+    // Measuring a cell lays its text out; a text that fits even at the font's widest character
+    // needs no measuring (most cells of a long list), so filling a grid stays cheap.
+    const int chars = int(index.data(Qt::DisplayRole).toString().size());
+    const QVariant font = index.data(Qt::FontRole);
+    const int widest = font.isValid() ? QFontMetrics(font.value<QFont>()).maxWidth() : m_view->fontMetrics().maxWidth();
+    return chars * widest + kTextMargins <= width;
+}
+
 void WholeColumns::fitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight)
 {
     QAbstractItemModel* model = m_view->model();
@@ -74,7 +88,10 @@ void WholeColumns::fitCells(const QModelIndex& topLeft, const QModelIndex& botto
     for (int c = topLeft.column(); c <= bottomRight.column(); ++c) {
         if (m_view->isColumnHidden(c) || m_view->columnWidth(c) <= kHiddenWidth) continue;
         int needed = 0;
-        for (int r = topLeft.row(); r <= bottomRight.row(); ++r) needed = std::max(needed, cellWidth(model->index(r, c)));
+        for (int r = topLeft.row(); r <= bottomRight.row(); ++r) {
+            const QModelIndex index = model->index(r, c);
+            if (!surelyFits(index, std::max(needed, m_view->columnWidth(c)))) needed = std::max(needed, cellWidth(index));
+        }
         widen(c, needed);
     }
 }
@@ -86,7 +103,10 @@ void WholeColumns::fitColumn(int col)
     if (m_view->isColumnHidden(col) || m_view->columnWidth(col) <= kHiddenWidth) return;
     int needed = m_view->horizontalHeader()->isHidden() ? 0 : m_view->horizontalHeader()->sectionSizeHint(col);
     const int rows = std::min(model->rowCount(), kRowsMeasured);
-    for (int r = 0; r < rows; ++r) needed = std::max(needed, cellWidth(model->index(r, col)));
+    for (int r = 0; r < rows; ++r) {
+        const QModelIndex index = model->index(r, col);
+        if (!surelyFits(index, std::max(needed, m_view->columnWidth(col)))) needed = std::max(needed, cellWidth(index));
+    }
     widen(col, needed);
 }
 

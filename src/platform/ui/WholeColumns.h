@@ -23,6 +23,7 @@ private:
     void fitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void widen(int col, int needed);
     int cellWidth(const QModelIndex& index) const;
+    bool surelyFits(const QModelIndex& index, int width) const;
     void attachModel();
 
     QTableView* m_view;
