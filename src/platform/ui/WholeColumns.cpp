@@ -52,7 +52,28 @@ int WholeColumns::givenWidth(int col) const
 
 int WholeColumns::cellWidth(const QModelIndex& index) const
 {
-    if (!index.data(Qt::DisplayRole).isValid()) return 0;
+    const QVariant text = index.data(Qt::DisplayRole);
+    if (!text.isValid()) return 0;
+    // a list repeats its texts (the same item, the same date): each is laid out once
+    const bool plain = !index.data(Qt::FontRole).isValid() && !index.data(Qt::DecorationRole).isValid();
+    const QString key = text.toString();
+    if (plain && m_measuredFont == m_view->font()) {
+        auto it = m_measured.constFind(key);
+        if (it != m_measured.constEnd()) return it.value();
+    } else if (plain) {
+        m_measured.clear();
+        m_measuredFont = m_view->font();
+    }
+    const int width = measure(index);
+    if (plain) {
+        if (m_measured.size() > 5000) m_measured.clear();
+        m_measured.insert(key, width);
+    }
+    return width;
+}
+
+int WholeColumns::measure(const QModelIndex& index) const
+{
     QStyleOptionViewItem option;
     option.initFrom(m_view);
     option.font = m_view->font();
@@ -76,9 +97,13 @@ bool WholeColumns::surelyFits(const QModelIndex& index, int width) const
     // Measuring a cell lays its text out; a text that fits even at the font's widest character
     // needs no measuring (most cells of a long list), so filling a grid stays cheap.
     const int chars = int(index.data(Qt::DisplayRole).toString().size());
-    const QVariant font = index.data(Qt::FontRole);
-    const int widest = font.isValid() ? QFontMetrics(font.value<QFont>()).maxWidth() : m_view->fontMetrics().maxWidth();
-    return chars * widest + kTextMargins <= width;
+    const QVariant cellFont = index.data(Qt::FontRole);
+    const QFont& font = cellFont.typeId() == QMetaType::QFont ? *static_cast<const QFont*>(cellFont.constData()) : m_view->font();
+    if (m_widest < 0 || m_widestOf != font) {
+        m_widestOf = font;
+        m_widest = QFontMetrics(font).maxWidth();
+    }
+    return chars * m_widest + kTextMargins <= width;
 }
 
 void WholeColumns::fitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight)

@@ -1,5 +1,7 @@
 #pragma once
 #include <QList>
+#include <QFont>
+#include <QHash>
 #include <QObject>
 
 class QModelIndex;
@@ -24,11 +26,17 @@ private:
     void widen(int col, int needed);
     int cellWidth(const QModelIndex& index) const;
     bool surelyFits(const QModelIndex& index, int width) const;
+    int measure(const QModelIndex& index) const;
     void attachModel();
 
     QTableView* m_view;
     QList<int> m_given;
     bool m_widening = false;
+    // the widest character of the view's font, and texts already measured in it
+    mutable int m_widest = -1;
+    mutable QFont m_widestOf;
+    mutable QHash<QString, int> m_measured;
+    mutable QFont m_measuredFont;
 };
 
 WholeColumns* KeepColumnsWhole(QTableView* view);
