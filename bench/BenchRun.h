@@ -92,7 +92,9 @@ inline const char* engineName(const ConnectionSettings& s) { return s.engine == 
 inline ConnectionSettings prepareScaledHospital(const QString& bench, const BenchScale& scale,
                                                 const std::function<void(Connection&, const BenchScale&)>& fill)
 {
-    const QString name = QStringLiteral("bench_%1_%2").arg(bench, scale.key()).toLower();
+    QString name = QStringLiteral("bench_%1_%2").arg(bench, scale.key()).toLower();
+    // PostgreSQL keeps 63 characters of a name, and "_building" must still tell the two apart
+    if (name.size() > 48) name = QStringLiteral("bench_%1_%2").arg(bench.left(20), QString::number(qHash(scale.key()), 16)).toLower();
     ConnectionSettings target = benchServer(name);
     ConnectionSettings building = benchServer(name + QStringLiteral("_building"));
     std::unique_ptr<Connection> admin;
@@ -108,7 +110,7 @@ inline ConnectionSettings prepareScaledHospital(const QString& bench, const Benc
     } else {
         admin = Connection::open(benchServer(QStringLiteral("postgres")));
         if (admin->scalar(QStringLiteral("SELECT 1 FROM pg_database WHERE datname = ?"), {name}).isValid()) return target;
-        admin->execute(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(building.database));
+        admin->execute(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(building.database));
         admin->execute(QStringLiteral("CREATE DATABASE %1").arg(building.database));
     }
     QElapsedTimer t;
