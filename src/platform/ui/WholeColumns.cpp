@@ -13,6 +13,8 @@ namespace {
 constexpr int kHiddenWidth = 1;
 // What a cell adds around its text (the delegate's margins, the grid line), with room to spare.
 constexpr int kTextMargins = 16;
+// Pixels added to a width measured for another text alike but for its digits.
+constexpr int kDigitSlack = 2;
 // Rows measured when a whole column is fitted (what Qt measures to size a column).
 constexpr int kRowsMeasured = 1000;
 }
@@ -56,10 +58,18 @@ int WholeColumns::cellWidth(const QModelIndex& index) const
     if (!text.isValid()) return 0;
     // a list repeats its texts (the same item, the same date): each is laid out once
     const bool plain = !index.data(Qt::FontRole).isValid() && !index.data(Qt::DecorationRole).isValid();
-    const QString key = text.toString();
+    // Digits are of one width in the fonts a list uses, so texts alike but for their digits
+    // (dates, numbers, slip numbers) share one measurement, with a pixel or two to spare.
+    QString key = text.toString();
+    bool digits = false;
+    for (QChar& ch : key)
+        if (ch >= u'1' && ch <= u'9') {
+            ch = u'0';
+            digits = true;
+        }
     if (plain && m_measuredFont == m_view->font()) {
         auto it = m_measured.constFind(key);
-        if (it != m_measured.constEnd()) return it.value();
+        if (it != m_measured.constEnd()) return it.value() + (digits ? kDigitSlack : 0);
     } else if (plain) {
         m_measured.clear();
         m_measuredFont = m_view->font();
@@ -69,7 +79,7 @@ int WholeColumns::cellWidth(const QModelIndex& index) const
         if (m_measured.size() > 5000) m_measured.clear();
         m_measured.insert(key, width);
     }
-    return width;
+    return width + (digits ? kDigitSlack : 0);
 }
 
 int WholeColumns::measure(const QModelIndex& index) const
