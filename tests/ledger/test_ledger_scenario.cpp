@@ -6,6 +6,7 @@
 #include "support/LedgerCheck.h"
 #include "support/ScriptedValidation.h"
 #include "support/TestDatabase.h"
+#include "returns/ReturnsFixture.h"
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePostedList.h"
@@ -45,11 +46,11 @@ namespace {
 // The demo in-patient the nurse charges (no clearance, charged on account).
 const QString kInPatient = QStringLiteral("2026000015");
 
-class LedgerScenario : public DbTest {
+class LedgerScenario : public ReturnsTest {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
+        ReturnsTest::SetUp();
         StationParameters().LoadParameters();
         Session.HospitalInfo.IsShowAmount = true;
         Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = false;
@@ -57,12 +58,6 @@ protected:
         m_search = std::make_unique<clsPatientSearch>(QStringLiteral("MasterSearch.clsPatientSearch"));
         m_search->InitConnection(&conn(), QString());
         Session.PatientSearch = m_search.get();
-        m_issued = std::make_unique<clsIssuedMedicines>(QStringLiteral("prjissuedmedsdll.clsIssuedMedicines"));
-        m_issued->InitConnection(conn().connectionString());
-        Session.IssuedMedicineList = m_issued.get();
-        m_patient = std::make_unique<Patient>(QStringLiteral("prjpatientdll.Patient"));
-        m_patient->InitConnect(conn().connectionString());
-        Session.PatientRecord = m_patient.get();
         Receivable.reset();
     }
     void TearDown() override
@@ -72,14 +67,10 @@ protected:
         frmSearchRecievable::Unload();
         delete frmFinal::existing();
         Session.PatientSearch = nullptr;
-        Session.IssuedMedicineList = nullptr;
-        Session.PatientRecord = nullptr;
         m_search.reset();
-        m_issued.reset();
-        m_patient.reset();
         m_components.reset();
         Receivable.reset();
-        DbTest::TearDown();
+        ReturnsTest::TearDown();
     }
 
     // The workspace opened on an admission as the patient lists hand it over.
@@ -158,6 +149,38 @@ protected:
             << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
     }
 
+    // Returns some of a medicine issued to the admission through the workspace's pharmacy menu, "Post
+    // Returned Medicines", validated with a reason.
+    void returnMedicine(const QString& id, const QString& item, const QString& quantity)
+    {
+        UiScript::reset();
+        UiScript::queueDialog(QStringLiteral("frmPharmacyRequest"), [](QDialog* d) {
+            QPushButton* post = static_cast<frmPharmacyRequest*>(d)->cmdRequest[3];
+            EXPECT_TRUE(post->isEnabled());
+            post->click();
+        });
+        UiScript::queueDialog(QStringLiteral("frmReturn"), [item, quantity](QDialog* d) {
+            auto* r = static_cast<frmReturn*>(d);
+            queuePick(item);
+            QTest::keyClick(r->txtEntry, Qt::Key_Return);
+            r->txtEntry->selectAll();
+            QTest::keyClicks(r->txtEntry, quantity);
+            QTest::keyClick(r->txtEntry, Qt::Key_Return);
+            queueValidationWithReason(QStringLiteral("NOT USED"));
+            AccessTest::queueSupervisor(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+            r->cmdPrintSave->click();
+        });
+        workspace(id)->cmdNextPatient_Click(1);
+        EXPECT_EQ(UiScript::dialogsRun().mid(0, 4),
+                  QStringList({"frmPharmacyRequest", "frmReturn", "frmCodeSearchList", "frmTransaction_UserValidation"}))
+            << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+    }
+    int returned(const QString& item)
+    {
+        return count(QStringLiteral("SELECT COALESCE(SUM(Quantity), 0) FROM INVENTORY..tbInvStockCard WHERE IDNum = ? AND ItemID = ? AND CreditMemoNum IS NOT NULL"),
+                     {kInPatient, item});
+    }
+
     // The ledger of an admission, said in full when it disagrees.
     void expectLedger(const QString& id, const char* step)
     {
@@ -175,8 +198,6 @@ protected:
 
     std::unique_ptr<ChargingComponents> m_components;
     std::unique_ptr<clsPatientSearch> m_search;
-    std::unique_ptr<clsIssuedMedicines> m_issued;
-    std::unique_ptr<Patient> m_patient;
 };
 
 TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
@@ -222,6 +243,12 @@ TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
          [&] {
              for (const char* item : {"CL101", "CP101", "100101", "20102", "D001"})
                  EXPECT_EQ(billed(kInPatient, QString::fromLatin1(item)), 0) << item;
+             EXPECT_GT(billed(kInPatient, QStringLiteral("20101")), 0);
+         }},
+        {"return a medicine",
+         [&] { returnMedicine(kInPatient, QStringLiteral("20101"), QStringLiteral("1")); },
+         [&] {
+             EXPECT_EQ(returned(QStringLiteral("20101")), 1) << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
              EXPECT_GT(billed(kInPatient, QStringLiteral("20101")), 0);
          }},
     };
