@@ -7,6 +7,7 @@
 #include "support/ScriptedValidation.h"
 #include "support/TestDatabase.h"
 #include "returns/ReturnsFixture.h"
+#include "receivables/ReceivableTest.h"
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePostedList.h"
@@ -45,6 +46,8 @@ namespace {
 
 // The demo in-patient the nurse charges (no clearance, charged on account).
 const QString kInPatient = QStringLiteral("2026000015");
+// A demo stay discharged and billed, open to late charges.
+const QString kDischarged = QStringLiteral("2026000901");
 
 class LedgerScenario : public ReturnsTest {
 protected:
@@ -175,6 +178,25 @@ protected:
                   QStringList({"frmPharmacyRequest", "frmReturn", "frmCodeSearchList", "frmTransaction_UserValidation"}))
             << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
     }
+    // A late charge typed on the receivable update for a discharged admission picked through its
+    // search, saved, confirmed and validated.
+    void lateCharge(const QString& id, const QString& dept, const QString& item, const QString& qty)
+    {
+        UiScript::reset();
+        frmRecievable* w = frmRecievable::instance();
+        w->show();
+        ReceivableTest::pickThroughSearch(id, id.endsWith(QLatin1Char('B')));
+        for (const QString& typed : {dept, item, qty}) {
+            w->txtEntry->selectAll();
+            QTest::keyClick(w->txtEntry, Qt::Key_Backspace);
+            QTest::keyClicks(w->txtEntry, typed);
+            QTest::keyClick(w->txtEntry, Qt::Key_Return);
+        }
+        queueValidationAs(QStringLiteral("CL002"), QStringLiteral("CATH2"));
+        UiScript::queueAnswer(vbYes); // the confirmation
+        UiScript::queueAnswer(vbYes); // the pre-printed form
+        w->Command1[0]->click();
+    }
     int returned(const QString& item)
     {
         return count(QStringLiteral("SELECT COALESCE(SUM(Quantity), 0) FROM INVENTORY..tbInvStockCard WHERE IDNum = ? AND ItemID = ? AND CreditMemoNum IS NOT NULL"),
@@ -250,6 +272,12 @@ TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
          [&] {
              EXPECT_EQ(returned(QStringLiteral("20101")), 1) << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
              EXPECT_GT(billed(kInPatient, QStringLiteral("20101")), 0);
+         }},
+        {"a late charge after discharge",
+         [&] { lateCharge(kDischarged, QStringLiteral("HS"), QStringLiteral("HS001"), QStringLiteral("2")); },
+         [&] {
+             EXPECT_GT(billed(kDischarged, QStringLiteral("HS001")), 450) << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+             expectLedger(kDischarged, "a late charge after discharge");
          }},
     };
     for (const Step& s : steps) {
