@@ -5,6 +5,9 @@
 #include "charging/ChargingComponents.h"
 #include "support/LedgerCheck.h"
 #include "support/ScriptedValidation.h"
+#include "assessment/frmCashAssessment.h"
+#include "assessment/CashCMData.h"
+#include "assessment/frmCashCM.h"
 #include "support/TestDatabase.h"
 #include "returns/ReturnsFixture.h"
 #include "receivables/ReceivableTest.h"
@@ -46,6 +49,8 @@ namespace {
 
 // The demo in-patient the nurse charges (no clearance, charged on account).
 const QString kInPatient = QStringLiteral("2026000015");
+// A demo in-patient whose account is under cash basis: assessed, then paid at the cashier's.
+const QString kCashBasis = QStringLiteral("2026000014");
 // A demo stay discharged and billed, open to late charges.
 const QString kDischarged = QStringLiteral("2026000901");
 
@@ -66,6 +71,7 @@ protected:
     void TearDown() override
     {
         delete frmCharge::existing();
+        delete frmCashAssessment::existing();
         delete frmRecievable::existing();
         frmSearchRecievable::Unload();
         delete frmFinal::existing();
@@ -197,6 +203,57 @@ protected:
         UiScript::queueAnswer(vbYes); // the pre-printed form
         w->Command1[0]->click();
     }
+    // A row of a list chosen as a click on it chooses it.
+    static void clickRow(QTableWidget* list, int row)
+    {
+        list->setCurrentCell(row, 1);
+        emit list->cellClicked(row, 1);
+    }
+    // A service assessed on the cash assessment opened from the workspace, saved and validated; the
+    // cashier's counter then takes the payment under a receipt (outside the station), and the nurse
+    // credits the service back with the cash credit memo opened on the paid line. Gives the receipt.
+    QString cashAssessmentAndCreditMemo(const QString& id, const QString& dept, const QString& item)
+    {
+        UiScript::reset();
+        workspace(id)->cmdNextPatient_Click(7);
+        EXPECT_TRUE(frmCashAssessment::isLoaded()) << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+        if (!frmCashAssessment::isLoaded()) return QString();
+        frmCashAssessment* w = frmCashAssessment::existing();
+        for (const QString& typed : {dept, item, QStringLiteral("1")}) {
+            w->txtEntry->selectAll();
+            QTest::keyClick(w->txtEntry, Qt::Key_Backspace);
+            QTest::keyClicks(w->txtEntry, typed);
+            QTest::keyClick(w->txtEntry, Qt::Key_Return);
+        }
+        const QString number = QStringLiteral("SELECT MAX(AssessNum) FROM STATION..tbCLAssessment WHERE IDNum = ? AND ItemID = ?");
+        const QString before = DbValue::text(conn().scalar(number, {id, item}));
+        queueValidationAs(QStringLiteral("CL002"), QStringLiteral("CATH2"));
+        w->Command1[0]->click();
+        const QString assessed = DbValue::text(conn().scalar(number, {id, item}));
+        EXPECT_NE(assessed, before) << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+        const QString receipt = QStringLiteral("OR770001");
+        conn().execute(QStringLiteral("UPDATE STATION..tbCLAssessment SET Status = 'PAID', ORNumber = ?, PaidDate = ? WHERE AssessNum = ?"),
+                       {receipt, conn().serverDateTime(), assessed});
+        w->LoadAssessments();
+        FlexGrid* list = w->MSHFlexList;
+        int row = 0;
+        for (int r = 1; r < list->Rows() && !row; ++r)
+            if (list->TextMatrix(r, 11).trimmed() == receipt) row = r;
+        EXPECT_GT(row, 0) << receipt.toStdString() << " is not in the assessments entered";
+        if (!row) return receipt;
+        clickRow(list, row);
+        UiScript::reset();
+        UiScript::queueDialog(QStringLiteral("frmCashCM"), [item](QDialog* d) {
+            auto* cm = static_cast<frmCashCM*>(d);
+            for (int r = 1; r < cm->mshFlexCashCM->Rows(); ++r)
+                if (cm->mshFlexCashCM->TextMatrix(r, CashCMColumn::Item) == item) clickRow(cm->mshFlexCashCM, r);
+            queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+            cm->lblExit[1]->click();
+        });
+        w->cmdCashCM->click();
+        EXPECT_EQ(UiScript::lastText(), QStringLiteral("Item(s) Successfully Saved!"));
+        return receipt;
+    }
     int returned(const QString& item)
     {
         return count(QStringLiteral("SELECT COALESCE(SUM(Quantity), 0) FROM INVENTORY..tbInvStockCard WHERE IDNum = ? AND ItemID = ? AND CreditMemoNum IS NOT NULL"),
@@ -229,6 +286,7 @@ TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
         std::function<void()> act;
         std::function<void()> outcome; // what the step must have posted, beyond a consistent ledger
     };
+    QString cashReceipt;
     const Step steps[] = {
         {"charge a package",
          [&] {
@@ -272,6 +330,12 @@ TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
          [&] {
              EXPECT_EQ(returned(QStringLiteral("20101")), 1) << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
              EXPECT_GT(billed(kInPatient, QStringLiteral("20101")), 0);
+         }},
+        {"a cash assessment and its credit memo",
+         [&] { cashReceipt = cashAssessmentAndCreditMemo(kCashBasis, QStringLiteral("HS"), QStringLiteral("HS002")); },
+         [&] {
+             EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbCashCMAdvise WHERE ORNumber = ? AND ItemID = 'HS002'"), {cashReceipt}), 1);
+             expectLedger(kCashBasis, "a cash assessment and its credit memo");
          }},
         {"a late charge after discharge",
          [&] { lateCharge(kDischarged, QStringLiteral("HS"), QStringLiteral("HS001"), QStringLiteral("2")); },
