@@ -11,12 +11,16 @@
 #include "support/TestDatabase.h"
 #include "returns/ReturnsFixture.h"
 #include "receivables/ReceivableTest.h"
+#include "support/RegistrationEntry.h"
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePostedList.h"
 #include "charging/ChargeRevocation.h"
 #include "charging/ChargeSave.h"
 #include "charging/frmCharge.h"
+#include "exam_requests/frmRequest.h"
+#include "ordering/frmRemarks.h"
+#include "registration/frmRegistration.h"
 #include "components/StationComponents.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "medication_requests/frmPharmacyRequest.h"
@@ -71,6 +75,7 @@ protected:
     void TearDown() override
     {
         delete frmCharge::existing();
+        delete frmRegistration::existing();
         delete frmCashAssessment::existing();
         delete frmRecievable::existing();
         frmSearchRecievable::Unload();
@@ -203,6 +208,38 @@ protected:
         UiScript::queueAnswer(vbYes); // the pre-printed form
         w->Command1[0]->click();
     }
+    // A new person registered as an out-patient on the registration window; gives the visit's number.
+    QString registerOutPatient(const QString& lastName)
+    {
+        UiScript::reset();
+        NewPersonEntry(lastName)->cmdSave->click();
+        EXPECT_EQ(UiScript::texts(), QStringList{QStringLiteral("Successfully registered as Cathlab patient.")});
+        return DbValue::text(conn().scalar(QStringLiteral("SELECT MAX(O.IDNum) FROM PATIENT_DATA..TBOUTPATIENT O JOIN PATIENT_DATA..tbMaster M "
+                                                          "ON M.HospNum = O.HospNum WHERE M.LastName = ?"),
+                                           {lastName}));
+    }
+    // A laboratory exam searched from the workspace ("Search Laboratory Exams"), Enter through
+    // its STAT and remarks, accepted into the orders grid, then the grid saved and validated.
+    void orderExam(const QString& id, const QString& exam)
+    {
+        UiScript::reset();
+        frmFinal* w = workspace(id);
+        UiScript::queueDialog(QStringLiteral("frmRequest"), [exam](QDialog* d) {
+            auto* r = static_cast<frmRequest*>(d);
+            UiScript::queueDialog(QStringLiteral("frmRemarks"), [](QDialog* remarks) { static_cast<frmRemarks*>(remarks)->Command1->click(); });
+            QTest::keyClicks(r->txtEntry, exam);
+            for (int i = 0; i < 3; ++i) QTest::keyClick(r->txtEntry, Qt::Key_Return); // code, STAT, remarks
+            r->cmdOption[0]->click();
+        });
+        w->cmdLabMore->click();
+        EXPECT_EQ(w->mshflexOrders->TextMatrix(1, 2), exam) << id.toStdString() << ": " << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+        queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+        w->cmdSave->click();
+    }
+    int ordered(const QString& id, const QString& exam)
+    {
+        return count(QStringLiteral("SELECT COUNT(*) FROM STATION..TBNURSECOMMUNICATIONFILE WHERE IDNum = ? AND ItemID = ?"), {id, exam});
+    }
     // A row of a list chosen as a click on it chooses it.
     static void clickRow(QTableWidget* list, int row)
     {
@@ -286,8 +323,25 @@ TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
         std::function<void()> act;
         std::function<void()> outcome; // what the step must have posted, beyond a consistent ledger
     };
-    QString cashReceipt;
+    QString outPatient, cashReceipt;
     const Step steps[] = {
+        {"register an out-patient",
+         [&] { outPatient = registerOutPatient(QStringLiteral("ZAMORA")); },
+         [&] {
+             ASSERT_TRUE(outPatient.endsWith(QLatin1Char('B'))) << outPatient.toStdString();
+             expectLedger(outPatient, "register an out-patient");
+         }},
+        {"order exams for an in-patient and the out-patient",
+         [&] {
+             orderExam(kInPatient, QStringLiteral("CBC"));
+             orderExam(outPatient, QStringLiteral("CBC"));
+         },
+         [&] {
+             for (const QString& id : {kInPatient, outPatient}) {
+                 EXPECT_EQ(ordered(id, QStringLiteral("CBC")), 1) << id.toStdString() << ": " << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+                 expectLedger(id, "order exams");
+             }
+         }},
         {"charge a package",
          [&] {
              charging(kInPatient);
