@@ -4,14 +4,23 @@
 #include "access/AccessTestSupport.h"
 #include "charging/ChargingComponents.h"
 #include "support/LedgerCheck.h"
+#include "support/RegistrationEntry.h"
 #include "support/ScriptedValidation.h"
 #include "support/TestDatabase.h"
+#include "receivables/ReceivableTest.h"
+#include "returns/ReturnsFixture.h"
 
+#include "assessment/CashCMData.h"
+#include "assessment/frmCashAssessment.h"
+#include "assessment/frmCashCM.h"
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePostedList.h"
 #include "charging/ChargeRevocation.h"
 #include "charging/ChargeSave.h"
 #include "charging/frmCharge.h"
+#include "exam_requests/frmRequest.h"
+#include "ordering/frmRemarks.h"
+#include "registration/frmRegistration.h"
 #include "components/StationComponents.h"
 #include "components/patient_search/clsPatientSearch.h"
 #include "medication_requests/frmPharmacyRequest.h"
@@ -44,12 +53,16 @@ namespace {
 
 // The demo in-patient the nurse charges (no clearance, charged on account).
 const QString kInPatient = QStringLiteral("2026000015");
+// A demo in-patient whose account is under cash basis: assessed, then paid at the cashier's.
+const QString kCashBasis = QStringLiteral("2026000014");
+// A demo stay discharged and billed, open to late charges.
+const QString kDischarged = QStringLiteral("2026000901");
 
-class LedgerScenario : public DbTest {
+class LedgerScenario : public ReturnsTest {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
+        ReturnsTest::SetUp();
         StationParameters().LoadParameters();
         Session.HospitalInfo.IsShowAmount = true;
         Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges = false;
@@ -57,29 +70,21 @@ protected:
         m_search = std::make_unique<clsPatientSearch>(QStringLiteral("MasterSearch.clsPatientSearch"));
         m_search->InitConnection(&conn(), QString());
         Session.PatientSearch = m_search.get();
-        m_issued = std::make_unique<clsIssuedMedicines>(QStringLiteral("prjissuedmedsdll.clsIssuedMedicines"));
-        m_issued->InitConnection(conn().connectionString());
-        Session.IssuedMedicineList = m_issued.get();
-        m_patient = std::make_unique<Patient>(QStringLiteral("prjpatientdll.Patient"));
-        m_patient->InitConnect(conn().connectionString());
-        Session.PatientRecord = m_patient.get();
         Receivable.reset();
     }
     void TearDown() override
     {
         delete frmCharge::existing();
+        delete frmRegistration::existing();
+        delete frmCashAssessment::existing();
         delete frmRecievable::existing();
         frmSearchRecievable::Unload();
         delete frmFinal::existing();
         Session.PatientSearch = nullptr;
-        Session.IssuedMedicineList = nullptr;
-        Session.PatientRecord = nullptr;
         m_search.reset();
-        m_issued.reset();
-        m_patient.reset();
         m_components.reset();
         Receivable.reset();
-        DbTest::TearDown();
+        ReturnsTest::TearDown();
     }
 
     // The workspace opened on an admission as the patient lists hand it over.
@@ -158,6 +163,140 @@ protected:
             << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
     }
 
+    // Returns some of a medicine issued to the admission through the workspace's pharmacy menu, "Post
+    // Returned Medicines", validated with a reason.
+    void returnMedicine(const QString& id, const QString& item, const QString& quantity)
+    {
+        UiScript::reset();
+        UiScript::queueDialog(QStringLiteral("frmPharmacyRequest"), [](QDialog* d) {
+            QPushButton* post = static_cast<frmPharmacyRequest*>(d)->cmdRequest[3];
+            EXPECT_TRUE(post->isEnabled());
+            post->click();
+        });
+        UiScript::queueDialog(QStringLiteral("frmReturn"), [item, quantity](QDialog* d) {
+            auto* r = static_cast<frmReturn*>(d);
+            queuePick(item);
+            QTest::keyClick(r->txtEntry, Qt::Key_Return);
+            r->txtEntry->selectAll();
+            QTest::keyClicks(r->txtEntry, quantity);
+            QTest::keyClick(r->txtEntry, Qt::Key_Return);
+            queueValidationWithReason(QStringLiteral("NOT USED"));
+            AccessTest::queueSupervisor(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+            r->cmdPrintSave->click();
+        });
+        workspace(id)->cmdNextPatient_Click(1);
+        EXPECT_EQ(UiScript::dialogsRun().mid(0, 4),
+                  QStringList({"frmPharmacyRequest", "frmReturn", "frmCodeSearchList", "frmTransaction_UserValidation"}))
+            << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+    }
+    // A late charge typed on the receivable update for a discharged admission picked through its
+    // search, saved, confirmed and validated.
+    void lateCharge(const QString& id, const QString& dept, const QString& item, const QString& qty)
+    {
+        UiScript::reset();
+        frmRecievable* w = frmRecievable::instance();
+        w->show();
+        ReceivableTest::pickThroughSearch(id, id.endsWith(QLatin1Char('B')));
+        for (const QString& typed : {dept, item, qty}) {
+            w->txtEntry->selectAll();
+            QTest::keyClick(w->txtEntry, Qt::Key_Backspace);
+            QTest::keyClicks(w->txtEntry, typed);
+            QTest::keyClick(w->txtEntry, Qt::Key_Return);
+        }
+        queueValidationAs(QStringLiteral("CL002"), QStringLiteral("CATH2"));
+        UiScript::queueAnswer(vbYes); // the confirmation
+        UiScript::queueAnswer(vbYes); // the pre-printed form
+        w->Command1[0]->click();
+    }
+    // A new person registered as an out-patient on the registration window; gives the visit's number.
+    QString registerOutPatient(const QString& lastName)
+    {
+        UiScript::reset();
+        NewPersonEntry(lastName)->cmdSave->click();
+        EXPECT_EQ(UiScript::texts(), QStringList{QStringLiteral("Successfully registered as Cathlab patient.")});
+        return DbValue::text(conn().scalar(QStringLiteral("SELECT MAX(O.IDNum) FROM PATIENT_DATA..TBOUTPATIENT O JOIN PATIENT_DATA..tbMaster M "
+                                                          "ON M.HospNum = O.HospNum WHERE M.LastName = ?"),
+                                           {lastName}));
+    }
+    // A laboratory exam searched from the workspace ("Search Laboratory Exams"), Enter through
+    // its STAT and remarks, accepted into the orders grid, then the grid saved and validated.
+    void orderExam(const QString& id, const QString& exam)
+    {
+        UiScript::reset();
+        frmFinal* w = workspace(id);
+        UiScript::queueDialog(QStringLiteral("frmRequest"), [exam](QDialog* d) {
+            auto* r = static_cast<frmRequest*>(d);
+            UiScript::queueDialog(QStringLiteral("frmRemarks"), [](QDialog* remarks) { static_cast<frmRemarks*>(remarks)->Command1->click(); });
+            QTest::keyClicks(r->txtEntry, exam);
+            for (int i = 0; i < 3; ++i) QTest::keyClick(r->txtEntry, Qt::Key_Return); // code, STAT, remarks
+            r->cmdOption[0]->click();
+        });
+        w->cmdLabMore->click();
+        EXPECT_EQ(w->mshflexOrders->TextMatrix(1, 2), exam) << id.toStdString() << ": " << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+        queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+        w->cmdSave->click();
+    }
+    int ordered(const QString& id, const QString& exam)
+    {
+        return count(QStringLiteral("SELECT COUNT(*) FROM STATION..TBNURSECOMMUNICATIONFILE WHERE IDNum = ? AND ItemID = ?"), {id, exam});
+    }
+    // A row of a list chosen as a click on it chooses it.
+    static void clickRow(QTableWidget* list, int row)
+    {
+        list->setCurrentCell(row, 1);
+        emit list->cellClicked(row, 1);
+    }
+    // A service assessed on the cash assessment opened from the workspace, saved and validated; the
+    // cashier's counter then takes the payment under a receipt (outside the station), and the nurse
+    // credits the service back with the cash credit memo opened on the paid line. Gives the receipt.
+    QString cashAssessmentAndCreditMemo(const QString& id, const QString& dept, const QString& item)
+    {
+        UiScript::reset();
+        workspace(id)->cmdNextPatient_Click(7);
+        EXPECT_TRUE(frmCashAssessment::isLoaded()) << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+        if (!frmCashAssessment::isLoaded()) return QString();
+        frmCashAssessment* w = frmCashAssessment::existing();
+        for (const QString& typed : {dept, item, QStringLiteral("1")}) {
+            w->txtEntry->selectAll();
+            QTest::keyClick(w->txtEntry, Qt::Key_Backspace);
+            QTest::keyClicks(w->txtEntry, typed);
+            QTest::keyClick(w->txtEntry, Qt::Key_Return);
+        }
+        const QString number = QStringLiteral("SELECT MAX(AssessNum) FROM STATION..tbCLAssessment WHERE IDNum = ? AND ItemID = ?");
+        const QString before = DbValue::text(conn().scalar(number, {id, item}));
+        queueValidationAs(QStringLiteral("CL002"), QStringLiteral("CATH2"));
+        w->Command1[0]->click();
+        const QString assessed = DbValue::text(conn().scalar(number, {id, item}));
+        EXPECT_NE(assessed, before) << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+        const QString receipt = QStringLiteral("OR770001");
+        conn().execute(QStringLiteral("UPDATE STATION..tbCLAssessment SET Status = 'PAID', ORNumber = ?, PaidDate = ? WHERE AssessNum = ?"),
+                       {receipt, conn().serverDateTime(), assessed});
+        w->LoadAssessments();
+        FlexGrid* list = w->MSHFlexList;
+        int row = 0;
+        for (int r = 1; r < list->Rows() && !row; ++r)
+            if (list->TextMatrix(r, 11).trimmed() == receipt) row = r;
+        EXPECT_GT(row, 0) << receipt.toStdString() << " is not in the assessments entered";
+        if (!row) return receipt;
+        clickRow(list, row);
+        UiScript::reset();
+        UiScript::queueDialog(QStringLiteral("frmCashCM"), [item](QDialog* d) {
+            auto* cm = static_cast<frmCashCM*>(d);
+            for (int r = 1; r < cm->mshFlexCashCM->Rows(); ++r)
+                if (cm->mshFlexCashCM->TextMatrix(r, CashCMColumn::Item) == item) clickRow(cm->mshFlexCashCM, r);
+            queueValidationAs(QStringLiteral("CL001"), QStringLiteral("CATH1"));
+            cm->lblExit[1]->click();
+        });
+        w->cmdCashCM->click();
+        EXPECT_EQ(UiScript::lastText(), QStringLiteral("Item(s) Successfully Saved!"));
+        return receipt;
+    }
+    int returned(const QString& item)
+    {
+        return count(QStringLiteral("SELECT COALESCE(SUM(Quantity), 0) FROM INVENTORY..tbInvStockCard WHERE IDNum = ? AND ItemID = ? AND CreditMemoNum IS NOT NULL"),
+                     {kInPatient, item});
+    }
+
     // The ledger of an admission, said in full when it disagrees.
     void expectLedger(const QString& id, const char* step)
     {
@@ -175,8 +314,6 @@ protected:
 
     std::unique_ptr<ChargingComponents> m_components;
     std::unique_ptr<clsPatientSearch> m_search;
-    std::unique_ptr<clsIssuedMedicines> m_issued;
-    std::unique_ptr<Patient> m_patient;
 };
 
 TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
@@ -186,7 +323,26 @@ TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
         std::function<void()> act;
         std::function<void()> outcome; // what the step must have posted, beyond a consistent ledger
     };
+    QString outPatient, cashReceipt;
+    double medicineBilled = 0;
     const Step steps[] = {
+        {"register an out-patient",
+         [&] { outPatient = registerOutPatient(QStringLiteral("ZAMORA")); },
+         [&] {
+             ASSERT_TRUE(outPatient.endsWith(QLatin1Char('B'))) << outPatient.toStdString();
+             expectLedger(outPatient, "register an out-patient");
+         }},
+        {"order exams for an in-patient and the out-patient",
+         [&] {
+             orderExam(kInPatient, QStringLiteral("CBC"));
+             orderExam(outPatient, QStringLiteral("CBC"));
+         },
+         [&] {
+             for (const QString& id : {kInPatient, outPatient}) {
+                 EXPECT_EQ(ordered(id, QStringLiteral("CBC")), 1) << id.toStdString() << ": " << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+                 expectLedger(id, "order exams");
+             }
+         }},
         {"charge a package",
          [&] {
              charging(kInPatient);
@@ -223,6 +379,27 @@ TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
              for (const char* item : {"CL101", "CP101", "100101", "20102", "D001"})
                  EXPECT_EQ(billed(kInPatient, QString::fromLatin1(item)), 0) << item;
              EXPECT_GT(billed(kInPatient, QStringLiteral("20101")), 0);
+         }},
+        {"return a medicine",
+         [&] {
+             medicineBilled = billed(kInPatient, QStringLiteral("20101")); // three charged
+             returnMedicine(kInPatient, QStringLiteral("20101"), QStringLiteral("1"));
+         },
+         [&] {
+             EXPECT_EQ(returned(QStringLiteral("20101")), 1) << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+             EXPECT_NEAR(billed(kInPatient, QStringLiteral("20101")), medicineBilled * 2 / 3, 0.01);
+         }},
+        {"a cash assessment and its credit memo",
+         [&] { cashReceipt = cashAssessmentAndCreditMemo(kCashBasis, QStringLiteral("HS"), QStringLiteral("HS002")); },
+         [&] {
+             EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbCashCMAdvise WHERE ORNumber = ? AND ItemID = 'HS002'"), {cashReceipt}), 1);
+             expectLedger(kCashBasis, "a cash assessment and its credit memo");
+         }},
+        {"a late charge after discharge",
+         [&] { lateCharge(kDischarged, QStringLiteral("HS"), QStringLiteral("HS001"), QStringLiteral("2")); },
+         [&] {
+             EXPECT_GT(billed(kDischarged, QStringLiteral("HS001")), 450) << UiScript::texts().join(QStringLiteral(" | ")).toStdString();
+             expectLedger(kDischarged, "a late charge after discharge");
          }},
     };
     for (const Step& s : steps) {

@@ -88,9 +88,10 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
         return w;
     }
+public:
     // Picks the patient through the window's search, as the user would: the key typed, Search,
     // the row with that admission number chosen and Enter.
-    void pickThroughSearch(const QString& idNum, bool outPatient = false)
+    static void pickThroughSearch(const QString& idNum, bool outPatient = false)
     {
         UiScript::queueDialog(QStringLiteral("frmSearchRecievable"), [idNum, outPatient](QDialog* d) {
             auto* s = static_cast<frmSearchRecievable*>(d);
@@ -101,8 +102,10 @@ protected:
                 if (s->MSHFlexList->TextMatrix(r, 2) == idNum) s->MSHFlexList->setCurrentCell(r, 1);
             QTest::keyClick(s->MSHFlexList, Qt::Key_Return);
         });
-        w()->Command1[3]->click();
+        frmRecievable::instance()->Command1[3]->click();
     }
+
+protected:
     frmRecievable* w() { return frmRecievable::instance(); }
     EntryGrid* grid() { return w()->mshflexEntry; }
     QString cell(int row, int col) { return grid()->TextMatrix(row, col); }

@@ -28,12 +28,13 @@ void receivables(Connection& c, const DemoScale&)
     c.execute(QStringLiteral("INSERT INTO PATIENT_DATA..TBOUTPATIENT (IDNum, HospNum, AdmDate, DcrDate, AccountNum, BillingDate, LateCharges) "
                              "VALUES ('600901B', 'DM7002', ?, ?, '', ?, 0)"),
               {day.addDays(-2), day.addDays(-2).addSecs(4 * 3600), day.addDays(-1)});
-    // Late charges already posted to the billed stay: a service and a medicine with its stock-card line.
+    // Late charges already posted to the billed stay: a service and a medicine with its stock-card
+    // line, each on its printed slip as the late-charge save leaves it.
     const struct {
-        const char *dept, *item;
+        const char *dept, *item, *description;
         double qty, amount;
         const char* location;
-    } lines[] = {{"HS", "HS001", 1, 450, nullptr}, {"PH", "MED0201", 2, 821.5, "20"}};
+    } lines[] = {{"HS", "HS001", "ECG 12 LEADS", 1, 450, nullptr}, {"PH", "MED0201", "HEPARIN 5000IU/ML VIAL", 2, 821.5, "20"}};
     for (const auto& l : lines) {
         BillingLine b;
         b.HospNum = QStringLiteral("DM7001");
@@ -48,6 +49,7 @@ void receivables(Connection& c, const DemoScale&)
         b.Amount = l.amount;
         b.DrCr = QStringLiteral("D");
         InsertBillingLine(c, b);
+        AddChargeSlipLine(c, b.RefNum, b.RevenueID, b.ItemID, QString::fromLatin1(l.description), l.qty, l.amount);
         if (l.location)
             c.execute(QStringLiteral("INSERT INTO INVENTORY..tbInvStockCard (HospNum, IDNum, ItemID, LocationID, RevenueID, TransDate, "
                                      "RefNum, Quantity, Amount, UserID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 'CL002')"),
