@@ -71,16 +71,7 @@ inline ConnectionSettings benchServer(const QString& database)
     // the test that runs each benchmark at a tiny scale follows the test run's engine
     if (pg.isEmpty() && qEnvironmentVariableIsSet("CATHLAB_BENCH_FOLLOW_TESTS")) pg = qEnvironmentVariable("CATHLAB_TEST_PG");
     if (pg.isEmpty()) return s;
-    s.engine = Engine::PostgreSQL;
-    s.database = database;
-    for (const QString& p : pg.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString key = p.section(QLatin1Char('='), 0, 0), value = p.section(QLatin1Char('='), 1);
-        if (key == QLatin1String("host")) s.host = value;
-        else if (key == QLatin1String("port")) s.port = value.toInt();
-        else if (key == QLatin1String("user")) s.user = value;
-        else if (key == QLatin1String("password")) s.password = value;
-    }
-    return s;
+    return ConnectionSettings::postgres(pg, database);
 }
 
 inline const char* engineName(const ConnectionSettings& s) { return s.engine == Engine::PostgreSQL ? "PostgreSQL" : "SQLite"; }

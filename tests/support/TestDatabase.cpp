@@ -28,18 +28,7 @@ QString g_lastCopy;         // the database of the running test (PostgreSQL)
 
 ConnectionSettings pgSettings(const QString& database)
 {
-    ConnectionSettings s;
-    s.engine = Engine::PostgreSQL;
-    s.database = database;
-    const QStringList parts = qEnvironmentVariable("CATHLAB_TEST_PG").split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString& p : parts) {
-        const QString key = p.section(QLatin1Char('='), 0, 0), value = p.section(QLatin1Char('='), 1);
-        if (key == QLatin1String("host")) s.host = value;
-        else if (key == QLatin1String("port")) s.port = value.toInt();
-        else if (key == QLatin1String("user")) s.user = value;
-        else if (key == QLatin1String("password")) s.password = value;
-    }
-    return s;
+    return ConnectionSettings::postgres(qEnvironmentVariable("CATHLAB_TEST_PG"), database);
 }
 
 // SQLite: a template file per kind, built once per test binary and copied for each test.

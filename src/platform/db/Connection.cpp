@@ -94,6 +94,21 @@ QString ConnectionSettings::describe() const
     return QStringLiteral("PostgreSQL ") + parts.join(QStringLiteral(", "));
 }
 
+ConnectionSettings ConnectionSettings::postgres(const QString& serverText, const QString& database)
+{
+    ConnectionSettings s;
+    s.engine = Engine::PostgreSQL;
+    s.database = database;
+    for (const QString& p : serverText.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString key = p.section(QLatin1Char('='), 0, 0), value = p.section(QLatin1Char('='), 1);
+        if (key == QLatin1String("host")) s.host = value;
+        else if (key == QLatin1String("port")) s.port = value.toInt();
+        else if (key == QLatin1String("user")) s.user = value;
+        else if (key == QLatin1String("password")) s.password = value;
+    }
+    return s;
+}
+
 Connection::Connection(const ConnectionSettings& settings)
     : m_settings(settings),
       m_name(QStringLiteral("cathlab-%1").arg(g_connectionSerial.fetchAndAddOrdered(1)))

@@ -32,6 +32,9 @@ struct ConnectionSettings {
 
     // Where the database is, for messages, the log and the status bar: never the password.
     QString describe() const;
+    // A PostgreSQL database of a server given as a libpq-style "host=... port=... user=..." text
+    // (the test and benchmark runs name their server so).
+    static ConnectionSettings postgres(const QString& serverText, const QString& database);
 };
 
 // The run's one database connection. Statements are house SQL (see Dialect); every value goes in
