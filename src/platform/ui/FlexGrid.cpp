@@ -57,6 +57,12 @@ QString FlexGrid::TextMatrix(int row, int col) const
     return it ? it->text() : QString();
 }
 
+void FlexGrid::setUpdatesEnabled(bool enable)
+{
+    m_columns->deferWhileFilling(!enable);
+    QTableWidget::setUpdatesEnabled(enable);
+}
+
 void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 {
     checkCell(row, col);

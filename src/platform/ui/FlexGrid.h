@@ -11,6 +11,9 @@ class WholeColumns;
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
+    // A grid filled between setUpdatesEnabled(false) and (true) fits its columns to their values
+    // once, at the end, instead of after every cell written.
+    void setUpdatesEnabled(bool enable);
     explicit FlexGrid(QWidget* parent = nullptr);
 
     int Rows() const { return rowCount(); }

@@ -7,6 +7,7 @@
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <algorithm>
+#include <utility>
 
 namespace {
 // A column this narrow is one the window hides.
@@ -35,7 +36,11 @@ void WholeColumns::attachModel()
 {
     QAbstractItemModel* model = m_view->model();
     if (!model) return;
-    connect(model, &QAbstractItemModel::dataChanged, this, &WholeColumns::fitCells);
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+                // a colour or an alignment changes no width
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole) || roles.contains(Qt::FontRole)) fitCells(topLeft, bottomRight);
+            });
     connect(model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation o, int first, int last) {
         if (o != Qt::Horizontal || m_view->horizontalHeader()->isHidden()) return;
         for (int c = first; c <= last; ++c) widen(c, m_view->horizontalHeader()->sectionSizeHint(c));
@@ -116,10 +121,33 @@ bool WholeColumns::surelyFits(const QModelIndex& index, int width) const
     return chars * m_widest + kTextMargins <= width;
 }
 
+void WholeColumns::deferWhileFilling(bool filling)
+{
+    if (filling == m_filling) return;
+    m_filling = filling;
+    if (filling) return;
+    QAbstractItemModel* model = m_view->model();
+    const QList<QPair<int, int>> dirty = std::exchange(m_dirtyRows, {});
+    if (!model) return;
+    for (int c = 0; c < dirty.size() && c < model->columnCount(); ++c) {
+        const int last = std::min(dirty[c].second, model->rowCount() - 1);
+        if (dirty[c].first >= 0 && dirty[c].first <= last) fitCells(model->index(dirty[c].first, c), model->index(last, c));
+    }
+}
+
 void WholeColumns::fitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight)
 {
     QAbstractItemModel* model = m_view->model();
     if (!model || !topLeft.isValid() || !bottomRight.isValid()) return;
+    if (m_filling) {
+        if (m_dirtyRows.size() <= bottomRight.column()) m_dirtyRows.resize(bottomRight.column() + 1, {-1, -1});
+        for (int c = topLeft.column(); c <= bottomRight.column(); ++c) {
+            QPair<int, int>& d = m_dirtyRows[c];
+            d.first = d.first < 0 ? topLeft.row() : std::min(d.first, topLeft.row());
+            d.second = std::max(d.second, bottomRight.row());
+        }
+        return;
+    }
     for (int c = topLeft.column(); c <= bottomRight.column(); ++c) {
         if (m_view->isColumnHidden(c) || m_view->columnWidth(c) <= kHiddenWidth) continue;
         int needed = 0;

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QHash>
 #include <QObject>
+#include <QPair>
 
 class QModelIndex;
 class QTableView;
@@ -20,6 +21,9 @@ public:
     int givenWidth(int col) const;
     // Widens the column to its caption and its values when they need more than it has.
     void fitColumn(int col);
+    // While a grid is filled whole, cells written are only noted; the columns they touch are
+    // fitted once when the fill ends (a thousand-line list would otherwise measure every cell).
+    void deferWhileFilling(bool filling);
 
 private:
     void fitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight);
@@ -32,6 +36,8 @@ private:
     QTableView* m_view;
     QList<int> m_given;
     bool m_widening = false;
+    bool m_filling = false;
+    QList<QPair<int, int>> m_dirtyRows; // per column: first and last row written while filling, or (-1, -1)
     // the widest character of the view's font, and texts already measured in it
     mutable int m_widest = -1;
     mutable QFont m_widestOf;
