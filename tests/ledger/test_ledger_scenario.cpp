@@ -10,6 +10,10 @@
 #include "receivables/ReceivableTest.h"
 #include "returns/ReturnsFixture.h"
 
+#include "access/ActionApproval.h"
+#include "platform/text/Format.h"
+#include "shared/text/TypedNumbers.h"
+#include "platform/text/NumberRange.h"
 #include "assessment/CashCMData.h"
 #include "assessment/frmCashAssessment.h"
 #include "assessment/frmCashCM.h"
@@ -415,6 +419,72 @@ TEST_F(LedgerScenario, ANursesDayKeepsEveryLedgerConsistent)
 
 namespace {
 
+// A charge row as the entry grid holds it, and the save and the revocation of that row on the
+// in-patient, as the charging window sends them.
+QStringList chargeRow(const QString& dept, const QString& item, const QString& description, const QString& qty, const QString& price)
+{
+    QStringList row;
+    for (int col = 0; col < ChargeEntryRow::ColumnCount; ++col) row << QString();
+    row[ChargeEntryRow::Dept] = dept;
+    row[ChargeEntryRow::ItemCode] = item;
+    row[ChargeEntryRow::Description] = description;
+    row[ChargeEntryRow::Qty] = qty;
+    row[ChargeEntryRow::UnitPrice] = price;
+    row[ChargeEntryRow::Amount] = Fmt::number(Fmt::val(qty) * Fmt::val(price), QStringLiteral("0.00"));
+    return row;
+}
+
+ChargeSaveInput chargeInput(const QString& hospNum, const QString& user, const QStringList& row)
+{
+    ChargeSaveInput in;
+    in.hospNum = hospNum;
+    in.idNum = kInPatient;
+    in.room = QStringLiteral("316");
+    in.stationCode = in.counterStation = QStringLiteral("CL");
+    in.patientType = QStringLiteral("I");
+    in.userId = user;
+    in.rows = {row};
+    return in;
+}
+
+ChargeRevocation::Reversal reversal(Connection& c, const QString& hospNum, const QString& user, const QString& reason,
+                                    const QStringList& row, const QString& amountListed, const QString& slip)
+{
+    ChargeRevocation::Reversal r;
+    r.hospNum = hospNum;
+    r.idNum = kInPatient;
+    r.room = QStringLiteral("316");
+    r.patientType = QStringLiteral("I");
+    r.userID = user;
+    r.reason = reason;
+    r.when = c.serverDateTime();
+    r.charge = {row[ChargeEntryRow::Dept], row[ChargeEntryRow::ItemCode], row[ChargeEntryRow::Description], row[ChargeEntryRow::Qty],
+                amountListed, slip, QString(), QString()};
+    return r;
+}
+
+// A charge at the bounds the boxes allow (the largest quantity at the largest unit price) and its
+// revocation with the longest reason the reason box takes under a supervisor's approval: both
+// saves pass on either engine and the ledger agrees after each.
+TEST_F(LedgerScenario, AChargeAndItsRevocationAtTheBoxesLimitsKeepTheLedger)
+{
+    const QString hospNum = DbValue::text(conn().scalar(QStringLiteral("SELECT HospNum FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {kInPatient}));
+    const NumberRange qty = QuantityRange(), price = MoneyRange(QStringLiteral("Unit Price"));
+    const QStringList row = chargeRow(QStringLiteral("HS"), QStringLiteral("HS001"), QStringLiteral("ECG 12 LEADS"),
+                                      Fmt::number(qty.max, QStringLiteral("0")), Fmt::number(price.max, QStringLiteral("0.00")));
+    const QString slip = SaveChargeRows(conn(), chargeInput(hospNum, QStringLiteral("CL002"), row)).slipNumber;
+    ASSERT_FALSE(slip.isEmpty());
+    EXPECT_DOUBLE_EQ(billed(kInPatient, QStringLiteral("HS001")), qty.max * price.max);
+    EXPECT_TRUE(LedgerCheck::Discrepancies(conn(), kInPatient).isEmpty()) << LedgerCheck::Discrepancies(conn(), kInPatient).join(QLatin1Char('\n')).toStdString();
+
+    const int room = ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true);
+    const QString reason = QStringLiteral("Allowed ") + QString(room, QLatin1Char('R'));
+    ChargeRevocation::Post(conn(), reversal(conn(), hospNum, QStringLiteral("CL001"), reason, row, row[ChargeEntryRow::Amount], slip));
+    EXPECT_EQ(billed(kInPatient, QStringLiteral("HS001")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STATION..tbBillAdjustInfo WHERE IDNum = ? AND Remarks = ?"), {kInPatient, reason}), 1);
+    EXPECT_TRUE(LedgerCheck::Discrepancies(conn(), kInPatient).isEmpty()) << LedgerCheck::Discrepancies(conn(), kInPatient).join(QLatin1Char('\n')).toStdString();
+}
+
 // Two workstations charging and revoking on one admission at once: each saves a doctor's fee and
 // revokes it, both started together; the ledger stays consistent and each fee is reversed once.
 TEST_F(LedgerScenario, TwoWorkstationsChargingAndRevokingAtOnceKeepTheLedger)
@@ -428,32 +498,11 @@ TEST_F(LedgerScenario, TwoWorkstationsChargingAndRevokingAtOnceKeepTheLedger)
             auto c = TestDatabase::openAnother();
             start.arrive_and_wait();
             for (int i = 0; i < rounds; ++i) {
-                QStringList row;
-                for (int col = 0; col < ChargeEntryRow::ColumnCount; ++col) row << QString();
-                row[ChargeEntryRow::Dept] = QStringLiteral("MD");
-                row[ChargeEntryRow::ItemCode] = QStringLiteral("D001");
-                row[ChargeEntryRow::Description] = QStringLiteral("VILLAREAL ,ANTONIO");
-                row[ChargeEntryRow::Qty] = QStringLiteral("1");
-                row[ChargeEntryRow::UnitPrice] = row[ChargeEntryRow::Amount] = QStringLiteral("5280");
-                ChargeSaveInput in;
-                in.hospNum = hospNum;
-                in.idNum = kInPatient;
-                in.room = QStringLiteral("316");
-                in.stationCode = in.counterStation = QStringLiteral("CL");
-                in.patientType = QStringLiteral("I");
-                in.userId = user;
-                in.rows = {row};
+                const QStringList row = chargeRow(QStringLiteral("MD"), QStringLiteral("D001"), QStringLiteral("VILLAREAL ,ANTONIO"),
+                                                  QStringLiteral("1"), QStringLiteral("5280"));
+                const ChargeSaveInput in = chargeInput(hospNum, user, row);
                 const QString slip = SaveChargeRows(*c, in).slipNumber;
-                ChargeRevocation::Reversal r;
-                r.hospNum = hospNum;
-                r.idNum = kInPatient;
-                r.room = in.room;
-                r.patientType = in.patientType;
-                r.userID = user;
-                r.reason = QStringLiteral("WRONG PATIENT");
-                r.when = c->serverDateTime();
-                r.charge = {QStringLiteral("MD"), QStringLiteral("D001"), row[ChargeEntryRow::Description], QStringLiteral("1"),
-                            QStringLiteral("5280.00"), slip, QString(), QString()};
+                const ChargeRevocation::Reversal r = reversal(*c, hospNum, user, QStringLiteral("WRONG PATIENT"), row, QStringLiteral("5280.00"), slip);
                 ChargeRevocation::Post(*c, r);
             }
         } catch (const std::exception& e) {
