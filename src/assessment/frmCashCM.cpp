@@ -4,6 +4,7 @@
 #include "access/ActionApproval.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/WholeColumns.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -151,6 +152,7 @@ void frmCashCM::LoadPaidItems()
         ShowErrorNotice(e);
     }
     g.setUpdatesEnabled(true);
+    AskRoomForColumns(&g); // the amount and quantity show whole without scrolling
     lblPatient[0]->setText(Patient + QStringLiteral(" "));
     lblPatient[1]->setText(ORNumber + QStringLiteral(" "));
 }

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QScreen>
+#include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <algorithm>
@@ -177,4 +179,14 @@ WholeColumns* KeepColumnsWhole(QTableView* view)
 {
     if (auto* existing = view->findChild<WholeColumns*>(QString(), Qt::FindDirectChildrenOnly)) return existing;
     return new WholeColumns(view);
+}
+
+void AskRoomForColumns(QTableView* view)
+{
+    int width = 2 * view->frameWidth() + (view->verticalHeader()->isHidden() ? 0 : view->verticalHeader()->width())
+                + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int c = 0; c < view->horizontalHeader()->count(); ++c)
+        if (!view->isColumnHidden(c)) width += view->columnWidth(c);
+    if (const QScreen* screen = view->screen()) width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+    view->setMinimumWidth(std::max(view->minimumWidth(), width));
 }

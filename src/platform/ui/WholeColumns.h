@@ -46,3 +46,6 @@ private:
 };
 
 WholeColumns* KeepColumnsWhole(QTableView* view);
+// A table in a dialog sized for its given widths: asks for room for all its columns as they are
+// drawn (within the screen's available width), so the dialog's layout grows to show them.
+void AskRoomForColumns(QTableView* view);
