@@ -81,6 +81,28 @@ TEST(WholeColumns, APlainTableKeepsItsHeadingsWhole)
     EXPECT_GE(t.columnWidth(1), TextRoom(t, QStringLiteral("PAID AT THE CASHIER")));
 }
 
+// A text is measured in the font it is shown in: a width found for the grid's font never stands
+// for the same text in a larger one, whether the grid is filled with its updates on or off.
+TEST(WholeColumns, ATextInALargerFontIsMeasuredInThatFont)
+{
+    for (const bool updatesOff : {false, true}) {
+        FlexGrid g;
+        g.resize(400, 200);
+        g.setFormatString(QStringLiteral("|<X"));
+        g.setRows(3);
+        g.setColWidth(1, 150);
+        const QString text = QStringLiteral("CORONARY ANGIOGRAM");
+        g.setTextMatrix(1, 1, text);
+        QFont big = g.font();
+        big.setPointSizeF(big.pointSizeF() * 3);
+        if (updatesOff) g.setUpdatesEnabled(false);
+        g.setTextMatrix(2, 1, text);
+        g.item(2, 1)->setFont(big);
+        if (updatesOff) g.setUpdatesEnabled(true);
+        EXPECT_GE(g.columnWidth(1), QFontMetrics(big).horizontalAdvance(text)) << (updatesOff ? "filled with updates off" : "updates on");
+    }
+}
+
 // The entry box stays over its cell when a value written into the grid widens the column.
 TEST(WholeColumns, TheEntryBoxFollowsAWidenedColumn)
 {

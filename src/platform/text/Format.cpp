@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 #include <limits>
-#include <QRegularExpression>
 
 namespace Fmt {
 
@@ -54,9 +53,9 @@ QString rounded(const std::string& text, bool negative, int decimals, Rounding r
         if (i < 0) digits.insert(digits.begin(), '1');
         else ++digits[std::size_t(i)];
     }
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
     QString out = QString::fromLatin1(digits.data(), qsizetype(digits.size()));
     if (decimals > 0) out.insert(out.size() - decimals, QLatin1Char('.'));
-    const bool zero = !out.contains(QRegularExpression(QStringLiteral("[1-9]")));
     return negative && !zero ? QLatin1Char('-') + out : out;
 }
 

@@ -67,13 +67,12 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 {
     checkCell(row, col);
     QTableWidgetItem* it = item(row, col);
-    if (!it) {
-        it = new QTableWidgetItem;
-        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        setItem(row, col, it);
-        styleCell(row, col, it);
-    }
-    it->setText(text);
+    if (it) return it->setText(text);
+    // a new cell is styled and written before it joins the grid: the grid hears of it once
+    it = new QTableWidgetItem(text);
+    it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    styleCell(row, col, it);
+    setItem(row, col, it);
 }
 
 void FlexGrid::AddItem(const QString& tabSeparated)

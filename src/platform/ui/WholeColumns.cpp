@@ -59,34 +59,52 @@ int WholeColumns::givenWidth(int col) const
     return col >= 0 && col < m_given.size() && m_given[col] >= 0 ? m_given[col] : m_view->columnWidth(col);
 }
 
-int WholeColumns::cellWidth(const QModelIndex& index) const
+int WholeColumns::cellWidth(const QModelIndex& index, int width) const
 {
-    const QVariant text = index.data(Qt::DisplayRole);
-    if (!text.isValid()) return 0;
-    // a list repeats its texts (the same item, the same date): each is laid out once
-    const bool plain = !index.data(Qt::FontRole).isValid() && !index.data(Qt::DecorationRole).isValid();
+    const QVariant value = index.data(Qt::DisplayRole);
+    if (!value.isValid()) return 0;
+    const QString text = value.toString();
+    const QVariant cellFont = index.data(Qt::FontRole);
+    const QFont& font = cellFont.typeId() == QMetaType::QFont ? *static_cast<const QFont*>(cellFont.constData()) : m_view->font();
+    // Measuring a cell lays its text out; a text that fits even at the font's widest character
+    // needs no measuring.
+    if (m_widest < 0 || m_widestOf != font) {
+        m_widestOf = font;
+        m_widest = QFontMetrics(font).maxWidth();
+    }
+    if (int(text.size()) * m_widest + kTextMargins <= width) return 0;
+    // an icon or a check box adds to the text: such a cell is measured as it is
+    const bool plain = !index.data(Qt::DecorationRole).isValid() && !index.data(Qt::CheckStateRole).isValid();
+    // A list repeats its texts (the same item, the same date): each is laid out once in each font.
     // Digits are of one width in the fonts a list uses, so texts alike but for their digits
     // (dates, numbers, slip numbers) share one measurement, with a pixel or two to spare.
-    QString key = text.toString();
+    QString key = text;
     bool digits = false;
     for (QChar& ch : key)
         if (ch >= u'1' && ch <= u'9') {
             ch = u'0';
             digits = true;
         }
-    if (plain && m_measuredFont == m_view->font()) {
-        auto it = m_measured.constFind(key);
-        if (it != m_measured.constEnd()) return it.value() + (digits ? kDigitSlack : 0);
-    } else if (plain) {
+    const int slack = digits ? kDigitSlack : 0;
+    if (!plain) return measure(index) + slack;
+    if (m_measuredFont != m_view->font()) { // the view's font changed: every width measured is stale
         m_measured.clear();
         m_measuredFont = m_view->font();
     }
-    const int width = measure(index);
-    if (plain) {
-        if (m_measured.size() > 5000) m_measured.clear();
-        m_measured.insert(key, width);
+    QHash<QString, int>* inFont = nullptr;
+    for (auto& [f, widths] : m_measured)
+        if (f == font) inFont = &widths;
+    if (!inFont) {
+        if (m_measured.size() >= 8) m_measured.clear();
+        m_measured.append({font, {}});
+        inFont = &m_measured.last().second;
     }
-    return width + (digits ? kDigitSlack : 0);
+    auto it = inFont->constFind(key);
+    if (it != inFont->constEnd()) return it.value() + slack;
+    const int measured = measure(index);
+    if (inFont->size() > 5000) inFont->clear();
+    inFont->insert(key, measured);
+    return measured + slack;
 }
 
 int WholeColumns::measure(const QModelIndex& index) const
@@ -107,20 +125,6 @@ void WholeColumns::widen(int col, int needed)
     m_widening = true;
     m_view->setColumnWidth(col, needed);
     m_widening = false;
-}
-
-bool WholeColumns::surelyFits(const QModelIndex& index, int width) const
-{
-    // Measuring a cell lays its text out; a text that fits even at the font's widest character
-    // needs no measuring (most cells of a long list), so filling a grid stays cheap.
-    const int chars = int(index.data(Qt::DisplayRole).toString().size());
-    const QVariant cellFont = index.data(Qt::FontRole);
-    const QFont& font = cellFont.typeId() == QMetaType::QFont ? *static_cast<const QFont*>(cellFont.constData()) : m_view->font();
-    if (m_widest < 0 || m_widestOf != font) {
-        m_widestOf = font;
-        m_widest = QFontMetrics(font).maxWidth();
-    }
-    return chars * m_widest + kTextMargins <= width;
 }
 
 void WholeColumns::deferWhileFilling(bool filling)
@@ -153,10 +157,9 @@ void WholeColumns::fitCells(const QModelIndex& topLeft, const QModelIndex& botto
     for (int c = topLeft.column(); c <= bottomRight.column(); ++c) {
         if (m_view->isColumnHidden(c) || m_view->columnWidth(c) <= kHiddenWidth) continue;
         int needed = 0;
-        for (int r = topLeft.row(); r <= bottomRight.row(); ++r) {
-            const QModelIndex index = model->index(r, c);
-            if (!surelyFits(index, std::max(needed, m_view->columnWidth(c)))) needed = std::max(needed, cellWidth(index));
-        }
+        const int given = m_view->columnWidth(c);
+        for (int r = topLeft.row(); r <= bottomRight.row(); ++r)
+            needed = std::max(needed, cellWidth(model->index(r, c), std::max(needed, given)));
         widen(c, needed);
     }
 }
@@ -168,10 +171,8 @@ void WholeColumns::fitColumn(int col)
     if (m_view->isColumnHidden(col) || m_view->columnWidth(col) <= kHiddenWidth) return;
     int needed = m_view->horizontalHeader()->isHidden() ? 0 : m_view->horizontalHeader()->sectionSizeHint(col);
     const int rows = std::min(model->rowCount(), kRowsMeasured);
-    for (int r = 0; r < rows; ++r) {
-        const QModelIndex index = model->index(r, col);
-        if (!surelyFits(index, std::max(needed, m_view->columnWidth(col)))) needed = std::max(needed, cellWidth(index));
-    }
+    const int given = m_view->columnWidth(col);
+    for (int r = 0; r < rows; ++r) needed = std::max(needed, cellWidth(model->index(r, col), std::max(needed, given)));
     widen(col, needed);
 }
 

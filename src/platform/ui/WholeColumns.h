@@ -28,8 +28,8 @@ public:
 private:
     void fitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void widen(int col, int needed);
-    int cellWidth(const QModelIndex& index) const;
-    bool surelyFits(const QModelIndex& index, int width) const;
+    // The width the cell needs; 0 when its text surely fits in width.
+    int cellWidth(const QModelIndex& index, int width) const;
     int measure(const QModelIndex& index) const;
     void attachModel();
 
@@ -38,11 +38,11 @@ private:
     bool m_widening = false;
     bool m_filling = false;
     QList<QPair<int, int>> m_dirtyRows; // per column: first and last row written while filling, or (-1, -1)
-    // the widest character of the view's font, and texts already measured in it
+    // the widest character of the font last met, and texts already measured, by font
     mutable int m_widest = -1;
     mutable QFont m_widestOf;
-    mutable QHash<QString, int> m_measured;
-    mutable QFont m_measuredFont;
+    mutable QList<QPair<QFont, QHash<QString, int>>> m_measured;
+    mutable QFont m_measuredFont; // the view's font when they were measured
 };
 
 WholeColumns* KeepColumnsWhole(QTableView* view);
