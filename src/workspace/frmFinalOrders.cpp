@@ -268,6 +268,16 @@ void frmFinal::PrepareStatusGrid(int index)
 
 void frmFinal::LoadRequestStatus()
 {
+    // The grids are filled with their updates off, so each column is fitted to its values once;
+    // they are on again however the load ends.
+    struct UpdatesOff {
+        QList<FlexGrid*> grids;
+        ~UpdatesOff()
+        {
+            for (FlexGrid* g : grids) g->setUpdatesEnabled(true);
+        }
+    } off{{mshflexProcessed[0], mshflexProcessed[1], mshflexProcessed[2], MSHFlexList}};
+    for (FlexGrid* g : off.grids) g->setUpdatesEnabled(false);
     try {
         for (int i = 0; i < 3; ++i) PrepareStatusGrid(i);
         clsRequest& service = RequestComponent();
@@ -294,13 +304,14 @@ void frmFinal::LoadRequestStatus()
                 grid->setFormatString(QStringLiteral(" |<ITEM DESCRIPTION%1|QTY|DEPT|<DATE/TIME%2|<Code")
                                           .arg(QString(37, QLatin1Char(' ')), QString(21, QLatin1Char(' '))));
                 grid->setRows(2);
+            } else {
+                grid->setRows(rs.recordCount() + 1);
             }
+            int fields[11];
+            for (int c = 0; c < 11 && !rs.isEmpty(); ++c) fields[c] = rs.fieldIndex(QString::fromLatin1(kStatusFields[c]));
             for (int r = 0; r < rs.recordCount(); ++r) {
                 ProgressBarMeter->setValue((r + 1) * 100 / rs.recordCount());
-                if (r > 0) grid->AddItem(QString());
-                const int row = grid->Rows() - 1;
-                for (int c = 0; c < 11; ++c)
-                    grid->setTextMatrix(row, c + 1, DbValue::text(rs.valueAt(r, QString::fromLatin1(kStatusFields[c]))));
+                for (int c = 0; c < 11; ++c) grid->setTextMatrix(r + 1, c + 1, DbValue::text(rs.valueAt(r, fields[c])));
             }
             // A list with rows can be used, whatever an earlier empty run left.
             grid->setEnabled(!rs.isEmpty());

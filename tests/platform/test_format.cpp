@@ -66,6 +66,8 @@ TEST(Format, ServerDateText)
     EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 1, 5), QTime(13, 4, 5))), QStringLiteral("01/05/2026 01:04:05 PM"));
     EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 12, 31), QTime(0, 0, 0))), QStringLiteral("12/31/2026 12:00:00 AM"));
     EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 7, 4), QTime(12, 30, 0))), QStringLiteral("07/04/2026 12:30:00 PM"));
+    EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(2026, 10, 29), QTime(23, 59, 59))), QStringLiteral("10/29/2026 11:59:59 PM"));
+    EXPECT_EQ(Fmt::serverDateText(QDateTime(QDate(999, 2, 3), QTime(11, 0, 9))), QStringLiteral("02/03/0999 11:00:09 AM"));
     EXPECT_EQ(Fmt::serverDateText(QDateTime()), QString());
 }
 

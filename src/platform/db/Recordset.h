@@ -22,6 +22,8 @@ public:
     QString fieldName(int index) const;
     QStringList fieldNames() const;
     bool hasField(const QString& name) const;
+    // The position of a field found by name without regard to case; an unknown name throws DbError.
+    int fieldIndex(const QString& name) const { return column(name); }
 
     bool eof() const;
     bool isEmpty() const { return recordCount() == 0; }

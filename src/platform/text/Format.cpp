@@ -3,8 +3,8 @@
 #include <QLocale>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
+#include <iterator>
 #include <limits>
 
 namespace Fmt {
@@ -133,10 +133,18 @@ QString serverDateText(const QDateTime& dt)
     const QTime t = dt.time();
     if (d.year() < 1 || d.year() > 9999) return QLocale::c().toString(dt, QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
     const int h12 = t.hour() % 12 == 0 ? 12 : t.hour() % 12;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d %s", d.month(), d.day(), d.year(), h12, t.minute(), t.second(),
-                  t.hour() < 12 ? "AM" : "PM");
-    return QString::fromLatin1(buf);
+    char16_t out[] = u"00/00/0000 00:00:00 AM";
+    auto put = [&out](int at, int value, int width) {
+        for (int i = at + width - 1; i >= at; --i, value /= 10) out[i] = char16_t(u'0' + value % 10);
+    };
+    put(0, d.month(), 2);
+    put(3, d.day(), 2);
+    put(6, d.year(), 4);
+    put(11, h12, 2);
+    put(14, t.minute(), 2);
+    put(17, t.second(), 2);
+    if (t.hour() >= 12) out[20] = u'P';
+    return QString(reinterpret_cast<const QChar*>(out), qsizetype(std::size(out) - 1));
 }
 
 QString shortDate(const QDate& d) { return QLocale::c().toString(d, QStringLiteral("MM/dd/yyyy")); }

@@ -68,10 +68,10 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
     checkCell(row, col);
     QTableWidgetItem* it = item(row, col);
     if (it) return it->setText(text);
-    // a new cell is styled and written before it joins the grid: the grid hears of it once
-    it = new QTableWidgetItem(text);
-    it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    styleCell(row, col, it);
+    // a new cell is a copy of a styled one of its kind, written before it joins the grid: the
+    // grid hears of it once
+    it = styledCell(row, col).clone();
+    it->setText(text);
     setItem(row, col, it);
 }
 
@@ -130,9 +130,41 @@ void FlexGrid::styleCell(int row, int col, QTableWidgetItem* it)
 {
     const bool fixed = row < m_fixedRows || col < m_fixedCols;
     it->setBackground(fixed ? palette().button() : QBrush());
-    QFont f = it->font();
-    f.setBold(row < m_fixedRows);
-    it->setFont(f);
+    it->setFont(boldOrPlain(it->font(), row < m_fixedRows));
+}
+
+const QTableWidgetItem& FlexGrid::styledCell(int row, int col)
+{
+    // a list writes thousands of cells of three kinds (header row, fixed column, data): each kind
+    // is styled once, again when the grid's colours or the default font change
+    const int kind = row < m_fixedRows ? 0 : col < m_fixedCols ? 1 : 2;
+    const QFont font;
+    if (!(m_styledWith.first == palette().button()) || !(m_styledWith.second == font)
+        || m_styledWith.second.resolveMask() != font.resolveMask()) {
+        for (auto& cell : m_styledCells) cell.reset();
+        m_styledWith = {palette().button(), font};
+    }
+    std::unique_ptr<QTableWidgetItem>& cell = m_styledCells[kind];
+    if (!cell) {
+        cell = std::make_unique<QTableWidgetItem>(QString());
+        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        styleCell(row, col, cell.get());
+    }
+    return *cell;
+}
+
+const QFont& FlexGrid::boldOrPlain(const QFont& font, bool bold)
+{
+    // a list styles thousands of cells, nearly all from one font: its two forms are made once
+    if (!(font == m_styledFrom) || font.resolveMask() != m_styledFrom.resolveMask() || !m_styled) {
+        m_styledFrom = font;
+        m_plain = font;
+        m_plain.setBold(false);
+        m_bold = font;
+        m_bold.setBold(true);
+        m_styled = true;
+    }
+    return bold ? m_bold : m_plain;
 }
 
 void FlexGrid::styleFixed()

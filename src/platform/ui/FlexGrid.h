@@ -1,6 +1,8 @@
 #pragma once
+#include <QFont>
 #include <QString>
 #include <QTableWidget>
+#include <memory>
 
 class WholeColumns;
 
@@ -45,10 +47,18 @@ private:
     void checkCell(int row, int col) const;
     void styleCell(int row, int col, QTableWidgetItem* it);
     void styleFixed();
+    // The font, bold or not.
+    const QFont& boldOrPlain(const QFont& font, bool bold);
+    // An empty cell styled as a new one at the place is.
+    const QTableWidgetItem& styledCell(int row, int col);
 
     int m_fixedRows = 1;
     int m_fixedCols = 1;
     WholeColumns* m_columns;
+    QFont m_styledFrom, m_plain, m_bold; // the last font styled, and its plain and bold forms
+    bool m_styled = false;
+    std::unique_ptr<QTableWidgetItem> m_styledCells[3];
+    QPair<QBrush, QFont> m_styledWith; // the colour of fixed cells and the default font they were styled with
 };
 
 class QTableView;

@@ -92,8 +92,8 @@ int WholeColumns::cellWidth(const QModelIndex& index, int width) const
         m_measuredFont = m_view->font();
     }
     QHash<QString, int>* inFont = nullptr;
-    for (auto& [f, widths] : m_measured)
-        if (f == font) inFont = &widths;
+    for (auto& [f, widths] : m_measured) // what a cell's font leaves unset comes from the view's: that counts too
+        if (f == font && f.resolveMask() == font.resolveMask()) inFont = &widths;
     if (!inFont) {
         if (m_measured.size() >= 8) m_measured.clear();
         m_measured.append({font, {}});

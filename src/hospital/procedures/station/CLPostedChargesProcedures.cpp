@@ -60,19 +60,18 @@ Recordset listAllCLCharges(Connection& c, const ProcedureArgs& a)
         "ORDER BY B.TransDate, B.BillLineID")
                               .arg(slip, QString::fromLatin1(kSignedAmount), StayTables::Of(idNum).charges, ConsignedPackageNameSql(QStringLiteral("B.ItemID")));
     const Recordset rs = c.query(sql, {idNum});
-    Recordset out(rs.fieldNames(), {});
+    QVector<QVector<QVariant>> rows(rs.recordCount());
+    const QString twoDecimals = QStringLiteral("0.00");
     for (int r = 0; r < rs.recordCount(); ++r) {
-        QVector<QVariant> row;
-        row.reserve(rs.fieldCount());
-        for (int f = 0; f < rs.fieldCount(); ++f) row << rs.valueAt(r, f);
-        row[3] = quantityText(row[3]);
-        row[4] = Fmt::number(DbValue::toDouble(row[4]), QStringLiteral("0.00"));
-        const QDateTime when = DbValue::toDateTime(row[6]);
-        row[6] = when.isValid() ? QVariant(Fmt::serverDateText(when)) : QVariant(QString());
-        for (int f : {0, 1, 2, 5, 7, 8, 9}) row[f] = DbValue::text(row[f]).trimmed();
-        out.addRow(row);
+        QVector<QVariant>& row = rows[r];
+        row.resize(rs.fieldCount());
+        for (int f : {0, 1, 2, 5, 7, 8, 9}) row[f] = DbValue::text(rs.valueAt(r, f)).trimmed();
+        row[3] = quantityText(rs.valueAt(r, 3));
+        row[4] = Fmt::number(DbValue::toDouble(rs.valueAt(r, 4)), twoDecimals);
+        const QDateTime when = DbValue::toDateTime(rs.valueAt(r, 6));
+        row[6] = when.isValid() ? Fmt::serverDateText(when) : QString();
     }
-    return out;
+    return Recordset(rs.fieldNames(), std::move(rows));
 }
 
 // Arguments: admission number, item, charge slip, department. One row (Amount: what is left of the
