@@ -132,23 +132,25 @@ int bindSqlite(sqlite3_stmt* st, int at, const QVariant& v, QVarLengthArray<char
 }
 
 // One value of the current row, typed as the SQLite driver types it: whole numbers as qint64,
-// reals as double, a NULL as a null text, text as text, a blob as bytes.
+// reals as double, a NULL as a null text, text as text, a blob as bytes. (The column's value
+// object is read on this thread only, as the library allows.)
 QVariant sqliteValue(sqlite3_stmt* st, int col)
 {
-    switch (sqlite3_column_type(st, col)) {
+    sqlite3_value* v = sqlite3_column_value(st, col);
+    switch (sqlite3_value_type(v)) {
     case SQLITE_INTEGER:
-        return QVariant(qint64(sqlite3_column_int64(st, col)));
+        return QVariant(qint64(sqlite3_value_int64(v)));
     case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(st, col));
+        return QVariant(sqlite3_value_double(v));
     case SQLITE_NULL:
         return QVariant(QMetaType::fromType<QString>());
     case SQLITE_BLOB: {
-        const char* data = static_cast<const char*>(sqlite3_column_blob(st, col));
-        return QByteArray(data, sqlite3_column_bytes(st, col));
+        const char* data = static_cast<const char*>(sqlite3_value_blob(v));
+        return QByteArray(data, sqlite3_value_bytes(v));
     }
     default: {
-        const char* text = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
-        return QString::fromUtf8(text ? text : "", sqlite3_column_bytes(st, col));
+        const char* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
+        return QString::fromUtf8(text ? text : "", sqlite3_value_bytes(v));
     }
     }
 }
