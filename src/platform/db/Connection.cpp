@@ -99,7 +99,8 @@ QVariant sqliteBindable(const QVariant& v)
 
 // Binds a value as sqliteBindable() leaves it. A text goes in as UTF-8 written into utf8, sized
 // beforehand for every text of the statement so that it never moves; the caller keeps it, and the
-// value of a byte array, until the statement has run: the library copies neither.
+// value of a byte array, until the statement has run: the library copies neither. Every run binds
+// every parameter afresh, so a binding left from an earlier run is never read.
 int bindSqlite(sqlite3_stmt* st, int at, const QVariant& v, QVarLengthArray<char, 512>& utf8)
 {
     switch (v.typeId()) {
