@@ -283,7 +283,7 @@ TEST_F(DataLayer, ValuesComeBackTypedAsTheDriverTypesThem)
     const Case cases[] = {
         {"SELECT 7 AS V", QMetaType::LongLong, false, "7"},
         {"SELECT 2.5 AS V", QMetaType::Double, false, "2.5"},
-        {"SELECT 'Pe\xc3\xb1a' AS V", QMetaType::QString, false, "Pe\xc3\xb1a"},
+        {"SELECT 'Pe\xc3\xb1" "a' AS V", QMetaType::QString, false, "Pe\xc3\xb1" "a"},
         {"SELECT '' AS V", QMetaType::QString, false, ""},
         {"SELECT NULL AS V", QMetaType::QString, true, ""},
     };
