@@ -162,7 +162,10 @@ inline std::vector<RawStatement> captureStatements(Connection& c, const std::fun
 // Times an action, then its floor: the statements one run of it sends, replayed through the raw
 // driver on a connection of their own, as many times. Both figures and their ratio are reported
 // beside the action. inTransaction: each run of the action and of the floor is rolled back (saves).
-inline void timeAgainstFloor(benchmark::State& state, const std::function<void()>& action, bool inTransaction = false)
+// cycle: the runs of the action differ (each looks up another key); the floor replays that many
+// successive runs in turn, so that it reads what the action reads and not one row kept warm.
+inline void timeAgainstFloor(benchmark::State& state, const std::function<void()>& action, bool inTransaction = false,
+                             int cycle = 1)
 {
     Connection& c = SharedConnection();
     auto once = [&] {
@@ -181,14 +184,18 @@ inline void timeAgainstFloor(benchmark::State& state, const std::function<void()
     for (auto _ : state) once();
     const double actionMs = std::chrono::duration<double, std::milli>(clock::now() - start).count() / double(state.iterations());
 
-    if (inTransaction) c.beginTrans();
-    const std::vector<RawStatement> statements = captureStatements(c, action);
-    if (inTransaction) c.rollbackTrans();
+    std::vector<std::vector<RawStatement>> runsStatements;
+    for (int k = 0; k < std::max(1, cycle); ++k) {
+        if (inTransaction) c.beginTrans();
+        runsStatements.push_back(captureStatements(c, action));
+        if (inTransaction) c.rollbackTrans();
+    }
+    const std::vector<RawStatement>& statements = runsStatements.front();
     RawFloor raw(c.settings());
     const qint64 runs = std::max<qint64>(3, qint64(state.iterations())); // as many as the action, for an equally steady figure
     raw.replay(statements, inTransaction); // warm: the raw side prepares its statements once too
     const auto floorStart = clock::now();
-    for (qint64 i = 0; i < runs; ++i) raw.replay(statements, inTransaction);
+    for (qint64 i = 0; i < runs; ++i) raw.replay(runsStatements[size_t(i % qint64(runsStatements.size()))], inTransaction);
     const double floorMs = std::chrono::duration<double, std::milli>(clock::now() - floorStart).count() / runs;
     state.counters["action_ms"] = actionMs;
     state.counters["floor_ms"] = floorMs;

@@ -7,9 +7,9 @@
 
 namespace {
 ConnectionSettings g_db;
-int g_admissions = 0;
+QStringList g_keys; // every admission number, in the order the look-ups take them
 
-QString idFor(qint64 i) { return DemoData::admissionNumber(int(1 + (i * 7919) % g_admissions)); }
+const QString& idFor(qint64 i) { return g_keys[int(i % g_keys.size())]; }
 
 const QString kSql = QStringLiteral("SELECT IDNum, HospNum, RoomID, AdmDate FROM PATIENT_DATA..tbPatient WHERE IDNum = ?");
 
@@ -19,18 +19,20 @@ void prepareDatabase()
     defaults.billingLines = 0;
     defaults.requests = 0;
     const BenchScale scale = BenchScale::fromEnvironment(defaults);
-    g_admissions = scale.admissions;
+    // the keys are made beforehand: making them is no part of a look-up
+    for (qint64 i = 0; i < scale.admissions; ++i) g_keys << DemoData::admissionNumber(int(1 + (i * 7919) % scale.admissions));
     g_db = prepareScaledHospital(QStringLiteral("lookup"), scale, [](Connection&, const BenchScale&) {});
 }
 
-// The data layer, with the raw prepared call over the same keys as its floor.
+// The data layer, with the raw prepared call over the same keys as its floor: both walk every
+// admission, so both read the same scattered pages.
 void BM_DataLayer(benchmark::State& state)
 {
     qint64 i = 0;
     timeAgainstFloor(state, [&] {
         Recordset rs = SharedConnection().query(kSql, {idFor(i++)});
         benchmark::DoNotOptimize(rs.text(QStringLiteral("HospNum")));
-    });
+    }, false, int(g_keys.size()));
 }
 }
 

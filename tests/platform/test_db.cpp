@@ -7,6 +7,7 @@
 #include "platform/db/Procedures.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <thread>
 
 TEST(Dialect, MapsCrossDatabaseNamesOutsideLiterals)
@@ -45,7 +46,9 @@ TEST_F(DataLayer, ValuesGoThroughUnchanged)
 {
     const QStringList values = {QStringLiteral("O'Neil"), QStringLiteral("a''b"), QStringLiteral("back\\slash"),
                                 QStringLiteral("Muñoz Peña – ŽŸ"), QStringLiteral("x'); DROP TABLE station..tbStationLogs; --"),
-                                QStringLiteral("?"), QStringLiteral("line\nbreak")};
+                                QStringLiteral("?"), QStringLiteral("line\nbreak"),
+                                // longer than a look-up's key, and more bytes than characters
+                                QString(400, QChar(0x00F1)) + QStringLiteral("\u20AC end")};
     for (const QString& v : values)
         conn().execute(QStringLiteral("INSERT INTO STATION..tbStationLogs (Idnum, Remarks, StationID) VALUES (?, ?, 'CL')"), {v.left(30), v});
     Recordset rs = conn().query(QStringLiteral("SELECT Idnum, Remarks FROM STATION..tbStationLogs ORDER BY LogID"));
@@ -272,4 +275,77 @@ TEST_F(DataLayer, AReadOnlyDatabaseIsToldApart)
     EXPECT_TRUE(readOnly->isReadOnly());
     EXPECT_GT(DbValue::toLong(readOnly->scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"))), 0); // still read
     EXPECT_THROW(readOnly->execute(QStringLiteral("DELETE FROM PASSWORD..tbPasswordMain")), DbError);
+}
+
+TEST_F(DataLayer, ValuesComeBackTypedAsTheDriverTypesThem)
+{
+    struct Case { const char* sql; QMetaType::Type sqliteType; bool null; const char* text; };
+    const Case cases[] = {
+        {"SELECT 7 AS V", QMetaType::LongLong, false, "7"},
+        {"SELECT 2.5 AS V", QMetaType::Double, false, "2.5"},
+        {"SELECT 'Pe\xc3\xb1" "a' AS V", QMetaType::QString, false, "Pe\xc3\xb1" "a"},
+        {"SELECT '' AS V", QMetaType::QString, false, ""},
+        {"SELECT NULL AS V", QMetaType::QString, true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sql);
+        const Recordset rs = conn().query(QString::fromUtf8(c.sql));
+        ASSERT_EQ(rs.recordCount(), 1);
+        const QVariant v = rs.value(QStringLiteral("v"));
+        EXPECT_EQ(v.isNull(), c.null);
+        EXPECT_EQ(rs.text(QStringLiteral("V")), QString::fromUtf8(c.text));
+        // an empty text is a text, not a missing one
+        if (!c.null) EXPECT_FALSE(v.toString().isNull());
+        if (conn().engine() == Engine::SQLite) EXPECT_EQ(v.typeId(), int(c.sqliteType));
+    }
+    // a bound parameter as the only value of the row: its type follows what was bound
+    if (conn().engine() == Engine::SQLite) {
+        EXPECT_EQ(conn().scalar(QStringLiteral("SELECT ?"), {QByteArray("\x01\x02", 2)}), QVariant(QByteArray("\x01\x02", 2)));
+        EXPECT_EQ(conn().scalar(QStringLiteral("SELECT ?"), {true}), QVariant(qint64(1)));
+        EXPECT_EQ(conn().scalar(QStringLiteral("SELECT ?"), {QTime(7, 8, 9)}), QVariant(QStringLiteral("07:08:09.000")));
+    }
+}
+
+TEST_F(DataLayer, AFailureAtALaterRowFailsTheStatement)
+{
+    conn().execute(QStringLiteral("CREATE TABLE IF NOT EXISTS STATION..tbTestRows (N INTEGER, V BIGINT)"));
+    conn().execute(QStringLiteral("DELETE FROM STATION..tbTestRows"));
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbTestRows (N, V) VALUES (?, ?)"), {1, qint64(5)});
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbTestRows (N, V) VALUES (?, ?)"), {2, std::numeric_limits<qint64>::min()});
+    // the first row reads (in the order stored: a sort would compute every row before the first);
+    // the second's value overflows: no half result may pass for the whole
+    EXPECT_THROW(conn().query(QStringLiteral("SELECT N, ABS(V) AS A FROM STATION..tbTestRows WHERE N > ?"), {0}), DbError);
+    EXPECT_EQ(conn().query(QStringLiteral("SELECT N, ABS(V) AS A FROM STATION..tbTestRows WHERE N < ? ORDER BY N"), {2}).recordCount(), 1);
+}
+
+TEST_F(DataLayer, AKeptStatementSeesColumnsAddedAfterIt)
+{
+    conn().execute(QStringLiteral("DROP TABLE IF EXISTS STATION..tbTestColumns"));
+    conn().execute(QStringLiteral("CREATE TABLE STATION..tbTestColumns (A INTEGER)"));
+    conn().execute(QStringLiteral("INSERT INTO STATION..tbTestColumns (A) VALUES (1)"));
+    const QString sql = QStringLiteral("SELECT * FROM STATION..tbTestColumns");
+    ASSERT_EQ(conn().query(sql).fieldCount(), 1);
+    conn().execute(QStringLiteral("ALTER TABLE STATION..tbTestColumns ADD COLUMN B INTEGER"));
+    conn().execute(QStringLiteral("UPDATE STATION..tbTestColumns SET B = 2"));
+    const Recordset rs = conn().query(sql);
+    ASSERT_EQ(rs.fieldCount(), 2);
+    EXPECT_EQ(rs.toInt(QStringLiteral("b")), 2);
+    EXPECT_EQ(rs.toInt(QStringLiteral("a")), 1);
+}
+
+TEST(SqliteConnection, ClosingTheDatabaseUnderKeptStatementsReleasesTheFile)
+{
+    if (TestDatabase::usingPostgres()) GTEST_SKIP() << "a SQLite file";
+    QTemporaryDir dir;
+    ConnectionSettings s;
+    s.sqlitePath = dir.filePath(QStringLiteral("closing.sqlite"));
+    auto c = Connection::open(s);
+    c->execute(QStringLiteral("CREATE TABLE t (a INTEGER)"));
+    c->execute(QStringLiteral("INSERT INTO t (a) VALUES (?)"), {1});
+    EXPECT_EQ(c->query(QStringLiteral("SELECT a FROM t WHERE a = ?"), {1}).recordCount(), 1);
+    ASSERT_TRUE(QFile::exists(s.sqlitePath + QStringLiteral("-wal")));
+    c->database().close();
+    EXPECT_THROW(c->query(QStringLiteral("SELECT a FROM t WHERE a = ?"), {1}), DbError);
+    // the last connection to the file is closed: it folded its log into the file and removed it
+    EXPECT_FALSE(QFile::exists(s.sqlitePath + QStringLiteral("-wal")));
 }

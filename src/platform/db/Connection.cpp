@@ -9,6 +9,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QRegularExpression>
+#include <QStringEncoder>
+#include <QVarLengthArray>
 
 #include <sqlite3.h>
 
@@ -60,6 +62,97 @@ QVariant bindable(const QVariant& v)
         return v.toString().isNull() ? QVariant(QStringLiteral("")) : v;
     default:
         return v;
+    }
+}
+
+// A failure of the SQLite library worded as the driver words it: the library's message, then
+// what was being done.
+QString sqliteError(sqlite3* handle, const char* doing)
+{
+    return errorText(QSqlError(QString::fromLatin1(doing), QString::fromUtf8(sqlite3_errmsg(handle))));
+}
+
+// A value as bindable() leaves it, in the form the SQLite driver binds it: a null (a null text,
+// time or byte array too) as a null, numbers and byte arrays as they are, anything else as its text.
+QVariant sqliteBindable(const QVariant& v)
+{
+    if (v.isNull()) return QVariant();
+    switch (v.typeId()) {
+    case QMetaType::QString:
+        return static_cast<const QString*>(v.constData())->isNull() ? QVariant() : v;
+    case QMetaType::Int:
+    case QMetaType::Bool:
+    case QMetaType::Double:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        return v;
+    case QMetaType::QByteArray:
+        return static_cast<const QByteArray*>(v.constData())->isNull() ? QVariant() : v;
+    case QMetaType::QTime:
+        return v.toTime().isNull() ? QVariant() : QVariant(v.toTime().toString(QStringLiteral("hh:mm:ss.zzz")));
+    default: {
+        const QString text = v.toString();
+        return QVariant(text.isNull() ? QStringLiteral("") : text);
+    }
+    }
+}
+
+// Binds a value as sqliteBindable() leaves it. A text goes in as UTF-8 written into utf8, sized
+// beforehand for every text of the statement so that it never moves; the caller keeps it, and the
+// value of a byte array, until the statement has run: the library copies neither. Every run binds
+// every parameter afresh, so a binding left from an earlier run is never read.
+int bindSqlite(sqlite3_stmt* st, int at, const QVariant& v, QVarLengthArray<char, 512>& utf8)
+{
+    switch (v.typeId()) {
+    case QMetaType::UnknownType:
+        return sqlite3_bind_null(st, at);
+    case QMetaType::Int:
+    case QMetaType::Bool:
+        return sqlite3_bind_int(st, at, v.toInt());
+    case QMetaType::Double:
+        return sqlite3_bind_double(st, at, v.toDouble());
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        return sqlite3_bind_int64(st, at, v.toLongLong());
+    case QMetaType::QByteArray: {
+        const QByteArray& b = *static_cast<const QByteArray*>(v.constData());
+        return sqlite3_bind_blob(st, at, b.constData(), int(b.size()), SQLITE_STATIC);
+    }
+    default: {
+        const QString& text = *static_cast<const QString*>(v.constData());
+        const qsizetype start = utf8.size();
+        if (start + text.size() * 3 > utf8.capacity()) return SQLITE_NOMEM; // not sized for it: never rebind elsewhere
+        utf8.resize(start + text.size() * 3);
+        QStringEncoder toUtf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+        char* const begin = utf8.data() + start;
+        char* const end = toUtf8.appendToBuffer(begin, text);
+        utf8.resize(end - utf8.data());
+        return sqlite3_bind_text(st, at, begin, int(end - begin), SQLITE_STATIC);
+    }
+    }
+}
+
+// One value of the current row, typed as the SQLite driver types it: whole numbers as qint64,
+// reals as double, a NULL as a null text, text as text, a blob as bytes. (The column's value
+// object is read on this thread only, as the library allows.)
+QVariant sqliteValue(sqlite3_stmt* st, int col)
+{
+    sqlite3_value* v = sqlite3_column_value(st, col);
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_value_int64(v)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_value_double(v));
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    case SQLITE_BLOB: {
+        const char* data = static_cast<const char*>(sqlite3_value_blob(v));
+        return QByteArray(data, sqlite3_value_bytes(v));
+    }
+    default: {
+        const char* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
+        return QString::fromUtf8(text ? text : "", sqlite3_value_bytes(v));
+    }
     }
 }
 
@@ -117,7 +210,7 @@ Connection::Connection(const ConnectionSettings& settings)
 
 Connection::~Connection()
 {
-    m_statements.clear();
+    dropStatements();
     if (m_db.isValid()) m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_name);
@@ -211,16 +304,19 @@ const QString& Connection::translated(const QString& houseSql)
     return *m_translations.insert(houseSql, translate(houseSql));
 }
 
+void Connection::observe(const QString& engineSql, const QVariantList& params)
+{
+    QVariantList bound;
+    for (const QVariant& v : params) bound << bindable(v);
+    m_observer(engineSql, bound);
+}
+
 QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params, QStringList** names)
 {
     const QSqlDatabase& db = m_db;
     if (!db.isOpen()) throw DbError(QStringLiteral("The connection to the database is closed."));
     const QString& text = translated(sql);
-    if (m_observer) {
-        QVariantList bound;
-        for (const QVariant& v : params) bound << bindable(v);
-        m_observer(text, bound);
-    }
+    if (m_observer) observe(text, params);
     if (params.isEmpty()) {
         // nothing to bind: run it as it is (the server cannot prepare SET, BEGIN and the like)
         QSqlQuery q(db);
@@ -234,7 +330,9 @@ QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params, QS
         q.setForwardOnly(true);
         if (!q.prepare(text)) throw DbError(errorText(q.lastError()));
         if (m_statements.size() > 200) m_statements.clear();
-        it = m_statements.insert(text, Prepared{q, {}});
+        Prepared p;
+        p.query = std::move(q);
+        it = m_statements.insert(text, p);
     }
     QSqlQuery& q = it.value().query;
     if (names) *names = &it.value().columns;
@@ -248,8 +346,103 @@ QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params, QS
     return q;
 }
 
+Connection::Prepared& Connection::sqliteStatement(const QString& sql)
+{
+    auto it = m_statements.find(sql);
+    if (it != m_statements.end()) return it.value();
+    const QString& text = translated(sql);
+    if (!m_lite) m_lite = sqliteHandle(m_db);
+    if (!m_lite) throw DbError(QStringLiteral("The connection to the database is closed."));
+    sqlite3_stmt* st = nullptr;
+    const void* tail = nullptr;
+    if (sqlite3_prepare16_v3(m_lite, text.utf16(), int(text.size() * sizeof(QChar)), SQLITE_PREPARE_PERSISTENT, &st, &tail) != SQLITE_OK) {
+        const QString message = sqliteError(m_lite, "Unable to execute statement");
+        sqlite3_finalize(st);
+        throw DbError(message);
+    }
+    std::shared_ptr<sqlite3_stmt> kept(st, &sqlite3_finalize);
+    const QChar* rest = tail ? static_cast<const QChar*>(tail) : text.constData() + text.size();
+    if (!QStringView(rest, text.constData() + text.size()).trimmed().isEmpty())
+        throw DbError(sqliteError(m_lite, "Unable to execute multiple statements at a time"));
+    if (!st) throw DbError(QStringLiteral("No query (Unable to fetch row)")); // nothing but blanks or comments
+    if (m_statements.size() > 200) m_statements.clear();
+    Prepared p;
+    p.lite = std::move(kept);
+    p.engineSql = text;
+    return *m_statements.insert(sql, p);
+}
+
+int Connection::runSqlite(const QString& sql, const QVariantList& params, QVector<QVector<QVariant>>* rows, QStringList* names)
+{
+    if (!m_db.isOpen()) {
+        dropStatements();
+        throw DbError(QStringLiteral("The connection to the database is closed."));
+    }
+    if (m_observer) observe(translated(sql), params);
+    Prepared& p = sqliteStatement(sql);
+    sqlite3_stmt* st = p.lite.get();
+    if (sqlite3_bind_parameter_count(st) != params.size()) throw DbError(QStringLiteral("Parameter count mismatch"));
+    // the values as bound and their texts in UTF-8 stay here until the statement has run
+    QVarLengthArray<QVariant, 8> bound(params.size());
+    qsizetype textRoom = 0;
+    for (int i = 0; i < params.size(); ++i) {
+        bound[i] = sqliteBindable(bindable(params[i]));
+        if (bound[i].typeId() == QMetaType::QString) textRoom += static_cast<const QString*>(bound[i].constData())->size() * 3;
+    }
+    QVarLengthArray<char, 512> utf8;
+    utf8.reserve(textRoom);
+    for (int i = 0; i < params.size(); ++i) {
+        if (bindSqlite(st, i + 1, bound[i], utf8) != SQLITE_OK) {
+            const QString message = sqliteError(m_lite, "Unable to bind parameters");
+            sqlite3_reset(st);
+            throw DbError(message);
+        }
+    }
+    int rc = sqlite3_step(st);
+    const int n = sqlite3_column_count(st);
+    // a statement the library parsed afresh (the tables changed) may name other columns
+    const int reprepared = sqlite3_stmt_status(st, SQLITE_STMTSTATUS_REPREPARE, 0);
+    if (p.columns.size() != n || reprepared != p.reprepared) {
+        p.reprepared = reprepared;
+        p.columns.clear();
+        p.columns.reserve(n);
+        for (int i = 0; i < n; ++i) p.columns << QString::fromUtf8(sqlite3_column_name(st, i)).remove(QLatin1Char('"'));
+    }
+    if (names) *names = p.columns;
+    while (rows && rc == SQLITE_ROW) {
+        QVector<QVariant> row(n);
+        for (int i = 0; i < n; ++i) row[i] = sqliteValue(st, i);
+        rows->push_back(std::move(row));
+        rc = sqlite3_step(st);
+    }
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+        // a failure at any row fails the statement: a result cut short is no result
+        sqlite3_reset(st);
+        const QString message = sqliteError(m_lite, "Unable to fetch row");
+        m_statements.remove(sql); // it may no longer fit the tables: parse it afresh next time
+        throw DbError(message);
+    }
+    const int changed = sqlite3_changes(m_lite);
+    sqlite3_reset(st);
+    return changed;
+}
+
+void Connection::dropStatements()
+{
+    bool keptSqlite = false;
+    for (const Prepared& p : std::as_const(m_statements)) keptSqlite = keptSqlite || p.lite;
+    m_statements.clear();
+    if (m_lite && !m_db.isOpen()) {
+        // Closing the database while statements of ours were open made the driver let go of its
+        // handle without closing it; with the statements gone it closes now.
+        if (keptSqlite) sqlite3_close(m_lite);
+        m_lite = nullptr;
+    }
+}
+
 int Connection::execute(const QString& sql, const QVariantList& params)
 {
+    if (engine() == Engine::SQLite) return qMax(0, runSqlite(sql, params, nullptr, nullptr));
     QSqlQuery q = prepare(sql, params);
     const int n = q.numRowsAffected();
     q.finish();
@@ -258,9 +451,21 @@ int Connection::execute(const QString& sql, const QVariantList& params)
 
 Recordset Connection::query(const QString& sql, const QVariantList& params)
 {
+    if (engine() == Engine::SQLite) {
+        QVector<QVector<QVariant>> rows;
+        QStringList names;
+        runSqlite(sql, params, &rows, &names);
+        return Recordset(names, std::move(rows));
+    }
     QStringList* names = nullptr;
     QSqlQuery q = prepare(sql, params, &names);
     Recordset rs = Recordset::fromQuery(q, names);
+    // a failure at any row fails the statement: a result cut short is no result
+    if (q.lastError().isValid()) {
+        const QString message = errorText(q.lastError());
+        q.finish();
+        throw DbError(message);
+    }
     q.finish();
     return rs;
 }
@@ -333,7 +538,7 @@ void Connection::setCommandTimeout(int seconds)
 
 void Connection::executeScript(const QString& houseDdl)
 {
-    m_statements.clear(); // the tables change under the prepared statements
+    dropStatements(); // the tables change under the prepared statements
     // "--" comment lines are dropped before the names are translated: a quote in a comment must
     // not be taken for the start of a text. Statements end with ";" at the end of a line.
     QStringList code;

@@ -13,6 +13,9 @@
 #include <functional>
 #include <memory>
 
+struct sqlite3;
+struct sqlite3_stmt;
+
 // Where the hospital's databases are: one SQLite file, or a PostgreSQL server with one schema per
 // hospital database.
 // PostgreSQL: an empty host, database or user (and a port of 0) is left to the driver, which takes
@@ -98,20 +101,36 @@ public:
     void executeScript(const QString& houseDdl);
 
 private:
+    struct Prepared;
     // names: where the statement keeps the names of its result columns (null when not kept)
     QSqlQuery prepare(const QString& sql, const QVariantList& params, QStringList** names = nullptr);
+    // SQLite: runs the statement straight through the library on the driver's own handle, each
+    // value read into the result's rows as it comes. rows: where every row goes (null: the first
+    // step only, as for a statement that returns nothing); returns the rows it changed.
+    int runSqlite(const QString& sql, const QVariantList& params, QVector<QVector<QVariant>>* rows,
+                  QStringList* names);
+    Prepared& sqliteStatement(const QString& sql);
+    // Finalizes the kept statements (before the connection closes, or when the tables change).
+    void dropStatements();
     void install();
     const QString& translated(const QString& houseSql);
+    void observe(const QString& engineSql, const QVariantList& params);
 
     // Translations and prepared statements are kept per statement text: the same look-up runs
     // many times, and neither the dialect's rewriting nor the server's parse need repeating.
     QHash<QString, QString> m_translations;
     QSqlDatabase m_db;
     struct Prepared {
-        QSqlQuery query;
-        QStringList columns; // the result's column names, read at the first run
+        QSqlQuery query;                    // PostgreSQL
+        std::shared_ptr<sqlite3_stmt> lite; // SQLite, on m_lite
+        QString engineSql;                  // SQLite: the text as the engine gets it
+        QStringList columns;                // the result's column names, read at the first run
+        int reprepared = 0;                 // SQLite: how often the library had parsed it afresh when they were read
     };
+    // PostgreSQL: by the engine's text; SQLite: by the house text, which spares the translation's
+    // look-up on every run.
     QHash<QString, Prepared> m_statements;
+    sqlite3* m_lite = nullptr; // the SQLite driver's own handle
 
     ConnectionSettings m_settings;
     QString m_name;

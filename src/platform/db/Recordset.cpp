@@ -57,11 +57,20 @@ int Recordset::recordCount() const { return d->rows.size(); }
 int Recordset::fieldCount() const { return d->names.size(); }
 QString Recordset::fieldName(int index) const { return d->names.value(index); }
 QStringList Recordset::fieldNames() const { return d->names; }
+namespace {
+// Names of another length never match without regard to case (case folds one unit to one), so
+// only the names of the field's length are compared.
+bool sameName(const QString& name, const QString& field)
+{
+    return name.size() == field.size() && (name == field || name.compare(field, Qt::CaseInsensitive) == 0);
+}
+}
+
 bool Recordset::hasField(const QString& name) const
 {
     if (d->names.size() > kScanLimit) return d->index.contains(name.toLower());
     for (const QString& n : d->names)
-        if (n.compare(name, Qt::CaseInsensitive) == 0) return true;
+        if (sameName(n, name)) return true;
     return false;
 }
 bool Recordset::eof() const { return m_pos >= d->rows.size(); }
@@ -73,7 +82,7 @@ int Recordset::column(const QString& field) const
 {
     if (d->names.size() <= kScanLimit) {
         for (int i = 0; i < d->names.size(); ++i)
-            if (d->names[i].compare(field, Qt::CaseInsensitive) == 0) return i;
+            if (sameName(d->names[i], field)) return i;
     } else {
         auto it = d->index.constFind(field.toLower());
         if (it != d->index.constEnd()) return it.value();
@@ -115,6 +124,7 @@ namespace DbValue {
 QString text(const QVariant& v)
 {
     if (v.isNull() || !v.isValid()) return QString();
+    if (v.typeId() == QMetaType::QString) return *static_cast<const QString*>(v.constData());
     if (v.typeId() == QMetaType::QDateTime)
         return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (v.typeId() == QMetaType::Double) {
