@@ -3,7 +3,7 @@
 #include "assessment/AssessmentSave.h"
 #include "assessment/AssessmentSlip.h"
 #include "assessment/ClinicalAssessmentData.h"
-#include "access/ActionApproval.h"
+#include "access/UserValidation.h"
 #include "assessment/frmAssessmentClinical.h"
 #include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
@@ -43,10 +43,8 @@ void frmAssessmentClinical::SaveClinicalAssessment()
     }
     const clsParameters& p = StationParameters();
     if (p.ClinAssessRequireDx()) runModal(frmRequestingDoctor::instance()); // a cancelled doctor still saves, with none
-    if (!ValidateActingUser(0,
-                            QStringLiteral("You have entered invalid user information. Entered charges were not saved! ")
-                                + QStringLiteral("\r\n") + QStringLiteral("Are you sure you want to save these charges?"),
-                            QStringLiteral("Confirmation")))
+    if (!ValidateUser({.retryQuestion = QStringLiteral("You have entered invalid user information. Entered charges were not saved! ")
+                                        + QStringLiteral("\r\n") + QStringLiteral("Are you sure you want to save these charges?")}))
         return;
     AssessmentSaveInput in;
     in.hospNum = txtPno->text();

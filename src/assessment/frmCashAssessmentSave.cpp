@@ -2,7 +2,7 @@
 // one transaction (AssessmentSave), then the slip and the new grid.
 #include "assessment/frmCashAssessment.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "assessment/AssessmentSave.h"
 #include "assessment/AssessmentSlip.h"
 #include "components/login/clsCurrentuser.h"
@@ -46,17 +46,11 @@ void frmCashAssessment::SaveAssessment()
                vbYesNo | vbInformation, QStringLiteral("Important Message"))
         != vbYes)
         return;
-    for (;;) {
-        frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        v->PostOrCancel = 0;
-        runModal(v);
-        if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
-        if (MsgBox(QStringLiteral("Selected charge(s) will not be saved! \r\nAre you sure you want to save these Charge(s)?"),
-                   vbYesNo | vbInformation, notice)
-            != vbYes)
-            return;
-    }
-    const QString userID = DialogAnswers.ValidatedUserID, userName = DialogAnswers.ValidatedUserName;
+    const std::optional<ValidatedUser> validated =
+        ValidateUser({.retryQuestion = QStringLiteral("Selected charge(s) will not be saved! \r\nAre you sure you want to save these Charge(s)?"),
+                      .retryTitle = notice});
+    if (!validated) return;
+    const QString userID = validated->userID, userName = validated->userName;
     bool hasOR = false;
     for (int r = 1; r < g.Rows(); ++r) hasOR = hasOR || cell(r, 1).trimmed() == QLatin1String("OR");
     DialogAnswers.resetRequestingDoctor();

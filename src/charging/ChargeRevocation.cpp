@@ -1,6 +1,7 @@
 #include "charging/ChargeRevocation.h"
 
 #include "access/ActionApproval.h"
+#include "access/UserValidation.h"
 #include "charging/ChargePostedList.h"
 #include "charging/ChargePricing.h"
 #include "charging/frmCharge.h"
@@ -187,11 +188,13 @@ void frmCharge::RevokeCharge()
                    QStringLiteral("Confirmation"))
             != vbYes)
             return;
-        if (!ValidateUserWithReason(QStringLiteral("Selected charge(s) will not be revoked! ") + QStringLiteral("\r\n") +
-                                        QStringLiteral("Are you sure you want to revoke this charge?"),
-                                    vbInformation, ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true)))
-            return;
-        const QString user = DialogAnswers.ValidatedUserID;
+        const std::optional<ValidatedUser> validated =
+            ValidateUser({.postOrCancel = 1,
+                          .reasonMaxLength = ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true),
+                          .retryQuestion = QStringLiteral("Selected charge(s) will not be revoked! ") + QStringLiteral("\r\n") +
+                                           QStringLiteral("Are you sure you want to revoke this charge?")});
+        if (!validated) return;
+        const QString user = validated->userID;
         if (!HasUserRight(c, QStringLiteral("22"), user)) {
             MsgBox(QStringLiteral("Sorry, you don't have access right to revoke charges."), vbInformation, kRevokeNotice);
             return;

@@ -2,7 +2,7 @@
 // (ChargeSave), the slip after the commit and the new grid.
 #include "charging/frmCharge.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargeSave.h"
 #include "charging/ChargeSlipNumber.h"
@@ -168,19 +168,12 @@ void frmCharge::SaveCharges()
                    vbYesNo | vbInformation, QStringLiteral("Confirmation"))
             != vbYes)
             return;
-        for (;;) {
-            frmTransaction_UserValidation* validation = frmTransaction_UserValidation::instance();
-            validation->PostOrCancel = 0; // a posting: no reason of cancellation
-            runModal(validation);
-            if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
-            if (MsgBox(QStringLiteral("Selected charges will not be saved! ") + QStringLiteral("\r\n")
-                           + QStringLiteral("Are you sure you want to save these charges?"),
-                       vbYesNo | vbInformation, QStringLiteral("Confirmation"))
-                != vbYes)
-                return;
-        }
-        userID = DialogAnswers.ValidatedUserID;
-        userName = DialogAnswers.ValidatedUserName;
+        const std::optional<ValidatedUser> validated =
+            ValidateUser({.retryQuestion = QStringLiteral("Selected charges will not be saved! ") + QStringLiteral("\r\n")
+                                           + QStringLiteral("Are you sure you want to save these charges?")});
+        if (!validated) return;
+        userID = validated->userID;
+        userName = validated->userName;
         // A dialog left without a doctor still saves, with no doctor.
         runModal(frmRequestingDoctor::instance());
         doctorID = DialogAnswers.RequestingDoctorID;

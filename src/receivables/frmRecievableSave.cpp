@@ -3,7 +3,7 @@
 // ReceivableRevocation, ReceivablePackageItems) and print (ReceivableSaveSlip).
 #include "receivables/frmRecievable.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "charging/ChargeSlipNumber.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
@@ -41,22 +41,6 @@ ReceivableSlipHeader slipHeader(const frmRecievable& w)
     return h;
 }
 
-// The user validation of a posting, asked again while the user wants to go on.
-bool validatedForSaving()
-{
-    for (;;) {
-        frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        v->PostOrCancel = 0;
-        runModal(v);
-        if (!DialogAnswers.ValidatedUserID.isEmpty()) return true;
-        if (MsgBox(QStringLiteral("Selected charge(s) will not be saved! ") + QStringLiteral("\r\n")
-                       + QStringLiteral("Are you sure you want to save this Charge(s)?"),
-                   vbYesNo | vbInformation, QStringLiteral("Message"))
-            != vbYes)
-            return false;
-    }
-}
-
 } // namespace
 
 void frmRecievable::cmdSave_Click()
@@ -86,8 +70,12 @@ void frmRecievable::cmdSave_Click()
                vbYesNo | vbInformation, QStringLiteral("Important Message"))
         != vbYes)
         return;
-    if (!validatedForSaving()) return;
-    const QString userId = DialogAnswers.ValidatedUserID, userName = DialogAnswers.ValidatedUserName;
+    const std::optional<ValidatedUser> validated =
+        ValidateUser({.retryQuestion = QStringLiteral("Selected charge(s) will not be saved! ") + QStringLiteral("\r\n")
+                                       + QStringLiteral("Are you sure you want to save this Charge(s)?"),
+                      .retryTitle = QStringLiteral("Message")});
+    if (!validated) return;
+    const QString userId = validated->userID, userName = validated->userName;
 
     ReceivableSaveInput in;
     in.hospNum = txtPno->text();

@@ -1,6 +1,7 @@
 #include "returns/frmReturn.h"
 
 #include "access/ActionApproval.h"
+#include "access/UserValidation.h"
 #include "components/Drugs.h"
 #include "components/StationComponents.h"
 #include "components/login/clsCurrentuser.h"
@@ -481,12 +482,15 @@ void frmReturn::PostReturnedItems()
     try {
         // The account of this window's own admission.
         if (IsAccountClosed(c, idNum)) return;
-        if (!ValidateUserWithReason(QStringLiteral("Selected transaction(s) will not be saved. ") + QStringLiteral("\r\n") +
-                                        QStringLiteral("Are you sure you want to return this medicine(s)?"),
-                                    vbQuestion, ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true)))
-            return;
-        ret.userID = DialogAnswers.ValidatedUserID;
-        userName = DialogAnswers.ValidatedUserName;
+        const std::optional<ValidatedUser> validated =
+            ValidateUser({.postOrCancel = 1,
+                          .reasonMaxLength = ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true),
+                          .retryQuestion = QStringLiteral("Selected transaction(s) will not be saved. ") + QStringLiteral("\r\n") +
+                                           QStringLiteral("Are you sure you want to return this medicine(s)?"),
+                          .retryStyle = vbQuestion});
+        if (!validated) return;
+        ret.userID = validated->userID;
+        userName = validated->userName;
         if (!ApproveBySupervisor(QStringLiteral("Selected transaction(s) will not be saved. ") + QStringLiteral("\r\n") +
                                      QStringLiteral("Are you sure you want to save/continue this transaction(s)?"),
                                  vbQuestion))
