@@ -2,6 +2,7 @@
 // one transaction (AssessmentSave), then the slip and the new grid.
 #include "assessment/frmCashAssessment.h"
 
+#include "platform/text/AdmissionNumber.h"
 #include "access/UserValidation.h"
 #include "assessment/AssessmentSave.h"
 #include "assessment/AssessmentSlip.h"
@@ -36,7 +37,7 @@ void frmCashAssessment::SaveAssessment()
             return;
         }
     try {
-        if (IsAccountClosed(SharedConnection(), txtID->text())) return;
+        if (IsAccountClosed(SharedConnection(), txtID->text(), PatientTypeOfNumber(txtID->text()))) return;
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return;

@@ -153,10 +153,10 @@ void frmCharge::RevokeCharge()
     const clsParameters& p = StationParameters();
     // The window's own header names the account and its kind, whatever the lists select meanwhile.
     const QString idNum = txtID->text();
-    const QString patientType = IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
+    const QString patientType = PatientTypeOfNumber(idNum);
     const bool package = !charge.packageID.trimmed().isEmpty();
     try {
-        if (IsAccountClosed(c, idNum)) return;
+        if (IsAccountClosed(c, idNum, patientType)) return;
         if (IsDepartmentCleared(c, idNum, QStringLiteral("CL"))) {
             MsgBox(QStringLiteral("Patient is already cleared by (Cathlab Department). ") +
                        QStringLiteral("If you have charges to make, notify the Billing staff") +

@@ -111,7 +111,7 @@ void frmCharge::SaveCharges()
             g.setFocus();
             return;
         }
-        if (IsAccountClosed(c, idNum)) return;
+        if (IsAccountClosed(c, idNum, PatientTypeOfNumber(idNum))) return;
         if (IsDepartmentCleared(c, idNum, QStringLiteral("CL"))) {
             MsgBox(QStringLiteral("Patient is already cleared by (CathLab Department). ")
                        + QStringLiteral("If you have charges to make, please notify the Billing staff")
@@ -196,7 +196,7 @@ void frmCharge::SaveCharges()
     in.idNum = idNum;
     in.room = txtRoom->text();
     in.stationCode = lblDeptCode->text();
-    in.patientType = IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
+    in.patientType = PatientTypeOfNumber(idNum);
     in.userId = userID;
     in.doctorId = doctorID;
     in.doctorName = doctorName;

@@ -343,7 +343,7 @@ void RequestEntryWindow::SaveRequests()
     try {
         Connection& c = SharedConnection();
         const QString id = Patient.IDNum;
-        if (IsAccountClosed(c, id)) return;
+        if (IsAccountClosed(c, id, Patient.PatientType)) return;
         if (IsDepartmentCleared(c, id, m_kind.revenue)) {
             MsgBox(QStringLiteral("Patient is already cleared by (%1 Department). ").arg(m_kind.department) +
                        QStringLiteral("If you have requests to make, notify the Billing staff") +

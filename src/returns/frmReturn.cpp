@@ -1,5 +1,6 @@
 #include "returns/frmReturn.h"
 
+#include "platform/text/AdmissionNumber.h"
 #include "access/ActionApproval.h"
 #include "access/UserValidation.h"
 #include "components/Drugs.h"
@@ -481,7 +482,7 @@ void frmReturn::PostReturnedItems()
     QString userName;
     try {
         // The account of this window's own admission.
-        if (IsAccountClosed(c, idNum)) return;
+        if (IsAccountClosed(c, idNum, PatientTypeOfNumber(idNum))) return;
         const std::optional<ValidatedUser> validated =
             ValidateUser({.postOrCancel = 1,
                           .reasonMaxLength = ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true),
