@@ -5,7 +5,6 @@
 #include "assessment/ClinicalAssessmentData.h"
 #include "access/UserValidation.h"
 #include "assessment/frmAssessmentClinical.h"
-#include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
 #include "platform/ui/EntryGrid.h"
@@ -59,16 +58,7 @@ void frmAssessmentClinical::SaveClinicalAssessment()
         return user.has_value();
     };
     f.post = [&] {
-        AssessmentSaveInput in;
-        in.hospNum = txtPno->text();
-        in.idNum = txtID->text();
-        in.patientName = txtPatient->text();
-        in.userId = user->userID;
-        in.employeeCode = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
-        in.doctorId = DialogAnswers.RequestingDoctorID;
-        in.doctorName = DialogAnswers.RequestingDoctorName;
-        in.counterStation = Session.CurrentStationID.toString();
-        in.numberMask = p.NewCSlipFormat();
+        AssessmentSaveInput in = AssessmentSaveFor(txtPno->text(), txtID->text(), txtPatient->text(), user->userID);
         in.clinical = true;
         in.rows = rows;
         saved = SaveAssessmentRows(SharedConnection(), in);

@@ -6,14 +6,12 @@
 #include "access/UserValidation.h"
 #include "assessment/AssessmentSave.h"
 #include "assessment/AssessmentSlip.h"
-#include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/assessment/AssessmentNumbers.h"
 #include "shared/EntrySaveFlow.h"
-#include "shared/clsParameters.h"
 #include "shared/doctors/frmRequestingDoctor.h"
 #include "shared/lookups/AccountChecks.h"
 #include "shared/modGlobals.h"
@@ -61,16 +59,7 @@ void frmCashAssessment::SaveAssessment()
     };
     f.saveButton = Command1[0];
     f.post = [&] {
-        AssessmentSaveInput in;
-        in.hospNum = txtPno->text();
-        in.idNum = txtID->text();
-        in.patientName = txtPatient->text();
-        in.userId = user->userID;
-        in.employeeCode = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
-        in.doctorId = DialogAnswers.RequestingDoctorID;
-        in.doctorName = DialogAnswers.RequestingDoctorName;
-        in.counterStation = Session.CurrentStationID.toString();
-        in.numberMask = StationParameters().NewCSlipFormat();
+        AssessmentSaveInput in = AssessmentSaveFor(txtPno->text(), txtID->text(), txtPatient->text(), user->userID);
         for (int r = 1; r < g.Rows(); ++r) {
             if (!CompleteRow(r)) continue; // such as the empty last row
             QStringList row;

@@ -228,14 +228,7 @@ TEST_F(RequestSaveTest, TheValidationAsksNoReasonWhateverAnEarlierCallerLeft)
     fillRows(w.get(), {kMedicines[0]});
     frmTransaction_UserValidation::instance()->PostOrCancel = 1;
     int postOrCancel = -1;
-    UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [&postOrCancel](QDialog* d) {
-        auto* v = static_cast<frmTransaction_UserValidation*>(d);
-        postOrCancel = v->PostOrCancel;
-        QTest::keyClicks(v->txtUserID, QStringLiteral("CL001"));
-        QTest::keyClick(v->txtUserID, Qt::Key_Return);
-        QTest::keyClicks(v->txtAccessCode, QStringLiteral("CATH1"));
-        QTest::keyClick(v->txtAccessCode, Qt::Key_Return);
-    });
+    queueValidationNotingMode(QStringLiteral("CL001"), QStringLiteral("CATH1"), &postOrCancel);
     // should the dialog want a reason: its notice, then no second try
     UiScript::queueAnswer(vbOK);
     UiScript::queueAnswer(vbNo);
