@@ -2,7 +2,7 @@
 
 #include "access/AccessKeys.h"
 #include "access/UserRightsData.h"
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
@@ -274,13 +274,11 @@ QStringList frmUserRights::tickedIds() const
 void frmUserRights::cmdSave_Click()
 {
     if (!cmdSave->isEnabled()) return;
-    frmTransaction_UserValidation* validation = frmTransaction_UserValidation::instance();
-    validation->PostOrCancel = 0;
-    runModal(validation);
-    if (DialogAnswers.ValidatedUserID.isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser(); // no question: a refusal stops the save
+    if (!validated) return;
     try {
         SaveUserRights(SharedConnection(), txtEmployeeID->text().trimmed(), BuildRightsText(tickedIds(), listedIds(), m_storedRights),
-                       DialogAnswers.ValidatedUserID);
+                       validated->userID);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return;

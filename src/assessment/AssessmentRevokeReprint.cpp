@@ -2,6 +2,7 @@
 
 #include "assessment/AssessmentSave.h"
 #include "access/ActionApproval.h"
+#include "access/UserValidation.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
@@ -26,8 +27,10 @@ QString listCell(const FlexGrid* list, int col)
 // Validation until a user passes or the user gives up. With a reason for a cancellation.
 bool validate(bool withReason, const QString& retryQuestion)
 {
-    return ValidateActingUser(withReason ? 1 : 0, retryQuestion, QStringLiteral("Confirmation"),
-                              ReasonRoom(QStringLiteral("STATION..tbCLAssessment"), QStringLiteral("RevokeReason"), false));
+    return ValidateUser({.postOrCancel = withReason ? 1 : 0,
+                         .reasonMaxLength = ReasonRoom(QStringLiteral("STATION..tbCLAssessment"), QStringLiteral("RevokeReason"), false),
+                         .retryQuestion = retryQuestion})
+        .has_value();
 }
 
 // The list's date as the slip prints it.

@@ -2,7 +2,9 @@
 
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
+#include "components/login/clsCurrentuser.h"
 #include "shared/assessment/AssessmentNumbers.h"
+#include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 
 namespace {
@@ -55,4 +57,19 @@ QString AppendSlipSummary(const QString& summary, const QString& department, con
 {
     const QString piece = QStringLiteral("FOR ") + department + QStringLiteral(": ") + remarks;
     return summary.trimmed().isEmpty() ? piece : summary + QStringLiteral(", ") + piece;
+}
+
+AssessmentSaveInput AssessmentSaveFor(const QString& hospNum, const QString& idNum, const QString& patientName, const QString& userId)
+{
+    AssessmentSaveInput in;
+    in.hospNum = hospNum;
+    in.idNum = idNum;
+    in.patientName = patientName;
+    in.userId = userId;
+    in.employeeCode = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
+    in.doctorId = DialogAnswers.RequestingDoctorID;
+    in.doctorName = DialogAnswers.RequestingDoctorName;
+    in.counterStation = Session.CurrentStationID.toString();
+    in.numberMask = StationParameters().NewCSlipFormat();
+    return in;
 }

@@ -23,6 +23,10 @@ struct AssessmentSaveInput {
     QList<QStringList> packageItems; // rows of the package items grid: revenue, summary, item, quantity, amount, location, package in columns 1 to 7
 };
 
+// A save of the window's patient by the validated user, with what the run gives it: the logged-in
+// user's code, the requesting doctor just chosen, the station's counter and number mask.
+AssessmentSaveInput AssessmentSaveFor(const QString& hospNum, const QString& idNum, const QString& patientName, const QString& userId);
+
 struct AssessmentSaveResult {
     QString assessmentNumber; // "" when nothing was posted
     QDateTime serverDate;     // the time of every line of the save

@@ -3,13 +3,13 @@
 #include "assessment/AssessmentSave.h"
 #include "assessment/AssessmentSlip.h"
 #include "assessment/ClinicalAssessmentData.h"
-#include "access/ActionApproval.h"
+#include "access/UserValidation.h"
 #include "assessment/frmAssessmentClinical.h"
-#include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
+#include "shared/EntrySaveFlow.h"
 #include "shared/clsParameters.h"
 #include "shared/doctors/frmRequestingDoctor.h"
 #include "shared/modGlobals.h"
@@ -28,62 +28,58 @@ AssessmentSlipHeader clinicalSlipHeader(const frmAssessmentClinical& w)
 void frmAssessmentClinical::SaveClinicalAssessment()
 {
     EntryGrid& g = *mshflexEntry;
-    if (g.Rows() == 2 && dept(1).isEmpty()) {
-        MsgBox(QStringLiteral("Can't save a blank charge! Please enter charges."), vbExclamation, QStringLiteral("Notification"));
-        g.setFocus();
-        return;
-    }
-    // The complete rows, as they stand; the others (the empty last row) are passed over.
-    QList<QStringList> rows;
-    for (int r = 1; r < g.Rows(); ++r) {
-        if (!CompleteRow(r)) continue;
-        QStringList cells;
-        for (int c = 0; c < ClinicalRow::ColumnCount; ++c) cells << cell(r, c);
-        rows << cells;
-    }
     const clsParameters& p = StationParameters();
-    if (p.ClinAssessRequireDx()) runModal(frmRequestingDoctor::instance()); // a cancelled doctor still saves, with none
-    if (!ValidateActingUser(0,
-                            QStringLiteral("You have entered invalid user information. Entered charges were not saved! ")
-                                + QStringLiteral("\r\n") + QStringLiteral("Are you sure you want to save these charges?"),
-                            QStringLiteral("Confirmation")))
-        return;
-    AssessmentSaveInput in;
-    in.hospNum = txtPno->text();
-    in.idNum = txtID->text();
-    in.patientName = txtPatient->text();
-    in.userId = DialogAnswers.ValidatedUserID;
-    in.employeeCode = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
-    in.doctorId = DialogAnswers.RequestingDoctorID;
-    in.doctorName = DialogAnswers.RequestingDoctorName;
-    in.counterStation = Session.CurrentStationID.toString();
-    in.numberMask = p.NewCSlipFormat();
-    in.clinical = true;
-    in.rows = rows;
+    QList<QStringList> rows;
+    std::optional<ValidatedUser> user;
     AssessmentSaveResult saved;
-    try {
-        saved = SaveAssessmentRows(SharedConnection(), in);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e); // rolled back: the rows stay on screen
-        return;
-    }
-    QString summary;
-    for (const QStringList& row : rows) summary = AppendSlipSummary(summary, row.value(ClinicalRow::Dept), row.value(ClinicalRow::Remarks));
-    LastAssessmentNumber = saved.assessmentNumber;
-    const QString userName = DialogAnswers.ValidatedUserName, userId = DialogAnswers.ValidatedUserID;
-    const AssessmentSlipHeader header = clinicalSlipHeader(*this);
-    Form_Load();
-    txtEntry->setFocus();
-    // A save that posted nothing has no slip.
-    if (Session.HospitalInfo.IsPrintChargeSlip && !saved.assessmentNumber.isEmpty()) {
-        try {
-            ShowAssessmentSlip(SharedConnection(), header, saved.assessmentNumber, Fmt::serverDateText(saved.serverDate), userId, userName,
-                               QStringLiteral("ORIGINAL COPY"), summary, QStringLiteral("Print Assessment Slip"));
-        } catch (const std::exception& e) {
-            ShowErrorNotice(e);
+    AssessmentSlipHeader header;
+    EntrySaveFlow f;
+    f.isBlank = [&] { return g.Rows() == 2 && dept(1).isEmpty(); };
+    f.blank = {QStringLiteral("Can't save a blank charge! Please enter charges."), vbExclamation, QStringLiteral("Notification")};
+    f.focusWhenBlank = &g;
+    f.rowsPass = [&] {
+        // The complete rows, as they stand; the others (the empty last row) are passed over.
+        for (int r = 1; r < g.Rows(); ++r) {
+            if (!CompleteRow(r)) continue;
+            QStringList cells;
+            for (int c = 0; c < ClinicalRow::ColumnCount; ++c) cells << cell(r, c);
+            rows << cells;
         }
-    }
-    LoadAssessmentStatus();
+        return true;
+    };
+    f.doctorFirst = true;
+    f.askDoctor = [&] {
+        if (p.ClinAssessRequireDx()) runModal(frmRequestingDoctor::instance()); // a cancelled doctor still saves, with none
+        return true;
+    };
+    f.validate = [&] {
+        user = ValidateUser({.retryQuestion = QStringLiteral("You have entered invalid user information. Entered charges were not saved! ")
+                                              + QStringLiteral("\r\n") + QStringLiteral("Are you sure you want to save these charges?")});
+        return user.has_value();
+    };
+    f.post = [&] {
+        AssessmentSaveInput in = AssessmentSaveFor(txtPno->text(), txtID->text(), txtPatient->text(), user->userID);
+        in.clinical = true;
+        in.rows = rows;
+        saved = SaveAssessmentRows(SharedConnection(), in);
+        return true;
+    };
+    f.reload = [&] {
+        LastAssessmentNumber = saved.assessmentNumber;
+        header = clinicalSlipHeader(*this);
+        Form_Load();
+        txtEntry->setFocus();
+    };
+    f.print = [&] {
+        // A save that posted nothing has no slip.
+        if (!Session.HospitalInfo.IsPrintChargeSlip || saved.assessmentNumber.isEmpty()) return;
+        QString summary;
+        for (const QStringList& row : rows) summary = AppendSlipSummary(summary, row.value(ClinicalRow::Dept), row.value(ClinicalRow::Remarks));
+        ShowAssessmentSlip(SharedConnection(), header, saved.assessmentNumber, Fmt::serverDateText(saved.serverDate), user->userID,
+                           user->userName, QStringLiteral("ORIGINAL COPY"), summary, QStringLiteral("Print Assessment Slip"));
+    };
+    f.finish = [this] { LoadAssessmentStatus(); };
+    RunEntrySave(f);
 }
 
 void frmAssessmentClinical::MSHFlexList_DblClick()

@@ -2,16 +2,16 @@
 // one transaction (AssessmentSave), then the slip and the new grid.
 #include "assessment/frmCashAssessment.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "platform/text/AdmissionNumber.h"
+#include "access/UserValidation.h"
 #include "assessment/AssessmentSave.h"
 #include "assessment/AssessmentSlip.h"
-#include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/assessment/AssessmentNumbers.h"
-#include "shared/clsParameters.h"
+#include "shared/EntrySaveFlow.h"
 #include "shared/doctors/frmRequestingDoctor.h"
 #include "shared/lookups/AccountChecks.h"
 #include "shared/modGlobals.h"
@@ -24,98 +24,80 @@ void frmCashAssessment::SaveAssessment()
 {
     EntryGrid& g = *mshflexEntry;
     const QString notice = QStringLiteral("Notification");
-    if (g.Rows() == 2 && cell(1, 1).trimmed().isEmpty()) {
-        MsgBox(QStringLiteral("Can't save a blank charge! Please enter a charge first."), vbExclamation, notice);
-        g.setFocus();
-        return;
-    }
-    // Every row is checked before anything is asked or posted: an "MD" row needs its fee.
-    for (int r = 1; r < g.Rows(); ++r)
-        if (cell(r, 1) == QLatin1String("MD") && !cell(r, 2).trimmed().isEmpty() && !(Fmt::val(cell(r, 6)) > 0)) {
-            MsgBox(QStringLiteral("Please enter the professional fee of ") + cell(r, 3).trimmed() + QStringLiteral("."), vbInformation, notice);
-            return;
-        }
-    try {
-        if (IsAccountClosed(SharedConnection(), txtID->text())) return;
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-        return;
-    }
-    if (MsgBox(QStringLiteral("Please verify that the item(s) entered are true and correct. Especially the Department Code and the Item "
-                              "Code of the Procedure/Item.\n\rDo you want to proceed in saving these charge(s)?"),
-               vbYesNo | vbInformation, QStringLiteral("Important Message"))
-        != vbYes)
-        return;
-    for (;;) {
-        frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        v->PostOrCancel = 0;
-        runModal(v);
-        if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
-        if (MsgBox(QStringLiteral("Selected charge(s) will not be saved! \r\nAre you sure you want to save these Charge(s)?"),
-                   vbYesNo | vbInformation, notice)
-            != vbYes)
-            return;
-    }
-    const QString userID = DialogAnswers.ValidatedUserID, userName = DialogAnswers.ValidatedUserName;
-    bool hasOR = false;
-    for (int r = 1; r < g.Rows(); ++r) hasOR = hasOR || cell(r, 1).trimmed() == QLatin1String("OR");
-    DialogAnswers.resetRequestingDoctor();
-    if (hasOR) runModal(frmRequestingDoctor::instance()); // whatever it answers, the save goes on
-
-    AssessmentSaveInput in;
-    in.hospNum = txtPno->text();
-    in.idNum = txtID->text();
-    in.patientName = txtPatient->text();
-    in.userId = userID;
-    in.employeeCode = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
-    in.doctorId = DialogAnswers.RequestingDoctorID;
-    in.doctorName = DialogAnswers.RequestingDoctorName;
-    in.counterStation = Session.CurrentStationID.toString();
-    in.numberMask = StationParameters().NewCSlipFormat();
-    for (int r = 1; r < g.Rows(); ++r) {
-        if (!CompleteRow(r)) continue; // such as the empty last row
-        QStringList row;
-        for (int c = 0; c < g.Cols(); ++c) row << cell(r, c);
-        in.rows << row;
-    }
-    for (int r = 1; r < mshflexPackageItems->Rows(); ++r) {
-        QStringList item;
-        for (int c = 0; c < mshflexPackageItems->Cols(); ++c) item << mshflexPackageItems->TextMatrix(r, c);
-        in.packageItems << item;
-    }
+    std::optional<ValidatedUser> user;
     AssessmentSaveResult saved;
-    Command1[0]->setEnabled(false);
-    try {
-        saved = SaveAssessmentRows(SharedConnection(), in);
-    } catch (const MissingAssessmentCounter& e) {
-        MsgBox(e.description(), vbInformation, notice);
-        Command1[0]->setEnabled(true);
-        return;
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e); // rolled back: nothing posted, no number used, the rows stay on screen
-        Command1[0]->setEnabled(true);
-        return;
-    }
-    Command1[0]->setEnabled(true);
-    if (saved.assessmentNumber.isEmpty()) {
-        MsgBox(QStringLiteral("There is no complete item to save."), vbInformation, notice);
-        return;
-    }
-    Session.ServerDate = saved.serverDate;
-    const AssessmentSlipHeader header{txtPatient->text(), txtPno->text(), txtAge->text(), txtSex->text(),
-                                      txtRoom->text(),    txtID->text(),  txtDoctor2->text()};
-    // the posted package items leave the grid with the rows
-    mshflexPackageItems->setRows(1);
-    mshflexPackageItems->setRows(2);
-    Form_Load();
-    if (txtEntry->isVisible()) txtEntry->setFocus();
-    if (Session.HospitalInfo.IsPrintChargeSlip) {
-        try {
-            ShowAssessmentSlip(SharedConnection(), header, saved.assessmentNumber, Fmt::serverDateText(saved.serverDate), userID, userName,
-                               QStringLiteral("ORIGINAL COPY"), QString(), QStringLiteral("Print Assessment Slip"));
-        } catch (const std::exception& e) {
-            ShowErrorNotice(e); // the assessment is saved; the slip can be reprinted
+    AssessmentSlipHeader header;
+    EntrySaveFlow f;
+    f.isBlank = [&] { return g.Rows() == 2 && cell(1, 1).trimmed().isEmpty(); };
+    f.blank = {QStringLiteral("Can't save a blank charge! Please enter a charge first."), vbExclamation, notice};
+    f.focusWhenBlank = &g;
+    f.rowsPass = [&] {
+        // Every row is checked before anything is asked or posted: an "MD" row needs its fee.
+        for (int r = 1; r < g.Rows(); ++r)
+            if (cell(r, 1) == QLatin1String("MD") && !cell(r, 2).trimmed().isEmpty() && !(Fmt::val(cell(r, 6)) > 0)) {
+                MsgBox(QStringLiteral("Please enter the professional fee of ") + cell(r, 3).trimmed() + QStringLiteral("."), vbInformation,
+                       notice);
+                return false;
+            }
+        return !IsAccountClosed(SharedConnection(), txtID->text(), PatientTypeOfNumber(txtID->text()));
+    };
+    f.confirm = {QStringLiteral("Please verify that the item(s) entered are true and correct. Especially the Department Code and the Item "
+                                "Code of the Procedure/Item.\n\rDo you want to proceed in saving these charge(s)?"),
+                 vbInformation, QStringLiteral("Important Message")};
+    f.validate = [&] {
+        user = ValidateUser(
+            {.retryQuestion = QStringLiteral("Selected charge(s) will not be saved! \r\nAre you sure you want to save these Charge(s)?"),
+             .retryTitle = notice});
+        return user.has_value();
+    };
+    f.askDoctor = [&] {
+        bool hasOR = false;
+        for (int r = 1; r < g.Rows(); ++r) hasOR = hasOR || cell(r, 1).trimmed() == QLatin1String("OR");
+        DialogAnswers.resetRequestingDoctor();
+        if (hasOR) runModal(frmRequestingDoctor::instance()); // whatever it answers, the save goes on
+        return true;
+    };
+    f.saveButton = Command1[0];
+    f.post = [&] {
+        AssessmentSaveInput in = AssessmentSaveFor(txtPno->text(), txtID->text(), txtPatient->text(), user->userID);
+        for (int r = 1; r < g.Rows(); ++r) {
+            if (!CompleteRow(r)) continue; // such as the empty last row
+            QStringList row;
+            for (int c = 0; c < g.Cols(); ++c) row << cell(r, c);
+            in.rows << row;
         }
-    }
-    LoadAssessments();
+        for (int r = 1; r < mshflexPackageItems->Rows(); ++r) {
+            QStringList item;
+            for (int c = 0; c < mshflexPackageItems->Cols(); ++c) item << mshflexPackageItems->TextMatrix(r, c);
+            in.packageItems << item;
+        }
+        saved = SaveAssessmentRows(SharedConnection(), in);
+        if (saved.assessmentNumber.isEmpty()) {
+            MsgBox(QStringLiteral("There is no complete item to save."), vbInformation, notice);
+            return false;
+        }
+        return true;
+    };
+    // rolled back: nothing posted, no number used, the rows stay on screen
+    f.postFailed = [&](const std::exception& e) {
+        if (const auto* missing = dynamic_cast<const MissingAssessmentCounter*>(&e)) MsgBox(missing->description(), vbInformation, notice);
+        else ShowErrorNotice(e);
+    };
+    f.reload = [&] {
+        Session.ServerDate = saved.serverDate;
+        header = {txtPatient->text(), txtPno->text(), txtAge->text(), txtSex->text(), txtRoom->text(), txtID->text(), txtDoctor2->text()};
+        // the posted package items leave the grid with the rows
+        mshflexPackageItems->setRows(1);
+        mshflexPackageItems->setRows(2);
+        Form_Load();
+        if (txtEntry->isVisible()) txtEntry->setFocus();
+    };
+    f.print = [&] {
+        if (!Session.HospitalInfo.IsPrintChargeSlip) return;
+        // the assessment is saved; a slip that fails can be reprinted
+        ShowAssessmentSlip(SharedConnection(), header, saved.assessmentNumber, Fmt::serverDateText(saved.serverDate), user->userID,
+                           user->userName, QStringLiteral("ORIGINAL COPY"), QString(), QStringLiteral("Print Assessment Slip"));
+    };
+    f.finish = [this] { LoadAssessments(); };
+    RunEntrySave(f);
 }

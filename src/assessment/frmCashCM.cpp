@@ -1,7 +1,7 @@
 #include "assessment/frmCashCM.h"
 
 #include "assessment/CashCMData.h"
-#include "access/ActionApproval.h"
+#include "access/UserValidation.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/WholeColumns.h"
@@ -198,10 +198,9 @@ void frmCashCM::SaveCashCreditMemo()
             return;
         }
     }
-    if (!ValidateActingUser(0,
-                            QStringLiteral("Selected item(s) to be Cash CM will not be saved! ") + QStringLiteral("\r\n")
-                                + QStringLiteral("Are you sure you want to save this item(s) for Cash CM?"),
-                            kMessage))
+    if (!ValidateUser({.retryQuestion = QStringLiteral("Selected item(s) to be Cash CM will not be saved! ") + QStringLiteral("\r\n")
+                                        + QStringLiteral("Are you sure you want to save this item(s) for Cash CM?"),
+                       .retryTitle = kMessage}))
         return;
     const QString receipt = lblPatient[1]->text().trimmed();
     QString advice;

@@ -1,6 +1,7 @@
 #include "charging/ChargeRevocation.h"
 
 #include "access/ActionApproval.h"
+#include "access/UserValidation.h"
 #include "charging/ChargePostedList.h"
 #include "charging/ChargePricing.h"
 #include "charging/frmCharge.h"
@@ -152,10 +153,10 @@ void frmCharge::RevokeCharge()
     const clsParameters& p = StationParameters();
     // The window's own header names the account and its kind, whatever the lists select meanwhile.
     const QString idNum = txtID->text();
-    const QString patientType = IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
+    const QString patientType = PatientTypeOfNumber(idNum);
     const bool package = !charge.packageID.trimmed().isEmpty();
     try {
-        if (IsAccountClosed(c, idNum)) return;
+        if (IsAccountClosed(c, idNum, patientType)) return;
         if (IsDepartmentCleared(c, idNum, QStringLiteral("CL"))) {
             MsgBox(QStringLiteral("Patient is already cleared by (Cathlab Department). ") +
                        QStringLiteral("If you have charges to make, notify the Billing staff") +
@@ -187,11 +188,13 @@ void frmCharge::RevokeCharge()
                    QStringLiteral("Confirmation"))
             != vbYes)
             return;
-        if (!ValidateUserWithReason(QStringLiteral("Selected charge(s) will not be revoked! ") + QStringLiteral("\r\n") +
-                                        QStringLiteral("Are you sure you want to revoke this charge?"),
-                                    vbInformation, ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true)))
-            return;
-        const QString user = DialogAnswers.ValidatedUserID;
+        const std::optional<ValidatedUser> validated =
+            ValidateUser({.postOrCancel = 1,
+                          .reasonMaxLength = ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true),
+                          .retryQuestion = QStringLiteral("Selected charge(s) will not be revoked! ") + QStringLiteral("\r\n") +
+                                           QStringLiteral("Are you sure you want to revoke this charge?")});
+        if (!validated) return;
+        const QString user = validated->userID;
         if (!HasUserRight(c, QStringLiteral("22"), user)) {
             MsgBox(QStringLiteral("Sorry, you don't have access right to revoke charges."), vbInformation, kRevokeNotice);
             return;

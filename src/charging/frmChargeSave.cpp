@@ -2,7 +2,7 @@
 // (ChargeSave), the slip after the commit and the new grid.
 #include "charging/frmCharge.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargeSave.h"
 #include "charging/ChargeSlipNumber.h"
@@ -13,6 +13,7 @@
 #include "platform/text/AdmissionNumber.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
+#include "shared/EntrySaveFlow.h"
 #include "shared/clsParameters.h"
 #include "shared/doctors/DoctorChecks.h"
 #include "shared/doctors/frmRequestingDoctor.h"
@@ -97,27 +98,35 @@ ChargeSlipHeader slipHeader(const frmCharge& w, Connection& c, const QString& id
     h.doctor = w.txtDoctor2->text();
     return h;
 }
+
+// A missing counter row is told in its own words; any other failure is the common notice.
+void ShowSlipCounterOrError(const std::exception& e)
+{
+    if (const auto* missing = dynamic_cast<const MissingSlipCounter*>(&e)) MsgBox(missing->description(), vbInformation, kNotice);
+    else ShowErrorNotice(e);
+}
 } // namespace
 
 void frmCharge::SaveCharges()
 {
     EntryGrid& g = *mshflexEntry;
     const QString idNum = txtID->text(); // the account of the whole save
-    QString userID, userName, doctorID, doctorName;
-    try {
+    std::optional<ValidatedUser> user;
+    QString doctorID, doctorName;
+    ChargeSaveResult saved;
+    EntrySaveFlow f;
+    f.isBlank = [&] { return g.Rows() == 2 && IsEntryGridEmpty(); };
+    f.blank = {QStringLiteral("Can't save a blank data! Please enter charges first."), vbExclamation, kNotice};
+    f.focusWhenBlank = &g;
+    f.rowsPass = [&] {
         Connection& c = SharedConnection();
-        if (g.Rows() == 2 && IsEntryGridEmpty()) {
-            MsgBox(QStringLiteral("Can't save a blank data! Please enter charges first."), vbExclamation, kNotice);
-            g.setFocus();
-            return;
-        }
-        if (IsAccountClosed(c, idNum)) return;
+        if (IsAccountClosed(c, idNum, PatientTypeOfNumber(idNum))) return false;
         if (IsDepartmentCleared(c, idNum, QStringLiteral("CL"))) {
             MsgBox(QStringLiteral("Patient is already cleared by (CathLab Department). ")
                        + QStringLiteral("If you have charges to make, please notify the Billing staff")
                        + QStringLiteral(" immediately for further instructions."),
                    vbInformation, kNotice);
-            return;
+            return false;
         }
         QString described;
         for (int r = 1; r < g.Rows(); ++r) {
@@ -126,7 +135,7 @@ void frmCharge::SaveCharges()
                        vbInformation, kNotice);
                 g.HideBox();
                 txtEntry->clear();
-                return;
+                return false;
             }
             // An item without an amount would be left out of the posting: it is refused here, by name.
             if (!cellOf(*this, r, Description).trimmed().isEmpty() && !CompleteRow(r)) {
@@ -134,87 +143,72 @@ void frmCharge::SaveCharges()
                        vbInformation, kNotice);
                 g.HideBox();
                 txtEntry->clear();
-                return;
+                return false;
             }
             described += cellOf(*this, r, Description).trimmed();
         }
         if (described.trimmed().isEmpty()) {
             MsgBox(QStringLiteral("Can't save a blank data. Please enter charges first."), vbExclamation, kNotice);
             g.setFocus();
-            return;
+            return false;
         }
         if (HasDuplicateItems()) {
             MsgBox(QStringLiteral("Please double-check list for duplicate items."), vbInformation, kNotice);
-            return;
+            return false;
         }
         if (!StationParameters().EnableOldPackageCharging()) {
             if (ConsignedItemsMissing(*this)) {
                 MsgBox(QStringLiteral("Please enter consigned items used."), vbInformation, kNotice);
-                return;
+                return false;
             }
             if (IncludedItemsMissing(*this, c)) {
                 MsgBox(QStringLiteral("Please enter items included in equipment usage."), vbInformation, kNotice);
-                return;
+                return false;
             }
         }
         // Every row is checked before anything is posted.
         const QString dosage = DosageRefusal(*this, c);
-        if (!dosage.isEmpty()) {
-            MsgBox(dosage, vbCritical, kNotice);
-            return;
-        }
-        if (MsgBox(QStringLiteral("Please verify that the items entered are true and correct. ") + QStringLiteral("\n\r")
-                       + QStringLiteral("Do you want to proceed in saving these charges?"),
-                   vbYesNo | vbInformation, QStringLiteral("Confirmation"))
-            != vbYes)
-            return;
-        for (;;) {
-            frmTransaction_UserValidation* validation = frmTransaction_UserValidation::instance();
-            validation->PostOrCancel = 0; // a posting: no reason of cancellation
-            runModal(validation);
-            if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
-            if (MsgBox(QStringLiteral("Selected charges will not be saved! ") + QStringLiteral("\r\n")
-                           + QStringLiteral("Are you sure you want to save these charges?"),
-                       vbYesNo | vbInformation, QStringLiteral("Confirmation"))
-                != vbYes)
-                return;
-        }
-        userID = DialogAnswers.ValidatedUserID;
-        userName = DialogAnswers.ValidatedUserName;
+        if (dosage.isEmpty()) return true;
+        MsgBox(dosage, vbCritical, kNotice);
+        return false;
+    };
+    f.confirm = {QStringLiteral("Please verify that the items entered are true and correct. ") + QStringLiteral("\n\r")
+                     + QStringLiteral("Do you want to proceed in saving these charges?"),
+                 vbInformation, QStringLiteral("Confirmation")};
+    f.validate = [&] {
+        user = ValidateUser({.retryQuestion = QStringLiteral("Selected charges will not be saved! ") + QStringLiteral("\r\n")
+                                              + QStringLiteral("Are you sure you want to save these charges?")});
+        return user.has_value();
+    };
+    f.askDoctor = [&] {
         // A dialog left without a doctor still saves, with no doctor.
         runModal(frmRequestingDoctor::instance());
         doctorID = DialogAnswers.RequestingDoctorID;
         doctorName = DialogAnswers.RequestingDoctorName;
-        const int regulated = UnlicensedRegulatedRow(*this, c, doctorID);
-        if (regulated > 0) {
-            MsgBox(QStringLiteral("Sorry, can't save regulated drug ") + cellOf(*this, regulated, Description)
-                       + QStringLiteral(" because S2 License Number of Dr. ") + doctorName + QStringLiteral(" was not found.")
-                       + QStringLiteral("\r\n\r\n") + QStringLiteral("Please contact the concerned doctor."),
-                   vbInformation, kNotice);
-            return;
-        }
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-        return;
-    }
-
-    ChargeSaveInput in;
-    in.hospNum = txtPno->text();
-    in.idNum = idNum;
-    in.room = txtRoom->text();
-    in.stationCode = lblDeptCode->text();
-    in.patientType = IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
-    in.userId = userID;
-    in.doctorId = doctorID;
-    in.doctorName = doctorName;
-    in.rateOption = rateOptionCode(*this);
-    in.counterStation = Session.CurrentStationID.toString();
-    in.slipMask = StationParameters().NewCSlipFormat();
-    in.ConsignedItems = pctConsigned->Lines();
-    in.IncludedItems = pctEquipment->Lines();
-    ChargeSaveResult saved;
-    Command1[0]->setEnabled(false);
-    try {
+        const int regulated = UnlicensedRegulatedRow(*this, SharedConnection(), doctorID);
+        if (regulated <= 0) return true;
+        MsgBox(QStringLiteral("Sorry, can't save regulated drug ") + cellOf(*this, regulated, Description)
+                   + QStringLiteral(" because S2 License Number of Dr. ") + doctorName + QStringLiteral(" was not found.")
+                   + QStringLiteral("\r\n\r\n") + QStringLiteral("Please contact the concerned doctor."),
+               vbInformation, kNotice);
+        return false;
+    };
+    f.saveButton = Command1[0];
+    f.post = [&] {
+        ChargeSaveInput in;
+        in.hospNum = txtPno->text();
+        in.idNum = idNum;
+        in.room = txtRoom->text();
+        in.stationCode = lblDeptCode->text();
+        in.patientType = PatientTypeOfNumber(idNum);
+        in.userId = user->userID;
+        in.doctorId = doctorID;
+        in.doctorName = doctorName;
+        in.rateOption = rateOptionCode(*this);
+        in.counterStation = Session.CurrentStationID.toString();
+        in.slipMask = StationParameters().NewCSlipFormat();
+        in.ConsignedItems = pctConsigned->Lines();
+        in.IncludedItems = pctEquipment->Lines();
         for (int r = 1; r < g.Rows(); ++r) {
             if (!CompleteRow(r)) continue; // a row without an item: nothing to post
             QStringList row;
@@ -222,35 +216,30 @@ void frmCharge::SaveCharges()
             in.rows << row;
         }
         saved = SaveChargeRows(SharedConnection(), in);
-    } catch (const MissingSlipCounter& e) {
-        MsgBox(e.description(), vbInformation, kNotice);
-        Command1[0]->setEnabled(true);
-        return;
-    } catch (const std::exception& e) {
-        // rolled back: nothing posted, no number used, the rows stay on screen
-        ShowErrorNotice(e);
-        Command1[0]->setEnabled(true);
-        return;
-    }
-
-    if (saved.consignedPosted) SetupConsignedGrid();
-    if (saved.includedPosted) SetupIncludedGrid();
-    if (!saved.slipNumber.isEmpty()) {
+        if (saved.consignedPosted) SetupConsignedGrid();
+        if (saved.includedPosted) SetupIncludedGrid();
+        return true;
+    };
+    // rolled back: nothing posted, no number used, the rows stay on screen
+    f.postFailed = ShowSlipCounterOrError;
+    f.printBeforeReload = true;
+    f.print = [&] {
+        if (saved.slipNumber.isEmpty()) return;
         Session.ServerDate = saved.serverDate;
         CurrentSlipNumber = saved.slipNumber;
         g.HideBox();
-        try {
-            Connection& c = SharedConnection();
-            PrintChargeSlip(c, slipHeader(*this, c, idNum), saved.slipNumber, saved.serverDate, userName);
-        } catch (const std::exception& e) {
-            ShowErrorNotice(e); // the charges are posted; the slip can be reprinted
-        }
-    }
-    DialogAnswers.SlipNumberTaken = false;
-    Form_Load();
-    if (txtEntry->isVisible()) txtEntry->setFocus();
-    Command1[0]->setEnabled(true);
-    if (!saved.slipNumber.isEmpty()) emit chargesPosted();
+        Connection& c = SharedConnection();
+        PrintChargeSlip(c, slipHeader(*this, c, idNum), saved.slipNumber, saved.serverDate, user->userName);
+    };
+    f.reload = [&] {
+        DialogAnswers.SlipNumberTaken = false;
+        Form_Load();
+        if (txtEntry->isVisible()) txtEntry->setFocus();
+    };
+    f.finish = [&] {
+        if (!saved.slipNumber.isEmpty()) emit chargesPosted();
+    };
+    RunEntrySave(f);
 }
 
 void frmCharge::ReprintChargeSlip()

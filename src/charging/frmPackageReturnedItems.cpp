@@ -1,6 +1,6 @@
 #include "charging/frmPackageReturnedItems.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "charging/GridMarks.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
@@ -142,11 +142,9 @@ void frmPackageReturnedItems::cmdOption_Click(int index)
 
 void frmPackageReturnedItems::SaveReturnedPackageItems()
 {
-    frmTransaction_UserValidation* validation = frmTransaction_UserValidation::instance();
-    validation->PostOrCancel = 0; // a posting: no reason of cancellation
-    runModal(validation);
-    const QString user = DialogAnswers.ValidatedUserID.trimmed();
-    if (user.isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser();
+    if (!validated) return;
+    const QString user = validated->userID;
     try {
         SaveReturnedItems(SharedConnection(), AdmNo, RefNo, user, m_items);
     } catch (const std::exception& e) {

@@ -1,6 +1,7 @@
 #include "exam_requests/frmCommunication.h"
 
 #include "access/ActionApproval.h"
+#include "access/UserValidation.h"
 #include "exam_requests/RequestProcessingData.h"
 #include "exam_requests/frmProcessRequests.h"
 #include "components/login/clsCurrentuser.h"
@@ -185,10 +186,11 @@ void frmCommunication::cmdRevoke_Click()
                    QStringLiteral(", ") + cell(2) + cell(3) + crlf + QStringLiteral("Exam: ") + cell(4),
                vbYesNo | vbQuestion, QStringLiteral("Question")) != vbYes)
         return;
-    ShowValidationWithReason(ReasonRoom(QStringLiteral("STATION..TBNURSECOMMUNICATIONFILE"), QStringLiteral("RevokeReason"), false));
     // The user and the reason of this revocation only.
-    const QString user = DialogAnswers.ValidatedUserID, reason = DialogAnswers.CancelReason;
-    if (user.isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser(
+        {.postOrCancel = 1, .reasonMaxLength = ReasonRoom(QStringLiteral("STATION..TBNURSECOMMUNICATIONFILE"), QStringLiteral("RevokeReason"), false)});
+    if (!validated) return;
+    const QString user = validated->userID, reason = validated->reason;
     try {
         if (!RequestProcessingData::RevokeOpenRequest(SharedConnection(), requestNum, user, reason))
             MsgBox(QStringLiteral("This request was processed or revoked at another workstation meanwhile. Nothing was revoked."),

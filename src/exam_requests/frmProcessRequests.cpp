@@ -1,6 +1,6 @@
 #include "exam_requests/frmProcessRequests.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "components/StationComponents.h"
 #include "exam_requests/RequestProcessingData.h"
 #include "platform/db/Connection.h"
@@ -401,9 +401,9 @@ void frmProcessRequests::ProcessRequestRows(int printChoice)
         MsgBox(QStringLiteral("Please provide requesting doctor."), vbOKOnly | vbInformation, QStringLiteral("Notification"));
         return;
     }
-    runModal(frmTransaction_UserValidation::instance());
     // This save's own answers: later dialogs never change who processed it.
-    const QString user = DialogAnswers.ValidatedUserID, userName = DialogAnswers.ValidatedUserName;
+    const ValidatedUser validated = ValidateUser().value_or(ValidatedUser{});
+    const QString user = validated.userID, userName = validated.userName;
     if (user.isEmpty()) {
         MsgBox(QStringLiteral("Requests were not processed."), vbOKOnly | vbInformation, QStringLiteral("Notification"));
         return;

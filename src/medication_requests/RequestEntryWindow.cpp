@@ -1,6 +1,6 @@
 #include "medication_requests/RequestEntryWindow.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "components/Drugs.h"
 #include "exam_requests/ExamPricing.h"
 #include "medication_requests/MedicationRequestData.h"
@@ -337,22 +337,13 @@ void RequestEntryWindow::deleteRequest()
     RowNumberCounter = g->Rows() - 1;
 }
 
-bool RequestEntryWindow::validateUser()
-{
-    for (;;) {
-        frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        runModal(v);
-        if (!DialogAnswers.ValidatedUserID.isEmpty()) return true;
-        if (MsgBox(m_kind.validationQuestion, vbYesNo | vbInformation, QStringLiteral("Confirmation")) != vbYes) return false;
-    }
-}
 
 void RequestEntryWindow::SaveRequests()
 {
     try {
         Connection& c = SharedConnection();
         const QString id = Patient.IDNum;
-        if (IsAccountClosed(c, id)) return;
+        if (IsAccountClosed(c, id, Patient.PatientType)) return;
         if (IsDepartmentCleared(c, id, m_kind.revenue)) {
             MsgBox(QStringLiteral("Patient is already cleared by (%1 Department). ").arg(m_kind.department) +
                        QStringLiteral("If you have requests to make, notify the Billing staff") +
@@ -372,7 +363,10 @@ void RequestEntryWindow::SaveRequests()
         }
         if (!CheckRows()) return;
         runModal(frmRequestingDoctor::instance());
-        if (!validateUser()) return;
+        // A posting: the dialog never keeps the cancelling mode another window left it in.
+        const std::optional<ValidatedUser> validated =
+            ValidateUser({.retryQuestion = m_kind.validationQuestion});
+        if (!validated) return;
 
         MedicationRequestData::RequestSave in;
         in.hospNum = Patient.HospNum;
@@ -381,7 +375,7 @@ void RequestEntryWindow::SaveRequests()
         in.revenue = m_kind.revenue;
         in.doctorId = DialogAnswers.RequestingDoctorID;
         in.doctorName = DialogAnswers.RequestingDoctorName;
-        in.userId = DialogAnswers.ValidatedUserID;
+        in.userId = validated->userID;
         in.stationId = Session.CurrentStationID.toString();
         // No supervisor approval is asked during this save, so no cash-basis bypass note is
         // written: an approval left by another window's action does not count here.

@@ -111,6 +111,5 @@ protected:
 private:
     void deleteRequest();
     void SaveRequests();
-    bool validateUser();
     void PrintRequestForm();
 };

@@ -75,7 +75,7 @@ bool frmPharmacyRequest::pharmacyGatesPass()
 {
     Connection& c = SharedConnection();
     const QString id = Patient.IDNum;
-    if (IsAccountClosed(c, id)) return false;
+    if (IsAccountClosed(c, id, Patient.PatientType)) return false;
     if (IsDepartmentCleared(c, id, QStringLiteral("PH"))) {
         MsgBox(QStringLiteral("Patient is already cleared by (Pharmacy Department). ") +
                    QStringLiteral("If you have requests to make, notify the Billing staff") +

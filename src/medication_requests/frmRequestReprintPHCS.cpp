@@ -1,6 +1,6 @@
 #include "medication_requests/frmRequestReprintPHCS.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "medication_requests/MedicationRequestData.h"
 #include "platform/db/Recordset.h"
 #include "platform/text/Twips.h"
@@ -108,8 +108,7 @@ void frmRequestReprintPHCS::cmdPrint_Click()
         MsgBox(QStringLiteral("Please select request transaction to reprint."), vbInformation, QStringLiteral("Notification"));
         return;
     }
-    runModal(frmTransaction_UserValidation::instance());
-    if (DialogAnswers.ValidatedUserID.isEmpty()) return;
+    if (!ValidateUser()) return;
     ReprintRequestForm();
     LoadRequestTransactions();
 }

@@ -93,7 +93,7 @@ Result Run(EntryPoint entry, const QString& section, const QString& departmentTe
                vbInformation);
         return Result::Refused;
     }
-    if (AccountState::AccountClosed(SharedConnection(), idNum, Selection.SelectedPatientType)) {
+    if (AccountClosed(SharedConnection(), idNum, Selection.SelectedPatientType)) {
         refuse(QStringLiteral("The patient's account has already been closed . ") +
                    QStringLiteral("If you have charges to make, notify the Billing staff") + closedTail(entry),
                vbExclamation);

@@ -1,6 +1,6 @@
 #include "patients/CaseChecks.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/lookups/AccountChecks.h"
 #include "shared/lookups/PatientLookups.h"
@@ -10,10 +10,8 @@ namespace CaseChecks {
 
 QString AskUserValidation()
 {
-    frmTransaction_UserValidation* dlg = frmTransaction_UserValidation::instance();
-    dlg->PostOrCancel = 0;
-    runModal(dlg);
-    return DialogAnswers.ValidatedUserID.trimmed();
+    const std::optional<ValidatedUser> validated = ValidateUser();
+    return validated ? validated->userID : QString();
 }
 
 bool IsCurrentlyConfined(const QString& hospNum) { return ::IsCurrentlyConfined(SharedConnection(), hospNum); }

@@ -1,6 +1,6 @@
 #include "procedure_report/frmAngiogram.h"
 
-#include "procedure_report/ActingUser.h"
+#include "access/UserValidation.h"
 #include "procedure_report/AngiogramData.h"
 #include "procedure_report/FormattingToolbar.h"
 #include "procedure_report/Measurements.h"
@@ -533,10 +533,12 @@ void frmAngiogram::SaveAngiogramResult(const QString& mode)
     if (RefuseOutOfRange(txtHtFt, Measurements::FeetRange(), true) || RefuseOutOfRange(txtHtIn, Measurements::InchesRange(), true)
         || RefuseOutOfRange(txtWeight, Measurements::WeightRange(), true))
         return;
-    const QString user = ValidatedUserWithRight(
-        QStringLiteral("34"), mode == QLatin1String("W") ? QStringLiteral("Sorry, you are not allowed to verify Cathlab results.")
-                                                         : QStringLiteral("Sorry, you are not allowed to save Cathlab results."));
-    if (user.isEmpty()) return;
+    const std::optional<ValidatedUser> validated =
+        ValidateUser({.right = QStringLiteral("34"),
+                      .rightRefusal = mode == QLatin1String("W") ? QStringLiteral("Sorry, you are not allowed to verify Cathlab results.")
+                                                                 : QStringLiteral("Sorry, you are not allowed to save Cathlab results.")});
+    if (!validated) return;
+    const QString user = validated->userID;
     AngiogramData::ResultSave s;
     s.rtf = RichTextOf(txtInterpretation);
     s.fixedRtf = QString(s.rtf).replace(QStringLiteral("\\ulnone"), QStringLiteral("\\ul0"));
@@ -602,8 +604,10 @@ void frmAngiogram::cmdDelete_Click()
 {
     if (MsgBox(QStringLiteral("Are you sure to delete this result?"), vbYesNo | vbQuestion, QStringLiteral("Confirmation")) != vbYes)
         return;
-    const QString user = ValidatedUserWithRight(QStringLiteral("34"), QStringLiteral("Sorry, you are not allowed to delete Cathlab results."));
-    if (user.isEmpty()) return;
+    const std::optional<ValidatedUser> validated =
+        ValidateUser({.right = QStringLiteral("34"), .rightRefusal = QStringLiteral("Sorry, you are not allowed to delete Cathlab results.")});
+    if (!validated) return;
+    const QString user = validated->userID;
     try {
         AngiogramData::DeleteAngiogramResult(SharedConnection(), txtRequestNum->text(), txtIDNum->text(),
                                              !StationParameters().DontSaveResultToGenericTB(), user);

@@ -1,6 +1,6 @@
 #include "procedure_report/frmHeartDiagram.h"
 
-#include "procedure_report/ActingUser.h"
+#include "access/UserValidation.h"
 #include "procedure_report/HeartDiagramData.h"
 #include "procedure_report/HeartDiagramWidgets.h"
 
@@ -451,7 +451,7 @@ bool frmHeartDiagram::DeleteDiagramImage()
 
 bool frmHeartDiagram::saveCommand()
 {
-    if (ValidatedUserWithRight(QStringLiteral("34"), QStringLiteral("Sorry, you are not allowed to save Heart Diagram.")).isEmpty())
+    if (!ValidateUser({.right = QStringLiteral("34"), .rightRefusal = QStringLiteral("Sorry, you are not allowed to save Heart Diagram.")}))
         return false;
     CommitPendingText();
     SaveDiagramImage();
@@ -504,7 +504,7 @@ void frmHeartDiagram::cmdClear_Click()
     if (MsgBox(QStringLiteral("This will clear all changes made. Are you sure to do perform action?"), vbYesNo | vbQuestion,
                QStringLiteral("Confirmation")) != vbYes)
         return;
-    if (ValidatedUserWithRight(QStringLiteral("35"), QStringLiteral("Sorry, you are not allowed to reset Heart Diagram.")).isEmpty())
+    if (!ValidateUser({.right = QStringLiteral("35"), .rightRefusal = QStringLiteral("Sorry, you are not allowed to reset Heart Diagram.")}))
         return;
     CommitPendingText();
     IsDirty = true;

@@ -5,7 +5,7 @@
 #include "procedure_report/RichText.h"
 #include "procedure_report/TemplateData.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "components/StationComponents.h"
 #include "platform/db/DbError.h"
 #include "platform/ui/FlexGrid.h"
@@ -252,9 +252,9 @@ void frmInterpretBuild::cmdSave_Click()
         notify(QStringLiteral("Please enter interpretation text."));
         return;
     }
-    runModal(frmTransaction_UserValidation::instance());
-    const QString user = DialogAnswers.ValidatedUserID;
-    if (user.isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser();
+    if (!validated) return;
+    const QString user = validated->userID;
     const QString rtf = RichTextOf(txtInterpretation);
     try {
         TemplateData::SaveTemplate(SharedConnection(), txtExamID->text(), txtDescription->text(), rtf);
@@ -287,9 +287,9 @@ void frmInterpretBuild::cmdDelete_Click()
     if (MsgBox(QStringLiteral("Delete intepretation template of exam ") + txtExamName->text().toUpper() + QStringLiteral("?"),
                vbYesNo | vbQuestion, QStringLiteral("Confirmation")) != vbYes)
         return;
-    runModal(frmTransaction_UserValidation::instance());
-    const QString user = DialogAnswers.ValidatedUserID;
-    if (user.isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser();
+    if (!validated) return;
+    const QString user = validated->userID;
     const QString rtf = RichTextOf(txtInterpretation);
     int deleted = 0;
     try {

@@ -1,8 +1,7 @@
 #include "receivables/ReceivableRevocation.h"
 
-#include "access/frmSupervisorAccessCode.h"
 #include "access/ActionApproval.h"
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "charging/ChargeRevocation.h"
 #include "platform/db/Connection.h"
 #include "platform/text/AdmissionNumber.h"
@@ -18,38 +17,6 @@ namespace {
 const QString kMessage = QStringLiteral("Message");
 const QString kNothingLeft = QStringLiteral("Can't Cancel this Charges. The Total Amount is already Zero!");
 const QString kRevokeQuestion = QStringLiteral("Are you sure you want to revoke this item?");
-
-// The user validation, asked again while the user wants to go on; false when the user gives up.
-bool validated()
-{
-    for (;;) {
-        frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        v->PostOrCancel = 1; // a cancellation: the dialog asks for the reason
-        v->ReasonMaxLength = ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true);
-        runModal(v);
-        if (!DialogAnswers.ValidatedUserID.isEmpty()) return true;
-        if (MsgBox(QStringLiteral("Item was not revoked! ") + QStringLiteral("\r\n") + kRevokeQuestion, vbYesNo | vbInformation, kMessage)
-            != vbYes)
-            return false;
-    }
-}
-
-// The supervisor's approval where the hospital asks for it; without it no supervisor is carried.
-bool supervised()
-{
-    if (!Session.HospitalInfo.IsAllowSupervisorCodeForCancellationOfCharges) {
-        DialogAnswers.SupervisorUserID.clear();
-        return true;
-    }
-    for (;;) {
-        runModal(frmSupervisorAccessCode::instance());
-        if (!DialogAnswers.SupervisorUserID.trimmed().isEmpty()) return true;
-        if (MsgBox(QStringLiteral("Selected charge(s) will not be cancelled! ") + QStringLiteral("\r\n") + kRevokeQuestion,
-                   vbYesNo | vbInformation, kMessage)
-            != vbYes)
-            return false;
-    }
-}
 } // namespace
 
 void CancelPackageItemsOfCharge(Connection& c, const ReceivableSlipHeader& header, const QString& userId, const QDateTime& when,
@@ -72,13 +39,20 @@ bool RevokeReceivableCharge(Connection& c, const ReceivableSlipHeader& header, c
             return false;
         }
         if (MsgBox(kRevokeQuestion, vbYesNo | vbQuestion) != vbYes) return false;
-        if (!validated()) return false;
-        const QString user = DialogAnswers.ValidatedUserID;
+        const std::optional<ValidatedUser> validated =
+            ValidateUser({.postOrCancel = 1, // a cancellation: the dialog asks for the reason
+                          .reasonMaxLength = ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true),
+                          .retryQuestion = QStringLiteral("Item was not revoked! ") + QStringLiteral("\r\n") + kRevokeQuestion,
+                          .retryTitle = kMessage});
+        if (!validated) return false;
+        const QString user = validated->userID;
         if (!HasUserRight(c, QStringLiteral("22"), user)) {
             MsgBox(QStringLiteral("Sorry, you don't have access right to revoke charges!"), vbInformation, kMessage);
             return false;
         }
-        if (!supervised()) return false;
+        if (!ApproveBySupervisor(QStringLiteral("Selected charge(s) will not be cancelled! ") + QStringLiteral("\r\n") + kRevokeQuestion,
+                                 vbInformation, kMessage))
+            return false;
         ChargeRevocation::Reversal r;
         r.hospNum = header.hospNum;
         r.idNum = header.idNum;

@@ -3,7 +3,7 @@
 // ReceivableRevocation, ReceivablePackageItems) and print (ReceivableSaveSlip).
 #include "receivables/frmRecievable.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "charging/ChargeSlipNumber.h"
 #include "platform/db/Connection.h"
 #include "platform/text/Format.h"
@@ -15,6 +15,7 @@
 #include "receivables/ReceivableSave.h"
 #include "receivables/ReceivableSaveSlip.h"
 #include "receivables/ReceivableValues.h"
+#include "shared/EntrySaveFlow.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -41,89 +42,69 @@ ReceivableSlipHeader slipHeader(const frmRecievable& w)
     return h;
 }
 
-// The user validation of a posting, asked again while the user wants to go on.
-bool validatedForSaving()
-{
-    for (;;) {
-        frmTransaction_UserValidation* v = frmTransaction_UserValidation::instance();
-        v->PostOrCancel = 0;
-        runModal(v);
-        if (!DialogAnswers.ValidatedUserID.isEmpty()) return true;
-        if (MsgBox(QStringLiteral("Selected charge(s) will not be saved! ") + QStringLiteral("\r\n")
-                       + QStringLiteral("Are you sure you want to save this Charge(s)?"),
-                   vbYesNo | vbInformation, QStringLiteral("Message"))
-            != vbYes)
-            return false;
-    }
-}
-
 } // namespace
 
 void frmRecievable::cmdSave_Click()
 {
     EntryGrid& g = *mshflexEntry;
     const ReceivableEntryRows rows = CollectEntryRows();
+    std::optional<ValidatedUser> user;
+    ReceivableSaveResult saved;
+    EntrySaveFlow f;
     // Blank: no complete row, whatever the grid's size.
-    if (rows.isEmpty()) {
-        MsgBox(QStringLiteral("Can't Save a Blank Charge!! Enter a Charge first....."), vbExclamation);
-        g.setFocus();
-        return;
-    }
-    try {
+    f.isBlank = [&] { return rows.isEmpty(); };
+    f.blank = {QStringLiteral("Can't Save a Blank Charge!! Enter a Charge first....."), vbExclamation, QString()};
+    f.focusWhenBlank = &g;
+    f.rowsPass = [&] {
         // Every row is checked before anything is asked or posted.
         const QString refusal = ReceivableRowsRefusal(SharedConnection(), rows);
-        if (!refusal.isEmpty()) {
-            MsgBox(refusal, vbCritical, QStringLiteral("Notification"));
-            return;
-        }
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-        return;
-    }
-    if (MsgBox(QStringLiteral("Please verify that the item(s) entered are true and correct. Especially the Department Code and the "
-                              "Item Code of the Procedure/Item.")
-                   + QStringLiteral("\n\r") + QStringLiteral("Do you want to proceed in saving this charge(s)?"),
-               vbYesNo | vbInformation, QStringLiteral("Important Message"))
-        != vbYes)
-        return;
-    if (!validatedForSaving()) return;
-    const QString userId = DialogAnswers.ValidatedUserID, userName = DialogAnswers.ValidatedUserName;
-
-    ReceivableSaveInput in;
-    in.hospNum = txtPno->text();
-    in.idNum = txtID->text();
-    in.room = txtRoom->text();
-    in.userId = userId;
-    in.counterStation = Session.CurrentStationID.toString();
-    in.slipMask = StationParameters().NewCSlipFormat();
-    in.rows = rows;
-    in.packageItems = PackageGridRows(*mshflexPackageItems);
-    ReceivableSaveResult saved;
-    Command1[0]->setEnabled(false);
-    try {
+        if (refusal.isEmpty()) return true;
+        MsgBox(refusal, vbCritical, QStringLiteral("Notification"));
+        return false;
+    };
+    f.confirm = {QStringLiteral("Please verify that the item(s) entered are true and correct. Especially the Department Code and the "
+                                "Item Code of the Procedure/Item.")
+                     + QStringLiteral("\n\r") + QStringLiteral("Do you want to proceed in saving this charge(s)?"),
+                 vbInformation, QStringLiteral("Important Message")};
+    f.validate = [&] {
+        user = ValidateUser({.retryQuestion = QStringLiteral("Selected charge(s) will not be saved! ") + QStringLiteral("\r\n")
+                                              + QStringLiteral("Are you sure you want to save this Charge(s)?"),
+                             .retryTitle = QStringLiteral("Message")});
+        return user.has_value();
+    };
+    f.saveButton = Command1[0];
+    f.post = [&] {
+        ReceivableSaveInput in;
+        in.hospNum = txtPno->text();
+        in.idNum = txtID->text();
+        in.room = txtRoom->text();
+        in.userId = user->userID;
+        in.counterStation = Session.CurrentStationID.toString();
+        in.slipMask = StationParameters().NewCSlipFormat();
+        in.rows = rows;
+        in.packageItems = PackageGridRows(*mshflexPackageItems);
         saved = SaveReceivableRows(SharedConnection(), in);
-    } catch (const MissingSlipCounter& e) {
-        MsgBox(e.description(), vbInformation, QStringLiteral("Notification"));
-        Command1[0]->setEnabled(true);
-        return;
-    } catch (const std::exception& e) {
-        // rolled back: nothing posted, no number used, the rows stay on screen
-        ShowErrorNotice(e);
-        Command1[0]->setEnabled(true);
-        return;
-    }
-    Command1[0]->setEnabled(true);
-    Session.ServerDate = saved.serverDate;
-    // The next save starts from nothing: no row and no package item of this one stays.
-    ClearPackageGrid(*mshflexPackageItems);
-    ResetEntry();
-    if (txtEntry->isVisible()) txtEntry->setFocus();
-    try {
-        PrintReceivableSlip(slipHeader(*this), saved.slipNumber, Fmt::serverDateText(saved.serverDate), userId, userName);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e); // the charges are posted; the slip can be reprinted
-    }
-    emit chargesPosted();
+        return true;
+    };
+    // rolled back: nothing posted, no number used, the rows stay on screen
+    f.postFailed = [](const std::exception& e) {
+        if (const auto* missing = dynamic_cast<const MissingSlipCounter*>(&e))
+            MsgBox(missing->description(), vbInformation, QStringLiteral("Notification"));
+        else
+            ShowErrorNotice(e);
+    };
+    f.reload = [&] {
+        Session.ServerDate = saved.serverDate;
+        // The next save starts from nothing: no row and no package item of this one stays.
+        ClearPackageGrid(*mshflexPackageItems);
+        ResetEntry();
+        if (txtEntry->isVisible()) txtEntry->setFocus();
+    };
+    f.print = [&] {
+        PrintReceivableSlip(slipHeader(*this), saved.slipNumber, Fmt::serverDateText(saved.serverDate), user->userID, user->userName);
+    };
+    f.finish = [this] { emit chargesPosted(); };
+    RunEntrySave(f);
 }
 
 void frmRecievable::cmdRevoke_Click()

@@ -6,7 +6,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/Pickers.h"
-#include "registration/UserValidation.h"
+#include "access/UserValidation.h"
 #include "shared/text/ColumnFit.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -318,8 +318,9 @@ void frmCathlabSched::cmdSaveReq_Click()
         MsgBox(QStringLiteral("Please enter procedure to schedule."), vbInformation, QStringLiteral("Required Data"));
         return;
     }
-    const QString user = AskValidatedUser(0);
-    if (user.isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser();
+    if (!validated) return;
+    const QString user = validated->userID;
     try {
         SharedConnection().call(QStringLiteral("Schedule..SaveCLScheduleRequest"),
                                 {txtID->text().trimmed(), user, QDateTime(dtpSchedule0->date(), QTime(0, 0)), dtpSchedule1->time(),
@@ -372,8 +373,9 @@ void frmCathlabSched::cmdConfirmSave_Click()
                    QStringLiteral("?"),
                vbYesNo | vbQuestion, QStringLiteral("Confirmation")) == vbNo)
         return;
-    const QString user = AskValidatedUser(0);
-    if (user.isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser();
+    if (!validated) return;
+    const QString user = validated->userID;
     int changed = 0;
     try {
         const Recordset rs = SharedConnection().call(
@@ -418,8 +420,10 @@ void frmCathlabSched::Revoke(bool confirmedList)
                                            : QStringLiteral("Are you sure you want to revoke schedule request for patient ");
     if (MsgBox(question + name + QStringLiteral("?"), vbYesNo | vbQuestion, QStringLiteral("Confirmation")) == vbNo) return;
     DialogAnswers.resetValidation();
-    const QString user = AskValidatedUser(1, ReasonRoom(QStringLiteral("SCHEDULE..TBCLSCHEDULE"), QStringLiteral("RevokeReason"), false));
-    if (user.isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser(
+        {.postOrCancel = 1, .reasonMaxLength = ReasonRoom(QStringLiteral("SCHEDULE..TBCLSCHEDULE"), QStringLiteral("RevokeReason"), false)});
+    if (!validated) return;
+    const QString user = validated->userID;
     int changed = 0;
     try {
         const QDateTime now = GetServerDate();
@@ -499,8 +503,9 @@ void frmCathlabSched::cmdPrintSchedDetails_Click()
         MsgBox(QStringLiteral("Please select confirmed schedule to print."), vbInformation, QStringLiteral("Notification"));
         return;
     }
-    const QString user = AskValidatedUser(0);
-    if (user.isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser();
+    if (!validated) return;
+    const QString user = validated->userID;
     QVariantList params;
     for (int c : {4, 12, 3, 2, 9, 10, 13, 14, 7, 8, 5, 6}) params << grdConfirmed->TextMatrix(r, c);
     params << DialogAnswers.ValidatedUserName;

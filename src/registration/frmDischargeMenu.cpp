@@ -8,7 +8,7 @@
 #include "platform/ui/MessageBox.h"
 #include "registration/Pickers.h"
 #include "registration/RegistrationKeys.h"
-#include "registration/UserValidation.h"
+#include "access/UserValidation.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "workspace/frmFinal.h"
@@ -265,15 +265,12 @@ void frmDischargeMenu::SaveTransfer()
         reject();
         return;
     }
-    QString user;
-    for (;;) {
-        user = AskValidatedUser(0);
-        if (!user.isEmpty()) break;
-        if (MsgBox(QStringLiteral("Selected patient will not be transfered to room ") + txtNewRoom->text() + QStringLiteral(" \n") +
-                       QStringLiteral("Are you sure you want to transfer this patient?"),
-                   vbYesNo | vbInformation, QStringLiteral("Notification!")) == vbNo)
-            return;
-    }
+    const std::optional<ValidatedUser> validated =
+        ValidateUser({.retryQuestion = QStringLiteral("Selected patient will not be transfered to room ") + txtNewRoom->text() +
+                                       QStringLiteral(" \n") + QStringLiteral("Are you sure you want to transfer this patient?"),
+                      .retryTitle = QStringLiteral("Notification!")});
+    if (!validated) return;
+    const QString user = validated->userID;
     frmFinal* ws = frmFinal::instance();
     try {
         const QDate today = GetServerDate().date();

@@ -8,7 +8,7 @@
 #include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "registration/RegistrationKeys.h"
-#include "registration/UserValidation.h"
+#include "access/UserValidation.h"
 #include "registration/Pickers.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -253,8 +253,10 @@ void frmHBPS::Command1_Click(int index)
             MsgBox(QStringLiteral("Are you sure you want to send FINAL DISCHARGE ORDER to the Billing department?"),
                    vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("Notification!")) == vbNo)
             return;
-        user = AskValidatedUser(0);
-        if (!user.isEmpty()) break;
+        if (const std::optional<ValidatedUser> validated = ValidateUser()) {
+            user = validated->userID;
+            break;
+        }
         const QString question =
             final ? QStringLiteral("You have entered invalid user information! Selected transaction(s) will not be saved! \n"
                                    "Are you sure you want to Send Final Discharge Order to the Billing department?")
@@ -287,14 +289,13 @@ void frmHBPS::cmdRevoke_Click()
     if (MsgBox(QStringLiteral("Are you sure you want to Revoke the Discharge Order?"), vbYesNo | vbQuestion, QStringLiteral("Message")) ==
         vbNo)
         return;
-    QString user;
-    for (;;) {
-        user = AskValidatedUser(1, ReasonRoom(QStringLiteral("STATION..TBNURSEDISCHARGENOTICE"), QStringLiteral("RevokeReason"), false));
-        if (!user.isEmpty()) break;
-        if (MsgBox(QStringLiteral("You have entered invalid user information! \nAre you sure you want to revoke  Discharge Order?"),
-                   vbYesNo | vbInformation, QStringLiteral("Notification!")) == vbNo)
-            return;
-    }
+    const std::optional<ValidatedUser> validated = ValidateUser(
+        {.postOrCancel = 1,
+         .reasonMaxLength = ReasonRoom(QStringLiteral("STATION..TBNURSEDISCHARGENOTICE"), QStringLiteral("RevokeReason"), false),
+         .retryQuestion = QStringLiteral("You have entered invalid user information! \nAre you sure you want to revoke  Discharge Order?"),
+         .retryTitle = QStringLiteral("Notification!")});
+    if (!validated) return;
+    const QString user = validated->userID;
     int changed = 0;
     try {
         const Recordset rs = SharedConnection().call(QStringLiteral("Billing..sp_Billing_RevokeHBPS"),

@@ -1,6 +1,8 @@
 #include "returns/frmReturn.h"
 
+#include "platform/text/AdmissionNumber.h"
 #include "access/ActionApproval.h"
+#include "access/UserValidation.h"
 #include "components/Drugs.h"
 #include "components/StationComponents.h"
 #include "components/login/clsCurrentuser.h"
@@ -480,13 +482,16 @@ void frmReturn::PostReturnedItems()
     QString userName;
     try {
         // The account of this window's own admission.
-        if (IsAccountClosed(c, idNum)) return;
-        if (!ValidateUserWithReason(QStringLiteral("Selected transaction(s) will not be saved. ") + QStringLiteral("\r\n") +
-                                        QStringLiteral("Are you sure you want to return this medicine(s)?"),
-                                    vbQuestion, ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true)))
-            return;
-        ret.userID = DialogAnswers.ValidatedUserID;
-        userName = DialogAnswers.ValidatedUserName;
+        if (IsAccountClosed(c, idNum, PatientTypeOfNumber(idNum))) return;
+        const std::optional<ValidatedUser> validated =
+            ValidateUser({.postOrCancel = 1,
+                          .reasonMaxLength = ReasonRoom(QStringLiteral("STATION..tbBillAdjustInfo"), QStringLiteral("Remarks"), true),
+                          .retryQuestion = QStringLiteral("Selected transaction(s) will not be saved. ") + QStringLiteral("\r\n") +
+                                           QStringLiteral("Are you sure you want to return this medicine(s)?"),
+                          .retryStyle = vbQuestion});
+        if (!validated) return;
+        ret.userID = validated->userID;
+        userName = validated->userName;
         if (!ApproveBySupervisor(QStringLiteral("Selected transaction(s) will not be saved. ") + QStringLiteral("\r\n") +
                                      QStringLiteral("Are you sure you want to save/continue this transaction(s)?"),
                                  vbQuestion))

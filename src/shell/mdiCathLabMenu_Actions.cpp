@@ -6,7 +6,7 @@
 #include "patients/CensusChargingPrint.h"
 
 #include "access/frmAccessCode.h"
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "charging/frmCharge.h"
 #include "charging/frmChargeSlipVerification.h"
 #include "components/login/clsCurrentuser.h"
@@ -74,8 +74,9 @@ void mdiCathLabMenu::mnuRegister_Click() { MainWindowLinks::ShowChild(frmSearch:
 
 void mdiCathLabMenu::mnuChargeSlip_Click()
 {
-    runModal(frmTransaction_UserValidation::instance());
-    if (holds(QStringLiteral("20"), DialogAnswers.ValidatedUserID))
+    // A cancelled validation names nobody: the workstation user's right decides.
+    const std::optional<ValidatedUser> validated = ValidateUser();
+    if (holds(QStringLiteral("20"), validated ? validated->userID : QString()))
         runModal(frmChargeSlipVerification::instance());
     else
         refuse(QStringLiteral("Sorry, you don't have access right for Charge Slip Setting."), QStringLiteral("Message"));

@@ -39,16 +39,6 @@ Philhealth MasterPhilhealth(Connection& c, const QString& hospNum)
     return p;
 }
 
-BillingDates ReadBillingDates(Connection& c, const QString& idNum)
-{
-    BillingDates d;
-    Recordset a = c.query(QStringLiteral("SELECT BillingDate FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {idNum});
-    if (!a.isEmpty()) d.admission = a.toDateTime(QStringLiteral("BillingDate"));
-    Recordset v = c.query(QStringLiteral("SELECT BillingDate FROM PATIENT_DATA..TBOUTPATIENT WHERE IDNum = ?"), {idNum});
-    if (!v.isEmpty()) d.visit = v.toDateTime(QStringLiteral("BillingDate"));
-    return d;
-}
-
 QList<QPair<QString, QString>> DepartmentRows(Connection& c, const QString& procedure, const QVariantList& args)
 {
     QList<QPair<QString, QString>> rows;

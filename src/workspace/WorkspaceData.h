@@ -26,13 +26,6 @@ struct Philhealth {
 };
 Philhealth MasterPhilhealth(Connection& c, const QString& hospNum);
 
-// The billing dates of the stay and of the visit under this admission number (invalid when not set
-// or when there is no such row).
-struct BillingDates {
-    QDateTime admission, visit;
-};
-BillingDates ReadBillingDates(Connection& c, const QString& idNum);
-
 // Departments an entry window may charge or assess: (RevenueID, ItemName) in the order returned.
 QList<QPair<QString, QString>> DepartmentRows(Connection& c, const QString& procedure, const QVariantList& args);
 

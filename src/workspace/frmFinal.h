@@ -126,8 +126,6 @@ public:
     void cmdSaveNotes_Click(int index);
     void mshflexPrevNotes_Click();
     void txtNotesEntry_Change();
-    // Asks for a user validation until one succeeds or the user gives up at the question.
-    bool ValidateUser(const QString& question);
     // The nurse whom Edit validated: Update checks ownership with this ID, not with a later validation.
     QString NotesEditUserID;
     // The admission whose past note the "Past Notes" fields show.

@@ -93,7 +93,7 @@ void frmFinal::RunActionBarElement(int index)
             MsgBox(QStringLiteral("Records indicate that this Patient is under patients medicine."), vbOKOnly | vbInformation,
                    QStringLiteral("Message"));
         AccountState::RefreshPatientRecord(Selection.SelectedPatientType == QLatin1String("I"));
-        if (AccountState::AccountClosed(SharedConnection(), id, Selection.SelectedPatientType)) {
+        if (AccountClosed(SharedConnection(), id, Selection.SelectedPatientType)) {
             MsgBox(QStringLiteral("The patient's account has already been closed . ") +
                        QStringLiteral("If you have charges to make, notify the Billing staff") +
                        QStringLiteral(" immediately for further instructions."),

@@ -75,7 +75,7 @@ bool cleared(const QString& idNum, const char* section)
 // The billing date of the kind of patient chosen decides whether the account is closed.
 bool accountClosed(const QString& idNum)
 {
-    return AccountState::AccountClosed(SharedConnection(), idNum, Selection.SelectedPatientType);
+    return AccountClosed(SharedConnection(), idNum, Selection.SelectedPatientType);
 }
 
 void refreshRecord()

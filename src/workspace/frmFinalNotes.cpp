@@ -1,7 +1,7 @@
 // The nurses' notes page of the workspace: new notes and the patient's past notes.
 #include "workspace/frmFinal.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "platform/db/Connection.h"
 #include "platform/text/AdmissionNumber.h"
 #include "platform/text/Format.h"
@@ -143,17 +143,6 @@ void frmFinal::txtNotesEntry_Change()
     if (!IsOutPatientNumber(txtID->text())) cmdSaveNotes[0]->setEnabled(true);
 }
 
-bool frmFinal::ValidateUser(const QString& question)
-{
-    for (;;) {
-        runModal(frmTransaction_UserValidation::instance());
-        if (!DialogAnswers.ValidatedUserID.isEmpty()) return true;
-        if (MsgBox(QStringLiteral("Unable to continue this transaction! ") + QStringLiteral("\r\n") + question,
-                   vbYesNo | vbInformation, QStringLiteral("Message")) != vbYes)
-            return false;
-    }
-}
-
 void frmFinal::mshflexPrevNotes_Click()
 {
     cmdSaveNotes[2]->setEnabled(false);
@@ -198,7 +187,7 @@ void frmFinal::cmdSaveNotes_Click(int index)
                 cmdSaveNotes[0]->setEnabled(false);
                 return;
             }
-            if (!ValidateUser(QStringLiteral("Are you sure you want to save this Nurses Notes?"))) return;
+            if (!ValidateUser({.retryQuestion = QStringLiteral("Unable to continue this transaction! \r\nAre you sure you want to save this Nurses Notes?"), .retryTitle = QStringLiteral("Message")})) return;
             GetServerDate();
             cmdSaveNotes[0]->setEnabled(false);
             try {
@@ -214,7 +203,7 @@ void frmFinal::cmdSaveNotes_Click(int index)
             LoadNursesNotes();
         } else if (index == 1) {
             NotesEditUserID.clear();
-            if (!ValidateUser(QStringLiteral("Are you sure you want to Edit this Nurses Notes?"))) return;
+            if (!ValidateUser({.retryQuestion = QStringLiteral("Unable to continue this transaction! \r\nAre you sure you want to Edit this Nurses Notes?"), .retryTitle = QStringLiteral("Message")})) return;
             if (!ChartData::OwnsNote(SharedConnection(), transNum, DialogAnswers.ValidatedUserID)) return refuseEdit();
             NotesEditUserID = DialogAnswers.ValidatedUserID;
             setPastNoteEditing(true);

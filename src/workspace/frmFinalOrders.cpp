@@ -4,7 +4,7 @@
 #include "workspace/frmFinal.h"
 
 #include "access/ActionApproval.h"
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "components/NurseActivity.h"
 #include "components/StationComponents.h"
 #include "components/login/clsCurrentuser.h"
@@ -110,18 +110,14 @@ void frmFinal::cmdSave_Click()
         Form_Initialize();
         return;
     }
-    for (;;) {
-        runModal(frmTransaction_UserValidation::instance());
-        if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
-        if (MsgBox(QStringLiteral("Entered request(s) will not be save! ") + QStringLiteral("\r\n") +
-                       QStringLiteral("Do you want to save and send the request(s)?"),
-                   vbYesNo | vbInformation, QStringLiteral("Message")) != vbYes) {
-            LoadRequestStatus();
-            unloadSavePickers();
-            Form_Initialize();
-            cmdSave->setEnabled(true);
-            return;
-        }
+    if (!ValidateUser({.retryQuestion = QStringLiteral("Entered request(s) will not be save! ") + QStringLiteral("\r\n") +
+                                        QStringLiteral("Do you want to save and send the request(s)?"),
+                       .retryTitle = QStringLiteral("Message")})) {
+        LoadRequestStatus();
+        unloadSavePickers();
+        Form_Initialize();
+        cmdSave->setEnabled(true);
+        return;
     }
     cmdSave->setEnabled(false);
     // A dialog left without a doctor still saves, with no doctor.
@@ -357,14 +353,13 @@ void frmFinal::mshflexProcessed_DblClick(int index)
         if (MsgBox(QStringLiteral("Are you sure you want to revoke ") + grid->TextMatrix(row, 1) + QStringLiteral("?"),
                    vbYesNo | vbQuestion, QStringLiteral("Confirmation")) != vbYes)
             return LoadRequestStatus();
-        for (;;) {
-            ShowValidationWithReason(ReasonRoom(QStringLiteral("STATION..TBNURSECOMMUNICATIONFILE"), QStringLiteral("RevokeReason"), false));
-            if (!DialogAnswers.ValidatedUserID.isEmpty()) break;
-            if (MsgBox(QStringLiteral("Request was not cancelled! ") + QStringLiteral("\r\n") +
-                           QStringLiteral("Do you really want to cancel the request?"),
-                       vbYesNo | vbInformation, QStringLiteral("Message")) != vbYes)
-                return LoadRequestStatus();
-        }
+        if (!ValidateUser({.postOrCancel = 1,
+                           .reasonMaxLength =
+                               ReasonRoom(QStringLiteral("STATION..TBNURSECOMMUNICATIONFILE"), QStringLiteral("RevokeReason"), false),
+                           .retryQuestion = QStringLiteral("Request was not cancelled! ") + QStringLiteral("\r\n") +
+                                            QStringLiteral("Do you really want to cancel the request?"),
+                           .retryTitle = QStringLiteral("Message")}))
+            return LoadRequestStatus();
         GetServerDate();
         // The request is looked up again inside the revocation: it may have been processed or
         // revoked since the list was read.

@@ -1,7 +1,7 @@
 // The patient profile page: allergies, histories, brief history and physical examination.
 #include "workspace/frmFinal.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
 #include "platform/text/AdmissionNumber.h"
@@ -217,7 +217,7 @@ void frmFinal::cmdSaveprofile_Click()
         a.ph = ProfileData::Slots(states(chkPH), numberCodes(18), 4);
         a.fh = ProfileData::Slots(states(chkFH), numberCodes(8), 4);
         a.psh = ProfileData::Slots(states(chkPSH), numberCodes(3), 3);
-        if (!ValidateUser(QStringLiteral("Are you sure you want to update the Patient Profile?"))) return;
+        if (!ValidateUser({.retryQuestion = QStringLiteral("Unable to continue this transaction! \r\nAre you sure you want to update the Patient Profile?"), .retryTitle = QStringLiteral("Message")})) return;
         a.serverTime = GetServerDate();
         a.hospNum = txtPno->text();
         a.idNum = txtID->text();

@@ -1,6 +1,6 @@
 #include "workspace/frmPostDiet.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "components/StationComponents.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/KeyFilters.h"
@@ -132,15 +132,15 @@ void frmPostDiet::Command1_Click(int index)
         }
         const QString extra = chkExtraMeal->isChecked() ? QStringLiteral("Y") : QString();
         GetServerDate();
-        runModal(frmTransaction_UserValidation::instance());
-        if (DialogAnswers.ValidatedUserID.trimmed().isEmpty()) return;
+        const std::optional<ValidatedUser> validated = ValidateUser();
+        if (!validated) return;
         ChartRequestData::DietChange d;
         d.idNum = w->txtID->text();
         d.hospNum = w->txtPno->text();
         d.dietID = txtDietCode->text();
         d.when = Session.ServerDate;
         d.remarks = txtRemarks->text();
-        d.validatedUserName = DialogAnswers.ValidatedUserName;
+        d.validatedUserName = validated->userName;
         d.extraMeal = extra;
         d.logRemarks = QStringLiteral("OLDDIET:") + txtOldDiet->text() + QStringLiteral(" ") + QStringLiteral("OLDREMARKS:") +
                        m_loadedRemarks + QStringLiteral(" ") + QStringLiteral("NEWDIET:") + txtNewDiet->text() + QStringLiteral(" ") +

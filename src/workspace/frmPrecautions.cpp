@@ -1,6 +1,6 @@
 #include "workspace/frmPrecautions.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
@@ -60,12 +60,12 @@ void frmPrecautions::cmdBtn_Click(int index)
     if (MsgBox(QStringLiteral("You are about to save the changes made. Do you want to continue?"), vbYesNo | vbInformation,
                QStringLiteral("Confirmation")) != vbYes)
         return;
-    runModal(frmTransaction_UserValidation::instance());
-    if (DialogAnswers.ValidatedUserID.trimmed().isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser();
+    if (!validated) return;
     const QString id = frmFinal::instance()->txtID->text();
     const QString text = txtPrecautions->toPlainText();
     try {
-        if (!ChartRequestData::SavePrecautions(SharedConnection(), id, text, DialogAnswers.ValidatedUserID, Session.CurrentStationID.toString())) {
+        if (!ChartRequestData::SavePrecautions(SharedConnection(), id, text, validated->userID, Session.CurrentStationID.toString())) {
             // Nothing was stored: the window stays in editing with the text as typed.
             MsgBox(QStringLiteral("The patient's history record was not found. The precautions were not saved."),
                    vbOKOnly | vbExclamation, QStringLiteral("Notification"));

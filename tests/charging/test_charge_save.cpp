@@ -625,14 +625,7 @@ TEST_F(ChargeSaveTest, OneFilledRowIsSavedWithoutAReasonAsked)
     // a revocation before left the validation asking for a reason: a posting asks for none
     frmTransaction_UserValidation::instance()->PostOrCancel = 1;
     int postOrCancel = -1;
-    UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [&postOrCancel](QDialog* d) {
-        auto* v = static_cast<frmTransaction_UserValidation*>(d);
-        postOrCancel = v->PostOrCancel;
-        QTest::keyClicks(v->txtUserID, QStringLiteral("CL001"));
-        QTest::keyClick(v->txtUserID, Qt::Key_Return);
-        QTest::keyClicks(v->txtAccessCode, QStringLiteral("CATH1"));
-        QTest::keyClick(v->txtAccessCode, Qt::Key_Return);
-    });
+    queueValidationNotingMode(QStringLiteral("CL001"), QStringLiteral("CATH1"), &postOrCancel);
     w()->Command1[0]->click();
     EXPECT_EQ(postOrCancel, 0);
     EXPECT_EQ(linesOf(QStringLiteral("BILLING..tbBillDailyBill"), kSlip1001), 1);

@@ -219,6 +219,26 @@ TEST_F(RequestSaveTest, AccountGatesOfTheSave)
     EXPECT_TRUE(w->isVisible());
 }
 
+// A request is a posting: the validation never takes the cancelling mode (and its required
+// reason) that another window's revocation left it in.
+TEST_F(RequestSaveTest, TheValidationAsksNoReasonWhateverAnEarlierCallerLeft)
+{
+    Session.HospitalInfo.IsAllowEntryOfReasonForCancellation = true;
+    auto w = open<frmPHEntry>();
+    fillRows(w.get(), {kMedicines[0]});
+    frmTransaction_UserValidation::instance()->PostOrCancel = 1;
+    int postOrCancel = -1;
+    queueValidationNotingMode(QStringLiteral("CL001"), QStringLiteral("CATH1"), &postOrCancel);
+    // should the dialog want a reason: its notice, then no second try
+    UiScript::queueAnswer(vbOK);
+    UiScript::queueAnswer(vbNo);
+    w->cmdMedOption[0]->click();
+    EXPECT_EQ(postOrCancel, 0);
+    EXPECT_FALSE(UiScript::texts().contains(QStringLiteral("Please enter reason for cancellation!")));
+    EXPECT_EQ(requestsOf("PH"), 1);
+    EXPECT_EQ(w->result(), QDialog::Accepted);
+}
+
 TEST_F(RequestSaveTest, BypassNoteCarriesEachRowsRequestNumber)
 {
     MedicationRequestData::RequestSave in = requestSave("CS");

@@ -1,12 +1,11 @@
 #include "SharedTestSupport.h"
 
-#include "components/Component.h"
-#include "components/patient_search/clsPatientSearch.h"
 #include "platform/db/DbError.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
 #include "shared/lookups/AccountChecks.h"
 #include "shared/modGlobals.h"
+#include "support/TableOutOfReach.h"
 
 class AccountChecksTest : public SharedTest {
 protected:
@@ -25,23 +24,15 @@ protected:
     }
 };
 
-TEST_F(AccountChecksTest, ClosedAccountIsSeenAfterARefreshAndWarnedOnce)
+TEST_F(AccountChecksTest, ClosedAccountIsSeenWhenBillingClosesItAndWarnedOnce)
 {
-    std::unique_ptr<clsPatientSearch> search(ComponentFactory::createAs<clsPatientSearch>(QStringLiteral("MasterSearch.clsPatientSearch")));
-    ASSERT_TRUE(search);
-    search->InitConnection(&conn(), QString());
-    Session.PatientSearch = search.get();
-    search->LoadPatient(QStringLiteral("T100"));
-    search->LoadAdmission(QStringLiteral("TI1"));
-    search->LoadOutPatient(QStringLiteral("TO1B"));
-    Selection.SelectedPatientType = QStringLiteral("I");
-    EXPECT_FALSE(IsAccountClosed(conn()));
+    EXPECT_FALSE(IsAccountClosed(conn(), QStringLiteral("TI1"), QStringLiteral("I")));
     EXPECT_TRUE(UiScript::shown().isEmpty());
 
     // Billing closes the account after the patient was chosen.
     exec(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET BillingDate = ? WHERE IDNum = 'TI1'"),
          {QDateTime(QDate(2026, 11, 28), QTime(16, 0))});
-    EXPECT_TRUE(IsAccountClosed(conn()));
+    EXPECT_TRUE(IsAccountClosed(conn(), QStringLiteral("TI1"), QStringLiteral("I")));
     ASSERT_EQ(UiScript::shown().size(), 1);
     EXPECT_EQ(UiScript::shown()[0].text,
               QStringLiteral("The patient's account has already been closed. \r\n\r\nIf you have transactions to make, please "
@@ -49,36 +40,44 @@ TEST_F(AccountChecksTest, ClosedAccountIsSeenAfterARefreshAndWarnedOnce)
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Notification"));
     EXPECT_EQ(UiScript::shown()[0].style, vbExclamation | vbOKOnly);
 
-    // An out-patient is judged by the visit alone.
+    // The check alone warns nobody.
     UiScript::reset();
-    Selection.SelectedPatientType = QStringLiteral("O");
-    EXPECT_FALSE(IsAccountClosed(conn()));
+    EXPECT_TRUE(AccountClosed(conn(), QStringLiteral(" TI1 "), QStringLiteral("I")));
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+
+    // An out-patient is judged by the visit alone.
+    EXPECT_FALSE(IsAccountClosed(conn(), QStringLiteral("TO1B"), QStringLiteral("O")));
     exec(QStringLiteral("UPDATE PATIENT_DATA..TBOUTPATIENT SET BillingDate = ? WHERE IDNum = 'TO1B'"),
          {QDateTime(QDate(2026, 11, 26), QTime(16, 0))});
-    EXPECT_TRUE(IsAccountClosed(conn()));
-    Session.PatientSearch = nullptr;
-    EXPECT_THROW(IsAccountClosed(conn()), DbError);
+    EXPECT_TRUE(IsAccountClosed(conn(), QStringLiteral("TO1B"), QStringLiteral("O")));
+    TableOutOfReach gone(conn(), QStringLiteral("PATIENT_DATA..TBOUTPATIENT"));
+    EXPECT_THROW(AccountClosed(conn(), QStringLiteral("TO1B"), QStringLiteral("O")), DbError);
 }
 
-// A window's own admission, whatever the lists select: the stay or the visit by its number.
-TEST_F(AccountChecksTest, TheAccountOfAnAdmissionNumber)
+// The type given decides which record is read, whatever the lists select meanwhile.
+TEST_F(AccountChecksTest, TheAccountOfAnAdmissionNumberAndType)
 {
     Selection.SelectedPatientType = QStringLiteral("O"); // the lists point elsewhere
-    struct Case { const char* idNum; QVariant billed; bool closed; };
+    struct Case { const char* idNum; const char* type; const char* stay; QVariant billed; bool closed; };
+    const QDateTime late(QDate(2026, 11, 28), QTime(16, 0));
     const Case cases[] = {
-        {"TI1", QVariant(), false},
-        {"TI1", QDateTime(QDate(1900, 1, 1), QTime(0, 0)), false}, // the hospital's "no date"
-        {"TI1", QDateTime(QDate(2026, 11, 28), QTime(16, 0)), true},
-        {"TO1B", QDateTime(QDate(2026, 11, 26), QTime(16, 0)), true},
-        {"NOSUCH", QVariant(), false},
+        {"TI1", "I", "PATIENT_DATA..tbPatient", QVariant(), false},
+        {"TI1", "I", "PATIENT_DATA..tbPatient", QDateTime(QDate(1900, 1, 1), QTime(0, 0)), false}, // the hospital's "no date"
+        {"TI1", "I", "PATIENT_DATA..tbPatient", late, true},
+        {"TO1B", "O", "PATIENT_DATA..TBOUTPATIENT", late, true},
+        // a type other than "I" reads the visit, whatever the number looks like
+        {"TI1", "O", "PATIENT_DATA..tbPatient", late, false},
+        {"TO1B", "I", "PATIENT_DATA..TBOUTPATIENT", late, false},
+        {"NOSUCH", "I", "PATIENT_DATA..tbPatient", QVariant(), false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.idNum);
+        SCOPED_TRACE(std::string(c.idNum) + " " + c.type);
         UiScript::reset();
-        const QString table = QString::fromLatin1(c.idNum).endsWith(QLatin1Char('B')) ? QStringLiteral("PATIENT_DATA..TBOUTPATIENT")
-                                                                                       : QStringLiteral("PATIENT_DATA..tbPatient");
-        exec(QStringLiteral("UPDATE %1 SET BillingDate = ? WHERE IDNum = ?").arg(table), {c.billed, QString::fromLatin1(c.idNum)});
-        EXPECT_EQ(IsAccountClosed(conn(), QString::fromLatin1(c.idNum)), c.closed);
+        exec(QStringLiteral("UPDATE PATIENT_DATA..tbPatient SET BillingDate = NULL"));
+        exec(QStringLiteral("UPDATE PATIENT_DATA..TBOUTPATIENT SET BillingDate = NULL"));
+        exec(QStringLiteral("UPDATE %1 SET BillingDate = ? WHERE IDNum = ?").arg(QString::fromLatin1(c.stay)),
+             {c.billed, QString::fromLatin1(c.idNum)});
+        EXPECT_EQ(IsAccountClosed(conn(), QString::fromLatin1(c.idNum), QString::fromLatin1(c.type)), c.closed);
         EXPECT_EQ(UiScript::shown().size(), c.closed ? 1 : 0);
     }
 }

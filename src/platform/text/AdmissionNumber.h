@@ -8,3 +8,9 @@ inline bool IsOutPatientNumber(const QString& idNum)
 {
     return idNum.trimmed().endsWith(QLatin1Char('B'));
 }
+
+// The patient type the admission number stands for: "O" for an out-patient visit, else "I".
+inline QString PatientTypeOfNumber(const QString& idNum)
+{
+    return IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
+}

@@ -1,6 +1,5 @@
 #include "shared/lookups/AccountChecks.h"
 
-#include "components/patient_search/clsPatientSearch.h"
 #include "hospital/StayTables.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/MessageBox.h"
@@ -33,22 +32,16 @@ bool accountClosedNotice(bool closed)
 }
 }
 
-bool IsAccountClosed(Connection& c)
+bool AccountClosed(Connection& c, const QString& idNum, const QString& patientType)
 {
-    if (!Session.PatientSearch) throw DbError(QStringLiteral("The patient search component is not available."));
-    const bool inPatient = Selection.SelectedPatientType == QLatin1String("I");
-    if (inPatient) Session.PatientSearch->Admission()->Refresh();
-    else Session.PatientSearch->PatientClass()->clsOutPatient()->Refresh();
-    const QVariant billed = inPatient ? Session.PatientSearch->Admission()->BillingDate
-                                      : Session.PatientSearch->PatientClass()->clsOutPatient()->BillingDate;
-    return accountClosedNotice(hasBillingDate(billed));
+    const StayTables& tables = patientType == QLatin1String("I") ? StayTables::InPatient() : StayTables::OutPatient();
+    const Recordset rs = query(c, QStringLiteral("SELECT BillingDate FROM %1 WHERE IDNum = ?").arg(tables.stay), {idNum.trimmed()});
+    return !rs.isEmpty() && hasBillingDate(rs.value(QStringLiteral("BillingDate")));
 }
 
-bool IsAccountClosed(Connection& c, const QString& idNum)
+bool IsAccountClosed(Connection& c, const QString& idNum, const QString& patientType)
 {
-    const Recordset rs = query(c, QStringLiteral("SELECT BillingDate FROM %1 WHERE IDNum = ?").arg(StayTables::Of(idNum).stay),
-                               {idNum.trimmed()});
-    return accountClosedNotice(!rs.isEmpty() && hasBillingDate(rs.value(QStringLiteral("BillingDate"))));
+    return accountClosedNotice(AccountClosed(c, idNum, patientType));
 }
 
 QString GetPatientAccount(Connection& c, const QString& idNum)

@@ -6,12 +6,12 @@ class Connection;
 // and then answers so that the caller's action stops (never "passed").
 #include <QString>
 
-// True, after the warning, when billing has closed the chosen patient's account (refreshed from
-// the patient search first). Errors reach the caller.
-bool IsAccountClosed(Connection& c);
-// The same for the stay of an admission number (a window's own patient, whatever the lists select
-// meanwhile). Errors reach the caller.
-bool IsAccountClosed(Connection& c, const QString& idNum);
+// True when billing has closed the account of the admission number: the billing date of the stay
+// (patient type "I") or of the out-patient visit (any other type) is set. A null date, or the
+// hospital's "no date" (1900-01-01 or earlier), is open. Errors reach the caller.
+bool AccountClosed(Connection& c, const QString& idNum, const QString& patientType);
+// The same, with the warning when it is closed (the entry windows' saves and revocations).
+bool IsAccountClosed(Connection& c, const QString& idNum, const QString& patientType);
 // The account text of the header: company names or "PERSONAL", two joined by "/". Errors skip
 // the failing look-up.
 QString GetPatientAccount(Connection& c, const QString& idNum);

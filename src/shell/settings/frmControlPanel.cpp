@@ -1,7 +1,7 @@
 // The control panel: the window, its "Feature Settings" tab and its "Package Code Link" tab.
 #include "shell/settings/frmControlPanel.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "platform/db/Recordset.h"
 #include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
@@ -193,10 +193,10 @@ void frmControlPanel::ConfirmAndLogSettings()
         PackageLink l{grdPackage->TextMatrix(r, 0), grdPackage->TextMatrix(r, 1), grdPackage->TextMatrix(r, 3)};
         if (!l.code.trimmed().isEmpty() && !l.nurseCode.trimmed().isEmpty()) links << l;
     }
-    runModal(frmTransaction_UserValidation::instance());
-    if (DialogAnswers.ValidatedUserID.isEmpty()) return;
+    const std::optional<ValidatedUser> validated = ValidateUser();
+    if (!validated) return;
     try {
-        SavePackageLinks(SharedConnection(), links, DialogAnswers.ValidatedUserID, Session.CurrentStationID.toString());
+        SavePackageLinks(SharedConnection(), links, validated->userID, Session.CurrentStationID.toString());
     } catch (const std::exception& e) {
         ShowErrorNotice(e); // nothing was written
         close();

@@ -1,7 +1,7 @@
 // The control panel's "RVS" tab: the PHIC RVS codes of each of the department's procedures.
 #include "shell/settings/frmControlPanel.h"
 
-#include "access/frmTransaction_UserValidation.h"
+#include "access/UserValidation.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/KeyFilters.h"
@@ -234,10 +234,9 @@ void frmControlPanel::SaveProcedureRVS()
                QStringLiteral("Notification"));
         return; // still editing: the user removes the second one
     }
-    runModal(frmTransaction_UserValidation::instance());
-    if (!DialogAnswers.ValidatedUserID.isEmpty()) {
+    if (const std::optional<ValidatedUser> validated = ValidateUser()) {
         try {
-            SaveProcedureRVSCodes(SharedConnection(), m_rvsItem, codes, DialogAnswers.ValidatedUserID);
+            SaveProcedureRVSCodes(SharedConnection(), m_rvsItem, codes, validated->userID);
             setRvsEditing(false);
             LoadProcedures();
             LoadProcedureRVS(QString());
