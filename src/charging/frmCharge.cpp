@@ -1,5 +1,7 @@
 #include "charging/frmCharge.h"
 
+#include "shared/PatientHeaderFrame.h"
+
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePackageItems.h"
 #include "charging/ChargePricing.h"
@@ -958,4 +960,12 @@ void frmCharge::Command1_Click(int index)
     default:
         break;
     }
+}
+
+void frmCharge::setPatient(const PatientContext& patient)
+{
+    Patient = patient;
+    ShowPatientInHeader({txtPatient, txtDoctor1, txtDoctor2, txtDoctor3, txtID, txtPno, txtDateAdmitted, txtDateDischarged, txtDob,
+                         txtRoom, txtAge, txtSex, txtBloodType, txtStatus, txtAdiet, txtDiagnosis},
+                        patient);
 }

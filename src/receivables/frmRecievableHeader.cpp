@@ -13,6 +13,7 @@
 #include "receivables/ReceivableValues.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/patient/PatientContext.h"
 #include "workspace/WorkspaceData.h"
 
 #include <QLineEdit>
@@ -60,7 +61,7 @@ void frmRecievable::LoadReceivablePatientHeader()
                 Selection.SelectedAccountNum = m.AccountNumber;
                 txtBloodType->setText(m.BloodType);
             }
-            txtAdiet->setText(WorkspaceData::AdmissionDiet(c, txtID->text()));
+            txtAdiet->setText(PatientContextData::AdmissionDiet(c, txtID->text()));
         }
     } else {
         HeaderVisit v;
