@@ -1,6 +1,5 @@
 #include "ordering/ExamOrdering.h"
 
-#include "exam_requests/frmRequest.h"
 #include "ordering/ExamOrderingData.h"
 #include "ordering/OrdersGrid.h"
 #include "ordering/PickList.h"
@@ -14,6 +13,7 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/orders/ExamOrderChecks.h"
 #include "shared/orders/ProfileGrid.h"
+#include "shared/WindowOpener.h"
 #include "shared/orders/RequestChecks.h"
 #include "shared/patient/PatientContext.h"
 
@@ -270,12 +270,7 @@ bool ExamOrdering::AddExam(const Source& s)
 // modally; it writes its orders into the grid itself.
 void ExamOrdering::OpenRequestEntry(const QString& caption, const QString& section)
 {
-    frmRequest* entry = frmRequest::instance();
-    entry->setWindowTitle(caption);
-    if (entry->txtDept) entry->txtDept->setText(section);
-    entry->Department = section;
-    runModal(entry);
-    if (frmRequest::isLoaded()) frmRequest::existing()->close();
+    WindowOpener::open(QStringLiteral("frmRequest"), *m_c.patient, {caption, section});
 }
 
 void ExamOrdering::OthersClicked(QListWidgetItem* item)

@@ -8,7 +8,7 @@
 namespace WorkspaceHandOff {
 
 namespace {
-void handOff(const QString& hospNum, const QString& idNum, int tab)
+void handOff(const QString& hospNum, const QString& idNum, const QStringList& tab)
 {
     // The workspace keeps its own copy: what a list selects afterwards is no concern of it.
     PatientContext p;
@@ -20,8 +20,8 @@ void handOff(const QString& hospNum, const QString& idNum, int tab)
 }
 }
 
-void OpenFromList(const QString& hospNum, const QString& idNum) { handOff(hospNum, idNum, -1); }
+void OpenFromList(const QString& hospNum, const QString& idNum) { handOff(hospNum, idNum, {}); }
 
-void OpenOnTab(const QString& hospNum, const QString& idNum, int tab) { handOff(hospNum, idNum, tab); }
+void OpenOnTab(const QString& hospNum, const QString& idNum, int tab) { handOff(hospNum, idNum, {QString::number(tab)}); }
 
 } // namespace WorkspaceHandOff

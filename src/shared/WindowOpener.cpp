@@ -22,11 +22,11 @@ Open install(const QString& window, Open open)
     return before;
 }
 
-bool open(const QString& window, const PatientContext& patient, int option)
+bool open(const QString& window, const PatientContext& patient, const QStringList& args)
 {
     const Open o = openers().value(window); // a copy: the opener may install others
     if (!o) return false;
-    o(patient, option);
+    o(patient, args);
     return true;
 }
 }

@@ -60,19 +60,19 @@ const bool registered = [] {
     return true;
 }();
 
-// The hand-off of the patient lists: option -1 is the double-click road (tab 0, shown before and
-// after the tab is chosen), another the tab of an action label.
+// The hand-off of the patient lists: no argument is the double-click road (tab 0, shown before and
+// after the tab is chosen), else the tab of an action label.
 const bool kHandOffInstalled = [] {
-    WindowOpener::install(QStringLiteral("frmFinal"), [](const PatientContext& patient, int tab) {
+    WindowOpener::install(QStringLiteral("frmFinal"), [](const PatientContext& patient, const QStringList& args) {
         // Every hand-off marks the pages stale: no page may show the previous patient's results.
         WorkspacePages.markAllStale();
         frmFinal* w = frmFinal::instance();
         w->setPatient(patient);
-        if (tab < 0) {
+        if (args.isEmpty()) {
             MainWindowLinks::ShowChild(w);
             w->tabSSTab1->setCurrentIndex(0);
         } else {
-            w->tabSSTab1->setCurrentIndex(tab);
+            w->tabSSTab1->setCurrentIndex(args.first().toInt());
         }
         MainWindowLinks::ShowChild(w);
     });

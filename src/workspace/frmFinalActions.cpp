@@ -136,8 +136,14 @@ void frmFinal::RunActionBarElement(int index)
         if (!right("4") && !right("5"))
             return refuseRight(QStringLiteral("Sorry you don't have access right to Discharge and Transfer Room of Patient!"));
         {
-            frmDischargeMenu dialog(this);
+            frmDischargeMenu dialog(Patient, this);
             runModal(&dialog);
+            // A transfer shows the new room at once and reads the stay again.
+            if (dialog.Transferred) {
+                Patient.Room = dialog.Patient.Room;
+                txtRoom->setText(Patient.Room);
+                Timer1->start();
+            }
         }
         return;
     case 6:
@@ -149,7 +155,7 @@ void frmFinal::RunActionBarElement(int index)
             return;
         }
         {
-            frmHBPS dialog(this);
+            frmHBPS dialog(Patient, this);
             runModal(&dialog);
         }
         AccountState::RefreshPatientRecord(!IsOutPatientNumber(id));
