@@ -16,7 +16,7 @@ void handOff(const QString& hospNum, const QString& idNum, const QStringList& ta
     p.IDNum = idNum;
     p.PatientType = IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
     p.Company = Selection.SelectedCompany;
-    WindowOpener::open(QStringLiteral("frmFinal"), p, tab);
+    WindowOpener::open(QStringLiteral("workspace"), p, tab);
 }
 }
 

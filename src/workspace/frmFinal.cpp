@@ -63,7 +63,7 @@ const bool registered = [] {
 // The hand-off of the patient lists: no argument is the double-click road (tab 0, shown before and
 // after the tab is chosen), else the tab of an action label.
 const bool kHandOffInstalled = [] {
-    WindowOpener::install(QStringLiteral("frmFinal"), [](const PatientContext& patient, const QStringList& args) {
+    WindowOpener::install(QStringLiteral("workspace"), [](const PatientContext& patient, const QStringList& args) {
         // Every hand-off marks the pages stale: no page may show the previous patient's results.
         WorkspacePages.markAllStale();
         frmFinal* w = frmFinal::instance();
