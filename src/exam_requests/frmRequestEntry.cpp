@@ -1,7 +1,7 @@
 // The exam request entry's key handling: Enter commits the box to the current column (the code
 // is looked up, priced, checked and given its remarks; quantity, STAT and remarks are checked and
 // stored) and moves on; the navigation keys move the box.
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "exam_requests/RequestEntryRow.h"
 #include "exam_requests/frmRequest.h"
 #include "components/StationComponents.h"

@@ -5,7 +5,7 @@
 #include "shared/UserRights.h"
 #include "shared/lookups/AccountChecks.h"
 #include "shared/modGlobals.h"
-#include "workspace/AccountState.h"
+#include "shared/patient/AccountState.h"
 
 namespace SectionGate {
 namespace {

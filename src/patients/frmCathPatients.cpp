@@ -3,7 +3,7 @@
 #include "components/login/clsCurrentuser.h"
 #include "patients/CaseActionsData.h"
 #include "patients/CaseChecks.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/PatientGrid.h"
 #include "patients/PatientListCommon.h"
 #include "patients/PatientListData.h"

@@ -14,7 +14,6 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/patient/PatientContext.h"
-#include "workspace/WorkspaceData.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,7 +91,7 @@ void frmRecievable::LoadReceivablePatientHeader()
     // a loaded value shows from its beginning (names and dates are longer than the box)
     for (QLineEdit* box : {txtPatient, txtDateAdmitted, txtDateDischarged, txtDoctor1, txtDoctor2, txtDoctor3, txtDiagnosis})
         box->setCursorPosition(0);
-    const WorkspaceData::Membership m = WorkspaceData::AdmTypeMembership(c, txtID->text().trimmed());
+    const PatientContextData::Membership m = PatientContextData::AdmTypeMembership(c, txtID->text().trimmed());
     if (m.found) {
         Receivable.ReceivableMembership = m.membership;
         Receivable.ReceivableAdmType = m.admType;

@@ -5,17 +5,6 @@
 
 namespace WorkspaceData {
 
-Membership AdmTypeMembership(Connection& c, const QString& idNum)
-{
-    Membership m;
-    Recordset rs = c.call(QStringLiteral("Station..sp_Get_Patient_ADMTypeMembership"), {idNum});
-    if (rs.isEmpty()) return m;
-    m.found = true;
-    m.membership = rs.text(QStringLiteral("Membership"));
-    m.admType = rs.text(QStringLiteral("ADMType"));
-    return m;
-}
-
 Philhealth MasterPhilhealth(Connection& c, const QString& hospNum)
 {
     Philhealth p;
@@ -25,16 +14,6 @@ Philhealth MasterPhilhealth(Connection& c, const QString& hospNum)
     p.found = true;
     p.value = rs.text(QStringLiteral("Philhealth"));
     return p;
-}
-
-BillingDates ReadBillingDates(Connection& c, const QString& idNum)
-{
-    BillingDates d;
-    Recordset a = c.query(QStringLiteral("SELECT BillingDate FROM PATIENT_DATA..tbPatient WHERE IDNum = ?"), {idNum});
-    if (!a.isEmpty()) d.admission = a.toDateTime(QStringLiteral("BillingDate"));
-    Recordset v = c.query(QStringLiteral("SELECT BillingDate FROM PATIENT_DATA..TBOUTPATIENT WHERE IDNum = ?"), {idNum});
-    if (!v.isEmpty()) d.visit = v.toDateTime(QStringLiteral("BillingDate"));
-    return d;
 }
 
 QList<QPair<QString, QString>> DepartmentRows(Connection& c, const QString& procedure, const QVariantList& args)

@@ -10,25 +10,12 @@ class Recordset;
 // Database work of the procedures workspace, as plain functions over the run's connection.
 namespace WorkspaceData {
 
-struct Membership {
-    bool found = false;
-    QString membership, admType;
-};
-Membership AdmTypeMembership(Connection& c, const QString& idNum);
-
 // The Philhealth value of the master record, "0" when it is null; found false without a row.
 struct Philhealth {
     bool found = false;
     QString value;
 };
 Philhealth MasterPhilhealth(Connection& c, const QString& hospNum);
-
-// The billing dates of the stay and of the visit under this admission number (invalid when not set
-// or when there is no such row).
-struct BillingDates {
-    QDateTime admission, visit;
-};
-BillingDates ReadBillingDates(Connection& c, const QString& idNum);
 
 // Departments an entry window may charge or assess: (RevenueID, ItemName) in the order returned.
 QList<QPair<QString, QString>> DepartmentRows(Connection& c, const QString& procedure, const QVariantList& args);

@@ -27,7 +27,7 @@
 #include "workspace/ReportPictures.h"
 #include "workspace/WorkspaceData.h"
 #include "workspace/frmPrecautions.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
 #include "patients/PatientGrid.h"
@@ -569,7 +569,7 @@ void frmFinal::LoadPatientHeader()
                 w->setEnabled(true);
     }
 
-    const WorkspaceData::Membership mem = WorkspaceData::AdmTypeMembership(c, id.trimmed());
+    const PatientContextData::Membership mem = PatientContextData::AdmTypeMembership(c, id.trimmed());
     if (mem.found) {
         ReportValues.SlipReportParam5 = mem.membership;
         ReportValues.SlipReportParam12 = mem.admType;

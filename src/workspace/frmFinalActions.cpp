@@ -19,7 +19,7 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
-#include "workspace/AccountState.h"
+#include "shared/patient/AccountState.h"
 #include "platform/ui/FlexGrid.h"
 #include "workspace/Placeholders.h"
 #include "shared/patient/PatientContext.h"

@@ -11,7 +11,7 @@
 #include "charging/frmCharge.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "platform/text/AdmissionNumber.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
@@ -19,7 +19,7 @@
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "workspace/AccountState.h"
+#include "shared/patient/AccountState.h"
 #include "workspace/Placeholders.h"
 #include "workspace/WorkspaceData.h"
 

@@ -104,6 +104,17 @@ PatientContext Load(Connection& c, const QString& hospNum, const QString& idNum,
     return p;
 }
 
+Membership AdmTypeMembership(Connection& c, const QString& idNum)
+{
+    Membership m;
+    const Recordset rs = c.call(QStringLiteral("Station..sp_Get_Patient_ADMTypeMembership"), {idNum});
+    if (rs.isEmpty()) return m;
+    m.found = true;
+    m.membership = rs.text(QStringLiteral("Membership"));
+    m.admType = rs.text(QStringLiteral("ADMType"));
+    return m;
+}
+
 QString AdmissionDiet(Connection& c, const QString& idNum)
 {
     // The stay's diet code is in its tbPatient2 row; no row, or a code the catalogue lacks (the

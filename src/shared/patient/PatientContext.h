@@ -32,6 +32,12 @@ namespace PatientContextData {
 // workspace's header reads it. company is what the patient list chose for a visit's account box.
 // A stay not on file gives the numbers alone (Found false). Database errors reach the caller.
 PatientContext Load(Connection& c, const QString& hospNum, const QString& idNum, const QString& company);
+// The PHIC membership and admission type of a stay or visit; found false without a row.
+struct Membership {
+    bool found = false;
+    QString membership, admType;
+};
+Membership AdmTypeMembership(Connection& c, const QString& idNum);
 // The diet of a stay (its tbPatient2 row); empty without one.
 QString AdmissionDiet(Connection& c, const QString& idNum);
 }
