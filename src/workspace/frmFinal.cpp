@@ -23,7 +23,7 @@
 #include "shared/patient/PatientContext.h"
 #include "shared/reports/modReports.h"
 #include "ordering/ExamOrdering.h"
-#include "workspace/Placeholders.h"
+#include "shared/Placeholders.h"
 #include "workspace/ReportPictures.h"
 #include "workspace/WorkspaceData.h"
 #include "workspace/frmPrecautions.h"

@@ -21,7 +21,7 @@
 #include "shared/reports/modReports.h"
 #include "shared/patient/AccountState.h"
 #include "platform/ui/FlexGrid.h"
-#include "workspace/Placeholders.h"
+#include "shared/Placeholders.h"
 #include "shared/patient/PatientContext.h"
 #include "workspace/WorkspaceData.h"
 #include "workspace/frmPostDiet.h"

@@ -20,7 +20,7 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/patient/AccountState.h"
-#include "workspace/Placeholders.h"
+#include "shared/Placeholders.h"
 #include "workspace/WorkspaceData.h"
 
 #include <QLabel>
