@@ -363,3 +363,11 @@ void frmAssessmentClinical::Command1_Click(int index)
         break;
     }
 }
+
+void frmAssessmentClinical::setPatient(const PatientContext& patient)
+{
+    Patient = patient;
+    ShowPatientInHeader({txtPatient, txtDoctor1, txtDoctor2, txtDoctor3, txtID, txtPno, txtDateAdmitted, txtDateDischarged, txtDob,
+                         txtRoom, txtAge, txtSex, txtBloodType, txtStatus, txtAdiet, txtDiagnosis},
+                        patient);
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ui/WindowRegistry.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QWidget>
 #include <array>
@@ -21,6 +22,10 @@ class QTreeWidget;
 class frmAssessmentClinical : public QWidget, public SingleWindow<frmAssessmentClinical> {
     Q_OBJECT
 public:
+    // The patient the window acts on: the workspace's copy when it opened the window, shown in
+    // the header boxes.
+    PatientContext Patient;
+    void setPatient(const PatientContext& patient);
     frmAssessmentClinical();
 
     QLineEdit *txtPatient = nullptr, *txtDoctor1 = nullptr, *txtDoctor2 = nullptr, *txtDoctor3 = nullptr, *txtID = nullptr,

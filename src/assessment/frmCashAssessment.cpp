@@ -451,3 +451,11 @@ void frmCashAssessment::Command1_Click(int index)
         break;
     }
 }
+
+void frmCashAssessment::setPatient(const PatientContext& patient)
+{
+    Patient = patient;
+    ShowPatientInHeader({txtPatient, txtDoctor1, txtDoctor2, txtDoctor3, txtID, txtPno, txtDateAdmitted, txtDateDischarged, txtDob,
+                         txtRoom, txtAge, txtSex, txtBloodType, txtStatus, txtAdiet, txtDiagnosis},
+                        patient);
+}

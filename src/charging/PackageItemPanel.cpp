@@ -6,7 +6,7 @@
 #include "charging/StockItemEntry.h"
 #include "charging/frmCharge.h"
 #include "components/Drugs.h"
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"

@@ -1,5 +1,7 @@
 #include "charging/frmCharge.h"
 
+#include "shared/PatientHeaderFrame.h"
+
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePackageItems.h"
 #include "charging/ChargePricing.h"
@@ -7,7 +9,7 @@
 #include "charging/StockItemEntry.h"
 #include "components/Drugs.h"
 #include "components/StationComponents.h"
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/EntryGrid.h"
@@ -20,7 +22,7 @@
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "shared/orders/RequestChecks.h"
 #include "shared/packages/PackageLookups.h"
 #include "shared/search/frmSearchCodes.h"
@@ -958,4 +960,12 @@ void frmCharge::Command1_Click(int index)
     default:
         break;
     }
+}
+
+void frmCharge::setPatient(const PatientContext& patient)
+{
+    Patient = patient;
+    ShowPatientInHeader({txtPatient, txtDoctor1, txtDoctor2, txtDoctor3, txtID, txtPno, txtDateAdmitted, txtDateDischarged, txtDob,
+                         txtRoom, txtAge, txtSex, txtBloodType, txtStatus, txtAdiet, txtDiagnosis},
+                        patient);
 }

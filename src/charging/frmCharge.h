@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ui/WindowRegistry.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QWidget>
 #include <QtContainerFwd>
@@ -25,6 +26,10 @@ class clsRevenueCode;
 class frmCharge : public QWidget, public SingleWindow<frmCharge> {
     Q_OBJECT
 public:
+    // The patient the window acts on: the workspace's copy when it opened the window, shown in
+    // the header boxes.
+    PatientContext Patient;
+    void setPatient(const PatientContext& patient);
     frmCharge();
     ~frmCharge() override;
 

@@ -5,7 +5,7 @@
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePricing.h"
 #include "components/StationComponents.h"
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"

@@ -5,7 +5,7 @@
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePricing.h"
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/EntryGrid.h"

@@ -5,7 +5,7 @@
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargeSave.h"
 #include "charging/PackageItemPanel.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "platform/ui/EntryGrid.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"

@@ -5,7 +5,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
-#include "procedure_report/GridBinding.h"
+#include "shared/GridBinding.h"
 #include "shared/modGlobalsRoutines.h"
 
 #include <QComboBox>

@@ -8,7 +8,7 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
-#include "workspace/frmFinal.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,7 +21,7 @@ namespace {
 QString employeeCode() { return Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString(); }
 }
 
-frmPrintRequestForm::frmPrintRequestForm(QWidget* parent) : QDialog(parent)
+frmPrintRequestForm::frmPrintRequestForm(const PatientContext& patient, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmPrintRequestForm"));
     setWindowTitle(QStringLiteral("Printing of Request Form"));
@@ -53,17 +53,15 @@ frmPrintRequestForm::frmPrintRequestForm(QWidget* parent) : QDialog(parent)
     right->addLayout(buttons);
     root->addLayout(right, 1);
     resize(460, 220);
-    if (frmFinal* ws = frmFinal::existing()) {
-        m_idNum = ws->txtID->text();
-        m_hospNum = ws->txtPno->text();
-        m_patient = ws->txtPatient->text();
-        m_age = ws->txtAge->text();
-        m_sex = ws->txtSex->text();
-        m_room = ws->txtRoom->text();
-        m_doctor2 = ws->txtDoctor2->text();
-        m_account = ws->HeaderAccountNumber;
-    }
-    m_doctorCode = DbValue::text(Selection.AttendingDoctorCode);
+    m_idNum = patient.IDNum;
+    m_hospNum = patient.HospNum;
+    m_patient = patient.PatientName;
+    m_age = patient.Age;
+    m_sex = patient.Sex;
+    m_room = patient.Room;
+    m_doctor2 = patient.AttendingDoctor;
+    m_account = patient.AccountNumber;
+    m_doctorCode = patient.AttendingDoctorCode;
 }
 
 void frmPrintRequestForm::cmdOption_Click(int index)

@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+struct PatientContext;
+
 class QLabel;
 class QPushButton;
 
@@ -10,7 +12,7 @@ class QPushButton;
 class frmPrintRequestForm : public QDialog {
     Q_OBJECT
 public:
-    explicit frmPrintRequestForm(QWidget* parent = nullptr);
+    explicit frmPrintRequestForm(const PatientContext& patient, QWidget* parent = nullptr);
 
     QLabel* lblMessage[4] = {};
     QLabel* Image1 = nullptr;

@@ -7,7 +7,8 @@
 #include "shared/orders/ExamOrderChecks.h"
 #include "shared/orders/OrderRow.h"
 #include "shared/orders/ProfileGrid.h"
-#include "workspace/frmFinal.h"
+#include "ordering/ExamOrdering.h"
+#include "shared/WindowOpener.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+// The ordering opens the entry of a section with its caption and section code: shown modally, it
+// writes its orders into the ordering's grid itself.
+const bool kRequestEntryInstalled = [] {
+    WindowOpener::install(QStringLiteral("frmRequest"), [](const PatientContext& patient, const QStringList& args) {
+        frmRequest::instance()->setPatient(patient);
+        frmRequest::OpenFor(args.value(1), args.value(0));
+        if (frmRequest::isLoaded()) frmRequest::existing()->close();
+    });
+    return true;
+}();
+}
 
 using namespace RequestEntryRow;
 
@@ -181,7 +195,7 @@ bool frmRequest::Check_Code(const QString& code) const
 
 bool frmRequest::IsInOrdersList(const QString& code) const
 {
-    const FlexGrid& orders = *frmFinal::instance()->mshflexOrders;
+    const FlexGrid& orders = *ExamOrdering::instance().controls().orders;
     const QString department = txtDept->text().trimmed(), wanted = code.trimmed();
     for (int r = 1; r < orders.Rows(); ++r)
         if (orders.TextMatrix(r, OrderRow::Dept).trimmed() == department
@@ -210,8 +224,8 @@ void frmRequest::cmdOption_Click(int index)
 // Only complete rows go to the workspace, and only the members of the profiles among them.
 void frmRequest::accept_()
 {
-    frmFinal* ws = frmFinal::instance();
-    FlexGrid& orders = *ws->mshflexOrders;
+    const ExamOrdering::Controls& ws = ExamOrdering::instance().controls();
+    FlexGrid& orders = *ws.orders;
     QStringList accepted;
     for (int r = 1; r < mshflexEntry->Rows(); ++r) {
         if (!CompleteRow(r)) continue;
@@ -227,7 +241,7 @@ void frmRequest::accept_()
             orders.setTextMatrix(target, OrderRow::Specimen + c - Specimen, cell(r, c));
         accepted << cell(r, Code).trimmed();
     }
-    FlexGrid& profiles = *ws->mshflexProfileList;
+    FlexGrid& profiles = *ws.profiles;
     for (int p = 1; p < mshflexProfileList->Rows(); ++p) {
         if (mshflexProfileList->TextMatrix(p, ProfileRow::ExamID).isEmpty()) continue;
         if (!accepted.contains(mshflexProfileList->TextMatrix(p, ProfileRow::ProfileID).trimmed())) continue;
@@ -238,6 +252,11 @@ void frmRequest::accept_()
         }
         for (int c = ProfileRow::ExamID; c <= ProfileRow::ProfileName; ++c)
             profiles.setTextMatrix(target, c, mshflexProfileList->TextMatrix(p, c));
+    }
+    // The codes last chosen in the remarks go with the workspace's next order save.
+    if (ws.patient) {
+        ws.patient->TransplantID = Patient.TransplantID;
+        ws.patient->DialysisID = Patient.DialysisID;
     }
     accept();
 }

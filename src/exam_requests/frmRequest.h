@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ui/WindowRegistry.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QDialog>
 #include <array>
@@ -25,6 +26,9 @@ public:
     static int OpenFor(const QString& department, const QString& caption);
 
     QString Department;
+    // The patient the entry prices for and orders on (the workspace's, when the ordering opens it).
+    PatientContext Patient;
+    void setPatient(const PatientContext& patient) { Patient = patient; }
     EntryGrid* mshflexEntry = nullptr;
     QLineEdit* txtEntry = nullptr; // the entry grid's floating box
     // The profile members (ProfileRow rows) of the exams entered here.

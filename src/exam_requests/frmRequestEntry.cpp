@@ -1,7 +1,7 @@
 // The exam request entry's key handling: Enter commits the box to the current column (the code
 // is looked up, priced, checked and given its remarks; quantity, STAT and remarks are checked and
 // stored) and moves on; the navigation keys move the box.
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "exam_requests/RequestEntryRow.h"
 #include "exam_requests/frmRequest.h"
 #include "components/StationComponents.h"
@@ -14,7 +14,7 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/orders/ExamOrderChecks.h"
 #include "shared/orders/RequestChecks.h"
-#include "workspace/frmFinal.h"
+#include "ordering/ExamOrdering.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -125,10 +125,8 @@ bool frmRequest::enterCode(int row)
     txtEntry->setText(exam.code);
     setCell(row, Code, exam.code);
     setCell(row, Description, exam.description);
-    frmFinal* ws = frmFinal::instance();
-    const QString idNum = ws->txtID->text();
     try {
-        const ExamPrice price = PriceExam(SharedConnection(), *exam.rates, idNum, Selection.SelectedPatientType, ws->txtRoom->text());
+        const ExamPrice price = PriceExam(SharedConnection(), *exam.rates, Patient.IDNum, Patient.PatientType, Patient.Room);
         // An unpriced row has no amount, so it cannot become complete.
         setCell(row, Amount, price.priced ? AmountText(price.unit) : QString());
         setCell(row, UnitPrice, price.priced ? AmountText(price.unit) : QString());
@@ -150,7 +148,7 @@ bool frmRequest::enterCode(int row)
             return false;
         }
         const QString code = cell(row, Code).trimmed();
-        if (CheckExamRequestStatus(SharedConnection(), idNum, code, department) || CheckExamProcessedToday(SharedConnection(), idNum, code, department)) {
+        if (CheckExamRequestStatus(SharedConnection(), Patient.IDNum, code, department) || CheckExamProcessedToday(SharedConnection(), Patient.IDNum, code, department)) {
             rejectRow(row);
             return false;
         }
@@ -174,20 +172,20 @@ bool frmRequest::enterCode(int row)
 
 bool frmRequest::labProfileChecks(int row)
 {
-    frmFinal* ws = frmFinal::instance();
+    const ExamOrdering::Controls& ws = ExamOrdering::instance().controls();
     if (LoadExamProfiles(SharedConnection(), txtEntry->text().trimmed(), *mshflexProfileList)) {
         if (CheckOrderExamInProfile(*mshflexProfileList, *mshflexEntry, Code)) {
             RemoveOrdersInProfiles(*mshflexProfileList, *mshflexEntry, Code);
             return false;
         }
-        if (CheckOrderExamInProfile(*mshflexProfileList, *ws->mshflexOrders, 2)) {
-            RemoveOrdersInProfiles(*mshflexProfileList, *ws->mshflexOrders, 2);
+        if (CheckOrderExamInProfile(*mshflexProfileList, *ws.orders, 2)) {
+            RemoveOrdersInProfiles(*mshflexProfileList, *ws.orders, 2);
             return false;
         }
         return true;
     }
     const QString code = cell(row, Code).trimmed();
-    if (CheckExamInProfile(code, *mshflexProfileList) || CheckExamInProfile(code, *ws->mshflexProfileList)) {
+    if (CheckExamInProfile(code, *mshflexProfileList) || CheckExamInProfile(code, *ws.profiles)) {
         rejectRow(row);
         return false;
     }
@@ -209,14 +207,18 @@ bool frmRequest::askRemarks(int row)
         dlg->DisableSpecimen();
     }
     // The dialog is gone when this returns, so the next exam opens a fresh one.
+    frmRemarks::TransplantID = Patient.TransplantID;
+    frmRemarks::DialysisID = Patient.DialysisID;
     if (!dlg->ShowModal()) return false;
+    Patient.TransplantID = frmRemarks::TransplantID;
+    Patient.DialysisID = frmRemarks::DialysisID;
     QString remarks = DialogAnswers.ExamOrderRemarks;
     remarks.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     setCell(row, Stat, DialogAnswers.ExamOrderStat);
     setCell(row, Remarks, remarks);
     setCell(row, Specimen, DialogAnswers.ExamOrderSpecimen);
-    setCell(row, Transplant, Selection.PatientTransplantID);
-    setCell(row, Dialysis, Selection.PatientDialysisID);
+    setCell(row, Transplant, Patient.TransplantID);
+    setCell(row, Dialysis, Patient.DialysisID);
     setCell(row, AMPickUp, flag(DialogAnswers.ExamOrderAMPickUp));
     setCell(row, PortableMachine, flag(DialogAnswers.UsePortableMachine));
     setCell(row, ReasonOfProcedure, DialogAnswers.ExamOrderReason);

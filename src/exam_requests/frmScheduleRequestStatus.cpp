@@ -6,7 +6,7 @@
 #include "platform/text/Twips.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
-#include "procedure_report/GridBinding.h"
+#include "shared/GridBinding.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 

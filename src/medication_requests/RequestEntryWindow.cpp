@@ -2,7 +2,7 @@
 
 #include "access/UserValidation.h"
 #include "components/Drugs.h"
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "medication_requests/MedicationRequestData.h"
 #include "platform/text/AdmissionNumber.h"
 #include "platform/text/Format.h"

@@ -1,26 +1,22 @@
 #include "medication_requests/RequestPatient.h"
 
-#include "shared/modGlobals.h"
-#include "workspace/frmFinal.h"
+#include "shared/patient/PatientContext.h"
 
-#include <QLineEdit>
-
-RequestPatient RequestPatient::FromWorkspace()
+RequestPatient RequestPatient::Of(const PatientContext& patient)
 {
-    const frmFinal* w = frmFinal::instance();
     RequestPatient p;
-    p.HospNum = w->txtPno->text();
-    p.IDNum = w->txtID->text();
-    p.PatientName = w->txtPatient->text();
-    p.Age = w->txtAge->text();
-    p.Sex = w->txtSex->text();
-    p.Account = w->txtPxAccount->text();
-    p.Room = w->txtRoom->text();
-    p.Doctor1 = w->txtDoctor1->text();
-    p.Doctor2 = w->txtDoctor2->text();
-    p.DateAdmitted = w->txtDateAdmitted->text();
-    p.Status = w->txtStatus->text();
-    p.AdmDiagnosis = w->txtADMDiagnosis->text();
-    p.PatientType = Selection.SelectedPatientType;
+    p.HospNum = patient.HospNum;
+    p.IDNum = patient.IDNum;
+    p.PatientName = patient.PatientName;
+    p.Age = patient.Age;
+    p.Sex = patient.Sex;
+    p.Account = patient.Company;
+    p.Room = patient.Room;
+    p.Doctor1 = patient.AdmittingDoctor;
+    p.Doctor2 = patient.AttendingDoctor;
+    p.DateAdmitted = patient.DateAdmitted;
+    p.Status = patient.CivilStatus;
+    p.AdmDiagnosis = patient.AdmittingDiagnosis;
+    p.PatientType = patient.PatientType;
     return p;
 }

@@ -2,7 +2,7 @@
 
 #include "components/Drugs.h"
 #include "components/StationComponents.h"
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "medication_requests/MedicationRequestData.h"
 #include "platform/db/DbError.h"
 #include "platform/text/Format.h"

@@ -12,7 +12,7 @@
 #include "shared/lookups/AccountChecks.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "workspace/Placeholders.h"
+#include "shared/Placeholders.h"
 
 #include <QShowEvent>
 #include <QLabel>

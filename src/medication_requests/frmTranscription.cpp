@@ -4,7 +4,7 @@
 #include "components/StationComponents.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/login/clsCurrentuser.h"
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "medication_requests/MedicationRequestData.h"
 #include "medication_requests/frmTranscriptionStatus.h"
 #include "platform/db/DbError.h"

@@ -1,6 +1,5 @@
 #include "ordering/ExamOrdering.h"
 
-#include "exam_requests/frmRequest.h"
 #include "ordering/ExamOrderingData.h"
 #include "ordering/OrdersGrid.h"
 #include "ordering/PickList.h"
@@ -14,7 +13,9 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/orders/ExamOrderChecks.h"
 #include "shared/orders/ProfileGrid.h"
+#include "shared/WindowOpener.h"
 #include "shared/orders/RequestChecks.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -50,6 +51,8 @@ void ExamOrdering::LoadOrderingLists()
     DialogAnswers.ExamOrderSpecimen = QStringLiteral("0");
     Selection.PatientTransplantID = QStringLiteral("0");
     Selection.PatientDialysisID = QStringLiteral("0");
+    m_c.patient->TransplantID = QStringLiteral("0");
+    m_c.patient->DialysisID = QStringLiteral("0");
     OrdersGrid::SetUp(*m_c.orders, 4155, Session.HospitalInfo.IsShowAmount);
     SetUpProfileGrid(*m_c.profiles);
     Session.PendingExamMessageHead = QStringLiteral("The same exam had been requested at...");
@@ -129,7 +132,7 @@ void ExamOrdering::ListClicked(QListWidgetItem* item)
         s.duplicateMessage = QStringLiteral("Examination is already in the Orders List!");
     }
     try {
-        if (SectionGate::Run(entry, e.section, SectionGate::DepartmentText(e.section), m_c.txtID->text()) !=
+        if (SectionGate::Run(entry, e.section, SectionGate::DepartmentText(e.section), m_c.txtID->text(), m_c.patient->PatientType) !=
             SectionGate::Result::Passed)
             return Untick(item);
     } catch (const std::exception& ex) {
@@ -199,7 +202,13 @@ bool ExamOrdering::AddExam(const Source& s)
         frmRemarks::ExamID = s.laboratory ? code : QString();
         frmRemarks* dialog = frmRemarks::instance();
         if (!s.laboratory) dialog->DisableSpecimen();
+        frmRemarks::TransplantID = m_c.patient->TransplantID;
+        frmRemarks::DialysisID = m_c.patient->DialysisID;
         accepted = dialog->ShowModal();
+        if (accepted) {
+            m_c.patient->TransplantID = frmRemarks::TransplantID;
+            m_c.patient->DialysisID = frmRemarks::DialysisID;
+        }
     } catch (const std::exception& ex) {
         ShowErrorNotice(ex);
         if (frmRemarks::isLoaded()) frmRemarks::existing()->close();
@@ -210,7 +219,7 @@ bool ExamOrdering::AddExam(const Source& s)
     QString amount;
     if (s.priced) {
         try {
-            amount = ExamOrderingData::ExamAmount(SharedConnection(), section, Selection.SelectedRoomClass, code);
+            amount = ExamOrderingData::ExamAmount(SharedConnection(), section, m_c.patient->RoomClass, code);
             if (s.international && StationParameters().AllowInternationalRate() &&
                 ExamOrderingData::IsInternational(SharedConnection(), id))
                 amount = ExamOrderingData::InternationalAmount(amount);
@@ -249,8 +258,8 @@ bool ExamOrdering::AddExam(const Source& s)
     o.string = s.entry.text;
     o.index = QString::number(s.item->listWidget()->row(s.item));
     o.specimen = s.laboratory ? DialogAnswers.ExamOrderSpecimen : QStringLiteral("0");
-    o.transplant = Selection.PatientTransplantID;
-    o.dialysis = Selection.PatientDialysisID;
+    o.transplant = m_c.patient->TransplantID;
+    o.dialysis = m_c.patient->DialysisID;
     o.amPickUp = DialogAnswers.ExamOrderAMPickUp ? QStringLiteral("1") : QStringLiteral("0");
     o.reasonOfProcedure = DialogAnswers.ExamOrderReason;
     OrdersGrid::Place(*m_c.orders, o);
@@ -261,12 +270,7 @@ bool ExamOrdering::AddExam(const Source& s)
 // modally; it writes its orders into the grid itself.
 void ExamOrdering::OpenRequestEntry(const QString& caption, const QString& section)
 {
-    frmRequest* entry = frmRequest::instance();
-    entry->setWindowTitle(caption);
-    if (entry->txtDept) entry->txtDept->setText(section);
-    entry->Department = section;
-    runModal(entry);
-    if (frmRequest::isLoaded()) frmRequest::existing()->close();
+    WindowOpener::open(QStringLiteral("frmRequest"), *m_c.patient, {caption, section});
 }
 
 void ExamOrdering::OthersClicked(QListWidgetItem* item)
@@ -277,11 +281,11 @@ void ExamOrdering::OthersClicked(QListWidgetItem* item)
     const QString namePart = e.text.trimmed().chopped(qMin<qsizetype>(2, e.text.trimmed().size()));
     const QString id = m_c.txtID->text();
     try {
-        if (SectionGate::Run(SectionGate::EntryPoint::OthersList, code, SectionGate::DepartmentText(code, namePart), id, false) !=
+        if (SectionGate::Run(SectionGate::EntryPoint::OthersList, code, SectionGate::DepartmentText(code, namePart), id, m_c.patient->PatientType, false) !=
             SectionGate::Result::Passed)
             return Untick(item);
         if (SectionPicker* picker = PickerForSection(code)) {
-            if (code != QLatin1String("NE") && SectionGate::CashBasis(code, id) != SectionGate::Result::Passed) return Untick(item);
+            if (code != QLatin1String("NE") && SectionGate::CashBasis(code, id, m_c.patient->PatientType) != SectionGate::Result::Passed) return Untick(item);
             picker->txtDept->setText(e.text);
             runModal(picker);
             if (picker->isVisible()) picker->hide();
@@ -303,7 +307,7 @@ void ExamOrdering::SearchClicked(const QString& section)
     using EP = SectionGate::EntryPoint;
     const EP entry = section == QLatin1String("LB") ? EP::LabSearch : section == QLatin1String("US") ? EP::UltraSearch : EP::XraySearch;
     try {
-        if (SectionGate::Run(entry, section, SectionGate::DepartmentText(section), m_c.txtID->text()) != SectionGate::Result::Passed)
+        if (SectionGate::Run(entry, section, SectionGate::DepartmentText(section), m_c.txtID->text(), m_c.patient->PatientType) != SectionGate::Result::Passed)
             return;
     } catch (const std::exception& ex) {
         ShowErrorNotice(ex);

@@ -7,6 +7,7 @@ class QListWidget;
 class QListWidgetItem;
 class QWidget;
 class SectionPicker;
+struct PatientContext;
 
 // The exam ordering of the procedures workspace: its pick lists, the section pickers and the
 // request entry fill the orders grid; removing an order gives its exam back. An order is keyed by
@@ -21,6 +22,9 @@ public:
         FlexGrid* orders = nullptr;
         FlexGrid* profiles = nullptr;
         QListWidget *lab = nullptr, *xray = nullptr, *ultra = nullptr, *others = nullptr;
+        // The workspace's patient: its room class prices, its type gates; the remarks dialog's
+        // transplant and dialysis answers are kept on it for the save.
+        PatientContext* patient = nullptr;
     };
     static ExamOrdering& instance();
     void Attach(const Controls& controls);

@@ -5,7 +5,7 @@
 #include "shared/UserRights.h"
 #include "shared/lookups/AccountChecks.h"
 #include "shared/modGlobals.h"
-#include "workspace/AccountState.h"
+#include "shared/patient/AccountState.h"
 
 namespace SectionGate {
 namespace {
@@ -57,9 +57,9 @@ QString DepartmentText(const QString& section, const QString& namePart)
     return namePart;
 }
 
-Result CashBasis(const QString& section, const QString& idNum)
+Result CashBasis(const QString& section, const QString& idNum, const QString& patientType)
 {
-    if (Selection.SelectedPatientType != QLatin1String("I")) return Result::Passed;
+    if (patientType != QLatin1String("I")) return Result::Passed;
     for (const CashBasisRow& row : kCashBasis) {
         if (section != QLatin1String(row.section)) continue;
         HeaderAdmission a;
@@ -78,13 +78,14 @@ Result CashBasis(const QString& section, const QString& idNum)
     return Result::Passed;
 }
 
-Result Run(EntryPoint entry, const QString& section, const QString& departmentText, const QString& idNum, bool runCashBasis)
+Result Run(EntryPoint entry, const QString& section, const QString& departmentText, const QString& idNum,
+           const QString& patientType, bool runCashBasis)
 {
     if (!HasUserRight(SharedConnection(), QStringLiteral("1"))) {
         refuse(rightMessage(entry), vbInformation);
         return Result::Refused;
     }
-    const bool inPatient = Selection.SelectedPatientType == QLatin1String("I");
+    const bool inPatient = patientType == QLatin1String("I");
     AccountState::RefreshPatientRecord(inPatient);
     if (IsDepartmentCleared(SharedConnection(), idNum, section)) {
         refuse(QStringLiteral("Patient is already cleared by (") + departmentText + QStringLiteral(" Department). ") +
@@ -93,13 +94,13 @@ Result Run(EntryPoint entry, const QString& section, const QString& departmentTe
                vbInformation);
         return Result::Refused;
     }
-    if (AccountClosed(SharedConnection(), idNum, Selection.SelectedPatientType)) {
+    if (AccountClosed(SharedConnection(), idNum, patientType)) {
         refuse(QStringLiteral("The patient's account has already been closed . ") +
                    QStringLiteral("If you have charges to make, notify the Billing staff") + closedTail(entry),
                vbExclamation);
         return Result::AccountClosed;
     }
-    return runCashBasis ? CashBasis(section, idNum) : Result::Passed;
+    return runCashBasis ? CashBasis(section, idNum, patientType) : Result::Passed;
 }
 
 } // namespace SectionGate

@@ -14,8 +14,8 @@ enum class Result { Passed, Refused, AccountClosed };
 QString DepartmentText(const QString& section, const QString& namePart = QString());
 // Steps A to B3, then B4 unless deferred.
 Result Run(EntryPoint entry, const QString& section, const QString& departmentText, const QString& idNum,
-           bool runCashBasis = true);
+           const QString& patientType, bool runCashBasis = true);
 // Step B4 alone: an in-patient's cash basis for the section (sections without a flag pass).
-Result CashBasis(const QString& section, const QString& idNum);
+Result CashBasis(const QString& section, const QString& idNum, const QString& patientType);
 
 } // namespace SectionGate

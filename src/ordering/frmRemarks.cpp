@@ -288,12 +288,18 @@ void frmRemarks::Command1_Click()
     DialogAnswers.ExamOrderRemarks = txtRemarks->toPlainText();
     DialogAnswers.ExamOrderReason = txtReason->toPlainText();
     const QString transplant = cboTransplant->currentText().trimmed();
-    if (transplant == QLatin1String("Non-Transplant")) Selection.PatientTransplantID = QStringLiteral("0");
-    else if (transplant == QLatin1String("Transplant")) Selection.PatientTransplantID = QStringLiteral("1");
+    // A text of neither list keeps the code given. The request entry reads the chosen codes from
+    // the run's selection.
+    const auto choose = [](const QString& text, std::initializer_list<const char*> texts, QString& mine, QString& selected) {
+        int code = 0;
+        for (const char* t : texts) {
+            if (text == QLatin1String(t)) mine = selected = QString::number(code);
+            ++code;
+        }
+    };
+    choose(transplant, {"Non-Transplant", "Transplant"}, TransplantID, Selection.PatientTransplantID);
     const QString dialysis = cboDialysis->currentText().trimmed();
-    if (dialysis == QLatin1String("None")) Selection.PatientDialysisID = QStringLiteral("0");
-    else if (dialysis == QLatin1String("Pre-Dialysis")) Selection.PatientDialysisID = QStringLiteral("1");
-    else if (dialysis == QLatin1String("Post-Dialysis")) Selection.PatientDialysisID = QStringLiteral("2");
+    choose(dialysis, {"None", "Pre-Dialysis", "Post-Dialysis"}, DialysisID, Selection.PatientDialysisID);
     DialogAnswers.ExamOrderAMPickUp = chkAMPickUp->isChecked();
     ExamID.clear();
     DeptID.clear();

@@ -28,6 +28,8 @@ public:
 
     // Section and laboratory exam of the opening; they outlive the window, and Enter empties them.
     static inline QString DeptID, ExamID;
+    // The order's transplant and dialysis codes: the caller gives its patient's, OK answers the chosen.
+    static inline QString TransplantID, DialysisID;
     // The doctor last found in the physiatrist panel.
     static inline QString PhysiatristCode;
 

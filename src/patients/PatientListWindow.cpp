@@ -1,7 +1,7 @@
 #include "patients/PatientListWindow.h"
 
 #include "patients/CensusChargingPrint.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/PatientGrid.h"
 #include "patients/PatientListCommon.h"
 #include "patients/PatientListData.h"

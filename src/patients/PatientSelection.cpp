@@ -1,7 +1,7 @@
 #include "patients/PatientSelection.h"
 
 #include "components/patient_search/clsPatientSearch.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"

@@ -1,39 +1,27 @@
 #include "patients/WorkspaceHandOff.h"
 
-#include "patients/MainWindowLinks.h"
+#include "platform/text/AdmissionNumber.h"
+#include "shared/WindowOpener.h"
 #include "shared/modGlobals.h"
-#include "workspace/frmFinal.h"
-
-#include <QLineEdit>
-#include <QTabWidget>
+#include "shared/patient/PatientContext.h"
 
 namespace WorkspaceHandOff {
 
 namespace {
-frmFinal* write(const QString& hospNum, const QString& idNum)
+void handOff(const QString& hospNum, const QString& idNum, const QStringList& tab)
 {
-    WorkspacePages.markAllStale();
-    // Writing the hospital number creates and loads the workspace when it is not open.
-    frmFinal* w = frmFinal::instance();
-    w->txtPno->setText(hospNum);
-    w->txtID->setText(idNum);
-    return w;
+    // The workspace keeps its own copy: what a list selects afterwards is no concern of it.
+    PatientContext p;
+    p.HospNum = hospNum;
+    p.IDNum = idNum;
+    p.PatientType = IsOutPatientNumber(idNum) ? QStringLiteral("O") : QStringLiteral("I");
+    p.Company = Selection.SelectedCompany;
+    WindowOpener::open(QStringLiteral("workspace"), p, tab);
 }
 }
 
-void OpenFromList(const QString& hospNum, const QString& idNum)
-{
-    frmFinal* w = write(hospNum, idNum);
-    MainWindowLinks::ShowChild(w);
-    w->tabSSTab1->setCurrentIndex(0);
-    MainWindowLinks::ShowChild(w);
-}
+void OpenFromList(const QString& hospNum, const QString& idNum) { handOff(hospNum, idNum, {}); }
 
-void OpenOnTab(const QString& hospNum, const QString& idNum, int tab)
-{
-    frmFinal* w = write(hospNum, idNum);
-    w->tabSSTab1->setCurrentIndex(tab);
-    MainWindowLinks::ShowChild(w);
-}
+void OpenOnTab(const QString& hospNum, const QString& idNum, int tab) { handOff(hospNum, idNum, {QString::number(tab)}); }
 
 } // namespace WorkspaceHandOff

@@ -3,7 +3,7 @@
 #include "components/login/clsCurrentuser.h"
 #include "patients/CaseActionsData.h"
 #include "patients/CaseChecks.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/PatientGrid.h"
 #include "patients/PatientListCommon.h"
 #include "patients/PatientListData.h"
@@ -12,7 +12,8 @@
 #include "patients/frmSearch.h"
 #include "platform/text/AdmissionNumber.h"
 #include "platform/ui/MessageBox.h"
-#include "registration/frmRegistration.h"
+#include "shared/WindowOpener.h"
+#include "shared/patient/PatientContext.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -213,14 +214,10 @@ void frmCathPatients::lblEdit_Click()
     if (row.hospNum.trimmed().isEmpty()) {
         notify(QStringLiteral("Please select patient to edit."), QStringLiteral("Message"));
     } else {
-        frmRegistration* reg = frmRegistration::instance();
-        reg->Pno = row.hospNum;
-        reg->IDNo = row.idNum;
-        reg->EditCathLabPatient = true;
-        reg->CurrentlyRegistered = true;
-        for (QGroupBox* frame : {reg->Frame3, reg->Frame4, reg->Frame5, reg->Frame7, reg->Frame8, reg->Frame9})
-            frame->setEnabled(true);
-        runModal(reg);
+        PatientContext patient;
+        patient.HospNum = row.hospNum;
+        patient.IDNum = row.idNum;
+        WindowOpener::open(QStringLiteral("frmRegistration"), patient, {QStringLiteral("edit")});
     }
     Command1_Click();
 }

@@ -1,15 +1,15 @@
 #include "patients/frmSearch.h"
 
 #include "patients/CaseChecks.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/PatientGrid.h"
 #include "patients/PatientListCommon.h"
 #include "patients/PatientListData.h"
 #include "patients/PatientSelection.h"
 #include "patients/WorkspaceHandOff.h"
 #include "platform/ui/MessageBox.h"
-#include "registration/frmMasterSearch.h"
-#include "registration/frmRegistration.h"
+#include "shared/WindowOpener.h"
+#include "shared/patient/PatientContext.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
@@ -135,7 +135,7 @@ void frmSearch::LoadPatientList()
 void frmSearch::Command2_Click()
 {
     if (Command2->text().trimmed().toUpper() == QLatin1String("NEW REGISTRATION")) {
-        runModal(frmMasterSearch::instance());
+        WindowOpener::open(QStringLiteral("frmMasterSearch"), PatientContext());
         return;
     }
     Command1_Click();
@@ -165,12 +165,10 @@ void frmSearch::MSHFlexList_DblClick()
         return;
     }
     const int row = MSHFlexList->Row();
-    frmRegistration* reg = frmRegistration::instance();
-    reg->CurrentlyRegistered = true;
-    reg->Pno = MSHFlexList->TextMatrix(row, 1);
-    reg->IDNo = MSHFlexList->TextMatrix(row, 2);
-    reg->show();
-    reg->raise();
+    PatientContext patient;
+    patient.HospNum = MSHFlexList->TextMatrix(row, 1);
+    patient.IDNum = MSHFlexList->TextMatrix(row, 2);
+    WindowOpener::open(QStringLiteral("frmRegistration"), patient, {QStringLiteral("register")});
 }
 
 void frmSearch::MSHFlexList_MouseDownRight(const QPoint& globalPos, int rowUnderPointer)

@@ -1,7 +1,7 @@
 #include "procedure_report/frmInterpretBuild.h"
 
 #include "procedure_report/FormattingToolbar.h"
-#include "procedure_report/GridBinding.h"
+#include "shared/GridBinding.h"
 #include "procedure_report/RichText.h"
 #include "procedure_report/TemplateData.h"
 

@@ -1,6 +1,6 @@
 #include "procedure_report/frmResultInquiry.h"
 
-#include "procedure_report/GridBinding.h"
+#include "shared/GridBinding.h"
 #include "procedure_report/ResultInquiryData.h"
 #include "procedure_report/frmAngiogram.h"
 #include "procedure_report/frmCoronaryAngiographyVRNK.h"

@@ -1,6 +1,6 @@
 #include "procedure_report/frmStaff.h"
 
-#include "procedure_report/GridBinding.h"
+#include "shared/GridBinding.h"
 #include "procedure_report/StaffData.h"
 
 #include "platform/ui/FlexGrid.h"

@@ -1,6 +1,6 @@
 #include "receivables/ReceivablePSI.h"
 
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 
 PSIAmount OxygenPSIAmount(int computationType, int consumedPSI, double unitPrice)
 {

@@ -13,7 +13,7 @@
 #include "receivables/ReceivableValues.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "workspace/WorkspaceData.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,7 +60,7 @@ void frmRecievable::LoadReceivablePatientHeader()
                 Selection.SelectedAccountNum = m.AccountNumber;
                 txtBloodType->setText(m.BloodType);
             }
-            txtAdiet->setText(WorkspaceData::AdmissionDiet(c, txtID->text()));
+            txtAdiet->setText(PatientContextData::AdmissionDiet(c, txtID->text()));
         }
     } else {
         HeaderVisit v;
@@ -91,7 +91,7 @@ void frmRecievable::LoadReceivablePatientHeader()
     // a loaded value shows from its beginning (names and dates are longer than the box)
     for (QLineEdit* box : {txtPatient, txtDateAdmitted, txtDateDischarged, txtDoctor1, txtDoctor2, txtDoctor3, txtDiagnosis})
         box->setCursorPosition(0);
-    const WorkspaceData::Membership m = WorkspaceData::AdmTypeMembership(c, txtID->text().trimmed());
+    const PatientContextData::Membership m = PatientContextData::AdmTypeMembership(c, txtID->text().trimmed());
     if (m.found) {
         Receivable.ReceivableMembership = m.membership;
         Receivable.ReceivableAdmType = m.admType;

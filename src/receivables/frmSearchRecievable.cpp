@@ -1,7 +1,7 @@
 #include "receivables/frmSearchRecievable.h"
 
 #include "components/patient_search/clsPatientSearch.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/PatientSelection.h"
 #include "platform/db/Recordset.h"
 #include "platform/text/Twips.h"

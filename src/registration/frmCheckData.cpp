@@ -8,7 +8,6 @@
 #include "registration/RegistrationKeys.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "workspace/frmFinal.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,7 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmCheckData::frmCheckData(QWidget* parent) : QDialog(parent)
+frmCheckData::frmCheckData(const PatientContext& patient, QWidget* parent) : QDialog(parent), Patient(patient)
 {
     setWindowTitle(QStringLiteral("Please Enter the Missing Information"));
     auto* layout = new QVBoxLayout(this);
@@ -67,7 +66,7 @@ void frmCheckData::Form_Load()
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
-    txtDiet[0]->setText(frmFinal::instance()->txtAdiet->text());
+    txtDiet[0]->setText(Patient.Diet);
 }
 
 void frmCheckData::cmdDiet_Click()
@@ -92,20 +91,18 @@ void frmCheckData::cmdOption_Click(int index)
         MsgBox(QStringLiteral("Can't save a blank diet!"), vbExclamation, QStringLiteral("Notification"));
         return;
     }
-    frmFinal* ws = frmFinal::instance();
     try {
         TransactionGuard tx(SharedConnection());
         SharedConnection().call(QStringLiteral("STATION..Nurse_UpdatePatientHistory"),
-                                {ws->txtID->text(), txtDiet[1]->text(), txtEntry[0]->text(), txtEntry[1]->text()});
+                                {Patient.IDNum, txtDiet[1]->text(), txtEntry[0]->text(), txtEntry[1]->text()});
         tx.commit();
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return;
     }
-    ws->txtADMDiagnosis->setText(txtEntry[0]->text());
-    ws->txtDiagnosis->setText(txtEntry[0]->text());
-    ws->txtChiefComplaints->setText(txtEntry[1]->text());
-    ws->txtAdiet->setText(txtDiet[0]->text());
+    Patient.AdmittingDiagnosis = Patient.Diagnosis = txtEntry[0]->text();
+    Patient.ChiefComplaint = txtEntry[1]->text();
+    Patient.Diet = txtDiet[0]->text();
     accept();
 }
 

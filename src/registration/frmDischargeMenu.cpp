@@ -11,7 +11,6 @@
 #include "access/UserValidation.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "workspace/frmFinal.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -37,7 +36,7 @@ QLineEdit* lockedBox(QWidget* parent)
 }
 } // namespace
 
-frmDischargeMenu::frmDischargeMenu(QWidget* parent) : QDialog(parent)
+frmDischargeMenu::frmDischargeMenu(const PatientContext& patient, QWidget* parent) : QDialog(parent), Patient(patient)
 {
     setWindowTitle(QStringLiteral("Discharges /Room Transfer"));
     auto* layout = new QVBoxLayout(this);
@@ -127,7 +126,7 @@ frmDischargeMenu::frmDischargeMenu(QWidget* parent) : QDialog(parent)
 QDate frmDischargeMenu::admissionDay() const
 {
     if (!Session.PatientSearch) return {};
-    const QString id = frmFinal::instance()->txtID->text();
+    const QString id = Patient.IDNum;
     const QVariant adm = IsOutPatientNumber(id) ? Session.PatientSearch->PatientClass()->clsOutPatient()->AdmissionDate
                                                 : Session.PatientSearch->Admission()->AdmissionDate;
     return adm.toDateTime().date();
@@ -135,7 +134,7 @@ QDate frmDischargeMenu::admissionDay() const
 
 void frmDischargeMenu::Form_Load()
 {
-    const QString id = frmFinal::instance()->txtID->text();
+    const QString id = Patient.IDNum;
     QDateTime admitted;
     if (Session.PatientSearch)
         admitted = (IsOutPatientNumber(id) ? Session.PatientSearch->PatientClass()->clsOutPatient()->AdmissionDate
@@ -147,7 +146,7 @@ void frmDischargeMenu::Form_Load()
     if (admitted.isValid()) dtpDCR0->setMinimumDate(qMin(admitted.date(), today));
     dtpDCR0->setMaximumDate(today);
     dtpDCR0->setDate(today);
-    txtOldRoom->setText(frmFinal::instance()->txtRoom->text());
+    txtOldRoom->setText(Patient.Room);
     txtOldStation->setText(Session.CurrentStationName.toString());
 }
 
@@ -186,7 +185,7 @@ void frmDischargeMenu::cmdTransfer_Click(int index)
 
 void frmDischargeMenu::SaveDischarge()
 {
-    const QString id = frmFinal::instance()->txtID->text().trimmed();
+    const QString id = Patient.IDNum.trimmed();
     const auto refuse = [](const QString& text) { MsgBox(text, vbOKOnly | vbExclamation, QStringLiteral("Notification")); };
     try {
         Connection& c = SharedConnection();
@@ -222,7 +221,7 @@ void frmDischargeMenu::SaveDischarge()
         admission->setConnection(&SharedConnection());
         discharged = admission->DischargePatient(id, dischargeAt, DischargeResultCode, DispositionCode,
                                                  Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString(),
-                                                 frmFinal::instance()->txtRoom->text(), Selection.AttendingDoctorCode.toString());
+                                                 Patient.Room, Patient.AttendingDoctorCode);
     } catch (const std::exception& e) {
         MsgBox(QStringLiteral("Error While Discharging Patient  ") + ErrorDescription(e), vbOKOnly);
         return;
@@ -271,13 +270,12 @@ void frmDischargeMenu::SaveTransfer()
                       .retryTitle = QStringLiteral("Notification!")});
     if (!validated) return;
     const QString user = validated->userID;
-    frmFinal* ws = frmFinal::instance();
     try {
         const QDate today = GetServerDate().date();
         Connection& c = SharedConnection();
         TransactionGuard tx(c);
         c.call(QStringLiteral("PATIENT_DATA..sp_Adm_RoomTransfer"),
-               {ws->txtID->text().trimmed(), txtNewRoom->text(), QDateTime(today, dtpTimeTransfer->time()), user, NewRoomRate,
+               {Patient.IDNum.trimmed(), txtNewRoom->text(), QDateTime(today, dtpTimeTransfer->time()), user, NewRoomRate,
                 QStringLiteral("0")});
         tx.commit();
     } catch (const std::exception& e) {
@@ -286,9 +284,9 @@ void frmDischargeMenu::SaveTransfer()
     }
     MsgBox(QStringLiteral("Patient Successfully Transfered to ") + txtNewRoom->text() + QStringLiteral("."), vbInformation,
            QStringLiteral("Notification"));
-    ws->txtRoom->setText(txtNewRoom->text());
+    Patient.Room = txtNewRoom->text();
+    Transferred = true;
     accept();
-    ws->Timer1->start();
 }
 
 bool frmDischargeMenu::eventFilter(QObject* watched, QEvent* event)

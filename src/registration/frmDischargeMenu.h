@@ -1,4 +1,6 @@
 #pragma once
+#include "shared/patient/PatientContext.h"
+
 #include <QDialog>
 
 class QDateEdit;
@@ -8,12 +10,14 @@ class QRadioButton;
 class QTabWidget;
 class QTimeEdit;
 
-// "Discharges /Room Transfer": discharges the patient open in the procedures workspace with a
-// result and a disposition, or moves that patient to another room.
+// "Discharges /Room Transfer": discharges the patient it is given (the workspace's) with a result
+// and a disposition, or moves that patient to another room (Patient.Room is then the new room).
 class frmDischargeMenu : public QDialog {
     Q_OBJECT
 public:
-    explicit frmDischargeMenu(QWidget* parent = nullptr);
+    explicit frmDischargeMenu(const PatientContext& patient, QWidget* parent = nullptr);
+    PatientContext Patient;
+    bool Transferred = false; // a room transfer was saved
 
     QTabWidget* SSTab1;
     QLineEdit *txtAdmDate, *txtADMTime;

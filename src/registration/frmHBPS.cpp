@@ -14,7 +14,7 @@
 #include "shared/modGlobalsRoutines.h"
 #include "shared/text/ColumnFit.h"
 #include "shared/text/TextUtilities.h"
-#include "workspace/frmFinal.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -38,7 +38,7 @@ QPlainTextEdit* textBox(QWidget* parent)
 }
 } // namespace
 
-frmHBPS::frmHBPS(QWidget* parent) : QDialog(parent)
+frmHBPS::frmHBPS(const PatientContext& patient, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Discharge Order"));
     auto* layout = new QGridLayout(this);
@@ -114,10 +114,9 @@ frmHBPS::frmHBPS(QWidget* parent) : QDialog(parent)
     }
     RegistrationKeys::DropApostrophes(this);
 
-    frmFinal* ws = frmFinal::instance();
-    m_id = ws->txtID->text();
-    m_patientName = ws->txtPatient->text();
-    m_patientType = Selection.SelectedPatientType;
+    m_id = patient.IDNum;
+    m_patientName = patient.PatientName;
+    m_patientType = patient.PatientType;
     if (m_patientType.isEmpty()) m_patientType = IsOutPatientNumber(m_id) ? QStringLiteral("O") : QStringLiteral("I");
     Form_Load();
 }

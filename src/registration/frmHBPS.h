@@ -2,6 +2,8 @@
 #include <QDate>
 #include <QDialog>
 
+struct PatientContext;
+
 class QDateEdit;
 class QLabel;
 class QPlainTextEdit;
@@ -16,7 +18,7 @@ class QTimer;
 class frmHBPS : public QDialog {
     Q_OBJECT
 public:
-    explicit frmHBPS(QWidget* parent = nullptr);
+    explicit frmHBPS(const PatientContext& patient, QWidget* parent = nullptr);
 
     QDateEdit *dtpOrder, *dtpBill, *dtpOperation;
     QTimeEdit *dtpOrderTime, *dtpOperTime;

@@ -1,5 +1,9 @@
 #include "registration/frmRegistration.h"
 
+#include "registration/frmMasterSearch.h"
+#include "shared/WindowOpener.h"
+#include "shared/patient/PatientContext.h"
+
 #include "components/StationComponents.h"
 #include "components/login/clsCurrentuser.h"
 #include "platform/db/Connection.h"
@@ -32,6 +36,31 @@
 #include <QTimer>
 
 #include <cmath>
+
+namespace {
+// The patient lists open the registration: "edit" a case of the case list (modal, every frame
+// open), "register" a patient of the general list as a new case (shown); and the master search.
+const bool kRegistrationOpeners = [] {
+    WindowOpener::install(QStringLiteral("frmRegistration"), [](const PatientContext& patient, const QStringList& args) {
+        frmRegistration* reg = frmRegistration::instance();
+        reg->Pno = patient.HospNum;
+        reg->IDNo = patient.IDNum;
+        reg->CurrentlyRegistered = true;
+        if (args.value(0) == QLatin1String("edit")) {
+            reg->EditCathLabPatient = true;
+            for (QGroupBox* frame : {reg->Frame3, reg->Frame4, reg->Frame5, reg->Frame7, reg->Frame8, reg->Frame9})
+                frame->setEnabled(true);
+            runModal(reg);
+        } else {
+            reg->show();
+            reg->raise();
+        }
+    });
+    WindowOpener::install(QStringLiteral("frmMasterSearch"),
+                          [](const PatientContext&, const QStringList&) { runModal(frmMasterSearch::instance()); });
+    return true;
+}();
+}
 
 namespace {
 

@@ -1,9 +1,11 @@
 #include "shared/PatientHeaderFrame.h"
 
 #include "shared/EntryWindowParts.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLineEdit>
 
 QStringList PatientHeaderCaptions()
 {
@@ -23,4 +25,10 @@ QGroupBox* MakePatientHeaderFrame(QWidget* parent, const std::array<QLineEdit**,
     for (int i = 0; i < 16; ++i) specs.append({boxes[i], names[i], captions.value(i)});
     AddPatientHeaderBoxes(new QGridLayout(frame), frame, specs);
     return frame;
+}
+
+void ShowPatientInHeader(const std::array<QLineEdit*, 16>& boxes, const PatientContext& patient)
+{
+    const std::array<QString, 16> texts = patient.headerTexts();
+    for (size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(texts[i]);
 }

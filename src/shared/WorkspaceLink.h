@@ -6,10 +6,10 @@ class QLineEdit;
 class QTextEdit;
 class QWidget;
 
-// What the shared routines reach of the procedures workspace (frmFinal): its caption, its
+// What the shared routines reach of the procedures workspace: its caption, its
 // admission-number box, its clinical summary box and its orders grid with the ordering's own
 // removal of an order. The workspace sits above the shared module, so it registers how it is
-// loaded (frmFinal::instance()) and the routines load it through here.
+// loaded and the routines load it through here.
 namespace WorkspaceLink {
 struct Controls {
     QWidget* window = nullptr;      // the caption is its window title

@@ -1,6 +1,6 @@
 // The patient lists and the workspace reach the main window through MainWindowLinks; this is the
 // main window's side of that link, installed when the program's libraries load.
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "platform/ui/MessageBox.h"
 #include "shell/mdiCathLabMenu.h"
 #include "shell/settings/RvsPickerHost.h"

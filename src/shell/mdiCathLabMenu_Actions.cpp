@@ -10,7 +10,7 @@
 #include "charging/frmCharge.h"
 #include "charging/frmChargeSlipVerification.h"
 #include "components/login/clsCurrentuser.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmListERAdmission.h"
 #include "patients/frmSearch.h"

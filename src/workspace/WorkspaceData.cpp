@@ -5,29 +5,6 @@
 
 namespace WorkspaceData {
 
-QString AdmissionDiet(Connection& c, const QString& idNum)
-{
-    // The stay's diet code is in its tbPatient2 row; no row, or a code the catalogue lacks (the
-    // empty code included), gives no diet.
-    Recordset rs = c.query(QStringLiteral("SELECT tbCoDiet.Diet, tbpatient2.DietID FROM PATIENT_DATA..tbPatient2 AS tbpatient2 "
-                                          "LEFT OUTER JOIN BUILD_FILE..tbCoDiet AS tbCoDiet ON tbpatient2.DietID = tbCoDiet.DietID "
-                                          "WHERE tbpatient2.IDNum = ?"),
-                           {idNum});
-    if (rs.isEmpty()) return {};
-    return rs.text(QStringLiteral("Diet"));
-}
-
-Membership AdmTypeMembership(Connection& c, const QString& idNum)
-{
-    Membership m;
-    Recordset rs = c.call(QStringLiteral("Station..sp_Get_Patient_ADMTypeMembership"), {idNum});
-    if (rs.isEmpty()) return m;
-    m.found = true;
-    m.membership = rs.text(QStringLiteral("Membership"));
-    m.admType = rs.text(QStringLiteral("ADMType"));
-    return m;
-}
-
 Philhealth MasterPhilhealth(Connection& c, const QString& hospNum)
 {
     Philhealth p;

@@ -10,15 +10,6 @@ class Recordset;
 // Database work of the procedures workspace, as plain functions over the run's connection.
 namespace WorkspaceData {
 
-// The diet of an admission (empty when it has none or no row).
-QString AdmissionDiet(Connection& c, const QString& idNum);
-
-struct Membership {
-    bool found = false;
-    QString membership, admType;
-};
-Membership AdmTypeMembership(Connection& c, const QString& idNum);
-
 // The Philhealth value of the master record, "0" when it is null; found false without a row.
 struct Philhealth {
     bool found = false;

@@ -11,6 +11,7 @@
 #include "platform/ui/KeyFilters.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/UserRights.h"
+#include "shared/WindowOpener.h"
 #include "shared/WorkspaceLink.h"
 #include "shared/clsParameters.h"
 #include "shared/lookups/AccountChecks.h"
@@ -19,13 +20,14 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/orders/ProfileGrid.h"
+#include "shared/patient/PatientContext.h"
 #include "shared/reports/modReports.h"
 #include "ordering/ExamOrdering.h"
-#include "workspace/Placeholders.h"
+#include "shared/Placeholders.h"
 #include "workspace/ReportPictures.h"
 #include "workspace/WorkspaceData.h"
 #include "workspace/frmPrecautions.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
 #include "patients/PatientGrid.h"
@@ -58,20 +60,24 @@ const bool registered = [] {
     return true;
 }();
 
-QString trimmedRight(const QString& s)
-{
-    QString t = s;
-    while (!t.isEmpty() && t.back().isSpace()) t.chop(1);
-    return t;
-}
-
-QString headerName(const QString& last, const QString& first, const QString& middle)
-{
-    return trimmedRight(last) + QStringLiteral(" ,") + trimmedRight(first) + QStringLiteral(" ") + trimmedRight(middle);
-}
-
-QString dateTimeText(const QDateTime& dt) { return dt.isValid() ? Fmt::serverDateText(dt) : QString(); }
-QString dateText(const QDateTime& dt) { return dt.isValid() ? dt.date().toString(QStringLiteral("MM/dd/yyyy")) : QString(); }
+// The hand-off of the patient lists: no argument is the double-click road (tab 0, shown before and
+// after the tab is chosen), else the tab of an action label.
+const bool kHandOffInstalled = [] {
+    WindowOpener::install(QStringLiteral("workspace"), [](const PatientContext& patient, const QStringList& args) {
+        // Every hand-off marks the pages stale: no page may show the previous patient's results.
+        WorkspacePages.markAllStale();
+        frmFinal* w = frmFinal::instance();
+        w->setPatient(patient);
+        if (args.isEmpty()) {
+            MainWindowLinks::ShowChild(w);
+            w->tabSSTab1->setCurrentIndex(0);
+        } else {
+            w->tabSSTab1->setCurrentIndex(args.first().toInt());
+        }
+        MainWindowLinks::ShowChild(w);
+    });
+    return true;
+}();
 
 QLineEdit* box(QWidget* parent, const char* name)
 {
@@ -150,6 +156,14 @@ frmFinal::frmFinal()
     // A hand-off into the open workspace writes another admission number: the header must then
     // describe that patient, so the boxes are emptied, every page is marked stale and the load runs.
     connect(txtID, &QLineEdit::textChanged, this, [this] { PatientChanged(); });
+}
+
+void frmFinal::setPatient(const PatientContext& patient)
+{
+    Patient = patient;
+    // Writing the numbers empties the header and arms the load of the rest (PatientChanged).
+    txtPno->setText(patient.HospNum);
+    txtID->setText(patient.IDNum);
 }
 
 void frmFinal::ClearPatientHeader()
@@ -509,79 +523,53 @@ void frmFinal::LoadPatientHeader()
 
     if (!outPatient) {
         if (Session.PatientSearch) Session.PatientSearch->Admission()->Refresh();
-        HeaderAdmission a;
-        if (PatientHeaderRecords::ValidateAdmission(c, id, a)) {
-            InPatientLoaded = true;
-            txtPatient->setText(headerName(a.Patient.LastName, a.Patient.FirstName, a.Patient.MiddleName));
-            txtSex->setText(a.Patient.Sex);
-            txtStatus->setText(a.Patient.CivilStatusDescription);
-            txtDob->setText(a.Patient.BirthDate.isValid() ? dateText(a.Patient.BirthDate) : QString());
-            txtDiagnosis->setText(a.AdmittingDiagnosis);
-            txtADMDiagnosis->setText(a.AdmittingDiagnosis);
-            txtChiefComplaints->setText(a.ChiefComplaint);
-            txtImpression->setText(a.AdmittingImpression);
-            Selection.SelectedAdmissionDate = dateTimeText(a.AdmissionDate);
-            Selection.SelectedDischargeDate = dateTimeText(a.DischargeDate);
-            HeaderAccountNumber = a.AccountNumber;
-            txtPxAccount->setText(GetPatientAccount(SharedConnection(), id));
-            txtAge->setText(a.Age);
-            txtRoom->setText(a.RoomID);
-            Selection.SelectedRoomClass = a.RoomClassID;
-            Selection.SelectedRoomRate = a.RoomRate;
-            txtDateAdmitted->setText(dateTimeText(a.AdmissionDate));
-            txtDateDischarged->setText(dateTimeText(a.DischargeDate));
-            txtMannerOfAdmission->setText(a.HowAdmittedDescription);
-            Selection.AttendingDoctorCode = a.AttendingDoctor1.Code;
-            HeaderDoctorCode = a.AttendingDoctor1.Code;
-            txtDoctor2->setText(a.AttendingDoctor1.CompleteName);
-            txtDoctor3->setText(a.AttendingDoctor2.CompleteName);
-            txtDoctor1->setText(a.AdmittingDoctor.CompleteName);
-            HeaderMaster m;
-            if (PatientHeaderRecords::LoadPatientMaster(c, pno, m)) {
-                Selection.PatientAddressLine = m.CompleteAddress;
-                HeaderAccountNumber = m.AccountNumber;
-                txtBloodType->setText(m.BloodType);
-            }
-            // Diet and the order controls.
-            txtAdiet->setText(WorkspaceData::AdmissionDiet(c, id));
+    } else {
+        if (Session.PatientSearch) Session.PatientSearch->PatientClass()->clsOutPatient()->Refresh();
+    }
+    // The hand-off gave the numbers and the list's company; the rest is read here, once.
+    const QString company = Patient.IDNum == id && Patient.HospNum == pno ? Patient.Company : QString();
+    Patient = PatientContextData::Load(c, pno, id, company);
+    const PatientContext& p = Patient;
+    if (p.Found) {
+        // What the lists' other readers (package, requesting doctor) take of the open patient.
+        Selection.SelectedRoomClass = p.RoomClass;
+        Selection.SelectedAdmissionDate = p.AdmissionDate;
+        Selection.SelectedDischargeDate = p.DischargeDate;
+        Selection.SelectedRoomRate = p.RoomRate;
+        if (outPatient) Selection.SelectedRoom = QStringLiteral("OPD");
+        if (!outPatient || !p.PatientName.isEmpty()) // a visit whose patient record was read
+            Selection.AttendingDoctorCode = p.AttendingDoctorCode;
+        if (!outPatient && !p.Address.isEmpty()) Selection.PatientAddressLine = p.Address;
+        InPatientLoaded = !outPatient;
+        txtPatient->setText(p.PatientName);
+        txtSex->setText(p.Sex);
+        txtStatus->setText(p.CivilStatus);
+        txtDob->setText(p.BirthDate);
+        txtAge->setText(p.Age);
+        txtRoom->setText(p.Room);
+        txtPxAccount->setText(p.Company);
+        HeaderAccountNumber = p.AccountNumber;
+        HeaderDoctorCode = p.AttendingDoctorCode;
+        txtDoctor1->setText(p.AdmittingDoctor);
+        txtDoctor2->setText(p.AttendingDoctor);
+        txtDoctor3->setText(p.AttendingDoctor2);
+        txtDiagnosis->setText(p.Diagnosis);
+        txtADMDiagnosis->setText(p.AdmittingDiagnosis);
+        txtChiefComplaints->setText(p.ChiefComplaint);
+        txtImpression->setText(p.Impression);
+        txtMannerOfAdmission->setText(p.MannerOfAdmission);
+        txtDateAdmitted->setText(p.DateAdmitted);
+        txtDateDischarged->setText(p.DateDischarged);
+        txtBloodType->setText(p.BloodType);
+        txtAdiet->setText(p.Diet);
+        if (!outPatient)
             for (QWidget* w : std::initializer_list<QWidget*>{lstListLaboratory, lstListXray, lstListUltra, lstListOthers,
                                                               cmdLabMore, cmdXrayMore, cmdUltraMore, cmdSave, cmdDelete,
                                                               cmdNextPatient[1], cmdNextPatient[2], mshflexOrders})
                 w->setEnabled(true);
-        }
-    } else {
-        if (Session.PatientSearch) Session.PatientSearch->PatientClass()->clsOutPatient()->Refresh();
-        HeaderVisit v;
-        if (PatientHeaderRecords::OpenOutPatient(c, id, pno, v)) {
-            Selection.SelectedRoomClass = QStringLiteral("A");
-            Selection.SelectedAdmissionDate = dateTimeText(v.AdmissionDate);
-            Selection.SelectedDischargeDate = dateTimeText(v.DischargeDate);
-            Selection.SelectedRoom = QStringLiteral("OPD");
-            Selection.SelectedRoomRate.clear();
-            HeaderPatient p;
-            if (PatientHeaderRecords::LoadVisitPatient(c, pno, p)) {
-                txtPatient->setText(headerName(p.LastName, p.FirstName, p.MiddleName));
-                txtSex->setText(p.Sex);
-                txtStatus->setText(p.CivilStatusDescription);
-                txtDob->setText(dateText(p.BirthDate));
-                txtAge->setText(p.Age);
-                txtRoom->setText(QStringLiteral("ER/OPD"));
-                HeaderAccountNumber = QStringLiteral("ER/OPD");
-                txtPxAccount->setText(Selection.SelectedCompany);
-                Selection.AttendingDoctorCode = v.Doctor1.Code;
-                HeaderDoctorCode = v.Doctor1.Code;
-                txtDoctor2->setText(v.Doctor2.CompleteName);
-                txtDoctor3->setText(v.Doctor3.CompleteName);
-                txtDoctor1->setText(v.Doctor1.CompleteName);
-            }
-            txtChiefComplaints->setText(v.ChiefComplaint);
-            txtMannerOfAdmission->setText(v.HowAdmittedDescription);
-            txtDateAdmitted->setText(dateText(v.AdmissionDate));
-            txtDateDischarged->setText(dateText(v.DischargeDate));
-        }
     }
 
-    const WorkspaceData::Membership mem = WorkspaceData::AdmTypeMembership(c, id.trimmed());
+    const PatientContextData::Membership mem = PatientContextData::AdmTypeMembership(c, id.trimmed());
     if (mem.found) {
         ReportValues.SlipReportParam5 = mem.membership;
         ReportValues.SlipReportParam12 = mem.admType;

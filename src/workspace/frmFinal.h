@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ui/WindowRegistry.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QListWidget>
 #include <QWidget>
@@ -17,7 +18,7 @@ class ResultsPage;
 
 // The procedures workspace: one patient's header, the pages of ordering, request status, results,
 // chart and clinical summary, and the action bar. It exists once; referring to it loads it. Every
-// window opened from it reads the open patient from its header boxes.
+// window opened from it is given a copy of the open patient (Patient), never its boxes.
 class frmFinal : public QWidget, public SingleWindow<frmFinal> {
     Q_OBJECT
 public:
@@ -39,6 +40,10 @@ public:
     QString HeaderAccountNumber;
     // The first attending doctor's code of the stay (the visit's first doctor), as the load read it.
     QString HeaderDoctorCode;
+    // The open patient: the hand-off gives its numbers (setPatient), the header load the rest.
+    // The ordering, the gates and every window opened from here act on this copy.
+    PatientContext Patient;
+    void setPatient(const PatientContext& patient);
 
     QTabWidget* tabSSTab1 = nullptr;
     QTabWidget* tabSSTab2 = nullptr; // the results tab's section strip (Results->tabSSTab2)
@@ -208,11 +213,12 @@ public:
     // Account flags and entry gates.
     void RefreshAccountFlags();
     void CSR();
-    // The sixteen header boxes that the charging and assessment windows receive, in copy order.
+    // The sixteen header boxes whose texts the charging and assessment windows show, in the order
+    // of PatientContext::headerTexts().
     QList<QLineEdit*> PatientHeaderBoxes() const;
-    // Steps 3 to 7 of preparing an entry window: its lvwDepartments gets the rows (RevenueID,
-    // ItemName) appended, lblDeptCode the station ID, the caption when one is given, and each header
-    // box of the same name the workspace's text.
+    // Steps 3 to 6 of preparing an entry window: its lvwDepartments gets the rows (RevenueID,
+    // ItemName) appended, lblDeptCode the station ID, the caption when one is given. The header
+    // comes with the patient the window is given (setPatient).
     void FillEntryWindow(QWidget* target, const QList<QPair<QString, QString>>& departments, const QString& caption);
 
     // Action bar and function keys.

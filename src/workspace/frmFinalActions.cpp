@@ -19,9 +19,10 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
-#include "workspace/AccountState.h"
+#include "shared/patient/AccountState.h"
 #include "platform/ui/FlexGrid.h"
-#include "workspace/Placeholders.h"
+#include "shared/Placeholders.h"
+#include "shared/patient/PatientContext.h"
 #include "workspace/WorkspaceData.h"
 #include "workspace/frmPostDiet.h"
 
@@ -92,8 +93,8 @@ void frmFinal::RunActionBarElement(int index)
         if (pharmacy && GetPatientsMedFlag(SharedConnection(), id))
             MsgBox(QStringLiteral("Records indicate that this Patient is under patients medicine."), vbOKOnly | vbInformation,
                    QStringLiteral("Message"));
-        AccountState::RefreshPatientRecord(Selection.SelectedPatientType == QLatin1String("I"));
-        if (AccountClosed(SharedConnection(), id, Selection.SelectedPatientType)) {
+        AccountState::RefreshPatientRecord(Patient.isInPatient());
+        if (AccountClosed(SharedConnection(), id, Patient.PatientType)) {
             MsgBox(QStringLiteral("The patient's account has already been closed . ") +
                        QStringLiteral("If you have charges to make, notify the Billing staff") +
                        QStringLiteral(" immediately for further instructions."),
@@ -101,7 +102,7 @@ void frmFinal::RunActionBarElement(int index)
             return;
         }
         {
-            frmPharmacyRequest menu(pharmacy ? QStringLiteral("PH") : QStringLiteral("CS"), RequestPatient::FromWorkspace(), this);
+            frmPharmacyRequest menu(pharmacy ? QStringLiteral("PH") : QStringLiteral("CS"), RequestPatient::Of(Patient), this);
             menu.CentralSupplyGate = [this] { CSR(); };
             runModal(&menu);
         }
@@ -129,14 +130,20 @@ void frmFinal::RunActionBarElement(int index)
             frmPostDiet dialog(this);
             runModal(&dialog);
         }
-        txtAdiet->setText(WorkspaceData::AdmissionDiet(SharedConnection(), id));
+        txtAdiet->setText(PatientContextData::AdmissionDiet(SharedConnection(), id));
         return;
     case 4:
         if (!right("4") && !right("5"))
             return refuseRight(QStringLiteral("Sorry you don't have access right to Discharge and Transfer Room of Patient!"));
         {
-            frmDischargeMenu dialog(this);
+            frmDischargeMenu dialog(Patient, this);
             runModal(&dialog);
+            // A transfer shows the new room at once and reads the stay again.
+            if (dialog.Transferred) {
+                Patient.Room = dialog.Patient.Room;
+                txtRoom->setText(Patient.Room);
+                Timer1->start();
+            }
         }
         return;
     case 6:
@@ -148,7 +155,7 @@ void frmFinal::RunActionBarElement(int index)
             return;
         }
         {
-            frmHBPS dialog(this);
+            frmHBPS dialog(Patient, this);
             runModal(&dialog);
         }
         AccountState::RefreshPatientRecord(!IsOutPatientNumber(id));
@@ -174,7 +181,7 @@ QVariantList frmFinal::StatementOfAccountParams() const
             datePart(txtDateAdmitted->text()),
             datePart(txtDateDischarged->text()),
             txtRoom->text(),
-            Selection.SelectedRoomRate,
+            Patient.RoomRate,
             timePart(txtDateAdmitted->text()),
             timePart(txtDateDischarged->text()),
             QString(),

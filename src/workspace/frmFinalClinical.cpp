@@ -105,7 +105,7 @@ void frmFinal::LoadConfinements()
         for (const auto& v : values) lblClinHEad[v.first]->setText(v.second);
         // The component finds the confinements by hospital number; the date is that of the record
         // the patient search holds for the open patient.
-        QVariant admissionDate = Selection.SelectedAdmissionDate;
+        QVariant admissionDate = Patient.AdmissionDate;
         if (Session.PatientSearch)
             admissionDate = IsOutPatientNumber(txtID->text())
                                 ? Session.PatientSearch->PatientClass()->clsOutPatient()->AdmissionDate

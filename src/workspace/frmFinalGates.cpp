@@ -11,7 +11,7 @@
 #include "charging/frmCharge.h"
 #include "components/patient_search/PatientHeaderRecords.h"
 #include "components/patient_search/clsPatientSearch.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "platform/text/AdmissionNumber.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
@@ -19,8 +19,8 @@
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "workspace/AccountState.h"
-#include "workspace/Placeholders.h"
+#include "shared/patient/AccountState.h"
+#include "shared/Placeholders.h"
 #include "workspace/WorkspaceData.h"
 
 #include <QLabel>
@@ -73,14 +73,9 @@ bool cleared(const QString& idNum, const char* section)
 }
 
 // The billing date of the kind of patient chosen decides whether the account is closed.
-bool accountClosed(const QString& idNum)
+bool accountClosed(const PatientContext& p)
 {
-    return AccountClosed(SharedConnection(), idNum, Selection.SelectedPatientType);
-}
-
-void refreshRecord()
-{
-    AccountState::RefreshPatientRecord(Selection.SelectedPatientType == QLatin1String("I"));
+    return AccountClosed(SharedConnection(), p.IDNum, p.PatientType);
 }
 
 HeaderAdmission admissionFlags(const QString& idNum)
@@ -128,14 +123,14 @@ void frmFinal::RefreshAccountFlags()
 
 void frmFinal::OpenPharmacyEntry()
 {
-    refreshRecord();
+    AccountState::RefreshPatientRecord(Patient.isInPatient());
     const QString id = txtID->text();
     if (cleared(id, "PH")) return refuseCleared(QStringLiteral("Pharmacy"), false);
-    if (accountClosed(id)) return refuseClosed();
-    if (Selection.SelectedPatientType == QLatin1String("I") && !admissionFlags(id).OkeyPH)
+    if (accountClosed(Patient)) return refuseClosed();
+    if (Patient.isInPatient() && !admissionFlags(id).OkeyPH)
         return refuseCashBasis(QStringLiteral("Pharmacy Charges"));
     {
-        frmPHEntry entry(RequestPatient::FromWorkspace(), this);
+        frmPHEntry entry(RequestPatient::Of(Patient), this);
         runModal(&entry);
     }
     LoadRequestStatus();
@@ -143,14 +138,14 @@ void frmFinal::OpenPharmacyEntry()
 
 void frmFinal::CSR()
 {
-    refreshRecord();
+    AccountState::RefreshPatientRecord(Patient.isInPatient());
     const QString id = txtID->text();
     if (cleared(id, "CS")) return refuseCleared(QStringLiteral("Central Supply"), false);
-    if (accountClosed(id)) return refuseClosed();
-    if (Selection.SelectedPatientType == QLatin1String("I") && !admissionFlags(id).OkeyCS)
+    if (accountClosed(Patient)) return refuseClosed();
+    if (Patient.isInPatient() && !admissionFlags(id).OkeyCS)
         return refuseCashBasis(QStringLiteral("Central Supply Charges"));
     {
-        frmCSREntry entry(RequestPatient::FromWorkspace(), this);
+        frmCSREntry entry(RequestPatient::Of(Patient), this);
         runModal(&entry);
     }
     LoadRequestStatus();
@@ -158,10 +153,10 @@ void frmFinal::CSR()
 
 void frmFinal::OpenChargingEntry()
 {
-    refreshRecord();
+    AccountState::RefreshPatientRecord(Patient.isInPatient());
     const QString id = txtID->text();
     if (cleared(id, "CL")) return refuseCleared(QStringLiteral("Cathlab"), true);
-    if (accountClosed(id)) return refuseClosed();
+    if (accountClosed(Patient)) return refuseClosed();
     if (GetOkeyCL(SharedConnection(), id)) return refuseCashBasis(QStringLiteral("Cathlab Charges"));
     if (personalOpd(id) && !StationParameters().ByPassPersonalPostCharge())
         return refuse(QStringLiteral("The patient's OPD registration is tag as OPD Cash. ") +
@@ -216,8 +211,6 @@ void frmFinal::FillEntryWindow(QWidget* target, const QList<QPair<QString, QStri
     }
     if (auto* code = target->findChild<QLabel*>(QStringLiteral("lblDeptCode"))) code->setText(Session.CurrentStationID.toString());
     if (!caption.isEmpty()) target->setWindowTitle(caption);
-    for (QLineEdit* box : PatientHeaderBoxes())
-        if (auto* same = target->findChild<QLineEdit*>(box->objectName())) same->setText(box->text());
 }
 
 // The charging entry and both assessments are filled with these rows, the caption and the header
@@ -226,8 +219,9 @@ void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& depa
                                   const QString&)
 {
     const QList<QPair<QString, QString>> departments = WorkspaceData::DepartmentRows(SharedConnection(), departmentSql, args);
-    auto show = [&](QWidget* window, const std::function<void()>& activate) {
+    auto show = [&](auto* window, const std::function<void()>& activate) {
         FillEntryWindow(window, departments, windowName);
+        window->setPatient(Patient);
         MainWindowLinks::ShowChild(window, false);
         activate();
     };
@@ -242,6 +236,7 @@ void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& depa
     if (windowName == QLatin1String("Assessment Entry For Clinical Department")) {
         frmAssessmentClinical* clinical = frmAssessmentClinical::instance();
         FillEntryWindow(clinical, departments, QString());
+        clinical->setPatient(Patient);
         MainWindowLinks::ShowChild(clinical, false);
         clinical->Form_Activate();
         return;

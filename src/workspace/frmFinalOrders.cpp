@@ -52,7 +52,7 @@ const char* const kStatusFields[] = {"ITEM DESCRIPTION", "Qty", "DEPT", "Request
 void frmFinal::buildOrdering()
 {
     ExamOrdering::instance().Attach({this, txtID, mshflexOrders, mshflexProfileList, lstListLaboratory, lstListXray,
-                                     lstListUltra, lstListOthers});
+                                     lstListUltra, lstListOthers, &Patient});
     // Only a change of an entry's tick (a click on its box or the space bar) orders or takes back.
     for (QListWidget* list : {lstListLaboratory, lstListXray, lstListUltra})
         connect(list, &QListWidget::itemChanged, this, [](QListWidgetItem* item) { ExamOrdering::instance().ListClicked(item); });
@@ -136,13 +136,13 @@ bool frmFinal::SaveOrders()
     ExamOrderingData::SaveInput in;
     in.hospNum = txtPno->text();
     in.idNum = txtID->text();
-    in.patientType = Selection.SelectedPatientType;
+    in.patientType = Patient.PatientType;
     in.userId = DialogAnswers.ValidatedUserID;
     in.doctorId = DialogAnswers.RequestingDoctorID;
     in.doctorName = DialogAnswers.RequestingDoctorName;
     in.stationId = Session.CurrentStationID.toString();
-    in.transplantId = Selection.PatientTransplantID;
-    in.dialysisId = Selection.PatientDialysisID;
+    in.transplantId = Patient.TransplantID;
+    in.dialysisId = Patient.DialysisID;
     // Nothing in this save asks for a supervisor: an approval given to another window never
     // carries over into it.
     in.session = ExamOrderingData::WorkstationSession();
@@ -168,7 +168,7 @@ bool frmFinal::SaveOrders()
 
 void frmFinal::SaveLabRequestForm(const QDateTime& serverDate)
 {
-    const QString t = Selection.PatientTransplantID.trimmed(), d = Selection.PatientDialysisID.trimmed();
+    const QString t = Patient.TransplantID.trimmed(), d = Patient.DialysisID.trimmed();
     if (t == QLatin1String("0")) Selection.PatientTransplantText = QStringLiteral("Non_Transplant");
     else if (t == QLatin1String("1")) Selection.PatientTransplantText = QStringLiteral("Transplant");
     if (d == QLatin1String("0")) Selection.PatientDialysisText = QStringLiteral("None");

@@ -69,7 +69,7 @@ void frmFinal::mshflexReports_DblClick()
     const QString id = txtID->text();
     try {
         if (type == QLatin1String("0")) {
-            openNurseReport("Diet_List.Rpt", {Selection.SelectedHospNum.trimmed(), Session.HospAddress.trimmed(), station, stationName + QStringLiteral(" - Diet List")},
+            openNurseReport("Diet_List.Rpt", {Patient.HospNum.trimmed(), Session.HospAddress.trimmed(), station, stationName + QStringLiteral(" - Diet List")},
                  QStringLiteral("Diet List"), false);
         } else if (type == QLatin1String("1")) {
             openCensusReport();

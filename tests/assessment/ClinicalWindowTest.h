@@ -8,7 +8,7 @@
 #include "assessment/frmAssessmentClinical.h"
 #include "assessment/frmClinicalAssessmentRemarks.h"
 #include "charging/ChargingComponents.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"

@@ -6,7 +6,7 @@
 
 #include "charging/ChargingComponents.h"
 #include "charging/frmCharge.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "platform/ui/EntryGrid.h"
 #include "shared/clsParameters.h"
 #include "shared/modGlobals.h"

@@ -12,7 +12,7 @@
 #include "components/Component.h"
 #include "components/Drugs.h"
 #include "components/StationComponents.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"

@@ -65,11 +65,16 @@ protected:
         ws->txtID->setText(idNum);
         ws->Timer1->stop(); // the header is not reloaded: the test gives the room
         ws->txtRoom->setText(room);
+        ws->Patient = PatientContext();
+        ws->Patient.IDNum = idNum;
+        ws->Patient.Room = room;
+        ws->Patient.PatientType = QStringLiteral("I");
     }
     // The request window of a department, shown (not modally) and ready for keys.
     frmRequest* open(const QString& dept)
     {
         frmRequest* w = frmRequest::instance();
+        w->setPatient(frmFinal::instance()->Patient);
         w->setWindowTitle(dept);
         w->txtDept->setText(dept);
         w->Department = dept;
@@ -107,8 +112,6 @@ protected:
             }
             static const QHash<QString, QString> transplants{{"0", "Non-Transplant"}, {"1", "Transplant"}};
             static const QHash<QString, QString> dialyses{{"0", "None"}, {"1", "Pre-Dialysis"}, {"2", "Post-Dialysis"}};
-            Selection.PatientTransplantID = a.transplant;
-            Selection.PatientDialysisID = a.dialysis;
             r->cboTransplant->setEditText(transplants.value(a.transplant));
             r->cboDialysis->setEditText(dialyses.value(a.dialysis));
             r->chkAMPickUp->setChecked(a.amPickUp);

@@ -3,7 +3,7 @@
 #include "RequestTestSupport.h"
 
 #include "components/code_search/frmCodeSearchList.h"
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "ordering/OrdersGrid.h"
 #include "ordering/PickList.h"
 #include "support/TableOutOfReach.h"

@@ -449,11 +449,10 @@ protected:
     frmPrintRequestForm* open(const QString& id)
     {
         m_id = id;
-        frmFinal* ws = frmFinal::instance();
-        ws->Timer1->stop();
-        ws->txtID->setText(id);
+        PatientContext patient;
+        patient.IDNum = id;
         DialogAnswers.LastRequestRefNum = QStringLiteral("LR777 ");
-        m_form = std::make_unique<frmPrintRequestForm>();
+        m_form = std::make_unique<frmPrintRequestForm>(patient);
         return m_form.get();
     }
     int formLines() { return count("SELECT COUNT(*) FROM LABORATORY..tbLabRequestForm WHERE RequestNum IN ('L1', 'L2')"); }

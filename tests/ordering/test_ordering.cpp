@@ -237,7 +237,7 @@ TEST_F(Ordering, PricesByRoomClassAndInternationalPatient)
     // An international patient pays 1.1 times, except in the pulmonary picker.
     setStationParameter("CLAllowInternationalRate", "1");
     conn().execute("UPDATE PATIENT_DATA..tbMaster SET NationalityID = 'USA' WHERE HospNum = ?", {hospNumOf(id)});
-    Selection.SelectedRoomClass = "A";
+    w->Patient.RoomClass = "A"; // the workspace prices by its own patient's room class
     answerRemarks();
     tick(entry(w->lstListXray, "XR", "CXRPA"));
     EXPECT_EQ(grid().TextMatrix(1, OrderRow::Amount), "715");

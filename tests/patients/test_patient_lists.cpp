@@ -3,7 +3,7 @@
 #include "GridDriver.h"
 #include "PatientsFixture.h"
 
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/PatientListCommon.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"

@@ -2,7 +2,7 @@
 #include "GridDriver.h"
 #include "PatientsFixture.h"
 
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
 #include "platform/ui/MessageBox.h"

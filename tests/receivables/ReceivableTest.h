@@ -7,7 +7,7 @@
 #include "charging/ChargingComponents.h"
 #include "components/Component.h"
 #include "components/patient_search/clsPatientSearch.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "receivables/ReceivableValues.h"

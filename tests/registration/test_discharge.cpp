@@ -11,7 +11,6 @@
 #include "shared/lookups/AccountChecks.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
-#include "workspace/frmFinal.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -27,18 +26,20 @@ namespace {
 
 class Discharge : public RegistrationTest {
 protected:
-    // The patient as the workspace holds it.
+    // The patient as the workspace gives it; the lists point elsewhere.
     void workspaceOn(const QString& idNum, const QString& room)
     {
-        frmFinal* ws = frmFinal::instance();
-        ws->txtID->setText(idNum);
-        ws->txtRoom->setText(room);
-        ws->txtPatient->setText(QStringLiteral("PATIENT, THE"));
-        ws->Timer1->stop();
+        patient = PatientContext();
+        patient.IDNum = idNum;
+        patient.Room = room;
+        patient.PatientName = QStringLiteral("PATIENT, THE");
+        patient.PatientType = QStringLiteral("I");
         Session.PatientSearch->ValidateAdmission(idNum);
-        Selection.SelectedPatientType = QStringLiteral("I");
+        Selection.SelectedPatientType = QStringLiteral("O");
+        Selection.SelectedIDNum = QStringLiteral("2026000001B");
         GetServerDate();
     }
+    PatientContext patient;
     void notice(const QString& idNum, const QString& status)
     {
         conn().execute(QStringLiteral("DELETE FROM STATION..TBNURSEDISCHARGENOTICE WHERE IDNum = ?"), {idNum});
@@ -82,7 +83,7 @@ TEST_F(Discharge, TheChecksRunInTheirOrderBeforeTheQuestion)
         workspaceOn(QStringLiteral("2026900001"), QStringLiteral("201"));
         notice(QStringLiteral("2026900001"), QStringLiteral("P"));
         conn().execute(QStringLiteral("DELETE FROM STATION..TBNURSECOMMUNICATIONFILE WHERE RequestNum = 'RQTEST1'"));
-        frmDischargeMenu dialog;
+        frmDischargeMenu dialog(patient);
         c.prepare(dialog);
         UiScript::reset();
         dialog.cmdOptions[0]->click();
@@ -96,7 +97,7 @@ TEST_F(Discharge, TheChecksRunInTheirOrderBeforeTheQuestion)
 TEST_F(Discharge, AProcessedOrderLetsThePatientGoWithResultAndDisposition)
 {
     workspaceOn(QStringLiteral("2026900001"), QStringLiteral("201"));
-    frmDischargeMenu dialog;
+    frmDischargeMenu dialog(patient);
     EXPECT_EQ(dialog.txtOldRoom->text(), QStringLiteral("201"));
     EXPECT_EQ(dialog.dtpDCR0->maximumDate(), Session.ServerDate.date());
     // "Autopsied" takes "Died" with it; another result cannot be chosen beside it
@@ -144,7 +145,7 @@ TEST_F(Discharge, TheDischargeChecksThePendingRequestsAgainInsideItsTransaction)
 TEST_F(Discharge, ARoomTransferMovesTheStayAndTheWorkspace)
 {
     workspaceOn(QStringLiteral("2026900001"), QStringLiteral("201"));
-    frmDischargeMenu dialog;
+    frmDischargeMenu dialog(patient);
     dialog.cmdTransfer[0]->click();
     EXPECT_EQ(UiScript::texts(), QStringList{QStringLiteral("Can't save a blank new room.")});
     // a refused validation, then No: nothing moves and the dialog stays
@@ -169,8 +170,8 @@ TEST_F(Discharge, ARoomTransferMovesTheStayAndTheWorkspace)
                                   "WHERE IDNum = '2026900001'")),
               QStringLiteral("201/305/CL001"));
     EXPECT_EQ(dialog.txtNewStation->text(), QStringLiteral("THIRD FLOOR NURSING"));
-    EXPECT_EQ(frmFinal::instance()->txtRoom->text(), QStringLiteral("305"));
-    EXPECT_TRUE(frmFinal::instance()->Timer1->isActive());
+    EXPECT_TRUE(dialog.Transferred);
+    EXPECT_EQ(dialog.Patient.Room, QStringLiteral("305")); // the workspace shows it and reads the stay again
 }
 
 TEST_F(Discharge, TheOrdersButtonsFollowItsStatus)
@@ -181,7 +182,7 @@ TEST_F(Discharge, TheOrdersButtonsFollowItsStatus)
     workspaceOn(QStringLiteral("2026900005"), QStringLiteral("303"));
     for (const Case& c : cases) {
         notice(QStringLiteral("2026900005"), QString::fromLatin1(c.status));
-        frmHBPS order;
+        frmHBPS order(patient);
         EXPECT_EQ(order.Command1[0]->isEnabled(), c.preliminary) << c.status;
         EXPECT_EQ(order.Command1[1]->isEnabled(), c.final) << c.status;
         EXPECT_EQ(order.cmdRevoke->isEnabled(), c.revoke) << c.status;
@@ -196,7 +197,7 @@ TEST_F(Discharge, AnOrderIsSavedAsPreliminaryThenSentThenRevoked)
 {
     workspaceOn(QStringLiteral("2026900005"), QStringLiteral("303"));
     conn().execute(QStringLiteral("DELETE FROM STATION..TBNURSEDISCHARGENOTICE WHERE IDNum = '2026900005'"));
-    frmHBPS order;
+    frmHBPS order(patient);
     EXPECT_TRUE(order.optWithOperation[1]->isChecked());
     EXPECT_FALSE(order.dtpOperation->isEnabled());
     order.txtMedDiagnosis->setPlainText(QStringLiteral("STABLE ANGINA"));
@@ -225,7 +226,7 @@ TEST_F(Discharge, AnOrderIsSavedAsPreliminaryThenSentThenRevoked)
               QStringLiteral("F"));
     EXPECT_TRUE(HasDischargeNotice(conn(), QStringLiteral("2026900005")));
 
-    frmHBPS again;
+    frmHBPS again(patient);
     UiScript::reset();
     UiScript::queueDialog(QStringLiteral("frmTransaction_UserValidation"), [](QDialog* d) {
         DialogAnswers.ValidatedUserID = QStringLiteral("CL001");

@@ -13,6 +13,7 @@
 #include "procedure_report/frmAngiogram.h"
 #include "registration/frmCathlabSched.h"
 #include "registration/frmHBPS.h"
+#include "shared/patient/PatientContext.h"
 #include "registration/frmRegistration.h"
 #include "returns/frmReturn.h"
 #include "shared/text/TypedNumbers.h"
@@ -54,7 +55,7 @@ TEST_F(BoxWidthTest, EveryStoredBoxHoldsAtMostItsColumn)
     auto* remarks = frmRemarks::instance();
     frmPrecautions precautions;
     frmCathlabSched schedule;
-    frmHBPS dischargeOrder;
+    frmHBPS dischargeOrder{PatientContext()};
     frmPostDiet diet;
 
     struct Box {

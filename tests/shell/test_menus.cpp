@@ -8,7 +8,7 @@
 #include "charging/frmCharge.h"
 #include "components/Component.h"
 #include "components/login/clsCurrentuser.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"
 #include "platform/ui/EntryGrid.h"

@@ -4,7 +4,7 @@
 
 #include "components/patient_search/clsPatientSearch.h"
 #include "patients/GridDriver.h"
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/frmCathPatients.h"
 #include "patients/frmListERAdmission.h"
 #include "patients/frmSearch.h"

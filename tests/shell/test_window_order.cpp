@@ -3,7 +3,7 @@
 // and the announcer standing clear of the buttons of the window in front.
 #include "shell/ShellTest.h"
 
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 #include "patients/WorkspaceHandOff.h"
 #include "platform/agent/Agent.h"
 #include "shared/reports/frmReportViewer.h"

@@ -2,6 +2,7 @@
 #include "WorkspaceFixture.h"
 #include "assessment/frmCashAssessment.h"
 #include "charging/frmCharge.h"
+#include "shared/PatientHeaderFrame.h"
 
 #include <QTimer>
 #include "platform/report/ReportLog.h"
@@ -341,6 +342,10 @@ TEST_F(WorkspaceGates, EntryWindowReceivesDepartmentsCodeCaptionAndHeader)
     EXPECT_EQ(list->topLevelItem(2)->text(0), "OX");
     EXPECT_EQ(code->text(), "CL");
     EXPECT_EQ(target.windowTitle(), "CHARGING ENTRY"); // no caption: the window keeps its own
+    // The header comes with the patient value: its texts are the workspace's, box for box.
+    std::array<QLineEdit*, 16> header;
+    std::copy(boxes.begin(), boxes.end(), header.begin());
+    ShowPatientInHeader(header, w->Patient);
     for (int i = 0; i < boxes.size(); ++i) EXPECT_EQ(boxes[i]->text(), w->PatientHeaderBoxes()[i]->text()) << i;
     EXPECT_FALSE(boxes[0]->text().isEmpty());
 }

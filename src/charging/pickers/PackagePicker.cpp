@@ -2,7 +2,7 @@
 
 #include "charging/ChargeEntryRow.h"
 #include "charging/ChargePackages.h"
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"

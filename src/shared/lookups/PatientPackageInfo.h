@@ -3,7 +3,7 @@
 
 class Connection;
 // The package, VIP, senior-citizen, transplant and dialysis data of the admission open in the
-// procedures workspace (frmFinal.txtID). Database errors reach the caller.
+// procedures workspace (its txtID). Database errors reach the caller.
 
 // The workspace's caption before the package notes: "Clinical Procedure", or "Package Type : "
 // followed by the admission's package.

@@ -10,7 +10,7 @@ QString NullToStr(QVariant& value);
 // What the emphasis flag of AppendClinicalText switches: italic for the shared callers, bold for
 // the workspace's clinical summary.
 enum class ClinicalEmphasis { Italic, Bold };
-// Writes formatted text into the workspace's clinical summary (frmFinal.rtbClinical) through its
+// Writes formatted text into the workspace's clinical summary (rtbClinical) through its
 // selection, loading the workspace when needed. colour is a Windows colour value (&HBBGGRR);
 // emphasis sets italic or bold as `kind` says, and clears it when False.
 void AppendClinicalText(const QString& text, int fontSize, const QString& fontName, qint64 colour, bool emphasis,

@@ -1,4 +1,4 @@
-#include "workspace/Placeholders.h"
+#include "shared/Placeholders.h"
 
 #include "platform/ui/MessageBox.h"
 

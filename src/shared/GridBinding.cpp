@@ -1,4 +1,4 @@
-#include "procedure_report/GridBinding.h"
+#include "shared/GridBinding.h"
 
 #include "platform/db/Recordset.h"
 #include "platform/ui/FlexGrid.h"

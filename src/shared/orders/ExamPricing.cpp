@@ -1,4 +1,4 @@
-#include "exam_requests/ExamPricing.h"
+#include "shared/orders/ExamPricing.h"
 
 #include "components/StationComponents.h"
 #include "shared/clsParameters.h"

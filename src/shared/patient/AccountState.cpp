@@ -1,4 +1,4 @@
-#include "workspace/AccountState.h"
+#include "shared/patient/AccountState.h"
 
 #include "components/patient_search/clsPatientSearch.h"
 #include "shared/modGlobals.h"

@@ -1,6 +1,6 @@
 #pragma once
 #include <QString>
 
-// Windows that the workspace opens but that are not part of this program yet: the user is told so
+// Windows that a window opens but that are not part of this program yet: the user is told so
 // instead of getting nothing (or a crash).
 void ShowWindowNotYetAvailable(const QString& windowCaption);

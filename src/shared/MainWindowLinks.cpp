@@ -1,4 +1,4 @@
-#include "patients/MainWindowLinks.h"
+#include "shared/MainWindowLinks.h"
 
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ScreenFit.h"

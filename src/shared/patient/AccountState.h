@@ -1,7 +1,6 @@
 #pragma once
 #include <QString>
 
-class Connection;
 
 // What the workspace's gates and action bar read of the open patient's account.
 namespace AccountState {
