@@ -13,6 +13,28 @@ class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 
+// Columns of a row of the cash assessment's entry grid (all cells are text).
+namespace CashRow {
+enum {
+    Number = 0,
+    Dept = 1,
+    ItemCode = 2,
+    Description = 3,
+    Qty = 4,
+    UnitPrice = 5,
+    Amount = 6,
+    Location = 7,   // stock location of a stock item
+    ARCode = 8,     // the department's receivable code
+    ListPrice = 10, // the price looked up: a typed unit price may not go below it
+    PSIMark = 11,   // "1" on an oxygen row read in PSI, else "0"
+    InitialReading = 12,
+    LastReading = 13,
+    TankNumber = 14,
+    PackageCode = 15,
+    ColumnCount = 20,
+};
+}
+
 // The cash assessment ("Cash Assessment Entry"): what a cash-basis patient must pay before a
 // service is given, entered by department and item code, saved under one assessment number and
 // printed as the slip the patient takes to the cashier. The window acts on the patient of its own

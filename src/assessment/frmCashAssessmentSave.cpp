@@ -20,19 +20,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace CA = CashRow;
+
 void frmCashAssessment::SaveAssessment()
 {
     EntryGrid& g = *mshflexEntry;
     const QString notice = QStringLiteral("Notification");
-    if (g.Rows() == 2 && cell(1, 1).trimmed().isEmpty()) {
+    if (g.Rows() == 2 && cell(1, CA::Dept).trimmed().isEmpty()) {
         MsgBox(QStringLiteral("Can't save a blank charge! Please enter a charge first."), vbExclamation, notice);
         g.setFocus();
         return;
     }
     // Every row is checked before anything is asked or posted: an "MD" row needs its fee.
     for (int r = 1; r < g.Rows(); ++r)
-        if (cell(r, 1) == QLatin1String("MD") && !cell(r, 2).trimmed().isEmpty() && !(Fmt::val(cell(r, 6)) > 0)) {
-            MsgBox(QStringLiteral("Please enter the professional fee of ") + cell(r, 3).trimmed() + QStringLiteral("."), vbInformation, notice);
+        if (cell(r, CA::Dept) == QLatin1String("MD") && !cell(r, CA::ItemCode).trimmed().isEmpty() && !(Fmt::val(cell(r, CA::Amount)) > 0)) {
+            MsgBox(QStringLiteral("Please enter the professional fee of ") + cell(r, CA::Description).trimmed() + QStringLiteral("."), vbInformation, notice);
             return;
         }
     try {
@@ -58,7 +60,7 @@ void frmCashAssessment::SaveAssessment()
     }
     const QString userID = DialogAnswers.ValidatedUserID, userName = DialogAnswers.ValidatedUserName;
     bool hasOR = false;
-    for (int r = 1; r < g.Rows(); ++r) hasOR = hasOR || cell(r, 1).trimmed() == QLatin1String("OR");
+    for (int r = 1; r < g.Rows(); ++r) hasOR = hasOR || cell(r, CA::Dept).trimmed() == QLatin1String("OR");
     DialogAnswers.resetRequestingDoctor();
     if (hasOR) runModal(frmRequestingDoctor::instance()); // whatever it answers, the save goes on
 

@@ -137,7 +137,7 @@ public:
     // The charge slip number of the last save ("" before one).
     QString CurrentSlipNumber;
 
-signals:
+Q_SIGNALS:
     // A save has posted charges (the posted list reloads).
     void chargesPosted();
 

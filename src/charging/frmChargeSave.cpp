@@ -250,7 +250,7 @@ void frmCharge::SaveCharges()
     Form_Load();
     if (txtEntry->isVisible()) txtEntry->setFocus();
     Command1[0]->setEnabled(true);
-    if (!saved.slipNumber.isEmpty()) emit chargesPosted();
+    if (!saved.slipNumber.isEmpty()) Q_EMIT chargesPosted();
 }
 
 void frmCharge::ReprintChargeSlip()

@@ -88,7 +88,7 @@ public:
     // The row's package items out of the package grid.
     void Remove_PackageItems(const QString& department, const QString& itemCode, FlexGrid* packageGrid);
 
-signals:
+Q_SIGNALS:
     // A save or a revocation has changed the posted charges.
     void chargesPosted();
 

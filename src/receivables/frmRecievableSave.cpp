@@ -123,7 +123,7 @@ void frmRecievable::cmdSave_Click()
     } catch (const std::exception& e) {
         ShowErrorNotice(e); // the charges are posted; the slip can be reprinted
     }
-    emit chargesPosted();
+    Q_EMIT chargesPosted();
 }
 
 void frmRecievable::cmdRevoke_Click()
@@ -131,7 +131,7 @@ void frmRecievable::cmdRevoke_Click()
     if (!MSHFlexList->isEnabled()) return;
     cmdOption[0]->setEnabled(false);
     cmdOption[1]->setEnabled(true);
-    if (RevokeReceivableCharge(SharedConnection(), slipHeader(*this), *MSHFlexList, MSHFlexList->currentRow())) emit chargesPosted();
+    if (RevokeReceivableCharge(SharedConnection(), slipHeader(*this), *MSHFlexList, MSHFlexList->currentRow())) Q_EMIT chargesPosted();
 }
 
 void frmRecievable::cmdReprint_Click()
