@@ -325,8 +325,7 @@ void frmCharge::setRowExemptions(int row, int col)
     } else if (package) {
         t[3] = UnitPrice;
     } else {
-        updateAllowEditAmount(row);
-        t[3] = (cell(row, FixRate) == QLatin1String("N") || Session.AllowEditAmount) ? 0 : int(UnitPrice);
+        t[3] = (cell(row, FixRate) == QLatin1String("N") || allowEditAmount(row)) ? 0 : int(UnitPrice);
     }
     if (isChargeParameterCode(d, p.CLPackageAdjustmentRev())) t[3] = ItemCode;
     if (col == Dept && package) t[4] = Dept;
@@ -504,16 +503,18 @@ void frmCharge::recomputeAmount(int row)
 
 // ---- keys ----
 
-void frmCharge::updateAllowEditAmount(int row)
+// This window's own flag, taken afresh for each row: with EditAmtMainRev, whether the row is a
+// main-revenue row; else the station setting. The other entry windows keep reading the setting.
+bool frmCharge::allowEditAmount(int row) const
 {
     const clsParameters& p = StationParameters();
-    if (p.EditAmtMainRev()) Session.AllowEditAmount = cell(row, Dept) == p.MainRevenueID();
+    return p.EditAmtMainRev() ? cell(row, Dept) == p.MainRevenueID() : Session.AllowEditAmount;
 }
 
 bool frmCharge::rowPriceEditable(int row) const
 {
     return cell(row, FixRate) == QLatin1String("N")
-           || (cell(row, PackageCode).trimmed().isEmpty() && Session.AllowEditAmount)
+           || (cell(row, PackageCode).trimmed().isEmpty() && allowEditAmount(row))
            || isChargeParameterCode(dept(row), StationParameters().CLPackageAdjustmentRev());
 }
 
@@ -568,7 +569,6 @@ void frmCharge::completionStep()
             optStat_Click(optStat[0]->isChecked() ? 0 : 1);
         }
     }
-    updateAllowEditAmount(row);
     const clsParameters& p = StationParameters();
     int last = Qty;
     if (Session.HospitalInfo.IsShowAmount)
@@ -600,8 +600,7 @@ bool frmCharge::moveVertically(int step)
     EntryGrid& g = *mshflexEntry;
     const int row = g.Row(), col = g.Col(), target = row + step;
     if (target < 1 || target > g.Rows() - 1) return true;
-    updateAllowEditAmount(row);
-    if (col == UnitPrice && !Session.AllowEditAmount) return true;
+    if (col == UnitPrice && !allowEditAmount(row)) return true;
     if (cell(target, Dept).isEmpty() && col > Dept) return true;
     if (cell(target, Description).isEmpty() && col > Description) return true;
     g.MoveTo(target, col);

@@ -172,7 +172,7 @@ private:
     void enterUnitPrice(int row);
     bool enterAmount(int row);
     bool moveVertically(int step);
-    void updateAllowEditAmount(int row);
+    bool allowEditAmount(int row) const;
     void deleteCurrentRow();
     // amount := quantity × unit price, in cents
     void recomputeAmount(int row);
