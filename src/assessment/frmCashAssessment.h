@@ -112,7 +112,7 @@ private:
     // item entry steps (frmCashAssessmentEntry.cpp); False ends the key there
     bool enterDepartment(int row);
     bool enterItem(int row);
-    bool enterStockItem(int row);
+    bool enterStockItem(int row, const QString& location);
     bool enterProfessionalFee(int row);
     bool enterService(int row);
     bool lookedUpPrice(int row);

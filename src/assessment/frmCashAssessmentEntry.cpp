@@ -113,16 +113,15 @@ bool frmCashAssessment::enterDepartment(int row)
 bool frmCashAssessment::enterItem(int row)
 {
     if (!CheckDepartment(cell(row, CA::Dept))) return true;
-    if (LoadRevenueLocation(SharedConnection(), cell(row, CA::Dept).trimmed())) return enterStockItem(row);
+    if (const auto location = LoadRevenueLocation(SharedConnection(), cell(row, CA::Dept).trimmed())) return enterStockItem(row, *location);
     if (cell(row, CA::Dept) == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterService(row);
 }
 
-bool frmCashAssessment::enterStockItem(int row)
+bool frmCashAssessment::enterStockItem(int row, const QString& location)
 {
     clsDrug* catalog = Session.DrugCatalog;
     if (!catalog) return false;
-    const QString location = Session.RevenueLocationID;
     QString code = txtEntry->text();
     if (!(num(code) > 0)) {
         code = Session.DrugListCSR ? Session.DrugListCSR->ShowList(code, false, location) : QString();

@@ -349,7 +349,7 @@ bool frmCharge::boxMayOpen(int col, int row) const
 
 bool frmCharge::stockDepartment(const QString& department) const
 {
-    return LoadRevenueLocation(SharedConnection(), department);
+    return LoadRevenueLocation(SharedConnection(), department).has_value();
 }
 
 bool frmCharge::CompleteRow(int row) const
@@ -654,13 +654,14 @@ bool frmCharge::enterItem(int row)
 {
     const QString department = dept(row);
     if (!CheckDepartment(department)) return true;
-    if (stockDepartment(department)) return enterStockItem(row, department) && zeroPriceCheck(row);
+    if (const auto location = LoadRevenueLocation(SharedConnection(), department))
+        return enterStockItem(row, department, *location) && zeroPriceCheck(row);
     if (cell(row, Dept) == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterOtherRevenue(row, department);
 }
 
 // The items of the stock location to choose from, filtered by the typed text; "" when none was chosen.
-QString frmCharge::pickStockItem(const QString& typed) const
+QString frmCharge::pickStockItem(const QString& typed, const QString& location) const
 {
     frmSearchCodes* picker = frmSearchCodes::instance();
     picker->SearchCaption = QStringLiteral("Medicines and Supplies");
@@ -670,22 +671,21 @@ QString frmCharge::pickStockItem(const QString& typed) const
     picker->Query = QStringLiteral("SELECT S.ItemID, M.ItemName FROM INVENTORY..tbInvLocationStock S "
                                    "JOIN INVENTORY..TBINVMASTER M ON M.ItemID = S.ItemID WHERE S.LocationID = ? "
                                    "AND (UPPER(S.ItemID) LIKE '##%' OR UPPER(M.ItemName) LIKE '##%') ORDER BY M.ItemName");
-    picker->QueryParams = {Session.RevenueLocationID};
+    picker->QueryParams = {location};
     picker->ShowModal();
     return picker->Valid ? picker->ResultCode : QString();
 }
 
-bool frmCharge::enterStockItem(int row, const QString& department)
+bool frmCharge::enterStockItem(int row, const QString& department, const QString& location)
 {
     clsDrug* catalog = Session.DrugCatalog;
     if (!catalog) return false;
     QString code = txtEntry->text().trimmed();
     if (LeadingNumber(code) <= 0) {
-        code = pickStockItem(code);
+        code = pickStockItem(code, location);
         if (code.isEmpty()) return false;
         txtEntry->setText(code);
     }
-    const QString location = Session.RevenueLocationID;
     if (!catalog->SearchDrug(code, location)) {
         MsgBox(QStringLiteral("Code does not exist."), vbInformation, kChargeNotice);
         return false;

@@ -157,8 +157,8 @@ private:
     bool enterDepartment(int row);
     bool enterItem(int row);
     bool enterOtherRevenue(int row, const QString& department);
-    bool enterStockItem(int row, const QString& department);
-    QString pickStockItem(const QString& typed) const;
+    bool enterStockItem(int row, const QString& department, const QString& location);
+    QString pickStockItem(const QString& typed, const QString& location) const;
     bool priceOtherRevenue(int row);
     bool loadPackage(const QString& packageCode, const QString& requestNum, int startRow, const QString& noItemsMessage);
     // Loads the package typed on the row (after its refusals); the key stops there either way.

@@ -112,7 +112,7 @@ private:
     void placeBox();
     bool enterDepartment(int row);
     bool enterItem(int row);
-    bool enterStockItem(int row);
+    bool enterStockItem(int row, const QString& location);
     bool enterProfessionalFee(int row);
     bool enterService(int row, const QString& department);
     bool priceCheck(int row);

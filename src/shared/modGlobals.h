@@ -88,7 +88,6 @@ struct SessionState {
     NursingSettingsFlags NursingSettings;
 
     QString PendingExamMessageHead, PendingExamMessageTail;
-    QString RevenueLocationID; // the stock location of the department last checked
     bool AltGridLayout = false;
 
     void reset() { *this = SessionState(); }
