@@ -1,4 +1,5 @@
 #include "support/TestDatabase.h"
+#include "support/StartingLine.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
@@ -228,8 +229,11 @@ TEST_F(DataLayer, TwoConnectionsNeverShareACounterNumber)
     makeCounterTable();
     conn().execute(QStringLiteral("INSERT INTO STATION..tbTestCounter VALUES ('CS', 100)"));
     const int perWorker = 40;
+    StartingLine line(2);
     auto worker = [&](QList<qint64>* out) {
+        StartingLine::Place place(line);
         auto c = TestDatabase::openAnother();
+        place.wait();
         for (int i = 0; i < perWorker; ++i) {
             TransactionGuard tx(*c);
             out->append(takeNextNumber(*c, QStringLiteral("STATION..tbTestCounter"), QStringLiteral("LastNo"),
