@@ -458,7 +458,7 @@ void frmCharge::RepriceRows(const QString& option)
         const QString package = cell(r, PackageCode).trimmed();
         if (!package.isEmpty()) {
             // a consigned package keeps the amount it was loaded with (and its mark-up)
-            if (!LookUpOtherLinkedPackageCode(c, package).isEmpty()) continue;
+            if (!GetOtherLinkedPackageCode(c, package).isEmpty()) continue;
             const QVariant v = c.scalar(
                 QStringLiteral("SELECT %1 FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = ? AND OtherRevenueID = ?")
                     .arg(rate == RateOption::Regular ? QStringLiteral("RateA")
@@ -773,7 +773,7 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
         }
     }
     if (newPackages && isChargeParameterCode(department.toUpper(), p.ConsignedPackagesRevenueID().toUpper())) {
-        const QString package = GetOtherLinkedPackageCode(c, code, p.ConsignedPackagesRevenueID());
+        const QString package = GetOtherLinkedPackageCode(c, code);
         if (!package.isEmpty()) {
             enterPackage(row, code, package, true);
             return false;
