@@ -1,4 +1,5 @@
 #pragma once
+#include "assessment/ClinicalAssessmentData.h"
 #include "platform/ui/WindowRegistry.h"
 
 #include <QWidget>
@@ -13,23 +14,13 @@ class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 
-// Columns of a row of the cash assessment's entry grid (all cells are text).
+// Columns of a row of the cash assessment's entry grid: the clinical assessment's up to the PSI
+// readings (one save reads both grids by these positions), then its own.
 namespace CashRow {
+using namespace ClinicalRow;
 enum {
-    Number = 0,
-    Dept = 1,
-    ItemCode = 2,
-    Description = 3,
-    Qty = 4,
-    UnitPrice = 5,
-    Amount = 6,
-    Location = 7,   // stock location of a stock item
     ARCode = 8,     // the department's receivable code
     ListPrice = 10, // the price looked up: a typed unit price may not go below it
-    PSIMark = 11,   // "1" on an oxygen row read in PSI, else "0"
-    InitialReading = 12,
-    LastReading = 13,
-    TankNumber = 14,
     PackageCode = 15,
     ColumnCount = 20,
 };
