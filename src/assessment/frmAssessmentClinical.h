@@ -94,7 +94,7 @@ private:
     // Item entry steps.
     bool enterDepartment(int row);
     bool enterItem(int row);
-    bool enterStockItem(int row, const QString& department);
+    bool enterStockItem(int row, const QString& department, const QString& location);
     bool enterDoctor(int row);
     bool enterService(int row, const QString& department);
     bool enterExam(int row, const QString& department);

@@ -25,7 +25,7 @@ const QString kClinicalNotice = QStringLiteral("Notification");
 const QString kConfirm = QStringLiteral("Confirmation");
 const QString kQuantityRefusal = QStringLiteral("Quantity should be greater than Zero(0)!");
 
-bool isStockDepartment(const QString& department) { return LoadRevenueLocation(SharedConnection(), department); }
+bool isStockDepartment(const QString& department) { return LoadRevenueLocation(SharedConnection(), department).has_value(); }
 } // namespace
 
 bool frmAssessmentClinical::txtEntry_KeyDown(int key)
@@ -127,16 +127,15 @@ bool frmAssessmentClinical::enterItem(int row)
 {
     const QString department = dept(row);
     if (!CheckDepartment(department)) return true;
-    if (isStockDepartment(department)) return enterStockItem(row, department);
+    if (const auto location = LoadRevenueLocation(SharedConnection(), department)) return enterStockItem(row, department, *location);
     if (cell(row, CR::Dept) == QLatin1String("MD")) return enterDoctor(row);
     return enterService(row, department);
 }
 
-bool frmAssessmentClinical::enterStockItem(int row, const QString& department)
+bool frmAssessmentClinical::enterStockItem(int row, const QString& department, const QString& location)
 {
     clsDrug* catalog = Session.DrugCatalog;
     if (!catalog) return false;
-    const QString location = Session.RevenueLocationID;
     const QString typed = txtEntry->text();
     const bool byNumber = ClinicalCellNumber(typed) > 0;
     if (byNumber) {

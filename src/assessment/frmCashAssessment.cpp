@@ -24,10 +24,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace CA = CashRow;
+
 namespace {
 const QString kCashNotice = QStringLiteral("Notification");
 const QString kCashConfirm = QStringLiteral("Confirmation");
-const int kCashColumns = 20;
+const int kListStatus = 11; // the list's status column: the receipt number once paid
 } // namespace
 
 frmCashAssessment::frmCashAssessment()
@@ -133,23 +135,23 @@ frmCashAssessment::frmCashAssessment()
     outer->addWidget(Frame1);
 
     EntryGrid& g = *mshflexEntry;
-    g.setColumnMaxLength(1, 3);
-    g.setColumnMaxLength(2, 8);
-    g.setColumnMaxLength(3, 35);
-    g.setColumnKeys(4, EntryGrid::Keys::Numeric);
+    g.setColumnMaxLength(CA::Dept, 3);
+    g.setColumnMaxLength(CA::ItemCode, 8);
+    g.setColumnMaxLength(CA::Description, 35);
+    g.setColumnKeys(CA::Qty, EntryGrid::Keys::Numeric);
     g.NumericChars = QStringLiteral("0123456789./");
-    BoundEntryNumbers(g, 4, 5, 6);
-    g.setColumnPrompt(1, QStringLiteral("Enter Department Code."));
-    g.setColumnPrompt(2, QStringLiteral("Enter the Service Code or First letters of Service Name then Press the <Enter> Key"));
-    g.setColumnPrompt(4, QStringLiteral("Enter quantity to charge."));
-    g.setColumnPrompt(5, QStringLiteral("Enter unit price."));
-    g.setColumnPrompt(6, QStringLiteral("Enter total amount to charge."));
+    BoundEntryNumbers(g, CA::Qty, CA::UnitPrice, CA::Amount);
+    g.setColumnPrompt(CA::Dept, QStringLiteral("Enter Department Code."));
+    g.setColumnPrompt(CA::ItemCode, QStringLiteral("Enter the Service Code or First letters of Service Name then Press the <Enter> Key"));
+    g.setColumnPrompt(CA::Qty, QStringLiteral("Enter quantity to charge."));
+    g.setColumnPrompt(CA::UnitPrice, QStringLiteral("Enter unit price."));
+    g.setColumnPrompt(CA::Amount, QStringLiteral("Enter total amount to charge."));
     g.setPromptLabel(lblMessage, EntryGrid::PromptMode::OnPlaceKeepOthers);
-    g.AddRowBelowColumn = 8;
+    g.AddRowBelowColumn = CA::ARCode;
     g.completeRule = [this](int row) { return CompleteRow(row); };
     g.enteringCell = [this](int row, int) { setRowExemptions(row); };
     g.openRule = [this](int col, int row) { return boxMayOpen(col, row); };
-    g.rowAdded = [this](int row) { setCell(row, 0, QString::number(++EntryRowCount)); };
+    g.rowAdded = [this](int row) { setCell(row, CA::Number, QString::number(++EntryRowCount)); };
     g.keyDown = KeyHandlerWithNotice([this](int key) { return txtEntry_KeyDown(key); });
     g.f3 = [this] {
         if (mshflexEntry->Row() >= 1) DeleteRow(mshflexEntry->Row());
@@ -174,27 +176,27 @@ void frmCashAssessment::Form_Load()
     g.setRows(1);
     g.setRows(2);
     g.setFormatString(QStringLiteral("<# |<Dept.Code|<Item Code|< Item   Description    |<Quantity |<Unit Price|<Amount "));
-    g.setCols(kCashColumns);
-    for (int c = 0; c < kCashColumns; ++c) setCell(1, c, QString());
-    setCell(1, 0, QStringLiteral("1"));
-    g.setColWidth(4, 1000);
-    g.setColWidth(0, 533);
+    g.setCols(CA::ColumnCount);
+    for (int c = 0; c < CA::ColumnCount; ++c) setCell(1, c, QString());
+    setCell(1, CA::Number, QStringLiteral("1"));
+    g.setColWidth(CA::Qty, 1000);
+    g.setColWidth(CA::Number, 533);
     // wide enough for their headings and the 3 and 8 characters they take
-    g.setColWidth(1, 950);
-    g.setColWidth(2, 1100);
-    g.setColWidth(3, 4000);
+    g.setColWidth(CA::Dept, 950);
+    g.setColWidth(CA::ItemCode, 1100);
+    g.setColWidth(CA::Description, 4000);
     try {
         LoadHospitalInfo();
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
     const bool show = Session.HospitalInfo.IsShowAmount;
-    g.setColWidth(5, show ? 1000 : 0);
-    g.setColWidth(6, show ? 1000 : 0);
-    for (int c = 7; c < kCashColumns; ++c) g.setColWidth(c, 0);
+    g.setColWidth(CA::UnitPrice, show ? 1000 : 0);
+    g.setColWidth(CA::Amount, show ? 1000 : 0);
+    for (int c = CA::Location; c < CA::ColumnCount; ++c) g.setColWidth(c, 0);
     g.setUpdatesEnabled(true);
     MSHFlexList->setEnabled(false);
-    g.MoveTo(1, 1);
+    g.MoveTo(1, CA::Dept);
 }
 
 void frmCashAssessment::Form_Activate() { LoadAssessments(); }
@@ -218,24 +220,24 @@ void frmCashAssessment::setRowExemptions(int row)
 {
     QVector<int>& t = mshflexEntry->ExemptColumnTable;
     t = QVector<int>(8, 0);
-    t[1] = 3;
-    t[2] = 6;
-    const bool md = row >= 1 && row < mshflexEntry->Rows() && cell(row, 1) == QLatin1String("MD");
-    t[3] = (md || Session.AllowEditAmount) ? 0 : 5;
+    t[1] = CA::Description;
+    t[2] = CA::Amount;
+    const bool md = row >= 1 && row < mshflexEntry->Rows() && cell(row, CA::Dept) == QLatin1String("MD");
+    t[3] = (md || Session.AllowEditAmount) ? 0 : int(CA::UnitPrice);
 }
 
 bool frmCashAssessment::boxMayOpen(int col, int row) const
 {
-    if (cell(row, 1).isEmpty() && col > 1) return false;
-    if (cell(row, 3).isEmpty() && col > 3) return false;
+    if (cell(row, CA::Dept).isEmpty() && col > CA::Dept) return false;
+    if (cell(row, CA::Description).isEmpty() && col > CA::Description) return false;
     return true;
 }
 
 bool frmCashAssessment::CompleteRow(int row) const
 {
     if (row < 1 || row >= mshflexEntry->Rows()) return false;
-    return Fmt::val(cell(row, 5)) > 0 && Fmt::val(cell(row, 6)) > 0 && !cell(row, 4).isEmpty() && !cell(row, 2).isEmpty()
-           && !cell(row, 1).isEmpty();
+    return Fmt::val(cell(row, CA::UnitPrice)) > 0 && Fmt::val(cell(row, CA::Amount)) > 0 && !cell(row, CA::Qty).isEmpty() && !cell(row, CA::ItemCode).isEmpty()
+           && !cell(row, CA::Dept).isEmpty();
 }
 
 bool frmCashAssessment::AddRow(int row) { return mshflexEntry->AddRow(row); }
@@ -247,7 +249,7 @@ void frmCashAssessment::DeleteRow(int row)
     EntryGrid& g = *mshflexEntry;
     if (row < 1 || row >= g.Rows()) return;
     // a package row takes its stock items with it
-    Remove_PackageItems(cell(row, 1), cell(row, 2));
+    Remove_PackageItems(cell(row, CA::Dept), cell(row, CA::ItemCode));
     g.HideBox();
     if (row == 1) {
         g.ClearRow(1, 0, g.Cols() - 1);
@@ -255,7 +257,7 @@ void frmCashAssessment::DeleteRow(int row)
         g.RemoveItem(row);
         --EntryRowCount;
     }
-    g.MoveTo(g.Rows() - 1, 1);
+    g.MoveTo(g.Rows() - 1, CA::Dept);
 }
 
 bool frmCashAssessment::CheckDepartment(const QString& code) const { return DepartmentListed(lvwDepartments, code); }
@@ -264,7 +266,7 @@ bool frmCashAssessment::Check_Code(const QString& code) const
 {
     const int current = mshflexEntry->Row();
     for (int r = 1; r <= mshflexEntry->Rows() - 2; ++r)
-        if (r != current && cell(r, 1).trimmed() == cell(current, 1).trimmed() && cell(r, 2).trimmed() == code.trimmed()) return true;
+        if (r != current && cell(r, CA::Dept).trimmed() == cell(current, CA::Dept).trimmed() && cell(r, CA::ItemCode).trimmed() == code.trimmed()) return true;
     return false;
 }
 
@@ -288,7 +290,7 @@ void frmCashAssessment::ColourPackageRows()
 {
     const clsParameters& p = StationParameters();
     for (int r = 1; r < mshflexEntry->Rows(); ++r) {
-        const bool package = !cell(r, 15).isEmpty();
+        const bool package = !cell(r, CA::PackageCode).isEmpty();
         QColor colour;
         if (p.EnableOldPackageCharging()) {
             if (!package) continue;
@@ -296,7 +298,7 @@ void frmCashAssessment::ColourPackageRows()
         } else if (!package) {
             colour = palette().color(QPalette::ToolTipBase);
         } else {
-            const QString d = cell(r, 1);
+            const QString d = cell(r, CA::Dept);
             const bool hospitalItem = (d == p.CLHospitalMedsRev() || d == p.CLHospitalSuppliesRev()) && d != p.CLNHIMedicinesRev()
                                       && d != p.CLNHISuppliesRev();
             colour = hospitalItem ? QColor(0xC0, 0xC0, 0xFF) : QColor(0xFF, 0xC0, 0xC0);
@@ -342,7 +344,7 @@ void frmCashAssessment::ColourRevokedRows()
 {
     FlexGrid& g = *MSHFlexList;
     for (int r = 1; r < g.Rows(); ++r) {
-        if (g.TextMatrix(r, 11).trimmed() != QLatin1String("REVOKED")) continue;
+        if (g.TextMatrix(r, kListStatus).trimmed() != QLatin1String("REVOKED")) continue;
         for (int c = 0; c < g.Cols(); ++c)
             if (QTableWidgetItem* it = g.item(r, c)) it->setForeground(QColor(255, 0, 0));
     }
@@ -351,7 +353,7 @@ void frmCashAssessment::ColourRevokedRows()
 void frmCashAssessment::MSHFlexList_Click()
 {
     const int row = MSHFlexList->currentRow();
-    const QString status = row >= 1 ? MSHFlexList->TextMatrix(row, 11).trimmed() : QString();
+    const QString status = row >= 1 ? MSHFlexList->TextMatrix(row, kListStatus).trimmed() : QString();
     const bool paid = status.toUpper() != QLatin1String("PENDING") && status != QLatin1String("REVOKED");
     cmdOption[1]->setVisible(!paid);
     cmdOption[1]->setEnabled(!paid);
@@ -389,7 +391,7 @@ void frmCashAssessment::cmdCashCM_Click()
     frmCashCM cm(this);
     cm.IDNum = txtID->text();
     cm.Patient = txtPatient->text();
-    cm.ORNumber = MSHFlexList->TextMatrix(row, 11).trimmed();
+    cm.ORNumber = MSHFlexList->TextMatrix(row, kListStatus).trimmed();
     cm.ShowModal();
 }
 
@@ -400,11 +402,11 @@ void frmCashAssessment::ignoreRows()
     EntryGrid& g = *mshflexEntry;
     g.HideBox();
     // the removed rows take their packages' stock items with them
-    for (int r = 1; r < g.Rows(); ++r) Remove_PackageItems(cell(r, 1), cell(r, 2));
+    for (int r = 1; r < g.Rows(); ++r) Remove_PackageItems(cell(r, CA::Dept), cell(r, CA::ItemCode));
     while (g.Rows() > 2) g.RemoveItem(g.Rows() - 1);
     g.ClearRow(1, 0, g.Cols() - 1);
     EntryRowCount = 1;
-    g.MoveTo(1, 1);
+    g.MoveTo(1, CA::Dept);
 }
 
 void frmCashAssessment::deleteCurrentRow()
@@ -417,12 +419,12 @@ void frmCashAssessment::deleteCurrentRow()
         return;
     }
     if (MsgBox(QStringLiteral("Are you sure to delete this entry?"), vbYesNo | vbQuestion, kCashConfirm) != vbYes) return;
-    Remove_PackageItems(cell(row, 1), cell(row, 2));
+    Remove_PackageItems(cell(row, CA::Dept), cell(row, CA::ItemCode));
     g.HideBox();
     if (g.Rows() > 2) g.RemoveItem(row);
-    else g.ClearRow(row, 1, g.Cols() - 1);
+    else g.ClearRow(row, CA::Dept, g.Cols() - 1);
     g.HideBox();
-    for (int r = 1; r < g.Rows(); ++r) setCell(r, 0, QString::number(r));
+    for (int r = 1; r < g.Rows(); ++r) setCell(r, CA::Number, QString::number(r));
     EntryRowCount = g.Rows() - 1;
 }
 

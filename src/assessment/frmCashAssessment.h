@@ -1,4 +1,5 @@
 #pragma once
+#include "assessment/ClinicalAssessmentData.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shared/patient/PatientContext.h"
 
@@ -13,6 +14,18 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+
+// Columns of a row of the cash assessment's entry grid: the clinical assessment's up to the PSI
+// readings (one save reads both grids by these positions), then its own.
+namespace CashRow {
+using namespace ClinicalRow;
+enum {
+    ARCode = 8,     // the department's receivable code
+    ListPrice = 10, // the price looked up: a typed unit price may not go below it
+    PackageCode = 15,
+    ColumnCount = 20,
+};
+}
 
 // The cash assessment ("Cash Assessment Entry"): what a cash-basis patient must pay before a
 // service is given, entered by department and item code, saved under one assessment number and
@@ -95,7 +108,7 @@ private:
     // item entry steps (frmCashAssessmentEntry.cpp); False ends the key there
     bool enterDepartment(int row);
     bool enterItem(int row);
-    bool enterStockItem(int row);
+    bool enterStockItem(int row, const QString& location);
     bool enterProfessionalFee(int row);
     bool enterService(int row);
     bool lookedUpPrice(int row);

@@ -22,6 +22,8 @@
 
 #include <QLineEdit>
 
+namespace CA = CashRow;
+
 namespace {
 const QString kEntryNotice = QStringLiteral("Notification");
 
@@ -65,16 +67,16 @@ bool frmCashAssessment::txtEntry_KeyDown(int key)
     }
     bool goOn = true;
     switch (col) {
-    case 1:
+    case CA::Dept:
         goOn = enterDepartment(row);
         break;
-    case 2:
+    case CA::ItemCode:
         goOn = enterItem(row);
         break;
-    case 4:
+    case CA::Qty:
         goOn = enterQuantity(row);
         break;
-    case 5:
+    case CA::UnitPrice:
         goOn = enterUnitPrice(row);
         break;
     default:
@@ -86,41 +88,40 @@ bool frmCashAssessment::txtEntry_KeyDown(int key)
 
 bool frmCashAssessment::enterDepartment(int row)
 {
-    const QString old = cell(row, 1), typed = txtEntry->text();
-    setCell(row, 1, typed);
+    const QString old = cell(row, CA::Dept), typed = txtEntry->text();
+    setCell(row, CA::Dept, typed);
     if (!CheckDepartment(typed.trimmed())) {
         MsgBox(QStringLiteral("Department code does not exist! Please refer to the list of department codes."), vbInformation,
                QStringLiteral("Notification!"));
-        setCell(row, 1, old);
+        setCell(row, CA::Dept, old);
         return false;
     }
-    if (!old.isEmpty() && old != typed && !cell(row, 3).trimmed().isEmpty()) {
-        if (MsgBox(QStringLiteral("This will remove ") + cell(row, 3) + QStringLiteral(".\r\n\r\nAre you sure you want to continue?"),
+    if (!old.isEmpty() && old != typed && !cell(row, CA::Description).trimmed().isEmpty()) {
+        if (MsgBox(QStringLiteral("This will remove ") + cell(row, CA::Description) + QStringLiteral(".\r\n\r\nAre you sure you want to continue?"),
                    vbYesNo | vbQuestion, QStringLiteral("Confirmation"))
             != vbYes) {
-            setCell(row, 1, old);
+            setCell(row, CA::Dept, old);
             mshflexEntry->HideBox();
             return false;
         }
-        Remove_PackageItems(old, cell(row, 2)); // the package goes with the row's item
-        mshflexEntry->ClearRow(row, 2, mshflexEntry->Cols() - 1);
+        Remove_PackageItems(old, cell(row, CA::ItemCode)); // the package goes with the row's item
+        mshflexEntry->ClearRow(row, CA::ItemCode, mshflexEntry->Cols() - 1);
     }
     return true;
 }
 
 bool frmCashAssessment::enterItem(int row)
 {
-    if (!CheckDepartment(cell(row, 1))) return true;
-    if (LoadRevenueLocation(SharedConnection(), cell(row, 1).trimmed())) return enterStockItem(row);
-    if (cell(row, 1) == QLatin1String("MD")) return enterProfessionalFee(row);
+    if (!CheckDepartment(cell(row, CA::Dept))) return true;
+    if (const auto location = LoadRevenueLocation(SharedConnection(), cell(row, CA::Dept).trimmed())) return enterStockItem(row, *location);
+    if (cell(row, CA::Dept) == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterService(row);
 }
 
-bool frmCashAssessment::enterStockItem(int row)
+bool frmCashAssessment::enterStockItem(int row, const QString& location)
 {
     clsDrug* catalog = Session.DrugCatalog;
     if (!catalog) return false;
-    const QString location = Session.RevenueLocationID;
     QString code = txtEntry->text();
     if (!(num(code) > 0)) {
         code = Session.DrugListCSR ? Session.DrugListCSR->ShowList(code, false, location) : QString();
@@ -142,21 +143,21 @@ bool frmCashAssessment::enterStockItem(int row)
     txtEntry->setText(item.DrugCode);
     if (Check_Code(item.DrugCode)) {
         MsgBox(QStringLiteral("Can't charge the same Medicine/Supply!"), vbInformation, kEntryNotice);
-        setCell(row, 3, QString());
+        setCell(row, CA::Description, QString());
         return false;
     }
     Connection& c = SharedConnection();
     const QString id = txtID->text().trimmed();
     double price = item.Invent.SellingPriceIn;
     if (IsOutPatientNumber(id) && GetOPDRateType(c, id) == QLatin1String("A")) price = item.Invent.SellingPriceOut;
-    if (cell(row, 1) == QLatin1String("PH") && Session.HospClientName == QLatin1String("QOLTA")) price = item.Invent.SellingPriceOut;
-    setCell(row, 2, item.DrugCode);
-    setCell(row, 3, item.DrugName + QStringLiteral(" ") + item.Description);
-    setCell(row, 5, numText(price));
-    setCell(row, 4, QStringLiteral("1"));
-    setCell(row, 6, numText(num(cell(row, 4)) * num(cell(row, 5))));
-    setCell(row, 7, location);
-    setCell(row, 8, GetARCode(c, cell(row, 1).trimmed(), QStringLiteral("ERM"), QStringLiteral("1")));
+    if (cell(row, CA::Dept) == QLatin1String("PH") && Session.HospClientName == QLatin1String("QOLTA")) price = item.Invent.SellingPriceOut;
+    setCell(row, CA::ItemCode, item.DrugCode);
+    setCell(row, CA::Description, item.DrugName + QStringLiteral(" ") + item.Description);
+    setCell(row, CA::UnitPrice, numText(price));
+    setCell(row, CA::Qty, QStringLiteral("1"));
+    setCell(row, CA::Amount, numText(num(cell(row, CA::Qty)) * num(cell(row, CA::UnitPrice))));
+    setCell(row, CA::Location, location);
+    setCell(row, CA::ARCode, GetARCode(c, cell(row, CA::Dept).trimmed(), QStringLiteral("ERM"), QStringLiteral("1")));
     return lookedUpPrice(row);
 }
 
@@ -185,11 +186,11 @@ bool frmCashAssessment::enterProfessionalFee(int row)
         fees->ShowModal();
         fee = fees->SelectedDoctorFee;
     }
-    setCell(row, 2, doctor.ResultCode);
-    setCell(row, 3, name);
-    setCell(row, 4, QStringLiteral("1"));
-    setCell(row, 5, numText(fee));
-    setCell(row, 6, cell(row, 5));
+    setCell(row, CA::ItemCode, doctor.ResultCode);
+    setCell(row, CA::Description, name);
+    setCell(row, CA::Qty, QStringLiteral("1"));
+    setCell(row, CA::UnitPrice, numText(fee));
+    setCell(row, CA::Amount, cell(row, CA::UnitPrice));
     return lookedUpPrice(row);
 }
 
@@ -197,7 +198,7 @@ bool frmCashAssessment::enterService(int row)
 {
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) return false;
-    search->OtherSectionID = cell(row, 1).trimmed();
+    search->OtherSectionID = cell(row, CA::Dept).trimmed();
     if (!search->SearchListing(txtEntry->text().trimmed(), 21)) {
         if (!search->Cancelled) MsgBox(QStringLiteral("Sorry, no items built yet for this revenue."), vbInformation, kEntryNotice);
         return false;
@@ -209,22 +210,22 @@ bool frmCashAssessment::enterService(int row)
         return false;
     }
     const QString letter = rateClass().trimmed();
-    Remove_PackageItems(cell(row, 1), cell(row, 2)); // the package this row held before, if any
-    Check_If_Package(cell(row, 1), record.ResultCode);
-    setCell(row, 2, record.ResultCode);
-    setCell(row, 3, record.OtherRevenue);
+    Remove_PackageItems(cell(row, CA::Dept), cell(row, CA::ItemCode)); // the package this row held before, if any
+    Check_If_Package(cell(row, CA::Dept), record.ResultCode);
+    setCell(row, CA::ItemCode, record.ResultCode);
+    setCell(row, CA::Description, record.OtherRevenue);
     const QVariant rate = record.rate(letter);
-    if (rate.isValid()) setCell(row, 5, numText(DbValue::toDouble(rate)));
-    setCell(row, 4, QStringLiteral("1"));
-    setCell(row, 6, numText(num(cell(row, 4)) * num(cell(row, 5))));
-    setCell(row, 8, GetARCode(SharedConnection(), cell(row, 1).trimmed(), QStringLiteral("ERM"), QStringLiteral("1")));
+    if (rate.isValid()) setCell(row, CA::UnitPrice, numText(DbValue::toDouble(rate)));
+    setCell(row, CA::Qty, QStringLiteral("1"));
+    setCell(row, CA::Amount, numText(num(cell(row, CA::Qty)) * num(cell(row, CA::UnitPrice))));
+    setCell(row, CA::ARCode, GetARCode(SharedConnection(), cell(row, CA::Dept).trimmed(), QStringLiteral("ERM"), QStringLiteral("1")));
     return lookedUpPrice(row);
 }
 
 bool frmCashAssessment::lookedUpPrice(int row)
 {
-    setCell(row, 10, cell(row, 5));
-    if (num(cell(row, 5)) > 0 || Session.HospitalInfo.IsShowAmount) return true;
+    setCell(row, CA::ListPrice, cell(row, CA::UnitPrice));
+    if (num(cell(row, CA::UnitPrice)) > 0 || Session.HospitalInfo.IsShowAmount) return true;
     MsgBox(QStringLiteral("Record(s) indicate that the amount of the item is zero! \r\nPlease contact EDP for further assistance."), vbCritical,
            QStringLiteral("Message"));
     emptyRow(row);
@@ -233,20 +234,20 @@ bool frmCashAssessment::lookedUpPrice(int row)
 
 void frmCashAssessment::emptyRow(int row)
 {
-    Remove_PackageItems(cell(row, 1), cell(row, 2));
-    mshflexEntry->ClearRow(row, 1, 14);
+    Remove_PackageItems(cell(row, CA::Dept), cell(row, CA::ItemCode));
+    mshflexEntry->ClearRow(row, CA::Dept, CA::TankNumber);
     txtEntry->clear();
-    mshflexEntry->MoveTo(row, 1);
+    mshflexEntry->MoveTo(row, CA::Dept);
 }
 
 bool frmCashAssessment::enterQuantity(int row)
 {
-    if (cell(row, 1).trimmed() == QLatin1String("OX")
+    if (cell(row, CA::Dept).trimmed() == QLatin1String("OX")
         && MsgBox(QStringLiteral("Is this a PSI Oxygen?"), vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("Confirmation")) == vbYes)
         return enterOxygenQuantity(row);
-    if (cell(row, 1).trimmed() == QLatin1String("OX")) {
-        setCell(row, 11, QStringLiteral("0"));
-        for (int c : {12, 13, 14}) setCell(row, c, QString());
+    if (cell(row, CA::Dept).trimmed() == QLatin1String("OX")) {
+        setCell(row, CA::PSIMark, QStringLiteral("0"));
+        for (int c : {CA::InitialReading, CA::LastReading, CA::TankNumber}) setCell(row, c, QString());
         IsPSIOxygen = false;
     }
     const QString typed = txtEntry->text();
@@ -260,22 +261,22 @@ bool frmCashAssessment::enterQuantity(int row)
         mshflexEntry->HideBox();
         return false;
     }
-    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && LoadRevenueLocation(SharedConnection(), cell(row, 1).trimmed())) {
+    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && LoadRevenueLocation(SharedConnection(), cell(row, CA::Dept).trimmed())) {
         // the stock of the row's own item at the row's own location, not of the item looked up last
-        const bool found = Session.DrugCatalog->SearchDrug(cell(row, 2).trimmed(), cell(row, 7).trimmed());
+        const bool found = Session.DrugCatalog->SearchDrug(cell(row, CA::ItemCode).trimmed(), cell(row, CA::Location).trimmed());
         const double onHand = found ? Session.DrugCatalog->Drug.Invent.StockOnHand : 0;
         if (num(typed) > onHand) {
             MsgBox(QStringLiteral("Stock is not enough for the quantity entered. Remaining stock is: ") + numText(onHand), vbInformation,
                    kEntryNotice);
-            setCell(row, 4, QString());
+            setCell(row, CA::Qty, QString());
             txtEntry->clear();
             mshflexEntry->HideBox();
-            mshflexEntry->MoveTo(row, 4);
+            mshflexEntry->MoveTo(row, CA::Qty);
             return false;
         }
     }
-    setCell(row, 6, numText(num(typed) * num(cell(row, 5))));
-    setCell(row, 4, typed);
+    setCell(row, CA::Amount, numText(num(typed) * num(cell(row, CA::UnitPrice))));
+    setCell(row, CA::Qty, typed);
     askStat(row);
     return true;
 }
@@ -284,31 +285,31 @@ bool frmCashAssessment::enterOxygenQuantity(int row)
 {
     IsPSIOxygen = true;
     DialogAnswers.ConsumedPSI = 0;
-    setCell(row, 11, QStringLiteral("1"));
-    for (int c : {12, 13, 14}) setCell(row, c, QString());
+    setCell(row, CA::PSIMark, QStringLiteral("1"));
+    for (int c : {CA::InitialReading, CA::LastReading, CA::TankNumber}) setCell(row, c, QString());
     frmPSIReading* psi = frmPSIReading::instance();
-    psi->Code = cell(row, 2);
-    psi->Description = cell(row, 3);
+    psi->Code = cell(row, CA::ItemCode);
+    psi->Description = cell(row, CA::Description);
     psi->Grid = mshflexEntry;
     psi->SelectedRow = row;
     runModal(psi);
     const int consumed = DialogAnswers.ConsumedPSI;
-    setCell(row, 4, consumed > 0 ? QString::number(consumed) : QStringLiteral("1"));
-    const double price = num(cell(row, 5));
+    setCell(row, CA::Qty, consumed > 0 ? QString::number(consumed) : QStringLiteral("1"));
+    const double price = num(cell(row, CA::UnitPrice));
     double amount;
     if (consumed <= 0) {
         // left without readings: one unit price, and no PSI row
-        setCell(row, 11, QStringLiteral("0"));
-        for (int c : {12, 13, 14}) setCell(row, c, QString());
-        amount = price * num(cell(row, 4));
+        setCell(row, CA::PSIMark, QStringLiteral("0"));
+        for (int c : {CA::InitialReading, CA::LastReading, CA::TankNumber}) setCell(row, c, QString());
+        amount = price * num(cell(row, CA::Qty));
     } else if (Session.HospitalInfo.PSIOxygenComputationType == 1) {
-        amount = num(cell(row, 4)) * price;
+        amount = num(cell(row, CA::Qty)) * price;
     } else if (consumed >= 100) {
         amount = price * consumed / 100;
     } else {
         amount = price;
     }
-    setCell(row, 6, numText(amount));
+    setCell(row, CA::Amount, numText(amount));
     askStat(row);
     return true;
 }
@@ -319,35 +320,35 @@ void frmCashAssessment::askStat(int row)
 {
     if (!Session.HospitalInfo.isstat) return;
     const bool yes = MsgBox(QStringLiteral("Is it Stat/Holiday?"), vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("Confirmation")) == vbYes;
-    const double p = num(cell(row, 5)), q = num(cell(row, 4));
-    if (num(cell(row, 11)) > 0) {
+    const double p = num(cell(row, CA::UnitPrice)), q = num(cell(row, CA::Qty));
+    if (num(cell(row, CA::PSIMark)) > 0) {
         if (yes) {
-            const double a = num(cell(row, 6));
-            setCell(row, 6, numText(a + a * 0.3));
+            const double a = num(cell(row, CA::Amount));
+            setCell(row, CA::Amount, numText(a + a * 0.3));
         }
         return;
     }
-    setCell(row, 6, numText(yes ? (p + p * 0.3) * q : q * p));
+    setCell(row, CA::Amount, numText(yes ? (p + p * 0.3) * q : q * p));
 }
 
 bool frmCashAssessment::enterUnitPrice(int row)
 {
     // a row read in PSI keeps the price its readings were charged at
-    if (cell(row, 1).trimmed() == QLatin1String("OX") || num(cell(row, 11)) > 0) return true;
+    if (cell(row, CA::Dept).trimmed() == QLatin1String("OX") || num(cell(row, CA::PSIMark)) > 0) return true;
     const double typed = num(txtEntry->text());
-    if (num(cell(row, 10)) > typed) {
-        MsgBox(QStringLiteral("Unit Price should be greater >= ") + cell(row, 10), vbInformation, kEntryNotice);
-        setCell(row, 5, cell(row, 10));
-        setCell(row, 6, numText(num(cell(row, 4)) * num(cell(row, 5))));
-        txtEntry->setText(cell(row, 10));
+    if (num(cell(row, CA::ListPrice)) > typed) {
+        MsgBox(QStringLiteral("Unit Price should be greater >= ") + cell(row, CA::ListPrice), vbInformation, kEntryNotice);
+        setCell(row, CA::UnitPrice, cell(row, CA::ListPrice));
+        setCell(row, CA::Amount, numText(num(cell(row, CA::Qty)) * num(cell(row, CA::UnitPrice))));
+        txtEntry->setText(cell(row, CA::ListPrice));
         return false;
     }
-    if (cell(row, 1) == QLatin1String("MD") && typed <= 0) {
+    if (cell(row, CA::Dept) == QLatin1String("MD") && typed <= 0) {
         MsgBox(QStringLiteral("Amount should be greater than zero(0)."), vbInformation, kEntryNotice);
         return false;
     }
-    setCell(row, 5, txtEntry->text());
-    setCell(row, 6, numText(num(cell(row, 4)) * num(cell(row, 5))));
+    setCell(row, CA::UnitPrice, txtEntry->text());
+    setCell(row, CA::Amount, numText(num(cell(row, CA::Qty)) * num(cell(row, CA::UnitPrice))));
     return true;
 }
 
@@ -355,14 +356,14 @@ void frmCashAssessment::moveOn(int row, int col)
 {
     EntryGrid& g = *mshflexEntry;
     if (CompleteRow(row)) AddRow(row);
-    const bool show = Session.HospitalInfo.IsShowAmount, md = cell(row, 1) == QLatin1String("MD");
-    const bool finished = show ? (Session.AllowEditAmount ? col == 5 : (md ? col == 5 : col == 4)) : col == 4;
+    const bool show = Session.HospitalInfo.IsShowAmount, md = cell(row, CA::Dept) == QLatin1String("MD");
+    const bool finished = show ? (Session.AllowEditAmount ? col == CA::UnitPrice : (md ? col == CA::UnitPrice : col == CA::Qty)) : col == CA::Qty;
     if (finished) {
-        g.MoveTo(row < g.Rows() - 1 ? row + 1 : row, 1);
+        g.MoveTo(row < g.Rows() - 1 ? row + 1 : row, CA::Dept);
         return;
     }
     setRowExemptions(row);
-    g.MoveTo(row, g.NextOpenColumn(col, 6));
+    g.MoveTo(row, g.NextOpenColumn(col, CA::Amount));
 }
 
 void frmCashAssessment::viewPackages()
@@ -383,5 +384,5 @@ void frmCashAssessment::viewPackages()
     picker->ShowModal();
     ColourPackageRows();
     EntryRowCount = mshflexEntry->Rows() - 1;
-    mshflexEntry->MoveTo(mshflexEntry->Rows() - 1, 1);
+    mshflexEntry->MoveTo(mshflexEntry->Rows() - 1, CA::Dept);
 }

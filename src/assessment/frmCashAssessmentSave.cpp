@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace CA = CashRow;
+
 void frmCashAssessment::SaveAssessment()
 {
     EntryGrid& g = *mshflexEntry;
@@ -28,14 +30,14 @@ void frmCashAssessment::SaveAssessment()
     AssessmentSaveResult saved;
     AssessmentSlipHeader header;
     EntrySaveFlow f;
-    f.isBlank = [&] { return g.Rows() == 2 && cell(1, 1).trimmed().isEmpty(); };
+    f.isBlank = [&] { return g.Rows() == 2 && cell(1, CA::Dept).trimmed().isEmpty(); };
     f.blank = {QStringLiteral("Can't save a blank charge! Please enter a charge first."), vbExclamation, notice};
     f.focusWhenBlank = &g;
     f.rowsPass = [&] {
         // Every row is checked before anything is asked or posted: an "MD" row needs its fee.
         for (int r = 1; r < g.Rows(); ++r)
-            if (cell(r, 1) == QLatin1String("MD") && !cell(r, 2).trimmed().isEmpty() && !(Fmt::val(cell(r, 6)) > 0)) {
-                MsgBox(QStringLiteral("Please enter the professional fee of ") + cell(r, 3).trimmed() + QStringLiteral("."), vbInformation,
+            if (cell(r, CA::Dept) == QLatin1String("MD") && !cell(r, CA::ItemCode).trimmed().isEmpty() && !(Fmt::val(cell(r, CA::Amount)) > 0)) {
+                MsgBox(QStringLiteral("Please enter the professional fee of ") + cell(r, CA::Description).trimmed() + QStringLiteral("."), vbInformation,
                        notice);
                 return false;
             }
@@ -52,7 +54,7 @@ void frmCashAssessment::SaveAssessment()
     };
     f.askDoctor = [&] {
         bool hasOR = false;
-        for (int r = 1; r < g.Rows(); ++r) hasOR = hasOR || cell(r, 1).trimmed() == QLatin1String("OR");
+        for (int r = 1; r < g.Rows(); ++r) hasOR = hasOR || cell(r, CA::Dept).trimmed() == QLatin1String("OR");
         DialogAnswers.resetRequestingDoctor();
         if (hasOR) runModal(frmRequestingDoctor::instance()); // whatever it answers, the save goes on
         return true;

@@ -23,7 +23,7 @@ QList<UsedItem> usedItems(Connection& c, const Recordset& rs)
         u.sequenceNo = DbValue::text(rs.valueAt(r, 6)).trimmed();
         // the location the save issued from; a list without it: the department's own
         u.location = rs.fieldCount() > 7 ? DbValue::text(rs.valueAt(r, 7)).trimmed()
-                                         : GetRevenueLocationID(c, u.revenue);
+                                         : LoadRevenueLocation(c, u.revenue).value_or(QString());
         items << u;
     }
     return items;

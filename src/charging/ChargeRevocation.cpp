@@ -127,10 +127,10 @@ Outcome Post(Connection& c, const Reversal& r, const PackageReversals& packages)
     } else if (!p.EnableOldPackageCharging()) {
         // a consigned package is billed under the department's own code, its item linked as consigned
         const bool consignedPackage = isRevocationParameterCode(ch.dept, p.MainRevenueID())
-                                      && !LookUpOtherLinkedPackageCode(c, ch.item.trimmed()).isEmpty();
-        if (consignedPackage || !LookUpLinkedPackageCode(c, ch.item).isEmpty()) packages.package(c, r);
+                                      && !GetOtherLinkedPackageCode(c, ch.item.trimmed()).isEmpty();
+        if (consignedPackage || !GetLinkedPackageCode(c, ch.item).isEmpty()) packages.package(c, r);
         if (isRevocationParameterCode(ch.dept, p.ConsignedPackagesRevenueID())) packages.consigned(c, r);
-        if (isRevocationParameterCode(ch.dept, p.CLEquipmentRev()) && LookUpEquipmentPackage(c, ch.item.trimmed()))
+        if (isRevocationParameterCode(ch.dept, p.CLEquipmentRev()) && IsEquipmentPackage(c, ch.item.trimmed()))
             packages.included(c, r);
         c.call(QStringLiteral("Clinical_Area..CLDeleteCurrentReturned"), {r.idNum, ch.slip, r.userID});
     }

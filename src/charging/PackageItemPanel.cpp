@@ -271,11 +271,12 @@ bool PackageItemPanel::enterItem(int row)
         return false;
     }
     Connection& c = SharedConnection();
-    if (!LoadRevenueLocation(c, dept)) {
+    const std::optional<QString> stockLocation = LoadRevenueLocation(c, dept);
+    if (!stockLocation) {
         MsgBox(QStringLiteral("Sorry, you may only enter supplies and medicines."), vbInformation, kNotice);
         return false;
     }
-    const QString location = Session.RevenueLocationID;
+    const QString location = *stockLocation;
     clsDrug* catalog = Session.DrugCatalog;
     if (!catalog) return false;
     if (LeadingNumber(box->text()) <= 0) {

@@ -327,8 +327,7 @@ void frmCharge::setRowExemptions(int row, int col)
     } else if (package) {
         t[3] = UnitPrice;
     } else {
-        updateAllowEditAmount(row);
-        t[3] = (cell(row, FixRate) == QLatin1String("N") || Session.AllowEditAmount) ? 0 : int(UnitPrice);
+        t[3] = (cell(row, FixRate) == QLatin1String("N") || allowEditAmount(row)) ? 0 : int(UnitPrice);
     }
     if (isChargeParameterCode(d, p.CLPackageAdjustmentRev())) t[3] = ItemCode;
     if (col == Dept && package) t[4] = Dept;
@@ -352,7 +351,7 @@ bool frmCharge::boxMayOpen(int col, int row) const
 
 bool frmCharge::stockDepartment(const QString& department) const
 {
-    return LoadRevenueLocation(SharedConnection(), department);
+    return LoadRevenueLocation(SharedConnection(), department).has_value();
 }
 
 bool frmCharge::CompleteRow(int row) const
@@ -461,7 +460,7 @@ void frmCharge::RepriceRows(const QString& option)
         const QString package = cell(r, PackageCode).trimmed();
         if (!package.isEmpty()) {
             // a consigned package keeps the amount it was loaded with (and its mark-up)
-            if (!LookUpOtherLinkedPackageCode(c, package).isEmpty()) continue;
+            if (!GetOtherLinkedPackageCode(c, package).isEmpty()) continue;
             const QVariant v = c.scalar(
                 QStringLiteral("SELECT %1 FROM BUILD_FILE..TBCOOTHERREVENUE WHERE OtherSectionID = ? AND OtherRevenueID = ?")
                     .arg(rate == RateOption::Regular ? QStringLiteral("RateA")
@@ -506,16 +505,18 @@ void frmCharge::recomputeAmount(int row)
 
 // ---- keys ----
 
-void frmCharge::updateAllowEditAmount(int row)
+// This window's own flag, taken afresh for each row: with EditAmtMainRev, whether the row is a
+// main-revenue row; else the station setting. The other entry windows keep reading the setting.
+bool frmCharge::allowEditAmount(int row) const
 {
     const clsParameters& p = StationParameters();
-    if (p.EditAmtMainRev()) Session.AllowEditAmount = cell(row, Dept) == p.MainRevenueID();
+    return p.EditAmtMainRev() ? cell(row, Dept) == p.MainRevenueID() : Session.AllowEditAmount;
 }
 
 bool frmCharge::rowPriceEditable(int row) const
 {
     return cell(row, FixRate) == QLatin1String("N")
-           || (cell(row, PackageCode).trimmed().isEmpty() && Session.AllowEditAmount)
+           || (cell(row, PackageCode).trimmed().isEmpty() && allowEditAmount(row))
            || isChargeParameterCode(dept(row), StationParameters().CLPackageAdjustmentRev());
 }
 
@@ -570,7 +571,6 @@ void frmCharge::completionStep()
             optStat_Click(optStat[0]->isChecked() ? 0 : 1);
         }
     }
-    updateAllowEditAmount(row);
     const clsParameters& p = StationParameters();
     int last = Qty;
     if (Session.HospitalInfo.IsShowAmount)
@@ -602,8 +602,7 @@ bool frmCharge::moveVertically(int step)
     EntryGrid& g = *mshflexEntry;
     const int row = g.Row(), col = g.Col(), target = row + step;
     if (target < 1 || target > g.Rows() - 1) return true;
-    updateAllowEditAmount(row);
-    if (col == UnitPrice && !Session.AllowEditAmount) return true;
+    if (col == UnitPrice && !allowEditAmount(row)) return true;
     if (cell(target, Dept).isEmpty() && col > Dept) return true;
     if (cell(target, Description).isEmpty() && col > Description) return true;
     g.MoveTo(target, col);
@@ -657,13 +656,14 @@ bool frmCharge::enterItem(int row)
 {
     const QString department = dept(row);
     if (!CheckDepartment(department)) return true;
-    if (stockDepartment(department)) return enterStockItem(row, department) && zeroPriceCheck(row);
+    if (const auto location = LoadRevenueLocation(SharedConnection(), department))
+        return enterStockItem(row, department, *location) && zeroPriceCheck(row);
     if (cell(row, Dept) == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterOtherRevenue(row, department);
 }
 
 // The items of the stock location to choose from, filtered by the typed text; "" when none was chosen.
-QString frmCharge::pickStockItem(const QString& typed) const
+QString frmCharge::pickStockItem(const QString& typed, const QString& location) const
 {
     frmSearchCodes* picker = frmSearchCodes::instance();
     picker->SearchCaption = QStringLiteral("Medicines and Supplies");
@@ -673,22 +673,21 @@ QString frmCharge::pickStockItem(const QString& typed) const
     picker->Query = QStringLiteral("SELECT S.ItemID, M.ItemName FROM INVENTORY..tbInvLocationStock S "
                                    "JOIN INVENTORY..TBINVMASTER M ON M.ItemID = S.ItemID WHERE S.LocationID = ? "
                                    "AND (UPPER(S.ItemID) LIKE '##%' OR UPPER(M.ItemName) LIKE '##%') ORDER BY M.ItemName");
-    picker->QueryParams = {Session.RevenueLocationID};
+    picker->QueryParams = {location};
     picker->ShowModal();
     return picker->Valid ? picker->ResultCode : QString();
 }
 
-bool frmCharge::enterStockItem(int row, const QString& department)
+bool frmCharge::enterStockItem(int row, const QString& department, const QString& location)
 {
     clsDrug* catalog = Session.DrugCatalog;
     if (!catalog) return false;
     QString code = txtEntry->text().trimmed();
     if (LeadingNumber(code) <= 0) {
-        code = pickStockItem(code);
+        code = pickStockItem(code, location);
         if (code.isEmpty()) return false;
         txtEntry->setText(code);
     }
-    const QString location = Session.RevenueLocationID;
     if (!catalog->SearchDrug(code, location)) {
         MsgBox(QStringLiteral("Code does not exist."), vbInformation, kChargeNotice);
         return false;
@@ -776,7 +775,7 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
         }
     }
     if (newPackages && isChargeParameterCode(department.toUpper(), p.ConsignedPackagesRevenueID().toUpper())) {
-        const QString package = GetOtherLinkedPackageCode(c, code, p.ConsignedPackagesRevenueID());
+        const QString package = GetOtherLinkedPackageCode(c, code);
         if (!package.isEmpty()) {
             enterPackage(row, code, package, true);
             return false;

@@ -142,7 +142,7 @@ public:
     // The charge slip number of the last save ("" before one).
     QString CurrentSlipNumber;
 
-signals:
+Q_SIGNALS:
     // A save has posted charges (the posted list reloads).
     void chargesPosted();
 
@@ -162,8 +162,8 @@ private:
     bool enterDepartment(int row);
     bool enterItem(int row);
     bool enterOtherRevenue(int row, const QString& department);
-    bool enterStockItem(int row, const QString& department);
-    QString pickStockItem(const QString& typed) const;
+    bool enterStockItem(int row, const QString& department, const QString& location);
+    QString pickStockItem(const QString& typed, const QString& location) const;
     bool priceOtherRevenue(int row);
     bool loadPackage(const QString& packageCode, const QString& requestNum, int startRow, const QString& noItemsMessage);
     // Loads the package typed on the row (after its refusals); the key stops there either way.
@@ -177,7 +177,7 @@ private:
     void enterUnitPrice(int row);
     bool enterAmount(int row);
     bool moveVertically(int step);
-    void updateAllowEditAmount(int row);
+    bool allowEditAmount(int row) const;
     void deleteCurrentRow();
     // amount := quantity × unit price, in cents
     void recomputeAmount(int row);

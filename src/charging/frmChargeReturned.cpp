@@ -27,11 +27,11 @@ void frmCharge::cmdReturned_Click()
             MsgBox(QStringLiteral("Please select a valid package."), vbInformation, QStringLiteral("Notification"));
             return;
         }
+        packageCode = GetChargedPackageCode(c, item);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return;
     }
-    packageCode = GetChargedPackageCode(c, item);
     frmPackageReturnedItems* dialog = frmPackageReturnedItems::instance();
     dialog->HospNo = txtPno->text();
     dialog->AdmNo = txtID->text();

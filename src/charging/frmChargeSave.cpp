@@ -237,7 +237,7 @@ void frmCharge::SaveCharges()
         if (txtEntry->isVisible()) txtEntry->setFocus();
     };
     f.finish = [&] {
-        if (!saved.slipNumber.isEmpty()) emit chargesPosted();
+        if (!saved.slipNumber.isEmpty()) Q_EMIT chargesPosted();
     };
     RunEntrySave(f);
 }

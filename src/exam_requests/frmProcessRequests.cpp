@@ -242,7 +242,13 @@ void frmProcessRequests::ComputeTotals()
 void frmProcessRequests::MarkPackageRows()
 {
     for (int r = 1; r < mshflexRequests->Rows(); ++r) {
-        const bool package = !GetLinkedPackageCode(SharedConnection(), mshflexRequests->TextMatrix(r, 1)).isEmpty();
+        bool package = false;
+        try {
+            package = !GetLinkedPackageCode(SharedConnection(), mshflexRequests->TextMatrix(r, 1)).isEmpty();
+        } catch (const std::exception& e) {
+            ShowErrorNotice(e); // once: the rows left are shown unmarked
+            return;
+        }
         for (int c = 1; c < mshflexRequests->Cols(); ++c) {
             if (!mshflexRequests->item(r, c)) mshflexRequests->setTextMatrix(r, c, QString());
             mshflexRequests->item(r, c)->setBackground(package ? kPackageBack : QColor(Qt::white));
@@ -374,11 +380,15 @@ void frmProcessRequests::cmdClosePackageItems_Click()
 
 void frmProcessRequests::ApplyRateOption(int index)
 {
-    for (int r = 1; r < mshflexRequests->Rows(); ++r) {
-        const QString item = mshflexRequests->TextMatrix(r, 1), section = mshflexRequests->TextMatrix(r, 6);
-        if (index == 0) mshflexRequests->setTextMatrix(r, 4, mshflexRequests->TextMatrix(r, 9));
-        else if (index == 2) mshflexRequests->setTextMatrix(r, 4, QString::number(GetCathOverTimeRateFor(SharedConnection(), item, section)));
-        else mshflexRequests->setTextMatrix(r, 4, QString::number(GetCathOnCallRateFor(SharedConnection(), item, section)));
+    try {
+        for (int r = 1; r < mshflexRequests->Rows(); ++r) {
+            const QString item = mshflexRequests->TextMatrix(r, 1), section = mshflexRequests->TextMatrix(r, 6);
+            if (index == 0) mshflexRequests->setTextMatrix(r, 4, mshflexRequests->TextMatrix(r, 9));
+            else if (index == 2) mshflexRequests->setTextMatrix(r, 4, QString::number(GetCathOverTimeRateFor(SharedConnection(), item, section)));
+            else mshflexRequests->setTextMatrix(r, 4, QString::number(GetCathOnCallRateFor(SharedConnection(), item, section)));
+        }
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
     }
     ComputeTotals();
 }

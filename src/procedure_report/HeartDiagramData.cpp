@@ -23,13 +23,16 @@ QByteArray LoadDiagram(Connection& c, const QString& idNum, const QString& reque
 void SaveDiagram(Connection& c, const QString& idNum, const QString& requestNo, const QString& userID, const QByteArray& bmp)
 {
     const QVariantList values{userID, QStringLiteral("Heart.bmp"), QStringLiteral("image/bmp"), bmp.size(), bmp};
+    // The update and the insert that stands in for it are one step: a failure leaves the stored row as it was.
+    TransactionGuard tx(c);
     if (c.execute(QStringLiteral("UPDATE Clinical_Area..tbCLImage SET UserID = ?, FileName = ?, FileType = ?, FileSize = ?, "
                                  "PatImage = ?, TransDate = GETDATE() WHERE IDNum = ? AND RequestNum = ?"),
-                  values + QVariantList{idNum, requestNo}) > 0)
-        return;
-    c.execute(QStringLiteral("INSERT INTO Clinical_Area..tbCLImage (UserID, FileName, FileType, FileSize, PatImage, IDNum, RequestNum, "
-                             "TransDate) VALUES (?, ?, ?, ?, ?, ?, ?, GETDATE())"),
-              values + QVariantList{idNum, requestNo});
+                  values + QVariantList{idNum, requestNo})
+        == 0)
+        c.execute(QStringLiteral("INSERT INTO Clinical_Area..tbCLImage (UserID, FileName, FileType, FileSize, PatImage, IDNum, "
+                                 "RequestNum, TransDate) VALUES (?, ?, ?, ?, ?, ?, ?, GETDATE())"),
+                  values + QVariantList{idNum, requestNo});
+    tx.commit();
 }
 
 void DeleteDiagram(Connection& c, const QString& idNum, const QString& requestNo)

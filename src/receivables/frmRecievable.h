@@ -88,7 +88,7 @@ public:
     // The row's package items out of the package grid.
     void Remove_PackageItems(const QString& department, const QString& itemCode, FlexGrid* packageGrid);
 
-signals:
+Q_SIGNALS:
     // A save or a revocation has changed the posted charges.
     void chargesPosted();
 
@@ -112,7 +112,7 @@ private:
     void placeBox();
     bool enterDepartment(int row);
     bool enterItem(int row);
-    bool enterStockItem(int row);
+    bool enterStockItem(int row, const QString& location);
     bool enterProfessionalFee(int row);
     bool enterService(int row, const QString& department);
     bool priceCheck(int row);

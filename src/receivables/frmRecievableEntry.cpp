@@ -184,17 +184,16 @@ bool frmRecievable::enterItem(int row)
 {
     const QString dept = cell(row, Col::Dept).trimmed();
     if (!CheckDepartment(dept)) return true;
-    if (LoadRevenueLocation(SharedConnection(), dept)) return enterStockItem(row);
+    if (const auto location = LoadRevenueLocation(SharedConnection(), dept)) return enterStockItem(row, *location);
     if (dept == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterService(row, dept);
 }
 
-bool frmRecievable::enterStockItem(int row)
+bool frmRecievable::enterStockItem(int row, const QString& location)
 {
     clsDrug* catalog = Session.DrugCatalog;
     if (!catalog) return false;
     Connection& c = SharedConnection();
-    const QString location = Session.RevenueLocationID;
     const QString dept = cell(row, Col::Dept).trimmed();
     if (!(LeadingNumber(txtEntry->text()) > 0) && Session.DrugListCSR)
         txtEntry->setText(Session.DrugListCSR->ShowList(txtEntry->text(), false, location));

@@ -103,7 +103,7 @@ void frmRecievable::cmdSave_Click()
     f.print = [&] {
         PrintReceivableSlip(slipHeader(*this), saved.slipNumber, Fmt::serverDateText(saved.serverDate), user->userID, user->userName);
     };
-    f.finish = [this] { emit chargesPosted(); };
+    f.finish = [this] { Q_EMIT chargesPosted(); };
     RunEntrySave(f);
 }
 
@@ -112,7 +112,7 @@ void frmRecievable::cmdRevoke_Click()
     if (!MSHFlexList->isEnabled()) return;
     cmdOption[0]->setEnabled(false);
     cmdOption[1]->setEnabled(true);
-    if (RevokeReceivableCharge(SharedConnection(), slipHeader(*this), *MSHFlexList, MSHFlexList->currentRow())) emit chargesPosted();
+    if (RevokeReceivableCharge(SharedConnection(), slipHeader(*this), *MSHFlexList, MSHFlexList->currentRow())) Q_EMIT chargesPosted();
 }
 
 void frmRecievable::cmdReprint_Click()

@@ -29,6 +29,8 @@ namespace MainWindowLinks {
 
 void setHost(Host h) { host() = std::move(h); }
 
+Host currentHost() { return host(); }
+
 void EnablePatientMenus(bool enabled)
 {
     g_menusEnabled = enabled;

@@ -30,6 +30,8 @@ struct Host {
     std::function<void()> showMarkUpChoice;
 };
 void setHost(Host host);
+// The host installed now (a test that installs its own puts this one back).
+Host currentHost();
 
 // "Personal Info", "Patient's Ledger" and "Request Status" (mnuInfo, mnuLedger, mnuRS).
 void EnablePatientMenus(bool enabled);

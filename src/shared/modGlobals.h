@@ -78,7 +78,8 @@ struct SessionState {
     QVariant CurrentStationName;
     QDateTime ServerDate;
     QString DcomServerName;
-    // Follows the station parameter as last read.
+    // The station parameter as last read: whether a unit price may be typed on every entry row. Read,
+    // never written, by the entry windows (the charging entry derives its own per-row flag from it).
     bool AllowEditAmount = false;
 
     // Hospital information and station settings (filled by LoadHospitalInfo).
@@ -87,7 +88,6 @@ struct SessionState {
     NursingSettingsFlags NursingSettings;
 
     QString PendingExamMessageHead, PendingExamMessageTail;
-    QString RevenueLocationID; // the stock location of the department last checked
     bool AltGridLayout = false;
 
     void reset() { *this = SessionState(); }

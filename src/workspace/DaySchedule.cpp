@@ -15,7 +15,7 @@ DaySchedule::DaySchedule(QWidget* parent) : QTableWidget(parent)
             const int index = it->data(Qt::UserRole).toInt() - 1;
             if (index >= 0 && index < m_bookings.size()) CurrentBooking = m_bookings[index];
         }
-        emit BookingEvent(++m_events);
+        Q_EMIT BookingEvent(++m_events);
     });
 }
 
@@ -55,7 +55,7 @@ void DaySchedule::AddBooking(const Booking& b)
 void DaySchedule::SelectBooking(int index)
 {
     CurrentBooking = (index >= 0 && index < m_bookings.size()) ? m_bookings[index] : Booking{};
-    emit BookingEvent(++m_events);
+    Q_EMIT BookingEvent(++m_events);
 }
 
 void DaySchedule::redraw()

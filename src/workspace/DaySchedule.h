@@ -34,7 +34,7 @@ public:
     int ReleasedEvent() const { return m_released; }
     // Selects the booking at a position in the list and raises the booking event (tests, keyboard).
     void SelectBooking(int index);
-signals:
+Q_SIGNALS:
     void BookingEvent(int number);
 
 private:

@@ -26,6 +26,7 @@ protected:
     void SetUp() override
     {
         DbTest::SetUp();
+        m_savedHost = MainWindowLinks::currentHost(); // put back when the test ends, whatever it installed
         StationParameters().LoadParameters();
         m_components = std::make_unique<ChargingComponents>(conn());
         conn().execute(QStringLiteral("INSERT INTO PATIENT_DATA..tbMaster (HospNum, LastName, FirstName) VALUES ('T9002', 'SANTOS', 'MARIA')"));
@@ -41,7 +42,7 @@ protected:
     void TearDown() override
     {
         delete frmAssessmentClinical::existing();
-        MainWindowLinks::setHost({});
+        MainWindowLinks::setHost(m_savedHost);
         m_components.reset();
         DbTest::TearDown();
     }
@@ -88,4 +89,5 @@ protected:
         });
     }
     std::unique_ptr<ChargingComponents> m_components;
+    MainWindowLinks::Host m_savedHost;
 };

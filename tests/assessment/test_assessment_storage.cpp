@@ -2,6 +2,7 @@
 // listed with their status, print lines kept per assessment, revocation only of a pending
 // assessment, and the oxygen record with its tank number as typed.
 #include "support/TestDatabase.h"
+#include "support/StartingLine.h"
 
 #include "platform/db/Connection.h"
 #include "shared/assessment/AssessmentNumbers.h"
@@ -61,9 +62,12 @@ TEST_F(AssessmentStorageTest, MissingCounterRowIsAnErrorAndRollbackGivesTheNumbe
 TEST_F(AssessmentStorageTest, TwoWorkstationsNeverGetTheSameNumber)
 {
     const int takes = 15;
+    StartingLine line(2);
     auto workstation = [&](QStringList* numbers, QString* error) {
+        StartingLine::Place place(line);
         try {
             auto c = TestDatabase::openAnother();
+            place.wait();
             for (int i = 0; i < takes; ++i) {
                 TransactionGuard tx(*c);
                 *numbers << TakeAssessmentNumber(*c, QStringLiteral("CL"), QString());

@@ -21,6 +21,7 @@ protected:
     void SetUp() override
     {
         DbTest::SetUp();
+        m_savedHost = MainWindowLinks::currentHost(); // put back when the test ends, whatever it installed
         StationParameters().LoadParameters();
         Session.HospitalInfo.IsShowAmount = true;
         m_components = std::make_unique<ChargingComponents>(conn());
@@ -28,7 +29,7 @@ protected:
     void TearDown() override
     {
         delete frmCharge::existing();
-        MainWindowLinks::setHost({});
+        MainWindowLinks::setHost(m_savedHost);
         m_components.reset();
         DbTest::TearDown();
     }
@@ -63,4 +64,5 @@ protected:
         enter(code);
     }
     std::unique_ptr<ChargingComponents> m_components;
+    MainWindowLinks::Host m_savedHost;
 };

@@ -476,3 +476,7 @@ TEST_F(ChargeEntryTest, TheWindowPricesAndSavesForItsOwnHeader)
 }
 
 } // namespace
+
+// Each entry window keeps its own rule for a typed unit price: the charging entry takes it row by
+// row (with CLEditAmtMainRev, main-revenue rows only), the cash assessment from the station setting,
+// whatever row the charging entry stands on meanwhile.

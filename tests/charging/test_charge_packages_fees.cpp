@@ -468,7 +468,7 @@ TEST_F(ChargePackagesFeesTest, TheFeePickerListsOnlyItemsThatCount)
         EXPECT_EQ(p->mshFlexDoctorsFee->TextMatrix(2, 1), "ZETA PROCEDURE");
         EXPECT_TRUE(p->mshFlexDoctorsFee->isEnabled());
         p->mshFlexDoctorsFee->setCurrentCell(2, 1);
-        emit p->mshFlexDoctorsFee->cellDoubleClicked(2, 1);
+        Q_EMIT p->mshFlexDoctorsFee->cellDoubleClicked(2, 1);
     });
     EXPECT_TRUE(picker->ShowModal());
     EXPECT_EQ(picker->SelectedDoctorFee, 100);

@@ -4,6 +4,7 @@
 // drives it on the real window, with its refusals.
 #include "access/AccessTestSupport.h"
 #include "support/ScriptedValidation.h"
+#include "support/StartingLine.h"
 #include "support/TableOutOfReach.h"
 #include "support/TestDatabase.h"
 
@@ -384,9 +385,12 @@ TEST_F(ChargeSaveTest, EachPackageIsBilledOnceWithItsOwnAmount)
 TEST_F(ChargeSaveTest, TwoWorkstationsSavingAtOnceGetTheirOwnSlips)
 {
     constexpr int saves = 8;
-    auto workstation = [this](const QString tag, QStringList* slips, QString* error) {
+    StartingLine line(2);
+    auto workstation = [this, &line](const QString tag, QStringList* slips, QString* error) {
+        StartingLine::Place place(line);
         try {
             auto c = TestDatabase::openAnother();
+            place.wait();
             for (int i = 0; i < saves; ++i) {
                 const QByteArray a = (tag + QStringLiteral("-%1-A").arg(i)).toLatin1(), b = (tag + QStringLiteral("-%1-B").arg(i)).toLatin1();
                 slips->append(SaveChargeRows(*c, input({service("HS", "TST01", a.constData(), "1", "100"),

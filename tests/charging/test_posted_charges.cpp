@@ -22,7 +22,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QThread>
+#include <atomic>
+#include <latch>
 #include <thread>
 
 namespace PostedCol = PostedChargeRow;
@@ -637,15 +638,23 @@ TEST_F(PostedChargesTest, TwoWorkstationsRevokingOneChargeReverseItOnce)
     ASSERT_EQ(ChargeRevocation::Post(*first, r), ChargeRevocation::Outcome::Revoked);
     ChargeRevocation::Outcome second = ChargeRevocation::Outcome::Revoked;
     QString error;
+    // The first commits once the second has sent its first statement, not after a guessed time.
+    std::latch started(1);
+    std::atomic_bool told{false};
+    const auto tell = [&] {
+        if (!told.exchange(true)) started.count_down();
+    };
     std::thread other([&] {
         try {
             auto c = TestDatabase::openAnother();
+            c->setStatementObserver([&](const QString&, const QVariantList&) { tell(); });
             second = ChargeRevocation::Post(*c, r);
         } catch (const std::exception& e) {
             error = QString::fromLocal8Bit(e.what());
         }
+        tell();
     });
-    QThread::msleep(300);
+    started.wait();
     first->commitTrans();
     other.join();
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();

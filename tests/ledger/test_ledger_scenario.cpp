@@ -248,7 +248,7 @@ protected:
     static void clickRow(QTableWidget* list, int row)
     {
         list->setCurrentCell(row, 1);
-        emit list->cellClicked(row, 1);
+        Q_EMIT list->cellClicked(row, 1);
     }
     // A service assessed on the cash assessment opened from the workspace, saved and validated; the
     // cashier's counter then takes the payment under a receipt (outside the station), and the nurse

@@ -13,6 +13,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "shared/orders/ExamOrderChecks.h"
 #include "support/TableOutOfReach.h"
+#include "support/StartingLine.h"
 #include "workspace/ReportPictures.h"
 
 #include <QCheckBox>
@@ -414,9 +415,12 @@ TEST_F(Ordering, TwoWorkstationsGetDistinctRequestNumbers)
     o.code = "CXRPA";
     o.qty = "1";
     const QList<OrdersGrid::Order> orders(8, o);
+    StartingLine line(2);
     auto workstation = [&](QStringList* out, QString* error, QString session) {
+        StartingLine::Place place(line);
         try {
             auto c = TestDatabase::openAnother();
+            place.wait();
             SaveInput in;
             in.idNum = id;
             in.userId = "CL001";

@@ -1,4 +1,5 @@
 #include "support/TestDatabase.h"
+#include "support/StartingLine.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
@@ -142,12 +143,36 @@ TEST_F(DataLayer, ProceduresAreFoundWhateverTheirSpelling)
 {
     ProcedureRegistry::add(QStringLiteral("STATION..sp_Test_Echo"), [](Connection&, const ProcedureArgs& a) {
         Recordset rs({QStringLiteral("Value"), QStringLiteral("Named")}, {});
-        rs.addRow({a.at(0), a.named_(QStringLiteral("@Code"))});
+        rs.addRow({a.optional(0), a.named_(QStringLiteral("@Code"))});
         return rs;
     });
     EXPECT_EQ(conn().call(QStringLiteral("Station.dbo.SP_TEST_ECHO"), {QStringLiteral("x'y")}).text(QStringLiteral("value")),
               QStringLiteral("x'y"));
     EXPECT_EQ(conn().callNamed(QStringLiteral("station..sp_test_echo"), {{QStringLiteral("code"), 7}}).toInt(QStringLiteral("Named")), 7);
+}
+
+// A stand-in called with fewer arguments than it reads refuses the call, as the server does,
+// instead of reading NULL for the ones left out; a parameter with a default may be left out.
+TEST_F(DataLayer, AProcedureCalledWithTooFewArgumentsIsAnError)
+{
+    ProcedureRegistry::add(QStringLiteral("STATION..sp_Test_Pair"), [](Connection&, const ProcedureArgs& a) {
+        Recordset rs({QStringLiteral("First"), QStringLiteral("Second"), QStringLiteral("Third")}, {});
+        rs.addRow({a.at(0), a.at(1), a.optional(2, QStringLiteral("default"))});
+        return rs;
+    });
+    const Recordset full = conn().call(QStringLiteral("STATION..sp_Test_Pair"), {1, 2, 3});
+    EXPECT_EQ(full.toInt(QStringLiteral("Second")), 2);
+    EXPECT_EQ(full.toInt(QStringLiteral("Third")), 3);
+    EXPECT_EQ(conn().call(QStringLiteral("STATION..sp_Test_Pair"), {1, 2}).text(QStringLiteral("Third")), QStringLiteral("default"));
+    for (const QVariantList& args : {QVariantList{1}, QVariantList{}}) {
+        try {
+            conn().call(QStringLiteral("STATION..sp_Test_Pair"), args);
+            FAIL() << "no error with " << args.size() << " arguments";
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.description().contains(QStringLiteral("STATION..sp_Test_Pair"))) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(QStringLiteral("expects argument %1").arg(args.size() + 1))) << e.description().toStdString();
+        }
+    }
 }
 
 TEST_F(DataLayer, CounterMissingRowIsAnError)
@@ -207,8 +232,11 @@ TEST_F(DataLayer, TwoConnectionsNeverShareACounterNumber)
     makeCounterTable();
     conn().execute(QStringLiteral("INSERT INTO STATION..tbTestCounter VALUES ('CS', 100)"));
     const int perWorker = 40;
+    StartingLine line(2);
     auto worker = [&](QList<qint64>* out) {
+        StartingLine::Place place(line);
         auto c = TestDatabase::openAnother();
+        place.wait();
         for (int i = 0; i < perWorker; ++i) {
             TransactionGuard tx(*c);
             out->append(takeNextNumber(*c, QStringLiteral("STATION..tbTestCounter"), QStringLiteral("LastNo"),

@@ -2,9 +2,11 @@
 // storage: one picture per admission and request, saved, read back, reset and printed.
 #include "ProcedureReportFixture.h"
 
+#include "procedure_report/HeartDiagramData.h"
 #include "procedure_report/HeartDiagramWidgets.h"
 #include "procedure_report/frmHeartDiagram.h"
 
+#include "platform/db/DbError.h"
 #include "platform/report/ReportLog.h"
 #include "platform/ui/MessageBox.h"
 #include "support/ScriptedValidation.h"
@@ -317,3 +319,36 @@ TEST_F(HeartDiagram, SaveAndPrintPrintsTheDiagramThroughAFolderRemovedAfterwards
 }
 
 } // namespace
+
+// The update and the insert of a save are one step. Here the stored row goes between them (removed
+// inside the save, as a reset of the same drawing removes it) and the insert then fails: the
+// stored row is as it was, and no transaction is left open.
+TEST_F(HeartDiagram, AFailingInsertLeavesTheStoredRowAsItWas)
+{
+    Connection& c = conn();
+    const QString id = QStringLiteral("2026000006"), request = QStringLiteral("CL0000052");
+    const auto storedUser = [&] {
+        const Recordset rs = c.query(QStringLiteral("SELECT UserID FROM CLINICAL_AREA..tbCLImage WHERE IDNum = ? AND RequestNum = ?"), {id, request});
+        return rs.isEmpty() ? QStringLiteral("(none)") : rs.text(QStringLiteral("UserID"));
+    };
+    for (const bool storedBefore : {true, false}) {
+        c.execute(QStringLiteral("DELETE FROM CLINICAL_AREA..tbCLImage WHERE IDNum = ? AND RequestNum = ?"), {id, request});
+        if (storedBefore) HeartDiagramData::SaveDiagram(c, id, request, QStringLiteral("CL001"), QByteArray("BMfirst"));
+        bool inside = false;
+        c.setStatementObserver([&](const QString& sql, const QVariantList&) {
+            if (inside) return;
+            const QString s = sql.trimmed().toUpper();
+            if (s.startsWith(QLatin1String("UPDATE"))) {
+                inside = true;
+                c.execute(QStringLiteral("DELETE FROM CLINICAL_AREA..tbCLImage WHERE IDNum = ? AND RequestNum = ?"), {id, request});
+                inside = false;
+            } else if (s.startsWith(QLatin1String("INSERT"))) {
+                throw DbError(QStringLiteral("The insert failed."));
+            }
+        });
+        EXPECT_THROW(HeartDiagramData::SaveDiagram(c, id, request, QStringLiteral("CL002"), QByteArray("BMsecond")), DbError);
+        c.setStatementObserver({});
+        EXPECT_FALSE(c.inTransaction()) << storedBefore;
+        EXPECT_EQ(storedUser(), storedBefore ? QStringLiteral("CL001") : QStringLiteral("(none)")) << storedBefore;
+    }
+}

@@ -27,6 +27,7 @@ protected:
     void SetUp() override
     {
         DbTest::SetUp();
+        m_savedHost = MainWindowLinks::currentHost(); // put back when the test ends, whatever it installed
         StationParameters().LoadParameters();
         Receivable.reset();
         m_components = std::make_unique<ChargingComponents>(conn());
@@ -70,7 +71,7 @@ protected:
     {
         delete frmRecievable::existing();
         frmSearchRecievable::Unload();
-        MainWindowLinks::setHost({});
+        MainWindowLinks::setHost(m_savedHost);
         Session.PatientSearch = nullptr;
         m_search.reset();
         m_components.reset();
@@ -119,4 +120,5 @@ protected:
     }
     std::unique_ptr<ChargingComponents> m_components;
     std::unique_ptr<clsPatientSearch> m_search;
+    MainWindowLinks::Host m_savedHost;
 };

@@ -98,7 +98,7 @@ TEST_F(ReceivableEntryTest, ItemEntryPricesEachKindOfRow)
         setStationParameter(QStringLiteral("CLAllowInternationalRate"), QStringLiteral("0"));
         setStationParameter(QStringLiteral("UseNewCLMarkUp"), QStringLiteral("0"));
         Session.HospClientName.clear();
-        MainWindowLinks::setHost({});
+        MainWindowLinks::setHost(m_savedHost);
     }
 }
 

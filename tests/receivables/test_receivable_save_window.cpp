@@ -163,7 +163,7 @@ TEST_F(LateChargeWindowTest, ADoubleClickOnAPostedLineRevokesItAndTheListShowsTh
     AccessTest::queueValidation(QStringLiteral("CL002"), QStringLiteral("CATH2"), QStringLiteral("ENTERED TWICE"));
     UiScript::queueAnswer(vbYes); // the question
     UiScript::queueAnswer(vbNo);  // a validation that failed would end here
-    emit w->MSHFlexList->cellDoubleClicked(1, 2);
+    Q_EMIT w->MSHFlexList->cellDoubleClicked(1, 2);
     EXPECT_FALSE(w->cmdOption[0]->isEnabled());
     EXPECT_EQ(UiScript::texts().value(0), "Are you sure you want to revoke this item?");
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BILLING..tbBillDailyBill WHERE IDNum = 'TX0001' AND Amount < 0")), 1);

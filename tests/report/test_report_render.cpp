@@ -270,7 +270,7 @@ TEST_F(ReportRenderTest, TheViewerShowsPagesZoomAndTheGroupTree)
     EXPECT_GE(page3F, 1);
     viewer.showPage(viewer.pageCount());
     EXPECT_EQ(viewer.currentPage(), viewer.pageCount());
-    emit viewer.groupTree->itemClicked(viewer.groupTree->topLevelItem(1), 0);
+    Q_EMIT viewer.groupTree->itemClicked(viewer.groupTree->topLevelItem(1), 0);
     EXPECT_EQ(viewer.currentPage(), page3F);
 
     viewer.setDisplayGroupTree(false);

@@ -1,6 +1,7 @@
 // Credit memos: the staging procedures run in the caller's transaction, and the numbers come
 // from the counter so that two workstations never share one.
 #include "lookup_fixture.h"
+#include "support/StartingLine.h"
 
 #include "platform/db/DbError.h"
 #include "shared/inventory/CreditMemo.h"
@@ -112,9 +113,12 @@ TEST_F(CreditMemos, NumbersComeFromTheCounterInsideTheTransactionAndSkipUsedOnes
 TEST_F(CreditMemos, TwoWorkstationsNeverShareANumber)
 {
     constexpr int perWorkstation = 15;
-    auto workstation = [](QStringList* out, QString* error) {
+    StartingLine line(2);
+    auto workstation = [&line](QStringList* out, QString* error) {
+        StartingLine::Place place(line);
         try {
             auto c = TestDatabase::openAnother();
+            place.wait();
             for (int i = 0; i < perWorkstation; ++i) {
                 TransactionGuard tx(*c);
                 const QString number = TakeCreditMemoNumber(*c);

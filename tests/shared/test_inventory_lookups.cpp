@@ -18,23 +18,25 @@ TEST_F(InventoryLookups, ARCodeBySystemAndMode)
                   QString::fromLatin1(c.expected)) << c.code << "/" << c.system << "/" << c.mode;
 }
 
-TEST_F(InventoryLookups, LoadRevenueLocationKeepsItsAnswerInTheSharedVariable)
+// The look-up hands back its own answer: a department without a row after one with a location
+// answers none, never the location found before.
+TEST_F(InventoryLookups, LoadRevenueLocationAnswersForTheDepartmentAskedAbout)
 {
     conn().execute(QStringLiteral("UPDATE BUILD_FILE..tbCoRevenueCode SET LocationID = ' ' WHERE RevenueID = 'OX'"));
-    struct Case { const char* revenue; bool found; const char* location; };
+    struct Case { const char* revenue; const char* location; }; // nullptr: none
     const Case cases[] = {
-        {"NOSUCH", false, "previous"},   // no row: left as it was
-        {" PH ", true, "20"},
-        {"NOSUCH", false, "20"},
-        {"LB", false, ""},               // a department without a location empties it
-        {"SR", true, "35"},              // the cath lab's stock room
-        {"MD", false, ""},               // null location
-        {"OX", true, " "},               // a blank counts as a location
+        {"NOSUCH", nullptr},   // no row
+        {" PH ", "20"},
+        {"NOSUCH", nullptr},   // no row right after a location was found
+        {"LB", nullptr},       // a department without a location
+        {"SR", "35"},          // the cath lab's stock room
+        {"MD", nullptr},       // null location
+        {"OX", " "},           // a blank counts as a location
     };
-    Session.RevenueLocationID = QStringLiteral("previous");
     for (const Case& c : cases) {
-        EXPECT_EQ(LoadRevenueLocation(conn(), QString::fromLatin1(c.revenue)), c.found) << c.revenue;
-        EXPECT_EQ(Session.RevenueLocationID, QString::fromLatin1(c.location)) << c.revenue;
+        const std::optional<QString> location = LoadRevenueLocation(conn(), QString::fromLatin1(c.revenue));
+        EXPECT_EQ(location.has_value(), c.location != nullptr) << c.revenue;
+        if (c.location) EXPECT_EQ(location.value_or(QString()), QString::fromLatin1(c.location)) << c.revenue;
     }
     EXPECT_TRUE(UiScript::shown().isEmpty());
 }
@@ -57,7 +59,8 @@ TEST_F(InventoryLookups, LocationsAndTheirInventoryType)
     }
     struct Rev { const char* revenue; const char* location; };
     const Rev revs[] = {{" CS ", "21"}, {"CM", "36"}, {"LB", ""}, {"MD", ""}, {"NOSUCH", ""}};
-    for (const Rev& r : revs) EXPECT_EQ(GetRevenueLocationID(conn(), QString::fromLatin1(r.revenue)), QString::fromLatin1(r.location)) << r.revenue;
+    for (const Rev& r : revs)
+        EXPECT_EQ(LoadRevenueLocation(conn(), QString::fromLatin1(r.revenue)).value_or(QString()), QString::fromLatin1(r.location)) << r.revenue;
 }
 
 TEST_F(InventoryLookups, ItemsAndDepartments)
@@ -121,8 +124,7 @@ TEST_F(InventoryLookups, TrappedFailuresShowTheNoticeAndAnswerEmpty)
 {
     loseConnection();
     const QList<std::function<bool()>> checks = {
-        [this] { return !LoadRevenueLocation(conn(), QStringLiteral("PH")) && Session.RevenueLocationID == QStringLiteral("kept"); },
-        [this] { return GetRevenueLocationID(conn(), QStringLiteral("PH")).isEmpty(); },
+        [this] { return !LoadRevenueLocation(conn(), QStringLiteral("PH")); },
         [this] { return GetDrugOnHand(conn(), QStringLiteral("20"), QStringLiteral("MED0201")) == 0; },
         [this] { return GetLabSectionID(conn(), QStringLiteral("CBC")).isEmpty(); },
         [this] { return GetRevenueItemName(conn(), QStringLiteral("CL")).isEmpty(); },
@@ -131,7 +133,6 @@ TEST_F(InventoryLookups, TrappedFailuresShowTheNoticeAndAnswerEmpty)
     };
     for (int i = 0; i < checks.size(); ++i) {
         UiScript::reset();
-        Session.RevenueLocationID = QStringLiteral("kept");
         EXPECT_TRUE(checks[i]()) << i;
         expectOneErrorNotice();
     }

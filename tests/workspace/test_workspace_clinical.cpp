@@ -257,7 +257,7 @@ TEST_F(WorkspaceClinical, ClickChoosesTheRowAndDoubleClickBuilds)
     w->LoadConfinements();
     const int row = rowOf(w, kVisit);
     w->mshflexClin->setCurrentCell(row, 1);
-    emit w->mshflexClin->cellClicked(row, 1);
+    Q_EMIT w->mshflexClin->cellClicked(row, 1);
     EXPECT_EQ(w->ConfinementIDNum, kVisit);
     EXPECT_TRUE(on(w->cmdClinicalOption[1]));
     // Refresh keeps the chosen number but disables Print until the next click.
@@ -266,7 +266,7 @@ TEST_F(WorkspaceClinical, ClickChoosesTheRowAndDoubleClickBuilds)
     EXPECT_FALSE(on(w->cmdClinicalOption[1]));
     EXPECT_TRUE(w->rtbClinical->toPlainText().isEmpty());
     w->mshflexClin->setCurrentCell(row, 1);
-    emit w->mshflexClin->cellDoubleClicked(row, 1);
+    Q_EMIT w->mshflexClin->cellDoubleClicked(row, 1);
     EXPECT_TRUE(w->rtbClinical->toPlainText().contains("Admission Number : " + kVisit));
     // A new patient marks the list stale and empties the summary.
     w->txtID->setText(kOld);

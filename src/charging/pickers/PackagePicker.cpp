@@ -121,5 +121,6 @@ int CopyPackageItems(EntryGrid& grid, const QList<PickerItem>& items, const Pick
 
 bool IsOutOfStock(Connection& c, const PickerItem& item)
 {
-    return LoadRevenueLocation(c, item.revenue.trimmed()) && GetDrugOnHand(c, Session.RevenueLocationID, item.code) < 1;
+    const std::optional<QString> location = LoadRevenueLocation(c, item.revenue.trimmed());
+    return location && GetDrugOnHand(c, *location, item.code) < 1;
 }

@@ -14,6 +14,16 @@ QHash<QString, ProcedureFn>& table()
 }
 }
 
+QVariant ProcedureArgs::at(int i) const
+{
+    if (i < 0 || i >= positional.size())
+        throw DbError(QStringLiteral("Procedure or function '%1' expects argument %2, which was not supplied (%3 given).")
+                          .arg(procedure)
+                          .arg(i + 1)
+                          .arg(positional.size()));
+    return positional[i];
+}
+
 QVariant ProcedureArgs::named_(const QString& name) const
 {
     QString want = name;
@@ -43,7 +53,9 @@ Recordset invoke(Connection& conn, const QString& houseName, const ProcedureArgs
     auto it = table().constFind(Dialect::normalizeObjectName(houseName));
     if (it == table().constEnd())
         throw DbError(QStringLiteral("Could not find stored procedure '%1'.").arg(houseName.trimmed()));
-    return it.value()(conn, args);
+    ProcedureArgs called = args;
+    called.procedure = houseName.trimmed();
+    return it.value()(conn, called);
 }
 
 QStringList names() { return table().keys(); }

@@ -12,10 +12,15 @@ class Connection;
 struct ProcedureArgs {
     QVariantList positional;
     QVariantHash named;
+    QString procedure; // the name called, for the errors (set by the registry)
 
     int count() const { return positional.size(); }
-    QVariant at(int i) const { return i < positional.size() ? positional[i] : QVariant(); }
+    // Argument i; an argument the caller did not give throws DbError, as the server refuses a call
+    // that leaves out a parameter without a default.
+    QVariant at(int i) const;
     QString text(int i) const { return DbValue::text(at(i)); }
+    // Argument i of a parameter declared with a default: `absent` when the caller left it out.
+    QVariant optional(int i, const QVariant& absent = {}) const { return i < positional.size() ? positional[i] : absent; }
     // A named argument, found with or without its "@" and without regard to case.
     QVariant named_(const QString& name) const;
 };

@@ -28,27 +28,15 @@ QString GetARCode(Connection& c, const QString& code, const QString& systemID, c
     return rs.isEmpty() ? QString() : rs.text(QStringLiteral("ARCode"));
 }
 
-bool LoadRevenueLocation(Connection& c, const QString& revenueID)
+std::optional<QString> LoadRevenueLocation(Connection& c, const QString& revenueID)
 {
-    return trapped(false, [&](bool& result) {
+    return trapped(std::optional<QString>(), [&](std::optional<QString>& result) {
         Recordset rs = c.query(
             QStringLiteral("SELECT COALESCE(LocationID,'') AS LocationID FROM BUILD_FILE..tbCoRevenueCode "
                            "WHERE RevenueID = ?"),
             {revenueID.trimmed()});
-        if (rs.isEmpty()) return;
-        Session.RevenueLocationID = rs.text(QStringLiteral("LocationID"));
-        result = !Session.RevenueLocationID.isEmpty();
-    });
-}
-
-QString GetRevenueLocationID(Connection& c, const QString& revenueID)
-{
-    return trapped(QString(), [&](QString& result) {
-        Recordset rs = c.query(
-            QStringLiteral("SELECT COALESCE(LocationID,'') AS LocationID FROM BUILD_FILE..tbCoRevenueCode "
-                           "WHERE RevenueID = ?"),
-            {revenueID.trimmed()});
-        if (!rs.isEmpty()) result = rs.text(QStringLiteral("LocationID"));
+        const QString location = rs.isEmpty() ? QString() : rs.text(QStringLiteral("LocationID"));
+        if (!location.isEmpty()) result = location;
     });
 }
 

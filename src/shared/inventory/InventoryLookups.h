@@ -6,17 +6,16 @@ class Connection;
 // and write nothing. Unless said otherwise a failure shows the common error notice and gives
 // False, 0 or "".
 #include <QString>
+#include <optional>
 
 class FlexGrid;
 
 // The AR code of a department for a system and mode (all trimmed); "" without a row. Failures
 // reach the caller.
 QString GetARCode(Connection& c, const QString& code, const QString& systemID, const QString& mode);
-// Whether the department (trimmed) has a stock location; leaves it in RevenueLocationID ("" when
-// the department has none, unchanged when the department has no row).
-bool LoadRevenueLocation(Connection& c, const QString& revenueID);
-// The stock location of a department (trimmed); "" without one.
-QString GetRevenueLocationID(Connection& c, const QString& revenueID);
+// The stock location of the department (trimmed), when it has one (a blank counts); none when the
+// department has no location or no row, and after a failure.
+std::optional<QString> LoadRevenueLocation(Connection& c, const QString& revenueID);
 // The inventory type of a location (trimmed): its own, else "C" when its stock cards are held
 // under "CS" and "P" under "PH". Failures reach the caller.
 QString GetInventoryType(Connection& c, const QString& locationID);

@@ -8,17 +8,11 @@
 
 namespace {
 
-// The first column of the first row as text; "" without a row. A failure shows the notice.
+// The first column of the first row as text; "" without a row.
 QString firstText(Connection& c, const QString& sql, const QVariantList& params)
 {
-    QString result;
-    try {
-        Recordset rs = c.query(sql, params);
-        if (!rs.isEmpty()) result = DbValue::text(rs.value(0));
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
-    return result;
+    const Recordset rs = c.query(sql, params);
+    return rs.isEmpty() ? QString() : DbValue::text(rs.value(0));
 }
 
 // A rate column of a service: its text read as a number, as the price boxes read it.
@@ -27,18 +21,6 @@ double rate(Connection& c, const QString& column, const QString& sectionID, cons
     return Fmt::val(firstText(c, QStringLiteral("SELECT COALESCE(%1,0) AS Rate FROM BUILD_FILE..TBCOOTHERREVENUE "
                                              "WHERE OtherSectionID = ? AND OtherRevenueID = ?").arg(column),
                               {sectionID, otherRevenueID}));
-}
-
-// A look-up whose failure shows the common notice and gives the fallback.
-template <typename T, typename F>
-T orNotice(F lookUp, T fallback)
-{
-    try {
-        return lookUp();
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
-    return fallback;
 }
 
 } // namespace
@@ -60,37 +42,24 @@ QString GetNurseItemCode(Connection& c, const QString& packageCode)
                      {packageCode});
 }
 
-QString LookUpLinkedPackageCode(Connection& c, const QString& nurseItemCode)
-{
-    const Recordset rs = c.query(QStringLiteral("SELECT PackageCode FROM STATION..tbCLPackage_CodeLink "
-                                                "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID"),
-                                 {nurseItemCode});
-    return rs.isEmpty() ? QString() : DbValue::text(rs.value(0));
-}
-
 QString GetLinkedPackageCode(Connection& c, const QString& nurseItemCode)
 {
-    return orNotice([&] { return LookUpLinkedPackageCode(c, nurseItemCode); }, QString());
+    return firstText(c, QStringLiteral("SELECT PackageCode FROM STATION..tbCLPackage_CodeLink "
+                                    "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID LIMIT 1"),
+                     {nurseItemCode});
 }
 
-QString LookUpOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode)
+QString GetOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode)
 {
-    const Recordset rs = c.query(QStringLiteral("SELECT PackageCode FROM Clinical_Area..tbCLOtherPackageLink "
-                                                "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID"),
-                                 {nurseItemCode});
-    return rs.isEmpty() ? QString() : DbValue::text(rs.value(0));
-}
-
-QString GetOtherLinkedPackageCode(Connection& c, const QString& nurseItemCode, const QString& consignedRevenueID)
-{
-    Q_UNUSED(consignedRevenueID);
-    return orNotice([&] { return LookUpOtherLinkedPackageCode(c, nurseItemCode); }, QString());
+    return firstText(c, QStringLiteral("SELECT PackageCode FROM Clinical_Area..tbCLOtherPackageLink "
+                                    "WHERE NurseItemCode = ? AND COALESCE(Status,'I') = 'A' ORDER BY LinkID LIMIT 1"),
+                     {nurseItemCode});
 }
 
 QString GetChargedPackageCode(Connection& c, const QString& nurseItemCode)
 {
     const QString linked = GetLinkedPackageCode(c, nurseItemCode);
-    return linked.isEmpty() ? GetOtherLinkedPackageCode(c, nurseItemCode, QString()) : linked;
+    return linked.isEmpty() ? GetOtherLinkedPackageCode(c, nurseItemCode) : linked;
 }
 
 bool IsPackageAlreadyCharged(Connection& c, const QString& packageCode, const QString& idNum, const QString& revenueID)
@@ -101,16 +70,11 @@ bool IsPackageAlreadyCharged(Connection& c, const QString& packageCode, const QS
     return !rs.isEmpty() && Fmt::val(rs.text(QStringLiteral("Amount"))) > 0;
 }
 
-bool LookUpEquipmentPackage(Connection& c, const QString& packageCode)
+bool IsEquipmentPackage(Connection& c, const QString& packageCode)
 {
     return !c.query(QStringLiteral("SELECT 1 AS IsEquipment FROM Clinical_Area..tbCLEquipmentPackage WHERE PackageCode = ? LIMIT 1"),
                     {packageCode})
                 .isEmpty();
-}
-
-bool IsEquipmentPackage(Connection& c, const QString& packageCode)
-{
-    return orNotice([&] { return LookUpEquipmentPackage(c, packageCode); }, false);
 }
 
 double GetOtherRevenueRate(Connection& c, const QString& otherRevenueID)

@@ -88,8 +88,8 @@ Recordset appendNurseLogBook(Connection& c, const ProcedureArgs& a)
                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
               {no, id, a.text(0).trimmed(), dept, code, qty, a.at(8), nullIfBlank(a.text(10)), a.text(15).trimmed(),
                a.text(12).trimmed(), a.text(14), amountOf(a.text(4)), nullIfBlank(a.text(7)), nullIfBlank(a.text(16)),
-               a.text(13), nullIfBlank(a.text(18)), a.text(19), a.text(20), a.at(21).toInt(), a.text(22), a.at(23).toInt(),
-               a.text(24), a.text(2).trimmed(), nullIfBlank(a.text(6)), nullIfBlank(a.text(17)), transaction});
+               a.text(13), nullIfBlank(a.text(18)), a.text(19), a.text(20), a.at(21).toInt(), a.text(22), a.optional(23).toInt(),
+               DbValue::text(a.optional(24)), a.text(2).trimmed(), nullIfBlank(a.text(6)), nullIfBlank(a.text(17)), transaction});
     c.execute(QStringLiteral("INSERT INTO STATION..tbNurseLogbook (RequestNum, IDNum, RevenueID, ItemID, Quantity, StationID) "
                              "VALUES (?, ?, ?, ?, ?, ?)"),
               {no, id, dept, code, qty, a.text(15).trimmed()});

@@ -9,10 +9,10 @@
 
 namespace {
 
-// An argument compared with '': a missing one counts as empty, not as NULL.
+// An argument compared with '': declared with the default '', so a missing one counts as empty, not as NULL.
 QString textArg(const ProcedureArgs& a, int i)
 {
-    const QString s = a.text(i);
+    const QString s = DbValue::text(a.optional(i));
     return s.isNull() ? QStringLiteral("") : s;
 }
 
