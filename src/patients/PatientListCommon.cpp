@@ -88,9 +88,11 @@ void ColourPatientRows(PatientGrid* grid, qint64 evenRowColour, qint64 cashBasis
 
 bool IsCashBasisRow(const PatientGrid* grid, int row)
 {
-    // a blank or non-numeric column counts as not 1
+    // a blank or non-numeric column counts as not 1; the flag as the list gives it is read at once
+    const QString flag = grid->TextMatrix(row, 7);
+    if (flag.size() == 1 && (flag[0] == u'0' || flag[0] == u'1')) return flag[0] == u'1';
     bool ok = false;
-    const double v = grid->TextMatrix(row, 7).trimmed().toDouble(&ok);
+    const double v = flag.trimmed().toDouble(&ok);
     return ok && v == 1;
 }
 
