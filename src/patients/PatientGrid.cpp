@@ -42,6 +42,7 @@ public:
     QVector<QString> text{4};          // every cell; only the header row while bound
     bool bound = false;
     Recordset source;                  // while bound: row r of the grid is its record r - 1, column c its field c - 1
+    int sourceRows = 0;                // the rows still read from it (a row given up and taken again is empty)
     QHash<qint64, QString> written;    // while bound: cells written since
     QVector<qint64> rowFore{QVector<qint64>(2, -1)}, rowBack{QVector<qint64>(2, -1)}; // columns 1 onward
     QHash<qint64, qint64> cellFore, cellBack;
@@ -60,7 +61,7 @@ public:
             auto it = written.constFind(at(r, c));
             if (it != written.constEnd()) return it.value();
         }
-        if (c < 1 || c > source.fieldCount() || r > source.recordCount()) return {};
+        if (c < 1 || c > source.fieldCount() || r > sourceRows) return {};
         return DbValue::text(source.valueAt(r - 1, c - 1));
     }
     void setCell(int r, int c, const QString& t)
@@ -122,6 +123,7 @@ public:
         keep(cellBack);
         if (bound) {
             keep(written);
+            sourceRows = qMin(sourceRows, newRows - 1);
         } else {
             QVector<QString> t(qsizetype(newRows) * newCols);
             const int keepR = qMin(rows, newRows), keepC = qMin(cols, newCols);
@@ -145,6 +147,7 @@ public:
         text = std::move(t);
         bound = false;
         source = Recordset();
+        sourceRows = 0;
         written.clear();
     }
     // Binds the rows of a result, keeping the header's captions; no colours.
@@ -156,6 +159,7 @@ public:
         begin();
         bound = true;
         source = rs;
+        sourceRows = rs.recordCount();
         written.clear();
         text = std::move(header);
         rows = rs.recordCount() + 1;
@@ -169,6 +173,7 @@ public:
         begin();
         if (bound) {
             source = Recordset();
+            sourceRows = 0;
             written.clear();
             for (int c = 0; c < cols; ++c) text[c].clear();
         } else {
