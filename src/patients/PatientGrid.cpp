@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -31,27 +32,65 @@ QColor VbColor(qint64 value)
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
-// Cells of the grid, header row included, in one flat table.
+// Cells of the grid, header row included. Either every cell is kept as its text (a grid filled
+// cell by cell), or the rows are read from a bound result as they are shown, with the cells
+// written since kept apart: a list of hundreds of thousands of rows is not held twice. Colours
+// are kept by row (a list colours whole rows), with the cells given their own beside them.
 class PatientGridModel : public QAbstractTableModel {
 public:
     int rows = 2, cols = 2;
-    QVector<QString> text{4};
-    QVector<qint64> fore{QVector<qint64>(4, -1)}, back{QVector<qint64>(4, -1)};
+    QVector<QString> text{4};          // every cell; only the header row while bound
+    bool bound = false;
+    Recordset source;                  // while bound: row r of the grid is its record r - 1, column c its field c - 1
+    int sourceRows = 0;                // the rows still read from it (a row given up and taken again is empty)
+    QHash<qint64, QString> written;    // while bound: cells written since
+    QVector<qint64> rowFore{QVector<qint64>(2, -1)}, rowBack{QVector<qint64>(2, -1)}; // columns 1 onward
+    QHash<qint64, qint64> cellFore, cellBack;
     bool frozen = false, dirty = false;
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows - 1; }
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols; }
 
-    int at(int r, int c) const { return r * cols + c; }
+    qint64 at(int r, int c) const { return qint64(r) * cols + c; }
     bool valid(int r, int c) const { return r >= 0 && r < rows && c >= 0 && c < cols; }
+
+    QString cell(int r, int c) const
+    {
+        if (!bound || r == 0) return text[at(r, c)];
+        if (!written.isEmpty()) {
+            auto it = written.constFind(at(r, c));
+            if (it != written.constEnd()) return it.value();
+        }
+        if (c < 1 || c > source.fieldCount() || r > sourceRows) return {};
+        return DbValue::text(source.valueAt(r - 1, c - 1));
+    }
+    void setCell(int r, int c, const QString& t)
+    {
+        if (!bound || r == 0) text[at(r, c)] = t;
+        else written.insert(at(r, c), t);
+    }
+    qint64 colour(const QVector<qint64>& byRow, const QHash<qint64, qint64>& byCell, int r, int c) const
+    {
+        if (!byCell.isEmpty()) {
+            auto it = byCell.constFind(at(r, c));
+            if (it != byCell.constEnd()) return it.value();
+        }
+        return c >= 1 ? byRow[r] : -1;
+    }
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        const int i = at(index.row() + 1, index.column());
+        const int r = index.row() + 1, c = index.column();
         switch (role) {
-        case Qt::DisplayRole: return text[i];
-        case Qt::ForegroundRole: return fore[i] < 0 ? QVariant() : QVariant(VbColor(fore[i]));
-        case Qt::BackgroundRole: return back[i] < 0 ? QVariant() : QVariant(VbColor(back[i]));
+        case Qt::DisplayRole: return cell(r, c);
+        case Qt::ForegroundRole: {
+            const qint64 fore = colour(rowFore, cellFore, r, c);
+            return fore < 0 ? QVariant() : QVariant(VbColor(fore));
+        }
+        case Qt::BackgroundRole: {
+            const qint64 back = colour(rowBack, cellBack, r, c);
+            return back < 0 ? QVariant() : QVariant(VbColor(back));
+        }
         case Qt::TextAlignmentRole: return int(Qt::AlignLeft | Qt::AlignVCenter);
         default: return {};
         }
@@ -70,22 +109,85 @@ public:
         newRows = qMax(newRows, 1);
         newCols = qMax(newCols, 1);
         if (newRows == rows && newCols == cols) return;
-        QVector<QString> t(newRows * newCols);
-        QVector<qint64> f(newRows * newCols, -1), b(newRows * newCols, -1);
-        const int keepR = qMin(rows, newRows), keepC = qMin(cols, newCols);
-        for (int r = 0; r < keepR; ++r)
-            for (int c = 0; c < keepC; ++c) {
-                t[r * newCols + c] = std::move(text[at(r, c)]);
-                f[r * newCols + c] = fore[at(r, c)];
-                b[r * newCols + c] = back[at(r, c)];
+        if (bound && newCols != cols) unbind();
+        auto keep = [&](auto& byCell) {
+            if (byCell.isEmpty()) return;
+            std::remove_reference_t<decltype(byCell)> kept;
+            for (auto it = byCell.cbegin(); it != byCell.cend(); ++it) {
+                const int r = int(it.key() / cols), c = int(it.key() % cols);
+                if (r < newRows && c < newCols) kept.insert(qint64(r) * newCols + c, it.value());
             }
+            byCell = std::move(kept);
+        };
+        keep(cellFore);
+        keep(cellBack);
+        if (bound) {
+            keep(written);
+            sourceRows = qMin(sourceRows, newRows - 1);
+        } else {
+            QVector<QString> t(qsizetype(newRows) * newCols);
+            const int keepR = qMin(rows, newRows), keepC = qMin(cols, newCols);
+            for (int r = 0; r < keepR; ++r)
+                for (int c = 0; c < keepC; ++c) t[qsizetype(r) * newCols + c] = std::move(text[at(r, c)]);
+            text = std::move(t);
+        }
         begin();
+        rowFore.resize(newRows, -1);
+        rowBack.resize(newRows, -1);
         rows = newRows;
         cols = newCols;
-        text = std::move(t);
-        fore = std::move(f);
-        back = std::move(b);
         end();
+    }
+    // Every cell as its own text again.
+    void unbind()
+    {
+        QVector<QString> t(qsizetype(rows) * cols);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c) t[at(r, c)] = cell(r, c);
+        text = std::move(t);
+        bound = false;
+        source = Recordset();
+        sourceRows = 0;
+        written.clear();
+    }
+    // Binds the rows of a result, keeping the header's captions; no colours.
+    void bindRows(const Recordset& rs)
+    {
+        const int newCols = rs.fieldCount() + 1;
+        QVector<QString> header(newCols);
+        for (int c = 0; c < newCols && c < cols; ++c) header[c] = text[c];
+        begin();
+        bound = true;
+        source = rs;
+        sourceRows = rs.recordCount();
+        written.clear();
+        text = std::move(header);
+        rows = rs.recordCount() + 1;
+        cols = newCols;
+        clearColours();
+        end();
+    }
+    // Empties every cell and its colours.
+    void clearCells()
+    {
+        begin();
+        if (bound) {
+            source = Recordset();
+            sourceRows = 0;
+            written.clear();
+            for (int c = 0; c < cols; ++c) text[c].clear();
+        } else {
+            std::fill(text.begin(), text.end(), QString());
+        }
+        clearColours();
+        end();
+    }
+    void clearColours()
+    {
+        rowFore = QVector<qint64>(rows, -1);
+        rowBack = QVector<qint64>(rows, -1);
+        cellFore.clear();
+        cellBack.clear();
     }
     void begin() { if (!frozen) beginResetModel(); }
     void end()
@@ -98,6 +200,11 @@ public:
         if (frozen) { dirty = true; return; }
         if (r == 0) Q_EMIT headerDataChanged(Qt::Horizontal, c, c);
         else Q_EMIT dataChanged(index(r - 1, c), index(r - 1, c));
+    }
+    void rowChanged(int r)
+    {
+        if (frozen) { dirty = true; return; }
+        if (r > 0) Q_EMIT dataChanged(index(r - 1, 0), index(r - 1, cols - 1));
     }
     void thaw()
     {
@@ -222,39 +329,51 @@ int PatientGrid::ColWidth(int col) const { return col >= 0 && col < m_widths.siz
 
 QString PatientGrid::TextMatrix(int row, int col) const
 {
-    return m_model->valid(row, col) ? m_model->text[m_model->at(row, col)] : QString();
+    return m_model->valid(row, col) ? m_model->cell(row, col) : QString();
 }
 
 void PatientGrid::setTextMatrix(int row, int col, const QString& text)
 {
     if (!m_model->valid(row, col)) return;
-    m_model->text[m_model->at(row, col)] = text;
+    m_model->setCell(row, col, text);
     m_model->cellChanged(row, col);
     widenFor(row, col);
 }
 
 qint64 PatientGrid::CellForeColor(int row, int col) const
 {
-    return m_model->valid(row, col) ? m_model->fore[m_model->at(row, col)] : -1;
+    return m_model->valid(row, col) ? m_model->colour(m_model->rowFore, m_model->cellFore, row, col) : -1;
 }
 
 void PatientGrid::setCellForeColor(int row, int col, qint64 colour)
 {
     if (!m_model->valid(row, col)) return;
-    m_model->fore[m_model->at(row, col)] = colour;
+    m_model->cellFore.insert(m_model->at(row, col), colour);
     m_model->cellChanged(row, col);
 }
 
 qint64 PatientGrid::CellBackColor(int row, int col) const
 {
-    return m_model->valid(row, col) ? m_model->back[m_model->at(row, col)] : -1;
+    return m_model->valid(row, col) ? m_model->colour(m_model->rowBack, m_model->cellBack, row, col) : -1;
 }
 
 void PatientGrid::setCellBackColor(int row, int col, qint64 colour)
 {
     if (!m_model->valid(row, col)) return;
-    m_model->back[m_model->at(row, col)] = colour;
+    m_model->cellBack.insert(m_model->at(row, col), colour);
     m_model->cellChanged(row, col);
+}
+
+void PatientGrid::setRowColours(int row, qint64 fore, qint64 back)
+{
+    if (!m_model->valid(row, 0)) return;
+    m_model->rowFore[row] = fore;
+    m_model->rowBack[row] = back;
+    for (int c = 1; c < Cols() && !(m_model->cellFore.isEmpty() && m_model->cellBack.isEmpty()); ++c) {
+        m_model->cellFore.remove(m_model->at(row, c));
+        m_model->cellBack.remove(m_model->at(row, c));
+    }
+    m_model->rowChanged(row);
 }
 
 void PatientGrid::setForeColorSel(qint64 colour)
@@ -303,37 +422,50 @@ void PatientGrid::setRedraw(bool on)
 
 void PatientGrid::Clear()
 {
-    m_model->begin();
-    std::fill(m_model->text.begin(), m_model->text.end(), QString());
-    std::fill(m_model->fore.begin(), m_model->fore.end(), qint64(-1));
-    std::fill(m_model->back.begin(), m_model->back.end(), qint64(-1));
-    m_model->end();
+    m_model->clearCells();
     syncView();
 }
 
 void PatientGrid::bind(const Recordset& rs)
 {
-    const int records = rs.recordCount(), fields = rs.fieldCount();
-    const int newCols = fields + 1, newRows = records + 1;
-    QVector<QString> header(newCols);
-    for (int c = 0; c < newCols; ++c) header[c] = TextMatrix(0, c);
-    QVector<QString> t(newRows * newCols);
-    for (int c = 0; c < newCols; ++c) t[c] = header[c];
-    for (int r = 0; r < records; ++r) {
-        QString* row = t.data() + (r + 1) * newCols + 1;
-        for (int f = 0; f < fields; ++f) row[f] = DbValue::text(rs.valueAt(r, f));
-    }
-    m_model->begin();
-    m_model->rows = newRows;
-    m_model->cols = newCols;
-    m_model->text = std::move(t);
-    m_model->fore = QVector<qint64>(newRows * newCols, -1);
-    m_model->back = QVector<qint64>(newRows * newCols, -1);
-    m_model->end();
+    m_model->bindRows(rs);
+    const int newCols = Cols();
     m_widths.resize(newCols);
-    for (int c = 0; c < newCols; ++c) setColWidth(c, m_widths[c] == 0 ? 960 : m_widths[c]);
-    m_row = newRows > 1 ? 1 : 0;
+    for (int c = 0; c < newCols; ++c) {
+        if (m_widths[c] == 0) m_widths[c] = 960;
+        const bool hide = m_widths[c] <= kTwipsPerPixel;
+        setColumnHidden(c, hide);
+        if (!hide) setColumnWidth(c, qMax(TwipsToPixels(m_widths[c]), qMax(measuredWidth(c), horizontalHeader()->sectionSizeHint(c))));
+    }
+    m_row = Rows() > 1 ? 1 : 0;
     syncView();
+}
+
+// The width the first rows of a column need (as many as the view measures to fit a column).
+// Texts alike but for their digits are measured once, with a pixel or two to spare: the digits of
+// the lists' fonts are of one width, and a list repeats its shapes (numbers, dates, names).
+int PatientGrid::measuredWidth(int col) const
+{
+    constexpr int kRowsMeasured = 1000, kDigitSlack = 2;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    QHash<QString, int> byShape;
+    int needed = 0;
+    const int rows = qMin(Rows() - 1, kRowsMeasured);
+    for (int r = 0; r < rows; ++r) {
+        QString shape = m_model->cell(r + 1, col);
+        bool digits = false;
+        for (QChar& ch : shape)
+            if (ch >= u'1' && ch <= u'9') {
+                ch = u'0';
+                digits = true;
+            }
+        auto it = byShape.constFind(shape);
+        if (it == byShape.constEnd())
+            it = byShape.insert(shape, itemDelegate()->sizeHint(option, m_model->index(r, col)).width());
+        needed = qMax(needed, it.value() + (digits ? kDigitSlack : 0));
+    }
+    return showGrid() ? needed + 1 : needed;
 }
 
 // Puts the view's highlight on the current row without reporting a move.

@@ -35,6 +35,8 @@ public:
     void setCellForeColor(int row, int col, qint64 colour);
     qint64 CellBackColor(int row, int col) const;
     void setCellBackColor(int row, int col, qint64 colour);
+    // The text and background colour of a whole row, columns 1 onward (the cells' own go).
+    void setRowColours(int row, qint64 fore, qint64 back);
     // Text colour of the highlighted row (-1: the cells' own colours are not kept).
     qint64 ForeColorSel() const { return m_foreColorSel; }
     void setForeColorSel(qint64 colour);
@@ -55,7 +57,8 @@ public:
     // Empties every cell and its colours; the rows and columns stay.
     void Clear();
     // The result's fields fill columns 1 onward, its records rows 1 onward; the header row keeps
-    // its captions. Dates are shown as the result gives them.
+    // its captions. Dates are shown as the result gives them. The grid keeps the result and reads
+    // its rows as they are shown.
     void bind(const Recordset& rs);
 
 Q_SIGNALS:
@@ -77,6 +80,7 @@ protected:
 private:
     void syncView();
     void widenFor(int row, int col);
+    int measuredWidth(int col) const;
     PatientGridModel* m_model;
     QVector<int> m_widths;
     int m_row = 0, m_col = 0;

@@ -75,25 +75,24 @@ bool ListIsFilled(const PatientGrid* grid)
 void ColourPatientRows(PatientGrid* grid, qint64 evenRowColour, qint64 cashBasisColour)
 {
     grid->setRedraw(false);
-    const int rows = grid->Rows(), cols = grid->Cols();
+    const int rows = grid->Rows();
     for (int i = 1; i < rows; ++i) {
         const bool billed = !grid->TextMatrix(i, 6).trimmed().isEmpty();
         if (billed) grid->setTextMatrix(i, 7, QStringLiteral("0"));
         const qint64 fore = billed ? kBilledColour : IsCashBasisRow(grid, i) ? cashBasisColour : vbWindowText;
         const qint64 back = (i % 2) ? kWhite : evenRowColour;
-        for (int j = 1; j < cols; ++j) {
-            grid->setCellBackColor(i, j, back);
-            grid->setCellForeColor(i, j, fore);
-        }
+        grid->setRowColours(i, fore, back);
     }
     grid->setRedraw(true);
 }
 
 bool IsCashBasisRow(const PatientGrid* grid, int row)
 {
-    // a blank or non-numeric column counts as not 1
+    // a blank or non-numeric column counts as not 1; the flag as the list gives it is read at once
+    const QString flag = grid->TextMatrix(row, 7);
+    if (flag.size() == 1 && (flag[0] == u'0' || flag[0] == u'1')) return flag[0] == u'1';
     bool ok = false;
-    const double v = grid->TextMatrix(row, 7).trimmed().toDouble(&ok);
+    const double v = flag.trimmed().toDouble(&ok);
     return ok && v == 1;
 }
 

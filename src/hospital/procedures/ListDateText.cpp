@@ -51,17 +51,10 @@ QString format(const QVariant& value)
     return dt.isValid() ? format(QVariant(dt)) : s;
 }
 
-Recordset withDateColumns(const Recordset& rs, std::initializer_list<int> dateColumns)
+Recordset withDateColumns(Recordset rs, std::initializer_list<int> dateColumns)
 {
-    const int n = rs.fieldCount();
-    QVector<QVector<QVariant>> rows;
-    rows.reserve(rs.recordCount());
-    for (int r = 0; r < rs.recordCount(); ++r) {
-        QVector<QVariant> row(n);
-        for (int c = 0; c < n; ++c) row[c] = rs.valueAt(r, c);
-        for (int c : dateColumns) row[c] = format(row[c]);
-        rows.push_back(std::move(row));
-    }
-    return Recordset(rs.fieldNames(), std::move(rows));
+    // in place: a list of many rows is not held twice
+    for (int c : dateColumns) rs.mapColumn(c, [](const QVariant& v) { return QVariant(format(v)); });
+    return rs;
 }
 }

@@ -9,5 +9,5 @@
 namespace ListDateText {
 QString format(const QVariant& value);
 // The same rows with the given columns turned into that text.
-Recordset withDateColumns(const Recordset& rs, std::initializer_list<int> dateColumns);
+Recordset withDateColumns(Recordset rs, std::initializer_list<int> dateColumns);
 }

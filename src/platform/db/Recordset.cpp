@@ -3,13 +3,148 @@
 #include "platform/db/DbError.h"
 
 #include <QHash>
+#include <QVarLengthArray>
+#include <algorithm>
+#include <vector>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+namespace RecordsetStorage {
+// One column of a result. Most columns hold texts, or whole numbers, with nulls among them: those
+// are kept packed (the characters of every row in one buffer, or the numbers in one array), so
+// that a list of hundreds of thousands of rows costs its characters, not a variant and a string
+// apiece. A column of any other values, or of texts and numbers mixed, keeps variants.
+class Column {
+public:
+    int size() const { return m_variants ? int(m_values.size()) : int(m_state.size()); }
+
+    void append(const QVariant& v)
+    {
+        if (!m_variants && !appendPacked(v)) unpack();
+        if (m_variants) m_values.push_back(v);
+    }
+
+    QVariant at(int row) const
+    {
+        if (m_variants) return m_values[size_t(row)];
+        switch (State(m_state[size_t(row)])) {
+        case State::Null: return QVariant(QMetaType(m_nullType));
+        case State::NullText: return QVariant(QString());
+        case State::Number:
+            if (m_content == Content::Ints) return QVariant(int(m_numbers[size_t(row)]));
+            return QVariant(m_numbers[size_t(row)]);
+        case State::Text: break;
+        }
+        // a text ends where the next row's begins
+        const quint32 begin = m_slot[size_t(row)];
+        const quint32 end = size_t(row) + 1 < m_slot.size() ? m_slot[size_t(row) + 1] : textSize();
+        if (m_wide) return QVariant(QString(m_wideText.constData() + begin, qsizetype(end - begin)));
+        return QVariant(QString::fromLatin1(m_narrowText.constData() + begin, qsizetype(end - begin)));
+    }
+
+    void reserve(qsizetype rows)
+    {
+        if (m_variants) return m_values.reserve(size_t(rows));
+        m_state.reserve(size_t(rows));
+    }
+
+private:
+    enum class State : quint8 { Text, Null, NullText, Number };
+    enum class Content { Unknown, Texts, Ints, LongLongs };
+
+    quint32 textSize() const { return quint32(m_wide ? m_wideText.size() : m_narrowText.size()); }
+
+    bool appendPacked(const QVariant& v)
+    {
+        if (v.isNull()) {
+            // a null reads back as the driver gave it
+            if (m_state.empty() || !m_sawNull) m_nullType = v.typeId();
+            m_sawNull = true;
+            if (v.typeId() != m_nullType) return false;
+            push(State::Null, 0);
+            return true;
+        }
+        const int type = v.typeId();
+        if (type == QMetaType::QString) {
+            if (!decide(Content::Texts)) return false;
+            const QString& s = *static_cast<const QString*>(v.constData());
+            if (s.isNull()) {
+                push(State::NullText, 0);
+                return true;
+            }
+            if (!m_wide && !std::all_of(s.cbegin(), s.cend(), [](QChar ch) { return ch.unicode() < 0x100; })) {
+                m_wideText = QString::fromLatin1(m_narrowText);
+                m_narrowText = QByteArray();
+                m_wide = true;
+            }
+            push(State::Text, 0);
+            if (m_wide) m_wideText.append(s);
+            else m_narrowText.append(s.toLatin1());
+            return true;
+        }
+        if (type == QMetaType::Int || type == QMetaType::LongLong) {
+            if (!decide(type == QMetaType::Int ? Content::Ints : Content::LongLongs)) return false;
+            push(State::Number, type == QMetaType::Int ? qint64(*static_cast<const int*>(v.constData()))
+                                                       : *static_cast<const qint64*>(v.constData()));
+            return true;
+        }
+        return false;
+    }
+
+    // The first value that is not null says what the column holds.
+    bool decide(Content content)
+    {
+        if (m_content == content) return true;
+        if (m_content != Content::Unknown) return false;
+        m_content = content;
+        if (content == Content::Texts) m_numbers = {};
+        else m_slot = {};
+        return true;
+    }
+
+    void push(State state, qint64 number)
+    {
+        m_state.push_back(quint8(state));
+        if (m_content != Content::Texts) m_numbers.push_back(number);
+        if (m_content == Content::Texts || m_content == Content::Unknown) m_slot.push_back(textSize());
+    }
+
+    void unpack()
+    {
+        QVector<QVariant> values;
+        values.reserve(size() + 1);
+        for (int r = 0; r < size(); ++r) values.push_back(at(r));
+        *this = Column();
+        m_variants = true;
+        m_values = std::move(values);
+    }
+
+    bool m_variants = false;
+    Content m_content = Content::Unknown;
+    std::vector<quint8> m_state;   // State of each row
+    std::vector<quint32> m_slot;   // where each row's text begins (texts)
+    std::vector<qint64> m_numbers; // each row's number (whole numbers)
+    QByteArray m_narrowText;       // every text, while all are Latin-1
+    QString m_wideText;            // every text, once one is not
+    bool m_wide = false;
+    int m_nullType = QMetaType::UnknownType;
+    bool m_sawNull = false;
+    QVector<QVariant> m_values;    // variants
+};
+} // namespace RecordsetStorage
+using RecordsetStorage::Column;
 
 struct Recordset::Data {
     QStringList names;
     QHash<QString, int> index; // lower-case name -> column; only for wide results
-    QVector<QVector<QVariant>> rows;
+    std::vector<Column> columns;
+    int rows = 0;
+
+    void appendRow(const QVariant* values, int n)
+    {
+        for (int c = 0; c < int(columns.size()); ++c) columns[size_t(c)].append(c < n ? values[c] : QVariant());
+        ++rows;
+    }
 };
 
 namespace {
@@ -29,7 +164,12 @@ Recordset::Recordset(const QStringList& fieldNames, QVector<QVector<QVariant>> r
             if (!d->index.contains(key)) d->index.insert(key, i);
         }
     }
-    d->rows = std::move(rows);
+    d->columns.resize(size_t(fieldNames.size()));
+    for (Column& c : d->columns) c.reserve(rows.size());
+    for (QVector<QVariant>& row : rows) {
+        d->appendRow(row.constData(), int(row.size()));
+        row = QVector<QVariant>(); // the rows go as they are packed
+    }
 }
 
 Recordset Recordset::fromQuery(QSqlQuery& query, QStringList* names)
@@ -43,17 +183,28 @@ Recordset Recordset::fromQuery(QSqlQuery& query, QStringList* names)
         cols.reserve(rec.count());
         for (int i = 0; i < rec.count(); ++i) cols << rec.fieldName(i);
     }
-    QVector<QVector<QVariant>> rows;
+    Recordset rs(cols, {});
     const int n = int(cols.size());
+    QVarLengthArray<QVariant, 16> row(n);
     while (query.next()) {
-        QVector<QVariant> row(n);
         for (int i = 0; i < n; ++i) row[i] = query.value(i);
-        rows.push_back(std::move(row));
+        rs.d->appendRow(row.constData(), n);
     }
-    return Recordset(cols, std::move(rows));
+    return rs;
 }
 
-int Recordset::recordCount() const { return d->rows.size(); }
+void Recordset::mapColumn(int col, const std::function<QVariant(const QVariant&)>& convert)
+{
+    if (col < 0 || col >= fieldCount()) return;
+    if (d.use_count() > 1) d = std::make_shared<Data>(*d); // the copies keep their values
+    Column& old = d->columns[size_t(col)];
+    Column mapped;
+    mapped.reserve(old.size());
+    for (int r = 0; r < old.size(); ++r) mapped.append(convert(old.at(r)));
+    old = std::move(mapped);
+}
+
+int Recordset::recordCount() const { return d->rows; }
 int Recordset::fieldCount() const { return d->names.size(); }
 QString Recordset::fieldName(int index) const { return d->names.value(index); }
 QStringList Recordset::fieldNames() const { return d->names; }
@@ -73,10 +224,10 @@ bool Recordset::hasField(const QString& name) const
         if (sameName(n, name)) return true;
     return false;
 }
-bool Recordset::eof() const { return m_pos >= d->rows.size(); }
+bool Recordset::eof() const { return m_pos >= d->rows; }
 void Recordset::moveFirst() { m_pos = 0; }
-void Recordset::moveNext() { if (m_pos < d->rows.size()) ++m_pos; }
-void Recordset::move(int row) { m_pos = qBound(0, row, int(d->rows.size())); }
+void Recordset::moveNext() { if (m_pos < d->rows) ++m_pos; }
+void Recordset::move(int row) { m_pos = qBound(0, row, d->rows); }
 
 int Recordset::column(const QString& field) const
 {
@@ -92,11 +243,11 @@ int Recordset::column(const QString& field) const
 
 QVariant Recordset::valueAt(int row, int col) const
 {
-    if (row < 0 || row >= d->rows.size())
+    if (row < 0 || row >= d->rows)
         throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
     if (col < 0 || col >= d->names.size())
         throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal. (%1)").arg(col));
-    return d->rows[row][col];
+    return d->columns[size_t(col)].at(row);
 }
 
 QVariant Recordset::valueAt(int row, const QString& field) const { return valueAt(row, column(field)); }
@@ -112,12 +263,7 @@ bool Recordset::toBool(const QString& field) const { return DbValue::toBool(valu
 QDateTime Recordset::toDateTime(const QString& field) const { return DbValue::toDateTime(value(field)); }
 QDate Recordset::toDate(const QString& field) const { return toDateTime(field).date(); }
 
-void Recordset::addRow(const QVector<QVariant>& row)
-{
-    QVector<QVariant> r = row;
-    r.resize(d->names.size());
-    d->rows.push_back(std::move(r));
-}
+void Recordset::addRow(const QVector<QVariant>& row) { d->appendRow(row.constData(), int(row.size())); }
 
 namespace DbValue {
 

@@ -3,12 +3,14 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class QSqlQuery;
 
 // A fully fetched result: the row count is known, fields are found by name without regard to case
-// or by position, and the getters treat a null as the empty value of their type.
+// or by position, and the getters treat a null as the empty value of their type. Values are kept
+// packed by column and handed out as variants by value.
 // It also keeps a cursor (eof/moveNext) for code that walks the rows one by one.
 class Recordset {
 public:
@@ -51,6 +53,8 @@ public:
 
     // Appending rows: stored-procedure stand-ins build their results this way.
     void addRow(const QVector<QVariant>& row);
+    // Every value of a column passed through convert, in place; copies taken before keep theirs.
+    void mapColumn(int column, const std::function<QVariant(const QVariant&)>& convert);
 
 private:
     struct Data;
