@@ -16,23 +16,28 @@ void expectSame(const QVariant& got, const QVariant& want, const std::string& wh
     if (want.typeId() == QMetaType::QString) EXPECT_EQ(got.toString().isNull(), want.toString().isNull()) << where;
 }
 
-// Each column's values, top to bottom, built into one result row by row.
+// Each column's values, top to bottom, built into one result row by row: as given (a short result
+// keeps its values as they came) and repeated into a long one (packed by column).
 void expectColumnsRoundTrip(const QList<QVariantList>& columns)
 {
     QStringList names;
     for (int c = 0; c < columns.size(); ++c) names << QStringLiteral("c%1").arg(c);
-    const int rows = int(columns.first().size());
-    QVector<QVector<QVariant>> data(rows);
-    for (int r = 0; r < rows; ++r)
-        for (const QVariantList& column : columns) data[r].push_back(column[r]);
-    const Recordset built(names, data);
-    Recordset added(names, {});
-    for (const QVector<QVariant>& row : data) added.addRow(row);
-    for (const Recordset* rs : {&built, static_cast<const Recordset*>(&added)}) {
-        ASSERT_EQ(rs->recordCount(), rows);
-        for (int c = 0; c < columns.size(); ++c)
-            for (int r = 0; r < rows; ++r)
-                expectSame(rs->valueAt(r, c), columns[c][r], "column " + std::to_string(c) + " row " + std::to_string(r));
+    const int given = int(columns.first().size());
+    for (const int times : {1, 20}) {
+        const int rows = given * times;
+        QVector<QVector<QVariant>> data(rows);
+        for (int r = 0; r < rows; ++r)
+            for (const QVariantList& column : columns) data[r].push_back(column[r % given]);
+        const Recordset built(names, data);
+        Recordset added(names, {});
+        for (const QVector<QVariant>& row : data) added.addRow(row);
+        for (const Recordset* rs : {&built, static_cast<const Recordset*>(&added)}) {
+            ASSERT_EQ(rs->recordCount(), rows);
+            for (int c = 0; c < columns.size(); ++c)
+                for (int r = 0; r < rows; ++r)
+                    expectSame(rs->valueAt(r, c), columns[c][r % given],
+                               "column " + std::to_string(c) + " row " + std::to_string(r) + " of " + std::to_string(rows));
+        }
     }
 }
 

@@ -42,6 +42,12 @@ public:
         return QVariant(QString::fromLatin1(m_narrowText.constData() + begin, qsizetype(end - begin)));
     }
 
+    // A short result keeps its values as they came: packing pays only over many rows.
+    void keepVariants()
+    {
+        if (size() == 0) m_variants = true;
+    }
+
     void reserve(qsizetype rows)
     {
         if (m_variants) return m_values.reserve(size_t(rows));
@@ -150,6 +156,8 @@ struct Recordset::Data {
 namespace {
 // Narrow results (most look-ups) find a field by scanning; wide ones build a hash once.
 constexpr int kScanLimit = 12;
+// Results shorter than this keep variants (a look-up's row); longer ones are packed by column.
+constexpr int kPackFrom = 64;
 }
 
 Recordset::Recordset() : d(std::make_shared<Data>()) {}
@@ -165,7 +173,10 @@ Recordset::Recordset(const QStringList& fieldNames, QVector<QVector<QVariant>> r
         }
     }
     d->columns.resize(size_t(fieldNames.size()));
-    for (Column& c : d->columns) c.reserve(rows.size());
+    for (Column& c : d->columns) {
+        if (rows.size() < kPackFrom) c.keepVariants();
+        c.reserve(rows.size());
+    }
     for (QVector<QVariant>& row : rows) {
         d->appendRow(row.constData(), int(row.size()));
         row = QVector<QVariant>(); // the rows go as they are packed
