@@ -135,6 +135,13 @@ int bindSqlite(sqlite3_stmt* st, int at, const QVariant& v, QVarLengthArray<char
 // One value of the current row, typed as the SQLite driver types it: whole numbers as qint64,
 // reals as double, a NULL as a null text, text as text, a blob as bytes. (The column's value
 // object is read on this thread only, as the library allows.)
+bool isAscii(const char* text, int length)
+{
+    for (int i = 0; i < length; ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    return true;
+}
+
 QVariant sqliteValue(sqlite3_stmt* st, int col)
 {
     sqlite3_value* v = sqlite3_column_value(st, col);
@@ -372,7 +379,7 @@ Connection::Prepared& Connection::sqliteStatement(const QString& sql)
     return *m_statements.insert(sql, p);
 }
 
-int Connection::runSqlite(const QString& sql, const QVariantList& params, QVector<QVector<QVariant>>* rows, QStringList* names)
+int Connection::runSqlite(const QString& sql, const QVariantList& params, Recordset* result)
 {
     if (!m_db.isOpen()) {
         dropStatements();
@@ -408,12 +415,23 @@ int Connection::runSqlite(const QString& sql, const QVariantList& params, QVecto
         p.columns.reserve(n);
         for (int i = 0; i < n; ++i) p.columns << QString::fromUtf8(sqlite3_column_name(st, i)).remove(QLatin1Char('"'));
     }
-    if (names) *names = p.columns;
-    while (rows && rc == SQLITE_ROW) {
-        QVector<QVariant> row(n);
-        for (int i = 0; i < n; ++i) row[i] = sqliteValue(st, i);
-        rows->push_back(std::move(row));
-        rc = sqlite3_step(st);
+    if (result) {
+        Recordset::Filler fill(*result, p.columns);
+        while (rc == SQLITE_ROW) {
+            for (int i = 0; i < n; ++i) {
+                if (sqlite3_column_type(st, i) == SQLITE_TEXT) {
+                    const char* text = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+                    const int length = sqlite3_column_bytes(st, i);
+                    if (text && isAscii(text, length)) {
+                        fill.ascii(i, text, length);
+                        continue;
+                    }
+                }
+                fill.value(i, sqliteValue(st, i));
+            }
+            fill.endRow();
+            rc = sqlite3_step(st);
+        }
     }
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
         // a failure at any row fails the statement: a result cut short is no result
@@ -442,7 +460,7 @@ void Connection::dropStatements()
 
 int Connection::execute(const QString& sql, const QVariantList& params)
 {
-    if (engine() == Engine::SQLite) return qMax(0, runSqlite(sql, params, nullptr, nullptr));
+    if (engine() == Engine::SQLite) return qMax(0, runSqlite(sql, params, nullptr));
     QSqlQuery q = prepare(sql, params);
     const int n = q.numRowsAffected();
     q.finish();
@@ -452,10 +470,9 @@ int Connection::execute(const QString& sql, const QVariantList& params)
 Recordset Connection::query(const QString& sql, const QVariantList& params)
 {
     if (engine() == Engine::SQLite) {
-        QVector<QVector<QVariant>> rows;
-        QStringList names;
-        runSqlite(sql, params, &rows, &names);
-        return Recordset(names, std::move(rows));
+        Recordset rs;
+        runSqlite(sql, params, &rs);
+        return rs;
     }
     QStringList* names = nullptr;
     QSqlQuery q = prepare(sql, params, &names);

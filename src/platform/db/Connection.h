@@ -105,10 +105,9 @@ private:
     // names: where the statement keeps the names of its result columns (null when not kept)
     QSqlQuery prepare(const QString& sql, const QVariantList& params, QStringList** names = nullptr);
     // SQLite: runs the statement straight through the library on the driver's own handle, each
-    // value read into the result's rows as it comes. rows: where every row goes (null: the first
-    // step only, as for a statement that returns nothing); returns the rows it changed.
-    int runSqlite(const QString& sql, const QVariantList& params, QVector<QVector<QVariant>>* rows,
-                  QStringList* names);
+    // value read into the result as it comes. result: where every row goes (null: the first step
+    // only, as for a statement that returns nothing); returns the rows it changed.
+    int runSqlite(const QString& sql, const QVariantList& params, Recordset* result);
     Prepared& sqliteStatement(const QString& sql);
     // Finalizes the kept statements (before the connection closes, or when the tables change).
     void dropStatements();

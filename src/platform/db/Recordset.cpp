@@ -48,6 +48,27 @@ public:
         if (size() == 0) m_variants = true;
     }
 
+    // The values kept as they came, packed from here on.
+    void pack()
+    {
+        if (!m_variants) return;
+        QVector<QVariant> values = std::move(m_values);
+        *this = Column();
+        reserve(values.size());
+        for (const QVariant& v : std::as_const(values)) append(v);
+    }
+
+    // A text of bytes below 0x80 (Latin-1 as they are).
+    void appendAscii(const char* text, int length)
+    {
+        if (!m_variants && !m_wide && decide(Content::Texts)) {
+            push(State::Text, 0);
+            m_narrowText.append(text, length);
+            return;
+        }
+        append(QVariant(QString::fromLatin1(text, length)));
+    }
+
     void reserve(qsizetype rows)
     {
         if (m_variants) return m_values.reserve(size_t(rows));
@@ -202,6 +223,26 @@ Recordset Recordset::fromQuery(QSqlQuery& query, QStringList* names)
         rs.d->appendRow(row.constData(), n);
     }
     return rs;
+}
+
+Recordset::Filler::Filler(Recordset& rs, const QStringList& names) : m_rs(rs)
+{
+    rs = Recordset(names, {});
+}
+
+void Recordset::Filler::value(int column, const QVariant& v) { m_rs.d->columns[size_t(column)].append(v); }
+
+void Recordset::Filler::ascii(int column, const char* text, int length)
+{
+    Column& c = m_rs.d->columns[size_t(column)];
+    if (m_rs.d->rows < kPackFrom) c.append(QVariant(QString::fromLatin1(text, length)));
+    else c.appendAscii(text, length);
+}
+
+void Recordset::Filler::endRow()
+{
+    if (++m_rs.d->rows == kPackFrom)
+        for (Column& c : m_rs.d->columns) c.pack();
 }
 
 void Recordset::mapColumn(int col, const std::function<QVariant(const QVariant&)>& convert)

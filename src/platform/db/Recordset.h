@@ -56,6 +56,20 @@ public:
     // Every value of a column passed through convert, in place; copies taken before keep theirs.
     void mapColumn(int column, const std::function<QVariant(const QVariant&)>& convert);
 
+    // The data layer fills a result a row at a time, every column once per row: a short result keeps
+    // its values as they came, a long one is packed by column as it grows, and a text of ASCII
+    // bytes goes in without first becoming a string.
+    class Filler {
+    public:
+        Filler(Recordset& rs, const QStringList& names);
+        void value(int column, const QVariant& v);
+        void ascii(int column, const char* text, int length);
+        void endRow();
+
+    private:
+        Recordset& m_rs;
+    };
+
 private:
     struct Data;
     int column(const QString& field) const;
