@@ -1,5 +1,5 @@
 // Package look-ups and the rates of the department's services.
-#include "lookup_fixture.h"
+#include "support/LookupFixture.h"
 
 #include "platform/db/DbError.h"
 #include "shared/packages/PackageLookups.h"
