@@ -2,6 +2,8 @@
 #include "support/LookupFixture.h"
 
 #include "platform/db/DbError.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
 #include "shared/packages/PackageLookups.h"
 
 class PackageLookups : public LookupTest {

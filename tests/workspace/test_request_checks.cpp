@@ -4,6 +4,7 @@
 
 #include "platform/db/DbError.h"
 #include "platform/text/Format.h"
+#include "shared/modGlobals.h"
 #include "shared/orders/RequestChecks.h"
 #include "workspace/frmFinal.h"
 
