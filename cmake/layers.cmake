@@ -29,13 +29,3 @@ function(cathlab_layer_folder layer out)
   string(REGEX REPLACE "^platform_" "platform/" folder "${layer}")
   set(${out} ${folder} PARENT_SCOPE)
 endfunction()
-
-# Test files (under tests/) that drive windows of layers above their folder's, most of them the
-# workspace, from before the check read the tests. Each is to move to the test folder of the
-# highest layer it drives; until then the check passes these and fails on any other.
-set(CATHLAB_TESTS_ABOVE_THEIR_FOLDER
-    components/test_login_connection.cpp exam_requests/RequestTestSupport.h exam_requests/test_request_processing.cpp
-    ordering/test_ordering.cpp patients/PatientsFixture.cpp patients/test_case_actions.cpp patients/test_selection.cpp
-    procedure_report/ProcedureReportFixture.h registration/RegistrationFixture.cpp registration/test_registration.cpp
-    results/test_reprint_lab_form.cpp results/test_result_lists.cpp returns/test_return_window.cpp shared/lookup_fixture.h
-    shared/test_exam_checks.cpp shared/test_registration_form.cpp)

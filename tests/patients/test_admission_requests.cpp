@@ -1,6 +1,6 @@
 // The list of patients for admission and the revoke of a pending request.
-#include "GridDriver.h"
-#include "PatientsFixture.h"
+#include "patients/GridDriver.h"
+#include "support/PatientsFixture.h"
 
 #include "patients/AdmissionRequestData.h"
 #include "patients/frmListERAdmission.h"

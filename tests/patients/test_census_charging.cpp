@@ -1,6 +1,6 @@
 // The package selection panel of the lists and the census charging print of one package.
-#include "GridDriver.h"
-#include "PatientsFixture.h"
+#include "patients/GridDriver.h"
+#include "support/PatientsFixture.h"
 
 #include "patients/frmCathPatients.h"
 #include "patients/frmSearch.h"

@@ -1,6 +1,6 @@
 // The list grids show their values and captions whole: a column narrower than what it shows is
 // drawn wider, while ColWidth keeps answering the width the window gave.
-#include "PatientsFixture.h"
+#include "support/PatientsFixture.h"
 
 #include "patients/PatientGrid.h"
 #include "patients/frmCathPatients.h"

@@ -1,6 +1,6 @@
 // The list procedures: which stays a search finds, the columns the grid relies on, and the
 // cash-basis flag and text.
-#include "PatientsFixture.h"
+#include "support/PatientsFixture.h"
 
 #include "patients/PatientListData.h"
 #include "platform/db/Connection.h"

@@ -1,7 +1,7 @@
 // The two patient list windows: loading, colours, legend, counter, search boxes and keys.
 #include "support/TypeKeys.h"
-#include "GridDriver.h"
-#include "PatientsFixture.h"
+#include "patients/GridDriver.h"
+#include "support/PatientsFixture.h"
 
 #include "shared/MainWindowLinks.h"
 #include "patients/PatientListCommon.h"

@@ -1,6 +1,6 @@
 // The patient picker: what it hands back to the window that showed it.
-#include "GridDriver.h"
-#include "PatientsFixture.h"
+#include "patients/GridDriver.h"
+#include "support/PatientsFixture.h"
 
 #include "patients/frmSearchCurrent.h"
 #include "platform/ui/MessageBox.h"

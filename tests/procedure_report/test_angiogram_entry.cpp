@@ -1,7 +1,7 @@
 // The coronary angiogram result entry driven as the department uses it: loading a new, a saved
 // and a verified result; saving, verifying, printing and deleting under the validated user's
 // right; the measurements, RVS codes and staff look-ups of the window.
-#include "ProcedureReportFixture.h"
+#include "support/ProcedureReportFixture.h"
 
 #include "procedure_report/FormattingToolbar.h"
 #include "procedure_report/frmAngiogram.h"

@@ -1,6 +1,6 @@
 // The formatting toolbar over the result box and over the template box: the same clicks give the
 // same text and the same pressed buttons in both windows.
-#include "ProcedureReportFixture.h"
+#include "support/ProcedureReportFixture.h"
 
 #include "procedure_report/FormattingToolbar.h"
 #include "procedure_report/frmAngiogram.h"

@@ -1,6 +1,6 @@
 // The heart diagram editor driven by the mouse and keys on the real drawing surface, and its
 // storage: one picture per admission and request, saved, read back, reset and printed.
-#include "ProcedureReportFixture.h"
+#include "support/ProcedureReportFixture.h"
 
 #include "procedure_report/HeartDiagramData.h"
 #include "procedure_report/HeartDiagramWidgets.h"

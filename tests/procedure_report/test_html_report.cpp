@@ -1,6 +1,6 @@
 // The angiography report page: the template's placeholders filled once each, values escaped for
 // HTML, the page written to the user's documents folder.
-#include "ProcedureReportFixture.h"
+#include "support/ProcedureReportFixture.h"
 
 #include "procedure_report/HtmlReport.h"
 #include "procedure_report/frmCoronaryAngiographyVRNK.h"

@@ -1,6 +1,6 @@
 // The interpretation template builder: what a save needs, one template per exam, deletes that
 // say when there was nothing, and the log lines.
-#include "ProcedureReportFixture.h"
+#include "support/ProcedureReportFixture.h"
 
 #include "procedure_report/TemplateData.h"
 #include "procedure_report/frmInterpretBuild.h"

@@ -1,6 +1,6 @@
 // The result inquiry: patients found by one criterion and a date choice, their exams coloured by
 // result state, and Select opening the exam's result form by its format code.
-#include "ProcedureReportFixture.h"
+#include "support/ProcedureReportFixture.h"
 
 #include "procedure_report/frmAngiogram.h"
 #include "procedure_report/frmPatientIndex.h"

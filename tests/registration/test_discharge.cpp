@@ -1,5 +1,5 @@
 // Discharge and room transfer, the discharge order, and the notices' clearance.
-#include "RegistrationFixture.h"
+#include "support/RegistrationFixture.h"
 #include "support/ScriptedValidation.h"
 
 #include "components/patient_search/clsPatientSearch.h"

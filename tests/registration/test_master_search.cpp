@@ -1,6 +1,6 @@
 // The master patient search: what its birth-date parts find, the name checks, the search's own
 // checks, and the three roads into the registration entry.
-#include "RegistrationFixture.h"
+#include "support/RegistrationFixture.h"
 
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"

@@ -1,6 +1,6 @@
 // The procedure schedule: a request saved, confirmed and revoked with its rows, and a row changed at
 // another station meanwhile refused with a word.
-#include "RegistrationFixture.h"
+#include "support/RegistrationFixture.h"
 #include "support/ScriptedValidation.h"
 
 #include "platform/db/Connection.h"

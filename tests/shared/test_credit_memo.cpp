@@ -1,6 +1,6 @@
 // Credit memos: the staging procedures run in the caller's transaction, and the numbers come
 // from the counter so that two workstations never share one.
-#include "lookup_fixture.h"
+#include "support/LookupFixture.h"
 #include "support/StartingLine.h"
 
 #include "platform/db/DbError.h"

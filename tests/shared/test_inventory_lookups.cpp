@@ -1,5 +1,5 @@
 // Look-ups of departments, stock locations, items and reference numbers.
-#include "lookup_fixture.h"
+#include "support/LookupFixture.h"
 
 #include "platform/db/DbError.h"
 #include "shared/inventory/InventoryLookups.h"

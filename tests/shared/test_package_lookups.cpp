@@ -1,7 +1,9 @@
 // Package look-ups and the rates of the department's services.
-#include "lookup_fixture.h"
+#include "support/LookupFixture.h"
 
 #include "platform/db/DbError.h"
+#include "shared/clsParameters.h"
+#include "shared/modGlobals.h"
 #include "shared/packages/PackageLookups.h"
 
 class PackageLookups : public LookupTest {

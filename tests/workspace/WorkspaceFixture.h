@@ -1,4 +1,5 @@
 #pragma once
+#include "support/ScriptedValidation.h"
 #include "support/TestDatabase.h"
 
 #include "platform/ui/MessageBox.h"
@@ -51,3 +52,9 @@ protected:
         setStationParameter(field, value);
     }
 };
+
+// The next user validation dialog answers with this user and code.
+inline void validateAs(const char* user, const char* code)
+{
+    queueValidationAs(QString::fromLatin1(user), QString::fromLatin1(code));
+}

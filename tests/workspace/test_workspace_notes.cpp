@@ -13,13 +13,6 @@
 #include <QTest>
 #include <QLabel>
 
-namespace {
-void validateAs(const char* user, const char* code)
-{
-    queueValidationAs(QString::fromLatin1(user), QString::fromLatin1(code));
-}
-}
-
 TEST(NoteShift, ByTheHourOfTheServerClock)
 {
     const struct { int hour; const char* shift; } cases[] = {{5, "10PM-6AM"}, {6, "6AM-2PM"},  {14, "6AM-2PM"}, {15, "2PM-10PM"},

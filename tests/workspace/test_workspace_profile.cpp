@@ -12,13 +12,6 @@
 #include <QTabWidget>
 #include <QTest>
 
-namespace {
-void validateAs(const char* user, const char* code)
-{
-    queueValidationAs(QString::fromLatin1(user), QString::fromLatin1(code));
-}
-}
-
 TEST(ProfileSlots, CodesInBoxOrderThenBlanks)
 {
     QList<bool> fh(8, false);

@@ -1,7 +1,7 @@
 // The registration entry's checks and its save: the rows and numbers of a new person, a save that
 // fails or is cancelled leaving nothing behind, two workstations registering at once, the edit of
 // a case.
-#include "RegistrationFixture.h"
+#include "support/RegistrationFixture.h"
 
 #include "exam_requests/frmRequest.h"
 #include "ordering/frmRemarks.h"

@@ -1,8 +1,8 @@
 // The department case actions of the case list: their refusals in order, confirmations, user
 // validation, what they write and what they report.
 #include "support/TableOutOfReach.h"
-#include "GridDriver.h"
-#include "PatientsFixture.h"
+#include "patients/GridDriver.h"
+#include "support/PatientsFixture.h"
 
 #include "access/frmTransaction_UserValidation.h"
 #include "components/Component.h"

@@ -1,12 +1,15 @@
 // Checks made while an exam is added to an order list: profiles, specimens, the routine/STAT
 // preset, the largest quantity and the form type.
-#include "lookup_fixture.h"
+#include "support/LookupFixture.h"
 
 #include "ordering/OrdersGrid.h"
+#include "ordering/frmRemarks.h"
 #include "ordering/PickList.h"
 #include "platform/db/DbError.h"
 #include "shared/orders/ExamOrderChecks.h"
+#include "shared/modGlobals.h"
 #include "shared/orders/ProfileGrid.h"
+#include "workspace/frmFinal.h"
 #include <QListWidget>
 #include <QRadioButton>
 

@@ -1,6 +1,6 @@
 // The current patient chosen by a click on a list row, and the hand-off to the workspace.
-#include "GridDriver.h"
-#include "PatientsFixture.h"
+#include "patients/GridDriver.h"
+#include "support/PatientsFixture.h"
 
 #include "shared/MainWindowLinks.h"
 #include "patients/frmCathPatients.h"

@@ -1,6 +1,7 @@
 #pragma once
 // The demo hospital with the patient search component connected and the station parameters
 // read, as start-up leaves them; the patient windows are closed after each test.
+#include "support/QtPrint.h"
 #include "support/TestDatabase.h"
 
 #include <QString>
@@ -17,12 +18,3 @@ protected:
     void cancelValidation();
     QString scalarText(const QString& houseSql, const QVariantList& params = {});
 };
-
-// Readable texts in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os)
-{
-    *os << '{';
-    for (const QString& s : l) *os << " \"" << s.toStdString() << '"';
-    *os << " }";
-}

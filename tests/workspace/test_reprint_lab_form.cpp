@@ -1,4 +1,4 @@
-#include "ResultsFixture.h"
+#include "results/ResultsFixture.h"
 
 #include "ordering/ExamOrderingData.h"
 #include "results/frmReprintLabForm.h"

@@ -1,13 +1,8 @@
 #pragma once
 #include "support/TestDatabase.h"
 
-#include "exam_requests/frmRequest.h"
-#include "ordering/frmRemarks.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/MessageBox.h"
-#include "shared/clsParameters.h"
-#include "shared/modGlobals.h"
-#include "workspace/frmFinal.h"
 
 #include <QSqlDatabase>
 
@@ -15,18 +10,8 @@
 // dropped after each test so that the next one loads them afresh.
 class LookupTest : public DbTest {
 protected:
-    void SetUp() override
-    {
-        DbTest::SetUp();
-        StationParameters().LoadParameters();
-    }
-    void TearDown() override
-    {
-        delete frmFinal::existing();
-        delete frmRequest::existing();
-        delete frmRemarks::existing();
-        DbTest::TearDown();
-    }
+    void SetUp() override;
+    void TearDown() override;
     // Every later statement fails, as when the server goes away.
     void loseConnection() { conn().database().close(); }
     // The common error notice was shown (once) and nothing else.

@@ -1,10 +1,12 @@
 // Checks before an exam or item is accepted or a request revoked: pending, processed or posted
 // today, closed requests, medicines not administered, department cases with a result.
-#include "lookup_fixture.h"
+#include "support/LookupFixture.h"
 
 #include "platform/db/DbError.h"
 #include "platform/text/Format.h"
+#include "shared/modGlobals.h"
 #include "shared/orders/RequestChecks.h"
+#include "workspace/frmFinal.h"
 
 class RequestChecks : public LookupTest {
 protected:

@@ -1,4 +1,4 @@
-#include "ResultsFixture.h"
+#include "results/ResultsFixture.h"
 
 #include "platform/db/Recordset.h"
 #include "results/ResultGrids.h"

@@ -1,6 +1,7 @@
 #pragma once
 // The demo hospital with the patient search and code search components connected and the station
 // parameters read; the registration windows and the workspace are closed after each test.
+#include "support/QtPrint.h"
 #include "support/TestDatabase.h"
 
 #include <QString>
@@ -18,4 +19,3 @@ protected:
     QStringList counters();
 };
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -1,4 +1,4 @@
-#include "PatientsFixture.h"
+#include "support/PatientsFixture.h"
 #include "support/ScriptedValidation.h"
 
 #include "access/frmTransaction_UserValidation.h"

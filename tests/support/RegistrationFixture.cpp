@@ -1,4 +1,4 @@
-#include "RegistrationFixture.h"
+#include "support/RegistrationFixture.h"
 #include "support/RegistrationEntry.h"
 
 #include "components/Component.h"
