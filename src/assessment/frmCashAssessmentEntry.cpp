@@ -11,7 +11,7 @@
 #include "platform/text/Format.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
-#include "shared/doctors/DoctorChecks.h"
+#include "shared/doctors/DoctorFees.h"
 #include "shared/doctors/frmDoctorsFee.h"
 #include "shared/inventory/InventoryLookups.h"
 #include "shared/lookups/PatientLookups.h"
@@ -171,8 +171,8 @@ bool frmCashAssessment::enterProfessionalFee(int row)
     // the fee is settled before the row changes
     const QString name = doctor.LastName.trimmed() + QStringLiteral(" ,") + doctor.FirstName.trimmed();
     double fee = 0;
-    if (Session.HospitalInfo.IsShowAmount && !HasDoctorBill(c, doctor.ResultCode.trimmed())) {
-        fee = GetDoctorsRate(c, doctor.ResultCode, rateClass());
+    if (Session.HospitalInfo.IsShowAmount && !OrErrorNotice(false, [&] { return DoctorHasFeeItems(c, doctor.ResultCode.trimmed()); })) {
+        fee = OrErrorNotice(0.0, [&] { return DoctorRateForClass(c, doctor.ResultCode, rateClass()); });
     } else {
         frmDoctorsFee* fees = frmDoctorsFee::instance();
         fees->DoctorCode = doctor.ResultCode;

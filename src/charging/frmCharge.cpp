@@ -706,7 +706,7 @@ bool frmCharge::enterStockItem(int row, const QString& department, const QString
     Connection& c = SharedConnection();
     const clsParameters& p = StationParameters();
     if (p.CheckPNF() && !item.DrugCode.isEmpty() && GetInventoryType(c, location) != QLatin1String("C")
-        && !IsPNFItem(c, item.DrugCode) && IsCF4Required(c, txtID->text())) {
+        && !IsPNFItem(c, item.DrugCode) && OrErrorNotice(true, [&] { return IsCF4Required(c, txtID->text()); })) {
         if (p.NoPNFByPass()) {
             MsgBox(QStringLiteral("Item is not under PNF list."), vbInformation, kChargeNotice);
             return false;
@@ -804,7 +804,7 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
         unit = ApplyChargeMarkup(unit, DialogAnswers.MarkupOperation, DialogAnswers.MarkupValue);
     }
     try {
-        if (p.AllowInternationalRate() && LookUpInternationalPatient(c, txtID->text())) unit = InternationalRate(unit);
+        if (p.AllowInternationalRate() && IsInternationalPatient(c, txtID->text())) unit = InternationalRate(unit);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return false;

@@ -198,7 +198,7 @@ void frmProcessRequests::showEvent(QShowEvent* event)
 
 void frmProcessRequests::LoadProcessingPatientHeader()
 {
-    txtHospNum->setText(GetHospNum(SharedConnection(), txtIDNum->text()));
+    txtHospNum->setText(OrErrorNotice(QString(), [&] { return GetHospNum(SharedConnection(), txtIDNum->text()); }));
     const RequestProcessingData::ProcessingHeader h =
         RequestProcessingData::LoadProcessingHeader(SharedConnection(), txtIDNum->text(), txtHospNum->text());
     if (!h.found) return; // the boxes keep what they held

@@ -21,6 +21,7 @@
 #include "shared/lookups/AccountChecks.h"
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
 #include "shared/text/TextUtilities.h"
 
 #include <QLineEdit>
@@ -213,7 +214,7 @@ bool frmRecievable::enterStockItem(int row, const QString& location)
     txtEntry->setText(item.DrugCode);
     const clsParameters& p = StationParameters();
     if (p.CheckPNF() && !item.DrugCode.isEmpty() && GetInventoryType(c, location) != QLatin1String("C") && !IsPNFItem(c, item.DrugCode)
-        && IsCF4Required(c, txtID->text())) {
+        && OrErrorNotice(true, [&] { return IsCF4Required(c, txtID->text()); })) {
         if (p.NoPNFByPass()) {
             MsgBox(QStringLiteral("Item is not under PNF list."), vbInformation, kNotice);
             return false;
@@ -335,7 +336,7 @@ bool frmRecievable::enterService(int row, const QString& department)
         setCell(row, Col::UnitPrice, AmountText(ApplyChargeMarkup(LeadingNumber(cell(row, Col::UnitPrice)),
                                                                   DialogAnswers.MarkupOperation, DialogAnswers.MarkupValue)));
     }
-    if (p.AllowInternationalRate() && IsInternationalPatient(c, txtID->text()))
+    if (p.AllowInternationalRate() && OrErrorNotice(false, [&] { return IsInternationalPatient(c, txtID->text()); }))
         setCell(row, Col::UnitPrice, AmountText(InternationalRate(LeadingNumber(cell(row, Col::UnitPrice)))));
     setCell(row, Col::Amount,
             AmountText(QuantityAmount(LeadingNumber(cell(row, Col::Qty)), LeadingNumber(cell(row, Col::UnitPrice)))));

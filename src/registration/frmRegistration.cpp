@@ -321,7 +321,7 @@ void frmRegistration::Form_Load()
         if (EditCathLabPatient) {
             Selection.SelectedPatientType = IsOutPatientNumber(Selection.SelectedIDNum) ? QStringLiteral("O") : QStringLiteral("I");
             LoadPatientByIDNo();
-            txtCLNum->setText(GetCathLabNum(SharedConnection(), Selection.SelectedIDNum));
+            txtCLNum->setText(OrErrorNotice(QString(), [] { return GetCathLabNum(SharedConnection(), Selection.SelectedIDNum); }));
         } else if (CurrentlyRegistered) {
             Selection.SelectedPatientType = IsOutPatientNumber(Selection.SelectedIDNum) ? QStringLiteral("O") : QStringLiteral("I");
             LoadPatientByIDNo();
@@ -628,7 +628,7 @@ bool frmRegistration::ValidateRegistration()
         return refuse(QStringLiteral("Attending doctor is required."), vbOKOnly, notification, txtDoctorID);
     // The person being registered, whichever road brought them (a new person has no case yet).
     if (!EditCathLabPatient && !RegistrationData::IsAuto(txtHospNum->text()) &&
-        HasOpenCathCase(SharedConnection(), txtHospNum->text().trimmed()))
+        OrErrorNotice(true, [&] { return HasOpenCathCase(SharedConnection(), txtHospNum->text().trimmed()); }))
         return refuse(QStringLiteral("This patient is currently registered as Cathlab patient."), vbInformation,
                       QStringLiteral("Message"), nullptr);
     return true;

@@ -21,6 +21,18 @@ QString ErrorDescription(const std::exception& error);
 // The common error notice: the error's description, a blank line, "Please notify your IT department.".
 void ShowErrorNotice(const QString& description);
 void ShowErrorNotice(const std::exception& error);
+// A window's look-up whose failure shows the common error notice and gives the fallback, so the
+// window goes on as it would with that answer.
+template <typename T, typename Fn>
+T OrErrorNotice(T fallback, Fn&& lookUp)
+{
+    try {
+        return lookUp();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return fallback;
+    }
+}
 // An entry grid's key handler whose failure shows the common error notice and counts the key as
 // handled, so no exception reaches the event loop.
 std::function<bool(int key)> KeyHandlerWithNotice(std::function<bool(int key)> handler);
