@@ -185,7 +185,7 @@ bool frmRecievable::enterItem(int row)
 {
     const QString dept = cell(row, Col::Dept).trimmed();
     if (!CheckDepartment(dept)) return true;
-    if (const auto location = LoadRevenueLocation(SharedConnection(), dept)) return enterStockItem(row, *location);
+    if (const auto location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), dept); })) return enterStockItem(row, *location);
     if (dept == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterService(row, dept);
 }
@@ -213,7 +213,7 @@ bool frmRecievable::enterStockItem(int row, const QString& location)
     }
     txtEntry->setText(item.DrugCode);
     const clsParameters& p = StationParameters();
-    if (p.CheckPNF() && !item.DrugCode.isEmpty() && GetInventoryType(c, location) != QLatin1String("C") && !IsPNFItem(c, item.DrugCode)
+    if (p.CheckPNF() && !item.DrugCode.isEmpty() && GetInventoryType(c, location) != QLatin1String("C") && !OrErrorNotice(false, [&] { return IsPNFItem(c, item.DrugCode); })
         && OrErrorNotice(true, [&] { return IsCF4Required(c, txtID->text()); })) {
         if (p.NoPNFByPass()) {
             MsgBox(QStringLiteral("Item is not under PNF list."), vbInformation, kNotice);
@@ -237,7 +237,7 @@ bool frmRecievable::enterStockItem(int row, const QString& location)
     setCell(row, Col::ARCode, GetARCode(c, dept, QStringLiteral("CL"), QStringLiteral("3")));
     setCell(row, Col::BasePrice, cell(row, Col::UnitPrice));
     setCell(row, Col::PackageCode, QString());
-    if (p.ShowDosagePostMedicines() && IsPharmacyRevenue(c, dept) && Session.CodeSearch) {
+    if (p.ShowDosagePostMedicines() && OrErrorNotice(false, [&] { return IsPharmacyRevenue(c, dept); }) && Session.CodeSearch) {
         clsCodeSearch* search = Session.CodeSearch;
         if (search->SearchListing(QString(), 16)) {
             setCell(row, Col::DosageID, search->DosageRecord.ResultCode);
@@ -374,7 +374,7 @@ bool frmRecievable::enterQuantity(int row)
         return false;
     }
     Connection& c = SharedConnection();
-    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && LoadRevenueLocation(c, cell(row, Col::Dept).trimmed())) {
+    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(c, cell(row, Col::Dept).trimmed()); })) {
         // the stock of the row's own item, not of the item looked up last
         const bool found = Session.DrugCatalog->SearchDrug(cell(row, Col::ItemCode).trimmed(), cell(row, Col::Location).trimmed());
         const double onHand = found ? Session.DrugCatalog->Drug.Invent.StockOnHand : 0;
