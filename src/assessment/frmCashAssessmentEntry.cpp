@@ -164,7 +164,7 @@ bool frmCashAssessment::enterStockItem(int row, const QString& location)
 bool frmCashAssessment::enterProfessionalFee(int row)
 {
     clsCodeSearch* search = Session.CodeSearch;
-    if (!search || !search->SearchListing(txtEntry->text(), 1)) return false;
+    if (!search || !OrSearchWarning([&] { return search->SearchListing(txtEntry->text(), 1); })) return false;
     const CodeSearchDoctor doctor = search->DoctorRecord;
     txtEntry->setText(doctor.ResultCode);
     Connection& c = SharedConnection();
@@ -199,7 +199,7 @@ bool frmCashAssessment::enterService(int row)
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) return false;
     search->OtherSectionID = cell(row, CA::Dept).trimmed();
-    if (!search->SearchListing(txtEntry->text().trimmed(), 21)) {
+    if (!OrSearchWarning([&] { return search->SearchListing(txtEntry->text().trimmed(), 21); })) {
         if (!search->Cancelled) MsgBox(QStringLiteral("Sorry, no items built yet for this revenue."), vbInformation, kEntryNotice);
         return false;
     }

@@ -738,7 +738,7 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) return false;
     search->OtherSectionID = department;
-    if (!search->SearchListing(txtEntry->text().trimmed(), 21)) {
+    if (!OrSearchWarning([&] { return search->SearchListing(txtEntry->text().trimmed(), 21); })) {
         if (!search->Cancelled)
             MsgBox(QStringLiteral("Sorry, no items built yet for this revenue."), vbInformation, kChargeNotice);
         return false;

@@ -259,7 +259,7 @@ void frmProcessRequests::MarkPackageRows()
 void frmProcessRequests::SearchDoctor()
 {
     clsCodeSearch* search = Session.CodeSearch;
-    if (!search || !search->SearchListing(txtDoctorID->text(), 1)) return;
+    if (!search || !OrSearchWarning([&] { return search->SearchListing(txtDoctorID->text(), 1); })) return;
     const auto& d = search->DoctorRecord;
     txtDoctor->setText(d.LastName + QStringLiteral(",") + d.FirstName + QStringLiteral(" ") + d.MiddleName);
     txtDoctorID->setText(d.ResultCode);

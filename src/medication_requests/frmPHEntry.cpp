@@ -156,7 +156,7 @@ bool frmPHEntry::EnterDosage(int row)
 {
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) throw DbError(QStringLiteral("The code search is not available."));
-    if (!search->SearchListing(txtEntry->text(), 16)) {
+    if (!OrSearchWarning([&] { return search->SearchListing(txtEntry->text(), 16); })) {
         MsgBox(QStringLiteral("Dosage code does not exist!"), vbInformation, kPharmacyNotice);
         return false;
     }

@@ -239,7 +239,7 @@ bool frmRecievable::enterStockItem(int row, const QString& location)
     setCell(row, Col::PackageCode, QString());
     if (p.ShowDosagePostMedicines() && OrErrorNotice(false, [&] { return IsPharmacyRevenue(c, dept); }) && Session.CodeSearch) {
         clsCodeSearch* search = Session.CodeSearch;
-        if (search->SearchListing(QString(), 16)) {
+        if (OrSearchWarning([&] { return search->SearchListing(QString(), 16); })) {
             setCell(row, Col::DosageID, search->DosageRecord.ResultCode);
             setCell(row, Col::Qty, search->DosageRecord.Frequency);
             // a frequency is a quantity as well: the amount follows it
@@ -266,7 +266,7 @@ bool frmRecievable::enterStockItem(int row, const QString& location)
 bool frmRecievable::enterProfessionalFee(int row)
 {
     clsCodeSearch* search = Session.CodeSearch;
-    if (!search || !search->SearchListing(txtEntry->text(), 1)) return false;
+    if (!search || !OrSearchWarning([&] { return search->SearchListing(txtEntry->text(), 1); })) return false;
     const CodeSearchDoctor doctor = search->DoctorRecord;
     const QString name = doctor.LastName.trimmed() + QStringLiteral(" ,") + doctor.FirstName.trimmed();
     Connection& c = SharedConnection();
@@ -303,7 +303,7 @@ bool frmRecievable::enterService(int row, const QString& department)
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) return false;
     search->OtherSectionID = department;
-    if (!search->SearchListing(txtEntry->text().trimmed(), 21)) {
+    if (!OrSearchWarning([&] { return search->SearchListing(txtEntry->text().trimmed(), 21); })) {
         MsgBox(QStringLiteral("Sorry, no items built yet for this revenue."), vbInformation, kNotice);
         return false;
     }

@@ -450,7 +450,7 @@ bool frmRegistration::LookUpCode(int kind)
     QLineEdit* name = kind == 3 ? txtAccount : kind == 7 ? txtNationality : kind == 2 ? txtReligion : kind == 0 ? txtZipCodeName4 : txtDoctorName;
     bool chosen = false;
     try {
-        chosen = search && search->SearchListing(code->text(), kind);
+        chosen = search && OrSearchWarning([&] { return search->SearchListing(code->text(), kind); });
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return false;

@@ -33,6 +33,19 @@ T OrErrorNotice(T fallback, Fn&& lookUp)
         return fallback;
     }
 }
+// The code search's warning for a list that could not be read (the server's text, titled
+// "Warning"); the search then counts as not found.
+void ShowSearchWarning(const std::exception& error);
+template <typename Fn>
+bool OrSearchWarning(Fn&& search)
+{
+    try {
+        return search();
+    } catch (const std::exception& e) {
+        ShowSearchWarning(e);
+        return false;
+    }
+}
 // An entry grid's key handler whose failure shows the common error notice and counts the key as
 // handled, so no exception reaches the event loop.
 std::function<bool(int key)> KeyHandlerWithNotice(std::function<bool(int key)> handler);
