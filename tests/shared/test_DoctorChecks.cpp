@@ -3,6 +3,8 @@
 #include "shared/clsParameters.h"
 #include "shared/doctors/DoctorChecks.h"
 #include "shared/doctors/DoctorFees.h"
+#include "platform/db/DbError.h"
+#include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 
 class DoctorChecksTest : public SharedTest {

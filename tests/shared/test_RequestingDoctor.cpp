@@ -3,6 +3,7 @@
 #include "components/Component.h"
 #include "components/StationComponents.h"
 #include "components/code_search/frmCodeSearchList.h"
+#include "platform/db/DbError.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/doctors/frmRequestingDoctor.h"
 #include "shared/modGlobals.h"
