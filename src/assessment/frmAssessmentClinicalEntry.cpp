@@ -25,7 +25,7 @@ const QString kClinicalNotice = QStringLiteral("Notification");
 const QString kConfirm = QStringLiteral("Confirmation");
 const QString kQuantityRefusal = QStringLiteral("Quantity should be greater than Zero(0)!");
 
-bool isStockDepartment(const QString& department) { return LoadRevenueLocation(SharedConnection(), department).has_value(); }
+bool isStockDepartment(const QString& department) { return OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), department); }).has_value(); }
 } // namespace
 
 bool frmAssessmentClinical::txtEntry_KeyDown(int key)
@@ -127,7 +127,7 @@ bool frmAssessmentClinical::enterItem(int row)
 {
     const QString department = dept(row);
     if (!CheckDepartment(department)) return true;
-    if (const auto location = LoadRevenueLocation(SharedConnection(), department)) return enterStockItem(row, department, *location);
+    if (const auto location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), department); })) return enterStockItem(row, department, *location);
     if (cell(row, CR::Dept) == QLatin1String("MD")) return enterDoctor(row);
     return enterService(row, department);
 }
@@ -183,7 +183,7 @@ bool frmAssessmentClinical::enterStockItem(int row, const QString& department, c
 bool frmAssessmentClinical::enterDoctor(int row)
 {
     clsCodeSearch* search = Session.CodeSearch;
-    if (!search || !search->SearchListing(txtEntry->text(), 1)) return false;
+    if (!search || !OrSearchWarning([&] { return search->SearchListing(txtEntry->text(), 1); })) return false;
     const CodeSearchDoctor doctor = search->DoctorRecord;
     txtEntry->setText(doctor.ResultCode);
     setCell(row, CR::ItemCode, doctor.ResultCode);
@@ -197,7 +197,7 @@ bool frmAssessmentClinical::enterService(int row, const QString& department)
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) return false;
     search->OtherSectionID = department;
-    if (!search->SearchListing(txtEntry->text().trimmed(), 21)) return enterExam(row, department);
+    if (!OrSearchWarning([&] { return search->SearchListing(txtEntry->text().trimmed(), 21); })) return enterExam(row, department);
     const CodeSearchOtherRevenue record = search->OtherRevenueRecord;
     txtEntry->setText(record.ResultCode);
     if (Check_Code(record.ResultCode)) {
@@ -226,7 +226,7 @@ bool frmAssessmentClinical::enterExam(int row, const QString& department)
         if (department == QLatin1String(c.dept)) kind = c.kind;
     if (kind < 0) return finishPricedRow(row);
     clsCodeSearch* search = Session.CodeSearch;
-    if (!search->SearchListing(txtEntry->text().trimmed(), kind)) return false;
+    if (!OrSearchWarning([&] { return search->SearchListing(txtEntry->text().trimmed(), kind); })) return false;
     const CodeSearchRates* rates = nullptr;
     QString code, name;
     switch (kind) {

@@ -11,7 +11,7 @@
 #include "platform/text/Format.h"
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
-#include "shared/doctors/DoctorChecks.h"
+#include "shared/doctors/DoctorFees.h"
 #include "shared/doctors/frmDoctorsFee.h"
 #include "shared/inventory/InventoryLookups.h"
 #include "shared/lookups/PatientLookups.h"
@@ -113,7 +113,7 @@ bool frmCashAssessment::enterDepartment(int row)
 bool frmCashAssessment::enterItem(int row)
 {
     if (!CheckDepartment(cell(row, CA::Dept))) return true;
-    if (const auto location = LoadRevenueLocation(SharedConnection(), cell(row, CA::Dept).trimmed())) return enterStockItem(row, *location);
+    if (const auto location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), cell(row, CA::Dept).trimmed()); })) return enterStockItem(row, *location);
     if (cell(row, CA::Dept) == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterService(row);
 }
@@ -164,15 +164,15 @@ bool frmCashAssessment::enterStockItem(int row, const QString& location)
 bool frmCashAssessment::enterProfessionalFee(int row)
 {
     clsCodeSearch* search = Session.CodeSearch;
-    if (!search || !search->SearchListing(txtEntry->text(), 1)) return false;
+    if (!search || !OrSearchWarning([&] { return search->SearchListing(txtEntry->text(), 1); })) return false;
     const CodeSearchDoctor doctor = search->DoctorRecord;
     txtEntry->setText(doctor.ResultCode);
     Connection& c = SharedConnection();
     // the fee is settled before the row changes
     const QString name = doctor.LastName.trimmed() + QStringLiteral(" ,") + doctor.FirstName.trimmed();
     double fee = 0;
-    if (Session.HospitalInfo.IsShowAmount && !HasDoctorBill(c, doctor.ResultCode.trimmed())) {
-        fee = GetDoctorsRate(c, doctor.ResultCode, rateClass());
+    if (Session.HospitalInfo.IsShowAmount && !OrErrorNotice(false, [&] { return DoctorHasFeeItems(c, doctor.ResultCode.trimmed()); })) {
+        fee = OrErrorNotice(0.0, [&] { return DoctorRateForClass(c, doctor.ResultCode, rateClass()); });
     } else {
         frmDoctorsFee* fees = frmDoctorsFee::instance();
         fees->DoctorCode = doctor.ResultCode;
@@ -199,7 +199,7 @@ bool frmCashAssessment::enterService(int row)
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) return false;
     search->OtherSectionID = cell(row, CA::Dept).trimmed();
-    if (!search->SearchListing(txtEntry->text().trimmed(), 21)) {
+    if (!OrSearchWarning([&] { return search->SearchListing(txtEntry->text().trimmed(), 21); })) {
         if (!search->Cancelled) MsgBox(QStringLiteral("Sorry, no items built yet for this revenue."), vbInformation, kEntryNotice);
         return false;
     }
@@ -261,7 +261,7 @@ bool frmCashAssessment::enterQuantity(int row)
         mshflexEntry->HideBox();
         return false;
     }
-    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && LoadRevenueLocation(SharedConnection(), cell(row, CA::Dept).trimmed())) {
+    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), cell(row, CA::Dept).trimmed()); })) {
         // the stock of the row's own item at the row's own location, not of the item looked up last
         const bool found = Session.DrugCatalog->SearchDrug(cell(row, CA::ItemCode).trimmed(), cell(row, CA::Location).trimmed());
         const double onHand = found ? Session.DrugCatalog->Drug.Invent.StockOnHand : 0;

@@ -271,7 +271,7 @@ bool PackageItemPanel::enterItem(int row)
         return false;
     }
     Connection& c = SharedConnection();
-    const std::optional<QString> stockLocation = LoadRevenueLocation(c, dept);
+    const std::optional<QString> stockLocation = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(c, dept); });
     if (!stockLocation) {
         MsgBox(QStringLiteral("Sorry, you may only enter supplies and medicines."), vbInformation, kNotice);
         return false;

@@ -351,7 +351,7 @@ bool frmCharge::boxMayOpen(int col, int row) const
 
 bool frmCharge::stockDepartment(const QString& department) const
 {
-    return LoadRevenueLocation(SharedConnection(), department).has_value();
+    return OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), department); }).has_value();
 }
 
 bool frmCharge::CompleteRow(int row) const
@@ -646,7 +646,7 @@ bool frmCharge::enterDepartment(int row)
     }
     setCell(row, Dept, code);
     if (newPackages && isChargeParameterCode(code, p.CLPackageAdjustmentRev())) {
-        setCell(row, Description, GetRevenueItemName(SharedConnection(), code));
+        setCell(row, Description, OrErrorNotice(QString(), [&] { return GetRevenueItemName(SharedConnection(), code); }));
         setCell(row, Qty, QStringLiteral("1"));
     }
     return true;
@@ -656,7 +656,7 @@ bool frmCharge::enterItem(int row)
 {
     const QString department = dept(row);
     if (!CheckDepartment(department)) return true;
-    if (const auto location = LoadRevenueLocation(SharedConnection(), department))
+    if (const auto location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), department); }))
         return enterStockItem(row, department, *location) && zeroPriceCheck(row);
     if (cell(row, Dept) == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterOtherRevenue(row, department);
@@ -706,7 +706,7 @@ bool frmCharge::enterStockItem(int row, const QString& department, const QString
     Connection& c = SharedConnection();
     const clsParameters& p = StationParameters();
     if (p.CheckPNF() && !item.DrugCode.isEmpty() && GetInventoryType(c, location) != QLatin1String("C")
-        && !IsPNFItem(c, item.DrugCode) && IsCF4Required(c, txtID->text())) {
+        && !OrErrorNotice(false, [&] { return IsPNFItem(c, item.DrugCode); }) && OrErrorNotice(true, [&] { return IsCF4Required(c, txtID->text()); })) {
         if (p.NoPNFByPass()) {
             MsgBox(QStringLiteral("Item is not under PNF list."), vbInformation, kChargeNotice);
             return false;
@@ -738,7 +738,7 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) return false;
     search->OtherSectionID = department;
-    if (!search->SearchListing(txtEntry->text().trimmed(), 21)) {
+    if (!OrSearchWarning([&] { return search->SearchListing(txtEntry->text().trimmed(), 21); })) {
         if (!search->Cancelled)
             MsgBox(QStringLiteral("Sorry, no items built yet for this revenue."), vbInformation, kChargeNotice);
         return false;
@@ -804,7 +804,7 @@ bool frmCharge::enterOtherRevenue(int row, const QString& department)
         unit = ApplyChargeMarkup(unit, DialogAnswers.MarkupOperation, DialogAnswers.MarkupValue);
     }
     try {
-        if (p.AllowInternationalRate() && LookUpInternationalPatient(c, txtID->text())) unit = InternationalRate(unit);
+        if (p.AllowInternationalRate() && IsInternationalPatient(c, txtID->text())) unit = InternationalRate(unit);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return false;

@@ -12,6 +12,7 @@
 #include "shared/doctors/DoctorFees.h"
 #include "shared/doctors/frmDoctorsFee.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
 
 #include <QLineEdit>
 
@@ -22,7 +23,7 @@ using namespace ChargeEntryRow;
 bool frmCharge::enterProfessionalFee(int row)
 {
     clsCodeSearch* search = Session.CodeSearch;
-    if (!search || !search->SearchListing(txtEntry->text(), 1)) return false;
+    if (!search || !OrSearchWarning([&] { return search->SearchListing(txtEntry->text(), 1); })) return false;
     const CodeSearchDoctor doctor = search->DoctorRecord;
     const QString name = doctor.LastName.trimmed() + QStringLiteral(" ,") + doctor.FirstName.trimmed();
     const QString current = cell(row, ItemCode).trimmed();

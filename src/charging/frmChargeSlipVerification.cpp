@@ -99,7 +99,7 @@ void frmChargeSlipVerification::Form_Activate()
 void frmChargeSlipVerification::imgSearch_Click()
 {
     clsCodeSearch* search = Session.CodeSearch;
-    if (!search || !search->SearchListing(QString(), 10)) return;
+    if (!search || !OrSearchWarning([&] { return search->SearchListing(QString(), 10); })) return;
     lblStation[0]->setText(search->StationRecord.ResultCode);
     lblStation[1]->setText(search->StationRecord.Station);
     showCounter();

@@ -104,7 +104,8 @@ public:
     using ConnectedComponent::ConnectedComponent;
     // The pick list of one kind (1: doctors) filtered by the text (empty: everything). True when the
     // user chose a row, or when the text is exactly the code of one row; the row is then in the
-    // record of the kind. A list that finds nothing is not shown.
+    // record of the kind. A list that finds nothing is not shown. A database error reaches the caller
+    // (the window shows the search warning).
     bool SearchListing(const QString& text, int kind);
     CodeSearchDoctor DoctorRecord;
     CodeSearchDiet DietRecord; // kind 6
@@ -152,10 +153,10 @@ public:
 
 private:
     // The listing's rows (every column, trimmed) whose code or name starts with the text (any
-    // case; empty text: all); a database error shows as a warning and gives no rows.
+    // case; empty text: all).
     QList<QStringList> listingRows(const QString& sql, const QVariantList& params, const QString& text,
                                    int nameColumn = 1);
-    // Reads the chosen item's eight class rates into the record; False (after a warning) when that fails.
+    // Reads the chosen item's eight class rates into the record; False without a row.
     bool loadRates(CodeSearchRates& record, const QString& table, const QString& where, const QVariantList& params);
     // The row whose code (column 0) is exactly the text, found without a list; otherwise the
     // row chosen from the list (chooseRow).

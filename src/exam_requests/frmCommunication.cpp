@@ -162,8 +162,8 @@ void frmCommunication::cmdChoose_Click()
 {
     const QString idNum = cell(0);
     if (idNum.trimmed().isEmpty()) return;
-    const QString hospNum = GetHospNum(SharedConnection(), idNum);
-    if (!HasOpenCathCase(SharedConnection(), hospNum)) {
+    const QString hospNum = OrErrorNotice(QString(), [&] { return GetHospNum(SharedConnection(), idNum); });
+    if (!OrErrorNotice(true, [&] { return HasOpenCathCase(SharedConnection(), hospNum); })) {
         MsgBox(QStringLiteral("Please register ") + cell(1) + QStringLiteral(" ") + cell(2) + QStringLiteral(" as Cathlab patient first."),
                vbOKOnly | vbInformation, QStringLiteral("Message"));
         return;

@@ -198,7 +198,7 @@ void frmProcessRequests::showEvent(QShowEvent* event)
 
 void frmProcessRequests::LoadProcessingPatientHeader()
 {
-    txtHospNum->setText(GetHospNum(SharedConnection(), txtIDNum->text()));
+    txtHospNum->setText(OrErrorNotice(QString(), [&] { return GetHospNum(SharedConnection(), txtIDNum->text()); }));
     const RequestProcessingData::ProcessingHeader h =
         RequestProcessingData::LoadProcessingHeader(SharedConnection(), txtIDNum->text(), txtHospNum->text());
     if (!h.found) return; // the boxes keep what they held
@@ -259,7 +259,7 @@ void frmProcessRequests::MarkPackageRows()
 void frmProcessRequests::SearchDoctor()
 {
     clsCodeSearch* search = Session.CodeSearch;
-    if (!search || !search->SearchListing(txtDoctorID->text(), 1)) return;
+    if (!search || !OrSearchWarning([&] { return search->SearchListing(txtDoctorID->text(), 1); })) return;
     const auto& d = search->DoctorRecord;
     txtDoctor->setText(d.LastName + QStringLiteral(",") + d.FirstName + QStringLiteral(" ") + d.MiddleName);
     txtDoctorID->setText(d.ResultCode);

@@ -35,20 +35,20 @@ bool searchExam(const QString& department, const QString& text, FoundExam& found
 {
     if (!Session.CodeSearch) return false;
     if (department == QLatin1String("LB")) {
-        if (!Session.CodeSearch->SearchListing(text, 18)) return false;
+        if (!OrSearchWarning([&] { return Session.CodeSearch->SearchListing(text, 18); })) return false;
         const CodeSearchLabExam& r = Session.CodeSearch->LabExamRecord;
         found = {r.ResultCode, r.LabExam, r.LabSectionID, &r};
     } else if (department == QLatin1String("XR")) {
-        if (!Session.CodeSearch->SearchListing(text, 29)) return false;
+        if (!OrSearchWarning([&] { return Session.CodeSearch->SearchListing(text, 29); })) return false;
         const CodeSearchXrayExam& r = Session.CodeSearch->XrayExamRecord;
         found = {r.ResultCode, r.XrayExam, QString(), &r};
     } else if (department == QLatin1String("US")) {
-        if (!Session.CodeSearch->SearchListing(text, 27)) return false;
+        if (!OrSearchWarning([&] { return Session.CodeSearch->SearchListing(text, 27); })) return false;
         const CodeSearchUltraExam& r = Session.CodeSearch->UltrasoundRecord;
         found = {r.ResultCode, r.UltraExam, QString(), &r};
     } else {
         Session.CodeSearch->OtherSectionID = department;
-        if (!Session.CodeSearch->SearchListing(text, 21)) return false;
+        if (!OrSearchWarning([&] { return Session.CodeSearch->SearchListing(text, 21); })) return false;
         const CodeSearchOtherRevenue& r = Session.CodeSearch->OtherRevenueRecord;
         found = {r.ResultCode, r.OtherRevenue, QString(), &r};
     }

@@ -143,7 +143,7 @@ bool frmPHEntry::pnfAllows(const QString& code)
     Connection& c = SharedConnection();
     const clsParameters& p = StationParameters();
     if (!p.CheckPNF() || code.isEmpty()) return true;
-    if (IsPNFItem(c, code) || !IsCF4Required(c, Patient.IDNum)) return true;
+    if (OrErrorNotice(false, [&] { return IsPNFItem(c, code); }) || !OrErrorNotice(true, [&] { return IsCF4Required(c, Patient.IDNum); })) return true;
     if (p.NoPNFByPass()) {
         MsgBox(QStringLiteral("Item is not under PNF list."), vbInformation, kPharmacyNotice);
         return false;
@@ -156,7 +156,7 @@ bool frmPHEntry::EnterDosage(int row)
 {
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) throw DbError(QStringLiteral("The code search is not available."));
-    if (!search->SearchListing(txtEntry->text(), 16)) {
+    if (!OrSearchWarning([&] { return search->SearchListing(txtEntry->text(), 16); })) {
         MsgBox(QStringLiteral("Dosage code does not exist!"), vbInformation, kPharmacyNotice);
         return false;
     }

@@ -83,7 +83,7 @@ bool frmPharmacyRequest::pharmacyGatesPass()
                vbInformation, kMenuNotice);
         return false;
     }
-    if (Session.NursingSettings.NoRequestingAfterFinalNotice && HasDischargeNotice(c, id)) {
+    if (Session.NursingSettings.NoRequestingAfterFinalNotice && OrErrorNotice(true, [&] { return HasDischargeNotice(c, id); })) {
         MsgBox(QStringLiteral("Final discharge order was already sent for ") + Patient.PatientName + QStringLiteral(".") +
                    QStringLiteral("\r\n\r\n") + QStringLiteral("You have to revoke the discharge order to send additional requests."),
                vbCritical, kMenuNotice);

@@ -177,7 +177,7 @@ bool frmTranscription::EnterTranscriptionItem(int key)
     case 3: {
         clsCodeSearch* search = Session.CodeSearch;
         if (!search) throw DbError(QStringLiteral("The code search is not available."));
-        if (!search->SearchListing(typed, 16)) {
+        if (!OrSearchWarning([&] { return search->SearchListing(typed, 16); })) {
             MsgBox(QStringLiteral("Dosage Code Does not Exist !"));
             return true;
         }

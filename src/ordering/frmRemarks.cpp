@@ -252,7 +252,7 @@ void frmRemarks::chkAMPickUp_Click()
 
 void frmRemarks::cmdPhysiatrist_Click()
 {
-    if (!Session.CodeSearch || !Session.CodeSearch->SearchListing(txtPhysiatrist->text().trimmed(), 1)) return;
+    if (!Session.CodeSearch || !OrSearchWarning([&] { return Session.CodeSearch->SearchListing(txtPhysiatrist->text().trimmed(), 1); })) return;
     PhysiatristCode = Session.CodeSearch->DoctorRecord.ResultCode;
     txtPhysiatrist->setText(Session.CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(" ,") +
                             Session.CodeSearch->DoctorRecord.FirstName.trimmed());
@@ -260,7 +260,7 @@ void frmRemarks::cmdPhysiatrist_Click()
 
 bool frmRemarks::txtPhysiatrist_Validate()
 {
-    if (Session.CodeSearch && Session.CodeSearch->SearchListing(PhysiatristCode.trimmed(), 1)) {
+    if (Session.CodeSearch && OrSearchWarning([&] { return Session.CodeSearch->SearchListing(PhysiatristCode.trimmed(), 1); })) {
         PhysiatristCode = Session.CodeSearch->DoctorRecord.ResultCode;
         txtPhysiatrist->setText(Session.CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(", ") +
                                 Session.CodeSearch->DoctorRecord.FirstName.trimmed());

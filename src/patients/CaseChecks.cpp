@@ -5,6 +5,9 @@
 #include "shared/lookups/AccountChecks.h"
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
+
+#include <exception>
 
 namespace CaseChecks {
 
@@ -14,10 +17,33 @@ QString AskUserValidation()
     return validated ? validated->userID : QString();
 }
 
-bool IsCurrentlyConfined(const QString& hospNum) { return ::IsCurrentlyConfined(SharedConnection(), hospNum); }
-bool HasOpenCathCase(const QString& hospNum) { return ::HasOpenCathCase(SharedConnection(), hospNum); }
-bool HasCathLabCharges(const QString& hospNum, const QString& idNum) { return ::HasCathLabCharges(SharedConnection(), hospNum, idNum); }
-bool HasOpenCommunication(const QString& idNum) { return ::HasOpenCommunication(SharedConnection(), idNum); }
-QString GetCathLabNum(const QString& idNum) { return ::GetCathLabNum(SharedConnection(), idNum); }
+bool IsCurrentlyConfined(const QString& hospNum)
+{
+    try {
+        if (!::IsCurrentlyConfined(SharedConnection(), hospNum)) return false;
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return true;
+    }
+    MsgBox(QStringLiteral("Computer record shows that the patient is currently confined!"), vbInformation,
+           QStringLiteral("Notification"));
+    return true;
+}
+bool HasOpenCathCase(const QString& hospNum)
+{
+    return OrErrorNotice(true, [&] { return ::HasOpenCathCase(SharedConnection(), hospNum); });
+}
+bool HasCathLabCharges(const QString& hospNum, const QString& idNum)
+{
+    return OrErrorNotice(true, [&] { return ::HasCathLabCharges(SharedConnection(), hospNum, idNum); });
+}
+bool HasOpenCommunication(const QString& idNum)
+{
+    return OrErrorNotice(true, [&] { return ::HasOpenCommunication(SharedConnection(), idNum); });
+}
+QString GetCathLabNum(const QString& idNum)
+{
+    return OrErrorNotice(QString(), [&] { return ::GetCathLabNum(SharedConnection(), idNum); });
+}
 
 } // namespace CaseChecks

@@ -454,7 +454,7 @@ bool frmAngiogram::doctorKey(QLineEdit* id, QLineEdit* name, QKeyEvent* key)
     if (!isEnter(key)) return SendKeyInUpperCase(id, key);
     if (!Session.CodeSearch) throw DbError(QStringLiteral("The code search is not available."));
     Session.CodeSearch->SearchMode = true;
-    if (Session.CodeSearch->SearchListing(id->text(), 1)) {
+    if (OrSearchWarning([&] { return Session.CodeSearch->SearchListing(id->text(), 1); })) {
         const CodeSearchDoctor& d = Session.CodeSearch->DoctorRecord;
         id->setText(d.ResultCode);
         name->setText(d.LastName.trimmed() + QStringLiteral(", ") + d.FirstName.trimmed());

@@ -213,7 +213,7 @@ void frmInterpretBuild::cmdExam_Click()
 {
     if (!Session.CodeSearch) return;
     Session.CodeSearch->OtherSectionID = StationParameters().MainRevenueID();
-    if (!Session.CodeSearch->SearchListing(txtExamID->text().trimmed(), 21)) return;
+    if (!OrSearchWarning([&] { return Session.CodeSearch->SearchListing(txtExamID->text().trimmed(), 21); })) return;
     const CodeSearchOtherRevenue& r = Session.CodeSearch->OtherRevenueRecord;
     txtExamID->setText(r.ResultCode);
     txtExamName->setText(r.OtherRevenue);

@@ -21,6 +21,7 @@
 #include "shared/lookups/AccountChecks.h"
 #include "shared/lookups/PatientLookups.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
 #include "shared/text/TextUtilities.h"
 
 #include <QLineEdit>
@@ -184,7 +185,7 @@ bool frmRecievable::enterItem(int row)
 {
     const QString dept = cell(row, Col::Dept).trimmed();
     if (!CheckDepartment(dept)) return true;
-    if (const auto location = LoadRevenueLocation(SharedConnection(), dept)) return enterStockItem(row, *location);
+    if (const auto location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), dept); })) return enterStockItem(row, *location);
     if (dept == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterService(row, dept);
 }
@@ -212,8 +213,8 @@ bool frmRecievable::enterStockItem(int row, const QString& location)
     }
     txtEntry->setText(item.DrugCode);
     const clsParameters& p = StationParameters();
-    if (p.CheckPNF() && !item.DrugCode.isEmpty() && GetInventoryType(c, location) != QLatin1String("C") && !IsPNFItem(c, item.DrugCode)
-        && IsCF4Required(c, txtID->text())) {
+    if (p.CheckPNF() && !item.DrugCode.isEmpty() && GetInventoryType(c, location) != QLatin1String("C") && !OrErrorNotice(false, [&] { return IsPNFItem(c, item.DrugCode); })
+        && OrErrorNotice(true, [&] { return IsCF4Required(c, txtID->text()); })) {
         if (p.NoPNFByPass()) {
             MsgBox(QStringLiteral("Item is not under PNF list."), vbInformation, kNotice);
             return false;
@@ -236,9 +237,9 @@ bool frmRecievable::enterStockItem(int row, const QString& location)
     setCell(row, Col::ARCode, GetARCode(c, dept, QStringLiteral("CL"), QStringLiteral("3")));
     setCell(row, Col::BasePrice, cell(row, Col::UnitPrice));
     setCell(row, Col::PackageCode, QString());
-    if (p.ShowDosagePostMedicines() && IsPharmacyRevenue(c, dept) && Session.CodeSearch) {
+    if (p.ShowDosagePostMedicines() && OrErrorNotice(false, [&] { return IsPharmacyRevenue(c, dept); }) && Session.CodeSearch) {
         clsCodeSearch* search = Session.CodeSearch;
-        if (search->SearchListing(QString(), 16)) {
+        if (OrSearchWarning([&] { return search->SearchListing(QString(), 16); })) {
             setCell(row, Col::DosageID, search->DosageRecord.ResultCode);
             setCell(row, Col::Qty, search->DosageRecord.Frequency);
             // a frequency is a quantity as well: the amount follows it
@@ -265,7 +266,7 @@ bool frmRecievable::enterStockItem(int row, const QString& location)
 bool frmRecievable::enterProfessionalFee(int row)
 {
     clsCodeSearch* search = Session.CodeSearch;
-    if (!search || !search->SearchListing(txtEntry->text(), 1)) return false;
+    if (!search || !OrSearchWarning([&] { return search->SearchListing(txtEntry->text(), 1); })) return false;
     const CodeSearchDoctor doctor = search->DoctorRecord;
     const QString name = doctor.LastName.trimmed() + QStringLiteral(" ,") + doctor.FirstName.trimmed();
     Connection& c = SharedConnection();
@@ -302,7 +303,7 @@ bool frmRecievable::enterService(int row, const QString& department)
     clsCodeSearch* search = Session.CodeSearch;
     if (!search) return false;
     search->OtherSectionID = department;
-    if (!search->SearchListing(txtEntry->text().trimmed(), 21)) {
+    if (!OrSearchWarning([&] { return search->SearchListing(txtEntry->text().trimmed(), 21); })) {
         MsgBox(QStringLiteral("Sorry, no items built yet for this revenue."), vbInformation, kNotice);
         return false;
     }
@@ -335,7 +336,7 @@ bool frmRecievable::enterService(int row, const QString& department)
         setCell(row, Col::UnitPrice, AmountText(ApplyChargeMarkup(LeadingNumber(cell(row, Col::UnitPrice)),
                                                                   DialogAnswers.MarkupOperation, DialogAnswers.MarkupValue)));
     }
-    if (p.AllowInternationalRate() && IsInternationalPatient(c, txtID->text()))
+    if (p.AllowInternationalRate() && OrErrorNotice(false, [&] { return IsInternationalPatient(c, txtID->text()); }))
         setCell(row, Col::UnitPrice, AmountText(InternationalRate(LeadingNumber(cell(row, Col::UnitPrice)))));
     setCell(row, Col::Amount,
             AmountText(QuantityAmount(LeadingNumber(cell(row, Col::Qty)), LeadingNumber(cell(row, Col::UnitPrice)))));
@@ -373,7 +374,7 @@ bool frmRecievable::enterQuantity(int row)
         return false;
     }
     Connection& c = SharedConnection();
-    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && LoadRevenueLocation(c, cell(row, Col::Dept).trimmed())) {
+    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(c, cell(row, Col::Dept).trimmed()); })) {
         // the stock of the row's own item, not of the item looked up last
         const bool found = Session.DrugCatalog->SearchDrug(cell(row, Col::ItemCode).trimmed(), cell(row, Col::Location).trimmed());
         const double onHand = found ? Session.DrugCatalog->Drug.Invent.StockOnHand : 0;

@@ -72,7 +72,7 @@ void frmCheckData::Form_Load()
 void frmCheckData::cmdDiet_Click()
 {
     try {
-        if (Session.CodeSearch && Session.CodeSearch->SearchListing(txtDiet[0]->text(), 6)) {
+        if (Session.CodeSearch && OrSearchWarning([&] { return Session.CodeSearch->SearchListing(txtDiet[0]->text(), 6); })) {
             txtDiet[0]->setText(Session.CodeSearch->DietRecord.Diet);
             txtDiet[1]->setText(Session.CodeSearch->DietRecord.ResultCode);
         }

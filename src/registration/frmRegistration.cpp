@@ -321,7 +321,7 @@ void frmRegistration::Form_Load()
         if (EditCathLabPatient) {
             Selection.SelectedPatientType = IsOutPatientNumber(Selection.SelectedIDNum) ? QStringLiteral("O") : QStringLiteral("I");
             LoadPatientByIDNo();
-            txtCLNum->setText(GetCathLabNum(SharedConnection(), Selection.SelectedIDNum));
+            txtCLNum->setText(OrErrorNotice(QString(), [] { return GetCathLabNum(SharedConnection(), Selection.SelectedIDNum); }));
         } else if (CurrentlyRegistered) {
             Selection.SelectedPatientType = IsOutPatientNumber(Selection.SelectedIDNum) ? QStringLiteral("O") : QStringLiteral("I");
             LoadPatientByIDNo();
@@ -450,7 +450,7 @@ bool frmRegistration::LookUpCode(int kind)
     QLineEdit* name = kind == 3 ? txtAccount : kind == 7 ? txtNationality : kind == 2 ? txtReligion : kind == 0 ? txtZipCodeName4 : txtDoctorName;
     bool chosen = false;
     try {
-        chosen = search && search->SearchListing(code->text(), kind);
+        chosen = search && OrSearchWarning([&] { return search->SearchListing(code->text(), kind); });
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return false;
@@ -628,7 +628,7 @@ bool frmRegistration::ValidateRegistration()
         return refuse(QStringLiteral("Attending doctor is required."), vbOKOnly, notification, txtDoctorID);
     // The person being registered, whichever road brought them (a new person has no case yet).
     if (!EditCathLabPatient && !RegistrationData::IsAuto(txtHospNum->text()) &&
-        HasOpenCathCase(SharedConnection(), txtHospNum->text().trimmed()))
+        OrErrorNotice(true, [&] { return HasOpenCathCase(SharedConnection(), txtHospNum->text().trimmed()); }))
         return refuse(QStringLiteral("This patient is currently registered as Cathlab patient."), vbInformation,
                       QStringLiteral("Message"), nullptr);
     return true;

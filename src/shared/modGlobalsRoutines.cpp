@@ -122,6 +122,11 @@ void ShowErrorNotice(const std::exception& error)
     ShowErrorNotice(ErrorDescription(error));
 }
 
+void ShowSearchWarning(const std::exception& error)
+{
+    MsgBox(ErrorDescription(error), vbCritical, QStringLiteral("Warning"));
+}
+
 namespace {
 // Runs one step of the hospital information; an error skips only that step, and is logged.
 template <typename Fn>

@@ -21,6 +21,31 @@ QString ErrorDescription(const std::exception& error);
 // The common error notice: the error's description, a blank line, "Please notify your IT department.".
 void ShowErrorNotice(const QString& description);
 void ShowErrorNotice(const std::exception& error);
+// A window's look-up whose failure shows the common error notice and gives the fallback, so the
+// window goes on as it would with that answer.
+template <typename T, typename Fn>
+T OrErrorNotice(T fallback, Fn&& lookUp)
+{
+    try {
+        return lookUp();
+    } catch (const std::exception& e) {
+        ShowErrorNotice(e);
+        return fallback;
+    }
+}
+// The code search's warning for a list that could not be read (the server's text, titled
+// "Warning"); the search then counts as not found.
+void ShowSearchWarning(const std::exception& error);
+template <typename Fn>
+bool OrSearchWarning(Fn&& search)
+{
+    try {
+        return search();
+    } catch (const std::exception& e) {
+        ShowSearchWarning(e);
+        return false;
+    }
+}
 // An entry grid's key handler whose failure shows the common error notice and counts the key as
 // handled, so no exception reaches the event loop.
 std::function<bool(int key)> KeyHandlerWithNotice(std::function<bool(int key)> handler);

@@ -601,7 +601,7 @@ bool frmFinal::LoadXrayResults()
 
 void frmFinal::tmrPrecautions_Timer()
 {
-    if (!GetPrecautions(SharedConnection(), txtID->text()).trimmed().isEmpty()) {
+    if (!OrErrorNotice(QString(), [&] { return GetPrecautions(SharedConnection(), txtID->text()); }).trimmed().isEmpty()) {
         tmrBlinkPrecautions->start();
     } else {
         tmrBlinkPrecautions->stop();

@@ -176,7 +176,7 @@ void frmFinal::Schedule1_BookingEvent(int number)
 
 bool frmFinal::SearchDoctor(QLineEdit* const* pair)
 {
-    if (!Session.CodeSearch || !Session.CodeSearch->SearchListing(pair[1]->text(), 1)) return false;
+    if (!Session.CodeSearch || !OrSearchWarning([&] { return Session.CodeSearch->SearchListing(pair[1]->text(), 1); })) return false;
     pair[0]->setText(Session.CodeSearch->DoctorRecord.ResultCode);
     pair[1]->setText(Session.CodeSearch->DoctorRecord.LastName.trimmed() + QStringLiteral(" ,") + Session.CodeSearch->DoctorRecord.FirstName.trimmed());
     return true;
@@ -186,7 +186,7 @@ void frmFinal::cmdProcedure_Click()
 {
     if (!Session.CodeSearch) return;
     Session.CodeSearch->OtherSectionID = QStringLiteral("OR");
-    if (!Session.CodeSearch->SearchListing(txtOperation[1]->text(), 21)) return;
+    if (!OrSearchWarning([&] { return Session.CodeSearch->SearchListing(txtOperation[1]->text(), 21); })) return;
     txtOperation[0]->setText(Session.CodeSearch->OtherRevenueRecord.ResultCode);
     txtOperation[1]->setText(Session.CodeSearch->OtherRevenueRecord.OtherRevenue);
 }

@@ -87,7 +87,7 @@ bool frmPostDiet::LoadCurrentDiet()
 void frmPostDiet::searchDiet(const QString& text)
 {
     if (!Session.CodeSearch) return;
-    if (Session.CodeSearch->SearchListing(text, 6)) {
+    if (OrSearchWarning([&] { return Session.CodeSearch->SearchListing(text, 6); })) {
         txtNewDiet->setText(Session.CodeSearch->DietRecord.Diet);
         txtDietCode->setText(Session.CodeSearch->DietRecord.ResultCode);
         txtRemarks->setText(Session.CodeSearch->DietRecord.Remarks);

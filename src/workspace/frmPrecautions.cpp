@@ -40,7 +40,8 @@ frmPrecautions::frmPrecautions(QWidget* parent) : QDialog(parent)
 
 void frmPrecautions::Form_Load()
 {
-    txtPrecautions->setPlainText(GetPrecautions(SharedConnection(), frmFinal::instance()->txtID->text()));
+    txtPrecautions->setPlainText(
+        OrErrorNotice(QString(), [] { return GetPrecautions(SharedConnection(), frmFinal::instance()->txtID->text()); }));
     txtPrecautions->setReadOnly(true);
     cmdBtn[1]->setText(QStringLiteral("Edit"));
 }

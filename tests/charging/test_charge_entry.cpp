@@ -3,6 +3,7 @@
 // international rate; the refusals of the look-up and of the quantity.
 #include "charging/ChargeWindowTest.h"
 #include "support/ScriptedValidation.h"
+#include "support/TableOutOfReach.h"
 
 #include "charging/ChargingComponents.h"
 
@@ -89,6 +90,24 @@ TEST_F(ChargeEntryTest, PricesByRateClassOptionAndInternationalRate)
         EXPECT_EQ(cell(1, ARCode).isEmpty(), false);
         delete frmCharge::existing();
     }
+}
+
+// A row without a price is complete only in a stock department; a look-up of the department that
+// fails shows the notice in the window and the row stays incomplete.
+TEST_F(ChargeEntryTest, AStockDepartmentThatCannotBeReadShowsTheNotice)
+{
+    open();
+    const QStringList row = {"PH", "100101", "ITEM", "1", "0", "0"};
+    for (int c = 0; c < row.size(); ++c) grid()->setTextMatrix(1, Dept + c, row[c]);
+    ASSERT_TRUE(w()->CompleteRow(1));
+    UiScript::reset();
+    TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..tbCoRevenueCode"));
+    bool complete = true;
+    EXPECT_NO_THROW(complete = w()->CompleteRow(1));
+    away.restore();
+    EXPECT_FALSE(complete);
+    ASSERT_FALSE(UiScript::shown().isEmpty());
+    EXPECT_TRUE(UiScript::lastText().endsWith(QStringLiteral("Please notify your IT department.")));
 }
 
 TEST_F(ChargeEntryTest, RepricingFollowsTheRateOptionAndTotals)

@@ -346,6 +346,19 @@ TEST_F(CaseActions, RevokeRefusesAnOpenRequestToTheDepartment)
     EXPECT_EQ(caseStatus(QStringLiteral("CL-900003")), QStringLiteral("X"));
 }
 
+TEST_F(CaseActions, AConfinementCheckThatFailsShowsTheNoticeAlone)
+{
+    choose(QStringLiteral("900102B"));
+    TableOutOfReach away(conn(), QStringLiteral("PATIENT_DATA..tbPatient"));
+    w->lblAdmit_Click();
+    const QList<ShownMessage> shown = UiScript::shown();
+    away.restore();
+    ASSERT_EQ(shown.size(), 1); // the notice, not the confinement box as well
+    EXPECT_TRUE(shown[0].text.endsWith(QStringLiteral("Please notify your IT department.")));
+    EXPECT_TRUE(UiScript::dialogsRun().isEmpty());
+    EXPECT_EQ(requests(QStringLiteral("900102B")), 0);
+}
+
 TEST_F(CaseActions, ACheckThatFailsOnTheDatabaseStopsTheAction)
 {
     choose(QStringLiteral("900106B"));

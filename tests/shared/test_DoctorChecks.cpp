@@ -2,6 +2,9 @@
 
 #include "shared/clsParameters.h"
 #include "shared/doctors/DoctorChecks.h"
+#include "shared/doctors/DoctorFees.h"
+#include "platform/db/DbError.h"
+#include "platform/ui/MessageBox.h"
 #include "shared/modGlobals.h"
 
 class DoctorChecksTest : public SharedTest {
@@ -20,21 +23,20 @@ TEST_F(DoctorChecksTest, RateOfTheDoctorForTheClass)
     const Case cases[] = {{"D001", "A", 12000}, {" D001 ", " B ", 11040}, {"D004", "H", 8000 * (1 - 0.08 * 7)},
                           {"D005", "A", 0}, {"D001", "Z", 0}, {"NOPE", "A", 0}, {"D'01", "A", 0}};
     for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(GetDoctorsRate(conn(), QString::fromLatin1(c.doctor), QString::fromLatin1(c.rateClass)), c.rate) << c.doctor;
-    EXPECT_EQ(errorNotices(), 0);
+        EXPECT_DOUBLE_EQ(DoctorRateForClass(conn(), QString::fromLatin1(c.doctor), QString::fromLatin1(c.rateClass)), c.rate) << c.doctor;
     TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..tbCoDoctorRate"));
-    EXPECT_EQ(GetDoctorsRate(conn(), QStringLiteral("D001"), QStringLiteral("A")), 0);
-    EXPECT_EQ(errorNotices(), 1);
+    EXPECT_THROW(DoctorRateForClass(conn(), QStringLiteral("D001"), QStringLiteral("A")), DbError); // the window shows the notice
+    EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
 TEST_F(DoctorChecksTest, DoctorBillOnlyForActiveRowsWithAnAmount)
 {
     struct Case { const char* doctor; bool bill; };
     const Case cases[] = {{"D003", true}, {" D003 ", true}, {"D005", false}, {"D001", false}, {"NOPE", false}};
-    for (const Case& c : cases) EXPECT_EQ(HasDoctorBill(conn(), QString::fromLatin1(c.doctor)), c.bill) << c.doctor;
+    for (const Case& c : cases) EXPECT_EQ(DoctorHasFeeItems(conn(), QString::fromLatin1(c.doctor)), c.bill) << c.doctor;
     TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..tbCoDoctorBill"));
-    EXPECT_FALSE(HasDoctorBill(conn(), QStringLiteral("D003")));
-    EXPECT_EQ(errorNotices(), 1);
+    EXPECT_THROW(DoctorHasFeeItems(conn(), QStringLiteral("D003")), DbError);
+    EXPECT_TRUE(UiScript::shown().isEmpty());
 }
 
 TEST_F(DoctorChecksTest, S2LicenceUsesTheCodeAsPassed)

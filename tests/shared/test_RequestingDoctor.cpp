@@ -3,6 +3,7 @@
 #include "components/Component.h"
 #include "components/StationComponents.h"
 #include "components/code_search/frmCodeSearchList.h"
+#include "platform/db/DbError.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/doctors/frmRequestingDoctor.h"
 #include "shared/modGlobals.h"
@@ -178,5 +179,26 @@ TEST_F(RequestingDoctorTest, OkChecksTheCodeBoxItLeaves)
         EXPECT_EQ(UiScript::lastText(), QStringLiteral("Doctor code not exist!"));
     });
     EXPECT_EQ(show(), QDialog::Rejected);
+    EXPECT_EQ(DialogAnswers.RequestingDoctorID, QString());
+}
+
+// The doctor list that cannot be read: the search lets the error reach its caller, and the dialog
+// shows the search warning (the server's text) and goes on as with no doctor found.
+TEST_F(RequestingDoctorTest, ADoctorListThatCannotBeReadWarnsInTheDialog)
+{
+    TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..tbCoDoctor"));
+    EXPECT_THROW(m_search->SearchListing(QStringLiteral("D002"), 1), DbError);
+    EXPECT_TRUE(UiScript::shown().isEmpty());
+    Selection.AttendingDoctorCode = QStringLiteral("D002");
+    UiScript::queueDialog(QStringLiteral("frmRequestingDoctor"), [](QDialog* d) {
+        EXPECT_EQ(codeBox(d)->text(), QStringLiteral("D002"));
+        d->reject();
+    });
+    show();
+    away.restore();
+    ASSERT_FALSE(UiScript::shown().isEmpty());
+    EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Warning"));
+    EXPECT_EQ(UiScript::shown()[0].style, vbCritical);
+    EXPECT_FALSE(UiScript::shown()[0].text.isEmpty());
     EXPECT_EQ(DialogAnswers.RequestingDoctorID, QString());
 }

@@ -11,6 +11,7 @@
 #include "platform/ui/MessageBox.h"
 #include "shared/inventory/InventoryLookups.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
 
 #include <cmath>
 
@@ -121,6 +122,6 @@ int CopyPackageItems(EntryGrid& grid, const QList<PickerItem>& items, const Pick
 
 bool IsOutOfStock(Connection& c, const PickerItem& item)
 {
-    const std::optional<QString> location = LoadRevenueLocation(c, item.revenue.trimmed());
-    return location && GetDrugOnHand(c, *location, item.code) < 1;
+    const std::optional<QString> location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(c, item.revenue.trimmed()); });
+    return location && OrErrorNotice(0, [&] { return GetDrugOnHand(c, *location, item.code); }) < 1;
 }

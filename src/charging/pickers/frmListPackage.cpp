@@ -194,7 +194,7 @@ void frmListPackage::LoadPackageItemList(const QString& packageCode)
                 specimens->LoadData();
                 if (specimens->Morethan1()) runModal(specimens);
                 item.specimen = DialogAnswers.PickedSpecimenID;
-                item.labSection = GetLabSectionID(c, item.code);
+                item.labSection = OrErrorNotice(QString(), [&] { return GetLabSectionID(c, item.code); });
             }
             showItemRow(i + 1);
         }

@@ -2,8 +2,6 @@
 // class rates of the chosen exam.
 #include "components/StationComponents.h"
 #include "platform/db/Connection.h"
-#include "platform/db/DbError.h"
-#include "platform/ui/MessageBox.h"
 
 QVariant CodeSearchRates::rate(const QString& letter) const
 {
@@ -14,19 +12,14 @@ QVariant CodeSearchRates::rate(const QString& letter) const
 
 bool clsCodeSearch::loadRates(CodeSearchRates& record, const QString& table, const QString& where, const QVariantList& params)
 {
-    try {
-        const Recordset rs = m_conn->query(
-            QStringLiteral("SELECT RateA, RateB, RateC, RateD, RateE, RateF, RateG, RateH FROM %1 WHERE %2").arg(table, where),
-            params);
-        if (rs.isEmpty()) return false;
-        QVariant* rates[] = {&record.RateA, &record.RateB, &record.RateC, &record.RateD,
-                             &record.RateE, &record.RateF, &record.RateG, &record.RateH};
-        for (int i = 0; i < 8; ++i) *rates[i] = rs.valueAt(0, i);
-        return true;
-    } catch (const DbError& e) {
-        MsgBox(e.description(), vbCritical, QStringLiteral("Warning"));
-        return false;
-    }
+    const Recordset rs = m_conn->query(
+        QStringLiteral("SELECT RateA, RateB, RateC, RateD, RateE, RateF, RateG, RateH FROM %1 WHERE %2").arg(table, where),
+        params);
+    if (rs.isEmpty()) return false;
+    QVariant* rates[] = {&record.RateA, &record.RateB, &record.RateC, &record.RateD,
+                         &record.RateE, &record.RateF, &record.RateG, &record.RateH};
+    for (int i = 0; i < 8; ++i) *rates[i] = rs.valueAt(0, i);
+    return true;
 }
 
 int clsCodeSearch::exactOrChosenRow(const QString& text, const QString& title, const QStringList& headers,

@@ -2,19 +2,12 @@
 #include "components/StationComponents.h"
 #include "components/code_search/frmCodeSearchList.h"
 #include "platform/db/Connection.h"
-#include "platform/db/DbError.h"
 #include "platform/ui/MessageBox.h"
 
 QList<QStringList> clsCodeSearch::listingRows(const QString& sql, const QVariantList& params, const QString& text,
                                               int nameColumn)
 {
-    Recordset rs;
-    try {
-        rs = m_conn->query(sql, params);
-    } catch (const DbError& e) {
-        MsgBox(e.description(), vbCritical, QStringLiteral("Warning"));
-        return {};
-    }
+    const Recordset rs = m_conn->query(sql, params);
     const QString wanted = text.trimmed();
     const auto startsWith = [&wanted](const QString& value) { return value.startsWith(wanted, Qt::CaseInsensitive); };
     QList<QStringList> rows;

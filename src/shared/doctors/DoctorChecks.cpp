@@ -9,16 +9,6 @@
 
 #include <QDebug>
 
-double GetDoctorsRate(Connection& c, const QString& doctorID, const QString& rateClass)
-{
-    return Lookup::trapped(0.0, [&] { return DoctorRateForClass(c, doctorID, rateClass); });
-}
-
-bool HasDoctorBill(Connection& c, const QString& doctorID)
-{
-    return Lookup::trapped(false, [&] { return DoctorHasFeeItems(c, doctorID); });
-}
-
 namespace {
 // A check of the charging entry's save whose failure goes to the station error log first.
 template <typename Fn>

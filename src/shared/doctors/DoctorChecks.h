@@ -3,11 +3,6 @@
 
 class Connection;
 
-// The doctor's fee for a rate class; 0 when the doctor has no rate, and after an error (shown).
-double GetDoctorsRate(Connection& c, const QString& doctorID, const QString& rateClass);
-// True when the doctor has an active fee table row with an amount; False when not, and after an
-// error (shown).
-bool HasDoctorBill(Connection& c, const QString& doctorID);
 // True when the doctor has an S2 licence on file. After an error (logged, shown): False, so that
 // a regulated drug is not charged on the doctor's name.
 bool DoctorHasS2License(Connection& c, const QString& doctorID);

@@ -6,6 +6,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shared/modGlobals.h"
+#include "shared/modGlobalsRoutines.h"
 
 #include <QFocusEvent>
 #include <QFrame>
@@ -100,7 +101,7 @@ void frmRequestingDoctor::Form_Load()
 
 bool frmRequestingDoctor::searchDoctor()
 {
-    return Session.CodeSearch && Session.CodeSearch->SearchListing(code()->text().trimmed(), 1);
+    return Session.CodeSearch && OrSearchWarning([&] { return Session.CodeSearch->SearchListing(code()->text().trimmed(), 1); });
 }
 
 void frmRequestingDoctor::keepFocusIn(QLineEdit* box)

@@ -4,22 +4,6 @@
 #include "platform/text/Format.h"
 #include "platform/ui/FlexGrid.h"
 #include "shared/modGlobals.h"
-#include "shared/modGlobalsRoutines.h"
-
-namespace {
-// Runs a look-up whose failure shows the common notice; the answer keeps what it held by then.
-template <typename T, typename Fn>
-T trapped(T fallback, Fn&& fn)
-{
-    T result = fallback;
-    try {
-        fn(result);
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
-    return result;
-}
-}
 
 QString GetARCode(Connection& c, const QString& code, const QString& systemID, const QString& mode)
 {
@@ -30,14 +14,13 @@ QString GetARCode(Connection& c, const QString& code, const QString& systemID, c
 
 std::optional<QString> LoadRevenueLocation(Connection& c, const QString& revenueID)
 {
-    return trapped(std::optional<QString>(), [&](std::optional<QString>& result) {
-        Recordset rs = c.query(
-            QStringLiteral("SELECT COALESCE(LocationID,'') AS LocationID FROM BUILD_FILE..tbCoRevenueCode "
-                           "WHERE RevenueID = ?"),
-            {revenueID.trimmed()});
-        const QString location = rs.isEmpty() ? QString() : rs.text(QStringLiteral("LocationID"));
-        if (!location.isEmpty()) result = location;
-    });
+    Recordset rs = c.query(
+        QStringLiteral("SELECT COALESCE(LocationID,'') AS LocationID FROM BUILD_FILE..tbCoRevenueCode "
+                       "WHERE RevenueID = ?"),
+        {revenueID.trimmed()});
+    const QString location = rs.isEmpty() ? QString() : rs.text(QStringLiteral("LocationID"));
+    if (location.isEmpty()) return std::nullopt;
+    return location;
 }
 
 QString GetInventoryType(Connection& c, const QString& locationID)
@@ -64,48 +47,38 @@ QString GetStockCardRevenueID(Connection& c, const QString& locationID)
 
 int GetDrugOnHand(Connection& c, const QString& locationID, const QString& itemID)
 {
-    return trapped(0, [&](int& result) {
-        Recordset rs = c.call(QStringLiteral("INVENTORY..Drug_Invent"), {locationID, itemID});
-        if (!rs.isEmpty()) result = int(Fmt::roundHalfEven(rs.toDouble(QStringLiteral("OnHand"))));
-    });
+    Recordset rs = c.call(QStringLiteral("INVENTORY..Drug_Invent"), {locationID, itemID});
+    return rs.isEmpty() ? 0 : int(Fmt::roundHalfEven(rs.toDouble(QStringLiteral("OnHand"))));
 }
 
 QString GetLabSectionID(Connection& c, const QString& labExamID)
 {
-    return trapped(QString(), [&](QString& result) {
-        Recordset rs = c.query(
-            QStringLiteral("SELECT COALESCE(LabSectionID,'') AS LabSectionID FROM BUILD_FILE..tbCoLabExam "
-                           "WHERE LabExamID = ?"),
-            {labExamID});
-        if (!rs.isEmpty()) result = rs.text(QStringLiteral("LabSectionID")).trimmed();
-    });
+    Recordset rs = c.query(
+        QStringLiteral("SELECT COALESCE(LabSectionID,'') AS LabSectionID FROM BUILD_FILE..tbCoLabExam "
+                       "WHERE LabExamID = ?"),
+        {labExamID});
+    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("LabSectionID")).trimmed();
 }
 
 QString GetRevenueItemName(Connection& c, const QString& revenueID)
 {
-    return trapped(QString(), [&](QString& result) {
-        Recordset rs = c.query(
-            QStringLiteral("SELECT ItemName FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = ? LIMIT 1"), {revenueID});
-        if (!rs.isEmpty()) result = rs.text(QStringLiteral("ItemName"));
-    });
+    Recordset rs = c.query(
+        QStringLiteral("SELECT ItemName FROM BUILD_FILE..tbCoRevenueCode WHERE RevenueID = ? LIMIT 1"), {revenueID});
+    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("ItemName"));
 }
 
 bool IsPharmacyRevenue(Connection& c, const QString& revenueID)
 {
-    return trapped(false, [&](bool& result) {
-        Recordset rs = c.query(
-            QStringLiteral("SELECT 1 AS IsPharmacy FROM BUILD_FILE..tbCoRevenueCode "
-                           "WHERE RevenueID = ? AND StockCardRevenueID = 'PH'"),
-            {revenueID});
-        result = !rs.isEmpty();
-    });
+    Recordset rs = c.query(
+        QStringLiteral("SELECT 1 AS IsPharmacy FROM BUILD_FILE..tbCoRevenueCode "
+                       "WHERE RevenueID = ? AND StockCardRevenueID = 'PH'"),
+        {revenueID});
+    return !rs.isEmpty();
 }
 
 bool IsPNFItem(Connection& c, const QString& itemID)
 {
-    return trapped(false, [&](bool& result) {
-        result = !c.call(QStringLiteral("Station..CheckIfPNF"), {itemID}).isEmpty();
-    });
+    return !c.call(QStringLiteral("Station..CheckIfPNF"), {itemID}).isEmpty();
 }
 
 bool IsRefNumPosted(Connection& c, const QString& refNum)

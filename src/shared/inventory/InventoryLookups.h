@@ -3,8 +3,7 @@
 class Connection;
 // Look-ups of departments (revenue codes), stock locations, items and reference numbers that the
 // entry windows make while they price, post and revoke charges. All run on the connection they are given
-// and write nothing. Unless said otherwise a failure shows the common error notice and gives
-// False, 0 or "".
+// and write nothing. Failures reach the caller (the window shows the common error notice).
 #include <QString>
 #include <optional>
 
@@ -14,7 +13,7 @@ class FlexGrid;
 // reach the caller.
 QString GetARCode(Connection& c, const QString& code, const QString& systemID, const QString& mode);
 // The stock location of the department (trimmed), when it has one (a blank counts); none when the
-// department has no location or no row, and after a failure.
+// department has no location or no row.
 std::optional<QString> LoadRevenueLocation(Connection& c, const QString& revenueID);
 // The inventory type of a location (trimmed): its own, else "C" when its stock cards are held
 // under "CS" and "P" under "PH". Failures reach the caller.

@@ -93,61 +93,48 @@ bool IsDepartmentCleared(Connection& c, const QString& idNum, const QString& dep
 
 bool HasDischargeNotice(Connection& c, const QString& idNum)
 {
-    return Lookup::trapped(true, [&] {
-        return !query(c, QStringLiteral("SELECT 1 AS Found FROM STATION..TBNURSEDISCHARGENOTICE "
-                                     "WHERE IDNum = ? AND (RecordStatus = 'F' OR RecordStatus = 'P') LIMIT 1"),
-                      {idNum.trimmed()})
-                    .isEmpty();
-    });
+    return !query(c, QStringLiteral("SELECT 1 AS Found FROM STATION..TBNURSEDISCHARGENOTICE "
+                                 "WHERE IDNum = ? AND (RecordStatus = 'F' OR RecordStatus = 'P') LIMIT 1"),
+                  {idNum.trimmed()})
+                .isEmpty();
 }
 
 bool HasCathLabCharges(Connection& c, const QString& hospNum, const QString& idNum)
 {
-    return Lookup::trapped(true, [&] {
-        const Recordset rs = call(c, "CLINICAL_AREA..CheckForCathLabCharges", {hospNum, idNum, QString()});
-        return rs.recordCount() > 0 && Lookup::numberOf(rs.value(QStringLiteral("Amount"))) > 0;
-    });
+    const Recordset rs = call(c, "CLINICAL_AREA..CheckForCathLabCharges", {hospNum, idNum, QString()});
+    return rs.recordCount() > 0 && Lookup::numberOf(rs.value(QStringLiteral("Amount"))) > 0;
 }
 
 bool HasOpenCommunication(Connection& c, const QString& idNum)
 {
-    return Lookup::trapped(true, [&] {
-        const QString revenueID = StationParameters().MainRevenueID();
-        return !query(c, QStringLiteral("SELECT 1 AS Found FROM STATION..TBNURSECOMMUNICATIONFILE "
-                                     "WHERE IDNum = ? AND RevenueID = ? AND COALESCE(RecordStatus, '') = '' LIMIT 1"),
-                      {idNum, revenueID})
-                    .isEmpty();
-    });
+    const QString revenueID = StationParameters().MainRevenueID();
+    return !query(c, QStringLiteral("SELECT 1 AS Found FROM STATION..TBNURSECOMMUNICATIONFILE "
+                                 "WHERE IDNum = ? AND RevenueID = ? AND COALESCE(RecordStatus, '') = '' LIMIT 1"),
+                  {idNum, revenueID})
+                .isEmpty();
 }
 
 bool IsCF4Required(Connection& c, const QString& idNum)
 {
-    return Lookup::trapped(true, [&] {
-        const QString start = StationParameters().RequireCF4Start();
-        if (!start.trimmed().isEmpty()) {
-            // Compared as texts: the admission day as yyyy-mm-dd against the parameter as written.
-            const Recordset rs = query(c, QStringLiteral("SELECT 1 AS Found FROM %1 WHERE IDNum = ? "
-                                                      "AND SUBSTR(CAST(AdmDate AS VARCHAR(30)), 1, 10) >= ?")
-                                           .arg(StayTables::Of(idNum).stay),
-                                       {idNum, start});
-            if (rs.isEmpty()) return false;
-        }
-        return IsValidPHICPatient(c, idNum);
-    });
+    const QString start = StationParameters().RequireCF4Start();
+    if (!start.trimmed().isEmpty()) {
+        // Compared as texts: the admission day as yyyy-mm-dd against the parameter as written.
+        const Recordset rs = query(c, QStringLiteral("SELECT 1 AS Found FROM %1 WHERE IDNum = ? "
+                                                  "AND SUBSTR(CAST(AdmDate AS VARCHAR(30)), 1, 10) >= ?")
+                                       .arg(StayTables::Of(idNum).stay),
+                                   {idNum, start});
+        if (rs.isEmpty()) return false;
+    }
+    return IsValidPHICPatient(c, idNum);
 }
 
 bool IsValidPHICPatient(Connection& c, const QString& idNum)
 {
-    return Lookup::trapped(true, [&] { return !call(c, "STATION..CheckIfValidPHICPatient", {idNum}).isEmpty(); });
-}
-
-bool LookUpInternationalPatient(Connection& c, const QString& idNum)
-{
-    const Recordset rs = call(c, "STATION..CheckIfInternational", {idNum});
-    return !rs.isEmpty() && rs.text(QStringLiteral("isInternational")) == QLatin1String("Y");
+    return !call(c, "STATION..CheckIfValidPHICPatient", {idNum}).isEmpty();
 }
 
 bool IsInternationalPatient(Connection& c, const QString& idNum)
 {
-    return Lookup::trapped(false, [&] { return LookUpInternationalPatient(c, idNum); });
+    const Recordset rs = call(c, "STATION..CheckIfInternational", {idNum});
+    return !rs.isEmpty() && rs.text(QStringLiteral("isInternational")) == QLatin1String("Y");
 }

@@ -17,10 +17,10 @@ bool IsAccountClosed(Connection& c, const QString& idNum, const QString& patient
 QString GetPatientAccount(Connection& c, const QString& idNum);
 bool NeedsReceivableUpdate(Connection& c, const QString& idNum);                                   // errors reach the caller
 bool IsDepartmentCleared(Connection& c, const QString& idNum, const QString& departmentID);      // errors reach the caller
-bool HasDischargeNotice(Connection& c, const QString& idNum);        // error: True (requests refused)
-bool HasCathLabCharges(Connection& c, const QString& hospNum, const QString& idNum); // error: True (revocation refused)
-bool HasOpenCommunication(Connection& c, const QString& idNum);      // error: True (revocation refused)
-bool IsCF4Required(Connection& c, const QString& idNum);             // error: True (the claim-form rules apply)
-bool IsValidPHICPatient(Connection& c, const QString& idNum);        // error: True (asked only by IsCF4Required)
-bool IsInternationalPatient(Connection& c, const QString& idNum);    // error: False
-bool LookUpInternationalPatient(Connection& c, const QString& idNum); // errors reach the caller
+// Errors of these reach the caller; the window shows the notice and answers as noted.
+bool HasDischargeNotice(Connection& c, const QString& idNum);        // window after an error: True (requests refused)
+bool HasCathLabCharges(Connection& c, const QString& hospNum, const QString& idNum); // window: True (revocation refused)
+bool HasOpenCommunication(Connection& c, const QString& idNum);      // window: True (revocation refused)
+bool IsCF4Required(Connection& c, const QString& idNum);             // window: True (the claim-form rules apply)
+bool IsValidPHICPatient(Connection& c, const QString& idNum);        // asked only by IsCF4Required
+bool IsInternationalPatient(Connection& c, const QString& idNum);    // window: False

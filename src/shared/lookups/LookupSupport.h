@@ -3,11 +3,9 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
-#include "shared/modGlobalsRoutines.h"
 
 #include <QString>
 #include <QVariant>
-#include <exception>
 
 namespace Lookup {
 
@@ -30,18 +28,5 @@ bool truthOf(const QVariant& v);
 // A number as text with a sign position: a blank before a value that is not negative, a full stop
 // as decimal separator (" 1500", "-2.5").
 QString signedNumberText(double value);
-
-// Runs a look-up that traps its own errors: on an error the common error notice is shown and the
-// fallback answered.
-template <typename T, typename Fn>
-T trapped(T fallback, Fn&& fn)
-{
-    try {
-        return fn();
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-        return fallback;
-    }
-}
 
 }

@@ -21,7 +21,7 @@ QString GetOPDRateType(Connection& c, const QString& idNum)
     return rs.isEmpty() ? QString() : Lookup::textOf(rs.value(QStringLiteral("RateType")));
 }
 
-QString LookUpRateClass(Connection& c, const QString& idNum, const QString& patientType, const QString& roomID)
+QString GetRateClass(Connection& c, const QString& idNum, const QString& patientType, const QString& roomID)
 {
     const Recordset rs = call(c, "STATION..sp_Nurse_Get_PatientType", {idNum.trimmed(), patientType.trimmed()});
     if (rs.isEmpty()) return QStringLiteral("A");
@@ -32,11 +32,6 @@ QString LookUpRateClass(Connection& c, const QString& idNum, const QString& pati
     if (n == 0) return patientType == QLatin1String("O") ? QStringLiteral("A") : GetRoomClassification(c, roomID);
     if (n == 1 || DbValue::text(special).trimmed() == QLatin1String("9") || n == 9) return QStringLiteral("F");
     return GetRoomClassification(c, roomID);
-}
-
-QString GetRateClass(Connection& c, const QString& idNum, const QString& patientType, const QString& roomID)
-{
-    return Lookup::trapped(QStringLiteral("A"), [&] { return LookUpRateClass(c, idNum, patientType, roomID); });
 }
 
 QString GetPackageRate(Connection& c, const QString& packageID, const QString& rateClass)
@@ -52,30 +47,24 @@ QString GetPackageRate(Connection& c, const QString& packageID, const QString& r
 
 QString GetHospNum(Connection& c, const QString& idNum)
 {
-    return Lookup::trapped(QString(), [&] {
-        const QString table = StayTables::Of(idNum).stay;
-        const Recordset rs = query(c, QStringLiteral("SELECT HospNum FROM %1 WHERE IDNum = ? LIMIT 1").arg(table), {idNum});
-        return rs.isEmpty() ? QString() : rs.text(QStringLiteral("HospNum"));
-    });
+    const QString table = StayTables::Of(idNum).stay;
+    const Recordset rs = query(c, QStringLiteral("SELECT HospNum FROM %1 WHERE IDNum = ? LIMIT 1").arg(table), {idNum});
+    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("HospNum"));
 }
 
 QString GetCathLabNum(Connection& c, const QString& idNum)
 {
-    return Lookup::trapped(QString(), [&] {
-        const Recordset rs = query(c, QStringLiteral("SELECT CathLabNum FROM Clinical_Area..tbCLPatient "
-                                                  "WHERE IDNum = ? AND RecordStatus = 'X'"),
-                                   {idNum});
-        return rs.recordCount() < 1 ? QStringLiteral(" A U T O ") : Lookup::textOf(rs.value(QStringLiteral("CathLabNum")));
-    });
+    const Recordset rs = query(c, QStringLiteral("SELECT CathLabNum FROM Clinical_Area..tbCLPatient "
+                                              "WHERE IDNum = ? AND RecordStatus = 'X'"),
+                               {idNum});
+    return rs.recordCount() < 1 ? QStringLiteral(" A U T O ") : Lookup::textOf(rs.value(QStringLiteral("CathLabNum")));
 }
 
 QString GetPrecautions(Connection& c, const QString& idNum)
 {
-    return Lookup::trapped(QString(), [&] {
-        const QString table = StayTables::Of(idNum).history;
-        const Recordset rs = query(c, QStringLiteral("SELECT Precautions FROM %1 WHERE IDNum = ?").arg(table), {idNum.trimmed()});
-        return rs.isEmpty() ? QString() : rs.text(QStringLiteral("Precautions"));
-    });
+    const QString table = StayTables::Of(idNum).history;
+    const Recordset rs = query(c, QStringLiteral("SELECT Precautions FROM %1 WHERE IDNum = ?").arg(table), {idNum.trimmed()});
+    return rs.isEmpty() ? QString() : rs.text(QStringLiteral("Precautions"));
 }
 
 QString GetPatientPackage(Connection& c, const QString& idNum, const QString& patientType)
@@ -111,36 +100,27 @@ bool IsSeniorCitizen(Connection& c, const QString& idNum)
 
 bool IsCurrentlyConfined(Connection& c, const QString& hospNum)
 {
-    return Lookup::trapped(true, [&] {
-        const Recordset rs = query(c, QStringLiteral("SELECT 1 AS Found FROM PATIENT_DATA..tbPatient "
-                                                  "WHERE HospNum = ? AND DcrDate IS NULL LIMIT 1"),
-                                   {hospNum});
-        if (rs.isEmpty()) return false;
-        MsgBox(QStringLiteral("Computer record shows that the patient is currently confined!"), vbInformation,
-               QStringLiteral("Notification"));
-        return true;
-    });
+    const Recordset rs = query(c, QStringLiteral("SELECT 1 AS Found FROM PATIENT_DATA..tbPatient "
+                                              "WHERE HospNum = ? AND DcrDate IS NULL LIMIT 1"),
+                               {hospNum});
+    return !rs.isEmpty();
 }
 
 bool HasOpenCathCase(Connection& c, const QString& hospNum)
 {
-    return Lookup::trapped(true, [&] {
-        const Recordset rs = query(c, QStringLiteral("SELECT IDNum FROM clinical_area..tbclpatient "
-                                                  "WHERE HospNum = ? AND DateDischarged IS NULL AND RecordStatus <> 'R' "
-                                                  "ORDER BY CathLabNum"),
-                                   {hospNum});
-        // Every open case counts: a stale case of a discharged stay must not hide a current one.
-        for (int r = 0; r < rs.recordCount(); ++r)
-            if (!IsDischarged(c, Lookup::textOf(rs.valueAt(r, QStringLiteral("IDNum"))))) return true;
-        return false;
-    });
+    const Recordset rs = query(c, QStringLiteral("SELECT IDNum FROM clinical_area..tbclpatient "
+                                              "WHERE HospNum = ? AND DateDischarged IS NULL AND RecordStatus <> 'R' "
+                                              "ORDER BY CathLabNum"),
+                               {hospNum});
+    // Every open case counts: a stale case of a discharged stay must not hide a current one.
+    for (int r = 0; r < rs.recordCount(); ++r)
+        if (!IsDischarged(c, Lookup::textOf(rs.valueAt(r, QStringLiteral("IDNum"))))) return true;
+    return false;
 }
 
 bool IsDischarged(Connection& c, const QString& idNum)
 {
-    return Lookup::trapped(false, [&] {
-        const QString table = StayTables::Of(idNum).stay;
-        return query(c, QStringLiteral("SELECT 1 AS Found FROM %1 WHERE IDNum = ? AND DcrDate IS NOT NULL").arg(table), {idNum})
-                   .recordCount() > 0;
-    });
+    const QString table = StayTables::Of(idNum).stay;
+    return query(c, QStringLiteral("SELECT 1 AS Found FROM %1 WHERE IDNum = ? AND DcrDate IS NOT NULL").arg(table), {idNum})
+               .recordCount() > 0;
 }

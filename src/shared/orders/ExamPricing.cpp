@@ -36,13 +36,13 @@ QString AmountText(double amount)
 ExamPrice PriceExam(Connection& c, const CodeSearchRates& rates, const QString& idNum, const QString& patientType, const QString& room)
 {
     ExamPrice price;
-    const QVariant rate = rates.rate(LookUpRateClass(c, idNum, patientType, room).trimmed());
+    const QVariant rate = rates.rate(GetRateClass(c, idNum, patientType, room).trimmed());
     if (rate.isNull()) return price;
     bool ok = false;
     price.unit = rate.toDouble(&ok);
     if (!ok) return ExamPrice{};
     price.priced = true;
-    if (StationParameters().AllowInternationalRate() && LookUpInternationalPatient(c, idNum))
+    if (StationParameters().AllowInternationalRate() && IsInternationalPatient(c, idNum))
         price.unit = InternationalRate(price.unit);
     return price;
 }
