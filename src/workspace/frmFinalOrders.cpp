@@ -121,7 +121,7 @@ void frmFinal::cmdSave_Click()
     }
     cmdSave->setEnabled(false);
     // A dialog left without a doctor still saves, with no doctor.
-    runModal(frmRequestingDoctor::instance());
+    runModal(frmRequestingDoctor::forPatient(Patient.AttendingDoctorCode));
     const bool saved = SaveOrders();
     LoadRequestStatus();
     if (saved) {
