@@ -14,6 +14,7 @@
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"
 #include "registration/frmDischargeMenu.h"
+#include "shared/doctors/frmRequestingDoctor.h"
 #include "shared/orders/OrderRow.h"
 
 #include <QComboBox>
@@ -117,6 +118,29 @@ TEST_F(WorkspacePatient, EveryActionActsOnThePatientHandedOver)
              EXPECT_EQ(rs.recordCount(), 1);
              EXPECT_EQ(rs.text("TransplantID").trimmed(), "1");
              return rs.text("IDNum");
+         }},
+        {"requesting doctor of the order save",
+         [&](frmFinal* w) {
+             const QString doctorOfA = PatientContextData::Load(conn(), hospNumOf(a), a, QString()).AttendingDoctorCode;
+             EXPECT_FALSE(doctorOfA.isEmpty());
+             Selection.AttendingDoctorCode = QStringLiteral("D099"); // the list's patient's doctor
+             conn().execute("DELETE FROM STATION..TBNURSECOMMUNICATIONFILE WHERE IDNum IN (?, ?)", {a, b});
+             answerRemarks("Non-Transplant");
+             PickList::Find(w->lstListXray, "XR", "CXRPA")->setCheckState(Qt::Checked);
+             UiScript::queueDialog("frmTransaction_UserValidation", [](QDialog* d) {
+                 QTest::keyClicks(d->findChild<QLineEdit*>("txtUserID"), "CL001");
+                 QLineEdit* code = d->findChild<QLineEdit*>("txtAccessCode");
+                 QTest::keyClicks(code, "CATH1");
+                 QTest::keyClick(code, Qt::Key_Return);
+             });
+             QString shown;
+             UiScript::queueDialog("frmRequestingDoctor", [&](QDialog* d) {
+                 shown = static_cast<frmRequestingDoctor*>(d)->txtRequestingDoctor[1]->text();
+                 d->reject();
+             });
+             w->cmdSave_Click();
+             EXPECT_TRUE(UiScript::dialogsRun().contains("frmRequestingDoctor")) << UiScript::dialogsRun().join(',').toStdString();
+             return shown == doctorOfA ? a : shown;
          }},
         {"charging entry",
          [](frmFinal* w) {
