@@ -145,13 +145,8 @@ frmFinal::frmFinal()
     for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) b->setVisible(Session.HospitalInfo.IsNursePrint);
     EnableChartSaves();
     WorkspacePages.markAllStale();
-    QString package;
-    try {
-        package = GetPatientPackage(SharedConnection(), Selection.SelectedIDNum, Selection.SelectedPatientType).trimmed();
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
-    setWindowTitle(WorkspaceCaption(package));
+    // No patient yet: the package caption comes with the header load of the patient handed over.
+    setWindowTitle(WorkspaceCaption(QString()));
 
     // A hand-off into the open workspace writes another admission number: the header must then
     // describe that patient, so the boxes are emptied, every page is marked stale and the load runs.
