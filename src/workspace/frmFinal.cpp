@@ -327,6 +327,7 @@ void frmFinal::buildPages()
     ResultsPatientHeader header;
     header.txtID = txtID, header.txtPno = txtPno, header.txtPatient = txtPatient, header.txtSex = txtSex;
     header.txtAge = txtAge, header.txtRoom = txtRoom, header.txtDoctor2 = txtDoctor2, header.txtStatus = txtStatus;
+    header.patient = &Patient;
     Results = new ResultsPage(header, page[2]);
     results->addWidget(Results);
     tabSSTab2 = Results->tabSSTab2;

@@ -43,6 +43,7 @@ TEST_F(PatientContextLoad, AStayAVisitAndANumberNotOnFile)
         if (c.type == "O") EXPECT_EQ(p.AccountNumber, c.account);
         if (c.type == "O" || !c.found) EXPECT_EQ(p.Company, c.shownCompany);
         EXPECT_EQ(p.Diet, c.diet);
+        EXPECT_EQ(p.Address.isEmpty(), !c.found); // a visit's too: its printed results carry it
         if (!c.doctorCode.isEmpty()) EXPECT_EQ(p.AttendingDoctorCode, c.doctorCode);
         EXPECT_EQ(p.TransplantID, "0");
         EXPECT_EQ(p.DialysisID, "0");

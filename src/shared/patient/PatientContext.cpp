@@ -86,6 +86,8 @@ void loadVisit(Connection& c, PatientContext& p, const QString& company)
         p.AttendingDoctor2 = v.Doctor3.CompleteName;
         p.AdmittingDoctor = v.Doctor1.CompleteName;
     }
+    HeaderMaster m; // the address the visit's printed results carry
+    if (PatientHeaderRecords::LoadPatientMaster(c, p.HospNum, m)) p.Address = m.CompleteAddress;
     p.ChiefComplaint = v.ChiefComplaint;
     p.MannerOfAdmission = v.HowAdmittedDescription;
     p.DateAdmitted = dateText(v.AdmissionDate);
