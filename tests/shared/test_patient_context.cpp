@@ -64,3 +64,14 @@ TEST_F(PatientContextLoad, AStayAVisitAndANumberNotOnFile)
 }
 
 } // namespace
+
+TEST(LabFormWords, TransplantAndDialysisCodes)
+{
+    struct Case { const char *code, *transplant, *dialysis; };
+    const Case cases[] = {{"0", "Non_Transplant", "None"}, {" 1 ", "Transplant", "Pre-Dialysis"}, {"2", "", "Post-Dialysis"},
+                          {"7", "", ""}, {"", "", ""}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(TransplantText(QString::fromLatin1(c.code)), QString::fromLatin1(c.transplant)) << c.code;
+        EXPECT_EQ(DialysisText(QString::fromLatin1(c.code)), QString::fromLatin1(c.dialysis)) << c.code;
+    }
+}

@@ -12,6 +12,23 @@ std::array<QString, 16> PatientContext::headerTexts() const
             BirthDate,   Room,            Age,             Sex,              BloodType, CivilStatus, Diet,         Diagnosis};
 }
 
+QString TransplantText(const QString& code)
+{
+    const QString c = code.trimmed();
+    return c == QLatin1String("0")   ? QStringLiteral("Non_Transplant")
+           : c == QLatin1String("1") ? QStringLiteral("Transplant")
+                                     : QString();
+}
+
+QString DialysisText(const QString& code)
+{
+    const QString c = code.trimmed();
+    return c == QLatin1String("0")   ? QStringLiteral("None")
+           : c == QLatin1String("1") ? QStringLiteral("Pre-Dialysis")
+           : c == QLatin1String("2") ? QStringLiteral("Post-Dialysis")
+                                     : QString();
+}
+
 namespace PatientContextData {
 
 namespace {

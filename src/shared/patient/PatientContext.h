@@ -27,6 +27,11 @@ struct PatientContext {
     std::array<QString, 16> headerTexts() const;
 };
 
+// The words the lab request form prints for a transplant code ("0", "1") and a dialysis code
+// ("0" to "2"), read trimmed; "" for a code the form does not know.
+QString TransplantText(const QString& code);
+QString DialysisText(const QString& code);
+
 namespace PatientContextData {
 // The patient of an admission or a visit (an admission number ending in "B"), read as the
 // workspace's header reads it. company is what the patient list chose for a visit's account box.
