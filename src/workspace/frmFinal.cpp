@@ -584,7 +584,10 @@ void frmFinal::LoadPatientHeader()
     pctMeter->show();
     LoadRequestStatus();
     pctMeter->hide();
-    LoadPatientPackageInfo(SharedConnection());
+    // The remarks of this patient's orders start from the codes on its file.
+    const PatientOtherInfo other = LoadPatientPackageInfo(SharedConnection());
+    Patient.TransplantText = other.found ? TransplantText(other.transplantID) : QString();
+    Patient.DialysisText = other.found ? DialysisText(other.dialysisID) : QString();
     LoadORRooms();
     ResetScheduleEntry();
     RefreshAccountFlags();

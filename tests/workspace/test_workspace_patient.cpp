@@ -98,6 +98,22 @@ TEST_F(WorkspacePatient, EveryActionActsOnThePatientHandedOver)
                        xray(PatientContextData::Load(conn(), hospNumOf(a), a, QString()).RoomClass));
              return w->Patient.IDNum;
          }},
+        {"remarks start from the patient's file",
+         [&](frmFinal* w) {
+             conn().execute("INSERT INTO PATIENT_DATA..tbPatient2 (IDNum, transplantID, dialysisID, VIP, OkeyXray) VALUES (?, '1', '2', 0, 1)", {a});
+             delete frmFinal::existing(); // handed off afresh: the header load reads the file
+             w = handOffAThenSelectB();
+             QString texts;
+             UiScript::queueDialog(QStringLiteral("frmRemarks"), [&texts](QDialog* d) {
+                 auto* r = static_cast<frmRemarks*>(d);
+                 texts = r->cboTransplant->currentText() + "|" + r->cboDialysis->currentText();
+                 QTest::mouseClick(r->Command1, Qt::LeftButton);
+             });
+             PickList::Find(w->lstListXray, "XR", "CXRPA")->setCheckState(Qt::Checked);
+             conn().execute("DELETE FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {a});
+             EXPECT_EQ(texts, "Transplant|Post-Dialysis") << UiScript::lastText().toStdString();
+             return texts == "Transplant|Post-Dialysis" ? w->Patient.IDNum : texts;
+         }},
         {"save the orders",
          [&](frmFinal* w) {
              // A transplant patient's order, chosen before the list moved on, is saved as one.

@@ -13,6 +13,8 @@ struct PatientContext {
     QString AccountNumber;             // the account the slips name ("ER/OPD" for a visit)
     QString Company;                   // the box "Account" of the header (a visit: the list's company)
     QString TransplantID = QStringLiteral("0"), DialysisID = QStringLiteral("0");
+    // The words of the codes on the stay's file: what an order's remarks start with.
+    QString TransplantText, DialysisText;
     QString AdmittingDoctor, AttendingDoctor, AttendingDoctor2; // names as the header shows them
     QString AttendingDoctorCode;
     // The header texts.
