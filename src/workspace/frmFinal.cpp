@@ -527,7 +527,7 @@ void frmFinal::LoadPatientHeader()
     Patient = PatientContextData::Load(c, pno, id, company);
     const PatientContext& p = Patient;
     if (p.Found) {
-        // What the lists' other readers (package, requesting doctor) take of the open patient.
+        // What the main window's patient menus take of the open patient.
         Selection.SelectedRoomClass = p.RoomClass;
         Selection.SelectedAdmissionDate = p.AdmissionDate;
         Selection.SelectedDischargeDate = p.DischargeDate;
