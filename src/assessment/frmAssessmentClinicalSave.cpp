@@ -49,7 +49,7 @@ void frmAssessmentClinical::SaveClinicalAssessment()
     };
     f.doctorFirst = true;
     f.askDoctor = [&] {
-        if (p.ClinAssessRequireDx()) runModal(frmRequestingDoctor::instance()); // a cancelled doctor still saves, with none
+        if (p.ClinAssessRequireDx()) runModal(frmRequestingDoctor::forPatient(Patient.AttendingDoctorCode)); // a cancelled doctor still saves, with none
         return true;
     };
     f.validate = [&] {

@@ -56,7 +56,7 @@ void frmCashAssessment::SaveAssessment()
         bool hasOR = false;
         for (int r = 1; r < g.Rows(); ++r) hasOR = hasOR || cell(r, CA::Dept).trimmed() == QLatin1String("OR");
         DialogAnswers.resetRequestingDoctor();
-        if (hasOR) runModal(frmRequestingDoctor::instance()); // whatever it answers, the save goes on
+        if (hasOR) runModal(frmRequestingDoctor::forPatient(Patient.AttendingDoctorCode)); // whatever it answers, the save goes on
         return true;
     };
     f.saveButton = Command1[0];

@@ -615,6 +615,7 @@ bool frmCharge::enterDepartment(int row)
 {
     const QString old = cell(row, Dept);
     if (!m_revenue) m_revenue = new clsRevenueCode;
+    m_revenue->HospNum = Patient.HospNum;
     const QString code = m_revenue->ValidateRevenue(txtEntry->text());
     if (code.isEmpty()) return false;
     txtEntry->setText(code);
@@ -667,6 +668,7 @@ QString frmCharge::pickStockItem(const QString& typed, const QString& location) 
 {
     frmSearchCodes* picker = frmSearchCodes::instance();
     picker->SearchCaption = QStringLiteral("Medicines and Supplies");
+    picker->HospNum = Patient.HospNum;
     // Items whose code or name begins with what is typed (here, then in the picker's own box);
     // typed text comes upper-cased, so names and codes are compared upper-cased.
     picker->Criteria = typed.trimmed().toUpper();

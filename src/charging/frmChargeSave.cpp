@@ -182,7 +182,7 @@ void frmCharge::SaveCharges()
     };
     f.askDoctor = [&] {
         // A dialog left without a doctor still saves, with no doctor.
-        runModal(frmRequestingDoctor::instance());
+        runModal(frmRequestingDoctor::forPatient(Patient.AttendingDoctorCode));
         doctorID = DialogAnswers.RequestingDoctorID;
         doctorName = DialogAnswers.RequestingDoctorName;
         const int regulated = UnlicensedRegulatedRow(*this, SharedConnection(), doctorID);

@@ -78,22 +78,19 @@ void frmPrintRequestForm::SaveLabRequestForm()
         rs = SharedConnection().call(QStringLiteral("STATION..sp_Nurse_Get_LaboratoryExamPosted"),
                                      {m_idNum, Session.CurrentStationID.toString(), refNum, QStringLiteral("1")});
         if (rs.isEmpty()) return;
-        const QString t = rs.textAt(0, QStringLiteral("TRANSPLANT")).trimmed(), d = rs.textAt(0, QStringLiteral("DIALYSIS")).trimmed();
-        if (t == QLatin1String("0")) Selection.PatientTransplantText = QStringLiteral("Non_Transplant");
-        else if (t == QLatin1String("1")) Selection.PatientTransplantText = QStringLiteral("Transplant");
-        if (d == QLatin1String("0")) Selection.PatientDialysisText = QStringLiteral("None");
-        else if (d == QLatin1String("1")) Selection.PatientDialysisText = QStringLiteral("Pre-Dialysis");
-        else if (d == QLatin1String("2")) Selection.PatientDialysisText = QStringLiteral("Post-Dialysis");
         ExamOrderingData::WritePostedLabRequestForm(SharedConnection(), rs, employeeCode(), m_account, m_doctorCode,
                                                     ExamOrderingData::WorkstationSession());
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
         return;
     }
-    PrintLabRequestForm(rs.textAt(0, QStringLiteral("Type")), rs.textAt(rs.recordCount() - 1, QStringLiteral("Section")), refNum);
+    // The first examination's codes; a code the form does not know prints empty.
+    PrintLabRequestForm(rs.textAt(0, QStringLiteral("Type")), rs.textAt(rs.recordCount() - 1, QStringLiteral("Section")), refNum,
+                        TransplantText(rs.textAt(0, QStringLiteral("TRANSPLANT"))), DialysisText(rs.textAt(0, QStringLiteral("DIALYSIS"))));
 }
 
-void frmPrintRequestForm::PrintLabRequestForm(const QString& requestType, const QString& section, const QString& refNum)
+void frmPrintRequestForm::PrintLabRequestForm(const QString& requestType, const QString& section, const QString& refNum,
+                                              const QString& transplant, const QString& dialysis)
 {
     try {
         const bool outPatient = IsOutPatientNumber(m_idNum);
@@ -102,7 +99,7 @@ void frmPrintRequestForm::PrintLabRequestForm(const QString& requestType, const 
         PrepareReport(ReportFilePath(QStringLiteral("LabRequestForm.RPT")),
                       {Session.HospAddress, Session.HospPhone, m_hospNum, m_idNum, m_patient, m_age, m_sex, m_room, accommodation,
                        refNum, QString(), requestType.trimmed() == QLatin1String("Y") ? QStringLiteral("STAT") : QStringLiteral("ROUTINE"),
-                       Selection.PatientTransplantText, Selection.PatientDialysisText, m_doctor2,
+                       transplant, dialysis, m_doctor2,
                        outPatient ? QStringLiteral("Out-Patient") : QStringLiteral("In-Patient"), employeeCode(), section,
                        ExamOrderingData::WorkstationSession()});
         ShowReport(false, QStringLiteral("REPRINT LABORATORY REQUEST FORM"), false, false);

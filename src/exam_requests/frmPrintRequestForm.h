@@ -20,7 +20,9 @@ public:
 
     void cmdOption_Click(int index);
     void SaveLabRequestForm();
-    void PrintLabRequestForm(const QString& requestType, const QString& section, const QString& refNum);
+    // transplant and dialysis: the words of the examination's codes.
+    void PrintLabRequestForm(const QString& requestType, const QString& section, const QString& refNum,
+                             const QString& transplant, const QString& dialysis);
 
 private:
     // The workspace's patient as it stood when the window opened.

@@ -207,8 +207,7 @@ bool frmRequest::askRemarks(int row)
         dlg->DisableSpecimen();
     }
     // The dialog is gone when this returns, so the next exam opens a fresh one.
-    frmRemarks::TransplantID = Patient.TransplantID;
-    frmRemarks::DialysisID = Patient.DialysisID;
+    frmRemarks::givePatient(Patient);
     if (!dlg->ShowModal()) return false;
     Patient.TransplantID = frmRemarks::TransplantID;
     Patient.DialysisID = frmRemarks::DialysisID;

@@ -362,7 +362,7 @@ void RequestEntryWindow::SaveRequests()
             return;
         }
         if (!CheckRows()) return;
-        runModal(frmRequestingDoctor::instance());
+        runModal(frmRequestingDoctor::forPatient(Patient.AttendingDoctorCode));
         // A posting: the dialog never keeps the cancelling mode another window left it in.
         const std::optional<ValidatedUser> validated =
             ValidateUser({.retryQuestion = m_kind.validationQuestion});

@@ -18,5 +18,6 @@ RequestPatient RequestPatient::Of(const PatientContext& patient)
     p.Status = patient.CivilStatus;
     p.AdmDiagnosis = patient.AdmittingDiagnosis;
     p.PatientType = patient.PatientType;
+    p.AttendingDoctorCode = patient.AttendingDoctorCode;
     return p;
 }

@@ -8,6 +8,7 @@ struct PatientContext;
 struct RequestPatient {
     QString HospNum, IDNum, PatientName, Age, Sex, Account, Room, Doctor1, Doctor2, DateAdmitted, Status, AdmDiagnosis;
     QString PatientType; // "I" or "O"
+    QString AttendingDoctorCode;
 
     static RequestPatient Of(const PatientContext& patient);
 };

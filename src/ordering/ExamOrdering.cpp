@@ -49,8 +49,6 @@ void ExamOrdering::Attach(const Controls& controls)
 void ExamOrdering::LoadOrderingLists()
 {
     DialogAnswers.ExamOrderSpecimen = QStringLiteral("0");
-    Selection.PatientTransplantID = QStringLiteral("0");
-    Selection.PatientDialysisID = QStringLiteral("0");
     m_c.patient->TransplantID = QStringLiteral("0");
     m_c.patient->DialysisID = QStringLiteral("0");
     OrdersGrid::SetUp(*m_c.orders, 4155, Session.HospitalInfo.IsShowAmount);
@@ -202,8 +200,7 @@ bool ExamOrdering::AddExam(const Source& s)
         frmRemarks::ExamID = s.laboratory ? code : QString();
         frmRemarks* dialog = frmRemarks::instance();
         if (!s.laboratory) dialog->DisableSpecimen();
-        frmRemarks::TransplantID = m_c.patient->TransplantID;
-        frmRemarks::DialysisID = m_c.patient->DialysisID;
+        frmRemarks::givePatient(*m_c.patient);
         accepted = dialog->ShowModal();
         if (accepted) {
             m_c.patient->TransplantID = frmRemarks::TransplantID;

@@ -8,6 +8,7 @@
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/orders/ExamOrderChecks.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -166,13 +167,21 @@ bool frmRemarks::ShowModal()
     return accepted;
 }
 
+void frmRemarks::givePatient(const PatientContext& patient)
+{
+    TransplantID = patient.TransplantID;
+    DialysisID = patient.DialysisID;
+    TransplantText = patient.TransplantText;
+    DialysisText = patient.DialysisText;
+}
+
 void frmRemarks::LayOutSpecimenGrid() { LayOutSpecimenList(*mshflexSpecimen); }
 
 void frmRemarks::Form_Load()
 {
     DialogAnswers.ExamOrderRemarks.clear();
-    cboDialysis->setEditText(Selection.PatientDialysisText);
-    cboTransplant->setEditText(Selection.PatientTransplantText);
+    cboDialysis->setEditText(DialysisText);
+    cboTransplant->setEditText(TransplantText);
     DialogAnswers.ExamOrderAMPickUp = false;
     if (DeptID == QLatin1String("LB")) {
         lblLBExamID->setText(ExamID);
@@ -288,18 +297,17 @@ void frmRemarks::Command1_Click()
     DialogAnswers.ExamOrderRemarks = txtRemarks->toPlainText();
     DialogAnswers.ExamOrderReason = txtReason->toPlainText();
     const QString transplant = cboTransplant->currentText().trimmed();
-    // A text of neither list keeps the code given. The request entry reads the chosen codes from
-    // the run's selection.
-    const auto choose = [](const QString& text, std::initializer_list<const char*> texts, QString& mine, QString& selected) {
+    // A text of neither list keeps the code given.
+    const auto choose = [](const QString& text, std::initializer_list<const char*> texts, QString& mine) {
         int code = 0;
         for (const char* t : texts) {
-            if (text == QLatin1String(t)) mine = selected = QString::number(code);
+            if (text == QLatin1String(t)) mine = QString::number(code);
             ++code;
         }
     };
-    choose(transplant, {"Non-Transplant", "Transplant"}, TransplantID, Selection.PatientTransplantID);
+    choose(transplant, {"Non-Transplant", "Transplant"}, TransplantID);
     const QString dialysis = cboDialysis->currentText().trimmed();
-    choose(dialysis, {"None", "Pre-Dialysis", "Post-Dialysis"}, DialysisID, Selection.PatientDialysisID);
+    choose(dialysis, {"None", "Pre-Dialysis", "Post-Dialysis"}, DialysisID);
     DialogAnswers.ExamOrderAMPickUp = chkAMPickUp->isChecked();
     ExamID.clear();
     DeptID.clear();

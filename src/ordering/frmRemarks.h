@@ -15,6 +15,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
+struct PatientContext;
 
 // "Remarks Entry": the priority, remarks, reason of procedure and, for a laboratory exam, the
 // specimen of the exam being ordered. One instance at a time, made afresh at each opening.
@@ -30,6 +31,10 @@ public:
     static inline QString DeptID, ExamID;
     // The order's transplant and dialysis codes: the caller gives its patient's, OK answers the chosen.
     static inline QString TransplantID, DialysisID;
+    // The texts the transplant and dialysis boxes start with.
+    static inline QString TransplantText, DialysisText;
+    // Gives the codes and starting texts of the patient the order is for.
+    static void givePatient(const PatientContext& patient);
     // The doctor last found in the physiatrist panel.
     static inline QString PhysiatristCode;
 

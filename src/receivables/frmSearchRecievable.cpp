@@ -47,9 +47,10 @@ QLabel* legend(const QString& text, const QColor& colour, QWidget* parent)
 
 void setAccount(const clsAccount& account)
 {
-    Selection.SelectedAccountNum = account.AccountNumber.trimmed();
-    if (Selection.SelectedAccountNum.isEmpty()) Selection.SelectedAccountNum = Receivable.ReceivableHospNum.trimmed();
-    Receivable.ReceivableCompany = Selection.SelectedAccountNum.trimmed() != Receivable.ReceivableHospNum.trimmed()
+    QString accountNum = account.AccountNumber.trimmed();
+    if (accountNum.isEmpty()) accountNum = Receivable.ReceivableHospNum.trimmed();
+    Selection.SelectedAccountNum = accountNum;
+    Receivable.ReceivableCompany = accountNum != Receivable.ReceivableHospNum.trimmed()
                                        ? account.Company
                                        : QStringLiteral("PERSONAL");
 }
@@ -213,7 +214,8 @@ void frmSearchRecievable::LoadReceivablePatients()
     g.setUpdatesEnabled(false);
     layoutList();
     const bool inPatients = optPatientType[0]->isChecked();
-    Selection.SelectedPatientType = inPatients ? QStringLiteral("I") : QStringLiteral("O");
+    m_listedType = inPatients ? QStringLiteral("I") : QStringLiteral("O");
+    Selection.SelectedPatientType = m_listedType;
     try {
         const Recordset rs = ReceivableSearchData::ReceivablePatients(SharedConnection(), inPatients ? QStringLiteral("A")
                                                                                                       : QStringLiteral("O"),
@@ -253,7 +255,7 @@ void frmSearchRecievable::MarkCashBasisRows()
         if (!g.TextMatrix(r, 6).trimmed().isEmpty())
             colour = BilledColour();
         else if (!g.TextMatrix(r, 2).trimmed().isEmpty()
-                 && ReceivableSearchData::IsCashBasis(SharedConnection(), g.TextMatrix(r, 2), Selection.SelectedPatientType))
+                 && ReceivableSearchData::IsCashBasis(SharedConnection(), g.TextMatrix(r, 2), m_listedType))
             colour = CashBasisColour();
         for (int c = 1; c <= 6; ++c) {
             if (!g.item(r, c)) g.setTextMatrix(r, c, QString());

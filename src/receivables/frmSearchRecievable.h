@@ -52,5 +52,6 @@ private:
     void layoutList();
     void pick();
     bool m_picked = false;
+    QString m_listedType; // "I" or "O": the patients the list shows, for its cash-basis marks
     static inline QPointer<frmSearchRecievable> s_instance;
 };

@@ -437,6 +437,7 @@ void frmMasterSearch::loadPatientInfo()
     Selection.SelectedHospNum = hospNum;
     RegistrationFlags::RegisterByHospNum = true;
     frmRegistration* reg = frmRegistration::instance();
+    reg->Pno = hospNum;
     openRegistrationForEntry();
     runModal(reg);
     close();

@@ -311,19 +311,19 @@ void frmRegistration::Form_Load()
     try {
         dtAdmDate->setDate(GetServerDate().date());
         if (RegistrationFlags::RegisterByHospNum) {
-            // The card road: the carded person (the master search leaves the number in SelectedHospNum).
-            LoadPatientByHospNum(Selection.SelectedHospNum);
+            // The card road: the carded person (the master search gives the number in Pno).
+            LoadPatientByHospNum(Pno);
             txtIDNum->setText(RegistrationData::kAuto);
             txtCLNum->setText(RegistrationData::kAuto);
-            Selection.SelectedPatientType = QStringLiteral("O");
+            PatientType = QStringLiteral("O");
         }
         // The edit of a case wins over the registration of its admission.
         if (EditCathLabPatient) {
-            Selection.SelectedPatientType = IsOutPatientNumber(Selection.SelectedIDNum) ? QStringLiteral("O") : QStringLiteral("I");
+            PatientType = IsOutPatientNumber(IDNo) ? QStringLiteral("O") : QStringLiteral("I");
             LoadPatientByIDNo();
-            txtCLNum->setText(OrErrorNotice(QString(), [] { return GetCathLabNum(SharedConnection(), Selection.SelectedIDNum); }));
+            txtCLNum->setText(OrErrorNotice(QString(), [this] { return GetCathLabNum(SharedConnection(), IDNo); }));
         } else if (CurrentlyRegistered) {
-            Selection.SelectedPatientType = IsOutPatientNumber(Selection.SelectedIDNum) ? QStringLiteral("O") : QStringLiteral("I");
+            PatientType = IsOutPatientNumber(IDNo) ? QStringLiteral("O") : QStringLiteral("I");
             LoadPatientByIDNo();
             txtCLNum->setText(RegistrationData::kAuto);
         }
@@ -371,11 +371,11 @@ void frmRegistration::fillPerson(const Recordset& rs, bool matchCivilStatus)
 
 void frmRegistration::LoadPatientByIDNo()
 {
-    const Recordset rs = RegistrationData::LoadByIDNo(SharedConnection(), Selection.SelectedPatientType, Pno, IDNo);
+    const Recordset rs = RegistrationData::LoadByIDNo(SharedConnection(), PatientType, Pno, IDNo);
     if (rs.isEmpty()) return;
     fillPerson(rs, true);
-    txtIDNum->setText(Selection.SelectedIDNum);
-    txtHospNum->setText(Selection.SelectedHospNum);
+    txtIDNum->setText(IDNo);
+    txtHospNum->setText(Pno);
     const bool personal = rs.text(QStringLiteral("Account")) == QLatin1String("PERSONAL");
     optHospPlan[personal ? 0 : 1]->setChecked(true);
     optHospPlan_Click(personal ? 0 : 1);
@@ -383,7 +383,7 @@ void frmRegistration::LoadPatientByIDNo()
     txtAccount->setText(rs.text(QStringLiteral("Account")));
     const QDate registered = rs.toDate(QStringLiteral("DateRegistered"));
     if (registered.isValid()) dtAdmDate->setDate(registered);
-    const bool inPatient = Selection.SelectedPatientType == QLatin1String("I");
+    const bool inPatient = PatientType == QLatin1String("I");
     txtDoctorID->setText(rs.text(inPatient ? QStringLiteral("attendingdr1") : QStringLiteral("DoctorID1")));
     txtChiefComplain->setText(rs.text(inPatient ? QStringLiteral("ChiefComplaint") : QStringLiteral("ChiefComplaints")));
     txtDoctorName->setText(rs.text(QStringLiteral("DoctorName")));
@@ -637,13 +637,13 @@ bool frmRegistration::ValidateRegistration()
 bool frmRegistration::SaveRegistration()
 {
     using namespace RegistrationData;
-    if (IsAuto(txtHospNum->text()) || IsAuto(txtIDNum->text())) Selection.SelectedPatientType = QStringLiteral("O");
+    if (IsAuto(txtHospNum->text()) || IsAuto(txtIDNum->text())) PatientType = QStringLiteral("O");
     Entry e;
     e.editCase = EditCathLabPatient;
     e.hospNum = txtHospNum->text();
     e.idNum = txtIDNum->text();
     e.caseNum = txtCLNum->text();
-    e.patientType = Selection.SelectedPatientType;
+    e.patientType = PatientType;
     e.lastName = txtLastName->text();
     e.firstName = txtFirstName->text();
     e.middleName = txtMiddleName->text();

@@ -23,6 +23,8 @@ public:
 
     // Stored; they take effect when the window loads (its first showing).
     QString Pno, IDNo;
+    // "I" or "O": the type of the stay or visit the window loads and saves, set when it loads.
+    QString PatientType;
     bool CurrentlyRegistered = false;
     bool EditCathLabPatient = false;
     // The numbers of the last save.

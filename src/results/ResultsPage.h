@@ -12,12 +12,15 @@ class QTabWidget;
 class QTextEdit;
 class Recordset;
 class clsResults;
+struct PatientContext;
 struct ResultGridLayout;
 
-// The header boxes of the workspace that the results tab reads (never writes).
+// The header boxes of the workspace that the results tab reads (never writes), and the workspace's
+// patient (its hospital number and address go on the printed results).
 struct ResultsPatientHeader {
     QLineEdit *txtID = nullptr, *txtPno = nullptr, *txtPatient = nullptr, *txtSex = nullptr, *txtAge = nullptr,
               *txtRoom = nullptr, *txtDoctor2 = nullptr, *txtStatus = nullptr;
+    const PatientContext* patient = nullptr;
 };
 
 // The workspace's results tab: one sub-tab per section that posts results for the open admission,

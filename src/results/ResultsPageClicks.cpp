@@ -8,6 +8,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "results/ResultGrids.h"
 #include "results/ResultsData.h"
+#include "shared/patient/PatientContext.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 #include "shared/reports/modReports.h"
@@ -185,7 +186,7 @@ void ResultsPage::PrintImagingResult(Imaging s)
             if (!mriOrWc) {
                 const QStringList values = {patient, hospNum, attending, cell(k.grid, 2), status, age, m_header.txtSex->text(), admission,
                                             field("XrayNum"), room, cell(k.grid, 3), field("Interpretation"), doctor,
-                                            Selection.SelectedPatientAddress, field("TelNum"), field("XrayNum"), field("ControlNum"),
+                                            m_header.patient->Address, field("TelNum"), field("XrayNum"), field("ControlNum"),
                                             SignedInEmployeeCode(), field("Radiologist2"), field("Remarks"), QString(),
                                             field("RadCode").trimmed(), field("Radiologist3"), field("Radiologist4")};
                 ResultsData::StageRadiologyPrint(c, SignedInEmployeeCode(), admission, values);
@@ -194,19 +195,19 @@ void ResultsPage::PrintImagingResult(Imaging s)
                 caption = s == Imaging::Xray ? QStringLiteral("Xray Result") : s == Imaging::Ultrasound ? QStringLiteral("ULTRASOUND Result")
                                                                                                        : QStringLiteral("CTSCAN Result");
                 file = QStringLiteral("RadioResult.Rpt");
-                params = {title, Selection.SelectedHospNum.trimmed(), Session.HospAddress.trimmed(), SignedInEmployeeCode().trimmed(),
+                params = {title, m_header.patient->HospNum.trimmed(), Session.HospAddress.trimmed(), SignedInEmployeeCode().trimmed(),
                           admission.trimmed()};
             } else {
                 const QStringList values = {patient, hospNum, attending, cell(k.grid, 2), status, age, sexWord, admission,
                                             QStringLiteral("CTNUM"), room, cell(k.grid, 3), field("Interpretation"), doctor,
-                                            Selection.SelectedPatientAddress, QStringLiteral("TELNO"), field("XrayNum"),
+                                            m_header.patient->Address, QStringLiteral("TELNO"), field("XrayNum"),
                                             field("ControlNum"), SignedInEmployeeCode(), field("RadCode2"), QStringLiteral("Remarks")};
                 ResultsData::StageMRIOrWomenCentrePrint(c, s == Imaging::WomenCentre, values);
                 const bool wc = s == Imaging::WomenCentre;
                 title = wc ? QStringLiteral("CENTER FOR WOMEN") : QStringLiteral("MAGNETIC RESONANCE IMAGING");
                 caption = wc ? QStringLiteral("Center for Women Result") : QStringLiteral("MRI Result");
                 file = wc ? QStringLiteral("RadioResult.rpt") : QStringLiteral("MRIResult.rpt");
-                params = {title, Selection.SelectedHospNum.trimmed(), Session.HospAddress.trimmed(), SignedInEmployeeCode(), admission.trimmed(),
+                params = {title, m_header.patient->HospNum.trimmed(), Session.HospAddress.trimmed(), SignedInEmployeeCode(), admission.trimmed(),
                           field("Encoder").trimmed(), QStringLiteral("VERIFIER"), QStringLiteral("RADIOLOGIST"), QString(),
                           QStringLiteral("INTERPRETATION"), field("RadCode").trimmed()};
             }
@@ -256,7 +257,7 @@ void ResultsPage::PrintHeartForm(const QString& formType, const QString& request
         } else if (report.params == ResultsData::HeartReport::Params::Echo) {
             // The echo report takes one list on both roads (a single result or an exam of a package),
             // so one layout fits both.
-            params = {Session.HospAddress, requestNum, patient, Selection.PatientAddressLine, m_header.txtAge->text(),
+            params = {Session.HospAddress, requestNum, patient, m_header.patient->Address, m_header.txtAge->text(),
                       m_header.txtSex->text(), attending, QString(), QString(), QString(), QString(), m_header.txtRoom->text(),
                       cardiologist, QString(), requestNum};
         }

@@ -8,6 +8,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
+#include "shared/patient/PatientContext.h"
 #include "shared/reports/modReports.h"
 
 #include <QHBoxLayout>
@@ -98,25 +99,20 @@ void frmReprintLabForm::ReprintRequestForm()
         if (rs.isEmpty()) return;
         type = rs.textAt(0, QStringLiteral("Type"));
         // The first examination's codes; a code the form does not know prints empty.
-        const QString t = rs.textAt(0, QStringLiteral("TRANSPLANT")).trimmed(), d = rs.textAt(0, QStringLiteral("DIALYSIS")).trimmed();
-        Selection.PatientTransplantText = t == QLatin1String("0") ? QStringLiteral("Non_Transplant")
-                                          : t == QLatin1String("1") ? QStringLiteral("Transplant")
-                                                                    : QString();
-        Selection.PatientDialysisText = d == QLatin1String("0")   ? QStringLiteral("None")
-                                        : d == QLatin1String("1") ? QStringLiteral("Pre-Dialysis")
-                                        : d == QLatin1String("2") ? QStringLiteral("Post-Dialysis")
-                                                                  : QString();
+        const QString transplant = TransplantText(rs.textAt(0, QStringLiteral("TRANSPLANT")));
+        const QString dialysis = DialysisText(rs.textAt(0, QStringLiteral("DIALYSIS")));
         ExamOrderingData::WritePostedLabRequestForm(c, rs, SignedInEmployeeCode(), m_patient.accountNumber, m_patient.doctorCode,
                                                     ExamOrderingData::WorkstationSession());
         lastSection = rs.textAt(rs.recordCount() - 1, QStringLiteral("Section"));
         // Printed after the rows are saved.
-        PrintLabRequestForm(type, lastSection, slip);
+        PrintLabRequestForm(type, lastSection, slip, transplant, dialysis);
     } catch (const std::exception& e) {
         ShowErrorNotice(e);
     }
 }
 
-void frmReprintLabForm::PrintLabRequestForm(const QString& requestType, const QString& section, const QString& chargeSlip)
+void frmReprintLabForm::PrintLabRequestForm(const QString& requestType, const QString& section, const QString& chargeSlip,
+                                            const QString& transplant, const QString& dialysis)
 {
     const bool outPatient = IsOutPatientNumber(m_patient.idNum);
     const QString accommodation = outPatient ? QStringLiteral("OPD/HEMODIALYSIS")
@@ -125,7 +121,7 @@ void frmReprintLabForm::PrintLabRequestForm(const QString& requestType, const QS
                   {Session.HospAddress, Session.HospPhone, m_patient.hospNum, m_patient.idNum, m_patient.patientName, m_patient.age,
                    m_patient.sex, m_patient.room, accommodation, chargeSlip, QString(),
                    requestType.trimmed() == QLatin1String("Y") ? QStringLiteral("STAT") : QStringLiteral("ROUTINE"),
-                   Selection.PatientTransplantText, Selection.PatientDialysisText, m_patient.attendingDoctor,
+                   transplant, dialysis, m_patient.attendingDoctor,
                    outPatient ? QStringLiteral("Out-Patient") : QStringLiteral("In-Patient"), SignedInEmployeeCode(), section,
                    ExamOrderingData::WorkstationSession()});
     ShowReport(false, QStringLiteral("RE-PRINT LABORATORY REQUEST FORM"), true, false);

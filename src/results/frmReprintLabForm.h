@@ -27,6 +27,8 @@ public:
 
 private:
     void ReprintRequestForm();
-    void PrintLabRequestForm(const QString& requestType, const QString& section, const QString& chargeSlip);
+    // transplant and dialysis: the words of the examination's codes.
+    void PrintLabRequestForm(const QString& requestType, const QString& section, const QString& chargeSlip,
+                             const QString& transplant, const QString& dialysis);
     ReprintPatient m_patient;
 };

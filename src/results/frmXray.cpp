@@ -13,7 +13,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-frmXray::frmXray(QWidget* parent) : QDialog(parent)
+frmXray::frmXray(const QString& hospNum, const QString& sectionCode, QWidget* parent)
+    : QDialog(parent), m_hospNum(hospNum), m_sectionCode(sectionCode)
 {
     setObjectName(QStringLiteral("frmXray"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -55,14 +56,14 @@ void frmXray::Form_Load()
     mshflexXray->setColWidth(0, 1);
     const int steps[] = {1000, 3000, 2000, 2000, 1500, 1500, 1500, 1500};
     for (int c = 1; c < 9; ++c) mshflexXray->setColWidth(c, mshflexXray->ColWidth(0) + steps[c - 1]);
-    const QString code = Selection.ImagingSectionCode;
+    const QString& code = m_sectionCode;
     const QString procedure = code == QLatin1String("XR")   ? QStringLiteral("Nurse_GetXray")
                               : code == QLatin1String("US") ? QStringLiteral("Nurse_GetUltra")
                               : code == QLatin1String("CT") ? QStringLiteral("Nurse_GetCT")
                                                             : QString();
     if (procedure.isEmpty()) return;
     try {
-        const Recordset rs = SharedConnection().call(procedure, {Selection.SelectedHospNum});
+        const Recordset rs = SharedConnection().call(procedure, {m_hospNum});
         // The grid shows the procedure's columns as they come, from column 1.
         mshflexXray->setRows(rs.recordCount() + 1);
         for (int f = 0; f < rs.fieldCount() && f + 1 < mshflexXray->Cols(); ++f) {

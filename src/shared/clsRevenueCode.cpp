@@ -19,6 +19,7 @@ QString clsRevenueCode::validate(const QString& statement, const QVariantList& p
     if (!code.isEmpty()) return code;
     frmSearchCodes* picker = frmSearchCodes::instance();
     picker->SearchCaption = caption;
+    picker->HospNum = HospNum;
     picker->Criteria = code;
     picker->Query = statement;
     picker->QueryParams = params;

@@ -8,6 +8,9 @@
 // reach the caller.
 class clsRevenueCode {
 public:
+    // The hospital number of the patient the codes are entered for, shown on the picker.
+    QString HospNum;
+
     QString ValidatePackageCode(const QString& code);
     QString ValidateRevenue(const QString& code);
     QString ValidateNursePackageCode(const QString& code);

@@ -145,13 +145,8 @@ frmFinal::frmFinal()
     for (QPushButton* b : {cmdResultX2, cmdResultU2, cmdCtexit2}) b->setVisible(Session.HospitalInfo.IsNursePrint);
     EnableChartSaves();
     WorkspacePages.markAllStale();
-    QString package;
-    try {
-        package = GetPatientPackage(SharedConnection(), Selection.SelectedIDNum, Selection.SelectedPatientType).trimmed();
-    } catch (const std::exception& e) {
-        ShowErrorNotice(e);
-    }
-    setWindowTitle(WorkspaceCaption(package));
+    // No patient yet: the package caption comes with the header load of the patient handed over.
+    setWindowTitle(WorkspaceCaption(QString()));
 
     // A hand-off into the open workspace writes another admission number: the header must then
     // describe that patient, so the boxes are emptied, every page is marked stale and the load runs.
@@ -332,6 +327,7 @@ void frmFinal::buildPages()
     ResultsPatientHeader header;
     header.txtID = txtID, header.txtPno = txtPno, header.txtPatient = txtPatient, header.txtSex = txtSex;
     header.txtAge = txtAge, header.txtRoom = txtRoom, header.txtDoctor2 = txtDoctor2, header.txtStatus = txtStatus;
+    header.patient = &Patient;
     Results = new ResultsPage(header, page[2]);
     results->addWidget(Results);
     tabSSTab2 = Results->tabSSTab2;
@@ -531,7 +527,7 @@ void frmFinal::LoadPatientHeader()
     Patient = PatientContextData::Load(c, pno, id, company);
     const PatientContext& p = Patient;
     if (p.Found) {
-        // What the lists' other readers (package, requesting doctor) take of the open patient.
+        // What the main window's patient menus take of the open patient.
         Selection.SelectedRoomClass = p.RoomClass;
         Selection.SelectedAdmissionDate = p.AdmissionDate;
         Selection.SelectedDischargeDate = p.DischargeDate;
@@ -588,7 +584,10 @@ void frmFinal::LoadPatientHeader()
     pctMeter->show();
     LoadRequestStatus();
     pctMeter->hide();
-    LoadPatientPackageInfo(SharedConnection());
+    // The remarks of this patient's orders start from the codes on its file.
+    const PatientOtherInfo other = LoadPatientPackageInfo(SharedConnection());
+    Patient.TransplantText = other.found ? TransplantText(other.transplantID) : QString();
+    Patient.DialysisText = other.found ? DialysisText(other.dialysisID) : QString();
     LoadORRooms();
     ResetScheduleEntry();
     RefreshAccountFlags();

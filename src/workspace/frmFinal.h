@@ -9,6 +9,7 @@ class FlexGrid;
 class QCalendarWidget;
 class QDateTime;
 class QLabel;
+class QTreeWidget;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -216,10 +217,11 @@ public:
     // The sixteen header boxes whose texts the charging and assessment windows show, in the order
     // of PatientContext::headerTexts().
     QList<QLineEdit*> PatientHeaderBoxes() const;
-    // Steps 3 to 6 of preparing an entry window: its lvwDepartments gets the rows (RevenueID,
-    // ItemName) appended, lblDeptCode the station ID, the caption when one is given. The header
+    // Steps 3 to 6 of preparing an entry window: its department list gets the rows (RevenueID,
+    // ItemName) appended, its department code label the station ID, the caption when one is given. The header
     // comes with the patient the window is given (setPatient).
-    void FillEntryWindow(QWidget* target, const QList<QPair<QString, QString>>& departments, const QString& caption);
+    void FillEntryWindow(QWidget* target, QTreeWidget* list, QLabel* code, const QList<QPair<QString, QString>>& departments,
+                         const QString& caption);
 
     // Action bar and function keys.
     void cmdNextPatient_Click(int index);

@@ -199,9 +199,10 @@ QList<QLineEdit*> frmFinal::PatientHeaderBoxes() const
             txtDob,     txtRoom,    txtAge,     txtSex,     txtBloodType, txtStatus, txtAdiet, txtDiagnosis};
 }
 
-void frmFinal::FillEntryWindow(QWidget* target, const QList<QPair<QString, QString>>& departments, const QString& caption)
+void frmFinal::FillEntryWindow(QWidget* target, QTreeWidget* list, QLabel* code,
+                               const QList<QPair<QString, QString>>& departments, const QString& caption)
 {
-    if (auto* list = target->findChild<QTreeWidget*>(QStringLiteral("lvwDepartments"))) {
+    if (list) {
         // Appended: the entry windows add no departments themselves, and an open one keeps its rows.
         for (const auto& d : departments) {
             auto* item = new QTreeWidgetItem(list);
@@ -209,7 +210,7 @@ void frmFinal::FillEntryWindow(QWidget* target, const QList<QPair<QString, QStri
             item->setText(1, d.second);
         }
     }
-    if (auto* code = target->findChild<QLabel*>(QStringLiteral("lblDeptCode"))) code->setText(Session.CurrentStationID.toString());
+    if (code) code->setText(Session.CurrentStationID.toString());
     if (!caption.isEmpty()) target->setWindowTitle(caption);
 }
 
@@ -220,7 +221,7 @@ void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& depa
 {
     const QList<QPair<QString, QString>> departments = WorkspaceData::DepartmentRows(SharedConnection(), departmentSql, args);
     auto show = [&](auto* window, const std::function<void()>& activate) {
-        FillEntryWindow(window, departments, windowName);
+        FillEntryWindow(window, window->lvwDepartments, window->lblDeptCode, departments, windowName);
         window->setPatient(Patient);
         MainWindowLinks::ShowChild(window, false);
         activate();
@@ -235,7 +236,7 @@ void frmFinal::PrepareEntryWindow(const QString& windowName, const QString& depa
     }
     if (windowName == QLatin1String("Assessment Entry For Clinical Department")) {
         frmAssessmentClinical* clinical = frmAssessmentClinical::instance();
-        FillEntryWindow(clinical, departments, QString());
+        FillEntryWindow(clinical, clinical->lvwDepartments, clinical->lblDeptCode, departments, QString());
         clinical->setPatient(Patient);
         MainWindowLinks::ShowChild(clinical, false);
         clinical->Form_Activate();

@@ -121,7 +121,7 @@ void frmFinal::cmdSave_Click()
     }
     cmdSave->setEnabled(false);
     // A dialog left without a doctor still saves, with no doctor.
-    runModal(frmRequestingDoctor::instance());
+    runModal(frmRequestingDoctor::forPatient(Patient.AttendingDoctorCode));
     const bool saved = SaveOrders();
     LoadRequestStatus();
     if (saved) {
@@ -168,12 +168,6 @@ bool frmFinal::SaveOrders()
 
 void frmFinal::SaveLabRequestForm(const QDateTime& serverDate)
 {
-    const QString t = Patient.TransplantID.trimmed(), d = Patient.DialysisID.trimmed();
-    if (t == QLatin1String("0")) Selection.PatientTransplantText = QStringLiteral("Non_Transplant");
-    else if (t == QLatin1String("1")) Selection.PatientTransplantText = QStringLiteral("Transplant");
-    if (d == QLatin1String("0")) Selection.PatientDialysisText = QStringLiteral("None");
-    else if (d == QLatin1String("1")) Selection.PatientDialysisText = QStringLiteral("Pre-Dialysis");
-    else if (d == QLatin1String("2")) Selection.PatientDialysisText = QStringLiteral("Post-Dialysis");
     try {
         const QString employee = Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString();
         const ExamOrderingData::FormLines lines = ExamOrderingData::WriteLabRequestForm(
@@ -194,7 +188,7 @@ void frmFinal::PrintLabRequestForm(const QString& stat, const QString& section)
                   QVariantList{Session.HospAddress, Session.HospPhone, txtPno->text(), txtID->text(), txtPatient->text(), txtAge->text(), txtSex->text(),
                    txtRoom->text(), outPatient ? QStringLiteral("OPD/HEMODIALYSIS") : accommodation, DialogAnswers.LastRequestRefNum,
                    QString(), stat.trimmed() == QLatin1String("Y") ? QStringLiteral("STAT") : QStringLiteral("ROUTINE"),
-                   Selection.PatientTransplantText, Selection.PatientDialysisText, DialogAnswers.RequestingDoctorName,
+                   TransplantText(Patient.TransplantID), DialysisText(Patient.DialysisID), DialogAnswers.RequestingDoctorName,
                    outPatient ? QStringLiteral("Out-Patient") : QStringLiteral("In-Patient"),
                    Session.CurrentUser ? Session.CurrentUser->EmployeeCode() : QString(), section, ExamOrderingData::WorkstationSession()});
     ShowReport(false, QStringLiteral("LABORATORY REQUEST FORM"), false, false);

@@ -6,6 +6,7 @@
 #include "platform/ui/MessageBox.h"
 #include "results/ResultsPage.h"
 #include "shared/modGlobals.h"
+#include "shared/patient/PatientContext.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@ inline QString ResultsStay(Connection& c, int n)
 class ResultsTest : public DbTest {
 protected:
     QLineEdit txtID, txtPno, txtPatient, txtSex, txtAge, txtRoom, txtDoctor2, txtStatus;
+    PatientContext patient;
     std::unique_ptr<ResultsPage> page;
 
     void SetUp() override
@@ -30,6 +32,7 @@ protected:
         ResultsPatientHeader h;
         h.txtID = &txtID, h.txtPno = &txtPno, h.txtPatient = &txtPatient, h.txtSex = &txtSex, h.txtAge = &txtAge;
         h.txtRoom = &txtRoom, h.txtDoctor2 = &txtDoctor2, h.txtStatus = &txtStatus;
+        h.patient = &patient;
         page = std::make_unique<ResultsPage>(h);
     }
     void TearDown() override
@@ -48,6 +51,8 @@ protected:
         txtRoom.setText(QStringLiteral("301"));
         txtDoctor2.setText(QStringLiteral("VILLAREAL, ANTONIO CRUZ"));
         txtStatus.setText(QStringLiteral("MARRIED"));
+        patient.IDNum = id;
+        patient.HospNum = txtPno.text();
     }
     // Clicks a data row as the user does (the cell becomes current, then the click handler runs).
     static void clickRow(FlexGrid* grid, int row, int col = 1)

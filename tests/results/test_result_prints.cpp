@@ -48,8 +48,9 @@ TEST(HeartForms, EachFormTypePrintsItsReportsInOrder)
 TEST_F(ResultPrints, XrayViewStagesTheUsersRowAndPrintsTheSectionReport)
 {
     show(stay(0), QStringLiteral(" m "));
-    Selection.SelectedHospNum = QStringLiteral(" H-1 ");
-    Selection.SelectedPatientAddress = QStringLiteral("12 RIZAL ST., MALOLOS");
+    patient.HospNum = QStringLiteral(" H-1 ");
+    patient.Address = QStringLiteral("12 RIZAL ST., MALOLOS");
+    Selection.SelectedHospNum = QStringLiteral("NOBODY"); // a list's later selection is not the page's patient
     const QString user = Session.CurrentUser->EmployeeCode();
     // Rows of another user and of another admission are not touched; the user's earlier row is replaced.
     conn().execute("INSERT INTO RADIOLOGY..tbRadioResult (UserID, AdmNum, PatientName) VALUES (?, ?, 'EARLIER'), ('XX9', ?, 'OTHER'), (?, 'OTHER-ADM', 'KEEP')",
@@ -68,9 +69,10 @@ TEST_F(ResultPrints, XrayViewStagesTheUsersRowAndPrintsTheSectionReport)
     EXPECT_FALSE(page->cmdResultX[2]->isEnabled());
     EXPECT_EQ(count("SELECT COUNT(*) FROM RADIOLOGY..tbRadioResult WHERE UserID = ? AND AdmNum = ?", {user, stay(0)}), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM RADIOLOGY..tbRadioResult WHERE PatientName IN ('OTHER', 'KEEP')"), 2);
-    const Recordset row = conn().query("SELECT Sex, ExamName, RadCode, ResultDoctor FROM RADIOLOGY..tbRadioResult WHERE UserID = ? AND AdmNum = ?",
-                                       {user, stay(0)});
+    const Recordset row = conn().query("SELECT Sex, ExamName, RadCode, ResultDoctor, PatientAddress FROM RADIOLOGY..tbRadioResult "
+                                       "WHERE UserID = ? AND AdmNum = ?", {user, stay(0)});
     EXPECT_EQ(row.text("Sex"), " m ");
+    EXPECT_EQ(row.text("PatientAddress"), "12 RIZAL ST., MALOLOS");
     EXPECT_EQ(row.text("ExamName"), "CHEST PA");
     EXPECT_EQ(row.text("ResultDoctor"), "VILLANUEVA, CARMELA ");
 

@@ -220,27 +220,25 @@ TEST_F(PackageInfoTest, ExecutivePackageVipAndSeniorCitizen)
 {
     ws.window.setWindowTitle(QStringLiteral("Clinical Procedure"));
     ws.txtID->setText(QStringLiteral("TI1"));
-    LoadPatientPackageInfo(conn());
+    const PatientOtherInfo info = LoadPatientPackageInfo(conn());
     EXPECT_EQ(ws.window.windowTitle(), QStringLiteral("Executive Package Type : EXECUTIVE CARDIAC CHECK-UP")
                                            + QString(10, QLatin1Char(' ')) + QStringLiteral("( Patient is Tag As VIP PATIENT )")
                                            + QStringLiteral(" ( Patient is Senior Citizen )"));
-    EXPECT_EQ(Selection.PatientTransplantID, QStringLiteral("0"));
-    EXPECT_EQ(Selection.PatientTransplantText, QStringLiteral("Non_Transplant"));
-    EXPECT_EQ(Selection.PatientDialysisID, QStringLiteral("2"));
-    EXPECT_EQ(Selection.PatientDialysisText, QStringLiteral("Post-Dialysis"));
+    EXPECT_TRUE(info.found);
+    EXPECT_EQ(info.transplantID, QStringLiteral("0"));
+    EXPECT_EQ(info.dialysisID, QStringLiteral("2"));
 }
 
 TEST_F(PackageInfoTest, CaptionIsBuiltAfreshForTheAdmissionOnEveryCall)
 {
-    Selection.PatientDialysisText = QStringLiteral("None");
     // whatever an earlier patient left in the caption goes
     ws.window.setWindowTitle(QStringLiteral("Package Type : PTCA WITH ONE STENT PACKAGE ( Patient is Senior Citizen )"));
     ws.txtID->setText(QStringLiteral("TI2"));
-    LoadPatientPackageInfo(conn());
+    const PatientOtherInfo info = LoadPatientPackageInfo(conn());
     const QString once = QStringLiteral("Package Type : CORONARY ANGIOGRAM PACKAGEExecutive Package Type : CORONARY ANGIOGRAM PACKAGE");
     EXPECT_EQ(ws.window.windowTitle(), once);
-    EXPECT_EQ(Selection.PatientTransplantText, QStringLiteral("Transplant"));
-    EXPECT_EQ(Selection.PatientDialysisText, QStringLiteral("None")); // code 7 leaves the text alone
+    EXPECT_EQ(info.transplantID, QStringLiteral("1"));
+    EXPECT_EQ(info.dialysisID, QStringLiteral("7")); // as filed: the form has no words for it
     LoadPatientPackageInfo(conn());
     EXPECT_EQ(ws.window.windowTitle(), once); // a second call repeats nothing
 
@@ -256,15 +254,13 @@ TEST_F(PackageInfoTest, NoRowLeavesTheTagsAndAPlainCaptionAndTagsAreStored)
 {
     ws.window.setWindowTitle(QStringLiteral("Package Type : CORONARY ANGIOGRAM PACKAGE"));
     ws.txtID->setText(QStringLiteral("NOPE"));
-    Selection.PatientTransplantID = QStringLiteral("X");
-    LoadPatientPackageInfo(conn());
+    const PatientOtherInfo info = LoadPatientPackageInfo(conn());
     EXPECT_EQ(ws.window.windowTitle(), QStringLiteral("Clinical Procedure"));
-    EXPECT_EQ(Selection.PatientTransplantID, QStringLiteral("X"));
+    EXPECT_FALSE(info.found);
+    EXPECT_TRUE(info.transplantID.isEmpty());
 
     ws.txtID->setText(QStringLiteral("TI2"));
-    Selection.PatientTransplantID = QStringLiteral("0");
-    Selection.PatientDialysisID = QStringLiteral("1");
-    UpdatePatientOtherInfo(conn());
+    UpdatePatientOtherInfo(conn(), QStringLiteral("0"), QStringLiteral("1"));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM PATIENT_DATA..tbPatient2 WHERE IDNum = 'TI2' AND transplantID = '0' "
                                    "AND dialysisID = '1'")),
               1);

@@ -55,12 +55,14 @@ protected:
         SharedTest::TearDown();
     }
     int show() { return runModal(frmRequestingDoctor::instance()); }
+    int showFor(const QString& attendingDoctorCode) { return runModal(frmRequestingDoctor::forPatient(attendingDoctorCode)); }
     std::unique_ptr<clsCodeSearch> m_search;
 };
 
 TEST_F(RequestingDoctorTest, AttendingDoctorIsLookedUpWhenTheDialogOpens)
 {
-    Selection.AttendingDoctorCode = QStringLiteral("D002");
+    // The patient given, not whatever a patient list selected since.
+    Selection.AttendingDoctorCode = QStringLiteral("D001");
     DialogAnswers.RequestingDoctorID = QStringLiteral("OLD");
     UiScript::queueDialog(QStringLiteral("frmRequestingDoctor"), [](QDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Enter Requesting Doctor"));
@@ -71,11 +73,28 @@ TEST_F(RequestingDoctorTest, AttendingDoctorIsLookedUpWhenTheDialogOpens)
         EXPECT_EQ(d->focusWidget(), dialog(d)->cmdOption);
         QTest::mouseClick(dialog(d)->cmdOption, Qt::LeftButton);
     });
-    EXPECT_EQ(show(), QDialog::Accepted);
+    EXPECT_EQ(showFor(QStringLiteral("D002")), QDialog::Accepted);
     EXPECT_EQ(DialogAnswers.RequestingDoctorID, QStringLiteral("D002"));
     EXPECT_EQ(DialogAnswers.RequestingDoctorName, QStringLiteral("MAGSAYSAY, ELENA"));
     EXPECT_EQ(UiScript::dialogsRun(), QStringList{QStringLiteral("frmRequestingDoctor")}); // exact code: no list
     EXPECT_TRUE(UiScript::shown().isEmpty());
+}
+
+TEST_F(RequestingDoctorTest, AGivenDoctorServesOneShowingOnly)
+{
+    // A save for a patient with an attending doctor, then one for a patient without: the second
+    // must not start from the first patient's doctor.
+    const QStringList codes{QStringLiteral("D002"), QString()};
+    QStringList seen;
+    for (const QString& code : codes) {
+        UiScript::queueDialog(QStringLiteral("frmRequestingDoctor"), [&seen](QDialog* d) {
+            seen << codeBox(d)->text();
+            d->reject();
+        });
+        if (code.isEmpty()) show();
+        else showFor(code);
+    }
+    EXPECT_EQ(seen, codes);
 }
 
 TEST_F(RequestingDoctorTest, LeavingAnEmptyCodeOpensTheWholeDoctorList)

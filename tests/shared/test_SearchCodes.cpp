@@ -80,7 +80,8 @@ TEST_F(SearchCodesTest, TypedPackageCodeIsLookedUp)
 
 TEST_F(SearchCodesTest, EmptyPackageCodeOpensThePickerOnTheActivePackages)
 {
-    Selection.SelectedHospNum = QStringLiteral("100007");
+    Selection.SelectedHospNum = QStringLiteral("100009"); // a list's selection is not the picker's patient
+    revenue.HospNum = QStringLiteral("100007");
     UiScript::queueDialog(QStringLiteral("frmSearchCodes"), [](QDialog* d) {
         frmSearchCodes* f = picker(d);
         EXPECT_EQ(f->windowTitle(), QStringLiteral("Package Codes"));

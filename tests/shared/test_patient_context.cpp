@@ -43,6 +43,7 @@ TEST_F(PatientContextLoad, AStayAVisitAndANumberNotOnFile)
         if (c.type == "O") EXPECT_EQ(p.AccountNumber, c.account);
         if (c.type == "O" || !c.found) EXPECT_EQ(p.Company, c.shownCompany);
         EXPECT_EQ(p.Diet, c.diet);
+        EXPECT_EQ(p.Address.isEmpty(), !c.found); // a visit's too: its printed results carry it
         if (!c.doctorCode.isEmpty()) EXPECT_EQ(p.AttendingDoctorCode, c.doctorCode);
         EXPECT_EQ(p.TransplantID, "0");
         EXPECT_EQ(p.DialysisID, "0");
@@ -63,3 +64,14 @@ TEST_F(PatientContextLoad, AStayAVisitAndANumberNotOnFile)
 }
 
 } // namespace
+
+TEST(LabFormWords, TransplantAndDialysisCodes)
+{
+    struct Case { const char *code, *transplant, *dialysis; };
+    const Case cases[] = {{"0", "Non_Transplant", "None"}, {" 1 ", "Transplant", "Pre-Dialysis"}, {"2", "", "Post-Dialysis"},
+                          {"7", "", ""}, {"", "", ""}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(TransplantText(QString::fromLatin1(c.code)), QString::fromLatin1(c.transplant)) << c.code;
+        EXPECT_EQ(DialysisText(QString::fromLatin1(c.code)), QString::fromLatin1(c.dialysis)) << c.code;
+    }
+}

@@ -187,8 +187,10 @@ TEST_F(Registration, TwoWorkstationsRegisteringAtOnceGetDistinctNumbers)
 
 TEST_F(Registration, TheEditOfACaseKeepsItsNumberAndSavesTheCaseOnce)
 {
-    Selection.SelectedHospNum = QStringLiteral("900006");
-    Selection.SelectedIDNum = QStringLiteral("900101B");
+    // The window takes the numbers it is given; the lists have moved on to an admission since.
+    Selection.SelectedHospNum = QStringLiteral("910001");
+    Selection.SelectedIDNum = QStringLiteral("2026000001");
+    Selection.SelectedPatientType = QStringLiteral("I");
     frmRegistration* reg = frmRegistration::instance();
     reg->Pno = QStringLiteral("900006");
     reg->IDNo = QStringLiteral("900101B");

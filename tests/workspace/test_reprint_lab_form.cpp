@@ -129,9 +129,10 @@ TEST_F(ImagingWindow, ListsTheSelectedPatientsResultsOfItsSection)
         EXPECT_EQ(w.mshflexXray->Cols(), 9);
         EXPECT_TRUE(w.cmdOption[0]->isHidden());
     }
-    Selection.SelectedHospNum = hospNumOf(ResultsStay(conn(), 0));
-    Selection.ImagingSectionCode = QStringLiteral("CT");
-    frmXray w;
+    // The patient and section given, not the lists' selection.
+    Selection.SelectedHospNum = QStringLiteral("NOBODY");
+    Selection.ImagingSectionCode = QStringLiteral("XR");
+    frmXray w(hospNumOf(ResultsStay(conn(), 0)), QStringLiteral("CT"));
     ASSERT_EQ(w.mshflexXray->Rows(), 2);
     EXPECT_EQ(w.mshflexXray->TextMatrix(1, 2), "CT CORONARY ANGIOGRAPHY");
     w.mshflexXray->setCurrentCell(1, 1);

@@ -334,8 +334,8 @@ TEST_F(WorkspaceGates, EntryWindowReceivesDepartmentsCodeCaptionAndHeader)
     EXPECT_EQ(names, QStringList({"txtPatient", "txtDoctor1", "txtDoctor2", "txtDoctor3", "txtID", "txtPno",
                                   "txtDateAdmitted", "txtDateDischarged", "txtDob", "txtRoom", "txtAge", "txtSex",
                                   "txtBloodType", "txtStatus", "txtAdiet", "txtDiagnosis"}));
-    w->FillEntryWindow(&target, {{"CL", "CATH LABORATORY"}, {"MD", "PROFESSIONAL FEE"}}, "CHARGING ENTRY");
-    w->FillEntryWindow(&target, {{"OX", "OXYGEN"}}, QString());
+    w->FillEntryWindow(&target, list, code, {{"CL", "CATH LABORATORY"}, {"MD", "PROFESSIONAL FEE"}}, "CHARGING ENTRY");
+    w->FillEntryWindow(&target, list, code, {{"OX", "OXYGEN"}}, QString());
     ASSERT_EQ(list->topLevelItemCount(), 3); // appended, not replaced
     EXPECT_EQ(list->topLevelItem(0)->text(0), "CL");
     EXPECT_EQ(list->topLevelItem(1)->text(1), "PROFESSIONAL FEE");

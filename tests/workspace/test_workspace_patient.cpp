@@ -14,6 +14,7 @@
 #include "platform/db/Connection.h"
 #include "platform/ui/FlexGrid.h"
 #include "registration/frmDischargeMenu.h"
+#include "shared/doctors/frmRequestingDoctor.h"
 #include "shared/orders/OrderRow.h"
 
 #include <QComboBox>
@@ -97,6 +98,22 @@ TEST_F(WorkspacePatient, EveryActionActsOnThePatientHandedOver)
                        xray(PatientContextData::Load(conn(), hospNumOf(a), a, QString()).RoomClass));
              return w->Patient.IDNum;
          }},
+        {"remarks start from the patient's file",
+         [&](frmFinal* w) {
+             conn().execute("INSERT INTO PATIENT_DATA..tbPatient2 (IDNum, transplantID, dialysisID, VIP, OkeyXray) VALUES (?, '1', '2', 0, 1)", {a});
+             delete frmFinal::existing(); // handed off afresh: the header load reads the file
+             w = handOffAThenSelectB();
+             QString texts;
+             UiScript::queueDialog(QStringLiteral("frmRemarks"), [&texts](QDialog* d) {
+                 auto* r = static_cast<frmRemarks*>(d);
+                 texts = r->cboTransplant->currentText() + "|" + r->cboDialysis->currentText();
+                 QTest::mouseClick(r->Command1, Qt::LeftButton);
+             });
+             PickList::Find(w->lstListXray, "XR", "CXRPA")->setCheckState(Qt::Checked);
+             conn().execute("DELETE FROM PATIENT_DATA..tbPatient2 WHERE IDNum = ?", {a});
+             EXPECT_EQ(texts, "Transplant|Post-Dialysis") << UiScript::lastText().toStdString();
+             return texts == "Transplant|Post-Dialysis" ? w->Patient.IDNum : texts;
+         }},
         {"save the orders",
          [&](frmFinal* w) {
              // A transplant patient's order, chosen before the list moved on, is saved as one.
@@ -117,6 +134,29 @@ TEST_F(WorkspacePatient, EveryActionActsOnThePatientHandedOver)
              EXPECT_EQ(rs.recordCount(), 1);
              EXPECT_EQ(rs.text("TransplantID").trimmed(), "1");
              return rs.text("IDNum");
+         }},
+        {"requesting doctor of the order save",
+         [&](frmFinal* w) {
+             const QString doctorOfA = PatientContextData::Load(conn(), hospNumOf(a), a, QString()).AttendingDoctorCode;
+             EXPECT_FALSE(doctorOfA.isEmpty());
+             Selection.AttendingDoctorCode = QStringLiteral("D099"); // the list's patient's doctor
+             conn().execute("DELETE FROM STATION..TBNURSECOMMUNICATIONFILE WHERE IDNum IN (?, ?)", {a, b});
+             answerRemarks("Non-Transplant");
+             PickList::Find(w->lstListXray, "XR", "CXRPA")->setCheckState(Qt::Checked);
+             UiScript::queueDialog("frmTransaction_UserValidation", [](QDialog* d) {
+                 QTest::keyClicks(d->findChild<QLineEdit*>("txtUserID"), "CL001");
+                 QLineEdit* code = d->findChild<QLineEdit*>("txtAccessCode");
+                 QTest::keyClicks(code, "CATH1");
+                 QTest::keyClick(code, Qt::Key_Return);
+             });
+             QString shown;
+             UiScript::queueDialog("frmRequestingDoctor", [&](QDialog* d) {
+                 shown = static_cast<frmRequestingDoctor*>(d)->txtRequestingDoctor[1]->text();
+                 d->reject();
+             });
+             w->cmdSave_Click();
+             EXPECT_TRUE(UiScript::dialogsRun().contains("frmRequestingDoctor")) << UiScript::dialogsRun().join(',').toStdString();
+             return shown == doctorOfA ? a : shown;
          }},
         {"charging entry",
          [](frmFinal* w) {

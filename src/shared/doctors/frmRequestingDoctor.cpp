@@ -21,6 +21,8 @@
 #include <QToolButton>
 #include <QScopedValueRollback>
 
+#include <utility>
+
 frmRequestingDoctor* frmRequestingDoctor::instance()
 {
     static QPointer<frmRequestingDoctor> s_instance;
@@ -29,6 +31,13 @@ frmRequestingDoctor* frmRequestingDoctor::instance()
         WindowRegistry::add(s_instance);
     }
     return s_instance;
+}
+
+frmRequestingDoctor* frmRequestingDoctor::forPatient(const QString& attendingDoctorCode)
+{
+    frmRequestingDoctor* dialog = instance();
+    dialog->m_attendingDoctorCode = attendingDoctorCode;
+    return dialog;
 }
 
 frmRequestingDoctor::frmRequestingDoctor()
@@ -94,7 +103,7 @@ void frmRequestingDoctor::Form_Load()
     name()->clear();
     name()->setEnabled(false);
     setTabOrder(cmdOption, code());
-    code()->setText(Selection.AttendingDoctorCode.isNull() ? QString() : DbValue::text(Selection.AttendingDoctorCode));
+    code()->setText(std::exchange(m_attendingDoctorCode, QString()));
     DialogAnswers.resetRequestingDoctor();
     if (!code()->text().trimmed().isEmpty()) CheckDoctorCode(nullptr);
 }

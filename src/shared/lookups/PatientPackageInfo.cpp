@@ -16,7 +16,7 @@ QString WorkspaceCaption(const QString& package)
     return p.isEmpty() ? QStringLiteral("Clinical Procedure") : QStringLiteral("Package Type : ") + p;
 }
 
-void LoadPatientPackageInfo(Connection& c)
+PatientOtherInfo LoadPatientPackageInfo(Connection& c)
 {
     const WorkspaceLink::Controls ws = WorkspaceLink::workspace();
     const QString idNum = ws.txtID->text();
@@ -32,9 +32,11 @@ void LoadPatientPackageInfo(Connection& c)
                        "LEFT OUTER JOIN build_file..tbExecPackageCode B ON A.PackageID = B.PackageID "
                        "WHERE A.IDNum = ?"),
         {idNum});
-    if (rs.isEmpty()) return;
-    Selection.PatientTransplantID = Lookup::textOf(rs.value(QStringLiteral("transplantID")));
-    Selection.PatientDialysisID = Lookup::textOf(rs.value(QStringLiteral("dialysisID")));
+    PatientOtherInfo info;
+    if (rs.isEmpty()) return info;
+    info.found = true;
+    info.transplantID = Lookup::textOf(rs.value(QStringLiteral("transplantID")));
+    info.dialysisID = Lookup::textOf(rs.value(QStringLiteral("dialysisID")));
 
     const QString executive = Lookup::textOf(rs.value(QStringLiteral("Package"))).trimmed();
     if (!executive.isEmpty()) title = QStringLiteral(" Executive Package Type : ") + executive;
@@ -44,19 +46,11 @@ void LoadPatientPackageInfo(Connection& c)
     if (!package.trimmed().isEmpty()) title = title.trimmed() + QStringLiteral("Executive Package Type : ") + package;
     else title = title.trimmed();
     ws.window->setWindowTitle(title);
-
-    const QString transplant = Selection.PatientTransplantID.trimmed();
-    if (transplant == QLatin1String("0")) Selection.PatientTransplantText = QStringLiteral("Non_Transplant");
-    else if (transplant == QLatin1String("1")) Selection.PatientTransplantText = QStringLiteral("Transplant");
-    const QString dialysis = Selection.PatientDialysisID.trimmed();
-    if (dialysis == QLatin1String("0")) Selection.PatientDialysisText = QStringLiteral("None");
-    else if (dialysis == QLatin1String("1")) Selection.PatientDialysisText = QStringLiteral("Pre-Dialysis");
-    else if (dialysis == QLatin1String("2")) Selection.PatientDialysisText = QStringLiteral("Post-Dialysis");
+    return info;
 }
 
-void UpdatePatientOtherInfo(Connection& c)
+void UpdatePatientOtherInfo(Connection& c, const QString& transplantID, const QString& dialysisID)
 {
     const WorkspaceLink::Controls ws = WorkspaceLink::workspace();
-    c.call(QStringLiteral("STATION..sp_Nurse_Update_OtherInfo"),
-                            {ws.txtID->text(), Selection.PatientTransplantID, Selection.PatientDialysisID, QStringLiteral("I")});
+    c.call(QStringLiteral("STATION..sp_Nurse_Update_OtherInfo"), {ws.txtID->text(), transplantID, dialysisID, QStringLiteral("I")});
 }

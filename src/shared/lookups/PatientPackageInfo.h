@@ -9,10 +9,14 @@ class Connection;
 // followed by the admission's package.
 QString WorkspaceCaption(const QString& package);
 
-// Fills PatientTransplantID/Text and PatientDialysisID/Text and gives the workspace the caption of
-// its admission: built afresh from that admission's own package and notes on every call, so a
-// hand-off or a reload never keeps or repeats an earlier patient's texts. An admission without a
-// tbPatient2 row leaves the four variables as they were.
-void LoadPatientPackageInfo(Connection& c);
-// Stores PatientTransplantID and PatientDialysisID for the workspace's admission.
-void UpdatePatientOtherInfo(Connection& c);
+// The transplant and dialysis codes on an admission's file; found false without its tbPatient2 row.
+struct PatientOtherInfo {
+    bool found = false;
+    QString transplantID, dialysisID;
+};
+// Gives the workspace the caption of its admission, built afresh from that admission's own
+// package and notes on every call, so a hand-off or a reload never keeps or repeats an earlier
+// patient's texts; answers the admission's transplant and dialysis codes.
+PatientOtherInfo LoadPatientPackageInfo(Connection& c);
+// Stores the transplant and dialysis codes for the workspace's admission.
+void UpdatePatientOtherInfo(Connection& c, const QString& transplantID, const QString& dialysisID);

@@ -12,6 +12,23 @@ std::array<QString, 16> PatientContext::headerTexts() const
             BirthDate,   Room,            Age,             Sex,              BloodType, CivilStatus, Diet,         Diagnosis};
 }
 
+QString TransplantText(const QString& code)
+{
+    const QString c = code.trimmed();
+    return c == QLatin1String("0")   ? QStringLiteral("Non_Transplant")
+           : c == QLatin1String("1") ? QStringLiteral("Transplant")
+                                     : QString();
+}
+
+QString DialysisText(const QString& code)
+{
+    const QString c = code.trimmed();
+    return c == QLatin1String("0")   ? QStringLiteral("None")
+           : c == QLatin1String("1") ? QStringLiteral("Pre-Dialysis")
+           : c == QLatin1String("2") ? QStringLiteral("Post-Dialysis")
+                                     : QString();
+}
+
 namespace PatientContextData {
 
 namespace {
@@ -86,6 +103,8 @@ void loadVisit(Connection& c, PatientContext& p, const QString& company)
         p.AttendingDoctor2 = v.Doctor3.CompleteName;
         p.AdmittingDoctor = v.Doctor1.CompleteName;
     }
+    HeaderMaster m; // the address the visit's printed results carry
+    if (PatientHeaderRecords::LoadPatientMaster(c, p.HospNum, m)) p.Address = m.CompleteAddress;
     p.ChiefComplaint = v.ChiefComplaint;
     p.MannerOfAdmission = v.HowAdmittedDescription;
     p.DateAdmitted = dateText(v.AdmissionDate);

@@ -13,6 +13,8 @@ struct PatientContext {
     QString AccountNumber;             // the account the slips name ("ER/OPD" for a visit)
     QString Company;                   // the box "Account" of the header (a visit: the list's company)
     QString TransplantID = QStringLiteral("0"), DialysisID = QStringLiteral("0");
+    // The words of the codes on the stay's file: what an order's remarks start with.
+    QString TransplantText, DialysisText;
     QString AdmittingDoctor, AttendingDoctor, AttendingDoctor2; // names as the header shows them
     QString AttendingDoctorCode;
     // The header texts.
@@ -26,6 +28,11 @@ struct PatientContext {
     // (shared/PatientHeaderFrame.h: txtPatient ... txtDiagnosis).
     std::array<QString, 16> headerTexts() const;
 };
+
+// The words the lab request form prints for a transplant code ("0", "1") and a dialysis code
+// ("0" to "2"), read trimmed; "" for a code the form does not know.
+QString TransplantText(const QString& code);
+QString DialysisText(const QString& code);
 
 namespace PatientContextData {
 // The patient of an admission or a visit (an admission number ending in "B"), read as the

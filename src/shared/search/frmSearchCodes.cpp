@@ -118,7 +118,7 @@ void frmSearchCodes::Form_Load()
         const QSignalBlocker block(txtSearchStr);
         txtSearchStr->clear();
     }
-    lblHospital->setText(Selection.SelectedHospNum);
+    lblHospital->setText(HospNum);
     setWindowTitle(SearchCaption);
     lblSTitle->setText(SearchCaption);
     lblTitle->setText(SearchCaption);

@@ -11,7 +11,7 @@ class QTableWidget;
 
 // The code picker: runs a statement on the shared connection, lists its rows and hands back the
 // code (column 1) of the row the user chooses. One window for the run; its properties keep their
-// values between showings. Callers set SearchCaption, Criteria and Query (QueryParams for the
+// values between showings. Callers set SearchCaption, HospNum, Criteria and Query (QueryParams for the
 // statement's "?" values, DisableSearch if wanted), call ShowModal, then read Valid and ResultCode.
 class frmSearchCodes : public QDialog {
     Q_OBJECT
@@ -19,6 +19,7 @@ public:
     static frmSearchCodes* instance();
 
     QString SearchCaption;
+    QString HospNum; // the hospital number of the patient the search is for, shown above the list
     QString Query;              // "##" stands for Criteria (see SearchStatement.h)
     QVariantList QueryParams;
     QString Criteria;

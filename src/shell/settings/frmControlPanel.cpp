@@ -293,6 +293,7 @@ void frmControlPanel::txtEntry_KeyDown(int key)
             return;
         }
         if (!m_revenueCode) m_revenueCode = std::make_unique<clsRevenueCode>();
+        m_revenueCode->HospNum = Selection.SelectedHospNum; // the patient the lists have selected
         int nextRow = row, nextCol = col;
         if (col == 0) {
             const QString code = m_revenueCode->ValidatePackageCode(txtEntry->text()).trimmed();
