@@ -208,12 +208,11 @@ TEST_F(RequestingDoctorTest, ADoctorListThatCannotBeReadWarnsInTheDialog)
     TableOutOfReach away(conn(), QStringLiteral("BUILD_FILE..tbCoDoctor"));
     EXPECT_THROW(m_search->SearchListing(QStringLiteral("D002"), 1), DbError);
     EXPECT_TRUE(UiScript::shown().isEmpty());
-    Selection.AttendingDoctorCode = QStringLiteral("D002");
     UiScript::queueDialog(QStringLiteral("frmRequestingDoctor"), [](QDialog* d) {
         EXPECT_EQ(codeBox(d)->text(), QStringLiteral("D002"));
         d->reject();
     });
-    show();
+    showFor(QStringLiteral("D002"));
     away.restore();
     ASSERT_FALSE(UiScript::shown().isEmpty());
     EXPECT_EQ(UiScript::shown()[0].title, QStringLiteral("Warning"));
