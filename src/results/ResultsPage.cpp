@@ -73,14 +73,6 @@ void clearLabels(QLabel* const* arr, int from, int to)
 
 } // namespace
 
-struct ResultsPage::ImagingControls {
-    FlexGrid* grid;
-    QTextEdit* interp;
-    QPushButton* view;
-    int number, transDate, resultDate, exam, doctor, films; // value boxes of lblXrayInfo or lblMRIInfo
-    QLabel* const* labels;
-};
-
 ResultsPage::ImagingControls ResultsPage::controlsOf(Imaging s) const
 {
     switch (s) {

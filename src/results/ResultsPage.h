@@ -115,7 +115,14 @@ public:
 private:
     static clsResults& ResultComponent();
     enum class Imaging { Xray, Ultrasound, CT, MRI, WomenCentre };
-    struct ImagingControls;
+    // The controls of one imaging tab: its grid, interpretation, view button and value boxes.
+    struct ImagingControls {
+        FlexGrid* grid;
+        QTextEdit* interp;
+        QPushButton* view;
+        int number, transDate, resultDate, exam, doctor, films; // value boxes of lblXrayInfo or lblMRIInfo
+        QLabel* const* labels;
+    };
     ImagingControls controlsOf(Imaging section) const;
 
     QWidget* buildImagingTab(Imaging section);
