@@ -25,7 +25,7 @@ const QString kClinicalNotice = QStringLiteral("Notification");
 const QString kConfirm = QStringLiteral("Confirmation");
 const QString kQuantityRefusal = QStringLiteral("Quantity should be greater than Zero(0)!");
 
-bool isStockDepartment(const QString& department) { return OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), department); }).has_value(); }
+bool isStockDepartment(const QString& department) { return StockLocationOrNotice(SharedConnection(), department).has_value(); }
 } // namespace
 
 bool frmAssessmentClinical::txtEntry_KeyDown(int key)
@@ -127,7 +127,7 @@ bool frmAssessmentClinical::enterItem(int row)
 {
     const QString department = dept(row);
     if (!CheckDepartment(department)) return true;
-    if (const auto location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), department); })) return enterStockItem(row, department, *location);
+    if (const auto location = StockLocationOrNotice(SharedConnection(), department)) return enterStockItem(row, department, *location);
     if (cell(row, CR::Dept) == QLatin1String("MD")) return enterDoctor(row);
     return enterService(row, department);
 }

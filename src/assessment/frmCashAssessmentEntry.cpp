@@ -113,7 +113,7 @@ bool frmCashAssessment::enterDepartment(int row)
 bool frmCashAssessment::enterItem(int row)
 {
     if (!CheckDepartment(cell(row, CA::Dept))) return true;
-    if (const auto location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), cell(row, CA::Dept).trimmed()); })) return enterStockItem(row, *location);
+    if (const auto location = StockLocationOrNotice(SharedConnection(), cell(row, CA::Dept).trimmed())) return enterStockItem(row, *location);
     if (cell(row, CA::Dept) == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterService(row);
 }
@@ -261,7 +261,7 @@ bool frmCashAssessment::enterQuantity(int row)
         mshflexEntry->HideBox();
         return false;
     }
-    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), cell(row, CA::Dept).trimmed()); })) {
+    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && StockLocationOrNotice(SharedConnection(), cell(row, CA::Dept).trimmed())) {
         // the stock of the row's own item at the row's own location, not of the item looked up last
         const bool found = Session.DrugCatalog->SearchDrug(cell(row, CA::ItemCode).trimmed(), cell(row, CA::Location).trimmed());
         const double onHand = found ? Session.DrugCatalog->Drug.Invent.StockOnHand : 0;

@@ -11,7 +11,6 @@
 #include "platform/ui/EntryGrid.h"
 #include "platform/ui/MessageBox.h"
 #include "shared/clsParameters.h"
-#include "shared/inventory/InventoryLookups.h"
 #include "shared/modGlobals.h"
 #include "shared/modGlobalsRoutines.h"
 
@@ -271,7 +270,7 @@ bool PackageItemPanel::enterItem(int row)
         return false;
     }
     Connection& c = SharedConnection();
-    const std::optional<QString> stockLocation = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(c, dept); });
+    const std::optional<QString> stockLocation = StockLocationOrNotice(c, dept);
     if (!stockLocation) {
         MsgBox(QStringLiteral("Sorry, you may only enter supplies and medicines."), vbInformation, kNotice);
         return false;

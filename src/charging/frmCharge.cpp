@@ -351,7 +351,7 @@ bool frmCharge::boxMayOpen(int col, int row) const
 
 bool frmCharge::stockDepartment(const QString& department) const
 {
-    return OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), department); }).has_value();
+    return StockLocationOrNotice(SharedConnection(), department).has_value();
 }
 
 bool frmCharge::CompleteRow(int row) const
@@ -657,7 +657,7 @@ bool frmCharge::enterItem(int row)
 {
     const QString department = dept(row);
     if (!CheckDepartment(department)) return true;
-    if (const auto location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), department); }))
+    if (const auto location = StockLocationOrNotice(SharedConnection(), department))
         return enterStockItem(row, department, *location) && zeroPriceCheck(row);
     if (cell(row, Dept) == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterOtherRevenue(row, department);

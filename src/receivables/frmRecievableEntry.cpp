@@ -185,7 +185,7 @@ bool frmRecievable::enterItem(int row)
 {
     const QString dept = cell(row, Col::Dept).trimmed();
     if (!CheckDepartment(dept)) return true;
-    if (const auto location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(SharedConnection(), dept); })) return enterStockItem(row, *location);
+    if (const auto location = StockLocationOrNotice(SharedConnection(), dept)) return enterStockItem(row, *location);
     if (dept == QLatin1String("MD")) return enterProfessionalFee(row);
     return enterService(row, dept);
 }
@@ -374,7 +374,7 @@ bool frmRecievable::enterQuantity(int row)
         return false;
     }
     Connection& c = SharedConnection();
-    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(c, cell(row, Col::Dept).trimmed()); })) {
+    if (Session.HospitalInfo.AllowZeroOnHand && Session.DrugCatalog && StockLocationOrNotice(c, cell(row, Col::Dept).trimmed())) {
         // the stock of the row's own item, not of the item looked up last
         const bool found = Session.DrugCatalog->SearchDrug(cell(row, Col::ItemCode).trimmed(), cell(row, Col::Location).trimmed());
         const double onHand = found ? Session.DrugCatalog->Drug.Invent.StockOnHand : 0;

@@ -8,6 +8,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shared/clsParameters.h"
+#include "shared/inventory/InventoryLookups.h"
 #include "shared/modGlobals.h"
 
 #include <QDebug>
@@ -244,4 +245,9 @@ void LoadHospitalInfo()
 void UnloadAllForms()
 {
     WindowRegistry::unloadAllButFirst();
+}
+
+std::optional<QString> StockLocationOrNotice(Connection& c, const QString& department)
+{
+    return OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(c, department); });
 }

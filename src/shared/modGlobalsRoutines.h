@@ -3,6 +3,9 @@
 #include <QDateTime>
 #include <QString>
 #include <exception>
+#include <optional>
+
+class Connection;
 
 // The server's clock: reads it, keeps it in ServerDate and returns it. Errors reach the caller.
 QDateTime GetServerDate();
@@ -33,6 +36,9 @@ T OrErrorNotice(T fallback, Fn&& lookUp)
         return fallback;
     }
 }
+// A department's stock location for a window: one that cannot be read shows the error notice and
+// counts as none (not a stock department).
+std::optional<QString> StockLocationOrNotice(Connection& c, const QString& department);
 // The code search's warning for a list that could not be read (the server's text, titled
 // "Warning"); the search then counts as not found.
 void ShowSearchWarning(const std::exception& error);

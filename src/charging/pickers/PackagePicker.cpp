@@ -122,6 +122,6 @@ int CopyPackageItems(EntryGrid& grid, const QList<PickerItem>& items, const Pick
 
 bool IsOutOfStock(Connection& c, const PickerItem& item)
 {
-    const std::optional<QString> location = OrErrorNotice(std::optional<QString>(), [&] { return LoadRevenueLocation(c, item.revenue.trimmed()); });
+    const std::optional<QString> location = StockLocationOrNotice(c, item.revenue.trimmed());
     return location && OrErrorNotice(0, [&] { return GetDrugOnHand(c, *location, item.code); }) < 1;
 }
