@@ -42,22 +42,6 @@ public:
         return QVariant(QString::fromLatin1(m_narrowText.constData() + begin, qsizetype(end - begin)));
     }
 
-    // A short result keeps its values as they came: packing pays only over many rows.
-    void keepVariants()
-    {
-        if (size() == 0) m_variants = true;
-    }
-
-    // The values kept as they came, packed from here on.
-    void pack()
-    {
-        if (!m_variants) return;
-        QVector<QVariant> values = std::move(m_values);
-        *this = Column();
-        reserve(values.size());
-        for (const QVariant& v : std::as_const(values)) append(v);
-    }
-
     // A text of bytes below 0x80 (Latin-1 as they are).
     void appendAscii(const char* text, int length)
     {
@@ -166,12 +150,34 @@ struct Recordset::Data {
     QHash<QString, int> index; // lower-case name -> column; only for wide results
     std::vector<Column> columns;
     int rows = 0;
+    // A short result keeps its values as they came, row after row, in one array: a look-up's row
+    // costs one allocation, not one per column. Past kPackFrom rows they go into packed columns.
+    bool flat = false;
+    QVector<QVariant> cells;
 
+    // The columns of an empty result; flat when fewer than kPackFrom rows are expected.
+    void start(const QStringList& fieldNames, qsizetype expectedRows);
+    // The flat values moved into their columns.
+    void unflatten();
+
+    QVariant at(int row, int col) const
+    {
+        return flat ? cells[qsizetype(row) * qsizetype(columns.size()) + col] : columns[size_t(col)].at(row);
+    }
+
+    // One more row; a row of fewer values reads null beyond them.
     void appendRow(const QVariant* values, int n)
     {
-        for (int c = 0; c < int(columns.size()); ++c) columns[size_t(c)].append(c < n ? values[c] : QVariant());
-        ++rows;
+        const int width = int(columns.size());
+        if (flat) {
+            for (int c = 0; c < width; ++c) cells.push_back(c < n ? values[c] : QVariant());
+        } else {
+            for (int c = 0; c < width; ++c) columns[size_t(c)].append(c < n ? values[c] : QVariant());
+        }
+        endRow();
     }
+
+    void endRow();
 };
 
 namespace {
@@ -181,23 +187,46 @@ constexpr int kScanLimit = 12;
 constexpr int kPackFrom = 64;
 }
 
+void Recordset::Data::start(const QStringList& fieldNames, qsizetype expectedRows)
+{
+    names = fieldNames;
+    if (fieldNames.size() > kScanLimit) {
+        for (int i = 0; i < fieldNames.size(); ++i) {
+            const QString key = fieldNames[i].toLower();
+            if (!index.contains(key)) index.insert(key, i);
+        }
+    }
+    columns.resize(size_t(fieldNames.size()));
+    flat = expectedRows < kPackFrom;
+    if (flat) cells.reserve(qMax<qsizetype>(expectedRows, 1) * fieldNames.size());
+    else
+        for (Column& c : columns) c.reserve(expectedRows);
+}
+
+void Recordset::Data::unflatten()
+{
+    if (!flat) return;
+    const int width = int(columns.size());
+    for (int c = 0; c < width; ++c) {
+        Column& column = columns[size_t(c)];
+        column.reserve(rows);
+        for (int r = 0; r < rows; ++r) column.append(cells[qsizetype(r) * width + c]);
+    }
+    cells = QVector<QVariant>();
+    flat = false;
+}
+
+void Recordset::Data::endRow()
+{
+    if (++rows == kPackFrom) unflatten();
+}
+
 Recordset::Recordset() : d(std::make_shared<Data>()) {}
 
 Recordset::Recordset(const QStringList& fieldNames, QVector<QVector<QVariant>> rows)
     : d(std::make_shared<Data>())
 {
-    d->names = fieldNames;
-    if (fieldNames.size() > kScanLimit) {
-        for (int i = 0; i < fieldNames.size(); ++i) {
-            const QString key = fieldNames[i].toLower();
-            if (!d->index.contains(key)) d->index.insert(key, i);
-        }
-    }
-    d->columns.resize(size_t(fieldNames.size()));
-    for (Column& c : d->columns) {
-        if (rows.size() < kPackFrom) c.keepVariants();
-        c.reserve(rows.size());
-    }
+    d->start(fieldNames, rows.size());
     for (QVector<QVariant>& row : rows) {
         d->appendRow(row.constData(), int(row.size()));
         row = QVector<QVariant>(); // the rows go as they are packed
@@ -227,28 +256,34 @@ Recordset Recordset::fromQuery(QSqlQuery& query, QStringList* names)
 
 Recordset::Filler::Filler(Recordset& rs, const QStringList& names) : m_rs(rs)
 {
-    rs = Recordset(names, {});
+    // an empty result of its own is filled in place: no second allocation per statement
+    if (rs.d.use_count() != 1 || rs.d->rows != 0 || !rs.d->columns.empty()) rs.d = std::make_shared<Data>();
+    rs.m_pos = 0;
+    rs.d->start(names, 0);
 }
 
-void Recordset::Filler::value(int column, const QVariant& v) { m_rs.d->columns[size_t(column)].append(v); }
+// The values of a row come column after column, so a flat result takes them in order.
+void Recordset::Filler::value(int column, const QVariant& v)
+{
+    Data& d = *m_rs.d;
+    if (d.flat) d.cells.push_back(v);
+    else d.columns[size_t(column)].append(v);
+}
 
 void Recordset::Filler::ascii(int column, const char* text, int length)
 {
-    Column& c = m_rs.d->columns[size_t(column)];
-    if (m_rs.d->rows < kPackFrom) c.append(QVariant(QString::fromLatin1(text, length)));
-    else c.appendAscii(text, length);
+    Data& d = *m_rs.d;
+    if (d.flat) d.cells.push_back(QVariant(QString::fromLatin1(text, length)));
+    else d.columns[size_t(column)].appendAscii(text, length);
 }
 
-void Recordset::Filler::endRow()
-{
-    if (++m_rs.d->rows == kPackFrom)
-        for (Column& c : m_rs.d->columns) c.pack();
-}
+void Recordset::Filler::endRow() { m_rs.d->endRow(); }
 
 void Recordset::mapColumn(int col, const std::function<QVariant(const QVariant&)>& convert)
 {
     if (col < 0 || col >= fieldCount()) return;
     if (d.use_count() > 1) d = std::make_shared<Data>(*d); // the copies keep their values
+    d->unflatten();
     Column& old = d->columns[size_t(col)];
     Column mapped;
     mapped.reserve(old.size());
@@ -299,7 +334,7 @@ QVariant Recordset::valueAt(int row, int col) const
         throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
     if (col < 0 || col >= d->names.size())
         throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal. (%1)").arg(col));
-    return d->columns[size_t(col)].at(row);
+    return d->at(row, col);
 }
 
 QVariant Recordset::valueAt(int row, const QString& field) const { return valueAt(row, column(field)); }
